@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+// The one clock of the module. Every time the module reads comes from here, so tests and the
+// stand-in host can switch to a virtual clock on which waits advance time instead of sleeping.
+namespace Clock {
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0, weekday = 0;
+};
+
+// Milliseconds since an arbitrary start, wrapping like timeGetTime.
+uint32_t NowMs();
+// A high-resolution counter and its ticks per second.
+int64_t PerfCounter();
+int64_t PerfFrequency();
+LocalTime Now();
+
+// Waits `ms` milliseconds: sleeps on the real clock, advances the virtual one.
+void Sleep(uint32_t ms);
+
+// Virtual mode: time stands still until advanced. The local time starts at `start`.
+void UseVirtual(uint32_t startMs, const LocalTime& start);
+void UseReal();
+bool IsVirtual();
+void Advance(uint32_t ms);
+
+}  // namespace Clock

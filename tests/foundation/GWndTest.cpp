@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "foundation/GWnd.h"
+
+namespace {
+
+class RecordingWnd : public GWnd {
+public:
+    std::vector<std::string> seen;
+    bool takeKeys = true;
+
+protected:
+    bool OnCreate() override { return Note("create"); }
+    bool OnKeyDown(UINT vk, UINT, UINT) override
+    {
+        seen.push_back("key " + std::to_string(vk));
+        return takeKeys;
+    }
+    bool OnChar(UINT ch, UINT, UINT) override { return Note("char " + std::to_string(ch)); }
+    bool OnLButtonDown(UINT, int x, int y) override { return Note("down " + std::to_string(x) + "," + std::to_string(y)); }
+    bool OnMouseMove(UINT, int x, int y) override { return Note("move " + std::to_string(x) + "," + std::to_string(y)); }
+    bool OnTimer(UINT_PTR id) override { return Note("timer " + std::to_string(id)); }
+    bool OnDestroy() override { return Note("destroy"); }
+    bool OnOtherMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) override
+    {
+        if (msg != WM_USER + 6) return false;
+        result = static_cast<LRESULT>(wParam) + 1;
+        return Note("user6");
+    }
+
+private:
+    bool Note(const std::string& s)
+    {
+        seen.push_back(s);
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST(GWnd, RoutesWindowMessagesToItsHandlers)
+{
+    RecordingWnd wnd;
+    const size_t before = GWndMgr::Instance().Count();
+    const HWND h = wnd.Create("MirelleTestWnd", "test", WS_POPUP, 0, 0, 0, 100, 100, nullptr);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(wnd.GetHwnd(), h);
+    EXPECT_EQ(GWndMgr::Instance().Find(h), &wnd);
+    EXPECT_EQ(GWndMgr::Instance().Count(), before + 1);
+
+    SendMessageA(h, WM_KEYDOWN, 'Q', 0);
+    SendMessageA(h, WM_CHAR, 'q', 0);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 20));
+    SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(-5), 7));
+    SendMessageA(h, WM_TIMER, 3, 0);
+    EXPECT_EQ(SendMessageA(h, WM_USER + 6, 41, 0), 42) << "an other-message handler sets the result";
+
+    const std::vector<std::string> want = {"create", "key 81", "char 113", "down 10,20", "move -5,7", "timer 3", "user6"};
+    EXPECT_EQ(wnd.seen, want);
+
+    wnd.Destroy();
+    EXPECT_EQ(wnd.GetHwnd(), nullptr);
+    EXPECT_EQ(GWndMgr::Instance().Find(h), nullptr) << "a destroyed window is forgotten";
+    EXPECT_EQ(GWndMgr::Instance().Count(), before);
+    EXPECT_EQ(wnd.seen.back(), "destroy");
+}
+
+TEST(GWnd, TwoWindowsOfOneClassKeepTheirOwnObjects)
+{
+    RecordingWnd a, b;
+    ASSERT_NE(a.Create("MirelleTestWnd", "a", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
+    ASSERT_NE(b.Create("MirelleTestWnd", "b", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
+    SendMessageA(b.GetHwnd(), WM_TIMER, 7, 0);
+    EXPECT_EQ(a.seen.back(), "create");
+    EXPECT_EQ(b.seen.back(), "timer 7");
+    EXPECT_EQ(a.Create("MirelleTestWnd", "again", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr)
+        << "a GWnd holds one window";
+}
+
+TEST(GWnd, DestroyedWhenTheObjectGoes)
+{
+    HWND h = nullptr;
+    {
+        RecordingWnd wnd;
+        h = wnd.Create("MirelleTestWnd", "t", WS_POPUP, 0, 0, 0, 10, 10, nullptr);
+        ASSERT_NE(h, nullptr);
+    }
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(GWndMgr::Instance().Find(h), nullptr);
+}

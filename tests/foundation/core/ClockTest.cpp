@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "foundation/core/Clock.h"
+
+namespace {
+struct VirtualClock {
+    VirtualClock(uint32_t startMs, const Clock::LocalTime& t) { Clock::UseVirtual(startMs, t); }
+    ~VirtualClock() { Clock::UseReal(); }
+};
+}  // namespace
+
+TEST(Clock, VirtualTimeStandsStillUntilAdvanced)
+{
+    VirtualClock clock(1000, {2026, 12, 31, 23, 59, 59, 500, 4});
+    EXPECT_TRUE(Clock::IsVirtual());
+    EXPECT_EQ(Clock::NowMs(), 1000u);
+    const int64_t c0 = Clock::PerfCounter();
+    Clock::Sleep(250);
+    EXPECT_EQ(Clock::NowMs(), 1250u) << "a wait advances the virtual clock";
+    EXPECT_EQ(Clock::PerfCounter() - c0, Clock::PerfFrequency() / 4);
+    Clock::Advance(250);
+    const Clock::LocalTime t = Clock::Now();
+    EXPECT_EQ(t.year, 2027) << "the calendar carries into the next year";
+    EXPECT_EQ(t.month, 1);
+    EXPECT_EQ(t.day, 1);
+    EXPECT_EQ(t.hour, 0);
+    EXPECT_EQ(t.second, 0);
+    EXPECT_EQ(t.millisecond, 0);
+    EXPECT_EQ(t.weekday, 5);
+}
+
+TEST(Clock, VirtualMillisecondsWrapLikeTheTickCount)
+{
+    VirtualClock clock(0xFFFFFFF0u, {2026, 2, 28, 12, 0, 0, 0, 6});
+    Clock::Advance(0x20);
+    EXPECT_EQ(Clock::NowMs(), 0x10u);
+    Clock::Advance(36u * 3600 * 1000);
+    EXPECT_EQ(Clock::Now().month, 3) << "2026 is no leap year";
+    EXPECT_EQ(Clock::Now().day, 2);
+}
+
+TEST(Clock, RealTimeMovesForward)
+{
+    Clock::UseReal();
+    const uint32_t t0 = Clock::NowMs();
+    const int64_t c0 = Clock::PerfCounter();
+    Clock::Sleep(20);
+    EXPECT_GE(Clock::NowMs() - t0, 15u);
+    EXPECT_GT(Clock::PerfCounter(), c0);
+    EXPECT_GE(Clock::Now().year, 2024);
+}
