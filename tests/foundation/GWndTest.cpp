@@ -4,6 +4,10 @@
 #include <vector>
 
 #include "foundation/GWnd.h"
+#include "foundation/WindowTimer.h"
+#include "foundation/core/Clock.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -90,4 +94,38 @@ TEST(GWnd, DestroyedWhenTheObjectGoes)
     }
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(GWndMgr::Instance().Find(h), nullptr);
+}
+
+TEST(WindowTimer, VirtualTimersFireInOrderOnlyWhenTimeAdvances)
+{
+    Clock::UseVirtual(5000, {2026, 12, 6, 12, 0, 0, 0, 0});
+    RecordingWnd wnd;
+    ASSERT_NE(wnd.Create("MirelleTestWnd", "t", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
+    wnd.seen.clear();
+    ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 0, 50));
+    ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 2, 500));
+    EXPECT_EQ(WindowTimer::VirtualCount(), 2u);
+
+    MSG msg;
+    Sleep(120);  // real time passes, virtual time does not
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_TRUE(wnd.seen.empty());
+
+    WindowTimer::AdvanceAndFire(1000);
+    const auto count = [&](const std::string& s) { return std::count(wnd.seen.begin(), wnd.seen.end(), s); };
+    EXPECT_EQ(count("timer 0"), 20) << "a 50 ms timer fires 20 times in one virtual second";
+    EXPECT_EQ(count("timer 2"), 2);
+    EXPECT_EQ(Clock::NowMs(), 6000u);
+
+    WindowTimer::Start(wnd.GetHwnd(), 2, 500);  // restart: due 500 ms from now
+    WindowTimer::Stop(wnd.GetHwnd(), 0);
+    wnd.seen.clear();
+    WindowTimer::AdvanceAndFire(499);
+    EXPECT_TRUE(wnd.seen.empty());
+    WindowTimer::AdvanceAndFire(1);
+    EXPECT_EQ(wnd.seen, std::vector<std::string>{"timer 2"});
+
+    WindowTimer::StopAll(wnd.GetHwnd());
+    EXPECT_EQ(WindowTimer::VirtualCount(), 0u);
+    Clock::UseReal();
 }

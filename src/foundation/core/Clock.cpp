@@ -135,4 +135,9 @@ void Advance(uint32_t ms)
     virtualMs.fetch_add(ms);
 }
 
+uint64_t VirtualElapsedMs()
+{
+    return virtualMs.load();
+}
+
 }  // namespace Clock

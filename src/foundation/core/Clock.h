@@ -25,5 +25,7 @@ void UseVirtual(uint32_t startMs, const LocalTime& start);
 void UseReal();
 bool IsVirtual();
 void Advance(uint32_t ms);
+// Virtual milliseconds since UseVirtual, without wrapping.
+uint64_t VirtualElapsedMs();
 
 }  // namespace Clock
