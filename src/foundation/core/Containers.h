@@ -50,6 +50,7 @@ public:
     auto end() { return items.end(); }
     auto begin() const { return items.begin(); }
     auto end() const { return items.end(); }
+    bool operator==(const ArcArrayT&) const = default;
 
 private:
     std::vector<T> items;

@@ -1,0 +1,147 @@
+#pragma once
+
+// An outgoing request: a 32-bit type 0..36 and its payload. On the wire the type, then the
+// payload's fields in order (32-bit each; type 36 ends with a string).
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "protocol/FieldVisitors.h"
+#include "protocol/Json.h"
+
+struct IXBuf;
+
+namespace Requests {
+
+#define MIRELLE_REQUEST(Type, type)                          \
+    static constexpr char kName[] = #Type;                  \
+    static constexpr int32_t kType = type;                  \
+    bool operator==(const Type&) const = default
+
+#define MIRELLE_EMPTY_REQUEST(Type, type)                    \
+    struct Type {                                           \
+        template <class V> void Fields(V&) {}               \
+        MIRELLE_REQUEST(Type, type);                        \
+    }
+
+#define MIRELLE_REQUEST_1(Type, type, a)                                         \
+    struct Type {                                                               \
+        int32_t a = 0;                                                          \
+        template <class V> void Fields(V& v) { v.I32(#a, a); }                  \
+        MIRELLE_REQUEST(Type, type);                                            \
+    }
+
+#define MIRELLE_REQUEST_2(Type, type, a, b)                                      \
+    struct Type {                                                               \
+        int32_t a = 0;                                                          \
+        int32_t b = 0;                                                          \
+        template <class V> void Fields(V& v) { v.I32(#a, a); v.I32(#b, b); }    \
+        MIRELLE_REQUEST(Type, type);                                            \
+    }
+
+#define MIRELLE_REQUEST_3(Type, type, a, b, c)                                           \
+    struct Type {                                                                       \
+        int32_t a = 0;                                                                  \
+        int32_t b = 0;                                                                  \
+        int32_t c = 0;                                                                  \
+        template <class V> void Fields(V& v) { v.I32(#a, a); v.I32(#b, b); v.I32(#c, c); } \
+        MIRELLE_REQUEST(Type, type);                                                    \
+    }
+
+MIRELLE_EMPTY_REQUEST(Request0, 0);
+MIRELLE_REQUEST_1(VoiceType, 1, voiceType);
+MIRELLE_REQUEST_2(Play, 2, voiceType, flag);
+MIRELLE_EMPTY_REQUEST(Observe, 3);
+MIRELLE_EMPTY_REQUEST(ExitRoom, 4);
+MIRELLE_REQUEST_1(Kick, 5, target);
+MIRELLE_REQUEST_2(OptionChange, 6, value, voiceType);
+MIRELLE_REQUEST_1(GameReadyAnswer, 7, timedOut);
+MIRELLE_REQUEST_1(Request8, 8, value);
+MIRELLE_REQUEST_1(Request9, 9, value);
+MIRELLE_REQUEST_2(SunPick, 10, timedOut, pick);
+MIRELLE_REQUEST_1(Request11, 11, choice);
+MIRELLE_REQUEST_3(PlayCard, 12, timedOut, card, missedMatch);
+MIRELLE_REQUEST_2(CardChoice, 13, timedOut, card);
+MIRELLE_REQUEST_2(Request14, 14, timedOut, choice);
+MIRELLE_REQUEST_3(SeptAnimalChoice, 15, timedOut, choice, card);
+MIRELLE_REQUEST_2(GoOrStop, 16, timedOut, choice);
+MIRELLE_EMPTY_REQUEST(Request17, 17);
+MIRELLE_REQUEST_2(ResultChoice, 18, choice, skin);
+MIRELLE_EMPTY_REQUEST(Request19, 19);
+MIRELLE_REQUEST_2(Request20, 20, a, b);
+MIRELLE_EMPTY_REQUEST(GiveUp, 21);
+MIRELLE_REQUEST_1(Chamgi, 22, choice);
+MIRELLE_EMPTY_REQUEST(Request23, 23);
+MIRELLE_REQUEST_1(Request24, 24, index);
+MIRELLE_REQUEST_1(Request25, 25, state);
+MIRELLE_EMPTY_REQUEST(Request26, 26);
+MIRELLE_REQUEST_1(Macro, 27, number);
+MIRELLE_REQUEST_1(Tung, 28, value);
+MIRELLE_REQUEST_1(Challenge, 29, choice);
+MIRELLE_REQUEST_2(Bet, 30, a, b);
+MIRELLE_EMPTY_REQUEST(DesperateExit, 31);
+MIRELLE_EMPTY_REQUEST(Request32, 32);
+MIRELLE_REQUEST_1(AutoPlay, 33, flag);
+MIRELLE_REQUEST_1(TimeoutCount, 34, count);
+MIRELLE_REQUEST_1(Request35, 35, userKey);
+
+struct Request36 {
+    int32_t userKey = 0;
+    std::string text;
+    template <class V> void Fields(V& v) { v.I32("userKey", userKey); v.Str("text", text); }
+    MIRELLE_REQUEST(Request36, 36);
+};
+
+#undef MIRELLE_REQUEST_3
+#undef MIRELLE_REQUEST_2
+#undef MIRELLE_REQUEST_1
+#undef MIRELLE_EMPTY_REQUEST
+#undef MIRELLE_REQUEST
+
+// The payload alternatives in type order: the variant's index is the request type.
+using Payload = std::variant<Request0, VoiceType, Play, Observe, ExitRoom, Kick, OptionChange, GameReadyAnswer,
+                             Request8, Request9, SunPick, Request11, PlayCard, CardChoice, Request14,
+                             SeptAnimalChoice, GoOrStop, Request17, ResultChoice, Request19, Request20, GiveUp,
+                             Chamgi, Request23, Request24, Request25, Request26, Macro, Tung, Challenge, Bet,
+                             DesperateExit, Request32, AutoPlay, TimeoutCount, Request35, Request36>;
+
+}  // namespace Requests
+
+constexpr int32_t kMaxGameRequestType = 36;
+
+struct GameRequest {
+    Requests::Payload payload;
+
+    GameRequest() = default;
+    template <class T>
+    GameRequest(T p) : payload(std::move(p))  // NOLINT: a request is its payload
+    {
+    }
+
+    int32_t Type() const { return static_cast<int32_t>(payload.index()); }
+    template <class T> const T* Get() const { return std::get_if<T>(&payload); }
+    bool operator==(const GameRequest&) const = default;
+};
+
+// The name of a type ("PlayCard"), empty for types out of range.
+std::string_view GameRequestName(int32_t type);
+int32_t GameRequestTypeByName(std::string_view name);
+
+// The type and the payload's fields as the wire carries them.
+std::vector<uint8_t> SerializeGameRequest(const GameRequest& request);
+// A new byte buffer holding the serialised request; null when memory ran out.
+IXBuf* CreateGameRequestBuffer(const GameRequest& request);
+// Reads a serialised request (the stand-in host's side); fails on a short buffer or a type out
+// of range. Never throws.
+[[nodiscard]] bool ReadGameRequest(const uint8_t* data, size_t size, GameRequest& out);
+
+// {"type": 12, "name": "PlayCard", "fields": {...}}.
+JsonValue GameRequestToJson(const GameRequest& request);
+// Takes the request by "name" or "type"; fields not given keep 0. Never throws.
+[[nodiscard]] bool GameRequestFromJson(const JsonValue& json, GameRequest& out);
+
+std::vector<FieldDescription> DescribeGameRequest(int32_t type);
