@@ -1,36 +1,213 @@
-// The stand-in host: loads the module as the portal's launcher does and reports what it finds.
+// The stand-in host: does what the portal's launcher does (a top-level window, the module loaded
+// and started, IHostInterface answered) and plays replay scripts against the module.
+//
+// mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
+//              [--out DIR] [--expect-init-failure] [--seconds N] [script.jsonl]
 #include <cstdio>
-#include <initializer_list>
+#include <cstdlib>
+#include <string>
 
-#include <windows.h>
+#include "Replay.h"
+#include "StandInHost.h"
 
 namespace {
 
-FARPROC Find(HMODULE module, const char* name)
+constexpr UINT_PTR kReplayTimer = 1;
+
+struct Options {
+    bool async = false;
+    bool realClock = false;
+    bool expectInitFailure = false;
+    std::string gameDir;
+    std::string portalDir;
+    std::string trace;
+    std::string outDir = ".";
+    std::string script;
+    int seconds = 0;
+};
+
+StandInHost* theHost = nullptr;
+Replay* theReplay = nullptr;
+
+LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    const FARPROC p = GetProcAddress(module, name);
-    std::printf("  %-24s %s\n", name, p ? "found" : "missing");
-    return p;
+    if (msg >= WM_USER + 1 && msg <= WM_USER + 6 && theHost) {
+        theHost->NotePosted(msg, wParam, lParam);
+        return 0;
+    }
+    if (msg == WM_TIMER && wParam == kReplayTimer) {
+        // A step blocked in the module's modal box: run the steps after it from inside the box's loop.
+        if (theReplay && theReplay->InStep() && FindModalBox()) theReplay->RunPending();
+        return 0;
+    }
+    if (msg == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+std::string ExeDir()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s = path;
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+std::wstring Wide(const std::string& s)
+{
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
+    w.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
+    return w;
+}
+
+std::string WithBackslash(std::string dir)
+{
+    if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
+    return dir;
+}
+
+bool ParseArgs(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (a == "--async") o.async = true;
+        else if (a == "--real-clock") o.realClock = true;
+        else if (a == "--expect-init-failure") o.expectInitFailure = true;
+        else if (a == "--game-dir") o.gameDir = value();
+        else if (a == "--portal-dir") o.portalDir = value();
+        else if (a == "--trace") o.trace = value();
+        else if (a == "--out") o.outDir = value();
+        else if (a == "--seconds") o.seconds = std::atoi(value().c_str());
+        else if (!a.empty() && a[0] == '-') return false;
+        else o.script = a;
+    }
+    if (o.gameDir.empty()) o.gameDir = ExeDir() + "game\\";
+    if (o.portalDir.empty()) o.portalDir = o.gameDir;
+    o.gameDir = WithBackslash(o.gameDir);
+    o.portalDir = WithBackslash(o.portalDir);
+    return true;
+}
+
+HWND CreateHostWindow()
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = HostWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "MirelleStandInHost";
+    RegisterClassA(&wc);
+    RECT rc{0, 0, 800, 600};
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    AdjustWindowRect(&rc, style, FALSE);
+    return CreateWindowA("MirelleStandInHost", "Mirelle stand-in host", style | WS_VISIBLE, 0, 0, rc.right - rc.left,
+                         rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+template <class T>
+T Export(HMODULE dll, const char* name)
+{
+    return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+}
+
+void PumpFor(DWORD ms)
+{
+    const DWORD until = GetTickCount() + ms;
+    MSG msg;
+    while (ms == INFINITE || static_cast<int>(until - GetTickCount()) > 0) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const char* path = argc > 1 ? argv[1] : "Mirelle.dll";
-    const HMODULE module = LoadLibraryA(path);
-    if (!module) {
-        std::printf("cannot load %s, error %lu\n", path, GetLastError());
+    Options opt;
+    if (!ParseArgs(argc, argv, opt)) {
+        std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] "
+                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [script.jsonl]\n");
+        return 2;
+    }
+    FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
+    StandInHost host(trace);
+    host.describeRequest = DescribeRequest;
+    theHost = &host;
+
+    ModuleHandle module;
+    module.hostWnd = CreateHostWindow();
+    module.dll = LoadLibraryA("Mirelle.dll");
+    if (!module.hostWnd || !module.dll) {
+        std::fprintf(stderr, "cannot start: window %p, module %p (error %lu)\n", static_cast<void*>(module.hostWnd),
+                     static_cast<void*>(module.dll), GetLastError());
+        return 3;
+    }
+    const auto create = Export<CreateGameWndProc>(module.dll, "CreateGameWnd");
+    const auto init = Export<InitGameWndProc>(module.dll, "InitGameWnd");
+    const auto destroy = Export<DestroyGameWndProc>(module.dll, "DestroyGameWnd");
+    const auto useVirtual = Export<void(__stdcall*)(int)>(module.dll, "MirelleUseVirtualClock");
+    module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
+    if (!create || !init || !destroy) {
+        std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
+        return 3;
+    }
+    const bool virtualClock = !opt.script.empty() && !opt.realClock && useVirtual && module.advanceClock;
+    if (virtualClock) useVirtual(1);
+    else module.advanceClock = nullptr;
+
+    if (create(&host, &module.client) != 0 || !module.client) {
+        std::fprintf(stderr, "CreateGameWnd failed\n");
+        return 3;
+    }
+    const std::wstring gameDir = Wide(opt.gameDir), portalDir = Wide(opt.portalDir);
+    module.gameWnd = init(module.client, module.hostWnd, gameDir.c_str(), portalDir.c_str(), opt.async ? 1 : 0, 0);
+    if (!module.gameWnd) {
+        destroy(module.client);
+        if (opt.expectInitFailure) {
+            std::printf("InitGameWnd failed, as expected\n");
+            return 0;
+        }
+        std::fprintf(stderr, "InitGameWnd failed (game directory %s)\n", opt.gameDir.c_str());
+        return 3;
+    }
+    if (opt.expectInitFailure) {
+        std::fprintf(stderr, "InitGameWnd succeeded, failure was expected\n");
+        destroy(module.client);
         return 1;
     }
-    std::printf("loaded %s, ANSI code page %u\n", path, GetACP());
-    const auto fn = reinterpret_cast<int (*)()>(reinterpret_cast<void (*)()>(Find(module, "fnMirelle")));
-    const auto* n = reinterpret_cast<const int*>(Find(module, "nMirelle"));
-    Find(module, "_ZN8CMirelleC1Ev");
-    Find(module, "_ZN8CMirelleaSERKS_");
-    for (const char* name : {"CreateGameWnd", "InitGameWnd", "DestroyGameWnd"}) Find(module, name);
-    if (fn) std::printf("fnMirelle() = %d\n", fn());
-    if (n) std::printf("nMirelle = %d\n", *n);
-    FreeLibrary(module);
-    return 0;
+
+    int rc = 0;
+    if (!opt.script.empty()) {
+        Replay replay(host, module, opt.outDir);
+        theReplay = &replay;
+        SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);
+        if (!replay.Load(opt.script) || !replay.RunPending()) {
+            std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
+            rc = 1;
+        } else {
+            std::printf("replay passed: %s\n", opt.script.c_str());
+        }
+        KillTimer(module.hostWnd, kReplayTimer);
+        theReplay = nullptr;
+    } else {
+        PumpFor(opt.seconds > 0 ? static_cast<DWORD>(opt.seconds) * 1000 : INFINITE);
+    }
+    if (destroy(module.client) != 0) {
+        std::fprintf(stderr, "DestroyGameWnd failed\n");
+        rc = rc ? rc : 1;
+    }
+    DestroyWindow(module.hostWnd);
+    theHost = nullptr;
+    if (trace) std::fclose(trace);
+    return rc;
 }

@@ -1,0 +1,353 @@
+#include "Replay.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "Png.h"
+
+namespace {
+
+std::string Describe(const JsonValue& v)
+{
+    return v.Dump();
+}
+
+int64_t IntOf(const JsonValue* v, int64_t fallback = 0)
+{
+    return v && v->IsInt() ? v->GetInt() : fallback;
+}
+
+// Virtual-key code of a key name: "F1".."F12", "Space", "Enter", "Escape", a letter or a digit.
+UINT KeyCode(const std::string& name)
+{
+    if (name.size() >= 2 && name[0] == 'F' && name.size() <= 3) {
+        const int n = std::atoi(name.c_str() + 1);
+        if (n >= 1 && n <= 12) return static_cast<UINT>(VK_F1 + n - 1);
+    }
+    if (name == "Space") return VK_SPACE;
+    if (name == "Enter") return VK_RETURN;
+    if (name == "Escape") return VK_ESCAPE;
+    if (name.size() == 1) {
+        const char c = name[0];
+        if (c >= 'a' && c <= 'z') return static_cast<UINT>(c - 'a' + 'A');
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<UINT>(c);
+    }
+    return 0;
+}
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM out)
+{
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::vector<uint8_t> FromHex(const std::string& hex)
+{
+    std::vector<uint8_t> out;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+}  // namespace
+
+bool JsonContains(const JsonValue& have, const JsonValue& want)
+{
+    if (want.IsObject()) {
+        if (!have.IsObject()) return false;
+        for (const auto& [key, value] : want.Members()) {
+            const JsonValue* h = have.Find(key);
+            if (!h || !JsonContains(*h, value)) return false;
+        }
+        return true;
+    }
+    if (want.IsArray()) {
+        if (!have.IsArray() || have.Items().size() != want.Items().size()) return false;
+        for (size_t i = 0; i < want.Items().size(); ++i)
+            if (!JsonContains(have.Items()[i], want.Items()[i])) return false;
+        return true;
+    }
+    return have == want;
+}
+
+HWND FindModalBox()
+{
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+bool Replay::Load(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#') continue;
+        auto json = ParseJson(line);
+        if (!json || !json->IsObject()) {
+            error = path + ":" + std::to_string(number) + ": not a JSON object";
+            return false;
+        }
+        steps.push_back({number, std::move(*json)});
+    }
+    return true;
+}
+
+bool Replay::Fail(const Step& step, const std::string& what)
+{
+    if (error.empty()) error = "line " + std::to_string(step.line) + ": " + what;
+    return false;
+}
+
+void Replay::Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool Replay::RunPending()
+{
+    while (error.empty() && next < steps.size()) {
+        const Step& step = steps[next++];
+        ++depth;
+        const bool ok = RunStep(step);
+        --depth;
+        if (!ok) return false;
+        if (depth == 0) Pump();
+    }
+    return error.empty();
+}
+
+bool Replay::RunStep(const Step& step)
+{
+    const JsonValue& j = step.json;
+    if (j.Find("comment")) return true;
+    if (j.Find("deliver") || j.Find("deliver_hex")) return Deliver(step);
+    if (const JsonValue* e = j.Find("expect")) {
+        if (e->IsString() && (e->GetString() == "request" || e->GetString() == "no_request")) return ExpectRequest(step);
+        return ExpectEvent(step);
+    }
+    if (j.Find("client")) return Client(step);
+    if (j.Find("answer_box") || j.Find("host_result") || j.Find("send_result") || j.Find("avatar_list") ||
+        j.Find("fetch_text"))
+        return Answer(step);
+    if (j.Find("click") || j.Find("key") || j.Find("move")) return Input(step);
+    if (const JsonValue* a = j.Find("advance")) {
+        if (!module.advanceClock) return Fail(step, "advance needs the virtual clock");
+        module.advanceClock(static_cast<unsigned>(IntOf(a)));
+        return true;
+    }
+    if (j.Find("screenshot")) return Screenshot(step);
+    if (const JsonValue* w = j.Find("wait")) {
+        // Real time: for the loader thread, which the virtual clock does not drive.
+        const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(j.Find("timeout_ms"), 10000));
+        for (;;) {
+            for (auto it = host.events.begin(); it != host.events.end(); ++it) {
+                if (!it->isRequest && JsonContains(it->json, *w)) {
+                    host.events.erase(host.events.begin(), it + 1);
+                    return true;
+                }
+            }
+            if (static_cast<int>(until - GetTickCount()) <= 0) return Fail(step, "timed out waiting for " + Describe(*w));
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            Pump();
+        }
+    }
+    return Fail(step, "unknown step " + Describe(j));
+}
+
+bool Replay::Deliver(const Step& step)
+{
+    std::vector<uint8_t> bytes;
+    if (const JsonValue* hex = step.json.Find("deliver_hex")) {
+        bytes = FromHex(hex->GetString());
+    } else {
+        const JsonValue* name = step.json.Find("deliver");
+        const JsonValue* fields = step.json.Find("fields");
+        std::string why;
+        auto encoded = EncodeMessage(name->GetString(), fields ? JsonUtf8ToAnsi(*fields) : JsonValue::MakeObject(), why);
+        if (!encoded) return Fail(step, "cannot encode " + name->GetString() + ": " + why);
+        bytes = std::move(*encoded);
+    }
+    const int result = module.client->ReceiveGameMessage(bytes.data(), static_cast<int>(bytes.size()));
+    if (result != 0) return Fail(step, "ReceiveGameMessage answered " + std::to_string(result));
+    return true;
+}
+
+bool Replay::ExpectRequest(const Step& step)
+{
+    auto it = host.events.begin();
+    while (it != host.events.end() && !it->isRequest) ++it;
+    const bool none = step.json.Find("expect")->GetString() == "no_request";
+    if (none) {
+        if (it == host.events.end()) return true;
+        return Fail(step, "expected no request, came " + Describe(it->json));
+    }
+    if (it == host.events.end()) return Fail(step, "expected a request " + Describe(step.json) + ", none came");
+    JsonValue want = JsonValue::MakeObject();
+    if (const JsonValue* n = step.json.Find("name")) want.Set("name", *n);
+    if (const JsonValue* f = step.json.Find("fields")) want.Set("fields", *f);
+    const JsonValue* got = it->json.Find("request");
+    if (!got || !JsonContains(*got, want))
+        return Fail(step, "expected request " + Describe(want) + ", came " + Describe(it->json));
+    host.events.erase(it);
+    return true;
+}
+
+bool Replay::ExpectEvent(const Step& step)
+{
+    const JsonValue& want = *step.json.Find("expect");
+    for (auto it = host.events.begin(); it != host.events.end(); ++it) {
+        if (it->isRequest || !JsonContains(it->json, want)) continue;
+        // Host calls before the match are passed over; requests stay for their own expectations.
+        std::deque<HostEvent> kept;
+        for (auto k = host.events.begin(); k != it; ++k)
+            if (k->isRequest) kept.push_back(*k);
+        kept.insert(kept.end(), it + 1, host.events.end());
+        host.events = std::move(kept);
+        return true;
+    }
+    std::string came;
+    for (const auto& e : host.events)
+        if (!e.isRequest) came += "\n    " + Describe(e.json);
+    return Fail(step, "expected " + Describe(want) + ", came:" + (came.empty() ? " nothing" : came));
+}
+
+bool Replay::Client(const Step& step)
+{
+    const std::string call = step.json.Find("client")->GetString();
+    const JsonValue* args = step.json.Find("args");
+    auto arg = [&](size_t i) { return args && args->IsArray() && i < args->Items().size() ? args->Items()[i] : JsonValue(); };
+    auto bstr = [&](size_t i) {
+        const std::string ansi = Utf8ToAnsi(arg(i).GetString());
+        const std::wstring w = [&] {
+            const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+            std::wstring s(static_cast<size_t>(n > 0 ? n - 1 : 0), L'\0');
+            if (n > 1) MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, s.data(), n);
+            return s;
+        }();
+        return SysAllocString(w.c_str());
+    };
+    auto num = [&](size_t i) { return static_cast<int>(arg(i).IsInt() ? arg(i).GetInt() : 0); };
+    IClientInterface* c = module.client;
+    int result = 0;
+    if (call == "ResetRoomView") result = c->ResetRoomView();
+    else if (call == "ResetRoom") result = c->ResetRoom();
+    else if (call == "ReinitScreen") result = c->ReinitScreen();
+    else if (call == "RequestForcedExit") result = c->RequestForcedExit(num(0));
+    else if (call == "GetUserSeat") result = c->GetUserSeat(num(0));
+    else if (call == "IsOwnUser") result = c->IsOwnUser(num(0));
+    else if (call == "SetScreenMode") result = c->SetScreenMode(num(0), num(1), num(2));
+    else if (call == "SetTitleBarText" || call == "SetUserAvatar" || call == "SetUserTitle" || call == "HostCommand") {
+        BSTR text = bstr(call == "SetTitleBarText" ? 0 : call == "HostCommand" ? 2 : 1);
+        if (call == "SetTitleBarText") result = c->SetTitleBarText(text);
+        else if (call == "SetUserAvatar") result = c->SetUserAvatar(num(0), text);
+        else if (call == "SetUserTitle") result = c->SetUserTitle(num(0), text);
+        else {
+            const int32_t command[4] = {num(1), 0, 0, 0};
+            int32_t value = num(3);
+            result = c->HostCommand(num(0), command, text, &value);
+        }
+        SysFreeString(text);
+    } else {
+        return Fail(step, "unknown client call " + call);
+    }
+    if (const JsonValue* want = step.json.Find("result"); want && IntOf(want) != result)
+        return Fail(step, call + " answered " + std::to_string(result) + ", expected " + std::to_string(IntOf(want)));
+    return true;
+}
+
+bool Replay::Answer(const Step& step)
+{
+    const JsonValue& j = step.json;
+    if (const JsonValue* r = j.Find("host_result")) {
+        host.hostRequestResults[static_cast<int>(IntOf(r->Find("code")))] = static_cast<int>(IntOf(r->Find("result")));
+    } else if (const JsonValue* s = j.Find("send_result")) {
+        host.sendResult = static_cast<int>(IntOf(s));
+    } else if (const JsonValue* a = j.Find("avatar_list")) {
+        host.avatarList = a->GetString();
+    } else if (const JsonValue* f = j.Find("fetch_text")) {
+        host.fetchText = f->GetString();
+    } else if (const JsonValue* b = j.Find("answer_box")) {
+        const HWND box = FindModalBox();
+        if (!box) return Fail(step, "no message box is open");
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IntOf(b) == 2 ? IDNO : IDOK, BN_CLICKED), 0);
+    }
+    return true;
+}
+
+bool Replay::Input(const Step& step)
+{
+    const JsonValue& j = step.json;
+    const HWND w = module.gameWnd;
+    if (const JsonValue* c = j.Find("click"); c || j.Find("move")) {
+        const JsonValue& at = c ? *c : *j.Find("move");
+        if (!at.IsArray() || at.Items().size() != 2) return Fail(step, "a point is [x, y]");
+        const LPARAM p = MAKELPARAM(static_cast<int>(at.Items()[0].GetInt()), static_cast<int>(at.Items()[1].GetInt()));
+        SendMessageA(w, WM_MOUSEMOVE, 0, p);
+        if (c) {
+            SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, p);
+            SendMessageA(w, WM_LBUTTONUP, 0, p);
+        }
+        return true;
+    }
+    const UINT vk = KeyCode(j.Find("key")->GetString());
+    if (!vk) return Fail(step, "unknown key " + j.Find("key")->GetString());
+    SendMessageA(w, WM_KEYDOWN, vk, 1);
+    SendMessageA(w, WM_KEYUP, vk, 0xC0000001);
+    return true;
+}
+
+bool Replay::Screenshot(const Step& step)
+{
+    const std::string name = step.json.Find("screenshot")->GetString();
+    RECT rc{};
+    GetClientRect(module.gameWnd, &rc);
+    const int width = rc.right, height = rc.bottom;
+    if (width <= 0 || height <= 0) return Fail(step, "the game window has no size");
+    HDC wndDc = GetDC(module.gameWnd);
+    HDC memDc = CreateCompatibleDC(wndDc);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(wndDc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memDc, dib);
+    BitBlt(memDc, 0, 0, width, height, wndDc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+    const auto* px = static_cast<const uint8_t*>(bits);
+    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
+        rgb[i * 3] = px[i * 4 + 2];
+        rgb[i * 3 + 1] = px[i * 4 + 1];
+        rgb[i * 3 + 2] = px[i * 4];
+    }
+    SelectObject(memDc, old);
+    DeleteObject(dib);
+    DeleteDC(memDc);
+    ReleaseDC(module.gameWnd, wndDc);
+    const std::string path = screenshotDir + "\\" + name;
+    if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
+    std::printf("screenshot %s\n", path.c_str());
+    return true;
+}

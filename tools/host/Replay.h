@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "StandInHost.h"
+#include "protocol/Json.h"
+
+// What the replay needs of the running module.
+struct ModuleHandle {
+    HMODULE dll = nullptr;
+    IClientInterface* client = nullptr;
+    HWND hostWnd = nullptr;
+    HWND gameWnd = nullptr;
+    void(__stdcall* advanceClock)(unsigned ms) = nullptr;
+};
+
+// Protocol conversions the replay uses; they live with the protocol code.
+std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const JsonValue& fields, std::string& error);
+JsonValue DescribeRequest(const uint8_t* data, int size);
+
+// Plays a replay script: JSON lines, one step each. Steps run in order; the first unmet
+// expectation stops the replay with a message that says what came instead.
+class Replay {
+public:
+    Replay(StandInHost& standIn, ModuleHandle& loaded, std::string screenshots)
+        : host(standIn), module(loaded), screenshotDir(std::move(screenshots)) {}
+
+    bool Load(const std::string& path);
+    // Runs every step not yet run; re-entered from the host's timer while the module shows a
+    // modal box, so a box can be answered. Returns false once a step failed.
+    bool RunPending();
+    bool Finished() const { return next >= steps.size(); }
+    bool Failed() const { return !error.empty(); }
+    const std::string& Error() const { return error; }
+    bool InStep() const { return depth > 0; }
+
+private:
+    struct Step {
+        int line = 0;
+        JsonValue json;
+    };
+
+    bool RunStep(const Step& step);
+    bool Fail(const Step& step, const std::string& what);
+    bool ExpectRequest(const Step& step);
+    bool ExpectEvent(const Step& step);
+    bool Deliver(const Step& step);
+    bool Client(const Step& step);
+    bool Answer(const Step& step);
+    bool Input(const Step& step);
+    bool Screenshot(const Step& step);
+    void Pump();
+
+    StandInHost& host;
+    ModuleHandle& module;
+    std::string screenshotDir;
+    std::vector<Step> steps;
+    size_t next = 0;
+    int depth = 0;
+    std::string error;
+};
+
+// True when `have` holds every member of `want` with an equal value (objects compared the same way).
+bool JsonContains(const JsonValue& have, const JsonValue& want);
+// Finds a top-level window of this thread that is a dialog (the module's message box).
+HWND FindModalBox();
