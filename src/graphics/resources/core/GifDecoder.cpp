@@ -212,6 +212,7 @@ std::optional<std::vector<Image>> DecodeGif(std::span<const uint8_t> bytes)
         if (!r.U8(minCodeSize) || minCodeSize < 2 || minCodeSize > 8) return std::nullopt;
         data.clear();
         if (!ReadSubBlocks(r, &data)) return std::nullopt;
+        if (fw != 0 && fh != 0 && !IsImageSizeAllowed(fw, fh)) return std::nullopt;
         if (fw == 0 || fh == 0 || left >= width || top >= height) {
             control = {};
             continue;  // nothing of it is on the screen
