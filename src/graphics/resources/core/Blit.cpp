@@ -94,12 +94,19 @@ void BlitRows(const PixelView& dst, const PixelView& src, const Span& span, cons
     const bool keyed = HasFlag(o.flags, BlitFlag::ColorKey);
     const int32_t width = span.dst.Width();
     const ptrdiff_t step = mirrorX ? -1 : 1;
+    const size_t rowBytes = static_cast<size_t>(width) * sizeof(P);
+    // Whole rows of packed surfaces in the same order are one block: one copy.
+    if (!mirrorX && !mirrorY && !keyed && o.alpha == 255 && rowBytes == static_cast<size_t>(dst.pitch) &&
+        dst.pitch == src.pitch) {
+        std::memmove(dst.Row(span.dst.top), src.Row(span.srcY0), rowBytes * static_cast<size_t>(span.dst.Height()));
+        return;
+    }
     for (int32_t y = span.dst.top; y < span.dst.bottom; ++y) {
         const int32_t sy = mirrorY ? span.srcY0 - (y - span.dst.top) : span.srcY0 + (y - span.dst.top);
         const P* s = reinterpret_cast<const P*>(src.Row(sy)) + span.srcX0;
         P* d = reinterpret_cast<P*>(dst.Row(y)) + span.dst.left;
         if (!mirrorX && !keyed && o.alpha == 255) {
-            std::memmove(d, s, static_cast<size_t>(width) * sizeof(P));
+            std::memmove(d, s, rowBytes);
             continue;
         }
         for (int32_t x = 0; x < width; ++x, s += step, ++d) {

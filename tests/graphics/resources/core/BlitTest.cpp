@@ -202,3 +202,21 @@ TEST(IsOpaquePixel, OutsideTheViewIsTransparent)
     } cases[] = {{0, 0, true}, {2, 2, true}, {-1, 0, false}, {0, -1, false}, {3, 0, false}, {0, 3, false}};
     for (const auto& c : cases) EXPECT_EQ(IsOpaquePixel(b.view, c.x, c.y, 0xF81F), c.opaque) << c.x << ", " << c.y;
 }
+
+TEST(Blit, PackedFullWidthRowsCopyWithRowOffsets)
+{
+    // Rows without padding take the one-block path; the source starts 2 rows down, the
+    // destination 3 rows down and is clipped at its bottom.
+    for (PixelMode mode : {PixelMode::Rgb565, PixelMode::Rgb32}) {
+        const int32_t w = 8, h = 6, bpp = BytesPerPixel(mode);
+        std::vector<uint8_t> srcBytes(static_cast<size_t>(w * h * bpp)), dstBytes(srcBytes.size(), 0xCD);
+        const PixelView src{srcBytes.data(), w, h, w * bpp, mode}, dst{dstBytes.data(), w, h, w * bpp, mode};
+        FillPattern(src, 0);
+        EXPECT_EQ(Blit(dst, {0, 3}, src, {0, 2, w, h}, kAll), Rect(0, 3, w, h)) << static_cast<int>(mode);
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                const uint32_t want = y < 3 ? (kPoison & Mask(mode)) : src.PixelAt(x, y - 1);
+                ASSERT_EQ(dst.PixelAt(x, y), want) << "mode " << static_cast<int>(mode) << " at " << x << ", " << y;
+            }
+    }
+}
