@@ -9,8 +9,6 @@ namespace {
 using namespace qzformat;
 
 constexpr uint16_t kVersion = 1;
-constexpr size_t kHeaderBytes = 8;
-constexpr size_t kChunkHeaderBytes = 8;
 
 const char* MagicOf(SpriteFileKind kind) { return kind == SpriteFileKind::Sheet ? "QZS\x1A" : "PSP\x1A"; }
 constexpr const char* kAnimationMagic = "QZA\x1A";
