@@ -1,0 +1,217 @@
+#include "graphics/sprite/core/FXMan.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "graphics/sprite/core/K_Dib.h"
+#include "graphics/sprite/core/LLESprite.h"
+
+namespace {
+
+std::unique_ptr<KK_FXMan> g_fxMan;
+
+// Far beyond any image: nothing placed there can show, and sums stay inside 32 bits.
+constexpr int32_t kFarAway = 1 << 28;
+
+// Two-channels-at-a-time blends: the fields are spread apart so one multiply serves them all.
+template <uint32_t kSpread>
+inline uint16_t Blend16(uint32_t s, uint32_t d, uint32_t a5)
+{
+    s = (s | s << 16) & kSpread;
+    d = (d | d << 16) & kSpread;
+    d = (d + ((s - d) * a5 >> 5)) & kSpread;
+    return static_cast<uint16_t>(d | d >> 16);
+}
+
+inline uint32_t Blend32(uint32_t s, uint32_t d, uint32_t a8)
+{
+    uint32_t rb = d & 0xFF00FF;
+    rb = (rb + (((s & 0xFF00FF) - rb) * a8 >> 8)) & 0xFF00FF;
+    uint32_t g = d & 0xFF00;
+    g = (g + (((s & 0xFF00) - g) * a8 >> 8)) & 0xFF00;
+    return rb | g;
+}
+
+constexpr uint32_t kSpread565 = 0x07E0F81F;
+constexpr uint32_t kSpread555 = 0x03E07C1F;
+
+// Writes a run of source pixels to a destination span, forward or mirrored (dst[-i]).
+template <class P>
+struct CopyOp {
+    void Span(P* dst, const P* src, int32_t n, bool reversed) const
+    {
+        if (!reversed) {
+            std::memcpy(dst, src, static_cast<size_t>(n) * sizeof(P));
+            return;
+        }
+        for (int32_t i = 0; i < n; ++i) dst[-i] = src[i];
+    }
+};
+
+template <class P, class Blend>
+struct AlphaOp {
+    uint32_t a;
+    Blend blend;
+    void Span(P* dst, const P* src, int32_t n, bool reversed) const
+    {
+        if (!reversed) {
+            for (int32_t i = 0; i < n; ++i) dst[i] = static_cast<P>(blend(src[i], dst[i], a));
+            return;
+        }
+        for (int32_t i = 0; i < n; ++i) dst[-i] = static_cast<P>(blend(src[i], dst[-i], a));
+    }
+};
+
+// Colour and tint change the source pixel first; alpha (if any) then blends it.
+template <class P, class Blend>
+struct EffectOp {
+    PixelMode mode;
+    uint32_t fx;
+    uint32_t a;
+    uint32_t color;  // in the mode
+    Rgb tint;
+    Blend blend;
+
+    P Source(P p) const
+    {
+        if (fx & kFxColor) return static_cast<P>(color);
+        if (!(fx & kFxTint)) return p;
+        const Rgb c = UnpackRgb(mode, p);
+        return static_cast<P>(PackRgb(mode, static_cast<uint8_t>(c.r * tint.r / 255), static_cast<uint8_t>(c.g * tint.g / 255),
+                                      static_cast<uint8_t>(c.b * tint.b / 255)));
+    }
+    void Span(P* dst, const P* src, int32_t n, bool reversed) const
+    {
+        const int32_t step = reversed ? -1 : 1;
+        for (int32_t i = 0; i < n; ++i) {
+            P& d = dst[i * step];
+            const P s = Source(src[i]);
+            d = (fx & kFxAlpha) ? static_cast<P>(blend(s, d, a)) : s;
+        }
+    }
+};
+
+template <class P, class Op>
+void DrawRuns(K_Dib& target, const KK_LLESprite& s, const P* pixels, int32_t x, int32_t y, uint32_t fx, const Op& op)
+{
+    const bool mirrorX = fx & kFxMirrorX;
+    const bool mirrorY = fx & kFxMirrorY;
+    const int32_t w = s.GetWidth();
+    const int32_t h = s.GetHeight();
+    const Point hot = s.GetHotSpot();
+    const int32_t left = mirrorX ? x + hot.x - w : x - hot.x;
+    const int32_t top = mirrorY ? y + hot.y - h : y - hot.y;
+    const Rect vis = Rect(left, top, left + w, top + h).Intersected(target.GetClipRect());
+    if (vis.IsEmpty()) return;
+    // The visible source columns.
+    const int32_t srcLeft = mirrorX ? left + w - vis.right : vis.left - left;
+    const int32_t srcRight = mirrorX ? left + w - vis.left : vis.right - left;
+    for (int32_t dy = vis.top; dy < vis.bottom; ++dy) {
+        const int32_t sy = mirrorY ? top + h - 1 - dy : dy - top;
+        P* row = target.Row<P>(dy);
+        int32_t sx = 0;
+        for (auto* r = s.LineBegin(sy), *end = s.LineEnd(sy); r != end && sx < srcRight; ++r) {
+            sx += r->skip;
+            const int32_t a = std::max(sx, srcLeft);
+            const int32_t b = std::min(sx + int32_t{r->count}, srcRight);
+            if (a < b) {
+                const P* src = pixels + r->first + (a - sx);
+                if (mirrorX) op.Span(row + (left + w - 1 - a), src, b - a, true);
+                else op.Span(row + (left + a), src, b - a, false);
+            }
+            sx += r->count;
+        }
+    }
+}
+
+template <class P, class Blend>
+int DrawWith(K_Dib& target, const KK_LLESprite& s, const P* pixels, PixelMode mode, int32_t x, int32_t y, uint32_t fx,
+             int level, uint32_t colorRef, uint32_t alphaScale)
+{
+    if (s.IsEmpty() || x < -kFarAway || x > kFarAway || y < -kFarAway || y > kFarAway) return 1;
+    const bool alpha = (fx & kFxAlpha) && level < 255;
+    if (alpha && level <= 0) return 1;
+    const uint32_t a = alpha ? static_cast<uint32_t>(level) >> alphaScale : 0;
+    if (!(fx & (kFxColor | kFxTint))) {
+        if (alpha) DrawRuns(target, s, pixels, x, y, fx, AlphaOp<P, Blend>{a, Blend{}});
+        else DrawRuns(target, s, pixels, x, y, fx, CopyOp<P>{});
+        return 1;
+    }
+    const Rgb tint{static_cast<uint8_t>(colorRef), static_cast<uint8_t>(colorRef >> 8), static_cast<uint8_t>(colorRef >> 16)};
+    const uint32_t fxUsed = alpha ? fx : fx & ~uint32_t{kFxAlpha};
+    DrawRuns(target, s, pixels, x, y, fx, EffectOp<P, Blend>{mode, fxUsed, a, PackColorRef(mode, colorRef), tint, Blend{}});
+    return 1;
+}
+
+template <class P>
+int Fill(K_Dib& target, const Rect& r, P value)
+{
+    const Rect vis = r.Intersected(target.GetClipRect());
+    for (int32_t y = vis.top; y < vis.bottom; ++y) std::fill_n(target.Row<P>(y) + vis.left, vis.Width(), value);
+    return 1;
+}
+
+struct Blend565 {
+    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend16<kSpread565>(s, d, a); }
+};
+struct Blend555 {
+    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend16<kSpread555>(s, d, a); }
+};
+struct BlendRgb32 {
+    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend32(s, d, a); }
+};
+
+}  // namespace
+
+bool KK_FXMan::Accepts(const K_Dib& target, const KK_LLESprite* sprite) const
+{
+    const PixelMode mode = GetPixelMode();
+    if (!target.GetBits() || target.GetBitCount() != BytesPerPixel(mode) * 8) return false;
+    return !sprite || sprite->IsEmpty() || sprite->GetPixelMode() == mode;
+}
+
+KK_FXMan_16::KK_FXMan_16(PixelMode m) : mode(m == PixelMode::Rgb555 ? PixelMode::Rgb555 : PixelMode::Rgb565) {}
+
+int KK_FXMan_16::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x, int32_t y, uint32_t fx, int level,
+                            uint32_t colorRef) const
+{
+    if (!Accepts(target, &sprite)) return 0;
+    // 16-bit blends take a 5-bit level.
+    if (mode == PixelMode::Rgb555)
+        return DrawWith<uint16_t, Blend555>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef, 3);
+    return DrawWith<uint16_t, Blend565>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef, 3);
+}
+
+int KK_FXMan_16::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const
+{
+    if (!Accepts(target, nullptr)) return 0;
+    return Fill<uint16_t>(target, r, static_cast<uint16_t>(PackColorRef(mode, colorRef)));
+}
+
+int KK_FXMan_32::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x, int32_t y, uint32_t fx, int level,
+                            uint32_t colorRef) const
+{
+    if (!Accepts(target, &sprite)) return 0;
+    return DrawWith<uint32_t, BlendRgb32>(target, sprite, sprite.Pixels32(), PixelMode::Rgb32, x, y, fx, level, colorRef, 0);
+}
+
+int KK_FXMan_32::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const
+{
+    if (!Accepts(target, nullptr)) return 0;
+    return Fill<uint32_t>(target, r, PackColorRef(PixelMode::Rgb32, colorRef));
+}
+
+KK_FXMan* CreateFXMan(PixelMode mode)
+{
+    switch (mode) {
+    case PixelMode::Rgb565:
+    case PixelMode::Rgb555: g_fxMan = std::make_unique<KK_FXMan_16>(mode); break;
+    case PixelMode::Rgb32: g_fxMan = std::make_unique<KK_FXMan_32>(); break;
+    default: g_fxMan.reset(); break;
+    }
+    return g_fxMan.get();
+}
+
+KK_FXMan* GetFXMan() { return g_fxMan.get(); }
+
+int GetFXPixelMode() { return g_fxMan ? static_cast<int>(g_fxMan->GetPixelMode()) : 0; }

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "graphics/resources/core/PixelFormat.h"
+#include "graphics/sprite/core/LLESprite.h"
+#include "graphics/sprite/core/SpriteFormats.h"
+
+enum class QZSFileType : int { Sheet = 0, Pack = 1, Animation = 2 };  // ".qzs", ".psp", ".qza"
+
+// A loaded ".qzs" or ".psp": its frames, and their sprites in the pixel mode last asked for.
+class QZSpriteFile {
+public:
+    explicit QZSpriteFile(QZSpriteData frameData) : data(std::move(frameData)) {}
+
+    int GetFrameCount() const { return static_cast<int>(data.frames.size()); }
+    // Null for an index outside 0..count-1.
+    const QZFrame* GetFrame(int index) const;
+    // The frame's sprite in `mode`, encoded on first use; null out of range or for no mode.
+    const KK_LLESprite* GetSprite(int index, PixelMode mode) const;
+
+private:
+    QZSpriteData data;
+    mutable PixelMode spriteMode = PixelMode::None;
+    mutable std::vector<KK_LLESprite> sprites;
+};
+
+// Names one loaded file of the manager.
+struct QZSHandle {
+    int slot = -1;
+    QZSFileType type = QZSFileType::Sheet;
+    bool IsValid() const { return slot >= 0; }
+};
+
+// The process-wide table of loaded sprite-engine files, shared by path and reference-counted.
+// Relative paths are taken under the base folder; both "\" and "/" separate folders. No lock:
+// one thread loads at a time.
+class QZSprite_RSCManager {
+public:
+    static QZSprite_RSCManager& Instance();
+
+    // Sets the base folder and the slot count; files already loaded stay (the count never drops
+    // below the slots in use).
+    void Init(int capacity, const std::string& basePath);
+    // Loads the file or takes another reference to the loaded one; an invalid handle on failure.
+    QZSHandle Load(const std::string& path, QZSFileType type);
+    // Gives back one reference and clears the handle; the file is freed with its last reference.
+    void Release(QZSHandle& handle);
+
+    const QZSpriteFile* GetSpriteFile(const QZSHandle& handle) const;
+    const QZAnimationFile* GetAnimationFile(const QZSHandle& handle) const;
+    int GetRefCount(const QZSHandle& handle) const;
+    int GetLoadedCount() const;
+    int GetCapacity() const { return capacity; }
+    const std::string& GetBasePath() const { return basePath; }
+
+    // The path a file is opened with: relative ones joined to the base folder.
+    std::string ResolvePath(const std::string& path) const;
+    // The sharing key: separators unified, ASCII letters folded (file names ignore case).
+    static std::string MakeKey(const std::string& path);
+    // Frees every file; handles held elsewhere become invalid. For tests and shutdown.
+    void Reset();
+
+private:
+    struct Slot {
+        std::string key;
+        QZSFileType type = QZSFileType::Sheet;
+        int refs = 0;
+        std::unique_ptr<QZSpriteFile> sprites;
+        std::unique_ptr<QZAnimationFile> animation;
+    };
+    const Slot* Find(const QZSHandle& handle) const;
+
+    std::vector<Slot> slots;
+    int capacity = 0;
+    std::string basePath;
+};
+
+// Initialises the process-wide manager; 1 on success, 0 for a capacity below 1.
+int QZSRsc_Init(int capacity, const std::string& basePath);
+
+// Reads a whole file, at most qzformat::kMaxFileBytes; false when it cannot.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);

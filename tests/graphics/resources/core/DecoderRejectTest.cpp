@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "foundation/core/Wire.h"
+#include "graphics/resources/core/Image.h"
+#include "graphics/resources/core/ImageWriters.h"
+
+namespace {
+
+Image Sample()
+{
+    Image image = *Image::Create(6, 4, 0xFF336699);
+    image.At(1, 1) = 0xFFFFFFFF;
+    image.At(2, 3) = 0;
+    return image;
+}
+
+using Decoder = std::function<bool(std::span<const uint8_t>)>;
+
+bool DecodesBmp(std::span<const uint8_t> b) { return DecodeBmp(b).has_value(); }
+bool DecodesTga(std::span<const uint8_t> b) { return DecodeTga(b).has_value(); }
+bool DecodesPsd(std::span<const uint8_t> b) { return DecodePsd(b).has_value(); }
+bool DecodesGif(std::span<const uint8_t> b) { return DecodeGif(b).has_value(); }
+
+std::vector<uint8_t> With(std::vector<uint8_t> file, size_t at, std::vector<uint8_t> bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<ptrdiff_t>(at));
+    return file;
+}
+std::vector<uint8_t> Le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
+std::vector<uint8_t> Be32(uint32_t v) { return {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)}; }
+
+}  // namespace
+
+TEST(ImageDecoders, RejectEveryTruncation)
+{
+    const Image image = Sample();
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+        Decoder decode;
+    } cases[] = {
+        {"bmp 8-bit", WriteBmp(image, {BmpPixels::Indexed8, false}), DecodesBmp},
+        {"bmp 565", WriteBmp(image, {BmpPixels::Rgb565, true}), DecodesBmp},
+        {"bmp 24-bit", WriteBmp(image, {BmpPixels::Rgb24, false}), DecodesBmp},
+        {"tga raw", WriteTga(image, {32, false, false}), DecodesTga},
+        {"tga rle", WriteTga(image, {24, true, false}), DecodesTga},
+        {"psd raw", WritePsd(image, {false, true}), DecodesPsd},
+        {"psd rle", WritePsd(image, {true, true}), DecodesPsd},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.decode(c.file)) << c.name << " whole file";
+        for (size_t n = 0; n < c.file.size(); ++n)
+            ASSERT_FALSE(c.decode(std::span(c.file.data(), n))) << c.name << " cut to " << n << " bytes";
+    }
+}
+
+TEST(ImageDecoders, GifCutInsideItsFirstFrameIsRejected)
+{
+    const Image image = Sample();
+    const auto file = WriteGif(std::span(&image, 1));
+    ASSERT_TRUE(DecodesGif(file));
+    // Everything but the trailer is the header and the one frame.
+    for (size_t n = 0; n + 1 < file.size(); ++n)
+        ASSERT_FALSE(DecodesGif(std::span(file.data(), n))) << "cut to " << n << " bytes";
+}
+
+TEST(ImageDecoders, RejectInconsistentHeaders)
+{
+    const Image image = Sample();
+    const auto bmp = WriteBmp(image, {BmpPixels::Rgb24, false});
+    const auto bmp8 = WriteBmp(image, {BmpPixels::Indexed8, false});
+    const auto bmp565 = WriteBmp(image, {BmpPixels::Rgb565, false});
+    const auto tga = WriteTga(image, {32, true, false});
+    const auto psd = WritePsd(image, {true, true});
+    const auto gif = WriteGif(std::span(&image, 1));
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+        Decoder decode;
+    } cases[] = {
+        {"bmp zero width", With(bmp, 18, Le32(0)), DecodesBmp},
+        {"bmp width beyond the limit", With(bmp, 18, Le32(100000)), DecodesBmp},
+        {"bmp height of INT32_MIN", With(bmp, 22, Le32(0x80000000)), DecodesBmp},
+        {"bmp area beyond the limit", With(With(bmp, 18, Le32(16384)), 22, Le32(16384)), DecodesBmp},
+        {"bmp 24 bits as run-length", With(bmp, 30, Le32(1)), DecodesBmp},
+        {"bmp 7 bits per pixel", With(bmp, 28, {7, 0}), DecodesBmp},
+        {"bmp two planes", With(bmp, 26, {2, 0}), DecodesBmp},
+        {"bmp header size 20", With(bmp, 14, Le32(20)), DecodesBmp},
+        {"bmp data offset past the end", With(bmp, 10, Le32(0xFFFFFFF0)), DecodesBmp},
+        {"bmp data offset inside the header", With(bmp, 10, Le32(20)), DecodesBmp},
+        {"bmp more colours than 8 bits hold", With(bmp8, 46, Le32(257)), DecodesBmp},
+        {"bmp index beyond a short palette", With(bmp8, 46, Le32(1)), DecodesBmp},
+        {"bmp bit fields with a split mask", With(bmp565, 54, Le32(0xF00F)), DecodesBmp},
+        {"bmp 16-bit mask beyond 16 bits", With(bmp565, 54, Le32(0xF80000)), DecodesBmp},
+        {"tga image type 0", With(tga, 2, {0}), DecodesTga},
+        {"tga image type 4", With(tga, 2, {4}), DecodesTga},
+        {"tga 12 bits per pixel", With(tga, 16, {12}), DecodesTga},
+        {"tga zero height", With(tga, 14, {0, 0}), DecodesTga},
+        {"tga colour map type 2", With(tga, 1, {2}), DecodesTga},
+        {"tga colour-mapped without a map", With(tga, 2, {9}), DecodesTga},
+        {"tga run-length past the last pixel", With(tga, 18, {0xFF}), DecodesTga},
+        {"psd version 2", With(psd, 4, {0, 2}), DecodesPsd},
+        {"psd 16 bits per channel", With(psd, 22, {0, 16}), DecodesPsd},
+        {"psd CMYK", With(psd, 24, {0, 4}), DecodesPsd},
+        {"psd zero channels", With(psd, 12, {0, 0}), DecodesPsd},
+        {"psd width beyond the limit", With(psd, 18, Be32(40000)), DecodesPsd},
+        {"psd zip compression", With(psd, 38, {0, 2}), DecodesPsd},
+        {"psd section past the end", With(psd, 26, Be32(0x7FFFFFFF)), DecodesPsd},
+        {"psd row byte count past the end", With(psd, 40, {0xFF, 0xFF}), DecodesPsd},
+        {"psd row that overruns its width", With(psd, 40, {0, 3}), DecodesPsd},
+        {"gif zero width", With(gif, 6, {0, 0}), DecodesGif},
+        {"gif unknown block", With(gif, 13 + 3 * 4, {0x99}), DecodesGif},
+    };
+    for (const auto& c : cases) EXPECT_FALSE(c.decode(c.file)) << c.name;
+}
+
+TEST(ImageDecoders, GifRejectsBadCodesAndColourTables)
+{
+    // 2 x 1 image, global table of 2 colours, no graphic control.
+    auto gif = [](uint8_t tableFlags, uint8_t minCodeSize, std::vector<uint8_t> lzw) {
+        std::vector<uint8_t> f = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, tableFlags, 0, 0};
+        if (tableFlags & 0x80) f.insert(f.end(), {0, 0, 0, 255, 255, 255});
+        f.insert(f.end(), {0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, minCodeSize, static_cast<uint8_t>(lzw.size())});
+        f.insert(f.end(), lzw.begin(), lzw.end());
+        f.insert(f.end(), {0, 0x3B});
+        return f;
+    };
+    // 3-bit codes: clear 4, 0, 1, end 5 -> bits 100 000 001 101.
+    const std::vector<uint8_t> good = {0x44, 0x0A};
+    ASSERT_TRUE(DecodeGif(gif(0x80, 2, good)));
+    EXPECT_EQ(DecodeGif(gif(0x80, 2, good))->front().At(1, 0), 0xFFFFFFFF);
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+    } cases[] = {
+        {"no colour table", gif(0x00, 2, good)},
+        {"code size 1", gif(0x80, 1, good)},
+        {"code size 9", gif(0x80, 9, good)},
+        {"first code refers to an entry not made", gif(0x80, 2, {0x34, 0x0B})},  // clear, 6
+        {"index beyond the colour table", gif(0x80, 2, {0x1C, 0x0B})},           // clear, 3 (table of 2)
+    };
+    for (const auto& c : cases) EXPECT_FALSE(DecodeGif(c.file)) << c.name;
+}
+
+TEST(ImageDecoders, DetectFormatBySignature)
+{
+    const Image image = Sample();
+    EXPECT_EQ(DetectImageFormat(WriteBmp(image)), ImageFormat::Bmp);
+    EXPECT_EQ(DetectImageFormat(WriteTga(image)), ImageFormat::Tga);
+    EXPECT_EQ(DetectImageFormat(std::vector<uint8_t>{1, 2, 3}), ImageFormat::Unknown);
+    const auto frames = DecodeImageFrames(WriteTga(image));
+    ASSERT_TRUE(frames);
+    EXPECT_EQ(frames->size(), 1u);
+    EXPECT_FALSE(DecodeImageFrames(std::vector<uint8_t>{'B', 'M', 0}));
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "ToolkitTestSupport.h"
+#include "toolkit/GDDScreen.h"
+
+TEST_F(ScreenFixture, BackBufferFollowsTheDisplayDepth)
+{
+    const int depth = RequestedDepth();
+    if (depth == 16) {
+        EXPECT_EQ(screen.GetPixelMode(), PixelMode::Rgb565);
+        EXPECT_EQ(screen.GetDepth(), 16);
+        EXPECT_EQ(screen.GetColorKey(), 0xF81Fu);
+    } else {
+        EXPECT_EQ(screen.GetPixelMode(), PixelMode::Rgb32);
+        EXPECT_EQ(screen.GetDepth(), 32);
+        EXPECT_EQ(screen.GetColorKey(), 0xFF00FFu);
+    }
+    EXPECT_EQ(SurfaceSize(Back()), Size(800, 600));
+    EXPECT_EQ(screen.GetLastResult(), DD_OK);
+    EXPECT_EQ(screen.TestCooperativeLevel(), DD_OK);
+}
+
+TEST_F(ScreenFixture, PresentCopiesTheBackBufferToTheWindow)
+{
+    ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 800, 600}, 0x00FF00), DD_OK);
+    EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
+    EXPECT_EQ(screen.GetLastResult(), DD_OK);
+    // What reached the window, read back through GDI.
+    COLORREF seen = 0xCDCDCDCD;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
+        const HDC dc = GetDC(window.GetHwnd());
+        seen = GetPixel(dc, 400, 300);
+        ReleaseDC(window.GetHwnd(), dc);
+        if (NearColor(RgbOfColorRef(seen), {0, 255, 0})) break;
+        Sleep(50);
+    }
+    EXPECT_TRUE(NearColor(RgbOfColorRef(seen), {0, 255, 0})) << Hex(seen);
+    EXPECT_EQ(screen.Present(790, 590, 900, 700), 1) << "an area beyond the buffer is clipped";
+    EXPECT_EQ(screen.Present(900, 900, 1000, 1000), 1) << "nothing to copy";
+}
+
+namespace {
+
+// Wine never loses a surface: this display reports the first `losses` copies as lost.
+class LosingScreen : public GDDScreen {
+public:
+    int losses = 0;
+    int copies = 0;
+    int restores = 0;
+
+protected:
+    HRESULT BltToScreen(const RECT& d, const RECT& s) override
+    {
+        ++copies;
+        if (losses > 0) {
+            --losses;
+            return DDERR_SURFACELOST;
+        }
+        return GDDScreen::BltToScreen(d, s);
+    }
+    HRESULT RestoreSurfaces() override
+    {
+        ++restores;
+        return GDDScreen::RestoreSurfaces();
+    }
+};
+
+}  // namespace
+
+TEST_F(ScreenFixture, PresentRestoresALostSurfaceAndRetriesOnce)
+{
+    const struct {
+        const char* name;
+        int losses;
+        int answer, copies, restores;
+        HRESULT last;
+        bool restored;
+    } cases[] = {
+        {"not lost", 0, 1, 1, 0, DD_OK, false},
+        {"lost once: restored and copied again", 1, 1, 2, 1, DD_OK, true},
+        {"lost again after the restore: one retry only", 5, 0, 2, 1, DDERR_SURFACELOST, true},
+    };
+    for (const auto& c : cases) {
+        LosingScreen s;
+        ASSERT_EQ(s.Create(window.GetHwnd(), {800, 600}, ScreenMode::Windowed), DD_OK) << c.name;
+        s.losses = c.losses;
+        EXPECT_EQ(s.Present(0, 0, 800, 600), c.answer) << c.name;
+        EXPECT_EQ(s.copies, c.copies) << c.name;
+        EXPECT_EQ(s.restores, c.restores) << c.name;
+        EXPECT_EQ(s.GetLastResult(), c.last) << c.name;
+        EXPECT_EQ(s.TakeRestored(), c.restored) << c.name << ": the scene learns to draw everything again";
+        EXPECT_FALSE(s.TakeRestored()) << c.name << ": only once";
+    }
+}
+
+TEST(GDDScreen, CreateWithoutWindowFails)
+{
+    GDDScreen s;
+    EXPECT_EQ(s.Create(nullptr, {800, 600}, ScreenMode::Windowed), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(s.GetLastResult(), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(s.Present(0, 0, 10, 10), 0);
+    EXPECT_EQ(s.GetBackBuffer(), nullptr);
+}

@@ -1,0 +1,159 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ToolkitTestSupport.h"
+
+#include <imm.h>
+#include "toolkit/GVEditWnd.h"
+#include "toolkit/GVLightTextWnd.h"
+#include "toolkit/GVWS.h"
+#include "toolkit/GVWndME.h"
+
+namespace {
+
+// Pixels of the area near the colour.
+int CountNear(IDirectDrawSurface4* s, const Rect& area, Rgb colour)
+{
+    const PixelMode mode = PixelModeOf(s);
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            uint32_t p = 0;
+            if (ReadSurfacePixel(s, x, y, p) && NearColor(UnpackRgb(mode, p), colour, 40)) ++n;
+        }
+    return n;
+}
+
+class KoreanText : public ScreenFixture {};
+class EditInput : public ScreenFixture {};
+
+const std::string kHan = "\xC7\xD1";  // 한 in CP949
+
+}  // namespace
+
+TEST_F(KoreanText, LightTextDrawsHangulWithTheNanumFace)
+{
+    ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 800, 600}, 0x000000), DD_OK);
+    GVLightTextWnd text;
+    text.SetPos({100, 100});
+    ASSERT_EQ(text.Init({200, 20}, -1, 16, 700), 1);
+    EXPECT_EQ(text.SetText("한글 텍스트"), 1);
+    EXPECT_EQ(text.GetText(), "\xC7\xD1\xB1\xDB \xC5\xD8\xBD\xBA\xC6\xAE") << "the literal is CP949 at run time";
+    text.SetTextColor(0xFFFFFF);
+    EXPECT_EQ(text.GetTextColor(), 0xFFFFFFu);
+
+    // The face has glyphs for the syllables.
+    GdiFont font;
+    ASSERT_TRUE(font.Create(16, 700));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font.Get());
+    WORD glyphs[2] = {0xCDCD, 0xCDCD};
+    GetGlyphIndicesW(dc, L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    char face[64] = {};
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    EXPECT_NE(glyphs[0], 0xFFFF) << "face " << face;
+    EXPECT_NE(glyphs[1], 0xFFFF) << "face " << face;
+
+    // Clipped to the left half: ink there, none in the right half.
+    EXPECT_EQ(text.Draw(Back(), {0, 0, 140, 600}), 1);
+    const int left = CountNear(Back(), {100, 100, 140, 120}, {255, 255, 255});
+    const int right = CountNear(Back(), {140, 100, 300, 120}, {255, 255, 255});
+    EXPECT_GT(left, 15) << "the first syllable leaves ink";
+    EXPECT_EQ(right, 0) << "nothing beyond the clip";
+    EXPECT_EQ(text.Draw(Back(), {0, 0, 800, 600}), 1);
+    EXPECT_GT(CountNear(Back(), {140, 100, 300, 120}, {255, 255, 255}), 30) << "the rest of the text";
+    EXPECT_EQ(CountNear(Back(), {100, 121, 300, 140}, {255, 255, 255}), 0) << "nothing below the box";
+}
+
+TEST_F(EditInput, ImeCompositionReachesTheFocusEdit)
+{
+    GVWS scene;
+    auto* edit = new GVEditWnd(window.GetHwnd());
+    ASSERT_EQ(edit->Create({10, 10, 200, 30}, 12, 400), 1);
+    scene.AddWnd(edit);
+    scene.SetFocusWnd(edit);
+    std::vector<std::string> entered;
+    edit->SetEnterHandler([&](GVEditWnd& e) {
+        entered.push_back(e.GetText());
+        e.Clear();
+    });
+
+    LRESULT r = 0;
+    auto send = [&](UINT msg, WPARAM w, LPARAM l) { return scene.OnWndMsg(msg, w, l, r); };
+    const struct {
+        const char* name;
+        UINT msg;
+        WPARAM w;
+        LPARAM l;
+        std::string text, shown;
+    } steps[] = {
+        {"typed ascii", WM_CHAR, 'a', 0, "a", "a"},
+        {"composition starts", WM_IME_STARTCOMPOSITION, 0, 0, "a", "a"},
+        {"first jamo", WM_IME_COMPOSITION, 0xA4BE, GCS_COMPSTR, "a", "a\xA4\xBE"},
+        {"syllable grows", WM_IME_COMPOSITION, 0xC7CF, GCS_COMPSTR, "a", "a\xC7\xCF"},
+        {"syllable complete", WM_IME_COMPOSITION, 0xC7D1, GCS_COMPSTR, "a", "a" + kHan},
+        {"backspace leaves the text to the IME", WM_CHAR, '\b', 0, "a", "a" + kHan},
+        {"result commits", WM_IME_COMPOSITION, 0xC7D1, GCS_RESULTSTR, "a" + kHan, "a" + kHan},
+        {"next syllable", WM_IME_COMPOSITION, 0xB1DB, GCS_COMPSTR, "a" + kHan, "a" + kHan + "\xB1\xDB"},
+        {"cancelled composition", WM_IME_COMPOSITION, 0, 0, "a" + kHan, "a" + kHan},
+        {"composition ends", WM_IME_ENDCOMPOSITION, 0, 0, "a" + kHan, "a" + kHan},
+        {"backspace removes the whole syllable", WM_CHAR, '\b', 0, "a", "a"},
+        {"a two-byte character by WM_CHAR", WM_CHAR, 0xC7, 0, "a", "a"},
+        {"its trail byte", WM_CHAR, 0xD1, 0, "a" + kHan, "a" + kHan},
+    };
+    for (const auto& s : steps) {
+        send(s.msg, s.w, s.l);
+        EXPECT_EQ(edit->GetText(), s.text) << s.name;
+        EXPECT_EQ(edit->GetDisplayText(), s.shown) << s.name;
+    }
+    EXPECT_EQ(edit->Draw(Back(), {0, 0, 800, 600}), 1);
+
+    send(WM_CHAR, '\r', 0);
+    EXPECT_EQ(entered, std::vector<std::string>{"a" + kHan});
+    EXPECT_EQ(edit->GetText(), "");
+
+    edit->Enable(false);
+    send(WM_IME_COMPOSITION, 0xC7D1, GCS_RESULTSTR);
+    EXPECT_EQ(edit->GetText(), "") << "a disabled edit takes no input";
+}
+
+TEST_F(EditInput, MaxLengthCutsAtWholeCharacters)
+{
+    GVEditWnd edit(window.GetHwnd());
+    ASSERT_EQ(edit.Create({0, 0, 100, 20}, 12, 400), 1);
+    edit.SetMaxLength(4);
+    edit.SetText("ab" + kHan + "c");
+    EXPECT_EQ(edit.GetText(), "ab" + kHan);
+    edit.SetText("abc");
+    edit.OnImeComposition(0xC7D1, GCS_RESULTSTR);
+    EXPECT_EQ(edit.GetText(), "abc") << "a syllable that does not fit is dropped whole";
+    edit.OnImeComposition(0xC7D1, GCS_COMPSTR);
+    EXPECT_EQ(edit.GetDisplayText(), "abc") << "nor shown while composing";
+    edit.OnChar('d', 1, 0);
+    EXPECT_EQ(edit.GetText(), "abcd");
+}
+
+TEST_F(KoreanText, MultiLineBoxWrapsAndDropsTheOldestLines)
+{
+    GVWndME box;
+    ASSERT_EQ(box.Create({0, 0, 120, 60}, 12, 400, 4), 1);
+    box.AddText("첫째 줄");
+    EXPECT_EQ(box.GetLineCount(), 1u);
+    box.AddText("아주 긴 문장은 상자의 너비에 맞게 여러 줄로 나뉜다");
+    ASSERT_GT(box.GetLineCount(), 2u);
+    GdiFont font;
+    ASSERT_TRUE(font.Create(12, 400));
+    for (size_t i = 0; i < box.GetLineCount(); ++i) {
+        EXPECT_FALSE(box.GetLine(i).empty()) << i;
+        EXPECT_LE(MeasureText(font.Get(), box.GetLine(i)).cx, 120) << "line " << i << " fits the width";
+    }
+    for (int i = 0; i < 5; ++i) box.AddText("줄");
+    EXPECT_EQ(box.GetLineCount(), 4u) << "the line limit";
+    EXPECT_EQ(box.GetLine(3), "줄");
+    EXPECT_EQ(box.GetFirstLine(), 0) << "4 lines of 14 pixels in 60: all shown";
+    EXPECT_EQ(box.Draw(Back(), {0, 0, 800, 600}), 1);
+}

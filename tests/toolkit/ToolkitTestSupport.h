@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "foundation/Debug.h"
+#include "foundation/GWnd.h"
+#include "toolkit/DDSurface.h"
+#include "toolkit/GDDScreen.h"
+
+// A visible 800 x 600 window with a windowed display on it, as the game window has.
+class ScreenFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const HWND h = window.Create("MirelleToolkitTestWnd", "toolkit", WS_POPUP | WS_VISIBLE, 0, 0, 0, 800, 600,
+                                     nullptr);
+        ASSERT_NE(h, nullptr);
+        const HRESULT hr = screen.Create(h, {800, 600}, ScreenMode::Windowed);
+        if (FAILED(hr)) GTEST_SKIP() << "no DirectDraw display, hr " << Hex(static_cast<unsigned long>(hr));
+    }
+    void TearDown() override
+    {
+        screen.Release();
+        window.Destroy();
+    }
+
+    IDirectDrawSurface4* Back() const { return screen.GetBackBuffer(); }
+    PixelMode Mode() const { return screen.GetPixelMode(); }
+
+    // The back buffer's pixel at (x, y) as 8-bit channels.
+    Rgb PixelAt(int x, int y) const
+    {
+        uint32_t p = 0xCDCDCDCD;
+        if (!ReadSurfacePixel(Back(), x, y, p)) return {1, 2, 3};
+        return UnpackRgb(Mode(), p);
+    }
+
+    GWnd window;
+    GDDScreen screen;
+};
+
+// Channels equal within the loss of a 565 pixel.
+inline bool NearColor(Rgb a, Rgb b, int tolerance = 8)
+{
+    auto within = [tolerance](int x, int y) { return std::abs(x - y) <= tolerance; };
+    return within(a.r, b.r) && within(a.g, b.g) && within(a.b, b.b);
+}
+
+inline Rgb RgbOfColorRef(uint32_t c)
+{
+    return {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)};
+}
+
+inline std::string ToString(Rgb c)
+{
+    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+// The depth the runner started the X server with.
+inline int RequestedDepth()
+{
+    const char* d = std::getenv("MIRELLE_DEPTH");
+    return d ? std::atoi(d) : 24;
+}
