@@ -33,7 +33,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
 
 void PutId(std::vector<uint8_t>& out, const char* id)
 {
-    out.insert(out.end(), id, id + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(id[i]));
 }
 
 }  // namespace
