@@ -110,3 +110,14 @@ function(mirelle_add_subsystems dir)
         add_subdirectory("${dir}/${sub}")
     endforeach()
 endfunction()
+
+# Sources of the room (the scene, its handlers, the host boundary and the panels): one library,
+# since these folders implement the members of one class. Built by MirelleDll.cmake.
+function(mirelle_room_sources)
+    if(NOT MIRELLE_WIN32)
+        return()
+    endif()
+    foreach(src IN LISTS ARGN)
+        set_property(GLOBAL APPEND PROPERTY MIRELLE_ROOM_SOURCES "${CMAKE_CURRENT_SOURCE_DIR}/${src}")
+    endforeach()
+endfunction()

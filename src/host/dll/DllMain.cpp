@@ -1,6 +1,21 @@
 #include "host/dll/Mirelle.h"
 
-#include "foundation/Win32.h"
+#include "foundation/Debug.h"
+#include "foundation/TextWin32.h"
+#include "foundation/WindowTimer.h"
+#include "foundation/core/Clock.h"
+#include "host/CMirelleWnd.h"
+
+namespace {
+
+std::string DirectoryText(const wchar_t* dir)
+{
+    std::string s = dir ? WideToAnsi(dir) : std::string();
+    if (!s.empty() && s.back() != '\\') s += '\\';
+    return s;
+}
+
+}  // namespace
 
 extern "C" {
 
@@ -15,6 +30,53 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/)
 {
     if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
     return TRUE;
+}
+
+// Creates the main window object around the host's interface; 0, or -1 when it cannot be created.
+int __stdcall CreateGameWnd(IHostInterface* host, IClientInterface** out)
+{
+    return GuardBoundary("CreateGameWnd", -1, [&] {
+        if (!out) return -1;
+        *out = nullptr;
+        auto* wnd = new (std::nothrow) CMirelleWnd(host);
+        if (!wnd) return -1;
+        *out = wnd;
+        return 0;
+    });
+}
+
+// Creates the game window inside the host's window and starts the room; the window or 0.
+HWND __stdcall InitGameWnd(IClientInterface* client, HWND hostWnd, const wchar_t* gameDir,
+                                                 const wchar_t* portalDir, int async, int fullScreen)
+{
+    return GuardBoundary("InitGameWnd", HWND{}, [&]() -> HWND {
+        CMirelleWnd* wnd = CMirelleWnd::FromClient(client);
+        if (!wnd || !hostWnd) return nullptr;
+        return wnd->Open(hostWnd, DirectoryText(gameDir), DirectoryText(portalDir), async != 0, fullScreen != 0);
+    });
+}
+
+// Destroys the game window and the object; -1 when the object is not one of the module's.
+int __stdcall DestroyGameWnd(IClientInterface* client)
+{
+    return GuardBoundary("DestroyGameWnd", -1, [&] {
+        CMirelleWnd* wnd = CMirelleWnd::FromClient(client);
+        if (!wnd) return -1;
+        wnd->RequestDestroy();
+        return 0;
+    });
+}
+
+// The stand-in host's control of the module clock: virtual time, advanced with the timers firing.
+void __stdcall MirelleUseVirtualClock(int on)
+{
+    if (on) Clock::UseVirtual(0, Clock::Now());
+    else Clock::UseReal();
+}
+
+void __stdcall MirelleAdvanceClock(unsigned ms)
+{
+    GuardBoundaryVoid("MirelleAdvanceClock", [&] { WindowTimer::AdvanceAndFire(ms); });
 }
 
 }  // extern "C"

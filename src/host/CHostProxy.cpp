@@ -1,0 +1,39 @@
+#include "host/CHostProxy.h"
+
+#include "foundation/TextWin32.h"
+#include "protocol/ChatStyle.h"
+
+namespace {
+
+// A BSTR freed on scope exit.
+class Bstr {
+public:
+    explicit Bstr(const std::string& ansi) : value(SysAllocString(AnsiToWide(ansi).c_str())) {}
+    ~Bstr() { SysFreeString(value); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR Get() const { return value; }
+
+private:
+    BSTR value;
+};
+
+}  // namespace
+
+void CHostProxy::PrintChatText(const std::string& text) const
+{
+    if (!host) return;
+    const Bstr noLink("");
+    for (const ChatRun& run : SplitStyledText(text)) {
+        const Bstr piece(run.newLine ? "\n" + run.text : run.text);
+        host->AddChatText(piece.Get(), run.weight, run.colour, 0, noLink.Get(), run.bold ? 1 : 0);
+    }
+}
+
+void CHostProxy::PrintChatLink(const std::string& text, const std::string& link, int weight, int flags) const
+{
+    if (!host) return;
+    const Bstr piece(text);
+    const Bstr target(link);
+    host->AddChatText(piece.Get(), weight, flags, 0, target.Get(), 0);
+}

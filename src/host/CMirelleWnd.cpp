@@ -1,0 +1,331 @@
+#include "host/CMirelleWnd.h"
+
+#include <mutex>
+#include <set>
+
+#include "foundation/Debug.h"
+#include "foundation/TextWin32.h"
+#include "foundation/WindowTimer.h"
+#include "host/DrawingLayers.h"
+#include "host/MessageBox.h"
+#include "protocol/GameMessage.h"
+#include "scene/CMirelleVWS.h"
+
+namespace {
+
+constexpr int kGameWidth = 800;
+constexpr int kGameHeight = 600;
+constexpr DWORD kLoaderWaitMs = 3000;
+constexpr UINT kLoadedMessage = WM_APP + 6;
+
+std::mutex liveLock;
+std::set<const CMirelleWnd*> live;  // the main windows not yet deleted
+
+}  // namespace
+
+CMirelleWnd::CMirelleWnd(IHostInterface* hostInterface) : host(hostInterface)
+{
+    std::lock_guard<std::mutex> hold(liveLock);
+    live.insert(this);
+}
+
+CMirelleWnd::~CMirelleWnd()
+{
+    {
+        std::lock_guard<std::mutex> hold(liveLock);
+        live.erase(this);
+    }
+    if (!StopLoader()) {
+        // The loader did not stop in time: it still uses the scene, so the scene and the display
+        // are left to the process rather than freed under it.
+        DebugLine("loader still running at destruction; scene left in place");
+        (void)scene.release();
+        (void)screen.release();
+    }
+    if (GetHwnd()) WindowTimer::StopAll(GetHwnd());
+    scene.reset();
+    Destroy();
+    screen.reset();
+}
+
+CMirelleWnd* CMirelleWnd::FromClient(IClientInterface* client)
+{
+    auto* wnd = static_cast<CMirelleWnd*>(client);
+    std::lock_guard<std::mutex> hold(liveLock);
+    return client && live.count(wnd) ? wnd : nullptr;
+}
+
+HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std::string& portalDirectory, bool asyncLoad,
+                       bool full)
+{
+    hostWnd = parent;
+    gameDir = gameDirectory;
+    portalDir = portalDirectory;
+    fullScreen = full;
+    async = asyncLoad;
+    const HWND window = Create("QuorvelMirelleGameWndT", "MirelleWnd", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0,
+                             kGameWidth, kGameHeight, parent);
+    if (!window) return nullptr;
+    screen = std::make_unique<GDDScreen>();
+    const HRESULT hr = screen->Create(window, {kGameWidth, kGameHeight}, full ? ScreenMode::FullScreen : ScreenMode::Windowed);
+    if (FAILED(hr)) {
+        Fail("GDDScreen::Create", hr);
+        return nullptr;
+    }
+    BindDrawingLayers(*screen);
+    scene = std::make_unique<CMirelleVWS>(this);
+    if (!scene->Init({0, 0, kGameWidth, kGameHeight})) return nullptr;
+    if (!StartLoader(asyncLoad)) return nullptr;
+    return window;
+}
+
+int CMirelleWnd::StartLoader(bool asyncLoad)
+{
+    if (!asyncLoad && !scene->LoadResources(stopLoading)) return 0;
+    stopLoading.store(false);
+    // While the loader builds the widgets the window thread leaves the scene alone.
+    loading.store(asyncLoad);
+    loaderThread = CreateThread(nullptr, 0, &CMirelleWnd::LoaderThreadProc, this, CREATE_SUSPENDED, nullptr);
+    if (!loaderThread) {
+        // No thread: load here, and still tell the host how loading went.
+        DebugLine("loader thread not created, error %lu; loading at once", static_cast<unsigned long>(GetLastError()));
+        RunLoad(asyncLoad);
+        return 1;
+    }
+    SetThreadPriority(loaderThread, THREAD_PRIORITY_NORMAL);
+    ResumeThread(loaderThread);
+    return 1;
+}
+
+DWORD WINAPI CMirelleWnd::LoaderThreadProc(void* param)
+{
+    auto* wnd = static_cast<CMirelleWnd*>(param);
+    return static_cast<DWORD>(GuardBoundary("LoaderThreadProc", 0, [&] { return wnd->RunLoad(wnd->async); }));
+}
+
+int CMirelleWnd::RunLoad(bool asyncLoad)
+{
+    int result = 1;
+    if (asyncLoad) {
+        result = scene->LoadResources(stopLoading);
+        loading.store(false);
+        // The window thread takes up the messages that waited for the widgets.
+        if (GetHwnd()) PostMessageA(GetHwnd(), kLoadedMessage, 0, 0);
+        PostMessageA(hostWnd, kHostLoadFinished, static_cast<WPARAM>(result), 0);
+    }
+    if (!stopLoading.load()) scene->LoadSounds(stopLoading);
+    return result;
+}
+
+bool CMirelleWnd::StopLoader()
+{
+    if (!loaderThread) return true;
+    stopLoading.store(true);
+    // The loader checks the flag between loads; never more than three seconds in all.
+    const bool ended = WaitForSingleObject(loaderThread, kLoaderWaitMs) == WAIT_OBJECT_0;
+    if (!ended) DebugLine("loader thread did not stop within %lu ms", static_cast<unsigned long>(kLoaderWaitMs));
+    CloseHandle(loaderThread);
+    loaderThread = nullptr;
+    return ended;
+}
+
+void CMirelleWnd::RequestDestroy()
+{
+    if (busyDepth > 0) {
+        destroyPending = true;
+        if (GetHwnd()) ShowWindow(GetHwnd(), SW_HIDE);
+        return;
+    }
+    delete this;
+}
+
+bool CMirelleWnd::FinishDeferred()
+{
+    if (busyDepth > 0) return false;
+    if (destroyPending) {
+        delete this;
+        return true;
+    }
+    if (resetPending && scene) {
+        resetPending = false;
+        scene->ResetGameState();
+    }
+    return false;
+}
+
+LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!scene || loading.load()) return GWnd::WndProc(msg, wParam, lParam);
+    if (msg == kLoadedMessage) {
+        {
+            Busy busy(*this);
+            scene->DispatchGameMessage();
+        }
+        FinishDeferred();
+        return 0;
+    }
+    LRESULT result = 0;
+    bool routed = false;
+    {
+        Busy busy(*this);
+        if (msg == WM_PAINT) {
+            PAINTSTRUCT ps;
+            BeginPaint(GetHwnd(), &ps);
+            EndPaint(GetHwnd(), &ps);
+            scene->SetRedrawAll(true);
+            scene->RenderScreen();
+            routed = true;
+        } else {
+            routed = scene->OnWndMsg(msg, wParam, lParam, result);
+        }
+    }
+    // The host may have asked to destroy the room while a handler ran.
+    const HWND window = GetHwnd();
+    if (FinishDeferred()) return routed ? result : DefWindowProcA(window, msg, wParam, lParam);
+    return routed ? result : GWnd::WndProc(msg, wParam, lParam);
+}
+
+int CMirelleWnd::RecreateScreen(bool full)
+{
+    if (!GetHwnd()) return 0;
+    auto fresh = std::make_unique<GDDScreen>();
+    const HRESULT hr = fresh->Create(GetHwnd(), {kGameWidth, kGameHeight}, full ? ScreenMode::FullScreen : ScreenMode::Windowed);
+    if (FAILED(hr)) {
+        Fail("GDDScreen::Create (again)", hr);
+        return 0;
+    }
+    screen = std::move(fresh);
+    fullScreen = full;
+    BindDrawingLayers(*screen);
+    PostMessageA(hostWnd, kHostScreenRecreated, 0, 0);
+    if (scene) {
+        scene->SetRedrawAll(true);
+        scene->RenderScreen();
+    }
+    return 1;
+}
+
+void CMirelleWnd::PostToHost(int32_t code)
+{
+    PostMessageA(hostWnd, kHostNotify, static_cast<WPARAM>(scene ? scene->hostNotifyValue : 0), code);
+}
+
+int CMirelleWnd::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+                                uint32_t textColor)
+{
+    Busy busy(*this);
+    MessageBoxSpec spec;
+    spec.text = text;
+    spec.type = type;
+    spec.autoCloseMs = autoCloseMs;
+    spec.title = title;
+    spec.textColor = textColor;
+    return ShowBitmapMessageBox(GetHwnd(), spec);
+}
+
+int CMirelleWnd::ReceiveGameMessage(const uint8_t* data, int size)
+{
+    return GuardBoundary("ReceiveGameMessage", -1, [&] {
+        GameMessage message;
+        // A message that does not read is dropped: no handler sees a partial body.
+        if (!data || size <= 0 || !ReadGameMessage(data, static_cast<size_t>(size), message)) {
+            DebugLine("dropped an unreadable server message of %d bytes", size);
+            return 0;
+        }
+        if (!scene) return 0;
+        {
+            Busy busy(*this);
+            scene->EnqueueGameMessage(message);
+        }
+        FinishDeferred();
+        return 0;
+    });
+}
+
+int CMirelleWnd::SetUserAvatar(int /*userKey*/, BSTR /*itemList*/)
+{
+    // FIXME: give the user's screen slot a new avatar widget once the avatars are loaded.
+    return 0;
+}
+
+int CMirelleWnd::SetUserTitle(int userKey, BSTR text)
+{
+    return GuardBoundary("SetUserTitle", -1, [&] {
+        if (!scene) return -1;
+        const int seat = scene->FindSeatByKey(userKey);
+        if (seat < 0) return -1;
+        scene->GetPlayer(seat).titleText = text ? WideToAnsi(text) : std::string();
+        return 0;
+    });
+}
+
+int CMirelleWnd::GetUserSeat(int userKey)
+{
+    return GuardBoundary("GetUserSeat", -1, [&] { return scene ? scene->FindSeatByKey(userKey) : -1; });
+}
+
+int CMirelleWnd::IsOwnUser(int userKey)
+{
+    return GuardBoundary("IsOwnUser", 0, [&] { return scene && userKey != -1 && scene->ownUser.userKey == userKey ? 1 : 0; });
+}
+
+int CMirelleWnd::ResetRoom()
+{
+    return GuardBoundary("ResetRoom", -1, [&] {
+        if (!scene) return -1;
+        if (busyDepth > 0) {
+            resetPending = true;
+            return 0;
+        }
+        scene->ResetGameState();
+        return 0;
+    });
+}
+
+int CMirelleWnd::ResetRoomView()
+{
+    return GuardBoundary("ResetRoomView", -1, [&] {
+        if (!scene) return -1;
+        // FIXME: clear the table, the seats and the room's buttons once the room view can be reset.
+        scene->SetDirty();
+        scene->FlushRedraw();
+        return 0;
+    });
+}
+
+int CMirelleWnd::ReinitScreen()
+{
+    return GuardBoundary("ReinitScreen", -1, [&] {
+        if (!scene) return -1;
+        scene->SetRedrawAll(true);
+        scene->StartFrameTimer();
+        scene->RenderScreen();
+        return 0;
+    });
+}
+
+int CMirelleWnd::RequestForcedExit(int /*targetUserKey*/)
+{
+    // FIXME: the forced-exit request arrives with the room's user-interface controller.
+    return 0;
+}
+
+int CMirelleWnd::SetTitleBarText(BSTR /*text*/)
+{
+    // FIXME: the title-bar caption widget arrives with the resource loader.
+    return 0;
+}
+
+int CMirelleWnd::SetScreenMode(int full, int /*width*/, int /*height*/)
+{
+    return GuardBoundary("SetScreenMode", -1, [&] { return RecreateScreen(full != 0) ? 0 : -1; });
+}
+
+int CMirelleWnd::HostCommand(int /*userKey*/, const int32_t* command, BSTR /*text*/, int32_t* /*value*/)
+{
+    return GuardBoundary("HostCommand", -1, [&] {
+        if (!command || *command < 14 || *command > 29) return -1;
+        // FIXME: commands 14 to 29 reach the check notice, the observer bar and the user lists once they exist.
+        return 0;
+    });
+}

@@ -1,0 +1,78 @@
+#include "views/CVHTWnd.h"
+
+CVHTWnd::CVHTWnd(CMirelleVWS* ownerScene) : owner(ownerScene)
+{
+    Reset();
+}
+
+void CVHTWnd::Reset()
+{
+    face.Reset();
+    moveValue = 0;
+    path.clear();
+    ResetHoverState(nullptr, -1, false);
+}
+
+void CVHTWnd::SetImageFrame(int n)
+{
+    const int w = rect.Width();
+    const int h = rect.Height();
+    SetSrcRect({0, h * n, w, h * (n + 1)});
+    SetDirty(true);
+}
+
+void CVHTWnd::SetCard(int32_t id)
+{
+    face.SetCard(id);
+    // A card id from outside the table shows the back rather than a frame past the strip.
+    SetImageFrame(IsValidCardId(id) ? id : kBackFrame);
+}
+
+Point CVHTWnd::HoverOffset(int state)
+{
+    if (state == 1) return {0, -1};
+    if (state == 2) return {1, 1};
+    return {0, 0};
+}
+
+int CVHTWnd::SetHoverState(int state, const CardMarkerSource* markers, int slot, bool onFloor)
+{
+    if (state == hoverState) return 0;
+    const Point rest = GetPos() - hoverOffset;
+    hoverOffset = HoverOffset(state);
+    hoverState = state;
+    const Point p = rest + hoverOffset;
+    SetPos(p);
+    if (markers) PlaceMarkers(p, markers, slot, onFloor);
+    return 1;
+}
+
+void CVHTWnd::ResetHoverState(const CardMarkerSource* markers, int slot, bool onFloor)
+{
+    hoverState = 0;
+    hoverOffset = {0, 0};
+    if (markers) PlaceMarkers(GetPos(), markers, slot, onFloor);
+}
+
+void CVHTWnd::PlaceMarkers(Point position, const CardMarkerSource* markers, int slot, bool onFloor) const
+{
+    if (!markers) return;
+    if (!onFloor) {
+        if (slot < 0 || slot >= kHandSlots) return;
+        for (int i = 0; i < kMarkersPerHandSlot; ++i) {
+            GVWnd* m = markers->GetHandMarker(slot, i);
+            if (m && m->GetPos() != position) m->SetPos(position);
+        }
+        return;
+    }
+    if (slot < 0 || slot >= 12) return;
+    GVWnd* m = markers->GetFloorMarker(slot);
+    const Point at = position + Point{-3, -3};
+    if (m && m->GetPos() != at) m->SetPos(at);
+}
+
+int CVHTWnd::OnLButtonUp(UINT flags, Point p)
+{
+    if (HitTest(p.x, p.y, kHitVisibleEnabled)) return 1;
+    return GVDDSWnd::OnLButtonUp(flags, p);
+}
