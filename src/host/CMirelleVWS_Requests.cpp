@@ -3,6 +3,7 @@
 #include "foundation/Debug.h"
 #include "host/CHostProxy.h"
 #include "host/CMirelleWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 
 namespace {
 
@@ -56,7 +57,10 @@ int CMirelleVWS::ShowMessageBox(const std::string& text, int type, uint32_t auto
 void CMirelleVWS::CloseDecision()
 {
     StopPhaseTimer();
-    // FIXME: stop the turn-marker animation once it is loaded.
+    if (turnBlinkAnimation) {
+        turnBlinkAnimation->Stop();
+        InvalidateWnd(turnBlinkAnimation);
+    }
     countdown = countdownStart;
 }
 

@@ -217,9 +217,10 @@ public:
     // Widgets the loader creates and the tick, the timers and the senders use; null until loaded.
     GVQZAniWnd* hourlyAnimation = nullptr;
     GVAnimWnd* countdownAnimation = nullptr;
-    GVQZAniWnd* turnBlinkAnimation = nullptr;
+    GVQZAniWnd* turnBlinkAnimation = nullptr;  // the turn marker
 
 private:
+    void ApplyCountdown(const SceneRules::CountdownActions& actions);
     void ReadOptions();
     int ReadIniService(const std::string& iniPath);
     void LoadCursors();

@@ -7,6 +7,8 @@
 #include "foundation/core/Clock.h"
 #include "host/CMirelleWnd.h"
 #include "scene/core/SceneRules.h"
+#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 
 namespace {
 
@@ -33,7 +35,10 @@ int CMirelleVWS::Tick()
     if (now - lastTick < 50) return 0;
     lastTick = now;
 
-    // FIXME: step the running animations and the view windows once the animation widgets exist.
+    for (GVQZAniWnd* a : animations) {
+        if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
+    }
+    // FIXME: step the seat avatars and the view windows once the resource loader creates them.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);
@@ -43,8 +48,14 @@ int CMirelleVWS::Tick()
     }
     const Clock::LocalTime t = Clock::Now();
     if (t.minute == 0 && t.second == 0) {
-        // FIXME: play the on-the-hour animation once it is loaded.
-        hourlyShown = true;
+        if (!hourlyShown) {
+            hourlyShown = true;
+            if (hourlyAnimation) {
+                hourlyAnimation->SetFrame(0);
+                hourlyAnimation->Play(1, false);
+                InvalidateWnd(hourlyAnimation);
+            }
+        }
     } else {
         hourlyShown = false;
     }
@@ -243,6 +254,28 @@ void CMirelleVWS::StopBlinkTimer()
     if (!blinkTimerOn) return;
     blinkTimerOn = 0;
     WindowTimer::Stop(CMirelleVWSGameWnd(owner), kBlinkTimer);
+    if (turnBlinkAnimation) {
+        turnBlinkAnimation->Stop();
+        InvalidateWnd(turnBlinkAnimation);
+    }
+}
+
+void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
+{
+    if (countdownAnimation && a.stopAnimation) {
+        countdownAnimation->Stop();
+        InvalidateWnd(countdownAnimation);
+    }
+    if (a.showFrame >= 0) {
+        if (countdownAnimation) {
+            countdownAnimation->SetFrame(a.showFrame);
+            countdownAnimation->Show(true);
+            countdownAnimation->Play(false);
+            InvalidateWnd(countdownAnimation);
+        }
+        if (a.playCountSound) PlaySoundId(22, 0);
+    }
+    // FIXME: voice cue 10036 for the waiting seat once the voice table exists.
 }
 
 void CMirelleVWS::StartTimer3()
@@ -285,9 +318,12 @@ void CMirelleVWS::StepCountdownAndBlink()
     countdown = s.countdown;
     blinkPhase = s.blinkPhase;
     if (newPhase && blinkPhase == 1) {
-        // FIXME: show the countdown frame, stop the animation and the voice cue once the countdown animation exists.
-        if (a.playCountSound) PlaySoundId(22, 0);
+        ApplyCountdown(a);
         dirty = 1;
     }
-    // FIXME: blink the turn marker, the floor-slot markers and the own outline once they are loaded.
+    if (gameInfo.turnKey != -1 && turnBlinkAnimation && blinkTimerOn) {
+        turnBlinkAnimation->SetFrame(blinkPhase == 1 ? 0 : 1);
+        InvalidateWnd(turnBlinkAnimation);
+    }
+    // FIXME: blink the floor-slot markers and the own outline once the resource loader creates them.
 }
