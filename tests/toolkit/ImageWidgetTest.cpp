@@ -13,6 +13,7 @@
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVSlideWnd.h"
 
 namespace {
 
@@ -277,4 +278,19 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     Clock::Advance(1000);
     EXPECT_EQ(avatar.Update(), 0) << "hidden avatars stand still";
     EXPECT_EQ(avatar.Load(dir + "a.gif", dir + "b.gif"), 0);
+}
+
+TEST_F(ImageWidgets, SliderThumbPicture)
+{
+    Clear();
+    GVSlideWnd s;
+    ASSERT_EQ(s.Create({100, 400, 400, 440}, {10, 10}), 1);
+    EXPECT_EQ(s.LoadThumbImage(dir + "missing.bmp"), 0);
+    ASSERT_EQ(s.LoadThumbImage(dir + "button.bmp"), 1);
+    s.SetRange(0, 100);
+    s.SetValue(100);
+    EXPECT_EQ(s.GetThumbRect(), Rect(320, 400, 400, 440)) << "the picture's size; the right end of the track";
+    EXPECT_EQ(s.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(330, 405), {255, 0, 0})) << ToString(PixelAt(330, 405));
+    EXPECT_TRUE(NearColor(PixelAt(319, 405), {0, 0, 0})) << "nothing left of the thumb";
 }
