@@ -76,6 +76,13 @@ int GVAnimWnd::Step()
 {
     if (!playing || !IsVisible()) return 0;
     const uint32_t now = Clock::NowMs();
+    if (loop) {
+        // Whole rounds of the loop that passed since the last tick change nothing.
+        uint32_t round = 0;
+        for (int i = 0; i < frameCount; ++i) round += DelayOf(i);
+        const uint32_t elapsed = now - shownAt;
+        if (round > 0 && elapsed >= round) shownAt += elapsed / round * round;
+    }
     int next = frame;
     // Several frames may have passed since the last tick.
     for (int guard = 0; guard < frameCount && now - shownAt >= DelayOf(next); ++guard) {

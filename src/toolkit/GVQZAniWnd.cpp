@@ -2,6 +2,7 @@
 
 #include "foundation/core/Clock.h"
 #include "graphics/sprite/K_DDRender_Obj.h"
+#include "graphics/sprite/core/FXMan.h"
 #include "graphics/sprite/core/K_Dib.h"
 
 int GVQZAniWnd::Load(const std::string& path, int x, int y)
@@ -49,20 +50,30 @@ void GVQZAniWnd::Bind(const K_Animation_RSC* animation)
     if (animation == current) return;
     current = animation;
     player.SetAnimation(animation);
+    ComputeBounds();
+    PlaceRect();
+}
+
+// The rectangle around every part of every frame; a mirrored part turns about its hot spot, so it
+// may also lie on the other side of it.
+void GVQZAniWnd::ComputeBounds()
+{
     bounds = {};
-    const QZAnimation* header = animation->GetHeader();
-    const QZSpriteFile* pack = animation->GetSprite();
+    if (!current) return;
+    const QZAnimation* header = current->GetHeader();
+    const QZSpriteFile* pack = current->GetSprite();
     for (const QZAFrame& f : header->frames)
         for (const QZAPart& part : f.parts) {
             const QZFrame* sprite = pack ? pack->GetFrame(part.sprite) : nullptr;
             if (!sprite) continue;
             const Rect r({part.x - sprite->hotX, part.y - sprite->hotY}, {sprite->width, sprite->height});
-            // A mirrored part turns about its hot spot: cover both ways.
-            const Rect mirrored({part.x + sprite->hotX - sprite->width, part.y + sprite->hotY - sprite->height},
-                                {sprite->width, sprite->height});
-            bounds = bounds.United(r).United(mirrored);
+            Rect turned = r;
+            if ((part.flags & kPartMirrorX) || (mirror & kFxMirrorX))
+                turned = turned.United(r.Offset({2 * sprite->hotX - sprite->width, 0}));
+            if ((part.flags & kPartMirrorY) || (mirror & kFxMirrorY))
+                turned = turned.United(turned.Offset({0, 2 * sprite->hotY - sprite->height}));
+            bounds = bounds.United(turned);
         }
-    PlaceRect();
 }
 
 void GVQZAniWnd::PlaceRect()
@@ -115,7 +126,8 @@ int GVQZAniWnd::SetFrame(int n)
 void GVQZAniWnd::SetMirror(uint32_t flags)
 {
     mirror = flags;
-    Invalidate();
+    ComputeBounds();
+    PlaceRect();
 }
 
 int GVQZAniWnd::Draw(IDirectDrawSurface4* surface, const Rect& clip)

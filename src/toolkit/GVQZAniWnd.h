@@ -35,6 +35,7 @@ public:
 
 private:
     void Bind(const K_Animation_RSC* animation);
+    void ComputeBounds();
     void PlaceRect();
 
     std::unique_ptr<K_Animation_RSC> rsc;

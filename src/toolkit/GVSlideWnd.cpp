@@ -49,6 +49,17 @@ void GVSlideWnd::SetColors(int32_t trackColorRef, int32_t thumbColorRef)
     Invalidate();
 }
 
+int GVSlideWnd::LoadThumbImage(const std::string& path)
+{
+    auto image = std::make_unique<GVDDSWnd>();
+    if (!image->LoadImage(path, -1)) return 0;
+    thumbImage = std::move(image);
+    thumbSize = thumbImage->GetRect().GetSize();
+    track.thumb = thumbSize.cx;
+    Invalidate();
+    return 1;
+}
+
 void GVSlideWnd::MoveThumbTo(int x)
 {
     SetValue(track.ValueAt(x - grab - rect.left));
@@ -87,6 +98,10 @@ int GVSlideWnd::OnLButtonUp(UINT, Point p)
 
 int GVSlideWnd::DrawThumb(IDirectDrawSurface4* surface, const Rect& clip)
 {
+    if (thumbImage) {
+        thumbImage->SetPos(GetThumbRect().TopLeft());
+        return thumbImage->Draw(surface, clip);
+    }
     return SUCCEEDED(FillSurfaceRect(surface, GetThumbRect().Intersected(clip), static_cast<uint32_t>(thumbColor)))
                ? 1
                : 0;
@@ -102,5 +117,5 @@ int GVSlideWnd::Draw(IDirectDrawSurface4* surface, const Rect& clip)
         const Rect groove{rect.left, mid - 1, rect.left + track.track, mid + 1};
         if (FAILED(FillSurfaceRect(surface, groove.Intersected(area), static_cast<uint32_t>(trackColor)))) return 0;
     }
-    return thumbColor == kNoColor ? 1 : DrawThumb(surface, area);
+    return thumbColor == kNoColor && !thumbImage ? 1 : DrawThumb(surface, area);
 }

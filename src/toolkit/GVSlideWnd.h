@@ -1,7 +1,9 @@
 #pragma once
 
-#include <functional>
+#include <memory>
+#include <string>
 
+#include "toolkit/GVDDSWnd.h"
 #include "toolkit/GVWnd.h"
 #include "toolkit/core/ScrollMath.h"
 
@@ -22,6 +24,8 @@ public:
     bool IsDragging() const { return dragging; }
     Rect GetThumbRect() const;
     void SetColors(int32_t trackColorRef, int32_t thumbColorRef);
+    // A picture for the thumb (its size becomes the thumb's); 0 on failure, the old thumb stays.
+    int LoadThumbImage(const std::string& path);
 
     int Draw(IDirectDrawSurface4* surface, const Rect& clip) override;
     int HitTestThumb(Point p) const { return GetThumbRect().Contains(p) ? 1 : 0; }
@@ -45,4 +49,5 @@ private:
     int grab = 0;  // where in the thumb the pointer holds it
     int32_t trackColor = kNoColor;
     int32_t thumbColor = 0xC0C0C0;
+    std::unique_ptr<GVDDSWnd> thumbImage;
 };

@@ -92,3 +92,36 @@ TEST(ScrollMath, ThumbLengthFollowsThePage)
     EXPECT_EQ(ScrollThumbLength(100, 0, 1000, 10, 8), 8) << "never below the minimum";
     EXPECT_EQ(ScrollThumbLength(5, 0, 1000, 10, 8), 5) << "nor beyond the track";
 }
+
+#include "toolkit/core/NumberGlyphs.h"
+
+TEST(NumberGlyphs, EveryStyle)
+{
+    const int M = kGlyphMan, E = kGlyphEok, J = kGlyphJo, G = kGlyphGyeong, S = kGlyphSeparator;
+    const struct {
+        const char* name;
+        int64_t n;
+        uint32_t style;
+        std::vector<int> glyphs;
+    } cases[] = {
+        {"plain", 905, 0, {9, 0, 5}},
+        {"zero", 0, 0, {0}},
+        {"negative", -42, 0, {kGlyphMinus, 4, 2}},
+        {"thousands", 1234567, kNumberThousands, {1, S, 2, 3, 4, S, 5, 6, 7}},
+        {"thousands of three digits", 999, kNumberThousands, {9, 9, 9}},
+        {"thousands of four digits", 1000, kNumberThousands, {1, S, 0, 0, 0}},
+        {"units", 123456789, kNumberUnits, {1, E, 2, 3, 4, 5, M, 6, 7, 8, 9}},
+        {"units skip zero groups", 100000005, kNumberUnits, {1, E, 5}},
+        {"units of zero", 0, kNumberUnits, {0}},
+        {"units of a round amount", 30000, kNumberUnits, {3, M}},
+        {"largest", INT64_MAX, kNumberUnits, {9, 2, 2, G, 3, 3, 7, 2, J, 3, 6, 8, E, 5, 4, 7, 7, M, 5, 8, 0, 7}},
+        {"smallest", INT64_MIN, 0, {kGlyphMinus, 9, 2, 2, 3, 3, 7, 2, 0, 3, 6, 8, 5, 4, 7, 7, 5, 8, 0, 8}},
+        {"plus sign", 7, kNumberPlus, {kGlyphPlus, 7}},
+        {"no plus on zero", 0, kNumberPlus, {0}},
+        {"no plus on a negative", -7, kNumberPlus, {kGlyphMinus, 7}},
+        {"suffix", 5, kNumberSuffix, {5, kGlyphSuffix}},
+        {"all four", 12000, kNumberUnits | kNumberThousands | kNumberPlus | kNumberSuffix,
+         {kGlyphPlus, 1, M, 2, 0, 0, 0, kGlyphSuffix}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumberGlyphs(c.n, c.style), c.glyphs) << c.name;
+}

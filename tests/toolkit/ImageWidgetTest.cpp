@@ -1,0 +1,296 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "SpriteTestSupport.h"
+#include "foundation/core/Clock.h"
+#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVAvatarWnd.h"
+#include "toolkit/GVDDSWnd.h"
+#include "toolkit/GVPSPNumberWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVPushBtn.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVSlideWnd.h"
+
+namespace {
+
+class ImageWidgets : public SpriteFixture {
+protected:
+    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 800, 600}, 0x000000), DD_OK); }
+    static constexpr Rect kAll{0, 0, 800, 600};
+};
+
+class VirtualClock {
+public:
+    VirtualClock() { Clock::UseVirtual(1000, {}); }
+    ~VirtualClock() { Clock::UseReal(); }
+};
+
+}  // namespace
+
+TEST_F(ImageWidgets, TransparencyAndAlphaAreClamped)
+{
+    GVDDSWnd w;
+    const struct {
+        const char* name;
+        int percent;
+        int alpha;
+    } cases[] = {{"negative counts as 0", -10, 255}, {"0 is opaque", 0, 255}, {"half", 50, 127},
+                 {"100 is invisible", 100, 0}, {"beyond 100 counts as 100", 150, 0}};
+    for (const auto& c : cases) {
+        w.SetTransparency(c.percent);
+        EXPECT_EQ(w.GetAlpha(), c.alpha) << c.name;
+    }
+    w.SetAlpha(300);
+    EXPECT_EQ(w.GetAlpha(), 255);
+    w.SetAlpha(-5);
+    EXPECT_EQ(w.GetAlpha(), 0);
+}
+
+TEST_F(ImageWidgets, PictureIsCroppedNotStretchedAndHitTestIsPixelExact)
+{
+    Clear();
+    GVDDSWnd w;
+    ASSERT_EQ(w.LoadImage(dir + "button.bmp", -1), 1);
+    EXPECT_EQ(w.GetRect(), Rect(0, 0, 80, 40));
+    EXPECT_EQ(w.LoadImage(dir + "missing.bmp", -1), 0);
+    w.SetPos({100, 100});
+    w.SetRect({100, 100, 110, 140});  // narrowed to 10 pixels
+    EXPECT_EQ(w.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(105, 105), {255, 0, 0})) << ToString(PixelAt(105, 105));
+    EXPECT_TRUE(NearColor(PixelAt(110, 105), {0, 0, 0})) << "nothing beyond the narrowed width";
+    EXPECT_TRUE(NearColor(PixelAt(100, 100), {0, 0, 0})) << "the colour key is not drawn";
+
+    const struct {
+        const char* name;
+        int x, y;
+        bool hit;
+    } hits[] = {{"opaque pixel", 105, 105, true}, {"colour-key pixel", 100, 100, false},
+                {"outside the rectangle", 111, 105, false}, {"left edge inside", 100, 101, true}};
+    for (const auto& h : hits) EXPECT_EQ(w.HitTest(h.x, h.y, kHitVisible), h.hit) << h.name;
+    w.Show(false);
+    EXPECT_FALSE(w.HitTest(105, 105, kHitVisible)) << "hidden";
+    EXPECT_TRUE(w.HitTest(105, 105, 0)) << "without the visible flag";
+}
+
+TEST_F(ImageWidgets, PushButtonShowsItsStateCell)
+{
+    Clear();
+    GVPushBtn b;
+    ASSERT_EQ(b.LoadImage(dir + "button.bmp", -1, 2, 2), 1);
+    b.SetPos({10, 10});
+    EXPECT_EQ(b.GetRect(), Rect(10, 10, 50, 30)) << "one cell";
+    const Point inside{20, 20};
+    const Point outside{200, 200};
+    const struct {
+        const char* name;
+        void (*act)(GVPushBtn&, Point, Point);
+        int cell;
+        Rgb colour;
+    } cases[] = {
+        {"normal", [](GVPushBtn&, Point, Point) {}, 0, {255, 0, 0}},
+        {"hover", [](GVPushBtn& x, Point in, Point) { x.OnMouseMove(0, in); }, 1, {0, 255, 0}},
+        {"down", [](GVPushBtn& x, Point in, Point) { x.OnLButtonDown(MK_LBUTTON, in); }, 2, {0, 0, 255}},
+        {"held and dragged out", [](GVPushBtn& x, Point, Point out) { x.OnMouseMove(MK_LBUTTON, out); }, 0,
+         {255, 0, 0}},
+        {"released outside", [](GVPushBtn& x, Point, Point out) { x.OnLButtonUp(0, out); }, 0, {255, 0, 0}},
+        {"disabled", [](GVPushBtn& x, Point, Point) { x.Enable(false); }, 3, {128, 128, 128}},
+    };
+    for (const auto& c : cases) {
+        c.act(b, inside, outside);
+        EXPECT_EQ(b.ImageCell(), c.cell) << c.name;
+        EXPECT_EQ(b.Draw(Back(), kAll), 1) << c.name;
+        EXPECT_TRUE(NearColor(PixelAt(30, 20), c.colour)) << c.name << ": " << ToString(PixelAt(30, 20));
+    }
+}
+
+TEST_F(ImageWidgets, PushButtonClicksOnlyWhenPressedAndReleasedInside)
+{
+    GVPushBtn b;
+    ASSERT_EQ(b.LoadImage(dir + "button.bmp", -1, 2, 2), 1);
+    const struct {
+        const char* name;
+        Point down, up;
+        int downAnswer, click;
+    } cases[] = {
+        {"inside then inside", {20, 10}, {25, 12}, 1, 1},
+        {"inside then outside", {20, 10}, {300, 300}, 1, 0},
+        {"on the transparent corner", {0, 0}, {0, 0}, 0, 0},
+        {"outside then inside", {300, 300}, {20, 10}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(b.OnLButtonDown(MK_LBUTTON, c.down), c.downAnswer) << c.name;
+        EXPECT_EQ(b.OnLButtonUp(0, c.up), c.click) << c.name;
+    }
+    b.Enable(false);
+    EXPECT_EQ(b.OnLButtonDown(MK_LBUTTON, {20, 10}), 0) << "disabled";
+    EXPECT_EQ(b.OnLButtonUp(0, {20, 10}), 0);
+}
+
+TEST_F(ImageWidgets, SpriteFramesRejectOutOfRangeIndexes)
+{
+    GVPSPWnd psp;
+    ASSERT_EQ(psp.Load(dir + "cards.psp"), 1);
+    EXPECT_EQ(psp.Load(dir + "none.psp"), 0);
+    EXPECT_EQ(psp.GetFrameCount(), 3);
+    psp.SetPos({100, 100});
+    const struct {
+        const char* name;
+        int set;
+        int frame;
+        Rect rect;
+    } cases[] = {
+        {"frame with a hot spot", 1, 1, {90, 85, 110, 115}},
+        {"last frame", 2, 2, {100, 100, 110, 110}},
+        {"beyond the count selects 0", 3, 0, {100, 100, 120, 130}},
+        {"negative selects 0", -1, 0, {100, 100, 120, 130}},
+        {"far negative selects 0", -100000, 0, {100, 100, 120, 130}},
+    };
+    for (const auto& c : cases) {
+        psp.SetFrame(2);
+        psp.SetFrame(c.set);
+        EXPECT_EQ(psp.GetFrame(), c.frame) << c.name;
+        EXPECT_EQ(psp.GetRect(), c.rect) << c.name;
+    }
+    GVQZSWnd sheet;
+    ASSERT_EQ(sheet.Load(dir + "cards.qzs"), 1);
+    EXPECT_EQ(sheet.GetFrameSize(1), Size(20, 30));
+    EXPECT_EQ(sheet.GetFrameSize(-1), Size()) << "negative index";
+    EXPECT_EQ(sheet.GetFrameSize(3), Size()) << "beyond the count";
+
+    Clear();
+    psp.SetFrame(1);
+    EXPECT_EQ(psp.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(90, 85), {0, 255, 0})) << ToString(PixelAt(90, 85));
+    EXPECT_TRUE(NearColor(PixelAt(89, 85), {0, 0, 0}));
+}
+
+TEST_F(ImageWidgets, AnimationPlaysSelectsAndReportsFrames)
+{
+    VirtualClock clock;
+    GVQZAniWnd a;
+    ASSERT_EQ(a.Load(dir + "anim.qza", 200, 200), 1);
+    EXPECT_EQ(a.GetSubAnimation(), -1) << "a set waits for a selection";
+    EXPECT_EQ(a.SelectAnimation(2), 0);
+    EXPECT_EQ(a.SelectAnimation(-1), 0);
+    EXPECT_EQ(a.SelectAnimationByName("Z"), 0);
+    EXPECT_EQ(a.SelectAnimationByName("B"), 1);
+    EXPECT_EQ(a.GetSubAnimation(), 1);
+    EXPECT_EQ(a.SelectAnimation(0), 1);
+    EXPECT_EQ(a.GetFrameCount(), 3);
+    EXPECT_EQ(a.GetRect(), Rect(190, 185, 220, 230)) << "covers every frame";
+
+    a.Show(false);
+    a.Play(1, false);
+    EXPECT_TRUE(a.IsVisible());
+    EXPECT_TRUE(a.IsPlaying());
+    a.Update();
+    EXPECT_EQ(a.GetFrame(), 0);
+    std::vector<int> frames;
+    for (int t = 0; t < 6 && a.IsPlaying(); ++t) {
+        Clock::Advance(50);
+        if (a.Update()) frames.push_back(a.GetFrame());
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 2})) << "two steps, then the end";
+    EXPECT_FALSE(a.IsPlaying());
+    EXPECT_FALSE(a.IsVisible()) << "without hold it hides at the end";
+    EXPECT_EQ(a.Update(), 0) << "stopped";
+
+    a.Play(1, true);
+    for (int t = 0; t < 6; ++t) {
+        Clock::Advance(50);
+        a.Update();
+    }
+    EXPECT_TRUE(a.IsVisible()) << "hold keeps the last frame";
+    EXPECT_EQ(a.GetFrame(), 2);
+    Clear();
+    EXPECT_EQ(a.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(200, 200), {0, 0, 255})) << ToString(PixelAt(200, 200));
+
+    const struct {
+        int set, frame;
+    } jumps[] = {{1, 1}, {-3, 0}, {7, 0}, {3, 0}, {2, 2}};
+    for (const auto& j : jumps) {
+        EXPECT_EQ(a.SetFrame(j.set), 1);
+        EXPECT_EQ(a.GetFrame(), j.frame) << "SetFrame(" << j.set << ")";
+    }
+    a.Stop();
+    EXPECT_FALSE(a.IsVisible());
+    EXPECT_FALSE(a.IsPlaying());
+}
+
+TEST_F(ImageWidgets, NumberWidgetLaysGlyphsRightAligned)
+{
+    Clear();
+    GVPSPNumberWnd n;
+    ASSERT_EQ(n.Load(dir + "digits.psp", {300, 300}, {200, 12}), 1);
+    EXPECT_EQ(n.Load(dir + "none.psp", {0, 0}, {1, 1}), 0);
+    EXPECT_EQ(n.SetGlyphBase(40), 0) << "a base beyond the pack";
+    n.SetStyle(kNumberThousands, 2);
+    n.SetNumber(1234567);
+    EXPECT_EQ(n.Glyphs(), (std::vector<int>{1, kGlyphSeparator, 2, 3, 4, kGlyphSeparator, 5, 6, 7}));
+    const std::vector<int> xs = n.GlyphPositions();
+    ASSERT_EQ(xs.size(), 9u);
+    EXPECT_EQ(xs.back(), 500 - 8) << "the last glyph's right edge on the box's";
+    EXPECT_EQ(xs[7] + 8 + 2, xs[8]) << "spacing";
+    EXPECT_EQ(n.Draw(Back(), kAll), 1);
+    // Glyph 7 is grey 84 at the right edge; glyph 1 grey 12 at the left.
+    EXPECT_TRUE(NearColor(PixelAt(495, 305), {84, 84, 84})) << ToString(PixelAt(495, 305));
+    EXPECT_TRUE(NearColor(PixelAt(xs[0] + 2, 305), {12, 12, 12})) << ToString(PixelAt(xs[0] + 2, 305));
+    EXPECT_TRUE(NearColor(PixelAt(xs[0] - 1, 305), {0, 0, 0})) << "nothing left of the number";
+}
+
+TEST_F(ImageWidgets, StripAnimationAndAvatar)
+{
+    VirtualClock clock;
+    std::vector<Image> frames;
+    for (uint32_t c : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) frames.push_back(*Image::Create(6, 4, c));
+    WriteBytes(dir + "strip.gif", WriteGif(frames));
+    frames[0].delay10ms = 0;
+
+    GVAnimWnd anim;
+    ASSERT_EQ(anim.SetFrames(frames, {6, 4}), 1);
+    EXPECT_EQ(anim.GetFrameCount(), 3);
+    anim.SetFrameDelay(100);
+    anim.Play(false);
+    EXPECT_EQ(anim.Step(), 0) << "no time passed";
+    Clock::Advance(250);
+    EXPECT_EQ(anim.Step(), 1);
+    EXPECT_EQ(anim.GetFrame(), 2) << "two frames passed in one tick";
+    Clock::Advance(100);
+    EXPECT_EQ(anim.Step(), 0);
+    EXPECT_FALSE(anim.IsPlaying()) << "no loop: stops on the last frame";
+    anim.SetFrame(-2);
+    EXPECT_EQ(anim.GetFrame(), 0);
+
+    GVAvatarWnd avatar;
+    ASSERT_EQ(avatar.Load(dir + "missing.gif", dir + "strip.gif"), 1);
+    EXPECT_TRUE(avatar.IsFallback());
+    EXPECT_EQ(avatar.GetFrameCount(), 3);
+    EXPECT_EQ(avatar.GetRect().GetSize(), Size(6, 4));
+    Clock::Advance(1000);
+    EXPECT_EQ(avatar.Update(), 1);
+    EXPECT_TRUE(avatar.IsDirty());
+    avatar.Show(false);
+    Clock::Advance(1000);
+    EXPECT_EQ(avatar.Update(), 0) << "hidden avatars stand still";
+    EXPECT_EQ(avatar.Load(dir + "a.gif", dir + "b.gif"), 0);
+}
+
+TEST_F(ImageWidgets, SliderThumbPicture)
+{
+    Clear();
+    GVSlideWnd s;
+    ASSERT_EQ(s.Create({100, 400, 400, 440}, {10, 10}), 1);
+    EXPECT_EQ(s.LoadThumbImage(dir + "missing.bmp"), 0);
+    ASSERT_EQ(s.LoadThumbImage(dir + "button.bmp"), 1);
+    s.SetRange(0, 100);
+    s.SetValue(100);
+    EXPECT_EQ(s.GetThumbRect(), Rect(320, 400, 400, 440)) << "the picture's size; the right end of the track";
+    EXPECT_EQ(s.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(330, 405), {255, 0, 0})) << ToString(PixelAt(330, 405));
+    EXPECT_TRUE(NearColor(PixelAt(319, 405), {0, 0, 0})) << "nothing left of the thumb";
+}

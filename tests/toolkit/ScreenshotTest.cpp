@@ -1,0 +1,185 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "PngWriter.h"
+#include "SpriteTestSupport.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVEditWnd.h"
+#include "toolkit/GVLightTextWnd.h"
+#include "toolkit/GVListView.h"
+#include "toolkit/GVPSPNumberWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVPushBtn.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVScrollBar.h"
+#include "toolkit/GVSlideWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "toolkit/GVWS.h"
+#include "toolkit/GVWndME.h"
+
+#include <imm.h>
+
+namespace {
+
+class Screenshot : public SpriteFixture {
+protected:
+    template <class W>
+    W* Add(W* w)
+    {
+        scene.AddWnd(w);
+        return w;
+    }
+    GVLightTextWnd* Label(Point p, const std::string& text, uint32_t colour = 0xFFFFFF)
+    {
+        auto* t = Add(new GVLightTextWnd);
+        t->SetPos(p);
+        EXPECT_EQ(t->Init({300, 16}, -1, 12, 400), 1);
+        t->SetText(text);
+        t->SetTextColor(colour);
+        return t;
+    }
+    std::string ExeFolder() const
+    {
+        char path[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string s = path;
+        return s.substr(0, s.find_last_of("\\/") + 1);
+    }
+
+    GVWS scene;
+};
+
+}  // namespace
+
+// Renders a scene of every kind of widget to a PNG a person can open and check.
+TEST_F(Screenshot, SceneOfEveryWidgetToPng)
+{
+    auto* table = Add(new GVBoxWnd);
+    table->Create({0, 0}, {800, 600}, 0x204A20, 255);
+
+    auto* title = Add(new GVTextWnd);
+    ASSERT_EQ(title->Create({400, 24}, 20, 700), 1);
+    title->SetPos({20, 10});
+    title->SetTextColor(0x00D7FF);
+    title->SetText("화투 위젯 모음 (toolkit screenshot)");
+
+    Label({20, 50}, "버튼: 보통, 올림, 누름, 꺼짐");
+    const char* states[] = {"normal", "hover", "down", "disabled"};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = Add(new GVPushBtn);
+        ASSERT_EQ(b->LoadImage(dir + "button.bmp", -1, 2, 2), 1);
+        b->SetPos({20 + i * 60, 70});
+        const Point in{30 + i * 60, 80};
+        if (i == 1) b->OnMouseMove(0, in);
+        if (i == 2) b->OnLButtonDown(MK_LBUTTON, in);
+        if (i == 3) b->Enable(false);
+        Label({20 + i * 60, 92}, states[i]);
+    }
+
+    Label({20, 120}, "스프라이트 팩: 프레임 0, 1, 2");
+    for (int i = 0; i < 3; ++i) {
+        auto* s = Add(new GVPSPWnd);
+        ASSERT_EQ(s->Load(dir + "cards.psp"), 1);
+        s->SetFrame(i);
+        s->SetPos({30 + i * 40, 150});
+    }
+
+    Label({20, 200}, "애니메이션 B의 프레임");
+    auto* anim = Add(new GVQZAniWnd);
+    ASSERT_EQ(anim->Load(dir + "anim.qza", 30, 220), 1);
+    ASSERT_EQ(anim->SelectAnimationByName("B"), 1);
+    anim->SetFrame(0);
+
+    Label({20, 250}, "숫자 (세 자리 구분, 더하기):");
+    auto* number = Add(new GVPSPNumberWnd);
+    ASSERT_EQ(number->Load(dir + "digits.psp", {20, 270}, {200, 12}), 1);
+    number->SetStyle(kNumberThousands | kNumberPlus, 1);
+    number->SetNumber(1234567);
+
+    auto* glass = Add(new GVBoxWnd);
+    glass->Create({400, 60}, {360, 120}, 0xFFFFFF, 96);
+    glass->SetBorder(0xFFFFFF, 0x000000, BorderStyle::Raised);
+    Label({410, 70}, "반투명 상자 위의 한글 텍스트", 0x000000);
+    Label({410, 90}, "가나다라마바사 아자차카타파하", 0x0000FF);
+
+    auto* edit = Add(new GVEditWnd(window.GetHwnd()));
+    ASSERT_EQ(edit->Create({400, 200, 760, 222}, 12, 400), 1);
+    edit->SetFillColor(0xFFFFFF);
+    edit->SetText("입력창: 안녕");
+    edit->OnImeStartComposition(0, 0);
+    edit->OnImeComposition(0xC7CF, GCS_COMPSTR);  // 하, still being composed
+
+    auto* memo = Add(new GVWndME);
+    ASSERT_EQ(memo->Create({400, 240, 760, 300}, 12, 400, 4), 1);
+    memo->SetFillColor(0x303030);
+    memo->SetTextColor(0x9BF5FF);
+    memo->AddText("여러 줄 상자는 긴 문장을 너비에 맞게 나누어 보여 주고 오래된 줄을 버린다.");
+
+    auto* list = Add(new GVListView);
+    ASSERT_EQ(list->Create({400, 320, 740, 400}, 12, 400, 16), 1);
+    list->SetFillColor(0x202020);
+    list->SetColumns({200, 140});
+    list->SetColors(0xFFFFFF, 0x805020);
+    for (const char* name : {"첫째 사용자", "둘째 사용자", "셋째 사용자", "넷째 사용자", "다섯째 사용자", "여섯째"})
+        list->AddItem({name, "1,000냥"});
+    list->SetSelected(1);
+    auto* bar = Add(new GVScrollBar);
+    bar->Create({740, 320, 752, 400});
+    bar->SetRange(0, 1, 5);
+
+    Label({20, 320}, "슬라이더 -5000..0 = -1250");
+    auto* slider = Add(new GVSlideWnd);
+    slider->Create({20, 340, 169, 358}, {13, 18});
+    slider->SetColors(0xC0C0C0, 0x20A0FF);
+    slider->SetRange(-5000, 0);
+    slider->SetValue(-1250);
+
+    EXPECT_EQ(scene.Render({0, 0, 800, 600}, Back()), Rect(0, 0, 800, 600));
+    EXPECT_FALSE(scene.TakeDrawFailed());
+    EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
+
+    // A few pixels a person would look at.
+    EXPECT_TRUE(NearColor(PixelAt(50, 80), {255, 0, 0})) << "normal button";
+    EXPECT_TRUE(NearColor(PixelAt(110, 80), {0, 255, 0})) << "hover button";
+    EXPECT_TRUE(NearColor(PixelAt(170, 80), {0, 0, 255})) << "down button";
+    EXPECT_TRUE(NearColor(PixelAt(230, 80), {128, 128, 128})) << "disabled button";
+    EXPECT_TRUE(NearColor(PixelAt(35, 160), {255, 0, 0})) << "sprite frame 0";
+
+    std::vector<uint8_t> rgb;
+    rgb.reserve(800 * 600 * 3);
+    {
+        const SurfaceLock lock(Back());
+        ASSERT_TRUE(lock.IsLocked());
+        const int bytes = BytesPerPixel(Mode());
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) {
+                uint32_t p = 0;
+                std::memcpy(&p, lock.Bits() + y * lock.Pitch() + x * bytes, static_cast<size_t>(bytes));
+                const Rgb c = UnpackRgb(Mode(), p);
+                rgb.insert(rgb.end(), {c.r, c.g, c.b});
+            }
+    }
+    const std::vector<uint8_t> file = png::Encode(800, 600, rgb);
+    const std::string path = ExeFolder() + "toolkit_screenshot_depth" + std::to_string(RequestedDepth()) + ".png";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    EXPECT_EQ(std::fwrite(file.data(), 1, file.size(), f), file.size());
+    std::fclose(f);
+    std::printf("screenshot: %s\n", path.c_str());
+}
+
+TEST(PngWriter, StoredBlocksAndChecksums)
+{
+    // 1 x 1 red: the known CRC of the IHDR chunk and the Adler-32 of "\0\xFF\0\0".
+    const std::vector<uint8_t> file = png::Encode(1, 1, {255, 0, 0});
+    ASSERT_GT(file.size(), 33u);
+    const uint32_t ihdrCrc = (uint32_t{file[29]} << 24) | (uint32_t{file[30]} << 16) | (uint32_t{file[31]} << 8) | file[32];
+    EXPECT_EQ(ihdrCrc, 0x907753DEu);
+    const std::vector<uint8_t> big(300 * 300 * 3, 7);
+    const std::vector<uint8_t> large = png::Encode(300, 300, big);
+    EXPECT_GT(large.size(), big.size()) << "stored, not compressed";
+    EXPECT_LT(large.size(), big.size() + 300 + 200) << "one filter byte per row and a few block headers";
+}
