@@ -10,20 +10,7 @@
 #include "foundation/core/XBuf.h"
 #include "protocol/GameMessage.h"
 
-// The largest single allocation while a test watches, to show that a huge count allocates nothing.
-namespace {
-std::atomic<bool> watching{false};
-std::atomic<size_t> largestAllocation{0};
-}  // namespace
-
-void* operator new(size_t size)
-{
-    if (watching.load() && size > largestAllocation.load()) largestAllocation.store(size);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+#include "AllocationWatch.h"
 
 namespace {
 
@@ -173,6 +160,11 @@ TEST(GameMessage, HugeCountsAndLengthsFailWithoutAllocating)
         {"list of records", Bytes({62, 0x10000000, 1, 2, 3, 4})},
         {"nested list inside a snapshot", Bytes({4, 5, -1, 0, 0, 0, 1, -1, 0x40000000})},
     };
+    largestAllocation = 0;
+    watching = true;
+    std::vector<uint8_t> probe(10000);
+    watching = false;
+    ASSERT_GE(largestAllocation.load(), probe.size()) << "the allocation watch sees nothing";
     for (const auto& c : cases) {
         GameMessage m;
         largestAllocation = 0;
