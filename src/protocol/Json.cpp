@@ -1,6 +1,6 @@
 #include "protocol/Json.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -316,10 +316,9 @@ private:
         }
         const std::string number(text.substr(start, pos - start));
         if (integral) {
-            errno = 0;
-            char* end = nullptr;
-            const long long v = std::strtoll(number.c_str(), &end, 10);
-            if (errno == 0 && end && *end == '\0') {
+            int64_t v = 0;
+            const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), v);
+            if (error == std::errc() && end == number.data() + number.size()) {
                 out = JsonValue::MakeInt(v);
                 return true;
             }

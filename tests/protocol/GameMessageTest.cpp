@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "FillFields.h"
+#include "foundation/core/XBuf.h"
+#include "protocol/GameMessage.h"
+
+#include "AllocationWatch.h"
+
+namespace {
+
+template <class T> GameMessage Filled(int32_t seed = 1)
+{
+    T body;
+    FillFields(body, seed);
+    return GameMessage(std::move(body));
+}
+
+// Every body filled, by id.
+std::vector<GameMessage> AllFilled()
+{
+    std::vector<GameMessage> all;
+#define MIRELLE_FILLED(T) all.push_back(Filled<T>());
+    MIRELLE_FOR_EACH_BODY(MIRELLE_FILLED)
+#undef MIRELLE_FILLED
+    return all;
+}
+
+std::vector<uint8_t> Bytes(std::initializer_list<int32_t> values)
+{
+    std::vector<uint8_t> bytes;
+    ByteWriter w(bytes);
+    for (const int32_t v : values) w.I32(v);
+    return bytes;
+}
+
+bool Read(const std::vector<uint8_t>& bytes, GameMessage& m)
+{
+    return ReadGameMessage(bytes.data(), bytes.size(), m);
+}
+
+}  // namespace
+
+TEST(GameMessage, EveryIdRoundTripsThroughBytesJsonAndCopy)
+{
+    const std::vector<GameMessage> all = AllFilled();
+    ASSERT_EQ(all.size(), 80u);
+    for (int32_t id = 1; id <= kMaxGameMessageId; ++id) {
+        const GameMessage& m = all[static_cast<size_t>(id - 1)];
+        ASSERT_EQ(m.id, id) << "bodies listed out of id order";
+        const std::string name(GameMessageName(id));
+        EXPECT_EQ(GameMessageIdByName(name), id) << name;
+
+        const std::vector<uint8_t> bytes = WriteGameMessage(m);
+        GameMessage back;
+        ASSERT_TRUE(Read(bytes, back)) << name;
+        EXPECT_EQ(back, m) << name << " from bytes";
+
+        const auto json = ParseJson(GameMessageToJson(m).Dump());
+        ASSERT_TRUE(json) << name;
+        GameMessage fromJson;
+        ASSERT_TRUE(GameMessageFromJson(*json, fromJson)) << name;
+        EXPECT_EQ(fromJson, m) << name << " from JSON";
+
+        const GameMessage copy = CopyGameMessage(m);
+        EXPECT_EQ(copy, m) << name << " copy";
+        EXPECT_NE(copy.body.get(), m.body.get()) << name << " copy shares the body";
+        EXPECT_EQ(WriteGameMessage(copy), bytes) << name;
+    }
+}
+
+TEST(GameMessage, FilledBodiesDifferFromDefaults)
+{
+    // Guards the round trip above: a body whose fields the fill misses would compare equal empty.
+    const std::vector<GameMessage> all = AllFilled();
+    for (int32_t id = 1; id <= kMaxGameMessageId; ++id) {
+        if (DescribeGameMessage(id).empty()) continue;
+        const GameMessage& filled = all[static_cast<size_t>(id - 1)];
+        GameMessage plain;
+        plain.id = id;
+        plain.body = CreateMessageBody(id);
+        EXPECT_NE(WriteGameMessage(filled), WriteGameMessage(plain)) << GameMessageName(id);
+    }
+}
+
+TEST(GameMessage, GoldenBytes)
+{
+    TurnStart turn;
+    turn.turnKey = 1001;
+    turn.pendingPassCount = 2;
+    EXPECT_EQ(WriteGameMessage(GameMessage(turn)), Bytes({25, 1001, 2}));
+
+    HandCardPlayed played;
+    played.userKey = 7;
+    played.cards = {12, 13};
+    played.bombFlag = 1;
+    EXPECT_EQ(WriteGameMessage(GameMessage(played)), Bytes({27, 7, 2, 12, 13, 1}));
+
+    HostText text;
+    text.text = "ab";
+    std::vector<uint8_t> want = Bytes({13, 2});
+    want.push_back('a');
+    want.push_back('b');
+    EXPECT_EQ(WriteGameMessage(GameMessage(text)), want);
+}
+
+TEST(GameMessage, IdsAndShortBuffersFailCleanly)
+{
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        bool ok;
+        int32_t id;
+    } cases[] = {
+        {"empty buffer", {}, false, 0},
+        {"three bytes of an id", {25, 0, 0}, false, 0},
+        {"id 0 has no body", Bytes({0}), true, 0},
+        {"id 81", Bytes({81, 0, 0, 0}), false, 0},
+        {"negative id", Bytes({-1, 0, 0}), false, 0},
+        {"empty body of 73", Bytes({73}), true, 73},
+        {"trailing bytes are ignored", Bytes({25, 1, 2, 99}), true, 25},
+        {"body one field short", Bytes({25, 1}), false, 0},
+        {"snapshot with three seats", Bytes({4, 5, -1, 0, 0, 0, 0, -1, 0, 0, 1, -1, 0, 0, 0, 0, 3}), false, 0},
+    };
+    for (const auto& c : cases) {
+        GameMessage m = GameMessage(TurnStart{});  // a stale message must not survive a failed read
+        EXPECT_EQ(Read(c.bytes, m), c.ok) << c.name;
+        EXPECT_EQ(m.id, c.id) << c.name;
+        EXPECT_EQ(m.body != nullptr, c.ok && c.id != 0) << c.name;
+    }
+}
+
+TEST(GameMessage, EveryTruncationOfALargeBodyFails)
+{
+    for (const GameMessage& m : {Filled<RoomEnterAnswer>(), Filled<GameDataSync>(), Filled<RoundResult>(),
+                                 Filled<GameEnd>(), Filled<DesperateRoundResult>(), Filled<MoneyCapNotice>()}) {
+        const std::vector<uint8_t> bytes = WriteGameMessage(m);
+        for (size_t n = 0; n < bytes.size(); ++n) {
+            GameMessage back;
+            ASSERT_FALSE(ReadGameMessage(bytes.data(), n, back)) << GameMessageName(m.id) << " cut at " << n;
+            ASSERT_EQ(back.body, nullptr);
+        }
+    }
+}
+
+TEST(GameMessage, HugeCountsAndLengthsFailWithoutAllocating)
+{
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+    } cases[] = {
+        {"card list of 2^31 cards", Bytes({27, 7, 0x7FFFFFFF, 1, 2})},
+        {"card list one longer than the bytes", Bytes({27, 7, 3, 1, 2, 0})},
+        {"text of 4 GiB", Bytes({13, -16, 0, 0})},
+        {"list of records", Bytes({62, 0x10000000, 1, 2, 3, 4})},
+        {"nested list inside a snapshot", Bytes({4, 5, -1, 0, 0, 0, 1, -1, 0x40000000})},
+    };
+    largestAllocation = 0;
+    watching = true;
+    std::vector<uint8_t> probe(10000);
+    watching = false;
+    ASSERT_GE(largestAllocation.load(), probe.size()) << "the allocation watch sees nothing";
+    for (const auto& c : cases) {
+        GameMessage m;
+        largestAllocation = 0;
+        watching = true;
+        const bool ok = Read(c.bytes, m);
+        watching = false;
+        EXPECT_FALSE(ok) << c.name;
+        EXPECT_LT(largestAllocation.load(), 4096u) << c.name;
+    }
+}
+
+TEST(GameMessage, DeepCopyOutlivesTheOriginal)
+{
+    GameMessage original = Filled<RoomEnterAnswer>();
+    GameMessage copy = CopyGameMessage(original);
+    original.Get<RoomEnterAnswer>()->room.seats.players[1].nickname = "changed";
+    original.Get<RoomEnterAnswer>()->hostText.assign(1000, 'x');
+    EXPECT_NE(copy, original);
+    DeleteGameMessage(original);
+    EXPECT_EQ(original.id, 0);
+    EXPECT_EQ(original.body, nullptr);
+    const GameMessage again = Filled<RoomEnterAnswer>();
+    EXPECT_EQ(copy, again) << "the copy kept the original's values";
+}
+
+TEST(GameMessage, DeleteAndCopyTakeANullBody)
+{
+    GameMessage empty;
+    empty.id = 68;
+    const GameMessage copy = CopyGameMessage(empty);
+    EXPECT_EQ(copy.id, 68);
+    EXPECT_EQ(copy.body, nullptr);
+    DeleteGameMessage(empty);
+    DeleteGameMessage(empty);
+    EXPECT_EQ(empty.id, 0);
+    EXPECT_EQ(WriteGameMessage(copy), Bytes({68}));
+}
+
+TEST(GameMessage, GetAnswersOnlyForItsOwnId)
+{
+    GameMessage m = Filled<DealCards>();
+    EXPECT_NE(m.Get<DealCards>(), nullptr);
+    EXPECT_EQ(m.Get<TurnStart>(), nullptr);
+    m.id = 25;  // an id that does not match the body
+    EXPECT_EQ(m.Get<TurnStart>(), nullptr);
+    EXPECT_EQ(m.Get<DealCards>(), nullptr);
+}
+
+TEST(GameMessage, ReadsABufferWithoutConsumingIt)
+{
+    const std::vector<uint8_t> bytes = WriteGameMessage(Filled<DealCards>());
+    IXBuf* buffer = CreateXBuf(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    ASSERT_NE(buffer, nullptr);
+    GameMessage m;
+    EXPECT_TRUE(ReadGameMessage(buffer, m));
+    EXPECT_EQ(m, Filled<DealCards>());
+    EXPECT_EQ(buffer->GetLength(), bytes.size());
+    EXPECT_EQ(buffer->Release(), 0u);
+    EXPECT_FALSE(ReadGameMessage(static_cast<IXBuf*>(nullptr), m));
+    EXPECT_EQ(m.body, nullptr);
+}
+
+TEST(GameMessage, JsonRejectsWhatNoBodyHas)
+{
+    const struct {
+        const char* name;
+        const char* json;
+        bool ok;
+    } cases[] = {
+        {"by name, fields left out keep defaults", R"({"name":"TurnStart","fields":{"turnKey":5}})", true},
+        {"by id", R"({"id":25})", true},
+        {"name and id disagree", R"({"name":"TurnStart","id":26})", false},
+        {"unknown name", R"({"name":"Nothing"})", false},
+        {"unknown field", R"({"name":"TurnStart","fields":{"turnkey":5}})", false},
+        {"text for a number", R"({"name":"TurnStart","fields":{"turnKey":"5"}})", false},
+        {"i32 out of range", R"({"name":"TurnStart","fields":{"turnKey":2147483648}})", false},
+        {"u32 negative", R"({"name":"DealCards","fields":{"userKey":-1}})", false},
+        {"per-seat vector of three", R"({"name":"ScoreRefresh","fields":{"points":[1,2,3]}})", false},
+        {"fields of an empty body", R"({"name":"TimeUp","fields":{"x":1}})", false},
+        {"id 0 without fields", R"({"id":0})", true},
+        {"id 81", R"({"id":81})", false},
+    };
+    for (const auto& c : cases) {
+        const auto json = ParseJson(c.json);
+        ASSERT_TRUE(json) << c.name;
+        GameMessage m;
+        EXPECT_EQ(GameMessageFromJson(*json, m), c.ok) << c.name;
+        if (!c.ok) {
+            EXPECT_EQ(m.body, nullptr) << c.name;
+        }
+    }
+    GameMessage m;
+    ASSERT_TRUE(GameMessageFromJson(*ParseJson(R"({"name":"TurnStart","fields":{"turnKey":5}})"), m));
+    EXPECT_EQ(m.Get<TurnStart>()->turnKey, 5);
+    EXPECT_EQ(m.Get<TurnStart>()->pendingPassCount, 0);
+}

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "foundation/core/Clock.h"
+#include "protocol/RoundRecords.h"
+
+TEST(RoundRecords, SeatResetGivesDefaults)
+{
+    CHTUser u;
+    u.hand = {1, 2};
+    u.piPile = {3};
+    u.missionValue = 4;
+    u.multiplier = 8;
+    u.seat = 1;
+    u.announced[7] = 3;
+    u.roundValue = 99;
+    u.Reset();
+    EXPECT_EQ(u, CHTUser());
+    EXPECT_EQ(u.missionValue, 1);
+    EXPECT_EQ(u.multiplier, 1);
+    EXPECT_EQ(u.seat, -1);
+    EXPECT_TRUE(u.hand.empty() && u.piPile.empty());
+}
+
+TEST(RoundRecords, GameInfoResetKeepsTheUserListsAndTheOnceValues)
+{
+    CGameInfo g;
+    g.blackList = {5};
+    g.voiceMuted = {6};
+    g.kickReservations = {7};
+    g.deck = {1, 2, 3};
+    g.ownerKey = 8;
+    g.missionMode = 3;
+    g.missionMusic = 1;
+    g.drawExponent = 2;
+    g.turnKey = 9;
+    g.monthCaptured[4] = 2;
+    g.cMissionOwners[0] = 1;
+    g.users[1].goCount = 3;
+    g.pointValue = 5;
+    g.Reset();
+    EXPECT_EQ(g.blackList, std::vector<int32_t>{5});
+    EXPECT_EQ(g.voiceMuted, std::vector<int32_t>{6});
+    EXPECT_EQ(g.ownerKey, 8);
+    EXPECT_EQ(g.missionMode, 3);
+    EXPECT_EQ(g.missionMusic, 1);
+    EXPECT_EQ(g.drawExponent, 2);
+    EXPECT_TRUE(g.kickReservations.empty());
+    EXPECT_TRUE(g.deck.empty());
+    EXPECT_EQ(g.turnKey, -1);
+    EXPECT_EQ(g.monthCaptured[4], 0);
+    EXPECT_EQ(g.cMissionOwners[0], -1);
+    EXPECT_EQ(g.users[1].goCount, 0);
+    EXPECT_EQ(g.pointValue, 1);
+    EXPECT_EQ(g.dMissionFactors, (std::array<int32_t, 2>{1, 1}));
+}
+
+TEST(RoundRecords, UserListsRemoveTheFirstMatchOnly)
+{
+    CGameInfo g;
+    g.voiceMuted = {4, 5, 4};
+    EXPECT_FALSE(g.RemoveVoiceMute(9));
+    EXPECT_EQ(g.voiceMuted, (std::vector<int32_t>{4, 5, 4}));
+    EXPECT_TRUE(g.RemoveVoiceMute(4));
+    EXPECT_EQ(g.voiceMuted, (std::vector<int32_t>{5, 4}));
+    EXPECT_TRUE(g.IsVoiceMuted(4));
+    g.kickReservations = {1};
+    EXPECT_TRUE(g.IsKickReserved(1));
+    EXPECT_TRUE(g.RemoveKickReservation(1));
+    EXPECT_FALSE(g.IsKickReserved(1));
+    g.blackList = {2};
+    EXPECT_TRUE(g.RemoveFromBlacklist(2));
+    EXPECT_FALSE(g.RemoveFromBlacklist(2));
+}
+
+TEST(RoundRecords, FloorSlots)
+{
+    COpenInfo floor;
+    for (int i = 0; i < COpenInfo::kSlotCount; ++i) floor.GetSlot(i).position = {i * 10, 5};
+    EXPECT_EQ(floor.FindEmptySlot(), 0);
+    floor.GetSlot(0).count = 2;
+    floor.GetSlot(1).count = 1;
+    EXPECT_EQ(floor.FindEmptySlot(), 2);
+    for (int i = 0; i < COpenInfo::kSlotCount; ++i) floor.GetSlot(i).count = 1;
+    EXPECT_EQ(floor.FindEmptySlot(), -1);
+    floor.cards = {3, 4};
+    floor.Clear();
+    EXPECT_EQ(floor.FindEmptySlot(), 0);
+    EXPECT_TRUE(floor.cards.empty());
+    EXPECT_EQ(floor.GetSlot(11).position, (Point{110, 5})) << "positions stay";
+}
+
+TEST(RoundRecords, QueueOwnsCopiesAndClearDestroysThem)
+{
+    CPayloadMgr queue;
+    TurnStart turn;
+    turn.turnKey = 3;
+    GameMessage m(turn);
+    queue.Append(m);
+    queue.Append(GameMessage());
+    DeleteGameMessage(m);
+    ASSERT_FALSE(queue.IsEmpty());
+    ASSERT_NE(queue.Front().Get<TurnStart>(), nullptr);
+    EXPECT_EQ(queue.Front().Get<TurnStart>()->turnKey, 3);
+    queue.RemoveFront();
+    EXPECT_EQ(queue.Front().id, 0);
+    queue.Append(GameMessage(turn));
+    queue.busy = 1;
+    queue.Clear();
+    EXPECT_TRUE(queue.IsEmpty());
+    EXPECT_EQ(queue.busy, 0);
+    queue.RemoveFront();  // nothing to remove is not an error
+}
+
+TEST(RoundRecords, TimeBaseCountsOnTheModuleClock)
+{
+    Clock::UseVirtual(1000, {});
+    CTimeMgr t;
+    t.Start();
+    Clock::Advance(250);
+    EXPECT_EQ(t.ElapsedMs(), 250u);
+
+    CTimeMgr noCounter;
+    noCounter.hasCounter = 0;
+    Clock::UseVirtual(0xFFFFFF00u, {});
+    noCounter.Start();
+    Clock::Advance(0x200);
+    EXPECT_EQ(noCounter.ElapsedMs(), 0x200u) << "wraps with the millisecond clock";
+    Clock::UseReal();
+}
