@@ -166,6 +166,12 @@ const std::string& FormatTimestampText(std::string& out, const std::string& text
         out = text;
         return out;
     }
-    out = text.substr(4, 2) + "월" + text.substr(6, 2) + "일" + text.substr(8, 2) + "시" + text.substr(10, 2) + "분";
+    static constexpr const char* kUnits[4] = {"월", "일", "시", "분"};
+    std::string result;
+    for (size_t i = 0; i < 4; ++i) {
+        result.append(text, 4 + 2 * i, 2);
+        result += kUnits[i];
+    }
+    out = std::move(result);
     return out;
 }
