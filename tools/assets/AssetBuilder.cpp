@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "Cursor.h"
 #include "Placeholder.h"
 #include "graphics/resources/core/ImageWriters.h"
 #include "graphics/sprite/core/SpriteFormats.h"
@@ -133,6 +134,7 @@ bool AssetBuilder::Build(const ManifestEntry& e, Output& out, std::string& error
     if (e.kind == "anim") return BuildAnimation(e, out, error);
     if (e.kind == "bmp" || e.kind == "tga" || e.kind == "psd" || e.kind == "gif") return BuildImage(e, out, error);
     if (e.kind == "cards") return BuildCards(e, out, error);
+    if (e.kind == "cursor") return BuildCursor(e, out, error);
     return Fail(e, "unknown kind \"" + e.kind + "\"", error);
 }
 
@@ -223,5 +225,20 @@ bool AssetBuilder::BuildCards(const ManifestEntry& e, Output& out, std::string& 
     }
     out.bytes = WriteBmp(strip);
     if (out.bytes.empty()) return Fail(e, "the BMP writer refused the cards", error);
+    return true;
+}
+
+bool AssetBuilder::BuildCursor(const ManifestEntry& e, Output& out, std::string& error)
+{
+    int side = 32, frames = 1, jiffies = 10;
+    uint32_t rgb = 0xFFFFFF;
+    if (e.Has("side") && (!ParseInt(e.Get("side"), side) || side < 8 || side > 256)) return Fail(e, "side must be 8..256", error);
+    if (e.Has("frames") && (!ParseInt(e.Get("frames"), frames) || frames < 1 || frames > 64)) return Fail(e, "frames must be 1..64", error);
+    if (e.Has("delay") && (!ParseInt(e.Get("delay"), jiffies) || jiffies < 1)) return Fail(e, "delay must be positive", error);
+    if (e.Has("color") && !ParseColor(e.Get("color"), rgb)) return Fail(e, "color must be RRGGBB", error);
+    std::vector<Image> images;
+    for (int f = 0; f < frames; ++f) images.push_back(ArrowCursor(side, placeholder::Shade(rgb, f)));
+    out.bytes = WriteAni(images, static_cast<uint32_t>(jiffies));
+    if (out.bytes.empty()) return Fail(e, "the cursor writer refused the frames", error);
     return true;
 }

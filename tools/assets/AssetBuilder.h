@@ -24,6 +24,7 @@ private:
     bool BuildAnimation(const ManifestEntry& e, Output& out, std::string& error);
     bool BuildImage(const ManifestEntry& e, Output& out, std::string& error);
     bool BuildCards(const ManifestEntry& e, Output& out, std::string& error);
+    bool BuildCursor(const ManifestEntry& e, Output& out, std::string& error);
 
     std::map<std::string, int> packFrames;  // frames of each pack built so far, by folded path
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AssetBuilder.h"
+#include "foundation/core/Wire.h"
 #include "Manifest.h"
 #include "graphics/resources/core/Image.h"
 #include "graphics/sprite/core/SpriteFormats.h"
@@ -125,4 +126,31 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         EXPECT_FALSE(built) << c.name;
         EXPECT_EQ(error.rfind("line ", 0), 0u) << c.name << ": " << error;
     }
+}
+
+TEST(AssetBuilder, CursorsAreRiffAnimationsOfCursorFiles)
+{
+    AssetBuilder builder;
+    const auto entries = Parse("cursor Cursor\\sg_click.ani side=32 frames=2 delay=8\n");
+    ASSERT_EQ(entries.size(), 1u);
+    AssetBuilder::Output out;
+    std::string error;
+    ASSERT_TRUE(builder.Build(entries[0], out, error)) << error;
+    const auto& b = out.bytes;
+    ASSERT_GT(b.size(), 64u);
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
+    EXPECT_EQ(LoadLE32(b.data() + 4), b.size() - 8);
+    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "ACONanih");
+    EXPECT_EQ(LoadLE32(b.data() + 24), 2u) << "frames";
+    EXPECT_EQ(LoadLE32(b.data() + 48), 8u) << "jiffies per frame";
+    // LIST at 56, "fram" at 64, the first "icon" chunk at 68 holding a cursor file.
+    EXPECT_EQ(std::string(b.begin() + 56, b.begin() + 60), "LIST");
+    EXPECT_EQ(std::string(b.begin() + 68, b.begin() + 72), "icon");
+    const uint32_t curBytes = LoadLE32(b.data() + 72);
+    const uint8_t* cur = b.data() + 76;
+    EXPECT_EQ(LoadLE16(cur + 2), 2u) << "a cursor, not an icon";
+    EXPECT_EQ(cur[6], 32);
+    EXPECT_EQ(LoadLE32(cur + 14), curBytes - 22) << "the image fills the rest of the chunk";
+    EXPECT_EQ(LoadLE32(cur + 22 + 8), 64u) << "the DIB height counts colour and mask";
+    EXPECT_EQ(std::string(b.begin() + 76 + curBytes, b.begin() + 80 + curBytes), "icon");
 }
