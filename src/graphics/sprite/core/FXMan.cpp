@@ -13,27 +13,45 @@ std::unique_ptr<KK_FXMan> g_fxMan;
 // Far beyond any image: nothing placed there can show, and sums stay inside 32 bits.
 constexpr int32_t kFarAway = 1 << 28;
 
-// Two-channels-at-a-time blends: the fields are spread apart so one multiply serves them all.
-template <uint32_t kSpread>
-inline uint16_t Blend16(uint32_t s, uint32_t d, uint32_t a5)
+// Blends at an 8-bit level, written per channel in 16-bit arithmetic so that the compiler can
+// run whole spans in vector lanes: every intermediate fits 16 bits.
+inline uint16_t Blend565(uint32_t s, uint32_t d, uint32_t a)
 {
-    s = (s | s << 16) & kSpread;
-    d = (d | d << 16) & kSpread;
-    d = (d + ((s - d) * a5 >> 5)) & kSpread;
-    return static_cast<uint16_t>(d | d >> 16);
+    const int ia = static_cast<int>(a);
+    const int sr = static_cast<int>(s >> 11), dr = static_cast<int>(d >> 11);
+    const int sg = static_cast<int>((s >> 5) & 63), dg = static_cast<int>((d >> 5) & 63);
+    const int sb = static_cast<int>(s & 31), db = static_cast<int>(d & 31);
+    const int r = dr + (((sr - dr) * ia) >> 8);
+    const int g = dg + (((sg - dg) * ia) >> 8);
+    const int b = db + (((sb - db) * ia) >> 8);
+    return static_cast<uint16_t>((r << 11) | (g << 5) | b);
 }
 
-inline uint32_t Blend32(uint32_t s, uint32_t d, uint32_t a8)
+inline uint16_t Blend555(uint32_t s, uint32_t d, uint32_t a)
 {
-    uint32_t rb = d & 0xFF00FF;
-    rb = (rb + (((s & 0xFF00FF) - rb) * a8 >> 8)) & 0xFF00FF;
-    uint32_t g = d & 0xFF00;
-    g = (g + (((s & 0xFF00) - g) * a8 >> 8)) & 0xFF00;
-    return rb | g;
+    const int ia = static_cast<int>(a);
+    const int sr = static_cast<int>((s >> 10) & 31), dr = static_cast<int>((d >> 10) & 31);
+    const int sg = static_cast<int>((s >> 5) & 31), dg = static_cast<int>((d >> 5) & 31);
+    const int sb = static_cast<int>(s & 31), db = static_cast<int>(d & 31);
+    const int r = dr + (((sr - dr) * ia) >> 8);
+    const int g = dg + (((sg - dg) * ia) >> 8);
+    const int b = db + (((sb - db) * ia) >> 8);
+    return static_cast<uint16_t>((r << 10) | (g << 5) | b);
 }
 
-constexpr uint32_t kSpread565 = 0x07E0F81F;
-constexpr uint32_t kSpread555 = 0x03E07C1F;
+// d x (256 - a) + s x a is at most 255 x 256 for 8-bit channels.
+inline uint8_t BlendByte(uint8_t s, uint8_t d, uint32_t a)
+{
+    return static_cast<uint8_t>((static_cast<uint16_t>(d * (256 - a)) + static_cast<uint16_t>(s * a)) >> 8);
+}
+
+inline uint32_t Blend32(uint32_t s, uint32_t d, uint32_t a)
+{
+    uint32_t out = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        out |= uint32_t{BlendByte(static_cast<uint8_t>(s >> shift), static_cast<uint8_t>(d >> shift), a)} << shift;
+    return out;
+}
 
 // Writes a run of source pixels to a destination span, forward or mirrored (dst[-i]).
 template <class P>
@@ -54,6 +72,13 @@ struct AlphaOp {
     Blend blend;
     void Span(P* dst, const P* src, int32_t n, bool reversed) const
     {
+        if (!reversed && sizeof(P) == 4) {
+            // Byte by byte, the unused top byte included (it stays 0 when both are 0).
+            auto* d = reinterpret_cast<uint8_t*>(dst);
+            const auto* s = reinterpret_cast<const uint8_t*>(src);
+            for (int32_t i = 0; i < n * 4; ++i) d[i] = BlendByte(s[i], d[i], a);
+            return;
+        }
         if (!reversed) {
             for (int32_t i = 0; i < n; ++i) dst[i] = static_cast<P>(blend(src[i], dst[i], a));
             return;
@@ -126,12 +151,12 @@ void DrawRuns(K_Dib& target, const KK_LLESprite& s, const P* pixels, int32_t x, 
 
 template <class P, class Blend>
 int DrawWith(K_Dib& target, const KK_LLESprite& s, const P* pixels, PixelMode mode, int32_t x, int32_t y, uint32_t fx,
-             int level, uint32_t colorRef, uint32_t alphaScale)
+             int level, uint32_t colorRef)
 {
     if (s.IsEmpty() || x < -kFarAway || x > kFarAway || y < -kFarAway || y > kFarAway) return 1;
     const bool alpha = (fx & kFxAlpha) && level < 255;
     if (alpha && level <= 0) return 1;
-    const uint32_t a = alpha ? static_cast<uint32_t>(level) >> alphaScale : 0;
+    const uint32_t a = alpha ? static_cast<uint32_t>(level) : 0;
     if (!(fx & (kFxColor | kFxTint))) {
         if (alpha) DrawRuns(target, s, pixels, x, y, fx, AlphaOp<P, Blend>{a, Blend{}});
         else DrawRuns(target, s, pixels, x, y, fx, CopyOp<P>{});
@@ -151,11 +176,11 @@ int Fill(K_Dib& target, const Rect& r, P value)
     return 1;
 }
 
-struct Blend565 {
-    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend16<kSpread565>(s, d, a); }
+struct Blend565Op {
+    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend565(s, d, a); }
 };
-struct Blend555 {
-    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend16<kSpread555>(s, d, a); }
+struct Blend555Op {
+    uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend555(s, d, a); }
 };
 struct BlendRgb32 {
     uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend32(s, d, a); }
@@ -176,10 +201,9 @@ int KK_FXMan_16::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x
                             uint32_t colorRef) const
 {
     if (!Accepts(target, &sprite)) return 0;
-    // 16-bit blends take a 5-bit level.
     if (mode == PixelMode::Rgb555)
-        return DrawWith<uint16_t, Blend555>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef, 3);
-    return DrawWith<uint16_t, Blend565>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef, 3);
+        return DrawWith<uint16_t, Blend555Op>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
+    return DrawWith<uint16_t, Blend565Op>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
 }
 
 int KK_FXMan_16::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const
@@ -192,7 +216,7 @@ int KK_FXMan_32::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x
                             uint32_t colorRef) const
 {
     if (!Accepts(target, &sprite)) return 0;
-    return DrawWith<uint32_t, BlendRgb32>(target, sprite, sprite.Pixels32(), PixelMode::Rgb32, x, y, fx, level, colorRef, 0);
+    return DrawWith<uint32_t, BlendRgb32>(target, sprite, sprite.Pixels32(), PixelMode::Rgb32, x, y, fx, level, colorRef);
 }
 
 int KK_FXMan_32::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const

@@ -40,11 +40,9 @@ const KK_LLESprite* QZSpriteFile::GetSprite(int index, PixelMode mode) const
 {
     const QZFrame* frame = GetFrame(index);
     if (!frame || BytesPerPixel(mode) == 0) return nullptr;
-    if (mode != spriteMode) {
-        sprites.assign(data.frames.size(), KK_LLESprite{});
-        spriteMode = mode;
-    }
-    KK_LLESprite& s = sprites[static_cast<size_t>(index)];
+    auto& cache = sprites[mode == PixelMode::Rgb565 ? 0 : mode == PixelMode::Rgb555 ? 1 : 2];
+    if (cache.empty()) cache.resize(data.frames.size());
+    KK_LLESprite& s = cache[static_cast<size_t>(index)];
     if (s.IsEmpty() && !s.EncodeFrame(*frame, mode)) return nullptr;
     return &s;
 }

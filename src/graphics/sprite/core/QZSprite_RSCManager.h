@@ -11,7 +11,8 @@
 
 enum class QZSFileType : int { Sheet = 0, Pack = 1, Animation = 2 };  // ".qzs", ".psp", ".qza"
 
-// A loaded ".qzs" or ".psp": its frames, and their sprites in the pixel mode last asked for.
+// A loaded ".qzs" or ".psp": its frames, and their sprites in each pixel mode asked for. A
+// sprite stays where it is for the life of the file, so callers may keep pointers to it.
 class QZSpriteFile {
 public:
     explicit QZSpriteFile(QZSpriteData frameData) : data(std::move(frameData)) {}
@@ -24,8 +25,7 @@ public:
 
 private:
     QZSpriteData data;
-    mutable PixelMode spriteMode = PixelMode::None;
-    mutable std::vector<KK_LLESprite> sprites;
+    mutable std::vector<KK_LLESprite> sprites[3];  // 565, 555, 32-bit
 };
 
 // Names one loaded file of the manager.

@@ -119,3 +119,19 @@ TEST(LLESprite, LoadSpriteUsesTheCurrentModeAndChecksTheIndex)
     }
     CreateFXMan(PixelMode::None);
 }
+
+TEST(LLESprite, AFileKeepsItsSpritesOfEachModeInPlace)
+{
+    QZSpriteData data;
+    data.frames.push_back(spritetest::SolidFrame(2, 2, 0xFF0000));
+    const QZSpriteFile file(data);
+    const KK_LLESprite* s565 = file.GetSprite(0, PixelMode::Rgb565);
+    const KK_LLESprite* s32 = file.GetSprite(0, PixelMode::Rgb32);
+    ASSERT_NE(s565, nullptr);
+    ASSERT_NE(s32, nullptr);
+    EXPECT_EQ(file.GetSprite(0, PixelMode::Rgb565), s565) << "asking for another mode moved nothing";
+    EXPECT_EQ(s565->GetPixelMode(), PixelMode::Rgb565);
+    EXPECT_EQ(s32->Decode()[0], 0xFF0000u);
+    EXPECT_EQ(file.GetSprite(0, PixelMode::None), nullptr);
+    EXPECT_EQ(file.GetSprite(1, PixelMode::Rgb32), nullptr);
+}

@@ -1,0 +1,244 @@
+#include "AssetBuilder.h"
+
+#include <iconv.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "Cursor.h"
+#include "Placeholder.h"
+#include "graphics/resources/core/ImageWriters.h"
+#include "graphics/sprite/core/SpriteFormats.h"
+
+namespace {
+
+bool Fail(const ManifestEntry& e, const std::string& what, std::string& error)
+{
+    error = "line " + std::to_string(e.line) + " (" + e.path + "): " + what;
+    return false;
+}
+
+bool ParseInt(const std::string& s, int& v)
+{
+    if (s.empty()) return false;
+    char* end = nullptr;
+    const long n = std::strtol(s.c_str(), &end, 10);
+    if (*end != '\0' || n < -1000000 || n > 1000000) return false;
+    v = static_cast<int>(n);
+    return true;
+}
+
+// "WxH" or "X,Y".
+bool ParsePair(const std::string& s, char sep, int& a, int& b)
+{
+    const size_t at = s.find(sep);
+    return at != std::string::npos && ParseInt(s.substr(0, at), a) && ParseInt(s.substr(at + 1), b);
+}
+
+bool ParseColor(const std::string& s, uint32_t& rgb)
+{
+    if (s.size() != 6) return false;
+    char* end = nullptr;
+    rgb = static_cast<uint32_t>(std::strtoul(s.c_str(), &end, 16));
+    return *end == '\0';
+}
+
+std::string Stem(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The manifest is UTF-8; the module's names are CP949.
+bool ToCp949(const std::string& utf8, std::string& out)
+{
+    iconv_t cd = iconv_open("CP949", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    std::string in = utf8;
+    out.assign(in.size() * 2 + 4, '\0');
+    char* src = in.data();
+    char* dst = out.data();
+    size_t srcLeft = in.size(), dstLeft = out.size();
+    const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    if (rc == static_cast<size_t>(-1)) return false;
+    out.resize(out.size() - dstLeft);
+    return true;
+}
+
+std::vector<std::string> SplitList(const std::string& s)
+{
+    std::vector<std::string> items;
+    std::stringstream in(s);
+    std::string item;
+    while (std::getline(in, item, ',')) items.push_back(item);
+    return items;
+}
+
+struct Shape {
+    int w = 0, h = 0, frames = 1, hotX = 0, hotY = 0;
+    uint32_t rgb = 0x808080;
+    std::string label;
+};
+
+bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
+{
+    if (!ParsePair(e.Get("size"), 'x', s.w, s.h) || s.w < 1 || s.h < 1 || s.w > 2048 || s.h > 2048)
+        return Fail(e, "size=WxH with sides 1..2048 is required", error);
+    if (e.Has("frames") && (!ParseInt(e.Get("frames"), s.frames) || s.frames < 1 || s.frames > 4096))
+        return Fail(e, "frames must be 1..4096", error);
+    if (e.Has("color") && !ParseColor(e.Get("color"), s.rgb)) return Fail(e, "color must be RRGGBB", error);
+    if (e.Has("hot") && !ParsePair(e.Get("hot"), ',', s.hotX, s.hotY)) return Fail(e, "hot must be X,Y", error);
+    s.label = e.Get("label", Stem(e.path));
+    return true;
+}
+
+// Frames side by side in one picture.
+Image Strip(const Shape& s)
+{
+    Image strip = *Image::Create(s.w * s.frames, s.h);
+    for (int f = 0; f < s.frames; ++f) {
+        const Image frame = placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f);
+        for (int y = 0; y < s.h; ++y)
+            for (int x = 0; x < s.w; ++x) strip.At(f * s.w + x, y) = frame.At(x, y);
+    }
+    strip.hotSpot = {s.hotX, s.hotY};
+    return strip;
+}
+
+}  // namespace
+
+std::string FoldPath(const std::string& path)
+{
+    std::string key = path;
+    for (char& c : key) {
+        if (c == '/') c = '\\';
+        else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    return key;
+}
+
+bool AssetBuilder::Build(const ManifestEntry& e, Output& out, std::string& error)
+{
+    out.path = e.path;
+    out.bytes.clear();
+    if (e.kind == "sheet" || e.kind == "pack") return BuildSprites(e, out, error);
+    if (e.kind == "anim") return BuildAnimation(e, out, error);
+    if (e.kind == "bmp" || e.kind == "tga" || e.kind == "psd" || e.kind == "gif") return BuildImage(e, out, error);
+    if (e.kind == "cards") return BuildCards(e, out, error);
+    if (e.kind == "cursor") return BuildCursor(e, out, error);
+    return Fail(e, "unknown kind \"" + e.kind + "\"", error);
+}
+
+bool AssetBuilder::BuildSprites(const ManifestEntry& e, Output& out, std::string& error)
+{
+    Shape s;
+    if (!ReadShape(e, s, error)) return false;
+    QZSpriteData data;
+    for (int f = 0; f < s.frames; ++f) {
+        const Image image = placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f);
+        data.frames.push_back({s.w, s.h, s.hotX, s.hotY, image.pixels});
+    }
+    const bool pack = e.kind == "pack";
+    out.bytes = WriteSpriteFile(data, pack ? SpriteFileKind::Pack : SpriteFileKind::Sheet);
+    if (out.bytes.empty()) return Fail(e, "the frames break a limit of the sprite format", error);
+    if (pack) packFrames[FoldPath(e.path)] = s.frames;
+    return true;
+}
+
+bool AssetBuilder::BuildAnimation(const ManifestEntry& e, Output& out, std::string& error)
+{
+    QZAnimationFile file;
+    file.packPath = e.Get("pack");
+    const auto pack = packFrames.find(FoldPath(FolderOf(e.path) + file.packPath));
+    if (pack == packFrames.end()) return Fail(e, "pack= must name a pack listed earlier, beside or below the animation", error);
+    int frames = 1, delay = 10, stop = -1, count = 1;
+    if (e.Has("frames") && (!ParseInt(e.Get("frames"), frames) || frames < 1)) return Fail(e, "frames must be positive", error);
+    if (e.Has("delay") && (!ParseInt(e.Get("delay"), delay) || delay < 0 || delay > 65535)) return Fail(e, "delay must be 0..65535", error);
+    if (e.Has("stop") && (!ParseInt(e.Get("stop"), stop) || stop < -1 || stop >= frames)) return Fail(e, "stop must be a frame", error);
+    std::vector<std::string> names;
+    if (e.Has("names")) names = SplitList(e.Get("names"));
+    if (e.Has("count") && (!ParseInt(e.Get("count"), count) || count < 1)) return Fail(e, "count must be positive", error);
+    file.isSet = !names.empty() || e.Has("count");
+    if (!names.empty()) count = static_cast<int>(names.size());
+    if (int64_t{count} * frames > pack->second) return Fail(e, "the pack has too few frames", error);
+    for (int a = 0; a < count; ++a) {
+        QZAnimation anim;
+        if (a < static_cast<int>(names.size()) && !ToCp949(names[static_cast<size_t>(a)], anim.name))
+            return Fail(e, "a name is not CP949 text", error);
+        anim.stopFrame = stop;
+        for (int f = 0; f < frames; ++f) {
+            QZAFrame frame;
+            frame.delay = static_cast<uint16_t>(delay);
+            frame.parts.push_back({static_cast<uint16_t>(a * frames + f), 0, 0, 0});
+            anim.frames.push_back(frame);
+        }
+        file.animations.push_back(std::move(anim));
+    }
+    out.bytes = WriteAnimationFile(file);
+    if (out.bytes.empty()) return Fail(e, "the animation breaks a limit of the format", error);
+    return true;
+}
+
+bool AssetBuilder::BuildImage(const ManifestEntry& e, Output& out, std::string& error)
+{
+    Shape s;
+    if (!ReadShape(e, s, error)) return false;
+    if (e.kind == "gif") {
+        std::vector<Image> frames;
+        int delay = 10;
+        if (e.Has("delay") && (!ParseInt(e.Get("delay"), delay) || delay < 0)) return Fail(e, "delay must be positive", error);
+        for (int f = 0; f < s.frames; ++f) {
+            frames.push_back(placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f));
+            frames.back().delay10ms = static_cast<uint32_t>(delay);
+        }
+        out.bytes = WriteGif(frames);
+    } else if (e.kind == "bmp") {
+        out.bytes = WriteBmp(Strip(s));
+    } else if (e.kind == "tga") {
+        out.bytes = WriteTga(Strip(s));
+    } else {
+        out.bytes = WritePsd(Strip(s));
+    }
+    if (out.bytes.empty()) return Fail(e, "the image writer refused the picture", error);
+    return true;
+}
+
+bool AssetBuilder::BuildCards(const ManifestEntry& e, Output& out, std::string& error)
+{
+    int w = 0, h = 0;
+    if (!ParsePair(e.Get("size"), 'x', w, h) || w < 8 || h < 14 || w > 200 || h > 300)
+        return Fail(e, "size=WxH of a card is required", error);
+    Image strip = *Image::Create(w * 51, h);
+    for (int id = 0; id <= 50; ++id) {
+        const Image card = placeholder::Card(w, h, id);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) strip.At(id * w + x, y) = card.At(x, y);
+    }
+    out.bytes = WriteBmp(strip);
+    if (out.bytes.empty()) return Fail(e, "the BMP writer refused the cards", error);
+    return true;
+}
+
+bool AssetBuilder::BuildCursor(const ManifestEntry& e, Output& out, std::string& error)
+{
+    int side = 32, frames = 1, jiffies = 10;
+    uint32_t rgb = 0xFFFFFF;
+    if (e.Has("side") && (!ParseInt(e.Get("side"), side) || side < 8 || side > 256)) return Fail(e, "side must be 8..256", error);
+    if (e.Has("frames") && (!ParseInt(e.Get("frames"), frames) || frames < 1 || frames > 64)) return Fail(e, "frames must be 1..64", error);
+    if (e.Has("delay") && (!ParseInt(e.Get("delay"), jiffies) || jiffies < 1)) return Fail(e, "delay must be positive", error);
+    if (e.Has("color") && !ParseColor(e.Get("color"), rgb)) return Fail(e, "color must be RRGGBB", error);
+    std::vector<Image> images;
+    for (int f = 0; f < frames; ++f) images.push_back(ArrowCursor(side, placeholder::Shade(rgb, f)));
+    out.bytes = WriteAni(images, static_cast<uint32_t>(jiffies));
+    if (out.bytes.empty()) return Fail(e, "the cursor writer refused the frames", error);
+    return true;
+}
