@@ -2,8 +2,9 @@
 // and started, IHostInterface answered) and plays replay scripts against the module.
 //
 // mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
-//              [--out DIR] [--expect-init-failure] [--seconds N] [script.jsonl]
+//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -24,10 +25,30 @@ struct Options {
     std::string outDir = ".";
     std::string script;
     int seconds = 0;
+    int watchdog = 60;
 };
 
 StandInHost* theHost = nullptr;
 Replay* theReplay = nullptr;
+volatile bool watchdogStop = false;
+const char* volatile hostPhase = "start-up";
+
+// A replay that hangs says where, instead of running into the test's time limit.
+DWORD WINAPI Watchdog(void* param)
+{
+    const DWORD limit = static_cast<DWORD>(reinterpret_cast<uintptr_t>(param)) * 1000;
+    const DWORD start = GetTickCount();
+    while (!watchdogStop) {
+        if (GetTickCount() - start > limit) {
+            std::fprintf(stderr, "replay hung: no end after %lu s, in %s, at script line %d\n", limit / 1000,
+                         hostPhase, theReplay ? theReplay->CurrentLine() : 0);
+            std::fflush(stderr);
+            ExitProcess(4);
+        }
+        Sleep(100);
+    }
+    return 0;
+}
 
 LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -83,6 +104,7 @@ bool ParseArgs(int argc, char** argv, Options& o)
         else if (a == "--trace") o.trace = value();
         else if (a == "--out") o.outDir = value();
         else if (a == "--seconds") o.seconds = std::atoi(value().c_str());
+        else if (a == "--watchdog") o.watchdog = std::atoi(value().c_str());
         else if (!a.empty() && a[0] == '-') return false;
         else o.script = a;
     }
@@ -136,9 +158,11 @@ int main(int argc, char** argv)
     Options opt;
     if (!ParseArgs(argc, argv, opt)) {
         std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] "
-                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [script.jsonl]\n");
+                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]\n");
         return 2;
     }
+    if (!opt.script.empty() && opt.watchdog > 0)
+        CloseHandle(CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(static_cast<uintptr_t>(opt.watchdog)), 0, nullptr));
     FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
     StandInHost host(trace);
     host.describeRequest = DescribeRequest;
@@ -190,6 +214,7 @@ int main(int argc, char** argv)
     if (!opt.script.empty()) {
         Replay replay(host, module, opt.outDir);
         theReplay = &replay;
+        hostPhase = "the replay";
         SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);
         if (!replay.Load(opt.script) || !replay.RunPending()) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
@@ -202,11 +227,13 @@ int main(int argc, char** argv)
     } else {
         PumpFor(opt.seconds > 0 ? static_cast<DWORD>(opt.seconds) * 1000 : INFINITE);
     }
+    hostPhase = "DestroyGameWnd";
     if (destroy(module.client) != 0) {
         std::fprintf(stderr, "DestroyGameWnd failed\n");
         rc = rc ? rc : 1;
     }
     DestroyWindow(module.hostWnd);
+    watchdogStop = true;
     theHost = nullptr;
     if (trace) std::fclose(trace);
     return rc;

@@ -126,6 +126,7 @@ bool Replay::RunPending()
 {
     while (error.empty() && next < steps.size()) {
         const Step& step = steps[next++];
+        currentLine = step.line;
         ++depth;
         const bool ok = RunStep(step);
         --depth;

@@ -35,6 +35,8 @@ public:
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
+    // The line of the step running now (0 before the first), for the watchdog.
+    int CurrentLine() const { return currentLine; }
 
 private:
     struct Step {
@@ -59,6 +61,7 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     int depth = 0;
+    volatile int currentLine = 0;
     std::string error;
 };
 
