@@ -8,6 +8,7 @@
 namespace {
 
 constexpr uint32_t kBoxColor = 0xCF7F00;
+constexpr int32_t kHostTextBytes = 256;
 
 }  // namespace
 
@@ -27,6 +28,16 @@ int CMirelleVWS::HostRequest(int32_t userKey, int32_t code, int32_t value, char*
     record.code = code;
     record.value = value;
     return host->HostRequest(userKey, &record, text, inOut);
+}
+
+std::string CMirelleVWS::FetchHostText()
+{
+    // The host fills up to 256 bytes and need not terminate them: the spare byte does.
+    char buffer[kHostTextBytes + 1] = {};
+    int32_t inOut = kHostTextBytes;
+    HostRequest(ownUser.userKey, 62, 0, buffer, &inOut);
+    buffer[kHostTextBytes] = '\0';
+    return buffer;
 }
 
 void CMirelleVWS::SetTitleButtonState(const char* control, int32_t state)

@@ -152,6 +152,8 @@ public:
     // Host-facing helpers.
     int HostRequest(int32_t userKey, int32_t code, int32_t value, char* text, int32_t* inOut);
     void SetTitleButtonState(const char* control, int32_t state);
+    // The host's text for the own user (code 62), at most 256 bytes.
+    std::string FetchHostText();
     void PostToHost(int32_t code);
     void PrintChatText(const std::string& text);
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
