@@ -118,7 +118,7 @@ TEST_F(SoundMgrTest, PlayRestartsOrKeepsItsPosition)
     IDirectSoundBuffer* b = mgr.FindSound(1)->GetBuffer();
     ASSERT_EQ(mgr.Play(1, 1, 0, 0), 1);
     EXPECT_EQ(mgr.IsPlaying(1), 1);
-    Sleep(400);
+    Clock::Sleep(400);
     const DWORD reached = PlayCursor(b);
     ASSERT_GT(reached, 4410u) << "the cursor moves while playing";
     ASSERT_EQ(mgr.Play(1, 1, 1, 0), 1);

@@ -66,7 +66,7 @@ TEST_F(SoundSystemTest, PhrasePlaysOnceLoadedThenFromTheCache)
     EXPECT_EQ(v.IsPlaying(), 1);
     EXPECT_EQ(BufferVolume(buffer), -500);
     EXPECT_EQ(v.useCount, 0);
-    Sleep(100);
+    Clock::Sleep(100);
     const DWORD reached = PlayCursor(buffer);
     ASSERT_GT(reached, 0u);
     EXPECT_EQ(sound.PlayFile("hello.wav", 1), 10);
