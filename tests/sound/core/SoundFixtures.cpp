@@ -142,6 +142,7 @@ std::vector<uint8_t> MakeWave(const WaveSpec& s)
     if (!pcm) {
         Put16(body, s.extraSizeField.value_or(static_cast<uint16_t>(s.extra.size())));
         body.insert(body.end(), s.extra.begin(), s.extra.end());
+        if (s.extra.size() & 1) body.push_back(0);
     }
     PutId(body, "data");
     Put32(body, s.dataSizeField.value_or(static_cast<uint32_t>(s.data.size())));

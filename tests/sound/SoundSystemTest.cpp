@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "FakeSound.h"
+#include "SoundTestSupport.h"
+#include "core/SoundFixtures.h"
+#include "foundation/core/Clock.h"
+#include "sound/SoundSystem.h"
+#include "sound/core/OggDecoder.h"
+
+namespace {
+
+// 16-bit mono 22050 Hz phrases of a given size.
+std::vector<uint8_t> Phrase(size_t bytes, uint8_t salt)
+{
+    fixture::WaveSpec spec;
+    spec.bits = 16;
+    spec.data = fixture::Ramp(bytes);
+    spec.data[0] = salt;
+    return fixture::MakeWave(spec);
+}
+
+std::vector<uint8_t> Decode(const std::vector<uint8_t>& ogg)
+{
+    OggDecoder d;
+    if (!d.Open(std::make_unique<MemorySource>(ogg))) return {};
+    std::vector<uint8_t> pcm(d.TotalBytes());
+    pcm.resize(d.Read(pcm.data(), d.TotalBytes()));
+    return pcm;
+}
+
+class SoundSystemTest : public testing::Test {
+protected:
+    std::string dir = fixture::TempFolder("soundsystem");
+    SoundSystem sound;
+
+    void SetUp() override
+    {
+        std::string why;
+        if (!HasSoundDevice(why)) GTEST_SKIP() << why;
+        ASSERT_EQ(sound.Init(GetDesktopWindow(), dir), 1);
+    }
+    void TearDown() override { Clock::UseReal(); }
+
+    void Write(const std::string& name, const std::vector<uint8_t>& bytes) { fixture::WriteFile(dir + name, bytes); }
+    int SlotOf(const std::string& name) const
+    {
+        for (int i = 0; i < SoundSystem::kVoiceSlots; ++i)
+            if (sound.GetVoice(i).name == name && sound.GetVoice(i).GetBuffer()) return i;
+        return -1;
+    }
+};
+
+}  // namespace
+
+TEST_F(SoundSystemTest, PhrasePlaysOnceLoadedThenFromTheCache)
+{
+    Write("hello.wav", Phrase(441000, 1));  // 10 seconds: Wine's null device plays faster than real time
+    EXPECT_EQ(sound.PlayFile("hello.wav", -500), 1);
+    const int slot = SlotOf("hello.wav");
+    ASSERT_EQ(slot, 0);
+    const VoiceSlot& v = sound.GetVoice(slot);
+    IDirectSoundBuffer* buffer = v.GetBuffer();
+    EXPECT_EQ(v.IsPlaying(), 1);
+    EXPECT_EQ(BufferVolume(buffer), -500);
+    EXPECT_EQ(v.useCount, 0);
+    Clock::Sleep(100);
+    const DWORD reached = PlayCursor(buffer);
+    ASSERT_GT(reached, 0u);
+    EXPECT_EQ(sound.PlayFile("hello.wav", 1), 10);
+    EXPECT_LT(PlayCursor(buffer), reached) << "the replay starts from the beginning";
+    EXPECT_EQ(v.GetBuffer(), buffer);
+    EXPECT_EQ(v.useCount, 1);
+    EXPECT_EQ(BufferVolume(buffer), -500) << "a volume above 0 leaves the slot's volume";
+
+    EXPECT_EQ(sound.PlayFile("missing.wav", 0), 0);
+    EXPECT_EQ(SlotOf("missing.wav"), -1);
+    EXPECT_EQ(sound.GetVoice(1).GetBuffer(), nullptr) << "a missing phrase takes no slot";
+    sound.SetVoiceVolumeAll(-2000);
+    EXPECT_EQ(BufferVolume(buffer), -2000);
+}
+
+TEST_F(SoundSystemTest, FullCacheReusesACloseBufferOrEvictsTheOldest)
+{
+    Clock::UseVirtual(0, {});
+    for (int i = 0; i < 19; ++i) {
+        Write("p" + std::to_string(i) + ".wav", Phrase(10000, static_cast<uint8_t>(i)));
+        ASSERT_EQ(sound.PlayFile("p" + std::to_string(i) + ".wav", 0), 1) << i;
+    }
+    Clock::Advance(5000);
+    ASSERT_EQ(sound.PlayFile("p3.wav", 0), 10);  // slot 3: replayed once, at 5 s
+    Clock::Advance(30000);
+    for (int i = 0; i < 19; ++i)
+        for (int n = 0; n < 4 && i != 3; ++n) ASSERT_EQ(sound.PlayFile("p" + std::to_string(i) + ".wav", 0), 10);
+    Write("p19.wav", Phrase(10000, 19));
+    ASSERT_EQ(sound.PlayFile("p19.wav", 0), 1);  // slot 19: loaded at 35 s, never replayed
+    Clock::Advance(10000);
+    // Now slot 3 is 40 s old less one replay (age 7232), slot 19 10 s old (age 10000).
+
+    Write("far.wav", Phrase(8000, 21));
+    ASSERT_EQ(sound.PlayFile("far.wav", 0), 1);
+    EXPECT_EQ(SlotOf("far.wav"), 19) << "no slot fits within 1024 bytes: the oldest goes";
+    EXPECT_EQ(BufferSize(sound.GetVoice(19).GetBuffer()), 8000u) << "a new buffer of the phrase's size";
+    EXPECT_EQ(SlotOf("p3.wav"), 3) << "age 7232 survives age 10000";
+
+    IDirectSoundBuffer* const before3 = sound.GetVoice(3).GetBuffer();
+    Write("near.wav", Phrase(9000, 20));
+    ASSERT_EQ(sound.PlayFile("near.wav", 0), 1);
+    EXPECT_EQ(SlotOf("near.wav"), 3) << "the slot replayed once whose buffer is at most 1024 bytes larger";
+    EXPECT_EQ(sound.GetVoice(3).GetBuffer(), before3) << "its buffer is reused";
+    EXPECT_EQ(sound.GetVoice(3).GetBufferBytes(), 10000u);
+    EXPECT_EQ(sound.GetVoice(3).useCount, 0);
+    EXPECT_EQ(SlotOf("p3.wav"), -1);
+}
+
+TEST_F(SoundSystemTest, WhileLoadingNothingPlays)
+{
+    Write("a.wav", Phrase(1000, 1));
+    Write("m.ogg", fixture::EncodeOgg(1, 22050, 22050));
+    sound.BeginLoading();
+    EXPECT_EQ(sound.PlayFile("a.wav", 0), 0);
+    EXPECT_EQ(SlotOf("a.wav"), -1);
+    EXPECT_EQ(sound.OpenMusic("m.ogg"), 0);
+    EXPECT_EQ(sound.IsMusicPlaying(), 0);
+    sound.EndLoading();
+    EXPECT_EQ(sound.PlayFile("a.wav", 0), 1);
+    EXPECT_EQ(sound.OpenMusic("m.ogg"), 1);
+}
+
+TEST_F(SoundSystemTest, MusicThatIsNoOggStreamDoesNotOpen)
+{
+    const auto ogg = fixture::EncodeOgg(1, 22050, 2205);
+    auto past = fixture::WrapPsn(ogg, 0);
+    past[16] ^= 0x10;  // the offset now points far behind the file's end
+    Write("past.ogg", past);
+    Write("text.ogg", {'j', 'u', 's', 't', ' ', 't', 'e', 'x', 't', ' ', 'h', 'e', 'r', 'e', '.', '.', '.', '.', '.',
+                       '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.'});
+    Write("wave.ogg", Phrase(1000, 0));
+    for (const char* name : {"missing.ogg", "past.ogg", "text.ogg", "wave.ogg"}) {
+        EXPECT_EQ(sound.OpenMusic(name), 0) << name;
+        EXPECT_FALSE(sound.GetMusic().IsOpen()) << name;
+        sound.PlayMusic(1, 0);
+        EXPECT_EQ(sound.IsMusicPlaying(), 0) << name;
+    }
+}
+
+namespace {
+
+// Drives the music as the frame tick does, for at most `ms`, until `done` says so.
+template <class Done>
+uint32_t RunTicks(SoundSystem& sound, uint32_t ms, Done done)
+{
+    const uint32_t start = Clock::NowMs();
+    while (Clock::NowMs() - start < ms && !done()) {
+        sound.UpdateMusic();
+        Clock::Sleep(50);
+    }
+    return Clock::NowMs() - start;
+}
+
+}  // namespace
+
+TEST_F(SoundSystemTest, TrackThatDoesNotLoopStopsAndRewindsAtItsEnd)
+{
+    const auto ogg = fixture::EncodeOgg(1, 22050, 44100);  // 2 seconds
+    const auto pcm = Decode(ogg);
+    ASSERT_EQ(pcm.size(), 88200u);
+    Write("once.ogg", ogg);
+    ASSERT_EQ(sound.OpenMusic("once.ogg"), 1);
+    IDirectSoundBuffer* ring = sound.GetMusic().GetBuffer();
+    EXPECT_EQ(BufferSize(ring), 4u * 44100);
+    EXPECT_EQ(sound.IsMusicPlaying(), 0) << "opened, not playing";
+    EXPECT_EQ(BufferBytes(ring, 0, 44100), std::vector<uint8_t>(pcm.begin(), pcm.begin() + 44100))
+        << "the first second is decoded at once";
+
+    sound.PlayMusic(0, -600);
+    EXPECT_EQ(sound.IsMusicPlaying(), 1);
+    EXPECT_EQ(BufferVolume(ring), -600);
+    // Wine's null device plays faster than real time: watch the track's progress, not the clock.
+    uint32_t furthest = 0;
+    const uint32_t took = RunTicks(sound, 8000, [&] {
+        furthest = std::max(furthest, sound.GetMusic().GetRing().PlayedBytes());
+        return !sound.IsMusicPlaying();
+    });
+    EXPECT_EQ(sound.IsMusicPlaying(), 0) << "still playing after " << took << " ms";
+    EXPECT_GE(furthest, 88200u * 3 / 4) << "stopped well before its end";
+    EXPECT_EQ(PlayCursor(ring), 0u) << "rewound";
+    EXPECT_EQ(BufferBytes(ring, 0, 44100), std::vector<uint8_t>(pcm.begin(), pcm.begin() + 44100))
+        << "ready to play again";
+
+    sound.PlayMusic(0, 1);
+    EXPECT_EQ(sound.IsMusicPlaying(), 1) << "plays again";
+    sound.StopMusic();
+    EXPECT_EQ(sound.IsMusicPlaying(), 0);
+    EXPECT_FALSE(sound.GetMusic().IsOpen());
+}
+
+TEST_F(SoundSystemTest, LoopingTrackGoesOnWithoutAGapBareOrWrapped)
+{
+    const auto ogg = fixture::EncodeOgg(1, 22050, 22050);  // 1 second: the 4-second ring holds it 4 times
+    const auto pcm = Decode(ogg);
+    std::vector<uint8_t> four;
+    for (int i = 0; i < 4; ++i) four.insert(four.end(), pcm.begin(), pcm.end());
+    Write("bare.ogg", ogg);
+    Write("wrapped.ogg", fixture::WrapPsn(ogg, 333));
+    for (const char* name : {"bare.ogg", "wrapped.ogg"}) {
+        ASSERT_EQ(sound.OpenMusic(name), 1) << name;
+        sound.PlayMusic(1, 0);
+        RunTicks(sound, 1600, [] { return false; });
+        EXPECT_EQ(sound.IsMusicPlaying(), 1) << name << ": a looping track goes on";
+        IDirectSoundBuffer* ring = sound.GetMusic().GetBuffer();
+        const auto held = BufferBytes(ring, 0, 4 * 44100);
+        EXPECT_TRUE(held == four) << name << ": the ring holds the track again and again, the wrap included";
+        EXPECT_EQ(sound.SetMusicVolume(-1500), 1);
+        EXPECT_EQ(sound.GetMusic().GetVolume(), -1500);
+        sound.StopMusic();
+    }
+}
+
+TEST(SoundSystemFake, FailedFillFreesTheSlot)
+{
+    const std::string dir = fixture::TempFolder("fakevoice");
+    fixture::WriteFile(dir + "a.wav", Phrase(1000, 1));
+    FakeDevice device;
+    nextFakeDevice = &device;
+    {
+        SoundSystem sound;
+        sound.SetDeviceOpener(&OpenFakeDevice);
+        ASSERT_EQ(sound.Init(nullptr, dir), 1);
+        device.lockFails = true;
+        EXPECT_EQ(sound.PlayFile("a.wav", 0), 0);
+        EXPECT_EQ(sound.GetVoice(0).GetBuffer(), nullptr);
+        EXPECT_TRUE(sound.GetVoice(0).name.empty());
+        EXPECT_EQ(device.buffers.back()->refs, 0u);
+        device.lockFails = false;
+        EXPECT_EQ(sound.PlayFile("a.wav", 0), 1);
+        EXPECT_EQ(sound.PlayFile("a.wav", 0), 10);
+    }
+    EXPECT_EQ(device.refs, 1u) << "the sound system let go of the device";
+    nextFakeDevice = nullptr;
+}

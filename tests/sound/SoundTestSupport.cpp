@@ -1,0 +1,53 @@
+#include "SoundTestSupport.h"
+
+#include "foundation/ComRef.h"
+#include "foundation/Debug.h"
+
+bool HasSoundDevice(std::string& why)
+{
+    ComRef<IDirectSound> ds;
+    const HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr);
+    if (SUCCEEDED(hr)) return true;
+    why = "no sound device, hr " + Hex(hr);
+    return false;
+}
+
+std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes)
+{
+    void *p1 = nullptr, *p2 = nullptr;
+    DWORD n1 = 0, n2 = 0;
+    if (FAILED(buffer->Lock(offset, bytes, &p1, &n1, &p2, &n2, 0))) return {};
+    std::vector<BYTE> out(static_cast<BYTE*>(p1), static_cast<BYTE*>(p1) + n1);
+    if (p2) out.insert(out.end(), static_cast<BYTE*>(p2), static_cast<BYTE*>(p2) + n2);
+    buffer->Unlock(p1, 0, p2, 0);
+    return out;
+}
+
+WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer)
+{
+    WAVEFORMATEX wf{};
+    DWORD written = 0;
+    buffer->GetFormat(&wf, sizeof wf, &written);
+    return wf;
+}
+
+DWORD BufferSize(IDirectSoundBuffer* buffer)
+{
+    DSBCAPS caps{};
+    caps.dwSize = sizeof caps;
+    return SUCCEEDED(buffer->GetCaps(&caps)) ? caps.dwBufferBytes : 0;
+}
+
+LONG BufferVolume(IDirectSoundBuffer* buffer)
+{
+    LONG volume = 12345;
+    buffer->GetVolume(&volume);
+    return volume;
+}
+
+DWORD PlayCursor(IDirectSoundBuffer* buffer)
+{
+    DWORD play = 0xCDCDCDCD, write = 0;
+    buffer->GetCurrentPosition(&play, &write);
+    return play;
+}
