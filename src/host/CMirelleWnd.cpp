@@ -83,8 +83,10 @@ int CMirelleWnd::StartLoader(bool asyncLoad)
 {
     if (!asyncLoad && !scene->LoadResources(stopLoading)) return 0;
     stopLoading.store(false);
-    // While the loader builds the widgets the window thread leaves the scene alone.
+    // While the loader builds the widgets the window thread leaves the scene alone; the sound
+    // layer refuses every call until the loader has registered the sounds.
     loading.store(asyncLoad);
+    scene->GetSound().BeginLoading();
     loaderThread = CreateThread(nullptr, 0, &CMirelleWnd::LoaderThreadProc, this, CREATE_SUSPENDED, nullptr);
     if (!loaderThread) {
         // No thread: load here, and still tell the host how loading went.

@@ -24,11 +24,15 @@ int CMirelleVWS::LoadResources(const std::atomic<bool>& stop)
 
 int CMirelleVWS::LoadSounds(const std::atomic<bool>& stop)
 {
-    if (stop.load() || !owner) return 0;
-    if (!sound.Init(owner->GetGameWnd(), soundRoot)) return 0;
-    // FIXME: register the table of 113 sound effects once the sound table exists.
-    SetSoundsLoaded(true);
-    return 1;
+    int loaded = 0;
+    if (!stop.load() && owner && sound.Init(owner->GetGameWnd(), soundRoot)) {
+        // FIXME: register the table of 113 sound effects once the sound table exists.
+        loaded = 1;
+    }
+    // The window thread may use the sounds from here on.
+    sound.EndLoading();
+    SetSoundsLoaded(loaded != 0);
+    return loaded;
 }
 
 void CMirelleVWS::ReportLoadError(const std::string& name)
