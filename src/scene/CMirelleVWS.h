@@ -110,6 +110,10 @@ public:
     // between loads so the room can be destroyed while it loads.
     int LoadResources(const std::atomic<bool>& stop);
     int LoadSounds(const std::atomic<bool>& stop);
+    // Speaks a cue (10000..10055) in the seat's voice; seat -1 is the seat of the voice key.
+    int PlayVoice(int cue, int seat);
+    // Variant 1 of a cue in voice type 0..3, the gender of the seat (-1: the own user).
+    int PreviewVoice(int cue, int previewType, int seat);
     void ReportLoadError(const std::string& name);
 
     // Requests to the server, each with its checks (0 when refused, else 1 unless said).

@@ -2,6 +2,9 @@
 
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 #include "host/CMirelleWnd.h"
+#include "scene/core/SoundTables.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -25,14 +28,61 @@ int CMirelleVWS::LoadResources(const std::atomic<bool>& stop)
 int CMirelleVWS::LoadSounds(const std::atomic<bool>& stop)
 {
     int loaded = 0;
-    if (!stop.load() && owner && sound.Init(owner->GetGameWnd(), soundRoot)) {
-        // FIXME: register the table of 113 sound effects once the sound table exists.
-        loaded = 1;
+    if (owner && sound.Init(owner->GetHostWnd(), soundRoot) && IsReady()) {
+        for (int id : SoundTables::EffectLoadOrder()) {
+            if (stop.load()) break;
+            // A file that does not load leaves its id silent; the rest go on.
+            sound.Load(SoundTables::EffectFileName(id), id, 0);
+        }
+        loaded = stop.load() ? 0 : 1;
     }
     // The window thread may use the sounds from here on.
     sound.EndLoading();
     SetSoundsLoaded(loaded != 0);
+    if (loaded) SetVolume(volume);
     return loaded;
+}
+
+int CMirelleVWS::PlayVoice(int cue, int seat)
+{
+    if (!AreSoundsLoaded() || !soundOn) return 0;
+    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(cue);
+    if (!*entry.name) return 0;
+    if (seat == -1) {
+        seat = FindSeatByKey(gameInfo.voiceKey);
+        if (seat < 0) return 0;
+    } else if (!room.seats.players.IsValidIndex(seat) || gameInfo.IsVoiceMuted(GetPlayer(seat).userKey)) {
+        return 0;
+    }
+    const PlayerInfo& p = GetPlayer(seat);
+    const bool robot = IsRobotSeat(seat) != 0;
+    if (robot && !SoundTables::RobotSpeaks(cue)) return 0;
+    std::string path;
+    if (robot) {
+        path = SoundTables::VoicePath(SoundTables::Voice::Robot, 0, entry.name, std::rand() % 2 + 1);
+    } else {
+        const int variant = std::rand() % entry.variants + 1;
+        const auto voice = p.gender == 1 ? SoundTables::Voice::Female : SoundTables::Voice::Male;
+        path = SoundTables::VoicePath(voice, p.voiceType, entry.name, variant);
+    }
+    sound.PlayFile(path, volume);
+    return 1;
+}
+
+int CMirelleVWS::PreviewVoice(int cue, int previewType, int seat)
+{
+    if (!AreSoundsLoaded() || !soundOn) return 0;
+    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(cue);
+    if (!*entry.name) return 0;
+    int32_t gender = ownUser.gender;
+    if (seat != -1) {
+        if (!room.seats.players.IsValidIndex(seat)) return 0;
+        gender = GetPlayer(seat).gender;
+    }
+    const auto voice = gender == 0 ? SoundTables::Voice::Male
+                       : gender == 1 ? SoundTables::Voice::Female : SoundTables::Voice::Robot;
+    sound.PlayFile(SoundTables::VoicePath(voice, previewType, entry.name, 1), volume);
+    return 1;
 }
 
 void CMirelleVWS::ReportLoadError(const std::string& name)

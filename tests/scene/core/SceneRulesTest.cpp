@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "scene/core/SceneRules.h"
+#include "scene/core/SoundTables.h"
+
+#include <algorithm>
 
 using namespace SceneRules;
 
@@ -95,4 +98,41 @@ TEST(StepCountdown, CountsDownOnEveryOtherStepBelowTheLimit)
     EXPECT_EQ(a.showFrame, -1);
     EXPECT_FALSE(a.playCountSound);
     EXPECT_EQ(quiet.countdown, 1) << "the count still runs while auto-play hides it";
+}
+
+TEST(SoundTables, EffectsCuesAndVoicePaths)
+{
+    using namespace SoundTables;
+    const struct { int id; const char* file; } effects[] = {
+        {0, "room_join.ogg"}, {22, "notify_count.ogg"}, {59, "sound_giftora.wav"}, {60, "shout_assam.ogg"},
+        {62, "shout_assar.ogg"}, {63, "shout_eheem.ogg"}, {78, "shout_4gom.ogg"}, {80, "shout_4gor.ogg"},
+        {86, "mission_complete2.ogg"}, {87, "mission_complete2.ogg"}, {96, "capture.wav"}, {112, "score_ok.ogg"},
+        {113, ""}, {-1, ""},
+    };
+    for (const auto& e : effects) EXPECT_EQ(EffectFileName(e.id), e.file) << "effect " << e.id;
+
+    const std::vector<int> order = EffectLoadOrder();
+    ASSERT_EQ(order.size(), 113u);
+    const auto at = [&](int id) { return std::find(order.begin(), order.end(), id) - order.begin(); };
+    EXPECT_LT(at(31), at(29));
+    EXPECT_LT(at(31), at(30));
+    EXPECT_LT(at(96), at(88));
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < 113; ++i) EXPECT_EQ(sorted[static_cast<size_t>(i)], i) << "every id once";
+
+    EXPECT_STREQ(GetVoiceCue(10033).name, "welcome");
+    EXPECT_EQ(GetVoiceCue(10033).variants, 1);
+    EXPECT_STREQ(GetVoiceCue(10036).name, GetVoiceCue(10044).name) << "both cues say hurry";
+    EXPECT_STREQ(GetVoiceCue(10055).name, "s_dis");
+    EXPECT_STREQ(GetVoiceCue(10056).name, "");
+    EXPECT_STREQ(GetVoiceCue(9999).name, "");
+
+    EXPECT_EQ(VoicePath(Voice::Male, 1, "welcome", 1), "Male2\\welcome1.ogg");
+    EXPECT_EQ(VoicePath(Voice::Female, 3, "1go", 2), "Female4\\1go2.ogg");
+    EXPECT_EQ(VoicePath(Voice::Male, 7, "stop", 3), "Male1\\stop3.ogg") << "voice type 7 speaks as 0";
+    EXPECT_EQ(VoicePath(Voice::Robot, 2, "1go", 2), "Robot\\1go2.ogg");
+    EXPECT_TRUE(RobotSpeaks(10000));
+    EXPECT_TRUE(RobotSpeaks(10020));
+    EXPECT_FALSE(RobotSpeaks(10021));
 }
