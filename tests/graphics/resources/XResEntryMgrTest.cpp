@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <thread>
 
 #include "DisplayFixture.h"
 #include "FakeDirectDraw.h"
@@ -277,6 +278,38 @@ TEST_F(XResEntryMgrTest, EntriesLoadedBeforeBindingGetSurfacesAtBind)
     ASSERT_EQ(early.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
     EXPECT_TRUE(early.GetSurface(h));
     early.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, DrawsMirroredAtAnAlphaLevelClippedByTheTarget)
+{
+    const XResHandle h = mgr.LoadImage(folder.Write("m.tga", WriteTga(Picture())));
+    ASSERT_FALSE(h.IsNull());
+    auto target = display.MakeSurface(3, 3);
+    FillSurface(target.Get(), 0);
+    // Mirrored: blue, green, red from the left; the picture hangs one column past the left edge,
+    // so the transparent pixel (first after mirroring) is cut off.
+    const uint32_t flags = BlitFlag::MirrorX | BlitFlag::ColorKey;
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {-1, 0}, {0, 0, 4, 3}, {0, 0, 100, 100}, flags, 128), DD_OK);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 0, 1), 0xFF000080)) << "half blue over black";
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 1, 1), 0xFF008000)) << "half green over black";
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 1), 0xFF800000)) << "half red over black";
+    mgr.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, TwoThreadsLoadingOneFileShareOneEntry)
+{
+    const std::string path = folder.Write("both.gif", WriteGif(std::vector<Image>{Picture(), Picture()}));
+    XResHandle got[2];
+    std::thread loader([&] { got[0] = mgr.LoadImage(path); });
+    got[1] = mgr.LoadImage(path);
+    loader.join();
+    ASSERT_FALSE(got[0].IsNull());
+    EXPECT_EQ(got[0], got[1]);
+    EXPECT_EQ(mgr.GetRefCount(got[0]), 2);
+    EXPECT_EQ(mgr.GetEntryCount(), 1u);
+    mgr.Release(got[0]);
+    mgr.Release(got[1]);
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
 }
 
 TEST(XResEntryMgrInstance, IsOneForTheProcess)
