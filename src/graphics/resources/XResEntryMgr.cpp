@@ -71,8 +71,10 @@ void FillView(const PixelView& v, uint32_t value)
 
 XResEntryMgr& XResEntryMgr::Instance()
 {
-    static XResEntryMgr manager;
-    return manager;
+    // Never destroyed: at process exit DirectDraw may be gone before our static destructors run,
+    // and releasing a surface then would crash. The main window unbinds it before the display goes.
+    static XResEntryMgr* const manager = new XResEntryMgr;
+    return *manager;
 }
 
 XResEntryMgr::~XResEntryMgr()

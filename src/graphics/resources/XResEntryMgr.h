@@ -57,6 +57,7 @@ struct XResInfo {
 // the new one. Every method locks: the loader thread loads while the window thread draws.
 class XResEntryMgr {
 public:
+    // The process-wide manager. Separate instances serve the tests.
     static XResEntryMgr& Instance();
 
     XResEntryMgr() = default;
