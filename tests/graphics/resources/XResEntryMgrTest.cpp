@@ -316,3 +316,40 @@ TEST(XResEntryMgrInstance, IsOneForTheProcess)
 {
     EXPECT_EQ(&XResEntryMgr::Instance(), &XResEntryMgr::Instance());
 }
+
+TEST_F(XResEntryMgrTest, TextDrawnThroughGdiOnASurfaceEntry)
+{
+    // The text widgets draw their text with GDI on a surface entry, then copy it keyed.
+    const XResHandle h = mgr.CreateSurface("", {60, 16});
+    ASSERT_FALSE(h.IsNull());
+    const HFONT font = mgr.GetFont(12, 700);
+    ASSERT_NE(font, nullptr);
+    {
+        ComRef<IDirectDrawSurface4> surface = mgr.GetSurface(h);
+        ASSERT_TRUE(surface);
+        HDC dc = nullptr;
+        ASSERT_EQ(surface->GetDC(&dc), DD_OK);
+        const HGDIOBJ old = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        const char text[] = "맞고";
+        TextOutA(dc, 0, 0, text, static_cast<int>(sizeof text - 1));
+        SelectObject(dc, old);
+        surface->ReleaseDC(dc);
+    }
+    auto target = display.MakeSurface(60, 16);
+    FillSurface(target.Get(), 0);
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 60, 16}, {0, 0, 60, 16}, static_cast<uint32_t>(BlitFlag::ColorKey)), DD_OK);
+    int white = 0, magenta = 0;
+    for (int32_t y = 0; y < 16; ++y)
+        for (int32_t x = 0; x < 60; ++x) {
+            const Rgb p = ReadPixel(target.Get(), x, y);
+            white += (p.r > 200 && p.g > 200 && p.b > 200) ? 1 : 0;
+            magenta += (p.r > 200 && p.g < 50 && p.b > 200) ? 1 : 0;
+        }
+    EXPECT_GT(white, 20) << "the glyphs reached the target";
+    EXPECT_EQ(magenta, 0) << "the colour key was copied";
+    EXPECT_EQ(mgr.IsOpaqueAt(h, 59, 15, 0), 0) << "the background stayed the colour key";
+    mgr.ReleaseFont(font);
+    mgr.Release(h);
+}
