@@ -90,12 +90,15 @@ std::optional<Image> DecodePsd(std::span<const uint8_t> bytes)
     const int used = std::min<int>(channels, colorChannels + 1);  // colour, then alpha when present
     const size_t rowBytes = width;
     const size_t planeBytes = rowBytes * height;
+    // 0 raw, 1 run-length; deflate appears only in layer data of later versions. Raw planes are
+    // all there, or each run-length row has at least its count and one packet.
+    const uint64_t least = compression == 0 ? uint64_t{planeBytes} * channels : uint64_t{height} * channels * 4;
+    if (compression > 1 || !r.Has(least)) return std::nullopt;
     std::vector<uint8_t> planes(planeBytes * static_cast<size_t>(used));
     const size_t base = r.Position();
     if (compression == 0) {
-        if (!r.Has(uint64_t{planeBytes} * channels)) return std::nullopt;
         std::copy_n(bytes.begin() + static_cast<ptrdiff_t>(base), planes.size(), planes.begin());
-    } else if (compression == 1) {
+    } else {
         const uint64_t rowCount = uint64_t{height} * channels;
         if (!r.Has(rowCount * 2)) return std::nullopt;
         size_t dataPos = base + static_cast<size_t>(rowCount) * 2;
@@ -109,8 +112,6 @@ std::optional<Image> DecodePsd(std::span<const uint8_t> bytes)
             }
             dataPos += n;
         }
-    } else {
-        return std::nullopt;  // deflate appears only in layer data of later versions
     }
 
     auto image = Image::Create(static_cast<int32_t>(width), static_cast<int32_t>(height));

@@ -143,6 +143,12 @@ std::optional<Image> DecodeTga(std::span<const uint8_t> bytes)
         if ((h.type & 7) == kMapped && map.empty()) return std::nullopt;
     }
 
+    // The least the pixel data can take, checked before allocating for a size from the header.
+    const uint64_t total = uint64_t{h.width} * h.height;
+    const uint64_t bpp = (h.bits + 7u) / 8u;
+    const uint64_t least = (h.type & 8) ? (total + 127) / 128 * (1 + bpp) : total * bpp;
+    if (r.Remaining() < least) return std::nullopt;
+
     const int alphaBits = h.descriptor & 0x0F;
     PixelSource src(h, std::move(map), alphaBits > 0);
     std::vector<uint32_t> filed(static_cast<size_t>(h.width) * h.height);

@@ -142,6 +142,12 @@ TEST(ImageDecoders, GifRejectsBadCodesAndColourTables)
         {"index beyond the colour table", gif(0x80, 2, {0x1C, 0x0B})},           // clear, 3 (table of 2)
     };
     for (const auto& c : cases) EXPECT_FALSE(DecodeGif(c.file)) << c.name;
+
+    // A frame far larger than any picture would make us allocate gigabytes.
+    auto huge = gif(0x80, 2, good);
+    const std::vector<uint8_t> side = {0xE9, 0xE9, 0xE9, 0xE9};
+    std::copy(side.begin(), side.end(), huge.begin() + 24);
+    EXPECT_FALSE(DecodeGif(huge)) << "frame of 59881 x 59881";
 }
 
 TEST(ImageDecoders, DetectFormatBySignature)

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "graphics/resources/DibSection.h"
+#include "graphics/resources/XResEntryMgr.h"
+
+TEST(XResFonts, SharedByDescriptionAndReleasedByCount)
+{
+    XResEntryMgr mgr;
+    const HFONT a = mgr.GetFont(12, 400);
+    const HFONT b = mgr.GetFont(12, 400, "");
+    const HFONT bold = mgr.GetFont(12, 700);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, bold);
+    EXPECT_EQ(mgr.GetFontCount(), 2u);
+    mgr.ReleaseFont(a);
+    EXPECT_EQ(mgr.GetFontCount(), 2u) << "one holder is left";
+    mgr.ReleaseFont(a);
+    EXPECT_EQ(mgr.GetFontCount(), 1u);
+    EXPECT_EQ(GetObjectType(a), 0u) << "the last release deletes the font";
+    mgr.ReleaseFont(a);  // one too many: ignored
+    mgr.ReleaseFont(bold);
+    EXPECT_EQ(mgr.GetFontCount(), 0u);
+    EXPECT_EQ(mgr.GetFont(12, 400, "a face name far too long for a LOGFONT's thirty-two bytes"), nullptr);
+}
+
+TEST(XResFonts, DefaultFaceDrawsKorean)
+{
+    XResEntryMgr mgr;
+    const std::string face = mgr.GetDefaultFace();
+    ASSERT_FALSE(face.empty()) << "no font with Korean glyphs is installed";
+    const HFONT font = mgr.GetFont(12, 700);
+    ASSERT_NE(font, nullptr);
+
+    DibSection dib;
+    ASSERT_TRUE(dib.Create(64, 16, PixelMode::Rgb565));
+    const HGDIOBJ old = SelectObject(dib.Dc(), font);
+    char selected[LF_FACESIZE] = {};
+    GetTextFaceA(dib.Dc(), LF_FACESIZE, selected);
+    EXPECT_EQ(std::string(selected), face);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dib.Dc(), &tm);
+    EXPECT_EQ(tm.tmCharSet, HANGEUL_CHARSET);
+
+    PatBlt(dib.Dc(), 0, 0, 64, 16, BLACKNESS);
+    SetTextColor(dib.Dc(), RGB(255, 255, 255));
+    SetBkMode(dib.Dc(), TRANSPARENT);
+    const char text[] = "가나다";
+    TextOutA(dib.Dc(), 0, 0, text, static_cast<int>(sizeof text - 1));
+    GdiFlush();
+    SelectObject(dib.Dc(), old);
+    int lit = 0;
+    for (int32_t y = 0; y < 16; ++y)
+        for (int32_t x = 0; x < 64; ++x) lit += dib.View().PixelAt(x, y) != 0 ? 1 : 0;
+    EXPECT_GT(lit, 20) << "the Korean text left too few pixels";
+    mgr.ReleaseFont(font);
+}
+
+TEST(DibSection, PixelsAreWhereGdiSeesThem)
+{
+    for (PixelMode mode : {PixelMode::Rgb555, PixelMode::Rgb565, PixelMode::Rgb32}) {
+        Image image = *Image::Create(3, 5, 0xFF000000);
+        image.At(2, 4) = 0xFFFF0000;  // bottom-right red: top-down rows
+        image.At(0, 0) = 0xFF0000FF;
+        DibSection dib;
+        ASSERT_TRUE(CreateDibFromImage(dib, image, mode, ColorKeyOf(mode))) << static_cast<int>(mode);
+        EXPECT_EQ(dib.View().pitch % 4, 0);
+        const COLORREF red = GetPixel(dib.Dc(), 2, 4), blue = GetPixel(dib.Dc(), 0, 0);
+        EXPECT_GE(GetRValue(red), 0xF0) << static_cast<int>(mode);
+        EXPECT_EQ(GetBValue(red), 0) << static_cast<int>(mode);
+        EXPECT_GE(GetBValue(blue), 0xF0) << static_cast<int>(mode);
+        EXPECT_EQ(GetRValue(blue), 0) << static_cast<int>(mode);
+    }
+    DibSection bad;
+    EXPECT_FALSE(bad.Create(0, 4, PixelMode::Rgb32));
+    EXPECT_FALSE(bad.Create(4, 4, PixelMode::None));
+}

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "DisplayFixture.h"
+#include "FakeDirectDraw.h"
+#include "foundation/Debug.h"
+#include "graphics/resources/XResEntryMgr.h"
+#include "graphics/resources/core/ImageWriters.h"
+
+namespace {
+
+constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
+
+// 4 x 3: red, green, blue columns and a transparent pixel at (3, 0).
+Image Picture()
+{
+    Image image = *Image::Create(4, 3, kWhite);
+    for (int32_t y = 0; y < 3; ++y) {
+        image.At(0, y) = kRed;
+        image.At(1, y) = kGreen;
+        image.At(2, y) = kBlue;
+    }
+    image.At(3, 0) = 0;
+    return image;
+}
+
+::testing::AssertionResult Near(Rgb got, uint32_t argb)
+{
+    const int tolerance = 8;  // 565 keeps 5 or 6 bits
+    const int r = static_cast<uint8_t>(argb >> 16), g = static_cast<uint8_t>(argb >> 8), b = static_cast<uint8_t>(argb);
+    if (std::abs(got.r - r) > tolerance || std::abs(got.g - g) > tolerance || std::abs(got.b - b) > tolerance)
+        return ::testing::AssertionFailure() << "got " << int{got.r} << "," << int{got.g} << "," << int{got.b} << " want "
+                                             << r << "," << g << "," << b;
+    return ::testing::AssertionSuccess();
+}
+
+class XResEntryMgrTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (FAILED(display.hr)) GTEST_SKIP() << "no DirectDraw display, hr " << Hex(display.hr);
+        if (display.mode == PixelMode::None) GTEST_SKIP() << "display format is neither 16 nor 32 bits";
+        ASSERT_EQ(mgr.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
+    }
+
+    TestDisplay display;
+    TempFolder folder;
+    XResEntryMgr mgr;
+};
+
+}  // namespace
+
+TEST_F(XResEntryMgrTest, BindsToTheDisplayFormatOfTheDepth)
+{
+    const char* depth = std::getenv("MIRELLE_DEPTH");
+    const PixelMode want = depth && std::string(depth) == "16" ? PixelMode::Rgb565 : PixelMode::Rgb32;
+    EXPECT_EQ(mgr.GetPixelMode(), want) << "depth " << (depth ? depth : "unset");
+    EXPECT_EQ(mgr.GetColorKey(), ColorKeyOf(want));
+}
+
+TEST_F(XResEntryMgrTest, LoadsEveryFormatAndDrawsIt)
+{
+    const Image picture = Picture();
+    Image withHotSpot = picture;
+    withHotSpot.hotSpot = {2, -1};
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        bool keyed;
+        Point hotSpot;
+    } cases[] = {
+        {"a.bmp", WriteBmp(picture, {BmpPixels::Rgb24, false}), false, {}},
+        {"b.tga", WriteTga(withHotSpot, {32, true, false}), true, {2, -1}},
+        {"c.psd", WritePsd(picture, {true, true}), true, {}},
+        {"d.gif", WriteGif(std::span(&picture, 1)), true, {}},
+    };
+    for (const auto& c : cases) {
+        const XResHandle h = mgr.LoadImage(folder.Write(c.name, c.bytes));
+        ASSERT_FALSE(h.IsNull()) << c.name;
+        XResInfo info;
+        ASSERT_TRUE(mgr.GetInfo(h, info)) << c.name;
+        EXPECT_EQ(info.size, Size(4, 3)) << c.name;
+        EXPECT_EQ(info.frameCount, 1) << c.name;
+        EXPECT_EQ(info.hasColorKey, c.keyed) << c.name;
+        EXPECT_EQ(info.hotSpot, c.hotSpot) << c.name;
+
+        auto target = display.MakeSurface(8, 8);
+        const uint32_t grey = PackRgb(display.mode, 0x80, 0x80, 0x80);
+        FillSurface(target.Get(), grey);
+        ASSERT_EQ(mgr.Draw(h, target.Get(), {2, 1}, {0, 0, 4, 3}, {0, 0, 8, 8}, static_cast<uint32_t>(BlitFlag::ColorKey)), DD_OK)
+            << c.name;
+        EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 1), kRed)) << c.name;
+        EXPECT_TRUE(Near(ReadPixel(target.Get(), 3, 2), kGreen)) << c.name;
+        EXPECT_TRUE(Near(ReadPixel(target.Get(), 4, 3), kBlue)) << c.name;
+        EXPECT_TRUE(Near(ReadPixel(target.Get(), 1, 1), 0xFF808080)) << c.name << ": left of the picture";
+        // The transparent pixel keeps the grey below, except in BMP, which has no alpha.
+        EXPECT_TRUE(Near(ReadPixel(target.Get(), 5, 1), c.keyed ? 0xFF808080 : 0xFF000000)) << c.name;
+        mgr.Release(h);
+    }
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
+}
+
+TEST_F(XResEntryMgrTest, AnimatedGifFramesLieSideBySide)
+{
+    std::vector<Image> frames;
+    for (uint32_t i = 0; i < 3; ++i) {
+        Image f = *Image::Create(62, 78, i == 0 ? kRed : i == 1 ? kGreen : kBlue);
+        f.delay10ms = 5 * (i + 1);
+        frames.push_back(f);
+    }
+    const XResHandle h = mgr.LoadImage(folder.Write("robot_avatar0.gif", WriteGif(frames)));
+    ASSERT_FALSE(h.IsNull());
+    XResInfo info;
+    ASSERT_TRUE(mgr.GetInfo(h, info));
+    EXPECT_EQ(info.size, Size(186, 78));
+    EXPECT_EQ(info.frameSize, Size(62, 78));
+    EXPECT_EQ(info.frameCount, 3);
+    EXPECT_EQ(info.delays10ms, (std::vector<uint32_t>{5, 10, 15}));
+    EXPECT_EQ(mgr.GetFrameRect(h, 2), Rect(124, 0, 186, 78));
+    EXPECT_TRUE(mgr.GetFrameRect(h, 3).IsEmpty());
+    EXPECT_TRUE(mgr.GetFrameRect(h, -1).IsEmpty());
+
+    auto target = display.MakeSurface(62, 78);
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {0, 0}, mgr.GetFrameRect(h, 1), {0, 0, 62, 78}), DD_OK);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 30, 40), kGreen));
+    mgr.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, EntriesAreSharedByFileNameAndCounted)
+{
+    const std::string path = folder.Write("Shared.bmp", WriteBmp(Picture()));
+    const XResHandle a = mgr.LoadImage(path);
+    std::string other = path;
+    for (char& ch : other) ch = ch == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const XResHandle b = mgr.LoadImage(other);
+    ASSERT_FALSE(a.IsNull());
+    EXPECT_EQ(a, b) << "the same file under another spelling is the same entry";
+    EXPECT_EQ(mgr.GetRefCount(a), 2);
+    EXPECT_EQ(mgr.AddRef(a), 3);
+
+    const XResHandle s1 = mgr.CreateSurface("text:title", {100, 14});
+    const XResHandle s2 = mgr.CreateSurface("text:title", {100, 14});
+    const XResHandle p1 = mgr.CreateSurface("", {10, 10});
+    const XResHandle p2 = mgr.CreateSurface("", {10, 10});
+    EXPECT_EQ(s1, s2);
+    EXPECT_NE(p1, p2) << "surfaces without a description are private";
+    EXPECT_EQ(mgr.GetEntryCount(), 4u);
+
+    mgr.Release(a);
+    mgr.Release(a);
+    EXPECT_EQ(mgr.GetRefCount(a), 1);
+    EXPECT_EQ(mgr.IsOpaqueAt(a, 0, 0, 0), 1) << "still loaded while one holder is left";
+    mgr.Release(a);
+    EXPECT_EQ(mgr.GetRefCount(a), 0);
+    EXPECT_EQ(mgr.IsOpaqueAt(a, 0, 0, 0), 0) << "a released entry answers transparent";
+    auto target = display.MakeSurface(4, 4);
+    EXPECT_NE(mgr.Draw(a, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 4}), DD_OK);
+    for (XResHandle h : {s1, s2, p1, p2}) mgr.Release(h);
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
+}
+
+TEST_F(XResEntryMgrTest, UnreadableFilesGiveNoEntry)
+{
+    std::vector<uint8_t> cut = WriteBmp(Picture());
+    cut.resize(cut.size() - 1);
+    const struct {
+        const char* name;
+        std::string path;
+    } cases[] = {
+        {"missing", folder.path + "nothing.bmp"},
+        {"cut short", folder.Write("cut.bmp", cut)},
+        {"not a picture", folder.Write("text.tga", {'h', 'e', 'l', 'l', 'o'})},
+        {"a folder", folder.path},
+    };
+    for (const auto& c : cases) EXPECT_TRUE(mgr.LoadImage(c.path).IsNull()) << c.name;
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
+    EXPECT_TRUE(mgr.CreateSurface("huge", {100000, 10}).IsNull());
+    EXPECT_TRUE(mgr.CreateSurface("empty", {0, 10}).IsNull());
+}
+
+TEST_F(XResEntryMgrTest, IsOpaqueAtAnswersTransparentOutsideTheImage)
+{
+    const XResHandle keyed = mgr.LoadImage(folder.Write("k.tga", WriteTga(Picture())));
+    const XResHandle plain = mgr.LoadImage(folder.Write("p.bmp", WriteBmp(Picture())));
+    const XResHandle blank = mgr.CreateSurface("", {5, 5});
+    ASSERT_FALSE(keyed.IsNull());
+    ASSERT_FALSE(plain.IsNull());
+    const struct {
+        const char* name;
+        XResHandle h;
+        int x, y, frame;
+        int want;
+    } cases[] = {
+        {"opaque pixel", keyed, 0, 0, 0, 1},
+        {"key pixel", keyed, 3, 0, 0, 0},
+        {"last pixel", keyed, 3, 2, 0, 1},
+        {"left of it", keyed, -1, 0, 0, 0},
+        {"above it", keyed, 0, -1, 0, 0},
+        {"right of it", keyed, 4, 0, 0, 0},
+        {"below it", keyed, 0, 3, 0, 0},
+        {"frame beyond the frames", keyed, 0, 0, 1, 0},
+        {"negative frame", keyed, 0, 0, -1, 0},
+        {"no colour key: black is opaque", plain, 3, 0, 0, 1},
+        {"no colour key, outside", plain, 9, 9, 0, 0},
+        {"blank surface is all key", blank, 2, 2, 0, 0},
+        {"null handle", XResHandle{}, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(mgr.IsOpaqueAt(c.h, c.x, c.y, c.frame), c.want) << c.name;
+    for (XResHandle h : {keyed, plain, blank}) mgr.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, RebindingToANewDisplayRemakesTheSurfaces)
+{
+    const XResHandle image = mgr.LoadImage(folder.Write("r.psd", WritePsd(Picture())));
+    const XResHandle blank = mgr.CreateSurface("scratch", {8, 8});
+    ASSERT_FALSE(image.IsNull());
+    ComRef<IDirectDrawSurface4> before = mgr.GetSurface(image);
+    XResInfo blankBefore;
+    ASSERT_TRUE(mgr.GetInfo(blank, blankBefore));
+
+    EXPECT_EQ(mgr.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
+    EXPECT_EQ(mgr.GetSurface(image).Get(), before.Get()) << "binding the same display again keeps the surfaces";
+
+    TestDisplay next;  // the display re-created
+    ASSERT_EQ(next.hr, DD_OK);
+    ASSERT_EQ(mgr.Bind(next.dd.Get(), next.backBuffer.Get(), next.Key()), DD_OK);
+    ComRef<IDirectDrawSurface4> after = mgr.GetSurface(image);
+    ASSERT_TRUE(after);
+    EXPECT_NE(after.Get(), before.Get());
+    EXPECT_TRUE(Near(ReadPixel(after.Get(), 1, 1), kGreen)) << "the new surface holds the picture";
+    XResInfo blankAfter;
+    ASSERT_TRUE(mgr.GetInfo(blank, blankAfter));
+    EXPECT_GT(blankAfter.contentSerial, blankBefore.contentSerial) << "the owner of a blank surface learns to redraw";
+
+    auto target = next.MakeSurface(4, 3);
+    EXPECT_EQ(mgr.Draw(image, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}), DD_OK);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 2), kBlue));
+
+    // The old display is let go once nothing of it is held.
+    before.Reset();
+    mgr.Release(image);
+    mgr.Release(blank);
+    mgr.Unbind();
+    display.backBuffer.Reset();
+    EXPECT_EQ(display.dd.Reset(), 0u) << "the old DirectDraw object leaked";
+}
+
+TEST_F(XResEntryMgrTest, ALostSurfaceIsRestoredAndRefilled)
+{
+    display.dd->AddRef();
+    auto* fake = new FakeDirectDraw(display.dd.Get());
+    ComRef<IDirectDraw4> fakeRef(fake);
+    ASSERT_EQ(mgr.Bind(fake, display.backBuffer.Get(), display.Key()), DD_OK);
+    const XResHandle h = mgr.LoadImage(folder.Write("lost.bmp", WriteBmp(Picture())));
+    ASSERT_FALSE(h.IsNull());
+    ASSERT_EQ(fake->made.size(), 1u);
+    LosingSurface* surface = fake->made.front();
+    surface->Lose();
+
+    auto target = display.MakeSurface(4, 3);
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}), DD_OK);
+    EXPECT_EQ(surface->restores, 1);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 0, 0), kRed)) << "drawn from the refilled surface";
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 2), kBlue));
+    mgr.Release(h);
+    mgr.Unbind();
+}
+
+TEST_F(XResEntryMgrTest, EntriesLoadedBeforeBindingGetSurfacesAtBind)
+{
+    XResEntryMgr early;
+    const XResHandle h = early.LoadImage(folder.Write("early.tga", WriteTga(Picture())));
+    ASSERT_FALSE(h.IsNull());
+    EXPECT_FALSE(early.GetSurface(h));
+    EXPECT_EQ(early.IsOpaqueAt(h, 3, 0, 0), 0) << "the hit test works from the picture alone";
+    ASSERT_EQ(early.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
+    EXPECT_TRUE(early.GetSurface(h));
+    early.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, DrawsMirroredAtAnAlphaLevelClippedByTheTarget)
+{
+    const XResHandle h = mgr.LoadImage(folder.Write("m.tga", WriteTga(Picture())));
+    ASSERT_FALSE(h.IsNull());
+    auto target = display.MakeSurface(3, 3);
+    FillSurface(target.Get(), 0);
+    // Mirrored: blue, green, red from the left; the picture hangs one column past the left edge,
+    // so the transparent pixel (first after mirroring) is cut off.
+    const uint32_t flags = BlitFlag::MirrorX | BlitFlag::ColorKey;
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {-1, 0}, {0, 0, 4, 3}, {0, 0, 100, 100}, flags, 128), DD_OK);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 0, 1), 0xFF000080)) << "half blue over black";
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 1, 1), 0xFF008000)) << "half green over black";
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 1), 0xFF800000)) << "half red over black";
+    mgr.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, TwoThreadsLoadingOneFileShareOneEntry)
+{
+    const std::string path = folder.Write("both.gif", WriteGif(std::vector<Image>{Picture(), Picture()}));
+    XResHandle got[2];
+    std::thread loader([&] { got[0] = mgr.LoadImage(path); });
+    got[1] = mgr.LoadImage(path);
+    loader.join();
+    ASSERT_FALSE(got[0].IsNull());
+    EXPECT_EQ(got[0], got[1]);
+    EXPECT_EQ(mgr.GetRefCount(got[0]), 2);
+    EXPECT_EQ(mgr.GetEntryCount(), 1u);
+    mgr.Release(got[0]);
+    mgr.Release(got[1]);
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
+}
+
+TEST(XResEntryMgrInstance, IsOneForTheProcess)
+{
+    EXPECT_EQ(&XResEntryMgr::Instance(), &XResEntryMgr::Instance());
+}
+
+TEST_F(XResEntryMgrTest, TextDrawnThroughGdiOnASurfaceEntry)
+{
+    // The text widgets draw their text with GDI on a surface entry, then copy it keyed.
+    const XResHandle h = mgr.CreateSurface("", {60, 16});
+    ASSERT_FALSE(h.IsNull());
+    const HFONT font = mgr.GetFont(12, 700);
+    ASSERT_NE(font, nullptr);
+    {
+        ComRef<IDirectDrawSurface4> surface = mgr.GetSurface(h);
+        ASSERT_TRUE(surface);
+        HDC dc = nullptr;
+        ASSERT_EQ(surface->GetDC(&dc), DD_OK);
+        const HGDIOBJ old = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        const char text[] = "맞고";
+        TextOutA(dc, 0, 0, text, static_cast<int>(sizeof text - 1));
+        SelectObject(dc, old);
+        surface->ReleaseDC(dc);
+    }
+    auto target = display.MakeSurface(60, 16);
+    FillSurface(target.Get(), 0);
+    ASSERT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 60, 16}, {0, 0, 60, 16}, static_cast<uint32_t>(BlitFlag::ColorKey)), DD_OK);
+    int white = 0, magenta = 0;
+    for (int32_t y = 0; y < 16; ++y)
+        for (int32_t x = 0; x < 60; ++x) {
+            const Rgb p = ReadPixel(target.Get(), x, y);
+            white += (p.r > 200 && p.g > 200 && p.b > 200) ? 1 : 0;
+            magenta += (p.r > 200 && p.g < 50 && p.b > 200) ? 1 : 0;
+        }
+    EXPECT_GT(white, 20) << "the glyphs reached the target";
+    EXPECT_EQ(magenta, 0) << "the colour key was copied";
+    EXPECT_EQ(mgr.IsOpaqueAt(h, 59, 15, 0), 0) << "the background stayed the colour key";
+    mgr.ReleaseFont(font);
+    mgr.Release(h);
+}
