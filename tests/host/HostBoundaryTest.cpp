@@ -185,8 +185,8 @@ void CALLBACK DestroyThenAnswerYes(HWND, UINT, UINT_PTR id, DWORD)
 // module's handler has returned.
 TEST_F(DeferredDestroy, DestroyInsideAHandlerWaitsForIt)
 {
+    Clock::UseVirtual(0, Clock::Now());  // before the scene: its time bases take the clock's frequency
     ASSERT_TRUE(OpenRoom());
-    Clock::UseVirtual(0, Clock::Now());
     IClientInterface* client = Client();
     bool sceneUsable = false;
     host.onHostRequest = [&](const HostRequestCall& c) {
