@@ -247,23 +247,3 @@ TEST_F(DeferredDestroy, UnreadableMessagesAreDroppedAndAnswerZero)
     EXPECT_EQ(Deliver(HostCode70{9}), 0);
     ASSERT_EQ(host.RequestsWithCode(70).size(), 1u) << "the room still handles good messages";
 }
-
-TEST_F(DeferredDestroy, ClientQueriesAnswerFromTheSeats)
-{
-    ASSERT_TRUE(OpenRoom());
-    Seat(true);
-    EXPECT_EQ(Client()->GetUserSeat(kOwnKey), 0);
-    EXPECT_EQ(Client()->GetUserSeat(200), 1);
-    EXPECT_EQ(Client()->GetUserSeat(12345), -1);
-    EXPECT_EQ(Client()->IsOwnUser(kOwnKey), 1);
-    EXPECT_EQ(Client()->IsOwnUser(200), 0);
-    Scene().ownUser.userKey = -1;
-    EXPECT_EQ(Client()->IsOwnUser(-1), 0) << "no own user is nobody";
-    EXPECT_EQ(Client()->Reserved1(), -1);
-    EXPECT_EQ(Client()->Reserved15(), -1);
-    const int32_t bad[1] = {13};
-    const int32_t good[1] = {14};
-    EXPECT_EQ(Client()->HostCommand(0, bad, nullptr, nullptr), -1);
-    EXPECT_EQ(Client()->HostCommand(0, nullptr, nullptr, nullptr), -1);
-    EXPECT_EQ(Client()->HostCommand(0, good, nullptr, nullptr), 0);
-}

@@ -92,7 +92,6 @@ TEST_F(RequestSenders, SeatAndRoomGates)
         {"option seated", R{1}, [](CMirelleVWS& s) { return s.SendOptionChange(4, 3); }, 1,
          Req(Requests::OptionChange{4, 3})},
         {"option not seated", R{-1}, [](CMirelleVWS& s) { return s.SendOptionChange(4, 3); }, 0, {}},
-        {"exit has no gate", R{-1}, [](CMirelleVWS& s) { return s.SendExitRoom(); }, 0, Req(Requests::ExitRoom{})},
         {"result choice carries the skin", R{0}, [](CMirelleVWS& s) { s.skin = 1; return s.SendResultChoice(1); }, 1,
          Req(Requests::ResultChoice{1, 1})},
         {"result choice not seated", R{-1}, [](CMirelleVWS& s) { return s.SendResultChoice(0); }, 0, {}},
@@ -108,14 +107,6 @@ TEST_F(RequestSenders, SeatAndRoomGates)
         {"challenge not seated", R{-1}, [](CMirelleVWS& s) { return s.SendChallenge(2); }, 0, {}},
         {"auto-play", R{0}, [](CMirelleVWS& s) { return s.SendAutoPlay(1); }, 1, Req(Requests::AutoPlay{1})},
         {"auto-play with the robot", R{0, Other::Robot}, [](CMirelleVWS& s) { return s.SendAutoPlay(1); }, 0, {}},
-        {"voice type", R{-1}, [](CMirelleVWS& s) { return s.SendVoiceType(); }, 1, Req(Requests::VoiceType{2})},
-        {"request 35", R{-1}, [](CMirelleVWS& s) { return s.SendRequest35(); }, 1, Req(Requests::Request35{kOwnKey})},
-        {"request 36", R{-1}, [](CMirelleVWS& s) { return s.SendRequest36("말"); }, 1,
-         Req(Requests::Request36{kOwnKey, "말"})},
-        {"request 24", R{-1}, [](CMirelleVWS& s) { return s.SendRequest24(2); }, 1, Req(Requests::Request24{2})},
-        {"request 25", R{-1}, [](CMirelleVWS& s) { return s.SendRequest25(1); }, 1, Req(Requests::Request25{1})},
-        {"timeout count", R{-1}, [](CMirelleVWS& s) { return s.SendTimeoutCount(2); }, 1,
-         Req(Requests::TimeoutCount{2})},
     });
     EXPECT_EQ(Scene().room.roomState, 2);
 }
@@ -231,17 +222,6 @@ TEST_F(RequestSenders, StartSwitchesAutoPlayOff)
     Scene().autoPlay = 1;
     EXPECT_EQ(Scene().SendStart(), 0);
     EXPECT_EQ(Scene().autoPlay, 0) << "even when refused";
-}
-
-TEST_F(RequestSenders, ChamgiRestoresTheTargetPoints)
-{
-    Apply(R{0});
-    for (auto& p : Scene().room.seats.players) {
-        p.targetScorePoints = 50;
-        p.targetScorePointsBefore = 20;
-    }
-    EXPECT_EQ(Scene().SendChamgi(0), 1);
-    for (const auto& p : Scene().room.seats.players) EXPECT_EQ(p.targetScorePoints, 20);
 }
 
 TEST_F(RequestSenders, MacroIsSentOnceUntilEnabledAgain)
