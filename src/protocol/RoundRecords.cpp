@@ -85,6 +85,8 @@ void CTimeMgr::Init()
 
 void CTimeMgr::Start()
 {
+    // The clock may have switched between real and virtual since the time base was made.
+    if (hasCounter) frequency = Clock::PerfFrequency();
     if (hasCounter) startCounter = Clock::PerfCounter();
     else startTick = Clock::NowMs();
 }

@@ -59,7 +59,9 @@ void CMirelleVWS::ResetGameState()
     antiLeaveActive = 0;
     gameInfo.missionMode = 0;
     gameInfo.missionMusic = 0;
-    queue.Clear();
+    // A reset from inside a handler drops the waiting messages only: the handler still runs.
+    if (queue.busy) queue.ClearQueue();
+    else queue.Clear();
     delayTimer.Init();
     moveTimer.Init();
     floor.Clear();

@@ -88,10 +88,9 @@ TEST_F(Dispatch, MessagesArrivingDuringAHandlerWaitBehindTheOnesBefore)
     EXPECT_EQ(maxDepth, 1);
 }
 
-// FIXME: ResetGameState empties the queue with CPayloadMgr::Clear, which also clears the busy
-// flag while the handler still runs: the next message delivered (or the next tick inside the
-// handler's Delay) dispatches re-entrantly. A clear during a handler must leave the busy flag.
-TEST_F(Dispatch, DISABLED_QueueClearDuringAHandlerDoesNotReenter)
+// A reset of the game state inside a handler drops the waiting messages but keeps the busy flag,
+// so the next message delivered waits for the handler instead of dispatching inside it.
+TEST_F(Dispatch, QueueClearDuringAHandlerDoesNotReenter)
 {
     during = [this](int32_t value) {
         if (value != 1) return;
