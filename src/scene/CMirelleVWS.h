@@ -168,7 +168,19 @@ public:
     CardFace FaceOfSlot(int32_t slot) const;
     GVWnd* GetHandMarker(int handSlot, int index) const override;
     GVWnd* GetFloorMarker(int floorSlot) const override;
+    // List operations on card-window slots (the slot rule applies).
+    int CountCardsOfMonth(const std::vector<int32_t>& list, int32_t month) const;
+    int CountCardsOfSpecial(const std::vector<int32_t>& list, int32_t special) const;
+    int32_t FindCardById(const std::vector<int32_t>& list, int32_t cardId) const;
+    int32_t FindCardOfMonth(const std::vector<int32_t>& list, int32_t month) const;
+    int32_t FindCardOfSpecial(const std::vector<int32_t>& list, int32_t special) const;
+    size_t CollectCardsOfSpecial(std::vector<int32_t>& out, const std::vector<int32_t>& in, int32_t special) const;
+    // Draws the deck (or, with allSlots, all 50 windows) as a stack rising up and left.
+    void StackDeck(int allSlots);
+    // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
+    void FadeOutCards(const std::vector<int32_t>& list);
     std::array<CVHTWnd*, kCardCount> cardWnds{};
+    GVWnd* deckImage = nullptr;
     std::array<std::array<GVWnd*, 10>, 10> handMarkers{};
     std::array<GVWnd*, 12> floorMarkers{};
 

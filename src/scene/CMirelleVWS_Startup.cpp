@@ -43,6 +43,7 @@ void CMirelleVWS::ResetRoundState()
     countdownAnimation = nullptr;
     turnBlinkAnimation = nullptr;
     cardWnds.fill(nullptr);
+    deckImage = nullptr;
     for (auto& slot : handMarkers) slot.fill(nullptr);
     floorMarkers.fill(nullptr);
     animations.clear();
