@@ -45,6 +45,7 @@ CMirelleWnd::~CMirelleWnd()
     if (GetHwnd()) WindowTimer::StopAll(GetHwnd());
     scene.reset();
     Destroy();
+    if (screen) UnbindDrawingLayers();
     screen.reset();
 }
 
@@ -196,6 +197,7 @@ int CMirelleWnd::RecreateScreen(bool full)
         Fail("GDDScreen::Create (again)", hr);
         return 0;
     }
+    UnbindDrawingLayers();
     screen = std::move(fresh);
     fullScreen = full;
     BindDrawingLayers(*screen);

@@ -25,7 +25,7 @@ Size SurfaceSize(IDirectDrawSurface4* surface)
     return {static_cast<int32_t>(desc.dwWidth), static_cast<int32_t>(desc.dwHeight)};
 }
 
-SurfaceLock::SurfaceLock(IDirectDrawSurface4* s, const Rect& area) : surface(s), rect(ToRECT(area)), whole(area.IsEmpty())
+SurfaceAreaLock::SurfaceAreaLock(IDirectDrawSurface4* s, const Rect& area) : surface(s), rect(ToRECT(area)), whole(area.IsEmpty())
 {
     if (!surface) {
         result = DDERR_INVALIDPARAMS;
@@ -44,7 +44,7 @@ SurfaceLock::SurfaceLock(IDirectDrawSurface4* s, const Rect& area) : surface(s),
     pitch = static_cast<int>(desc.lPitch);
 }
 
-SurfaceLock::~SurfaceLock()
+SurfaceAreaLock::~SurfaceAreaLock()
 {
     if (bits) surface->Unlock(whole ? nullptr : &rect);
 }
@@ -98,7 +98,7 @@ HRESULT BlendSurfaceRect(IDirectDrawSurface4* surface, const Rect& area, uint32_
     if (clipped.IsEmpty() || alpha <= 0) return DD_OK;
     const PixelMode mode = PixelModeOf(surface);
     if (mode == PixelMode::None) return DDERR_INVALIDPIXELFORMAT;
-    const SurfaceLock lock(surface, clipped);
+    const SurfaceAreaLock lock(surface, clipped);
     if (!lock.IsLocked()) return lock.GetResult();
     const uint32_t colour = PackColorRef(mode, colorRef);
     for (int y = 0; y < clipped.Height(); ++y)
@@ -126,7 +126,7 @@ bool ReadSurfacePixel(IDirectDrawSurface4* surface, int x, int y, uint32_t& pixe
 {
     const int bytes = BytesPerPixel(PixelModeOf(surface));
     if (bytes == 0 || !Rect({0, 0}, SurfaceSize(surface)).Contains(x, y)) return false;
-    const SurfaceLock lock(surface, Rect(x, y, x + 1, y + 1));
+    const SurfaceAreaLock lock(surface, Rect(x, y, x + 1, y + 1));
     if (!lock.IsLocked()) return false;
     pixel = 0;
     std::memcpy(&pixel, lock.Bits(), static_cast<size_t>(bytes));

@@ -22,12 +22,12 @@ PixelMode PixelModeOf(IDirectDrawSurface4* surface);
 Size SurfaceSize(IDirectDrawSurface4* surface);
 
 // Locks a part of a surface (the whole surface for an empty rectangle) and unlocks it on scope exit.
-class SurfaceLock {
+class SurfaceAreaLock {
 public:
-    SurfaceLock(IDirectDrawSurface4* surface, const Rect& area = {});
-    ~SurfaceLock();
-    SurfaceLock(const SurfaceLock&) = delete;
-    SurfaceLock& operator=(const SurfaceLock&) = delete;
+    SurfaceAreaLock(IDirectDrawSurface4* surface, const Rect& area = {});
+    ~SurfaceAreaLock();
+    SurfaceAreaLock(const SurfaceAreaLock&) = delete;
+    SurfaceAreaLock& operator=(const SurfaceAreaLock&) = delete;
 
     bool IsLocked() const { return bits != nullptr; }
     HRESULT GetResult() const { return result; }

@@ -125,7 +125,7 @@ int GVDDSWnd::DrawPicture(IDirectDrawSurface4* surface, const Rect& clip, Point 
     if (!source) return HasImage() ? 0 : 1;
     const Rect target = Rect(at, src.GetSize()).Intersected(clip);
     if (target.IsEmpty() || alpha == 0) return 1;
-    const SurfaceLock lock(surface);
+    const SurfaceAreaLock lock(surface);
     if (!lock.IsLocked()) return 0;
     const Size size = SurfaceSize(surface);
     const PixelView dst{lock.Bits(), size.cx, size.cy, lock.Pitch(), mode};

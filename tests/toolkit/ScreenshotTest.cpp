@@ -151,7 +151,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     std::vector<uint8_t> rgb;
     rgb.reserve(800 * 600 * 3);
     {
-        const SurfaceLock lock(Back());
+        const SurfaceAreaLock lock(Back());
         ASSERT_TRUE(lock.IsLocked());
         const int bytes = BytesPerPixel(Mode());
         for (int y = 0; y < 600; ++y)
