@@ -2,11 +2,16 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "Cursor.h"
 #include "Placeholder.h"
+#include "Sound.h"
 #include "graphics/resources/core/ImageWriters.h"
 #include "graphics/sprite/core/SpriteFormats.h"
 
@@ -114,6 +119,55 @@ Image Strip(const Shape& s)
     return strip;
 }
 
+bool EndsWith(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A fixed serial number per path keeps the generated files the same from run to run.
+int SerialOf(const std::string& path)
+{
+    uint32_t hash = 2166136261u;
+    for (const char c : path) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+    return static_cast<int>(hash & 0x7FFFFFFF);
+}
+
+std::vector<uint8_t> SoundFile(const std::string& path, double hz, int ms)
+{
+    const std::vector<int16_t> pcm = TonePcm(hz, ms, kToneRate);
+    if (EndsWith(FoldPath(path), ".wav")) return WriteWave(pcm, kToneRate);
+    return WriteOggVorbis(pcm, kToneRate, SerialOf(path));
+}
+
+struct ToneFile {
+    std::string path;
+    double hz = 0;
+};
+
+// The voice folders hold over a thousand files: they are encoded on several threads.
+bool RenderTones(const std::vector<ToneFile>& files, int ms, std::vector<AssetBuilder::Output>& out)
+{
+    out.assign(files.size(), {});
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    const auto work = [&] {
+        for (size_t i = next++; i < files.size(); i = next++) {
+            out[i].path = files[i].path;
+            out[i].bytes = SoundFile(files[i].path, files[i].hz, ms);
+            if (out[i].bytes.empty()) failed = true;
+        }
+    };
+    const size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::vector<std::thread> pool;
+    for (size_t t = 1; t < std::min(threads, files.size()); ++t) pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool) t.join();
+    return !failed;
+}
+
+// Tones above this lose their level to the encoder's low-pass at 22050 Hz.
+constexpr int kHighestTone = 8000;
+
 }  // namespace
 
 std::string FoldPath(const std::string& path)
@@ -126,7 +180,17 @@ std::string FoldPath(const std::string& path)
     return key;
 }
 
-bool AssetBuilder::Build(const ManifestEntry& e, Output& out, std::string& error)
+bool AssetBuilder::Build(const ManifestEntry& e, std::vector<Output>& out, std::string& error)
+{
+    out.clear();
+    if (e.kind == "effects" || e.kind == "voices") return BuildSoundTable(e, out, error);
+    out.emplace_back();
+    if (BuildOne(e, out.back(), error)) return true;
+    out.clear();
+    return false;
+}
+
+bool AssetBuilder::BuildOne(const ManifestEntry& e, Output& out, std::string& error)
 {
     out.path = e.path;
     out.bytes.clear();
@@ -135,6 +199,8 @@ bool AssetBuilder::Build(const ManifestEntry& e, Output& out, std::string& error
     if (e.kind == "bmp" || e.kind == "tga" || e.kind == "psd" || e.kind == "gif") return BuildImage(e, out, error);
     if (e.kind == "cards") return BuildCards(e, out, error);
     if (e.kind == "cursor") return BuildCursor(e, out, error);
+    if (e.kind == "tone") return BuildTone(e, out, error);
+    if (e.kind == "ini") return BuildIni(e, out, error);
     return Fail(e, "unknown kind \"" + e.kind + "\"", error);
 }
 
@@ -240,5 +306,52 @@ bool AssetBuilder::BuildCursor(const ManifestEntry& e, Output& out, std::string&
     for (int f = 0; f < frames; ++f) images.push_back(ArrowCursor(side, placeholder::Shade(rgb, f)));
     out.bytes = WriteAni(images, static_cast<uint32_t>(jiffies));
     if (out.bytes.empty()) return Fail(e, "the cursor writer refused the frames", error);
+    return true;
+}
+
+bool AssetBuilder::BuildSoundTable(const ManifestEntry& e, std::vector<Output>& out, std::string& error)
+{
+    int ms = 200, from = 220, step = 20;
+    if (e.Has("length") && (!ParseInt(e.Get("length"), ms) || ms < 50 || ms > 1000)) return Fail(e, "length must be 50..1000 ms", error);
+    if (e.Has("from") && (!ParseInt(e.Get("from"), from) || from < 20)) return Fail(e, "from must be 20 Hz or more", error);
+    if (e.Has("step") && (!ParseInt(e.Get("step"), step) || step < 1)) return Fail(e, "step must be 1 Hz or more", error);
+    const std::vector<std::string> names = e.kind == "effects" ? EffectFiles() : VoiceFiles();
+    if (from + int64_t{step} * static_cast<int64_t>(names.size() - 1) > kHighestTone)
+        return Fail(e, "the highest tone lies above " + std::to_string(kHighestTone) + " Hz", error);
+    std::string folder = e.path;
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    // Tone i belongs to row i of the table, so a file's pitch tells its id; a name listed twice
+    // is written once.
+    std::vector<ToneFile> files;
+    std::set<std::string> seen;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (seen.insert(FoldPath(names[i])).second) files.push_back({folder + names[i], from + double(step) * double(i)});
+    if (!RenderTones(files, ms, out)) {
+        out.clear();
+        return Fail(e, "the Vorbis encoder refused the tones", error);
+    }
+    return true;
+}
+
+bool AssetBuilder::BuildTone(const ManifestEntry& e, Output& out, std::string& error)
+{
+    int hz = 440, ms = 200;
+    if (e.Has("hz") && (!ParseInt(e.Get("hz"), hz) || hz < 20 || hz > kHighestTone)) return Fail(e, "hz must be 20..8000", error);
+    if (e.Has("length") && (!ParseInt(e.Get("length"), ms) || ms < 1 || ms > 600000)) return Fail(e, "length must be 1..600000 ms", error);
+    out.bytes = SoundFile(e.path, hz, ms);
+    if (out.bytes.empty()) return Fail(e, "the Vorbis encoder refused the tone", error);
+    return true;
+}
+
+// The portal's ini file: one section, the other settings as its keys, CRLF lines in CP949.
+bool AssetBuilder::BuildIni(const ManifestEntry& e, Output& out, std::string& error)
+{
+    if (e.Get("section").empty()) return Fail(e, "section=NAME is required", error);
+    std::string text = "[" + e.Get("section") + "]\r\n";
+    for (const auto& [key, value] : e.settings)
+        if (key != "section") text += key + "=" + value + "\r\n";
+    std::string bytes;
+    if (!ToCp949(text, bytes)) return Fail(e, "the text is not CP949", error);
+    out.bytes.assign(bytes.begin(), bytes.end());
     return true;
 }

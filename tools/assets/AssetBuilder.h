@@ -16,10 +16,15 @@ public:
         std::vector<uint8_t> bytes;
     };
 
-    // False with `error` set (naming the manifest line) when an entry cannot be built.
-    bool Build(const ManifestEntry& entry, Output& out, std::string& error);
+    // Replaces `out` with the entry's files: one for most kinds, a whole folder for the sound
+    // tables. False with `error` set (naming the manifest line) when the entry cannot be built.
+    bool Build(const ManifestEntry& entry, std::vector<Output>& out, std::string& error);
 
 private:
+    bool BuildOne(const ManifestEntry& e, Output& out, std::string& error);
+    bool BuildSoundTable(const ManifestEntry& e, std::vector<Output>& out, std::string& error);
+    bool BuildTone(const ManifestEntry& e, Output& out, std::string& error);
+    bool BuildIni(const ManifestEntry& e, Output& out, std::string& error);
     bool BuildSprites(const ManifestEntry& e, Output& out, std::string& error);
     bool BuildAnimation(const ManifestEntry& e, Output& out, std::string& error);
     bool BuildImage(const ManifestEntry& e, Output& out, std::string& error);

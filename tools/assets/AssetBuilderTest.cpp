@@ -16,6 +16,17 @@ std::vector<ManifestEntry> Parse(const std::string& text)
     return entries ? *entries : std::vector<ManifestEntry>{};
 }
 
+// Builds an entry of a kind that makes one file.
+bool BuildOne(AssetBuilder& builder, const ManifestEntry& e, AssetBuilder::Output& out, std::string& error)
+{
+    std::vector<AssetBuilder::Output> files;
+    if (!builder.Build(e, files, error)) return false;
+    EXPECT_EQ(files.size(), 1u) << e.path;
+    if (files.size() != 1) return false;
+    out = std::move(files[0]);
+    return true;
+}
+
 }  // namespace
 
 TEST(Manifest, ReadsKindsPathsAndSettings)
@@ -65,7 +76,7 @@ TEST(AssetBuilder, EveryKindWritesAFileItsReaderAccepts)
     std::vector<AssetBuilder::Output> out(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         std::string error;
-        ASSERT_TRUE(builder.Build(entries[i], out[i], error)) << entries[i].path << ": " << error;
+        ASSERT_TRUE(BuildOne(builder, entries[i], out[i], error)) << entries[i].path << ": " << error;
     }
     const auto pack = ReadSpriteFile(out[0].bytes.data(), out[0].bytes.size(), SpriteFileKind::Pack);
     ASSERT_TRUE(pack.has_value());
@@ -120,7 +131,7 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         std::string error;
         for (const auto& e : entries) {
             AssetBuilder::Output out;
-            built = builder.Build(e, out, error);
+            built = BuildOne(builder, e, out, error);
             if (!built) break;
         }
         EXPECT_FALSE(built) << c.name;
@@ -135,7 +146,7 @@ TEST(AssetBuilder, CursorsAreRiffAnimationsOfCursorFiles)
     ASSERT_EQ(entries.size(), 1u);
     AssetBuilder::Output out;
     std::string error;
-    ASSERT_TRUE(builder.Build(entries[0], out, error)) << error;
+    ASSERT_TRUE(BuildOne(builder, entries[0], out, error)) << error;
     const auto& b = out.bytes;
     ASSERT_GT(b.size(), 64u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
