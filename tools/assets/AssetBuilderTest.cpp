@@ -123,6 +123,11 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         {"pack too small", "pack p.psp size=1x1 frames=3\nanim a.qza pack=p.psp frames=2 count=2"},
         {"pack in another folder", "pack X\\p.psp size=1x1\nanim Y\\a.qza pack=p.psp"},
         {"stop beyond the frames", "pack p.psp size=1x1 frames=3\nanim a.qza pack=p.psp frames=2 stop=2"},
+        {"voices beyond the encoder's band", "voices GameSound\\ from=150 step=10"},
+        {"effects too long", "effects GameSound\\ length=1500"},
+        {"tones one pitch", "effects GameSound\\ step=0"},
+        {"tone without a length", "tone a.ogg length=0"},
+        {"ini without a section", "ini common\\a.ini sDllVer=1"},
     };
     for (const auto& c : cases) {
         AssetBuilder builder;
