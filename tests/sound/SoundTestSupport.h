@@ -5,16 +5,54 @@
 
 #include <dsound.h>
 
+#include "foundation/ComRef.h"
+#include "foundation/Debug.h"
 #include "foundation/Win32.h"
 
 // Under Wine the real DirectSound plays into ALSA's null device; a machine without it skips.
-bool HasSoundDevice(std::string& why);
+inline bool HasSoundDevice(std::string& why)
+{
+    ComRef<IDirectSound> ds;
+    const HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr);
+    why = "no sound device, hr " + Hex(hr);
+    return SUCCEEDED(hr);
+}
 
 // The bytes a buffer holds now, from offset on.
-std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes);
+inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes)
+{
+    void *p1 = nullptr, *p2 = nullptr;
+    DWORD n1 = 0, n2 = 0;
+    if (FAILED(buffer->Lock(offset, bytes, &p1, &n1, &p2, &n2, 0))) return {};
+    std::vector<BYTE> out(static_cast<BYTE*>(p1), static_cast<BYTE*>(p1) + n1);
+    if (p2) out.insert(out.end(), static_cast<BYTE*>(p2), static_cast<BYTE*>(p2) + n2);
+    buffer->Unlock(p1, 0, p2, 0);
+    return out;
+}
 
-// The format a buffer was made with.
-WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer);
-DWORD BufferSize(IDirectSoundBuffer* buffer);
-LONG BufferVolume(IDirectSoundBuffer* buffer);
-DWORD PlayCursor(IDirectSoundBuffer* buffer);
+inline WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer)
+{
+    WAVEFORMATEX wf{};
+    buffer->GetFormat(&wf, sizeof wf, nullptr);
+    return wf;
+}
+
+inline DWORD BufferSize(IDirectSoundBuffer* buffer)
+{
+    DSBCAPS caps{sizeof caps};
+    return SUCCEEDED(buffer->GetCaps(&caps)) ? caps.dwBufferBytes : 0;
+}
+
+inline LONG BufferVolume(IDirectSoundBuffer* buffer)
+{
+    LONG volume = 12345;
+    buffer->GetVolume(&volume);
+    return volume;
+}
+
+inline DWORD PlayCursor(IDirectSoundBuffer* buffer)
+{
+    DWORD play = 0xCDCDCDCD, write = 0;
+    buffer->GetCurrentPosition(&play, &write);
+    return play;
+}

@@ -10,124 +10,55 @@ namespace {
 std::vector<BYTE> ReadAll(WaveFile& w, DWORD piece)
 {
     std::vector<BYTE> out, buf(piece);
-    for (;;) {
-        DWORD got = 0xCDCDCDCD;
-        if (!w.Read(buf.data(), piece, &got) || got == 0) break;
+    for (DWORD got = 0xCDCDCDCD; w.Read(buf.data(), piece, &got) && got != 0; got = 0xCDCDCDCD)
         out.insert(out.end(), buf.begin(), buf.begin() + got);
-    }
     return out;
 }
 
-class WaveFileTest : public testing::Test {
-protected:
-    std::string dir = fixture::TempFolder("wavefile");
-    std::string Write(const char* name, const std::vector<uint8_t>& bytes)
-    {
-        fixture::WriteFile(dir + name, bytes);
-        return dir + name;
-    }
-};
-
 }  // namespace
 
-TEST_F(WaveFileTest, ReadsWaveThroughMmioInPiecesAndAgainAfterReset)
+TEST(WaveFile, ReadsWaveAndOggInPiecesAndAgainAfterReset)
 {
-    fixture::WaveSpec spec;
-    spec.channels = 2;
-    spec.bits = 16;
-    spec.rate = 11025;
-    spec.data = fixture::Ramp(30000);
-    spec.listChunkFirst = true;
-    WaveFile w;
-    ASSERT_EQ(w.OpenFile(Write("stereo.wav", fixture::MakeWave(spec))), S_OK);
-    const WAVEFORMATEX* f = w.GetFormat();
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->wFormatTag, WAVE_FORMAT_PCM);
-    EXPECT_EQ(f->nChannels, 2);
-    EXPECT_EQ(f->nSamplesPerSec, 11025u);
-    EXPECT_EQ(f->nBlockAlign, 4);
-    EXPECT_EQ(f->nAvgBytesPerSec, 44100u);
-    EXPECT_EQ(f->wBitsPerSample, 16);
-    EXPECT_EQ(f->cbSize, 0);
-    EXPECT_EQ(w.GetSize(), 30000u);
-    EXPECT_EQ(ReadAll(w, 7001), spec.data);
-    w.ResetFile();
-    EXPECT_EQ(ReadAll(w, 30000), spec.data) << "after ResetFile";
-}
-
-TEST_F(WaveFileTest, KeepsTheExtraBytesOfANonPcmFormat)
-{
-    fixture::WaveSpec spec;
-    spec.tag = 2;
-    spec.bits = 4;
-    spec.extra = {0x20, 0x21, 0x22, 0x23, 0x24};
-    spec.data = fixture::Ramp(100);
-    WaveFile w;
-    ASSERT_EQ(w.OpenFile(Write("adpcm.wav", fixture::MakeWave(spec))), S_OK);
-    const WAVEFORMATEX* f = w.GetFormat();
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->wFormatTag, 2);
-    ASSERT_EQ(f->cbSize, 5);
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const BYTE*>(f) + 18, spec.extra.data(), 5), 0);
-    EXPECT_EQ(ReadAll(w, 64), spec.data);
-}
-
-TEST_F(WaveFileTest, ShortFileDeliversWhatItHas)
-{
-    fixture::WaveSpec spec;
-    spec.data = fixture::Ramp(1000);
-    spec.dataSizeField = 22050;
-    WaveFile w;
-    ASSERT_EQ(w.OpenFile(Write("short.wav", fixture::MakeWave(spec))), S_OK);
-    EXPECT_EQ(w.GetSize(), 22050u) << "the size the header claims";
-    std::vector<BYTE> buf(22050);
-    DWORD got = 0xCDCDCDCD;
-    EXPECT_EQ(w.Read(buf.data(), 22050, &got), 1);
-    EXPECT_EQ(got, 1000u);
-    EXPECT_TRUE(std::equal(spec.data.begin(), spec.data.end(), buf.begin()));
-}
-
-TEST_F(WaveFileTest, DecodesOggToSixteenBitPcm)
-{
-    WaveFile w;
-    ASSERT_EQ(w.OpenFile(Write("tone.ogg", fixture::EncodeOgg(2, 44100, 44100))), S_OK);
-    const WAVEFORMATEX* f = w.GetFormat();
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->wFormatTag, WAVE_FORMAT_PCM);
-    EXPECT_EQ(f->nChannels, 2);
-    EXPECT_EQ(f->nBlockAlign, 4);
-    EXPECT_EQ(f->nAvgBytesPerSec, 176400u);
-    EXPECT_EQ(w.GetSize(), 176400u);
-    const auto first = ReadAll(w, 4096);
-    EXPECT_EQ(first.size(), 176400u);
-    w.ResetFile();
-    EXPECT_EQ(ReadAll(w, 176400), first);
-}
-
-TEST_F(WaveFileTest, RefusesWhatIsNeitherWaveNorOgg)
-{
-    fixture::WaveSpec avi;
-    avi.form = "AVI ";
-    avi.data = fixture::Ramp(10);
+    const std::string dir = fixture::TempFolder("wavefile");
+    fixture::WaveSpec stereo;
+    stereo.channels = 2, stereo.bits = 16, stereo.rate = 11025, stereo.listChunkFirst = true;
+    stereo.data = fixture::Ramp(30000);
+    fixture::WriteFile(dir + "stereo.wav", fixture::MakeWave(stereo));
+    fixture::WaveSpec adpcm;
+    adpcm.tag = 2, adpcm.bits = 4, adpcm.extra = {0x20, 0x21, 0x22, 0x23, 0x24};
+    adpcm.data = fixture::Ramp(100);
+    fixture::WriteFile(dir + "adpcm.wav", fixture::MakeWave(adpcm));
+    fixture::WriteFile(dir + "tone.ogg", fixture::EncodeOgg(2, 44100, 44100));
     const struct {
         const char* name;
-        std::string path;
+        std::string file;
+        WAVEFORMATEX format;
+        std::vector<uint8_t> extra, data;  // data empty: only its size is known
+        DWORD size;
     } cases[] = {
-        {"missing file and no resource", dir + "missing.wav"},
-        {"RIFF that is not WAVE", Write("avi.wav", fixture::MakeWave(avi))},
-        {"text", Write("text.wav", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'})},
-        {"empty", Write("empty.ogg", {})},
-        {"music behind a psn header", Write("wrapped.ogg", fixture::WrapPsn(fixture::EncodeOgg(1, 8000, 800), 0))},
+        {"16-bit stereo WAVE", "stereo.wav", {WAVE_FORMAT_PCM, 2, 11025, 44100, 4, 16, 0}, {}, stereo.data, 30000},
+        {"non-PCM WAVE keeps its extra bytes", "adpcm.wav", {2, 1, 22050, 0, 0, 4, 5}, adpcm.extra, adpcm.data, 100},
+        {"Ogg decoded to 16-bit PCM", "tone.ogg", {WAVE_FORMAT_PCM, 2, 44100, 176400, 4, 16, 0}, {}, {}, 176400},
     };
     for (const auto& c : cases) {
         WaveFile w;
-        EXPECT_NE(w.OpenFile(c.path), S_OK) << c.name;
-        EXPECT_EQ(w.GetFormat(), nullptr) << c.name;
-        EXPECT_EQ(w.GetSize(), 0u) << c.name;
+        ASSERT_EQ(w.OpenFile(dir + c.file), S_OK) << c.name;
+        const WAVEFORMATEX* f = w.GetFormat();
+        ASSERT_NE(f, nullptr) << c.name;
+        EXPECT_EQ(std::memcmp(f, &c.format, 18), 0) << c.name << ": tag " << f->wFormatTag << ", " << f->nChannels
+                                                    << " channels, " << f->nAvgBytesPerSec << " bytes a second";
+        EXPECT_EQ(std::vector<uint8_t>(reinterpret_cast<const BYTE*>(f) + 18, reinterpret_cast<const BYTE*>(f) + 18 + f->cbSize),
+                  c.extra) << c.name;
+        EXPECT_EQ(w.GetSize(), c.size) << c.name;
+        const auto first = ReadAll(w, 7001);
+        EXPECT_EQ(first.size(), c.size) << c.name;
+        if (!c.data.empty()) { EXPECT_EQ(first, c.data) << c.name; }
+        w.ResetFile();
+        EXPECT_EQ(ReadAll(w, c.size), first) << c.name << " after ResetFile";
     }
 }
 
-TEST_F(WaveFileTest, OpensAResourceOfTheExecutableByName)
+TEST(WaveFile, OpensAResourceOfTheExecutableByName)
 {
     const struct {
         const char* name;

@@ -8,20 +8,12 @@
 
 namespace {
 
-std::unique_ptr<ByteSource> Memory(const std::vector<uint8_t>& bytes)
-{
-    return std::make_unique<MemorySource>(bytes);
-}
+std::unique_ptr<ByteSource> Memory(const std::vector<uint8_t>& bytes) { return std::make_unique<MemorySource>(bytes); }
 
 std::vector<uint8_t> ReadAll(OggDecoder& d, uint32_t piece)
 {
-    std::vector<uint8_t> out;
-    std::vector<uint8_t> buf(piece);
-    for (;;) {
-        const uint32_t got = d.Read(buf.data(), piece);
-        if (got == 0) break;
-        out.insert(out.end(), buf.begin(), buf.begin() + got);
-    }
+    std::vector<uint8_t> out, buf(piece);
+    while (const uint32_t got = d.Read(buf.data(), piece)) out.insert(out.end(), buf.begin(), buf.begin() + got);
     return out;
 }
 
@@ -37,52 +29,42 @@ TEST(OggDecoder, ReportsSixteenBitFormatAndExactSize)
 {
     const struct {
         const char* name;
-        int channels, rate, frames;
+        std::vector<uint8_t> ogg;
         PcmFormat format;
         uint32_t total;
     } cases[] = {
-        {"stereo 44100 Hz, 1 second", 2, 44100, 44100, {1, 2, 44100, 176400, 4, 16}, 176400},
-        {"mono 22050 Hz, half a second", 1, 22050, 11025, {1, 1, 22050, 44100, 2, 16}, 22050},
-        {"mono 8000 Hz, 1001 frames", 1, 8000, 1001, {1, 1, 8000, 16000, 2, 16}, 2002},
+        {"stereo 44100 Hz, 1 second", StereoSecond(), {1, 2, 44100, 176400, 4, 16}, 176400},
+        {"mono 8000 Hz, 1001 frames", fixture::EncodeOgg(1, 8000, 1001), {1, 1, 8000, 16000, 2, 16}, 2002},
     };
     for (const auto& c : cases) {
-        const auto ogg = c.channels == 2 && c.frames == 44100 ? StereoSecond()
-                                                              : fixture::EncodeOgg(c.channels, c.rate, c.frames);
         OggDecoder d;
-        ASSERT_TRUE(d.Open(Memory(ogg))) << c.name;
+        ASSERT_TRUE(d.Open(Memory(c.ogg))) << c.name;
         EXPECT_EQ(d.Format(), c.format) << c.name;
         EXPECT_EQ(d.TotalBytes(), c.total) << c.name;
         std::vector<uint8_t> all(c.total + 64, 0xCD);
-        EXPECT_EQ(d.Read(all.data(), static_cast<uint32_t>(all.size())), c.total) << c.name;
+        EXPECT_EQ(d.Read(all.data(), uint32_t(all.size())), c.total) << c.name;
         EXPECT_EQ(d.Read(all.data(), 4096), 0u) << c.name << ": nothing after the end";
     }
 }
 
-TEST(OggDecoder, PiecesAndRewindDeliverTheSameBytes)
+TEST(OggDecoder, PiecesOfWholeFramesAndRewindDeliverTheSameBytes)
 {
     OggDecoder d;
     ASSERT_TRUE(d.Open(Memory(StereoSecond())));
+    uint8_t small[1027];
+    EXPECT_EQ(d.Read(small, 3), 0u) << "less than one stereo frame";
+    EXPECT_EQ(d.Read(small, 1027), 1024u) << "whole frames only";
+    ASSERT_TRUE(d.Rewind());
     const auto whole = ReadAll(d, 176400);
     ASSERT_EQ(whole.size(), 176400u);
-    for (const uint32_t piece : {4u, 1024u, 4097u * 4}) {
+    for (const uint32_t piece : {4u, 4097u * 4}) {
         ASSERT_TRUE(d.Rewind());
         EXPECT_EQ(ReadAll(d, piece), whole) << "pieces of " << piece;
     }
 }
 
-TEST(OggDecoder, ReadsOnlyWholeFrames)
-{
-    OggDecoder d;
-    ASSERT_TRUE(d.Open(Memory(StereoSecond())));
-    uint8_t small[3] = {};
-    EXPECT_EQ(d.Read(small, 3), 0u) << "less than one stereo frame";
-    std::vector<uint8_t> buf(1027);
-    EXPECT_EQ(d.Read(buf.data(), 1027), 1024u);
-}
-
 TEST(OggDecoder, RefusesWhatIsNoUsableStream)
 {
-    const auto bytes = StereoSecond();
     const auto longer = fixture::EncodeOgg(2, 44100, 4 * 44100);  // a last page that is not the first
     const struct {
         const char* name;
@@ -90,7 +72,7 @@ TEST(OggDecoder, RefusesWhatIsNoUsableStream)
     } cases[] = {
         {"empty", {}},
         {"WAVE bytes", fixture::MakeWave({})},
-        {"headers only", std::vector<uint8_t>(bytes.begin(), bytes.begin() + 60)},
+        {"headers only", std::vector<uint8_t>(StereoSecond().begin(), StereoSecond().begin() + 60)},
         {"absurd length", fixture::SetLastGranule(longer, int64_t{1} << 40)},
     };
     for (const auto& c : cases) {
@@ -104,13 +86,11 @@ TEST(OggDecoder, RefusesWhatIsNoUsableStream)
 namespace {
 
 // A stream that goes bad after its first bytes and answers errors from then on.
-class BrokenDecoder : public OggDecoder {
-public:
+struct BrokenDecoder : OggDecoder {
     int calls = 0;
     DecodeStep DecodeSome(uint8_t* dst, uint32_t size) override
     {
-        if (++calls == 1) return OggDecoder::DecodeSome(dst, size);
-        return {-3, 0};
+        return ++calls == 1 ? OggDecoder::DecodeSome(dst, size) : DecodeStep{-3, 0};
     }
 };
 
@@ -124,18 +104,16 @@ TEST(OggDecoder, ReadEndsWhenTheStreamStaysBroken)
     const uint32_t got = d.Read(buf.data(), 176400);
     EXPECT_GT(got, 0u);
     EXPECT_LT(got, 176400u);
-    EXPECT_EQ(d.calls, 1 + OggDecoder::kMaxDecodeErrors);
     EXPECT_EQ(d.Read(buf.data(), 4096), 0u);
-    EXPECT_EQ(d.calls, 1 + OggDecoder::kMaxDecodeErrors) << "a broken stream is not tried again until rewound";
+    EXPECT_EQ(d.calls, 1 + OggDecoder::kMaxDecodeErrors) << "bounded, and not tried again until rewound";
 }
 
 TEST(MusicFile, FindsTheStreamBehindTheHeader)
 {
-    const auto ogg = StereoSecond();
+    const auto& ogg = StereoSecond();
     const auto wrapped = fixture::WrapPsn(ogg, 100);
-    auto pointsPastEnd = fixture::WrapPsn(ogg, 100);
-    pointsPastEnd[16] ^= 0xFF;
-    pointsPastEnd[19] ^= 0x7F;
+    auto pointsPastEnd = wrapped;
+    pointsPastEnd[16] ^= 0xFF, pointsPastEnd[19] ^= 0x7F;
     auto noZero = wrapped;
     noZero[3] = 'x';
     const struct {
@@ -153,10 +131,9 @@ TEST(MusicFile, FindsTheStreamBehindTheHeader)
         {"RIFF", fixture::MakeWave({}), 100, std::nullopt},
         {"three bytes", {'O', 'g', 'g'}, 3, std::nullopt},
     };
-    for (const auto& c : cases) {
-        const size_t n = std::min<size_t>(c.head.size(), kMusicHeaderBytes);
-        EXPECT_EQ(FindMusicStart({c.head.data(), n}, c.size), c.start) << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(FindMusicStart({c.head.data(), std::min<size_t>(c.head.size(), kMusicHeaderBytes)}, c.size), c.start)
+            << c.name;
 }
 
 TEST(MusicFile, WrappedStreamDecodesAndSeeksLikeTheBareFile)
@@ -164,7 +141,6 @@ TEST(MusicFile, WrappedStreamDecodesAndSeeksLikeTheBareFile)
     const std::string dir = fixture::TempFolder("musicfile");
     fixture::WriteFile(dir + "bare.ogg", StereoSecond());
     fixture::WriteFile(dir + "wrapped.ogg", fixture::WrapPsn(StereoSecond(), 4099));
-
     OggDecoder bare, wrapped;
     ASSERT_TRUE(bare.Open(OpenMusicSource(dir + "bare.ogg")));
     ASSERT_TRUE(wrapped.Open(OpenMusicSource(dir + "wrapped.ogg")));
@@ -173,6 +149,5 @@ TEST(MusicFile, WrappedStreamDecodesAndSeeksLikeTheBareFile)
     EXPECT_EQ(ReadAll(wrapped, 8192), expected);
     ASSERT_TRUE(wrapped.Rewind()) << "a seek inside the wrapped stream";
     EXPECT_EQ(ReadAll(wrapped, 8192), expected) << "after the rewind";
-
     EXPECT_EQ(OpenMusicSource(dir + "missing.ogg"), nullptr);
 }

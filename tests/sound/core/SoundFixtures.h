@@ -9,27 +9,23 @@
 namespace fixture {
 
 // An Ogg Vorbis stream of `frames` sample frames of a tone, encoded with libvorbisenc.
-std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames, double toneHz = 440.0);
-
-// Two Ogg streams chained one behind the other (two logical bitstreams).
-std::vector<uint8_t> ChainOgg(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b);
-
+std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames);
 // The stream behind a 28-byte "psn" header and `gap` filler bytes.
 std::vector<uint8_t> WrapPsn(const std::vector<uint8_t>& ogg, uint32_t gap);
+// The stream with its last page's granule position replaced (the CRC made right again).
+std::vector<uint8_t> SetLastGranule(std::vector<uint8_t> ogg, int64_t granule);
 
 struct WaveSpec {
-    uint16_t tag = 1;
-    uint16_t channels = 1;
+    uint16_t tag = 1, channels = 1;
     uint32_t rate = 22050;
     uint16_t bits = 8;
-    std::vector<uint8_t> extra;       // for other tags than PCM: written after a 2-byte extra size
+    std::vector<uint8_t> extra;              // for other tags than PCM, after a 2-byte extra size
     std::optional<uint16_t> extraSizeField;  // the extra size written, when it should lie
     std::vector<uint8_t> data;
     std::optional<uint32_t> dataSizeField;   // the data size written, when it should lie
     const char* form = "WAVE";
-    bool listChunkFirst = false;      // an unrelated odd-sized chunk before "fmt "
+    bool listChunkFirst = false;             // an unrelated odd-sized chunk before "fmt "
 };
-
 std::vector<uint8_t> MakeWave(const WaveSpec& spec);
 
 // Bytes 0, 1, 2, ... wrapping at 256, but never the silence byte 0x80.
@@ -38,12 +34,5 @@ std::vector<uint8_t> Ramp(size_t n);
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 // A fresh folder under the system's temporary folder, ending with a separator.
 std::string TempFolder(const std::string& tag);
-
-}  // namespace fixture
-
-namespace fixture {
-
-// The stream with its last page's granule position replaced (the CRC made right again).
-std::vector<uint8_t> SetLastGranule(std::vector<uint8_t> ogg, int64_t granule);
 
 }  // namespace fixture

@@ -68,31 +68,40 @@ protected:
 
 }  // namespace
 
-TEST_F(AnimationTest, FramesLastTheirDelayInTensOfMilliseconds)
+TEST_F(AnimationTest, FramesFollowTheirDelaysPlaysJumpsAndStopFrames)
 {
-    LoadSingle(MakeAnimation("", {3, 0, 5}));  // 30 ms, 0 counts as 10 ms, 50 ms
-    player.Play(1);
-    EXPECT_EQ(player.GetStartTime(), 5000u);
-    const std::vector<std::pair<int, int>> want{{0, 0}, {30, 1}, {40, 2}, {90, -9}};
-    EXPECT_EQ(Run(1000), want);
-    EXPECT_EQ(player.GetFrame(), 2) << "a finished player keeps its last frame";
-}
-
-TEST_F(AnimationTest, PlayCountsRepeatTheAnimation)
-{
-    LoadSingle(MakeAnimation("", {1, 2}));
+    using Seen = std::vector<std::pair<int, int>>;  // (ms, frame) at each change, (ms, -9) when stopped
     const struct {
         const char* name;
-        int count;
-        std::vector<std::pair<int, int>> want;
+        std::vector<uint16_t> delays;
+        int jumpFrom, jumpTo, jumpCount, fileStop, plays, playerStop;
+        Seen want;
+        int last;
     } cases[] = {
-        {"one play", 1, {{0, 0}, {10, 1}, {30, -9}}},
-        {"zero counts as one", 0, {{0, 0}, {10, 1}, {30, -9}}},
-        {"three plays", 3, {{0, 0}, {10, 1}, {30, 0}, {40, 1}, {60, 0}, {70, 1}, {90, -9}}},
+        {"delays in 10 ms, 0 counts as 1", {3, 0, 5}, -1, 0, 0, -1, 1, -1, {{0, 0}, {30, 1}, {40, 2}, {90, -9}}, 2},
+        {"one play", {1, 2}, -1, 0, 0, -1, 1, -1, {{0, 0}, {10, 1}, {30, -9}}, 1},
+        {"zero plays count as one", {1, 2}, -1, 0, 0, -1, 0, -1, {{0, 0}, {10, 1}, {30, -9}}, 1},
+        {"three plays", {1, 2}, -1, 0, 0, -1, 3, -1,
+         {{0, 0}, {10, 1}, {30, 0}, {40, 1}, {60, 0}, {70, 1}, {90, -9}}, 1},
+        {"loop jumps repeat their stretch, again in the second play", {1, 1, 1, 1}, 2, 1, 2, -1, 2, -1,
+         {{0, 0}, {10, 1}, {20, 2}, {30, 1}, {40, 2}, {50, 1}, {60, 2}, {70, 3},
+          {80, 0}, {90, 1}, {100, 2}, {110, 1}, {120, 2}, {130, 1}, {140, 2}, {150, 3}, {160, -9}}, 3},
+        {"the player's stop frame", {1, 1, 1}, -1, 0, 0, -1, -1, 1, {{0, 0}, {10, 1}, {10, -9}}, 1},
+        {"the file's stop frame after the last play", {1, 1, 1}, -1, 0, 0, 0, 1, -1,
+         {{0, 0}, {10, 1}, {20, 2}, {30, 0}, {30, -9}}, 0},
     };
     for (const auto& c : cases) {
-        player.Play(c.count);
+        QZAnimation a = MakeAnimation("", c.delays);
+        if (c.jumpFrom >= 0) a.frames[size_t(c.jumpFrom)].jumpTo = int16_t(c.jumpTo);
+        if (c.jumpFrom >= 0) a.frames[size_t(c.jumpFrom)].jumpCount = uint16_t(c.jumpCount);
+        a.stopFrame = c.fileStop;
+        rsc.Free();
+        LoadSingle(a);
+        player.Play(c.plays);
+        EXPECT_EQ(player.GetStartTime(), Clock::NowMs()) << c.name;
+        if (c.playerStop >= 0) player.SetStopFrame(c.playerStop);
         EXPECT_EQ(Run(1000), c.want) << c.name;
+        EXPECT_EQ(player.GetFrame(), c.last) << c.name << ": a finished player keeps its frame";
     }
 }
 
@@ -105,19 +114,6 @@ TEST_F(AnimationTest, EndlessPlayNeverStops)
     EXPECT_TRUE(player.IsPlaying());
     EXPECT_EQ(player.GetFrame(), 1);
     EXPECT_EQ(player.GetPlaysLeft(), -1);
-}
-
-TEST_F(AnimationTest, LoopJumpsRepeatTheirStretchThenGoOn)
-{
-    QZAnimation a = MakeAnimation("", {1, 1, 1, 1});
-    a.frames[2].jumpTo = 1;  // 0 1 2 1 2 1 2 3
-    a.frames[2].jumpCount = 2;
-    LoadSingle(a);
-    player.Play(2);
-    const std::vector<std::pair<int, int>> want{
-        {0, 0}, {10, 1}, {20, 2}, {30, 1}, {40, 2}, {50, 1}, {60, 2}, {70, 3},
-        {80, 0}, {90, 1}, {100, 2}, {110, 1}, {120, 2}, {130, 1}, {140, 2}, {150, 3}, {160, -9}};
-    EXPECT_EQ(Run(1000), want) << "the second play repeats the jumps";
 }
 
 TEST_F(AnimationTest, AJumpWithoutCountLoopsForeverAndLongPausesStayBounded)
@@ -133,31 +129,15 @@ TEST_F(AnimationTest, AJumpWithoutCountLoopsForeverAndLongPausesStayBounded)
     EXPECT_EQ(player.GetFrame(), 1);
 }
 
-TEST_F(AnimationTest, StopFramesHaltThePlayer)
-{
-    QZAnimation a = MakeAnimation("", {1, 1, 1});
-    LoadSingle(a);
-    player.Play(-1);
-    player.SetStopFrame(1);
-    const std::vector<std::pair<int, int>> want{{0, 0}, {10, 1}, {10, -9}};
-    EXPECT_EQ(Run(1000), want) << "the player's stop frame";
-    player.Play(1);
-    EXPECT_EQ(player.GetStopFrame(), -1) << "Play clears the stop frame";
-
-    a.stopFrame = 0;  // the file's resting frame after the last play
-    rsc.Free();
-    LoadSingle(a);
-    player.Play(1);
-    const std::vector<std::pair<int, int>> rest{{0, 0}, {10, 1}, {20, 2}, {30, 0}, {30, -9}};
-    EXPECT_EQ(Run(1000), rest) << "the file's stop frame";
-}
-
 TEST_F(AnimationTest, StopAndRebindingRewind)
 {
     LoadSingle(MakeAnimation("", {1, 1}));
     player.SetStopFrame(1);
     player.SetAnimation(&rsc);
     EXPECT_EQ(player.GetStopFrame(), 1) << "SetAnimation keeps the stop frame";
+    player.Play(1);
+    EXPECT_EQ(player.GetStopFrame(), -1) << "Play clears it";
+    player.Stop();
     EXPECT_EQ(player.GetFrame(), -1);
     EXPECT_FALSE(player.IsPlaying());
     player.Play(-1);

@@ -26,16 +26,13 @@ Point Dest(const QZFrame& f, int sx, int sy, int x, int y, uint32_t fx)
     return {dx, dy};
 }
 
-struct Image {
-    K_Dib_Draw dib;
-    std::vector<uint32_t> Pixels() const
-    {
-        std::vector<uint32_t> v;
-        for (int32_t y = 0; y < dib.GetHeight(); ++y)
-            for (int32_t x = 0; x < dib.GetWidth(); ++x) v.push_back(dib.GetPixel(x, y));
-        return v;
-    }
-};
+std::vector<uint32_t> Pixels(const K_Dib_Draw& dib)
+{
+    std::vector<uint32_t> v;
+    for (int32_t y = 0; y < dib.GetHeight(); ++y)
+        for (int32_t x = 0; x < dib.GetWidth(); ++x) v.push_back(dib.GetPixel(x, y));
+    return v;
+}
 
 // Draws the test frame and compares every target pixel with the per-pixel model: `blend` gives
 // the expected pixel from the source and target pixels.
@@ -47,23 +44,23 @@ void CheckDraw(PixelMode mode, const char* name, Rect clip, int x, int y, uint32
     const QZFrame f = TestFrame();
     KK_LLESprite s;
     ASSERT_EQ(s.EncodeFrame(f, mode), 1);
-    Image img;
-    ASSERT_EQ(img.dib.Create(20, 12, BytesPerPixel(mode) * 8), 1);
-    ASSERT_EQ(img.dib.Fill(kBackground), 1);
-    const auto before = img.Pixels();
-    img.dib.SetClipRect(clip);
-    ASSERT_EQ(img.dib.DrawSprite(s, x, y, fx, level), 1) << name;
+    K_Dib_Draw img;
+    ASSERT_EQ(img.Create(20, 12, BytesPerPixel(mode) * 8), 1);
+    ASSERT_EQ(img.Fill(kBackground), 1);
+    const auto before = Pixels(img);
+    img.SetClipRect(clip);
+    ASSERT_EQ(img.DrawSprite(s, x, y, fx, level), 1) << name;
     auto expected = before;
     for (int sy = 0; sy < f.height; ++sy)
         for (int sx = 0; sx < f.width; ++sx) {
             const uint32_t argb = f.pixels[static_cast<size_t>(sy * f.width + sx)];
             const Point d = Dest(f, sx, sy, x, y, fx);
-            if (!QZFrame::IsOpaque(argb) || !img.dib.GetClipRect().Contains(d)) continue;
+            if (!QZFrame::IsOpaque(argb) || !img.GetClipRect().Contains(d)) continue;
             const uint32_t src = PackRgb(mode, static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8), static_cast<uint8_t>(argb));
             uint32_t& e = expected[static_cast<size_t>(d.y * 20 + d.x)];
             e = blend(src, e);
         }
-    const auto got = img.Pixels();
+    const auto got = Pixels(img);
     for (size_t i = 0; i < got.size(); ++i) {
         const Rgb g = UnpackRgb(mode, got[i]), w = UnpackRgb(mode, expected[i]);
         const bool close = std::abs(g.r - w.r) <= tolerance && std::abs(g.g - w.g) <= tolerance && std::abs(g.b - w.b) <= tolerance;
@@ -77,6 +74,7 @@ const struct {
     Rect clip;
     int x, y;
     uint32_t fx;
+    int level = 255;
 } kPlacements[] = {
     {"inside", {0, 0, 20, 12}, 8, 5, 0},
     {"over the left edge", {0, 0, 20, 12}, 1, 5, 0},
@@ -95,6 +93,7 @@ const struct {
     {"mirrored over the right edge", {0, 0, 20, 12}, 19, 5, kFxMirrorX},
     {"mirrored upside down", {0, 0, 20, 12}, 8, 1, kFxMirrorY},
     {"mirrored both ways in a clip", {5, 3, 12, 9}, 8, 5, kFxMirrorX | kFxMirrorY},
+    {"no alpha flag ignores the level", {0, 0, 20, 12}, 8, 5, 0, 0},
 };
 
 }  // namespace
@@ -103,33 +102,23 @@ TEST(Draw, SpritesLandClippedAndMirroredInEveryMode)
 {
     for (PixelMode mode : kModes)
         for (const auto& p : kPlacements)
-            CheckDraw(mode, p.name, p.clip, p.x, p.y, p.fx, 255, 0, [](uint32_t s, uint32_t) { return s; });
+            CheckDraw(mode, p.name, p.clip, p.x, p.y, p.fx, p.level, 0, [](uint32_t s, uint32_t) { return s; });
     CreateFXMan(PixelMode::None);
 }
 
 TEST(Draw, AlphaLevelsBlendWithTheTarget)
 {
     for (PixelMode mode : kModes)
-        for (int level : {1, 64, 128, 200, 254}) {
+        for (int level : {0, 1, 64, 128, 200, 254, 255}) {
             auto blend = [mode, level](uint32_t s, uint32_t d) {
                 const Rgb a = UnpackRgb(mode, s), b = UnpackRgb(mode, d);
                 auto mix = [level](int sv, int dv) { return static_cast<uint8_t>(dv + (sv - dv) * level / 255); };
                 return PackRgb(mode, mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b));
             };
-            const int tolerance = mode == PixelMode::Rgb32 ? 2 : 20;
+            const int tolerance = level == 0 || level == 255 ? 0 : mode == PixelMode::Rgb32 ? 2 : 20;
             CheckDraw(mode, "alpha inside", {0, 0, 20, 12}, 8, 5, kFxAlpha, level, tolerance, blend);
             CheckDraw(mode, "alpha mirrored over the edge", {0, 0, 20, 12}, 2, 3, kFxAlpha | kFxMirrorX, level, tolerance, blend);
         }
-    CreateFXMan(PixelMode::None);
-}
-
-TEST(Draw, AlphaLevelZeroDrawsNothingAndFullIsACopy)
-{
-    for (PixelMode mode : kModes) {
-        CheckDraw(mode, "level 0", {0, 0, 20, 12}, 8, 5, kFxAlpha, 0, 0, [](uint32_t, uint32_t d) { return d; });
-        CheckDraw(mode, "level 255", {0, 0, 20, 12}, 8, 5, kFxAlpha, 255, 0, [](uint32_t s, uint32_t) { return s; });
-        CheckDraw(mode, "no alpha flag ignores the level", {0, 0, 20, 12}, 8, 5, 0, 0, 0, [](uint32_t s, uint32_t) { return s; });
-    }
     CreateFXMan(PixelMode::None);
 }
 
@@ -139,13 +128,13 @@ TEST(Draw, ColourAndTintChangeTheSourcePixels)
         CreateFXMan(mode);
         KK_LLESprite s;
         ASSERT_EQ(s.EncodeFrame(spritetest::SolidFrame(2, 1, 0xC08040), mode), 1);
-        Image img;
-        img.dib.Create(4, 1, BytesPerPixel(mode) * 8);
-        img.dib.Fill(0);
-        ASSERT_EQ(img.dib.DrawSprite(s, 0, 0, kFxColor, 255, 0x0000FF), 1);  // COLORREF red
-        EXPECT_EQ(img.dib.GetPixel(0, 0), PackRgb(mode, 255, 0, 0));
-        ASSERT_EQ(img.dib.DrawSprite(s, 2, 0, kFxTint, 255, 0x808080), 1);  // half grey halves each channel
-        const Rgb t = UnpackRgb(mode, img.dib.GetPixel(2, 0));
+        K_Dib_Draw img;
+        img.Create(4, 1, BytesPerPixel(mode) * 8);
+        img.Fill(0);
+        ASSERT_EQ(img.DrawSprite(s, 0, 0, kFxColor, 255, 0x0000FF), 1);  // COLORREF red
+        EXPECT_EQ(img.GetPixel(0, 0), PackRgb(mode, 255, 0, 0));
+        ASSERT_EQ(img.DrawSprite(s, 2, 0, kFxTint, 255, 0x808080), 1);  // half grey halves each channel
+        const Rgb t = UnpackRgb(mode, img.GetPixel(2, 0));
         EXPECT_NEAR(t.r, 0x60, 9) << static_cast<int>(mode);
         EXPECT_NEAR(t.g, 0x40, 9);
         EXPECT_NEAR(t.b, 0x20, 9);
@@ -158,24 +147,24 @@ TEST(Draw, MismatchedModesDrawNothing)
     CreateFXMan(PixelMode::Rgb565);
     KK_LLESprite s32;
     ASSERT_EQ(s32.EncodeFrame(spritetest::SolidFrame(2, 2, 0xFFFFFF), PixelMode::Rgb32), 1);
-    Image img16, img32;
-    img16.dib.Create(4, 4, 16);
-    img32.dib.Create(4, 4, 32);
-    EXPECT_EQ(img16.dib.DrawSprite(s32, 1, 1), 0) << "a 32-bit sprite on a 565 manager";
-    EXPECT_EQ(img32.dib.Fill(0xFFFFFF), 0) << "a 32-bit image on a 565 manager";
-    EXPECT_EQ(img32.dib.GetPixel(0, 0), 0u);
+    K_Dib_Draw img16, img32;
+    img16.Create(4, 4, 16);
+    img32.Create(4, 4, 32);
+    EXPECT_EQ(img16.DrawSprite(s32, 1, 1), 0) << "a 32-bit sprite on a 565 manager";
+    EXPECT_EQ(img32.Fill(0xFFFFFF), 0) << "a 32-bit image on a 565 manager";
+    EXPECT_EQ(img32.GetPixel(0, 0), 0u);
     CreateFXMan(PixelMode::None);
-    EXPECT_EQ(img16.dib.Fill(0xFFFFFF), 0) << "no manager";
+    EXPECT_EQ(img16.Fill(0xFFFFFF), 0) << "no manager";
     EXPECT_EQ(GetFXPixelMode(), 0);
 }
 
 TEST(Draw, FrameRectOutlinesInsideTheClip)
 {
     CreateFXMan(PixelMode::Rgb32);
-    Image img;
-    img.dib.Create(8, 6, 32);
-    img.dib.SetClipRect({0, 0, 6, 6});
-    ASSERT_EQ(img.dib.FrameRect({1, 1, 8, 5}, 0xFFFFFF), 1);
+    K_Dib_Draw img;
+    img.Create(8, 6, 32);
+    img.SetClipRect({0, 0, 6, 6});
+    ASSERT_EQ(img.FrameRect({1, 1, 8, 5}, 0xFFFFFF), 1);
     const char* const want[] = {
         "........",
         ".#####..",  // the right edge (x = 7) and the top edge past x = 5 lie outside the clip
@@ -186,7 +175,7 @@ TEST(Draw, FrameRectOutlinesInsideTheClip)
     };
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(img.dib.GetPixel(x, y) != 0, want[y][x] == '#') << x << "," << y;
+            EXPECT_EQ(img.GetPixel(x, y) != 0, want[y][x] == '#') << x << "," << y;
     CreateFXMan(PixelMode::None);
 }
 

