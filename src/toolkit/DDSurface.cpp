@@ -1,20 +1,7 @@
 #include "toolkit/DDSurface.h"
 
-#include <cstring>
-
 #include "foundation/Debug.h"
 #include "toolkit/core/PixelBlend.h"
-
-PixelMode PixelModeOf(IDirectDrawSurface4* surface)
-{
-    if (!surface) return PixelMode::None;
-    DDPIXELFORMAT pf{};
-    pf.dwSize = sizeof(pf);
-    if (FAILED(surface->GetPixelFormat(&pf)) || !(pf.dwFlags & DDPF_RGB)) return PixelMode::None;
-    if (pf.dwRGBBitCount == 32) return PixelMode::Rgb32;
-    if (pf.dwRGBBitCount != 16) return PixelMode::None;
-    return pf.dwGBitMask == 0x07E0 ? PixelMode::Rgb565 : PixelMode::Rgb555;
-}
 
 Size SurfaceSize(IDirectDrawSurface4* surface)
 {
@@ -23,30 +10,6 @@ Size SurfaceSize(IDirectDrawSurface4* surface)
     desc.dwSize = sizeof(desc);
     if (FAILED(surface->GetSurfaceDesc(&desc))) return {};
     return {static_cast<int32_t>(desc.dwWidth), static_cast<int32_t>(desc.dwHeight)};
-}
-
-SurfaceAreaLock::SurfaceAreaLock(IDirectDrawSurface4* s, const Rect& area) : surface(s), rect(ToRECT(area)), whole(area.IsEmpty())
-{
-    if (!surface) {
-        result = DDERR_INVALIDPARAMS;
-        return;
-    }
-    DDSURFACEDESC2 desc{};
-    desc.dwSize = sizeof(desc);
-    result = surface->Lock(whole ? nullptr : &rect, &desc, DDLOCK_WAIT | DDLOCK_SURFACEMEMORYPTR, nullptr);
-    if (result == DDERR_SURFACELOST && SUCCEEDED(surface->Restore()))
-        result = surface->Lock(whole ? nullptr : &rect, &desc, DDLOCK_WAIT | DDLOCK_SURFACEMEMORYPTR, nullptr);
-    if (FAILED(result)) {
-        Fail("Lock", result);
-        return;
-    }
-    bits = static_cast<uint8_t*>(desc.lpSurface);
-    pitch = static_cast<int>(desc.lPitch);
-}
-
-SurfaceAreaLock::~SurfaceAreaLock()
-{
-    if (bits) surface->Unlock(whole ? nullptr : &rect);
 }
 
 SurfaceDC::SurfaceDC(IDirectDrawSurface4* s) : surface(s)
@@ -82,7 +45,7 @@ HRESULT FillSurfaceRect(IDirectDrawSurface4* surface, const Rect& area, uint32_t
     if (clipped.IsEmpty()) return DD_OK;
     DDBLTFX fx{};
     fx.dwSize = sizeof(fx);
-    fx.dwFillColor = PackColorRef(PixelModeOf(surface), colorRef);
+    fx.dwFillColor = PackColorRef(SurfacePixelMode(surface), colorRef);
     RECT r = ToRECT(clipped);
     HRESULT hr = surface->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
     if (hr == DDERR_SURFACELOST && SUCCEEDED(surface->Restore()))
@@ -96,13 +59,12 @@ HRESULT BlendSurfaceRect(IDirectDrawSurface4* surface, const Rect& area, uint32_
     if (!surface) return DDERR_INVALIDPARAMS;
     const Rect clipped = ClipToSurface(surface, area);
     if (clipped.IsEmpty() || alpha <= 0) return DD_OK;
-    const PixelMode mode = PixelModeOf(surface);
-    if (mode == PixelMode::None) return DDERR_INVALIDPIXELFORMAT;
-    const SurfaceAreaLock lock(surface, clipped);
-    if (!lock.IsLocked()) return lock.GetResult();
-    const uint32_t colour = PackColorRef(mode, colorRef);
-    for (int y = 0; y < clipped.Height(); ++y)
-        BlendRow(mode, lock.Bits() + y * lock.Pitch(), clipped.Width(), colour, alpha);
+    const SurfaceLock lock(surface, clipped, DDLOCK_WAIT, OnLost::Restore);
+    if (!lock.IsLocked()) return Fail("Lock to blend", lock.Result());
+    const PixelView& view = lock.View();
+    if (!view.IsValid()) return DDERR_INVALIDPIXELFORMAT;
+    const uint32_t colour = PackColorRef(view.mode, colorRef);
+    for (int32_t y = 0; y < view.height; ++y) BlendRow(view.mode, view.Row(y), view.width, colour, alpha);
     return DD_OK;
 }
 
@@ -124,12 +86,10 @@ HRESULT FrameSurfaceRect(IDirectDrawSurface4* surface, const Rect& area, uint32_
 
 bool ReadSurfacePixel(IDirectDrawSurface4* surface, int x, int y, uint32_t& pixel)
 {
-    const int bytes = BytesPerPixel(PixelModeOf(surface));
-    if (bytes == 0 || !Rect({0, 0}, SurfaceSize(surface)).Contains(x, y)) return false;
-    const SurfaceAreaLock lock(surface, Rect(x, y, x + 1, y + 1));
-    if (!lock.IsLocked()) return false;
-    pixel = 0;
-    std::memcpy(&pixel, lock.Bits(), static_cast<size_t>(bytes));
+    if (!Rect({0, 0}, SurfaceSize(surface)).Contains(x, y)) return false;
+    const SurfaceLock lock(surface, Rect(x, y, x + 1, y + 1), DDLOCK_WAIT | DDLOCK_READONLY, OnLost::Restore);
+    if (!lock.IsLocked() || !lock.View().IsValid()) return false;
+    pixel = lock.View().PixelAt(0, 0);
     return true;
 }
 

@@ -6,43 +6,18 @@
 
 #include "foundation/Win32.h"
 #include "foundation/core/Geometry.h"
-#include "graphics/resources/core/PixelFormat.h"
+#include "graphics/resources/SurfaceLock.h"
 
 // Small tools for drawing on DirectDraw surfaces: the back buffer and the widgets' own surfaces.
+// Surfaces are locked with SurfaceLock and their format read with SurfacePixelMode.
 
 inline RECT ToRECT(const Rect& r)
 {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-// The pixel mode of a surface from its pixel format; None when it is none of 555, 565 and 32-bit.
-PixelMode PixelModeOf(IDirectDrawSurface4* surface);
-
 // The size of a surface; empty when it cannot be asked.
 Size SurfaceSize(IDirectDrawSurface4* surface);
-
-// Locks a part of a surface (the whole surface for an empty rectangle) and unlocks it on scope exit.
-class SurfaceAreaLock {
-public:
-    SurfaceAreaLock(IDirectDrawSurface4* surface, const Rect& area = {});
-    ~SurfaceAreaLock();
-    SurfaceAreaLock(const SurfaceAreaLock&) = delete;
-    SurfaceAreaLock& operator=(const SurfaceAreaLock&) = delete;
-
-    bool IsLocked() const { return bits != nullptr; }
-    HRESULT GetResult() const { return result; }
-    // The first byte of the locked area's top row.
-    uint8_t* Bits() const { return bits; }
-    int Pitch() const { return pitch; }
-
-private:
-    IDirectDrawSurface4* surface;
-    RECT rect{};
-    bool whole = true;
-    uint8_t* bits = nullptr;
-    int pitch = 0;
-    HRESULT result = DD_OK;
-};
 
 // A GDI device context on a surface, released on scope exit.
 class SurfaceDC {

@@ -59,7 +59,7 @@ HRESULT GDDScreen::CreateSurfaces()
     // The back buffer has the primary's format, so presenting is a plain copy.
     hr = CreateOffscreenSurface(dd.Get(), size, SurfaceMemory::Video, back.Put());
     if (FAILED(hr)) return hr;
-    pixelMode = PixelModeOf(back.Get());
+    pixelMode = SurfacePixelMode(back.Get());
     if (pixelMode == PixelMode::None) return Fail("back buffer format", DDERR_INVALIDPIXELFORMAT);
     DDCOLORKEY key{GetColorKey(), GetColorKey()};
     back->SetColorKey(DDCKEY_SRCBLT, &key);

@@ -1,50 +1,58 @@
 #include "toolkit/GVAnimWnd.h"
 
+#include <algorithm>
+
 #include "foundation/core/Clock.h"
-#include "foundation/Debug.h"
 
 int GVAnimWnd::LoadImage(const std::string& path, Point p, Size size)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) return 0;
-    auto frames = DecodeImageFrames(bytes);
-    if (!frames || frames->empty()) {
-        DebugLine("animation not decodable: %s", path.c_str());
-        return 0;
-    }
-    if (!SetFrames(std::move(*frames), size)) return 0;
+    if (size.cx <= 0 || size.cy <= 0) return 0;
+    if (!AdoptFrames(XResEntryMgr::Instance().LoadImage(path), size)) return 0;
     SetPos(p);
     return 1;
 }
 
-int GVAnimWnd::SetFrames(std::vector<Image> frames, Size size)
+int GVAnimWnd::SetFrames(const std::vector<Image>& frames, Size size)
 {
     if (frames.empty() || size.cx <= 0 || size.cy <= 0) return 0;
-    delays.clear();
-    if (frames.size() == 1) {
-        // One picture: a strip cut into frames of the given width.
-        frameCount = std::max(1, frames[0].width / size.cx);
-        SetImage(std::move(frames[0]));
-    } else {
-        const int64_t width = int64_t{size.cx} * static_cast<int64_t>(frames.size());
-        auto strip = Image::Create(static_cast<int32_t>(std::min<int64_t>(width, kMaxImageSide)), size.cy, 0);
-        if (!strip) return 0;
-        frameCount = strip->width / size.cx;
-        for (int i = 0; i < frameCount; ++i) {
-            const Image& f = frames[static_cast<size_t>(i)];
-            for (int y = 0; y < size.cy && y < f.height; ++y)
-                for (int x = 0; x < size.cx && x < f.width; ++x) strip->At(i * size.cx + x, y) = f.At(x, y);
-            delays.push_back(f.delay10ms * 10);
-        }
-        SetImage(std::move(*strip));
+    // One picture: a strip cut into frames of the given width.
+    if (frames.size() == 1) return AdoptFrames(XResEntryMgr::Instance().CreateFromImage("", frames[0]), size);
+    std::vector<Image> cells;
+    for (const Image& f : frames) {
+        auto cell = Image::Create(size.cx, size.cy, 0);
+        if (!cell) return 0;
+        for (int y = 0; y < size.cy && y < f.height; ++y)
+            for (int x = 0; x < size.cx && x < f.width; ++x) cell->At(x, y) = f.At(x, y);
+        cell->delay10ms = f.delay10ms;
+        cells.push_back(std::move(*cell));
     }
-    frameSize = size;
+    return AdoptFrames(XResEntryMgr::Instance().CreateFromFrames("", cells), size);
+}
+
+int GVAnimWnd::AdoptFrames(XResHandle h, Size size)
+{
+    if (h.IsNull()) return 0;
+    if (size.cx <= 0 || size.cy <= 0) {
+        XResEntryMgr::Instance().Release(h);
+        return 0;
+    }
+    AdoptEntry(h, false);
+    if (GetEntry() != h) return 0;
+    const XResInfo& e = GetEntryInfo();
+    delays.clear();
+    if (e.frameCount > 1) {
+        frameSize = e.frameSize;
+        frameCount = e.frameCount;
+        for (uint32_t d : e.delays10ms) delays.push_back(d * 10);
+    } else {
+        frameSize = size;
+        frameCount = std::max(1, e.size.cx / size.cx);
+    }
     SetRect(Rect(rect.TopLeft(), size));
     frame = -1;
     SetFrame(0);
     return 1;
 }
-
 uint32_t GVAnimWnd::DelayOf(int n) const
 {
     const uint32_t d = static_cast<size_t>(n) < delays.size() ? delays[static_cast<size_t>(n)] : 0;

@@ -2,12 +2,11 @@
 
 int GVAvatarWnd::LoadOne(const std::string& path)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) return 0;
-    auto frames = DecodeImageFrames(bytes);
-    if (!frames || frames->empty()) return 0;
-    const Size size{frames->front().width, frames->front().height};
-    if (!SetFrames(std::move(*frames), size)) return 0;
+    const XResHandle h = XResEntryMgr::Instance().LoadImage(path);
+    XResInfo loaded;
+    if (!XResEntryMgr::Instance().GetInfo(h, loaded)) return 0;
+    // AdoptFrames takes over the reference, or releases it when it fails.
+    if (!AdoptFrames(h, loaded.frameSize)) return 0;
     Play(true);
     return 1;
 }

@@ -5,7 +5,8 @@
 #include "toolkit/GVWnd.h"
 #include "toolkit/GdiText.h"
 
-// A text drawn with GDI straight onto the target surface (no surface of its own).
+// A text drawn with GDI straight onto the target surface (no surface of its own), in a font shared
+// through XResEntryMgr and given back when the widget goes or takes another.
 class GVLightTextWnd : public GVWnd {
 public:
     // 0 when the font cannot be made. The colour key is kept for widgets that copy the text.

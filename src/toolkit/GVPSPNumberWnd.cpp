@@ -65,7 +65,7 @@ int GVPSPNumberWnd::Draw(IDirectDrawSurface4* surface, const Rect& clip)
     if (area.IsEmpty()) return 1;
     const QZSpriteFile* file = File();
     if (!file) return 0;
-    const PixelMode mode = PixelModeOf(surface);
+    const PixelMode mode = SurfacePixelMode(surface);
     const std::vector<int> xs = GlyphPositions();
     for (size_t i = 0; i < glyphs.size(); ++i) {
         // A glyph the pack does not have is left out, not drawn as another.

@@ -11,10 +11,11 @@ int GVPushBtn::LoadImage(const std::string& path, int hotSpot, int c, int r)
     return 1;
 }
 
-int GVPushBtn::SetGrid(Image picture, int c, int r)
+int GVPushBtn::SetGrid(const Image& picture, int c, int r)
 {
     if (c <= 0 || r <= 0) return 0;
-    SetImage(std::move(picture));
+    SetImage(picture);
+    if (!HasImage()) return 0;
     columns = c;
     rows = r;
     SetSrcRect(CellRect(ImageCell()));
@@ -33,8 +34,8 @@ Rect GVPushBtn::CellRect(int cell) const
 {
     const int count = columns * rows;
     if (cell >= count) cell = count - 1;
-    const int w = GetImage().width / columns;
-    const int h = GetImage().height / rows;
+    const int w = GetImageSize().cx / columns;
+    const int h = GetImageSize().cy / rows;
     return Rect({(cell % columns) * w, (cell / columns) * h}, {w, h});
 }
 

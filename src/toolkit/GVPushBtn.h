@@ -11,7 +11,7 @@ public:
     // 0 on failure or for a grid of no cells.
     int LoadImage(const std::string& path, int hotSpot, int columns, int rows);
     // The same on a picture made in memory.
-    int SetGrid(Image picture, int columns, int rows);
+    int SetGrid(const Image& picture, int columns, int rows);
     int ImageCell() const;
 
     int IsHot() const override { return hot ? 1 : 0; }

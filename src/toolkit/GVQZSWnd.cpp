@@ -77,7 +77,7 @@ int GVQZSWnd::Draw(IDirectDrawSurface4* surface, const Rect& clip)
     if (area.IsEmpty()) return 1;
     const QZSpriteFile* file = File();
     if (!file) return 0;
-    const KK_LLESprite* sprite = file->GetSprite(frame, PixelModeOf(surface));
+    const KK_LLESprite* sprite = file->GetSprite(frame, SurfacePixelMode(surface));
     if (!sprite) return 0;
     return DrawSpriteOnSurface(surface, area, *sprite, anchor);
 }

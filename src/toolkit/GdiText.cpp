@@ -1,27 +1,28 @@
 #include "toolkit/GdiText.h"
 
 #include "foundation/Debug.h"
+#include "graphics/resources/XResEntryMgr.h"
 #include "toolkit/DDSurface.h"
 
-bool GdiFont::Create(int h, int w, const char* face)
+bool GdiFont::Create(int h, int w, const char* face, BYTE q)
 {
-    const HFONT made = CreateFontA(-h, 0, 0, 0, w, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                   face ? face : kDefaultFace);
-    if (!made) {
+    // A negative height asks GDI for the character height, as the texts are laid out.
+    const HFONT shared = XResEntryMgr::Instance().GetFont(-h, w, face, q);
+    if (!shared) {
         DebugLine("CreateFont %d/%d failed", h, w);
         return false;
     }
     Reset();
-    font = made;
+    font = shared;
     height = h;
     weight = w;
+    quality = q;
     return true;
 }
 
 void GdiFont::Reset()
 {
-    if (font) DeleteObject(font);
+    if (font) XResEntryMgr::Instance().ReleaseFont(font);
     font = nullptr;
 }
 

@@ -9,10 +9,8 @@
 #include "foundation/Win32.h"
 #include "foundation/core/Geometry.h"
 
-// The face the texts use when none is named: a Korean face that has every CP949 syllable.
-constexpr const char* kDefaultFace = "NanumGothic";
-
-// One GDI font of a description (height in pixels, weight 400 or 700), deleted with the holder.
+// One shared GDI font of a description (height in pixels, weight 400 or 700), taken from
+// XResEntryMgr::GetFont and given back when the holder lets go of it or takes another.
 class GdiFont {
 public:
     GdiFont() = default;
@@ -20,17 +18,19 @@ public:
     GdiFont(const GdiFont&) = delete;
     GdiFont& operator=(const GdiFont&) = delete;
 
-    // False when GDI gives no font; the old font is kept then.
-    [[nodiscard]] bool Create(int height, int weight, const char* face = kDefaultFace);
+    // False when GDI gives no font; the old font is kept then. No face: the default Korean face.
+    [[nodiscard]] bool Create(int height, int weight, const char* face = nullptr, BYTE quality = DEFAULT_QUALITY);
     void Reset();
     HFONT Get() const { return font; }
     int GetHeight() const { return height; }
     int GetWeight() const { return weight; }
+    BYTE GetQuality() const { return quality; }
 
 private:
     HFONT font = nullptr;
     int height = 0;
     int weight = 0;
+    BYTE quality = DEFAULT_QUALITY;
 };
 
 // Draws a CP949 text with GDI on a surface, inside box and clipped to clip; DrawText format flags.

@@ -1,4 +1,3 @@
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -151,14 +150,11 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     std::vector<uint8_t> rgb;
     rgb.reserve(800 * 600 * 3);
     {
-        const SurfaceAreaLock lock(Back());
-        ASSERT_TRUE(lock.IsLocked());
-        const int bytes = BytesPerPixel(Mode());
+        const SurfaceLock lock(Back(), DDLOCK_WAIT | DDLOCK_READONLY);
+        ASSERT_TRUE(lock.View().IsValid());
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x) {
-                uint32_t p = 0;
-                std::memcpy(&p, lock.Bits() + y * lock.Pitch() + x * bytes, static_cast<size_t>(bytes));
-                const Rgb c = UnpackRgb(Mode(), p);
+                const Rgb c = UnpackRgb(Mode(), lock.View().PixelAt(x, y));
                 rgb.insert(rgb.end(), {c.r, c.g, c.b});
             }
     }

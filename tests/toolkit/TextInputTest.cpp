@@ -16,7 +16,7 @@ namespace {
 // Pixels of the area near the colour.
 int CountNear(IDirectDrawSurface4* s, const Rect& area, Rgb colour)
 {
-    const PixelMode mode = PixelModeOf(s);
+    const PixelMode mode = SurfacePixelMode(s);
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {

@@ -8,6 +8,7 @@
 
 #include "foundation/Debug.h"
 #include "foundation/GWnd.h"
+#include "graphics/resources/XResEntryMgr.h"
 #include "toolkit/DDSurface.h"
 #include "toolkit/GDDScreen.h"
 
@@ -21,9 +22,12 @@ protected:
         ASSERT_NE(h, nullptr);
         const HRESULT hr = screen.Create(h, {800, 600}, ScreenMode::Windowed);
         if (FAILED(hr)) GTEST_SKIP() << "no DirectDraw display, hr " << Hex(static_cast<unsigned long>(hr));
+        // As the main window does: the image and text widgets draw through the manager's entries.
+        ASSERT_EQ(XResEntryMgr::Instance().Bind(screen.GetDirectDraw(), Back(), screen.GetColorKey()), DD_OK);
     }
     void TearDown() override
     {
+        XResEntryMgr::Instance().Unbind();
         screen.Release();
         window.Destroy();
     }

@@ -11,6 +11,14 @@ PixelMode PixelModeOf(const DDPIXELFORMAT& f)
     return PixelMode::None;
 }
 
+PixelMode SurfacePixelMode(IDirectDrawSurface4* surface)
+{
+    if (!surface) return PixelMode::None;
+    DDPIXELFORMAT f{};
+    f.dwSize = sizeof f;
+    return SUCCEEDED(surface->GetPixelFormat(&f)) ? PixelModeOf(f) : PixelMode::None;
+}
+
 DDPIXELFORMAT PixelFormatOf(PixelMode mode)
 {
     DDPIXELFORMAT f{};
@@ -30,18 +38,23 @@ DDPIXELFORMAT PixelFormatOf(PixelMode mode)
     return f;
 }
 
-SurfaceLock::SurfaceLock(IDirectDrawSurface4* s, DWORD flags) : surface(s), hr(DDERR_INVALIDPARAMS)
+SurfaceLock::SurfaceLock(IDirectDrawSurface4* s, const Rect& area, DWORD flags, OnLost onLost) :
+    surface(s), rect{area.left, area.top, area.right, area.bottom}, whole(area.IsEmpty()), hr(DDERR_INVALIDPARAMS)
 {
     if (!surface) return;
     DDSURFACEDESC2 desc{};
     desc.dwSize = sizeof desc;
-    hr = surface->Lock(nullptr, &desc, flags, nullptr);
+    hr = surface->Lock(whole ? nullptr : &rect, &desc, flags, nullptr);
+    if (hr == DDERR_SURFACELOST && onLost == OnLost::Restore && SUCCEEDED(surface->Restore()))
+        hr = surface->Lock(whole ? nullptr : &rect, &desc, flags, nullptr);
     if (FAILED(hr)) return;
-    view = {static_cast<uint8_t*>(desc.lpSurface), static_cast<int32_t>(desc.dwWidth), static_cast<int32_t>(desc.dwHeight),
-            static_cast<int32_t>(desc.lPitch), PixelModeOf(desc.ddpfPixelFormat)};
+    const int32_t width = whole ? static_cast<int32_t>(desc.dwWidth) : area.Width();
+    const int32_t height = whole ? static_cast<int32_t>(desc.dwHeight) : area.Height();
+    view = {static_cast<uint8_t*>(desc.lpSurface), width, height, static_cast<int32_t>(desc.lPitch),
+            PixelModeOf(desc.ddpfPixelFormat)};
 }
 
 SurfaceLock::~SurfaceLock()
 {
-    if (SUCCEEDED(hr)) surface->Unlock(nullptr);
+    if (SUCCEEDED(hr)) surface->Unlock(whole ? nullptr : &rect);
 }

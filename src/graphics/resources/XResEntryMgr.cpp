@@ -48,17 +48,33 @@ std::unique_ptr<XResEntry> MakeImageEntry(const std::string& path, const std::ve
     e->frameCount = static_cast<int>(frames.size());
     for (const Image& f : frames) e->delays10ms.push_back(f.delay10ms);
     e->hotSpot = strip->hotSpot;
-    // Until a surface format is known only alpha makes a pixel transparent.
-    e->hasColorKey = std::any_of(strip->pixels.begin(), strip->pixels.end(), [](uint32_t p) { return AlphaOf(p) < 128; });
     e->picture = std::move(strip);
     return e;
 }
 
+// Until a surface format is known, pure magenta stands for the key every format has.
 bool IsTransparent(uint32_t argb, PixelMode mode, uint32_t key)
 {
     if (AlphaOf(argb) < 128) return true;
-    return mode != PixelMode::None &&
-           PackRgb(mode, static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8), static_cast<uint8_t>(argb)) == key;
+    if (mode == PixelMode::None) return (argb & 0xFFFFFF) == 0xFF00FF;
+    return PackRgb(mode, static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8), static_cast<uint8_t>(argb)) == key;
+}
+
+bool HasTransparentPixel(const Image& picture, PixelMode mode, uint32_t key)
+{
+    return std::any_of(picture.pixels.begin(), picture.pixels.end(),
+                       [&](uint32_t p) { return IsTransparent(p, mode, key); });
+}
+
+bool AreFramesAlike(const std::vector<Image>& frames)
+{
+    if (frames.empty()) return false;
+    const Image& first = frames.front();
+    if (!IsImageSizeAllowed(first.width, first.height)) return false;
+    return std::all_of(frames.begin(), frames.end(), [&](const Image& f) {
+        return f.width == first.width && f.height == first.height &&
+               f.pixels.size() == static_cast<size_t>(first.width) * static_cast<size_t>(first.height);
+    });
 }
 
 void FillView(const PixelView& v, uint32_t value)
@@ -159,8 +175,7 @@ HRESULT XResEntryMgr::FillSurface(XResEntry& e)
     if (!locked.View().IsValid()) return DDERR_INVALIDPIXELFORMAT;
     if (e.picture) {
         StoreImage(*e.picture, locked.View(), colorKey);
-        e.hasColorKey = std::any_of(e.picture->pixels.begin(), e.picture->pixels.end(),
-                                    [&](uint32_t p) { return IsTransparent(p, mode, colorKey); });
+        e.hasColorKey = HasTransparentPixel(*e.picture, mode, colorKey);
     } else {
         FillView(locked.View(), colorKey);
         e.hasColorKey = true;
@@ -214,10 +229,31 @@ XResHandle XResEntryMgr::LoadImage(const std::string& path)
         DebugLine("XResEntryMgr: not a picture we read: %s", path.c_str());
         return {};
     }
-    auto entry = MakeImageEntry(path, *frames);
+    return AddPicture(path, *frames);
+}
+
+XResHandle XResEntryMgr::AddPicture(const std::string& name, const std::vector<Image>& frames)
+{
+    if (!AreFramesAlike(frames)) return {};
+    auto entry = MakeImageEntry(name, frames);
     if (!entry) return {};
     CsLock hold(lock);
+    entry->hasColorKey = HasTransparentPixel(*entry->picture, mode, colorKey);
     return AddEntry(std::move(entry));
+}
+
+XResHandle XResEntryMgr::CreateFromImage(const std::string& description, const Image& image)
+{
+    return CreateFromFrames(description, std::vector<Image>{image});
+}
+
+XResHandle XResEntryMgr::CreateFromFrames(const std::string& description, const std::vector<Image>& frames)
+{
+    {
+        CsLock hold(lock);
+        if (const XResHandle found = entries.Acquire(EntryKeyOf(description)); !found.IsNull()) return found;
+    }
+    return AddPicture(description, frames);
 }
 
 XResHandle XResEntryMgr::CreateSurface(const std::string& description, Size size)
@@ -265,6 +301,13 @@ bool XResEntryMgr::GetInfo(XResHandle h, XResInfo& info) const
     if (!e) return false;
     info = {e->kind, e->size, e->frameSize, e->frameCount, e->delays10ms, e->hotSpot, e->hasColorKey, e->contentSerial};
     return true;
+}
+
+uint32_t XResEntryMgr::GetContentSerial(XResHandle h) const
+{
+    CsLock hold(lock);
+    const XResEntry* e = entries.Get(h);
+    return e ? e->contentSerial : 0;
 }
 
 ComRef<IDirectDrawSurface4> XResEntryMgr::GetSurface(XResHandle h)

@@ -75,6 +75,12 @@ public:
 
     // A BMP, TGA, GIF or PSD file, shared by file name; null handle when it cannot be read.
     XResHandle LoadImage(const std::string& path);
+    // A picture made in memory, shared by description like a file (an empty description makes a
+    // private one); null handle for an empty or oversized picture.
+    XResHandle CreateFromImage(const std::string& description, const Image& image);
+    // The same for the frames of an animation, laid side by side; every frame must have the
+    // first one's size.
+    XResHandle CreateFromFrames(const std::string& description, const std::vector<Image>& frames);
     // A blank surface filled with the colour key, shared by description (an empty description
     // makes a private one); null handle for a size out of range.
     XResHandle CreateSurface(const std::string& description, Size size);
@@ -84,6 +90,8 @@ public:
     size_t GetEntryCount() const;
 
     [[nodiscard]] bool GetInfo(XResHandle h, XResInfo& info) const;
+    // The entry's content serial alone (cheap enough to ask at every draw); 0 for an unknown entry.
+    uint32_t GetContentSerial(XResHandle h) const;
     // The entry's surface with a reference of the caller's; null when unbound or unknown.
     ComRef<IDirectDrawSurface4> GetSurface(XResHandle h);
     // Frame `frame` of the strip; empty for a frame out of range.
@@ -99,9 +107,11 @@ public:
     HRESULT Draw(XResHandle h, IDirectDrawSurface4* target, Point at, const Rect& src, const Rect& clip,
                  uint32_t flags = 0, uint8_t alpha = 255);
 
-    // A shared GDI font of that height, weight and face (null or empty for the default Korean
-    // face); null on failure. Each GetFont is matched by one ReleaseFont.
-    HFONT GetFont(int height, int weight, const char* face = nullptr);
+    // A shared GDI font of that height, weight, face (null or empty for the default Korean face)
+    // and quality; null on failure. Each GetFont is matched by one ReleaseFont. Text drawn on a
+    // surface that is later copied keyed wants NONANTIALIASED_QUALITY: a smoothed edge would mix
+    // with the colour key.
+    HFONT GetFont(int height, int weight, const char* face = nullptr, BYTE quality = DEFAULT_QUALITY);
     void ReleaseFont(HFONT font);
     size_t GetFontCount() const;
     // The face used when none is asked for.
@@ -112,6 +122,7 @@ private:
         int height;
         int weight;
         std::string face;
+        BYTE quality;
         HFONT font;
         int refs;
     };
@@ -121,6 +132,7 @@ private:
     HRESULT EnsureSurface(XResEntry& e);
     HRESULT RestoreSurface(XResEntry& e);
     XResHandle AddEntry(std::unique_ptr<XResEntry> entry);
+    XResHandle AddPicture(const std::string& name, const std::vector<Image>& frames);
 
     mutable CriticalSection lock;
     EntryTable<XResEntry> entries;

@@ -38,14 +38,14 @@ std::string XResEntryMgr::GetDefaultFace()
     return *defaultFace;
 }
 
-HFONT XResEntryMgr::GetFont(int height, int weight, const char* face)
+HFONT XResEntryMgr::GetFont(int height, int weight, const char* face, BYTE quality)
 {
     std::string name = face ? face : "";
     if (name.empty()) name = GetDefaultFace();
     if (name.size() >= LF_FACESIZE) return nullptr;
     CsLock hold(lock);
     for (Font& f : fonts) {
-        if (f.height == height && f.weight == weight && f.face == name) {
+        if (f.height == height && f.weight == weight && f.face == name && f.quality == quality) {
             ++f.refs;
             return f.font;
         }
@@ -56,7 +56,7 @@ HFONT XResEntryMgr::GetFont(int height, int weight, const char* face)
     lf.lfCharSet = HANGEUL_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfQuality = quality;
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     std::copy(name.begin(), name.end(), lf.lfFaceName);
     const HFONT font = CreateFontIndirectA(&lf);
@@ -64,7 +64,7 @@ HFONT XResEntryMgr::GetFont(int height, int weight, const char* face)
         DebugLine("XResEntryMgr: CreateFont %d/%d \"%s\" failed", height, weight, name.c_str());
         return nullptr;
     }
-    fonts.push_back({height, weight, name, font, 1});
+    fonts.push_back({height, weight, name, quality, font, 1});
     return font;
 }
 

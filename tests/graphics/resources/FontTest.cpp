@@ -22,6 +22,16 @@ TEST(XResFonts, SharedByDescriptionAndReleasedByCount)
     mgr.ReleaseFont(bold);
     EXPECT_EQ(mgr.GetFontCount(), 0u);
     EXPECT_EQ(mgr.GetFont(12, 400, "a face name far too long for a LOGFONT's thirty-two bytes"), nullptr);
+
+    const HFONT smooth = mgr.GetFont(12, 400);
+    const HFONT sharp = mgr.GetFont(12, 400, nullptr, NONANTIALIASED_QUALITY);
+    EXPECT_NE(smooth, sharp) << "the quality is part of the description";
+    LOGFONTA lf{};
+    ASSERT_EQ(GetObjectA(sharp, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfQuality, NONANTIALIASED_QUALITY);
+    EXPECT_EQ(mgr.GetFont(12, 400, nullptr, NONANTIALIASED_QUALITY), sharp);
+    for (HFONT f : {smooth, sharp, sharp}) mgr.ReleaseFont(f);
+    EXPECT_EQ(mgr.GetFontCount(), 0u);
 }
 
 TEST(XResFonts, DefaultFaceDrawsKorean)

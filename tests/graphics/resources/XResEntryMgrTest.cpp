@@ -353,3 +353,98 @@ TEST_F(XResEntryMgrTest, TextDrawnThroughGdiOnASurfaceEntry)
     mgr.ReleaseFont(font);
     mgr.Release(h);
 }
+
+TEST_F(XResEntryMgrTest, PicturesMadeInMemoryAreEntriesLikeFiles)
+{
+    const XResHandle named = mgr.CreateFromImage("card strip", Picture());
+    const XResHandle again = mgr.CreateFromImage("Card Strip", *Image::Create(9, 9, kWhite));
+    const XResHandle own1 = mgr.CreateFromImage("", Picture());
+    const XResHandle own2 = mgr.CreateFromImage("", Picture());
+    ASSERT_FALSE(named.IsNull());
+    EXPECT_EQ(named, again) << "a description is shared like a file name; the first picture stays";
+    EXPECT_NE(own1, own2) << "no description: private";
+    EXPECT_EQ(mgr.GetEntryCount(), 3u);
+    XResInfo info;
+    ASSERT_TRUE(mgr.GetInfo(again, info));
+    EXPECT_EQ(info.size, Size(4, 3));
+    EXPECT_TRUE(info.hasColorKey);
+    EXPECT_EQ(mgr.IsOpaqueAt(own1, 3, 0, 0), 0);
+
+    auto target = display.MakeSurface(4, 3);
+    FillSurface(target.Get(), 0);
+    ASSERT_EQ(mgr.Draw(own2, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}, static_cast<uint32_t>(BlitFlag::ColorKey)),
+              DD_OK);
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 1), kBlue));
+    EXPECT_TRUE(Near(ReadPixel(target.Get(), 3, 0), 0xFF000000)) << "the transparent pixel is not drawn";
+
+    std::vector<Image> frames(3, Picture());
+    frames[1].At(0, 0) = kWhite;
+    const XResHandle strip = mgr.CreateFromFrames("", frames);
+    ASSERT_TRUE(mgr.GetInfo(strip, info));
+    EXPECT_EQ(info.frameCount, 3);
+    EXPECT_EQ(info.size, Size(12, 3));
+    EXPECT_EQ(info.frameSize, Size(4, 3));
+
+    std::vector<Image> uneven = frames;
+    uneven[2] = *Image::Create(5, 3, kRed);
+    Image broken = Picture();
+    broken.pixels.resize(5);  // claims 4 x 3
+    const struct {
+        const char* name;
+        std::vector<Image> frames;
+    } refused[] = {
+        {"no frames", {}},
+        {"a frame of another size", uneven},
+        {"fewer pixels than its size", {broken}},
+        {"an empty picture", {Image{}}},
+    };
+    const size_t before = mgr.GetEntryCount();
+    for (const auto& c : refused) EXPECT_TRUE(mgr.CreateFromFrames("", c.frames).IsNull()) << c.name;
+    EXPECT_EQ(mgr.GetEntryCount(), before);
+    for (XResHandle h : {named, again, own1, own2, strip}) mgr.Release(h);
+    EXPECT_EQ(mgr.GetEntryCount(), 0u);
+}
+
+TEST(XResEntryMgrUnbound, MagentaIsTransparentBeforeAnyDisplay)
+{
+    XResEntryMgr mgr;
+    Image picture = Picture();
+    picture.At(0, 2) = 0xFFFF00FF;
+    picture.At(1, 2) = 0xFFFE00FF;  // near magenta is a colour until a format rounds it
+    const XResHandle h = mgr.CreateFromImage("", picture);
+    ASSERT_FALSE(h.IsNull());
+    const struct {
+        const char* name;
+        int x, y;
+        int want;
+    } cases[] = {{"alpha 0", 3, 0, 0}, {"magenta", 0, 2, 0}, {"near magenta", 1, 2, 1}, {"red", 0, 0, 1}};
+    for (const auto& c : cases) EXPECT_EQ(mgr.IsOpaqueAt(h, c.x, c.y, 0), c.want) << c.name;
+    TestDisplay display;
+    if (FAILED(display.hr)) GTEST_SKIP() << "no DirectDraw display, hr " << Hex(display.hr);
+    auto target = display.MakeSurface(4, 3);
+    EXPECT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}), DDERR_NOTINITIALIZED)
+        << "nothing to draw with before a display";
+    mgr.Release(h);
+}
+
+TEST_F(XResEntryMgrTest, LocksPartOfASurface)
+{
+    auto surface = display.MakeSurface(8, 6);
+    FillSurface(surface.Get(), 0);
+    {
+        const SurfaceLock part(surface.Get(), Rect(2, 3, 5, 5));
+        ASSERT_TRUE(part.IsLocked());
+        EXPECT_EQ(part.View().width, 3);
+        EXPECT_EQ(part.View().height, 2);
+        part.View().SetPixel(0, 0, PackRgb(display.mode, 255, 0, 0));
+        part.View().SetPixel(2, 1, PackRgb(display.mode, 0, 0, 255));
+    }
+    EXPECT_TRUE(Near(ReadPixel(surface.Get(), 2, 3), kRed)) << "the area's (0, 0)";
+    EXPECT_TRUE(Near(ReadPixel(surface.Get(), 4, 4), kBlue)) << "the area's last pixel";
+    EXPECT_TRUE(Near(ReadPixel(surface.Get(), 1, 3), 0xFF000000));
+    EXPECT_EQ(SurfacePixelMode(surface.Get()), display.mode);
+    EXPECT_EQ(SurfacePixelMode(nullptr), PixelMode::None);
+    const SurfaceLock none(nullptr, Rect(0, 0, 1, 1));
+    EXPECT_FALSE(none.IsLocked());
+    EXPECT_FALSE(none.View().IsValid());
+}
