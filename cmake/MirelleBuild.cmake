@@ -68,8 +68,12 @@ function(mirelle_test name)
         foreach(depth IN LISTS ARG_DEPTHS)
             add_test(NAME ${name}.depth${depth} COMMAND ${name})
             set_tests_properties(${name}.depth${depth} PROPERTIES
-                ENVIRONMENT "MIRELLE_DEPTH=${depth}" TIMEOUT ${ARG_TIMEOUT})
+                ENVIRONMENT "MIRELLE_DEPTH=${depth}" TIMEOUT ${ARG_TIMEOUT} RESOURCE_LOCK screen${depth})
         endforeach()
+    elseif(MIRELLE_WIN32)
+        # Under Wine two programs drawing on one display can stall each other: one at a time.
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RESOURCE_LOCK screen24)
     else()
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
