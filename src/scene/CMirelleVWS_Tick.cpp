@@ -273,7 +273,8 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
         }
         if (a.playCountSound) PlaySoundId(22, 0);
     }
-    // FIXME: voice cue 10036 for the waiting seat once the voice table exists.
+    // FIXME: voice cue 10036 (PlayVoice) for the seat that is not the turn user's when a.lastTwoSeconds, the
+    // countdown animation is visible and the game counter is below 10, once the loader creates the animation.
 }
 
 void CMirelleVWS::StartTimer3()
