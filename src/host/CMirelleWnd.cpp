@@ -144,10 +144,17 @@ bool CMirelleWnd::StopLoader()
     return true;
 }
 
+bool CMirelleWnd::StopLoaderOnce()
+{
+    if (loaderOverdue) return false;
+    loaderOverdue = !StopLoader();
+    return !loaderOverdue;
+}
+
 void CMirelleWnd::RequestDestroy()
 {
     if (destroyPending) return;
-    if (busyDepth > 0 || !StopLoader()) {
+    if (busyDepth > 0 || !StopLoaderOnce()) {
         // Deleted when the handler running now returns, or when the loader's end message arrives:
         // the loader reads this object until it lowers its running flag.
         destroyPending = true;
@@ -162,7 +169,7 @@ bool CMirelleWnd::FinishDeferred()
 {
     if (busyDepth > 0) return false;
     if (destroyPending) {
-        if (loaderRunning.load()) return false;
+        if (loaderRunning.load() && !StopLoaderOnce()) return false;
         delete this;
         return true;
     }

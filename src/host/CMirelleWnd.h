@@ -84,6 +84,8 @@ private:
     // Asks the loader to stop and waits for it; false when it did not end in time (the thread
     // then still runs and its handle is kept).
     bool StopLoader();
+    // The same, but once only: after one wait in vain the window thread waits no more.
+    bool StopLoaderOnce();
     // After a call into the room or the loader's end: carry out a destroy the host asked for meanwhile.
     bool FinishDeferred();
     // What the host asked of the display while the loader was building on it.
@@ -102,6 +104,7 @@ private:
     std::atomic<bool> stopLoading{false};
     // Raised while the loader thread may touch this object; the object is deleted only after it falls.
     std::atomic<bool> loaderRunning{false};
+    bool loaderOverdue = false;  // a stop was waited for in vain: the loader's end message finishes a destroy
     int busyDepth = 0;
     bool destroyPending = false;
     bool resetPending = false;
