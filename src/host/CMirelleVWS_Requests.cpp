@@ -136,7 +136,7 @@ int CMirelleVWS::SendGameReadyAnswer(int timedOut)
 int CMirelleVWS::SendStart()
 {
     // FIXME: hide the start button (ShowStartButton (0)) once it is loaded.
-    autoPlay = 0;
+    SetAutoPlay(0);
     if (GetPlayer(0).userKey != ownUser.userKey || ownUser.userKey == -1) return 0;
     if (room.roomState == 1 && HasSeatWithoutUser()) {
         if (IsTournamentRoom()) return 0;

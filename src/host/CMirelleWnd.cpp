@@ -17,6 +17,7 @@ constexpr int kGameWidth = 800;
 constexpr int kGameHeight = 600;
 constexpr DWORD kLoaderWaitMs = 3000;
 constexpr UINT kLoadedMessage = WM_APP + 6;
+constexpr UINT kLoaderEndedMessage = WM_APP + 7;
 
 std::mutex liveLock;
 std::set<const CMirelleWnd*> live;  // the main windows not yet deleted
@@ -36,9 +37,11 @@ CMirelleWnd::~CMirelleWnd()
         live.erase(this);
     }
     if (!StopLoader()) {
-        // The loader did not stop in time: it still uses the scene, so the scene and the display
-        // are left to the process rather than freed under it.
+        // Only when deleted past RequestDestroy with the loader still running: the scene and the
+        // display are left to the process rather than freed under it.
         DebugLine("loader still running at destruction; scene left in place");
+        CloseHandle(loaderThread);
+        loaderThread = nullptr;
         (void)scene.release();
         (void)screen.release();
     }
@@ -88,8 +91,10 @@ int CMirelleWnd::StartLoader(bool asyncLoad)
     // layer refuses every call until the loader has registered the sounds.
     loading.store(asyncLoad);
     scene->GetSound().BeginLoading();
+    loaderRunning.store(true);
     loaderThread = CreateThread(nullptr, 0, &CMirelleWnd::LoaderThreadProc, this, CREATE_SUSPENDED, nullptr);
     if (!loaderThread) {
+        loaderRunning.store(false);
         // No thread: load here, and still tell the host how loading went.
         DebugLine("loader thread not created, error %lu; loading at once", static_cast<unsigned long>(GetLastError()));
         RunLoad(asyncLoad);
@@ -103,7 +108,12 @@ int CMirelleWnd::StartLoader(bool asyncLoad)
 DWORD WINAPI CMirelleWnd::LoaderThreadProc(void* param)
 {
     auto* wnd = static_cast<CMirelleWnd*>(param);
-    return static_cast<DWORD>(GuardBoundary("LoaderThreadProc", 0, [&] { return wnd->RunLoad(wnd->async); }));
+    const HWND window = wnd->GetHwnd();
+    const int result = GuardBoundary("LoaderThreadProc", 0, [&] { return wnd->RunLoad(wnd->async); });
+    // The last touch of the object: once the flag is down the window thread may delete it.
+    wnd->loaderRunning.store(false);
+    if (window) PostMessageA(window, kLoaderEndedMessage, 0, 0);
+    return static_cast<DWORD>(result);
 }
 
 int CMirelleWnd::RunLoad(bool asyncLoad)
@@ -125,17 +135,30 @@ bool CMirelleWnd::StopLoader()
     if (!loaderThread) return true;
     stopLoading.store(true);
     // The loader checks the flag between loads; never more than three seconds in all.
-    const bool ended = WaitForSingleObject(loaderThread, kLoaderWaitMs) == WAIT_OBJECT_0;
-    if (!ended) DebugLine("loader thread did not stop within %lu ms", static_cast<unsigned long>(kLoaderWaitMs));
+    if (WaitForSingleObject(loaderThread, kLoaderWaitMs) != WAIT_OBJECT_0) {
+        DebugLine("loader thread did not stop within %lu ms", static_cast<unsigned long>(kLoaderWaitMs));
+        return false;
+    }
     CloseHandle(loaderThread);
     loaderThread = nullptr;
-    return ended;
+    return true;
+}
+
+bool CMirelleWnd::StopLoaderOnce()
+{
+    if (loaderOverdue) return false;
+    loaderOverdue = !StopLoader();
+    return !loaderOverdue;
 }
 
 void CMirelleWnd::RequestDestroy()
 {
-    if (busyDepth > 0) {
+    if (destroyPending) return;
+    if (busyDepth > 0 || !StopLoaderOnce()) {
+        // Deleted when the handler running now returns, or when the loader's end message arrives:
+        // the loader reads this object until it lowers its running flag.
         destroyPending = true;
+        stopLoading.store(true);
         if (GetHwnd()) ShowWindow(GetHwnd(), SW_HIDE);
         return;
     }
@@ -146,6 +169,7 @@ bool CMirelleWnd::FinishDeferred()
 {
     if (busyDepth > 0) return false;
     if (destroyPending) {
+        if (loaderRunning.load() && !StopLoaderOnce()) return false;
         delete this;
         return true;
     }
@@ -158,8 +182,13 @@ bool CMirelleWnd::FinishDeferred()
 
 LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == kLoaderEndedMessage) {
+        FinishDeferred();
+        return 0;
+    }
     if (!scene || loading.load()) return GWnd::WndProc(msg, wParam, lParam);
     if (msg == kLoadedMessage) {
+        ApplyDeferredScreenMode();
         {
             Busy busy(*this);
             scene->DispatchGameMessage();
@@ -207,6 +236,14 @@ int CMirelleWnd::RecreateScreen(bool full)
         scene->RenderScreen();
     }
     return 1;
+}
+
+void CMirelleWnd::ApplyDeferredScreenMode()
+{
+    if (pendingScreenMode < 0) return;
+    const bool full = pendingScreenMode == 1;
+    pendingScreenMode = -1;
+    if (!RecreateScreen(full)) DebugLine("the screen mode asked for during loading could not be set");
 }
 
 void CMirelleWnd::PostToHost(int32_t code)
@@ -292,7 +329,8 @@ int CMirelleWnd::ResetRoomView()
         if (!scene) return -1;
         // FIXME: clear the table, the seats and the room's buttons once the room view can be reset.
         scene->SetDirty();
-        scene->FlushRedraw();
+        // The loader is building the widgets: the first frame after it draws them.
+        if (!IsLoading()) scene->FlushRedraw();
         return 0;
     });
 }
@@ -303,7 +341,8 @@ int CMirelleWnd::ReinitScreen()
         if (!scene) return -1;
         scene->SetRedrawAll(true);
         scene->StartFrameTimer();
-        scene->RenderScreen();
+        if (IsLoading()) scene->SetDirty();
+        else scene->RenderScreen();
         return 0;
     });
 }
@@ -322,7 +361,14 @@ int CMirelleWnd::SetTitleBarText(BSTR /*text*/)
 
 int CMirelleWnd::SetScreenMode(int full, int /*width*/, int /*height*/)
 {
-    return GuardBoundary("SetScreenMode", -1, [&] { return RecreateScreen(full != 0) ? 0 : -1; });
+    return GuardBoundary("SetScreenMode", -1, [&] {
+        // The loader makes its surfaces on the present display: change it once loading is over.
+        if (IsLoading()) {
+            pendingScreenMode = full != 0 ? 1 : 0;
+            return 0;
+        }
+        return RecreateScreen(full != 0) ? 0 : -1;
+    });
 }
 
 int CMirelleWnd::HostCommand(int /*userKey*/, const int32_t* command, BSTR /*text*/, int32_t* /*value*/)

@@ -81,10 +81,15 @@ protected:
 private:
     static DWORD WINAPI LoaderThreadProc(void* param);
     int RunLoad(bool async);
-    // Asks the loader to stop and waits for it; false when it did not end in time.
+    // Asks the loader to stop and waits for it; false when it did not end in time (the thread
+    // then still runs and its handle is kept).
     bool StopLoader();
-    // After a call into the room: carry out a destroy the host asked for meanwhile.
+    // The same, but once only: after one wait in vain the window thread waits no more.
+    bool StopLoaderOnce();
+    // After a call into the room or the loader's end: carry out a destroy the host asked for meanwhile.
     bool FinishDeferred();
+    // What the host asked of the display while the loader was building on it.
+    void ApplyDeferredScreenMode();
 
     IHostInterface* host;
     HWND hostWnd = nullptr;
@@ -97,7 +102,11 @@ private:
     HANDLE loaderThread = nullptr;
     std::atomic<bool> loading{false};
     std::atomic<bool> stopLoading{false};
+    // Raised while the loader thread may touch this object; the object is deleted only after it falls.
+    std::atomic<bool> loaderRunning{false};
+    bool loaderOverdue = false;  // a stop was waited for in vain: the loader's end message finishes a destroy
     int busyDepth = 0;
     bool destroyPending = false;
     bool resetPending = false;
+    int pendingScreenMode = -1;  // 0 windowed, 1 full screen, -1 none
 };

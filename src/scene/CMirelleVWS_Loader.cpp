@@ -36,10 +36,13 @@ int CMirelleVWS::LoadSounds(const std::atomic<bool>& stop)
         }
         loaded = stop.load() ? 0 : 1;
     }
-    // The window thread may use the sounds from here on.
     sound.EndLoading();
+    if (loaded) {
+        // Before the flag rises: from then on the window thread plays and sets volumes too.
+        sound.SetVolumeAll(volume);
+        sound.SetVoiceVolumeAll(volume);
+    }
     SetSoundsLoaded(loaded != 0);
-    if (loaded) SetVolume(volume);
     return loaded;
 }
 
@@ -57,15 +60,10 @@ int CMirelleVWS::PlayVoice(int cue, int seat)
     const PlayerInfo& p = GetPlayer(seat);
     const bool robot = IsRobotSeat(seat) != 0;
     if (robot && !SoundTables::RobotSpeaks(cue)) return 0;
-    std::string path;
-    if (robot) {
-        path = SoundTables::VoicePath(SoundTables::Voice::Robot, 0, entry.name, std::rand() % 2 + 1);
-    } else {
-        const int variant = std::rand() % entry.variants + 1;
-        const auto voice = p.gender == 1 ? SoundTables::Voice::Female : SoundTables::Voice::Male;
-        path = SoundTables::VoicePath(voice, p.voiceType, entry.name, variant);
-    }
-    sound.PlayFile(path, volume);
+    const SoundTables::Voice voice = robot ? SoundTables::Voice::Robot : SoundTables::VoiceOfGender(p.gender);
+    // The robot voice has two recordings of each cue, whatever the table says.
+    const int variant = voice == SoundTables::Voice::Robot ? std::rand() % 2 + 1 : std::rand() % entry.variants + 1;
+    sound.PlayFile(SoundTables::VoicePath(voice, p.voiceType, entry.name, variant), volume);
     return 1;
 }
 
@@ -79,9 +77,7 @@ int CMirelleVWS::PreviewVoice(int cue, int previewType, int seat)
         if (!room.seats.players.IsValidIndex(seat)) return 0;
         gender = GetPlayer(seat).gender;
     }
-    const auto voice = gender == 0 ? SoundTables::Voice::Male
-                       : gender == 1 ? SoundTables::Voice::Female : SoundTables::Voice::Robot;
-    sound.PlayFile(SoundTables::VoicePath(voice, previewType, entry.name, 1), volume);
+    sound.PlayFile(SoundTables::VoicePath(SoundTables::VoiceOfGender(gender), previewType, entry.name, 1), volume);
     return 1;
 }
 

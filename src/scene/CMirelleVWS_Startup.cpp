@@ -67,6 +67,7 @@ void CMirelleVWS::ResetGameState()
     moveTimer.Init();
     floor.Clear();
     gameInfo.voiceMuted.clear();
+    // FIXME: the title bar's full-screen button image set and the twelve month-slot flags, once they exist.
 }
 
 std::string CMirelleVWS::GetRankTitle(int index) const

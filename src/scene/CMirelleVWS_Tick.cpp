@@ -18,11 +18,7 @@ enum TimerId : UINT_PTR { kFrameTimer = 0, kPhaseTimer = 1, kBlinkTimer = 2, kPo
 uint32_t lastTick = 0;
 bool hourlyShown = false;
 
-}  // namespace
-
-namespace {
-
-HWND CMirelleVWSGameWnd(CMirelleWnd* owner)
+HWND GameWndOf(const CMirelleWnd* owner)
 {
     return owner ? owner->GetGameWnd() : nullptr;
 }
@@ -168,7 +164,7 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
         // FIXME: show the start button once it is loaded.
         break;
     case kMacroTimer:
-        WindowTimer::Stop(CMirelleVWSGameWnd(owner), kMacroTimer);
+        WindowTimer::Stop(GameWndOf(owner), kMacroTimer);
         macroEnabled = 1;
         SetTitleButtonState("macro", 17);
         break;
@@ -180,14 +176,14 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
 void CMirelleVWS::StartFrameTimer()
 {
     if (frameTimerOn) return;
-    frameTimerOn = WindowTimer::Start(CMirelleVWSGameWnd(owner), kFrameTimer, 50);
+    frameTimerOn = WindowTimer::Start(GameWndOf(owner), kFrameTimer, 50);
 }
 
 void CMirelleVWS::StopFrameTimer()
 {
     if (!frameTimerOn) return;
     frameTimerOn = 0;
-    WindowTimer::Stop(CMirelleVWSGameWnd(owner), kFrameTimer);
+    WindowTimer::Stop(GameWndOf(owner), kFrameTimer);
 }
 
 int CMirelleVWS::StartPhaseTimer(int kind)
@@ -206,7 +202,7 @@ int CMirelleVWS::StartPhaseTimer(int kind)
         }
         seconds = SceneRules::AdjustTurnSeconds(seconds, in);
     }
-    if (WindowTimer::Start(CMirelleVWSGameWnd(owner), kPhaseTimer, static_cast<uint32_t>(seconds) * 1000))
+    if (WindowTimer::Start(GameWndOf(owner), kPhaseTimer, static_cast<uint32_t>(seconds) * 1000))
         phaseTimerKind = kind;
     return seconds;
 }
@@ -215,7 +211,7 @@ void CMirelleVWS::StopPhaseTimer()
 {
     if (!phaseTimerKind) return;
     phaseTimerKind = 0;
-    WindowTimer::Stop(CMirelleVWSGameWnd(owner), kPhaseTimer);
+    WindowTimer::Stop(GameWndOf(owner), kPhaseTimer);
 }
 
 void CMirelleVWS::OnPhaseTimeout()
@@ -239,6 +235,8 @@ void CMirelleVWS::OnPhaseTimeout()
     case 21: SendBet(0, 0); break;
     default: break;
     }
+    // FIXME: hide the prompt (kinds 6, 9, 14, 15, 21, 22, 24) and the floor-slot markers (kind 3), and reset
+    // the result window's item panel (kind 17), once the resource loader creates them.
     StopPhaseTimer();
     dirty = 1;
 }
@@ -246,14 +244,14 @@ void CMirelleVWS::OnPhaseTimeout()
 void CMirelleVWS::StartBlinkTimer()
 {
     if (blinkTimerOn) return;
-    blinkTimerOn = WindowTimer::Start(CMirelleVWSGameWnd(owner), kBlinkTimer, 500);
+    blinkTimerOn = WindowTimer::Start(GameWndOf(owner), kBlinkTimer, 500);
 }
 
 void CMirelleVWS::StopBlinkTimer()
 {
     if (!blinkTimerOn) return;
     blinkTimerOn = 0;
-    WindowTimer::Stop(CMirelleVWSGameWnd(owner), kBlinkTimer);
+    WindowTimer::Stop(GameWndOf(owner), kBlinkTimer);
     if (turnBlinkAnimation) {
         turnBlinkAnimation->Stop();
         InvalidateWnd(turnBlinkAnimation);
@@ -275,38 +273,39 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
         }
         if (a.playCountSound) PlaySoundId(22, 0);
     }
-    // FIXME: voice cue 10036 for the waiting seat once the voice table exists.
+    // FIXME: voice cue 10036 (PlayVoice) for the seat that is not the turn user's when a.lastTwoSeconds, the
+    // countdown animation is visible and the game counter is below 10, once the loader creates the animation.
 }
 
 void CMirelleVWS::StartTimer3()
 {
-    timer3On = WindowTimer::Start(CMirelleVWSGameWnd(owner), kPopupTimer, 3000);
+    timer3On = WindowTimer::Start(GameWndOf(owner), kPopupTimer, 3000);
 }
 
 void CMirelleVWS::StopTimer3()
 {
     if (!timer3On) return;
     timer3On = 0;
-    WindowTimer::Stop(CMirelleVWSGameWnd(owner), kPopupTimer);
+    WindowTimer::Stop(GameWndOf(owner), kPopupTimer);
 }
 
 void CMirelleVWS::StartTimer4()
 {
-    timer4On = WindowTimer::Start(CMirelleVWSGameWnd(owner), kStartTimer, 2000);
+    timer4On = WindowTimer::Start(GameWndOf(owner), kStartTimer, 2000);
 }
 
 void CMirelleVWS::StopTimer4()
 {
     if (!timer4On) return;
     timer4On = 0;
-    WindowTimer::Stop(CMirelleVWSGameWnd(owner), kStartTimer);
+    WindowTimer::Stop(GameWndOf(owner), kStartTimer);
 }
 
 void CMirelleVWS::SetMacroEnabled(int enabled)
 {
     macroEnabled = enabled;
     SetTitleButtonState("macro", enabled ? 17 : 1);
-    if (!enabled) WindowTimer::Start(CMirelleVWSGameWnd(owner), kMacroTimer, 2000);
+    if (!enabled) WindowTimer::Start(GameWndOf(owner), kMacroTimer, 2000);
 }
 
 void CMirelleVWS::StepCountdownAndBlink()
@@ -321,9 +320,13 @@ void CMirelleVWS::StepCountdownAndBlink()
         ApplyCountdown(a);
         dirty = 1;
     }
-    if (gameInfo.turnKey != -1 && turnBlinkAnimation && blinkTimerOn) {
-        turnBlinkAnimation->SetFrame(blinkPhase == 1 ? 0 : 1);
-        InvalidateWnd(turnBlinkAnimation);
+    if (phaseTimerKind == 3 && gameInfo.firstPlayerMode == 0) {
+        // FIXME: show the floor-slot markers in phase 1 and hide them in phase 0 once the resource loader creates them.
+        return;
     }
-    // FIXME: blink the floor-slot markers and the own outline once the resource loader creates them.
+    if (gameInfo.turnKey == -1) return;
+    if (turnBlinkAnimation && blinkTimerOn) turnBlinkAnimation->SetFrame(blinkPhase == 1 ? 0 : 1);
+    // FIXME: blink the own outline (ShowOwnOutline) while outlineBlink is set once the resource loader creates it.
+    InvalidateWnd(turnBlinkAnimation);
+    dirty = 1;
 }

@@ -36,14 +36,20 @@ void CMirelleVWS::DispatchGameMessage()
     // waits in Delay then touches only the messages not yet handled.
     GameMessage message = std::move(queue.Front());
     queue.RemoveFront();
-    queue.busy = 1;
+    // A handler that fails by throwing must not leave the queue busy for ever.
+    struct BusyScope {
+        int32_t& busy;
+        explicit BusyScope(int32_t& flag) : busy(flag) { busy = 1; }
+        ~BusyScope() { busy = 0; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+    } busyScope(queue.busy);
     SetRedrawAll(true);
     if (message.id >= 1 && message.id <= kMaxGameMessageId && message.body) {
         const Handler h = HandlerTable()[static_cast<size_t>(message.id)];
         if (h) (this->*h)(message);
     }
     DeleteGameMessage(message);
-    queue.busy = 0;
 }
 
 bool CMirelleVWS::IsLoadingResources() const

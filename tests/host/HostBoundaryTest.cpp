@@ -247,3 +247,33 @@ TEST_F(DeferredDestroy, UnreadableMessagesAreDroppedAndAnswerZero)
     EXPECT_EQ(Deliver(HostCode70{9}), 0);
     ASSERT_EQ(host.RequestsWithCode(70).size(), 1u) << "the room still handles good messages";
 }
+
+namespace {
+
+class AsyncLoading : public RoomFixture {
+protected:
+    bool LoadFinishedPosted() const
+    {
+        for (const auto& p : hostWnd.posted)
+            if (p.msg == WM_USER + 6) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+// The loader makes its surfaces on the display: the host's calls that would draw or replace the
+// display while it runs wait for the loader's end.
+TEST_F(AsyncLoading, ScreenCallsDuringLoadingWaitForTheLoader)
+{
+    ASSERT_TRUE(OpenRoom(true));
+    const GDDScreen* before = wnd->GetScreen();
+    EXPECT_EQ(Client()->ReinitScreen(), 0);
+    EXPECT_EQ(Client()->ResetRoomView(), 0);
+    EXPECT_EQ(Client()->SetScreenMode(0, 800, 600), 0);
+    if (!wnd->IsLoading()) GTEST_SKIP() << "the loader ended before the calls could overlap it";
+    EXPECT_EQ(wnd->GetScreen(), before) << "display replaced under the loader";
+    HostWindow::PumpFor(10000, [&] { return LoadFinishedPosted() && wnd->GetScreen() != before; });
+    EXPECT_TRUE(LoadFinishedPosted());
+    EXPECT_NE(wnd->GetScreen(), before) << "the screen mode asked for during loading was never applied";
+}

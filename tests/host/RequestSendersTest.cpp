@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/WindowTimer.h"
 #include "host/RoomTestSupport.h"
 
 namespace {
@@ -220,8 +221,11 @@ TEST_F(RequestSenders, StartSwitchesAutoPlayOff)
 {
     Apply(R{1, Other::User, 0, 1, 2});
     Scene().autoPlay = 1;
+    Clock::UseVirtual(0, Clock::Now());
+    ASSERT_EQ(Scene().StartPhaseTimer(8), 1);
     EXPECT_EQ(Scene().SendStart(), 0);
     EXPECT_EQ(Scene().autoPlay, 0) << "even when refused";
+    EXPECT_EQ(WindowTimer::MsUntilNextDue(), 10000) << "the running decision keeps its auto-play seconds";
 }
 
 TEST_F(RequestSenders, MacroIsSentOnceUntilEnabledAgain)

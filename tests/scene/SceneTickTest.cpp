@@ -208,6 +208,34 @@ TEST_F(SceneTick, CountdownStepsEverySecondBelowItsStart)
     EXPECT_EQ(Scene().blinkTimerOn, 0);
 }
 
+// The phase-0 step redraws the turn marker while a turn user is set, except while the first player
+// is picked from the floor, when only the floor-slot markers blink.
+TEST_F(SceneTick, BlinkStepMarksTheTurnMarkerWhileATurnUserIsSet)
+{
+    const struct {
+        const char* name;
+        int32_t turnKey;
+        int kind;
+        int firstPlayerMode;
+        int dirty;
+    } cases[] = {
+        {"turn user set", kOwnKey, 8, 0, 1},
+        {"no turn user", -1, 8, 0, 0},
+        {"first-player pick from the floor", kOwnKey, 3, 0, 0},
+        {"first player by another mode", kOwnKey, 3, 1, 1},
+    };
+    for (const auto& c : cases) {
+        Scene().gameInfo.turnKey = c.turnKey;
+        Scene().gameInfo.firstPlayerMode = c.firstPlayerMode;
+        Scene().phaseTimerKind = c.kind;
+        Scene().blinkPhase = 1;  // the step flips it to 0: no countdown work
+        Scene().dirty = 0;
+        Scene().StepCountdownAndBlink();
+        EXPECT_EQ(Scene().dirty, c.dirty) << c.name;
+    }
+    Scene().phaseTimerKind = 0;
+}
+
 TEST_F(SceneTick, VirtualDelayAdvancesTheClockAndFiresDueTimers)
 {
     const uint64_t before = Clock::VirtualElapsedMs();

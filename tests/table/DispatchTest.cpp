@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "host/RoomTestSupport.h"
@@ -188,4 +189,15 @@ TEST_F(Dispatch, MessagesWithoutAHandlerAreConsumed)
     EXPECT_TRUE(host.chat.empty());
     EXPECT_EQ(Deliver(HostCode70{8}), 0);
     EXPECT_EQ(handled, std::vector<int32_t>{8});
+}
+
+TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
+{
+    during = [](int32_t value) {
+        if (value == 1) throw std::runtime_error("handler failed");
+    };
+    EXPECT_EQ(Deliver(HostCode70{1}), -1) << "the failure is reported at the boundary";
+    EXPECT_FALSE(Scene().IsHandlingMessage());
+    EXPECT_EQ(Deliver(HostCode70{2}), 0);
+    EXPECT_EQ(handled, (std::vector<int32_t>{1, 2})) << "the room stopped handling messages";
 }

@@ -24,6 +24,11 @@ struct VoiceCue {
 VoiceCue GetVoiceCue(int cue);
 
 enum class Voice { Male, Female, Robot };
+// Gender 0 speaks male, 1 female; any other value (the robot's) the robot voice.
+constexpr Voice VoiceOfGender(int32_t gender)
+{
+    return gender == 0 ? Voice::Male : gender == 1 ? Voice::Female : Voice::Robot;
+}
 // "Male%d\%s%d.ogg", "Female%d\%s%d.ogg" with the voice type (0..3, others 0) plus 1, or
 // "Robot\%s%d.ogg".
 std::string VoicePath(Voice voice, int voiceType, const std::string& name, int variant);

@@ -132,6 +132,10 @@ TEST(SoundTables, EffectsCuesAndVoicePaths)
     EXPECT_EQ(VoicePath(Voice::Female, 3, "1go", 2), "Female4\\1go2.ogg");
     EXPECT_EQ(VoicePath(Voice::Male, 7, "stop", 3), "Male1\\stop3.ogg") << "voice type 7 speaks as 0";
     EXPECT_EQ(VoicePath(Voice::Robot, 2, "1go", 2), "Robot\\1go2.ogg");
+    EXPECT_EQ(VoiceOfGender(0), Voice::Male);
+    EXPECT_EQ(VoiceOfGender(1), Voice::Female);
+    EXPECT_EQ(VoiceOfGender(2), Voice::Robot) << "any other gender speaks as the robot";
+    EXPECT_EQ(VoiceOfGender(-1), Voice::Robot);
     EXPECT_TRUE(RobotSpeaks(10000));
     EXPECT_TRUE(RobotSpeaks(10020));
     EXPECT_FALSE(RobotSpeaks(10021));
