@@ -74,13 +74,23 @@ HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std:
     const HRESULT hr = screen->Create(window, {kGameWidth, kGameHeight}, full ? ScreenMode::FullScreen : ScreenMode::Windowed);
     if (FAILED(hr)) {
         Fail("GDDScreen::Create", hr);
-        return nullptr;
+        return CloseAfterFailedOpen();
     }
     BindDrawingLayers(*screen);
     scene = std::make_unique<CMirelleVWS>(this);
-    if (!scene->Init({0, 0, kGameWidth, kGameHeight})) return nullptr;
-    if (!StartLoader(asyncLoad)) return nullptr;
+    if (!scene->Init({0, 0, kGameWidth, kGameHeight})) return CloseAfterFailedOpen();
+    if (!StartLoader(asyncLoad)) return CloseAfterFailedOpen();
     return window;
+}
+
+// A start that failed leaves no window on the host's screen; no loader runs on these paths.
+HWND CMirelleWnd::CloseAfterFailedOpen()
+{
+    scene.reset();
+    Destroy();
+    if (screen) UnbindDrawingLayers();
+    screen.reset();
+    return nullptr;
 }
 
 int CMirelleWnd::StartLoader(bool asyncLoad)

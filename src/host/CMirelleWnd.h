@@ -79,6 +79,7 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HWND CloseAfterFailedOpen();
     static DWORD WINAPI LoaderThreadProc(void* param);
     int RunLoad(bool async);
     // Asks the loader to stop and waits for it; false when it did not end in time (the thread

@@ -113,6 +113,8 @@ TEST_F(Exports, EmptyDomainFailsTheStart)
     portal.WriteIni("[SERVICEINFO]\r\nsCompany=" + portal.company + "\r\nsDomainName=\r\n");
     EXPECT_EQ(Init(false), nullptr);
     EXPECT_FALSE(portal.KeyExists("Software\\" + portal.company));
+    EXPECT_EQ(FindWindowExA(hostWnd.Get(), nullptr, "QuorvelMirelleGameWndT", nullptr), nullptr)
+        << "a failed start leaves no game window in the host's window";
 }
 
 TEST_F(Exports, MissingIniUsesTheDefaultCompanyAndDomain)
