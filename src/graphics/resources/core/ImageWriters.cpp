@@ -273,7 +273,7 @@ std::vector<uint8_t> WriteTga(const Image& image, const TgaLayout& layout)
     w.U8(0);                         // no image id
     w.U8(0);                         // no colour map
     w.U8(layout.rle ? 10 : 2);       // true colour
-    w.Append("\0\0\0\0\0", 5);       // colour map specification
+    w.Append("\0\0\0\0\0", 5);       // colour map fields
     w.U16(static_cast<uint16_t>(static_cast<int16_t>(image.hotSpot.x)));
     w.U16(static_cast<uint16_t>(static_cast<int16_t>(image.hotSpot.y)));
     w.U16(static_cast<uint16_t>(image.width));
