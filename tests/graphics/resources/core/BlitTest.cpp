@@ -150,30 +150,6 @@ TEST(Blit, RefusesMixedModesAndBadViews)
     EXPECT_TRUE(Blit(a.view, {0, 0}, PixelView{}, {0, 0, 4, 4}, kAll).IsEmpty());
 }
 
-TEST(Blit, AlphaBlendsTowardsTheSource)
-{
-    const struct {
-        PixelMode mode;
-        uint8_t alpha;
-        Rgb want;  // white over black
-        int tolerance;
-    } cases[] = {
-        {PixelMode::Rgb32, 255, {255, 255, 255}, 0}, {PixelMode::Rgb32, 128, {128, 128, 128}, 1},
-        {PixelMode::Rgb32, 1, {1, 1, 1}, 1},         {PixelMode::Rgb565, 128, {132, 130, 132}, 8},
-        {PixelMode::Rgb555, 64, {66, 66, 66}, 8},
-    };
-    for (const auto& c : cases) {
-        Buffer src(c.mode, 1, 1), dst(c.mode, 1, 1);
-        src.view.SetPixel(0, 0, PackRgb(c.mode, 255, 255, 255));
-        dst.view.SetPixel(0, 0, 0);
-        Blit(dst.view, {0, 0}, src.view, {0, 0, 1, 1}, kAll, {0, c.alpha, 0});
-        const Rgb got = UnpackRgb(c.mode, dst.view.PixelAt(0, 0));
-        EXPECT_NEAR(got.r, c.want.r, c.tolerance) << static_cast<int>(c.mode) << " alpha " << int{c.alpha};
-        EXPECT_NEAR(got.g, c.want.g, c.tolerance) << static_cast<int>(c.mode) << " alpha " << int{c.alpha};
-        EXPECT_NEAR(got.b, c.want.b, c.tolerance) << static_cast<int>(c.mode) << " alpha " << int{c.alpha};
-    }
-}
-
 TEST(StoreImage, TransparentPixelsBecomeTheKey)
 {
     Image image = *Image::Create(3, 2, Argb(0xFF, 255, 0, 0));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "graphics/resources/core/Image.h"
 #include "graphics/resources/core/ImageWriters.h"
 
@@ -134,26 +136,27 @@ TEST(TgaCodec, DecodesEveryVariantItWrites)
     }
 }
 
-TEST(TgaCodec, RunLengthPacketsMayCrossRows)
+TEST(TgaCodec, DecodesHandMadeFiles)
 {
-    // 3 x 2 grey image: one run packet of 4 pixels, then a raw packet of 2.
-    const std::vector<uint8_t> file = {0, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 2, 0, 8, 0x20,
-                                       0x83, 50, 0x01, 60, 70};
-    const auto decoded = DecodeTga(file);
-    ASSERT_TRUE(decoded);
-    const uint32_t want[] = {50, 50, 50, 50, 60, 70};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(decoded->pixels[i], Argb(0xFF, want[i], want[i], want[i])) << i;
-}
-
-TEST(TgaCodec, ColourMappedPixelsUseTheMap)
-{
-    // 2 x 1, map of two 24-bit entries starting at index 5, right-to-left.
-    const std::vector<uint8_t> file = {0, 1, 1, 5, 0, 2, 0, 24, 0, 0, 0, 0, 2, 0, 1, 0, 8, 0x10,
-                                       1, 2, 3, 4, 5, 6, 5, 6};
-    const auto decoded = DecodeTga(file);
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->pixels[0], Argb(0xFF, 6, 5, 4));
-    EXPECT_EQ(decoded->pixels[1], Argb(0xFF, 3, 2, 1));
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+        std::vector<uint32_t> pixels;
+    } cases[] = {
+        // 3 x 2 grey: one run packet of 4 pixels, then a raw packet of 2.
+        {"run-length packets cross rows",
+         {0, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 2, 0, 8, 0x20, 0x83, 50, 0x01, 60, 70},
+         {0xFF323232, 0xFF323232, 0xFF323232, 0xFF323232, 0xFF3C3C3C, 0xFF464646}},
+        // 2 x 1, map of two 24-bit entries starting at index 5, right-to-left.
+        {"colour-mapped, right-to-left",
+         {0, 1, 1, 5, 0, 2, 0, 24, 0, 0, 0, 0, 2, 0, 1, 0, 8, 0x10, 1, 2, 3, 4, 5, 6, 5, 6},
+         {Argb(0xFF, 6, 5, 4), Argb(0xFF, 3, 2, 1)}},
+    };
+    for (const auto& c : cases) {
+        const auto decoded = DecodeTga(c.file);
+        ASSERT_TRUE(decoded) << c.name;
+        EXPECT_EQ(decoded->pixels, c.pixels) << c.name;
+    }
 }
 
 TEST(PsdCodec, DecodesTheCompositeItWrites)
@@ -179,31 +182,17 @@ TEST(PsdCodec, DecodesTheCompositeItWrites)
     }
 }
 
-TEST(GifCodec, DecodesAnimatedFramesWithDelays)
+TEST(GifCodec, RoundTrips)
 {
-    std::vector<Image> frames;
+    std::vector<Image> animated;
     for (int i = 0; i < 3; ++i) {
         Image f = *Image::Create(62, 78, 0xFF000000 | (0x102030u * (i + 1)));
         f.At(i, 0) = 0;  // transparent
         f.At(61, 77) = 0xFFFFFFFF;
         f.delay10ms = static_cast<uint32_t>(10 * (i + 1));
-        frames.push_back(f);
+        animated.push_back(f);
     }
-    const auto file = WriteGif(frames);
-    ASSERT_FALSE(file.empty());
-    EXPECT_EQ(DetectImageFormat(file), ImageFormat::Gif);
-    const auto decoded = DecodeGif(file);
-    ASSERT_TRUE(decoded);
-    ASSERT_EQ(decoded->size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(SamePixels((*decoded)[i], frames[i])) << "frame " << i;
-        EXPECT_EQ((*decoded)[i].delay10ms, frames[i].delay10ms) << "frame " << i;
-    }
-}
-
-TEST(GifCodec, LongCodesAndDictionaryResets)
-{
-    // 200 x 200 of 250 colours in a pattern that fills the dictionary several times.
+    // 250 colours in a pattern that fills the dictionary several times.
     Image noisy = *Image::Create(200, 200);
     uint32_t seed = 1;
     for (auto& p : noisy.pixels) {
@@ -211,22 +200,23 @@ TEST(GifCodec, LongCodesAndDictionaryResets)
         const uint32_t c = (seed >> 16) % 250;
         p = Argb(0xFF, static_cast<uint8_t>(c), static_cast<uint8_t>(c * 7), static_cast<uint8_t>(c * 13));
     }
-    const auto file = WriteGif(std::span(&noisy, 1));
-    ASSERT_FALSE(file.empty());
-    const auto decoded = DecodeGif(file);
-    ASSERT_TRUE(decoded);
-    ASSERT_EQ(decoded->size(), 1u);
-    EXPECT_TRUE(SamePixels(decoded->front(), noisy));
-}
-
-TEST(GifCodec, SmallPalettesRoundTrip)
-{
-    for (int colours = 1; colours <= 5; ++colours) {
+    std::vector<std::pair<std::string, std::vector<Image>>> cases = {
+        {"animated frames with delays", animated}, {"long codes and dictionary resets", {noisy}}};
+    for (int colours = 1; colours <= 5; ++colours) {  // the smallest code sizes
         Image image = *Image::Create(5, 3, 0xFF000000);
         for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = 0xFF000000 | static_cast<uint32_t>(i % colours) * 0x40;
-        const auto decoded = DecodeGif(WriteGif(std::span(&image, 1)));
-        ASSERT_TRUE(decoded) << colours;
-        EXPECT_TRUE(SamePixels(decoded->front(), image)) << colours << " colours";
+        cases.push_back({std::to_string(colours) + " colours", {image}});
+    }
+    for (const auto& [name, frames] : cases) {
+        const auto file = WriteGif(frames);
+        EXPECT_EQ(DetectImageFormat(file), ImageFormat::Gif) << name;
+        const auto decoded = DecodeGif(file);
+        ASSERT_TRUE(decoded) << name;
+        ASSERT_EQ(decoded->size(), frames.size()) << name;
+        for (size_t i = 0; i < frames.size(); ++i) {
+            EXPECT_TRUE(SamePixels((*decoded)[i], frames[i])) << name << ", frame " << i;
+            EXPECT_EQ((*decoded)[i].delay10ms, frames[i].delay10ms) << name << ", frame " << i;
+        }
     }
 }
 
