@@ -1,6 +1,7 @@
 #include "DisplayFixture.h"
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 TestDisplay::TestDisplay()
 {
@@ -37,35 +38,24 @@ ComRef<IDirectDrawSurface4> TestDisplay::MakeSurface(int32_t w, int32_t h) const
 
 TempFolder::TempFolder()
 {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
     static int made = 0;
-    path = std::string(base) + "mirelle_gfx_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made) + "\\";
-    CreateDirectoryA(path.c_str(), nullptr);
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("mirelle_gfx_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made));
+    std::filesystem::create_directories(folder);
+    path = folder.string() + "\\";
 }
 
 TempFolder::~TempFolder()
 {
-    WIN32_FIND_DATAA found;
-    const HANDLE h = FindFirstFileA((path + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((path + found.cFileName).c_str());
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
-    RemoveDirectoryA(path.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path.substr(0, path.size() - 1), ignored);
 }
 
 std::string TempFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const
 {
-    const std::string full = path + name;
-    FILE* f = std::fopen(full.c_str(), "wb");
-    if (f) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-    return full;
+    std::ofstream(path + name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                       static_cast<std::streamsize>(bytes.size()));
+    return path + name;
 }
 
 Rgb ReadPixel(IDirectDrawSurface4* surface, int32_t x, int32_t y)

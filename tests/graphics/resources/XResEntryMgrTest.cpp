@@ -268,18 +268,6 @@ TEST_F(XResEntryMgrTest, ALostSurfaceIsRestoredAndRefilled)
     mgr.Unbind();
 }
 
-TEST_F(XResEntryMgrTest, EntriesLoadedBeforeBindingGetSurfacesAtBind)
-{
-    XResEntryMgr early;
-    const XResHandle h = early.LoadImage(folder.Write("early.tga", WriteTga(Picture())));
-    ASSERT_FALSE(h.IsNull());
-    EXPECT_FALSE(early.GetSurface(h));
-    EXPECT_EQ(early.IsOpaqueAt(h, 3, 0, 0), 0) << "the hit test works from the picture alone";
-    ASSERT_EQ(early.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
-    EXPECT_TRUE(early.GetSurface(h));
-    early.Release(h);
-}
-
 TEST_F(XResEntryMgrTest, DrawsMirroredAtAnAlphaLevelClippedByTheTarget)
 {
     const XResHandle h = mgr.LoadImage(folder.Write("m.tga", WriteTga(Picture())));
@@ -312,48 +300,6 @@ TEST_F(XResEntryMgrTest, TwoThreadsLoadingOneFileShareOneEntry)
     EXPECT_EQ(mgr.GetEntryCount(), 0u);
 }
 
-TEST(XResEntryMgrInstance, IsOneForTheProcess)
-{
-    EXPECT_EQ(&XResEntryMgr::Instance(), &XResEntryMgr::Instance());
-}
-
-TEST_F(XResEntryMgrTest, TextDrawnThroughGdiOnASurfaceEntry)
-{
-    // The text widgets draw their text with GDI on a surface entry, then copy it keyed.
-    const XResHandle h = mgr.CreateSurface("", {60, 16});
-    ASSERT_FALSE(h.IsNull());
-    const HFONT font = mgr.GetFont(12, 700);
-    ASSERT_NE(font, nullptr);
-    {
-        ComRef<IDirectDrawSurface4> surface = mgr.GetSurface(h);
-        ASSERT_TRUE(surface);
-        HDC dc = nullptr;
-        ASSERT_EQ(surface->GetDC(&dc), DD_OK);
-        const HGDIOBJ old = SelectObject(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(255, 255, 255));
-        const char text[] = "맞고";
-        TextOutA(dc, 0, 0, text, static_cast<int>(sizeof text - 1));
-        SelectObject(dc, old);
-        surface->ReleaseDC(dc);
-    }
-    auto target = display.MakeSurface(60, 16);
-    FillSurface(target.Get(), 0);
-    ASSERT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 60, 16}, {0, 0, 60, 16}, static_cast<uint32_t>(BlitFlag::ColorKey)), DD_OK);
-    int white = 0, magenta = 0;
-    for (int32_t y = 0; y < 16; ++y)
-        for (int32_t x = 0; x < 60; ++x) {
-            const Rgb p = ReadPixel(target.Get(), x, y);
-            white += (p.r > 200 && p.g > 200 && p.b > 200) ? 1 : 0;
-            magenta += (p.r > 200 && p.g < 50 && p.b > 200) ? 1 : 0;
-        }
-    EXPECT_GT(white, 20) << "the glyphs reached the target";
-    EXPECT_EQ(magenta, 0) << "the colour key was copied";
-    EXPECT_EQ(mgr.IsOpaqueAt(h, 59, 15, 0), 0) << "the background stayed the colour key";
-    mgr.ReleaseFont(font);
-    mgr.Release(h);
-}
-
 TEST_F(XResEntryMgrTest, PicturesMadeInMemoryAreEntriesLikeFiles)
 {
     const XResHandle named = mgr.CreateFromImage("card strip", Picture());
@@ -369,13 +315,6 @@ TEST_F(XResEntryMgrTest, PicturesMadeInMemoryAreEntriesLikeFiles)
     EXPECT_EQ(info.size, Size(4, 3));
     EXPECT_TRUE(info.hasColorKey);
     EXPECT_EQ(mgr.IsOpaqueAt(own1, 3, 0, 0), 0);
-
-    auto target = display.MakeSurface(4, 3);
-    FillSurface(target.Get(), 0);
-    ASSERT_EQ(mgr.Draw(own2, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}, static_cast<uint32_t>(BlitFlag::ColorKey)),
-              DD_OK);
-    EXPECT_TRUE(Near(ReadPixel(target.Get(), 2, 1), kBlue));
-    EXPECT_TRUE(Near(ReadPixel(target.Get(), 3, 0), 0xFF000000)) << "the transparent pixel is not drawn";
 
     std::vector<Image> frames(3, Picture());
     frames[1].At(0, 0) = kWhite;
@@ -405,7 +344,7 @@ TEST_F(XResEntryMgrTest, PicturesMadeInMemoryAreEntriesLikeFiles)
     EXPECT_EQ(mgr.GetEntryCount(), 0u);
 }
 
-TEST(XResEntryMgrUnbound, MagentaIsTransparentBeforeAnyDisplay)
+TEST(XResEntryMgrUnbound, HitTestsBeforeAnyDisplayAndGetsSurfacesAtBind)
 {
     XResEntryMgr mgr;
     Image picture = Picture();
@@ -419,11 +358,14 @@ TEST(XResEntryMgrUnbound, MagentaIsTransparentBeforeAnyDisplay)
         int want;
     } cases[] = {{"alpha 0", 3, 0, 0}, {"magenta", 0, 2, 0}, {"near magenta", 1, 2, 1}, {"red", 0, 0, 1}};
     for (const auto& c : cases) EXPECT_EQ(mgr.IsOpaqueAt(h, c.x, c.y, 0), c.want) << c.name;
+    EXPECT_FALSE(mgr.GetSurface(h));
     TestDisplay display;
     if (FAILED(display.hr)) GTEST_SKIP() << "no DirectDraw display, hr " << Hex(display.hr);
     auto target = display.MakeSurface(4, 3);
     EXPECT_EQ(mgr.Draw(h, target.Get(), {0, 0}, {0, 0, 4, 3}, {0, 0, 4, 3}), DDERR_NOTINITIALIZED)
         << "nothing to draw with before a display";
+    ASSERT_EQ(mgr.Bind(display.dd.Get(), display.backBuffer.Get(), display.Key()), DD_OK);
+    EXPECT_TRUE(mgr.GetSurface(h)) << "entries made before binding get their surface at bind";
     mgr.Release(h);
 }
 
