@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "SpriteTestSupport.h"
-#include "foundation/core/Clock.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVAvatarWnd.h"
 #include "toolkit/GVDDSWnd.h"
@@ -16,19 +15,7 @@
 #include "toolkit/GVSlideWnd.h"
 
 namespace {
-
-class ImageWidgets : public SpriteFixture {
-protected:
-    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 800, 600}, 0x000000), DD_OK); }
-    static constexpr Rect kAll{0, 0, 800, 600};
-};
-
-class VirtualClock {
-public:
-    VirtualClock() { Clock::UseVirtual(1000, {}); }
-    ~VirtualClock() { Clock::UseReal(); }
-};
-
+class ImageWidgets : public SpriteFixture {};
 }  // namespace
 
 TEST_F(ImageWidgets, TransparencyAndAlphaAreClamped)
@@ -248,6 +235,7 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     VirtualClock clock;
     std::vector<Image> frames;
     for (uint32_t c : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) frames.push_back(*Image::Create(6, 4, c));
+    frames[1].At(2, 2) = 0;  // one transparent pixel in the second frame
     WriteBytes(dir + "strip.gif", WriteGif(frames));
     frames[0].delay10ms = 0;
 
@@ -266,8 +254,11 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     anim.SetFrame(-2);
     EXPECT_EQ(anim.GetFrame(), 0);
 
-    GVAvatarWnd avatar;
+    const size_t before = XResEntryMgr::Instance().GetEntryCount();
+    GVAvatarWnd avatar, same;
     ASSERT_EQ(avatar.Load(dir + "missing.gif", dir + "strip.gif"), 1);
+    ASSERT_EQ(same.Load(dir + "strip.gif", dir + "none.gif"), 1);
+    EXPECT_EQ(XResEntryMgr::Instance().GetEntryCount(), before + 1) << "both avatars show one entry";
     EXPECT_TRUE(avatar.IsFallback());
     EXPECT_EQ(avatar.GetFrameCount(), 3);
     EXPECT_EQ(avatar.GetRect().GetSize(), Size(6, 4));
@@ -278,6 +269,20 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     Clock::Advance(1000);
     EXPECT_EQ(avatar.Update(), 0) << "hidden avatars stand still";
     EXPECT_EQ(avatar.Load(dir + "a.gif", dir + "b.gif"), 0);
+
+    // Hit test and drawing take the frame's own pixels from the entry.
+    same.SetFrame(1);
+    const struct {
+        const char* name;
+        int x, y;
+        bool hit;
+    } hits[] = {{"frame 1, transparent pixel", 2, 2, false}, {"frame 1, opaque pixel", 3, 2, true}};
+    for (const auto& h : hits) EXPECT_EQ(same.HitTest(h.x, h.y, kHitVisible), h.hit) << h.name;
+    Clear();
+    same.SetPos({40, 40});
+    EXPECT_EQ(same.Draw(Back(), kAll), 1);
+    EXPECT_TRUE(NearColor(PixelAt(41, 41), {0, 255, 0})) << ToString(PixelAt(41, 41));
+    EXPECT_TRUE(NearColor(PixelAt(42, 42), {0, 0, 0})) << "the transparent pixel";
 }
 
 TEST_F(ImageWidgets, SliderThumbPicture)

@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "SpriteTestSupport.h"
-#include "foundation/core/Clock.h"
-#include "toolkit/GVAnimWnd.h"
-#include "toolkit/GVAvatarWnd.h"
 #include "toolkit/GVDDSWnd.h"
 #include "toolkit/GVLightTextWnd.h"
 #include "toolkit/GVPushBtn.h"
@@ -18,15 +15,6 @@ namespace {
 class ResourceEntries : public SpriteFixture {
 protected:
     static XResEntryMgr& Mgr() { return XResEntryMgr::Instance(); }
-    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x000000), DD_OK); }
-    // Pixels of the area near the colour.
-    int CountNear(const Rect& area, Rgb colour) const
-    {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) n += NearColor(PixelAt(x, y), colour, 40) ? 1 : 0;
-        return n;
-    }
     // The display re-created, as the main window does after losing it, and the manager re-bound.
     void RecreateDisplay()
     {
@@ -35,13 +23,6 @@ protected:
         ASSERT_EQ(screen.Create(window.GetHwnd(), {800, 600}, ScreenMode::Windowed), DD_OK);
         ASSERT_EQ(Mgr().Bind(screen.GetDirectDraw(), Back(), screen.GetColorKey()), DD_OK);
     }
-    static constexpr Rect kAll{0, 0, 800, 600};
-};
-
-class VirtualClock {
-public:
-    VirtualClock() { Clock::UseVirtual(1000, {}); }
-    ~VirtualClock() { Clock::UseReal(); }
 };
 
 }  // namespace
@@ -69,23 +50,6 @@ TEST_F(ResourceEntries, WidgetsShowingOneFileShareOneEntryUntilTheLastGoes)
     EXPECT_EQ(Mgr().GetRefCount(shared), 0) << "taking another picture gave the file back";
     EXPECT_EQ(Mgr().GetEntryCount(), before + 1) << "the button's own picture";
     b.reset();
-    EXPECT_EQ(Mgr().GetEntryCount(), before);
-}
-
-TEST_F(ResourceEntries, FiftyCardsOfOneStripHoldOneEntry)
-{
-    auto strip = Image::Create(36, 55 * 51, 0xFF336699);
-    ASSERT_TRUE(strip);
-    WriteBytes(dir + "cards.bmp", WriteBmp(*strip));
-    const size_t before = Mgr().GetEntryCount();
-    std::vector<std::unique_ptr<GVDDSWnd>> cards;
-    for (int i = 0; i < 50; ++i) {
-        cards.push_back(std::make_unique<GVDDSWnd>());
-        ASSERT_EQ(cards.back()->LoadImage(dir + "cards.bmp", -1), 1);
-    }
-    EXPECT_EQ(Mgr().GetEntryCount(), before + 1);
-    EXPECT_EQ(Mgr().GetRefCount(cards.front()->GetEntry()), 50);
-    cards.clear();
     EXPECT_EQ(Mgr().GetEntryCount(), before);
 }
 
@@ -182,34 +146,4 @@ TEST_F(ResourceEntries, TextWidgetsShareFontsByDescriptionAndGiveThemBack)
         EXPECT_EQ(Mgr().GetFontCount(), before + 2) << "the last holder let go of 12/400";
     }
     EXPECT_EQ(Mgr().GetFontCount(), before) << "destroyed widgets gave their fonts back";
-}
-
-TEST_F(ResourceEntries, AnimationsTakeTheirFramesFromTheEntry)
-{
-    VirtualClock clock;
-    std::vector<Image> frames;
-    for (uint32_t c : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) frames.push_back(*Image::Create(6, 4, c));
-    frames[1].At(2, 2) = 0;  // one transparent pixel in the second frame
-    frames[2].delay10ms = 30;
-    WriteBytes(dir + "walk.gif", WriteGif(frames));
-    const size_t before = Mgr().GetEntryCount();
-    GVAvatarWnd a, b;
-    ASSERT_EQ(a.Load(dir + "walk.gif", dir + "none.gif"), 1);
-    ASSERT_EQ(b.Load(dir + "walk.gif", dir + "none.gif"), 1);
-    EXPECT_EQ(Mgr().GetEntryCount(), before + 1);
-    EXPECT_EQ(a.GetFrameCount(), 3);
-    EXPECT_EQ(a.GetRect().GetSize(), Size(6, 4));
-
-    a.SetFrame(1);
-    const struct {
-        const char* name;
-        int x, y;
-        bool hit;
-    } hits[] = {{"frame 1, transparent pixel", 2, 2, false}, {"frame 1, opaque pixel", 3, 2, true}};
-    for (const auto& h : hits) EXPECT_EQ(a.HitTest(h.x, h.y, kHitVisible), h.hit) << h.name;
-    Clear();
-    a.SetPos({40, 40});
-    EXPECT_EQ(a.Draw(Back(), kAll), 1);
-    EXPECT_TRUE(NearColor(PixelAt(41, 41), {0, 255, 0})) << ToString(PixelAt(41, 41));
-    EXPECT_TRUE(NearColor(PixelAt(42, 42), {0, 0, 0})) << "the transparent pixel";
 }

@@ -140,13 +140,6 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     EXPECT_FALSE(scene.TakeDrawFailed());
     EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
 
-    // A few pixels a person would look at.
-    EXPECT_TRUE(NearColor(PixelAt(50, 80), {255, 0, 0})) << "normal button";
-    EXPECT_TRUE(NearColor(PixelAt(110, 80), {0, 255, 0})) << "hover button";
-    EXPECT_TRUE(NearColor(PixelAt(170, 80), {0, 0, 255})) << "down button";
-    EXPECT_TRUE(NearColor(PixelAt(230, 80), {128, 128, 128})) << "disabled button";
-    EXPECT_TRUE(NearColor(PixelAt(35, 160), {255, 0, 0})) << "sprite frame 0";
-
     std::vector<uint8_t> rgb;
     rgb.reserve(800 * 600 * 3);
     {
@@ -165,17 +158,4 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     EXPECT_EQ(std::fwrite(file.data(), 1, file.size(), f), file.size());
     std::fclose(f);
     std::printf("screenshot: %s\n", path.c_str());
-}
-
-TEST(PngWriter, StoredBlocksAndChecksums)
-{
-    // 1 x 1 red: the known CRC of the IHDR chunk and the Adler-32 of "\0\xFF\0\0".
-    const std::vector<uint8_t> file = png::Encode(1, 1, {255, 0, 0});
-    ASSERT_GT(file.size(), 33u);
-    const uint32_t ihdrCrc = (uint32_t{file[29]} << 24) | (uint32_t{file[30]} << 16) | (uint32_t{file[31]} << 8) | file[32];
-    EXPECT_EQ(ihdrCrc, 0x907753DEu);
-    const std::vector<uint8_t> big(300 * 300 * 3, 7);
-    const std::vector<uint8_t> large = png::Encode(300, 300, big);
-    EXPECT_GT(large.size(), big.size()) << "stored, not compressed";
-    EXPECT_LT(large.size(), big.size() + 300 + 200) << "one filter byte per row and a few block headers";
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ToolkitTestSupport.h"
+#include "foundation/core/Clock.h"
 #include "graphics/resources/core/ImageWriters.h"
 #include "graphics/sprite/core/FXMan.h"
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
@@ -21,6 +22,12 @@ inline QZFrame SolidFrame(int w, int h, uint32_t argb, int hotX = 0, int hotY = 
     f.pixels.assign(static_cast<size_t>(w) * static_cast<size_t>(h), argb);
     return f;
 }
+
+// The module clock in virtual mode for the life of the object.
+struct VirtualClock {
+    VirtualClock() { Clock::UseVirtual(1000, {}); }
+    ~VirtualClock() { Clock::UseReal(); }
+};
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {

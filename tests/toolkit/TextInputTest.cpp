@@ -13,19 +13,6 @@
 
 namespace {
 
-// Pixels of the area near the colour.
-int CountNear(IDirectDrawSurface4* s, const Rect& area, Rgb colour)
-{
-    const PixelMode mode = SurfacePixelMode(s);
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) {
-            uint32_t p = 0;
-            if (ReadSurfacePixel(s, x, y, p) && NearColor(UnpackRgb(mode, p), colour, 40)) ++n;
-        }
-    return n;
-}
-
 class KoreanText : public ScreenFixture {};
 class EditInput : public ScreenFixture {};
 
@@ -35,7 +22,7 @@ const std::string kHan = "\xC7\xD1";  // 한 in CP949
 
 TEST_F(KoreanText, LightTextDrawsHangulWithTheNanumFace)
 {
-    ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 800, 600}, 0x000000), DD_OK);
+    Clear();
     GVLightTextWnd text;
     text.SetPos({100, 100});
     ASSERT_EQ(text.Init({200, 20}, -1, 16, 700), 1);
@@ -60,13 +47,13 @@ TEST_F(KoreanText, LightTextDrawsHangulWithTheNanumFace)
 
     // Clipped to the left half: ink there, none in the right half.
     EXPECT_EQ(text.Draw(Back(), {0, 0, 140, 600}), 1);
-    const int left = CountNear(Back(), {100, 100, 140, 120}, {255, 255, 255});
-    const int right = CountNear(Back(), {140, 100, 300, 120}, {255, 255, 255});
+    const int left = CountNear({100, 100, 140, 120}, {255, 255, 255});
+    const int right = CountNear({140, 100, 300, 120}, {255, 255, 255});
     EXPECT_GT(left, 15) << "the first syllable leaves ink";
     EXPECT_EQ(right, 0) << "nothing beyond the clip";
     EXPECT_EQ(text.Draw(Back(), {0, 0, 800, 600}), 1);
-    EXPECT_GT(CountNear(Back(), {140, 100, 300, 120}, {255, 255, 255}), 30) << "the rest of the text";
-    EXPECT_EQ(CountNear(Back(), {100, 121, 300, 140}, {255, 255, 255}), 0) << "nothing below the box";
+    EXPECT_GT(CountNear({140, 100, 300, 120}, {255, 255, 255}), 30) << "the rest of the text";
+    EXPECT_EQ(CountNear({100, 121, 300, 140}, {255, 255, 255}), 0) << "nothing below the box";
 }
 
 TEST_F(EditInput, ImeCompositionReachesTheFocusEdit)

@@ -43,6 +43,11 @@ protected:
         return UnpackRgb(Mode(), p);
     }
 
+    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x000000), DD_OK); }
+    // Pixels of the area near the colour.
+    int CountNear(const Rect& area, Rgb colour) const;
+
+    static constexpr Rect kAll{0, 0, 800, 600};
     GWnd window;
     GDDScreen screen;
 };
@@ -52,6 +57,14 @@ inline bool NearColor(Rgb a, Rgb b, int tolerance = 8)
 {
     auto within = [tolerance](int x, int y) { return std::abs(x - y) <= tolerance; };
     return within(a.r, b.r) && within(a.g, b.g) && within(a.b, b.b);
+}
+
+inline int ScreenFixture::CountNear(const Rect& area, Rgb colour) const
+{
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) n += NearColor(PixelAt(x, y), colour, 40) ? 1 : 0;
+    return n;
 }
 
 inline Rgb RgbOfColorRef(uint32_t c)
