@@ -5,16 +5,10 @@
 
 TEST_F(ScreenFixture, BackBufferFollowsTheDisplayDepth)
 {
-    const int depth = RequestedDepth();
-    if (depth == 16) {
-        EXPECT_EQ(screen.GetPixelMode(), PixelMode::Rgb565);
-        EXPECT_EQ(screen.GetDepth(), 16);
-        EXPECT_EQ(screen.GetColorKey(), 0xF81Fu);
-    } else {
-        EXPECT_EQ(screen.GetPixelMode(), PixelMode::Rgb32);
-        EXPECT_EQ(screen.GetDepth(), 32);
-        EXPECT_EQ(screen.GetColorKey(), 0xFF00FFu);
-    }
+    const bool d16 = RequestedDepth() == 16;
+    EXPECT_EQ(screen.GetPixelMode(), d16 ? PixelMode::Rgb565 : PixelMode::Rgb32);
+    EXPECT_EQ(screen.GetDepth(), d16 ? 16 : 32);
+    EXPECT_EQ(screen.GetColorKey(), d16 ? 0xF81Fu : 0xFF00FFu);
     EXPECT_EQ(SurfaceSize(Back()), Size(800, 600));
     EXPECT_EQ(screen.GetLastResult(), DD_OK);
     EXPECT_EQ(screen.TestCooperativeLevel(), DD_OK);

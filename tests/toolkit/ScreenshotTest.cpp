@@ -153,9 +153,6 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     }
     const std::vector<uint8_t> file = png::Encode(800, 600, rgb);
     const std::string path = ExeFolder() + "toolkit_screenshot_depth" + std::to_string(RequestedDepth()) + ".png";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    EXPECT_EQ(std::fwrite(file.data(), 1, file.size(), f), file.size());
-    std::fclose(f);
+    WriteBytes(path, file);
     std::printf("screenshot: %s\n", path.c_str());
 }
