@@ -243,7 +243,6 @@ private:
     int ReadIniService(const std::string& iniPath);
     void LoadCursors();
     void CloseDecision();
-    int IsOwnTurnDecision() const;
 
     CMirelleWnd* owner;
     std::atomic<int32_t> ready{0};
