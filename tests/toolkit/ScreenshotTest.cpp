@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PngWriter.h"
+#include "Png.h"
 #include "SpriteTestSupport.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVEditWnd.h"
@@ -151,8 +151,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
                 rgb.insert(rgb.end(), {c.r, c.g, c.b});
             }
     }
-    const std::vector<uint8_t> file = png::Encode(800, 600, rgb);
     const std::string path = ExeFolder() + "toolkit_screenshot_depth" + std::to_string(RequestedDepth()) + ".png";
-    WriteBytes(path, file);
+    ASSERT_TRUE(WritePng(path, 800, 600, rgb));
     std::printf("screenshot: %s\n", path.c_str());
 }
