@@ -29,16 +29,15 @@ function(mirelle_flags target)
     target_include_directories(${target} PUBLIC "${CMAKE_SOURCE_DIR}/src")
 endfunction()
 
-# Portable library: builds with both toolchains.
+# Portable library: builds with both toolchains. LIBS are the libraries it uses, which lie below it.
 function(mirelle_core_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     mirelle_flags(${name})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
-    set_property(GLOBAL APPEND PROPERTY MIRELLE_DLL_LIBS ${name})
 endfunction()
 
-# Win32 library: only in the win32 build; the DLL links every one of them.
+# Win32 library: only in the win32 build.
 function(mirelle_win32_library name)
     if(NOT MIRELLE_WIN32)
         return()
@@ -47,7 +46,6 @@ function(mirelle_win32_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     mirelle_flags(${name})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
-    set_property(GLOBAL APPEND PROPERTY MIRELLE_DLL_LIBS ${name})
 endfunction()
 
 # A GoogleTest program, registered once per colour depth under Wine (DEPTHS 16 24),
@@ -117,16 +115,5 @@ function(mirelle_add_subsystems dir)
             continue()
         endif()
         add_subdirectory("${dir}/${sub}")
-    endforeach()
-endfunction()
-
-# Sources of the room (the scene, its handlers, the host boundary and the panels): one library,
-# since these folders implement the members of one class. Built by MirelleDll.cmake.
-function(mirelle_room_sources)
-    if(NOT MIRELLE_WIN32)
-        return()
-    endif()
-    foreach(src IN LISTS ARGN)
-        set_property(GLOBAL APPEND PROPERTY MIRELLE_ROOM_SOURCES "${CMAKE_CURRENT_SOURCE_DIR}/${src}")
     endforeach()
 endfunction()

@@ -1,16 +1,23 @@
-# The room library, then the module itself: Mirelle.dll with undecorated exports from its .def file.
-get_property(mirelle_libs GLOBAL PROPERTY MIRELLE_DLL_LIBS)
-get_property(room_sources GLOBAL PROPERTY MIRELLE_ROOM_SOURCES)
-add_library(mirelle_room STATIC ${room_sources})
-mirelle_flags(mirelle_room)
-target_link_libraries(mirelle_room PUBLIC "$<LINK_GROUP:RESCAN,${mirelle_libs}>"
-    ddraw dsound dxguid winmm imm32 oleaut32 ole32 uuid msimg32 shell32 gdi32 user32 advapi32 kernel32)
+# The module: Mirelle.dll with undecorated exports from its .def file, linking the main window's library and
+# through it every library below. The DLL is stripped; its debug information sits beside it in
+# Mirelle.dll.debug, found by debuggers through a debug link.
 add_library(Mirelle SHARED
     "${CMAKE_SOURCE_DIR}/src/host/dll/DllMain.cpp"
-    "${CMAKE_SOURCE_DIR}/src/host/dll/Mirelle.def")
-if(EXISTS "${CMAKE_SOURCE_DIR}/src/host/dll/Mirelle.rc")
-    target_sources(Mirelle PRIVATE "${CMAKE_SOURCE_DIR}/src/host/dll/Mirelle.rc")
-endif()
+    "${CMAKE_SOURCE_DIR}/src/host/dll/Mirelle.def"
+    "${CMAKE_SOURCE_DIR}/src/host/dll/Mirelle.rc")
 mirelle_flags(Mirelle)
 set_target_properties(Mirelle PROPERTIES PREFIX "" OUTPUT_NAME "Mirelle")
-target_link_libraries(Mirelle PRIVATE mirelle_room)
+target_link_libraries(Mirelle PRIVATE mirelle_mainwnd)
+
+# Every build checks that no library includes a header of a library above it.
+add_custom_target(mirelle_layers
+    COMMAND "${CMAKE_COMMAND}" -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P "${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake"
+    COMMENT "Checking that libraries include only the layers below them")
+add_dependencies(Mirelle mirelle_layers)
+
+find_program(MIRELLE_OBJCOPY NAMES i686-w64-mingw32-objcopy objcopy REQUIRED)
+add_custom_command(TARGET Mirelle POST_BUILD
+    COMMAND "${MIRELLE_OBJCOPY}" --only-keep-debug Mirelle.dll Mirelle.dll.debug
+    COMMAND "${MIRELLE_OBJCOPY}" --strip-all --add-gnu-debuglink=Mirelle.dll.debug Mirelle.dll
+    WORKING_DIRECTORY "$<TARGET_FILE_DIR:Mirelle>"
+    VERBATIM)

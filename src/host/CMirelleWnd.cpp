@@ -6,10 +6,11 @@
 #include "foundation/Debug.h"
 #include "foundation/TextWin32.h"
 #include "foundation/WindowTimer.h"
-#include "host/DrawingLayers.h"
+#include "host/DisplayGlobals.h"
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
+#include "table/RoomTable.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ CMirelleWnd::~CMirelleWnd()
     if (GetHwnd()) WindowTimer::StopAll(GetHwnd());
     scene.reset();
     Destroy();
-    if (screen) UnbindDrawingLayers();
+    if (screen) UnbindGlobalsFromDisplay();
     screen.reset();
 }
 
@@ -76,8 +77,9 @@ HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std:
         Fail("GDDScreen::Create", hr);
         return CloseAfterFailedOpen();
     }
-    BindDrawingLayers(*screen);
+    BindGlobalsToDisplay(*screen);
     scene = std::make_unique<CMirelleVWS>(this);
+    scene->AttachTable(&RoomTable());
     if (!scene->Init({0, 0, kGameWidth, kGameHeight})) return CloseAfterFailedOpen();
     if (!StartLoader(asyncLoad)) return CloseAfterFailedOpen();
     return window;
@@ -88,7 +90,7 @@ HWND CMirelleWnd::CloseAfterFailedOpen()
 {
     scene.reset();
     Destroy();
-    if (screen) UnbindDrawingLayers();
+    if (screen) UnbindGlobalsFromDisplay();
     screen.reset();
     return nullptr;
 }
@@ -227,25 +229,25 @@ LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     return routed ? result : GWnd::WndProc(msg, wParam, lParam);
 }
 
-int CMirelleWnd::RecreateScreen(bool full)
+bool CMirelleWnd::RecreateScreen(bool full)
 {
-    if (!GetHwnd()) return 0;
+    if (!GetHwnd()) return false;
     auto fresh = std::make_unique<GDDScreen>();
     const HRESULT hr = fresh->Create(GetHwnd(), {kGameWidth, kGameHeight}, full ? ScreenMode::FullScreen : ScreenMode::Windowed);
     if (FAILED(hr)) {
         Fail("GDDScreen::Create (again)", hr);
-        return 0;
+        return false;
     }
-    UnbindDrawingLayers();
+    UnbindGlobalsFromDisplay();
     screen = std::move(fresh);
     fullScreen = full;
-    BindDrawingLayers(*screen);
+    BindGlobalsToDisplay(*screen);
     PostMessageA(hostWnd, kHostScreenRecreated, 0, 0);
     if (scene) {
         scene->SetRedrawAll(true);
         scene->RenderScreen();
     }
-    return 1;
+    return true;
 }
 
 void CMirelleWnd::ApplyDeferredScreenMode()
@@ -258,7 +260,7 @@ void CMirelleWnd::ApplyDeferredScreenMode()
 
 void CMirelleWnd::PostToHost(int32_t code)
 {
-    PostMessageA(hostWnd, kHostNotify, static_cast<WPARAM>(scene ? scene->hostNotifyValue : 0), code);
+    PostMessageA(hostWnd, kHostNotify, static_cast<WPARAM>(scene ? scene->env.hostNotifyValue : 0), code);
 }
 
 int CMirelleWnd::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,

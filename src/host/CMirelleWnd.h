@@ -5,14 +5,16 @@
 #include <string>
 
 #include "foundation/GWnd.h"
-#include "host/HostInterfaces.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
 #include "toolkit/GDDScreen.h"
 
 class CMirelleVWS;
 
 // The module's main window: the game window inside the host's window, the face the host calls
-// (IClientInterface), the owner of the display and the scene, and the loader thread.
-class CMirelleWnd final : public GWnd, public IClientInterface {
+// (IClientInterface), the owner of the display and the scene, the scene's window (SceneWindow) and
+// the loader thread.
+class CMirelleWnd final : public GWnd, public IClientInterface, public SceneWindow {
 public:
     explicit CMirelleWnd(IHostInterface* host);
     ~CMirelleWnd() override;
@@ -43,22 +45,22 @@ public:
     int __stdcall HostCommand(int userKey, const int32_t* command, BSTR text, int32_t* value) override;
     int __stdcall Reserved15() override { return -1; }
 
-    // What the scene reads of its owner.
-    HWND GetGameWnd() const { return GetHwnd(); }
-    HWND GetHostWnd() const { return hostWnd; }
-    GDDScreen* GetScreen() const { return screen.get(); }
-    CMirelleVWS* GetScene() const { return scene.get(); }
-    const std::string& GetGameDir() const { return gameDir; }
-    const std::string& GetPortalDir() const { return portalDir; }
-    bool IsFullScreen() const { return fullScreen; }
-    IHostInterface* GetHost() const { return host; }
-    bool IsLoading() const { return loading.load(); }
-
-    int RecreateScreen(bool full);
-    int RecreateScreen() { return RecreateScreen(fullScreen); }
-    void PostToHost(int32_t code);
+    // SceneWindow.
+    HWND GetGameWnd() const override { return GetHwnd(); }
+    HWND GetHostWnd() const override { return hostWnd; }
+    GDDScreen* GetScreen() const override { return screen.get(); }
+    const std::string& GetGameDir() const override { return gameDir; }
+    const std::string& GetPortalDir() const override { return portalDir; }
+    IHostInterface* GetHost() const override { return host; }
+    bool IsLoading() const override { return loading.load(); }
+    bool RecreateScreen() override { return RecreateScreen(fullScreen); }
+    void PostToHost(int32_t code) override;
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
-                       uint32_t textColor);
+                       uint32_t textColor) override;
+
+    CMirelleVWS* GetScene() const { return scene.get(); }
+    bool IsFullScreen() const { return fullScreen; }
+    bool RecreateScreen(bool full);
 
     // Loading: on the caller's thread (sync) or on one worker thread.
     int StartLoader(bool async);

@@ -1,16 +1,14 @@
 #pragma once
 
-// The scene's round records: each seat's cards and scores, the round state, the floor slots,
-// the queue of received messages and the time bases. Card lists hold card-window slots 0..49.
+// The scene's round records: each seat's cards and scores, the round state and the floor slots.
+// Card lists hold card-window slots 0..49.
 
 #include <array>
 #include <cstdint>
-#include <list>
 #include <vector>
 
 #include "foundation/core/Containers.h"
 #include "foundation/core/Geometry.h"
-#include "protocol/GameMessage.h"
 
 // The round record of one seat.
 class CHTUser {
@@ -138,48 +136,4 @@ public:
     std::vector<int32_t> otherCards;
 
     bool operator==(const COpenInfo&) const = default;
-};
-
-// The scene's queue of received messages. Each queued message owns its body.
-class CPayloadMgr {
-public:
-    virtual ~CPayloadMgr() = default;
-
-    // Destroys every queued message without handling it.
-    void ClearQueue() { messages.clear(); }
-    void Clear()
-    {
-        ClearQueue();
-        busy = 0;
-    }
-
-    // Appends a deep copy of `message`.
-    void Append(const GameMessage& message) { messages.push_back(CopyGameMessage(message)); }
-    bool IsEmpty() const { return messages.empty(); }
-    // The oldest message; the queue must not be empty.
-    GameMessage& Front() { return messages.front(); }
-    // Unlinks and destroys the oldest message; nothing when the queue is empty.
-    void RemoveFront()
-    {
-        if (!messages.empty()) messages.pop_front();
-    }
-
-    std::list<GameMessage> messages;
-    int32_t busy = 0;
-};
-
-// A time base on the module clock: the performance counter when there is one, else milliseconds.
-class CTimeMgr {
-public:
-    CTimeMgr() { Init(); }
-    virtual ~CTimeMgr() = default;
-
-    void Init();
-    void Start();
-    uint32_t ElapsedMs() const;
-
-    int32_t hasCounter = 0;
-    int64_t frequency = 0;
-    uint32_t startTick = 0;
-    int64_t startCounter = 0;
 };

@@ -1,28 +1,32 @@
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "foundation/core/Containers.h"
+#include "foundation/core/CTimeMgr.h"
 #include "foundation/core/Geometry.h"
-#include "protocol/GameMessage.h"
-#include "protocol/GameRequest.h"
 #include "protocol/Records.h"
 #include "protocol/RoundRecords.h"
-#include "scene/core/SceneRules.h"
+#include "scene/SceneState.h"
+#include "scene/SceneTimers.h"
+#include "scene/SceneWidgets.h"
+#include "scene/core/RoomTypes.h"
+#include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
-#include "table/core/CardModel.h"
+#include "table/core/MessageQueue.h"
 #include "toolkit/GVWS.h"
-#include "views/CVHTWnd.h"
+#include "views/CardMarkerSource.h"
 #include "views/RegistryKey.h"
+#include "views/WidgetFactory.h"
 
-class CMirelleWnd;
-class CVHTWnd;
-class GVQZAniWnd;
-class GVAnimWnd;
+class SceneTable;
+class SceneWindow;
+struct GameRequest;
+struct IHostInterface;
+enum class HostControlState : int32_t;
+enum class HostRequestCode : int32_t;
 
 // A load error: code 0 allocation failed, 1 a file failed to load; the path relative to the image folder.
 struct LoadError {
@@ -30,12 +34,18 @@ struct LoadError {
     std::string name;
 };
 
+enum class Loop { Once, Repeat };
+enum class DeckStack { DeckOnly, AllSlots };
+
 // The game room scene: one per game window. It owns its widgets (through GVWS), the room and
 // round records, the message queue, the sound system and the user's options, and runs the room
-// on the window's timers.
-class CMirelleVWS : public GVWS, public CardMarkerSource {
+// on the window's timers. Its members live in the folder of their concern: start-up, tick, timers,
+// sounds and requests here, the message handlers and the table engine in table/.
+class CMirelleVWS : public GVWS, public CardMarkerSource, public LoadErrorSink {
 public:
-    explicit CMirelleVWS(CMirelleWnd* owner);
+    using DecisionKind = SceneRules::DecisionKind;
+
+    explicit CMirelleVWS(SceneWindow* window);
     ~CMirelleVWS() override;
 
     // The scene of the game window, for code that holds no scene pointer; null when none.
@@ -53,45 +63,50 @@ public:
     const std::string& GetImageRoot() const { return imageRoot; }
     const std::string& GetSoundRoot() const { return soundRoot; }
     const std::string& GetRegistryPath() const { return registryPath; }
-    CMirelleWnd* GetOwner() const { return owner; }
+    // The table that handles the server's messages; without one they are consumed unhandled.
+    void AttachTable(const SceneTable* handlers) { table = handlers; }
 
     // Sounds of the table (ids 0..112), gated on the sounds being loaded.
-    int PlaySoundId(int id, int loop);
-    int PlaySoundAtVolume(int id, int volumeValue);
-    int StopSoundId(int id);
+    bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once);
+    bool PlaySoundAtVolume(SoundTables::SoundId id, int volumeValue);
+    bool StopSoundId(SoundTables::SoundId id);
     void StopLoopSounds();
     void PlayThreeGoMusic(int seat);
     SoundSystem& GetSound() { return sound; }
-    void SetSoundsLoaded(bool flag) { soundsLoaded.store(flag ? 1 : 0); }
-    bool AreSoundsLoaded() const { return soundsLoaded.load() != 0; }
-    void SetReady(bool flag) { ready.store(flag ? 1 : 0); }
-    bool IsReady() const { return ready.load() != 0; }
+    void SetSoundsLoaded(bool flag) { soundsLoaded.store(flag); }
+    bool AreSoundsLoaded() const { return soundsLoaded.load(); }
+    void SetReady(bool flag) { ready.store(flag); }
+    bool IsReady() const { return ready.load(); }
+    // Speaks a cue (10000..10055) in the seat's voice; seat -1 is the seat of the voice key.
+    int PlayVoice(int cue, int seat);
+    // Variant 1 of a cue in voice type 0..3, the gender of the seat (-1: the own user).
+    int PreviewVoice(int cue, int previewType, int seat);
 
-    // Frame tick, modal wait, timers and drawing.
+    // Frame tick, modal wait and drawing.
     int Tick();
     void Delay(uint32_t ms);
-    void SetDirty() { dirty = 1; }
+    void SetDirty() { dirty = true; }
+    bool IsDirty() const { return dirty; }
     void InvalidateWnd(GVWnd* wnd);
     void FlushRedraw();
     Rect Render(const Rect& area, IDirectDrawSurface4* surface);
     Rect RenderScreen();
+
+    // The game window's timers.
     int OnTimer(UINT_PTR id) override;
+    bool IsTimerRunning(TimerId id) const { return timers.IsRunning(id); }
+    // Starts a timer of fixed period (all but the phase timer), or starts it again when it runs.
+    void StartTimer(TimerId id);
+    void StopTimer(TimerId id);
     void StartFrameTimer();
-    void StopFrameTimer();
-    int StartPhaseTimer(int kind);
+    int StartPhaseTimer(DecisionKind kind);
     void StopPhaseTimer();
     void OnPhaseTimeout();
     void StartBlinkTimer();
     void StopBlinkTimer();
-    void StartTimer3();
-    void StopTimer3();
-    void StartTimer4();
-    void StopTimer4();
-    void SetMacroEnabled(int enabled);
+    void SetMacroEnabled(bool enabled);
     void StepCountdownAndBlink();
-    void SetAutoPlay(int on);
-    // Whether playing `card` leaves a match on the floor that another hand card could take.
-    int32_t MissesAvailableMatch(int32_t card) const;
+    void SetAutoPlay(bool on);
 
     // The message queue (one message handled at a time).
     void EnqueueGameMessage(const GameMessage& message);
@@ -101,20 +116,19 @@ public:
     bool IsHandlingMessage() const { return queue.busy != 0; }
     bool IsLoadingResources() const;
 
-    // Message handlers (by id in the dispatch table).
-    void OnRoomDeletedNotice(const GameMessage& message);
-    void OnHostCode70(const GameMessage& message);
-    void OnHostCode75(const GameMessage& message);
+    // Message handlers (entered in the table's dispatch table).
+    void OnRoomDeletedNotice(const RoomDeletedNotice& body);
+    void OnHostCode70(const HostCode70& body);
+    void OnHostCode75(const HostCode75& body);
 
     // Loading (on the loader thread or at once): the widgets, then the sounds. `stop` is checked
     // between loads so the room can be destroyed while it loads.
     int LoadResources(const std::atomic<bool>& stop);
     int LoadSounds(const std::atomic<bool>& stop);
-    // Speaks a cue (10000..10055) in the seat's voice; seat -1 is the seat of the voice key.
-    int PlayVoice(int cue, int seat);
-    // Variant 1 of a cue in voice type 0..3, the gender of the seat (-1: the own user).
-    int PreviewVoice(int cue, int previewType, int seat);
-    void ReportLoadError(const std::string& name);
+    // {0, name}: an allocation failed.
+    void AddLoadError(const std::string& name) override;
+    // {1, name}: a file failed to load; the host hears of it (code 36), not of the name.
+    void ReportLoadError(const std::string& name) override;
 
     // Requests to the server, each with its checks (0 when refused, else 1 unless said).
     int SendGameRequest(const GameRequest& request);
@@ -151,11 +165,11 @@ public:
     int SendRequest35();
     int SendRequest36(const std::string& text);
     int RequestItemUse(int64_t amount);
-    int IsRoomKind5To10InPlay() const;
+    bool IsRoomKind5To10InPlay() const;
 
     // Host-facing helpers.
-    int HostRequest(int32_t userKey, int32_t code, int32_t value, char* text, int32_t* inOut);
-    void SetTitleButtonState(const char* control, int32_t state);
+    int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut);
+    void SetTitleButtonState(const char* control, HostControlState state);
     // The host's text for the own user (code 62), at most 256 bytes.
     std::string FetchHostText();
     void PostToHost(int32_t code);
@@ -175,28 +189,28 @@ public:
     int32_t FindCardOfMonth(const std::vector<int32_t>& list, int32_t month) const;
     int32_t FindCardOfSpecial(const std::vector<int32_t>& list, int32_t special) const;
     size_t CollectCardsOfSpecial(std::vector<int32_t>& out, const std::vector<int32_t>& in, int32_t special) const;
-    // Draws the deck (or, with allSlots, all 50 windows) as a stack rising up and left.
-    void StackDeck(int allSlots);
+    // Whether playing `card` leaves a match on the floor that another hand card could take.
+    bool MissesAvailableMatch(int32_t card) const;
+    // Draws the deck (or all 50 windows) as a stack rising up and left.
+    void StackDeck(DeckStack which);
     // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
     void FadeOutCards(const std::vector<int32_t>& list);
-    std::array<CVHTWnd*, kCardCount> cardWnds{};
-    GVWnd* deckImage = nullptr;
-    std::array<std::array<GVWnd*, 10>, 10> handMarkers{};
-    std::array<GVWnd*, 12> floorMarkers{};
 
     // Seat queries.
     PlayerInfo& GetPlayer(int index);
     int FindSeatByKey(int32_t key) const;
-    int IsUserSeated(int32_t key = -1) const;
-    int HasSeatWithoutUser() const;
-    int IsRobotSeat(int index) const;
-    int HasRobotSeat() const;
-    int IsSeatDisconnected(int index) const;
+    bool IsUserSeated(int32_t key = -1) const;
+    bool HasSeatWithoutUser() const;
+    bool IsRobotSeat(int index) const;
+    bool HasRobotSeat() const;
+    bool IsSeatDisconnected(int index) const;
+    RoomState GetRoomState() const { return static_cast<RoomState>(room.roomState); }
     bool IsRoomKind20To26() const { return room.roomKind >= 20 && room.roomKind <= 26; }
     bool IsRoomKind30To32() const { return room.roomKind >= 30 && room.roomKind <= 32; }
     bool IsTournamentRoom() const { return IsRoomKind20To26() || IsRoomKind30To32(); }
     bool IsDesperateRoom() const { return room.roomKind >= 40 && room.roomKind <= 43; }
     bool IsAntiLeaveRoom() const;
+    bool IsOwnTurn() const { return gameInfo.turnKey == ownUser.userKey; }
 
     // The records and the state the handlers and panels share.
     RCRoomData room;
@@ -204,49 +218,32 @@ public:
     CGameInfo gameInfo;
     COpenInfo floor;
     std::vector<LoadError> loadErrors;
-    int32_t colourKey = -1;
-    int32_t dllVersion = -1;
-    int32_t hostNotifyValue = 0;
-    int32_t phaseTimerKind = 0;
-    int32_t moveSteps[3] = {3, 3, 3};
-    int32_t stepDelay = 6;
-    int32_t screenDepth = 0;
-    int32_t frameTimerOn = 0, blinkTimerOn = 0, timer3On = 0, timer4On = 0;
-    int32_t isNT = 0;
-    int32_t volume = 0;
-    int32_t volumeReapply = 0;
-    int32_t cardSpeed = 0;
-    int32_t soundOn = 1;
-    int32_t voiceType = 0;
-    int32_t skin = 0;
-    int32_t autoPlay = 0;
-    int32_t autoStart = 0;
-    int32_t macroEnabled = 0;
-    int32_t dirty = 0;
-    int32_t countdown = 0, countdownStart = 0, countdownLimit = 10, blinkPhase = 0;
-    int32_t outlineBlink = 0;
-    int32_t antiLeaveActive = 0;
-    int32_t roundStarted = 0;
-    int32_t tournamentGradeMismatch = 0;
-    uint32_t lastMusicRefresh = 0;
     std::vector<int32_t> markedCards;
-    plist<GVQZAniWnd> animations;  // not owned: the widgets belong to the scene's list
-
-    // Widgets the loader creates and the tick, the timers and the senders use; null until loaded.
-    GVQZAniWnd* hourlyAnimation = nullptr;
-    GVAnimWnd* countdownAnimation = nullptr;
-    GVQZAniWnd* turnBlinkAnimation = nullptr;  // the turn marker
+    SceneOptions options;
+    RoomControls controls;
+    SceneEnvironment env;
+    SceneTimers timers;
+    TableWidgets tableWidgets;
+    RoomWidgets roomWidgets;
 
 private:
     void ApplyCountdown(const SceneRules::CountdownActions& actions);
     void ReadOptions();
     int ReadIniService(const std::string& iniPath);
     void LoadCursors();
+    void StartTimerFor(TimerId id, uint32_t periodMs);
     void CloseDecision();
+    // The check, close and send every decision answer shares: only while seated and the decision runs.
+    bool AnswerDecision(DecisionKind kind, const GameRequest& request);
+    IHostInterface* GetHost() const;
+    HWND GetGameWnd() const;
 
-    CMirelleWnd* owner;
-    std::atomic<int32_t> ready{0};
-    std::atomic<int32_t> soundsLoaded{0};
+    SceneWindow* window;
+    const SceneTable* table = nullptr;
+    bool dirty = false;
+    std::atomic<bool> ready{false};
+    std::atomic<bool> soundsLoaded{false};
+    uint32_t lastMusicRefresh = 0;
     std::string imageRoot;
     std::string soundRoot;
     std::string registryPath;

@@ -5,19 +5,21 @@
 #include "foundation/Debug.h"
 #include "foundation/core/Clock.h"
 #include "foundation/core/Text.h"
-#include "host/CMirelleWnd.h"
-#include "scene/core/SceneRules.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
+#include "scene/core/OptionRules.h"
+#include "scene/core/TextTokens.h"
+#include "toolkit/GDDScreen.h"
 
 namespace {
 
 CMirelleVWS* currentScene = nullptr;
 
 constexpr int kGameNumber = 24;
-constexpr int kLastSoundId = 112;
 
 }  // namespace
 
-CMirelleVWS::CMirelleVWS(CMirelleWnd* ownerWnd) : owner(ownerWnd)
+CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow) : window(sceneWindow)
 {
     GetSystemInfo(&system);
     ResetRoundState();
@@ -39,25 +41,21 @@ CMirelleVWS* CMirelleVWS::Current()
 
 void CMirelleVWS::ResetRoundState()
 {
-    hourlyAnimation = nullptr;
-    countdownAnimation = nullptr;
-    turnBlinkAnimation = nullptr;
-    cardWnds.fill(nullptr);
-    deckImage = nullptr;
-    for (auto& slot : handMarkers) slot.fill(nullptr);
-    floorMarkers.fill(nullptr);
-    animations.clear();
+    tableWidgets = {};
+    roomWidgets.hourlyAnimation = nullptr;
+    roomWidgets.countdownAnimation = nullptr;
+    roomWidgets.animations.clear();
     markedCards.clear();
 }
 
 void CMirelleVWS::ResetGameState()
 {
-    room.roomState = -1;
-    frameTimerOn = blinkTimerOn = timer3On = timer4On = 0;
-    phaseTimerKind = 0;
-    autoPlay = 0;
-    autoStart = 0;
-    antiLeaveActive = 0;
+    room.roomState = static_cast<int32_t>(RoomState::None);
+    timers.running.fill(false);
+    timers.phaseTimerKind = DecisionKind::None;
+    controls.autoPlay = false;
+    controls.autoStart = false;
+    controls.antiLeaveActive = false;
     gameInfo.missionMode = 0;
     gameInfo.missionMusic = 0;
     // A reset from inside a handler drops the waiting messages only: the handler still runs.
@@ -78,7 +76,7 @@ std::string CMirelleVWS::GetRankTitle(int index) const
 
 int CMirelleVWS::ReadIniService(const std::string& iniPath)
 {
-    dllVersion = static_cast<int32_t>(GetPrivateProfileIntA("SERVICEINFO", "sDllVer", 0, iniPath.c_str()));
+    env.dllVersion = static_cast<int32_t>(GetPrivateProfileIntA("SERVICEINFO", "sDllVer", 0, iniPath.c_str()));
     char company[1024] = {};
     char domain[1024] = {};
     // A key present with an empty value copies nothing: the portal is misconfigured.
@@ -101,12 +99,13 @@ void CMirelleVWS::LoadCursors()
 int CMirelleVWS::Init(const Rect& view)
 {
     if (!SetViewRect(view)) return 0;
-    if (owner && owner->GetScreen()) colourKey = static_cast<int32_t>(owner->GetScreen()->GetColorKey());
-    const std::string gameDir = owner ? owner->GetGameDir() : std::string();
-    const std::string portalDir = owner ? owner->GetPortalDir() : std::string();
+    GDDScreen* screen = window ? window->GetScreen() : nullptr;
+    if (screen) env.colourKey = static_cast<int32_t>(screen->GetColorKey());
+    const std::string gameDir = window ? window->GetGameDir() : std::string();
+    const std::string portalDir = window ? window->GetPortalDir() : std::string();
     imageRoot = FormatText("%sGameImage\\", gameDir.c_str());
     soundRoot = FormatText("%sGameSound\\", gameDir.c_str());
-    ready.store(0);
+    ready.store(false);
     if (!ReadIniService(FormatText("%scommon\\vexor_%d.ini", portalDir.c_str(), kGameNumber))) return 0;
     rankTitles = SceneRules::SplitRankTitles(SceneRules::RankTitleList());
     LoadCursors();
@@ -116,7 +115,7 @@ int CMirelleVWS::Init(const Rect& view)
     version.dwOSVersionInfoSize = sizeof version;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (GetVersionExA(&version)) isNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    if (GetVersionExA(&version)) env.isNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 #pragma GCC diagnostic pop
     optionsKey.SetPath(registryPath);
     std::srand(Clock::NowMs());
@@ -143,101 +142,64 @@ void CMirelleVWS::ReadOptions()
         text = "1";
         optionsKey.WriteString(subkey, "Option_Speed", text);
     }
-    cardSpeed = SceneRules::ClampOption(std::atoi(text.c_str()), -3, 3, 1);
+    options.cardSpeed = SceneRules::ClampOption(std::atoi(text.c_str()), -3, 3, 1);
 
     if (!optionsKey.ReadDword(subkey, "Option_SoundEffect", number)) {
         number = 1;
         optionsKey.WriteDword(subkey, "Option_SoundEffect", number);
     }
-    soundOn = number != 0;
-    macroEnabled = soundOn;
-    SetTitleButtonState("macro", soundOn ? 17 : 1);
+    options.soundOn = number != 0;
+    controls.macroEnabled = options.soundOn;
+    SetTitleButtonState("macro", options.soundOn ? HostControlState::ShownEnabled : HostControlState::ShownDisabled);
 
     if (!optionsKey.ReadDword(subkey, "Option_Voice", number)) {
         number = static_cast<uint32_t>(std::rand() % 4);
         optionsKey.WriteDword(subkey, "Option_Voice", number);
     }
-    voiceType = SceneRules::ClampOption(static_cast<int32_t>(number), 0, 3, 0);
+    options.voiceType = SceneRules::ClampOption(static_cast<int32_t>(number), 0, 3, 0);
 
     if (!optionsKey.ReadDword(subkey, "Option_Skin", number)) {
         number = 0;
         optionsKey.WriteDword(subkey, "Option_Skin", number);
     }
-    skin = SceneRules::ClampOption(static_cast<int32_t>(number), 0, 1, 0);
+    options.skin = SceneRules::ClampOption(static_cast<int32_t>(number), 0, 1, 0);
 }
 
 void CMirelleVWS::SetVolume(int value)
 {
-    volume = SceneRules::ClampVolume(value);
+    options.volume = SceneRules::ClampVolume(value);
     if (!AreSoundsLoaded()) return;
-    sound.SetVolumeAll(volume);
-    sound.SetVoiceVolumeAll(volume);
+    sound.SetVolumeAll(options.volume);
+    sound.SetVoiceVolumeAll(options.volume);
 }
 
 void CMirelleVWS::QueryScreenDepth()
 {
-    screenDepth = owner && owner->GetScreen() ? owner->GetScreen()->GetDepth() : 0;
-    stepDelay = 6;
+    GDDScreen* screen = window ? window->GetScreen() : nullptr;
+    env.screenDepth = screen ? screen->GetDepth() : 0;
+    options.stepDelay = 6;
 }
 
 void CMirelleVWS::ApplyCardSpeed()
 {
-    const int steps = SceneRules::MoveStepsForSpeed(cardSpeed);
-    for (auto& s : moveSteps) s = steps;
+    options.moveSteps.fill(SceneRules::MoveStepsForSpeed(options.cardSpeed));
 }
 
 void CMirelleVWS::Release()
 {
-    if (frameTimerOn) StopFrameTimer();
-    if (phaseTimerKind) StopPhaseTimer();
-    if (blinkTimerOn) StopBlinkTimer();
-    if (timer3On) StopTimer3();
-    if (timer4On) StopTimer4();
+    StopTimer(TimerId::Frame);
+    StopPhaseTimer();
+    StopBlinkTimer();
+    StopTimer(TimerId::Popup);
+    StopTimer(TimerId::Start);
     StopLoopSounds();
     // The pointers into the widget list go before the widgets do.
     ResetRoundState();
     DestroyAll();
-    ready.store(0);
+    ready.store(false);
     sound.ReleaseAll();
     room.Clear();
-    soundsLoaded.store(0);
+    soundsLoaded.store(false);
     SetFocusWnd(nullptr);
     SetMouseWnd(nullptr);
-    animations.clear();
-}
-
-int CMirelleVWS::PlaySoundId(int id, int loop)
-{
-    if (!AreSoundsLoaded() || id < 0 || id > kLastSoundId) return 0;
-    sound.SetVolume(id, volume);
-    return sound.Play(id, loop != 0, false, 0);
-}
-
-int CMirelleVWS::PlaySoundAtVolume(int id, int volumeValue)
-{
-    if (!AreSoundsLoaded() || id < 0 || id > kLastSoundId) return 0;
-    sound.SetVolume(id, volumeValue);
-    return sound.Play(id, false, false, 0);
-}
-
-int CMirelleVWS::StopSoundId(int id)
-{
-    if (id < 0 || id > kLastSoundId) return 0;
-    if (AreSoundsLoaded() && sound.IsPlaying(id)) sound.Stop(id);
-    return 1;
-}
-
-void CMirelleVWS::StopLoopSounds()
-{
-    for (int id : {83, 81, 82, 97, 98}) StopSoundId(id);
-    if (AreSoundsLoaded() && sound.IsMusicPlaying()) sound.StopMusic();
-}
-
-void CMirelleVWS::PlayThreeGoMusic(int seat)
-{
-    if (gameInfo.missionMusic || gameInfo.missionMode == 5) return;
-    StopLoopSounds();
-    if (!AreSoundsLoaded() || !IsUserSeated()) return;
-    // FIXME: play at the KJ mission window's music volume once that window exists.
-    PlaySoundId(seat == FindSeatByKey(ownUser.userKey) ? 81 : 82, 0);
 }

@@ -1,10 +1,5 @@
 #include "views/CVHTWnd.h"
 
-CVHTWnd::CVHTWnd(CMirelleVWS* ownerScene) : owner(ownerScene)
-{
-    Reset();
-}
-
 void CVHTWnd::Reset()
 {
     face.Reset();
@@ -28,28 +23,30 @@ void CVHTWnd::SetCard(int32_t id)
     SetImageFrame(IsValidCardId(id) ? id : kBackFrame);
 }
 
-Point CVHTWnd::HoverOffset(int state)
+Point CVHTWnd::HoverOffset(HoverState state)
 {
-    if (state == 1) return {0, -1};
-    if (state == 2) return {1, 1};
-    return {0, 0};
+    switch (state) {
+    case HoverState::Hover: return {0, -1};
+    case HoverState::Pressed: return {1, 1};
+    default: return {0, 0};
+    }
 }
 
-int CVHTWnd::SetHoverState(int state, const CardMarkerSource* markers, int slot, bool onFloor)
+bool CVHTWnd::SetHoverState(HoverState state, const CardMarkerSource* markers, int slot, bool onFloor)
 {
-    if (state == hoverState) return 0;
+    if (state == hoverState) return false;
     const Point rest = GetPos() - hoverOffset;
     hoverOffset = HoverOffset(state);
     hoverState = state;
     const Point p = rest + hoverOffset;
     SetPos(p);
     if (markers) PlaceMarkers(p, markers, slot, onFloor);
-    return 1;
+    return true;
 }
 
 void CVHTWnd::ResetHoverState(const CardMarkerSource* markers, int slot, bool onFloor)
 {
-    hoverState = 0;
+    hoverState = HoverState::Rest;
     hoverOffset = {0, 0};
     if (markers) PlaceMarkers(GetPos(), markers, slot, onFloor);
 }
@@ -65,7 +62,7 @@ void CVHTWnd::PlaceMarkers(Point position, const CardMarkerSource* markers, int 
         }
         return;
     }
-    if (slot < 0 || slot >= 12) return;
+    if (slot < 0 || slot >= kFloorSlots) return;
     GVWnd* m = markers->GetFloorMarker(slot);
     const Point at = position + Point{-3, -3};
     if (m && m->GetPos() != at) m->SetPos(at);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 
 extern "C" {
 int __stdcall CreateGameWnd(IHostInterface* host, IClientInterface** out);
@@ -122,7 +122,7 @@ TEST_F(Exports, MissingIniUsesTheDefaultCompanyAndDomain)
     ASSERT_NE(Init(false), nullptr);
     const CMirelleVWS* scene = CMirelleWnd::FromClient(client)->GetScene();
     EXPECT_EQ(scene->GetRegistryPath(), "Ostrel\\Vexor");
-    EXPECT_EQ(scene->dllVersion, 0);
+    EXPECT_EQ(scene->env.dllVersion, 0);
 }
 
 TEST_F(Exports, AsyncStartPostsLoadFinishedWithTheResult)

@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "foundation/WindowTimer.h"
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 
 namespace {
 
+using DecisionKind = SceneRules::DecisionKind;
+
 // The room a sender sees: where the own user (key 100) sits, who takes the other seat.
 enum class Other { User, Robot, Empty };
-struct RoomState {
+struct RoomSetup {
     int ownSeat = 0;  // 0 or 1, -1 not seated
     Other other = Other::User;
     int phase = 0;
@@ -22,7 +24,7 @@ struct RoomState {
 
 struct SenderCase {
     std::string name;
-    RoomState room;
+    RoomSetup room;
     std::function<int(CMirelleVWS&)> call;
     int result;
     std::optional<GameRequest> sent;  // none: nothing may be sent
@@ -32,7 +34,7 @@ class RequestSenders : public RoomFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(OpenRoom()); }
 
-    void Apply(const RoomState& r)
+    void Apply(const RoomSetup& r)
     {
         CMirelleVWS& s = Scene();
         s.ownUser.userKey = kOwnKey;
@@ -42,7 +44,7 @@ protected:
         players[static_cast<size_t>(1 - other)].seatState = 0;
         players[static_cast<size_t>(other)].userKey = r.other == Other::User ? 200 : r.other == Other::Robot ? -5 : -1;
         players[static_cast<size_t>(other)].seatState = r.other == Other::Robot ? -1 : 0;
-        s.phaseTimerKind = r.phase;
+        s.timers.phaseTimerKind = static_cast<DecisionKind>(r.phase);
         s.room.roomKind = r.kind;
         s.room.roomState = r.state;
     }
@@ -73,14 +75,14 @@ protected:
     }
 };
 
-using R = RoomState;
+using R = RoomSetup;
 using Req = GameRequest;
 
 }  // namespace
 
 TEST_F(RequestSenders, SeatAndRoomGates)
 {
-    Scene().voiceType = 2;
+    Scene().options.voiceType = 2;
     const auto play = [](int flag) { return [flag](CMirelleVWS& s) { return s.SendPlay(flag); }; };
     Run({
         {"play while seated", R{0}, play(1), 0, {}},
@@ -93,7 +95,7 @@ TEST_F(RequestSenders, SeatAndRoomGates)
         {"option seated", R{1}, [](CMirelleVWS& s) { return s.SendOptionChange(4, 3); }, 1,
          Req(Requests::OptionChange{4, 3})},
         {"option not seated", R{-1}, [](CMirelleVWS& s) { return s.SendOptionChange(4, 3); }, 0, {}},
-        {"result choice carries the skin", R{0}, [](CMirelleVWS& s) { s.skin = 1; return s.SendResultChoice(1); }, 1,
+        {"result choice carries the skin", R{0}, [](CMirelleVWS& s) { s.options.skin = 1; return s.SendResultChoice(1); }, 1,
          Req(Requests::ResultChoice{1, 1})},
         {"result choice not seated", R{-1}, [](CMirelleVWS& s) { return s.SendResultChoice(0); }, 0, {}},
         {"request 19 seated", R{0}, [](CMirelleVWS& s) { return s.SendRequest19(); }, 1, Req(Requests::Request19{})},
@@ -142,14 +144,14 @@ TEST_F(RequestSenders, DecisionSendersNeedTheirPhaseAndASeat)
         Run(cases);
         // An answer closes the decision.
         Apply(R{0, Other::User, d.phase});
-        Scene().countdownStart = 9;
-        Scene().countdown = 2;
+        Scene().timers.countdownStart = 9;
+        Scene().timers.countdown = 2;
         EXPECT_EQ(d.call(Scene()), 1) << d.name;
         if (d.phase != 3) {
-            EXPECT_EQ(Scene().phaseTimerKind, 0) << d.name << ": the decision timer still runs";
+            EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 0) << d.name << ": the decision timer still runs";
         }
         if (d.phase != 1 && d.phase != 3) {
-            EXPECT_EQ(Scene().countdown, 9) << d.name << ": countdown not restarted";
+            EXPECT_EQ(Scene().timers.countdown, 9) << d.name << ": countdown not restarted";
         }
     }
     // The own seat taken by the robot's record cannot answer request 11.
@@ -169,7 +171,7 @@ TEST_F(RequestSenders, BetNeedsItsPhaseOnly)
     });
     Apply(R{0, Other::User, 21});
     EXPECT_EQ(Scene().SendBet(0, 0), 1);
-    EXPECT_EQ(Scene().phaseTimerKind, 0);
+    EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 0);
 }
 
 TEST_F(RequestSenders, RoomKindGates)
@@ -220,24 +222,24 @@ TEST_F(RequestSenders, RoomKindGates)
 TEST_F(RequestSenders, StartSwitchesAutoPlayOff)
 {
     Apply(R{1, Other::User, 0, 1, 2});
-    Scene().autoPlay = 1;
+    Scene().controls.autoPlay = 1;
     Clock::UseVirtual(0, Clock::Now());
-    ASSERT_EQ(Scene().StartPhaseTimer(8), 1);
+    ASSERT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(8)), 1);
     EXPECT_EQ(Scene().SendStart(), 0);
-    EXPECT_EQ(Scene().autoPlay, 0) << "even when refused";
+    EXPECT_EQ(Scene().controls.autoPlay, 0) << "even when refused";
     EXPECT_EQ(WindowTimer::MsUntilNextDue(), 10000) << "the running decision keeps its auto-play seconds";
 }
 
 TEST_F(RequestSenders, MacroIsSentOnceUntilEnabledAgain)
 {
     Apply(R{0});
-    Scene().macroEnabled = 1;
+    Scene().controls.macroEnabled = 1;
     host.Forget();
     EXPECT_EQ(Scene().SendMacro(3), 1);
     EXPECT_EQ(Scene().SendMacro(4), 0);
     ASSERT_EQ(host.sent.size(), 1u);
     EXPECT_EQ(host.sent[0], Req(Requests::Macro{3}));
-    EXPECT_EQ(Scene().macroEnabled, 0);
+    EXPECT_EQ(Scene().controls.macroEnabled, 0);
 }
 
 TEST_F(RequestSenders, PlayAndObserveSetTheirHostControls)
@@ -257,7 +259,7 @@ TEST_F(RequestSenders, ItemUseAsksTheHostWithTheAmount)
 {
     const struct {
         const char* name;
-        RoomState room;
+        RoomSetup room;
         int64_t amount;
         int result;
     } cases[] = {
@@ -296,7 +298,7 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
         Apply(R{0, Other::User, 8});
         Scene().room.option.turnTime = sp.turnTime;
         Scene().room.seats.players[0].turnTimeoutCount = 0;
-        Scene().autoPlay = 0;
+        Scene().controls.autoPlay = 0;
         host.Forget();
 
         ASSERT_EQ(Scene().SendPlayCard(5, 1), 1) << sp.name;
@@ -308,10 +310,10 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
         EXPECT_EQ(host.chat[0].bold, 1) << sp.name;
         EXPECT_EQ(host.chat[0].weight, 700) << sp.name;
         EXPECT_EQ(host.chat[0].color, 20) << sp.name;
-        EXPECT_EQ(Scene().autoPlay, 0) << sp.name;
+        EXPECT_EQ(Scene().controls.autoPlay, 0) << sp.name;
 
         host.Forget();
-        Scene().phaseTimerKind = 8;
+        Scene().timers.phaseTimerKind = static_cast<DecisionKind>(8);
         ASSERT_EQ(Scene().SendPlayCard(6, 1), 1) << sp.name;
         ASSERT_EQ(host.sent.size(), 3u) << sp.name;
         EXPECT_EQ(host.sent[0], Req(Requests::PlayCard{1, 6, 0})) << sp.name;
@@ -319,11 +321,11 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
         EXPECT_EQ(host.sent[2], Req(Requests::AutoPlay{1})) << sp.name;
         ASSERT_EQ(host.chat.size(), 1u) << sp.name;
         EXPECT_EQ(host.chat[0].text, "대기 시간이 2회 초과되어 자동 치기로 변경됩니다.") << sp.name;
-        EXPECT_EQ(Scene().autoPlay, 1) << sp.name;
+        EXPECT_EQ(Scene().controls.autoPlay, 1) << sp.name;
         EXPECT_EQ(Scene().room.seats.players[0].turnTimeoutCount, 2) << sp.name;
 
         host.Forget();
-        Scene().phaseTimerKind = 8;
+        Scene().timers.phaseTimerKind = static_cast<DecisionKind>(8);
         ASSERT_EQ(Scene().SendPlayCard(7, 1), 1) << sp.name;
         EXPECT_EQ(host.sent.size(), 2u) << sp.name << ": the third time-out is counted, no more auto-play";
         EXPECT_TRUE(host.chat.empty()) << sp.name;
@@ -371,7 +373,7 @@ TEST_F(RequestSenders, GiveUpAndDesperateExitAskFirst)
     const auto exit = [](CMirelleVWS& s) { return s.SendDesperateExit(); };
     const struct {
         const char* name;
-        RoomState room;
+        RoomSetup room;
         std::function<int(CMirelleVWS&)> call;
         int answer;  // IDOK or IDNO; 0: no box may open
         std::optional<GameRequest> sent;
@@ -386,7 +388,7 @@ TEST_F(RequestSenders, GiveUpAndDesperateExitAskFirst)
     };
     for (const auto& c : cases) {
         Apply(c.room);
-        Scene().roundStarted = 1;
+        Scene().controls.roundStarted = 1;
         host.Forget();
         boxAnswer = c.answer ? c.answer : IDOK;
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerBox);
@@ -398,14 +400,14 @@ TEST_F(RequestSenders, GiveUpAndDesperateExitAskFirst)
         }
     }
     Apply(R{0, Other::User, 0, 42});
-    Scene().roundStarted = 0;
+    Scene().controls.roundStarted = 0;
     EXPECT_EQ(Scene().SendDesperateExit(), 0) << "before the round started";
 }
 
 TEST_F(RequestSenders, TournamentGradeMismatchRefusesToPlay)
 {
     Apply(R{-1, Other::User, 0, 30, 1});
-    Scene().tournamentGradeMismatch = 1;
+    Scene().controls.tournamentGradeMismatch = 1;
     host.Forget();
     boxAnswer = IDOK;
     SetTimer(nullptr, 0, 20, AnswerBox);

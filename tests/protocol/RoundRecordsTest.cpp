@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "foundation/core/Clock.h"
 #include "protocol/RoundRecords.h"
 
 TEST(RoundRecords, SeatResetGivesDefaults)
@@ -87,43 +86,4 @@ TEST(RoundRecords, FloorSlots)
     EXPECT_EQ(floor.FindEmptySlot(), 0);
     EXPECT_TRUE(floor.cards.empty());
     EXPECT_EQ(floor.GetSlot(11).position, (Point{110, 5})) << "positions stay";
-}
-
-TEST(RoundRecords, QueueOwnsCopiesAndClearDestroysThem)
-{
-    CPayloadMgr queue;
-    TurnStart turn;
-    turn.turnKey = 3;
-    GameMessage m(turn);
-    queue.Append(m);
-    queue.Append(GameMessage());
-    DeleteGameMessage(m);
-    ASSERT_FALSE(queue.IsEmpty());
-    ASSERT_NE(queue.Front().Get<TurnStart>(), nullptr);
-    EXPECT_EQ(queue.Front().Get<TurnStart>()->turnKey, 3);
-    queue.RemoveFront();
-    EXPECT_EQ(queue.Front().id, 0);
-    queue.Append(GameMessage(turn));
-    queue.busy = 1;
-    queue.Clear();
-    EXPECT_TRUE(queue.IsEmpty());
-    EXPECT_EQ(queue.busy, 0);
-    queue.RemoveFront();  // nothing to remove is not an error
-}
-
-TEST(RoundRecords, TimeBaseCountsOnTheModuleClock)
-{
-    Clock::UseVirtual(1000, {});
-    CTimeMgr t;
-    t.Start();
-    Clock::Advance(250);
-    EXPECT_EQ(t.ElapsedMs(), 250u);
-
-    CTimeMgr noCounter;
-    noCounter.hasCounter = 0;
-    Clock::UseVirtual(0xFFFFFF00u, {});
-    noCounter.Start();
-    Clock::Advance(0x200);
-    EXPECT_EQ(noCounter.ElapsedMs(), 0x200u) << "wraps with the millisecond clock";
-    Clock::UseReal();
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 
 namespace {
 
@@ -62,13 +62,13 @@ TEST_F(SceneStartup, FreshKeyGetsAllFiveDefaults)
     EXPECT_EQ(Read("Option_Skin"), "dword:0");
 
     const CMirelleVWS& s = Scene();
-    EXPECT_EQ(s.volume, 0);
-    EXPECT_EQ(s.cardSpeed, 1);
-    EXPECT_EQ(s.soundOn, 1);
-    EXPECT_EQ(s.macroEnabled, 1);
-    EXPECT_EQ("dword:" + std::to_string(s.voiceType), voice) << "the scene uses the voice type it wrote";
-    EXPECT_EQ(s.skin, 0);
-    EXPECT_EQ(s.dllVersion, 20110927);
+    EXPECT_EQ(s.options.volume, 0);
+    EXPECT_EQ(s.options.cardSpeed, 1);
+    EXPECT_EQ(s.options.soundOn, 1);
+    EXPECT_EQ(s.controls.macroEnabled, 1);
+    EXPECT_EQ("dword:" + std::to_string(s.options.voiceType), voice) << "the scene uses the voice type it wrote";
+    EXPECT_EQ(s.options.skin, 0);
+    EXPECT_EQ(s.env.dllVersion, 20110927);
     EXPECT_EQ(s.GetImageRoot(), portal.dir + "GameImage\\");
     EXPECT_EQ(s.GetSoundRoot(), portal.dir + "GameSound\\");
     const auto macro = host.RequestsWithCode(45);
@@ -104,13 +104,13 @@ TEST_F(SceneStartup, StoredOptionsAreReadAndOutOfRangeOnesCorrectedInTheScene)
         host.Forget();
         ASSERT_TRUE(OpenRoom());
         const CMirelleVWS& s = Scene();
-        EXPECT_EQ(s.volume, c.wantVolume);
-        EXPECT_EQ(s.cardSpeed, c.wantSpeed);
-        EXPECT_EQ(s.soundOn, c.wantSoundOn);
-        EXPECT_EQ(s.macroEnabled, c.wantSoundOn);
-        EXPECT_EQ(s.voiceType, c.wantVoice);
-        EXPECT_EQ(s.skin, c.wantSkin);
-        for (int steps : s.moveSteps) EXPECT_EQ(steps, c.wantSteps);
+        EXPECT_EQ(s.options.volume, c.wantVolume);
+        EXPECT_EQ(s.options.cardSpeed, c.wantSpeed);
+        EXPECT_EQ(s.options.soundOn, c.wantSoundOn);
+        EXPECT_EQ(s.controls.macroEnabled, c.wantSoundOn);
+        EXPECT_EQ(s.options.voiceType, c.wantVoice);
+        EXPECT_EQ(s.options.skin, c.wantSkin);
+        for (int steps : s.options.moveSteps) EXPECT_EQ(steps, c.wantSteps);
         const auto macro = host.RequestsWithCode(45);
         ASSERT_EQ(macro.size(), 1u);
         EXPECT_EQ(macro[0].value, c.wantSoundOn ? 17 : 1);
@@ -126,8 +126,8 @@ TEST_F(SceneStartup, ValuesOfTheWrongTypeTakeTheirDefaults)
     Write("Option_Speed", DWORD{2});  // a number where text belongs
     Write("Option_Skin", "1");        // text where a number belongs
     ASSERT_TRUE(OpenRoom());
-    EXPECT_EQ(Scene().cardSpeed, 1);
-    EXPECT_EQ(Scene().skin, 0);
+    EXPECT_EQ(Scene().options.cardSpeed, 1);
+    EXPECT_EQ(Scene().options.skin, 0);
 }
 
 TEST_F(SceneStartup, RankTitles)

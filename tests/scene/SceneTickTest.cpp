@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "foundation/WindowTimer.h"
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 
 namespace {
+
+using DecisionKind = SceneRules::DecisionKind;
 
 class SceneTick : public RoomFixture {
 protected:
@@ -101,12 +103,12 @@ TEST_F(SceneTick, PhaseTimerSeconds)
     for (const auto& c : cases) {
         Seat(true);
         Scene().room.option.turnTime = c.speed;
-        Scene().autoPlay = c.autoPlay ? 1 : 0;
+        Scene().controls.autoPlay = c.autoPlay ? 1 : 0;
         Scene().room.seats.players[0].turnTimeoutCount = c.timeouts;
-        EXPECT_EQ(Scene().StartPhaseTimer(c.kind), c.seconds) << c.name;
-        EXPECT_EQ(Scene().phaseTimerKind, c.kind) << c.name;
+        EXPECT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(c.kind)), c.seconds) << c.name;
+        EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), c.kind) << c.name;
         Scene().StopPhaseTimer();
-        EXPECT_EQ(Scene().phaseTimerKind, 0) << c.name;
+        EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 0) << c.name;
     }
 }
 
@@ -128,14 +130,14 @@ TEST_F(SceneTick, AntiLeaveRoomTurnSeconds)
     for (const auto& c : cases) {
         Seat(true);
         Scene().room.option.turnTime = 0;
-        Scene().autoPlay = 0;
+        Scene().controls.autoPlay = 0;
         Scene().room.roomKind = c.roomKind;
         Scene().room.option.antiLeave = c.antiLeave;
-        Scene().antiLeaveActive = c.active;
+        Scene().controls.antiLeaveActive = c.active;
         Scene().gameInfo.users[0].antiLeave1 = c.counter1;
         Scene().gameInfo.users[0].antiLeave2 = c.counter2;
         Scene().room.seats.players[0].turnTimeoutCount = c.timeouts;
-        EXPECT_EQ(Scene().StartPhaseTimer(8), c.seconds) << c.name;
+        EXPECT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(8)), c.seconds) << c.name;
     }
 }
 
@@ -143,21 +145,21 @@ TEST_F(SceneTick, PhaseTimeoutAnswersWhenItsSecondsHavePassed)
 {
     Seat(true);
     Scene().room.option.turnTime = 0;
-    ASSERT_EQ(Scene().StartPhaseTimer(1), 5);
+    ASSERT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(1)), 5);
     host.Forget();
     WindowTimer::AdvanceAndFire(4999);
     EXPECT_TRUE(host.sent.empty()) << "answered early";
-    EXPECT_EQ(Scene().phaseTimerKind, 1);
+    EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 1);
     WindowTimer::AdvanceAndFire(1);
     ASSERT_EQ(host.sent.size(), 1u);
     EXPECT_EQ(host.sent[0], GameRequest(Requests::GameReadyAnswer{1}));
-    EXPECT_EQ(Scene().phaseTimerKind, 0);
+    EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 0);
     WindowTimer::AdvanceAndFire(10000);
     EXPECT_EQ(host.sent.size(), 1u) << "the timer fired again";
 
     // With auto-play the answer is not a time-out.
-    Scene().autoPlay = 1;
-    ASSERT_EQ(Scene().StartPhaseTimer(15), 2);
+    Scene().controls.autoPlay = 1;
+    ASSERT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(15)), 2);
     WindowTimer::AdvanceAndFire(2000);
     ASSERT_EQ(host.sent.size(), 2u);
     EXPECT_EQ(host.sent[1], GameRequest(Requests::GoOrStop{0, 0}));
@@ -167,11 +169,11 @@ TEST_F(SceneTick, AutoPlayChangeRestartsTheDecision)
 {
     Seat(true);
     Scene().room.option.turnTime = 1;
-    ASSERT_EQ(Scene().StartPhaseTimer(9), 10);
+    ASSERT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(9)), 10);
     WindowTimer::AdvanceAndFire(1000);
     host.Forget();
     Scene().SetAutoPlay(1);
-    EXPECT_EQ(Scene().phaseTimerKind, 9);
+    EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 9);
     WindowTimer::AdvanceAndFire(1999);
     EXPECT_TRUE(host.sent.empty());
     WindowTimer::AdvanceAndFire(1);
@@ -181,12 +183,12 @@ TEST_F(SceneTick, AutoPlayChangeRestartsTheDecision)
 
 TEST_F(SceneTick, CountdownStepsEverySecondBelowItsStart)
 {
-    Scene().countdownStart = 10;
-    Scene().countdown = 10;
-    Scene().countdownLimit = 3;
-    Scene().blinkPhase = 0;
+    Scene().timers.countdownStart = 10;
+    Scene().timers.countdown = 10;
+    Scene().timers.countdownLimit = 3;
+    Scene().timers.blinkPhase = 0;
     Scene().StartBlinkTimer();
-    ASSERT_EQ(Scene().blinkTimerOn, 1);
+    ASSERT_EQ(Scene().IsTimerRunning(TimerId::Blink), 1);
     // Phase 1 at 500 ms: the count at its start is held; each later phase 1 counts down.
     const struct {
         uint32_t advance;
@@ -195,17 +197,17 @@ TEST_F(SceneTick, CountdownStepsEverySecondBelowItsStart)
     } steps[] = {{500, 10, 1}, {500, 10, 0}, {500, 10, 1}, {500, 10, 0}};
     for (const auto& s : steps) {
         WindowTimer::AdvanceAndFire(s.advance);
-        EXPECT_EQ(Scene().blinkPhase, s.phase);
-        EXPECT_EQ(Scene().countdown, s.countdown);
+        EXPECT_EQ(Scene().timers.blinkPhase, s.phase);
+        EXPECT_EQ(Scene().timers.countdown, s.countdown);
     }
-    Scene().countdown = 9;
+    Scene().timers.countdown = 9;
     const int expected[] = {8, 8, 7, 7, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 0, 0, -1, -1, 10};
     for (int want : expected) {
         WindowTimer::AdvanceAndFire(500);
-        EXPECT_EQ(Scene().countdown, want) << "phase " << Scene().blinkPhase;
+        EXPECT_EQ(Scene().timers.countdown, want) << "phase " << Scene().timers.blinkPhase;
     }
     Scene().StopBlinkTimer();
-    EXPECT_EQ(Scene().blinkTimerOn, 0);
+    EXPECT_EQ(Scene().IsTimerRunning(TimerId::Blink), 0);
 }
 
 // The phase-0 step redraws the turn marker while a turn user is set, except while the first player
@@ -227,35 +229,35 @@ TEST_F(SceneTick, BlinkStepMarksTheTurnMarkerWhileATurnUserIsSet)
     for (const auto& c : cases) {
         Scene().gameInfo.turnKey = c.turnKey;
         Scene().gameInfo.firstPlayerMode = c.firstPlayerMode;
-        Scene().phaseTimerKind = c.kind;
-        Scene().blinkPhase = 1;  // the step flips it to 0: no countdown work
-        Scene().dirty = 0;
+        Scene().timers.phaseTimerKind = static_cast<DecisionKind>(c.kind);
+        Scene().timers.blinkPhase = 1;  // the step flips it to 0: no countdown work
+        Scene().FlushRedraw();
         Scene().StepCountdownAndBlink();
-        EXPECT_EQ(Scene().dirty, c.dirty) << c.name;
+        EXPECT_EQ(Scene().IsDirty(), c.dirty != 0) << c.name;
     }
-    Scene().phaseTimerKind = 0;
+    Scene().timers.phaseTimerKind = static_cast<DecisionKind>(0);
 }
 
 TEST_F(SceneTick, VirtualDelayAdvancesTheClockAndFiresDueTimers)
 {
     const uint64_t before = Clock::VirtualElapsedMs();
     const DWORD realStart = GetTickCount();
-    Scene().StartTimer3();
-    Scene().StartTimer4();
+    Scene().StartTimer(TimerId::Popup);
+    Scene().StartTimer(TimerId::Start);
     Seat(true);
     Scene().room.option.turnTime = 0;
-    Scene().StartPhaseTimer(1);
+    Scene().StartPhaseTimer(static_cast<DecisionKind>(1));
     host.Forget();
 
     Scene().Delay(2500);
     EXPECT_GE(Clock::VirtualElapsedMs() - before, 2500u);
     EXPECT_LE(Clock::VirtualElapsedMs() - before, 2510u);
-    EXPECT_EQ(Scene().timer4On, 0) << "the 2 s timer fired inside the delay";
-    EXPECT_EQ(Scene().timer3On, 1);
-    EXPECT_EQ(Scene().phaseTimerKind, 1);
+    EXPECT_EQ(Scene().IsTimerRunning(TimerId::Start), 0) << "the 2 s timer fired inside the delay";
+    EXPECT_EQ(Scene().IsTimerRunning(TimerId::Popup), 1);
+    EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), 1);
 
     Scene().Delay(2500);
-    EXPECT_EQ(Scene().timer3On, 0) << "the 3 s timer fired inside the delay";
+    EXPECT_EQ(Scene().IsTimerRunning(TimerId::Popup), 0) << "the 3 s timer fired inside the delay";
     ASSERT_EQ(host.sent.size(), 1u) << "the 5 s decision timed out inside the delay";
     EXPECT_EQ(host.sent[0], GameRequest(Requests::GameReadyAnswer{1}));
     EXPECT_LT(GetTickCount() - realStart, 2000u) << "waited in real time";

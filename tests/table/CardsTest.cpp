@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "graphics/resources/core/Image.h"
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 #include "views/CVHTWnd.h"
 
 namespace {
@@ -21,12 +21,12 @@ protected:
         strip.height = 16 * 51;
         strip.pixels.assign(static_cast<size_t>(strip.width) * strip.height, 0xFF336699u);
         for (int32_t slot = 0; slot < kCardCount; ++slot) {
-            auto* card = new CVHTWnd(&Scene());
+            auto* card = new CVHTWnd();
             card->SetImage(strip);
             card->SetRect({0, 0, 10, 16});
             card->SetCard(slot);
             Scene().AddWnd(card);
-            Scene().cardWnds[static_cast<size_t>(slot)] = card;
+            Scene().tableWidgets.cardWnds[static_cast<size_t>(slot)] = card;
         }
     }
 };
@@ -49,14 +49,14 @@ TEST_F(Cards, ListOperationsReadTheWindowsThroughTheSlotRule)
 TEST_F(Cards, DeckStackRisesOnePixelEveryFourCards)
 {
     for (int32_t s = 0; s < 22; ++s) Scene().gameInfo.deck.push_back(s);
-    Scene().StackDeck(0);
+    Scene().StackDeck(DeckStack::DeckOnly);
     EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(320, 240));
     EXPECT_EQ(Scene().CardWndBySlot(4)->GetPos(), Point(319, 239));
     EXPECT_EQ(Scene().CardWndBySlot(21)->GetPos(), Point(315, 235));
     EXPECT_EQ(Scene().CardWndBySlot(30)->GetPos(), Point(0, 0)) << "cards outside the deck stay";
 
     Scene().room.roomKind = 41;
-    Scene().StackDeck(1);
+    Scene().StackDeck(DeckStack::AllSlots);
     EXPECT_EQ(Scene().CardWndBySlot(49)->GetPos(), Point(340, 240)) << "all 50 from slot 49 down";
     EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(340 - 12, 240 - 12));
 }

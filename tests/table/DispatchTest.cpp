@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/RoomTestSupport.h"
+#include "support/RoomTestSupport.h"
 
 namespace {
 

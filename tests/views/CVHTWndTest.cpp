@@ -9,6 +9,10 @@
 
 namespace {
 
+constexpr HoverState kRest = HoverState::Rest;
+constexpr HoverState kHover = HoverState::Hover;
+constexpr HoverState kPressed = HoverState::Pressed;
+
 // A marker that counts its moves.
 class Marker : public GVWnd {
 public:
@@ -55,21 +59,20 @@ TEST(CardWindowHover, MovesByTheOffsetOfEachState)
 {
     const struct {
         const char* name;
-        std::vector<int> states;
-        std::vector<int> changed;
+        std::vector<HoverState> states;
+        std::vector<bool> changed;
         Point end;
     } cases[] = {
-        {"hover twice moves once", {1, 1}, {1, 0}, {100, 199}},
-        {"hover then pressed", {1, 2}, {1, 1}, {101, 201}},
-        {"pressed then rest", {2, 0}, {1, 1}, {100, 200}},
-        {"unknown state rests", {1, 7}, {1, 1}, {100, 200}},
-        {"rest at rest", {0}, {0}, {100, 200}},
+        {"hover twice moves once", {kHover, kHover}, {true, false}, {100, 199}},
+        {"hover then pressed", {kHover, kPressed}, {true, true}, {101, 201}},
+        {"pressed then rest", {kPressed, kRest}, {true, true}, {100, 200}},
+        {"rest at rest", {kRest}, {false}, {100, 200}},
     };
     for (const auto& c : cases) {
-        CVHTWnd card(nullptr);
+        CVHTWnd card;
         card.SetPos({100, 200});
-        std::vector<int> changed;
-        for (int s : c.states) changed.push_back(card.SetHoverState(s, nullptr, 0, false));
+        std::vector<bool> changed;
+        for (HoverState s : c.states) changed.push_back(card.SetHoverState(s, nullptr, 0, false));
         EXPECT_EQ(changed, c.changed) << c.name;
         EXPECT_EQ(card.GetPos(), c.end) << c.name;
     }
@@ -77,13 +80,13 @@ TEST(CardWindowHover, MovesByTheOffsetOfEachState)
 
 TEST(CardWindowHover, ResetKeepsThePositionAndForgetsTheOffset)
 {
-    CVHTWnd card(nullptr);
+    CVHTWnd card;
     card.SetPos({100, 200});
-    ASSERT_EQ(card.SetHoverState(1, nullptr, 0, false), 1);
+    ASSERT_TRUE(card.SetHoverState(kHover, nullptr, 0, false));
     card.ResetHoverState(nullptr, 0, false);
     EXPECT_EQ(card.GetPos(), (Point{100, 199}));
-    EXPECT_EQ(card.GetHoverState(), 0);
-    ASSERT_EQ(card.SetHoverState(1, nullptr, 0, false), 1);
+    EXPECT_EQ(card.GetHoverState(), kRest);
+    ASSERT_TRUE(card.SetHoverState(kHover, nullptr, 0, false));
     EXPECT_EQ(card.GetPos(), (Point{100, 198})) << "the next change starts from where the card is";
 
     Markers markers;
@@ -110,9 +113,9 @@ TEST(CardWindowHover, MarkersFollowTheCard)
     };
     for (const auto& c : cases) {
         Markers markers;
-        CVHTWnd card(nullptr);
+        CVHTWnd card;
         card.SetPos({50, 60});
-        ASSERT_EQ(card.SetHoverState(1, &markers, c.slot, c.onFloor), 1) << c.name;
+        ASSERT_TRUE(card.SetHoverState(kHover, &markers, c.slot, c.onFloor)) << c.name;
         EXPECT_EQ(markers.TotalMoves(), c.moved) << c.name;
         if (c.moved == 0) continue;
         if (c.onFloor) {
@@ -129,9 +132,9 @@ TEST(CardWindowHover, MarkersAlreadyInPlaceAreNotMoved)
     for (auto& m : markers.hand[2]) m.SetPos({50, 59});
     markers.hand[2][3].SetPos({0, 0});
     const int before = markers.TotalMoves();
-    CVHTWnd card(nullptr);
+    CVHTWnd card;
     card.SetPos({50, 60});
-    card.SetHoverState(1, &markers, 2, false);
+    card.SetHoverState(kHover, &markers, 2, false);
     EXPECT_EQ(markers.TotalMoves() - before, 1) << "only the one marker elsewhere moves";
 }
 
@@ -146,12 +149,12 @@ TEST(CardWindowFrames, CardIdsPickTheirFrameAndOthersTheBack)
     } cases[] = {{"first card", 0, 0}, {"card 3", 3, 3}, {"last card", 49, 49}, {"the back", 50, 50},
                  {"id 51", 51, 50},    {"id -1", -1, 50}, {"huge id", 0x7FFFFFFF, 50}};
     for (const auto& c : cases) {
-        CVHTWnd card(nullptr);
+        CVHTWnd card;
         card.SetImage(*strip);
         card.SetRect({0, 0, 4, 4});
         card.SetCard(c.id);
         EXPECT_EQ(card.GetSrcRect(), (Rect{0, 4 * c.frame, 4, 4 * c.frame + 4})) << c.name;
     }
-    CVHTWnd card(nullptr);
+    CVHTWnd card;
     EXPECT_EQ(card.GetFace().cardId, 50) << "a new card window holds no card";
 }

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "host/HostInterfaces.h"
+#include "protocol/HostInterfaces.h"
 #include "protocol/Json.h"
 
 // One thing the module did towards the host: a call of IHostInterface or a message posted to

@@ -8,6 +8,20 @@
 namespace SoundTables {
 
 constexpr int kEffectCount = 113;
+
+// Effect ids the scene names; the table holds the file of every id 0..112.
+enum class SoundId : int {
+    RoomExit = 1,
+    ButtonClick = 20,
+    CountTick = 22,
+    ThreeGoWin = 81,
+    ThreeGoLose = 82,
+    StartEffect = 83,
+    SunOver = 89,
+    Capture = 96,
+    ChamgiMusic1 = 97,
+    ChamgiMusic2 = 98,
+};
 constexpr int kFirstCue = 10000;
 constexpr int kCueCount = 56;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/core/CTimeMgr.h"
 #include "foundation/core/Clock.h"
 
 namespace {
@@ -48,4 +49,21 @@ TEST(Clock, RealTimeMovesForward)
     EXPECT_GE(Clock::NowMs() - t0, 15u);
     EXPECT_GT(Clock::PerfCounter(), c0);
     EXPECT_GE(Clock::Now().year, 2024);
+}
+
+TEST(Clock, TimeBaseCountsOnTheModuleClock)
+{
+    Clock::UseVirtual(1000, {});
+    CTimeMgr t;
+    t.Start();
+    Clock::Advance(250);
+    EXPECT_EQ(t.ElapsedMs(), 250u);
+
+    CTimeMgr noCounter;
+    noCounter.hasCounter = 0;
+    Clock::UseVirtual(0xFFFFFF00u, {});
+    noCounter.Start();
+    Clock::Advance(0x200);
+    EXPECT_EQ(noCounter.ElapsedMs(), 0x200u) << "wraps with the millisecond clock";
+    Clock::UseReal();
 }

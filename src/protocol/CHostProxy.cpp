@@ -1,4 +1,4 @@
-#include "host/CHostProxy.h"
+#include "protocol/CHostProxy.h"
 
 #include "foundation/TextWin32.h"
 #include "protocol/ChatStyle.h"

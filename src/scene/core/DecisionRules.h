@@ -1,18 +1,31 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
-// The scene's rules that need no window: decision times, card speed, volume, option ranges,
-// rank titles and the countdown of the decision timer.
+// The decisions a round asks of a player, their seconds and the countdown shown while one runs.
 namespace SceneRules {
 
-constexpr int kMaxDecisionKind = 24;
+// The decision the decision timer waits for; 0 when none runs.
+enum class DecisionKind : int32_t {
+    None = 0,
+    GameReady = 1,       // the ready question of a new round
+    SunPick = 3,         // first-player pick
+    NoticeChoice = 6,    // the choice of notice 3
+    PlayCard = 8,        // the own turn
+    NoticeChoice18 = 9,  // the choice of notice 18
+    CardChoice = 11,
+    SeptAnimal = 14,     // the September animal as double pi or not
+    GoOrStop = 15,
+    ResultItem = 17,     // the item choice of the result window
+    Bet = 21,
+    BetPrompt = 22,
+    BetPrompt23 = 23,
+    BetPrompt24 = 24,
+};
 
 // Seconds of the decision timer for a decision kind: the row of the room's game speed (0..2,
 // other values count as 0), or the auto-play row. Kinds without an entry give 0.
-int PhaseSeconds(int kind, int gameSpeed, bool autoPlay);
+int PhaseSeconds(DecisionKind kind, int gameSpeed, bool autoPlay);
 
 // The own turn's seconds (kind 8 without auto-play) after the anti-leave counters or the own
 // turn time-outs. `antiLeaveRule` is true in an anti-leave room while the rule is in force and
@@ -25,25 +38,6 @@ struct TurnTimeInputs {
     int ownTimeouts = 0;
 };
 int AdjustTurnSeconds(int seconds, const TurnTimeInputs& in);
-
-// Frame count of a card move for the card speed (held to -3..3): 0 gives 3, a negative n gives
-// 3 + 2|n|, a positive n gives 3 - 2n, at least 1.
-int MoveStepsForSpeed(int cardSpeed);
-
-// The scene volume in hundredths of a decibel: above 0 becomes 0, -5000 and below are silence.
-int ClampVolume(int volume);
-
-// Option values outside their range take the fallback.
-int ClampOption(int value, int low, int high, int fallback);
-
-// Removes a leading delimiter from `source`, then moves the text up to the next delimiter into
-// `token` and drops it with the delimiter from `source` (1); without a further delimiter the
-// whole rest goes to `token` (0). An empty delimiter gives the whole source (1).
-int SplitToken(std::string& source, std::string& token, const std::string& delimiter);
-
-// "|입문|초보|...|" split at "|": empty last piece dropped.
-std::vector<std::string> SplitRankTitles(const std::string& list);
-const char* RankTitleList();
 
 // One 500 ms step of the decision countdown. The caller applies the actions.
 struct CountdownState {

@@ -9,8 +9,41 @@
 // The two COM-style interfaces between the host (the portal's launcher) and the module:
 // standard-call methods in fixed slots, no virtual destructor. Nothing thrown may cross them.
 
-// What the module asks of the host through HostRequest: a code and a value; `amount` carries
-// 64-bit values (code 22).
+// What the module asks of the host through HostRequest.
+enum class HostRequestCode : int32_t {
+    PassText = 0,          // user key 0, in/out the text's length
+    PendingValue = 1,
+    AntiLeaveEntered = 4,
+    AntiLeaveLeft = 5,
+    Capture = 9,
+    RoomEntered = 14,
+    StartInviting = 15,
+    ReserveItem = 20,
+    UseSafe = 22,          // the amount in `amount` and behind the text pointer
+    ForcedExitRefused = 26,
+    UserCounters = 27,
+    OpenSafePage = 30,
+    RefillAmount = 31,
+    OutOfDate = 36,        // also reports a resource that failed to load
+    HoldsItem = 43,        // the answer is the result
+    OpenHostPage = 44,
+    SetNamedControl = 45,  // the control's name as text, a HostControlState as value
+    Memo = 50,
+    MacroPhrase = 57,
+    FetchText = 62,        // a zeroed 256-byte buffer, in/out 256
+    ServerValue = 70,      // in/out the server's value
+    SeatTaken = 72,
+    ServerNotice = 75,
+};
+
+// The state of a named control of the host's title bar.
+enum class HostControlState : int32_t {
+    Hidden = 0,
+    ShownDisabled = 1,
+    ShownEnabled = 17,
+};
+
+// A HostRequest: a code and a value; `amount` carries 64-bit values (code 22).
 struct HostRequestRecord {
     int32_t code = 0;
     int32_t value = 0;

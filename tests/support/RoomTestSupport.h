@@ -16,7 +16,7 @@
 #include "foundation/Win32.h"
 #include "foundation/core/Clock.h"
 #include "host/CMirelleWnd.h"
-#include "host/HostInterfaces.h"
+#include "protocol/HostInterfaces.h"
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "protocol/GameRequest.h"

@@ -1,98 +1,52 @@
 #include "scene/CMirelleVWS.h"
 
-#include "foundation/Debug.h"
-#include "host/CHostProxy.h"
-#include "host/CMirelleWnd.h"
+#include "protocol/GameRequest.h"
+#include "protocol/HostInterfaces.h"
 #include "toolkit/GVQZAniWnd.h"
 
 namespace {
 
 constexpr uint32_t kBoxColor = 0xCF7F00;
-constexpr int32_t kHostTextBytes = 256;
 
 }  // namespace
-
-int CMirelleVWS::SendGameRequest(const GameRequest& request)
-{
-    IHostInterface* host = owner ? owner->GetHost() : nullptr;
-    if (!host) return -1;
-    const std::vector<uint8_t> bytes = SerializeGameRequest(request);
-    return host->Send(-1, 1, bytes.data(), static_cast<int>(bytes.size()));
-}
-
-int CMirelleVWS::HostRequest(int32_t userKey, int32_t code, int32_t value, char* text, int32_t* inOut)
-{
-    IHostInterface* host = owner ? owner->GetHost() : nullptr;
-    if (!host) return 0;
-    HostRequestRecord record;
-    record.code = code;
-    record.value = value;
-    return host->HostRequest(userKey, &record, text, inOut);
-}
-
-std::string CMirelleVWS::FetchHostText()
-{
-    // The host fills up to 256 bytes and need not terminate them: the spare byte does.
-    char buffer[kHostTextBytes + 1] = {};
-    int32_t inOut = kHostTextBytes;
-    HostRequest(ownUser.userKey, 62, 0, buffer, &inOut);
-    buffer[kHostTextBytes] = '\0';
-    return buffer;
-}
-
-void CMirelleVWS::SetTitleButtonState(const char* control, int32_t state)
-{
-    const bool macro = std::string(control) == "macro";
-    std::string name = control;
-    int32_t length = static_cast<int32_t>(name.size());
-    HostRequest(macro ? 0 : ownUser.userKey, 45, state, name.data(), &length);
-}
-
-void CMirelleVWS::PostToHost(int32_t code)
-{
-    if (owner) owner->PostToHost(code);
-}
-
-void CMirelleVWS::PrintChatText(const std::string& text)
-{
-    CHostProxy(owner ? owner->GetHost() : nullptr).PrintChatText(text);
-}
-
-int CMirelleVWS::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
-                                uint32_t textColor)
-{
-    return owner ? owner->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
-}
 
 // The decision is answered: its timer stops and the countdown starts over.
 void CMirelleVWS::CloseDecision()
 {
     StopPhaseTimer();
-    if (turnBlinkAnimation) {
-        turnBlinkAnimation->Stop();
-        InvalidateWnd(turnBlinkAnimation);
+    if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
+        marker->Stop();
+        InvalidateWnd(marker);
     }
-    countdown = countdownStart;
+    timers.countdown = timers.countdownStart;
+}
+
+bool CMirelleVWS::AnswerDecision(DecisionKind kind, const GameRequest& request)
+{
+    if (!IsUserSeated() || timers.phaseTimerKind != kind) return false;
+    CloseDecision();
+    SendGameRequest(request);
+    return true;
 }
 
 int CMirelleVWS::SendVoiceType()
 {
-    SendGameRequest(Requests::VoiceType{voiceType});
+    SendGameRequest(Requests::VoiceType{options.voiceType});
     return 1;
 }
 
 int CMirelleVWS::SendPlay(int flag)
 {
     if (IsUserSeated()) return 0;
-    if (room.roomState != 1 && !HasRobotSeat() && flag == 0) return 0;
-    if (IsTournamentRoom() && tournamentGradeMismatch) {
+    if (GetRoomState() != RoomState::Waiting && !HasRobotSeat() && flag == 0) return 0;
+    if (IsTournamentRoom() && controls.tournamentGradeMismatch) {
         ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", kBoxColor);
         PostToHost(1);
-        PlaySoundId(1, 0);
+        PlaySoundId(SoundTables::SoundId::RoomExit);
         return 0;
     }
-    SendGameRequest(Requests::Play{voiceType, flag});
-    SetTitleButtonState("play", 1);
+    SendGameRequest(Requests::Play{options.voiceType, flag});
+    SetTitleButtonState("play", HostControlState::ShownDisabled);
     // FIXME: the observer bar's join button (shown, disabled) once the bar exists.
     return 1;
 }
@@ -101,7 +55,7 @@ int CMirelleVWS::SendObserve()
 {
     if (!IsUserSeated()) return 0;
     SendGameRequest(Requests::Observe{});
-    SetTitleButtonState("observe", 1);
+    SetTitleButtonState("observe", HostControlState::ShownDisabled);
     return 1;
 }
 
@@ -126,7 +80,7 @@ int CMirelleVWS::SendOptionChange(int32_t a, int32_t b)
 
 int CMirelleVWS::SendGameReadyAnswer(int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 1) return 0;
+    if (!IsUserSeated() || timers.phaseTimerKind != DecisionKind::GameReady) return 0;
     StopPhaseTimer();
     SendGameRequest(Requests::GameReadyAnswer{timedOut});
     // FIXME: close the round result (HideRoundResult) once the result panel exists.
@@ -136,9 +90,9 @@ int CMirelleVWS::SendGameReadyAnswer(int timedOut)
 int CMirelleVWS::SendStart()
 {
     // FIXME: hide the start button (ShowStartButton (0)) once it is loaded.
-    SetAutoPlay(0);
+    SetAutoPlay(false);
     if (GetPlayer(0).userKey != ownUser.userKey || ownUser.userKey == -1) return 0;
-    if (room.roomState == 1 && HasSeatWithoutUser()) {
+    if (GetRoomState() == RoomState::Waiting && HasSeatWithoutUser()) {
         if (IsTournamentRoom()) return 0;
         SendGameRequest(Requests::Request8{0});
         return 1;
@@ -149,7 +103,7 @@ int CMirelleVWS::SendStart()
 
 int CMirelleVWS::SendSunPick(int32_t pick, int timedOut)
 {
-    if (phaseTimerKind != 3 || !IsUserSeated()) return 0;
+    if (timers.phaseTimerKind != DecisionKind::SunPick || !IsUserSeated()) return 0;
     SendGameRequest(Requests::SunPick{timedOut, pick});
     return 1;
 }
@@ -157,7 +111,7 @@ int CMirelleVWS::SendSunPick(int32_t pick, int timedOut)
 int CMirelleVWS::SendRequest11(int32_t choice)
 {
     const int own = FindSeatByKey(ownUser.userKey);
-    if (phaseTimerKind != 6 || own < 0 || IsRobotSeat(own)) return 0;
+    if (timers.phaseTimerKind != DecisionKind::NoticeChoice || own < 0 || IsRobotSeat(own)) return 0;
     CloseDecision();
     SendGameRequest(Requests::Request11{choice});
     return 1;
@@ -165,9 +119,8 @@ int CMirelleVWS::SendRequest11(int32_t choice)
 
 int CMirelleVWS::SendPlayCard(int32_t card, int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 8) return 0;
-    CloseDecision();
-    SendGameRequest(Requests::PlayCard{timedOut, card, MissesAvailableMatch(card)});
+    if (!AnswerDecision(DecisionKind::PlayCard, Requests::PlayCard{timedOut, card, MissesAvailableMatch(card) ? 1 : 0}))
+        return 0;
     // FIXME: hide the own outline and the hand hints once they are loaded.
     if (!timedOut || HasRobotSeat()) return 1;
     const int own = FindSeatByKey(ownUser.userKey);
@@ -180,7 +133,7 @@ int CMirelleVWS::SendPlayCard(int32_t card, int timedOut)
                           ? "`1120`대기 시간이 초과되었습니다. 대기 시간이 감소합니다.`0010`"
                           : "`1120`대기 시간이 초과되었습니다.`0010`");
     } else if (me.turnTimeoutCount == 2) {
-        SetAutoPlay(1);
+        SetAutoPlay(true);
         SendAutoPlay(1);
         PrintChatText("`1120`대기 시간이 2회 초과되어 자동 치기로 변경됩니다.`0010`");
     }
@@ -189,40 +142,28 @@ int CMirelleVWS::SendPlayCard(int32_t card, int timedOut)
 
 int CMirelleVWS::SendCardChoice(int32_t card, int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 11) return 0;
-    CloseDecision();
-    SendGameRequest(Requests::CardChoice{timedOut, card});
-    return 1;
+    return AnswerDecision(DecisionKind::CardChoice, Requests::CardChoice{timedOut, card}) ? 1 : 0;
 }
 
 int CMirelleVWS::SendRequest14(int32_t choice, int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 9) return 0;
-    CloseDecision();
-    SendGameRequest(Requests::Request14{timedOut, choice});
-    return 1;
+    return AnswerDecision(DecisionKind::NoticeChoice18, Requests::Request14{timedOut, choice}) ? 1 : 0;
 }
 
 int CMirelleVWS::SendSeptAnimalChoice(int32_t choice, int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 14) return 0;
-    CloseDecision();
-    SendGameRequest(Requests::SeptAnimalChoice{timedOut, choice, 32});
-    return 1;
+    return AnswerDecision(DecisionKind::SeptAnimal, Requests::SeptAnimalChoice{timedOut, choice, 32}) ? 1 : 0;
 }
 
 int CMirelleVWS::SendGoOrStop(int32_t choice, int timedOut)
 {
-    if (!IsUserSeated() || phaseTimerKind != 15) return 0;
-    CloseDecision();
-    SendGameRequest(Requests::GoOrStop{timedOut, choice});
-    return 1;
+    return AnswerDecision(DecisionKind::GoOrStop, Requests::GoOrStop{timedOut, choice}) ? 1 : 0;
 }
 
 int CMirelleVWS::SendResultChoice(int32_t choice)
 {
     if (!IsUserSeated()) return 0;
-    SendGameRequest(Requests::ResultChoice{choice, skin});
+    SendGameRequest(Requests::ResultChoice{choice, options.skin});
     return 1;
 }
 
@@ -272,8 +213,8 @@ int CMirelleVWS::SendRequest25(int32_t state)
 
 int CMirelleVWS::SendMacro(int32_t number)
 {
-    if (!macroEnabled) return 0;
-    macroEnabled = 0;
+    if (!controls.macroEnabled) return 0;
+    controls.macroEnabled = false;
     SendGameRequest(Requests::Macro{number});
     return 1;
 }
@@ -292,7 +233,7 @@ int CMirelleVWS::SendChallenge(int32_t choice)
 
 int CMirelleVWS::SendBet(int32_t a, int32_t b)
 {
-    if (phaseTimerKind != 21) return 0;
+    if (timers.phaseTimerKind != DecisionKind::Bet) return 0;
     StopPhaseTimer();
     SendGameRequest(Requests::Bet{a, b});
     return 1;
@@ -300,7 +241,7 @@ int CMirelleVWS::SendBet(int32_t a, int32_t b)
 
 int CMirelleVWS::SendDesperateExit()
 {
-    if (!IsUserSeated() || !IsDesperateRoom() || !roundStarted) return 0;
+    if (!IsUserSeated() || !IsDesperateRoom() || !controls.roundStarted) return 0;
     if (ShowMessageBox("정정당당 방에서 나가시겠습니까?\n목표점수를 채우지 못하고 나가면 베팅금액을 잃게됩니다.\n", 1, 0, "",
                        kBoxColor) != 1)
         return 0;
@@ -342,22 +283,22 @@ int CMirelleVWS::SendRequest36(const std::string& text)
 
 int CMirelleVWS::RequestItemUse(int64_t amount)
 {
-    if (!IsUserSeated() || room.roomState != 3 || amount <= 0) return 0;
-    IHostInterface* host = owner ? owner->GetHost() : nullptr;
+    if (!IsUserSeated() || GetRoomState() != RoomState::RoundOver || amount <= 0) return 0;
+    IHostInterface* host = GetHost();
     if (!host) return 0;
     HostRequestRecord record;
-    record.code = 22;
+    record.code = static_cast<int32_t>(HostRequestCode::UseSafe);
     record.value = static_cast<int32_t>(amount);
     record.amount = amount;
     int64_t value = amount;
     int32_t inOut = 8;
     host->HostRequest(ownUser.userKey, &record, reinterpret_cast<char*>(&value), &inOut);
     // FIXME: close the round result (HideRoundResult) once the result panel exists.
-    dirty = 1;
+    SetDirty();
     return 1;
 }
 
-int CMirelleVWS::IsRoomKind5To10InPlay() const
+bool CMirelleVWS::IsRoomKind5To10InPlay() const
 {
-    return room.roomKind >= 5 && room.roomKind <= 10 && !HasRobotSeat() ? 1 : 0;
+    return room.roomKind >= 5 && room.roomKind <= 10 && !HasRobotSeat();
 }

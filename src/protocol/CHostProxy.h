@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/HostInterfaces.h"
+#include "protocol/HostInterfaces.h"
 
 // Writes the module's texts to the host's chat: one AddChatText per styled run.
 class CHostProxy {

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "scene/core/SceneRules.h"
+#include "scene/core/DecisionRules.h"
+#include "scene/core/OptionRules.h"
+#include "scene/core/TextTokens.h"
 #include "scene/core/SoundTables.h"
 
 #include <algorithm>
@@ -20,7 +22,7 @@ TEST(PhaseSeconds, RowsByGameSpeedAndAutoPlay)
         {"kind without entry", 4, 0, false, 0},  {"kind above the table", 99, 0, false, 0},
         {"unknown speed counts as 0", 8, 7, false, 10}, {"negative speed counts as 0", 11, -1, false, 10},
     };
-    for (const auto& c : cases) EXPECT_EQ(PhaseSeconds(c.kind, c.speed, c.autoPlay), c.want) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(PhaseSeconds(static_cast<DecisionKind>(c.kind), c.speed, c.autoPlay), c.want) << c.name;
 }
 
 TEST(AdjustTurnSeconds, TimeoutsAndAntiLeaveCounters)

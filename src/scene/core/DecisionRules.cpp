@@ -1,7 +1,6 @@
-#include "scene/core/SceneRules.h"
+#include "scene/core/DecisionRules.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace SceneRules {
 
@@ -20,11 +19,11 @@ constexpr PhaseColumn kPhaseTable[] = {
 
 }  // namespace
 
-int PhaseSeconds(int kind, int gameSpeed, bool autoPlay)
+int PhaseSeconds(DecisionKind kind, int gameSpeed, bool autoPlay)
 {
     const int row = autoPlay ? 3 : (gameSpeed >= 0 && gameSpeed <= 2 ? gameSpeed : 0);
     for (const auto& c : kPhaseTable)
-        if (c.kind == kind) return c.seconds[row];
+        if (c.kind == static_cast<int>(kind)) return c.seconds[row];
     return 0;
 }
 
@@ -40,61 +39,6 @@ int AdjustTurnSeconds(int seconds, const TurnTimeInputs& in)
     // A corrupt count must neither overflow nor lengthen the turn: the reduction stays in 0..5.
     const int64_t reduction = std::clamp<int64_t>(int64_t{3} * in.ownTimeouts, 0, 5);
     return std::max(5, seconds - static_cast<int>(reduction));
-}
-
-int MoveStepsForSpeed(int cardSpeed)
-{
-    const int s = std::clamp(cardSpeed, -3, 3);
-    if (s == 0) return 3;
-    if (s < 0) return 3 + 2 * -s;
-    return std::max(1, 3 - 2 * s);
-}
-
-int ClampVolume(int volume)
-{
-    if (volume > 0) return 0;
-    if (volume <= -5000) return -10000;
-    return volume;
-}
-
-int ClampOption(int value, int low, int high, int fallback)
-{
-    return value < low || value > high ? fallback : value;
-}
-
-int SplitToken(std::string& source, std::string& token, const std::string& delimiter)
-{
-    if (delimiter.empty()) {
-        token = source;
-        return 1;
-    }
-    if (source.compare(0, delimiter.size(), delimiter) == 0) source.erase(0, delimiter.size());
-    const size_t at = source.find(delimiter);
-    if (at == std::string::npos) {
-        token = source;
-        source.clear();
-        return 0;
-    }
-    token = source.substr(0, at);
-    source.erase(0, at + delimiter.size());
-    return 1;
-}
-
-std::vector<std::string> SplitRankTitles(const std::string& list)
-{
-    std::vector<std::string> titles;
-    std::string rest = list;
-    std::string token;
-    while (!rest.empty()) {
-        SplitToken(rest, token, "|");
-        if (!token.empty() || !rest.empty()) titles.push_back(token);
-    }
-    return titles;
-}
-
-const char* RankTitleList()
-{
-    return "|입문|초보|하수|중수|고수|선수|타짜|영웅|제왕|";
 }
 
 CountdownActions StepCountdown(CountdownState& s, bool quiet)

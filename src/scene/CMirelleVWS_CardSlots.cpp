@@ -1,0 +1,73 @@
+#include "scene/CMirelleVWS.h"
+
+#include "views/CVHTWnd.h"
+
+CVHTWnd* CMirelleVWS::CardWndBySlot(int32_t slot) const
+{
+    return tableWidgets.cardWnds[static_cast<size_t>(SlotOf(slot))];
+}
+
+CardFace CMirelleVWS::FaceOfSlot(int32_t slot) const
+{
+    const CVHTWnd* w = CardWndBySlot(slot);
+    return w ? w->GetFace() : CardFace{};
+}
+
+GVWnd* CMirelleVWS::GetHandMarker(int handSlot, int index) const
+{
+    if (handSlot < 0 || handSlot >= TableWidgets::kHandSlots || index < 0 || index >= TableWidgets::kMarkersPerHandSlot)
+        return nullptr;
+    return tableWidgets.handMarkers[static_cast<size_t>(handSlot)][static_cast<size_t>(index)];
+}
+
+GVWnd* CMirelleVWS::GetFloorMarker(int floorSlot) const
+{
+    if (floorSlot < 0 || floorSlot >= TableWidgets::kFloorSlots) return nullptr;
+    return tableWidgets.floorMarkers[static_cast<size_t>(floorSlot)];
+}
+
+bool CMirelleVWS::MissesAvailableMatch(int32_t card) const
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (own < 0 || !IsValidCardId(card)) return false;
+    const int32_t month = GetCardInfo(card).month;
+    if (month != kBonusMonth && CountCardsOfMonth(floor.cards, month) > 0) return false;
+    // The card takes nothing: it misses when another hand card could have taken a floor card.
+    for (int32_t slot : gameInfo.users[static_cast<size_t>(own)].hand) {
+        const CardFace f = FaceOfSlot(slot);
+        if (f.cardId == card || f.month == kBonusMonth || !IsValidCardId(f.cardId)) continue;
+        if (CountCardsOfMonth(floor.cards, f.month) > 0) return true;
+    }
+    return false;
+}
+
+int CMirelleVWS::CountCardsOfMonth(const std::vector<int32_t>& list, int32_t month) const
+{
+    return ::CountCardsOfMonth(list, month, [this](int32_t s) { return FaceOfSlot(s); });
+}
+
+int CMirelleVWS::CountCardsOfSpecial(const std::vector<int32_t>& list, int32_t special) const
+{
+    return ::CountCardsOfSpecial(list, special, [this](int32_t s) { return FaceOfSlot(s); });
+}
+
+int32_t CMirelleVWS::FindCardById(const std::vector<int32_t>& list, int32_t cardId) const
+{
+    return ::FindCardById(list, cardId, [this](int32_t s) { return FaceOfSlot(s); });
+}
+
+int32_t CMirelleVWS::FindCardOfMonth(const std::vector<int32_t>& list, int32_t month) const
+{
+    return ::FindCardOfMonth(list, month, [this](int32_t s) { return FaceOfSlot(s); });
+}
+
+int32_t CMirelleVWS::FindCardOfSpecial(const std::vector<int32_t>& list, int32_t special) const
+{
+    return ::FindCardOfSpecial(list, special, [this](int32_t s) { return FaceOfSlot(s); });
+}
+
+size_t CMirelleVWS::CollectCardsOfSpecial(std::vector<int32_t>& out, const std::vector<int32_t>& in,
+                                          int32_t special) const
+{
+    return ::CollectCardsOfSpecial(out, in, special, [this](int32_t s) { return FaceOfSlot(s); });
+}

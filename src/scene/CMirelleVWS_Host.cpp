@@ -1,0 +1,71 @@
+#include "scene/CMirelleVWS.h"
+
+#include "protocol/CHostProxy.h"
+#include "protocol/GameRequest.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
+
+namespace {
+
+constexpr int32_t kHostTextBytes = 256;
+
+}  // namespace
+
+IHostInterface* CMirelleVWS::GetHost() const
+{
+    return window ? window->GetHost() : nullptr;
+}
+
+int CMirelleVWS::SendGameRequest(const GameRequest& request)
+{
+    IHostInterface* host = GetHost();
+    if (!host) return -1;
+    const std::vector<uint8_t> bytes = SerializeGameRequest(request);
+    return host->Send(-1, 1, bytes.data(), static_cast<int>(bytes.size()));
+}
+
+int CMirelleVWS::HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut)
+{
+    IHostInterface* host = GetHost();
+    if (!host) return 0;
+    HostRequestRecord record;
+    record.code = static_cast<int32_t>(code);
+    record.value = value;
+    return host->HostRequest(userKey, &record, text, inOut);
+}
+
+std::string CMirelleVWS::FetchHostText()
+{
+    // The host fills up to 256 bytes and need not terminate them: the spare byte does.
+    char buffer[kHostTextBytes + 1] = {};
+    int32_t inOut = kHostTextBytes;
+    HostRequest(ownUser.userKey, HostRequestCode::FetchText, 0, buffer, &inOut);
+    buffer[kHostTextBytes] = '\0';
+    return buffer;
+}
+
+void CMirelleVWS::SetTitleButtonState(const char* control, HostControlState state)
+{
+    // The macro control is the room's, not the user's: user key 0.
+    const bool macro = std::string(control) == "macro";
+    std::string name = control;
+    int32_t length = static_cast<int32_t>(name.size());
+    HostRequest(macro ? 0 : ownUser.userKey, HostRequestCode::SetNamedControl, static_cast<int32_t>(state), name.data(),
+                &length);
+}
+
+void CMirelleVWS::PostToHost(int32_t code)
+{
+    if (window) window->PostToHost(code);
+}
+
+void CMirelleVWS::PrintChatText(const std::string& text)
+{
+    CHostProxy(GetHost()).PrintChatText(text);
+}
+
+int CMirelleVWS::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+                                uint32_t textColor)
+{
+    return window ? window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
+}

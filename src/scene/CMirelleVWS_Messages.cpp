@@ -1,0 +1,35 @@
+#include "scene/CMirelleVWS.h"
+
+#include "scene/SceneTable.h"
+#include "scene/SceneWindow.h"
+
+void CMirelleVWS::EnqueueGameMessage(const GameMessage& message)
+{
+    queue.Append(message);
+    if (!queue.busy && !IsLoadingResources()) DispatchGameMessage();
+}
+
+void CMirelleVWS::DispatchGameMessage()
+{
+    if (queue.busy || queue.IsEmpty()) return;
+    // The message leaves the queue before it is handled: a reset of the queue while the handler
+    // waits in Delay then touches only the messages not yet handled.
+    GameMessage message = std::move(queue.Front());
+    queue.RemoveFront();
+    // A handler that fails by throwing must not leave the queue busy for ever.
+    struct BusyScope {
+        int32_t& busy;
+        explicit BusyScope(int32_t& flag) : busy(flag) { busy = 1; }
+        ~BusyScope() { busy = 0; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+    } busyScope(queue.busy);
+    SetRedrawAll(true);
+    if (table && message.body) table->HandleMessage(*this, message);
+    DeleteGameMessage(message);
+}
+
+bool CMirelleVWS::IsLoadingResources() const
+{
+    return window && window->IsLoading();
+}

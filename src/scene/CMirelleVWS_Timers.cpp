@@ -1,0 +1,196 @@
+#include "scene/CMirelleVWS.h"
+
+#include "foundation/WindowTimer.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
+#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+
+namespace {
+
+// Periods by timer id; the phase timer takes the seconds of its decision.
+constexpr uint32_t kPeriodMs[kTimerCount] = {50, 0, 500, 3000, 2000, 2000};
+
+}  // namespace
+
+HWND CMirelleVWS::GetGameWnd() const
+{
+    return window ? window->GetGameWnd() : nullptr;
+}
+
+void CMirelleVWS::StartTimer(TimerId id)
+{
+    StartTimerFor(id, kPeriodMs[static_cast<size_t>(id)]);
+}
+
+void CMirelleVWS::StartTimerFor(TimerId id, uint32_t periodMs)
+{
+    timers.running[static_cast<size_t>(id)] = WindowTimer::Start(GetGameWnd(), static_cast<UINT_PTR>(id), periodMs);
+}
+
+void CMirelleVWS::StopTimer(TimerId id)
+{
+    if (!timers.IsRunning(id)) return;
+    timers.running[static_cast<size_t>(id)] = false;
+    WindowTimer::Stop(GetGameWnd(), static_cast<UINT_PTR>(id));
+}
+
+int CMirelleVWS::OnTimer(UINT_PTR id)
+{
+    switch (static_cast<TimerId>(id)) {
+    case TimerId::Frame:
+        Tick();
+        FlushRedraw();
+        break;
+    case TimerId::Phase: OnPhaseTimeout(); break;
+    case TimerId::Blink: StepCountdownAndBlink(); break;
+    case TimerId::Popup:
+        StopTimer(TimerId::Popup);
+        // FIXME: hide the action popups and card effects and reset the robot avatar once they are loaded.
+        SetDirty();
+        break;
+    case TimerId::Start:
+        StopTimer(TimerId::Start);
+        // FIXME: show the start button once it is loaded.
+        break;
+    case TimerId::Macro:
+        StopTimer(TimerId::Macro);
+        SetMacroEnabled(true);
+        break;
+    default: break;
+    }
+    return 0;
+}
+
+void CMirelleVWS::StartFrameTimer()
+{
+    if (!timers.IsRunning(TimerId::Frame)) StartTimer(TimerId::Frame);
+}
+
+int CMirelleVWS::StartPhaseTimer(DecisionKind kind)
+{
+    StopPhaseTimer();
+    int seconds = SceneRules::PhaseSeconds(kind, room.option.turnTime, controls.autoPlay);
+    if (kind == DecisionKind::PlayCard && !controls.autoPlay) {
+        SceneRules::TurnTimeInputs in;
+        const int own = FindSeatByKey(ownUser.userKey);
+        in.antiLeaveRule = IsAntiLeaveRoom() && controls.antiLeaveActive && own >= 0;
+        in.ownSeated = own >= 0;
+        if (own >= 0) {
+            in.ownTimeouts = GetPlayer(own).turnTimeoutCount;
+            in.antiLeave1 = gameInfo.users[static_cast<size_t>(own)].antiLeave1;
+            in.antiLeave2 = gameInfo.users[static_cast<size_t>(own)].antiLeave2;
+        }
+        seconds = SceneRules::AdjustTurnSeconds(seconds, in);
+    }
+    StartTimerFor(TimerId::Phase, static_cast<uint32_t>(seconds) * 1000);
+    if (timers.IsRunning(TimerId::Phase)) timers.phaseTimerKind = kind;
+    return seconds;
+}
+
+void CMirelleVWS::StopPhaseTimer()
+{
+    timers.phaseTimerKind = DecisionKind::None;
+    StopTimer(TimerId::Phase);
+}
+
+void CMirelleVWS::OnPhaseTimeout()
+{
+    const DecisionKind kind = timers.phaseTimerKind;
+    const int timedOut = controls.autoPlay ? 0 : 1;
+    switch (kind) {
+    case DecisionKind::GameReady: SendGameReadyAnswer(timedOut); break;
+    case DecisionKind::SunPick: SendSunPick(50, timedOut); break;
+    case DecisionKind::NoticeChoice: SendRequest11(0); break;
+    case DecisionKind::PlayCard:
+        // FIXME: play the automatic or the time-out card once the table engine chooses them.
+        if (IsOwnTurn()) timers.outlineBlink = false;
+        break;
+    case DecisionKind::NoticeChoice18: SendRequest14(1, timedOut); break;
+    case DecisionKind::CardChoice:
+        // FIXME: answer with the prompt window's default card once the prompt exists.
+        break;
+    case DecisionKind::SeptAnimal: SendSeptAnimalChoice(1, timedOut); break;
+    case DecisionKind::GoOrStop: SendGoOrStop(0, timedOut); break;
+    case DecisionKind::Bet: SendBet(0, 0); break;
+    default: break;
+    }
+    // FIXME: hide the prompt (kinds 6, 9, 14, 15, 21, 22, 24) and the floor-slot markers (kind 3), and reset
+    // the result window's item panel (kind 17), once the resource loader creates them.
+    StopPhaseTimer();
+    SetDirty();
+}
+
+void CMirelleVWS::StartBlinkTimer()
+{
+    if (!timers.IsRunning(TimerId::Blink)) StartTimer(TimerId::Blink);
+}
+
+void CMirelleVWS::StopBlinkTimer()
+{
+    if (!timers.IsRunning(TimerId::Blink)) return;
+    StopTimer(TimerId::Blink);
+    if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
+        marker->Stop();
+        InvalidateWnd(marker);
+    }
+}
+
+void CMirelleVWS::SetMacroEnabled(bool enabled)
+{
+    controls.macroEnabled = enabled;
+    SetTitleButtonState("macro", enabled ? HostControlState::ShownEnabled : HostControlState::ShownDisabled);
+    if (!enabled) StartTimer(TimerId::Macro);
+}
+
+void CMirelleVWS::SetAutoPlay(bool on)
+{
+    controls.autoPlay = on;
+    // A running decision restarts with the seconds of the new mode.
+    if (timers.phaseTimerKind != DecisionKind::None) StartPhaseTimer(timers.phaseTimerKind);
+    // FIXME: the auto-play button's image set and its chat line arrive with the room's user-interface controller.
+}
+
+void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
+{
+    GVAnimWnd* countdown = roomWidgets.countdownAnimation;
+    if (countdown && a.stopAnimation) {
+        countdown->Stop();
+        InvalidateWnd(countdown);
+    }
+    if (a.showFrame >= 0) {
+        if (countdown) {
+            countdown->SetFrame(a.showFrame);
+            countdown->Show(true);
+            countdown->Play(false);
+            InvalidateWnd(countdown);
+        }
+        if (a.playCountSound) PlaySoundId(SoundTables::SoundId::CountTick);
+    }
+    // FIXME: voice cue 10036 (PlayVoice) for the seat that is not the turn user's when a.lastTwoSeconds, the
+    // countdown animation is visible and the game counter is below 10, once the loader creates the animation.
+}
+
+void CMirelleVWS::StepCountdownAndBlink()
+{
+    SceneRules::CountdownState s{timers.countdown, timers.countdownStart, timers.countdownLimit, timers.blinkPhase};
+    const bool quiet = controls.autoPlay && (IsOwnTurn() || timers.phaseTimerKind == DecisionKind::NoticeChoice);
+    const SceneRules::CountdownActions a = SceneRules::StepCountdown(s, quiet);
+    const bool newPhase = s.blinkPhase != timers.blinkPhase;
+    timers.countdown = s.countdown;
+    timers.blinkPhase = s.blinkPhase;
+    if (newPhase && timers.blinkPhase == 1) {
+        ApplyCountdown(a);
+        SetDirty();
+    }
+    if (timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0) {
+        // FIXME: show the floor-slot markers in phase 1 and hide them in phase 0 once the resource loader creates them.
+        return;
+    }
+    if (gameInfo.turnKey == -1) return;
+    GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation;
+    if (marker && timers.IsRunning(TimerId::Blink)) marker->SetFrame(timers.blinkPhase == 1 ? 0 : 1);
+    // FIXME: blink the own outline (ShowOwnOutline) while outlineBlink is set once the resource loader creates it.
+    InvalidateWnd(marker);
+    SetDirty();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The user's options, read from the registry at start-up, and what follows from them.
+struct SceneOptions {
+    int32_t volume = 0;         // hundredths of a decibel, 0 the loudest
+    int32_t volumeReapply = 0;  // rounds of the tick that set the volume again
+    int32_t cardSpeed = 0;      // -3..3
+    bool soundOn = true;
+    int32_t voiceType = 0;      // 0..3
+    int32_t skin = 0;           // 0..1
+    std::array<int32_t, 3> moveSteps{3, 3, 3};  // frames of a card move, by move kind
+    int32_t stepDelay = 6;                      // milliseconds between frames of a card move
+};
+
+// The room's controls and the rules in force for the own user.
+struct RoomControls {
+    bool autoPlay = false;
+    bool autoStart = false;
+    bool macroEnabled = false;
+    bool antiLeaveActive = false;
+    bool roundStarted = false;
+    bool tournamentGradeMismatch = false;
+};
+
+// What the scene learnt of its platform and its host at start-up.
+struct SceneEnvironment {
+    int32_t colourKey = -1;
+    int32_t dllVersion = -1;
+    int32_t screenDepth = 0;
+    bool isNT = false;
+    int32_t hostNotifyValue = 0;  // wParam of the notices posted to the host's window
+};
