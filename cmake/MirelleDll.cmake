@@ -8,11 +8,6 @@ add_library(Mirelle SHARED
 mirelle_flags(Mirelle)
 set_target_properties(Mirelle PROPERTIES PREFIX "" OUTPUT_NAME "Mirelle")
 target_link_libraries(Mirelle PRIVATE mirelle_mainwnd)
-
-# Every build checks that no library includes a header of a library above it.
-add_custom_target(mirelle_layers
-    COMMAND "${CMAKE_COMMAND}" -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P "${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake"
-    COMMENT "Checking that libraries include only the layers below them")
 add_dependencies(Mirelle mirelle_layers)
 
 find_program(MIRELLE_OBJCOPY NAMES i686-w64-mingw32-objcopy objcopy REQUIRED)

@@ -19,7 +19,7 @@
 #include "toolkit/GVWS.h"
 #include "views/CardMarkerSource.h"
 #include "views/RegistryKey.h"
-#include "views/WidgetFactory.h"
+#include "views/LoadErrorSink.h"
 
 class SceneTable;
 class SceneWindow;
