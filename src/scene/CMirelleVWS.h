@@ -34,7 +34,6 @@ struct LoadError {
     std::string name;
 };
 
-enum class Loop { Once, Repeat };
 enum class DeckStack { DeckOnly, AllSlots };
 
 // The game room scene: one per game window. It owns its widgets (through GVWS), the room and

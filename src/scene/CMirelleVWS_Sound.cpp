@@ -20,7 +20,7 @@ bool CMirelleVWS::PlaySoundId(SoundId id, Loop loop)
     const int n = static_cast<int>(id);
     if (!AreSoundsLoaded() || !IsEffectId(n)) return false;
     sound.SetVolume(n, options.volume);
-    return sound.Play(n, loop == Loop::Repeat, false, 0) != 0;
+    return sound.Play(n, loop) != 0;
 }
 
 bool CMirelleVWS::PlaySoundAtVolume(SoundId id, int volumeValue)
@@ -28,7 +28,7 @@ bool CMirelleVWS::PlaySoundAtVolume(SoundId id, int volumeValue)
     const int n = static_cast<int>(id);
     if (!AreSoundsLoaded() || !IsEffectId(n)) return false;
     sound.SetVolume(n, volumeValue);
-    return sound.Play(n, false, false, 0) != 0;
+    return sound.Play(n, Loop::Once) != 0;
 }
 
 bool CMirelleVWS::StopSoundId(SoundId id)

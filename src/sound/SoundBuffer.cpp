@@ -69,10 +69,10 @@ int SoundBuffer::Restore(IDirectSoundBuffer* b, int* restored)
     return 0;
 }
 
-int SoundBuffer::Play(int keepPosition, DWORD playFlags)
+int SoundBuffer::Play(PlayFrom from, DWORD playFlags)
 {
     if (!buffer || !Restore(buffer.Get(), nullptr)) return 0;
-    if (!keepPosition) {
+    if (from == PlayFrom::Start) {
         buffer->Stop();
         buffer->SetCurrentPosition(0);
     }

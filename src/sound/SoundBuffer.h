@@ -8,6 +8,10 @@
 
 class WaveFile;
 
+enum class Loop { Once, Repeat };
+// Where a sound starts: from its beginning, or where it was stopped.
+enum class PlayFrom { Start, Position };
+
 // DirectSound buffer flags of the sound layer.
 constexpr DWORD kEffectBufferFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_LOCSOFTWARE | DSBCAPS_STATIC;
 constexpr DWORD kVoiceBufferFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY | DSBCAPS_STATIC;
@@ -61,7 +65,7 @@ public:
     static int Restore(IDirectSoundBuffer* buffer, int* restored);
 
     void ReleaseBuffer() { buffer.Reset(); }
-    int Play(int keepPosition, DWORD playFlags);
+    int Play(PlayFrom from, DWORD playFlags);
     int Stop();
     int Rewind();
     int SetVolume(LONG volume);

@@ -71,11 +71,12 @@ SoundBuffer* SoundMgr::FindSound(int id) const
     return it == sounds.end() ? nullptr : it->second.get();
 }
 
-int SoundMgr::Play(int id, int loop, int keepPosition, DWORD extraFlags)
+int SoundMgr::Play(int id, Loop loop, PlayFrom from, DWORD extraFlags)
 {
     if (!CanPlay()) return 0;
     SoundBuffer* sound = FindSound(id);
-    return sound ? sound->Play(keepPosition, (loop ? DSBPLAY_LOOPING : 0) | extraFlags) : 0;
+    const DWORD flags = (loop == Loop::Repeat ? DSBPLAY_LOOPING : 0) | extraFlags;
+    return sound ? sound->Play(from, flags) : 0;
 }
 
 int SoundMgr::Stop(int id)

@@ -28,7 +28,7 @@ public:
     // an earlier sound of that id. 0 when anything fails; nothing is registered then.
     int Load(const std::string& name, int id, DWORD extraFlags);
 
-    int Play(int id, int loop, int keepPosition, DWORD extraFlags);
+    int Play(int id, Loop loop, PlayFrom from = PlayFrom::Start, DWORD extraFlags = 0);
     int Stop(int id);
     int SetVolume(int id, LONG volume);
     int IsPlaying(int id);

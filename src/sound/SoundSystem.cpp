@@ -18,7 +18,7 @@ int SoundSystem::PlayFile(const std::string& name, LONG volume)
     if (const int cached = FindCachedVoice(views, name); cached >= 0) {
         VoiceSlot& slot = voices[static_cast<size_t>(cached)];
         if (volume <= 0) slot.SetVolume(volume);
-        slot.Play(0, 0);
+        slot.Play(PlayFrom::Start, 0);
         ++slot.useCount;
         slot.lastUseTime = now;
         return 10;
@@ -42,7 +42,7 @@ int SoundSystem::PlayFile(const std::string& name, LONG volume)
         return 0;
     }
     if (volume <= 0) slot.SetVolume(volume);
-    slot.Play(0, 0);
+    slot.Play(PlayFrom::Start, 0);
     return 1;
 }
 

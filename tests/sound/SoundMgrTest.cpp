@@ -94,7 +94,7 @@ TEST_F(SoundMgrTest, FailedLoadRegistersNothingAndUnloadedIdsAnswerZero)
         EXPECT_EQ(mgr.Load(c.file, 3, 0), 0) << c.name;
         EXPECT_EQ(mgr.Load(c.file, 7, 0), 0) << c.name;
         EXPECT_EQ(mgr.FindSound(7), before) << c.name << ": a failed load keeps the id's sound";
-        EXPECT_EQ(mgr.Play(3, 0, 0, 0) + mgr.Stop(3) + mgr.SetVolume(3, -100) + mgr.IsPlaying(3), 0) << c.name;
+        EXPECT_EQ(mgr.Play(3, Loop::Once, PlayFrom::Start) + mgr.Stop(3) + mgr.SetVolume(3, -100) + mgr.IsPlaying(3), 0) << c.name;
         EXPECT_EQ(mgr.FindSound(3), nullptr) << c.name;
         EXPECT_EQ(mgr.GetSoundCount(), 1u) << c.name << ": a lookup adds no entry";
     }
@@ -104,14 +104,14 @@ TEST_F(SoundMgrTest, PlayRestartsOrKeepsItsPosition)
 {
     ASSERT_EQ(mgr.Load("mono16.wav", 1, 0), 1);  // 2 seconds
     IDirectSoundBuffer* b = mgr.FindSound(1)->GetBuffer();
-    ASSERT_EQ(mgr.Play(1, 1, 0, 0), 1);
+    ASSERT_EQ(mgr.Play(1, Loop::Repeat, PlayFrom::Start), 1);
     EXPECT_EQ(mgr.IsPlaying(1), 1);
     Clock::Sleep(400);
     const DWORD reached = PlayCursor(b);
     ASSERT_GT(reached, 4410u) << "the cursor moves while playing";
-    ASSERT_EQ(mgr.Play(1, 1, 1, 0), 1);
+    ASSERT_EQ(mgr.Play(1, Loop::Repeat, PlayFrom::Position), 1);
     EXPECT_GE(PlayCursor(b), reached) << "keepPosition continues where it is";
-    ASSERT_EQ(mgr.Play(1, 1, 0, 0), 1);
+    ASSERT_EQ(mgr.Play(1, Loop::Repeat, PlayFrom::Start), 1);
     EXPECT_LT(PlayCursor(b), reached / 2) << "restarted from the beginning";
     EXPECT_EQ(mgr.IsPlaying(1), 1);
     EXPECT_EQ(mgr.Stop(1), 1);
@@ -135,11 +135,11 @@ TEST_F(SoundMgrTest, ReleasedManagerPlaysNothingUntilInitialisedAgain)
     EXPECT_EQ(mgr.GetDevice(), nullptr);
     EXPECT_EQ(mgr.GetSoundCount(), 0u);
     EXPECT_EQ(mgr.Load("mono8.wav", 1, 0), 0);
-    EXPECT_EQ(mgr.Play(1, 0, 0, 0), 0);
+    EXPECT_EQ(mgr.Play(1, Loop::Once, PlayFrom::Start), 0);
     EXPECT_EQ(mgr.SetVolumeAll(-100), 0);
     ASSERT_EQ(mgr.Init(GetDesktopWindow(), dir), 1);
     EXPECT_EQ(mgr.Load("mono8.wav", 1, 0), 1);
-    EXPECT_EQ(mgr.Play(1, 0, 0, 0), 1);
+    EXPECT_EQ(mgr.Play(1, Loop::Once, PlayFrom::Start), 1);
 }
 
 TEST_F(SoundMgrTest, WhileLoadingEveryOperationAnswersZeroAndTouchesNothing)
@@ -148,7 +148,7 @@ TEST_F(SoundMgrTest, WhileLoadingEveryOperationAnswersZeroAndTouchesNothing)
     IDirectSoundBuffer* b = mgr.FindSound(1)->GetBuffer();
     mgr.BeginLoading();
     EXPECT_EQ(mgr.Load("mono8.wav", 2, 0), 1) << "the loader thread goes on loading";
-    EXPECT_EQ(mgr.Play(1, 0, 0, 0), 0);
+    EXPECT_EQ(mgr.Play(1, Loop::Once, PlayFrom::Start), 0);
     EXPECT_EQ(mgr.SetVolume(1, -700), 0);
     EXPECT_EQ(mgr.SetVolumeAll(-700), 0);
     EXPECT_EQ(mgr.IsPlaying(1), 0);
@@ -158,7 +158,7 @@ TEST_F(SoundMgrTest, WhileLoadingEveryOperationAnswersZeroAndTouchesNothing)
     ASSERT_EQ(b->GetStatus(&status), DS_OK);
     EXPECT_EQ(status & DSBSTATUS_PLAYING, 0u);
     mgr.EndLoading();
-    EXPECT_EQ(mgr.Play(1, 0, 0, 0), 1);
+    EXPECT_EQ(mgr.Play(1, Loop::Once, PlayFrom::Start), 1);
     EXPECT_EQ(mgr.IsPlaying(1), 1);
 }
 
@@ -230,7 +230,7 @@ TEST_F(FakeDeviceTest, DeviceThatFailsToOpenLeavesEverythingSilent)
         EXPECT_EQ(mgr.IsDeviceReady(), 0) << c.name;
         EXPECT_EQ(device.refs, 1u) << c.name << ": the refused device is released";
         EXPECT_EQ(mgr.Load("a.wav", 1, 0), 0) << c.name;
-        EXPECT_EQ(mgr.Play(1, 0, 0, 0), 0) << c.name;
+        EXPECT_EQ(mgr.Play(1, Loop::Once, PlayFrom::Start), 0) << c.name;
         EXPECT_EQ(mgr.StopAll(), 0) << c.name;
     }
 }
@@ -296,7 +296,7 @@ TEST(SoundBufferLost, RestoresWithBoundedRetriesBeforePlaying)
         fake.AddRef();  // one reference for the sound, one kept here
         SoundBuffer sound(&fake, 100);
         const uint32_t start = Clock::NowMs();
-        EXPECT_EQ(sound.Play(0, 0), c.played) << c.name;
+        EXPECT_EQ(sound.Play(PlayFrom::Start, 0), c.played) << c.name;
         EXPECT_EQ(fake.plays, c.played) << c.name;
         EXPECT_EQ(fake.restores, c.restores) << c.name;
         EXPECT_EQ(Clock::NowMs() - start, c.waitedMs) << c.name;
