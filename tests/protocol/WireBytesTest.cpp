@@ -371,6 +371,31 @@ Built<UserRecordEntry> RecordEntry(int b)
             Cat({LE32(I(b + 1)), LE32(I(b + 2)), LE32(I(b + 3)), LE32(I(b + 4))})};
 }
 
+// The leaves where two JSON forms of one type differ, one line each.
+void AddJsonDifferences(const JsonValue& read, const JsonValue& built, const std::string& path, std::string& out)
+{
+    if (read == built) return;
+    if (read.IsObject() && built.IsObject() && read.Members().size() == built.Members().size()) {
+        for (size_t n = 0; n < read.Members().size(); ++n)
+            AddJsonDifferences(read.Members()[n].second, built.Members()[n].second,
+                               path + "." + read.Members()[n].first, out);
+        return;
+    }
+    if (read.IsArray() && built.IsArray() && read.Items().size() == built.Items().size()) {
+        for (size_t n = 0; n < read.Items().size(); ++n)
+            AddJsonDifferences(read.Items()[n], built.Items()[n], path + "[" + std::to_string(n) + "]", out);
+        return;
+    }
+    out += "\n  " + path + ": read " + read.Dump() + ", built " + built.Dump();
+}
+
+std::string JsonDifferences(const JsonValue& read, const JsonValue& built)
+{
+    std::string out = "the value read differs:";
+    AddJsonDifferences(read, built, "", out);
+    return out;
+}
+
 // One table row: the name, what the protocol's writer gave, the bytes from the document, and a
 // check that reads those bytes and answers what differs from the value (empty when nothing).
 struct WireCase {
@@ -391,7 +416,7 @@ template <class T> WireCase RecordCase(const Built<T>& r)
                 if (!ReadFields(in, back)) return "the read failed";
                 if (in.Remaining() != 0) return std::to_string(in.Remaining()) + " bytes left unread";
                 if (back == value) return {};
-                return "read " + FieldsToJson(back).Dump() + "\nbuilt " + FieldsToJson(value).Dump();
+                return JsonDifferences(FieldsToJson(back), FieldsToJson(value));
             }};
 }
 
@@ -402,7 +427,7 @@ template <class T> WireCase MessageCase(const T& body, std::initializer_list<Byt
                 if (!ReadGameMessage(bytes.data(), bytes.size(), back)) return "the read failed";
                 const GameMessage want(body);
                 if (back == want) return {};
-                return "read " + GameMessageToJson(back).Dump() + "\nbuilt " + GameMessageToJson(want).Dump();
+                return JsonDifferences(GameMessageToJson(back), GameMessageToJson(want));
             }};
 }
 
@@ -414,7 +439,7 @@ template <class T> WireCase RequestCase(const T& payload, std::initializer_list<
                 if (!ReadGameRequest(bytes.data(), bytes.size(), back)) return "the read failed";
                 const GameRequest want(payload);
                 if (back == want) return {};
-                return "read " + GameRequestToJson(back).Dump() + "\nbuilt " + GameRequestToJson(want).Dump();
+                return JsonDifferences(GameRequestToJson(back), GameRequestToJson(want));
             }};
 }
 
@@ -448,9 +473,9 @@ template <size_t N> void ExpectDocumentBytes(const WireCase (&cases)[N])
 {
     for (const WireCase& c : cases) {
         const std::string diff = FirstDifference(c.written, c.expected);
-        EXPECT_TRUE(diff.empty()) << c.name << ": " << diff;
+        if (!diff.empty()) ADD_FAILURE() << c.name << " written: " << diff;
         const std::string read = c.readBack(c.expected);
-        EXPECT_TRUE(read.empty()) << c.name << ", reading the document's bytes: " << read;
+        if (!read.empty()) ADD_FAILURE() << c.name << " reading the document's bytes: " << read;
     }
 }
 
