@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "foundation/GWnd.h"
 #include "foundation/WindowTimer.h"
 #include "foundation/core/Clock.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -72,34 +71,42 @@ TEST(GWnd, RoutesWindowMessagesToItsHandlers)
     EXPECT_EQ(wnd.seen.back(), "destroy");
 }
 
-TEST(GWnd, TwoWindowsOfOneClassKeepTheirOwnObjects)
+TEST(GWnd, WindowsOfOneClassKeepTheirOwnObjectsAndDieWithThem)
 {
-    RecordingWnd a, b;
+    HWND hb = nullptr;
+    RecordingWnd a;
     ASSERT_NE(a.Create("MirelleTestWnd", "a", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
-    ASSERT_NE(b.Create("MirelleTestWnd", "b", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
-    SendMessageA(b.GetHwnd(), WM_TIMER, 7, 0);
-    EXPECT_EQ(a.seen.back(), "create");
-    EXPECT_EQ(b.seen.back(), "timer 7");
+    {
+        RecordingWnd b;
+        hb = b.Create("MirelleTestWnd", "b", WS_POPUP, 0, 0, 0, 10, 10, nullptr);
+        ASSERT_NE(hb, nullptr);
+        SendMessageA(hb, WM_TIMER, 7, 0);
+        EXPECT_EQ(a.seen.back(), "create");
+        EXPECT_EQ(b.seen.back(), "timer 7");
+    }
+    EXPECT_FALSE(IsWindow(hb)) << "destroyed when the object goes";
+    EXPECT_EQ(GWndMgr::Instance().Find(hb), nullptr);
     EXPECT_EQ(a.Create("MirelleTestWnd", "again", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr)
         << "a GWnd holds one window";
 }
 
-TEST(GWnd, DestroyedWhenTheObjectGoes)
-{
-    HWND h = nullptr;
+namespace {
+
+struct VirtualTimerWnd : RecordingWnd {
+    VirtualTimerWnd() { Clock::UseVirtual(5000, {2026, 12, 6, 12, 0, 0, 0, 0}); }
+    ~VirtualTimerWnd()
     {
-        RecordingWnd wnd;
-        h = wnd.Create("MirelleTestWnd", "t", WS_POPUP, 0, 0, 0, 10, 10, nullptr);
-        ASSERT_NE(h, nullptr);
+        WindowTimer::StopAll(GetHwnd());
+        Clock::UseReal();
     }
-    EXPECT_FALSE(IsWindow(h));
-    EXPECT_EQ(GWndMgr::Instance().Find(h), nullptr);
-}
+    int Count(const std::string& s) const { return static_cast<int>(std::count(seen.begin(), seen.end(), s)); }
+};
+
+}  // namespace
 
 TEST(WindowTimer, VirtualTimersFireInOrderOnlyWhenTimeAdvances)
 {
-    Clock::UseVirtual(5000, {2026, 12, 6, 12, 0, 0, 0, 0});
-    RecordingWnd wnd;
+    VirtualTimerWnd wnd;
     ASSERT_NE(wnd.Create("MirelleTestWnd", "t", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
     wnd.seen.clear();
     ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 0, 50));
@@ -112,9 +119,8 @@ TEST(WindowTimer, VirtualTimersFireInOrderOnlyWhenTimeAdvances)
     EXPECT_TRUE(wnd.seen.empty());
 
     WindowTimer::AdvanceAndFire(1000);
-    const auto count = [&](const std::string& s) { return std::count(wnd.seen.begin(), wnd.seen.end(), s); };
-    EXPECT_EQ(count("timer 0"), 20) << "a 50 ms timer fires 20 times in one virtual second";
-    EXPECT_EQ(count("timer 2"), 2);
+    EXPECT_EQ(wnd.Count("timer 0"), 20) << "a 50 ms timer fires 20 times in one virtual second";
+    EXPECT_EQ(wnd.Count("timer 2"), 2);
     EXPECT_EQ(Clock::NowMs(), 6000u);
 
     WindowTimer::Start(wnd.GetHwnd(), 2, 500);  // restart: due 500 ms from now
@@ -127,5 +133,27 @@ TEST(WindowTimer, VirtualTimersFireInOrderOnlyWhenTimeAdvances)
 
     WindowTimer::StopAll(wnd.GetHwnd());
     EXPECT_EQ(WindowTimer::VirtualCount(), 0u);
-    Clock::UseReal();
+}
+
+// A handler that waits (Delay) moves the virtual clock past several ticks at once.
+TEST(WindowTimer, VirtualTimerStaysOnItsGridWhenTheClockJumps)
+{
+    const struct { const char* name; uint32_t jump; int posted; int64_t untilNext; } cases[] = {
+        {"less than a period", 49, 0, 1},
+        {"exactly one period", 50, 1, 50},
+        {"between two periods", 130, 1, 20},
+        {"many whole periods", 1000, 1, 50},
+    };
+    VirtualTimerWnd wnd;
+    ASSERT_NE(wnd.Create("MirelleTestWnd", "t", WS_POPUP, 0, 0, 0, 10, 10, nullptr), nullptr);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 1, 50)) << c.name;
+        wnd.seen.clear();
+        Clock::Advance(c.jump);
+        WindowTimer::AdvanceAndFire(0);
+        EXPECT_EQ(wnd.Count("timer 1"), c.posted) << c.name << ": one WM_TIMER however late, no burst";
+        EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.untilNext) << c.name << ": the next tick on the 50 ms grid";
+        WindowTimer::AdvanceAndFire(static_cast<uint32_t>(c.untilNext) + 100);
+        EXPECT_EQ(wnd.Count("timer 1"), c.posted + 3) << c.name << ": then every 50 ms again";
+    }
 }
