@@ -13,15 +13,10 @@ namespace {
 class RecordingWnd : public GWnd {
 public:
     std::vector<std::string> seen;
-    bool takeKeys = true;
 
 protected:
     bool OnCreate() override { return Note("create"); }
-    bool OnKeyDown(UINT vk, UINT, UINT) override
-    {
-        seen.push_back("key " + std::to_string(vk));
-        return takeKeys;
-    }
+    bool OnKeyDown(UINT vk, UINT, UINT) override { return Note("key " + std::to_string(vk)); }
     bool OnChar(UINT ch, UINT, UINT) override { return Note("char " + std::to_string(ch)); }
     bool OnLButtonDown(UINT, int x, int y) override { return Note("down " + std::to_string(x) + "," + std::to_string(y)); }
     bool OnMouseMove(UINT, int x, int y) override { return Note("move " + std::to_string(x) + "," + std::to_string(y)); }
@@ -35,11 +30,7 @@ protected:
     }
 
 private:
-    bool Note(const std::string& s)
-    {
-        seen.push_back(s);
-        return true;
-    }
+    bool Note(const std::string& s) { return seen.push_back(s), true; }
 };
 
 }  // namespace
@@ -47,12 +38,9 @@ private:
 TEST(GWnd, RoutesWindowMessagesToItsHandlers)
 {
     RecordingWnd wnd;
-    const size_t before = GWndMgr::Instance().Count();
     const HWND h = wnd.Create("MirelleTestWnd", "test", WS_POPUP, 0, 0, 0, 100, 100, nullptr);
     ASSERT_NE(h, nullptr);
-    EXPECT_EQ(wnd.GetHwnd(), h);
     EXPECT_EQ(GWndMgr::Instance().Find(h), &wnd);
-    EXPECT_EQ(GWndMgr::Instance().Count(), before + 1);
 
     SendMessageA(h, WM_KEYDOWN, 'Q', 0);
     SendMessageA(h, WM_CHAR, 'q', 0);
@@ -61,14 +49,11 @@ TEST(GWnd, RoutesWindowMessagesToItsHandlers)
     SendMessageA(h, WM_TIMER, 3, 0);
     EXPECT_EQ(SendMessageA(h, WM_USER + 6, 41, 0), 42) << "an other-message handler sets the result";
 
-    const std::vector<std::string> want = {"create", "key 81", "char 113", "down 10,20", "move -5,7", "timer 3", "user6"};
-    EXPECT_EQ(wnd.seen, want);
-
     wnd.Destroy();
+    EXPECT_EQ(wnd.seen, std::vector<std::string>({"create", "key 81", "char 113", "down 10,20", "move -5,7", "timer 3",
+                                                  "user6", "destroy"}));
     EXPECT_EQ(wnd.GetHwnd(), nullptr);
     EXPECT_EQ(GWndMgr::Instance().Find(h), nullptr) << "a destroyed window is forgotten";
-    EXPECT_EQ(GWndMgr::Instance().Count(), before);
-    EXPECT_EQ(wnd.seen.back(), "destroy");
 }
 
 TEST(GWnd, WindowsOfOneClassKeepTheirOwnObjectsAndDieWithThem)
@@ -111,7 +96,6 @@ TEST(WindowTimer, VirtualTimersFireInOrderOnlyWhenTimeAdvances)
     wnd.seen.clear();
     ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 0, 50));
     ASSERT_TRUE(WindowTimer::Start(wnd.GetHwnd(), 2, 500));
-    EXPECT_EQ(WindowTimer::VirtualCount(), 2u);
 
     MSG msg;
     Sleep(120);  // real time passes, virtual time does not
