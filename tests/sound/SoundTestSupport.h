@@ -3,7 +3,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <dsound.h>
+
+#include "core/SoundFixtures.h"
+#include "foundation/core/Clock.h"
 
 #include "foundation/ComRef.h"
 #include "foundation/Debug.h"
@@ -17,6 +22,23 @@ inline bool HasSoundDevice(std::string& why)
     why = "no sound device, hr " + Hex(hr);
     return SUCCEEDED(hr);
 }
+
+// A sound manager of type T opened on the real device, with a folder of its own for the files.
+template <class T>
+class OpenDeviceTest : public testing::Test {
+protected:
+    std::string dir = fixture::TempFolder("sound");
+    T sound;
+
+    void SetUp() override
+    {
+        std::string why;
+        if (!HasSoundDevice(why)) GTEST_SKIP() << why;
+        ASSERT_EQ(sound.Init(GetDesktopWindow(), dir), 1);
+    }
+    void TearDown() override { Clock::UseReal(); }
+    void Write(const std::string& name, const std::vector<uint8_t>& bytes) { fixture::WriteFile(dir + name, bytes); }
+};
 
 // The bytes a buffer holds now, from offset on.
 inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes)
@@ -33,8 +55,7 @@ inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, D
 inline WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer)
 {
     WAVEFORMATEX wf{};
-    buffer->GetFormat(&wf, sizeof wf, nullptr);
-    return wf;
+    return buffer->GetFormat(&wf, sizeof wf, nullptr), wf;
 }
 
 inline DWORD BufferSize(IDirectSoundBuffer* buffer)
@@ -46,13 +67,11 @@ inline DWORD BufferSize(IDirectSoundBuffer* buffer)
 inline LONG BufferVolume(IDirectSoundBuffer* buffer)
 {
     LONG volume = 12345;
-    buffer->GetVolume(&volume);
-    return volume;
+    return buffer->GetVolume(&volume), volume;
 }
 
 inline DWORD PlayCursor(IDirectSoundBuffer* buffer)
 {
     DWORD play = 0xCDCDCDCD, write = 0;
-    buffer->GetCurrentPosition(&play, &write);
-    return play;
+    return buffer->GetCurrentPosition(&play, &write), play;
 }

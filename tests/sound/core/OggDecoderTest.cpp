@@ -135,19 +135,3 @@ TEST(MusicFile, FindsTheStreamBehindTheHeader)
         EXPECT_EQ(FindMusicStart({c.head.data(), std::min<size_t>(c.head.size(), kMusicHeaderBytes)}, c.size), c.start)
             << c.name;
 }
-
-TEST(MusicFile, WrappedStreamDecodesAndSeeksLikeTheBareFile)
-{
-    const std::string dir = fixture::TempFolder("musicfile");
-    fixture::WriteFile(dir + "bare.ogg", StereoSecond());
-    fixture::WriteFile(dir + "wrapped.ogg", fixture::WrapPsn(StereoSecond(), 4099));
-    OggDecoder bare, wrapped;
-    ASSERT_TRUE(bare.Open(OpenMusicSource(dir + "bare.ogg")));
-    ASSERT_TRUE(wrapped.Open(OpenMusicSource(dir + "wrapped.ogg")));
-    EXPECT_EQ(wrapped.TotalBytes(), bare.TotalBytes());
-    const auto expected = ReadAll(bare, 8192);
-    EXPECT_EQ(ReadAll(wrapped, 8192), expected);
-    ASSERT_TRUE(wrapped.Rewind()) << "a seek inside the wrapped stream";
-    EXPECT_EQ(ReadAll(wrapped, 8192), expected) << "after the rewind";
-    EXPECT_EQ(OpenMusicSource(dir + "missing.ogg"), nullptr);
-}
