@@ -7,6 +7,7 @@
 #include "core/SoundFixtures.h"
 #include "foundation/core/Clock.h"
 #include "sound/SoundMgr.h"
+#include "sound/SoundSystem.h"
 
 namespace {
 
@@ -123,11 +124,12 @@ TEST_F(SoundMgrTest, WhileLoadingOrReleasedEveryOperationAnswersZeroAndTouchesNo
 
 namespace {
 
+// SoundSystem is the SoundMgr with the voice cache: both load paths meet the fake device.
 class FakeDeviceTest : public testing::Test {
 protected:
     FakeDevice device;
     std::string dir = fixture::TempFolder("fakedevice");
-    SoundMgr mgr;
+    SoundSystem mgr;
 
     void SetUp() override
     {
@@ -176,17 +178,21 @@ TEST_F(FakeDeviceTest, ReplacedSoundsAndDevicesAreReleased)
     EXPECT_EQ(second.refs, 1u);
 }
 
-TEST_F(FakeDeviceTest, FailedFillRegistersNothingAndUnlocksWhatItLocked)
+TEST_F(FakeDeviceTest, FailedFillRegistersNothingAndReleasesItsBuffer)
 {
     ASSERT_EQ(mgr.Init(nullptr, dir), 1);
     device.lockFails = true;
     EXPECT_EQ(mgr.Load("a.wav", 1, 0), 0);
+    EXPECT_EQ(mgr.PlayFile("a.wav", 0), 0);
     EXPECT_EQ(mgr.GetSoundCount(), 0u);
-    EXPECT_EQ(device.buffers.back()->refs, 0u) << "the buffer made for it is released";
+    EXPECT_TRUE(mgr.GetVoice(0).GetBuffer() == nullptr && mgr.GetVoice(0).name.empty()) << "the voice slot is free";
+    ASSERT_EQ(device.buffers.size(), 3u);
+    EXPECT_EQ(device.buffers[1]->refs + device.buffers[2]->refs, 0u) << "the buffers made for them are released";
     device.lockFails = false;
     ASSERT_EQ(mgr.Load("a.wav", 1, 0), 1);
-    EXPECT_EQ(device.buffers.back()->locks, 1);
-    EXPECT_EQ(device.buffers.back()->unlocks, 1);
+    EXPECT_EQ(std::pair(device.buffers.back()->locks, device.buffers.back()->unlocks), std::pair(1, 1));
+    EXPECT_EQ(mgr.PlayFile("a.wav", 0), 1);
+    EXPECT_EQ(mgr.PlayFile("a.wav", 0), 10);
 }
 
 TEST(SoundBufferLost, RestoresWithBoundedRetriesBeforePlaying)

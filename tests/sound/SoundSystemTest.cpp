@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "FakeSound.h"
 #include "SoundTestSupport.h"
 #include "sound/SoundSystem.h"
 
@@ -164,26 +163,4 @@ TEST_F(SoundSystemTest, LoopingTrackGoesOnWithoutAGap)
         << "the ring holds the track again and again, the wrap included";
     EXPECT_EQ(sound.SetMusicVolume(-1500), 1);
     EXPECT_EQ(sound.GetMusic().GetVolume(), -1500);
-}
-
-TEST(SoundSystemFake, FailedFillFreesTheSlot)
-{
-    const std::string dir = fixture::TempFolder("fakevoice");
-    fixture::WriteFile(dir + "a.wav", Phrase(1000, 1));
-    FakeDevice device;
-    nextFakeDevice = &device;
-    {
-        SoundSystem sound;
-        sound.SetDeviceOpener(&OpenFakeDevice);
-        ASSERT_EQ(sound.Init(nullptr, dir), 1);
-        device.lockFails = true;
-        EXPECT_EQ(sound.PlayFile("a.wav", 0), 0);
-        EXPECT_TRUE(sound.GetVoice(0).GetBuffer() == nullptr && sound.GetVoice(0).name.empty()) << "the slot is free";
-        EXPECT_EQ(device.buffers.back()->refs, 0u) << "its buffer released";
-        device.lockFails = false;
-        EXPECT_EQ(sound.PlayFile("a.wav", 0), 1);
-        EXPECT_EQ(sound.PlayFile("a.wav", 0), 10);
-    }
-    EXPECT_EQ(device.refs, 1u) << "the sound system let go of the device";
-    nextFakeDevice = nullptr;
 }
