@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdint>
 #include <functional>
 #include <tuple>
@@ -22,13 +21,10 @@ TEST(Wire, RoundTripIsLittleEndianWithoutPadding)
     EXPECT_EQ(w.Bytes(), want);
 
     ByteReader r(w.Bytes().data(), w.Bytes().size());
-    uint8_t a = 0;
-    uint16_t b = 0;
-    int32_t c = 0;
-    int64_t d = 0;
-    std::string e;
+    std::tuple<uint8_t, uint16_t, int32_t, int64_t, std::string> got;
+    auto& [a, b, c, d, e] = got;
     ASSERT_TRUE(r.U8(a) && r.U16(b) && r.I32(c) && r.I64(d) && r.String(e));
-    EXPECT_EQ(std::tuple(a, b, c, d, e), std::tuple(uint8_t{0x12}, uint16_t{0x3456}, -2, INT64_MIN, std::string("가나")));
+    EXPECT_EQ(got, std::tuple(uint8_t{0x12}, uint16_t{0x3456}, -2, INT64_MIN, std::string("가나")));
     EXPECT_EQ(r.Remaining(), 0u);
 }
 
