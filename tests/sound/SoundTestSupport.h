@@ -1,18 +1,17 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include <dsound.h>
 
 #include "core/SoundFixtures.h"
-#include "foundation/core/Clock.h"
-
 #include "foundation/ComRef.h"
 #include "foundation/Debug.h"
 #include "foundation/Win32.h"
+#include "foundation/core/Clock.h"
 
 // Under Wine the real DirectSound plays into ALSA's null device; a machine without it skips.
 inline bool HasSoundDevice(std::string& why)
@@ -55,7 +54,8 @@ inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, D
 inline WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer)
 {
     WAVEFORMATEX wf{};
-    return buffer->GetFormat(&wf, sizeof wf, nullptr), wf;
+    buffer->GetFormat(&wf, sizeof wf, nullptr);
+    return wf;
 }
 
 inline DWORD BufferSize(IDirectSoundBuffer* buffer)
@@ -67,11 +67,13 @@ inline DWORD BufferSize(IDirectSoundBuffer* buffer)
 inline LONG BufferVolume(IDirectSoundBuffer* buffer)
 {
     LONG volume = 12345;
-    return buffer->GetVolume(&volume), volume;
+    buffer->GetVolume(&volume);
+    return volume;
 }
 
 inline DWORD PlayCursor(IDirectSoundBuffer* buffer)
 {
     DWORD play = 0xCDCDCDCD, write = 0;
-    return buffer->GetCurrentPosition(&play, &write), play;
+    buffer->GetCurrentPosition(&play, &write);
+    return play;
 }

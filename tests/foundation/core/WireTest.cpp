@@ -55,8 +55,7 @@ TEST(Wire, ReadsLengthsCountsAndSkipsAreCheckedAgainstTheBytesLeft)
         {"skip one past the end", twelve, [](ByteReader& r) { return ByteThenSkip(r, 12); }, false},
         // The position plus these counts wraps around: only a check against the bytes left refuses them.
         {"skip that wraps the position", twelve, [](ByteReader& r) { return ByteThenSkip(r, SIZE_MAX); }, false},
-        {"bytes that wrap the position", twelve,
-         [](ByteReader& r) { return ByteThenSkip(r, 2) && r.Bytes(nullptr, SIZE_MAX - 2); }, false},
+        {"bytes that wrap the position", twelve, [](ByteReader& r) { return ByteThenSkip(r, 2) && r.Bytes(nullptr, SIZE_MAX - 2); }, false},
     };
     for (const auto& c : cases) {
         ByteReader r(c.bytes.data(), c.bytes.size());
