@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "SoundTestSupport.h"
 #include "sound/SoundSystem.h"
