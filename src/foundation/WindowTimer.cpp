@@ -79,8 +79,9 @@ int PostDueTimers()
         for (auto& t : timers) {
             if (t.due > now) continue;
             due.push_back(t);
-            // Like a Win32 timer: one WM_TIMER however late, the next one a period from now.
-            t.due = now + t.period;
+            // Like a Win32 timer: one WM_TIMER however late, the next one on the timer's own
+            // grid, so a clock that jumped neither delays every later tick nor brings a burst.
+            t.due += (now - t.due) / t.period * t.period + t.period;
         }
     }
     for (const auto& t : due) PostMessageA(t.hwnd, WM_TIMER, t.id, 0);

@@ -16,7 +16,8 @@ void Stop(HWND hwnd, UINT_PTR id);
 void StopAll(HWND hwnd);
 
 // Virtual clock only: posts WM_TIMER for each due timer (once per timer, however late) and
-// schedules its next expiry. Returns how many were posted.
+// schedules its next expiry at the first multiple of its period, counted from its start, that
+// lies ahead. Returns how many were posted.
 int PostDueTimers();
 // Virtual clock only: the milliseconds until the next timer is due, or -1 when none runs.
 int64_t MsUntilNextDue();

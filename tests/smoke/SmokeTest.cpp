@@ -1,5 +1,6 @@
-// The platform the module runs on, checked under Wine: the module loads, the code page is
-// Korean, DirectDraw gives the surface format of the display depth, DirectSound opens.
+// The platform the module runs on, checked under Wine: the module loads, DirectDraw gives the
+// surface format of the display depth, DirectSound opens. The Korean code page is checked by the
+// foundation's text tests.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -56,16 +57,6 @@ TEST(Smoke, ModuleLoadsAndItsExportsWork)
     EXPECT_EQ(assign(a, b), a) << "assignment returns its own object";
 }
 
-TEST(Smoke, AnsiCodePageIsKorean)
-{
-    EXPECT_EQ(GetACP(), 949u);
-    // A narrow literal is CP949 at run time: "가" is 0xB0 0xA1.
-    const char* ga = "가";
-    ASSERT_EQ(std::strlen(ga), 2u);
-    EXPECT_EQ(static_cast<unsigned char>(ga[0]), 0xB0);
-    EXPECT_EQ(static_cast<unsigned char>(ga[1]), 0xA1);
-}
-
 TEST(Smoke, OffscreenSurfaceHasTheDisplayFormat)
 {
     ComRef<IDirectDraw> dd1;
@@ -110,38 +101,13 @@ TEST(Smoke, OffscreenSurfaceHasTheDisplayFormat)
     EXPECT_EQ(dd1.Reset(), 0u);
 }
 
-TEST(Smoke, DirectSoundOpensAndPlaysASecondaryBuffer)
+// The sound tests skip without a device; here a device that fails to open for another reason fails.
+TEST(Smoke, DirectSoundOpens)
 {
     ComRef<IDirectSound> ds;
-    HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr);
+    const HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr);
     if (hr == DSERR_NODRIVER) GTEST_SKIP() << "no sound device, hr " << Hex(hr);
     ASSERT_EQ(hr, DS_OK) << "DirectSoundCreate " << Hex(hr);
-    ASSERT_EQ(ds->SetCooperativeLevel(GetDesktopWindow(), DSSCL_PRIORITY), DS_OK);
-
-    WAVEFORMATEX wf{};
-    wf.wFormatTag = WAVE_FORMAT_PCM;
-    wf.nChannels = 1;
-    wf.nSamplesPerSec = 22050;
-    wf.wBitsPerSample = 16;
-    wf.nBlockAlign = 2;
-    wf.nAvgBytesPerSec = 44100;
-    DSBUFFERDESC bd{};
-    bd.dwSize = sizeof bd;
-    bd.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_GETCURRENTPOSITION2;
-    bd.dwBufferBytes = 4410;
-    bd.lpwfxFormat = &wf;
-    ComRef<IDirectSoundBuffer> buffer;
-    hr = ds->CreateSoundBuffer(&bd, buffer.Put(), nullptr);
-    ASSERT_EQ(hr, DS_OK) << "CreateSoundBuffer " << Hex(hr);
-    EXPECT_EQ(buffer->SetVolume(-1000), DS_OK);
-    LONG volume = 0;
-    EXPECT_EQ(buffer->GetVolume(&volume), DS_OK);
-    EXPECT_EQ(volume, -1000);
-    EXPECT_EQ(buffer->Play(0, 0, 0), DS_OK);
-    DWORD status = 0;
-    EXPECT_EQ(buffer->GetStatus(&status), DS_OK);
-    EXPECT_TRUE(status & DSBSTATUS_PLAYING);
-    EXPECT_EQ(buffer->Stop(), DS_OK);
-    EXPECT_EQ(buffer.Reset(), 0u);
+    EXPECT_EQ(ds->SetCooperativeLevel(GetDesktopWindow(), DSSCL_PRIORITY), DS_OK);
     EXPECT_EQ(ds.Reset(), 0u);
 }

@@ -27,12 +27,7 @@ struct FakeBuffer : IDirectSoundBuffer {
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     FAKE_NOTIMPL(GetCaps, LPDSBCAPS)
-    HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD play, LPDWORD write) override
-    {
-        if (play) *play = 0;
-        if (write) *write = 0;
-        return DS_OK;
-    }
+    FAKE_NOTIMPL(GetCurrentPosition, LPDWORD, LPDWORD)
     FAKE_NOTIMPL(GetFormat, LPWAVEFORMATEX, DWORD, LPDWORD)
     FAKE_NOTIMPL(GetVolume, LPLONG)
     FAKE_NOTIMPL(GetPan, LPLONG)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 #include <dsound.h>
 
+#include "core/SoundFixtures.h"
 #include "foundation/ComRef.h"
 #include "foundation/Debug.h"
 #include "foundation/Win32.h"
+#include "foundation/core/Clock.h"
 
 // Under Wine the real DirectSound plays into ALSA's null device; a machine without it skips.
 inline bool HasSoundDevice(std::string& why)
@@ -17,6 +21,23 @@ inline bool HasSoundDevice(std::string& why)
     why = "no sound device, hr " + Hex(hr);
     return SUCCEEDED(hr);
 }
+
+// A sound manager of type T opened on the real device, with a folder of its own for the files.
+template <class T>
+class OpenDeviceTest : public testing::Test {
+protected:
+    std::string dir = fixture::TempFolder("sound");
+    T sound;
+
+    void SetUp() override
+    {
+        std::string why;
+        if (!HasSoundDevice(why)) GTEST_SKIP() << why;
+        ASSERT_EQ(sound.Init(GetDesktopWindow(), dir), 1);
+    }
+    void TearDown() override { Clock::UseReal(); }
+    void Write(const std::string& name, const std::vector<uint8_t>& bytes) { fixture::WriteFile(dir + name, bytes); }
+};
 
 // The bytes a buffer holds now, from offset on.
 inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes)

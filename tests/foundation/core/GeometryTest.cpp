@@ -2,44 +2,18 @@
 
 #include "foundation/core/Geometry.h"
 
-TEST(Rect, ContainsIsInclusiveAtTopLeftOnly)
+TEST(Rect, ContainsIsInclusiveAtTopLeftOnlyAndAnEmptyOneNothing)
 {
     const Rect title{0, 0, 700, 20};
-    const struct { const char* name; int x, y; bool want; } cases[] = {
-        {"top-left corner", 0, 0, true},       {"last pixel", 699, 19, true},
-        {"right edge", 700, 10, false},        {"bottom edge", 10, 20, false},
-        {"left of it", -1, 0, false},          {"above it", 0, -1, false},
+    const struct { const char* name; Rect r; int x, y; bool want; } cases[] = {
+        {"top-left corner", title, 0, 0, true},       {"last pixel", title, 699, 19, true},
+        {"right edge", title, 700, 10, false},        {"bottom edge", title, 10, 20, false},
+        {"left of it", title, -1, 0, false},          {"above it", title, 0, -1, false},
+        {"10 x 0", {0, 0, 10, 0}, 0, 0, false},       {"negative width", {10, 0, 0, 10}, 5, 5, false},
+        {"1 x 1", {5, 5, 6, 6}, 5, 5, true},
     };
-    for (const auto& c : cases) EXPECT_EQ(title.Contains(c.x, c.y), c.want) << c.name;
-}
-
-TEST(Rect, EmptyWhenWidthOrHeightIsNotPositive)
-{
-    const struct { const char* name; Rect r; bool want; } cases[] = {
-        {"zero", {}, true},
-        {"10 x 0", {0, 0, 10, 0}, true},
-        {"0 x 10", {0, 0, 0, 10}, true},
-        {"negative width", {10, 0, 0, 10}, true},
-        {"1 x 1", {5, 5, 6, 6}, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.r.IsEmpty(), c.want) << c.name;
-        // An empty rectangle contains no point.
-        if (c.want) {
-            EXPECT_FALSE(c.r.Contains(c.r.left, c.r.top)) << c.name;
-        }
-    }
-}
-
-TEST(Rect, BuiltFromPointAndSizeAndMoved)
-{
-    const Rect r(Point{10, 20}, Size{30, 40});
-    EXPECT_EQ(r, (Rect{10, 20, 40, 60}));
-    EXPECT_EQ(r.GetSize(), (Size{30, 40}));
-    EXPECT_EQ(r.Offset({-10, 5}), (Rect{0, 25, 30, 65}));
-    EXPECT_EQ(r.MovedTo({0, 0}), (Rect{0, 0, 30, 40}));
-    EXPECT_EQ(Point(1, 2) + Point(3, 4), Point(4, 6));
-    EXPECT_EQ(Point(1, 2) - Point(3, 4), Point(-2, -2));
+    for (const auto& c : cases) EXPECT_EQ(c.r.Contains(c.x, c.y), c.want) << c.name;
+    EXPECT_EQ(Rect(Point{10, 20}, Size{30, 40}).Offset({-10, 5}).MovedTo({1, 2}), (Rect{1, 2, 31, 42}));
 }
 
 TEST(Rect, IntersectionAndUnion)

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <stdexcept>
 
 #include <vorbis/vorbisenc.h>
+
+#include "sound/core/OggDecoder.h"
 
 namespace fixture {
 
@@ -74,6 +77,15 @@ std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames)
     vorbis_comment_clear(&vc);
     vorbis_info_clear(&vi);
     return out;
+}
+
+std::vector<uint8_t> DecodeOgg(const std::vector<uint8_t>& ogg)
+{
+    OggDecoder d;
+    if (!d.Open(std::make_unique<MemorySource>(ogg))) return {};
+    std::vector<uint8_t> pcm(d.TotalBytes());
+    pcm.resize(d.Read(pcm.data(), d.TotalBytes()));
+    return pcm;
 }
 
 std::vector<uint8_t> WrapPsn(const std::vector<uint8_t>& ogg, uint32_t gap)

@@ -10,6 +10,8 @@ namespace fixture {
 
 // An Ogg Vorbis stream of `frames` sample frames of a tone, encoded with libvorbisenc.
 std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames);
+// The whole stream decoded by the module's own decoder; empty when it refuses it.
+std::vector<uint8_t> DecodeOgg(const std::vector<uint8_t>& ogg);
 // The stream behind a 28-byte "psn" header and `gap` filler bytes.
 std::vector<uint8_t> WrapPsn(const std::vector<uint8_t>& ogg, uint32_t gap);
 // The stream with its last page's granule position replaced (the CRC made right again).

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "AssetBuilder.h"
+#include "foundation/core/Wire.h"
+#include "Manifest.h"
+#include "graphics/resources/core/Image.h"
+#include "graphics/sprite/core/SpriteFormats.h"
+
+namespace {
+
+// The bytes of each entry's file (every kind here makes one); none when a line is refused.
+std::vector<std::vector<uint8_t>> BuildAll(const std::string& manifest, std::string& error)
+{
+    AssetBuilder builder;
+    const auto entries = ParseManifest(manifest, error);
+    std::vector<std::vector<uint8_t>> built;
+    for (size_t i = 0; entries && i < entries->size(); ++i) {
+        std::vector<AssetBuilder::Output> files;
+        if (!builder.Build((*entries)[i], files, error)) return {};
+        EXPECT_EQ(files.size(), 1u) << (*entries)[i].path;
+        built.push_back(files.empty() ? std::vector<uint8_t>{} : files[0].bytes);
+    }
+    return built;
+}
+
+}  // namespace
+
+TEST(Manifest, ReadsKindsPathsAndSettings)
+{
+    std::string error;
+    const auto entries = ParseManifest("# comment\n\n  pack GameImage\\a.psp size=4x3 label=\"Go Stop\"\r\nsheet b.qzs size=1x1\n", error);
+    ASSERT_TRUE(entries && entries->size() == 2) << error;
+    const ManifestEntry& e = (*entries)[0];
+    EXPECT_EQ(std::tuple(e.line, e.kind, e.path, e.Get("label"), e.Get("size")),
+              std::tuple(3, std::string("pack"), std::string("GameImage\\a.psp"), std::string("Go Stop"), std::string("4x3")));
+    EXPECT_EQ((*entries)[1].line, 4);
+}
+
+TEST(AssetBuilder, EveryKindWritesAFileItsReaderAccepts)
+{
+    // The manifest file is UTF-8, while narrow literals here are CP949: spell it as UTF-8.
+    std::string error;
+    const auto out = BuildAll(std::string(reinterpret_cast<const char*>(u8""
+        "pack  Sub\\icon.psp size=10x8 frames=6 hot=-2,3\n"
+        "sheet skin.qzs size=30x20\n"
+        "anim  Sub\\icon.qza pack=icon.psp frames=2 delay=0 names=CanEat,광,OpenMission\n"
+        "anim  Sub\\one.qza pack=icon.psp frames=6 stop=5\n"
+        "bmp   a.bmp size=8x6 frames=3\n"
+        "tga   a.tga size=8x6 hot=4,5\n"
+        "psd   a.psd size=8x6\n"
+        "gif   a.gif size=8x6 frames=2 delay=7\n"
+        "cards normal.bmp size=36x55\n")), error);
+    ASSERT_EQ(out.size(), 9u) << error;
+    const auto pack = ReadSpriteFile(out[0].data(), out[0].size(), SpriteFileKind::Pack);
+    ASSERT_TRUE(pack.has_value());
+    EXPECT_EQ(pack->frames.size(), 6u);
+    EXPECT_EQ(pack->frames[5].hotX, -2);
+    EXPECT_NE(pack->frames[0].pixels[40], pack->frames[1].pixels[40]) << "frames differ in colour";
+    EXPECT_TRUE(ReadSpriteFile(out[1].data(), out[1].size(), SpriteFileKind::Sheet).has_value());
+    const auto set = ReadAnimationFile(out[2].data(), out[2].size());
+    ASSERT_TRUE(set.has_value());
+    ASSERT_EQ(set->animations.size(), 3u);
+    EXPECT_EQ(set->animations[1].name, "광") << "names are CP949 like the module's literals";
+    EXPECT_EQ(set->animations[2].frames[1].parts[0].sprite, 5);
+    const auto one = ReadAnimationFile(out[3].data(), out[3].size());
+    ASSERT_TRUE(one.has_value());
+    EXPECT_FALSE(one->isSet);
+    EXPECT_EQ(one->animations[0].stopFrame, 5);
+    const auto width = [](const auto& image) { return image ? image->width : -1; };
+    EXPECT_EQ(width(DecodeBmp(out[4])), 24) << "three frames side by side";
+    const auto tga = DecodeTga(out[5]);
+    ASSERT_TRUE(tga.has_value());
+    EXPECT_EQ(tga->hotSpot, Point(4, 5));
+    EXPECT_TRUE(DecodePsd(out[6]).has_value());
+    const auto gif = DecodeGif(out[7]);
+    ASSERT_TRUE(gif.has_value());
+    ASSERT_EQ(gif->size(), 2u);
+    EXPECT_EQ((*gif)[1].delay10ms, 7u);
+    EXPECT_EQ(width(DecodeBmp(out[8])), 36 * 51) << "every card side by side";
+}
+
+TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
+{
+    const struct {
+        const char* name;
+        const char* text;
+        const char* error;  // how the message starts
+    } cases[] = {
+        {"kind alone", "pack\n", "line 1:"},
+        {"setting without =", "pack b.psp size=1x1\npack a.psp size\n", "line 2:"},
+        {"unclosed quote", "pack a.psp label=\"open\n", "line 1:"},
+        {"unknown kind", "movie a.avi size=1x1", "line 1 ("},
+        {"no size", "pack a.psp", "line 1 ("},
+        {"size beyond the format", "pack a.psp size=3000x10", "line 1 ("},
+        {"bad colour", "pack a.psp size=1x1 color=red", "line 1 ("},
+        {"pack not listed", "anim a.qza pack=none.psp", "line 1 ("},
+        {"pack too small", "pack p.psp size=1x1 frames=3\nanim a.qza pack=p.psp frames=2 count=2", "line 2 ("},
+        {"pack in another folder", "pack X\\p.psp size=1x1\nanim Y\\a.qza pack=p.psp", "line 2 ("},
+        {"stop beyond the frames", "pack p.psp size=1x1 frames=3\nanim a.qza pack=p.psp frames=2 stop=2", "line 2 ("},
+        {"voices beyond the encoder's band", "voices GameSound\\ from=150 step=10", "line 1 ("},
+        {"effects too long", "effects GameSound\\ length=1500", "line 1 ("},
+        {"tones one pitch", "effects GameSound\\ step=0", "line 1 ("},
+        {"tone without a length", "tone a.ogg length=0", "line 1 ("},
+        {"ini without a section", "ini common\\a.ini sDllVer=1", "line 1 ("},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_TRUE(BuildAll(c.text, error).empty()) << c.name;
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.name << ": " << error;
+    }
+}
+
+TEST(AssetBuilder, CursorsAreRiffAnimationsOfCursorFiles)
+{
+    std::string error;
+    const auto files = BuildAll("cursor Cursor\\sg_click.ani side=32 frames=2 delay=8\n", error);
+    ASSERT_EQ(files.size(), 1u) << error;
+    const auto& b = files[0];
+    ASSERT_GT(b.size(), 64u);
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
+    EXPECT_EQ(LoadLE32(b.data() + 4), b.size() - 8);
+    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "ACONanih");
+    EXPECT_EQ(LoadLE32(b.data() + 24), 2u) << "frames";
+    EXPECT_EQ(LoadLE32(b.data() + 48), 8u) << "jiffies per frame";
+    // "LIST" at 56, "fram" at 64, the first "icon" chunk at 68 holding a cursor file.
+    EXPECT_EQ(std::string(b.begin() + 56, b.begin() + 60) + std::string(b.begin() + 64, b.begin() + 72), "LISTframicon");
+    const uint32_t curBytes = LoadLE32(b.data() + 72);
+    const uint8_t* cur = b.data() + 76;
+    EXPECT_EQ(LoadLE16(cur + 2), 2u) << "a cursor, not an icon";
+    EXPECT_EQ(cur[6], 32);
+    EXPECT_EQ(LoadLE32(cur + 14), curBytes - 22) << "the image fills the rest of the chunk";
+    EXPECT_EQ(LoadLE32(cur + 22 + 8), 64u) << "the DIB height counts colour and mask";
+    EXPECT_EQ(std::string(b.begin() + 76 + curBytes, b.begin() + 80 + curBytes), "icon");
+}
