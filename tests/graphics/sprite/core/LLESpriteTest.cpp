@@ -13,6 +13,7 @@ namespace {
 constexpr PixelMode kModes[] = {PixelMode::Rgb565, PixelMode::Rgb555, PixelMode::Rgb32};
 
 // A 7 x 4 image in `mode` with key pixels at both ends of a line, inside a line and a whole line.
+// 32-bit pixels carry an opaque alpha byte, which neither the colour nor the key includes.
 void MakeDib(K_Dib& dib, PixelMode mode, std::vector<uint32_t>& expected)
 {
     dib.Create(7, 4, BytesPerPixel(mode) * 8);
@@ -23,7 +24,7 @@ void MakeDib(K_Dib& dib, PixelMode mode, std::vector<uint32_t>& expected)
             const bool hole = y == 2 || x == 0 || x == 6 || (y == 1 && x == 3);
             const uint32_t p = hole ? key : PackRgb(mode, static_cast<uint8_t>(40 * x), static_cast<uint8_t>(60 * y), 200);
             expected.push_back(p);
-            if (BytesPerPixel(mode) == 4) dib.Row<uint32_t>(y)[x] = p;
+            if (BytesPerPixel(mode) == 4) dib.Row<uint32_t>(y)[x] = p | 0xFF000000;
             else dib.Row<uint16_t>(y)[x] = static_cast<uint16_t>(p);
         }
 }
