@@ -132,6 +132,7 @@ TEST(ImageDecoders, GifRejectsBadCodesAndColourTables)
         {"code size 9", gif(0x80, 9, good)},
         {"first code refers to an entry not made", gif(0x80, 2, {0x34, 0x0B})},  // clear, 6
         {"index beyond the colour table", gif(0x80, 2, {0x1C, 0x0B})},           // clear, 3 (table of 2)
+        {"index equal to the table's size", gif(0x80, 2, {0x94, 0x0A})},         // clear, 2, 2, end
     };
     for (const auto& c : cases) EXPECT_FALSE(DecodeGif(c.file)) << c.name;
 
