@@ -154,6 +154,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         {"disabled button", {205, 75}, {128, 128, 128}},
         {"frame 0 at its position", {31, 151}, {255, 0, 0}},
         {"frame 1 about its hot spot", {61, 136}, {0, 255, 0}},
+        {"frame 1's last pixel", {79, 164}, {0, 255, 0}},
         {"left of frame 1", {59, 136}, {0x20, 0x4A, 0x20}},
         {"animation part 5 pixels in", {36, 226}, {0, 0, 255}},
         {"last digit, glyph 7", {217, 275}, {84, 84, 84}},
