@@ -46,7 +46,7 @@ protected:
     }
 
     TestDisplay display;
-    TempFolder folder;
+    spritetest::TempFolder folder{"gfx" + std::to_string(GetCurrentProcessId())};
     XResEntryMgr mgr;
 };
 
@@ -166,10 +166,10 @@ TEST_F(XResEntryMgrTest, UnreadableFilesGiveNoEntry)
         const char* name;
         std::string path;
     } cases[] = {
-        {"missing", folder.path + "nothing.bmp"},
+        {"missing", folder.Base() + "nothing.bmp"},
         {"cut short", folder.Write("cut.bmp", cut)},
         {"not a picture", folder.Write("text.tga", {'h', 'e', 'l', 'l', 'o'})},
-        {"a folder", folder.path},
+        {"a folder", folder.Base()},
     };
     for (const auto& c : cases) EXPECT_TRUE(mgr.LoadImage(c.path).IsNull()) << c.name;
     EXPECT_EQ(mgr.GetEntryCount(), 0u);
