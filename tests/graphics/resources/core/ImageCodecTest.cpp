@@ -219,36 +219,3 @@ TEST(GifCodec, RoundTrips)
         }
     }
 }
-
-TEST(GifCodec, InterlacedFrameRowsGoToTheirPlaces)
-{
-    // 1 x 5, interlaced, min code size 2, pixels 0..4 by row in pass order: rows 0, 4, 2, 1, 3.
-    // Codes (3 bits): clear 4, then 0, 1, 2... uses entry codes; built by hand as literals with clears.
-    // Stored rows in pass order hold the palette indexes 0, 3, 2, 1, 0 for rows 0, 4, 2, 1, 3.
-    std::vector<uint8_t> file = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 5, 0, 0x81, 0, 0};
-    const uint8_t palette[12] = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
-    file.insert(file.end(), palette, palette + 12);
-    file.insert(file.end(), {0x2C, 0, 0, 0, 0, 1, 0, 5, 0, 0x40, 2});
-    // Each literal preceded by a clear keeps the code size at 3 bits: clear(4) 0 clear 3 clear 2 clear 1 clear 0 end(5).
-    const uint32_t codes[] = {4, 0, 4, 3, 4, 2, 4, 1, 4, 0, 5};
-    std::vector<uint8_t> lzw;
-    uint32_t acc = 0;
-    int bits = 0;
-    for (uint32_t c : codes) {
-        acc |= c << bits;
-        bits += 3;
-        while (bits >= 8) {
-            lzw.push_back(static_cast<uint8_t>(acc));
-            acc >>= 8;
-            bits -= 8;
-        }
-    }
-    if (bits) lzw.push_back(static_cast<uint8_t>(acc));
-    file.push_back(static_cast<uint8_t>(lzw.size()));
-    file.insert(file.end(), lzw.begin(), lzw.end());
-    file.insert(file.end(), {0, 0x3B});
-    const auto decoded = DecodeGif(file);
-    ASSERT_TRUE(decoded);
-    const uint32_t want[5] = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF000000, 0xFF0000FF};  // rows 0..4
-    for (int y = 0; y < 5; ++y) EXPECT_EQ(decoded->front().At(0, y), want[y]) << "row " << y;
-}
