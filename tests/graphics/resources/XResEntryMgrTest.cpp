@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "DisplayFixture.h"
-#include "LosingSurface.h"
 #include "foundation/Debug.h"
 #include "graphics/resources/XResEntryMgr.h"
 #include "graphics/resources/core/ImageWriters.h"
@@ -35,6 +35,58 @@ Image Picture()
                                              << r << "," << g << "," << b;
     return ::testing::AssertionSuccess();
 }
+
+// Wine never loses a surface. This makes one real surface lost: its memory is wiped and Lock
+// fails with DDERR_SURFACELOST until Restore. The object gets a copy of its method table in
+// which Lock and Restore are ours; the original goes back with this object.
+class LosingSurface {
+public:
+    explicit LosingSurface(ComRef<IDirectDrawSurface4> s) : surface(std::move(s))
+    {
+        FillSurface(surface.Get(), 0);
+        original = TableOf(surface.Get());
+        table.assign(original, original + SlotOf(&IDirectDrawSurface4::ChangeUniquenessValue) + 1);
+        table[SlotOf(&IDirectDrawSurface4::Lock)] = reinterpret_cast<void*>(&LosingSurface::Lock);
+        table[SlotOf(&IDirectDrawSurface4::Restore)] = reinterpret_cast<void*>(&LosingSurface::Restore);
+        TableOf(surface.Get()) = table.data();
+        lost = true;
+        restores = 0;
+    }
+    ~LosingSurface() { TableOf(surface.Get()) = original; }
+    LosingSurface(const LosingSurface&) = delete;
+    LosingSurface& operator=(const LosingSurface&) = delete;
+
+    static inline int restores = 0;
+
+private:
+    // The slot of a virtual method: g++ stores one more than its byte offset in the table.
+    template <class F>
+    static size_t SlotOf(F method)
+    {
+        ptrdiff_t raw = 0;
+        std::memcpy(&raw, &method, sizeof raw);
+        return static_cast<size_t>(raw - 1) / sizeof(void*);
+    }
+    static void* const*& TableOf(IDirectDrawSurface4* s) { return *reinterpret_cast<void* const**>(s); }
+
+    static HRESULT STDMETHODCALLTYPE Lock(IDirectDrawSurface4* self, RECT* r, DDSURFACEDESC2* d, DWORD f, HANDLE e)
+    {
+        using LockFn = HRESULT(STDMETHODCALLTYPE*)(IDirectDrawSurface4*, RECT*, DDSURFACEDESC2*, DWORD, HANDLE);
+        if (lost) return DDERR_SURFACELOST;
+        return reinterpret_cast<LockFn>(original[SlotOf(&IDirectDrawSurface4::Lock)])(self, r, d, f, e);
+    }
+    static HRESULT STDMETHODCALLTYPE Restore(IDirectDrawSurface4*)
+    {
+        ++restores;
+        lost = false;
+        return DD_OK;
+    }
+
+    static inline bool lost = false;
+    static inline void* const* original = nullptr;
+    ComRef<IDirectDrawSurface4> surface;
+    std::vector<void*> table;
+};
 
 class XResEntryMgrTest : public ::testing::Test {
 protected:
