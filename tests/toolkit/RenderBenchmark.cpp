@@ -19,7 +19,8 @@ double Ms(LARGE_INTEGER a, LARGE_INTEGER b, LARGE_INTEGER f)
     return static_cast<double>(b.QuadPart - a.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-double Median(std::vector<double> v)
+template <class T>
+T Median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -106,12 +107,7 @@ TEST_F(RenderBenchmark, FullFrameAndOneMovingCard)
     std::printf("render+present, depth %d: full frame of 300 widgets median %.2f ms (min %.2f), "
                 "one moving card median %.2f ms (min %.2f; drawing alone %.2f), median dirty area %d px\n",
                 RequestedDepth(), fullMs, *std::min_element(full.begin(), full.end()), dirtyMs,
-                *std::min_element(dirty.begin(), dirty.end()), Median(dirtyRender),
-                [&] {
-                    auto v = dirtyArea;
-                    std::sort(v.begin(), v.end());
-                    return v[v.size() / 2];
-                }());
+                *std::min_element(dirty.begin(), dirty.end()), Median(dirtyRender), Median(dirtyArea));
     RecordProperty("full_ms", std::to_string(fullMs));
     RecordProperty("dirty_ms", std::to_string(dirtyMs));
     EXPECT_LT(dirtyMs, fullMs) << "a moving card costs less than the whole table";

@@ -140,6 +140,31 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     EXPECT_FALSE(scene.TakeDrawFailed());
     EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
 
+    // The glass box is white at 96 over the table's green.
+    const struct {
+        const char* name;
+        Point at;
+        Rgb colour;
+    } seen[] = {
+        {"table", {10, 590}, {0x20, 0x4A, 0x20}},
+        {"button's transparent corner", {20, 70}, {0x20, 0x4A, 0x20}},
+        {"normal button", {25, 75}, {255, 0, 0}},
+        {"hovered button", {85, 75}, {0, 255, 0}},
+        {"pressed button", {145, 75}, {0, 0, 255}},
+        {"disabled button", {205, 75}, {128, 128, 128}},
+        {"frame 0 at its position", {31, 151}, {255, 0, 0}},
+        {"frame 1 about its hot spot", {61, 136}, {0, 255, 0}},
+        {"frame 1's last pixel", {79, 164}, {0, 255, 0}},
+        {"left of frame 1", {59, 136}, {0x20, 0x4A, 0x20}},
+        {"animation part 5 pixels in", {36, 226}, {0, 0, 255}},
+        {"last digit, glyph 7", {217, 275}, {84, 84, 84}},
+        {"glass box", {755, 175}, {116, 142, 116}},
+        {"edit box", {755, 205}, {255, 255, 255}},
+    };
+    for (const auto& c : seen)
+        EXPECT_TRUE(NearColor(PixelAt(c.at.x, c.at.y), c.colour)) << c.name << ": " << ToString(PixelAt(c.at.x, c.at.y));
+    EXPECT_GT(CountNear({20, 10, 420, 34}, {0xFF, 0xD7, 0x00}), 40) << "the title's ink";
+
     std::vector<uint8_t> rgb;
     rgb.reserve(800 * 600 * 3);
     {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,31 +9,13 @@
 #include "graphics/sprite/core/FXMan.h"
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 #include "graphics/sprite/core/SpriteFormats.h"
-
-inline QZFrame SolidFrame(int w, int h, uint32_t argb, int hotX = 0, int hotY = 0)
-{
-    QZFrame f;
-    f.width = w;
-    f.height = h;
-    f.hotX = hotX;
-    f.hotY = hotY;
-    f.pixels.assign(static_cast<size_t>(w) * static_cast<size_t>(h), argb);
-    return f;
-}
+#include "graphics/sprite/core/SpriteTestData.h"
 
 // The module clock in virtual mode for the life of the object.
 struct VirtualClock {
     VirtualClock() { Clock::UseVirtual(1000, {}); }
     ~VirtualClock() { Clock::UseReal(); }
 };
-
-inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
 
 // The display, the effect manager of its format, and a folder of generated picture files:
 //  cards.psp: 0 red 20x30, 1 green 20x30 with hot spot (10, 15), 2 blue 10x10
@@ -49,24 +29,21 @@ protected:
         ScreenFixture::SetUp();
         if (IsSkipped()) return;
         CreateFXMan(Mode());
-        dir = (std::filesystem::temp_directory_path() / ("mirelle_toolkit_" + std::to_string(GetCurrentProcessId())))
-                  .string();
-        std::filesystem::create_directories(dir);
-        dir += "\\";
+        dir = folder.Base();
         QZSRsc_Init(64, dir);
 
         QZSpriteData cards;
-        cards.frames = {SolidFrame(20, 30, 0xFFFF0000), SolidFrame(20, 30, 0xFF00FF00, 10, 15),
-                        SolidFrame(10, 10, 0xFF0000FF)};
-        WriteBytes(dir + "cards.psp", WriteSpriteFile(cards, SpriteFileKind::Pack));
-        WriteBytes(dir + "cards.qzs", WriteSpriteFile(cards, SpriteFileKind::Sheet));
+        cards.frames = {spritetest::SolidFrame(20, 30, 0xFF0000), spritetest::SolidFrame(20, 30, 0x00FF00, 10, 15),
+                        spritetest::SolidFrame(10, 10, 0x0000FF)};
+        folder.Write("cards.psp", WriteSpriteFile(cards, SpriteFileKind::Pack));
+        folder.Write("cards.qzs", WriteSpriteFile(cards, SpriteFileKind::Sheet));
 
         QZSpriteData digits;
         for (int i = 0; i < 18; ++i) {
             const auto g = static_cast<uint32_t>(i * 12);
-            digits.frames.push_back(SolidFrame(8, 12, 0xFF000000u | (g << 16) | (g << 8) | g));
+            digits.frames.push_back(spritetest::SolidFrame(8, 12, (g << 16) | (g << 8) | g));
         }
-        WriteBytes(dir + "digits.psp", WriteSpriteFile(digits, SpriteFileKind::Pack));
+        folder.Write("digits.psp", WriteSpriteFile(digits, SpriteFileKind::Pack));
 
         QZAnimationFile anim;
         anim.isSet = true;
@@ -78,7 +55,7 @@ protected:
         b.name = "B";
         b.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{2, 5, 5, 0}}});
         anim.animations = {a, b};
-        WriteBytes(dir + "anim.qza", WriteAnimationFile(anim));
+        folder.Write("anim.qza", WriteAnimationFile(anim));
 
         auto grid = Image::Create(80, 40, 0);
         const uint32_t cells[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080};
@@ -86,15 +63,15 @@ protected:
             for (int y = 0; y < 20; ++y)
                 for (int x = 0; x < 40; ++x)
                     grid->At((c % 2) * 40 + x, (c / 2) * 20 + y) = (x == 0 && y == 0) ? 0xFFFF00FF : cells[c];
-        WriteBytes(dir + "button.bmp", WriteBmp(*grid));
+        folder.Write("button.bmp", WriteBmp(*grid));
     }
     void TearDown() override
     {
         QZSprite_RSCManager::Instance().Reset();
         CreateFXMan(PixelMode::None);
-        if (!dir.empty()) std::filesystem::remove_all(dir.substr(0, dir.size() - 1));
         ScreenFixture::TearDown();
     }
 
+    spritetest::TempFolder folder{"toolkit" + std::to_string(GetCurrentProcessId())};
     std::string dir;
 };

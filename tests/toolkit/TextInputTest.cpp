@@ -31,20 +31,6 @@ TEST_F(KoreanText, LightTextDrawsHangulWithTheNanumFace)
     text.SetTextColor(0xFFFFFF);
     EXPECT_EQ(text.GetTextColor(), 0xFFFFFFu);
 
-    // The face has glyphs for the syllables.
-    GdiFont font;
-    ASSERT_TRUE(font.Create(16, 700));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font.Get());
-    WORD glyphs[2] = {0xCDCD, 0xCDCD};
-    GetGlyphIndicesW(dc, L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
-    char face[64] = {};
-    GetTextFaceA(dc, sizeof face, face);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    EXPECT_NE(glyphs[0], 0xFFFF) << "face " << face;
-    EXPECT_NE(glyphs[1], 0xFFFF) << "face " << face;
-
     // Clipped to the left half: ink there, none in the right half.
     EXPECT_EQ(text.Draw(Back(), {0, 0, 140, 600}), 1);
     const int left = CountNear({100, 100, 140, 120}, {255, 255, 255});

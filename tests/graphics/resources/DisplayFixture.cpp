@@ -1,8 +1,5 @@
 #include "DisplayFixture.h"
 
-#include <filesystem>
-#include <fstream>
-
 TestDisplay::TestDisplay()
 {
     ComRef<IDirectDraw> first;
@@ -34,28 +31,6 @@ ComRef<IDirectDrawSurface4> TestDisplay::MakeSurface(int32_t w, int32_t h) const
     ComRef<IDirectDrawSurface4> s;
     if (FAILED(dd->CreateSurface(&desc, s.Put(), nullptr))) return {};
     return s;
-}
-
-TempFolder::TempFolder()
-{
-    static int made = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("mirelle_gfx_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made));
-    std::filesystem::create_directories(folder);
-    path = folder.string() + "\\";
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path.substr(0, path.size() - 1), ignored);
-}
-
-std::string TempFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const
-{
-    std::ofstream(path + name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                       static_cast<std::streamsize>(bytes.size()));
-    return path + name;
 }
 
 Rgb ReadPixel(IDirectDrawSurface4* surface, int32_t x, int32_t y)

@@ -4,9 +4,8 @@
 
 #include <ddraw.h>
 
-#include <string>
-
 #include "foundation/ComRef.h"
+#include "graphics/sprite/core/SpriteTestData.h"
 #include "graphics/resources/SurfaceLock.h"
 
 // A DirectDraw object in normal cooperative mode and off-screen system-memory surfaces of the
@@ -20,14 +19,6 @@ struct TestDisplay {
     TestDisplay();
     ComRef<IDirectDrawSurface4> MakeSurface(int32_t w, int32_t h) const;
     uint32_t Key() const { return ColorKeyOf(mode); }
-};
-
-// A unique folder under the temporary folder, removed with its files at the end.
-struct TempFolder {
-    std::string path;
-    TempFolder();
-    ~TempFolder();
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
 };
 
 // Reads one pixel of a surface as 8-bit channels.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/ComRef.h"
+#include "graphics/resources/DisplayFixture.h"
 #include "foundation/Debug.h"
 #include "graphics/sprite/K_DDRender_Obj.h"
 #include "graphics/sprite/core/FXMan.h"
@@ -8,40 +8,16 @@
 
 namespace {
 
-PixelMode ModeOf(const DDPIXELFORMAT& pf)
-{
-    if (pf.dwRGBBitCount == 32) return PixelMode::Rgb32;
-    if (pf.dwRGBBitCount == 16) return pf.dwGBitMask == 0x7E0 ? PixelMode::Rgb565 : PixelMode::Rgb555;
-    return PixelMode::None;
-}
-
-// An off-screen surface in the display's format, the pixel mode it has and the DirectDraw object.
+// An off-screen surface in the display's format and the effect manager of its pixel mode.
 class DDRenderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ComRef<IDirectDraw> dd1;
-        HRESULT hr = DirectDrawCreate(nullptr, dd1.Put(), nullptr);
-        if (FAILED(hr)) {
-            GTEST_SKIP() << "no DirectDraw, hr " << Hex(static_cast<unsigned long>(hr));
-        }
-        ASSERT_TRUE(SUCCEEDED(dd1->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(dd.Put()))));
-        ASSERT_TRUE(SUCCEEDED(dd->SetCooperativeLevel(nullptr, DDSCL_NORMAL)));
-        DDSURFACEDESC2 desc{};
-        desc.dwSize = sizeof(desc);
-        desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-        desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
-        desc.dwWidth = 64;
-        desc.dwHeight = 32;
-        hr = dd->CreateSurface(&desc, surface.Put(), nullptr);
-        ASSERT_TRUE(SUCCEEDED(hr)) << Hex(static_cast<unsigned long>(hr));
-        DDPIXELFORMAT pf{};
-        pf.dwSize = sizeof(pf);
-        ASSERT_TRUE(SUCCEEDED(surface->GetPixelFormat(&pf)));
-        mode = ModeOf(pf);
-        if (mode == PixelMode::None) {
-            GTEST_SKIP() << "display surfaces of " << pf.dwRGBBitCount << " bits";
-        }
+        if (FAILED(display.hr)) GTEST_SKIP() << "no DirectDraw, hr " << Hex(display.hr);
+        if (display.mode == PixelMode::None) GTEST_SKIP() << "display surfaces are neither 16 nor 32 bits";
+        surface = display.MakeSurface(64, 32);
+        ASSERT_TRUE(surface);
+        mode = display.mode;
         CreateFXMan(mode);
     }
     void TearDown() override
@@ -51,20 +27,9 @@ protected:
             EXPECT_EQ(surface.Reset(), 0u) << "the render objects released every reference";
         }
     }
+    Rgb Pixel(int x, int y) { return ReadPixel(surface.Get(), x, y); }
 
-    uint32_t ReadPixel(int x, int y)
-    {
-        DDSURFACEDESC2 desc{};
-        desc.dwSize = sizeof(desc);
-        if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return 0xCDCDCDCD;
-        const auto* row = static_cast<const uint8_t*>(desc.lpSurface) + y * desc.lPitch;
-        uint32_t p = 0;
-        memcpy(&p, row + x * BytesPerPixel(mode), static_cast<size_t>(BytesPerPixel(mode)));
-        surface->Unlock(nullptr);
-        return p;
-    }
-
-    ComRef<IDirectDraw4> dd;
+    TestDisplay display;
     ComRef<IDirectDrawSurface4> surface;
     PixelMode mode = PixelMode::None;
 };
@@ -90,11 +55,11 @@ TEST_F(DDRenderTest, LockGivesAnImageOnTheSurfaceAndTheDestructorUnlocks)
         ASSERT_EQ(image->DrawSprite(sprite, 63, 31), 1);  // clipped at the bottom-right corner
         ASSERT_EQ(image->FrameRect({10, 10, 20, 20}, 0x00FF00), 1);
     }
-    EXPECT_EQ(ReadPixel(62, 30), 0u) << "the transparent pixel left the fill";
-    EXPECT_EQ(ReadPixel(63, 30), PackRgb(mode, 255, 0, 0));
-    EXPECT_EQ(ReadPixel(63, 31), PackRgb(mode, 255, 0, 0));
-    EXPECT_EQ(ReadPixel(10, 15), PackRgb(mode, 0, 255, 0));
-    EXPECT_EQ(ReadPixel(15, 15), 0u);
+    EXPECT_EQ(Pixel(62, 30), Rgb{}) << "the transparent pixel left the fill";
+    EXPECT_EQ(Pixel(63, 30), Rgb(255, 0, 0));
+    EXPECT_EQ(Pixel(63, 31), Rgb(255, 0, 0));
+    EXPECT_EQ(Pixel(10, 15), Rgb(0, 255, 0));
+    EXPECT_EQ(Pixel(15, 15), Rgb{});
 }
 
 TEST_F(DDRenderTest, ADeviceContextIsReleasedWithTheObject)
@@ -107,7 +72,7 @@ TEST_F(DDRenderTest, ADeviceContextIsReleasedWithTheObject)
         EXPECT_EQ(render.GetDC(), dc);
         SetPixel(dc, 2, 3, RGB(0, 0, 255));
     }
-    EXPECT_EQ(ReadPixel(2, 3), PackRgb(mode, 0, 0, 255)) << "the surface can be locked again";
+    EXPECT_EQ(Pixel(2, 3), Rgb(0, 0, 255)) << "the surface can be locked again";
 }
 
 TEST_F(DDRenderTest, NoSurfaceGivesNoImage)

@@ -5,62 +5,39 @@
 
 #include "graphics/resources/core/Blit.h"
 
+// Full-screen blits of each kind against memcpy of the same bytes.
 namespace {
 
 constexpr int32_t kWidth = 800;
 constexpr int32_t kHeight = 600;
 
-struct Frame {
-    std::vector<uint8_t> bytes;
-    PixelView view;
-    explicit Frame(PixelMode mode)
-        : bytes(static_cast<size_t>(kWidth) * kHeight * BytesPerPixel(mode), 0x5A),
-          view{bytes.data(), kWidth, kHeight, kWidth * BytesPerPixel(mode), mode}
-    {
-    }
-};
+enum class Kind { Memcpy, Opaque, KeyedAlpha };
 
-void BM_OpaqueCopy(benchmark::State& state, PixelMode mode)
+void BM_Blit(benchmark::State& state, PixelMode mode, Kind kind)
 {
-    Frame src(mode), dst(mode);
+    const size_t bytes = static_cast<size_t>(kWidth) * kHeight * BytesPerPixel(mode);
+    std::vector<uint8_t> src(bytes, 0x5A), dst(bytes, 0x5A);
+    const PixelView s{src.data(), kWidth, kHeight, kWidth * BytesPerPixel(mode), mode};
+    const PixelView d{dst.data(), kWidth, kHeight, kWidth * BytesPerPixel(mode), mode};
+    const BlitOptions options = kind == Kind::KeyedAlpha
+                                    ? BlitOptions{static_cast<uint32_t>(BlitFlag::ColorKey), 128, ColorKeyOf(mode)}
+                                    : BlitOptions{};
     for (auto _ : state) {
-        Blit(dst.view, {0, 0}, src.view, src.view.Bounds(), dst.view.Bounds());
-        benchmark::DoNotOptimize(dst.bytes.data());
+        if (kind == Kind::Memcpy) std::memcpy(dst.data(), src.data(), bytes);
+        else Blit(d, {0, 0}, s, s.Bounds(), d.Bounds(), options);
+        benchmark::DoNotOptimize(dst.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(src.bytes.size()));
-}
-
-void BM_Memcpy(benchmark::State& state, PixelMode mode)
-{
-    Frame src(mode), dst(mode);
-    for (auto _ : state) {
-        std::memcpy(dst.bytes.data(), src.bytes.data(), src.bytes.size());
-        benchmark::DoNotOptimize(dst.bytes.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(src.bytes.size()));
-}
-
-void BM_KeyedAlphaCopy(benchmark::State& state, PixelMode mode)
-{
-    Frame src(mode), dst(mode);
-    const BlitOptions options{static_cast<uint32_t>(BlitFlag::ColorKey), 128, ColorKeyOf(mode)};
-    for (auto _ : state) {
-        Blit(dst.view, {0, 0}, src.view, src.view.Bounds(), dst.view.Bounds(), options);
-        benchmark::DoNotOptimize(dst.bytes.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(src.bytes.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
 }
 
 }  // namespace
 
-BENCHMARK_CAPTURE(BM_OpaqueCopy, rgb565, PixelMode::Rgb565);
-BENCHMARK_CAPTURE(BM_Memcpy, rgb565, PixelMode::Rgb565);
-BENCHMARK_CAPTURE(BM_OpaqueCopy, rgb32, PixelMode::Rgb32);
-BENCHMARK_CAPTURE(BM_Memcpy, rgb32, PixelMode::Rgb32);
-BENCHMARK_CAPTURE(BM_KeyedAlphaCopy, rgb565, PixelMode::Rgb565);
-BENCHMARK_CAPTURE(BM_KeyedAlphaCopy, rgb32, PixelMode::Rgb32);
+BENCHMARK_CAPTURE(BM_Blit, opaque_rgb565, PixelMode::Rgb565, Kind::Opaque);
+BENCHMARK_CAPTURE(BM_Blit, memcpy_rgb565, PixelMode::Rgb565, Kind::Memcpy);
+BENCHMARK_CAPTURE(BM_Blit, opaque_rgb32, PixelMode::Rgb32, Kind::Opaque);
+BENCHMARK_CAPTURE(BM_Blit, memcpy_rgb32, PixelMode::Rgb32, Kind::Memcpy);
+BENCHMARK_CAPTURE(BM_Blit, keyed_alpha_rgb565, PixelMode::Rgb565, Kind::KeyedAlpha);
+BENCHMARK_CAPTURE(BM_Blit, keyed_alpha_rgb32, PixelMode::Rgb32, Kind::KeyedAlpha);
 
 BENCHMARK_MAIN();

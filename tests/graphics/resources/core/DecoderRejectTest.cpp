@@ -108,38 +108,66 @@ TEST(ImageDecoders, RejectInconsistentHeaders)
     for (const auto& c : cases) EXPECT_FALSE(c.decode(c.file)) << c.name;
 }
 
+namespace {
+
+// A GIF89a of w x h with a global table (black, red, green, blue) when `tableFlags` asks for
+// one, one image of the given flags and 3-bit LZW codes.
+std::vector<uint8_t> HandMadeGif(uint8_t w, uint8_t h, uint8_t tableFlags, uint8_t frameFlags, uint8_t minCodeSize,
+                                 const std::vector<uint32_t>& codes)
+{
+    std::vector<uint8_t> f = {'G', 'I', 'F', '8', '9', 'a', w, 0, h, 0, tableFlags, 0, 0};
+    const uint8_t palette[12] = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+    if (tableFlags & 0x80) f.insert(f.end(), palette, palette + (3u << ((tableFlags & 7) + 1)));
+    f.insert(f.end(), {0x2C, 0, 0, 0, 0, w, 0, h, 0, frameFlags, minCodeSize});
+    std::vector<uint8_t> lzw;
+    uint32_t acc = 0;
+    int bits = 0;
+    for (uint32_t c : codes)
+        for (acc |= c << bits, bits += 3; bits >= 8; acc >>= 8, bits -= 8) lzw.push_back(static_cast<uint8_t>(acc));
+    if (bits) lzw.push_back(static_cast<uint8_t>(acc));
+    f.push_back(static_cast<uint8_t>(lzw.size()));
+    f.insert(f.end(), lzw.begin(), lzw.end());
+    f.insert(f.end(), {0, 0x3B});
+    return f;
+}
+
+}  // namespace
+
 TEST(ImageDecoders, GifRejectsBadCodesAndColourTables)
 {
-    // 2 x 1 image, global table of 2 colours, no graphic control.
-    auto gif = [](uint8_t tableFlags, uint8_t minCodeSize, std::vector<uint8_t> lzw) {
-        std::vector<uint8_t> f = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, tableFlags, 0, 0};
-        if (tableFlags & 0x80) f.insert(f.end(), {0, 0, 0, 255, 255, 255});
-        f.insert(f.end(), {0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, minCodeSize, static_cast<uint8_t>(lzw.size())});
-        f.insert(f.end(), lzw.begin(), lzw.end());
-        f.insert(f.end(), {0, 0x3B});
-        return f;
-    };
-    // 3-bit codes: clear 4, 0, 1, end 5 -> bits 100 000 001 101.
-    const std::vector<uint8_t> good = {0x44, 0x0A};
-    ASSERT_TRUE(DecodeGif(gif(0x80, 2, good)));
-    EXPECT_EQ(DecodeGif(gif(0x80, 2, good))->front().At(1, 0), 0xFFFFFFFF);
+    // 2 x 1, a table of 2 colours: clear (4), 0, 1, end (5).
+    const std::vector<uint32_t> good = {4, 0, 1, 5};
+    const auto decoded = DecodeGif(HandMadeGif(2, 1, 0x80, 0, 2, good));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->front().At(1, 0), 0xFFFF0000);
     const struct {
         const char* name;
         std::vector<uint8_t> file;
     } cases[] = {
-        {"no colour table", gif(0x00, 2, good)},
-        {"code size 1", gif(0x80, 1, good)},
-        {"code size 9", gif(0x80, 9, good)},
-        {"first code refers to an entry not made", gif(0x80, 2, {0x34, 0x0B})},  // clear, 6
-        {"index beyond the colour table", gif(0x80, 2, {0x1C, 0x0B})},           // clear, 3 (table of 2)
+        {"no colour table", HandMadeGif(2, 1, 0x00, 0, 2, good)},
+        {"code size 1", HandMadeGif(2, 1, 0x80, 0, 1, good)},
+        {"code size 9", HandMadeGif(2, 1, 0x80, 0, 9, good)},
+        {"first code refers to an entry not made", HandMadeGif(2, 1, 0x80, 0, 2, {4, 6})},
+        {"index beyond the colour table", HandMadeGif(2, 1, 0x80, 0, 2, {4, 3})},
+        {"index equal to the table's size", HandMadeGif(2, 1, 0x80, 0, 2, {4, 2, 2, 5})},
     };
     for (const auto& c : cases) EXPECT_FALSE(DecodeGif(c.file)) << c.name;
 
     // A frame far larger than any picture would make us allocate gigabytes.
-    auto huge = gif(0x80, 2, good);
+    auto huge = HandMadeGif(2, 1, 0x80, 0, 2, good);
     const std::vector<uint8_t> side = {0xE9, 0xE9, 0xE9, 0xE9};
     std::copy(side.begin(), side.end(), huge.begin() + 24);
     EXPECT_FALSE(DecodeGif(huge)) << "frame of 59881 x 59881";
+}
+
+TEST(GifCodec, InterlacedFrameRowsGoToTheirPlaces)
+{
+    // 1 x 5 in pass order (rows 0, 4, 2, 1, 3) holding colours 0, 3, 2, 1, 0; a clear before each
+    // literal keeps the codes 3 bits wide.
+    const auto decoded = DecodeGif(HandMadeGif(1, 5, 0x81, 0x40, 2, {4, 0, 4, 3, 4, 2, 4, 1, 4, 0, 5}));
+    ASSERT_TRUE(decoded);
+    const uint32_t want[5] = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF000000, 0xFF0000FF};  // rows 0..4
+    for (int y = 0; y < 5; ++y) EXPECT_EQ(decoded->front().At(0, y), want[y]) << "row " << y;
 }
 
 TEST(ImageDecoders, DetectFormatBySignature)

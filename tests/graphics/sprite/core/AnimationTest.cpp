@@ -105,28 +105,30 @@ TEST_F(AnimationTest, FramesFollowTheirDelaysPlaysJumpsAndStopFrames)
     }
 }
 
-TEST_F(AnimationTest, EndlessPlayNeverStops)
+TEST_F(AnimationTest, EndlessPlayAndCountlessJumpsNeverStopEvenAfterLongPauses)
 {
-    LoadSingle(MakeAnimation("", {1, 2}));
-    player.Play(-1);
-    Clock::Advance(100000);  // 3333 passes of 30 ms and 10 ms more
-    player.UpdateAnimation(Clock::NowMs());
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(player.GetFrame(), 1);
-    EXPECT_EQ(player.GetPlaysLeft(), -1);
-}
-
-TEST_F(AnimationTest, AJumpWithoutCountLoopsForeverAndLongPausesStayBounded)
-{
-    QZAnimation a = MakeAnimation("", {0, 0});
-    a.frames[1].jumpTo = 1;
-    a.frames[1].jumpCount = 0;
-    LoadSingle(a);
-    player.Play(1);
-    Clock::Advance(3600u * 1000u * 24u);  // a day asleep: 8.6 million frame steps, cut short
-    player.UpdateAnimation(Clock::NowMs());
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(player.GetFrame(), 1);
+    const struct {
+        const char* name;
+        std::vector<uint16_t> delays;
+        int jumpFrom, plays;
+        uint32_t pause;
+        int frame;
+    } cases[] = {
+        {"endless plays: 3333 passes of 30 ms and 10 ms more", {1, 2}, -1, -1, 100000, 1},
+        {"a jump without count, a day asleep: 8.6 million steps cut short", {0, 0}, 1, 1, 3600u * 1000u * 24u, 1},
+    };
+    for (const auto& c : cases) {
+        QZAnimation a = MakeAnimation("", c.delays);
+        if (c.jumpFrom >= 0) a.frames[size_t(c.jumpFrom)].jumpTo = int16_t(c.jumpFrom);
+        rsc.Free();
+        LoadSingle(a);
+        player.Play(c.plays);
+        Clock::Advance(c.pause);
+        player.UpdateAnimation(Clock::NowMs());
+        EXPECT_TRUE(player.IsPlaying()) << c.name;
+        EXPECT_EQ(player.GetFrame(), c.frame) << c.name;
+        EXPECT_EQ(player.GetPlaysLeft(), c.plays < 0 ? -1 : c.plays) << c.name;
+    }
 }
 
 TEST_F(AnimationTest, StopAndRebindingRewind)

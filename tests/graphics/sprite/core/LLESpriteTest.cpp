@@ -13,6 +13,7 @@ namespace {
 constexpr PixelMode kModes[] = {PixelMode::Rgb565, PixelMode::Rgb555, PixelMode::Rgb32};
 
 // A 7 x 4 image in `mode` with key pixels at both ends of a line, inside a line and a whole line.
+// 32-bit pixels carry an opaque alpha byte, which neither the colour nor the key includes.
 void MakeDib(K_Dib& dib, PixelMode mode, std::vector<uint32_t>& expected)
 {
     dib.Create(7, 4, BytesPerPixel(mode) * 8);
@@ -23,7 +24,7 @@ void MakeDib(K_Dib& dib, PixelMode mode, std::vector<uint32_t>& expected)
             const bool hole = y == 2 || x == 0 || x == 6 || (y == 1 && x == 3);
             const uint32_t p = hole ? key : PackRgb(mode, static_cast<uint8_t>(40 * x), static_cast<uint8_t>(60 * y), 200);
             expected.push_back(p);
-            if (BytesPerPixel(mode) == 4) dib.Row<uint32_t>(y)[x] = p;
+            if (BytesPerPixel(mode) == 4) dib.Row<uint32_t>(y)[x] = p | 0xFF000000;
             else dib.Row<uint16_t>(y)[x] = static_cast<uint16_t>(p);
         }
 }
@@ -46,22 +47,14 @@ TEST(LLESprite, EncodesAndDecodesEveryModeWithKeyPixelsTransparent)
             for (auto* r = s.LineBegin(y); r != s.LineEnd(y); ++r) opaque += r->count;
         EXPECT_EQ(opaque, 28u - 6u - 7u - 1u) << static_cast<int>(mode);
         EXPECT_EQ(s.LineBegin(2), s.LineEnd(2)) << "a line of key pixels has no run";
-    }
-}
 
-TEST(LLESprite, BottomUpImagesAreReadFromTheLastRow)
-{
-    std::vector<uint32_t> expected;
-    K_Dib dib;
-    MakeDib(dib, PixelMode::Rgb32, expected);
-    KDibInfo info = dib.GetBitmapInfo();
-    info.height = -info.height;  // the same memory read as bottom-up
-    KK_LLESprite s;
-    ASSERT_EQ(s.EncodeDib(info, dib.GetBits(), PixelMode::Rgb32), 1);
-    const auto decoded = s.Decode();
-    for (int32_t y = 0; y < 4; ++y)
-        for (int32_t x = 0; x < 7; ++x)
-            ASSERT_EQ(decoded[static_cast<size_t>(y * 7 + x)], expected[static_cast<size_t>((3 - y) * 7 + x)]) << x << "," << y;
+        KDibInfo bottomUp = dib.GetBitmapInfo();
+        bottomUp.height = -bottomUp.height;  // the same memory read from the last row up
+        ASSERT_EQ(s.EncodeDib(bottomUp, dib.GetBits(), mode), 1);
+        const auto decoded = s.Decode();
+        for (size_t i = 0; i < decoded.size(); ++i)
+            ASSERT_EQ(decoded[i], expected[(3 - i / 7) * 7 + i % 7]) << "bottom-up, pixel " << i;
+    }
 }
 
 TEST(LLESprite, RefusesImagesThatDoNotMatch)
@@ -101,26 +94,7 @@ TEST(LLESprite, FileFramesConvertToEachModeWithTheirHotSpot)
     }
 }
 
-TEST(LLESprite, LoadSpriteUsesTheCurrentModeAndChecksTheIndex)
-{
-    QZSpriteData data;
-    data.frames.push_back(spritetest::SolidFrame(2, 2, 0xFF0000));
-    const QZSpriteFile file(data);
-    KK_LLESprite s;
-    CreateFXMan(PixelMode::None);
-    EXPECT_EQ(s.LoadSprite(file, 0), 0) << "no pixel-effect manager, no mode";
-    CreateFXMan(PixelMode::Rgb555);
-    ASSERT_EQ(s.LoadSprite(file, 0), 1);
-    EXPECT_EQ(s.GetPixelMode(), PixelMode::Rgb555);
-    EXPECT_EQ(s.Decode()[0], 0x7C00u);
-    for (int bad : {-1, 1, -2147483647 - 1}) {
-        EXPECT_EQ(s.LoadSprite(file, bad), 0) << bad;
-        EXPECT_TRUE(s.IsEmpty()) << bad;
-    }
-    CreateFXMan(PixelMode::None);
-}
-
-TEST(LLESprite, AFileKeepsItsSpritesOfEachModeInPlace)
+TEST(LLESprite, AFileKeepsOneSpriteOfEachModeInPlaceAndLoadSpriteTakesTheCurrentMode)
 {
     QZSpriteData data;
     data.frames.push_back(spritetest::SolidFrame(2, 2, 0xFF0000));
@@ -134,4 +108,17 @@ TEST(LLESprite, AFileKeepsItsSpritesOfEachModeInPlace)
     EXPECT_EQ(s32->Decode()[0], 0xFF0000u);
     EXPECT_EQ(file.GetSprite(0, PixelMode::None), nullptr);
     EXPECT_EQ(file.GetSprite(1, PixelMode::Rgb32), nullptr);
+
+    KK_LLESprite s;
+    CreateFXMan(PixelMode::None);
+    EXPECT_EQ(s.LoadSprite(file, 0), 0) << "no pixel-effect manager, no mode";
+    CreateFXMan(PixelMode::Rgb555);
+    ASSERT_EQ(s.LoadSprite(file, 0), 1);
+    EXPECT_EQ(s.GetPixelMode(), PixelMode::Rgb555);
+    EXPECT_EQ(s.Decode()[0], 0x7C00u);
+    for (int bad : {-1, 1, -2147483647 - 1}) {
+        EXPECT_EQ(s.LoadSprite(file, bad), 0) << bad;
+        EXPECT_TRUE(s.IsEmpty()) << bad;
+    }
+    CreateFXMan(PixelMode::None);
 }

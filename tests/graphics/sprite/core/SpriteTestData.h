@@ -58,15 +58,15 @@ public:
         std::filesystem::remove_all(path, ec);
     }
     std::string Base() const { return path.string() + "/"; }
-    // `relative` may use either separator, as the module's paths do.
-    void Write(std::string relative, const std::vector<uint8_t>& bytes) const
+    // `relative` may use either separator, as the module's paths do. Answers the file's path.
+    std::string Write(std::string relative, const std::vector<uint8_t>& bytes) const
     {
         for (char& c : relative)
             if (c == '\\') c = '/';
         const auto file = path / relative;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return file.string();
     }
 
 private:

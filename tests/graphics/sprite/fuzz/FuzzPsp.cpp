@@ -1,7 +1,0 @@
-#include "FuzzSpriteFile.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    FuzzSpriteFile(data, size, SpriteFileKind::Pack);
-    return 0;
-}

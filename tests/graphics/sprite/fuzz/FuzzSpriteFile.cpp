@@ -1,0 +1,41 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "graphics/sprite/core/FXMan.h"
+#include "graphics/sprite/core/K_Dib.h"
+#include "graphics/sprite/core/LLESprite.h"
+#include "graphics/sprite/core/SpriteFormats.h"
+
+// One fuzzer per file kind (MIRELLE_SPRITE_KIND, or animations without it). A file that reads
+// writes back to the same content, and each frame encodes and draws in every pixel mode.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+#ifdef MIRELLE_SPRITE_KIND
+    const auto read = ReadSpriteFile(data, size, SpriteFileKind::MIRELLE_SPRITE_KIND);
+    if (!read) return 0;
+    const auto bytes = WriteSpriteFile(*read, SpriteFileKind::MIRELLE_SPRITE_KIND);
+    const auto again = ReadSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::MIRELLE_SPRITE_KIND);
+    if (!again || !(*again == *read)) std::abort();
+    for (PixelMode mode : {PixelMode::Rgb565, PixelMode::Rgb555, PixelMode::Rgb32}) {
+        CreateFXMan(mode);
+        K_Dib_Draw dib;
+        dib.Create(23, 17, BytesPerPixel(mode) * 8);
+        for (const QZFrame& f : read->frames) {
+            KK_LLESprite s;
+            if (!s.EncodeFrame(f, mode) || s.Decode().size() != f.pixels.size()) std::abort();
+            dib.DrawSprite(s, 5, 7, 0);
+            dib.DrawSprite(s, 20, 3, kFxMirrorX | kFxAlpha, 100);
+            dib.DrawSprite(s, -2, 16, kFxMirrorY | kFxTint, 255, 0x808080);
+        }
+    }
+    CreateFXMan(PixelMode::None);
+#else
+    const auto read = ReadAnimationFile(data, size);
+    if (!read) return 0;
+    const auto bytes = WriteAnimationFile(*read);
+    const auto again = ReadAnimationFile(bytes.data(), bytes.size());
+    if (!again || !(*again == *read)) std::abort();
+#endif
+    return 0;
+}
