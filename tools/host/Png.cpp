@@ -1,6 +1,30 @@
 #include "Png.h"
 
-// Debian's header-only stb_image_write, its functions private to this file.
+#include <cstdlib>
+
+#include <zlib.h>
+
+namespace {
+
+// stb's own deflate writes fixed codes only (a black 800x600 screenshot took 14 KB); zlib's
+// takes it to a few kilobytes. stb frees the buffer with free().
+unsigned char* ZlibCompress(unsigned char* data, int size, int* outSize, int /*quality*/)
+{
+    uLongf length = compressBound(static_cast<uLong>(size));
+    auto* out = static_cast<unsigned char*>(std::malloc(length));
+    if (!out) return nullptr;
+    if (compress2(out, &length, data, static_cast<uLong>(size), Z_BEST_COMPRESSION) != Z_OK) {
+        std::free(out);
+        return nullptr;
+    }
+    *outSize = static_cast<int>(length);
+    return out;
+}
+
+}  // namespace
+
+// Debian's header-only stb_image_write frames the PNG, its functions private to this file.
+#define STBIW_ZLIB_COMPRESS ZlibCompress
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
 #include <stb_image_write.h>
