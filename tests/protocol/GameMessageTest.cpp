@@ -158,31 +158,23 @@ TEST(GameMessage, HugeCountsAndLengthsFailWithoutAllocating)
     }
 }
 
-TEST(GameMessage, DeepCopyOutlivesTheOriginal)
+TEST(GameMessage, CopyIsDeepAndTakesANullBody)
 {
     GameMessage original = Filled<RoomEnterAnswer>();
-    GameMessage copy = CopyGameMessage(original);
+    const GameMessage copy = CopyGameMessage(original);
     original.Get<RoomEnterAnswer>()->room.seats.players[1].nickname = "changed";
-    original.Get<RoomEnterAnswer>()->hostText.assign(1000, 'x');
     EXPECT_NE(copy, original);
     DeleteGameMessage(original);
-    EXPECT_EQ(original.id, 0);
-    EXPECT_EQ(original.body, nullptr);
-    const GameMessage again = Filled<RoomEnterAnswer>();
-    EXPECT_EQ(copy, again) << "the copy kept the original's values";
-}
+    EXPECT_EQ(copy, Filled<RoomEnterAnswer>()) << "the copy kept the original's values";
 
-TEST(GameMessage, DeleteAndCopyTakeANullBody)
-{
     GameMessage empty;
     empty.id = 68;
-    const GameMessage copy = CopyGameMessage(empty);
-    EXPECT_EQ(copy.id, 68);
-    EXPECT_EQ(copy.body, nullptr);
+    const GameMessage emptyCopy = CopyGameMessage(empty);
+    EXPECT_EQ(emptyCopy.body, nullptr);
+    EXPECT_EQ(WriteGameMessage(emptyCopy), Bytes({68}));
     DeleteGameMessage(empty);
     DeleteGameMessage(empty);
     EXPECT_EQ(empty.id, 0);
-    EXPECT_EQ(WriteGameMessage(copy), Bytes({68}));
 }
 
 TEST(GameMessage, GetAnswersOnlyForItsOwnId)

@@ -68,6 +68,8 @@ TEST(ProtocolJson, ReadsOnlyWhatAMessageOrRequestHas)
     EXPECT_EQ(message, GameMessage(TurnStart{5, 0})) << "fields left out keep their defaults";
     EXPECT_FALSE(GameMessageFromJson(*ParseJson(R"({"id":81})"), message));
     EXPECT_EQ(message.body, nullptr) << "a failed read leaves no stale body";
+    ASSERT_TRUE(GameMessageFromJson(GameMessageToJson(GameMessage()), message)) << "id 0 reads back";
+    EXPECT_EQ(message, GameMessage());
     GameRequest request;
     ASSERT_TRUE(GameRequestFromJson(*ParseJson(R"({"name":"PlayCard","fields":{"card":12}})"), request));
     EXPECT_EQ(request, GameRequest(Requests::PlayCard{0, 12, 0}));

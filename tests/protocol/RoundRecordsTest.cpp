@@ -15,10 +15,8 @@ TEST(RoundRecords, SeatResetGivesDefaults)
     u.roundValue = 99;
     u.Reset();
     EXPECT_EQ(u, CHTUser());
-    EXPECT_EQ(u.missionValue, 1);
     EXPECT_EQ(u.multiplier, 1);
     EXPECT_EQ(u.seat, -1);
-    EXPECT_TRUE(u.hand.empty() && u.piPile.empty());
 }
 
 TEST(RoundRecords, GameInfoResetKeepsTheUserListsAndTheOnceValues)

@@ -38,7 +38,7 @@ Json GameMessageToJson(const GameMessage& message)
     });
     Json json = Json::object();
     json["id"] = message.id;
-    json["name"] = std::string(GameMessageName(message.id));
+    if (const std::string_view name = GameMessageName(message.id); !name.empty()) json["name"] = std::string(name);
     json["fields"] = std::move(fields);
     return json;
 }

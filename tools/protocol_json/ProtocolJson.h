@@ -10,7 +10,7 @@
 #include "protocol/GameRequest.h"
 #include "protocol_json/JsonFields.h"
 
-// {"id": 22, "name": "DealCards", "fields": {...}}.
+// {"id": 22, "name": "DealCards", "fields": {...}}; id 0 has no name.
 Json GameMessageToJson(const GameMessage& message);
 // Takes the message by "name", "id" or both when they agree; fields not given keep their
 // defaults. False, with `out` emptied, for what no body has. Never throws.
