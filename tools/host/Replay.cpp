@@ -106,7 +106,7 @@ bool Replay::Load(const std::string& path)
         if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#') continue;
         auto json = ParseJson(line);
         if (!json || !json->is_object()) {
-            error = path + ":" + std::to_string(number) + ": not a JSON object";
+            error = path + ":" + std::to_string(number) + ": not a JSON object (scripts are UTF-8)";
             return false;
         }
         steps.push_back({number, std::move(*json)});
