@@ -1,7 +1,8 @@
 #pragma once
 
-// The visitors that walk a body's `Fields` list: wire reading and writing, JSON both ways, the
-// minimum wire size and the field description the wire document is checked against.
+// The visitors that walk a body's `Fields` list: wire reading and writing, the minimum wire size
+// and the field description the wire document is checked against. The JSON form of scripts and
+// traces lives outside the module, in tools/protocol_json, and walks the same lists.
 //
 // A `Fields` member calls, in wire order:
 //   v.I32(name, int32_t&)  v.U32(name, uint32_t&)  v.I64(name, int64_t&)  v.Str(name, std::string&)
@@ -20,7 +21,6 @@
 
 #include "foundation/core/Containers.h"
 #include "foundation/core/Wire.h"
-#include "protocol/Json.h"
 
 namespace protocol_detail {
 
@@ -153,132 +153,6 @@ private:
     ByteWriter& out;
 };
 
-// Builds a JSON object with one member per field.
-class JsonWriteVisitor {
-public:
-    JsonValue result = JsonValue::MakeObject();
-
-    void I32(const char* name, int32_t& x) { Put(name, JsonValue::MakeInt(x)); }
-    void U32(const char* name, uint32_t& x) { Put(name, JsonValue::MakeInt(x)); }
-    void I64(const char* name, int64_t& x) { Put(name, JsonValue::MakeInt(x)); }
-    void Str(const char* name, std::string& x) { Put(name, JsonValue::MakeString(x)); }
-    template <class R> void Rec(const char* name, R& r)
-    {
-        JsonWriteVisitor inner;
-        r.Fields(inner);
-        Put(name, std::move(inner.result));
-    }
-    template <class T> void List(const char* name, std::vector<T>& xs) { Put(name, Items(xs)); }
-    template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { Put(name, Items(a)); }
-    template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { Put(name, Items(a)); }
-    template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { Put(name, Items(a)); }
-
-private:
-    void Put(const char* name, JsonValue v)
-    {
-        if (inArray) arrayOut->Push(std::move(v));
-        else result.Set(name, std::move(v));
-    }
-    template <class C> JsonValue Items(C& c)
-    {
-        JsonValue arr = JsonValue::MakeArray();
-        JsonWriteVisitor items;
-        items.inArray = true;
-        items.arrayOut = &arr;
-        for (auto& x : c) protocol_detail::VisitItem(items, "", x);
-        return arr;
-    }
-
-    bool inArray = false;
-    JsonValue* arrayOut = nullptr;
-};
-
-// Fills fields from a JSON object. A missing member keeps the field's value; a member of the
-// wrong kind, a number out of the field's range, a fixed array of the wrong length or a member
-// that names no field fails the whole read.
-class JsonReadVisitor {
-public:
-    explicit JsonReadVisitor(const JsonValue& object) : source(&object)
-    {
-        if (!object.IsObject()) ok = false;
-    }
-    bool Ok() const { return ok && matched == source->Members().size(); }
-
-    void I32(const char* name, int32_t& x) { Int(name, x, INT32_MIN, INT32_MAX); }
-    void U32(const char* name, uint32_t& x) { Int(name, x, 0, UINT32_MAX); }
-    void I64(const char* name, int64_t& x) { Int(name, x, INT64_MIN, INT64_MAX); }
-    void Str(const char* name, std::string& x)
-    {
-        const JsonValue* v = Take(name);
-        if (!v) return;
-        if (!v->IsString()) return Fail();
-        x = v->GetString();
-    }
-    template <class R> void Rec(const char* name, R& r)
-    {
-        const JsonValue* v = Take(name);
-        if (!v) return;
-        JsonReadVisitor inner(*v);
-        r.Fields(inner);
-        if (!inner.Ok()) Fail();
-    }
-    template <class T> void List(const char* name, std::vector<T>& xs)
-    {
-        const JsonValue* v = Take(name);
-        if (!v) return;
-        if (!v->IsArray()) return Fail();
-        xs.assign(v->Items().size(), T{});
-        for (size_t i = 0; i < xs.size() && ok; ++i) Item(v->Items()[i], xs[i]);
-    }
-    template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { FixedItems(name, a); }
-    template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { FixedItems(name, a); }
-    template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { FixedItems(name, a); }
-
-private:
-    template <class T> void Int(const char* name, T& x, int64_t lo, int64_t hi)
-    {
-        const JsonValue* v = Take(name);
-        if (!v) return;
-        if (!v->IsInt() || v->GetInt() < lo || v->GetInt() > hi) return Fail();
-        x = static_cast<T>(v->GetInt());
-    }
-    const JsonValue* Take(const char* name)
-    {
-        if (!ok) return nullptr;
-        if (element) {
-            const JsonValue* e = element;
-            element = nullptr;
-            return e;
-        }
-        const JsonValue* v = source->Find(name);
-        if (v) ++matched;
-        return v;
-    }
-    template <class T> void Item(const JsonValue& value, T& x)
-    {
-        element = &value;
-        protocol_detail::VisitItem(*this, "", x);
-        element = nullptr;
-    }
-    template <class C> void FixedItems(const char* name, C& c)
-    {
-        const JsonValue* v = Take(name);
-        if (!v) return;
-        if (!v->IsArray() || v->Items().size() != static_cast<size_t>(std::end(c) - std::begin(c))) return Fail();
-        size_t i = 0;
-        for (auto& x : c) {
-            if (!ok) return;
-            Item(v->Items()[i++], x);
-        }
-    }
-    void Fail() { ok = false; }
-
-    const JsonValue* source;
-    const JsonValue* element = nullptr;  // the array element the next Take hands out
-    size_t matched = 0;
-    bool ok = true;
-};
-
 // The top-level fields of a record as name and type text, in wire order, for the wire document.
 struct FieldDescription {
     std::string name;
@@ -343,22 +217,6 @@ void WriteFields(ByteWriter& out, const R& r)
 {
     WireWriteVisitor v(out);
     protocol_detail::VisitConst(r, v);
-}
-
-template <class R>
-JsonValue FieldsToJson(const R& r)
-{
-    JsonWriteVisitor v;
-    protocol_detail::VisitConst(r, v);
-    return std::move(v.result);
-}
-
-template <class R>
-[[nodiscard]] bool FieldsFromJson(const JsonValue& json, R& r)
-{
-    JsonReadVisitor v(json);
-    r.Fields(v);
-    return v.Ok();
 }
 
 template <class R>

@@ -1,39 +1,26 @@
 #include "protocol/GameMessage.h"
 
-#include <array>
-#include <new>
+#include <iterator>
 
 #include "foundation/core/XBuf.h"
 
 namespace {
 
-struct MessageType {
-    std::string_view name;
-    std::unique_ptr<MessageBody> (*create)();
-    std::vector<FieldDescription> (*describe)();
-};
+#define MIRELLE_BODY_NAME(T) std::string_view(T::kName),
+constexpr std::string_view kNames[] = {MIRELLE_FOR_EACH_BODY(MIRELLE_BODY_NAME)};
+#undef MIRELLE_BODY_NAME
 
-template <class T>
-std::unique_ptr<MessageBody> CreateBody()
+#define MIRELLE_BODY_ID(T) T::kId,
+constexpr int32_t kIds[] = {MIRELLE_FOR_EACH_BODY(MIRELLE_BODY_ID)};
+#undef MIRELLE_BODY_ID
+
+constexpr bool ListedInIdOrder()
 {
-    return std::make_unique<BodyOf<T>>();
+    for (size_t i = 0; i < std::size(kIds); ++i)
+        if (kIds[i] != static_cast<int32_t>(i) + 1) return false;
+    return true;
 }
-
-#define MIRELLE_BODY_ENTRY(T) {T::kName, &CreateBody<T>, &DescribeFields<T>},
-const MessageType kTypes[] = {MIRELLE_FOR_EACH_BODY(MIRELLE_BODY_ENTRY)};
-#undef MIRELLE_BODY_ENTRY
-
-static_assert(std::size(kTypes) == kMaxGameMessageId, "one body per id 1..80");
-
-#define MIRELLE_CHECK_ID(T) static_assert(T::kId >= 1 && T::kId <= kMaxGameMessageId);
-MIRELLE_FOR_EACH_BODY(MIRELLE_CHECK_ID)
-#undef MIRELLE_CHECK_ID
-
-const MessageType* TypeOf(int32_t id)
-{
-    if (id < 1 || id > kMaxGameMessageId) return nullptr;
-    return &kTypes[id - 1];
-}
+static_assert(std::size(kIds) == static_cast<size_t>(kMaxGameMessageId) && ListedInIdOrder(), "one body per id 1..80, in id order");
 
 }  // namespace
 
@@ -46,21 +33,22 @@ bool GameMessage::operator==(const GameMessage& other) const
 
 std::string_view GameMessageName(int32_t id)
 {
-    const MessageType* t = TypeOf(id);
-    return t ? t->name : std::string_view{};
+    if (id < 1 || id > kMaxGameMessageId) return {};
+    return kNames[id - 1];
 }
 
 int32_t GameMessageIdByName(std::string_view name)
 {
     for (int32_t id = 1; id <= kMaxGameMessageId; ++id)
-        if (kTypes[id - 1].name == name) return id;
+        if (kNames[id - 1] == name) return id;
     return -1;
 }
 
 std::unique_ptr<MessageBody> CreateMessageBody(int32_t id)
 {
-    const MessageType* t = TypeOf(id);
-    return t ? t->create() : nullptr;
+    std::unique_ptr<MessageBody> body;
+    VisitMessageBodyType(id, [&body]<class T>(std::type_identity<T>) { body = std::make_unique<BodyOf<T>>(); });
+    return body;
 }
 
 bool ReadGameMessage(const uint8_t* data, size_t size, GameMessage& out)
@@ -115,50 +103,9 @@ void DeleteGameMessage(GameMessage& message)
     message.id = 0;
 }
 
-JsonValue GameMessageToJson(const GameMessage& message)
-{
-    JsonValue json = JsonValue::MakeObject();
-    json.Set("id", JsonValue::MakeInt(message.id));
-    json.Set("name", JsonValue::MakeString(std::string(GameMessageName(message.id))));
-    json.Set("fields", message.body ? message.body->ToJson() : JsonValue::MakeObject());
-    return json;
-}
-
-bool GameMessageFromJson(const JsonValue& json, GameMessage& out)
-{
-    DeleteGameMessage(out);
-    try {
-        if (!json.IsObject()) return false;
-        int32_t id = -1;
-        if (const JsonValue* name = json.Find("name")) {
-            if (!name->IsString()) return false;
-            id = GameMessageIdByName(name->GetString());
-        }
-        if (const JsonValue* idValue = json.Find("id")) {
-            if (!idValue->IsInt() || (id >= 0 && idValue->GetInt() != id)) return false;
-            if (idValue->GetInt() < 0 || idValue->GetInt() > kMaxGameMessageId) return false;
-            id = static_cast<int32_t>(idValue->GetInt());
-        }
-        if (id < 0) return false;
-        std::unique_ptr<MessageBody> body = CreateMessageBody(id);
-        if (const JsonValue* fields = json.Find("fields")) {
-            if (!body) {
-                if (!fields->IsObject() || !fields->Members().empty()) return false;
-            } else if (!body->FromJson(*fields)) {
-                return false;
-            }
-        }
-        out.id = id;
-        out.body = std::move(body);
-        return true;
-    } catch (...) {
-        DeleteGameMessage(out);
-        return false;
-    }
-}
-
 std::vector<FieldDescription> DescribeGameMessage(int32_t id)
 {
-    const MessageType* t = TypeOf(id);
-    return t ? t->describe() : std::vector<FieldDescription>{};
+    std::vector<FieldDescription> fields;
+    VisitMessageBodyType(id, [&fields]<class T>(std::type_identity<T>) { fields = DescribeFields<T>(); });
+    return fields;
 }

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "foundation/core/Wire.h"
 #include "protocol/FieldVisitors.h"
-#include "protocol/Json.h"
 #include "protocol/MessageBodies.h"
 
 struct IXBuf;
@@ -27,8 +27,6 @@ public:
     virtual std::unique_ptr<MessageBody> Clone() const = 0;
     [[nodiscard]] virtual bool Read(ByteReader& in) = 0;
     virtual void Write(ByteWriter& out) const = 0;
-    virtual JsonValue ToJson() const = 0;
-    [[nodiscard]] virtual bool FromJson(const JsonValue& json) = 0;
     virtual bool Equals(const MessageBody& other) const = 0;
 };
 
@@ -42,8 +40,6 @@ public:
     std::unique_ptr<MessageBody> Clone() const override { return std::make_unique<BodyOf>(value); }
     bool Read(ByteReader& in) override { return ReadFields(in, value); }
     void Write(ByteWriter& out) const override { WriteFields(out, value); }
-    JsonValue ToJson() const override { return FieldsToJson(value); }
-    bool FromJson(const JsonValue& json) override { return FieldsFromJson(json, value); }
     bool Equals(const MessageBody& other) const override
     {
         const auto* o = dynamic_cast<const BodyOf*>(&other);
@@ -82,6 +78,21 @@ int32_t GameMessageIdByName(std::string_view name);
 // A new default body of the id, null for id 0 and ids out of range.
 std::unique_ptr<MessageBody> CreateMessageBody(int32_t id);
 
+// Calls f(std::type_identity<T>{}) with the body type of the id, so code outside the protocol
+// (the JSON form of scripts and traces) can walk that type's `Fields`. False, and f is not
+// called, for id 0 and ids out of range.
+template <class F>
+bool VisitMessageBodyType(int32_t id, F&& f)
+{
+#define MIRELLE_BODY_CASE(T) \
+    case T::kId: f(std::type_identity<T>{}); return true;
+    switch (id) {
+        MIRELLE_FOR_EACH_BODY(MIRELLE_BODY_CASE)
+    default: return false;
+    }
+#undef MIRELLE_BODY_CASE
+}
+
 // Reads one message. Fails on a short buffer, an id above 80 or a count or length larger than
 // the bytes left; bytes after the body are ignored. Never throws.
 [[nodiscard]] bool ReadGameMessage(const uint8_t* data, size_t size, GameMessage& out);
@@ -95,11 +106,6 @@ std::vector<uint8_t> WriteGameMessage(const GameMessage& message);
 GameMessage CopyGameMessage(const GameMessage& message);
 // Destroys the body (a null body included) and sets the id to 0.
 void DeleteGameMessage(GameMessage& message);
-
-// {"id": 22, "name": "DealCards", "fields": {...}}.
-JsonValue GameMessageToJson(const GameMessage& message);
-// Takes the message by "name" or "id"; fields not given keep their defaults. Never throws.
-[[nodiscard]] bool GameMessageFromJson(const JsonValue& json, GameMessage& out);
 
 // The body's top-level fields of the id, in wire order, for the wire document.
 std::vector<FieldDescription> DescribeGameMessage(int32_t id);

@@ -54,6 +54,13 @@ int32_t GameRequestTypeByName(std::string_view name)
     return -1;
 }
 
+std::optional<GameRequest> DefaultGameRequest(int32_t type)
+{
+    GameRequest request;
+    if (!MakePayload(type, request.payload)) return std::nullopt;
+    return request;
+}
+
 std::vector<uint8_t> SerializeGameRequest(const GameRequest& request)
 {
     std::vector<uint8_t> bytes;
@@ -82,42 +89,6 @@ bool ReadGameRequest(const uint8_t* data, size_t size, GameRequest& out)
         if (!in.I32(type) || !MakePayload(type, payload)) return false;
         const bool ok = std::visit([&in](auto& p) { return ReadFields(in, p); }, payload);
         if (!ok) return false;
-        out.payload = std::move(payload);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
-JsonValue GameRequestToJson(const GameRequest& request)
-{
-    JsonValue json = JsonValue::MakeObject();
-    json.Set("type", JsonValue::MakeInt(request.Type()));
-    json.Set("name", JsonValue::MakeString(std::string(GameRequestName(request.Type()))));
-    json.Set("fields", std::visit([](const auto& p) { return FieldsToJson(p); }, request.payload));
-    return json;
-}
-
-bool GameRequestFromJson(const JsonValue& json, GameRequest& out)
-{
-    try {
-        if (!json.IsObject()) return false;
-        int32_t type = -1;
-        if (const JsonValue* name = json.Find("name")) {
-            if (!name->IsString()) return false;
-            type = GameRequestTypeByName(name->GetString());
-        }
-        if (const JsonValue* typeValue = json.Find("type")) {
-            if (!typeValue->IsInt() || typeValue->GetInt() < 0 || typeValue->GetInt() > kMaxGameRequestType) return false;
-            if (type >= 0 && typeValue->GetInt() != type) return false;
-            type = static_cast<int32_t>(typeValue->GetInt());
-        }
-        Requests::Payload payload;
-        if (!MakePayload(type, payload)) return false;
-        if (const JsonValue* fields = json.Find("fields")) {
-            const bool ok = std::visit([fields](auto& p) { return FieldsFromJson(*fields, p); }, payload);
-            if (!ok) return false;
-        }
         out.payload = std::move(payload);
         return true;
     } catch (...) {

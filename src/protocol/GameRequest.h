@@ -5,13 +5,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "protocol/FieldVisitors.h"
-#include "protocol/Json.h"
 
 struct IXBuf;
 
@@ -130,6 +130,9 @@ struct GameRequest {
 // The name of a type ("PlayCard"), empty for types out of range.
 std::string_view GameRequestName(int32_t type);
 int32_t GameRequestTypeByName(std::string_view name);
+// A request of the type with every field 0 (std::visit on its payload reaches the payload's
+// type); nothing for a type out of range.
+std::optional<GameRequest> DefaultGameRequest(int32_t type);
 
 // The type and the payload's fields as the wire carries them.
 std::vector<uint8_t> SerializeGameRequest(const GameRequest& request);
@@ -138,10 +141,5 @@ IXBuf* CreateGameRequestBuffer(const GameRequest& request);
 // Reads a serialised request (the stand-in host's side); fails on a short buffer or a type out
 // of range. Never throws.
 [[nodiscard]] bool ReadGameRequest(const uint8_t* data, size_t size, GameRequest& out);
-
-// {"type": 12, "name": "PlayCard", "fields": {...}}.
-JsonValue GameRequestToJson(const GameRequest& request);
-// Takes the request by "name" or "type"; fields not given keep 0. Never throws.
-[[nodiscard]] bool GameRequestFromJson(const JsonValue& json, GameRequest& out);
 
 std::vector<FieldDescription> DescribeGameRequest(int32_t type);

@@ -1,47 +1,104 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
-#include "protocol/Json.h"
+#include "protocol_json/ProtocolJson.h"
+#include "support/ProtocolPrint.h"
 
-TEST(Json, ParsesAndDumpsBackTheSameText)
+namespace {
+
+enum class Form { Message, Request };
+
+bool FromText(Form form, const char* text)
 {
-    const char* texts[] = {
-        "null", "true", "[]", "{}", "-9223372036854775808", "9223372036854775807", "[1,-2,\"x\"]",
-        R"({"a":{"b":[{}]},"c":"\"\\\n"})", "\"\\u0001\"",
-    };
-    for (const char* t : texts) {
-        const auto v = ParseJson(t);
-        ASSERT_TRUE(v) << t;
-        EXPECT_EQ(v->Dump(), t) << t;
-    }
+    const auto json = ParseJson(text);
+    if (!json) return false;
+    GameMessage message;
+    GameRequest request;
+    return form == Form::Message ? GameMessageFromJson(*json, message) : GameRequestFromJson(*json, request);
 }
 
-TEST(Json, KeepsSixtyFourBitIntegersAndRawBytes)
-{
-    const auto v = ParseJson("{\"money\": 5000000000000000001, \"text\": \"\xB0\xA1\\u00b0\"}");
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->Find("money")->GetInt(), 5000000000000000001LL);
-    EXPECT_EQ(v->Find("text")->GetString(), "\xB0\xA1\xB0");
-    EXPECT_EQ(v->Find("none"), nullptr);
-    const auto big = ParseJson("1e3");
-    ASSERT_TRUE(big);
-    EXPECT_FALSE(big->IsInt());
-    EXPECT_DOUBLE_EQ(big->GetDouble(), 1000.0);
-}
+}  // namespace
 
-TEST(Json, RejectsBrokenText)
+TEST(ProtocolJson, ReadsOnlyWhatAMessageOrRequestHas)
 {
-    std::string deep(100, '[');
-    deep += std::string(100, ']');
     const struct {
         const char* name;
-        std::string text;
+        Form form;
+        const char* json;
+        bool ok;
     } cases[] = {
-        {"empty", ""}, {"unclosed object", "{\"a\":1"}, {"trailing comma", "[1,]"}, {"two values", "1 2"},
-        {"bare word", "nul"}, {"control byte in a string", "\"a\x01\""}, {"bad escape", "\"\\x\""},
-        {"short unicode escape", "\"\\u12\""}, {"key without quotes", "{a:1}"}, {"minus alone", "-"},
-        {"nesting deeper than 64", deep},
+        {"message by name", Form::Message, R"({"name":"TurnStart","fields":{"turnKey":5}})", true},
+        {"message by id", Form::Message, R"({"id":25})", true},
+        {"name and id agree", Form::Message, R"({"name":"TurnStart","id":25})", true},
+        {"name and id disagree", Form::Message, R"({"name":"TurnStart","id":26})", false},
+        {"unknown name", Form::Message, R"({"name":"Nothing"})", false},
+        {"unknown name beside a good id", Form::Message, R"({"name":"Nothing","id":25})", false},
+        {"a name that is not text", Form::Message, R"({"name":25})", false},
+        {"neither name nor id", Form::Message, R"({"fields":{}})", false},
+        {"not an object", Form::Message, R"([25])", false},
+        {"id 0 without fields", Form::Message, R"({"id":0})", true},
+        {"id 0 with a field", Form::Message, R"({"id":0,"fields":{"x":1}})", false},
+        {"id 81", Form::Message, R"({"id":81})", false},
+        {"unknown field", Form::Message, R"({"name":"TurnStart","fields":{"turnkey":5}})", false},
+        {"fields not an object", Form::Message, R"({"name":"TurnStart","fields":[5]})", false},
+        {"text for a number", Form::Message, R"({"name":"TurnStart","fields":{"turnKey":"5"}})", false},
+        {"fraction for a number", Form::Message, R"({"name":"TurnStart","fields":{"turnKey":1.5}})", false},
+        {"i32 out of range", Form::Message, R"({"name":"TurnStart","fields":{"turnKey":2147483648}})", false},
+        {"u32 negative", Form::Message, R"({"name":"DealCards","fields":{"userKey":-1}})", false},
+        {"i64 above its range", Form::Message, R"({"name":"BetPrompt","fields":{"amount":9223372036854775808}})", false},
+        {"list element of the wrong kind", Form::Message, R"({"name":"HandCardPlayed","fields":{"cards":[1,"2"]}})", false},
+        {"per-seat vector of three", Form::Message, R"({"name":"ScoreRefresh","fields":{"points":[1,2,3]}})", false},
+        {"unknown field in a nested record", Form::Message, R"({"name":"GameDataSync","fields":{"table":{"x":1}}})", false},
+        {"fields of an empty body", Form::Message, R"({"name":"TimeUp","fields":{"x":1}})", false},
+        {"request by name", Form::Request, R"({"name":"PlayCard","fields":{"card":12}})", true},
+        {"request by type", Form::Request, R"({"type":0})", true},
+        {"request name and type disagree", Form::Request, R"({"name":"PlayCard","type":13})", false},
+        {"unknown request name beside a good type", Form::Request, R"({"name":"Nothing","type":12})", false},
+        {"type 37", Form::Request, R"({"type":37})", false},
+        {"type -1", Form::Request, R"({"type":-1})", false},
+        {"unknown request field", Form::Request, R"({"name":"PlayCard","fields":{"cards":12}})", false},
+        {"number for the request's text", Form::Request, R"({"name":"Request36","fields":{"text":5}})", false},
     };
-    for (const auto& c : cases) EXPECT_FALSE(ParseJson(c.text)) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(FromText(c.form, c.json), c.ok) << c.name;
+
+    GameMessage message = GameMessage(HostText{"stale"});
+    ASSERT_TRUE(GameMessageFromJson(*ParseJson(R"({"name":"TurnStart","fields":{"turnKey":5}})"), message));
+    EXPECT_EQ(message, GameMessage(TurnStart{5, 0})) << "fields left out keep their defaults";
+    EXPECT_FALSE(GameMessageFromJson(*ParseJson(R"({"id":81})"), message));
+    EXPECT_EQ(message.body, nullptr) << "a failed read leaves no stale body";
+    ASSERT_TRUE(GameMessageFromJson(GameMessageToJson(GameMessage()), message)) << "id 0 reads back";
+    EXPECT_EQ(message, GameMessage());
+    GameRequest request;
+    ASSERT_TRUE(GameRequestFromJson(*ParseJson(R"({"name":"PlayCard","fields":{"card":12}})"), request));
+    EXPECT_EQ(request, GameRequest(Requests::PlayCard{0, 12, 0}));
+}
+
+TEST(ProtocolJson, TextKeepsSixtyFourBitIntegersAndWireOrder)
+{
+    const GameMessage money(MoneyReturned{UINT32_MAX, INT32_MIN, 5000000000000000001});
+    const std::string text = DumpJson(GameMessageToJson(money));
+    EXPECT_EQ(text, R"({"id":59,"name":"MoneyReturned","fields":{"userKey":4294967295,"value":-2147483648,)"
+                    R"("amount":5000000000000000001}})");
+    GameMessage back;
+    ASSERT_TRUE(GameMessageFromJson(*ParseJson(text), back));
+    EXPECT_EQ(back, money);
+
+    const GameMessage lowest(BetPrompt{1, 2, INT64_MIN});
+    ASSERT_TRUE(GameMessageFromJson(*ParseJson(DumpJson(GameMessageToJson(lowest))), back));
+    EXPECT_EQ(back, lowest);
+    EXPECT_EQ(DumpJson(GameRequestToJson(Requests::Macro{3})), R"({"type":27,"name":"Macro","fields":{"number":3}})");
+}
+
+TEST(ProtocolJson, TextsKeepTheirBytes)
+{
+    // Texts are the module's code page: the JSON value carries the bytes as they are.
+    const GameMessage korean(HostText{"\xB0\xA1 ok"});
+    GameMessage back;
+    ASSERT_TRUE(GameMessageFromJson(GameMessageToJson(korean), back));
+    EXPECT_EQ(back, korean);
+    // Written out unconverted they do not throw; the host converts them to UTF-8 first.
+    EXPECT_EQ(DumpJson(Json("\xB0\xA1 ok")), "\"\xEF\xBF\xBD\xEF\xBF\xBD ok\"");
+    EXPECT_EQ(testing::PrintToString(korean), R"({"id":13,"name":"HostText","fields":{"text":"\u00b0\u00a1 ok"}})");
 }

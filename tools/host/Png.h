@@ -4,6 +4,6 @@
 #include <string>
 #include <vector>
 
-// Writes 24-bit RGB pixels (top-down rows, 3 bytes a pixel) as a PNG file with stored
-// (uncompressed) deflate blocks; true on success.
+// Writes 24-bit RGB pixels (top-down rows, 3 bytes a pixel) as a compressed PNG file; true on
+// success.
 bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);

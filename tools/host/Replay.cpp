@@ -3,21 +3,28 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fstream>
-#include <sstream>
 
 #include "Png.h"
+#include "protocol_json/ProtocolJson.h"
 
 namespace {
 
-std::string Describe(const JsonValue& v)
+std::string Describe(const Json& v)
 {
-    return v.Dump();
+    return DumpJson(v);
 }
 
-int64_t IntOf(const JsonValue* v, int64_t fallback = 0)
+int64_t IntOf(const Json* v, int64_t fallback = 0)
 {
-    return v && v->IsInt() ? v->GetInt() : fallback;
+    const std::optional<int64_t> i = v ? IntegerOf(*v) : std::nullopt;
+    return i.value_or(fallback);
+}
+
+std::string TextOf(const Json* v)
+{
+    return v && v->is_string() ? v->get<std::string>() : std::string();
 }
 
 // Virtual-key code of a key name: "F1".."F12", "Space", "Enter", "Escape", a letter or a digit.
@@ -58,20 +65,20 @@ std::vector<uint8_t> FromHex(const std::string& hex)
 
 }  // namespace
 
-bool JsonContains(const JsonValue& have, const JsonValue& want)
+bool JsonContains(const Json& have, const Json& want)
 {
-    if (want.IsObject()) {
-        if (!have.IsObject()) return false;
-        for (const auto& [key, value] : want.Members()) {
-            const JsonValue* h = have.Find(key);
-            if (!h || !JsonContains(*h, value)) return false;
+    if (want.is_object()) {
+        if (!have.is_object()) return false;
+        for (auto it = want.begin(); it != want.end(); ++it) {
+            const Json* h = FindMember(have, it.key().c_str());
+            if (!h || !JsonContains(*h, *it)) return false;
         }
         return true;
     }
-    if (want.IsArray()) {
-        if (!have.IsArray() || have.Items().size() != want.Items().size()) return false;
-        for (size_t i = 0; i < want.Items().size(); ++i)
-            if (!JsonContains(have.Items()[i], want.Items()[i])) return false;
+    if (want.is_array()) {
+        if (!have.is_array() || have.size() != want.size()) return false;
+        for (size_t i = 0; i < want.size(); ++i)
+            if (!JsonContains(have[i], want[i])) return false;
         return true;
     }
     return have == want;
@@ -98,8 +105,8 @@ bool Replay::Load(const std::string& path)
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#') continue;
         auto json = ParseJson(line);
-        if (!json || !json->IsObject()) {
-            error = path + ":" + std::to_string(number) + ": not a JSON object";
+        if (!json || !json->is_object()) {
+            error = path + ":" + std::to_string(number) + ": not a JSON object (scripts are UTF-8)";
             return false;
         }
         steps.push_back({number, std::move(*json)});
@@ -128,7 +135,12 @@ bool Replay::RunPending()
         const Step& step = steps[next++];
         currentLine = step.line;
         ++depth;
-        const bool ok = RunStep(step);
+        bool ok = false;
+        try {
+            ok = RunStep(step);
+        } catch (const std::exception& e) {
+            ok = Fail(step, std::string("cannot run the step: ") + e.what());
+        }
         --depth;
         if (!ok) return false;
         if (depth == 0) Pump();
@@ -138,27 +150,27 @@ bool Replay::RunPending()
 
 bool Replay::RunStep(const Step& step)
 {
-    const JsonValue& j = step.json;
-    if (j.Find("comment")) return true;
-    if (j.Find("deliver") || j.Find("deliver_hex")) return Deliver(step);
-    if (const JsonValue* e = j.Find("expect")) {
-        if (e->IsString() && (e->GetString() == "request" || e->GetString() == "no_request")) return ExpectRequest(step);
+    const Json& j = step.json;
+    const auto has = [&j](const char* key) { return FindMember(j, key) != nullptr; };
+    if (has("comment")) return true;
+    if (has("deliver") || has("deliver_hex")) return Deliver(step);
+    if (const Json* e = FindMember(j, "expect")) {
+        if (*e == "request" || *e == "no_request") return ExpectRequest(step);
         return ExpectEvent(step);
     }
-    if (j.Find("client")) return Client(step);
-    if (j.Find("answer_box") || j.Find("host_result") || j.Find("send_result") || j.Find("avatar_list") ||
-        j.Find("fetch_text"))
+    if (has("client")) return Client(step);
+    if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
-    if (j.Find("click") || j.Find("key") || j.Find("move")) return Input(step);
-    if (const JsonValue* a = j.Find("advance")) {
+    if (has("click") || has("key") || has("move")) return Input(step);
+    if (const Json* a = FindMember(j, "advance")) {
         if (!module.advanceClock) return Fail(step, "advance needs the virtual clock");
         module.advanceClock(static_cast<unsigned>(IntOf(a)));
         return true;
     }
-    if (j.Find("screenshot")) return Screenshot(step);
-    if (const JsonValue* w = j.Find("wait")) {
+    if (has("screenshot")) return Screenshot(step);
+    if (const Json* w = FindMember(j, "wait")) {
         // Real time: for the loader thread, which the virtual clock does not drive.
-        const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(j.Find("timeout_ms"), 10000));
+        const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(FindMember(j, "timeout_ms"), 10000));
         for (;;) {
             for (auto it = host.events.begin(); it != host.events.end(); ++it) {
                 if (!it->isRequest && JsonContains(it->json, *w)) {
@@ -177,14 +189,14 @@ bool Replay::RunStep(const Step& step)
 bool Replay::Deliver(const Step& step)
 {
     std::vector<uint8_t> bytes;
-    if (const JsonValue* hex = step.json.Find("deliver_hex")) {
-        bytes = FromHex(hex->GetString());
+    if (const Json* hex = FindMember(step.json, "deliver_hex")) {
+        bytes = FromHex(TextOf(hex));
     } else {
-        const JsonValue* name = step.json.Find("deliver");
-        const JsonValue* fields = step.json.Find("fields");
+        const std::string name = TextOf(FindMember(step.json, "deliver"));
+        const Json* fields = FindMember(step.json, "fields");
         std::string why;
-        auto encoded = EncodeMessage(name->GetString(), fields ? JsonUtf8ToAnsi(*fields) : JsonValue::MakeObject(), why);
-        if (!encoded) return Fail(step, "cannot encode " + name->GetString() + ": " + why);
+        auto encoded = EncodeMessage(name, fields ? JsonUtf8ToAnsi(*fields) : Json::object(), why);
+        if (!encoded) return Fail(step, "cannot encode " + name + ": " + why);
         bytes = std::move(*encoded);
     }
     const int result = module.client->ReceiveGameMessage(bytes.data(), static_cast<int>(bytes.size()));
@@ -196,16 +208,16 @@ bool Replay::ExpectRequest(const Step& step)
 {
     auto it = host.events.begin();
     while (it != host.events.end() && !it->isRequest) ++it;
-    const bool none = step.json.Find("expect")->GetString() == "no_request";
+    const bool none = *FindMember(step.json, "expect") == "no_request";
     if (none) {
         if (it == host.events.end()) return true;
         return Fail(step, "expected no request, came " + Describe(it->json));
     }
     if (it == host.events.end()) return Fail(step, "expected a request " + Describe(step.json) + ", none came");
-    JsonValue want = JsonValue::MakeObject();
-    if (const JsonValue* n = step.json.Find("name")) want.Set("name", *n);
-    if (const JsonValue* f = step.json.Find("fields")) want.Set("fields", *f);
-    const JsonValue* got = it->json.Find("request");
+    Json want = Json::object();
+    if (const Json* n = FindMember(step.json, "name")) want["name"] = *n;
+    if (const Json* f = FindMember(step.json, "fields")) want["fields"] = *f;
+    const Json* got = FindMember(it->json, "request");
     if (!got || !JsonContains(*got, want))
         return Fail(step, "expected request " + Describe(want) + ", came " + Describe(it->json));
     host.events.erase(it);
@@ -214,7 +226,7 @@ bool Replay::ExpectRequest(const Step& step)
 
 bool Replay::ExpectEvent(const Step& step)
 {
-    const JsonValue& want = *step.json.Find("expect");
+    const Json& want = *FindMember(step.json, "expect");
     for (auto it = host.events.begin(); it != host.events.end(); ++it) {
         if (it->isRequest || !JsonContains(it->json, want)) continue;
         // Host calls before the match are passed over; requests stay for their own expectations.
@@ -233,11 +245,11 @@ bool Replay::ExpectEvent(const Step& step)
 
 bool Replay::Client(const Step& step)
 {
-    const std::string call = step.json.Find("client")->GetString();
-    const JsonValue* args = step.json.Find("args");
-    auto arg = [&](size_t i) { return args && args->IsArray() && i < args->Items().size() ? args->Items()[i] : JsonValue(); };
+    const std::string call = TextOf(FindMember(step.json, "client"));
+    const Json* args = FindMember(step.json, "args");
+    auto arg = [&](size_t i) { return args && args->is_array() && i < args->size() ? &(*args)[i] : nullptr; };
     auto bstr = [&](size_t i) {
-        const std::string ansi = Utf8ToAnsi(arg(i).GetString());
+        const std::string ansi = Utf8ToAnsi(TextOf(arg(i)));
         const std::wstring w = [&] {
             const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
             std::wstring s(static_cast<size_t>(n > 0 ? n - 1 : 0), L'\0');
@@ -246,7 +258,7 @@ bool Replay::Client(const Step& step)
         }();
         return SysAllocString(w.c_str());
     };
-    auto num = [&](size_t i) { return static_cast<int>(arg(i).IsInt() ? arg(i).GetInt() : 0); };
+    auto num = [&](size_t i) { return static_cast<int>(IntOf(arg(i))); };
     IClientInterface* c = module.client;
     int result = 0;
     if (call == "ResetRoomView") result = c->ResetRoomView();
@@ -270,23 +282,24 @@ bool Replay::Client(const Step& step)
     } else {
         return Fail(step, "unknown client call " + call);
     }
-    if (const JsonValue* want = step.json.Find("result"); want && IntOf(want) != result)
+    if (const Json* want = FindMember(step.json, "result"); want && IntOf(want) != result)
         return Fail(step, call + " answered " + std::to_string(result) + ", expected " + std::to_string(IntOf(want)));
     return true;
 }
 
 bool Replay::Answer(const Step& step)
 {
-    const JsonValue& j = step.json;
-    if (const JsonValue* r = j.Find("host_result")) {
-        host.hostRequestResults[static_cast<int>(IntOf(r->Find("code")))] = static_cast<int>(IntOf(r->Find("result")));
-    } else if (const JsonValue* s = j.Find("send_result")) {
+    const Json& j = step.json;
+    if (const Json* r = FindMember(j, "host_result")) {
+        host.hostRequestResults[static_cast<int>(IntOf(FindMember(*r, "code")))] =
+            static_cast<int>(IntOf(FindMember(*r, "result")));
+    } else if (const Json* s = FindMember(j, "send_result")) {
         host.sendResult = static_cast<int>(IntOf(s));
-    } else if (const JsonValue* a = j.Find("avatar_list")) {
-        host.avatarList = a->GetString();
-    } else if (const JsonValue* f = j.Find("fetch_text")) {
-        host.fetchText = f->GetString();
-    } else if (const JsonValue* b = j.Find("answer_box")) {
+    } else if (const Json* a = FindMember(j, "avatar_list")) {
+        host.avatarList = TextOf(a);
+    } else if (const Json* f = FindMember(j, "fetch_text")) {
+        host.fetchText = TextOf(f);
+    } else if (const Json* b = FindMember(j, "answer_box")) {
         const HWND box = FindModalBox();
         if (!box) return Fail(step, "no message box is open");
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IntOf(b) == 2 ? IDNO : IDOK, BN_CLICKED), 0);
@@ -296,12 +309,12 @@ bool Replay::Answer(const Step& step)
 
 bool Replay::Input(const Step& step)
 {
-    const JsonValue& j = step.json;
+    const Json& j = step.json;
     const HWND w = module.gameWnd;
-    if (const JsonValue* c = j.Find("click"); c || j.Find("move")) {
-        const JsonValue& at = c ? *c : *j.Find("move");
-        if (!at.IsArray() || at.Items().size() != 2) return Fail(step, "a point is [x, y]");
-        const LPARAM p = MAKELPARAM(static_cast<int>(at.Items()[0].GetInt()), static_cast<int>(at.Items()[1].GetInt()));
+    if (const Json* c = FindMember(j, "click"); c || FindMember(j, "move")) {
+        const Json& at = c ? *c : *FindMember(j, "move");
+        if (!at.is_array() || at.size() != 2) return Fail(step, "a point is [x, y]");
+        const LPARAM p = MAKELPARAM(static_cast<int>(IntOf(&at[0])), static_cast<int>(IntOf(&at[1])));
         SendMessageA(w, WM_MOUSEMOVE, 0, p);
         if (c) {
             SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, p);
@@ -309,8 +322,9 @@ bool Replay::Input(const Step& step)
         }
         return true;
     }
-    const UINT vk = KeyCode(j.Find("key")->GetString());
-    if (!vk) return Fail(step, "unknown key " + j.Find("key")->GetString());
+    const std::string key = TextOf(FindMember(j, "key"));
+    const UINT vk = KeyCode(key);
+    if (!vk) return Fail(step, "unknown key " + key);
     SendMessageA(w, WM_KEYDOWN, vk, 1);
     SendMessageA(w, WM_KEYUP, vk, 0xC0000001);
     return true;
@@ -318,7 +332,7 @@ bool Replay::Input(const Step& step)
 
 bool Replay::Screenshot(const Step& step)
 {
-    const std::string name = step.json.Find("screenshot")->GetString();
+    const std::string name = TextOf(FindMember(step.json, "screenshot"));
     RECT rc{};
     GetClientRect(module.gameWnd, &rc);
     const int width = rc.right, height = rc.bottom;

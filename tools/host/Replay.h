@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "StandInHost.h"
-#include "protocol/Json.h"
+#include "protocol_json/JsonFields.h"
 
 // What the replay needs of the running module.
 struct ModuleHandle {
@@ -16,9 +16,9 @@ struct ModuleHandle {
     void(__stdcall* advanceClock)(unsigned ms) = nullptr;
 };
 
-// Protocol conversions the replay uses; they live with the protocol code.
-std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const JsonValue& fields, std::string& error);
-JsonValue DescribeRequest(const uint8_t* data, int size);
+// Protocol conversions the replay uses (ProtocolBridge.cpp).
+std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const Json& fields, std::string& error);
+Json DescribeRequest(const uint8_t* data, int size);
 
 // Plays a replay script: JSON lines, one step each. Steps run in order; the first unmet
 // expectation stops the replay with a message that says what came instead.
@@ -41,7 +41,7 @@ public:
 private:
     struct Step {
         int line = 0;
-        JsonValue json;
+        Json json;
     };
 
     bool RunStep(const Step& step);
@@ -66,6 +66,6 @@ private:
 };
 
 // True when `have` holds every member of `want` with an equal value (objects compared the same way).
-bool JsonContains(const JsonValue& have, const JsonValue& want);
+bool JsonContains(const Json& have, const Json& want);
 // Finds a top-level window of this thread that is a dialog (the module's message box).
 HWND FindModalBox();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "protocol_json/ProtocolJson.h"
+
 namespace {
 
 std::string Convert(const std::string& s, UINT from, UINT to)
@@ -17,32 +19,12 @@ std::string Convert(const std::string& s, UINT from, UINT to)
     return out;
 }
 
-JsonValue MapStrings(const JsonValue& v, UINT from, UINT to)
+Json MapStrings(Json v, UINT from, UINT to)
 {
-    switch (v.GetKind()) {
-    case JsonValue::Kind::String: return JsonValue::MakeString(Convert(v.GetString(), from, to));
-    case JsonValue::Kind::Array: {
-        JsonValue a = JsonValue::MakeArray();
-        for (const auto& item : v.Items()) a.Push(MapStrings(item, from, to));
-        return a;
-    }
-    case JsonValue::Kind::Object: {
-        JsonValue o = JsonValue::MakeObject();
-        for (const auto& [key, item] : v.Members()) o.Set(key, MapStrings(item, from, to));
-        return o;
-    }
-    default: return v;
-    }
-}
-
-JsonValue Int(int64_t v)
-{
-    return JsonValue::MakeInt(v);
-}
-
-JsonValue Str(const std::string& utf8)
-{
-    return JsonValue::MakeString(utf8);
+    if (v.is_string()) return Convert(v.get_ref<const std::string&>(), from, to);
+    if (v.is_structured())
+        for (auto& item : v) item = MapStrings(std::move(item), from, to);
+    return v;
 }
 
 }  // namespace
@@ -67,20 +49,20 @@ std::string BstrToUtf8(BSTR s)
     return out;
 }
 
-JsonValue JsonAnsiToUtf8(const JsonValue& v)
+Json JsonAnsiToUtf8(Json v)
 {
-    return MapStrings(v, CP_ACP, CP_UTF8);
+    return MapStrings(std::move(v), CP_ACP, CP_UTF8);
 }
 
-JsonValue JsonUtf8ToAnsi(const JsonValue& v)
+Json JsonUtf8ToAnsi(Json v)
 {
-    return MapStrings(v, CP_UTF8, CP_ACP);
+    return MapStrings(std::move(v), CP_UTF8, CP_ACP);
 }
 
-void StandInHost::Record(JsonValue json, bool isRequest)
+void StandInHost::Record(Json json, bool isRequest)
 {
     if (trace) {
-        std::fprintf(trace, "%s\n", json.Dump().c_str());
+        std::fprintf(trace, "%s\n", DumpJson(json).c_str());
         std::fflush(trace);
     }
     events.push_back({std::move(json), isRequest});
@@ -88,21 +70,21 @@ void StandInHost::Record(JsonValue json, bool isRequest)
 
 int StandInHost::Send(int channel, int kind, const uint8_t* data, int size)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("Send"));
-    j.Set("channel", Int(channel));
-    j.Set("kind", Int(kind));
-    if (describeRequest && data && size > 0) j.Set("request", JsonAnsiToUtf8(describeRequest(data, size)));
+    Json j = Json::object();
+    j["call"] = "Send";
+    j["channel"] = channel;
+    j["kind"] = kind;
+    if (describeRequest && data && size > 0) j["request"] = JsonAnsiToUtf8(describeRequest(data, size));
     Record(std::move(j), true);
     return sendResult;
 }
 
 int StandInHost::GetUserAvatar(BSTR userId, BSTR avatar, BSTR* itemList)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("GetUserAvatar"));
-    j.Set("userId", Str(BstrToUtf8(userId)));
-    j.Set("avatar", Str(BstrToUtf8(avatar)));
+    Json j = Json::object();
+    j["call"] = "GetUserAvatar";
+    j["userId"] = BstrToUtf8(userId);
+    j["avatar"] = BstrToUtf8(avatar);
     Record(std::move(j), false);
     if (!itemList || avatarList.empty()) return 0;
     const std::wstring w(avatarList.begin(), avatarList.end());
@@ -112,46 +94,46 @@ int StandInHost::GetUserAvatar(BSTR userId, BSTR avatar, BSTR* itemList)
 
 int StandInHost::HostMessage(BSTR text1, int kind, BSTR text2)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("HostMessage"));
-    j.Set("text1", Str(BstrToUtf8(text1)));
-    j.Set("kind", Int(kind));
-    j.Set("text2", Str(BstrToUtf8(text2)));
+    Json j = Json::object();
+    j["call"] = "HostMessage";
+    j["text1"] = BstrToUtf8(text1);
+    j["kind"] = kind;
+    j["text2"] = BstrToUtf8(text2);
     Record(std::move(j), false);
     return 0;
 }
 
 int StandInHost::LeaveNotice(int code)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("LeaveNotice"));
-    j.Set("code", Int(code));
+    Json j = Json::object();
+    j["call"] = "LeaveNotice";
+    j["code"] = code;
     Record(std::move(j), false);
     return 0;
 }
 
 int StandInHost::AddChatText(BSTR text, int weight, int color, int zero, BSTR link, int bold)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("AddChatText"));
-    j.Set("text", Str(BstrToUtf8(text)));
-    j.Set("weight", Int(weight));
-    j.Set("color", Int(color));
-    j.Set("zero", Int(zero));
-    j.Set("link", Str(BstrToUtf8(link)));
-    j.Set("bold", Int(bold));
+    Json j = Json::object();
+    j["call"] = "AddChatText";
+    j["text"] = BstrToUtf8(text);
+    j["weight"] = weight;
+    j["color"] = color;
+    j["zero"] = zero;
+    j["link"] = BstrToUtf8(link);
+    j["bold"] = bold;
     Record(std::move(j), false);
     return 0;
 }
 
 int StandInHost::RequestScreenMode(int fullScreen, int width, int height, int zero)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("RequestScreenMode"));
-    j.Set("fullScreen", Int(fullScreen));
-    j.Set("width", Int(width));
-    j.Set("height", Int(height));
-    j.Set("zero", Int(zero));
+    Json j = Json::object();
+    j["call"] = "RequestScreenMode";
+    j["fullScreen"] = fullScreen;
+    j["width"] = width;
+    j["height"] = height;
+    j["zero"] = zero;
     Record(std::move(j), false);
     return 0;
 }
@@ -159,20 +141,20 @@ int StandInHost::RequestScreenMode(int fullScreen, int width, int height, int ze
 int StandInHost::HostRequest(int userKey, const HostRequestRecord* request, char* text, int32_t* inOut)
 {
     const int code = request ? request->code : -1;
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("call", Str("HostRequest"));
-    j.Set("userKey", Int(userKey));
-    j.Set("code", Int(code));
-    j.Set("value", Int(request ? request->value : 0));
-    if (code == 22 && request) j.Set("amount", Int(request->amount));
-    if (inOut) j.Set("inOut", Int(*inOut));
+    Json j = Json::object();
+    j["call"] = "HostRequest";
+    j["userKey"] = userKey;
+    j["code"] = code;
+    j["value"] = request ? request->value : 0;
+    if (code == 22 && request) j["amount"] = request->amount;
+    if (inOut) j["inOut"] = *inOut;
     if (code == 62 && text && inOut && *inOut > 0) {
         // Fill the module's buffer as the host would, leaving its terminator to the module.
         const std::string ansi = Utf8ToAnsi(fetchText);
         const size_t n = std::min(ansi.size(), static_cast<size_t>(*inOut));
         std::memcpy(text, ansi.data(), n);
     } else if (text && code != 22) {
-        j.Set("text", Str(AnsiToUtf8(text)));
+        j["text"] = AnsiToUtf8(text);
     }
     Record(std::move(j), false);
     const auto it = hostRequestResults.find(code);
@@ -181,9 +163,9 @@ int StandInHost::HostRequest(int userKey, const HostRequestRecord* request, char
 
 void StandInHost::NotePosted(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    JsonValue j = JsonValue::MakeObject();
-    j.Set("posted", Int(static_cast<int64_t>(msg) - WM_USER));
-    j.Set("wParam", Int(static_cast<int64_t>(wParam)));
-    j.Set("lParam", Int(static_cast<int64_t>(lParam)));
+    Json j = Json::object();
+    j["posted"] = static_cast<int64_t>(msg) - WM_USER;
+    j["wParam"] = static_cast<int64_t>(wParam);
+    j["lParam"] = static_cast<int64_t>(lParam);
     Record(std::move(j), false);
 }

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "protocol/HostInterfaces.h"
-#include "protocol/Json.h"
+#include "protocol_json/JsonFields.h"
 
 // One thing the module did towards the host: a call of IHostInterface or a message posted to
 // the host's window, as JSON ({"call": "...", ...} or {"posted": n, ...}).
 struct HostEvent {
-    JsonValue json;
+    Json json;
     bool isRequest = false;  // IHostInterface::Send
 };
 
@@ -43,10 +43,10 @@ public:
     std::deque<HostEvent> events;  // not yet matched by an expectation
 
     // Decodes a request's bytes to JSON; set by the replay (it knows the protocol).
-    std::function<JsonValue(const uint8_t*, int)> describeRequest;
+    std::function<Json(const uint8_t*, int)> describeRequest;
 
 private:
-    void Record(JsonValue json, bool isRequest);
+    void Record(Json json, bool isRequest);
     FILE* trace;
 };
 
@@ -55,5 +55,5 @@ std::string AnsiToUtf8(const std::string& ansi);
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string BstrToUtf8(BSTR s);
 // Every string inside the value converted.
-JsonValue JsonAnsiToUtf8(const JsonValue& v);
-JsonValue JsonUtf8ToAnsi(const JsonValue& v);
+Json JsonAnsiToUtf8(Json v);
+Json JsonUtf8ToAnsi(Json v);
