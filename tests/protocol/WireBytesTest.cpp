@@ -13,6 +13,7 @@
 #include "protocol/GameMessage.h"
 #include "protocol/GameRequest.h"
 #include "protocol/Records.h"
+#include "protocol_json/ProtocolJson.h"
 
 // Each record, message and request is built by member name with a different value in every
 // field and written; the bytes expected are typed in from the tables of docs/protocol.md. A round
@@ -372,24 +373,23 @@ Built<UserRecordEntry> RecordEntry(int b)
 }
 
 // The leaves where two JSON forms of one type differ, one line each.
-void AddJsonDifferences(const JsonValue& read, const JsonValue& built, const std::string& path, std::string& out)
+void AddJsonDifferences(const Json& read, const Json& built, const std::string& path, std::string& out)
 {
     if (read == built) return;
-    if (read.IsObject() && built.IsObject() && read.Members().size() == built.Members().size()) {
-        for (size_t n = 0; n < read.Members().size(); ++n)
-            AddJsonDifferences(read.Members()[n].second, built.Members()[n].second,
-                               path + "." + read.Members()[n].first, out);
+    if (read.is_object() && built.is_object() && read.size() == built.size()) {
+        for (auto r = read.begin(), b = built.begin(); r != read.end(); ++r, ++b)
+            AddJsonDifferences(*r, *b, path + "." + r.key(), out);
         return;
     }
-    if (read.IsArray() && built.IsArray() && read.Items().size() == built.Items().size()) {
-        for (size_t n = 0; n < read.Items().size(); ++n)
-            AddJsonDifferences(read.Items()[n], built.Items()[n], path + "[" + std::to_string(n) + "]", out);
+    if (read.is_array() && built.is_array() && read.size() == built.size()) {
+        for (size_t n = 0; n < read.size(); ++n)
+            AddJsonDifferences(read[n], built[n], path + "[" + std::to_string(n) + "]", out);
         return;
     }
-    out += "\n  " + path + ": read " + read.Dump() + ", built " + built.Dump();
+    out += "\n  " + path + ": read " + DumpJson(read) + ", built " + DumpJson(built);
 }
 
-std::string JsonDifferences(const JsonValue& read, const JsonValue& built)
+std::string JsonDifferences(const Json& read, const Json& built)
 {
     std::string out = "the value read differs:";
     AddJsonDifferences(read, built, "", out);
