@@ -57,25 +57,6 @@ TEST(GameRequest, EveryTypeRoundTripsThroughBytesAndJson)
     }
 }
 
-TEST(GameRequest, GoldenBytes)
-{
-    const struct {
-        const char* name;
-        GameRequest request;
-        std::vector<uint8_t> bytes;
-    } cases[] = {
-        {"exit room has no payload", Requests::ExitRoom{}, Bytes({4})},
-        {"play card: timed out, card, missed match", Requests::PlayCard{1, 12, 0}, Bytes({12, 1, 12, 0})},
-        {"September animal: timed out, choice, card 32", Requests::SeptAnimalChoice{0, 1, 32}, Bytes({15, 0, 1, 32})},
-        {"sun pick on a time-out", Requests::SunPick{1, 50}, Bytes({10, 1, 50})},
-        {"result choice with the skin", Requests::ResultChoice{1, 1}, Bytes({18, 1, 1})},
-        {"request 36: key, length, bytes", Requests::Request36{1001, "ab"}, Bytes({36, 1001, 2}, "ab")},
-        {"request 36 with Korean text", Requests::Request36{7, "\xB0\xA1"}, Bytes({36, 7, 2}, "\xB0\xA1")},
-        {"request 36 with an empty text", Requests::Request36{7, ""}, Bytes({36, 7, 0})},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SerializeGameRequest(c.request), c.bytes) << c.name;
-}
-
 TEST(GameRequest, BufferHoldsTheSerialisedBytes)
 {
     const GameRequest r = Requests::Request36{1001, "text"};
