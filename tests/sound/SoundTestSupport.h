@@ -13,16 +13,8 @@
 #include "foundation/Win32.h"
 #include "foundation/core/Clock.h"
 
-// Under Wine the real DirectSound plays into ALSA's null device; a machine without it skips.
-inline bool HasSoundDevice(std::string& why)
-{
-    ComRef<IDirectSound> ds;
-    const HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr);
-    why = "no sound device, hr " + Hex(hr);
-    return SUCCEEDED(hr);
-}
-
-// A sound manager of type T opened on the real device, with a folder of its own for the files.
+// A sound manager of type T opened on the real device (under Wine, ALSA's null output), with a
+// folder of its own for the files. A machine without a device skips.
 template <class T>
 class OpenDeviceTest : public testing::Test {
 protected:
@@ -31,15 +23,16 @@ protected:
 
     void SetUp() override
     {
-        std::string why;
-        if (!HasSoundDevice(why)) GTEST_SKIP() << why;
+        ComRef<IDirectSound> ds;
+        if (const HRESULT hr = DirectSoundCreate(nullptr, ds.Put(), nullptr); FAILED(hr))
+            GTEST_SKIP() << "no sound device, hr " << Hex(hr);
         ASSERT_EQ(sound.Init(GetDesktopWindow(), dir), 1);
     }
     void TearDown() override { Clock::UseReal(); }
     void Write(const std::string& name, const std::vector<uint8_t>& bytes) { fixture::WriteFile(dir + name, bytes); }
 };
 
-// The bytes a buffer holds now, from offset on.
+// The bytes a buffer holds from offset on.
 inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, DWORD bytes)
 {
     void *p1 = nullptr, *p2 = nullptr;
@@ -49,13 +42,6 @@ inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, D
     if (p2) out.insert(out.end(), static_cast<BYTE*>(p2), static_cast<BYTE*>(p2) + n2);
     buffer->Unlock(p1, 0, p2, 0);
     return out;
-}
-
-inline WAVEFORMATEX BufferFormat(IDirectSoundBuffer* buffer)
-{
-    WAVEFORMATEX wf{};
-    buffer->GetFormat(&wf, sizeof wf, nullptr);
-    return wf;
 }
 
 inline DWORD BufferSize(IDirectSoundBuffer* buffer)
