@@ -69,26 +69,3 @@ TEST_F(SoundSystemTest, FullCacheReusesACloseBufferOrEvictsTheOldest)
     EXPECT_EQ(SlotOf("far.wav"), 0) << "no buffer fits within 1024 bytes: the oldest slot goes";
     EXPECT_EQ(BufferSize(sound.GetVoice(0).GetBuffer()), 8000u) << "with a new buffer of its size";
 }
-
-// The stream behind a header, so the seek of each rewind is checked too.
-TEST_F(SoundSystemTest, LoopingMusicFillsTheRingWithoutAGap)
-{
-    const auto ogg = fixture::EncodeOgg(1, 22050, 22050);  // 1 second: the 4-second ring holds it 4 times
-    const auto pcm = fixture::DecodeOgg(ogg);
-    std::vector<uint8_t> four;
-    for (int i = 0; i < 4; ++i) four.insert(four.end(), pcm.begin(), pcm.end());
-    Write("wrapped.ogg", fixture::WrapPsn(ogg, 333));
-    sound.BeginLoading();
-    EXPECT_EQ(sound.OpenMusic("wrapped.ogg"), 0) << "not while the loader thread runs";
-    sound.EndLoading();
-    ASSERT_EQ(sound.OpenMusic("wrapped.ogg"), 1);
-    EXPECT_EQ(BufferBytes(sound.GetMusic().GetBuffer(), 0, 44100), std::vector<uint8_t>(pcm.begin(), pcm.end()))
-        << "the first second is decoded at once";
-    sound.PlayMusic(1, 0);
-    for (const uint32_t start = Clock::NowMs(); Clock::NowMs() - start < 1600; Clock::Sleep(50)) sound.UpdateMusic();
-    EXPECT_EQ(sound.IsMusicPlaying(), 1) << "a looping track goes on";
-    EXPECT_TRUE(BufferBytes(sound.GetMusic().GetBuffer(), 0, 4 * 44100) == four)
-        << "the ring holds the track again and again, the wrap included";
-    EXPECT_EQ(sound.SetMusicVolume(-1500), 1);
-    EXPECT_EQ(sound.GetMusic().GetVolume(), -1500);
-}

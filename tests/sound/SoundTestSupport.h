@@ -44,22 +44,6 @@ inline std::vector<BYTE> BufferBytes(IDirectSoundBuffer* buffer, DWORD offset, D
     return out;
 }
 
-inline DWORD BufferSize(IDirectSoundBuffer* buffer)
-{
-    DSBCAPS caps{sizeof caps};
-    return SUCCEEDED(buffer->GetCaps(&caps)) ? caps.dwBufferBytes : 0;
-}
-
-inline LONG BufferVolume(IDirectSoundBuffer* buffer)
-{
-    LONG volume = 12345;
-    buffer->GetVolume(&volume);
-    return volume;
-}
-
-inline DWORD PlayCursor(IDirectSoundBuffer* buffer)
-{
-    DWORD play = 0xCDCDCDCD, write = 0;
-    buffer->GetCurrentPosition(&play, &write);
-    return play;
-}
+inline DWORD BufferSize(IDirectSoundBuffer* b) { DSBCAPS caps{sizeof caps}; return SUCCEEDED(b->GetCaps(&caps)) ? caps.dwBufferBytes : 0; }
+inline LONG BufferVolume(IDirectSoundBuffer* b) { LONG volume = 12345; return SUCCEEDED(b->GetVolume(&volume)) ? volume : 12345; }
+inline DWORD PlayCursor(IDirectSoundBuffer* b) { DWORD play = 0xCDCDCDCD, write = 0; b->GetCurrentPosition(&play, &write); return play; }

@@ -68,6 +68,19 @@ TEST(OggDecoder, RefusesWhatIsNoUsableStream)
     }
 }
 
+// A damaged file whose decoding keeps failing ends the read instead of spinning.
+TEST(OggDecoder, ReadEndsWhenTheStreamStaysBroken)
+{
+    struct BrokenDecoder : OggDecoder {
+        int calls = 0;
+        DecodeStep DecodeSome(uint8_t* dst, uint32_t n) override { return ++calls == 1 ? OggDecoder::DecodeSome(dst, n) : DecodeStep{-3, 0}; }
+    } d;
+    ASSERT_TRUE(d.Open(Memory(StereoSecond())));
+    std::vector<uint8_t> buf(176400);
+    EXPECT_TRUE(d.Read(buf.data(), 176400) > 0 && d.Read(buf.data(), 4096) == 0);
+    EXPECT_EQ(d.calls, 1 + OggDecoder::kMaxDecodeErrors) << "bounded, and not tried again until rewound";
+}
+
 TEST(MusicFile, FindsTheStreamBehindTheHeader)
 {
     const auto& ogg = StereoSecond();

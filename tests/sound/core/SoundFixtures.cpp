@@ -20,13 +20,12 @@ void Put16(std::vector<uint8_t>& out, uint32_t v) { out.insert(out.end(), {uint8
 void Put32(std::vector<uint8_t>& out, uint32_t v) { Put16(out, v & 0xFFFF), Put16(out, v >> 16); }
 void PutId(std::vector<uint8_t>& out, const char* id) { for (int i = 0; i < 4; ++i) out.push_back(uint8_t(id[i])); }
 
-void PutPages(std::vector<uint8_t>& out, ogg_stream_state& os, bool flush, bool* eos = nullptr)
+void PutPages(std::vector<uint8_t>& out, ogg_stream_state& os, bool flush)
 {
     ogg_page page;
     while (flush ? ogg_stream_flush(&os, &page) : ogg_stream_pageout(&os, &page)) {
         out.insert(out.end(), page.header, page.header + page.header_len);
         out.insert(out.end(), page.body, page.body + page.body_len);
-        if (eos && ogg_page_eos(&page)) *eos = true;
     }
 }
 
@@ -52,24 +51,23 @@ std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames)
     PutPages(out, os, true);
 
     const double step = 2.0 * 3.14159265358979 * 440.0 / rate;
-    bool eos = false;
-    for (int written = 0; !eos;) {
-        const int n = std::max(std::min(1024, frames - written), 0);  // 0 marks the end
+    for (int written = 0, n = 1; n > 0; written += n) {
+        n = std::max(std::min(1024, frames - written), 0);  // 0 marks the end
         float** buf = n > 0 ? vorbis_analysis_buffer(&vd, n) : nullptr;
         for (int i = 0; i < n; ++i)
             for (int c = 0; c < channels; ++c) buf[c][i] = float(0.5 * std::sin(step * (written + i) * (c + 1)));
         vorbis_analysis_wrote(&vd, n);
-        written += n;
         while (vorbis_analysis_blockout(&vd, &vb) == 1) {
             vorbis_analysis(&vb, nullptr);
             vorbis_bitrate_addblock(&vb);
             ogg_packet packet;
             while (vorbis_bitrate_flushpacket(&vd, &packet)) {
                 ogg_stream_packetin(&os, &packet);
-                PutPages(out, os, false, &eos);
+                PutPages(out, os, false);
             }
         }
     }
+    PutPages(out, os, true);
     ogg_stream_clear(&os);
     vorbis_block_clear(&vb);
     vorbis_dsp_clear(&vd);
