@@ -11,72 +11,55 @@ std::optional<RiffWaveLayout> Parse(const std::vector<uint8_t>& bytes)
     return ParseRiffWave(source);
 }
 
-fixture::WaveSpec Spec(uint16_t tag, uint16_t channels, uint16_t bits, size_t dataBytes,
-                       std::vector<uint8_t> extra = {}, std::optional<uint32_t> dataSizeField = {})
-{
-    fixture::WaveSpec s;
-    s.tag = tag, s.channels = channels, s.bits = bits, s.extra = std::move(extra);
-    s.data = fixture::Ramp(dataBytes);
-    s.dataSizeField = dataSizeField;
-    return s;
-}
-
 }  // namespace
 
 TEST(RiffWave, ReadsFormatAndDataWhereverTheyLie)
 {
-    auto listed = Spec(1, 2, 16, 40);
-    listed.listChunkFirst = true;
-    auto lyingExtra = Spec(0x11, 1, 4, 64, {9, 8});
-    lyingExtra.extraSizeField = 300;  // more than the chunk holds: the data chunk must not be read as format
+    using fixture::Ramp;
+    const PcmFormat mono8 = {1, 1, 22050, 22050, 1, 8}, stereo16 = {1, 2, 22050, 88200, 4, 16};
+    auto lyingExtra = fixture::MakeWave({.tag = 0x11, .bits = 4, .extra = {9, 8}, .data = Ramp(64)});
+    lyingExtra[36] = 44;  // the extra size says more than the chunk holds: the data chunk must not be read as format
     const struct {
         const char* name;
-        fixture::WaveSpec spec;
+        std::vector<uint8_t> bytes, extra;
         PcmFormat pcm;
-        std::vector<uint8_t> extra;
         uint32_t size, available;
     } cases[] = {
-        {"8-bit mono PCM", Spec(1, 1, 8, 22050), {1, 1, 22050, 22050, 1, 8}, {}, 22050, 22050},
-        {"16-bit stereo PCM", Spec(1, 2, 16, 4000), {1, 2, 22050, 88200, 4, 16}, {}, 4000, 4000},
-        {"non-PCM keeps its extra bytes", Spec(2, 1, 4, 100, {1, 2, 3, 4, 5, 6}), {2, 1, 22050, 0, 0, 4},
-         {1, 2, 3, 4, 5, 6}, 100, 100},
-        {"extra bytes only from inside the chunk", lyingExtra, {0x11, 1, 22050, 0, 0, 4}, {9, 8}, 64, 64},
-        {"an odd chunk before fmt is skipped with its pad byte", listed, {1, 2, 22050, 88200, 4, 16}, {}, 40, 40},
-        {"odd data size", Spec(1, 1, 8, 11), {1, 1, 22050, 22050, 1, 8}, {}, 11, 11},
-        {"data shorter than declared", Spec(1, 1, 8, 1000, {}, 22050), {1, 1, 22050, 22050, 1, 8}, {}, 22050, 1000},
-        {"unknown size in a streamed file", Spec(1, 1, 8, 1000, {}, 0xFFFFFFFF), {1, 1, 22050, 22050, 1, 8}, {}, 1000,
-         1000},
-        {"declared smaller than present", Spec(1, 1, 8, 1000, {}, 500), {1, 1, 22050, 22050, 1, 8}, {}, 500, 500},
+        {"8-bit mono PCM", fixture::RampWave(22050), {}, mono8, 22050, 22050},
+        {"non-PCM keeps its extra bytes", fixture::MakeWave({.tag = 2, .bits = 4, .extra = {1, 2, 3}, .data = Ramp(100)}),
+         {1, 2, 3}, {2, 1, 22050, 0, 0, 4}, 100, 100},
+        {"extra bytes only from inside the chunk", lyingExtra, {9, 8}, {0x11, 1, 22050, 0, 0, 4}, 64, 64},
+        {"an odd chunk before fmt is skipped with its pad byte",
+         fixture::MakeWave({.channels = 2, .bits = 16, .data = Ramp(40), .listChunkFirst = true}), {}, stereo16, 40, 40},
+        {"odd data size", fixture::RampWave(11), {}, mono8, 11, 11},
+        {"data shorter than declared", fixture::RampWave(1000, 8, 22050), {}, mono8, 22050, 1000},
+        {"unknown size in a streamed file", fixture::RampWave(1000, 8, 0xFFFFFFFF), {}, mono8, 1000, 1000},
+        {"declared smaller than present", fixture::RampWave(1000, 8, 500), {}, mono8, 500, 500},
     };
     for (const auto& c : cases) {
-        const auto bytes = fixture::MakeWave(c.spec);
-        const auto layout = Parse(bytes);
+        const auto layout = Parse(c.bytes);
         ASSERT_TRUE(layout) << c.name;
-        EXPECT_EQ(layout->format.pcm, c.pcm) << c.name;
-        EXPECT_EQ(layout->format.extra, c.extra) << c.name;
-        EXPECT_EQ(layout->dataSize, c.size) << c.name;
-        EXPECT_EQ(layout->dataAvailable, c.available) << c.name;
-        ASSERT_LE(layout->dataOffset + layout->dataAvailable, bytes.size()) << c.name;
-        EXPECT_TRUE(std::equal(c.spec.data.begin(), c.spec.data.begin() + layout->dataAvailable,
-                               bytes.begin() + layout->dataOffset)) << c.name;
+        EXPECT_EQ(std::tuple(layout->format.pcm, layout->format.extra, layout->dataSize, layout->dataAvailable),
+                  std::tuple(c.pcm, c.extra, c.size, c.available)) << c.name << ": format, extra, size, available";
+        ASSERT_LE(layout->dataOffset + layout->dataAvailable, c.bytes.size()) << c.name;
+        const auto data = c.bytes.begin() + ptrdiff_t(layout->dataOffset);
+        EXPECT_EQ(std::vector<uint8_t>(data, data + layout->dataAvailable), Ramp(layout->dataAvailable)) << c.name;
     }
 }
 
 TEST(RiffWave, RefusesFilesThatAreNoWave)
 {
-    auto notWave = Spec(1, 1, 8, 10);
-    notWave.form = "AVI ";
-    const auto bytes = fixture::MakeWave(Spec(1, 1, 8, 10));
-    auto shortFmt = bytes;
+    const auto bytes = fixture::RampWave(10);
+    auto notWave = bytes, shortFmt = bytes, noData = std::vector<uint8_t>(bytes.begin(), bytes.begin() + 36);
+    notWave[8] = 'A';
     shortFmt[16] = 14;  // "fmt " of 14 bytes
-    auto noData = std::vector<uint8_t>(bytes.begin(), bytes.begin() + 36);
     noData[4] = 28;
     const struct {
         const char* name;
         std::vector<uint8_t> bytes;
     } cases[] = {
         {"empty", {}},
-        {"RIFF but not WAVE", fixture::MakeWave(notWave)},
+        {"RIFF but not WAVE", notWave},
         {"fmt shorter than 16 bytes", shortFmt},
         {"no data chunk", noData},
         {"file ends inside fmt", std::vector<uint8_t>(bytes.begin(), bytes.begin() + 30)},

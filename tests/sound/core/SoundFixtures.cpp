@@ -1,5 +1,6 @@
 #include "SoundFixtures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -19,13 +20,12 @@ void Put16(std::vector<uint8_t>& out, uint32_t v) { out.insert(out.end(), {uint8
 void Put32(std::vector<uint8_t>& out, uint32_t v) { Put16(out, v & 0xFFFF), Put16(out, v >> 16); }
 void PutId(std::vector<uint8_t>& out, const char* id) { for (int i = 0; i < 4; ++i) out.push_back(uint8_t(id[i])); }
 
-void PutPages(std::vector<uint8_t>& out, ogg_stream_state& os, bool flush, bool* eos = nullptr)
+void PutPages(std::vector<uint8_t>& out, ogg_stream_state& os, bool flush)
 {
     ogg_page page;
     while (flush ? ogg_stream_flush(&os, &page) : ogg_stream_pageout(&os, &page)) {
         out.insert(out.end(), page.header, page.header + page.header_len);
         out.insert(out.end(), page.body, page.body + page.body_len);
-        if (eos && ogg_page_eos(&page)) *eos = true;
     }
 }
 
@@ -51,26 +51,23 @@ std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames)
     PutPages(out, os, true);
 
     const double step = 2.0 * 3.14159265358979 * 440.0 / rate;
-    bool eos = false;
-    for (int written = 0; !eos;) {
-        const int n = std::min(1024, frames - written);
-        if (n > 0) {
-            float** buf = vorbis_analysis_buffer(&vd, n);
-            for (int i = 0; i < n; ++i)
-                for (int c = 0; c < channels; ++c) buf[c][i] = float(0.5 * std::sin(step * (written + i) * (c + 1)));
-        }
-        vorbis_analysis_wrote(&vd, std::max(n, 0));
-        written += std::max(n, 0);
+    for (int written = 0, n = 1; n > 0; written += n) {
+        n = std::max(std::min(1024, frames - written), 0);  // 0 marks the end
+        float** buf = n > 0 ? vorbis_analysis_buffer(&vd, n) : nullptr;
+        for (int i = 0; i < n; ++i)
+            for (int c = 0; c < channels; ++c) buf[c][i] = float(0.5 * std::sin(step * (written + i) * (c + 1)));
+        vorbis_analysis_wrote(&vd, n);
         while (vorbis_analysis_blockout(&vd, &vb) == 1) {
             vorbis_analysis(&vb, nullptr);
             vorbis_bitrate_addblock(&vb);
             ogg_packet packet;
             while (vorbis_bitrate_flushpacket(&vd, &packet)) {
                 ogg_stream_packetin(&os, &packet);
-                PutPages(out, os, false, &eos);
+                PutPages(out, os, false);
             }
         }
     }
+    PutPages(out, os, true);
     ogg_stream_clear(&os);
     vorbis_block_clear(&vb);
     vorbis_dsp_clear(&vd);
@@ -101,51 +98,42 @@ std::vector<uint8_t> WrapPsn(const std::vector<uint8_t>& ogg, uint32_t gap)
 
 std::vector<uint8_t> SetLastGranule(std::vector<uint8_t> ogg, int64_t granule)
 {
-    size_t last = 0, size = 0;
-    for (size_t at = 0; at + 27 <= ogg.size(); at += size) {
-        last = at, size = 27 + ogg[at + 26];
-        for (size_t s = 0; s < ogg[at + 26]; ++s) size += ogg[at + 27 + s];
+    ogg_page page{};
+    for (size_t at = 0; at + 27 <= ogg.size(); at += size_t(page.header_len + page.body_len)) {
+        page.header = &ogg[at], page.header_len = 27 + ogg[at + 26];
+        page.body = &ogg[at] + page.header_len, page.body_len = 0;
+        for (size_t s = 0; s < ogg[at + 26]; ++s) page.body_len += ogg[at + 27 + s];
     }
-    for (int i = 0; i < 8; ++i) ogg[last + 6 + i] = uint8_t(uint64_t(granule) >> (8 * i));
-    for (int i = 0; i < 4; ++i) ogg[last + 22 + i] = 0;
-    uint32_t crc = 0;
-    for (size_t i = last; i < last + size; ++i) {
-        crc ^= uint32_t(ogg[i]) << 24;
-        for (int b = 0; b < 8; ++b) crc = crc & 0x80000000u ? crc << 1 ^ 0x04C11DB7u : crc << 1;
-    }
-    for (int i = 0; i < 4; ++i) ogg[last + 22 + i] = uint8_t(crc >> (8 * i));
+    for (int i = 0; i < 8; ++i) page.header[6 + i] = uint8_t(uint64_t(granule) >> (8 * i));
+    ogg_page_checksum_set(&page);
     return ogg;
 }
 
 std::vector<uint8_t> MakeWave(const WaveSpec& s)
 {
-    std::vector<uint8_t> body;
-    PutId(body, s.form);
-    if (s.listChunkFirst) {
-        PutId(body, "LIST");
-        Put32(body, 3);
-        body.insert(body.end(), {'a', 'b', 'c', 0});  // odd size, padded
-    }
+    std::vector<uint8_t> out;
+    PutId(out, "RIFF"), Put32(out, 0), PutId(out, "WAVE");
+    if (s.listChunkFirst) PutId(out, "LIST"), Put32(out, 3), out.insert(out.end(), {'a', 'b', 'c', 0});  // padded
     const bool pcm = s.tag == 1;
     const uint16_t align = uint16_t(s.channels * s.bits / 8);
-    PutId(body, "fmt ");
-    Put32(body, pcm ? 16 : uint32_t(18 + s.extra.size()));
-    Put16(body, s.tag), Put16(body, s.channels), Put32(body, s.rate), Put32(body, s.rate * align);
-    Put16(body, align), Put16(body, s.bits);
+    PutId(out, "fmt "), Put32(out, pcm ? 16 : uint32_t(18 + s.extra.size()));
+    Put16(out, s.tag), Put16(out, s.channels), Put32(out, s.rate), Put32(out, s.rate * align);
+    Put16(out, align), Put16(out, s.bits);
     if (!pcm) {
-        Put16(body, s.extraSizeField.value_or(uint16_t(s.extra.size())));
-        body.insert(body.end(), s.extra.begin(), s.extra.end());
-        if (s.extra.size() & 1) body.push_back(0);
+        Put16(out, uint16_t(s.extra.size()));
+        out.insert(out.end(), s.extra.begin(), s.extra.end());
+        if (s.extra.size() & 1) out.push_back(0);
     }
-    PutId(body, "data");
-    Put32(body, s.dataSizeField.value_or(uint32_t(s.data.size())));
-    body.insert(body.end(), s.data.begin(), s.data.end());
-    if (s.data.size() & 1) body.push_back(0);
-    std::vector<uint8_t> out;
-    PutId(out, "RIFF");
-    Put32(out, uint32_t(body.size()));
-    out.insert(out.end(), body.begin(), body.end());
+    PutId(out, "data"), Put32(out, s.dataSizeField.value_or(uint32_t(s.data.size())));
+    out.insert(out.end(), s.data.begin(), s.data.end());
+    if (s.data.size() & 1) out.push_back(0);
+    for (int i = 0; i < 4; ++i) out[4 + i] = uint8_t((out.size() - 8) >> (8 * i));
     return out;
+}
+
+std::vector<uint8_t> RampWave(size_t bytes, uint16_t bits, std::optional<uint32_t> dataSizeField)
+{
+    return MakeWave({.bits = bits, .data = Ramp(bytes), .dataSizeField = dataSizeField});
 }
 
 std::vector<uint8_t> Ramp(size_t n)

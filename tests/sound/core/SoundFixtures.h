@@ -22,13 +22,13 @@ struct WaveSpec {
     uint32_t rate = 22050;
     uint16_t bits = 8;
     std::vector<uint8_t> extra;              // for other tags than PCM, after a 2-byte extra size
-    std::optional<uint16_t> extraSizeField;  // the extra size written, when it should lie
     std::vector<uint8_t> data;
     std::optional<uint32_t> dataSizeField;   // the data size written, when it should lie
-    const char* form = "WAVE";
     bool listChunkFirst = false;             // an unrelated odd-sized chunk before "fmt "
 };
 std::vector<uint8_t> MakeWave(const WaveSpec& spec);
+// 8-bit mono 22050 Hz PCM of `bytes` ramp bytes, or with `bits` 16.
+std::vector<uint8_t> RampWave(size_t bytes, uint16_t bits = 8, std::optional<uint32_t> dataSizeField = {});
 
 // Bytes 0, 1, 2, ... wrapping at 256, but never the silence byte 0x80.
 std::vector<uint8_t> Ramp(size_t n);
