@@ -30,6 +30,7 @@ struct SenderCase {
     RoomSetup room;
     std::function<int(S&)> call;
     std::optional<GameRequest> sent;
+    int box = 0;  // the button pressed in the box the sender shows; 0: no box may open
 };
 
 class RequestSenders : public RoomFixture {
@@ -56,41 +57,62 @@ protected:
         for (const auto& c : cases) {
             Apply(c.room);
             host.Forget();
+            const UINT_PTR timer = AnswerNextBox(c.box ? c.box : IDOK);
             EXPECT_EQ(c.call(Scene()), c.sent ? 1 : 0) << c.name;
+            KillTimer(nullptr, timer);
+            EXPECT_EQ(NextBoxAnswer().answered, c.box != 0) << c.name << ": a box was shown, or none";
+            EXPECT_EQ(host.badSends, 0) << c.name;
             if (!c.sent) {
                 EXPECT_TRUE(host.sent.empty()) << c.name << ": refused but sent type " << host.sent.front().Type();
                 continue;
             }
             ASSERT_EQ(host.sent.size(), 1u) << c.name;
             EXPECT_EQ(host.sent[0], *c.sent) << c.name << ": sent type " << host.sent[0].Type();
-            EXPECT_EQ(host.badSends, 0) << c.name;
         }
     }
 };
 
 }  // namespace
 
-TEST_F(RequestSenders, SeatAndStateGates)
+TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
 {
     Scene().options.voiceType = 2;
+    Scene().controls.roundStarted = true;
+    const auto giveUp = [](S& s) { return s.SendGiveUp(); };
+    const auto exit = [](S& s) { return s.SendDesperateExit(); };
     std::vector<SenderCase> cases = {
         {"play while waiting", R{-1, Other::User, 0, 1, 1}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
         {"play while seated", R{0}, [](S& s) { return s.SendPlay(1); }, {}},
         {"play in a running game, flag 0", R{-1}, [](S& s) { return s.SendPlay(0); }, {}},
         {"play in a running game, flag 1", R{-1}, [](S& s) { return s.SendPlay(1); }, Req(Requests::Play{2, 1})},
-        {"play against the robot, flag 0", R{-1, Other::Robot}, [](S& s) { return s.SendPlay(0); },
-         Req(Requests::Play{2, 0})},
+        {"play against the robot", R{-1, Other::Robot}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
         {"result choice carries the skin", R{0}, [](S& s) { s.options.skin = 1; return s.SendResultChoice(1); },
          Req(Requests::ResultChoice{1, 1})},
         {"challenges 1 to 3 only", R{0}, [](S& s) { return s.SendChallenge(0) + s.SendChallenge(4) + s.SendChallenge(3); },
          Req(Requests::Challenge{3})},
-        {"auto-play", R{0}, [](S& s) { return s.SendAutoPlay(1); }, Req(Requests::AutoPlay{1})},
         {"auto-play against the robot", R{0, Other::Robot}, [](S& s) { return s.SendAutoPlay(1); }, {}},
         {"macro once until enabled again", R{0},
          [](S& s) { s.controls.macroEnabled = true; return s.SendMacro(3) + s.SendMacro(4); }, Req(Requests::Macro{3})},
         {"bet needs its phase, not a seat", R{-1, Other::User, 21}, [](S& s) { return s.SendBet(1, 2); },
          Req(Requests::Bet{1, 2})},
         {"bet in another phase", R{0, Other::User, 22}, [](S& s) { return s.SendBet(1, 2); }, {}},
+        {"start, waiting, both seated", R{0, Other::User, 0, 20, 1}, [](S& s) { return s.SendStart(); },
+         Req(Requests::Request9{0})},
+        {"start, playing, empty seat", R{0, Other::Empty}, [](S& s) { return s.SendStart(); }, Req(Requests::Request9{0})},
+        {"start from seat 1", R{1, Other::User, 0, 1, 1}, [](S& s) { return s.SendStart(); }, {}},
+        {"kick of nobody", R{0}, [](S& s) { s.gameInfo.ownerKey = s.ownUser.userKey; return s.SendKick(-1); }, {}},
+        {"kick by another user", R{0}, [](S& s) { s.gameInfo.ownerKey = 200; return s.SendKick(200); }, {}},
+        {"give up, yes", R{0, Other::User, 0, 25}, giveUp, Req(Requests::GiveUp{}), IDOK},
+        {"give up, no", R{0, Other::User, 0, 31}, giveUp, {}, IDNO},
+        {"give up outside a tournament", R{0, Other::User, 0, 27}, giveUp, {}},
+        {"give up not seated", R{-1, Other::User, 0, 20}, giveUp, {}},
+        {"desperate exit, yes", R{0, Other::User, 0, 42}, exit, Req(Requests::DesperateExit{}), IDOK},
+        {"desperate exit, no", R{0, Other::User, 0, 40}, exit, {}, IDNO},
+        {"desperate exit in another room", R{0, Other::User, 0, 39}, exit, {}},
+        {"desperate exit before the round", R{0, Other::User, 0, 42},
+         [](S& s) { s.controls.roundStarted = false; return s.SendDesperateExit(); }, {}},
+        {"play with a tournament grade that does not match: told, not asked", R{-1, Other::User, 0, 30, 1},
+         [](S& s) { s.controls.tournamentGradeMismatch = true; return s.SendPlay(0); }, {}, IDOK},
     };
     // Senders for seated users only, tried from seat 1 and from outside.
     const struct {
@@ -100,18 +122,40 @@ TEST_F(RequestSenders, SeatAndStateGates)
     } seated[] = {
         {"observe", [](S& s) { return s.SendObserve(); }, Requests::Observe{}},
         {"option change", [](S& s) { return s.SendOptionChange(4, 3); }, Requests::OptionChange{4, 3}},
-        {"result choice", [](S& s) { return s.SendResultChoice(0); }, Requests::ResultChoice{0, 0}},
         {"request 19", [](S& s) { return s.SendRequest19(); }, Requests::Request19{}},
         {"request 20", [](S& s) { return s.SendRequest20(7, 8); }, Requests::Request20{7, 8}},
         {"challenge", [](S& s) { return s.SendChallenge(2); }, Requests::Challenge{2}},
         {"chamgi", [](S& s) { return s.SendChamgi(1); }, Requests::Chamgi{1}},
     };
     for (const auto& d : seated) {
-        cases.push_back({std::string(d.name) + " from seat 1", R{1}, [&](S& s) { s.options.skin = 0; return d.call(s); },
-                         d.request});
+        cases.push_back({std::string(d.name) + " from seat 1", R{1}, d.call, d.request});
         cases.push_back({std::string(d.name) + " not seated", R{-1}, d.call, {}});
     }
+    // Tournament rooms are kinds 20 to 26 and 30 to 32, desperate rooms 40 to 43.
+    const auto when = [](bool ok, GameRequest r) { return ok ? std::optional<GameRequest>(r) : std::nullopt; };
+    for (int kind : {19, 20, 26, 27, 29, 30, 32, 33}) {
+        const bool tournament = (kind >= 20 && kind <= 26) || (kind >= 30 && kind <= 32);
+        const std::string k = " in kind " + std::to_string(kind);
+        cases.push_back({"start, waiting, empty seat" + k, R{0, Other::Empty, 0, kind, 1}, [](S& s) { return s.SendStart(); },
+                         when(!tournament, Requests::Request8{0})});
+        cases.push_back({"chamgi" + k, R{0, Other::User, 0, kind}, [](S& s) { return s.SendChamgi(1); },
+                         when(!tournament, Requests::Chamgi{1})});
+    }
+    for (int kind : {39, 40, 43, 44}) {
+        const bool desperate = kind >= 40 && kind <= 43;
+        const std::string k = " in kind " + std::to_string(kind);
+        cases.push_back({"request 32" + k, R{0, Other::User, 0, kind}, [](S& s) { return s.SendRequest32(); },
+                         when(desperate, Requests::Request32{})});
+        cases.push_back({"request 32 with the robot" + k, R{0, Other::Robot, 0, kind}, [](S& s) { return s.SendRequest32(); }, {}});
+        cases.push_back({"kick by the owner" + k, R{0, Other::User, 0, kind},
+                         [](S& s) { s.gameInfo.ownerKey = s.ownUser.userKey; return s.SendKick(200); },
+                         when(!desperate, Requests::Kick{200})});
+    }
     Run(cases);
+    HostWindow::PumpFor(50);
+    const HostWindow::Posted* notice = hostWnd.Find(WM_USER + 1);
+    ASSERT_NE(notice, nullptr) << "the refused play does not tell the host";
+    EXPECT_EQ(notice->lParam, 1);
 }
 
 TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
@@ -155,53 +199,13 @@ TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
           [](S& s) { s.room.seats.players[0].seatState = -1; return s.SendRequest11(1); }, {}}});
 }
 
-TEST_F(RequestSenders, RoomKindGatesAtTheirBoundaries)
-{
-    const auto start = [](S& s) { return s.SendStart(); };
-    const auto kick = [](S& s) { return s.SendKick(200); };
-    const auto chamgi = [](S& s) { return s.SendChamgi(1); };
-    const auto request32 = [](S& s) { return s.SendRequest32(); };
-    const auto when = [](bool ok, GameRequest r) { return ok ? std::optional<GameRequest>(r) : std::nullopt; };
-    std::vector<SenderCase> cases;
-    for (int kind : {19, 20, 26, 27, 29, 30, 32, 33}) {
-        const bool tournament = (kind >= 20 && kind <= 26) || (kind >= 30 && kind <= 32);
-        const std::string k = " in kind " + std::to_string(kind);
-        cases.push_back({"start, waiting, empty seat" + k, R{0, Other::Empty, 0, kind, 1}, start,
-                         when(!tournament, Requests::Request8{0})});
-        cases.push_back({"chamgi" + k, R{0, Other::User, 0, kind}, chamgi, when(!tournament, Requests::Chamgi{1})});
-    }
-    for (int kind : {39, 40, 43, 44}) {
-        const bool desperate = kind >= 40 && kind <= 43;
-        const std::string k = " in kind " + std::to_string(kind);
-        cases.push_back({"request 32" + k, R{0, Other::User, 0, kind}, request32, when(desperate, Requests::Request32{})});
-        cases.push_back({"request 32 with the robot" + k, R{0, Other::Robot, 0, kind}, request32, {}});
-        cases.push_back({"kick by the owner" + k, R{0, Other::User, 0, kind}, kick, when(!desperate, Requests::Kick{200})});
-    }
-    cases.push_back({"start, waiting, both seated", R{0, Other::User, 0, 20, 1}, start, Req(Requests::Request9{0})});
-    cases.push_back({"start, playing, empty seat", R{0, Other::Empty, 0, 1, 2}, start, Req(Requests::Request9{0})});
-    cases.push_back({"start from seat 1", R{1, Other::User, 0, 1, 1}, start, {}});
-    cases.push_back({"kick of nobody", R{0}, [](S& s) { return s.SendKick(-1); }, {}});
-    cases.push_back({"kick by another user", R{0}, [](S& s) { s.gameInfo.ownerKey = 200; return s.SendKick(200); }, {}});
-    Scene().gameInfo.ownerKey = kOwnKey;
-    Run(cases);
-
-    for (int kind : {4, 5, 10, 11}) {
-        Apply(R{0, Other::User, 0, kind});
-        EXPECT_EQ(Scene().IsRoomKind5To10InPlay(), kind >= 5 && kind <= 10) << kind;
-        Apply(R{0, Other::Robot, 0, kind});
-        EXPECT_FALSE(Scene().IsRoomKind5To10InPlay()) << kind << " with the robot";
-    }
-}
-
 TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
 {
     const std::string warn = "대기 시간이 초과되었습니다.";
     const struct {
         const char* name;
         Other other;
-        int turnTime;
-        int timeoutsBefore;
-        int timedOut;
+        int turnTime, timeoutsBefore, timedOut;
         std::vector<GameRequest> sent;
         std::string chat;
         bool autoPlay;
@@ -231,70 +235,27 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
     }
 }
 
-TEST_F(RequestSenders, ItemUseAsksTheHostWithTheWholeAmount)
+TEST_F(RequestSenders, ItemUseAsksTheHostWithTheWholeAmountOnceTheResultIsShown)
 {
     const struct {
         const char* name;
         RoomSetup room;
         int64_t amount;
-        int result;
+        size_t asked;
     } cases[] = {
-        {"result shown, above 32 bits", R{0, Other::User, 0, 1, 3}, 5000000000LL, 1},
+        {"above 32 bits", R{0, Other::User, 0, 1, 3}, 5000000000LL, 1},
         {"game running", R{0, Other::User, 0, 1, 2}, 100, 0},
         {"not seated", R{-1, Other::User, 0, 1, 3}, 100, 0},
         {"nothing to use", R{0, Other::User, 0, 1, 3}, 0, 0},
-        {"negative", R{0, Other::User, 0, 1, 3}, -5, 0},
     };
     for (const auto& c : cases) {
         Apply(c.room);
         host.Forget();
-        EXPECT_EQ(Scene().RequestItemUse(c.amount), c.result) << c.name;
+        EXPECT_EQ(Scene().RequestItemUse(c.amount), static_cast<int>(c.asked)) << c.name;
         const auto calls = host.RequestsWithCode(22);
-        ASSERT_EQ(calls.size(), static_cast<size_t>(c.result)) << c.name;
-        if (c.result) {
-            EXPECT_EQ(calls[0].amount, c.amount) << c.name;
-        }
-        EXPECT_TRUE(host.sent.empty()) << c.name;
+        ASSERT_EQ(calls.size(), c.asked) << c.name;
+        EXPECT_TRUE(calls.empty() || calls[0].amount == c.amount) << c.name;
     }
-}
-
-TEST_F(RequestSenders, QuestionsAskedInABoxSendOnlyOnYes)
-{
-    const auto giveUp = [](S& s) { return s.SendGiveUp(); };
-    const auto exit = [](S& s) { return s.SendDesperateExit(); };
-    const struct {
-        const char* name;
-        RoomSetup room;
-        std::function<int(S&)> call;
-        int answer;  // IDOK or IDNO; 0: no box may open
-        std::optional<GameRequest> sent;
-    } cases[] = {
-        {"give up, yes", R{0, Other::User, 0, 25}, giveUp, IDOK, Req(Requests::GiveUp{})},
-        {"give up, no", R{0, Other::User, 0, 31}, giveUp, IDNO, {}},
-        {"give up outside a tournament", R{0, Other::User, 0, 27}, giveUp, 0, {}},
-        {"give up not seated", R{-1, Other::User, 0, 20}, giveUp, 0, {}},
-        {"desperate exit, yes", R{0, Other::User, 0, 42}, exit, IDOK, Req(Requests::DesperateExit{})},
-        {"desperate exit, no", R{0, Other::User, 0, 40}, exit, IDNO, {}},
-        {"desperate exit in another room", R{0, Other::User, 0, 39}, exit, 0, {}},
-        {"desperate exit before the round", R{0, Other::User, 0, 42},
-         [](S& s) { s.controls.roundStarted = false; return s.SendDesperateExit(); }, 0, {}},
-        {"play with a tournament grade that does not match: told, not asked", R{-1, Other::User, 0, 30, 1},
-         [](S& s) { s.controls.tournamentGradeMismatch = true; return s.SendPlay(0); }, IDOK, {}},
-    };
-    for (const auto& c : cases) {
-        Apply(c.room);
-        Scene().controls.roundStarted = true;
-        host.Forget();
-        const UINT_PTR timer = AnswerNextBox(c.answer ? c.answer : IDOK);
-        EXPECT_EQ(c.call(Scene()), c.sent ? 1 : 0) << c.name;
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(NextBoxAnswer().answered, c.answer != 0) << c.name << ": a box was shown or not as expected";
-        EXPECT_EQ(host.sent, c.sent ? std::vector<GameRequest>{*c.sent} : std::vector<GameRequest>{}) << c.name;
-    }
-    HostWindow::PumpFor(50);
-    const HostWindow::Posted* notice = hostWnd.Find(WM_USER + 1);
-    ASSERT_NE(notice, nullptr) << "the refused play tells the host";
-    EXPECT_EQ(notice->lParam, 1);
 }
 
 // The host fills all 256 bytes of its buffer and need not terminate them.

@@ -59,16 +59,13 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomAndTheOwnSeat)
         bool autoPlay;
         int timeouts, roomKind, antiLeave;
         bool antiLeaveActive;
-        int counter1;
-        int seconds;
+        int counter1, seconds;
     } cases[] = {
         {"auto-play turn", 8, 0, true, 3, 1, 0, false, 0, 1},
-        {"speed 1 turn", 8, 1, false, 0, 1, 0, false, 0, 8},
         {"turn after a time-out", 8, 0, false, 1, 1, 0, false, 0, 7},
         {"time-outs only touch the turn", 15, 0, false, 2, 1, 0, false, 0, 10},
         {"anti-leave counter", 8, 0, false, 0, 8, 1, true, 1, 5},
         {"anti-leave rule not active: time-outs count", 8, 0, false, 1, 10, 3, false, 1, 7},
-        {"anti-leave setting 0: an ordinary room", 8, 0, false, 0, 8, 0, true, 1, 10},
         {"room kind 11: an ordinary room", 8, 0, false, 0, 11, 1, true, 1, 10},
     };
     for (const auto& c : cases) {

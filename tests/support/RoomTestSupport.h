@@ -48,11 +48,7 @@ public:
             sent.push_back(request);
         return 0;
     }
-    int __stdcall GetUserAvatar(BSTR, BSTR, BSTR* itemList) override
-    {
-        if (itemList) *itemList = nullptr;
-        return 0;
-    }
+    int __stdcall GetUserAvatar(BSTR, BSTR, BSTR* itemList) override { return itemList ? (*itemList = nullptr, 0) : 0; }
     int __stdcall HostMessage(BSTR, int, BSTR) override { return 0; }
     int __stdcall LeaveNotice(int) override { return 0; }
     int __stdcall Reserved4() override { return 0; }
@@ -99,8 +95,8 @@ public:
     int badSends = 0;
     std::vector<HostRequestCall> hostRequests;
     std::vector<std::string> chat;
-    std::string userText;  // the answer to code 62
     std::function<void(const HostRequestCall&)> onHostRequest;
+    std::string userText;  // the answer to code 62
 };
 
 // A hidden top-level window standing for the host's window; it keeps the WM_USER messages the
