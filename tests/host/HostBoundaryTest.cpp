@@ -152,10 +152,7 @@ TEST_F(HostCalls, UnreadableMessagesAreDroppedAndAnswerZero)
 {
     ASSERT_TRUE(OpenRoom());
     host.Forget();
-    const struct {
-        const char* name;
-        std::vector<uint8_t> bytes;
-    } cases[] = {
+    const struct { const char* name; std::vector<uint8_t> bytes; } cases[] = {
         {"no bytes", {}},
         {"id above 80", {81, 0, 0, 0}},
         {"body cut short", {77, 0, 0}},

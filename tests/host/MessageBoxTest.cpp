@@ -19,12 +19,7 @@ MessageBoxSpec Spec(int type, uint32_t autoCloseMs)
 
 TEST(BitmapMessageBox, AnswersTheButtonPressed)
 {
-    const struct {
-        const char* name;
-        int type;
-        int command;
-        int answer;
-    } cases[] = {
+    const struct { const char* name; int type; int command; int answer; } cases[] = {
         {"OK box, OK", 0, IDOK, 1},
         {"OK box, Escape closes as OK", 0, IDCANCEL, 1},
         {"yes/no box, yes", 1, IDOK, 1},
@@ -42,13 +37,7 @@ TEST(BitmapMessageBox, AnswersTheButtonPressed)
 // A box that closes by itself never answers yes; 0 ms never closes.
 TEST(BitmapMessageBox, ClosesByItselfAfterItsTimeOnly)
 {
-    const struct {
-        const char* name;
-        int type;
-        uint32_t autoCloseMs;
-        bool virtualClock;
-        int answer;
-    } cases[] = {
+    const struct { const char* name; int type; uint32_t autoCloseMs; bool virtualClock; int answer; } cases[] = {
         {"OK box, real clock", 0, 150, false, 1},
         {"yes/no box, real clock: no", 1, 150, false, 2},
         {"OK box, virtual clock", 0, 3000, true, 1},

@@ -115,11 +115,7 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
          [](S& s) { s.controls.tournamentGradeMismatch = true; return s.SendPlay(0); }, {}, IDOK},
     };
     // Senders for seated users only, tried from seat 1 and from outside.
-    const struct {
-        const char* name;
-        std::function<int(S&)> call;
-        GameRequest request;
-    } seated[] = {
+    const struct { const char* name; std::function<int(S&)> call; GameRequest request; } seated[] = {
         {"observe", [](S& s) { return s.SendObserve(); }, Requests::Observe{}},
         {"option change", [](S& s) { return s.SendOptionChange(4, 3); }, Requests::OptionChange{4, 3}},
         {"request 19", [](S& s) { return s.SendRequest19(); }, Requests::Request19{}},
@@ -160,12 +156,7 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
 
 TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
 {
-    const struct {
-        const char* name;
-        int phase;
-        std::function<int(S&)> call;
-        GameRequest request;
-    } decisions[] = {
+    const struct { const char* name; int phase; std::function<int(S&)> call; GameRequest request; } decisions[] = {
         {"ready answer", 1, [](S& s) { return s.SendGameReadyAnswer(1); }, Requests::GameReadyAnswer{1}},
         {"sun pick", 3, [](S& s) { return s.SendSunPick(50, 1); }, Requests::SunPick{1, 50}},
         {"request 11", 6, [](S& s) { return s.SendRequest11(2); }, Requests::Request11{2}},
@@ -237,12 +228,7 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
 
 TEST_F(RequestSenders, ItemUseAsksTheHostWithTheWholeAmountOnceTheResultIsShown)
 {
-    const struct {
-        const char* name;
-        RoomSetup room;
-        int64_t amount;
-        size_t asked;
-    } cases[] = {
+    const struct { const char* name; RoomSetup room; int64_t amount; size_t asked; } cases[] = {
         {"above 32 bits", R{0, Other::User, 0, 1, 3}, 5000000000LL, 1},
         {"game running", R{0, Other::User, 0, 1, 2}, 100, 0},
         {"not seated", R{-1, Other::User, 0, 1, 3}, 100, 0},
@@ -261,11 +247,7 @@ TEST_F(RequestSenders, ItemUseAsksTheHostWithTheWholeAmountOnceTheResultIsShown)
 // The host fills all 256 bytes of its buffer and need not terminate them.
 TEST_F(RequestSenders, HostTextIsCutAtItsBufferWhateverTheHostWrites)
 {
-    const struct {
-        const char* name;
-        std::string userText;
-        std::string want;
-    } cases[] = {
+    const struct { const char* name; std::string userText; std::string want; } cases[] = {
         {"short text", std::string("abc\0", 4), "abc"},
         {"256 bytes without terminator", std::string(256, 'x'), std::string(256, 'x')},
         {"more than the buffer", std::string(300, 'y'), std::string(256, 'y')},

@@ -20,39 +20,24 @@ constexpr OptionValue kOptions[] = {
     {"Option_Skin", "dword", "dword:0"},
 };
 
+// Options are stored as "sz:text" or "dword:number".
 class SceneStartup : public RoomFixture {
 protected:
-    // Stores "sz:text" or "dword:number" under the options key; null stores nothing.
-    void Write(const char* name, const char* value)
+    void Write(const char* name, const std::string& value) const
     {
-        if (!value) return;
-        HKEY k = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, portal.OptionsKey().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &k, nullptr),
-                  ERROR_SUCCESS);
-        const std::string v = value;
-        if (v.rfind("sz:", 0) == 0) {
-            RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str() + 3), static_cast<DWORD>(v.size() - 2));
-        } else {
-            const DWORD number = std::stoul(v.substr(6));
-            RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-        }
-        RegCloseKey(k);
+        if (value.rfind("sz:", 0) == 0) options.WriteString("24", name, value.substr(3));
+        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, static_cast<uint32_t>(std::stoul(value.substr(6))));
     }
-    // The stored value in the same form; "missing" when absent.
     std::string Read(const char* name) const
     {
-        HKEY k = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, portal.OptionsKey().c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return "missing";
-        BYTE data[64] = {};
-        DWORD type = 0, size = sizeof data - 1;
-        const LONG r = RegQueryValueExA(k, name, nullptr, &type, data, &size);
-        RegCloseKey(k);
-        if (r != ERROR_SUCCESS) return "missing";
-        if (type == REG_SZ) return "sz:" + std::string(reinterpret_cast<const char*>(data));
-        if (type == REG_DWORD && size == 4) return "dword:" + std::to_string(*reinterpret_cast<const DWORD*>(data));
-        return "type " + std::to_string(type);
+        std::string text;
+        uint32_t number = 0;
+        if (options.ReadString("24", name, text)) return "sz:" + text;
+        if (options.ReadDword("24", name, number)) return "dword:" + std::to_string(number);
+        return "missing";
     }
+
+    RegistryKey options{portal.company + "\\" + portal.domain};
 };
 
 }  // namespace
@@ -61,23 +46,20 @@ protected:
 // user's and stays as stored even when the scene corrects it.
 TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
 {
-    const struct {
-        const char* name;
-        const char* stored[5];  // in the order of kOptions
-        int volume, speed, soundOn, voice, skin, steps;  // voice -1: any of 0..3
-    } cases[] = {
+    const struct { const char* name; const char* stored[5]; int volume, speed, soundOn, voice, skin, steps; } cases[] = {
+        // stored in the order of kOptions; voice -1: any of 0..3
         {"fresh key", {}, 0, 1, 1, -1, 0, 1},
         {"all in range", {"sz:-2500", "sz:-3", "dword:0", "dword:3", "dword:1"}, -2500, -3, 0, 3, 1, 9},
         {"out of range", {"sz:-6000", "sz:7", "dword:5", "dword:5", "dword:2"}, -10000, 1, 1, 0, 0, 1},
         {"boundaries", {"sz:-5000", "sz:-4", "dword:1", "dword:0", "dword:0"}, -10000, 1, 1, 0, 0, 1},
         {"volume above 0", {"sz:100", "sz:3", "dword:1", "dword:4", "dword:7"}, 0, 3, 1, 0, 0, 1},
         {"not numbers", {"sz:loud", "sz:fast", "dword:1", "dword:2", "dword:0"}, 0, 0, 1, 2, 0, 3},
-        {"wrong types", {"dword:5", "dword:2", "sz:0", "sz:2", "sz:1"}, 0, 1, 1, -1, 0, 1},
+        {"wrong types", {"dword:5", "dword:2", "sz:0", "sz:2", "sz:abc"}, 0, 1, 1, -1, 0, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + portal.company).c_str());
-        for (size_t i = 0; i < 5; ++i) Write(kOptions[i].name, c.stored[i]);
+        for (size_t i = 0; i < 5; ++i) Write(kOptions[i].name, c.stored[i] ? c.stored[i] : "");
         host.Forget();
         ASSERT_TRUE(OpenRoom());
         const CMirelleVWS& s = Scene();
@@ -110,9 +92,6 @@ TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
 TEST_F(SceneStartup, RankTitlesOutsideTheListAreEmpty)
 {
     ASSERT_TRUE(OpenRoom());
-    const struct {
-        int index;
-        const char* title;
-    } cases[] = {{0, "입문"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
+    const struct { int index; const char* title; } cases[] = {{0, "입문"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
     for (const auto& c : cases) EXPECT_EQ(Scene().GetRankTitle(c.index), c.title) << c.index;
 }

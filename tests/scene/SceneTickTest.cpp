@@ -35,12 +35,7 @@ TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
 {
     for (int i = 0; i < 3 && !Scene().Tick(); ++i) Clock::Advance(50);  // start from a step
     for (int32_t v : {1, 2, 3}) Scene().GetQueue().Append(GameMessage(HostCode70{v}));
-    const struct {
-        const char* name;
-        uint32_t advance;
-        int stepped;
-        size_t handled;
-    } steps[] = {
+    const struct { const char* name; uint32_t advance; int stepped; size_t handled; } steps[] = {
         {"at once", 0, 0, 0},        {"49 ms after the step", 49, 0, 0}, {"50 ms after the step", 1, 1, 1},
         {"30 ms after that", 30, 0, 1}, {"a long pause", 5000, 1, 2},
     };
@@ -84,13 +79,7 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomAndTheOwnSeat)
 
 TEST_F(SceneTick, PhaseTimeoutAnswersWhenItsSecondsHavePassed)
 {
-    const struct {
-        const char* name;
-        bool autoPlay;
-        int kind;
-        int seconds;
-        GameRequest answer;
-    } cases[] = {
+    const struct { const char* name; bool autoPlay; int kind; int seconds; GameRequest answer; } cases[] = {
         {"ready answer, timed out", false, 1, 5, Requests::GameReadyAnswer{1}},
         {"go or stop with auto-play: not a time-out", true, 15, 2, Requests::GoOrStop{0, 0}},
     };
@@ -160,13 +149,7 @@ TEST_F(SceneTick, CountdownStepsEverySecondOnTheBlinkTimer)
 // is picked from the floor, when only the floor-slot markers blink.
 TEST_F(SceneTick, BlinkStepMarksTheTurnMarkerWhileATurnUserIsSet)
 {
-    const struct {
-        const char* name;
-        int32_t turnKey;
-        int kind;
-        int firstPlayerMode;
-        bool dirty;
-    } cases[] = {
+    const struct { const char* name; int32_t turnKey; int kind; int firstPlayerMode; bool dirty; } cases[] = {
         {"turn user set", kOwnKey, 8, 0, true},
         {"no turn user", -1, 8, 0, false},
         {"first-player pick from the floor", kOwnKey, 3, 0, false},

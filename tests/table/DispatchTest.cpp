@@ -58,10 +58,7 @@ protected:
 // it returns, in order.
 TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
-    const struct {
-        const char* name;
-        std::function<void()> wait;
-    } cases[] = {
+    const struct { const char* name; std::function<void()> wait; } cases[] = {
         {"delivered, then the ticks of a Delay", [this] {
              Deliver(HostCode70{2});
              Deliver(HostCode70{3});
@@ -107,11 +104,7 @@ TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 // delivered next still waits for the handler; the host's reset waits for the handler itself.
 TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 {
-    const struct {
-        const char* name;
-        std::function<void()> reset;
-        std::vector<int32_t> handled;
-    } cases[] = {
+    const struct { const char* name; std::function<void()> reset; std::vector<int32_t> handled; } cases[] = {
         {"the scene's reset", [this] { Scene().ResetGameState(); }, {1, 4}},
         {"the host's reset, carried out when the handler returns", [this] { EXPECT_EQ(Client()->ResetRoom(), 0); }, {1}},
     };

@@ -43,12 +43,7 @@ public:
 
 TEST(CardWindowHover, MovesByTheOffsetOfEachState)
 {
-    const struct {
-        const char* name;
-        std::vector<HoverState> states;
-        std::vector<bool> changed;
-        Point end;
-    } cases[] = {
+    const struct { const char* name; std::vector<HoverState> states; std::vector<bool> changed; Point end; } cases[] = {
         {"hover twice moves once", {kHover, kHover}, {true, false}, {100, 199}},
         {"hover then pressed", {kHover, kPressed}, {true, true}, {101, 201}},
         {"pressed then rest", {kPressed, kRest}, {true, true}, {100, 200}},
@@ -75,12 +70,7 @@ TEST(CardWindowHover, MovesByTheOffsetOfEachState)
 
 TEST(CardWindowHover, MarkersOfSlotsInRangeFollowTheCard)
 {
-    const struct {
-        const char* name;
-        int slot;
-        bool onFloor;
-        int moved;
-    } cases[] = {
+    const struct { const char* name; int slot; bool onFloor; int moved; } cases[] = {
         {"hand slot 0", 0, false, 10},   {"hand slot 9", 9, false, 10},   {"hand slot 10", 10, false, 0},
         {"hand slot -1", -1, false, 0},  {"floor slot 0", 0, true, 1},    {"floor slot 11", 11, true, 1},
         {"floor slot 12", 12, true, 0},  {"floor slot -1", -1, true, 0},
@@ -104,11 +94,7 @@ TEST(CardWindowFrames, CardIdsPickTheirFrameAndOthersTheBack)
 {
     auto strip = Image::Create(4, 4 * 51, 0xFF00FF00);
     ASSERT_TRUE(strip);
-    const struct {
-        const char* name;
-        int32_t id;
-        int frame;
-    } cases[] = {{"first card", 0, 0}, {"last card", 49, 49}, {"the back", 50, 50},
+    const struct { const char* name; int32_t id; int frame; } cases[] = {{"first card", 0, 0}, {"last card", 49, 49}, {"the back", 50, 50},
                  {"id 51", 51, 50},    {"id -1", -1, 50},   {"huge id", 0x7FFFFFFF, 50}};
     for (const auto& c : cases) {
         CVHTWnd card;

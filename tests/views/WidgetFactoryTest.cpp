@@ -85,13 +85,7 @@ protected:
 TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
 {
     using Make = std::function<GVWnd*(WidgetFactory&, const std::string&)>;
-    const struct {
-        const char* name;
-        const char* file;
-        Make make;
-        Point pos;
-        bool visible, enabled;
-    } cases[] = {
+    const struct { const char* name; const char* file; Make make; Point pos; bool visible, enabled; } cases[] = {
         {"animation", "anim.qza", [](WidgetFactory& f, const std::string& n) { return f.CreateQZAniWnd(n, {30, 40}); },
          {30, 40}, false, false},
         {"sheet shown", "sheet.qzs",
