@@ -61,6 +61,7 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomAndTheOwnSeat)
         {"time-outs only touch the turn", 15, 0, false, 2, 1, 0, false, 0, 10},
         {"anti-leave counter", 8, 0, false, 0, 8, 1, true, 1, 5},
         {"anti-leave rule not active: time-outs count", 8, 0, false, 1, 10, 3, false, 1, 7},
+        {"anti-leave setting 0: an ordinary room", 8, 0, false, 0, 8, 0, true, 1, 10},
         {"room kind 11: an ordinary room", 8, 0, false, 0, 11, 1, true, 1, 10},
     };
     for (const auto& c : cases) {
