@@ -7,11 +7,7 @@
 namespace {
 
 // The five options: value name, the type the scene reads, the default it writes back.
-struct OptionValue {
-    const char* name;
-    const char* type;
-    const char* written;  // null: chosen at random
-};
+struct OptionValue { const char* name; const char* type; const char* written; };  // written null: chosen at random
 constexpr OptionValue kOptions[] = {
     {"Option_Volume", "sz", "sz:0"},
     {"Option_Speed", "sz", "sz:1"},

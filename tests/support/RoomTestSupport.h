@@ -27,9 +27,7 @@
 #include <shlwapi.h>
 
 struct HostRequestCall {
-    int userKey = 0;
-    int code = 0;
-    int value = 0;
+    int userKey = 0, code = 0, value = 0;
     int64_t amount = 0;
     std::optional<std::string> text;
     std::optional<int32_t> inOut;
@@ -103,11 +101,7 @@ public:
 // module posts to it.
 class HostWindow {
 public:
-    struct Posted {
-        UINT msg;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
+    struct Posted { UINT msg; WPARAM wParam; LPARAM lParam; };
 
     HostWindow()
     {
@@ -168,6 +162,14 @@ private:
     HWND hwnd = nullptr;
 };
 
+inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
 // What the next message box shown on this thread is answered with.
 struct BoxAnswer {
     int command = IDOK;           // WM_COMMAND id posted to the box
@@ -219,13 +221,7 @@ public:
     PortalFolder(const PortalFolder&) = delete;
     PortalFolder& operator=(const PortalFolder&) = delete;
 
-    void WriteIni(const std::string& text) const
-    {
-        FILE* f = std::fopen((dir + "common\\vexor_24.ini").c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fputs(text.c_str(), f);
-        std::fclose(f);
-    }
+    void WriteIni(const std::string& text) const { WriteBytes(dir + "common\\vexor_24.ini", {text.begin(), text.end()}); }
     // An ini naming this folder's own company and domain.
     void WriteOwnIni() const
     {

@@ -42,14 +42,6 @@ void operator delete(void* p, std::size_t) noexcept
 
 namespace {
 
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
 // A room whose image folder holds a sprite pack and sheet of two 10 x 10 frames, an animation of
 // them and a 30 x 10 picture.
 class Factory : public RoomFixture {
@@ -66,15 +58,15 @@ protected:
             f.pixels.assign(100, argb);
             sprites.frames.push_back(f);
         }
-        WriteFile(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
-        WriteFile(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
+        WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
+        WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
         QZAnimationFile anim;
         anim.packPath = "cards.psp";
         QZAnimation a;
         for (uint16_t s = 0; s < 2; ++s) a.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{s, 0, 0, 0}}});
         anim.animations = {a};
-        WriteFile(root + "anim.qza", WriteAnimationFile(anim));
-        WriteFile(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
+        WriteBytes(root + "anim.qza", WriteAnimationFile(anim));
+        WriteBytes(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
         Scene().loadErrors.clear();
         host.Forget();
     }

@@ -65,11 +65,7 @@ TEST(SplitToken, DelimitedPiecesAndTheRest)
     std::string whole = "x|y";
     EXPECT_EQ(SplitToken(whole, token, ""), 1);
     EXPECT_EQ(token, "x|y");
-
-    const std::vector<std::string> titles = SplitRankTitles(RankTitleList());
-    ASSERT_EQ(titles.size(), 9u);
-    EXPECT_EQ(titles[0], "입문");
-    EXPECT_EQ(titles[8], "제왕");
+    EXPECT_EQ(SplitRankTitles(RankTitleList()).size(), 9u);
 }
 
 TEST(StepCountdown, CountsDownOnEveryOtherStepBelowTheLimit)
