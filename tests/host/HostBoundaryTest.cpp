@@ -33,54 +33,46 @@ class HostCalls : public RoomFixture {};
 
 }  // namespace
 
-// The host may pass its folders without their closing backslash.
-TEST_F(Exports, GameWindowIsAnEightHundredBySixHundredChildOfTheHost)
+// The host may pass its folders without their closing backslash. A misconfigured portal fails the
+// start and leaves nothing behind.
+TEST_F(Exports, StartOpensAnEightHundredBySixHundredChildFromThePortalsIni)
 {
-    portal.WriteOwnIni();
-    const HWND w = Init(false, false);
-    ASSERT_NE(w, nullptr);
-    char cls[64] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    EXPECT_STREQ(cls, "QuorvelMirelleGameWndT") << "the host finds the game window by its class";
-    EXPECT_EQ(GetParent(w), hostWnd.Get());
-    EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_CHILD);
-    RECT rc{};
-    GetClientRect(w, &rc);
-    EXPECT_EQ(rc.right - rc.left, 800);
-    EXPECT_EQ(rc.bottom - rc.top, 600);
-    EXPECT_EQ(Scene().GetRegistryPath(), portal.company + "\\" + portal.domain) << "the ini was not found";
-    EXPECT_EQ(Scene().GetImageRoot(), portal.dir + "GameImage\\");
-}
-
-TEST_F(Exports, MisconfiguredPortalFailsTheStartAndLeavesNothingBehind)
-{
-    const struct {
-        const char* name;
-        std::string ini;  // empty: no ini file
-        const char* registryPath;  // null: the start fails
-    } cases[] = {
-        {"empty company", "[SERVICEINFO]\r\nsDllVer=1\r\nsCompany=\r\nsDomainName=" + portal.domain + "\r\n", nullptr},
-        {"empty domain", "[SERVICEINFO]\r\nsCompany=" + portal.company + "\r\nsDomainName=\r\n", nullptr},
-        {"no ini: the default company and domain", "", "Ostrel\\Vexor"},
+    const std::string own = "[SERVICEINFO]\r\nsDllVer=7\r\nsCompany=" + portal.company + "\r\nsDomainName=" + portal.domain;
+    // registryPath empty: the start fails.
+    const struct { const char* name; bool backslash; std::string ini, registryPath; int dllVersion; } cases[] = {
+        {"own ini, folders without their backslash", false, own, portal.company + "\\" + portal.domain, 7},
+        {"no ini: the default company and domain", true, "", "Ostrel\\Vexor", 0},
+        {"empty company", true, "[SERVICEINFO]\r\nsCompany=\r\nsDomainName=" + portal.domain, "", 0},
+        {"empty domain", true, "[SERVICEINFO]\r\nsCompany=" + portal.company + "\r\nsDomainName=", "", 0},
     };
     for (const auto& c : cases) {
         DeleteFileA((portal.dir + "common\\vexor_24.ini").c_str());
-        if (!c.ini.empty()) portal.WriteIni(c.ini);
+        SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + portal.company).c_str());
+        if (!c.ini.empty()) portal.WriteIni(c.ini + "\r\n");
         host.Forget();
-        const HWND w = Init(false);
-        if (c.registryPath) {
-            ASSERT_NE(w, nullptr) << c.name;
-            EXPECT_EQ(Scene().GetRegistryPath(), c.registryPath) << c.name;
-            EXPECT_EQ(Scene().env.dllVersion, 0) << c.name;
+        const HWND w = Init(false, c.backslash);
+        if (c.registryPath.empty()) {
+            EXPECT_EQ(w, nullptr) << c.name;
+            EXPECT_EQ(FindWindowExA(hostWnd.Get(), nullptr, "QuorvelMirelleGameWndT", nullptr), nullptr)
+                << c.name << ": a failed start leaves a game window in the host's window";
+            EXPECT_FALSE(PortalFolder::KeyExists("Software\\" + portal.company)) << c.name;
+            EXPECT_FALSE(PortalFolder::KeyExists("Software\\" + portal.domain)) << c.name;
+            EXPECT_TRUE(host.hostRequests.empty()) << c.name << ": the options were read";
             CloseRoom();
             continue;
         }
-        EXPECT_EQ(w, nullptr) << c.name;
-        EXPECT_EQ(FindWindowExA(hostWnd.Get(), nullptr, "QuorvelMirelleGameWndT", nullptr), nullptr)
-            << c.name << ": a failed start leaves a game window in the host's window";
-        EXPECT_FALSE(PortalFolder::KeyExists("Software\\" + portal.company)) << c.name;
-        EXPECT_FALSE(PortalFolder::KeyExists("Software\\" + portal.domain)) << c.name;
-        EXPECT_TRUE(host.hostRequests.empty()) << c.name << ": the options were read";
+        ASSERT_NE(w, nullptr) << c.name;
+        char cls[64] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        EXPECT_STREQ(cls, "QuorvelMirelleGameWndT") << c.name << ": the host finds the game window by its class";
+        EXPECT_EQ(GetParent(w), hostWnd.Get()) << c.name;
+        EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_CHILD) << c.name;
+        RECT rc{};
+        GetClientRect(w, &rc);
+        EXPECT_EQ(Size(rc.right, rc.bottom), Size(800, 600)) << c.name;
+        EXPECT_EQ(Scene().GetRegistryPath(), c.registryPath) << c.name;
+        EXPECT_EQ(Scene().env.dllVersion, c.dllVersion) << c.name;
+        EXPECT_EQ(Scene().GetImageRoot(), portal.dir + "GameImage\\") << c.name;
         CloseRoom();
     }
 }
