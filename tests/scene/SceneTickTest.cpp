@@ -46,26 +46,35 @@ TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
     }
 }
 
-TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomAndTheOwnSeat)
+// A change of auto-play restarts a running decision with the seconds of the new mode, also when the
+// start button switches it off.
+TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
 {
+    using Change = void (*)(CMirelleVWS&);
+    const Change autoPlayOn = [](CMirelleVWS& s) { s.SetAutoPlay(true); };
+    const Change start = [](CMirelleVWS& s) { (void)s.SendStart(); };
     const struct {
         const char* name;
-        int kind, speed;
+        int kind;
         bool autoPlay;
         int timeouts, roomKind, antiLeave;
         bool antiLeaveActive;
         int counter1, seconds;
+        Change change;
+        int secondsAfter;
     } cases[] = {
-        {"auto-play turn", 8, 0, true, 3, 1, 0, false, 0, 1},
-        {"turn after a time-out", 8, 0, false, 1, 1, 0, false, 0, 7},
-        {"time-outs only touch the turn", 15, 0, false, 2, 1, 0, false, 0, 10},
-        {"anti-leave counter", 8, 0, false, 0, 8, 1, true, 1, 5},
-        {"anti-leave rule not active: time-outs count", 8, 0, false, 1, 10, 3, false, 1, 7},
-        {"anti-leave setting 0: an ordinary room", 8, 0, false, 0, 8, 0, true, 1, 10},
-        {"room kind 11: an ordinary room", 8, 0, false, 0, 11, 1, true, 1, 10},
+        {"auto-play turn", 8, true, 3, 1, 0, false, 0, 1, nullptr, 0},
+        {"turn after a time-out", 8, false, 1, 1, 0, false, 0, 7, nullptr, 0},
+        {"time-outs only touch the turn", 15, false, 2, 1, 0, false, 0, 10, nullptr, 0},
+        {"anti-leave counter", 8, false, 0, 8, 1, true, 1, 5, nullptr, 0},
+        {"anti-leave rule not active: time-outs count", 8, false, 1, 10, 3, false, 1, 7, nullptr, 0},
+        {"anti-leave setting 0: an ordinary room", 8, false, 0, 8, 0, true, 1, 10, nullptr, 0},
+        {"room kind 11: an ordinary room", 8, false, 0, 11, 1, true, 1, 10, nullptr, 0},
+        {"auto-play switched on", 9, false, 0, 1, 0, false, 0, 10, autoPlayOn, 2},
+        {"auto-play switched off by the start button", 8, true, 0, 1, 0, false, 0, 1, start, 10},
     };
     for (const auto& c : cases) {
-        Scene().room.option.turnTime = c.speed;
+        Scene().room.option.turnTime = 0;
         Scene().controls.autoPlay = c.autoPlay;
         Scene().room.seats.players[0].turnTimeoutCount = c.timeouts;
         Scene().room.roomKind = c.roomKind;
@@ -74,6 +83,13 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomAndTheOwnSeat)
         Scene().gameInfo.users[0].antiLeave1 = c.counter1;
         EXPECT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(c.kind)), c.seconds) << c.name;
         EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.seconds * 1000) << c.name;
+        if (c.change) {
+            WindowTimer::AdvanceAndFire(500);
+            c.change(Scene());
+            EXPECT_EQ(Scene().controls.autoPlay, !c.autoPlay) << c.name;
+            EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), c.kind) << c.name;
+            EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.secondsAfter * 1000) << c.name;
+        }
         Scene().StopPhaseTimer();
     }
 }
@@ -96,33 +112,6 @@ TEST_F(SceneTick, PhaseTimeoutAnswersWhenItsSecondsHavePassed)
         EXPECT_EQ(Scene().timers.phaseTimerKind, DecisionKind::None) << c.name;
         WindowTimer::AdvanceAndFire(10000);
         EXPECT_EQ(host.sent.size(), 1u) << c.name << ": the timer fired again";
-    }
-}
-
-// A running decision restarts with the seconds of the new mode, also when the start button
-// switches auto-play off.
-TEST_F(SceneTick, AutoPlayChangeRestartsTheRunningDecision)
-{
-    const struct {
-        const char* name;
-        bool autoPlayBefore;
-        int kind;
-        void (*change)(CMirelleVWS&);
-        int64_t msLeft;
-    } cases[] = {
-        {"auto-play on", false, 9, [](CMirelleVWS& s) { s.SetAutoPlay(true); }, 2000},
-        {"the start button switches it off", true, 8, [](CMirelleVWS& s) { (void)s.SendStart(); }, 10000},
-    };
-    for (const auto& c : cases) {
-        Scene().room.option.turnTime = 0;
-        Scene().controls.autoPlay = c.autoPlayBefore;
-        Scene().StartPhaseTimer(static_cast<DecisionKind>(c.kind));
-        WindowTimer::AdvanceAndFire(500);
-        c.change(Scene());
-        EXPECT_EQ(Scene().controls.autoPlay, !c.autoPlayBefore) << c.name;
-        EXPECT_EQ(static_cast<int>(Scene().timers.phaseTimerKind), c.kind) << c.name;
-        EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.msLeft) << c.name;
-        Scene().StopPhaseTimer();
     }
 }
 
