@@ -1,83 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstring>
-#include <thread>
-
 #include "foundation/WindowTimer.h"
-#include "foundation/core/Clock.h"
-#include "host/MessageBox.h"
+#include "support/RoomTestSupport.h"
 
 namespace {
 
-// What the thread timer does while the box runs its loop.
-int pressCommand = 0;          // WM_COMMAND id to post to the box, 0 none
-uint32_t advanceMs = 0;        // virtual milliseconds to advance, 0 none
-bool boxSeenOpen = false;
-bool boxOpenAfterAdvance = false;
-
-void CALLBACK PressButton(HWND, UINT, UINT_PTR id, DWORD)
+MessageBoxSpec Spec(int type, uint32_t autoCloseMs)
 {
-    const HWND box = GetOpenMessageBox();
-    if (!box) return;
-    // The dialog shows once its loop first runs idle.
-    if (!IsWindowVisible(box)) return;
-    KillTimer(nullptr, id);
-    boxSeenOpen = true;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(pressCommand, BN_CLICKED), 0);
-}
-
-// Advances the virtual clock in two steps: just short of the auto-close, then past it.
-void CALLBACK AdvanceVirtualClock(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (!GetOpenMessageBox()) return;
-    KillTimer(nullptr, id);
-    WindowTimer::AdvanceAndFire(advanceMs - 1);
-    boxOpenAfterAdvance = GetOpenMessageBox() != nullptr;
-    WindowTimer::AdvanceAndFire(1);
-}
-
-void CALLBACK AdvanceALongTimeThenPressYes(HWND, UINT, UINT_PTR id, DWORD)
-{
-    const HWND box = GetOpenMessageBox();
-    if (!box) return;
-    KillTimer(nullptr, id);
-    WindowTimer::AdvanceAndFire(600000);
-    boxOpenAfterAdvance = GetOpenMessageBox() == box;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-int ShowAndPress(int type, int command)
-{
-    pressCommand = command;
-    boxSeenOpen = false;
-    SetTimer(nullptr, 0, 20, PressButton);
     MessageBoxSpec spec;
     spec.text = "`0111`굵은`0010` 글자\n둘째 줄";
     spec.type = type;
+    spec.autoCloseMs = autoCloseMs;
     spec.title = "먹튀방지옵션";
-    return ShowBitmapMessageBox(nullptr, spec);
-}
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM out)
-{
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(out) = hwnd;
-    return FALSE;
+    return spec;
 }
 
 }  // namespace
 
 TEST(BitmapMessageBox, AnswersTheButtonPressed)
 {
-    const struct {
-        const char* name;
-        int type;
-        int command;
-        int answer;
-    } cases[] = {
+    const struct { const char* name; int type; int command; int answer; } cases[] = {
         {"OK box, OK", 0, IDOK, 1},
         {"OK box, Escape closes as OK", 0, IDCANCEL, 1},
         {"yes/no box, yes", 1, IDOK, 1},
@@ -85,98 +27,47 @@ TEST(BitmapMessageBox, AnswersTheButtonPressed)
         {"yes/no box, Escape is no", 1, IDCANCEL, 2},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ShowAndPress(c.type, c.command), c.answer) << c.name;
-        EXPECT_TRUE(boxSeenOpen) << c.name;
+        AnswerNextBox(c.command);
+        EXPECT_EQ(ShowBitmapMessageBox(nullptr, Spec(c.type, 0)), c.answer) << c.name;
+        EXPECT_TRUE(NextBoxAnswer().answered) << c.name;
         EXPECT_EQ(GetOpenMessageBox(), nullptr) << c.name << ": forgotten once closed";
     }
 }
 
-TEST(BitmapMessageBox, AnotherThreadCanAnswer)
+// A box that closes by itself never answers yes; 0 ms never closes.
+TEST(BitmapMessageBox, ClosesByItselfAfterItsTimeOnly)
 {
-    const DWORD uiThread = GetCurrentThreadId();
-    std::atomic<bool> stop{false};
-    std::thread answerer([&] {
-        while (!stop.load()) {
-            HWND box = nullptr;
-            EnumThreadWindows(uiThread, FindDialog, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-                return;
-            }
-            Sleep(10);
+    const struct { const char* name; int type; uint32_t autoCloseMs; bool virtualClock; int answer; } cases[] = {
+        {"OK box, real clock", 0, 150, false, 1},
+        {"yes/no box, real clock: no", 1, 150, false, 2},
+        {"OK box, virtual clock", 0, 3000, true, 1},
+        {"yes/no box, virtual clock: no", 1, 3000, true, 2},
+        {"0 ms: still open after ten minutes, then yes", 1, 0, true, 1},
+    };
+    for (const auto& c : cases) {
+        const DWORD start = GetTickCount();
+        if (!c.virtualClock) {
+            EXPECT_EQ(ShowBitmapMessageBox(nullptr, Spec(c.type, c.autoCloseMs)), c.answer) << c.name;
+            EXPECT_GE(GetTickCount() - start, 120u) << c.name << ": closed before its time";
+            EXPECT_LT(GetTickCount() - start, 3000u) << c.name;
+            continue;
         }
-    });
-    MessageBoxSpec spec;
-    spec.text = "다른 스레드";
-    spec.type = 1;
-    spec.autoCloseMs = 20000;  // a box never answered fails the test rather than hanging it
-    const DWORD start = GetTickCount();
-    EXPECT_EQ(ShowBitmapMessageBox(nullptr, spec), 2);
-    EXPECT_LT(GetTickCount() - start, 10000u);
-    stop.store(true);
-    answerer.join();
-}
-
-TEST(BitmapMessageBox, ClosesByItselfOnTheRealClock)
-{
-    const struct {
-        const char* name;
-        int type;
-        int answer;
-    } cases[] = {
-        {"OK box closes as OK", 0, 1},
-        {"yes/no box closes as no", 1, 2},
-    };
-    for (const auto& c : cases) {
-        MessageBoxSpec spec;
-        spec.text = "곧 닫힙니다";
-        spec.type = c.type;
-        spec.autoCloseMs = 150;
-        const DWORD start = GetTickCount();
-        EXPECT_EQ(ShowBitmapMessageBox(nullptr, spec), c.answer) << c.name;
-        const DWORD took = GetTickCount() - start;
-        EXPECT_GE(took, 120u) << c.name;
-        EXPECT_LT(took, 3000u) << c.name;
-    }
-}
-
-TEST(BitmapMessageBox, ClosesByItselfOnTheVirtualClock)
-{
-    const struct {
-        const char* name;
-        int type;
-        int answer;
-    } cases[] = {
-        {"OK box closes as OK", 0, 1},
-        {"yes/no box closes as no", 1, 2},
-    };
-    for (const auto& c : cases) {
         Clock::UseVirtual(0, Clock::Now());
-        advanceMs = 3000;
-        boxOpenAfterAdvance = false;
-        SetTimer(nullptr, 0, 20, AdvanceVirtualClock);
-        MessageBoxSpec spec;
-        spec.text = "가상 시계";
-        spec.type = c.type;
-        spec.autoCloseMs = 3000;
-        const DWORD start = GetTickCount();
-        EXPECT_EQ(ShowBitmapMessageBox(nullptr, spec), c.answer) << c.name;
-        EXPECT_TRUE(boxOpenAfterAdvance) << c.name << ": closed before its time";
+        const uint32_t span = c.autoCloseMs ? c.autoCloseMs : 600000;
+        bool openJustBefore = false, openAfter = false;
+        // Advances the virtual clock to just short of the time, then to it; a box still open is answered yes.
+        // A closing box is hidden at once but stays the open one until its loop returns.
+        AnswerNextBox(IDOK, [&] {
+            WindowTimer::AdvanceAndFire(span - 1);
+            openJustBefore = IsWindowVisible(GetOpenMessageBox());
+            WindowTimer::AdvanceAndFire(1);
+            openAfter = IsWindowVisible(GetOpenMessageBox());
+        });
+        EXPECT_EQ(ShowBitmapMessageBox(nullptr, Spec(c.type, c.autoCloseMs)), c.answer) << c.name;
+        EXPECT_TRUE(openJustBefore) << c.name << ": closed before its time";
+        EXPECT_EQ(openAfter, c.autoCloseMs == 0) << c.name;
         EXPECT_LT(GetTickCount() - start, 2500u) << c.name << ": waited in real time";
         EXPECT_EQ(WindowTimer::VirtualCount(), 0u) << c.name << ": the auto-close timer is left running";
         Clock::UseReal();
     }
-}
-
-TEST(BitmapMessageBox, ZeroMillisecondsNeverClosesByItself)
-{
-    Clock::UseVirtual(0, Clock::Now());
-    boxOpenAfterAdvance = false;
-    SetTimer(nullptr, 0, 20, AdvanceALongTimeThenPressYes);
-    MessageBoxSpec spec;
-    spec.text = "안 닫힘";
-    spec.type = 1;
-    EXPECT_EQ(ShowBitmapMessageBox(nullptr, spec), 1);
-    EXPECT_TRUE(boxOpenAfterAdvance);
-    Clock::UseReal();
 }

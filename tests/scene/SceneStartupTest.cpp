@@ -6,144 +6,88 @@
 
 namespace {
 
+// The five options: value name, the type the scene reads, the default it writes back.
+struct OptionValue { const char* name; const char* type; const char* written; };  // written null: chosen at random
+constexpr OptionValue kOptions[] = {
+    {"Option_Volume", "sz", "sz:0"},
+    {"Option_Speed", "sz", "sz:1"},
+    {"Option_SoundEffect", "dword", "dword:1"},
+    {"Option_Voice", "dword", nullptr},
+    {"Option_Skin", "dword", "dword:0"},
+};
+
+// Options are stored as "sz:text" or "dword:number".
 class SceneStartup : public RoomFixture {
 protected:
-    // The options key written before the room opens.
-    void Write(const char* name, const std::string& text)
+    void Write(const char* name, const std::string& value) const
     {
-        ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, portal.OptionsKey().c_str(), REG_SZ, "", 0), ERROR_SUCCESS);
-        HKEY k = OpenKey();
-        ASSERT_EQ(RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>(text.size() + 1)),
-                  ERROR_SUCCESS);
-        RegCloseKey(k);
+        if (value.rfind("sz:", 0) == 0) options.WriteString("24", name, value.substr(3));
+        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, static_cast<uint32_t>(std::stoul(value.substr(6))));
     }
-    void Write(const char* name, DWORD number)
-    {
-        ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, portal.OptionsKey().c_str(), REG_SZ, "", 0), ERROR_SUCCESS);
-        HKEY k = OpenKey();
-        ASSERT_EQ(RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number),
-                  ERROR_SUCCESS);
-        RegCloseKey(k);
-    }
-    HKEY OpenKey() const
-    {
-        HKEY k = nullptr;
-        RegOpenKeyExA(HKEY_CURRENT_USER, portal.OptionsKey().c_str(), 0, KEY_ALL_ACCESS, &k);
-        return k;
-    }
-    // The value's type and its text (strings) or number (DWORD, as decimal text); "missing" when absent.
     std::string Read(const char* name) const
     {
-        HKEY k = OpenKey();
-        if (!k) return "missing";
-        BYTE data[64] = {};
-        DWORD type = 0, size = sizeof data - 1;
-        const LONG r = RegQueryValueExA(k, name, nullptr, &type, data, &size);
-        RegCloseKey(k);
-        if (r != ERROR_SUCCESS) return "missing";
-        if (type == REG_SZ) return "sz:" + std::string(reinterpret_cast<const char*>(data));
-        if (type == REG_DWORD && size == 4) return "dword:" + std::to_string(*reinterpret_cast<const DWORD*>(data));
-        return "type " + std::to_string(type);
+        std::string text;
+        uint32_t number = 0;
+        if (options.ReadString("24", name, text)) return "sz:" + text;
+        if (options.ReadDword("24", name, number)) return "dword:" + std::to_string(number);
+        return "missing";
     }
+
+    RegistryKey options{portal.company + "\\" + portal.domain};
 };
 
 }  // namespace
 
-TEST_F(SceneStartup, FreshKeyGetsAllFiveDefaults)
+// A value that cannot be read takes its default, which is written back; a readable value is the
+// user's and stays as stored even when the scene corrects it.
+TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
 {
-    ASSERT_FALSE(portal.KeyExists(portal.OptionsKey()));
-    ASSERT_TRUE(OpenRoom());
-    EXPECT_EQ(Read("Option_Volume"), "sz:0");
-    EXPECT_EQ(Read("Option_Speed"), "sz:1");
-    EXPECT_EQ(Read("Option_SoundEffect"), "dword:1");
-    const std::string voice = Read("Option_Voice");
-    EXPECT_TRUE(voice == "dword:0" || voice == "dword:1" || voice == "dword:2" || voice == "dword:3") << voice;
-    EXPECT_EQ(Read("Option_Skin"), "dword:0");
-
-    const CMirelleVWS& s = Scene();
-    EXPECT_EQ(s.options.volume, 0);
-    EXPECT_EQ(s.options.cardSpeed, 1);
-    EXPECT_EQ(s.options.soundOn, 1);
-    EXPECT_EQ(s.controls.macroEnabled, 1);
-    EXPECT_EQ("dword:" + std::to_string(s.options.voiceType), voice) << "the scene uses the voice type it wrote";
-    EXPECT_EQ(s.options.skin, 0);
-    EXPECT_EQ(s.env.dllVersion, 20110927);
-    EXPECT_EQ(s.GetImageRoot(), portal.dir + "GameImage\\");
-    EXPECT_EQ(s.GetSoundRoot(), portal.dir + "GameSound\\");
-    const auto macro = host.RequestsWithCode(45);
-    ASSERT_EQ(macro.size(), 1u);
-    EXPECT_EQ(macro[0].text, "macro");
-    EXPECT_EQ(macro[0].value, 17);
-    EXPECT_EQ(macro[0].userKey, 0);
-}
-
-TEST_F(SceneStartup, StoredOptionsAreReadAndOutOfRangeOnesCorrectedInTheScene)
-{
-    const struct {
-        const char* name;
-        const char* volume;
-        const char* speed;
-        DWORD soundEffect, voice, skin;
-        int wantVolume, wantSpeed, wantSoundOn, wantVoice, wantSkin, wantSteps;
-    } cases[] = {
-        {"all in range", "-2500", "-3", 0, 3, 1, -2500, -3, 0, 3, 1, 9},
-        {"out of range", "-6000", "7", 5, 5, 2, -10000, 1, 1, 0, 0, 1},
-        {"volume above 0, fastest speed", "100", "3", 1, 4, 7, 0, 3, 1, 0, 0, 1},
-        {"boundaries", "-5000", "-4", 1, 0, 0, -10000, 1, 1, 0, 0, 1},
-        {"not numbers", "loud", "fast", 1, 2, 0, 0, 0, 1, 2, 0, 3},
+    const struct { const char* name; const char* stored[5]; int volume, speed, soundOn, voice, skin, steps; } cases[] = {
+        // stored in the order of kOptions; voice -1: any of 0..3
+        {"fresh key", {}, 0, 1, 1, -1, 0, 1},
+        {"all in range", {"sz:-2500", "sz:-3", "dword:0", "dword:3", "dword:1"}, -2500, -3, 0, 3, 1, 9},
+        {"out of range", {"sz:-6000", "sz:7", "dword:5", "dword:5", "dword:2"}, -10000, 1, 1, 0, 0, 1},
+        {"boundaries", {"sz:-5000", "sz:-4", "dword:1", "dword:0", "dword:0"}, -10000, 1, 1, 0, 0, 1},
+        {"volume above 0", {"sz:100", "sz:3", "dword:1", "dword:4", "dword:7"}, 0, 3, 1, 0, 0, 1},
+        {"not numbers", {"sz:loud", "sz:fast", "dword:1", "dword:2", "dword:0"}, 0, 0, 1, 2, 0, 3},
+        {"wrong types", {"dword:5", "dword:2", "sz:0", "sz:2", "sz:abc"}, 0, 1, 1, -1, 0, 1},  // "abc" is four bytes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + portal.company).c_str());
-        Write("Option_Volume", c.volume);
-        Write("Option_Speed", c.speed);
-        Write("Option_SoundEffect", c.soundEffect);
-        Write("Option_Voice", c.voice);
-        Write("Option_Skin", c.skin);
+        for (size_t i = 0; i < 5; ++i) Write(kOptions[i].name, c.stored[i] ? c.stored[i] : "");
         host.Forget();
         ASSERT_TRUE(OpenRoom());
         const CMirelleVWS& s = Scene();
-        EXPECT_EQ(s.options.volume, c.wantVolume);
-        EXPECT_EQ(s.options.cardSpeed, c.wantSpeed);
-        EXPECT_EQ(s.options.soundOn, c.wantSoundOn);
-        EXPECT_EQ(s.controls.macroEnabled, c.wantSoundOn);
-        EXPECT_EQ(s.options.voiceType, c.wantVoice);
-        EXPECT_EQ(s.options.skin, c.wantSkin);
-        for (int steps : s.options.moveSteps) EXPECT_EQ(steps, c.wantSteps);
+        EXPECT_EQ(s.options.volume, c.volume);
+        EXPECT_EQ(s.options.cardSpeed, c.speed);
+        EXPECT_EQ(s.options.soundOn, c.soundOn != 0);
+        EXPECT_EQ(s.controls.macroEnabled, c.soundOn != 0);
+        if (c.voice >= 0) {
+            EXPECT_EQ(s.options.voiceType, c.voice);
+        }
+        EXPECT_TRUE(s.options.voiceType >= 0 && s.options.voiceType <= 3) << s.options.voiceType;
+        EXPECT_EQ(s.options.skin, c.skin);
+        for (int steps : s.options.moveSteps) EXPECT_EQ(steps, c.steps);
+        for (size_t i = 0; i < 5; ++i) {
+            const OptionValue& o = kOptions[i];
+            const std::string stored = c.stored[i] ? c.stored[i] : "";
+            const bool readable = stored.rfind(std::string(o.type) + ":", 0) == 0;
+            const std::string written = o.written ? o.written : "dword:" + std::to_string(s.options.voiceType);
+            EXPECT_EQ(Read(o.name), readable ? stored : written) << o.name;
+        }
         const auto macro = host.RequestsWithCode(45);
         ASSERT_EQ(macro.size(), 1u);
-        EXPECT_EQ(macro[0].value, c.wantSoundOn ? 17 : 1);
-        // Readable values are the user's: they stay as stored.
-        EXPECT_EQ(Read("Option_Speed"), std::string("sz:") + c.speed);
-        EXPECT_EQ(Read("Option_Voice"), "dword:" + std::to_string(c.voice));
+        EXPECT_EQ(macro[0].text, "macro");
+        EXPECT_EQ(macro[0].value, c.soundOn ? 17 : 1);
+        EXPECT_EQ(macro[0].userKey, 0) << "the macro control is the room's";
         CloseRoom();
     }
 }
 
-TEST_F(SceneStartup, ValuesOfTheWrongTypeTakeTheirDefaults)
-{
-    Write("Option_Speed", DWORD{2});  // a number where text belongs
-    Write("Option_Skin", "1");        // text where a number belongs
-    ASSERT_TRUE(OpenRoom());
-    EXPECT_EQ(Scene().options.cardSpeed, 1);
-    EXPECT_EQ(Scene().options.skin, 0);
-}
-
-TEST_F(SceneStartup, RankTitles)
+TEST_F(SceneStartup, RankTitlesOutsideTheListAreEmpty)
 {
     ASSERT_TRUE(OpenRoom());
-    const struct {
-        int index;
-        const char* title;
-    } cases[] = {{0, "입문"}, {1, "초보"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
+    const struct { int index; const char* title; } cases[] = {{0, "입문"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
     for (const auto& c : cases) EXPECT_EQ(Scene().GetRankTitle(c.index), c.title) << c.index;
-}
-
-TEST_F(SceneStartup, TheSceneIsTheCurrentOneUntilDestroyed)
-{
-    ASSERT_TRUE(OpenRoom());
-    EXPECT_EQ(CMirelleVWS::Current(), &Scene());
-    CloseRoom();
-    EXPECT_EQ(CMirelleVWS::Current(), nullptr);
 }

@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,26 +18,16 @@
 #include "foundation/Win32.h"
 #include "foundation/core/Clock.h"
 #include "host/CMirelleWnd.h"
-#include "protocol/HostInterfaces.h"
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "protocol/GameRequest.h"
+#include "protocol/HostInterfaces.h"
 #include "scene/CMirelleVWS.h"
 
 #include <shlwapi.h>
 
-struct ChatRunCall {
-    std::string text;  // ANSI (CP949), as the module's literals
-    int weight = 0;
-    int color = 0;
-    int bold = 0;
-    std::string link;
-};
-
 struct HostRequestCall {
-    int userKey = 0;
-    int code = 0;
-    int value = 0;
+    int userKey = 0, code = 0, value = 0;
     int64_t amount = 0;
     std::optional<std::string> text;
     std::optional<int32_t> inOut;
@@ -52,21 +44,16 @@ public:
             ++badSends;
         else
             sent.push_back(request);
-        return sendResult;
-    }
-    int __stdcall GetUserAvatar(BSTR, BSTR, BSTR* itemList) override
-    {
-        if (itemList) *itemList = nullptr;
         return 0;
     }
+    int __stdcall GetUserAvatar(BSTR, BSTR, BSTR* itemList) override { return itemList ? (*itemList = nullptr, 0) : 0; }
     int __stdcall HostMessage(BSTR, int, BSTR) override { return 0; }
     int __stdcall LeaveNotice(int) override { return 0; }
     int __stdcall Reserved4() override { return 0; }
-    int __stdcall AddChatText(BSTR text, int weight, int color, int zero, BSTR link, int bold) override
+    // Keeps the text of each run (ANSI, as the module's literals).
+    int __stdcall AddChatText(BSTR text, int, int, int, BSTR, int) override
     {
-        EXPECT_EQ(zero, 0);
-        chat.push_back({text ? WideToAnsi(text) : std::string("(null)"), weight, color, bold,
-                        link ? WideToAnsi(link) : std::string("(null)")});
+        chat.push_back(text ? WideToAnsi(text) : std::string("(null)"));
         return 0;
     }
     int __stdcall RequestScreenMode(int, int, int, int) override { return 0; }
@@ -80,11 +67,13 @@ public:
         if (text && call.code != 22) call.text = std::string(text);
         if (inOut) call.inOut = *inOut;
         hostRequests.push_back(call);
+        // The user's text fills the buffer as the host does: up to its size, without a terminator.
+        if (call.code == 62 && text && inOut)
+            std::memcpy(text, userText.data(), std::min<size_t>(userText.size(), static_cast<size_t>(*inOut)));
         if (onHostRequest) onHostRequest(call);
         return 0;
     }
 
-    // The requests whose code is `code`.
     std::vector<HostRequestCall> RequestsWithCode(int code) const
     {
         std::vector<HostRequestCall> out;
@@ -102,21 +91,17 @@ public:
 
     std::vector<GameRequest> sent;
     int badSends = 0;
-    int sendResult = 0;
     std::vector<HostRequestCall> hostRequests;
-    std::vector<ChatRunCall> chat;
+    std::vector<std::string> chat;
     std::function<void(const HostRequestCall&)> onHostRequest;
+    std::string userText;  // the answer to code 62
 };
 
 // A hidden top-level window standing for the host's window; it keeps the WM_USER messages the
 // module posts to it.
 class HostWindow {
 public:
-    struct Posted {
-        UINT msg;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
+    struct Posted { UINT msg; WPARAM wParam; LPARAM lParam; };
 
     HostWindow()
     {
@@ -137,7 +122,13 @@ public:
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND Get() const { return hwnd; }
-    std::vector<Posted> posted;
+    // The first message `msg` posted to the host's window, null when none came.
+    const Posted* Find(UINT msg) const
+    {
+        for (const auto& p : posted)
+            if (p.msg == msg) return &p;
+        return nullptr;
+    }
 
     // Dispatches this thread's messages for `ms` real milliseconds or until `done` holds.
     static void PumpFor(DWORD ms, const std::function<bool()>& done = {})
@@ -155,6 +146,8 @@ public:
         }
     }
 
+    std::vector<Posted> posted;
+
 private:
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     {
@@ -169,6 +162,43 @@ private:
     HWND hwnd = nullptr;
 };
 
+inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+// What the next message box shown on this thread is answered with.
+struct BoxAnswer {
+    int command = IDOK;           // WM_COMMAND id posted to the box
+    std::function<void()> before;  // runs in the box's loop before the command is posted
+    bool answered = false;
+};
+inline BoxAnswer& NextBoxAnswer()
+{
+    static BoxAnswer answer;
+    return answer;
+}
+inline void CALLBACK AnswerBoxOnTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    const HWND box = GetOpenMessageBox();
+    // The dialog shows once its loop first runs idle.
+    if (!box || !IsWindowVisible(box)) return;
+    KillTimer(nullptr, id);
+    BoxAnswer& a = NextBoxAnswer();
+    if (a.before) a.before();
+    a.answered = true;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(a.command, BN_CLICKED), 0);
+}
+// Answers the next box with `command` once it shows; kill the timer returned when no box may come.
+inline UINT_PTR AnswerNextBox(int command, std::function<void()> before = {})
+{
+    NextBoxAnswer() = {command, std::move(before), false};
+    return SetTimer(nullptr, 0, 20, AnswerBoxOnTimer);
+}
+
 // A portal folder of its own in the temporary folder, with "common\vexor_24.ini" when asked,
 // and the registry key its company names; both removed at the end.
 class PortalFolder {
@@ -177,39 +207,28 @@ public:
     {
         static std::atomic<int> serial{0};
         const int n = ++serial;
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
         company = "MirelleRoomTest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(n);
         domain = "Dom" + std::to_string(n);
-        dir = std::string(temp) + company + "\\";
-        CreateDirectoryA(dir.c_str(), nullptr);
-        CreateDirectoryA((dir + "common").c_str(), nullptr);
+        dir = (std::filesystem::temp_directory_path() / company).string() + "\\";
+        std::filesystem::create_directories(dir + "common");
     }
     ~PortalFolder()
     {
-        DeleteFileA(IniPath().c_str());
-        RemoveDirectoryA((dir + "common").c_str());
-        RemoveDirectoryA(dir.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + company).c_str());
     }
     PortalFolder(const PortalFolder&) = delete;
     PortalFolder& operator=(const PortalFolder&) = delete;
 
-    std::string IniPath() const { return dir + "common\\vexor_24.ini"; }
-    void WriteIni(const std::string& text) const
-    {
-        FILE* f = std::fopen(IniPath().c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fputs(text.c_str(), f);
-        std::fclose(f);
-    }
+    void WriteIni(const std::string& text) const { WriteBytes(dir + "common\\vexor_24.ini", {text.begin(), text.end()}); }
     // An ini naming this folder's own company and domain.
     void WriteOwnIni() const
     {
         WriteIni("[SERVICEINFO]\r\nsDllVer=20110927\r\nsCompany=" + company + "\r\nsDomainName=" + domain + "\r\n");
     }
     std::string OptionsKey() const { return "Software\\" + company + "\\" + domain + "\\24"; }
-    bool KeyExists(const std::string& path) const
+    static bool KeyExists(const std::string& path)
     {
         HKEY k = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
@@ -236,10 +255,6 @@ protected:
     bool OpenRoom(bool async = false)
     {
         portal.WriteOwnIni();
-        return OpenRoomAsIs(async);
-    }
-    bool OpenRoomAsIs(bool async = false)
-    {
         wnd = new CMirelleWnd(&host);
         gameWnd = wnd->Open(hostWnd.Get(), portal.dir, portal.dir, async, false);
         return gameWnd != nullptr;
@@ -252,15 +267,15 @@ protected:
     CMirelleVWS& Scene() { return *wnd->GetScene(); }
     IClientInterface* Client() { return wnd; }
 
-    // The own user (key 100) in seat 0 or not seated; seat 1 holds user 200 or the robot.
-    void Seat(bool ownSeated, bool robot = false)
+    // The own user (key 100) in seat 0 or not seated; seat 1 holds user 200.
+    void Seat(bool ownSeated)
     {
         CMirelleVWS& s = Scene();
         s.ownUser.userKey = kOwnKey;
         s.room.seats.players[0].userKey = ownSeated ? kOwnKey : 300;
         s.room.seats.players[0].seatState = 0;
-        s.room.seats.players[1].userKey = robot ? -5 : 200;
-        s.room.seats.players[1].seatState = robot ? -1 : 0;
+        s.room.seats.players[1].userKey = 200;
+        s.room.seats.players[1].seatState = 0;
     }
 
     // Delivers one message through the client face, as the host does.

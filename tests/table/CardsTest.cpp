@@ -33,36 +33,48 @@ protected:
 
 }  // namespace
 
-TEST_F(Cards, ListOperationsReadTheWindowsThroughTheSlotRule)
+TEST_F(Cards, SlotsFromOutsideReadAsTheLastSlot)
 {
-    const std::vector<int32_t> list = {60, 4, 32, -3};
-    EXPECT_EQ(Scene().CountCardsOfMonth(list, kBonusMonth), 2) << "60 and -3 read as slot 49";
-    EXPECT_EQ(Scene().FindCardById(list, 32), 32);
-    EXPECT_EQ(Scene().FindCardOfMonth(list, 8), 32);
-    EXPECT_EQ(Scene().FindCardOfSpecial(list, CardSpecial::Godori), 4);
-    std::vector<int32_t> out = {7};
-    EXPECT_EQ(Scene().CollectCardsOfSpecial(out, list, CardSpecial::DoublePi), 3u);
-    EXPECT_EQ(out, (std::vector<int32_t>{49, 32, 49}));
-    EXPECT_EQ(Scene().FindCardById({}, 3), -1);
+    for (int32_t slot : {50, 60, -1, -3}) EXPECT_EQ(Scene().CardWndBySlot(slot), Scene().CardWndBySlot(49)) << slot;
+    EXPECT_EQ(Scene().CountCardsOfMonth({60, 4, 32, -3}, kBonusMonth), 2);
 }
 
-TEST_F(Cards, DeckStackRisesOnePixelEveryFourCards)
+// The third field of a played card: whether it takes nothing while another hand card could have.
+TEST_F(Cards, PlayedCardMissesAMatchAnotherHandCardHad)
 {
-    for (int32_t s = 0; s < 22; ++s) Scene().gameInfo.deck.push_back(s);
-    Scene().StackDeck(DeckStack::DeckOnly);
-    EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(320, 240));
-    EXPECT_EQ(Scene().CardWndBySlot(4)->GetPos(), Point(319, 239));
-    EXPECT_EQ(Scene().CardWndBySlot(21)->GetPos(), Point(315, 235));
-    EXPECT_EQ(Scene().CardWndBySlot(30)->GetPos(), Point(0, 0)) << "cards outside the deck stay";
+    const struct {
+        const char* name;
+        bool seated;
+        std::vector<int32_t> hand, floor;
+        int32_t card;
+        bool misses;
+    } cases[] = {
+        {"takes a floor card of its month", true, {0, 4}, {1, 5}, 0, false},
+        {"takes nothing, another hand card could", true, {0, 4}, {5}, 0, true},
+        {"takes nothing, no hand card could", true, {0, 4}, {9}, 0, false},
+        {"the bonus card never takes", true, {48, 4}, {5, 49}, 48, true},
+        {"a bonus card in hand takes nothing", true, {0, 49}, {48}, 0, false},
+        {"not seated", false, {0, 4}, {5}, 0, false},
+        {"a card id from outside", true, {0, 4}, {5}, 50, false},
+    };
+    for (const auto& c : cases) {
+        Seat(c.seated);
+        Scene().gameInfo.users[0].hand = c.hand;
+        Scene().floor.cards = c.floor;
+        EXPECT_EQ(Scene().MissesAvailableMatch(c.card), c.misses) << c.name;
+    }
+}
 
+TEST_F(Cards, DeckStackAndFadeOutMoveOnlyTheirCards)
+{
+    Scene().gameInfo.deck = {3, 7};
+    Scene().StackDeck(DeckStack::DeckOnly);
+    EXPECT_EQ(Scene().CardWndBySlot(7)->GetPos(), Point(320, 240));
+    EXPECT_EQ(Scene().CardWndBySlot(30)->GetPos(), Point(0, 0)) << "cards outside the deck stay";
     Scene().room.roomKind = 41;
     Scene().StackDeck(DeckStack::AllSlots);
-    EXPECT_EQ(Scene().CardWndBySlot(49)->GetPos(), Point(340, 240)) << "all 50 from slot 49 down";
-    EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(340 - 12, 240 - 12));
-}
+    EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(340 - 12, 240 - 12)) << "all 50 from slot 49 down";
 
-TEST_F(Cards, FadeOutLeavesTheCardsInvisibleAfterTwoHundredMilliseconds)
-{
     const uint32_t start = Clock::NowMs();
     Scene().FadeOutCards({3, 60});
     EXPECT_GE(Clock::NowMs() - start, 200u) << "ten rounds of 20 ms";

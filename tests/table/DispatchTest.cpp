@@ -3,9 +3,14 @@
 #include <stdexcept>
 #include <vector>
 
+#include "foundation/WindowTimer.h"
 #include "support/RoomTestSupport.h"
+#include "table/RoomTable.h"
 
 namespace {
+
+// The main window's message telling it the loader has built the widgets: it takes up the queue.
+constexpr UINT kLoadedMessage = WM_APP + 6;
 
 // Message 77 (HostCode70) is answered through HostRequest code 70 with the body's value, so the
 // fake host sees each handler run; `during` lets a handler wait or receive more messages.
@@ -33,6 +38,13 @@ protected:
         }
     }
     size_t Queued() { return Scene().GetQueue().messages.size(); }
+    void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(HostCode70{value})); }
+    void WaitInMessageBox(std::function<void()> meanwhile)
+    {
+        AnswerNextBox(IDOK, std::move(meanwhile));
+        EXPECT_EQ(Scene().ShowMessageBox("wait", 0, 0, "", 0), 1);
+        EXPECT_TRUE(NextBoxAnswer().answered) << "no box was shown";
+    }
 
     std::vector<int32_t> handled;
     int depth = 0;
@@ -42,153 +54,79 @@ protected:
 
 }  // namespace
 
-TEST_F(Dispatch, IdleQueueHandlesAMessageBeforeTheCallReturns)
+// However a message comes while a handler waits, it is not handled inside the handler but after
+// it returns, in order.
+TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
-    EXPECT_EQ(Deliver(HostCode70{7}), 0);
-    EXPECT_EQ(handled, std::vector<int32_t>{7});
-    EXPECT_EQ(Queued(), 0u);
-    EXPECT_FALSE(Scene().IsHandlingMessage());
-}
-
-TEST_F(Dispatch, MessagesArrivingDuringADelayAreHandledOnePerTickInOrder)
-{
-    during = [this](int32_t value) {
-        if (value != 1) return;
-        for (int32_t v : {2, 3, 4}) EXPECT_EQ(Deliver(HostCode70{v}), 0);
-        Scene().Delay(300);  // ticks run in here; none may take a message
-        EXPECT_EQ(handled.size(), 1u) << "a message was handled inside the running handler";
+    const struct { const char* name; std::function<void()> wait; } cases[] = {
+        {"delivered, then the ticks of a Delay", [this] {
+             Deliver(HostCode70{2});
+             Deliver(HostCode70{3});
+             Scene().Delay(300);
+         }},
+        {"delivered during a message box", [this] {
+             WaitInMessageBox([this] {
+                 Deliver(HostCode70{2});
+                 Deliver(HostCode70{3});
+             });
+         }},
+        {"queued, then the loader's end message in a message box", [this] {
+             Queue(2);
+             Queue(3);
+             WaitInMessageBox([this] { PostMessageA(gameWnd, kLoadedMessage, 0, 0); });
+         }},
+        {"queued, then frame ticks in a message box", [this] {
+             Queue(2);
+             Queue(3);
+             Scene().StartFrameTimer();
+             WaitInMessageBox([] { WindowTimer::AdvanceAndFire(300); });
+         }},
     };
-    EXPECT_EQ(Deliver(HostCode70{1}), 0);
-    EXPECT_EQ(handled, std::vector<int32_t>{1});
-    EXPECT_EQ(Queued(), 3u);
-    EXPECT_FALSE(Scene().IsHandlingMessage());
-
-    for (size_t n = 2; n <= 4; ++n) {
-        Ticks(1);
-        EXPECT_EQ(handled.size(), n) << "one message per tick";
-    }
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 2, 3, 4}));
-    EXPECT_EQ(maxDepth, 1);
-    EXPECT_EQ(Queued(), 0u);
-    Ticks(3);
-    EXPECT_EQ(handled.size(), 4u) << "a message was handled twice";
-}
-
-TEST_F(Dispatch, MessagesArrivingDuringAHandlerWaitBehindTheOnesBefore)
-{
-    // A message delivered after the handler returned still comes after the queued ones.
-    during = [this](int32_t value) {
-        if (value == 1) {
-            EXPECT_EQ(Deliver(HostCode70{2}), 0);
-        }
-    };
-    EXPECT_EQ(Deliver(HostCode70{1}), 0);
-    EXPECT_EQ(Deliver(HostCode70{3}), 0);
-    Ticks(3);
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_EQ(maxDepth, 1);
-}
-
-// A reset of the game state inside a handler drops the waiting messages but keeps the busy flag,
-// so the next message delivered waits for the handler instead of dispatching inside it.
-TEST_F(Dispatch, QueueClearDuringAHandlerDoesNotReenter)
-{
-    during = [this](int32_t value) {
-        if (value != 1) return;
-        EXPECT_EQ(Deliver(HostCode70{2}), 0);
-        EXPECT_EQ(Deliver(HostCode70{3}), 0);
-        Scene().ResetGameState();
-        EXPECT_TRUE(Scene().IsHandlingMessage()) << "the clear ended the running handler's busy state";
-        EXPECT_EQ(Deliver(HostCode70{4}), 0);
-        Scene().Delay(300);
-    };
-    EXPECT_EQ(Deliver(HostCode70{1}), 0);
-    EXPECT_EQ(maxDepth, 1) << "dispatch re-entered";
-    Ticks(3);
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 4})) << "the cleared messages are never handled";
-    EXPECT_EQ(Queued(), 0u);
-}
-
-TEST_F(Dispatch, QueueClearDuringAHandlerLeavesItsMessageAlone)
-{
-    // The message in hand was taken off the queue: the clear cannot free it under the handler.
-    during = [this](int32_t value) {
-        if (value != 1) return;
-        EXPECT_EQ(Deliver(HostCode70{2}), 0);
-        Scene().GetQueue().ClearQueue();
-        Scene().Delay(100);
-    };
-    EXPECT_EQ(Deliver(HostCode70{1}), 0);
-    Ticks(2);
-    EXPECT_EQ(handled, std::vector<int32_t>{1});
-    EXPECT_EQ(maxDepth, 1);
-    EXPECT_EQ(Deliver(HostCode70{5}), 0);
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 5})) << "the queue works after the clear";
-}
-
-TEST_F(Dispatch, HostResetDuringAHandlerWaitsForIt)
-{
-    during = [this](int32_t value) {
-        if (value != 1) return;
-        EXPECT_EQ(Deliver(HostCode70{2}), 0);
-        EXPECT_EQ(Deliver(HostCode70{3}), 0);
-        EXPECT_EQ(Client()->ResetRoom(), 0);
-        EXPECT_EQ(Queued(), 2u) << "reset at once, under the handler";
-        Scene().Delay(300);
-    };
-    EXPECT_EQ(Deliver(HostCode70{1}), 0);
-    EXPECT_EQ(Queued(), 0u) << "the reset is carried out when the handler returned";
-    Ticks(3);
-    EXPECT_EQ(handled, std::vector<int32_t>{1});
-    EXPECT_EQ(maxDepth, 1);
-    EXPECT_EQ(Deliver(HostCode70{4}), 0);
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 4}));
-}
-
-TEST_F(Dispatch, RoomDeletedNoticePrintsExactlyOneChatLine)
-{
-    for (int run = 1; run <= 2; ++run) {
-        host.Forget();
-        EXPECT_EQ(Deliver(RoomDeletedNotice{}), 0);
-        ASSERT_EQ(host.chat.size(), 2u) << "run " << run;
-        std::string line;
-        for (const auto& c : host.chat) {
-            EXPECT_EQ(c.text.find('\n'), std::string::npos) << "run " << run << ": a second line";
-            EXPECT_EQ(c.link, "") << "run " << run;
-            line += c.text;
-        }
-        EXPECT_EQ(line, "[폴리스] 불건전 방제로 방이 삭제됩니다") << "run " << run;
-        EXPECT_EQ(host.chat[0].bold, 0);
-        EXPECT_EQ(host.chat[0].weight, 400);
-        EXPECT_EQ(host.chat[1].bold, 1);
-        EXPECT_EQ(host.chat[1].weight, 700);
-        EXPECT_EQ(host.chat[1].color, 11);
-        EXPECT_TRUE(host.sent.empty());
+    for (const auto& c : cases) {
+        handled.clear();
+        maxDepth = 0;
+        during = [&](int32_t value) {
+            if (value != 1) return;
+            c.wait();
+            EXPECT_EQ(handled.size(), 1u) << c.name << ": a message was handled inside the running handler";
+        };
+        EXPECT_EQ(Deliver(HostCode70{1}), 0) << c.name;
+        EXPECT_FALSE(Scene().IsHandlingMessage()) << c.name;
+        Scene().StopTimer(TimerId::Frame);
+        Ticks(3);
+        EXPECT_EQ(handled, (std::vector<int32_t>{1, 2, 3})) << c.name;
+        EXPECT_EQ(maxDepth, 1) << c.name << ": dispatch re-entered";
+        EXPECT_EQ(Queued(), 0u) << c.name;
     }
 }
 
-TEST_F(Dispatch, HostCodeMessagesAnswerTheHostOnly)
+// A reset inside a handler drops the waiting messages but keeps the busy flag, so a message
+// delivered next still waits for the handler; the host's reset waits for the handler itself.
+TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 {
-    EXPECT_EQ(Deliver(HostCode75{}), 0);
-    const auto calls = host.RequestsWithCode(75);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].inOut, 0);
-    EXPECT_EQ(calls[0].userKey, Scene().ownUser.userKey);
-    EXPECT_FALSE(calls[0].text.has_value());
-    EXPECT_TRUE(host.sent.empty());
-}
-
-TEST_F(Dispatch, MessagesWithoutAHandlerAreConsumed)
-{
-    host.Forget();
-    EXPECT_EQ(Deliver(ClearEffects{}), 0);
-    EXPECT_EQ(Deliver(RoundStart{}), 0);
-    EXPECT_EQ(Queued(), 0u);
-    EXPECT_TRUE(host.hostRequests.empty());
-    EXPECT_TRUE(host.sent.empty());
-    EXPECT_TRUE(host.chat.empty());
-    EXPECT_EQ(Deliver(HostCode70{8}), 0);
-    EXPECT_EQ(handled, std::vector<int32_t>{8});
+    const struct { const char* name; std::function<void()> reset; std::vector<int32_t> handled; } cases[] = {
+        {"the scene's reset", [this] { Scene().ResetGameState(); }, {1, 4}},
+        {"the host's reset, carried out when the handler returns", [this] { EXPECT_EQ(Client()->ResetRoom(), 0); }, {1}},
+    };
+    for (const auto& c : cases) {
+        handled.clear();
+        maxDepth = 0;
+        during = [&](int32_t value) {
+            if (value != 1) return;
+            Deliver(HostCode70{2});
+            Deliver(HostCode70{3});
+            c.reset();
+            EXPECT_TRUE(Scene().IsHandlingMessage()) << c.name << ": the reset ended the running handler's busy state";
+            Deliver(HostCode70{4});
+            Scene().Delay(300);
+        };
+        EXPECT_EQ(Deliver(HostCode70{1}), 0) << c.name;
+        Ticks(3);
+        EXPECT_EQ(handled, c.handled) << c.name;
+        EXPECT_EQ(maxDepth, 1) << c.name << ": dispatch re-entered";
+        EXPECT_EQ(Deliver(HostCode70{9}), 0);
+        EXPECT_EQ(handled.back(), 9) << c.name << ": the queue stopped after the reset";
+    }
 }
 
 TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
@@ -200,4 +138,30 @@ TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
     EXPECT_FALSE(Scene().IsHandlingMessage());
     EXPECT_EQ(Deliver(HostCode70{2}), 0);
     EXPECT_EQ(handled, (std::vector<int32_t>{1, 2})) << "the room stopped handling messages";
+}
+
+TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
+{
+    host.Forget();
+    EXPECT_EQ(Deliver(HostCode70{8}), 0);
+    EXPECT_EQ(Deliver(HostCode75{}), 0);
+    EXPECT_EQ(Deliver(ClearEffects{}), 0);
+    EXPECT_EQ(Deliver(RoundStart{}), 0);
+    GameMessage mislabelled(RoundStart{});
+    mislabelled.id = HostCode70::kId;
+    Scene().EnqueueGameMessage(mislabelled);
+    EXPECT_EQ(Queued(), 0u);
+    std::vector<int> codes;
+    for (const auto& c : host.hostRequests) codes.push_back(c.code);
+    EXPECT_EQ(codes, (std::vector<int>{70, 75})) << "one handler each, none for the others";
+    EXPECT_EQ(handled, std::vector<int32_t>{8}) << "the handler did not get the body";
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_TRUE(host.chat.empty());
+
+    Scene().AttachTable(nullptr);
+    EXPECT_EQ(Deliver(HostCode70{9}), 0);
+    EXPECT_EQ(Queued(), 0u) << "consumed without a table";
+    Scene().AttachTable(&RoomTable());
+    EXPECT_EQ(Deliver(HostCode70{10}), 0);
+    EXPECT_EQ(handled, (std::vector<int32_t>{8, 10})) << "handled without a table";
 }
