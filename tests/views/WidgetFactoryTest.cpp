@@ -14,6 +14,7 @@
 #include "toolkit/GVDDSWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/WidgetFactory.h"
 
 namespace {
 
