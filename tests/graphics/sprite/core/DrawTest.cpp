@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "graphics/sprite/core/FXMan.h"
@@ -110,23 +109,6 @@ TEST(Draw, SpritesLandClippedMirroredAndBlendedInEveryMode)
     CreateFXMan(PixelMode::None);
 }
 
-TEST(Draw, ColourAndTintChangeTheSourcePixels)
-{
-    for (PixelMode mode : kModes) {
-        CreateFXMan(mode);
-        KK_LLESprite s;
-        K_Dib_Draw img;
-        ASSERT_TRUE(s.EncodeFrame(spritetest::SolidFrame(2, 1, 0xC08040), mode) && img.Create(4, 1, BytesPerPixel(mode) * 8));
-        img.Fill(0);
-        ASSERT_EQ(img.DrawSprite(s, 0, 0, kFxColor, 255, 0x0000FF), 1);  // COLORREF red
-        EXPECT_EQ(img.GetPixel(0, 0), PackRgb(mode, 255, 0, 0));
-        ASSERT_EQ(img.DrawSprite(s, 2, 0, kFxTint, 255, 0x808080), 1);  // half grey halves each channel
-        const Rgb t = UnpackRgb(mode, img.GetPixel(2, 0));
-        EXPECT_TRUE(std::abs(t.r - 0x60) < 9 && std::abs(t.g - 0x40) < 9 && std::abs(t.b - 0x20) < 9) << int(mode);
-    }
-    CreateFXMan(PixelMode::None);
-}
-
 TEST(Draw, MismatchedModesDrawNothing)
 {
     CreateFXMan(PixelMode::Rgb565);
@@ -139,19 +121,6 @@ TEST(Draw, MismatchedModesDrawNothing)
     EXPECT_TRUE(img32.Fill(0xFFFFFF) == 0 && img32.GetPixel(0, 0) == 0u) << "a 32-bit image on a 565 manager";
     CreateFXMan(PixelMode::None);
     EXPECT_EQ(img16.Fill(0xFFFFFF), 0) << "no manager";
-}
-
-TEST(Draw, FrameRectOutlinesInsideTheClip)
-{
-    CreateFXMan(PixelMode::Rgb32);
-    K_Dib_Draw img;
-    img.Create(8, 6, 32);
-    img.SetClipRect({0, 0, 6, 6});
-    ASSERT_EQ(img.FrameRect({1, 1, 8, 5}, 0xFFFFFF), 1);
-    // The right edge (x = 7) and the top and bottom edges past x = 5 lie outside the clip.
-    const std::string want = "........" ".#####.." ".#......" ".#......" ".#####.." "........";
-    for (int i = 0; i < 48; ++i) EXPECT_EQ(img.GetPixel(i % 8, i / 8) != 0, want[size_t(i)] == '#') << i % 8 << "," << i / 8;
-    CreateFXMan(PixelMode::None);
 }
 
 TEST(Draw, ImagesRefuseBadSizes)

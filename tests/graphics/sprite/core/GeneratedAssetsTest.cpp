@@ -19,14 +19,15 @@ TEST(GeneratedAssets, LoadWithTheSizesNamesAndIndexesTheModuleUses)
     {
         K_Animation_RSC notice, icon, glyphs;
         ASSERT_EQ(notice.LoadAnimationFile("Etc\\CheckNotice.qza"), 1);
-        EXPECT_TRUE(notice.GetChildCount() == 27 && notice.GetChild(27) && notice.GetChild(27)->GetHeader() && !notice.GetChild(28));
+        EXPECT_TRUE(notice.GetChildCount() == 27 && notice.GetChild(27) && notice.GetChild(27)->GetHeader() && notice.GetChild(0) == &notice);
+        for (int bad : {-1, 28, -2147483647 - 1}) EXPECT_EQ(notice.GetChild(bad), nullptr) << bad;
         ASSERT_TRUE(notice.GetSprite() && notice.GetSprite()->GetFrame(0));
         EXPECT_EQ(notice.GetSprite()->GetFrame(0)->width, 178);
         ASSERT_EQ(icon.LoadAnimationFile("Hwatoo\\icon.qza"), 1);
         for (const char* name : {"CanEat", "CanEatFix", "Bomb", "nuclear", "2Bomb", "Shake", "Mine", "Mission", "MissionGray", "OpenMission"})
             EXPECT_GT(icon.FindChild(name), 0) << name;
         ASSERT_EQ(glyphs.LoadAnimationFile("GameRule/Desperate/dround_number.qza"), 1);
-        EXPECT_TRUE(glyphs.FindChild("라") == 11 && glyphs.FindChild("드") == 13);
+        EXPECT_TRUE(glyphs.FindChild("라") == 11 && glyphs.FindChild("드") == 13 && glyphs.FindChild("Missing") == -1);
 
         Clock::UseVirtual(0, {});
         CreateFXMan(PixelMode::Rgb565);

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "graphics/sprite/core/FXMan.h"
 #include "graphics/sprite/core/K_Dib.h"
 #include "graphics/sprite/core/LLESprite.h"
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
@@ -56,30 +53,7 @@ TEST(LLESprite, EncodesAndDecodesEveryModeWithKeyPixelsTransparent)
     }
 }
 
-TEST(LLESprite, RefusesImagesThatDoNotMatch)
-{
-    K_Dib dib;
-    dib.Create(4, 4, 16);
-    const struct {
-        const char* name;
-        KDibInfo info;
-        PixelMode mode;
-        const void* bits;
-    } cases[] = {
-        {"depth differs from the mode", {4, -4, 16, 8}, PixelMode::Rgb32, dib.GetBits()},
-        {"pitch shorter than a row", {4, -4, 16, 6}, PixelMode::Rgb565, dib.GetBits()},
-        {"no width", {0, -4, 16, 8}, PixelMode::Rgb565, dib.GetBits()},
-        {"no height", {4, 0, 16, 8}, PixelMode::Rgb565, dib.GetBits()},
-        {"no bits", {4, -4, 16, 8}, PixelMode::Rgb565, nullptr},
-        {"no mode", {4, -4, 16, 8}, PixelMode::None, dib.GetBits()},
-    };
-    for (const auto& c : cases) {
-        KK_LLESprite s;
-        EXPECT_TRUE(s.EncodeDib(c.info, c.bits, c.mode) == 0 && s.IsEmpty()) << c.name;
-    }
-}
-
-TEST(LLESprite, AFileKeepsOneSpriteOfEachModeInPlaceAndLoadSpriteTakesTheCurrentMode)
+TEST(LLESprite, AFileKeepsOneSpriteOfEachModeInPlace)
 {
     QZSpriteData data;
     data.frames.push_back(spritetest::SolidFrame(2, 2, 0xFF0000));
@@ -90,13 +64,4 @@ TEST(LLESprite, AFileKeepsOneSpriteOfEachModeInPlaceAndLoadSpriteTakesTheCurrent
     EXPECT_EQ(file.GetSprite(0, PixelMode::Rgb565), s565) << "asking for another mode moved nothing";
     EXPECT_TRUE(s565->GetPixelMode() == PixelMode::Rgb565 && s32->Decode()[0] == 0xFF0000u);
     EXPECT_TRUE(!file.GetSprite(0, PixelMode::None) && !file.GetSprite(1, PixelMode::Rgb32));
-
-    KK_LLESprite s;
-    CreateFXMan(PixelMode::None);
-    EXPECT_EQ(s.LoadSprite(file, 0), 0) << "no pixel-effect manager, no mode";
-    CreateFXMan(PixelMode::Rgb555);
-    ASSERT_EQ(s.LoadSprite(file, 0), 1);
-    EXPECT_TRUE(s.GetPixelMode() == PixelMode::Rgb555 && s.Decode()[0] == 0x7C00u);
-    for (int bad : {-1, 1, -2147483647 - 1}) EXPECT_TRUE(s.LoadSprite(file, bad) == 0 && s.IsEmpty()) << bad;
-    CreateFXMan(PixelMode::None);
 }
