@@ -20,7 +20,7 @@ protected:
     void TearDown() override
     {
         CreateFXMan(PixelMode::None);
-        if (surface) EXPECT_EQ(surface.Reset(), 0u) << "the render objects released every reference";
+        EXPECT_EQ(surface ? surface.Reset() : 0u, 0u) << "the render objects released every reference";
     }
     Rgb Pixel(int x, int y) { return ReadPixel(surface.Get(), x, y); }
 
