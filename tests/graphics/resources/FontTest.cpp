@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "graphics/resources/DibSection.h"
 #include "graphics/resources/XResEntryMgr.h"
 
 TEST(XResFonts, SharedByDescriptionAndReleasedByCount)
@@ -31,35 +30,18 @@ TEST(XResFonts, DefaultFaceHasKoreanGlyphs)
     const std::string face = mgr.GetDefaultFace();
     ASSERT_FALSE(face.empty()) << "no font with Korean glyphs is installed";
     const HFONT font = mgr.GetFont(12, 700);
-    DibSection dib;
-    ASSERT_TRUE(font && dib.Create(64, 16, PixelMode::Rgb565));
-    const HGDIOBJ old = SelectObject(dib.Dc(), font);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_TRUE(font && dc);
+    const HGDIOBJ old = SelectObject(dc, font);
     char selected[LF_FACESIZE] = {};
-    GetTextFaceA(dib.Dc(), LF_FACESIZE, selected);
-    EXPECT_EQ(std::string(selected), face);
+    GetTextFaceA(dc, LF_FACESIZE, selected);
     TEXTMETRICA tm{};
-    GetTextMetricsA(dib.Dc(), &tm);
-    EXPECT_EQ(tm.tmCharSet, HANGEUL_CHARSET);
+    GetTextMetricsA(dc, &tm);
+    EXPECT_TRUE(std::string(selected) == face && tm.tmCharSet == HANGEUL_CHARSET) << selected << ", character set " << int{tm.tmCharSet};
     WORD glyphs[2] = {0xCDCD, 0xCDCD};
-    EXPECT_EQ(GetGlyphIndicesW(dib.Dc(), L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 2u);
+    EXPECT_EQ(GetGlyphIndicesW(dc, L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 2u);
     EXPECT_TRUE(glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF) << "a syllable without a glyph";
-    SelectObject(dib.Dc(), old);
+    SelectObject(dc, old);
+    DeleteDC(dc);
     mgr.ReleaseFont(font);
-}
-
-TEST(DibSection, PixelsAreWhereGdiSeesThem)
-{
-    for (PixelMode mode : {PixelMode::Rgb555, PixelMode::Rgb565, PixelMode::Rgb32}) {
-        Image image = *Image::Create(3, 5, 0xFF000000);
-        image.At(2, 4) = 0xFFFF0000;  // bottom-right red: top-down rows
-        image.At(0, 0) = 0xFF0000FF;
-        DibSection dib;
-        ASSERT_TRUE(CreateDibFromImage(dib, image, mode, ColorKeyOf(mode))) << static_cast<int>(mode);
-        const COLORREF red = GetPixel(dib.Dc(), 2, 4), blue = GetPixel(dib.Dc(), 0, 0);
-        EXPECT_TRUE(GetRValue(red) >= 0xF0 && GetBValue(red) == 0 && GetBValue(blue) >= 0xF0 && GetRValue(blue) == 0)
-            << static_cast<int>(mode) << ": red " << std::hex << red << ", blue " << blue;
-    }
-    DibSection bad;
-    EXPECT_FALSE(bad.Create(0, 4, PixelMode::Rgb32));
-    EXPECT_FALSE(bad.Create(4, 4, PixelMode::None));
 }

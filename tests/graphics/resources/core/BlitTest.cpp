@@ -27,10 +27,8 @@ void FillPattern(const PixelView& v, int seed = 0)
 {
     for (int32_t y = 0; y < v.height; ++y)
         for (int32_t x = 0; x < v.width; ++x) {
-            uint32_t p = PackRgb(v.mode, static_cast<uint8_t>(x * 17 + 3 + seed), static_cast<uint8_t>(y * 29 + 5 + seed),
-                                 static_cast<uint8_t>((x + y) * 11));
-            if (IsKey(v.mode, p)) p ^= 1;
-            v.SetPixel(x, y, p);
+            const uint32_t p = PackRgb(v.mode, uint8_t(x * 17 + 3 + seed), uint8_t(y * 29 + 5 + seed), uint8_t((x + y) * 11));
+            v.SetPixel(x, y, IsKey(v.mode, p) ? p ^ 1 : p);
         }
 }
 
@@ -52,8 +50,7 @@ uint32_t Blended(PixelMode mode, uint32_t s, uint32_t d, uint32_t alpha)
 struct Case {
     const char* name;
     Point at;
-    Rect srcRect;
-    Rect clip;
+    Rect srcRect, clip;
     uint32_t flags;
     uint8_t alpha;
     bool packed = false;  // rows without padding, both as wide as the span: the one-block copy
@@ -104,9 +101,7 @@ std::string CheckBlit(PixelMode mode, const Case& c)
 }
 
 const Rect kAll{-1000, -1000, 1000, 1000};
-const uint32_t kKey = static_cast<uint32_t>(BlitFlag::ColorKey);
-const uint32_t kMx = static_cast<uint32_t>(BlitFlag::MirrorX);
-const uint32_t kMy = static_cast<uint32_t>(BlitFlag::MirrorY);
+const uint32_t kKey = uint32_t(BlitFlag::ColorKey), kMx = uint32_t(BlitFlag::MirrorX), kMy = uint32_t(BlitFlag::MirrorY);
 
 const Case kCases[] = {
     {"whole source inside", {2, 1}, {0, 0, 16, 12}, kAll, 0, 255},
@@ -141,7 +136,7 @@ const Case kCases[] = {
 TEST(Blit, DrawsTheClippedSourceAndNothingElse)
 {
     for (PixelMode mode : kModes)
-        for (const Case& c : kCases) EXPECT_EQ(CheckBlit(mode, c), "") << c.name << " at mode " << static_cast<int>(mode);
+        for (const Case& c : kCases) EXPECT_EQ(CheckBlit(mode, c), "") << c.name << " at mode " << int(mode);
 }
 
 TEST(Blit, RefusesMixedModesAndBadViews)
@@ -163,13 +158,13 @@ TEST(StoreImage, TransparentPixelsBecomeTheKeyWhichHitTestsIgnore)
         Buffer b(mode, 2, 2);  // smaller than the image: only what fits is written
         const uint32_t key = ColorKeyOf(mode);
         StoreImage(image, b.view, key);
-        EXPECT_EQ(b.view.PixelAt(0, 0) & Mask(mode), PackRgb(mode, 255, 0, 0)) << static_cast<int>(mode);
-        EXPECT_EQ(b.view.PixelAt(1, 0) & Mask(mode), key) << static_cast<int>(mode);
+        EXPECT_TRUE((b.view.PixelAt(0, 0) & Mask(mode)) == PackRgb(mode, 255, 0, 0) && (b.view.PixelAt(1, 0) & Mask(mode)) == key)
+            << int(mode);
         EXPECT_EQ(b.view.Row(0)[2 * BytesPerPixel(mode)], 0xCD) << "wrote past the view";
         if (mode == PixelMode::Rgb32) b.view.SetPixel(1, 1, key | 0xFF000000);
-        const struct { int32_t x, y; bool opaque; } cases[] = {{0, 0, true}, {1, 0, false}, {-1, 0, false}, {0, -1, false}, {2, 0, false}, {0, 2, false},
-                     {1, 1, mode != PixelMode::Rgb32}};  // the key with an opaque alpha byte is still the key
-        for (const auto& c : cases)
-            EXPECT_EQ(IsOpaquePixel(b.view, c.x, c.y, key), c.opaque) << static_cast<int>(mode) << " at " << c.x << ", " << c.y;
+        // The key with an opaque alpha byte is still the key.
+        const struct { int32_t x, y; bool opaque; } cases[] = {
+            {0, 0, true}, {1, 0, false}, {-1, 0, false}, {0, -1, false}, {2, 0, false}, {0, 2, false}, {1, 1, mode != PixelMode::Rgb32}};
+        for (const auto& c : cases) EXPECT_EQ(IsOpaquePixel(b.view, c.x, c.y, key), c.opaque) << int(mode) << " at " << c.x << ", " << c.y;
     }
 }

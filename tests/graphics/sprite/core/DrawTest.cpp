@@ -122,12 +122,3 @@ TEST(Draw, MismatchedModesDrawNothing)
     CreateFXMan(PixelMode::None);
     EXPECT_EQ(img16.Fill(0xFFFFFF), 0) << "no manager";
 }
-
-TEST(Draw, ImagesRefuseBadSizes)
-{
-    K_Dib dib;
-    EXPECT_TRUE(dib.Create(0, 5, 32) == 0 && dib.Create(5, 0, 32) == 0 && dib.Create(5, 5, 24) == 0);
-    ASSERT_EQ(dib.Create(3, -2, 16), 1) << "a negative height is a top-down image";
-    EXPECT_TRUE(dib.GetHeight() == 2 && dib.GetBitmapInfo().height == -2);
-    EXPECT_EQ(dib.GetPitch(), 8) << "rows are 4-byte aligned";
-}

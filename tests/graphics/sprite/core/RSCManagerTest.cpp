@@ -72,9 +72,6 @@ TEST_F(RSCManagerTest, PathsResolveUnderTheBaseFolderAndKeysFoldOnlyAsciiLetters
     QZSRsc_Init(4, "C:\\Game\\GameImage\\");
     EXPECT_EQ(manager.ResolvePath("Etc\\CheckNotice.qza"), "C:\\Game\\GameImage\\Etc\\CheckNotice.qza");
     EXPECT_EQ(manager.ResolvePath("D:\\x.qza"), "D:\\x.qza");
-    QZSRsc_Init(4, "/tmp/img");
-    EXPECT_EQ(manager.ResolvePath("a.qzs"), "/tmp/img\\a.qzs");
-    EXPECT_EQ(manager.ResolvePath("/abs/a.qzs"), "/abs/a.qzs");
 }
 
 TEST_F(RSCManagerTest, AnimationsHoldTheirFileAndPackUntilDestroyed)

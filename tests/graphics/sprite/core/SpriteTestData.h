@@ -28,11 +28,7 @@ inline QZAnimation MakeAnimation(const std::string& name, const std::vector<uint
 {
     QZAnimation a;
     a.name = name;
-    for (size_t i = 0; i < delays.size(); ++i) {
-        a.frames.push_back({});
-        a.frames.back().delay = delays[i];
-        a.frames.back().parts.push_back({uint16_t(i), 0, 0, 0});
-    }
+    for (size_t i = 0; i < delays.size(); ++i) a.frames.push_back({delays[i], -1, 0, {{uint16_t(i), 0, 0, 0}}});
     return a;
 }
 
