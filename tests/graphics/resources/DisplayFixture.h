@@ -31,8 +31,7 @@ struct TestDisplay {
         DDSURFACEDESC2 desc{};
         desc.dwSize = sizeof desc;
         desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-        desc.dwWidth = static_cast<DWORD>(w);
-        desc.dwHeight = static_cast<DWORD>(h);
+        desc.dwWidth = DWORD(w), desc.dwHeight = DWORD(h);
         desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
         ComRef<IDirectDrawSurface4> s;
         if (FAILED(dd->CreateSurface(&desc, s.Put(), nullptr))) return {};

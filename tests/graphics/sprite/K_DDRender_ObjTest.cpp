@@ -30,7 +30,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DDRenderTest, LockGivesAnImageOnTheSurfaceAndTheDestructorUnlocks)
+TEST_F(DDRenderTest, LockAndDeviceContextGoWithTheObject)
 {
     {
         K_DDRender_Obj render(surface.Get());
@@ -45,24 +45,15 @@ TEST_F(DDRenderTest, LockGivesAnImageOnTheSurfaceAndTheDestructorUnlocks)
         ASSERT_EQ(sprite.EncodeFrame(frame, display.mode), 1);
         ASSERT_EQ(image->DrawSprite(sprite, 63, 31), 1);  // clipped at the bottom-right corner
         ASSERT_EQ(image->FrameRect({10, 10, 20, 20}, 0x00FF00), 1);
-    }
-    const struct { const char* name; int x, y; Rgb want; } pixels[] = {
-        {"the transparent pixel left the fill", 62, 30, {}}, {"sprite", 63, 30, {255, 0, 0}}, {"sprite", 63, 31, {255, 0, 0}},
-        {"frame", 10, 15, {0, 255, 0}}, {"inside the frame", 15, 15, {}}};
-    for (const auto& p : pixels) EXPECT_EQ(Pixel(p.x, p.y), p.want) << p.name << " at " << p.x << "," << p.y;
-}
-
-TEST_F(DDRenderTest, ADeviceContextIsReleasedWithTheObject)
-{
-    {
-        K_DDRender_Obj render(surface.Get());
-        ASSERT_NE(render.Lock(), nullptr);
         const HDC dc = render.GetDC();
         ASSERT_NE(dc, nullptr) << "GetDC unlocks first";
         EXPECT_EQ(render.GetDC(), dc);
         SetPixel(dc, 2, 3, RGB(0, 0, 255));
     }
-    EXPECT_EQ(Pixel(2, 3), Rgb(0, 0, 255)) << "the surface can be locked again";
+    const struct { const char* name; int x, y; Rgb want; } pixels[] = {
+        {"the transparent pixel left the fill", 62, 30, {}}, {"sprite", 63, 30, {255, 0, 0}}, {"sprite", 63, 31, {255, 0, 0}},
+        {"frame", 10, 15, {0, 255, 0}}, {"inside the frame", 15, 15, {}}, {"GDI", 2, 3, {0, 0, 255}}};
+    for (const auto& p : pixels) EXPECT_EQ(Pixel(p.x, p.y), p.want) << p.name << " at " << p.x << "," << p.y;
     K_DDRender_Obj none(nullptr);
     EXPECT_TRUE(!none.Lock() && !none.GetDC()) << "no surface gives no image";
 }

@@ -21,7 +21,7 @@ constexpr int kColorKey = -1;  // the level that stands for a colour-keyed draw
 
 struct Setup {
     PixelMode mode;
-    int bytesPerPixel = BytesPerPixel(mode);
+    int bpp = BytesPerPixel(mode);  // bytes per pixel
     K_Dib source;
     K_Dib_Draw target;
     KK_LLESprite sprite;
@@ -31,23 +31,21 @@ struct Setup {
     // With holes, about one pixel in eight is the colour key, in short runs.
     Setup(PixelMode m, bool holes) : mode(m)
     {
-        source.Create(kWidth, kHeight, bytesPerPixel * 8);
-        target.Create(kWidth, kHeight, bytesPerPixel * 8);
+        const Uint32 format = m == PixelMode::Rgb32 ? SDL_PIXELFORMAT_XRGB8888 : m == PixelMode::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_XRGB1555;
+        source.Create(kWidth, kHeight, bpp * 8);
+        target.Create(kWidth, kHeight, bpp * 8);
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {
                 uint32_t p = PackRgb(m, uint8_t(x), uint8_t(y), uint8_t(x ^ y));
                 p = holes && (x / 5 + y / 3) % 8 == 0 ? ColorKeyOf(m) : p == ColorKeyOf(m) ? p ^ 1 : p;
-                std::memcpy(source.Row<uint8_t>(y) + x * bytesPerPixel, &p, size_t(bytesPerPixel));  // little-endian
+                std::memcpy(source.Row<uint8_t>(y) + x * bpp, &p, size_t(bpp));  // little-endian
             }
         sprite.EncodeDib(source.GetBitmapInfo(), source.GetBits(), m);
-        const Uint32 format = m == PixelMode::Rgb32   ? SDL_PIXELFORMAT_XRGB8888
-                              : m == PixelMode::Rgb565 ? SDL_PIXELFORMAT_RGB565
-                                                       : SDL_PIXELFORMAT_XRGB1555;
-        sdlSource = SDL_CreateRGBSurfaceWithFormatFrom(source.GetBits(), kWidth, kHeight, bytesPerPixel * 8, source.GetPitch(), format);
-        sdlTarget = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, bytesPerPixel * 8, format);
+        sdlSource = SDL_CreateRGBSurfaceWithFormatFrom(source.GetBits(), kWidth, kHeight, bpp * 8, source.GetPitch(), format);
+        sdlTarget = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, bpp * 8, format);
         CreateFXMan(m);
         target.Fill(0x00336699);
-        for (int y = 0; y < kHeight; ++y) std::memcpy(SdlRow(y), target.Row<uint8_t>(y), size_t(kWidth * bytesPerPixel));
+        for (int y = 0; y < kHeight; ++y) std::memcpy(SdlPixel(0, y), target.Row<uint8_t>(y), size_t(kWidth * bpp));
     }
     ~Setup()
     {
@@ -55,17 +53,17 @@ struct Setup {
         SDL_FreeSurface(sdlTarget);
         CreateFXMan(PixelMode::None);
     }
-    uint8_t* SdlRow(int y) const { return static_cast<uint8_t*>(sdlTarget->pixels) + ptrdiff_t(y) * sdlTarget->pitch; }
+    uint8_t* SdlPixel(int x, int y) const { return static_cast<uint8_t*>(sdlTarget->pixels) + ptrdiff_t(y) * sdlTarget->pitch + x * bpp; }
     void DrawOurs(int level) { target.DrawSprite(sprite, 0, 0, level == kColorKey ? 0 : kFxAlpha, level == kColorKey ? 255 : level); }
-    // The largest difference of one channel between the two targets, in 8-bit units; -1 when every byte is the same.
+    // The largest difference of one channel between the two targets in 8-bit units; -1 when every byte is the same.
     int Difference()
     {
         int most = -1;
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {
                 uint32_t ours = 0, sdl = 0;
-                std::memcpy(&ours, target.Row<uint8_t>(y) + x * bytesPerPixel, size_t(bytesPerPixel));
-                std::memcpy(&sdl, SdlRow(y) + x * bytesPerPixel, size_t(bytesPerPixel));
+                std::memcpy(&ours, target.Row<uint8_t>(y) + x * bpp, size_t(bpp));
+                std::memcpy(&sdl, SdlPixel(x, y), size_t(bpp));
                 const Rgb a = UnpackRgb(mode, ours), b = UnpackRgb(mode, sdl);
                 if (ours != sdl) most = std::max({most, 0, std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
             }
@@ -77,13 +75,8 @@ void Draw(benchmark::State& state, PixelMode mode, int level, bool sdl)
 {
     Setup s(mode, level == kColorKey);
     if (sdl) {
-        if (level == kColorKey) {
-            SDL_SetColorKey(s.sdlSource, SDL_TRUE, ColorKeyOf(mode));
-            SDL_SetSurfaceRLE(s.sdlSource, 1);
-        } else {
-            SDL_SetSurfaceBlendMode(s.sdlSource, SDL_BLENDMODE_BLEND);
-            SDL_SetSurfaceAlphaMod(s.sdlSource, Uint8(level));
-        }
+        if (level == kColorKey) SDL_SetColorKey(s.sdlSource, SDL_TRUE, ColorKeyOf(mode)), SDL_SetSurfaceRLE(s.sdlSource, 1);
+        else SDL_SetSurfaceBlendMode(s.sdlSource, SDL_BLENDMODE_BLEND), SDL_SetSurfaceAlphaMod(s.sdlSource, Uint8(level));
         // One draw of each on the same background; SDL's first blit also encodes the runs.
         s.DrawOurs(level);
         if (SDL_BlitSurface(s.sdlSource, nullptr, s.sdlTarget, nullptr) != 0) return state.SkipWithError("SDL blit failed");
@@ -96,7 +89,7 @@ void Draw(benchmark::State& state, PixelMode mode, int level, bool sdl)
         else s.DrawOurs(level);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(int64_t(state.iterations()) * kWidth * kHeight * s.bytesPerPixel);
+    state.SetBytesProcessed(int64_t(state.iterations()) * kWidth * kHeight * s.bpp);
 }
 
 }  // namespace
@@ -106,12 +99,12 @@ int main(int argc, char** argv)
     const std::pair<const char*, PixelMode> modes[] = {{"rgb565", PixelMode::Rgb565}, {"rgb555", PixelMode::Rgb555}, {"rgb32", PixelMode::Rgb32}};
     for (const auto& [modeName, mode] : modes)
         for (int level : {kColorKey, 77, 128, 200})
-            for (bool sdl : {false, true}) {
-                if (level == kColorKey && mode == PixelMode::Rgb555) continue;  // the 565 path with other masks
-                const std::string name = std::string(sdl ? "Sdl" : "Ours") + (level == kColorKey ? "ColorKey/" : "Alpha/") +
-                                         modeName + (level == kColorKey ? "" : "_" + std::to_string(level));
-                benchmark::RegisterBenchmark(name.c_str(), Draw, mode, level, sdl);
-            }
+            for (bool sdl : {false, true})
+                if (level != kColorKey || mode != PixelMode::Rgb555) {  // 555 keys take the 565 path with other masks
+                    const std::string kind = level == kColorKey ? "ColorKey/" : "Alpha/";
+                    const std::string name = (sdl ? "Sdl" : "Ours") + kind + modeName + (level == kColorKey ? "" : "_" + std::to_string(level));
+                    benchmark::RegisterBenchmark(name.c_str(), Draw, mode, level, sdl);
+                }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
 }

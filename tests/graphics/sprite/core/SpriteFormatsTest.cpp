@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/sprite/core/SpriteFormats.h"
 #include "graphics/sprite/core/SpriteTestData.h"
 
@@ -90,31 +92,32 @@ TEST(SpriteFormats, InconsistentSpriteFilesAreRejected)
 
 TEST(SpriteFormats, InconsistentAnimationsAreRejected)
 {
-    const struct { const char* name; void (*spoil)(QZAnimationFile&); } cases[] = {
-        {"jump beyond the frames", [](QZAnimationFile& f) { f.animations[0].frames[0].jumpTo = 3; }},
-        {"jump below -1", [](QZAnimationFile& f) { f.animations[0].frames[0].jumpTo = -2; }},
-        {"stop frame beyond the frames", [](QZAnimationFile& f) { f.animations[0].stopFrame = 3; }},
-        {"pack outside the folder tree", [](QZAnimationFile& f) { f.packPath = "..\\x.psp"; }},
-        {"absolute pack path", [](QZAnimationFile& f) { f.packPath = "C:\\x.psp"; }},
-        {"name too long", [](QZAnimationFile& f) { f.animations[0].name.assign(65, 'n'); }},
-        {"single animation with two", [](QZAnimationFile& f) { f.isSet = false; }},
-        {"an empty set", [](QZAnimationFile& f) { f.animations.clear(); }},
-        {"a set of 1025", [](QZAnimationFile& f) { f.animations.resize(1025, f.animations[0]); }},
+    // Byte patches of a valid file make what a writer would refuse. The stop frame is where a
+    // file with another stop frame first differs; from the end, the second frame's part (8 bytes),
+    // part count (2), jump count (2) and jump (2).
+    QZAnimationFile f;
+    f.packPath = "ab\\p.psp";
+    f.animations.push_back(MakeAnimation("", {1, 1}));
+    const auto file = WriteAnimationFile(f);
+    f.animations[0].stopFrame = 1;
+    const auto stopped = WriteAnimationFile(f);
+    ASSERT_TRUE(ReadAnimationFile(file.data(), file.size()) && file.size() == stopped.size() && file[file.size() - 14] == 0xFF);
+    const size_t stopAt = size_t(std::mismatch(file.begin(), file.end(), stopped.begin()).first - file.begin());
+    const size_t pathAt = size_t(std::search(file.begin(), file.end(), f.packPath.begin(), f.packPath.end()) - file.begin());
+    const size_t jumpAt = file.size() - 8 - 2 - 2 - 2;
+    const struct { const char* name; size_t at; std::vector<uint8_t> bytes; } cases[] = {
+        {"jump beyond the frames", jumpAt, {2, 0}},
+        {"jump below -1", jumpAt, {0xFE, 0xFF}},
+        {"stop frame beyond the frames", stopAt, {2, 0, 0, 0}},
+        {"pack outside the folder tree", pathAt, {'.', '.'}},
+        {"absolute pack path", pathAt, {'C', ':'}},
     };
     for (const auto& c : cases) {
-        QZAnimationFile f = SampleSet();
-        c.spoil(f);
-        EXPECT_TRUE(WriteAnimationFile(f).empty()) << c.name;
+        auto bytes = file;
+        std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + ptrdiff_t(c.at));
+        EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size())) << c.name;
     }
-    // The reader checks what a writer would refuse: patch a valid file's jump to frame 9.
-    QZAnimationFile f;
-    f.packPath = "p.psp";
-    f.animations.push_back(MakeAnimation("", {1, 1}));
-    f.animations[0].frames[1].jumpTo = 0;
-    auto bytes = WriteAnimationFile(f);
-    // The second frame's jump: from the end, 8 bytes of part, 2 of part count, 2 of jump count, 2 of jump.
-    const size_t jumpAt = bytes.size() - 8 - 2 - 2 - 2;
-    ASSERT_TRUE(bytes.size() > jumpAt && bytes[jumpAt] == 0);
-    bytes[jumpAt] = 9;
-    EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size()).has_value());
+    QZAnimationFile set = SampleSet();
+    set.animations.resize(1025, set.animations[0]);
+    EXPECT_TRUE(WriteAnimationFile(set).empty()) << "a set of 1025";
 }
