@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "graphics/sprite/core/FXMan.h"
@@ -25,8 +26,7 @@ struct Setup {
     K_Dib source;
     K_Dib_Draw target;
     KK_LLESprite sprite;
-    SDL_Surface* sdlSource = nullptr;
-    SDL_Surface* sdlTarget = nullptr;
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> sdlSource{nullptr, SDL_FreeSurface}, sdlTarget{nullptr, SDL_FreeSurface};
 
     // With holes, about one pixel in eight is the colour key, in short runs.
     Setup(PixelMode m, bool holes) : mode(m)
@@ -41,18 +41,13 @@ struct Setup {
                 std::memcpy(source.Row<uint8_t>(y) + x * bpp, &p, size_t(bpp));  // little-endian
             }
         sprite.EncodeDib(source.GetBitmapInfo(), source.GetBits(), m);
-        sdlSource = SDL_CreateRGBSurfaceWithFormatFrom(source.GetBits(), kWidth, kHeight, bpp * 8, source.GetPitch(), format);
-        sdlTarget = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, bpp * 8, format);
+        sdlSource.reset(SDL_CreateRGBSurfaceWithFormatFrom(source.GetBits(), kWidth, kHeight, bpp * 8, source.GetPitch(), format));
+        sdlTarget.reset(SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, bpp * 8, format));
         CreateFXMan(m);
         target.Fill(0x00336699);
         for (int y = 0; y < kHeight; ++y) std::memcpy(SdlPixel(0, y), target.Row<uint8_t>(y), size_t(kWidth * bpp));
     }
-    ~Setup()
-    {
-        SDL_FreeSurface(sdlSource);
-        SDL_FreeSurface(sdlTarget);
-        CreateFXMan(PixelMode::None);
-    }
+    ~Setup() { CreateFXMan(PixelMode::None); }
     uint8_t* SdlPixel(int x, int y) const { return static_cast<uint8_t*>(sdlTarget->pixels) + ptrdiff_t(y) * sdlTarget->pitch + x * bpp; }
     void DrawOurs(int level) { target.DrawSprite(sprite, 0, 0, level == kColorKey ? 0 : kFxAlpha, level == kColorKey ? 255 : level); }
     // The largest difference of one channel between the two targets in 8-bit units; -1 when every byte is the same.
@@ -75,17 +70,18 @@ void Draw(benchmark::State& state, PixelMode mode, int level, bool sdl)
 {
     Setup s(mode, level == kColorKey);
     if (sdl) {
-        if (level == kColorKey) SDL_SetColorKey(s.sdlSource, SDL_TRUE, ColorKeyOf(mode)), SDL_SetSurfaceRLE(s.sdlSource, 1);
-        else SDL_SetSurfaceBlendMode(s.sdlSource, SDL_BLENDMODE_BLEND), SDL_SetSurfaceAlphaMod(s.sdlSource, Uint8(level));
+        SDL_Surface* source = s.sdlSource.get();
+        if (level == kColorKey) SDL_SetColorKey(source, SDL_TRUE, ColorKeyOf(mode)), SDL_SetSurfaceRLE(source, 1);
+        else SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_BLEND), SDL_SetSurfaceAlphaMod(source, Uint8(level));
         // One draw of each on the same background; SDL's first blit also encodes the runs.
         s.DrawOurs(level);
-        if (SDL_BlitSurface(s.sdlSource, nullptr, s.sdlTarget, nullptr) != 0) return state.SkipWithError("SDL blit failed");
+        if (SDL_BlitSurface(source, nullptr, s.sdlTarget.get(), nullptr) != 0) return state.SkipWithError("SDL blit failed");
         if (level != kColorKey) state.counters["max_diff"] = std::max(0, s.Difference());
-        else if (!(s.sdlSource->flags & SDL_RLEACCEL)) return state.SkipWithError("SDL did not run-length encode the source");
+        else if (!(source->flags & SDL_RLEACCEL)) return state.SkipWithError("SDL did not run-length encode the source");
         else if (s.Difference() != -1) return state.SkipWithError("SDL's output differs from ours");
     }
     for (auto _ : state) {
-        if (sdl) SDL_BlitSurface(s.sdlSource, nullptr, s.sdlTarget, nullptr);
+        if (sdl) SDL_BlitSurface(s.sdlSource.get(), nullptr, s.sdlTarget.get(), nullptr);
         else s.DrawOurs(level);
         benchmark::ClobberMemory();
     }

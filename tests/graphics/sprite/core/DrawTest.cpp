@@ -115,8 +115,7 @@ TEST(Draw, MismatchedModesDrawNothing)
     KK_LLESprite s32;
     ASSERT_EQ(s32.EncodeFrame(spritetest::SolidFrame(2, 2, 0xFFFFFF), PixelMode::Rgb32), 1);
     K_Dib_Draw img16, img32;
-    img16.Create(4, 4, 16);
-    img32.Create(4, 4, 32);
+    ASSERT_TRUE(img16.Create(4, 4, 16) && img32.Create(4, 4, 32));
     EXPECT_EQ(img16.DrawSprite(s32, 1, 1), 0) << "a 32-bit sprite on a 565 manager";
     EXPECT_TRUE(img32.Fill(0xFFFFFF) == 0 && img32.GetPixel(0, 0) == 0u) << "a 32-bit image on a 565 manager";
     CreateFXMan(PixelMode::None);

@@ -2,10 +2,7 @@
 
 #include <cstdlib>
 
-#include "foundation/core/Clock.h"
-#include "graphics/sprite/core/FXMan.h"
 #include "graphics/sprite/core/K_Animation.h"
-#include "graphics/sprite/core/K_Dib.h"
 
 // Loads what the asset builder generated from assets/manifest.txt (ctest runs the builder first).
 TEST(GeneratedAssets, LoadWithTheSizesNamesAndIndexesTheModuleUses)
@@ -27,20 +24,6 @@ TEST(GeneratedAssets, LoadWithTheSizesNamesAndIndexesTheModuleUses)
             EXPECT_GT(icon.FindChild(name), 0) << name;
         ASSERT_EQ(glyphs.LoadAnimationFile("GameRule/Desperate/dround_number.qza"), 1);
         EXPECT_TRUE(glyphs.FindChild("라") == 11 && glyphs.FindChild("드") == 13 && glyphs.FindChild("Missing") == -1);
-
-        Clock::UseVirtual(0, {});
-        CreateFXMan(PixelMode::Rgb565);
-        K_Animation player;
-        player.SetAnimation(icon.GetChild(icon.FindChild("OpenMission")));
-        player.Play(-1);
-        Clock::Advance(250);
-        EXPECT_TRUE(player.UpdateAnimation(Clock::NowMs()) == 1 && player.GetFrame() == 1) << "200 ms frames";
-        K_Dib_Draw dib;
-        dib.Create(40, 24, 16);
-        EXPECT_TRUE(player.Draw(dib, 2, 2, 0) == 1 && dib.GetPixel(20, 12) != 0u);
-        CreateFXMan(PixelMode::None);
-        Clock::UseReal();
-
         const QZSHandle skin = QZSprite_RSCManager::Instance().Load("Back\\skin_0.qzs", QZSFileType::Sheet);
         const QZSpriteFile* file = QZSprite_RSCManager::Instance().GetSpriteFile(skin);
         ASSERT_NE(file, nullptr);

@@ -58,7 +58,7 @@ TEST_F(RSCManagerTest, CapacityLimitsTheFilesAndFreedSlotsAreReused)
     EXPECT_TRUE(manager.Load("Pack\\A.psp", QZSFileType::Pack).IsValid()) << "sharing needs no slot";
     const int freed = h[1].slot;
     manager.Release(h[1]);
-    EXPECT_EQ(manager.Load("Pack\\E.psp", QZSFileType::Pack).slot, freed);
+    EXPECT_EQ(manager.Load("Pack\\E.psp", QZSFileType::Pack).slot, freed) << "the freed slot is reused";
     EXPECT_FALSE(manager.Load("Pack\\missing.psp", QZSFileType::Pack).IsValid());
     QZSRsc_Init(2, folder.Base());
     EXPECT_TRUE(manager.GetCapacity() == 4 && manager.GetLoadedCount() == 4) << "re-initialising never drops slots in use";
@@ -73,10 +73,7 @@ TEST_F(RSCManagerTest, KeysFoldOnlyAsciiLetters)
 
 TEST_F(RSCManagerTest, AnimationsHoldTheirFileAndPackUntilDestroyed)
 {
-    QZAnimationFile f;
-    f.isSet = true;
-    f.packPath = "A.psp";
-    f.animations.assign(28, spritetest::MakeAnimation("", {1}));
+    const QZAnimationFile f{true, "A.psp", std::vector<QZAnimation>(28, spritetest::MakeAnimation("", {1}))};
     folder.Write("Pack/CheckNotice.qza", WriteAnimationFile(f));
     {
         K_Animation_RSC first, second;
