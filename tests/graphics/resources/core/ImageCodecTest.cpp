@@ -21,8 +21,7 @@ Image Picture(int32_t w, int32_t h, bool withAlpha)
     return image;
 }
 
-template <class F>
-Image Map(Image image, F f)
+Image Map(Image image, uint32_t (*f)(uint32_t))
 {
     for (auto& p : image.pixels) p = f(p);
     return image;
@@ -103,10 +102,9 @@ TEST(ImageCodecs, DecodeEveryVariantTheyWriteAndNoTruncation)
     auto oneBitAlpha = [](uint32_t p) { return (Quantised(p, 5, 5, 5) & 0xFFFFFF) | (AlphaOf(p) >= 128 ? 0xFF000000 : 0); };
     std::vector<Image> animated;
     for (uint32_t i = 0; i < 3; ++i) {
-        animated.push_back(*Image::Create(62, 78, 0xFF000000 | (0x102030u * (i + 1))));
-        animated.back().At(int32_t(i), 0) = 0;
-        animated.back().At(61, 77) = 0xFFFFFFFF;
-        animated.back().delay10ms = 10 * (i + 1);
+        animated.push_back(*Image::Create(62, 78, 0xFF000000 | 0x102030u * (i + 1)));
+        animated[i].At(int32_t(i), 0) = 0, animated[i].At(61, 77) = 0xFFFFFFFF;
+        animated[i].delay10ms = 10 * (i + 1);
     }
     Image noisy = *Image::Create(200, 200);  // 250 colours that fill the dictionary several times
     uint32_t seed = 1;
@@ -150,9 +148,6 @@ TEST(ImageCodecs, DecodeHandMadeFiles)
         // 3 x 2 grey: one run packet of 4 pixels, then a raw packet of 2.
         {"tga run-length packets cross rows", {0, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 2, 0, 8, 0x20, 0x83, 50, 0x01, 60, 70},
          {0xFF323232, 0xFF323232, 0xFF323232, 0xFF323232, 0xFF3C3C3C, 0xFF464646}},
-        // 2 x 1, a map of two 24-bit entries starting at index 5, right-to-left.
-        {"tga colour-mapped, right-to-left", {0, 1, 1, 5, 0, 2, 0, 24, 0, 0, 0, 0, 2, 0, 1, 0, 8, 0x10, 1, 2, 3, 4, 5, 6, 5, 6},
-         {Argb(0xFF, 6, 5, 4), Argb(0xFF, 3, 2, 1)}},
         {"gif of 2 colours: clear, 0, 1, end", HandMadeGif(2, 1, 0x80, 0, 2, {4, 0, 1, 5}), {0xFF000000, 0xFFFF0000}},
         // 1 x 5 in pass order (rows 0, 4, 2, 1, 3); a clear before each literal keeps codes 3 bits wide.
         {"gif interlaced rows go to their places", HandMadeGif(1, 5, 0x81, 0x40, 2, {4, 0, 4, 3, 4, 2, 4, 1, 4, 0, 5}),
@@ -191,7 +186,6 @@ TEST(ImageCodecs, RejectInconsistentFiles)
         {"bmp index beyond a short palette", With(bmp8, 46, Le32(1))},
         {"bmp bit fields with a split mask", With(bmp565, 54, Le32(0xF00F))},
         {"bmp 16-bit mask beyond 16 bits", With(bmp565, 54, Le32(0xF80000))},
-        {"tga image type 0", With(tga, 2, {0})},
         {"tga image type 4", With(tga, 2, {4})},
         {"tga 12 bits per pixel", With(tga, 16, {12})},
         {"tga zero height", With(tga, 14, {0, 0})},

@@ -31,7 +31,8 @@ struct Setup {
     // With holes, about one pixel in eight is the colour key, in short runs.
     Setup(PixelMode m, bool holes) : mode(m)
     {
-        const Uint32 format = m == PixelMode::Rgb32 ? SDL_PIXELFORMAT_XRGB8888 : m == PixelMode::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_XRGB1555;
+        const Uint32 format = m == PixelMode::Rgb32    ? SDL_PIXELFORMAT_XRGB8888
+                              : m == PixelMode::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_XRGB1555;
         source.Create(kWidth, kHeight, bpp * 8);
         target.Create(kWidth, kHeight, bpp * 8);
         for (int y = 0; y < kHeight; ++y)
@@ -92,13 +93,14 @@ void Draw(benchmark::State& state, PixelMode mode, int level, bool sdl)
 
 int main(int argc, char** argv)
 {
-    const std::pair<const char*, PixelMode> modes[] = {{"rgb565", PixelMode::Rgb565}, {"rgb555", PixelMode::Rgb555}, {"rgb32", PixelMode::Rgb32}};
+    const std::pair<const char*, PixelMode> modes[] = {
+        {"rgb565", PixelMode::Rgb565}, {"rgb555", PixelMode::Rgb555}, {"rgb32", PixelMode::Rgb32}};
     for (const auto& [modeName, mode] : modes)
         for (int level : {kColorKey, 77, 128, 200})
             for (bool sdl : {false, true})
                 if (level != kColorKey || mode != PixelMode::Rgb555) {  // 555 keys take the 565 path with other masks
-                    const std::string kind = level == kColorKey ? "ColorKey/" : "Alpha/";
-                    const std::string name = (sdl ? "Sdl" : "Ours") + kind + modeName + (level == kColorKey ? "" : "_" + std::to_string(level));
+                    const std::string name = std::string(sdl ? "Sdl" : "Ours") + (level == kColorKey ? "ColorKey/" : "Alpha/") + modeName +
+                                             (level == kColorKey ? "" : "_" + std::to_string(level));
                     benchmark::RegisterBenchmark(name.c_str(), Draw, mode, level, sdl);
                 }
     benchmark::Initialize(&argc, argv);

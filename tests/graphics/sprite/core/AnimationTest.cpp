@@ -71,7 +71,8 @@ TEST_F(AnimationTest, FramesFollowTheirDelaysPlaysJumpsAndStopFrame)
         {"loop jumps repeat their stretch, again in the second play", WithJump({1, 1, 1, 1}, 2, 1, 2), 2,
          {{0, 0}, {10, 1}, {20, 2}, {30, 1}, {40, 2}, {50, 1}, {60, 2}, {70, 3},
           {80, 0}, {90, 1}, {100, 2}, {110, 1}, {120, 2}, {130, 1}, {140, 2}, {150, 3}, {160, -9}}, 3},
-        {"the file's stop frame after the last play", WithJump({1, 1, 1}, -1, 0, 0, 0), 1, {{0, 0}, {10, 1}, {20, 2}, {30, 0}, {30, -9}}, 0},
+        {"the file's stop frame after the last play", WithJump({1, 1, 1}, -1, 0, 0, 0), 1,
+         {{0, 0}, {10, 1}, {20, 2}, {30, 0}, {30, -9}}, 0},
     };
     for (const auto& c : cases) {
         Load(c.a);

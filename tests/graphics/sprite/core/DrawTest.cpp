@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "graphics/sprite/core/FXMan.h"
@@ -32,18 +31,12 @@ uint32_t LevelBlend(PixelMode mode, uint32_t s, uint32_t d, int level)
     for (int i = 0, shift = 0; i < 3; shift += mode == PixelMode::Rgb32 ? 8 : bits[i], ++i) {
         const int m = mode == PixelMode::Rgb32 ? 0xFF : (1 << bits[i]) - 1;
         const int sc = int(s >> shift) & m, dc = int(d >> shift) & m;
-        out |= uint32_t(dc + int(std::floor((sc - dc) * level / 256.0))) << shift;
+        out |= uint32_t(dc + (((sc - dc) * level) >> 8)) << shift;  // the shift rounds down, below zero too
     }
     return out;
 }
 
-struct Placement {
-    std::string name;
-    Rect clip;
-    int x, y;
-    uint32_t fx;
-    int level = 255;
-};
+struct Placement { std::string name; Rect clip; int x, y; uint32_t fx; int level = 255; };
 
 // Draws the test frame on a 20 x 12 image and compares every pixel with the model: source
 // pixel (sx, sy) lands at the position less the hot spot plus (sx, sy), mirrored where asked.

@@ -15,19 +15,17 @@ TEST(GeneratedAssets, LoadWithTheSizesNamesAndIndexesTheModuleUses)
     {  // the files are released before the manager is reset
         K_Animation_RSC notice, icon, glyphs;
         ASSERT_EQ(notice.LoadAnimationFile("Etc\\CheckNotice.qza"), 1);
-        EXPECT_TRUE(notice.GetChildCount() == 27 && notice.GetChild(27) && notice.GetChild(27)->GetHeader() && notice.GetChild(0) == &notice);
+        EXPECT_TRUE(notice.GetChildCount() == 27 && notice.GetChild(0) == &notice);
+        EXPECT_TRUE(notice.GetChild(27) && notice.GetChild(27)->GetHeader()) << "children count from 1";
         for (int bad : {-1, 28, -2147483647 - 1}) EXPECT_EQ(notice.GetChild(bad), nullptr) << bad;
         ASSERT_TRUE(notice.GetSprite() && notice.GetSprite()->GetFrame(0));
         EXPECT_EQ(notice.GetSprite()->GetFrame(0)->width, 178);
         ASSERT_EQ(icon.LoadAnimationFile("Hwatoo\\icon.qza"), 1);
-        for (const char* name : {"CanEat", "CanEatFix", "Bomb", "nuclear", "2Bomb", "Shake", "Mine", "Mission", "MissionGray", "OpenMission"})
+        for (const char* name :
+             {"CanEat", "CanEatFix", "Bomb", "nuclear", "2Bomb", "Shake", "Mine", "Mission", "MissionGray", "OpenMission"})
             EXPECT_GT(icon.FindChild(name), 0) << name;
         ASSERT_EQ(glyphs.LoadAnimationFile("GameRule/Desperate/dround_number.qza"), 1);
         EXPECT_TRUE(glyphs.FindChild("라") == 11 && glyphs.FindChild("드") == 13 && glyphs.FindChild("Missing") == -1);
-        const QZSHandle skin = QZSprite_RSCManager::Instance().Load("Back\\skin_0.qzs", QZSFileType::Sheet);
-        const QZSpriteFile* file = QZSprite_RSCManager::Instance().GetSpriteFile(skin);
-        ASSERT_NE(file, nullptr);
-        EXPECT_TRUE(file->GetFrame(0)->width == 800 && file->GetFrame(0)->height == 600);
     }
     QZSprite_RSCManager::Instance().Reset();
 }

@@ -21,7 +21,10 @@ inline QZFrame MakeFrame(int32_t w, int32_t h, int32_t hotX, int32_t hotY, const
     return f;
 }
 
-inline QZFrame SolidFrame(int32_t w, int32_t h, uint32_t rgb) { return {w, h, 0, 0, std::vector<uint32_t>(size_t(w) * size_t(h), 0xFF000000u | rgb)}; }
+inline QZFrame SolidFrame(int32_t w, int32_t h, uint32_t rgb)
+{
+    return {w, h, 0, 0, std::vector<uint32_t>(size_t(w) * size_t(h), 0xFF000000u | rgb)};
+}
 
 // One animation whose frame i shows sprite i at the anchor for delays[i].
 inline QZAnimation MakeAnimation(const std::string& name, const std::vector<uint16_t>& delays)
@@ -40,11 +43,7 @@ public:
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
+    ~TempFolder() { std::error_code ec; std::filesystem::remove_all(path, ec); }
     std::string Base() const { return path.string() + "/"; }
     // `relative` may use either separator, as the module's paths do. Answers the file's path.
     std::string Write(std::string relative, const std::vector<uint8_t>& bytes) const
