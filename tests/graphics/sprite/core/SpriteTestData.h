@@ -21,9 +21,9 @@ inline QZFrame MakeFrame(int32_t w, int32_t h, int32_t hotX, int32_t hotY, const
     return f;
 }
 
-inline QZFrame SolidFrame(int32_t w, int32_t h, uint32_t rgb)
+inline QZFrame SolidFrame(int32_t w, int32_t h, uint32_t rgb, int32_t hotX = 0, int32_t hotY = 0)
 {
-    return {w, h, 0, 0, std::vector<uint32_t>(size_t(w) * size_t(h), 0xFF000000u | rgb)};
+    return {w, h, hotX, hotY, std::vector<uint32_t>(size_t(w) * size_t(h), 0xFF000000u | rgb)};
 }
 
 // One animation whose frame i shows sprite i at the anchor for delays[i].
