@@ -50,7 +50,7 @@ struct Setup {
     }
     ~Setup() { CreateFXMan(PixelMode::None); }
     uint8_t* SdlPixel(int x, int y) const { return static_cast<uint8_t*>(sdlTarget->pixels) + ptrdiff_t(y) * sdlTarget->pitch + x * bpp; }
-    void DrawOurs(int level) { target.DrawSprite(sprite, 0, 0, level == kColorKey ? 0 : kFxAlpha, level == kColorKey ? 255 : level); }
+    void DrawOurs(int level) { target.DrawSprite(sprite, 0, 0, level == kColorKey ? 0u : uint32_t(kFxAlpha), level == kColorKey ? 255 : level); }
     // The largest difference of one channel between the two targets in 8-bit units; -1 when every byte is the same.
     int Difference()
     {
