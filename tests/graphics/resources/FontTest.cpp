@@ -1,37 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "graphics/resources/DibSection.h"
 #include "graphics/resources/XResEntryMgr.h"
 
 TEST(XResFonts, SharedByDescriptionAndReleasedByCount)
 {
     XResEntryMgr mgr;
-    const HFONT a = mgr.GetFont(12, 400);
-    const HFONT b = mgr.GetFont(12, 400, "");
-    const HFONT bold = mgr.GetFont(12, 700);
+    const HFONT a = mgr.GetFont(12, 400), bold = mgr.GetFont(12, 700);
+    const HFONT sharp = mgr.GetFont(12, 400, nullptr, NONANTIALIASED_QUALITY);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a, b);
-    EXPECT_NE(a, bold);
+    EXPECT_EQ(mgr.GetFont(12, 400, ""), a);
+    LOGFONTA lf{};
+    EXPECT_TRUE(a != bold && a != sharp && GetObjectA(sharp, sizeof lf, &lf) && lf.lfQuality == NONANTIALIASED_QUALITY)
+        << "weight and quality are part of the description";
+    EXPECT_EQ(mgr.GetFontCount(), 3u);
+    mgr.ReleaseFont(a);
+    EXPECT_EQ(mgr.GetFontCount(), 3u) << "one holder is left";
+    mgr.ReleaseFont(a);
     EXPECT_EQ(mgr.GetFontCount(), 2u);
-    mgr.ReleaseFont(a);
-    EXPECT_EQ(mgr.GetFontCount(), 2u) << "one holder is left";
-    mgr.ReleaseFont(a);
-    EXPECT_EQ(mgr.GetFontCount(), 1u);
     EXPECT_EQ(GetObjectType(a), 0u) << "the last release deletes the font";
-    mgr.ReleaseFont(a);  // one too many: ignored
-    mgr.ReleaseFont(bold);
+    for (HFONT f : {a, bold, sharp}) mgr.ReleaseFont(f);  // one too many for the first: ignored
     EXPECT_EQ(mgr.GetFontCount(), 0u);
     EXPECT_EQ(mgr.GetFont(12, 400, "a face name far too long for a LOGFONT's thirty-two bytes"), nullptr);
-
-    const HFONT smooth = mgr.GetFont(12, 400);
-    const HFONT sharp = mgr.GetFont(12, 400, nullptr, NONANTIALIASED_QUALITY);
-    EXPECT_NE(smooth, sharp) << "the quality is part of the description";
-    LOGFONTA lf{};
-    ASSERT_EQ(GetObjectA(sharp, sizeof lf, &lf), static_cast<int>(sizeof lf));
-    EXPECT_EQ(lf.lfQuality, NONANTIALIASED_QUALITY);
-    EXPECT_EQ(mgr.GetFont(12, 400, nullptr, NONANTIALIASED_QUALITY), sharp);
-    for (HFONT f : {smooth, sharp, sharp}) mgr.ReleaseFont(f);
-    EXPECT_EQ(mgr.GetFontCount(), 0u);
 }
 
 TEST(XResFonts, DefaultFaceHasKoreanGlyphs)
@@ -40,42 +29,18 @@ TEST(XResFonts, DefaultFaceHasKoreanGlyphs)
     const std::string face = mgr.GetDefaultFace();
     ASSERT_FALSE(face.empty()) << "no font with Korean glyphs is installed";
     const HFONT font = mgr.GetFont(12, 700);
-    ASSERT_NE(font, nullptr);
-
-    DibSection dib;
-    ASSERT_TRUE(dib.Create(64, 16, PixelMode::Rgb565));
-    const HGDIOBJ old = SelectObject(dib.Dc(), font);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_TRUE(font && dc);
+    const HGDIOBJ old = SelectObject(dc, font);
     char selected[LF_FACESIZE] = {};
-    GetTextFaceA(dib.Dc(), LF_FACESIZE, selected);
-    EXPECT_EQ(std::string(selected), face);
+    GetTextFaceA(dc, LF_FACESIZE, selected);
     TEXTMETRICA tm{};
-    GetTextMetricsA(dib.Dc(), &tm);
-    EXPECT_EQ(tm.tmCharSet, HANGEUL_CHARSET);
-
+    GetTextMetricsA(dc, &tm);
+    EXPECT_TRUE(std::string(selected) == face && tm.tmCharSet == HANGEUL_CHARSET) << selected << ", character set " << int{tm.tmCharSet};
     WORD glyphs[2] = {0xCDCD, 0xCDCD};
-    EXPECT_EQ(GetGlyphIndicesW(dib.Dc(), L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 2u);
-    EXPECT_NE(glyphs[0], 0xFFFF) << "no glyph for the first syllable";
-    EXPECT_NE(glyphs[1], 0xFFFF) << "no glyph for the second syllable";
-    SelectObject(dib.Dc(), old);
+    EXPECT_EQ(GetGlyphIndicesW(dc, L"\uD55C\uAE00", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 2u);
+    EXPECT_TRUE(glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF) << "a syllable without a glyph";
+    SelectObject(dc, old);
+    DeleteDC(dc);
     mgr.ReleaseFont(font);
-}
-
-TEST(DibSection, PixelsAreWhereGdiSeesThem)
-{
-    for (PixelMode mode : {PixelMode::Rgb555, PixelMode::Rgb565, PixelMode::Rgb32}) {
-        Image image = *Image::Create(3, 5, 0xFF000000);
-        image.At(2, 4) = 0xFFFF0000;  // bottom-right red: top-down rows
-        image.At(0, 0) = 0xFF0000FF;
-        DibSection dib;
-        ASSERT_TRUE(CreateDibFromImage(dib, image, mode, ColorKeyOf(mode))) << static_cast<int>(mode);
-        EXPECT_EQ(dib.View().pitch % 4, 0);
-        const COLORREF red = GetPixel(dib.Dc(), 2, 4), blue = GetPixel(dib.Dc(), 0, 0);
-        EXPECT_GE(GetRValue(red), 0xF0) << static_cast<int>(mode);
-        EXPECT_EQ(GetBValue(red), 0) << static_cast<int>(mode);
-        EXPECT_GE(GetBValue(blue), 0xF0) << static_cast<int>(mode);
-        EXPECT_EQ(GetRValue(blue), 0) << static_cast<int>(mode);
-    }
-    DibSection bad;
-    EXPECT_FALSE(bad.Create(0, 4, PixelMode::Rgb32));
-    EXPECT_FALSE(bad.Create(4, 4, PixelMode::None));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/sprite/core/SpriteFormats.h"
 #include "graphics/sprite/core/SpriteTestData.h"
 
@@ -12,80 +14,44 @@ QZSpriteData SampleSprites()
 {
     QZSpriteData d;
     d.frames.push_back(MakeFrame(5, 3, 2, 1, {{0, 0}, {4, 0}, {2, 1}}));
-    d.frames.push_back(MakeFrame(1, 1, -7, -300));                                        // negative hot spot
-    d.frames.push_back(MakeFrame(4, 2, 0, 0, {{0, 0}, {1, 0}, {2, 0}, {3, 0}}));            // an empty line
+    d.frames.push_back(MakeFrame(1, 1, -7, -300));                              // negative hot spot
+    d.frames.push_back(MakeFrame(4, 2, 0, 0, {{0, 0}, {1, 0}, {2, 0}, {3, 0}}));  // an empty line
     return d;
 }
 
 QZAnimationFile SampleSet()
 {
-    QZAnimationFile f;
-    f.isSet = true;
-    f.packPath = "icon.psp";
-    f.animations.push_back(MakeAnimation("CanEat", {3, 0, 5}));
-    f.animations.push_back(MakeAnimation("OpenMission", {1}));
-    f.animations.push_back(MakeAnimation("광", {2, 2}));  // Korean glyph name, CP949 at run time
+    // A Korean name is CP949 at run time.
+    QZAnimationFile f{true, "icon.psp", {MakeAnimation("CanEat", {3, 0, 5}), MakeAnimation("OpenMission", {1}),
+                                         MakeAnimation("광", {2, 2})}};
     f.animations[0].stopFrame = 2;
-    f.animations[0].frames[2].jumpTo = 1;
-    f.animations[0].frames[2].jumpCount = 3;
+    f.animations[0].frames[2].jumpTo = 1, f.animations[0].frames[2].jumpCount = 3;
     f.animations[0].frames[0].parts.push_back({1, -5, 300, kPartMirrorX});
     return f;
 }
 
 }  // namespace
 
-TEST(SpriteFormats, SpriteFilesRoundTrip)
+TEST(SpriteFormats, FilesRoundTripAndEveryTruncationIsRejected)
 {
     for (auto kind : {SpriteFileKind::Sheet, SpriteFileKind::Pack}) {
-        const QZSpriteData d = SampleSprites();
-        const auto bytes = WriteSpriteFile(d, kind);
-        ASSERT_FALSE(bytes.empty());
+        const auto bytes = WriteSpriteFile(SampleSprites(), kind);
         const auto back = ReadSpriteFile(bytes.data(), bytes.size(), kind);
-        ASSERT_TRUE(back.has_value());
-        EXPECT_EQ(*back, d);
+        EXPECT_TRUE(back && *back == SampleSprites()) << static_cast<int>(kind);
+        for (size_t n = 0; n < bytes.size(); ++n) ASSERT_FALSE(ReadSpriteFile(bytes.data(), n, kind)) << int(kind) << " cut at " << n;
+        EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size())) << "a sprite file is no animation";
     }
-}
-
-TEST(SpriteFormats, AnimationFilesRoundTrip)
-{
-    QZAnimationFile single;
-    single.packPath = "Sub\\pack.psp";
-    single.animations.push_back(MakeAnimation("", {1, 2, 3}));
-    for (const QZAnimationFile& f : {SampleSet(), single}) {
-        const auto bytes = WriteAnimationFile(f);
-        ASSERT_FALSE(bytes.empty());
-        const auto back = ReadAnimationFile(bytes.data(), bytes.size());
-        ASSERT_TRUE(back.has_value());
-        EXPECT_EQ(*back, f);
-    }
-}
-
-TEST(SpriteFormats, SetsHoldOneTo1024Animations)
-{
-    QZAnimationFile f;
-    f.isSet = true;
-    f.packPath = "p.psp";
-    f.animations.assign(1024, MakeAnimation("a", {1}));
-    auto bytes = WriteAnimationFile(f);
-    ASSERT_FALSE(bytes.empty());
-    EXPECT_TRUE(ReadAnimationFile(bytes.data(), bytes.size()).has_value());
-    f.animations.push_back(MakeAnimation("b", {1}));
-    EXPECT_TRUE(WriteAnimationFile(f).empty()) << "1025 animations are refused";
-    f.animations.clear();
-    EXPECT_TRUE(WriteAnimationFile(f).empty()) << "an empty set is refused";
-}
-
-TEST(SpriteFormats, EveryTruncationAndOtherKindIsRejected)
-{
-    const auto sprites = WriteSpriteFile(SampleSprites(), SpriteFileKind::Pack);
-    for (size_t n = 0; n < sprites.size(); ++n)
-        ASSERT_FALSE(ReadSpriteFile(sprites.data(), n, SpriteFileKind::Pack).has_value()) << "cut at " << n;
     const auto sheet = WriteSpriteFile(SampleSprites(), SpriteFileKind::Sheet);
-    EXPECT_FALSE(ReadSpriteFile(sheet.data(), sheet.size(), SpriteFileKind::Pack).has_value()) << "a sheet is no pack";
-    EXPECT_FALSE(ReadAnimationFile(sheet.data(), sheet.size()).has_value()) << "nor an animation";
-    const auto anim = WriteAnimationFile(SampleSet());
-    for (size_t n = 0; n < anim.size(); ++n)
-        ASSERT_FALSE(ReadAnimationFile(anim.data(), n).has_value()) << "cut at " << n;
+    EXPECT_FALSE(ReadSpriteFile(sheet.data(), sheet.size(), SpriteFileKind::Pack)) << "a sheet is no pack";
+    const QZAnimationFile single{false, "Sub\\pack.psp", {MakeAnimation("", {1, 2, 3})}};
+    const QZAnimationFile largest{true, "p.psp", std::vector<QZAnimation>(1024, MakeAnimation("a", {1}))};
+    for (const auto& [name, f] : {std::pair{"set", SampleSet()}, {"single", single}, {"set of 1024", largest}}) {
+        const auto bytes = WriteAnimationFile(f);
+        const auto back = ReadAnimationFile(bytes.data(), bytes.size());
+        EXPECT_TRUE(back && *back == f) << name;
+        for (size_t n = 0; n < bytes.size() && bytes.size() < 4096; ++n)
+            ASSERT_FALSE(ReadAnimationFile(bytes.data(), n)) << name << " cut at " << n;
+    }
 }
 
 TEST(SpriteFormats, InconsistentSpriteFilesAreRejected)
@@ -96,11 +62,7 @@ TEST(SpriteFormats, InconsistentSpriteFilesAreRejected)
     d.frames.push_back(MakeFrame(2, 2, 0, 0));
     const auto pack = WriteSpriteFile(d, SpriteFileKind::Pack);
     ASSERT_TRUE(ReadSpriteFile(pack.data(), pack.size(), SpriteFileKind::Pack).has_value());
-    const struct {
-        const char* name;
-        size_t at;
-        std::vector<uint8_t> bytes;
-    } cases[] = {
+    const struct { const char* name; size_t at; std::vector<uint8_t> bytes; } cases[] = {
         {"frame count above the frames present", 16, {2, 0, 0, 0}},
         {"frame count zero", 16, {0, 0, 0, 0}},
         {"width zero", 28, {0, 0, 0, 0}},
@@ -117,41 +79,31 @@ TEST(SpriteFormats, InconsistentSpriteFilesAreRejected)
         std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.at));
         EXPECT_FALSE(ReadSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::Pack).has_value()) << c.name;
     }
-    const uint8_t extra[] = {'N', 'O', 'T', 'E', 3, 0, 0, 0, 1, 2, 3};
-    auto longer = pack;
-    longer.insert(longer.end(), std::begin(extra), std::end(extra));
-    EXPECT_TRUE(ReadSpriteFile(longer.data(), longer.size(), SpriteFileKind::Pack).has_value()) << "an unknown chunk is skipped";
 }
 
 TEST(SpriteFormats, InconsistentAnimationsAreRejected)
 {
-    const struct {
-        const char* name;
-        void (*spoil)(QZAnimationFile&);
-    } cases[] = {
-        {"jump beyond the frames", [](QZAnimationFile& f) { f.animations[0].frames[0].jumpTo = 3; }},
-        {"jump below -1", [](QZAnimationFile& f) { f.animations[0].frames[0].jumpTo = -2; }},
-        {"stop frame beyond the frames", [](QZAnimationFile& f) { f.animations[0].stopFrame = 3; }},
-        {"pack outside the folder tree", [](QZAnimationFile& f) { f.packPath = "..\\x.psp"; }},
-        {"absolute pack path", [](QZAnimationFile& f) { f.packPath = "C:\\x.psp"; }},
-        {"name too long", [](QZAnimationFile& f) { f.animations[0].name.assign(65, 'n'); }},
-        {"single animation with two", [](QZAnimationFile& f) { f.isSet = false; }},
+    // Byte patches of a valid file make what a writer would refuse. The stop frame is where a
+    // file with another stop frame first differs; from the end, the second frame's part (8 bytes),
+    // part count (2), jump count (2) and jump (2).
+    QZAnimationFile f{false, "ab\\p.psp", {MakeAnimation("", {1, 1})}};
+    const auto file = WriteAnimationFile(f);
+    f.animations[0].stopFrame = 1;
+    const auto stopped = WriteAnimationFile(f);
+    ASSERT_TRUE(ReadAnimationFile(file.data(), file.size()) && file.size() == stopped.size() && file[file.size() - 14] == 0xFF);
+    const size_t stopAt = size_t(std::mismatch(file.begin(), file.end(), stopped.begin()).first - file.begin());
+    const size_t pathAt = size_t(std::search(file.begin(), file.end(), f.packPath.begin(), f.packPath.end()) - file.begin());
+    const size_t jumpAt = file.size() - 8 - 2 - 2 - 2;
+    const struct { const char* name; size_t at; std::vector<uint8_t> bytes; } cases[] = {
+        {"jump beyond the frames", jumpAt, {2, 0}},
+        {"jump below -1", jumpAt, {0xFE, 0xFF}},
+        {"stop frame beyond the frames", stopAt, {2, 0, 0, 0}},
+        {"pack outside the folder tree", pathAt, {'.', '.'}},
+        {"absolute pack path", pathAt, {'C', ':'}},
     };
     for (const auto& c : cases) {
-        QZAnimationFile f = SampleSet();
-        c.spoil(f);
-        EXPECT_TRUE(WriteAnimationFile(f).empty()) << c.name;
+        auto bytes = file;
+        std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + ptrdiff_t(c.at));
+        EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size())) << c.name;
     }
-    // The reader checks what a writer would refuse: patch a valid file's jump to frame 9.
-    QZAnimationFile f;
-    f.packPath = "p.psp";
-    f.animations.push_back(MakeAnimation("", {1, 1}));
-    f.animations[0].frames[1].jumpTo = 0;
-    auto bytes = WriteAnimationFile(f);
-    ASSERT_FALSE(bytes.empty());
-    // The second frame's jump: from the end, 8 bytes of part, 2 of part count, 2 of jump count, 2 of jump.
-    const size_t jumpAt = bytes.size() - 8 - 2 - 2 - 2;
-    ASSERT_EQ(bytes[jumpAt], 0);
-    bytes[jumpAt] = 9;
-    EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size()).has_value());
 }

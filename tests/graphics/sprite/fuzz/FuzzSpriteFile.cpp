@@ -12,11 +12,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 #ifdef MIRELLE_SPRITE_KIND
-    const auto read = ReadSpriteFile(data, size, SpriteFileKind::MIRELLE_SPRITE_KIND);
+    constexpr auto kind = SpriteFileKind::MIRELLE_SPRITE_KIND;
+    const auto read = ReadSpriteFile(data, size, kind);
     if (!read) return 0;
-    const auto bytes = WriteSpriteFile(*read, SpriteFileKind::MIRELLE_SPRITE_KIND);
-    const auto again = ReadSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::MIRELLE_SPRITE_KIND);
-    if (!again || !(*again == *read)) std::abort();
+    const auto bytes = WriteSpriteFile(*read, kind);
+    if (const auto again = ReadSpriteFile(bytes.data(), bytes.size(), kind); !again || !(*again == *read)) std::abort();
     for (PixelMode mode : {PixelMode::Rgb565, PixelMode::Rgb555, PixelMode::Rgb32}) {
         CreateFXMan(mode);
         K_Dib_Draw dib;
@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto read = ReadAnimationFile(data, size);
     if (!read) return 0;
     const auto bytes = WriteAnimationFile(*read);
-    const auto again = ReadAnimationFile(bytes.data(), bytes.size());
-    if (!again || !(*again == *read)) std::abort();
+    if (const auto again = ReadAnimationFile(bytes.data(), bytes.size()); !again || !(*again == *read)) std::abort();
 #endif
     return 0;
 }
