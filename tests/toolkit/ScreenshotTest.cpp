@@ -40,14 +40,6 @@ protected:
         t->SetTextColor(colour);
         return t;
     }
-    std::string ExeFolder() const
-    {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string s = path;
-        return s.substr(0, s.find_last_of("\\/") + 1);
-    }
-
     GVWS scene;
 };
 
@@ -56,8 +48,7 @@ protected:
 // Renders a scene of every kind of widget to a PNG a person can open and check.
 TEST_F(Screenshot, SceneOfEveryWidgetToPng)
 {
-    auto* table = Add(new GVBoxWnd);
-    table->Create({0, 0}, {800, 600}, 0x204A20, 255);
+    Add(new GVBoxWnd)->Create({0, 0}, {800, 600}, 0x204A20, 255);
 
     auto* title = Add(new GVTextWnd);
     ASSERT_EQ(title->Create({400, 24}, 20, 700), 1);
@@ -148,25 +139,23 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     } seen[] = {
         {"table", {10, 590}, {0x20, 0x4A, 0x20}},
         {"button's transparent corner", {20, 70}, {0x20, 0x4A, 0x20}},
-        {"normal button", {25, 75}, {255, 0, 0}},
-        {"hovered button", {85, 75}, {0, 255, 0}},
-        {"pressed button", {145, 75}, {0, 0, 255}},
+        {"normal button", {25, 75}, kRed},
+        {"hovered button", {85, 75}, kGreen},
+        {"pressed button", {145, 75}, kBlue},
         {"disabled button", {205, 75}, {128, 128, 128}},
-        {"frame 0 at its position", {31, 151}, {255, 0, 0}},
-        {"frame 1 about its hot spot", {61, 136}, {0, 255, 0}},
-        {"frame 1's last pixel", {79, 164}, {0, 255, 0}},
+        {"frame 0 at its position", {31, 151}, kRed},
+        {"frame 1 about its hot spot", {61, 136}, kGreen},
+        {"frame 1's last pixel", {79, 164}, kGreen},
         {"left of frame 1", {59, 136}, {0x20, 0x4A, 0x20}},
-        {"animation part 5 pixels in", {36, 226}, {0, 0, 255}},
+        {"animation part 5 pixels in", {36, 226}, kBlue},
         {"last digit, glyph 7", {217, 275}, {84, 84, 84}},
         {"glass box", {755, 175}, {116, 142, 116}},
         {"edit box", {755, 205}, {255, 255, 255}},
     };
-    for (const auto& c : seen)
-        EXPECT_TRUE(NearColor(PixelAt(c.at.x, c.at.y), c.colour)) << c.name << ": " << ToString(PixelAt(c.at.x, c.at.y));
+    for (const auto& c : seen) EXPECT_TRUE(PixelIs(c.at, c.colour)) << c.name;
     EXPECT_GT(CountNear({20, 10, 420, 34}, {0xFF, 0xD7, 0x00}), 40) << "the title's ink";
 
     std::vector<uint8_t> rgb;
-    rgb.reserve(800 * 600 * 3);
     {
         const SurfaceLock lock(Back(), DDLOCK_WAIT | DDLOCK_READONLY);
         ASSERT_TRUE(lock.View().IsValid());
@@ -176,7 +165,11 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
                 rgb.insert(rgb.end(), {c.r, c.g, c.b});
             }
     }
-    const std::string path = ExeFolder() + "toolkit_screenshot_depth" + std::to_string(RequestedDepth()) + ".png";
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path = exe;
+    path = path.substr(0, path.find_last_of("\\/") + 1) + "toolkit_screenshot_depth" +
+           std::to_string(RequestedDepth()) + ".png";
     ASSERT_TRUE(WritePng(path, 800, 600, rgb));
     std::printf("screenshot: %s\n", path.c_str());
 }
