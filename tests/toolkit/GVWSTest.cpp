@@ -20,7 +20,7 @@ struct Log {
 
 class NoteWnd : public GVWnd {
 public:
-    NoteWnd(Log& l, int i, Rect r) : log(l), id(i) { SetRect(r); }
+    NoteWnd(Log& l, int i, Rect r) : id(i), log(l) { SetRect(r); }
     ~NoteWnd() override { log.deleted.push_back(id); }
 
     int Draw(IDirectDrawSurface4* surface, const Rect& clip) override
@@ -34,6 +34,7 @@ public:
     int OnLButtonDown(UINT, Point p) override { return Note("down", p.x); }
     int OnLButtonUp(UINT, Point p) override { return Note("up", p.x); }
     int OnRButtonDown(UINT, Point p) override { return Note("rdown", p.x); }
+    const int id;
 
 private:
     int Note(const char* what, size_t value)
@@ -42,16 +43,7 @@ private:
         return 1;
     }
     Log& log;
-    int id;
 };
-
-std::vector<int> Order(const GVWS& scene, const std::vector<GVWnd*>& wnds)
-{
-    std::vector<int> ids;
-    for (const GVWnd* w : scene.GetWnds())
-        ids.push_back(static_cast<int>(std::find(wnds.begin(), wnds.end(), w) - wnds.begin()));
-    return ids;
-}
 
 }  // namespace
 
@@ -102,7 +94,9 @@ TEST(GVWSZOrder, OperationsPlaceWidgetsAndForgetWhatLeaves)
                 [&] { return scene.DestroyWnd(at(c.wnd)); },
             };
             EXPECT_EQ(ops[static_cast<int>(c.op)](), c.answer) << c.name;
-            EXPECT_EQ(Order(scene, wnds), c.order) << c.name;
+            std::vector<int> order;
+            for (const GVWnd* w : scene.GetWnds()) order.push_back(static_cast<const NoteWnd*>(w)->id);
+            EXPECT_EQ(order, c.order) << c.name;
             const GVWnd* kept = scene.Contains(at(1)) ? at(1) : nullptr;
             EXPECT_TRUE(scene.GetFocusWnd() == kept && scene.GetMouseWnd() == kept) << c.name << ": focus and mouse";
             // Whatever stays in the list is deleted with the scene, the rest by the test.
@@ -114,15 +108,7 @@ TEST(GVWSZOrder, OperationsPlaceWidgetsAndForgetWhatLeaves)
     }
 }
 
-namespace {
-
-class DirtyRender : public ScreenFixture {
-protected:
-    static constexpr Rect kView{0, 0, 800, 600};
-    Log log;
-};
-
-}  // namespace
+using DirtyRender = ScreenFixture;
 
 TEST_F(DirtyRender, DrawsWhatMeetsInvalidArea)
 {
@@ -144,41 +130,35 @@ TEST_F(DirtyRender, DrawsWhatMeetsInvalidArea)
         {"a hidden card repaints its place without itself", [](GVWS&, Wnds& w) { w[3]->Show(false); },
          {500, 300, 536, 355}, {0}},
         {"moved then hidden still clears the old place",
-         [](GVWS&, Wnds& w) {
-             w[3]->SetPos({600, 300});
-             w[3]->Show(false);
-         },
-         {500, 300, 636, 355}, {0}},
+         [](GVWS&, Wnds& w) { w[3]->SetPos({600, 300}); w[3]->Show(false); }, {500, 300, 636, 355}, {0}},
         {"a card moved out of the view repaints its old place, clipped to the view",
          [](GVWS&, Wnds& w) { w[3]->SetPos({900, 700}); }, {500, 300, 800, 600}, {0}},
         {"a destroyed card repaints its place", [](GVWS& s, Wnds& w) { s.DestroyWnd(w[3]); }, {500, 300, 536, 355}, {0}},
-        {"redraw all draws every visible widget",
-         [](GVWS& s, Wnds& w) {
-             w[2]->Show(false);
-             s.SetRedrawAll(true);
-         },
-         kView, {0, 1, 3}},
+        {"redraw all draws every visible widget", [](GVWS& s, Wnds& w) { w[2]->Show(false); s.SetRedrawAll(true); },
+         kAll, {0, 1, 3}},
     };
     for (const auto& c : cases) {
+        Log log;
         GVWS scene;
         Wnds wnds;
-        for (const Rect& r : {kView, Rect{100, 100, 136, 155}, Rect{120, 120, 156, 175}, Rect{500, 300, 536, 355}}) {
+        for (const Rect& r : {kAll, Rect{100, 100, 136, 155}, Rect{120, 120, 156, 175}, Rect{500, 300, 536, 355}}) {
             wnds.push_back(new NoteWnd(log, static_cast<int>(wnds.size()), r));
             scene.AddWnd(wnds.back());
         }
-        scene.Render(kView, Back());
+        scene.Render(kAll, Back());
         log.drawn.clear();
         c.change(scene, wnds);
-        EXPECT_EQ(scene.Render(kView, Back()), c.drawn) << c.name;
+        EXPECT_EQ(scene.Render(kAll, Back()), c.drawn) << c.name;
         EXPECT_EQ(log.drawn, c.order) << c.name;
         EXPECT_FALSE(scene.TakeDrawFailed()) << c.name << ": a hidden or clipped widget is no failure";
         log.drawn.clear();
-        EXPECT_TRUE(scene.Render(kView, Back()).IsEmpty() && log.drawn.empty()) << c.name << ": then nothing is dirty";
+        EXPECT_TRUE(scene.Render(kAll, Back()).IsEmpty() && log.drawn.empty()) << c.name << ": then nothing is dirty";
     }
 }
 
 TEST_F(DirtyRender, RuleHoldsForRandomChanges)
 {
+    Log log;
     std::mt19937 rng(5);
     auto random = [&](unsigned n) { return static_cast<int>(rng() % n); };
     GVWS scene;
@@ -188,7 +168,7 @@ TEST_F(DirtyRender, RuleHoldsForRandomChanges)
         wnds.push_back(new NoteWnd(log, i, {p, {36, 55}}));
         scene.AddWnd(wnds.back());
     }
-    scene.Render(kView, Back());
+    scene.Render(kAll, Back());
     for (int frame = 0; frame < 40; ++frame) {
         log.drawn.clear();
         std::vector<Rect> mustRepaint;
@@ -202,9 +182,9 @@ TEST_F(DirtyRender, RuleHoldsForRandomChanges)
             }
             if (w->IsVisible()) mustRepaint.push_back(w->GetRect());
         }
-        const Rect drawn = scene.Render(kView, Back());
+        const Rect drawn = scene.Render(kAll, Back());
         for (const Rect& r : mustRepaint)
-            EXPECT_EQ(r.Intersected(kView).United(drawn), drawn) << "frame " << frame << ": a changed place is repainted";
+            EXPECT_EQ(r.Intersected(kAll).United(drawn), drawn) << "frame " << frame << ": a changed place is repainted";
         std::vector<int> expected;
         for (int i = 0; i < 60; ++i)
             if (wnds[static_cast<size_t>(i)]->IsVisible() && wnds[static_cast<size_t>(i)]->GetRect().Intersects(drawn))

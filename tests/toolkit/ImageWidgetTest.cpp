@@ -7,16 +7,12 @@
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVAvatarWnd.h"
 #include "toolkit/GVDDSWnd.h"
-#include "toolkit/GVPSPNumberWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
-#include "toolkit/GVSlideWnd.h"
 
-namespace {
-class ImageWidgets : public SpriteFixture {};
-}  // namespace
+using ImageWidgets = SpriteFixture;
 
 TEST_F(ImageWidgets, PictureIsCroppedNotStretchedAndHitTestIsPixelExact)
 {
@@ -147,20 +143,6 @@ TEST_F(ImageWidgets, AnimationPlaysSelectsAndReportsFrames)
     EXPECT_TRUE(!a.IsVisible() && !a.IsPlaying());
 }
 
-TEST_F(ImageWidgets, NumberWidgetLaysGlyphsRightAligned)
-{
-    GVPSPNumberWnd n;
-    ASSERT_EQ(n.Load(dir + "digits.psp", {300, 300}, {200, 12}), 1);
-    EXPECT_EQ(n.Load(dir + "none.psp", {0, 0}, {1, 1}), 0);
-    EXPECT_EQ(n.SetGlyphBase(40), 0) << "a base beyond the pack";
-    n.SetStyle(kNumberThousands, 2);
-    n.SetNumber(1234567);
-    const std::vector<int> xs = n.GlyphPositions();
-    ASSERT_EQ(xs.size(), 9u);
-    EXPECT_EQ(xs.back(), 500 - 8) << "the last glyph's right edge on the box's";
-    EXPECT_EQ(xs[7] + 8 + 2, xs[8]) << "spacing";
-}
-
 TEST_F(ImageWidgets, StripAnimationAndAvatar)
 {
     VirtualClock clock;
@@ -204,19 +186,4 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     EXPECT_EQ(same.Draw(Back(), kAll), 1);
     EXPECT_TRUE(PixelIs({41, 41}, kGreen));
     EXPECT_TRUE(PixelIs({42, 42}, kBlack)) << "the transparent pixel";
-}
-
-TEST_F(ImageWidgets, SliderThumbPicture)
-{
-    Clear();
-    GVSlideWnd s;
-    ASSERT_EQ(s.Create({100, 400, 400, 440}, {10, 10}), 1);
-    EXPECT_EQ(s.LoadThumbImage(dir + "missing.bmp"), 0);
-    ASSERT_EQ(s.LoadThumbImage(dir + "button.bmp"), 1);
-    s.SetRange(0, 100);
-    s.SetValue(100);
-    EXPECT_EQ(s.GetThumbRect(), Rect(320, 400, 400, 440)) << "the picture's size; the right end of the track";
-    EXPECT_EQ(s.Draw(Back(), kAll), 1);
-    EXPECT_TRUE(PixelIs({330, 405}, kRed));
-    EXPECT_TRUE(PixelIs({319, 405}, kBlack)) << "nothing left of the thumb";
 }

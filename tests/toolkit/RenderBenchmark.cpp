@@ -12,9 +12,7 @@
 #include "toolkit/GVTextWnd.h"
 #include "toolkit/GVWS.h"
 
-namespace {
-class RenderBenchmark : public SpriteFixture {};
-}  // namespace
+using RenderBenchmark = SpriteFixture;
 
 // An 800 x 600 table of 300 widgets: drawn whole, and with one card moving by dirty rectangles.
 // Wall-clock times of real drawing and presenting under Wine; the figures are printed.

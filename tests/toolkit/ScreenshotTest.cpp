@@ -126,6 +126,11 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     slider->SetColors(0xC0C0C0, 0x20A0FF);
     slider->SetRange(-5000, 0);
     slider->SetValue(-1250);
+    auto* pictured = Add(new GVSlideWnd);
+    pictured->Create({20, 370, 320, 410}, {10, 10});
+    ASSERT_EQ(pictured->LoadThumbImage(dir + "button.bmp"), 1);
+    pictured->SetRange(0, 100);
+    pictured->SetValue(100);
 
     EXPECT_EQ(scene.Render({0, 0, 800, 600}, Back()), Rect(0, 0, 800, 600));
     EXPECT_FALSE(scene.TakeDrawFailed());
@@ -148,9 +153,14 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         {"frame 1's last pixel", {79, 164}, kGreen},
         {"left of frame 1", {59, 136}, {0x20, 0x4A, 0x20}},
         {"animation part 5 pixels in", {36, 226}, kBlue},
-        {"last digit, glyph 7", {217, 275}, {84, 84, 84}},
+        {"first digit, glyph 1, after the plus and one pixel", {141, 275}, {12, 12, 12}},
+        {"last digit, glyph 7, on the right edge", {217, 275}, {84, 84, 84}},
         {"glass box", {755, 175}, {116, 142, 116}},
+        {"glass box's light left edge", {400, 120}, {255, 255, 255}},
+        {"glass box's dark right edge", {759, 120}, kBlack},
         {"edit box", {755, 205}, {255, 255, 255}},
+        {"picture thumb at the right end", {241, 371}, kRed},
+        {"its last pixel", {319, 409}, {128, 128, 128}},
     };
     for (const auto& c : seen) EXPECT_TRUE(PixelIs(c.at, c.colour)) << c.name;
     EXPECT_GT(CountNear({20, 10, 420, 34}, {0xFF, 0xD7, 0x00}), 40) << "the title's ink";

@@ -13,7 +13,7 @@
 
 namespace {
 
-class KoreanText : public ScreenFixture {};
+using KoreanText = ScreenFixture;
 
 const std::string kHan = "\xC7\xD1";  // 한 in CP949
 constexpr Rgb kWhite{255, 255, 255};

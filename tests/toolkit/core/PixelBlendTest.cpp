@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "toolkit/core/PixelBlend.h"
 
 TEST(PixelBlend, MixesChannelsByAlpha)
@@ -30,13 +28,4 @@ TEST(PixelBlend, MixesChannelsByAlpha)
         const Rgb got = UnpackRgb(c.mode, BlendPixel(c.mode, p, q, c.alpha));
         EXPECT_EQ(got, c.expected) << c.name << ": got " << int(got.r) << "," << int(got.g) << "," << int(got.b);
     }
-}
-
-TEST(PixelBlend, RowBlendTouchesOnlyItsPixels)
-{
-    uint16_t row[4] = {0, 0, 0, 0x1234};
-    BlendRow(PixelMode::Rgb565, reinterpret_cast<uint8_t*>(row), 3, 0xFFFF, 255);
-    EXPECT_EQ(row[0], 0xFFFF);
-    EXPECT_EQ(row[2], 0xFFFF);
-    EXPECT_EQ(row[3], 0x1234) << "the pixel after the row is untouched";
 }
