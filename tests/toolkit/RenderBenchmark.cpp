@@ -41,7 +41,7 @@ TEST_F(RenderBenchmark, FullFrameAndOneMovingCard)
             t->SetText("점수 12");
             w = t;
         } else {
-            auto* l = new GVLightTextWnd;
+            auto* l = new GVLightTextWnd;  // drawn by GDI straight onto the back buffer
             EXPECT_EQ(l->Init({60, 14}, -1, 12, 400), 1);
             l->SetText("1,000냥");
             w = l;

@@ -19,11 +19,6 @@ inline bool NearColor(Rgb a, Rgb b, int tolerance = 8)
     return within(a.r, b.r) && within(a.g, b.g) && within(a.b, b.b);
 }
 
-inline std::string ToString(Rgb c)
-{
-    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
-
 // The depth the runner started the X server with.
 inline int RequestedDepth()
 {
@@ -31,16 +26,11 @@ inline int RequestedDepth()
     return d ? std::atoi(d) : 24;
 }
 
-// A mouse message to a widget, as the scene passes it on.
-inline int Send(GVWnd& w, UINT msg, Point p, UINT flags = MK_LBUTTON)
+// A mouse message to a widget with the left button held, as the scene passes it on.
+inline int Send(GVWnd& w, UINT msg, Point p)
 {
-    switch (msg) {
-    case WM_MOUSEMOVE: return w.OnMouseMove(flags, p);
-    case WM_LBUTTONDOWN: return w.OnLButtonDown(flags, p);
-    case WM_LBUTTONUP: return w.OnLButtonUp(0, p);
-    case WM_LBUTTONDBLCLK: return w.OnLButtonDblClk(0, p);
-    default: return -1;
-    }
+    if (msg == WM_MOUSEMOVE) return w.OnMouseMove(MK_LBUTTON, p);
+    return msg == WM_LBUTTONDOWN ? w.OnLButtonDown(MK_LBUTTON, p) : w.OnLButtonUp(0, p);
 }
 
 // A visible 800 x 600 window with a windowed display on it, as the game window has.
@@ -76,10 +66,10 @@ protected:
     // Whether the pixel is near the colour; says which it is otherwise.
     ::testing::AssertionResult PixelIs(Point at, Rgb colour) const
     {
-        const Rgb seen = PixelAt(at.x, at.y);
-        if (NearColor(seen, colour)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "pixel at " << at.x << "," << at.y << " is " << ToString(seen)
-                                             << ", expected " << ToString(colour);
+        const Rgb c = PixelAt(at.x, at.y);
+        if (NearColor(c, colour)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "pixel at " << at.x << "," << at.y << " is (" << int{c.r} << ","
+                                             << int{c.g} << "," << int{c.b} << ")";
     }
     // Pixels of the area near the colour.
     int CountNear(const Rect& area, Rgb colour) const
