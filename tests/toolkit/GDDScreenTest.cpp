@@ -58,12 +58,7 @@ protected:
 
 TEST_F(ScreenFixture, PresentRestoresALostSurfaceAndRetriesOnce)
 {
-    const struct {
-        const char* name;
-        int losses, answer, copies, restores;
-        HRESULT last;
-        bool restored;
-    } cases[] = {
+    const struct { const char* name; int losses, answer, copies, restores; HRESULT last; bool restored; } cases[] = {
         {"not lost", 0, 1, 1, 0, DD_OK, false},
         {"lost once: restored and copied again", 1, 1, 2, 1, DD_OK, true},
         {"lost again after the restore: one retry only", 5, 0, 2, 1, DDERR_SURFACELOST, true},

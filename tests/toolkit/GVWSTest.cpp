@@ -51,12 +51,7 @@ TEST(GVWSZOrder, OperationsPlaceWidgetsAndForgetWhatLeaves)
 {
     // Start: 0 1 2 (front first), focus and mouse on 1; widget 3 is not in the scene; -1 is null.
     enum class Op { Add, AddBack, Before, After, Remove, Destroy };
-    const struct {
-        const char* name;
-        Op op;
-        int reference, wnd, answer;
-        std::vector<int> order;
-    } cases[] = {
+    const struct { const char* name; Op op; int reference, wnd, answer; std::vector<int> order; } cases[] = {
         {"add moves to the front", Op::Add, -1, 2, 1, {2, 0, 1}},
         {"add of a new widget", Op::Add, -1, 3, 1, {3, 0, 1, 2}},
         {"add of null", Op::Add, -1, -1, 0, {0, 1, 2}},
@@ -115,12 +110,7 @@ TEST_F(DirtyRender, DrawsWhatMeetsInvalidArea)
     // Table 0 under three cards 1, 2, 3 (3 on top), one frame drawn whole before the change; the
     // random changes below show overlaps, moves and hiding.
     using Wnds = std::vector<GVWnd*>;
-    const struct {
-        const char* name;
-        void (*change)(GVWS&, Wnds&);
-        Rect drawn;
-        std::vector<int> order;
-    } cases[] = {
+    const struct { const char* name; void (*change)(GVWS&, Wnds&); Rect drawn; std::vector<int> order; } cases[] = {
         {"nothing changed draws nothing", [](GVWS&, Wnds&) {}, {}, {}},
         {"a lone card marked dirty draws table and card", [](GVWS&, Wnds& w) { w[3]->Invalidate(); },
          {500, 300, 536, 355}, {0, 3}},
@@ -128,7 +118,8 @@ TEST_F(DirtyRender, DrawsWhatMeetsInvalidArea)
          [](GVWS&, Wnds& w) { w[3]->SetPos({600, 300}); w[3]->Show(false); }, {500, 300, 636, 355}, {0}},
         {"a card moved out of the view repaints its old place, clipped to the view",
          [](GVWS&, Wnds& w) { w[3]->SetPos({900, 700}); }, {500, 300, 800, 600}, {0}},
-        {"a destroyed card repaints its place", [](GVWS& s, Wnds& w) { s.DestroyWnd(w[3]); }, {500, 300, 536, 355}, {0}},
+        {"a destroyed card repaints its place", [](GVWS& s, Wnds& w) { s.DestroyWnd(w[3]); }, {500, 300, 536, 355},
+         {0}},
         {"redraw all draws every visible widget", [](GVWS& s, Wnds& w) { w[2]->Show(false); s.SetRedrawAll(true); },
          kAll, {0, 1, 3}},
     };
@@ -179,7 +170,7 @@ TEST_F(DirtyRender, RuleHoldsForRandomChanges)
         }
         const Rect drawn = scene.Render(kAll, Back());
         for (const Rect& r : mustRepaint)
-            EXPECT_EQ(r.Intersected(kAll).United(drawn), drawn) << "frame " << frame << ": a changed place is repainted";
+            EXPECT_EQ(r.Intersected(kAll).United(drawn), drawn) << "frame " << frame << ": a changed place repainted";
         std::vector<int> expected;
         for (int i = 0; i < 60; ++i)
             if (wnds[static_cast<size_t>(i)]->IsVisible() && wnds[static_cast<size_t>(i)]->GetRect().Intersects(drawn))
@@ -197,16 +188,10 @@ TEST(GVWSRouting, InputGoesToTheRightWidget)
                       new NoteWnd(log, 2, {50, 50, 100, 100})};
     for (GVWnd* w : wnds) scene.AddWnd(w);
     wnds[1]->Enable(false);
-    const struct {
-        const char* name;
-        int focus;  // -1 none
-        bool overShown, input;
-        UINT msg;
-        WPARAM w;
-        Point at;
-        std::vector<std::string> seen;
-    } cases[] = {
-        {"click under a disabled strip reaches the button", -1, false, true, WM_LBUTTONDOWN, 0, {10, 10}, {"0 down 10"}},
+    using Seen = std::vector<std::string>;  // focus -1 is none
+    const struct { const char* name; int focus; bool over, input; UINT msg; WPARAM w; Point at; Seen seen; } cases[] = {
+        {"click under a disabled strip reaches the button", -1, false, true, WM_LBUTTONDOWN, 0, {10, 10},
+         {"0 down 10"}},
         {"click under a hidden widget reaches the button", -1, false, true, WM_LBUTTONDOWN, 0, {60, 60}, {"0 down 60"}},
         {"release on the button", -1, false, true, WM_LBUTTONUP, 0, {60, 60}, {"0 up 60"}},
         {"right button", -1, false, true, WM_RBUTTONDOWN, 0, {10, 10}, {"0 rdown 10"}},
@@ -225,7 +210,7 @@ TEST(GVWSRouting, InputGoesToTheRightWidget)
     for (const auto& c : cases) {
         log.input.clear();
         scene.SetFocusWnd(c.focus < 0 ? nullptr : wnds[c.focus]);
-        wnds[2]->Show(c.overShown);
+        wnds[2]->Show(c.over);
         scene.EnableInput(c.input);
         LRESULT result = 0;
         EXPECT_EQ(scene.OnWndMsg(c.msg, c.w, MAKELPARAM(c.at.x, c.at.y), result), !c.seen.empty()) << c.name;

@@ -26,12 +26,9 @@ TEST_F(ImageWidgets, PictureIsCroppedNotStretchedAndHitTestIsPixelExact)
     EXPECT_TRUE(PixelIs({105, 105}, kRed));
     EXPECT_TRUE(PixelIs({110, 105}, kBlack)) << "nothing beyond the narrowed width";
     EXPECT_TRUE(PixelIs({100, 100}, kBlack)) << "the colour key is not drawn";
-    const struct {
-        const char* name;
-        int x, y;
-        bool hit;
-    } hits[] = {{"opaque pixel", 105, 105, true}, {"colour-key pixel", 100, 100, false},
-                {"outside the rectangle", 111, 105, false}, {"left edge inside", 100, 101, true}};
+    const struct { const char* name; int x, y; bool hit; } hits[] = {
+        {"opaque pixel", 105, 105, true}, {"colour-key pixel", 100, 100, false},
+        {"outside the rectangle", 111, 105, false}, {"left edge inside", 100, 101, true}};
     for (const auto& h : hits) EXPECT_EQ(w.HitTest(h.x, h.y, kHitVisible), h.hit) << h.name;
     w.Show(false);
     EXPECT_TRUE(!w.HitTest(105, 105, kHitVisible) && w.HitTest(105, 105, 0)) << "hidden counts only when asked";
@@ -49,12 +46,7 @@ TEST_F(ImageWidgets, PushButtonCellsAndClicks)
     b.SetPos({10, 10});
     EXPECT_EQ(b.GetRect(), Rect(10, 10, 50, 30)) << "one cell";
     const Point in{20, 20}, out{200, 200};
-    const struct {
-        const char* name;
-        UINT msg;
-        Point at;
-        int answer, cell;
-    } steps[] = {
+    const struct { const char* name; UINT msg; Point at; int answer, cell; } steps[] = {
         {"hover", WM_MOUSEMOVE, in, 1, 1},
         {"down", WM_LBUTTONDOWN, in, 1, 2},
         {"held and dragged out", WM_MOUSEMOVE, out, 1, 0},
@@ -67,7 +59,7 @@ TEST_F(ImageWidgets, PushButtonCellsAndClicks)
     };
     EXPECT_EQ(b.ImageCell(), 0) << "normal";
     for (const auto& s : steps)
-        EXPECT_TRUE(Send(b, s.msg, s.at) == s.answer && b.ImageCell() == s.cell) << s.name << ": cell " << b.ImageCell();
+        EXPECT_TRUE(Send(b, s.msg, s.at) == s.answer && b.ImageCell() == s.cell) << s.name << ": " << b.ImageCell();
     b.Enable(false);
     EXPECT_EQ(b.ImageCell(), 3) << "disabled";
     EXPECT_TRUE(Send(b, WM_LBUTTONDOWN, in) == 0 && Send(b, WM_LBUTTONUP, in) == 0) << "disabled";
@@ -80,11 +72,7 @@ TEST_F(ImageWidgets, SpriteFramesRejectOutOfRangeIndexes)
     EXPECT_EQ(psp.Load(dir + "none.psp"), 0);
     EXPECT_EQ(psp.GetFrameCount(), 3);
     psp.SetPos({100, 100});
-    const struct {
-        const char* name;
-        int set, frame;
-        Rect rect;
-    } cases[] = {
+    const struct { const char* name; int set, frame; Rect rect; } cases[] = {
         {"frame with a hot spot", 1, 1, {90, 85, 110, 115}},
         {"last frame", 2, 2, {100, 100, 110, 110}},
         {"beyond the count selects 0", 3, 0, {100, 100, 120, 130}},

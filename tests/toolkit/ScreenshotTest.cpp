@@ -124,11 +124,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
 
     // The glass box is white at 96 over the table's green.
-    const struct {
-        const char* name;
-        Point at;
-        Rgb colour;
-    } seen[] = {
+    const struct { const char* name; Point at; Rgb colour; } seen[] = {
         {"table", {10, 590}, {0x20, 0x4A, 0x20}},
         {"button's transparent corner", {20, 70}, {0x20, 0x4A, 0x20}},
         {"normal button", {25, 75}, kRed},

@@ -30,21 +30,24 @@ protected:
         CreateFXMan(Mode());
         QZSRsc_Init(64, dir);
         using spritetest::SolidFrame;
-        QZSpriteData cards{{SolidFrame(20, 30, 0xFF0000), SolidFrame(20, 30, 0x00FF00, 10, 15), SolidFrame(10, 10, 0xFF)}};
+        const QZSpriteData cards{
+            {SolidFrame(20, 30, 0xFF0000), SolidFrame(20, 30, 0x00FF00, 10, 15), SolidFrame(10, 10, 0x0000FF)}};
         folder.Write("cards.psp", WriteSpriteFile(cards, SpriteFileKind::Pack));
         folder.Write("cards.qzs", WriteSpriteFile(cards, SpriteFileKind::Sheet));
         QZSpriteData digits;
         for (uint32_t g = 0; g < 18 * 12; g += 12) digits.frames.push_back(SolidFrame(8, 12, g * 0x010101));
         folder.Write("digits.psp", WriteSpriteFile(digits, SpriteFileKind::Pack));
 
-        QZAnimationFile anim{true, "cards.psp", {spritetest::MakeAnimation("A", {5, 5, 5}), spritetest::MakeAnimation("B", {5})}};
+        using spritetest::MakeAnimation;
+        QZAnimationFile anim{true, "cards.psp", {MakeAnimation("A", {5, 5, 5}), MakeAnimation("B", {5})}};
         anim.animations[1].frames[0].parts = {QZAPart{2, 5, 5, 0}};
         folder.Write("anim.qza", WriteAnimationFile(anim));
 
         auto grid = Image::Create(80, 40, 0);
         const uint32_t cells[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080};
         for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 80; ++x) grid->At(x, y) = x % 40 == 0 && y % 20 == 0 ? 0xFFFF00FF : cells[y / 20 * 2 + x / 40];
+            for (int x = 0; x < 80; ++x)
+                grid->At(x, y) = x % 40 == 0 && y % 20 == 0 ? 0xFFFF00FF : cells[y / 20 * 2 + x / 40];
         folder.Write("button.bmp", WriteBmp(*grid));
     }
     void TearDown() override

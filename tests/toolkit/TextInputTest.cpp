@@ -48,13 +48,7 @@ TEST_F(KoreanText, ImeCompositionReachesTheFocusEdit)
     edit->SetEnterHandler([&](GVEditWnd& e) { entered.push_back(e.GetText()); e.Clear(); });
     LRESULT r = 0;
     auto send = [&](UINT msg, WPARAM w, LPARAM l) { return scene.OnWndMsg(msg, w, l, r); };
-    const struct {
-        const char* name;
-        UINT msg;
-        WPARAM w;
-        LPARAM l;
-        std::string text, shown;
-    } steps[] = {
+    const struct { const char* name; UINT msg; WPARAM w; LPARAM l; std::string text, shown; } steps[] = {
         {"typed ascii", WM_CHAR, 'a', 0, "a", "a"},
         {"composition starts", WM_IME_STARTCOMPOSITION, 0, 0, "a", "a"},
         {"first jamo", WM_IME_COMPOSITION, 0xA4BE, GCS_COMPSTR, "a", "a\xA4\xBE"},

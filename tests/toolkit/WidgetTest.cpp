@@ -14,12 +14,9 @@ using BoxDraw = ScreenFixture;
 TEST_F(BoxDraw, FillsOpaqueOrSeeThrough)
 {
     // A blue box over red; 128 of blue over red gives (127, 0, 128).
-    const struct {
-        const char* name;
-        int fillValue;
-        Rgb inside;
-    } cases[] = {{"opaque", 255, kBlue}, {"half see-through", 128, {127, 0, 128}}, {"nothing", 0, kRed},
-                 {"beyond 255 is opaque", 400, kBlue}};
+    const struct { const char* name; int fillValue; Rgb inside; } cases[] = {
+        {"opaque", 255, kBlue}, {"half see-through", 128, {127, 0, 128}}, {"nothing", 0, kRed},
+        {"beyond 255 is opaque", 400, kBlue}};
     for (const auto& c : cases) {
         ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 200, 200}, 0x0000FF), DD_OK);
         GVBoxWnd box;
@@ -40,11 +37,7 @@ TEST(GVSlideWnd, ValueStaysInRangeAndFollowsTheThumb)
     EXPECT_EQ(s.GetValue(), -3000) << "a new range clamps the value";
     s.SetRange(-5000, 0);
     // A press on the track centres the thumb there.
-    const struct {
-        const char* name;
-        UINT msg;
-        int x, answer, value;
-    } steps[] = {
+    const struct { const char* name; UINT msg; int x, answer, value; } steps[] = {
         {"pressed at the left end", WM_LBUTTONDOWN, 69 + 6, 1, -5000},
         {"half the travel", WM_MOUSEMOVE, 69 + 6 + 68, 1, -2500},
         {"one pixel on", WM_MOUSEMOVE, 69 + 6 + 69, 1, -2463},
@@ -66,11 +59,7 @@ TEST(GVScrollBar, TrackPagesAndThumbDrags)
     std::vector<int> heard;
     bar.SetChangeHandler([&](int v) { heard.push_back(v); });
     EXPECT_EQ(bar.GetThumbRect(), Rect(0, 0, 10, 25));
-    const struct {
-        const char* name;
-        UINT msg;
-        int y, value;
-    } steps[] = {
+    const struct { const char* name; UINT msg; int y, value; } steps[] = {
         {"a page down", WM_LBUTTONDOWN, 90, 10}, {"another", WM_LBUTTONDOWN, 90, 20},
         {"to the end", WM_LBUTTONDOWN, 90, 30},  {"stops at the end", WM_LBUTTONDOWN, 90, 30},
         {"a page up", WM_LBUTTONDOWN, 1, 20},    {"press on the thumb", WM_LBUTTONDOWN, 52, 20},

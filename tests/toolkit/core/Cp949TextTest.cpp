@@ -11,12 +11,7 @@ TEST(Cp949Text, WrapsAtSpacesThenBetweenCharacters)
 {
     const std::string han = "\xC7\xD1";  // 한, as bytes whatever the compiler's execution character set
     auto measure = [](std::string_view s) { return static_cast<int>(s.size()) * 5; };  // a syllable is 10 pixels
-    const struct {
-        const char* name;
-        std::string text;
-        int width;
-        std::vector<std::string> lines;
-    } cases[] = {
+    const struct { const char* name; std::string text; int width; std::vector<std::string> lines; } cases[] = {
         {"fits on one line", "ab cd", 40, {"ab cd"}},
         {"breaks at the last space", "ab cd ef", 30, {"ab cd", "ef"}},
         {"a long word breaks between characters", "abcdefgh", 20, {"abcd", "efgh"}},
@@ -43,12 +38,7 @@ TEST(NumberGlyphs, EveryStyle)
     const int M = kGlyphMan, E = kGlyphEok, J = kGlyphJo, G = kGlyphGyeong, S = kGlyphSeparator, P = kGlyphPlus,
               N = kGlyphMinus, X = kGlyphSuffix;
     const uint32_t units = kNumberUnits, thousands = kNumberThousands;
-    const struct {
-        const char* name;
-        int64_t n;
-        uint32_t style;
-        std::vector<int> glyphs;
-    } cases[] = {
+    const struct { const char* name; int64_t n; uint32_t style; std::vector<int> glyphs; } cases[] = {
         {"plain", 905, 0, {9, 0, 5}},
         {"zero", 0, 0, {0}},
         {"negative", -42, 0, {N, 4, 2}},

@@ -4,13 +4,7 @@
 
 TEST(PixelBlend, MixesChannelsByAlpha)
 {
-    const struct {
-        const char* name;
-        PixelMode mode;
-        Rgb under, over;
-        int alpha;
-        Rgb expected;
-    } cases[] = {
+    const struct { const char* name; PixelMode mode; Rgb under, over; int alpha; Rgb expected; } cases[] = {
         {"alpha 0 keeps the pixel", PixelMode::Rgb32, {10, 20, 30}, {200, 200, 200}, 0, {10, 20, 30}},
         {"alpha 255 replaces it", PixelMode::Rgb32, {10, 20, 30}, {200, 100, 50}, 255, {200, 100, 50}},
         {"below 0 counts as 0", PixelMode::Rgb32, {10, 20, 30}, {200, 100, 50}, -4, {10, 20, 30}},
