@@ -1,3 +1,4 @@
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,10 @@
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
 
 using ImageWidgets = SpriteFixture;
+using ResourceEntries = SpriteFixture;
 
 TEST_F(ImageWidgets, PictureIsCroppedNotStretchedAndHitTestIsPixelExact)
 {
@@ -97,30 +100,25 @@ TEST_F(ImageWidgets, AnimationPlaysSelectsAndReportsFrames)
     ASSERT_EQ(a.Load(dir + "anim.qza", 200, 200), 1);
     EXPECT_EQ(a.GetSubAnimation(), -1) << "a set waits for a selection";
     EXPECT_TRUE(!a.SelectAnimation(2) && !a.SelectAnimation(-1) && !a.SelectAnimationByName("Z")) << "no such one";
-    EXPECT_EQ(a.SelectAnimationByName("B"), 1);
-    EXPECT_EQ(a.GetSubAnimation(), 1);
-    EXPECT_EQ(a.SelectAnimation(0), 1);
-    EXPECT_EQ(a.GetFrameCount(), 3);
+    EXPECT_TRUE(a.SelectAnimationByName("B") == 1 && a.GetSubAnimation() == 1);
+    EXPECT_TRUE(a.SelectAnimation(0) == 1 && a.GetFrameCount() == 3);
     EXPECT_EQ(a.GetRect(), Rect(190, 185, 220, 230)) << "covers every frame";
 
-    a.Show(false);
-    a.Play(1, false);
-    EXPECT_TRUE(a.IsVisible() && a.IsPlaying());
-    a.Update();
-    std::vector<int> frames{a.GetFrame()};
-    for (int t = 0; t < 6 && a.IsPlaying(); ++t) {
-        Clock::Advance(50);
-        if (a.Update()) frames.push_back(a.GetFrame());
-    }
-    EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 2})) << "two steps, then the end";
+    // The frames each 50 ms step shows while it plays, once from a hidden start.
+    auto play = [&a](bool hold) {
+        a.Show(false);
+        a.Play(1, hold);
+        std::vector<int> frames{a.IsVisible() && a.IsPlaying() ? a.GetFrame() : -1};
+        for (int t = 0; t < 6 && a.IsPlaying(); ++t) {
+            Clock::Advance(50);
+            if (a.Update()) frames.push_back(a.GetFrame());
+        }
+        return frames;
+    };
+    EXPECT_EQ(play(false), (std::vector<int>{0, 1, 2, 2})) << "two steps, then the end";
     EXPECT_TRUE(!a.IsPlaying() && !a.IsVisible()) << "without hold it hides at the end";
     EXPECT_EQ(a.Update(), 0) << "stopped";
-
-    a.Play(1, true);
-    for (int t = 0; t < 6; ++t) {
-        Clock::Advance(50);
-        a.Update();
-    }
+    EXPECT_EQ(play(true), (std::vector<int>{0, 1, 2}));
     EXPECT_TRUE(a.IsVisible() && a.GetFrame() == 2) << "hold keeps the last frame";
     Clear();
     EXPECT_EQ(a.Draw(Back(), kAll), 1);
@@ -174,4 +172,58 @@ TEST_F(ImageWidgets, StripAnimationAndAvatar)
     EXPECT_EQ(same.Draw(Back(), kAll), 1);
     EXPECT_TRUE(PixelIs({41, 41}, kGreen));
     EXPECT_TRUE(PixelIs({42, 42}, kBlack)) << "the transparent pixel";
+}
+
+TEST_F(ResourceEntries, WidgetsHoldOneReferenceToWhatTheyShow)
+{
+    XResEntryMgr& mgr = XResEntryMgr::Instance();
+    const size_t before = mgr.GetEntryCount();
+    auto a = std::make_unique<GVDDSWnd>();
+    auto b = std::make_unique<GVPushBtn>();
+    ASSERT_EQ(a->LoadImage(dir + "button.bmp", -1), 1);
+    ASSERT_EQ(b->LoadImage(dir + "BUTTON.BMP", -1, 2, 2), 1);
+    const XResHandle shared = a->GetEntry();
+    EXPECT_TRUE(b->GetEntry() == shared && mgr.GetRefCount(shared) == 2) << "one file, one entry";
+    EXPECT_EQ(a->LoadImage(dir + "missing.bmp", -1), 0);
+    EXPECT_TRUE(a->GetEntry() == shared && mgr.GetRefCount(shared) == 2) << "a failed load keeps the picture";
+    a.reset();
+    EXPECT_EQ(mgr.GetRefCount(shared), 1);
+    b->SetGrid(*Image::Create(8, 8, 0xFFFFFFFF), 1, 1);
+    EXPECT_EQ(mgr.GetRefCount(shared), 0) << "taking another picture gave the file back";
+    b.reset();
+
+    {
+        GVDDSWnd c, d;  // pictures made in memory are private
+        for (GVDDSWnd* w : {&c, &d}) w->SetImage(*Image::Create(10, 6, 0xFFFF0000));
+        EXPECT_NE(c.GetEntry(), d.GetEntry());
+        c.SetImage(*Image::Create(3, 3, 0xFF00FF00));
+        EXPECT_EQ(mgr.GetEntryCount(), before + 2) << "the replaced picture was released";
+        c.SetImage(Image{});
+        EXPECT_EQ(c.GetRect().GetSize(), Size(3, 3)) << "an empty picture is refused and changes nothing";
+    }
+    EXPECT_EQ(mgr.GetEntryCount(), before) << "every entry given back";
+}
+
+TEST_F(ResourceEntries, TextIsDrawnOnceThereIsADisplayAndAgainAfterItIsRecreated)
+{
+    XResEntryMgr& mgr = XResEntryMgr::Instance();
+    mgr.Unbind();
+    GVTextWnd text;
+    ASSERT_EQ(text.Create({120, 20}, 16, 700), 1);
+    text.SetTextColor(0xFFFFFF);
+    text.SetText("한글 텍스트");
+    text.SetPos({500, 100});
+    EXPECT_TRUE(text.Draw(Back(), kAll) == 0 && text.IsDirty()) << "no display yet: the text waits to be drawn";
+    for (const char* when : {"first display", "re-created display"}) {
+        if (std::string(when) != "first display") {
+            mgr.Unbind();
+            screen.Release();
+            ASSERT_EQ(screen.Create(window.GetHwnd(), {800, 600}, ScreenMode::Windowed), DD_OK);
+        }
+        ASSERT_EQ(mgr.Bind(screen.GetDirectDraw(), Back(), screen.GetColorKey()), DD_OK);
+        Clear();
+        EXPECT_EQ(text.Draw(Back(), kAll), 1) << when;
+        EXPECT_GT(CountNear({500, 100, 620, 120}, kWhite), 20) << when << ": the text's ink";
+        EXPECT_EQ(CountNear({500, 100, 620, 120}, {255, 0, 255}), 0) << when << ": no key pixel copied";
+    }
 }

@@ -139,9 +139,9 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         {"first digit, glyph 1, after the plus and one pixel", {141, 275}, {12, 12, 12}},
         {"last digit, glyph 7, on the right edge", {217, 275}, {84, 84, 84}},
         {"glass box", {755, 175}, {116, 142, 116}},
-        {"glass box's light left edge", {400, 120}, {255, 255, 255}},
+        {"glass box's light left edge", {400, 120}, kWhite},
         {"glass box's dark right edge", {759, 120}, kBlack},
-        {"edit box", {755, 205}, {255, 255, 255}},
+        {"edit box", {755, 205}, kWhite},
         {"picture thumb at the right end", {241, 371}, kRed},
         {"its last pixel", {319, 409}, {128, 128, 128}},
     };

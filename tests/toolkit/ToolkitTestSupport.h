@@ -82,7 +82,7 @@ protected:
     void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x000000), DD_OK); }
 
     static constexpr Rect kAll{0, 0, 800, 600};
-    static constexpr Rgb kBlack{0, 0, 0}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+    static constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
     GWnd window;
     GDDScreen screen;
 };
