@@ -67,11 +67,10 @@ TEST_F(ScreenFixture, PresentRestoresALostSurfaceAndRetriesOnce)
         LosingScreen s;
         ASSERT_EQ(s.Create(window.GetHwnd(), {800, 600}, ScreenMode::Windowed), DD_OK) << c.name;
         s.losses = c.losses;
-        EXPECT_EQ(s.Present(0, 0, 800, 600), c.answer) << c.name;
+        EXPECT_TRUE(s.Present(0, 0, 800, 600) == c.answer && s.GetLastResult() == c.last)
+            << c.name << ": last result " << Hex(static_cast<unsigned long>(s.GetLastResult()));
         EXPECT_TRUE(s.copies == c.copies && s.restores == c.restores)
             << c.name << ": copies " << s.copies << ", restores " << s.restores;
-        EXPECT_EQ(s.GetLastResult(), c.last) << c.name;
-        EXPECT_EQ(s.TakeRestored(), c.restored) << c.name << ": the scene learns to draw everything again";
-        EXPECT_FALSE(s.TakeRestored()) << c.name << ": only once";
+        EXPECT_TRUE(s.TakeRestored() == c.restored && !s.TakeRestored()) << c.name << ": the scene learns it once";
     }
 }

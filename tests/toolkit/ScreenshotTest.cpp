@@ -36,13 +36,11 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         t->SetTextColor(colour);
     };
     add(new GVBoxWnd)->Create({0, 0}, {800, 600}, 0x204A20, 255);
-
     auto* title = add(new GVTextWnd);
     ASSERT_EQ(title->Create({400, 24}, 20, 700), 1);
     title->SetPos({20, 10});
     title->SetTextColor(0x00D7FF);
     title->SetText("화투 위젯 모음 (toolkit screenshot)");
-
     label({20, 50}, "버튼: 보통, 올림, 누름, 꺼짐");
     const char* states[] = {"normal", "hover", "down", "disabled"};
     for (int i = 0; i < 4; ++i) {
@@ -55,7 +53,6 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         if (i == 3) b->Enable(false);
         label({20 + i * 60, 92}, states[i]);
     }
-
     label({20, 120}, "스프라이트 팩: 프레임 0, 1, 2");
     for (int i = 0; i < 3; ++i) {
         auto* s = add(new GVPSPWnd);
@@ -63,38 +60,32 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         s->SetFrame(i);
         s->SetPos({30 + i * 40, 150});
     }
-
     label({20, 200}, "애니메이션 B의 프레임");
     auto* anim = add(new GVQZAniWnd);
     ASSERT_EQ(anim->Load(dir + "anim.qza", 30, 220), 1);
     ASSERT_EQ(anim->SelectAnimationByName("B"), 1);
     anim->SetFrame(0);
-
     label({20, 250}, "숫자 (세 자리 구분, 더하기):");
     auto* number = add(new GVPSPNumberWnd);
     ASSERT_EQ(number->Load(dir + "digits.psp", {20, 270}, {200, 12}), 1);
     number->SetStyle(kNumberThousands | kNumberPlus, 1);
     number->SetNumber(1234567);
-
     auto* glass = add(new GVBoxWnd);
     glass->Create({400, 60}, {360, 120}, 0xFFFFFF, 96);
     glass->SetBorder(0xFFFFFF, 0x000000, BorderStyle::Raised);
     label({410, 70}, "반투명 상자 위의 한글 텍스트", 0x000000);
     label({410, 90}, "가나다라마바사 아자차카타파하", 0x0000FF);
-
     auto* edit = add(new GVEditWnd(window.GetHwnd()));
     ASSERT_EQ(edit->Create({400, 200, 760, 222}, 12, 400), 1);
     edit->SetFillColor(0xFFFFFF);
     edit->SetText("입력창: 안녕");
     edit->OnImeStartComposition(0, 0);
     edit->OnImeComposition(0xC7CF, GCS_COMPSTR);  // 하, still being composed
-
     auto* memo = add(new GVWndME);
     ASSERT_EQ(memo->Create({400, 240, 760, 300}, 12, 400, 4), 1);
     memo->SetFillColor(0x303030);
     memo->SetTextColor(0x9BF5FF);
     memo->AddText("여러 줄 상자는 긴 문장을 너비에 맞게 나누어 보여 주고 오래된 줄을 버린다.");
-
     auto* list = add(new GVListView);
     ASSERT_EQ(list->Create({400, 320, 740, 400}, 12, 400, 16), 1);
     list->SetFillColor(0x202020);
@@ -106,7 +97,6 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     auto* bar = add(new GVScrollBar);
     bar->Create({740, 320, 752, 400});
     bar->SetRange(0, 1, 5);
-
     label({20, 320}, "슬라이더 -5000..0 = -1250");
     auto* slider = add(new GVSlideWnd);
     slider->Create({20, 340, 169, 358}, {13, 18});
@@ -123,7 +113,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
     EXPECT_FALSE(scene.TakeDrawFailed());
     EXPECT_EQ(screen.Present(0, 0, 800, 600), 1);
 
-    // The glass box is white at 96 over the table's green.
+    // The glass box is white at 96 over the table's green: (116, 142, 116).
     const struct { const char* name; Point at; Rgb colour; } seen[] = {
         {"table", {10, 590}, {0x20, 0x4A, 0x20}},
         {"button's transparent corner", {20, 70}, {0x20, 0x4A, 0x20}},
@@ -141,6 +131,7 @@ TEST_F(Screenshot, SceneOfEveryWidgetToPng)
         {"glass box", {755, 175}, {116, 142, 116}},
         {"glass box's light left edge", {400, 120}, kWhite},
         {"glass box's dark right edge", {759, 120}, kBlack},
+        {"right of the glass box", {760, 120}, {0x20, 0x4A, 0x20}},
         {"edit box", {755, 205}, kWhite},
         {"picture thumb at the right end", {241, 371}, kRed},
         {"its last pixel", {319, 409}, {128, 128, 128}},

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "ToolkitTestSupport.h"
-#include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVEditWnd.h"
 #include "toolkit/GVLightTextWnd.h"
 #include "toolkit/GVListView.h"
@@ -15,27 +14,11 @@
 
 #include <imm.h>
 
-using BoxDraw = ScreenFixture;
 using KoreanText = ScreenFixture;
 
 namespace {
 const std::string kHan = "\xC7\xD1";  // 한 in CP949
 }  // namespace
-
-TEST_F(BoxDraw, FillsOpaqueOrSeeThrough)
-{
-    // A blue box over red; 128 of blue over red gives (127, 0, 128).
-    const struct { const char* name; int fillValue; Rgb inside; } cases[] = {
-        {"opaque", 255, kBlue}, {"half see-through", 128, {127, 0, 128}}, {"nothing", 0, kRed},
-        {"beyond 255 is opaque", 400, kBlue}};
-    for (const auto& c : cases) {
-        ASSERT_EQ(FillSurfaceRect(Back(), {0, 0, 200, 200}, 0x0000FF), DD_OK);
-        GVBoxWnd box;
-        EXPECT_EQ(box.Create({10, 10}, {50, 40}, 0xFF0000, c.fillValue), 1);
-        EXPECT_EQ(box.Draw(Back(), kAll), 1) << c.name;
-        EXPECT_TRUE(PixelIs({30, 30}, c.inside) && PixelIs({60, 30}, kRed)) << c.name << ", right edge exclusive";
-    }
-}
 
 TEST(GVSlideWnd, ValueStaysInRangeAndFollowsTheThumb)
 {
@@ -50,10 +33,8 @@ TEST(GVSlideWnd, ValueStaysInRangeAndFollowsTheThumb)
     // A press on the track centres the thumb there.
     const struct { const char* name; UINT msg; int x, answer, value; } steps[] = {
         {"pressed at the left end", WM_LBUTTONDOWN, 69 + 6, 1, -5000},
-        {"half the travel", WM_MOUSEMOVE, 69 + 6 + 68, 1, -2500},
-        {"one pixel on", WM_MOUSEMOVE, 69 + 6 + 69, 1, -2463},
-        {"beyond the right end", WM_MOUSEMOVE, 500, 1, 0},
-        {"released: the value is final", WM_LBUTTONUP, 500, 1, 0},
+        {"half the travel", WM_MOUSEMOVE, 69 + 6 + 68, 1, -2500}, {"one pixel on", WM_MOUSEMOVE, 69 + 6 + 69, 1, -2463},
+        {"beyond the right end", WM_MOUSEMOVE, 500, 1, 0}, {"released: the value is final", WM_LBUTTONUP, 500, 1, 0},
         {"no drag, nothing to accept", WM_LBUTTONUP, 500, 0, 0},
     };
     for (const auto& c : steps)
@@ -76,10 +57,8 @@ TEST(GVScrollBar, TrackPagesAndThumbDrags)
         {"a page up", WM_LBUTTONDOWN, 1, 20},    {"press on the thumb", WM_LBUTTONDOWN, 52, 20},
         {"dragged to the top", WM_MOUSEMOVE, 2, 0}, {"released", WM_LBUTTONUP, 2, 0},
     };
-    for (const auto& c : steps) {
-        EXPECT_EQ(Send(bar, c.msg, {5, c.y}), 1) << c.name;
-        EXPECT_EQ(bar.GetValue(), c.value) << c.name;
-    }
+    for (const auto& c : steps)
+        EXPECT_TRUE(Send(bar, c.msg, {5, c.y}) == 1 && bar.GetValue() == c.value) << c.name << ": " << bar.GetValue();
     EXPECT_EQ(heard, (std::vector<int>{10, 20, 30, 20, 0})) << "only changes are heard";
     bar.SetRange(0, 1000, 10);
     EXPECT_EQ(bar.GetThumbRect().Height(), 8) << "the thumb never gets too small to grab";
@@ -95,8 +74,7 @@ TEST(GVListView, IndexesOutsideAreIgnoredAndTheSelectionStaysInView)
     for (const auto& [row, column] : {std::pair{6, 0}, {-1, 0}, {0, 5}})
         EXPECT_EQ(list.GetItemText(row, column), "") << "cell " << row << "," << column << " is outside";
     list.SetSelected(9);
-    EXPECT_EQ(list.GetSelected(), -1) << "an index outside is ignored";
-    EXPECT_FALSE(list.RemoveItem(6));
+    EXPECT_TRUE(list.GetSelected() == -1 && !list.RemoveItem(6)) << "rows outside are ignored";
     list.SetSelected(5);
     EXPECT_EQ(list.GetFirstVisible(), 3) << "scrolled to show the selection";
     list.OnKeyDown(VK_DOWN, 1, 0);
@@ -152,10 +130,8 @@ TEST_F(KoreanText, ImeCompositionReachesTheFocusEdit)
         EXPECT_TRUE(edit->GetText() == s.text && edit->GetDisplayText() == s.shown)
             << s.name << ": text " << edit->GetText() << ", shown " << edit->GetDisplayText();
     }
-    EXPECT_EQ(edit->Draw(Back(), kAll), 1);
     send(WM_CHAR, '\r', 0);
-    EXPECT_EQ(entered, std::vector<std::string>{"a" + kHan});
-    EXPECT_EQ(edit->GetText(), "");
+    EXPECT_TRUE(entered == std::vector<std::string>{"a" + kHan} && edit->GetText().empty()) << "entered and cleared";
 
     // The length limit cuts at whole characters.
     edit->SetMaxLength(4);
@@ -166,12 +142,6 @@ TEST_F(KoreanText, ImeCompositionReachesTheFocusEdit)
     EXPECT_EQ(edit->GetText(), "abc") << "a syllable that does not fit is dropped whole";
     send(WM_IME_COMPOSITION, 0xC7D1, GCS_COMPSTR);
     EXPECT_EQ(edit->GetDisplayText(), "abc") << "nor shown while composing";
-    send(WM_CHAR, 'd', 0);
-    EXPECT_EQ(edit->GetText(), "abcd");
-
-    edit->Enable(false);
-    send(WM_CHAR, '\b', 0);
-    EXPECT_EQ(edit->GetText(), "abcd") << "a disabled edit takes no input";
 }
 
 TEST_F(KoreanText, MultiLineBoxWrapsAndDropsTheOldestLines)

@@ -39,22 +39,17 @@ TEST(NumberGlyphs, EveryStyle)
               N = kGlyphMinus, X = kGlyphSuffix;
     const uint32_t units = kNumberUnits, thousands = kNumberThousands;
     const struct { const char* name; int64_t n; uint32_t style; std::vector<int> glyphs; } cases[] = {
-        {"plain", 905, 0, {9, 0, 5}},
-        {"zero", 0, 0, {0}},
-        {"negative", -42, 0, {N, 4, 2}},
+        {"plain", 905, 0, {9, 0, 5}}, {"zero", 0, 0, {0}}, {"negative", -42, 0, {N, 4, 2}},
         {"thousands", 1234567, thousands, {1, S, 2, 3, 4, S, 5, 6, 7}},
         {"thousands of three digits", 999, thousands, {9, 9, 9}},
         {"thousands of four digits", 1000, thousands, {1, S, 0, 0, 0}},
         {"units", 123456789, units, {1, E, 2, 3, 4, 5, M, 6, 7, 8, 9}},
-        {"units skip zero groups", 100000005, units, {1, E, 5}},
-        {"units of zero", 0, units, {0}},
+        {"units skip zero groups", 100000005, units, {1, E, 5}}, {"units of zero", 0, units, {0}},
         {"units of a round amount", 30000, units, {3, M}},
         {"largest", INT64_MAX, units, {9, 2, 2, G, 3, 3, 7, 2, J, 3, 6, 8, E, 5, 4, 7, 7, M, 5, 8, 0, 7}},
         {"smallest", INT64_MIN, 0, {N, 9, 2, 2, 3, 3, 7, 2, 0, 3, 6, 8, 5, 4, 7, 7, 5, 8, 0, 8}},
-        {"plus sign", 7, kNumberPlus, {P, 7}},
-        {"no plus on zero", 0, kNumberPlus, {0}},
-        {"no plus on a negative", -7, kNumberPlus, {N, 7}},
-        {"suffix", 5, kNumberSuffix, {5, X}},
+        {"plus sign", 7, kNumberPlus, {P, 7}}, {"no plus on zero", 0, kNumberPlus, {0}},
+        {"no plus on a negative", -7, kNumberPlus, {N, 7}}, {"suffix", 5, kNumberSuffix, {5, X}},
         {"all four", 12000, units | thousands | kNumberPlus | kNumberSuffix, {P, 1, M, 2, 0, 0, 0, X}},
     };
     for (const auto& c : cases) EXPECT_EQ(NumberGlyphs(c.n, c.style), c.glyphs) << c.name;
