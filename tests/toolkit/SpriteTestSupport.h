@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "ToolkitTestSupport.h"
 #include "foundation/core/Clock.h"
@@ -18,9 +17,9 @@ struct VirtualClock {
 };
 
 // The display, the effect manager of its format, and a folder of generated picture files:
-//  cards.psp: 0 red 20x30, 1 green 20x30 with hot spot (10, 15), 2 blue 10x10
+//  cards.psp and cards.qzs: 0 red 20x30, 1 green 20x30 with hot spot (10, 15), 2 blue 10x10
 //  digits.psp: 18 glyphs 8x12, glyph i grey (i * 12)
-//  anim.qza: set "A" (cards 0, 1, 2, 50 ms each) and "B" (card 2)
+//  anim.qza: set "A" (cards 0, 1, 2, 50 ms each) and "B" (card 2 at 5, 5)
 //  button.bmp: 2 x 2 cells of 40 x 20: red, green, blue, grey; each cell's top-left pixel magenta
 class SpriteFixture : public ScreenFixture {
 protected:
@@ -29,40 +28,26 @@ protected:
         ScreenFixture::SetUp();
         if (IsSkipped()) return;
         CreateFXMan(Mode());
-        dir = folder.Base();
         QZSRsc_Init(64, dir);
-
-        QZSpriteData cards;
-        cards.frames = {spritetest::SolidFrame(20, 30, 0xFF0000), spritetest::SolidFrame(20, 30, 0x00FF00, 10, 15),
-                        spritetest::SolidFrame(10, 10, 0x0000FF)};
+        using spritetest::SolidFrame;
+        const QZSpriteData cards{
+            {SolidFrame(20, 30, 0xFF0000), SolidFrame(20, 30, 0x00FF00, 10, 15), SolidFrame(10, 10, 0x0000FF)}};
         folder.Write("cards.psp", WriteSpriteFile(cards, SpriteFileKind::Pack));
         folder.Write("cards.qzs", WriteSpriteFile(cards, SpriteFileKind::Sheet));
-
         QZSpriteData digits;
-        for (int i = 0; i < 18; ++i) {
-            const auto g = static_cast<uint32_t>(i * 12);
-            digits.frames.push_back(spritetest::SolidFrame(8, 12, (g << 16) | (g << 8) | g));
-        }
+        for (uint32_t g = 0; g < 18 * 12; g += 12) digits.frames.push_back(SolidFrame(8, 12, g * 0x010101));
         folder.Write("digits.psp", WriteSpriteFile(digits, SpriteFileKind::Pack));
 
-        QZAnimationFile anim;
-        anim.isSet = true;
-        anim.packPath = "cards.psp";
-        QZAnimation a;
-        a.name = "A";
-        for (uint16_t s = 0; s < 3; ++s) a.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{s, 0, 0, 0}}});
-        QZAnimation b;
-        b.name = "B";
-        b.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{2, 5, 5, 0}}});
-        anim.animations = {a, b};
+        using spritetest::MakeAnimation;
+        QZAnimationFile anim{true, "cards.psp", {MakeAnimation("A", {5, 5, 5}), MakeAnimation("B", {5})}};
+        anim.animations[1].frames[0].parts = {QZAPart{2, 5, 5, 0}};
         folder.Write("anim.qza", WriteAnimationFile(anim));
 
         auto grid = Image::Create(80, 40, 0);
         const uint32_t cells[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080};
-        for (int c = 0; c < 4; ++c)
-            for (int y = 0; y < 20; ++y)
-                for (int x = 0; x < 40; ++x)
-                    grid->At((c % 2) * 40 + x, (c / 2) * 20 + y) = (x == 0 && y == 0) ? 0xFFFF00FF : cells[c];
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 80; ++x)
+                grid->At(x, y) = x % 40 == 0 && y % 20 == 0 ? 0xFFFF00FF : cells[y / 20 * 2 + x / 40];
         folder.Write("button.bmp", WriteBmp(*grid));
     }
     void TearDown() override
@@ -73,5 +58,5 @@ protected:
     }
 
     spritetest::TempFolder folder{"toolkit" + std::to_string(GetCurrentProcessId())};
-    std::string dir;
+    const std::string dir = folder.Base();
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,6 +10,28 @@
 #include "graphics/resources/XResEntryMgr.h"
 #include "toolkit/DDSurface.h"
 #include "toolkit/GDDScreen.h"
+#include "toolkit/GVWnd.h"
+
+// Channels equal within the loss of a 565 pixel.
+inline bool NearColor(Rgb a, Rgb b, int tolerance = 8)
+{
+    auto within = [tolerance](int x, int y) { return std::abs(x - y) <= tolerance; };
+    return within(a.r, b.r) && within(a.g, b.g) && within(a.b, b.b);
+}
+
+// The depth the runner started the X server with.
+inline int RequestedDepth()
+{
+    const char* d = std::getenv("MIRELLE_DEPTH");
+    return d ? std::atoi(d) : 24;
+}
+
+// A mouse message to a widget with the left button held, as the scene passes it on.
+inline int Send(GVWnd& w, UINT msg, Point p)
+{
+    if (msg == WM_MOUSEMOVE) return w.OnMouseMove(MK_LBUTTON, p);
+    return msg == WM_LBUTTONDOWN ? w.OnLButtonDown(MK_LBUTTON, p) : w.OnLButtonUp(0, p);
+}
 
 // A visible 800 x 600 window with a windowed display on it, as the game window has.
 class ScreenFixture : public ::testing::Test {
@@ -42,44 +63,26 @@ protected:
         if (!ReadSurfacePixel(Back(), x, y, p)) return {1, 2, 3};
         return UnpackRgb(Mode(), p);
     }
-
-    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x000000), DD_OK); }
+    // Whether the pixel is near the colour; says which it is otherwise.
+    ::testing::AssertionResult PixelIs(Point at, Rgb colour) const
+    {
+        const Rgb c = PixelAt(at.x, at.y);
+        if (NearColor(c, colour)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "pixel at " << at.x << "," << at.y << " is (" << int{c.r} << ","
+                                             << int{c.g} << "," << int{c.b} << ")";
+    }
     // Pixels of the area near the colour.
-    int CountNear(const Rect& area, Rgb colour) const;
+    int CountNear(const Rect& area, Rgb colour) const
+    {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += NearColor(PixelAt(x, y), colour, 40) ? 1 : 0;
+        return n;
+    }
+    void Clear() { ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x000000), DD_OK); }
 
     static constexpr Rect kAll{0, 0, 800, 600};
+    static constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
     GWnd window;
     GDDScreen screen;
 };
-
-// Channels equal within the loss of a 565 pixel.
-inline bool NearColor(Rgb a, Rgb b, int tolerance = 8)
-{
-    auto within = [tolerance](int x, int y) { return std::abs(x - y) <= tolerance; };
-    return within(a.r, b.r) && within(a.g, b.g) && within(a.b, b.b);
-}
-
-inline int ScreenFixture::CountNear(const Rect& area, Rgb colour) const
-{
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) n += NearColor(PixelAt(x, y), colour, 40) ? 1 : 0;
-    return n;
-}
-
-inline Rgb RgbOfColorRef(uint32_t c)
-{
-    return {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)};
-}
-
-inline std::string ToString(Rgb c)
-{
-    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
-
-// The depth the runner started the X server with.
-inline int RequestedDepth()
-{
-    const char* d = std::getenv("MIRELLE_DEPTH");
-    return d ? std::atoi(d) : 24;
-}

@@ -1,18 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "toolkit/core/PixelBlend.h"
 
 TEST(PixelBlend, MixesChannelsByAlpha)
 {
-    const struct {
-        const char* name;
-        PixelMode mode;
-        Rgb under, over;
-        int alpha;
-        Rgb expected;
-    } cases[] = {
+    const struct { const char* name; PixelMode mode; Rgb under, over; int alpha; Rgb expected; } cases[] = {
         {"alpha 0 keeps the pixel", PixelMode::Rgb32, {10, 20, 30}, {200, 200, 200}, 0, {10, 20, 30}},
         {"alpha 255 replaces it", PixelMode::Rgb32, {10, 20, 30}, {200, 100, 50}, 255, {200, 100, 50}},
         {"below 0 counts as 0", PixelMode::Rgb32, {10, 20, 30}, {200, 100, 50}, -4, {10, 20, 30}},
@@ -30,13 +22,4 @@ TEST(PixelBlend, MixesChannelsByAlpha)
         const Rgb got = UnpackRgb(c.mode, BlendPixel(c.mode, p, q, c.alpha));
         EXPECT_EQ(got, c.expected) << c.name << ": got " << int(got.r) << "," << int(got.g) << "," << int(got.b);
     }
-}
-
-TEST(PixelBlend, RowBlendTouchesOnlyItsPixels)
-{
-    uint16_t row[4] = {0, 0, 0, 0x1234};
-    BlendRow(PixelMode::Rgb565, reinterpret_cast<uint8_t*>(row), 3, 0xFFFF, 255);
-    EXPECT_EQ(row[0], 0xFFFF);
-    EXPECT_EQ(row[2], 0xFFFF);
-    EXPECT_EQ(row[3], 0x1234) << "the pixel after the row is untouched";
 }
