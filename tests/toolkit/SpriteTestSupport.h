@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 
 #include "ToolkitTestSupport.h"
@@ -16,9 +17,25 @@ struct VirtualClock {
     ~VirtualClock() { Clock::UseReal(); }
 };
 
+// Glyph g of the number pack: grey g * 12, drawn with a 3 x 5 figure at twice its size so a person can
+// read the screenshot; the units (13..16) and the suffix stay plain.
+inline QZFrame DigitGlyph(int g)
+{
+    static const char* const kFigures[] = {"111101101101111", "010110010010111", "111001111100111", "111001111001111",
+                                           "101101111001001", "111100111001111", "111100111101111", "111001001001001",
+                                           "111101111101111", "111101111001111", "000000000010100", "000010111010000",
+                                           "000000111000000"};
+    QZFrame f = spritetest::SolidFrame(8, 12, static_cast<uint32_t>(g * 12) * 0x010101);
+    if (g >= static_cast<int>(std::size(kFigures))) return f;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 6; ++x)
+            if (kFigures[g][(y / 2) * 3 + x / 2] == '1') f.pixels[size_t((y + 1) * 8 + x + 1)] = 0xFFFFFFFFu;
+    return f;
+}
+
 // The display, the effect manager of its format, and a folder of generated picture files:
 //  cards.psp and cards.qzs: 0 red 20x30, 1 green 20x30 with hot spot (10, 15), 2 blue 10x10
-//  digits.psp: 18 glyphs 8x12, glyph i grey (i * 12)
+//  digits.psp: 18 glyphs 8x12, glyph i grey (i * 12) with its digit or sign in white (columns 1..6)
 //  anim.qza: set "A" (cards 0, 1, 2, 50 ms each) and "B" (card 2 at 5, 5)
 //  button.bmp: 2 x 2 cells of 40 x 20: red, green, blue, grey; each cell's top-left pixel magenta
 class SpriteFixture : public ScreenFixture {
@@ -35,7 +52,7 @@ protected:
         folder.Write("cards.psp", WriteSpriteFile(cards, SpriteFileKind::Pack));
         folder.Write("cards.qzs", WriteSpriteFile(cards, SpriteFileKind::Sheet));
         QZSpriteData digits;
-        for (uint32_t g = 0; g < 18 * 12; g += 12) digits.frames.push_back(SolidFrame(8, 12, g * 0x010101));
+        for (int g = 0; g < 18; ++g) digits.frames.push_back(DigitGlyph(g));
         folder.Write("digits.psp", WriteSpriteFile(digits, SpriteFileKind::Pack));
 
         using spritetest::MakeAnimation;
