@@ -47,6 +47,8 @@ void CGameInfo::Reset()
     septemberChoice = 1;
     pointValue = 1;
     turnPutCount = 0;
+    lastFloorSlot = -1;
+    playedMonth = -1;
     ownHandIds.clear();
 }
 

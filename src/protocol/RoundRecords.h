@@ -95,6 +95,8 @@ public:
     int32_t pointValue = 1;
     int32_t firstPlayerMode = 0;
     int32_t turnPutCount = 0;
+    int32_t lastFloorSlot = -1;  // the floor slot of the turn's last played or flipped card
+    int32_t playedMonth = -1;    // the month of the turn's hand card, -1 when none
     std::vector<int32_t> ownHandIds;  // card ids, not slots
 
     bool operator==(const CGameInfo&) const = default;

@@ -36,6 +36,8 @@ TEST(RoundRecords, GameInfoResetKeepsTheUserListsAndTheOnceValues)
     g.dMissionFactors = {3, 3};
     g.users[1].goCount = 3;
     g.pointValue = 5;
+    g.lastFloorSlot = 4;
+    g.playedMonth = 2;
     g.Reset();
     EXPECT_EQ(g, kept);
     EXPECT_EQ(g.pointValue, 1);

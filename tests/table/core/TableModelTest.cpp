@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "table/core/TableLayout.h"
+#include "table/core/TableModel.h"
+
+namespace {
+
+// A table whose 50 card windows all lie in the deck, slot i holding card i.
+struct Table {
+    CGameInfo game;
+    COpenInfo floor;
+    CardFaceArray faces;
+    TableModel model{game, floor, faces};
+
+    Table()
+    {
+        for (int32_t s = 0; s < kCardCount; ++s) {
+            EXPECT_TRUE(model.SetSlotCard(s, s));
+            EXPECT_TRUE(model.MoveSlot(s, CardList::Nowhere(), CardList::Deck()));
+        }
+    }
+    // Card `slot` from the deck onto a floor slot.
+    void Lay(int32_t slot, int32_t floorSlot) { ASSERT_TRUE(model.PutOnFloorSlot(slot, CardList::Deck(), floorSlot)); }
+    void Check() const { EXPECT_EQ(model.FindBrokenInvariant(), ""); }
+};
+
+// What the model may change on a face: its card and its floor slot.
+std::vector<std::pair<int32_t, int32_t>> FaceIds(const CardFaceArray& faces)
+{
+    std::vector<std::pair<int32_t, int32_t>> out;
+    for (const CardFace& f : faces.faces) out.emplace_back(f.cardId, f.floorSlot);
+    return out;
+}
+
+}  // namespace
+
+TEST(TableModel, TargetFloorSlot)
+{
+    const struct {
+        const char* name;
+        std::vector<std::pair<int32_t, int32_t>> floor;  // slot (= card id), floor slot
+        int32_t lastFloorSlot;
+        int32_t card;
+        FloorSource source;
+        int32_t want;
+    } cases[] = {
+        {"an empty floor takes slot 0", {}, -1, 13, FloorSource::Hand, 0},
+        {"the slot of the first card of the month", {{0, 0}, {12, 5}, {13, 7}}, -1, 14, FloorSource::Hand, 5},
+        {"no card of the month: the first empty slot", {{0, 0}, {4, 1}, {9, 3}}, -1, 14, FloorSource::Hand, 2},
+        {"all twelve taken: slot 0", {{0, 0}, {4, 1}, {8, 2}, {12, 3}, {16, 4}, {20, 5}, {24, 6}, {28, 7}, {32, 8},
+                                      {36, 9}, {40, 10}, {1, 11}}, -1, 44, FloorSource::Hand, 0},
+        {"a flipped bonus card follows the card before it", {{0, 0}, {12, 5}}, 5, 48, FloorSource::Deck, 5},
+        {"without a last slot a flipped bonus card takes an empty slot", {{0, 0}}, -1, 49, FloorSource::Deck, 1},
+        {"a last slot out of range is no last slot", {{0, 0}}, 12, 49, FloorSource::Deck, 1},
+        {"a month card ignores the last slot", {{0, 0}}, 0, 14, FloorSource::Deck, 1},
+        {"a bonus card from the hand ignores the last slot", {{0, 0}, {48, 4}}, 0, 49, FloorSource::Hand, 4},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        for (const auto& [slot, floorSlot] : c.floor) t.Lay(slot, floorSlot);
+        t.game.lastFloorSlot = c.lastFloorSlot;
+        EXPECT_EQ(t.model.TargetFloorSlot(c.card, c.source), c.want) << c.name;
+    }
+}
+
+TEST(TableModel, PlayAndFlipRememberTheTurn)
+{
+    Table t;
+    ASSERT_TRUE(t.model.MoveSlot(13, CardList::Deck(), CardList::Hand(1)));
+    t.Lay(12, 4);
+    t.model.StartTurn();
+    EXPECT_EQ(t.game.turnNumber, 1);
+    EXPECT_EQ(t.model.PlayHandCardToFloor(13, 0), std::nullopt) << "not in seat 0's hand";
+    EXPECT_EQ(t.model.PlayHandCardToFloor(13, 1), 4);
+    EXPECT_EQ(t.game.lastFloorSlot, 4);
+    EXPECT_EQ(t.game.playedMonth, 3);
+    EXPECT_EQ(t.floor.GetSlot(4).count, 2);
+
+    // The deck's top card (slot 0) becomes the bonus card 49 and lands on the same slot.
+    EXPECT_EQ(t.model.FlipDeckCardToFloor(49), 4);
+    EXPECT_EQ(t.faces.faces[0].cardId, 49);
+    EXPECT_EQ(t.model.CardsInFloorSlot(4), (std::vector<int32_t>{12, 13, 0}));
+    EXPECT_EQ(t.model.FlipDeckCardToFloor(50), std::nullopt) << "no such card";
+    t.Check();
+
+    t.model.StartTurn();
+    EXPECT_EQ(t.game.lastFloorSlot, -1);
+    EXPECT_EQ(t.game.playedMonth, -1);
+    EXPECT_EQ(t.game.turnNumber, 2);
+}
+
+TEST(TableModel, CapturesCountMonthsButNotBonusCards)
+{
+    Table t;
+    t.Lay(48, 2);
+    t.Lay(8, 2);
+    t.Lay(10, 2);
+    ASSERT_TRUE(t.model.CaptureFromFloor(48, 0));
+    ASSERT_TRUE(t.model.CaptureFromFloor(8, 0));
+    EXPECT_EQ(t.game.users[0].piPile, (std::vector<int32_t>{48}));
+    EXPECT_EQ(t.game.users[0].gwangPile, (std::vector<int32_t>{8}));
+    std::array<int32_t, 12> want{};
+    want[2] = 1;
+    EXPECT_EQ(t.game.monthCaptured, want) << "the bonus card counts no month";
+    EXPECT_EQ(t.floor.GetSlot(2).count, 1);
+    ASSERT_TRUE(t.model.CaptureFromFloor(10, 0));
+    EXPECT_EQ(t.floor.GetSlot(2).count, 0) << "the last card empties the slot";
+    EXPECT_EQ(t.faces.faces[10].floorSlot, -1);
+    EXPECT_EQ(LayoutPiPile(t.model.PiCardsOf(0), 0)->total, 3 + 1);
+    t.Check();
+
+    // The September animal counted as double pi: pile to pile keeps the month count.
+    t.Lay(32, 0);
+    ASSERT_TRUE(t.model.CaptureFromFloor(32, 1));
+    ASSERT_TRUE(t.model.MoveSlot(32, CardList::Pile(1, CardCategory::Animal), CardList::Pile(1, CardCategory::Pi)));
+    EXPECT_EQ(t.game.monthCaptured[8], 1);
+    // A pi taken back to a hand leaves the count.
+    ASSERT_TRUE(t.model.MoveSlot(32, CardList::Pile(1, CardCategory::Pi), CardList::Hand(1)));
+    EXPECT_EQ(t.game.monthCaptured[8], 0);
+    t.Check();
+}
+
+TEST(TableModel, RefusedOperationsChangeNothing)
+{
+    Table t;
+    t.Lay(20, 3);
+    ASSERT_TRUE(t.model.MoveSlot(21, CardList::Deck(), CardList::Hand(0)));
+    ASSERT_TRUE(t.model.MoveSlot(22, CardList::Deck(), CardList::Nowhere()));
+    t.faces.faces[22].Reset();  // a window without a card
+    ASSERT_TRUE(t.model.CaptureFromFloor(20, 1));
+
+    const struct { const char* name; bool (*op)(TableModel&); } cases[] = {
+        {"slot 50", [](TableModel& m) { return m.MoveSlot(50, CardList::Deck(), CardList::Hand(0)); }},
+        {"slot -1", [](TableModel& m) { return m.PutOnFloorSlot(-1, CardList::Deck(), 0); }},
+        {"seat 2", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Hand(2)); }},
+        {"seat -1", [](TableModel& m) { return m.CaptureIntoPile(1, CardList::Deck(), -1); }},
+        {"category 4", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Pile(0, 4)); }},
+        {"floor slot 12", [](TableModel& m) { return m.PutOnFloorSlot(1, CardList::Deck(), 12); }},
+        {"floor slot -1", [](TableModel& m) { return m.PutOnFloorSlot(1, CardList::Deck(), -1); }},
+        {"not in that list", [](TableModel& m) { return m.MoveSlot(21, CardList::Deck(), CardList::Hand(1)); }},
+        {"already in a list", [](TableModel& m) { return m.MoveSlot(21, CardList::Nowhere(), CardList::Deck()); }},
+        {"onto the floor by a plain move", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Floor()); }},
+        {"a card without a category into a pile",
+         [](TableModel& m) { return m.MoveSlot(22, CardList::Nowhere(), CardList::Pile(0, 3)); }},
+        {"capture of a card without a category",
+         [](TableModel& m) { return m.CaptureIntoPile(22, CardList::Nowhere(), 0); }},
+        {"a window without a card onto the floor",
+         [](TableModel& m) { return m.PutOnFloorSlot(22, CardList::Nowhere(), 0); }},
+        {"take a card that is not on the floor", [](TableModel& m) { return m.TakeFromFloorSlot(1, CardList::Hand(0)); }},
+        {"card id 50", [](TableModel& m) { return m.SetSlotCard(1, 50); }},
+        {"a new id for a captured card", [](TableModel& m) { return m.SetSlotCard(20, 3); }},
+    };
+    for (const auto& c : cases) {
+        const CGameInfo game = t.game;
+        const COpenInfo floor = t.floor;
+        const auto faces = FaceIds(t.faces);
+        EXPECT_FALSE(c.op(t.model)) << c.name;
+        EXPECT_TRUE(t.game == game && t.floor == floor && FaceIds(t.faces) == faces) << c.name << " changed the table";
+    }
+    t.Check();
+}
+
+TEST(TableModel, PilePositionsForBothSeatsAndASeatOffScreen)
+{
+    Table t;
+    for (int32_t slot : {0, 8}) ASSERT_TRUE(t.model.CaptureIntoPile(slot, CardList::Deck(), 0));
+    ASSERT_TRUE(t.model.CaptureIntoPile(28, CardList::Deck(), 1));
+    const auto& own = t.model.Slots(CardList::Pile(0, CardCategory::Gwang));
+    const auto& other = t.model.Slots(CardList::Pile(1, CardCategory::Gwang));
+
+    using P = std::vector<PilePlacement>;
+    EXPECT_EQ(LayoutCapturedPile(own, 0, CardCategory::Gwang), (P{{0, {19, 460}}, {8, {37, 460}}}));
+    EXPECT_EQ(LayoutCapturedPile(other, 1, CardCategory::Gwang), (P{{28, {19, 27}}}));
+    EXPECT_TRUE(LayoutCapturedPile(other, -1, CardCategory::Gwang).empty()) << "seat without a screen slot";
+    EXPECT_EQ(t.game.monthCaptured[0] + t.game.monthCaptured[2] + t.game.monthCaptured[7], 3);
+    t.Check();
+}
+
+TEST(TableModel, InvariantCheckSeesBrokenTables)
+{
+    const struct { const char* name; void (*breakIt)(Table&); } cases[] = {
+        {"a slot in two lists", [](Table& t) { t.game.users[0].hand.push_back(3); }},
+        {"a floor count off by one", [](Table& t) { t.floor.GetSlot(0).count = 2; }},
+        {"a month count without its card", [](Table& t) { t.game.monthCaptured[5] = 1; }},
+        {"a face naming a floor slot off the floor", [](Table& t) { t.faces.faces[3].floorSlot = 0; }},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.Lay(1, 0);
+        t.Check();
+        c.breakIt(t);
+        EXPECT_NE(t.model.FindBrokenInvariant(), "") << c.name;
+    }
+}
