@@ -37,12 +37,17 @@ bool Contains(const std::vector<int32_t>& list, int32_t slot)
 
 }  // namespace
 
+void SetFloorSlotPositions(COpenInfo& floor, int32_t roomKind)
+{
+    for (int32_t i = 0; i < kFloorSlotCount; ++i) floor.GetSlot(i).position = *FloorSlotPosition(i, roomKind);
+}
+
 TableModel::TableModel(CGameInfo& gameInfo, COpenInfo& floorInfo, CardFaces& cardFaces)
     : game(gameInfo), floor(floorInfo), faces(cardFaces)
 {
 }
 
-std::vector<int32_t>* TableModel::ListOf(CardList list)
+std::vector<int32_t>* TableModel::ListOf(CardList list) const
 {
     const bool seatOk = list.seat >= 0 && list.seat < kSeatCount;
     switch (list.kind) {
@@ -58,7 +63,7 @@ std::vector<int32_t>* TableModel::ListOf(CardList list)
 const std::vector<int32_t>& TableModel::Slots(CardList list) const
 {
     static const std::vector<int32_t> kEmpty;
-    const auto* slots = const_cast<TableModel*>(this)->ListOf(list);
+    const auto* slots = ListOf(list);
     return slots ? *slots : kEmpty;
 }
 

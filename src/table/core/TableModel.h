@@ -27,6 +27,9 @@ public:
     std::array<CardFace, kCardCount> faces;
 };
 
+// The twelve floor positions of a room kind into the floor's slots.
+void SetFloorSlotPositions(COpenInfo& floor, int32_t roomKind);
+
 // A card list of the table. The floor is a list of its own, entered and left through the floor
 // operations only.
 enum class ListKind { None, Deck, Floor, Hand, Pile };
@@ -95,7 +98,8 @@ public:
     std::string FindBrokenInvariant() const;
 
 private:
-    std::vector<int32_t>* ListOf(CardList list);
+    // The records are the scene's, not the model's: a const model still hands out their lists.
+    std::vector<int32_t>* ListOf(CardList list) const;
     bool HasCard(int32_t slot, const CardList& list) const;
     void CountCaptured(int32_t slot, int32_t delta);
     void Remove(int32_t slot, CardList list);

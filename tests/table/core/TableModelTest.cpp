@@ -68,6 +68,9 @@ TEST(TableModel, TargetFloorSlot)
 TEST(TableModel, PlayAndFlipRememberTheTurn)
 {
     Table t;
+    SetFloorSlotPositions(t.floor, 41);
+    EXPECT_EQ(t.floor.GetSlot(0).position, Point(294, 160));
+    EXPECT_EQ(t.floor.GetSlot(11).position, Point(496, 232));
     ASSERT_TRUE(t.model.MoveSlot(13, CardList::Deck(), CardList::Hand(1)));
     t.Lay(12, 4);
     t.model.StartTurn();
