@@ -82,17 +82,6 @@ TEST(PiRows, RowsOfTenAndRebalancing)
     }
 }
 
-TEST(PiRows, TheFourthRowTakesTheRestAndNoCardIsLost)
-{
-    std::vector<int32_t> all = Join(kSingles, {32, 41, 47, 48, 49});
-    const PiRows p = BuildPiRows(Pile(all));
-    EXPECT_EQ(p.Total(), 33);
-    size_t cards = 0;
-    for (const auto& row : p.rows) cards += row.size();
-    EXPECT_EQ(cards, all.size());
-    EXPECT_FALSE(p.rows[3].empty());
-}
-
 TEST(PileLayout, CapturedPilesFanFromTheirOrigin)
 {
     using P = std::vector<PilePlacement>;

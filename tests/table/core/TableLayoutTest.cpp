@@ -27,11 +27,9 @@ TEST(TableLayout, HandAndCountdownPositionsByScreenSlot)
         {"own fifth card ends row one", 0, 4, Point{577, 391}},
         {"own sixth card starts row two", 0, 5, Point{405, 455}},
         {"opposite last card", 1, 9, Point{543, 79}},
-        {"opposite third card", 1, 2, Point{489, 41}},
         {"an eleventh card has no place", 0, 10, std::nullopt},
         {"negative index", 1, -1, std::nullopt},
         {"no screen slot", -1, 0, std::nullopt},
-        {"screen slot 2", 2, 0, std::nullopt},
     };
     for (const auto& c : hands) EXPECT_EQ(HandPosition(c.screenSlot, c.index), c.want) << c.name;
 
@@ -56,18 +54,4 @@ TEST(FloorSlotSpacing, EighteenWhileTheFanFitsThenSqueezed)
     for (int32_t width : {80, 88, 132, 136, 160})
         for (int32_t n = 2; n <= 30; ++n)
             EXPECT_LE(FloorSlotSpacing(n, width) * (n - 1) + kNormalCardSize.cx, width) << n << " cards in " << width;
-}
-
-TEST(TableLayout, PileAreasForBothScreenSlotsOnly)
-{
-    const struct { const char* name; int32_t screenSlot; int32_t category; std::optional<PileArea> want; } cases[] = {
-        {"own gwang", 0, 0, PileArea{{19, 460}, 88}},
-        {"own pi", 0, 3, PileArea{{259, 459}, 136}},
-        {"opposite ribbon", 1, 2, PileArea{{117, 84}, 132}},
-        {"opposite pi is wider", 1, 3, PileArea{{259, 84}, 160}},
-        {"no screen slot", -1, 0, std::nullopt},
-        {"no category", 0, -1, std::nullopt},
-        {"category 4", 1, 4, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GetPileArea(c.screenSlot, c.category), c.want) << c.name;
 }
