@@ -84,8 +84,10 @@ FloorRebuild RebuildFloor(const std::vector<int32_t>& ids, const std::vector<Bon
     for (size_t i = 0; i < sorted.size(); ++i) {
         const int32_t id = sorted[i];
         const int32_t month = GetCardInfo(id).month;
-        int32_t floorSlot = FloorSlotOfBonus(r.cards, pairs, id);
-        if (month != kBonusMonth) {
+        int32_t floorSlot = -1;
+        if (month == kBonusMonth) {
+            floorSlot = FloorSlotOfBonus(r.cards, pairs, id);
+        } else {
             floorSlot = FloorSlotOfMonth(r.cards, month);
             if (floorSlot < 0) floorSlot = FirstEmptyFloorSlot(r.counts);
         }
