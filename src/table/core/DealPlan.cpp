@@ -31,7 +31,7 @@ std::vector<int32_t> Slice(const std::vector<int32_t>& list, int32_t start, int3
 
 bool IsFloorSlot(int32_t floorSlot)
 {
-    return floorSlot >= 0 && floorSlot < kFloorSlotCount;
+    return floorSlot >= 0 && floorSlot < COpenInfo::kSlotCount;
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ DealBatch DealFloorCards(const std::vector<int32_t>& floor, int32_t start, int32
                          const std::vector<int32_t>& ids)
 {
     DealBatch batch;
-    batch.jitter = count < kFloorSlotCount;
+    batch.jitter = count < COpenInfo::kSlotCount;
     for (int32_t i = 0; i < count; ++i) {
         const int32_t place = start + i;
         if (place < 0 || static_cast<size_t>(place) >= floor.size() || !IsFloorSlot(place)) continue;
@@ -138,7 +138,7 @@ bool DealIntroContinues(bool visible, uint32_t startMs, uint32_t nowMs)
     return visible && nowMs - startMs < static_cast<uint32_t>(kDealIntroCapMs);
 }
 
-std::vector<FloorRegroup> GroupFloorMonths(const std::vector<int32_t>& floor, CardFaces& faces, FloorCounts& counts)
+std::vector<FloorRegroup> GroupFloorMonths(const std::vector<int32_t>& floor, FaceTable& faces, FloorCounts& counts)
 {
     std::vector<FloorRegroup> moves;
     std::vector<bool> visited(floor.size(), false);

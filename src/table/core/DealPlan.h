@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "protocol/RoundRecords.h"
 #include "table/core/CardModel.h"
 
 // The deal of a round as a plan: which card window goes where, face up or down, in which order,
 // with the sound cues. The shell animates the batches in order (paths from CardMotion.h).
 
-constexpr int32_t kFloorSlotCount = 12;
 constexpr int32_t kHandPlaces = 10;  // hand positions per side
 constexpr int32_t kDealFloorCount = 8;
 constexpr int32_t kDealHandCount = 10;
@@ -116,10 +116,10 @@ struct FloorRegroup {
     bool operator==(const FloorRegroup&) const = default;
 };
 
-using CardFaces = std::array<CardFace, kCardCount>;
-using FloorCounts = std::array<int32_t, kFloorSlotCount>;
+using FaceTable = std::array<CardFace, kCardCount>;
+using FloorCounts = std::array<int32_t, COpenInfo::kSlotCount>;
 
 // For floor slots 0..7 in order, the first unvisited floor card in the slot draws every other
 // unvisited floor card of its month into the slot. Updates the faces' floor slots and the counts
 // (never below 0) and returns the moves in order; none means nothing moved.
-std::vector<FloorRegroup> GroupFloorMonths(const std::vector<int32_t>& floor, CardFaces& faces, FloorCounts& counts);
+std::vector<FloorRegroup> GroupFloorMonths(const std::vector<int32_t>& floor, FaceTable& faces, FloorCounts& counts);

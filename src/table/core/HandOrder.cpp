@@ -4,7 +4,7 @@
 
 namespace {
 
-std::vector<int32_t> HandIds(const std::vector<int32_t>& hand, const CardFaces& faces)
+std::vector<int32_t> HandIds(const std::vector<int32_t>& hand, const FaceTable& faces)
 {
     std::vector<int32_t> ids;
     for (const int32_t s : hand) {
@@ -38,7 +38,7 @@ std::array<int32_t, kPassMarkerCount> PassMarkerPlaces(int32_t handSize, int32_t
     return places;
 }
 
-HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const CardFaces& faces, PassMarkers markers,
+HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const FaceTable& faces, PassMarkers markers,
                           int32_t pendingPasses)
 {
     std::vector<int32_t> ids = HandIds(hand, faces);
@@ -51,7 +51,7 @@ HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const CardFaces& fac
     return plan;
 }
 
-HandOrderPlan SortOwnHandListedLast(const std::vector<int32_t>& hand, const CardFaces& faces,
+HandOrderPlan SortOwnHandListedLast(const std::vector<int32_t>& hand, const FaceTable& faces,
                                     const std::vector<int32_t>& listed)
 {
     const auto isListed = [&](int32_t id) { return std::find(listed.begin(), listed.end(), id) != listed.end(); };

@@ -30,11 +30,11 @@ struct HandOrderPlan {
 
 // The own hand sorted by card id. With PassMarkers::Show the markers show the pending pass count
 // (held to 0..6) after the hand, while they fit in the ten hand places.
-HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const CardFaces& faces, PassMarkers markers,
+HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const FaceTable& faces, PassMarkers markers,
                           int32_t pendingPasses);
 
 // The same with the listed ids last, in list order, and the markers left alone.
-HandOrderPlan SortOwnHandListedLast(const std::vector<int32_t>& hand, const CardFaces& faces,
+HandOrderPlan SortOwnHandListedLast(const std::vector<int32_t>& hand, const FaceTable& faces,
                                     const std::vector<int32_t>& listed);
 
 // Marker i at hand index handSize + i for i < n (n held to 0..6) while that index is below 10.

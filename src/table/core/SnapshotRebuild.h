@@ -12,7 +12,7 @@
 
 enum class RebuildResult { Done, DeckRanOut, HandTooLarge, BonusWithoutPlace };
 
-using MonthCounts = std::array<int32_t, kFloorSlotCount>;
+using MonthCounts = decltype(CGameInfo::monthCaptured);
 
 struct HandRebuild {
     RebuildResult result = RebuildResult::Done;

@@ -164,7 +164,7 @@ TEST(FloorGrouping, LaterCardsJoinTheFirstOfTheirMonth)
         {"a card outside the floor slots joins without a count", {8, 9}, {0, 14}, {1}, {{1, 14, 0}}, {2}},
     };
     for (const auto& c : cases) {
-        CardFaces faces;
+        FaceTable faces;
         Ids floor;
         for (size_t i = 0; i < c.ids.size(); ++i) {
             faces[i].SetCard(c.ids[i]);

@@ -10,7 +10,7 @@ using Ids = std::vector<int32_t>;
 using Markers = std::array<int32_t, kPassMarkerCount>;
 
 // A hand of windows 10, 11, ... showing `ids` in hand order.
-Ids HandShowing(CardFaces& faces, const Ids& ids)
+Ids HandShowing(FaceTable& faces, const Ids& ids)
 {
     Ids hand;
     for (size_t i = 0; i < ids.size(); ++i) {
@@ -35,13 +35,13 @@ TEST(HandOrder, PassMarkersFollowTheHandWhileTheyFit)
         {"an empty hand starts at 0", 0, 2, {0, 1, -1, -1, -1, -1}},
     };
     for (const auto& c : cases) {
-        CardFaces faces;
+        FaceTable faces;
         const Ids hand = HandShowing(faces, Ids(static_cast<size_t>(c.handSize), 7));
         const HandOrderPlan plan = SortOwnHand(hand, faces, PassMarkers::Show, c.passes);
         EXPECT_TRUE(plan.markersChange) << c.name;
         EXPECT_EQ(plan.markers, c.want) << c.name;
     }
-    CardFaces faces;
+    FaceTable faces;
     EXPECT_FALSE(SortOwnHand(HandShowing(faces, {1}), faces, PassMarkers::Leave, 6).markersChange);
 }
 
@@ -56,7 +56,7 @@ TEST(HandOrder, SortsIdsAndPlacesTenCards)
         {"no hand", {}, {}, false, {}},
     };
     for (const auto& c : cases) {
-        CardFaces faces;
+        FaceTable faces;
         const Ids hand = HandShowing(faces, c.shown);
         const HandOrderPlan plan =
             c.listedLast ? SortOwnHandListedLast(hand, faces, c.listed) : SortOwnHand(hand, faces, PassMarkers::Leave, 0);
@@ -66,7 +66,7 @@ TEST(HandOrder, SortsIdsAndPlacesTenCards)
             EXPECT_EQ(plan.places[i], (HandPlace{hand[i], static_cast<int32_t>(i)})) << c.name << " card " << i;
     }
 
-    CardFaces faces;
+    FaceTable faces;
     const HandOrderPlan big = SortOwnHand(HandShowing(faces, {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}), faces,
                                           PassMarkers::Show, 2);
     ASSERT_EQ(big.places.size(), 12u);
