@@ -28,8 +28,9 @@ struct HandOrderPlan {
     std::array<int32_t, kPassMarkerCount> markers{-1, -1, -1, -1, -1, -1};
 };
 
-// The own hand sorted by card id. With PassMarkers::Show the markers show the pending pass count
-// (held to 0..6) after the hand, while they fit in the ten hand places.
+// The own hand sorted by card id. With PassMarkers::Show (a seated own user who is not a robot)
+// the markers show the pending pass count (held to 0..6) after the hand, while they fit in the ten
+// hand places. A hand of more than ten cards places ten and hides the rest.
 HandOrderPlan SortOwnHand(const std::vector<int32_t>& hand, const FaceTable& faces, PassMarkers markers,
                           int32_t pendingPasses);
 

@@ -84,7 +84,8 @@ TEST(CardMove, LiftStaysOnTheTable)
 TEST(FrameWait, SlowWaitSkipsOneFrameAtPositiveSpeed)
 {
     using Steps = std::vector<FrameWaitStep>;
-    const struct { const char* name; int32_t frames, speed; uint32_t now; std::vector<uint32_t> took; Steps want; } cases[] = {
+    const struct { const char* name; int32_t frames, speed; uint32_t now; std::vector<uint32_t> took; Steps want; }
+        cases[] = {
         {"a slow wait lets the next frame through, then waits again", 5, 1, 1000, {6, 20, 6, 6},
          {{true, 1000, 1006}, {true, 1006, 1026}, {false, 1026, 1026}, {true, 1026, 1032}, {true, 1032, 1038}}},
         {"no catch-up at speed 0", 3, 0, 1000, {6, 20},

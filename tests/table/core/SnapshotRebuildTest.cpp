@@ -36,7 +36,8 @@ TEST(SnapshotRebuild, FloorCardsFindTheirSlots)
         EXPECT_EQ(r.cards, c.cards) << c.name;
         EXPECT_EQ(r.counts, c.counts) << c.name;
         EXPECT_EQ(r.lastFloorSlot, c.lastSlot) << c.name;
-        const Ids wantDeck = c.want == RebuildResult::Done ? Ids(c.deck.begin() + static_cast<std::ptrdiff_t>(c.cards.size()), c.deck.end()) : c.deck;
+        const auto taken = static_cast<std::ptrdiff_t>(c.want == RebuildResult::Done ? c.cards.size() : 0);
+        const Ids wantDeck(c.deck.begin() + taken, c.deck.end());
         EXPECT_EQ(r.deck, wantDeck) << c.name << ": a failed rebuild takes nothing";
     }
 
@@ -51,10 +52,12 @@ TEST(SnapshotRebuild, FloorCardsFindTheirSlots)
 
 TEST(SnapshotRebuild, HandAndPileTakeTheDeckTop)
 {
-    const struct { const char* name; int32_t screenSlot, count; Ids deck; RebuildResult want; Ids hand; int32_t size; } cases[] = {
+    const struct { const char* name; int32_t screenSlot, count; Ids deck; RebuildResult want; Ids hand; int32_t size; }
+        cases[] = {
         {"own side, big cards", 0, 3, {5, 6, 7, 8}, RebuildResult::Done, {5, 6, 7}, CardSizeKind::Big},
         {"other side, small cards", 1, 2, {5, 6, 7}, RebuildResult::Done, {5, 6}, CardSizeKind::Small},
-        {"ten is the most", 1, 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, RebuildResult::Done, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, CardSizeKind::Small},
+        {"ten is the most", 1, 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, RebuildResult::Done, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+         CardSizeKind::Small},
         {"no cards", 0, 0, {5}, RebuildResult::Done, {}, CardSizeKind::Big},
         {"a negative count", 0, -1, {5}, RebuildResult::Done, {}, CardSizeKind::Big},
         {"no screen slot", -1, 3, {5, 6, 7}, RebuildResult::Done, {}, CardSizeKind::Small},
