@@ -110,6 +110,8 @@ TEST(FloorGrouping, LaterCardsJoinTheFirstOfTheirMonth)
                    std::vector<FloorRegroup> want; FloorCounts wantCounts; } cases[] = {
         {"pairs move left and leave their slots empty", {0, 4, 1, 5, 8, 12, 16, 2}, {0, 1, 2, 3, 4, 5, 6, 7},
          {1, 1, 1, 1, 1, 1, 1, 1}, {{2, 2, 0}, {7, 7, 0}, {3, 3, 1}}, {3, 2, 0, 0, 1, 1, 1, 0}},
+        {"grouping goes on past an emptied slot", {0, 1, 4, 5}, {0, 1, 2, 3}, {1, 1, 1, 1}, {{1, 1, 0}, {3, 3, 2}},
+         {2, 0, 2, 0}},
         {"eight months move nothing", {0, 4, 8, 12, 16, 20, 24, 28}, {0, 1, 2, 3, 4, 5, 6, 7},
          {1, 1, 1, 1, 1, 1, 1, 1}, {}, {1, 1, 1, 1, 1, 1, 1, 1}},
         {"counts never below zero", {40, 44, 41}, {0, 1, 5}, {}, {{2, 5, 0}}, {1}},
