@@ -121,7 +121,7 @@ private:
     {
         auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(h, GWLP_USERDATA));
         if (!self || msg < WM_USER || msg >= WM_APP) return DefWindowProcA(h, msg, wParam, lParam);
-        self->posted.emplace(msg, lParam);
+        self->posted.insert({msg, lParam});
         return 0;
     }
 

@@ -16,19 +16,17 @@ protected:
     {
         Clock::UseVirtual(0, Clock::Now());
         ASSERT_TRUE(OpenRoom());
-        Image strip;
-        strip.width = 10;
-        strip.height = 16 * 51;
-        strip.pixels.assign(static_cast<size_t>(strip.width) * strip.height, 0xFF336699u);
+        const auto strip = Image::Create(10, 16 * 51, 0xFF336699u);
         for (int32_t slot = 0; slot < kCardCount; ++slot) {
             auto* card = new CVHTWnd();
-            card->SetImage(strip);
+            card->SetImage(*strip);
             card->SetRect({0, 0, 10, 16});
             card->SetCard(slot);
             Scene().AddWnd(card);
             Scene().tableWidgets.cardWnds[static_cast<size_t>(slot)] = card;
         }
     }
+    Point PosOf(int32_t slot) { return Scene().CardWndBySlot(slot)->GetPos(); }
 };
 
 }  // namespace
@@ -42,13 +40,7 @@ TEST_F(Cards, SlotsFromOutsideReadAsTheLastSlot)
 // The third field of a played card: whether it takes nothing while another hand card could have.
 TEST_F(Cards, PlayedCardMissesAMatchAnotherHandCardHad)
 {
-    const struct {
-        const char* name;
-        bool seated;
-        std::vector<int32_t> hand, floor;
-        int32_t card;
-        bool misses;
-    } cases[] = {
+    const struct { const char* name; bool seated; std::vector<int32_t> hand, floor; int32_t card; bool misses; } cases[] = {
         {"takes a floor card of its month", true, {0, 4}, {1, 5}, 0, false},
         {"takes nothing, another hand card could", true, {0, 4}, {5}, 0, true},
         {"takes nothing, no hand card could", true, {0, 4}, {9}, 0, false},
@@ -65,15 +57,17 @@ TEST_F(Cards, PlayedCardMissesAMatchAnotherHandCardHad)
     }
 }
 
+// The deck rises one pixel every four cards from its place; all 50 stack from slot 49 down.
 TEST_F(Cards, DeckStackAndFadeOutMoveOnlyTheirCards)
 {
     Scene().gameInfo.deck = {3, 7};
     Scene().StackDeck(DeckStack::DeckOnly);
-    EXPECT_EQ(Scene().CardWndBySlot(7)->GetPos(), Point(320, 240));
-    EXPECT_EQ(Scene().CardWndBySlot(30)->GetPos(), Point(0, 0)) << "cards outside the deck stay";
+    EXPECT_TRUE(PosOf(7) == Point(320, 240) && PosOf(30) == Point(0, 0)) << "only the deck's cards move";
     Scene().room.roomKind = 41;
     Scene().StackDeck(DeckStack::AllSlots);
-    EXPECT_EQ(Scene().CardWndBySlot(0)->GetPos(), Point(340 - 12, 240 - 12)) << "all 50 from slot 49 down";
+    EXPECT_EQ(PosOf(49), Point(340, 240));
+    EXPECT_EQ(PosOf(45), Point(339, 239)) << "the fifth card starts a new step";
+    EXPECT_EQ(PosOf(0), Point(340 - 12, 240 - 12));
 
     const uint32_t start = Clock::NowMs();
     Scene().FadeOutCards({3, 60});

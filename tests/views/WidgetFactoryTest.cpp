@@ -54,10 +54,9 @@ protected:
         std::filesystem::create_directories(root);
         QZSpriteData sprites;
         for (uint32_t argb : {0xFFFF0000u, 0xFF00FF00u}) {
-            QZFrame f;
+            QZFrame& f = sprites.frames.emplace_back();
             f.width = f.height = 10;
             f.pixels.assign(100, argb);
-            sprites.frames.push_back(f);
         }
         WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
         WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
@@ -75,41 +74,39 @@ protected:
 
 }  // namespace
 
+// A failed load is one record {1, path relative to the image folder} and one host request 36 (out of
+// date), and the widget is deleted.
 TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
 {
     using Make = std::function<GVWnd*(WidgetFactory&, const std::string&)>;
     const struct { const char* name; const char* file; Make make; Point pos; bool visible, enabled; } cases[] = {
-        {"animation", "anim.qza", [](WidgetFactory& f, const std::string& n) { return f.CreateQZAniWnd(n, {30, 40}); },
-         {30, 40}, false, false},
-        {"sheet shown", "sheet.qzs",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true, false},
-        {"sheet hidden", "sheet.qzs",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6}, false, false},
-        {"image", "strip.bmp",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
-        {"strip of frames", "strip.bmp",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10}, false, false},
+        {"animation", "anim.qza", [](auto& f, const auto& n) { return f.CreateQZAniWnd(n, {30, 40}); }, {30, 40}, false, false},
+        {"sheet shown", "sheet.qzs", [](auto& f, const auto& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true,
+         false},
+        {"sheet hidden", "sheet.qzs", [](auto& f, const auto& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6},
+         false, false},
+        {"image", "strip.bmp", [](auto& f, const auto& n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
+        {"strip of frames", "strip.bmp", [](auto& f, const auto& n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10},
+         false, false},
     };
     WidgetFactory factory(Scene().GetImageRoot(), Scene());
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         std::unique_ptr<GVWnd> w(c.make(factory, c.file));
-        ASSERT_NE(w, nullptr) << c.name;
-        EXPECT_FALSE(lastNothrowFreed) << c.name;
-        EXPECT_EQ(w->GetPos(), c.pos) << c.name;
-        EXPECT_EQ(w->IsVisible(), c.visible) << c.name;
-        EXPECT_EQ(w->IsEnabled(), c.enabled) << c.name;
-        EXPECT_TRUE(Scene().loadErrors.empty()) << c.name;
-        EXPECT_TRUE(host.hostRequests.empty()) << c.name;
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(lastNothrowFreed);
+        EXPECT_EQ(w->GetPos(), c.pos);
+        EXPECT_EQ(std::make_pair(w->IsVisible(), w->IsEnabled()), std::make_pair(c.visible, c.enabled)) << "visible, enabled";
+        EXPECT_TRUE(Scene().loadErrors.empty() && host.hostRequests.empty());
 
-        // The path is recorded relative to the image folder; the host hears that something is out of date.
         const std::string missing = std::string("Missing\\") + c.file;
-        EXPECT_EQ(c.make(factory, missing), nullptr) << c.name;
-        EXPECT_TRUE(lastNothrowFreed) << c.name << ": the widget of the missing file was not deleted";
-        ASSERT_EQ(Scene().loadErrors.size(), 1u) << c.name;
-        EXPECT_EQ(Scene().loadErrors[0].code, 1) << c.name;
-        EXPECT_EQ(Scene().loadErrors[0].name, missing) << c.name;
-        ASSERT_EQ(host.hostRequests.size(), 1u) << c.name;
-        EXPECT_EQ(host.hostRequests[0].code, 36) << c.name;
+        EXPECT_EQ(c.make(factory, missing), nullptr);
+        EXPECT_TRUE(lastNothrowFreed) << "the widget of the missing file was not deleted";
+        ASSERT_EQ(Scene().loadErrors.size(), 1u);
+        EXPECT_EQ(Scene().loadErrors[0].code, 1);
+        EXPECT_EQ(Scene().loadErrors[0].name, missing);
+        EXPECT_EQ(host.RequestsWithCode(36).size(), host.hostRequests.size());
+        EXPECT_EQ(host.hostRequests.size(), 1u);
         Scene().loadErrors.clear();
         host.Forget();
     }
