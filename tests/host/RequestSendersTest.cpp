@@ -73,20 +73,13 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
     const Call giveUp = [](S& s) { return s.SendGiveUp(); };
     const Call exit = [](S& s) { return s.SendDesperateExit(); };
     const Call start = [](S& s) { return s.SendStart(); };
-    const Call ownerKicks = [](S& s) { s.gameInfo.ownerKey = s.ownUser.userKey; return s.SendKick(200); };
-    std::vector<SenderCase> cases = {
+    const std::vector<SenderCase> cases = {
         {"play while waiting", R{-1, Other::User, 0, 1, 1}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
         {"play while seated", R{0}, [](S& s) { return s.SendPlay(1); }, {}},
         {"play in a running game, flag 0", R{-1}, [](S& s) { return s.SendPlay(0); }, {}},
         {"play in a running game, flag 1", R{-1}, [](S& s) { return s.SendPlay(1); }, Req(Requests::Play{2, 1})},
         {"play against the robot", R{-1, Other::Robot}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
-        {"result choice carries the skin", R{0}, [](S& s) { s.options.skin = 1; return s.SendResultChoice(1); },
-         Req(Requests::ResultChoice{1, 1})},
-        {"challenges 1 to 3 only", R{0}, [](S& s) { return s.SendChallenge(0) + s.SendChallenge(4) + s.SendChallenge(3); },
-         Req(Requests::Challenge{3})},
         {"auto-play against the robot", R{0, Other::Robot}, [](S& s) { return s.SendAutoPlay(1); }, {}},
-        {"macro once until enabled again", R{0},
-         [](S& s) { s.controls.macroEnabled = true; return s.SendMacro(3) + s.SendMacro(4); }, Req(Requests::Macro{3})},
         {"bet needs its phase, not a seat", R{-1, Other::User, 21}, [](S& s) { return s.SendBet(1, 2); },
          Req(Requests::Bet{1, 2})},
         {"bet in another phase", R{0, Other::User, 22}, [](S& s) { return s.SendBet(1, 2); }, {}},
@@ -95,10 +88,6 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
         {"start, waiting, empty seat in a tournament", R{0, Other::Empty, 0, 20, 1}, start, {}},
         {"start, playing, empty seat", R{0, Other::Empty}, start, Req(Requests::Request9{0})},
         {"start from seat 1", R{1, Other::User, 0, 1, 1}, start, {}},
-        {"kick of nobody", R{0}, [](S& s) { s.gameInfo.ownerKey = s.ownUser.userKey; return s.SendKick(-1); }, {}},
-        {"kick by another user", R{0}, [](S& s) { s.gameInfo.ownerKey = 200; return s.SendKick(200); }, {}},
-        {"kick by the owner", R{0, Other::User, 0, 39}, ownerKicks, Req(Requests::Kick{200})},
-        {"kick in a desperate room", R{0, Other::User, 0, 40}, ownerKicks, {}},
         {"give up, yes", R{0, Other::User, 0, 25}, giveUp, Req(Requests::GiveUp{}), IDOK},
         {"give up, no", R{0, Other::User, 0, 31}, giveUp, {}, IDNO},
         {"give up outside a tournament", R{0, Other::User, 0, 27}, giveUp, {}},
@@ -108,33 +97,9 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
         {"desperate exit in another room", R{0, Other::User, 0, 39}, exit, {}},
         {"desperate exit before the round", R{0, Other::User, 0, 42},
          [](S& s) { s.controls.roundStarted = false; return s.SendDesperateExit(); }, {}},
-        {"request 32 with the robot", R{0, Other::Robot, 0, 40}, [](S& s) { return s.SendRequest32(); }, {}},
         {"play with a tournament grade that does not match: told, not asked", R{-1, Other::User, 0, 30, 1},
          [](S& s) { s.controls.tournamentGradeMismatch = true; return s.SendPlay(0); }, {}, IDOK},
     };
-    // Senders for seated users only, tried from seat 1 and from outside.
-    const struct { const char* name; Call call; GameRequest request; } seated[] = {
-        {"observe", [](S& s) { return s.SendObserve(); }, Requests::Observe{}},
-        {"option change", [](S& s) { return s.SendOptionChange(4, 3); }, Requests::OptionChange{4, 3}},
-        {"request 19", [](S& s) { return s.SendRequest19(); }, Requests::Request19{}},
-        {"request 20", [](S& s) { return s.SendRequest20(7, 8); }, Requests::Request20{7, 8}},
-        {"challenge", [](S& s) { return s.SendChallenge(2); }, Requests::Challenge{2}},
-        {"chamgi", [](S& s) { return s.SendChamgi(1); }, Requests::Chamgi{1}},
-    };
-    for (const auto& d : seated) {
-        cases.push_back({std::string(d.name) + " from seat 1", R{1}, d.call, d.request});
-        cases.push_back({std::string(d.name) + " not seated", R{-1}, d.call, {}});
-    }
-    // Tournament rooms are kinds 20 to 26 and 30 to 32, desperate rooms 40 to 43.
-    const auto when = [](bool ok, GameRequest r) { return ok ? std::optional<GameRequest>(r) : std::nullopt; };
-    for (int kind : {19, 20, 26, 27, 29, 30, 32, 33}) {
-        const bool tournament = (kind >= 20 && kind <= 26) || (kind >= 30 && kind <= 32);
-        cases.push_back({"chamgi in kind " + std::to_string(kind), R{0, Other::User, 0, kind},
-                         [](S& s) { return s.SendChamgi(1); }, when(!tournament, Requests::Chamgi{1})});
-    }
-    for (int kind : {39, 40, 43, 44})
-        cases.push_back({"request 32 in kind " + std::to_string(kind), R{0, Other::User, 0, kind},
-                         [](S& s) { return s.SendRequest32(); }, when(kind >= 40 && kind <= 43, Requests::Request32{})});
     Run(cases);
     PumpFor(50);
     ASSERT_EQ(hostWnd.posted.count(WM_USER + 1), 1u) << "the refused play does not tell the host";
@@ -202,24 +167,6 @@ TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
         EXPECT_EQ(host.sent, c.sent) << c.name;
         EXPECT_EQ(host.chat, c.chat) << c.name;
         EXPECT_EQ(Scene().controls.autoPlay, c.sent.size() == 3) << c.name;
-    }
-}
-
-TEST_F(RequestSenders, ItemUseAsksTheHostWithTheWholeAmountOnceTheResultIsShown)
-{
-    const struct { const char* name; R room; int64_t amount; size_t asked; } cases[] = {
-        {"above 32 bits", R{0, Other::User, 0, 1, 3}, 5000000000LL, 1},
-        {"game running", R{0, Other::User, 0, 1, 2}, 100, 0},
-        {"not seated", R{-1, Other::User, 0, 1, 3}, 100, 0},
-        {"nothing to use", R{0, Other::User, 0, 1, 3}, 0, 0},
-    };
-    for (const auto& c : cases) {
-        Apply(c.room);
-        host.Forget();
-        EXPECT_EQ(Scene().RequestItemUse(c.amount), static_cast<int>(c.asked)) << c.name;
-        const auto calls = host.RequestsWithCode(22);
-        ASSERT_EQ(calls.size(), c.asked) << c.name;
-        EXPECT_TRUE(calls.empty() || calls[0].amount == c.amount) << c.name;
     }
 }
 

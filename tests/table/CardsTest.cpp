@@ -14,7 +14,6 @@ class Cards : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
         ASSERT_TRUE(OpenRoom());
         const auto strip = Image::Create(10, 16 * 51, 0xFF336699u);
         for (int32_t slot = 0; slot < kCardCount; ++slot) {
@@ -26,7 +25,6 @@ protected:
             Scene().tableWidgets.cardWnds[static_cast<size_t>(slot)] = card;
         }
     }
-    Point PosOf(int32_t slot) { return Scene().CardWndBySlot(slot)->GetPos(); }
 };
 
 }  // namespace
@@ -55,24 +53,4 @@ TEST_F(Cards, PlayedCardMissesAMatchAnotherHandCardHad)
         Scene().floor.cards = c.floor;
         EXPECT_EQ(Scene().MissesAvailableMatch(c.card), c.misses) << c.name;
     }
-}
-
-// The deck rises one pixel every four cards from its place; all 50 stack from slot 49 down.
-TEST_F(Cards, DeckStackAndFadeOutMoveOnlyTheirCards)
-{
-    Scene().gameInfo.deck = {3, 7};
-    Scene().StackDeck(DeckStack::DeckOnly);
-    EXPECT_TRUE(PosOf(7) == Point(320, 240) && PosOf(30) == Point(0, 0)) << "only the deck's cards move";
-    Scene().room.roomKind = 41;
-    Scene().StackDeck(DeckStack::AllSlots);
-    EXPECT_EQ(PosOf(49), Point(340, 240));
-    EXPECT_EQ(PosOf(45), Point(339, 239)) << "the fifth card starts a new step";
-    EXPECT_EQ(PosOf(0), Point(340 - 12, 240 - 12));
-
-    const uint32_t start = Clock::NowMs();
-    Scene().FadeOutCards({3, 60});
-    EXPECT_GE(Clock::NowMs() - start, 200u) << "ten rounds of 20 ms";
-    EXPECT_EQ(Scene().CardWndBySlot(3)->GetAlpha(), 0);
-    EXPECT_EQ(Scene().CardWndBySlot(49)->GetAlpha(), 0) << "slot 60 is slot 49";
-    EXPECT_EQ(Scene().CardWndBySlot(4)->GetAlpha(), 255) << "unlisted cards keep their alpha";
 }

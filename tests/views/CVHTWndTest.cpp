@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr HoverState kRest = HoverState::Rest, kHover = HoverState::Hover, kPressed = HoverState::Pressed;
-
 // Markers for every slot the card window could ask about, in range or one past it, so a slot
 // outside the ranges shows up as a moved marker.
 class Markers final : public CardMarkerSource {
@@ -37,33 +35,6 @@ public:
 
 }  // namespace
 
-TEST(CardWindowHover, MovesByTheOffsetOfEachState)
-{
-    const struct { const char* name; std::vector<HoverState> states; std::vector<bool> changed; Point end; } cases[] = {
-        {"hover twice moves once", {kHover, kHover}, {true, false}, {100, 199}},
-        {"hover then pressed", {kHover, kPressed}, {true, true}, {101, 201}},
-        {"pressed then rest", {kPressed, kRest}, {true, true}, {100, 200}},
-        {"rest at rest", {kRest}, {false}, {100, 200}},
-    };
-    for (const auto& c : cases) {
-        CVHTWnd card;
-        card.SetPos({100, 200});
-        std::vector<bool> changed;
-        for (HoverState s : c.states) changed.push_back(card.SetHoverState(s, nullptr, 0, false));
-        EXPECT_EQ(changed, c.changed) << c.name;
-        EXPECT_EQ(card.GetPos(), c.end) << c.name;
-    }
-    // A reset keeps the position and forgets the offset: the next change starts from there.
-    CVHTWnd card;
-    card.SetPos({100, 200});
-    card.SetHoverState(kHover, nullptr, 0, false);
-    Markers markers;
-    card.ResetHoverState(&markers, 4, true);
-    EXPECT_EQ(markers.floor[4].GetPos(), (Point{97, 196})) << "a reset with a scene re-places the markers";
-    ASSERT_TRUE(card.SetHoverState(kHover, nullptr, 0, false));
-    EXPECT_EQ(card.GetPos(), (Point{100, 198}));
-}
-
 // A hand slot has ten markers, a floor slot one; slots past the hand's 10 or the floor's 12 have none.
 TEST(CardWindowHover, MarkersOfSlotsInRangeFollowTheCard)
 {
@@ -76,7 +47,7 @@ TEST(CardWindowHover, MarkersOfSlotsInRangeFollowTheCard)
         Markers markers;
         CVHTWnd card;
         card.SetPos({50, 60});
-        ASSERT_TRUE(card.SetHoverState(kHover, &markers, c.slot, c.onFloor));
+        ASSERT_TRUE(card.SetHoverState(HoverState::Hover, &markers, c.slot, c.onFloor));
         EXPECT_EQ(markers.Moved(), c.moved) << (c.onFloor ? "floor" : "hand") << " slot " << c.slot;
     }
 }
