@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "support/RoomTestSupport.h"
 
 namespace {
@@ -138,38 +133,6 @@ TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
     }
 }
 
-TEST_F(RequestSenders, TurnTimeOutsWarnThenSwitchToAutoPlay)
-{
-    const std::string warn = "대기 시간이 초과되었습니다.";
-    const Req late = Requests::PlayCard{1, 5, 0};
-    const struct {
-        const char* name;
-        Other other;
-        int turnTime, timeoutsBefore, timedOut;
-        std::vector<GameRequest> sent;
-        std::string chat;
-    } cases[] = {
-        {"first time-out at speed 0", Other::User, 0, 0, 1, {late, Requests::TimeoutCount{1}}, warn + " 대기 시간이 감소합니다."},
-        {"first time-out at speed 2", Other::User, 2, 0, 1, {late, Requests::TimeoutCount{1}}, warn},
-        {"second time-out switches to auto-play", Other::User, 0, 1, 1,
-         {late, Requests::TimeoutCount{2}, Requests::AutoPlay{1}}, "대기 시간이 2회 초과되어 자동 치기로 변경됩니다."},
-        {"third time-out is only counted", Other::User, 0, 2, 1, {late, Requests::TimeoutCount{3}}, ""},
-        {"played in time", Other::User, 0, 1, 0, {Requests::PlayCard{0, 5, 0}}, ""},
-        {"timed out against the robot", Other::Robot, 0, 1, 1, {late}, ""},
-    };
-    for (const auto& c : cases) {
-        Apply(R{0, c.other, 8});
-        Scene().room.option.turnTime = c.turnTime;
-        Scene().room.seats.players[0].turnTimeoutCount = c.timeoutsBefore;
-        Scene().controls.autoPlay = false;
-        host.Forget();
-        ASSERT_EQ(Scene().SendPlayCard(5, c.timedOut), 1) << c.name;
-        EXPECT_EQ(host.sent, c.sent) << c.name;
-        EXPECT_EQ(host.chat, c.chat) << c.name;
-        EXPECT_EQ(Scene().controls.autoPlay, c.sent.size() == 3) << c.name;
-    }
-}
-
 // The host fills all 256 bytes of its buffer and need not terminate them.
 TEST_F(RequestSenders, HostTextIsCutAtItsBufferWhateverTheHostWrites)
 {
@@ -182,7 +145,5 @@ TEST_F(RequestSenders, HostTextIsCutAtItsBufferWhateverTheHostWrites)
         host.userText = c.userText;
         EXPECT_EQ(Scene().FetchHostText(), c.want) << c.name;
     }
-    const auto calls = host.RequestsWithCode(62);
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().inOut, 256);
+    EXPECT_EQ(host.RequestsWithCode(62).back().inOut, 256) << "the buffer's size told to the host";
 }

@@ -14,7 +14,7 @@ protected:
     {
         Clock::UseVirtual(0, Clock::Now());
         ASSERT_TRUE(OpenRoom());
-        Seat(true);
+        Seat();
         Scene().room.option.turnTime = 0;
         host.Forget();
     }
@@ -46,31 +46,27 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
     const Change start = [](CMirelleVWS& s) { (void)s.SendStart(); };
     const struct {
         const char* name;
-        int kind;
-        bool autoPlay;
-        int timeouts, roomKind, antiLeave;
-        bool antiLeaveActive;
-        int counter1, seconds;
+        int kind, autoPlay, timeouts, roomKind, antiLeave, antiLeaveActive, counter1, seconds;
         Change change = nullptr;
         int secondsAfter = 0;
     } cases[] = {
-        {"auto-play turn", 8, true, 3, 1, 0, false, 0, 1},
-        {"turn after a time-out", 8, false, 1, 1, 0, false, 0, 7},
-        {"time-outs only touch the turn", 15, false, 2, 1, 0, false, 0, 10},
-        {"anti-leave counter", 8, false, 0, 8, 1, true, 1, 5},
-        {"anti-leave rule not active: time-outs count", 8, false, 1, 10, 3, false, 1, 7},
-        {"anti-leave setting 0: an ordinary room", 8, false, 0, 8, 0, true, 1, 10},
-        {"room kind 11: an ordinary room", 8, false, 0, 11, 1, true, 1, 10},
-        {"auto-play switched on", 9, false, 0, 1, 0, false, 0, 10, autoPlayOn, 2},
-        {"auto-play switched off by the start button", 8, true, 0, 1, 0, false, 0, 1, start, 10},
+        {"auto-play turn", 8, 1, 3, 1, 0, 0, 0, 1},
+        {"turn after a time-out", 8, 0, 1, 1, 0, 0, 0, 7},
+        {"time-outs only touch the turn", 15, 0, 2, 1, 0, 0, 0, 10},
+        {"anti-leave counter", 8, 0, 0, 8, 1, 1, 1, 5},
+        {"anti-leave rule not active: time-outs count", 8, 0, 1, 10, 3, 0, 1, 7},
+        {"anti-leave setting 0: an ordinary room", 8, 0, 0, 8, 0, 1, 1, 10},
+        {"room kind 11: an ordinary room", 8, 0, 0, 11, 1, 1, 1, 10},
+        {"auto-play switched on", 9, 0, 0, 1, 0, 0, 0, 10, autoPlayOn, 2},
+        {"auto-play switched off by the start button", 8, 1, 0, 1, 0, 0, 0, 1, start, 10},
     };
     for (const auto& c : cases) {
         CMirelleVWS& s = Scene();
-        s.controls.autoPlay = c.autoPlay;
+        s.controls.autoPlay = c.autoPlay != 0;
         s.room.seats.players[0].turnTimeoutCount = c.timeouts;
         s.room.roomKind = c.roomKind;
         s.room.option.antiLeave = c.antiLeave;
-        s.controls.antiLeaveActive = c.antiLeaveActive;
+        s.controls.antiLeaveActive = c.antiLeaveActive != 0;
         s.gameInfo.users[0].antiLeave1 = c.counter1;
         EXPECT_EQ(s.StartPhaseTimer(static_cast<DecisionKind>(c.kind)), c.seconds) << c.name;
         EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.seconds * 1000) << c.name;

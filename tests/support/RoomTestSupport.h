@@ -29,7 +29,6 @@
 
 struct HostRequestCall {
     int userKey = 0, code = 0, value = 0;
-    int64_t amount = 0;
     std::optional<std::string> text;
     std::optional<int32_t> inOut;
 };
@@ -58,8 +57,8 @@ public:
     }
     int __stdcall HostRequest(int userKey, const HostRequestRecord* r, char* text, int32_t* inOut) override
     {
-        HostRequestCall call{userKey, r ? r->code : -1, r ? r->value : 0, r ? r->amount : 0};
-        if (text && call.code != 22) call.text = std::string(text);
+        HostRequestCall call{userKey, r ? r->code : -1, r ? r->value : 0};
+        if (text && call.code != 22) call.text = std::string(text);  // code 22 passes an amount
         if (inOut) call.inOut = *inOut;
         hostRequests.push_back(call);
         // The user's text fills the buffer as the host does: up to its size, without a terminator.
@@ -191,12 +190,11 @@ protected:
     CMirelleVWS& Scene() { return *wnd->GetScene(); }
     IClientInterface* Client() { return wnd; }
 
-    // The own user (key 100) in seat 0 or not seated; seat 1 holds user 200.
-    void Seat(bool ownSeated)
+    // The own user (key 100) in seat 0, user 200 in seat 1.
+    void Seat()
     {
         auto& players = Scene().room.seats.players;
-        Scene().ownUser.userKey = kOwnKey;
-        players[0].userKey = ownSeated ? kOwnKey : 300;
+        Scene().ownUser.userKey = players[0].userKey = kOwnKey;
         players[1].userKey = 200;
         players[0].seatState = players[1].seatState = 0;
     }

@@ -41,38 +41,7 @@ void operator delete(void* p, std::size_t) noexcept
     operator delete(p);
 }
 
-namespace {
-
-// A room whose image folder holds a sprite pack and sheet of two 10 x 10 frames, an animation of
-// them and a 30 x 10 picture.
-class Factory : public RoomFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(OpenRoom());
-        const std::string root = Scene().GetImageRoot();
-        std::filesystem::create_directories(root);
-        QZSpriteData sprites;
-        for (uint32_t argb : {0xFFFF0000u, 0xFF00FF00u}) {
-            QZFrame& f = sprites.frames.emplace_back();
-            f.width = f.height = 10;
-            f.pixels.assign(100, argb);
-        }
-        WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
-        WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
-        QZAnimationFile anim;
-        anim.packPath = "cards.psp";
-        QZAnimation a;
-        for (uint16_t s = 0; s < 2; ++s) a.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{s, 0, 0, 0}}});
-        anim.animations = {a};
-        WriteBytes(root + "anim.qza", WriteAnimationFile(anim));
-        WriteBytes(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
-        Scene().loadErrors.clear();
-        host.Forget();
-    }
-};
-
-}  // namespace
+using Factory = RoomFixture;
 
 // A failed load is one record {1, path relative to the image folder} and one host request 36 (out of
 // date), and the widget is deleted.
@@ -89,7 +58,24 @@ TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
         {"strip of frames", "strip.bmp", [](auto& f, const auto& n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10},
          false, false},
     };
-    WidgetFactory factory(Scene().GetImageRoot(), Scene());
+    // The image folder holds a sprite pack and sheet of one 10 x 10 frame, an animation of it and a 30 x 10 picture.
+    ASSERT_TRUE(OpenRoom());
+    const std::string root = Scene().GetImageRoot();
+    std::filesystem::create_directories(root);
+    QZSpriteData sprites;
+    sprites.frames.emplace_back().width = 10;
+    sprites.frames[0].height = 10;
+    sprites.frames[0].pixels.assign(100, 0xFFFF0000u);
+    WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
+    WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
+    QZAnimationFile anim;
+    anim.packPath = "cards.psp";
+    anim.animations.emplace_back().frames = {QZAFrame{5, -1, 0, {QZAPart{0, 0, 0, 0}}}};
+    WriteBytes(root + "anim.qza", WriteAnimationFile(anim));
+    WriteBytes(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
+    Scene().loadErrors.clear();
+    host.Forget();
+    WidgetFactory factory(root, Scene());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::unique_ptr<GVWnd> w(c.make(factory, c.file));
