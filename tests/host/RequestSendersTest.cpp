@@ -145,5 +145,7 @@ TEST_F(RequestSenders, HostTextIsCutAtItsBufferWhateverTheHostWrites)
         host.userText = c.userText;
         EXPECT_EQ(Scene().FetchHostText(), c.want) << c.name;
     }
-    EXPECT_EQ(host.RequestsWithCode(62).back().inOut, 256) << "the buffer's size told to the host";
+    const auto calls = host.RequestsWithCode(62);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().inOut, 256) << "the buffer's size told to the host";
 }

@@ -19,7 +19,7 @@ protected:
     void Write(const char* name, const std::string& value) const
     {
         if (value.rfind("sz:", 0) == 0) options.WriteString("24", name, value.substr(3));
-        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, static_cast<uint32_t>(std::stoul(value.substr(6))));
+        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, uint32_t(std::stoul(value.substr(6))));
     }
     std::string Read(const char* name) const
     {
@@ -73,11 +73,4 @@ TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
         EXPECT_EQ(macro[0].userKey, 0) << "the macro control is the room's";
         CloseRoom();
     }
-}
-
-TEST_F(SceneStartup, RankTitlesOutsideTheListAreEmpty)
-{
-    ASSERT_TRUE(OpenRoom());
-    const struct { int index; const char* title; } cases[] = {{0, "입문"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
-    for (const auto& c : cases) EXPECT_EQ(Scene().GetRankTitle(c.index), c.title) << c.index;
 }

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -129,10 +129,7 @@ private:
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // What the next message box shown on this thread is answered with.
@@ -173,8 +170,8 @@ protected:
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + company).c_str());
     }
 
-    void WriteIni(const std::string& text) const { WriteBytes(dir + "common\\vexor_24.ini", {text.begin(), text.end()}); }
-    void WriteOwnIni() const { WriteIni("[SERVICEINFO]\r\nsCompany=" + company + "\r\nsDomainName=" + domain + "\r\n"); }
+    void WriteIni(const std::string& text) const { std::ofstream(dir + "common\\vexor_24.ini", std::ios::binary) << text; }
+    void WriteOwnIni() const { WriteIni("[SERVICEINFO]\r\nsCompany=" + company + "\r\nsDomainName=" + domain); }
     bool OpenRoom(bool async = false)
     {
         WriteOwnIni();
@@ -211,7 +208,8 @@ protected:
     static inline std::atomic<int> serial{0};
 
     const int folderNumber = ++serial;
-    const std::string company = "MirelleRoomTest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(folderNumber);
+    const std::string company =
+        "MirelleRoomTest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(folderNumber);
     const std::string domain = "Dom" + std::to_string(folderNumber);
     const std::string dir = (std::filesystem::temp_directory_path() / company).string() + "\\";  // game and portal
     FakeHost host;

@@ -39,6 +39,7 @@ protected:
         };
         EXPECT_EQ(Deliver(HostCode70{1}), 0);
         for (int i = 0; i < 3; ++i) Clock::Advance(50), Scene().Tick();
+        during = nullptr;
         EXPECT_EQ(maxDepth, 1) << "dispatch re-entered";
     }
     void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(HostCode70{value})); }

@@ -47,18 +47,18 @@ using Factory = RoomFixture;
 // date), and the widget is deleted.
 TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
 {
-    using Make = std::function<GVWnd*(WidgetFactory&, const std::string&)>;
-    const struct { const char* name; const char* file; Make make; Point pos; bool visible, enabled; } cases[] = {
-        {"animation", "anim.qza", [](auto& f, const auto& n) { return f.CreateQZAniWnd(n, {30, 40}); }, {30, 40}, false, false},
-        {"sheet shown", "sheet.qzs", [](auto& f, const auto& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true,
-         false},
-        {"sheet hidden", "sheet.qzs", [](auto& f, const auto& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6},
-         false, false},
-        {"image", "strip.bmp", [](auto& f, const auto& n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
-        {"strip of frames", "strip.bmp", [](auto& f, const auto& n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10},
-         false, false},
+    using F = WidgetFactory&;
+    using N = const std::string&;
+    const struct { const char* name; const char* file; std::function<GVWnd*(F, N)> make; Point pos; bool visible, enabled; }
+        cases[] = {
+        {"animation", "anim.qza", [](F f, N n) { return f.CreateQZAniWnd(n, {30, 40}); }, {30, 40}, false, false},
+        {"sheet shown", "sheet.qzs", [](F f, N n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true, false},
+        {"sheet hidden", "sheet.qzs", [](F f, N n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6}, false, false},
+        {"image", "strip.bmp", [](F f, N n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
+        {"strip of frames", "strip.bmp", [](F f, N n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10}, false, false},
     };
-    // The image folder holds a sprite pack and sheet of one 10 x 10 frame, an animation of it and a 30 x 10 picture.
+    // The image folder holds a sprite pack and sheet of one 10 x 10 frame, an animation of it and a
+    // 30 x 10 picture.
     ASSERT_TRUE(OpenRoom());
     const std::string root = Scene().GetImageRoot();
     std::filesystem::create_directories(root);
@@ -82,7 +82,8 @@ TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(lastNothrowFreed);
         EXPECT_EQ(w->GetPos(), c.pos);
-        EXPECT_EQ(std::make_pair(w->IsVisible(), w->IsEnabled()), std::make_pair(c.visible, c.enabled)) << "visible, enabled";
+        EXPECT_EQ(std::make_pair(w->IsVisible(), w->IsEnabled()), std::make_pair(c.visible, c.enabled))
+            << "visible, enabled";
         EXPECT_TRUE(Scene().loadErrors.empty() && host.hostRequests.empty());
 
         const std::string missing = std::string("Missing\\") + c.file;
