@@ -9,11 +9,8 @@ namespace {
 // The five options: value name, the type the scene reads, the default it writes back.
 struct OptionValue { const char* name; const char* type; const char* written; };  // written null: chosen at random
 constexpr OptionValue kOptions[] = {
-    {"Option_Volume", "sz", "sz:0"},
-    {"Option_Speed", "sz", "sz:1"},
-    {"Option_SoundEffect", "dword", "dword:1"},
-    {"Option_Voice", "dword", nullptr},
-    {"Option_Skin", "dword", "dword:0"},
+    {"Option_Volume", "sz", "sz:0"},   {"Option_Speed", "sz", "sz:1"}, {"Option_SoundEffect", "dword", "dword:1"},
+    {"Option_Voice", "dword", nullptr}, {"Option_Skin", "dword", "dword:0"},
 };
 
 // Options are stored as "sz:text" or "dword:number".
@@ -22,18 +19,17 @@ protected:
     void Write(const char* name, const std::string& value) const
     {
         if (value.rfind("sz:", 0) == 0) options.WriteString("24", name, value.substr(3));
-        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, static_cast<uint32_t>(std::stoul(value.substr(6))));
+        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, uint32_t(std::stoul(value.substr(6))));
     }
     std::string Read(const char* name) const
     {
         std::string text;
         uint32_t number = 0;
         if (options.ReadString("24", name, text)) return "sz:" + text;
-        if (options.ReadDword("24", name, number)) return "dword:" + std::to_string(number);
-        return "missing";
+        return options.ReadDword("24", name, number) ? "dword:" + std::to_string(number) : "missing";
     }
 
-    RegistryKey options{portal.company + "\\" + portal.domain};
+    RegistryKey options{company + "\\" + domain};
 };
 
 }  // namespace
@@ -54,27 +50,21 @@ TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + portal.company).c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + company).c_str());
         for (size_t i = 0; i < 5; ++i) Write(kOptions[i].name, c.stored[i] ? c.stored[i] : "");
         host.Forget();
         ASSERT_TRUE(OpenRoom());
-        const CMirelleVWS& s = Scene();
-        EXPECT_EQ(s.options.volume, c.volume);
-        EXPECT_EQ(s.options.cardSpeed, c.speed);
-        EXPECT_EQ(s.options.soundOn, c.soundOn != 0);
-        EXPECT_EQ(s.controls.macroEnabled, c.soundOn != 0);
-        if (c.voice >= 0) {
-            EXPECT_EQ(s.options.voiceType, c.voice);
-        }
-        EXPECT_TRUE(s.options.voiceType >= 0 && s.options.voiceType <= 3) << s.options.voiceType;
-        EXPECT_EQ(s.options.skin, c.skin);
-        for (int steps : s.options.moveSteps) EXPECT_EQ(steps, c.steps);
+        const auto& o = Scene().options;
+        EXPECT_EQ(std::vector<int>({o.volume, o.cardSpeed, o.soundOn, Scene().controls.macroEnabled, o.skin}),
+                  std::vector<int>({c.volume, c.speed, c.soundOn, c.soundOn, c.skin}))
+            << "volume, speed, sound on, macro, skin";
+        EXPECT_TRUE(c.voice < 0 ? o.voiceType >= 0 && o.voiceType <= 3 : o.voiceType == c.voice) << o.voiceType;
+        for (int steps : o.moveSteps) EXPECT_EQ(steps, c.steps);
         for (size_t i = 0; i < 5; ++i) {
-            const OptionValue& o = kOptions[i];
             const std::string stored = c.stored[i] ? c.stored[i] : "";
-            const bool readable = stored.rfind(std::string(o.type) + ":", 0) == 0;
-            const std::string written = o.written ? o.written : "dword:" + std::to_string(s.options.voiceType);
-            EXPECT_EQ(Read(o.name), readable ? stored : written) << o.name;
+            const bool readable = stored.rfind(std::string(kOptions[i].type) + ":", 0) == 0;
+            const std::string written = kOptions[i].written ? kOptions[i].written : "dword:" + std::to_string(o.voiceType);
+            EXPECT_EQ(Read(kOptions[i].name), readable ? stored : written) << kOptions[i].name;
         }
         const auto macro = host.RequestsWithCode(45);
         ASSERT_EQ(macro.size(), 1u);
@@ -83,11 +73,4 @@ TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
         EXPECT_EQ(macro[0].userKey, 0) << "the macro control is the room's";
         CloseRoom();
     }
-}
-
-TEST_F(SceneStartup, RankTitlesOutsideTheListAreEmpty)
-{
-    ASSERT_TRUE(OpenRoom());
-    const struct { int index; const char* title; } cases[] = {{0, "입문"}, {8, "제왕"}, {9, ""}, {-1, ""}, {1000, ""}};
-    for (const auto& c : cases) EXPECT_EQ(Scene().GetRankTitle(c.index), c.title) << c.index;
 }

@@ -11,6 +11,7 @@ namespace {
 
 // The main window's message telling it the loader has built the widgets: it takes up the queue.
 constexpr UINT kLoadedMessage = WM_APP + 6;
+using Values = std::vector<int32_t>;
 
 // Message 77 (HostCode70) is answered through HostRequest code 70 with the body's value, so the
 // fake host sees each handler run; `during` lets a handler wait or receive more messages.
@@ -22,33 +23,35 @@ protected:
         ASSERT_TRUE(OpenRoom());
         host.onHostRequest = [this](const HostRequestCall& c) {
             if (c.code != 70 || !c.inOut) return;
-            ++depth;
-            maxDepth = std::max(maxDepth, depth);
+            maxDepth = std::max(maxDepth, ++depth);
             handled.push_back(*c.inOut);
             if (during) during(*c.inOut);
             --depth;
         };
     }
-    // Steps the frame tick `n` times, 50 virtual milliseconds apart.
-    void Ticks(int n)
+    // Delivers the first message, lets its handler run `wait`, then steps three frame ticks.
+    void RunFirst(const std::function<void()>& wait)
     {
-        for (int i = 0; i < n; ++i) {
-            Clock::Advance(50);
-            Scene().Tick();
-        }
+        handled.clear();
+        maxDepth = 0;
+        during = [&](int32_t value) {
+            if (value == 1) wait();
+        };
+        EXPECT_EQ(Deliver(HostCode70{1}), 0);
+        for (int i = 0; i < 3; ++i) Clock::Advance(50), Scene().Tick();
+        during = nullptr;
+        EXPECT_EQ(maxDepth, 1) << "dispatch re-entered";
     }
-    size_t Queued() { return Scene().GetQueue().messages.size(); }
     void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(HostCode70{value})); }
     void WaitInMessageBox(std::function<void()> meanwhile)
     {
         AnswerNextBox(IDOK, std::move(meanwhile));
         EXPECT_EQ(Scene().ShowMessageBox("wait", 0, 0, "", 0), 1);
-        EXPECT_TRUE(NextBoxAnswer().answered) << "no box was shown";
+        EXPECT_TRUE(nextBox.answered) << "no box was shown";
     }
 
-    std::vector<int32_t> handled;
-    int depth = 0;
-    int maxDepth = 0;
+    Values handled;
+    int depth = 0, maxDepth = 0;
     std::function<void(int32_t)> during;
 };
 
@@ -58,45 +61,26 @@ protected:
 // it returns, in order.
 TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
+    const auto deliverTwo = [this] { Deliver(HostCode70{2}), Deliver(HostCode70{3}); };
+    const auto queueTwo = [this] { Queue(2), Queue(3); };
     const struct { const char* name; std::function<void()> wait; } cases[] = {
-        {"delivered, then the ticks of a Delay", [this] {
-             Deliver(HostCode70{2});
-             Deliver(HostCode70{3});
-             Scene().Delay(300);
-         }},
-        {"delivered during a message box", [this] {
-             WaitInMessageBox([this] {
-                 Deliver(HostCode70{2});
-                 Deliver(HostCode70{3});
-             });
-         }},
-        {"queued, then the loader's end message in a message box", [this] {
-             Queue(2);
-             Queue(3);
-             WaitInMessageBox([this] { PostMessageA(gameWnd, kLoadedMessage, 0, 0); });
-         }},
-        {"queued, then frame ticks in a message box", [this] {
-             Queue(2);
-             Queue(3);
-             Scene().StartFrameTimer();
-             WaitInMessageBox([] { WindowTimer::AdvanceAndFire(300); });
-         }},
+        {"delivered, then the ticks of a Delay", [&] { deliverTwo(), Scene().Delay(300); }},
+        {"delivered during a message box", [&] { WaitInMessageBox(deliverTwo); }},
+        {"queued, then the loader's end message in a message box",
+         [&] { queueTwo(), WaitInMessageBox([this] { PostMessageA(gameWnd, kLoadedMessage, 0, 0); }); }},
+        {"queued, then frame ticks in a message box",
+         [&] { queueTwo(), Scene().StartFrameTimer(), WaitInMessageBox([] { WindowTimer::AdvanceAndFire(300); }); }},
     };
     for (const auto& c : cases) {
-        handled.clear();
-        maxDepth = 0;
-        during = [&](int32_t value) {
-            if (value != 1) return;
+        SCOPED_TRACE(c.name);
+        RunFirst([&] {
             c.wait();
-            EXPECT_EQ(handled.size(), 1u) << c.name << ": a message was handled inside the running handler";
-        };
-        EXPECT_EQ(Deliver(HostCode70{1}), 0) << c.name;
-        EXPECT_FALSE(Scene().IsHandlingMessage()) << c.name;
+            EXPECT_EQ(handled.size(), 1u) << "a message was handled inside the running handler";
+        });
         Scene().StopTimer(TimerId::Frame);
-        Ticks(3);
-        EXPECT_EQ(handled, (std::vector<int32_t>{1, 2, 3})) << c.name;
-        EXPECT_EQ(maxDepth, 1) << c.name << ": dispatch re-entered";
-        EXPECT_EQ(Queued(), 0u) << c.name;
+        EXPECT_FALSE(Scene().IsHandlingMessage());
+        EXPECT_EQ(handled, (Values{1, 2, 3}));
+        EXPECT_TRUE(Scene().GetQueue().IsEmpty());
     }
 }
 
@@ -104,28 +88,22 @@ TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 // delivered next still waits for the handler; the host's reset waits for the handler itself.
 TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 {
-    const struct { const char* name; std::function<void()> reset; std::vector<int32_t> handled; } cases[] = {
+    const struct { const char* name; std::function<void()> reset; Values handled; } cases[] = {
         {"the scene's reset", [this] { Scene().ResetGameState(); }, {1, 4}},
         {"the host's reset, carried out when the handler returns", [this] { EXPECT_EQ(Client()->ResetRoom(), 0); }, {1}},
     };
     for (const auto& c : cases) {
-        handled.clear();
-        maxDepth = 0;
-        during = [&](int32_t value) {
-            if (value != 1) return;
-            Deliver(HostCode70{2});
-            Deliver(HostCode70{3});
+        SCOPED_TRACE(c.name);
+        RunFirst([&] {
+            Deliver(HostCode70{2}), Deliver(HostCode70{3});
             c.reset();
-            EXPECT_TRUE(Scene().IsHandlingMessage()) << c.name << ": the reset ended the running handler's busy state";
+            EXPECT_TRUE(Scene().IsHandlingMessage()) << "the reset ended the running handler's busy state";
             Deliver(HostCode70{4});
             Scene().Delay(300);
-        };
-        EXPECT_EQ(Deliver(HostCode70{1}), 0) << c.name;
-        Ticks(3);
-        EXPECT_EQ(handled, c.handled) << c.name;
-        EXPECT_EQ(maxDepth, 1) << c.name << ": dispatch re-entered";
+        });
+        EXPECT_EQ(handled, c.handled);
         EXPECT_EQ(Deliver(HostCode70{9}), 0);
-        EXPECT_EQ(handled.back(), 9) << c.name << ": the queue stopped after the reset";
+        EXPECT_EQ(handled.back(), 9) << "the queue stopped after the reset";
     }
 }
 
@@ -137,31 +115,26 @@ TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
     EXPECT_EQ(Deliver(HostCode70{1}), -1) << "the failure is reported at the boundary";
     EXPECT_FALSE(Scene().IsHandlingMessage());
     EXPECT_EQ(Deliver(HostCode70{2}), 0);
-    EXPECT_EQ(handled, (std::vector<int32_t>{1, 2})) << "the room stopped handling messages";
+    EXPECT_EQ(handled, (Values{1, 2})) << "the room stopped handling messages";
 }
 
 TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
 {
     host.Forget();
-    EXPECT_EQ(Deliver(HostCode70{8}), 0);
-    EXPECT_EQ(Deliver(HostCode75{}), 0);
-    EXPECT_EQ(Deliver(ClearEffects{}), 0);
-    EXPECT_EQ(Deliver(RoundStart{}), 0);
+    EXPECT_EQ(Deliver(HostCode70{8}) + Deliver(HostCode75{}) + Deliver(ClearEffects{}) + Deliver(RoundStart{}), 0);
     GameMessage mislabelled(RoundStart{});
     mislabelled.id = HostCode70::kId;
     Scene().EnqueueGameMessage(mislabelled);
-    EXPECT_EQ(Queued(), 0u);
     std::vector<int> codes;
     for (const auto& c : host.hostRequests) codes.push_back(c.code);
     EXPECT_EQ(codes, (std::vector<int>{70, 75})) << "one handler each, none for the others";
-    EXPECT_EQ(handled, std::vector<int32_t>{8}) << "the handler did not get the body";
-    EXPECT_TRUE(host.sent.empty());
-    EXPECT_TRUE(host.chat.empty());
+    EXPECT_EQ(handled, Values{8}) << "the handler did not get the body";
+    EXPECT_TRUE(host.sent.empty() && host.chat.empty());
 
     Scene().AttachTable(nullptr);
     EXPECT_EQ(Deliver(HostCode70{9}), 0);
-    EXPECT_EQ(Queued(), 0u) << "consumed without a table";
+    EXPECT_TRUE(Scene().GetQueue().IsEmpty()) << "not consumed without a table";
     Scene().AttachTable(&RoomTable());
     EXPECT_EQ(Deliver(HostCode70{10}), 0);
-    EXPECT_EQ(handled, (std::vector<int32_t>{8, 10})) << "handled without a table";
+    EXPECT_EQ(handled, (Values{8, 10})) << "handled without a table";
 }

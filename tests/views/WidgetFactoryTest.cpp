@@ -41,75 +41,59 @@ void operator delete(void* p, std::size_t) noexcept
     operator delete(p);
 }
 
-namespace {
+using Factory = RoomFixture;
 
-// A room whose image folder holds a sprite pack and sheet of two 10 x 10 frames, an animation of
-// them and a 30 x 10 picture.
-class Factory : public RoomFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(OpenRoom());
-        const std::string root = Scene().GetImageRoot();
-        std::filesystem::create_directories(root);
-        QZSpriteData sprites;
-        for (uint32_t argb : {0xFFFF0000u, 0xFF00FF00u}) {
-            QZFrame f;
-            f.width = f.height = 10;
-            f.pixels.assign(100, argb);
-            sprites.frames.push_back(f);
-        }
-        WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
-        WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
-        QZAnimationFile anim;
-        anim.packPath = "cards.psp";
-        QZAnimation a;
-        for (uint16_t s = 0; s < 2; ++s) a.frames.push_back(QZAFrame{5, -1, 0, {QZAPart{s, 0, 0, 0}}});
-        anim.animations = {a};
-        WriteBytes(root + "anim.qza", WriteAnimationFile(anim));
-        WriteBytes(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
-        Scene().loadErrors.clear();
-        host.Forget();
-    }
-};
-
-}  // namespace
-
+// A failed load is one record {1, path relative to the image folder} and one host request 36 (out of
+// date), and the widget is deleted.
 TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
 {
-    using Make = std::function<GVWnd*(WidgetFactory&, const std::string&)>;
-    const struct { const char* name; const char* file; Make make; Point pos; bool visible, enabled; } cases[] = {
-        {"animation", "anim.qza", [](WidgetFactory& f, const std::string& n) { return f.CreateQZAniWnd(n, {30, 40}); },
-         {30, 40}, false, false},
-        {"sheet shown", "sheet.qzs",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true, false},
-        {"sheet hidden", "sheet.qzs",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6}, false, false},
-        {"image", "strip.bmp",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
-        {"strip of frames", "strip.bmp",
-         [](WidgetFactory& f, const std::string& n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10}, false, false},
+    using F = WidgetFactory&;
+    using N = const std::string&;
+    const struct { const char* name; const char* file; std::function<GVWnd*(F, N)> make; Point pos; bool visible, enabled; }
+        cases[] = {
+        {"animation", "anim.qza", [](F f, N n) { return f.CreateQZAniWnd(n, {30, 40}); }, {30, 40}, false, false},
+        {"sheet shown", "sheet.qzs", [](F f, N n) { return f.CreateQZSWnd(n, {5, 6}, Visible::Yes); }, {5, 6}, true, false},
+        {"sheet hidden", "sheet.qzs", [](F f, N n) { return f.CreateQZSWnd(n, {5, 6}, Visible::No); }, {5, 6}, false, false},
+        {"image", "strip.bmp", [](F f, N n) { return f.CreateDDSWnd(n, -1, {7, 8}, {30, 10}); }, {7, 8}, true, true},
+        {"strip of frames", "strip.bmp", [](F f, N n) { return f.CreateAnimWnd(n, {9, 10}, {10, 10}); }, {9, 10}, false, false},
     };
-    WidgetFactory factory(Scene().GetImageRoot(), Scene());
+    // The image folder holds a sprite pack and sheet of one 10 x 10 frame, an animation of it and a
+    // 30 x 10 picture.
+    ASSERT_TRUE(OpenRoom());
+    const std::string root = Scene().GetImageRoot();
+    std::filesystem::create_directories(root);
+    QZSpriteData sprites;
+    sprites.frames.emplace_back().width = 10;
+    sprites.frames[0].height = 10;
+    sprites.frames[0].pixels.assign(100, 0xFFFF0000u);
+    WriteBytes(root + "cards.psp", WriteSpriteFile(sprites, SpriteFileKind::Pack));
+    WriteBytes(root + "sheet.qzs", WriteSpriteFile(sprites, SpriteFileKind::Sheet));
+    QZAnimationFile anim;
+    anim.packPath = "cards.psp";
+    anim.animations.emplace_back().frames = {QZAFrame{5, -1, 0, {QZAPart{0, 0, 0, 0}}}};
+    WriteBytes(root + "anim.qza", WriteAnimationFile(anim));
+    WriteBytes(root + "strip.bmp", WriteBmp(*Image::Create(30, 10, 0xFF0000FF)));
+    Scene().loadErrors.clear();
+    host.Forget();
+    WidgetFactory factory(root, Scene());
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         std::unique_ptr<GVWnd> w(c.make(factory, c.file));
-        ASSERT_NE(w, nullptr) << c.name;
-        EXPECT_FALSE(lastNothrowFreed) << c.name;
-        EXPECT_EQ(w->GetPos(), c.pos) << c.name;
-        EXPECT_EQ(w->IsVisible(), c.visible) << c.name;
-        EXPECT_EQ(w->IsEnabled(), c.enabled) << c.name;
-        EXPECT_TRUE(Scene().loadErrors.empty()) << c.name;
-        EXPECT_TRUE(host.hostRequests.empty()) << c.name;
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(lastNothrowFreed);
+        EXPECT_EQ(w->GetPos(), c.pos);
+        EXPECT_EQ(std::make_pair(w->IsVisible(), w->IsEnabled()), std::make_pair(c.visible, c.enabled))
+            << "visible, enabled";
+        EXPECT_TRUE(Scene().loadErrors.empty() && host.hostRequests.empty());
 
-        // The path is recorded relative to the image folder; the host hears that something is out of date.
         const std::string missing = std::string("Missing\\") + c.file;
-        EXPECT_EQ(c.make(factory, missing), nullptr) << c.name;
-        EXPECT_TRUE(lastNothrowFreed) << c.name << ": the widget of the missing file was not deleted";
-        ASSERT_EQ(Scene().loadErrors.size(), 1u) << c.name;
-        EXPECT_EQ(Scene().loadErrors[0].code, 1) << c.name;
-        EXPECT_EQ(Scene().loadErrors[0].name, missing) << c.name;
-        ASSERT_EQ(host.hostRequests.size(), 1u) << c.name;
-        EXPECT_EQ(host.hostRequests[0].code, 36) << c.name;
+        EXPECT_EQ(c.make(factory, missing), nullptr);
+        EXPECT_TRUE(lastNothrowFreed) << "the widget of the missing file was not deleted";
+        ASSERT_EQ(Scene().loadErrors.size(), 1u);
+        EXPECT_EQ(Scene().loadErrors[0].code, 1);
+        EXPECT_EQ(Scene().loadErrors[0].name, missing);
+        EXPECT_EQ(host.RequestsWithCode(36).size(), host.hostRequests.size());
+        EXPECT_EQ(host.hostRequests.size(), 1u);
         Scene().loadErrors.clear();
         host.Forget();
     }
