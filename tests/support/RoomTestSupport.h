@@ -24,6 +24,7 @@
 #include "protocol/GameRequest.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/CMirelleVWS.h"
+#include "support/ProtocolPrint.h"
 
 #include <shlwapi.h>
 
