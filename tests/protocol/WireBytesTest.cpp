@@ -49,13 +49,14 @@ Bytes Layout(int b, const std::string& layout)
         const int last = dash == std::string::npos ? first : std::stoi(token.substr(dash + 1));
         if (token[0] == '#') Put(out, static_cast<uint32_t>(first), 4);
         for (int k = b + first; k <= b + last && token[0] != '#'; ++k) {
-            if (token[0] == 'i') Put(out, static_cast<uint32_t>(I(k)), 4);
-            else if (token[0] == 'u') Put(out, U(k), 4);
-            else if (token[0] == 'l') Put(out, static_cast<uint64_t>(L(k)), 8);
-            else if (const std::string text = S(k); token[0] == 's') {
-                Put(out, text.size(), 4);
-                out.insert(out.end(), text.begin(), text.end());
-            } else ADD_FAILURE() << "bad layout " << token;
+            const std::string text = S(k);
+            switch (token[0]) {
+            case 'i': Put(out, static_cast<uint32_t>(I(k)), 4); break;
+            case 'u': Put(out, U(k), 4); break;
+            case 'l': Put(out, static_cast<uint64_t>(L(k)), 8); break;
+            case 's': Put(out, text.size(), 4); out.insert(out.end(), text.begin(), text.end()); break;
+            default: ADD_FAILURE() << "bad layout " << token;
+            }
         }
     }
     return out;
