@@ -8,61 +8,37 @@
 
 namespace {
 
-PlayerInfo Player(int32_t key, const char* name)
-{
-    PlayerInfo p;
-    p.userKey = key;
-    p.userId = name;
-    p.nickname = name;
-    p.avatarString = "avatar:0001:0002:0003";
-    p.gameMoney = 1234567890123;
-    return p;
-}
-
 // The server's messages of one round between two players, as bytes.
 std::vector<std::vector<uint8_t>> RoundMessages()
 {
+    RoomEnterAnswer enter{.clientVersion = 20110927, .hostText = "room text"};
+    for (size_t seat = 0; seat < 2; ++seat) {
+        PlayerInfo& p = enter.room.seats.players[seat];
+        p.userKey = seat ? 2002 : 1001;
+        p.userId = p.nickname = seat ? "other" : "me";
+        p.avatarString = "avatar:0001:0002:0003";
+        p.gameMoney = 1234567890123;
+    }
+    enter.user = enter.room.seats.players[0];
     std::vector<GameMessage> round;
-    RoomEnterAnswer enter;
-    enter.clientVersion = 20110927;
-    enter.user = Player(1001, "me");
-    enter.room.seats.players[0] = Player(1001, "me");
-    enter.room.seats.players[1] = Player(2002, "other");
-    enter.hostText = "room text";
     round.emplace_back(enter);
     round.emplace_back(GameReady{});
     round.emplace_back(TableReset{});
-    DealCards deal;
-    deal.userKey = 1001;
-    deal.floorCards = {0, 5, 9, 14, 20, 22, 30, 41};
-    deal.handCards = {1, 2, 3, 4, 6, 7, 8, 10, 11, 12};
-    round.emplace_back(deal);
-    for (int turn = 0; turn < 20; ++turn) {
-        TurnStart start;
-        start.turnKey = turn % 2 ? 2002 : 1001;
-        round.emplace_back(start);
-        HandCardPlayed played;
-        played.userKey = start.turnKey;
-        played.cards = {turn};
-        round.emplace_back(played);
-        DeckCardsFlipped flipped;
-        flipped.userKey = start.turnKey;
-        flipped.cards = {turn + 20};
-        round.emplace_back(flipped);
-        TurnResult result;
-        result.userKey = static_cast<uint32_t>(start.turnKey);
-        result.captured = {turn, turn + 20};
-        result.piTransfers = {{2002, 33}};
-        round.emplace_back(result);
+    round.emplace_back(DealCards{.userKey = 1001, .floorCards = {0, 5, 9, 14, 20, 22, 30, 41},
+                                 .handCards = {1, 2, 3, 4, 6, 7, 8, 10, 11, 12}});
+    for (int32_t turn = 0; turn < 20; ++turn) {
+        const int32_t key = turn % 2 ? 2002 : 1001;
+        round.emplace_back(TurnStart{.turnKey = key});
+        round.emplace_back(HandCardPlayed{.userKey = key, .cards = {turn}});
+        round.emplace_back(DeckCardsFlipped{.userKey = key, .cards = {turn + 20}});
+        round.emplace_back(TurnResult{.userKey = static_cast<uint32_t>(key), .captured = {turn, turn + 20},
+                                      .piTransfers = {{2002, 33}}});
         round.emplace_back(ScoreRefresh{});
     }
     round.emplace_back(GoOrStopPrompt{});
     round.emplace_back(GoOrStopResult{});
-    RoundResult result;
-    result.bakList = {{0, 1, 0, 0}};
-    result.remainingDeck = {40, 41, 42};
-    result.remainingHands = {CardList{43}, CardList{44, 45}};
-    round.emplace_back(result);
+    round.emplace_back(RoundResult{.bakList = {{0, 1, 0, 0}}, .remainingDeck = {40, 41, 42},
+                                   .remainingHands = {CardList{43}, CardList{44, 45}}});
     round.emplace_back(GameEnd{});
 
     std::vector<std::vector<uint8_t>> bytes;
