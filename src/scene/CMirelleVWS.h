@@ -23,6 +23,7 @@
 
 class SceneTable;
 class SceneWindow;
+class WidgetFactory;
 struct GameRequest;
 struct IHostInterface;
 enum class HostControlState : int32_t;
@@ -226,6 +227,22 @@ public:
     RoomWidgets roomWidgets;
 
 private:
+    // Every widget of the room; false as soon as one is not made or loading is stopped.
+    bool LoadWidgets(const std::atomic<bool>& stop);
+    // The table's loading steps, in drawing order; each answers false at the first widget not made.
+    bool LoadTableAndDeck(WidgetFactory& factory);
+    bool LoadTurnBlink(WidgetFactory& factory);
+    bool LoadFloorMarkers(WidgetFactory& factory);
+    bool LoadFloorSlots(WidgetFactory& factory);
+    bool LoadCardWnds(WidgetFactory& factory);
+    bool LoadMovingCards(WidgetFactory& factory);
+    bool LoadPlayMarks(WidgetFactory& factory);
+    bool LoadHandMarkers(WidgetFactory& factory);
+    // Adds a made widget on top of the scene; false for null.
+    bool AddLoaded(GVWnd* wnd);
+    // Also steps it with the tick.
+    bool AddRunning(GVQZAniWnd* animation);
+
     void ApplyCountdown(const SceneRules::CountdownActions& actions);
     void ReadOptions();
     int ReadIniService(const std::string& iniPath);

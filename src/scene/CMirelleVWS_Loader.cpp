@@ -2,6 +2,7 @@
 
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 #include "protocol/HostInterfaces.h"
+#include "views/WidgetFactory.h"
 
 namespace {
 
@@ -17,9 +18,37 @@ int CMirelleVWS::LoadResources(const std::atomic<bool>& stop)
         return 0;
     }
     if (stop.load()) return 0;
-    // FIXME: the room's widgets, windows and panels, area by area (one loader file each), through a WidgetFactory.
+    if (!LoadWidgets(stop)) return 0;
     SetReady(loadErrors.empty());
     return IsReady() ? 1 : 0;
+}
+
+// Creation order is drawing order, from the table skin at the bottom up.
+bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
+{
+    WidgetFactory factory(imageRoot, *this);
+    if (!LoadTableAndDeck(factory) || !LoadTurnBlink(factory)) return false;
+    // FIXME: the bottom bar's push buttons and shadowed text, once those widgets have factories.
+    // FIXME: each seat's user, score, go/shake and bak panels, once those panels exist.
+    if (stop.load() || !LoadFloorMarkers(factory)) return false;
+    // FIXME: the restrict-option panel, the invite panel and the avatars' widgets.
+    // FIXME: the ranking, mission and go-bak alert panels, once those panels exist.
+    if (stop.load() || !LoadFloorSlots(factory) || !LoadCardWnds(factory)) return false;
+    if (stop.load() || !LoadMovingCards(factory) || !LoadPlayMarks(factory) || !LoadHandMarkers(factory)) return false;
+    // FIXME: the nine-ten clip and the start animations.
+    // FIXME: the auto-play notice and its cancel button.
+    // FIXME: the effects of the second and third effect tables.
+    // FIXME: the observe and notify panels, the money-return panel and the countdown.
+    // FIXME: the start button and the betting widgets.
+    // FIXME: the effects of the first effect table.
+    // FIXME: the result panels, the money-limit notice and the money-gift widgets.
+    // FIXME: the auto-refill animations and texts.
+    // FIXME: the bijou panel, the promotion banners and the sun-pick animations.
+    // FIXME: the target-score round widgets.
+    // FIXME: the user option panel, the pop-up menu buttons and the VIP icons.
+    // FIXME: the money-limit tooltips.
+    // FIXME: the check notice, on top of everything.
+    return !stop.load();
 }
 
 void CMirelleVWS::AddLoadError(const std::string& name)

@@ -7,7 +7,10 @@
 
 class CVHTWnd;
 class GVAnimWnd;
+class GVBoxWnd;
+class GVPSPWnd;
 class GVQZAniWnd;
+class GVQZSWnd;
 class GVWnd;
 
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
@@ -18,12 +21,36 @@ struct TableWidgets {
     static constexpr int kHandSlots = 10;
     static constexpr int kMarkersPerHandSlot = 10;
     static constexpr int kFloorSlots = 12;
+    static constexpr int kRemainMarkers = 20;
+    static constexpr int kCardSizes = 3;  // small, normal, big
+
+    GVQZSWnd* skin = nullptr;
+    GVWnd* deckImage = nullptr;
+    GVQZAniWnd* deckBackAnimation = nullptr;
+    GVQZAniWnd* turnBlinkAnimation = nullptr;  // the turn marker
+
+    GVQZAniWnd* remainCloseMarker = nullptr;
+    std::array<GVQZAniWnd*, kRemainMarkers> remainHoldMarkers{};
+    GVQZAniWnd* holdOpenMarker = nullptr;
+    std::array<GVWnd*, kFloorSlots> floorMarkers{};              // the floor slots' outlines
+    std::array<GVPSPWnd*, kFloorSlots - 1> litOutlines{};        // the outlines' frame 1
 
     std::array<CVHTWnd*, kCardCount> cardWnds{};
-    GVWnd* deckImage = nullptr;
+    std::array<GVBoxWnd*, kCardCount> cardBoxes{};
+    std::array<GVQZAniWnd*, kCardCount> missionMarkers{};
+    std::array<CVHTWnd*, kCardSizes> cardSizeTemplates{};        // also the moving cards
+    std::array<CVHTWnd*, 2> shadowCards{};
+    std::array<GVPSPWnd*, 2> bigCards{};
+    std::array<GVQZSWnd*, 6> holdBombs{};
+    GVPSPWnd* handPointer = nullptr;
+
+    GVQZAniWnd* robotPlayAnimation = nullptr;
+    GVQZSWnd* playStartImage = nullptr;
+    GVQZAniWnd* selectSunAnimation = nullptr;
+    GVQZAniWnd* hitEffect = nullptr;
+
     std::array<std::array<GVWnd*, kMarkersPerHandSlot>, kHandSlots> handMarkers{};
-    std::array<GVWnd*, kFloorSlots> floorMarkers{};
-    GVQZAniWnd* turnBlinkAnimation = nullptr;  // the turn marker
+    GVQZAniWnd* nuclearMarker = nullptr;
 };
 
 // The animations of the room as a whole.

@@ -19,6 +19,8 @@ public:
     static constexpr int kBackFrame = 50;
 
     CVHTWnd() { Reset(); }
+    // The card window of table slot `slotNumber` (0..49).
+    explicit CVHTWnd(int slotNumber) : tableSlot(slotNumber) { Reset(); }
     ~CVHTWnd() override = default;
 
     void Reset();
@@ -37,12 +39,14 @@ public:
     const CardFace& GetFace() const { return face; }
     CardFace& Face() { return face; }
     HoverState GetHoverState() const { return hoverState; }
+    int GetSlot() const { return tableSlot; }
     Point GetHome() const { return home; }
     void SetHome(Point p) { home = p; }
     std::list<Point>& Path() { return path; }
     int32_t moveValue = 0;
 
 private:
+    int tableSlot = 0;
     CardFace face;
     Point home;
     std::list<Point> path;

@@ -2,15 +2,19 @@
 
 #include <new>
 
+#include "views/CVHTWnd.h"
+
 #include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVDDSWnd.h"
+#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 
-template <class W, class Load>
-W* WidgetFactory::Make(const std::string& name, Load load)
+template <class W, class Load, class... Args>
+W* WidgetFactory::Make(const std::string& name, Load load, Args... args)
 {
-    W* widget = new (std::nothrow) W();
+    W* widget = new (std::nothrow) W(args...);
     if (!widget) {
         errors.AddLoadError({});
         return nullptr;
@@ -58,6 +62,43 @@ GVAnimWnd* WidgetFactory::CreateAnimWnd(const std::string& name, Point p, Size f
         name, [p, frameSize](GVAnimWnd& a, const std::string& path) { return a.LoadImage(path, p, frameSize) != 0; });
     if (!w) return nullptr;
     w->Show(false);
+    w->Enable(false);
+    return w;
+}
+
+CVHTWnd* WidgetFactory::CreateCardWnd(int slot, const std::string& name, Size cardSize)
+{
+    CVHTWnd* w = Make<CVHTWnd>(
+        name, [](CVHTWnd& c, const std::string& path) { return c.LoadImage(path, -1) != 0; }, slot);
+    if (!w) return nullptr;
+    const Point home{320, 240};
+    w->SetRect(Rect(home, cardSize));
+    w->SetHome(home);
+    w->SetImageFrame(CVHTWnd::kBackFrame);
+    w->Show(true);
+    w->Enable(true);
+    return w;
+}
+
+GVPSPWnd* WidgetFactory::CreatePSPWnd(const std::string& name, Point p, Visible show)
+{
+    GVPSPWnd* w = Make<GVPSPWnd>(name, [](GVPSPWnd& s, const std::string& path) { return s.Load(path) != 0; });
+    if (!w) return nullptr;
+    w->SetPos(p);
+    w->Show(show == Visible::Yes);
+    w->Enable(false);
+    return w;
+}
+
+GVBoxWnd* WidgetFactory::CreateBoxWnd(const Rect& rect, int32_t colorRef, int fillValue, Visible show)
+{
+    GVBoxWnd* w = new (std::nothrow) GVBoxWnd();
+    if (!w || !w->Create(rect.TopLeft(), rect.GetSize(), colorRef, fillValue)) {
+        delete w;
+        errors.AddLoadError({});
+        return nullptr;
+    }
+    w->Show(show == Visible::Yes);
     w->Enable(false);
     return w;
 }

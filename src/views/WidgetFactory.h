@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "foundation/core/Geometry.h"
 #include "views/LoadErrorSink.h"
 
+class CVHTWnd;
 class GVAnimWnd;
+class GVBoxWnd;
 class GVDDSWnd;
+class GVPSPWnd;
 class GVQZAniWnd;
 class GVQZSWnd;
 
@@ -28,12 +32,21 @@ public:
     // A strip of frames of `frameSize` at `p`; hidden and disabled.
     GVAnimWnd* CreateAnimWnd(const std::string& name, Point p, Size frameSize);
 
+    // Card window `slot` on a strip of card frames of `cardSize`: at (320, 240), which is also its
+    // home, showing the back; shown and enabled.
+    CVHTWnd* CreateCardWnd(int slot, const std::string& name, Size cardSize);
+    // A ".psp" pack at `p`, frame 0; shown as asked, disabled.
+    GVPSPWnd* CreatePSPWnd(const std::string& name, Point p, Visible show);
+    // A box filled with `colorRef` at alpha `fillValue`; shown as asked, disabled. It loads no file:
+    // a failed creation is recorded as a failed allocation.
+    GVBoxWnd* CreateBoxWnd(const Rect& rect, int32_t colorRef, int fillValue, Visible show);
+
     const std::string& GetImageRoot() const { return imageRoot; }
 
 private:
-    // Allocates W and loads it with `load(widget, full path)`; the common failure rule.
-    template <class W, class Load>
-    W* Make(const std::string& name, Load load);
+    // Allocates W from `args` and loads it with `load(widget, full path)`; the common failure rule.
+    template <class W, class Load, class... Args>
+    W* Make(const std::string& name, Load load, Args... args);
 
     std::string imageRoot;
     LoadErrorSink& errors;

@@ -78,7 +78,11 @@ TEST(AssetBuilder, EveryKindWritesAFileItsReaderAccepts)
     ASSERT_TRUE(gif.has_value());
     ASSERT_EQ(gif->size(), 2u);
     EXPECT_EQ((*gif)[1].delay10ms, 7u);
-    EXPECT_EQ(width(DecodeBmp(out[8])), 36 * 51) << "every card side by side";
+    const auto cards = DecodeBmp(out[8]);
+    ASSERT_TRUE(cards.has_value());
+    // The card window takes frame n at (0, h * n): one card under the other, the back last.
+    EXPECT_EQ(cards->width, 36);
+    EXPECT_EQ(cards->height, 55 * 51) << "every card under the one before";
 }
 
 TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)

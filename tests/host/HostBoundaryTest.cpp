@@ -20,9 +20,10 @@ protected:
     {
         IClientInterface* client = nullptr;
         EXPECT_EQ(CreateGameWnd(&host, &client), 0);
+        std::wstring wgame = AnsiToWide(gameDir);
         std::wstring wdir = AnsiToWide(dir);
-        if (!trailingBackslash) wdir.pop_back();
-        gameWnd = InitGameWnd(client, hostWnd.Get(), wdir.c_str(), wdir.c_str(), async ? 1 : 0, 0);
+        if (!trailingBackslash) wgame.pop_back(), wdir.pop_back();
+        gameWnd = InitGameWnd(client, hostWnd.Get(), wgame.c_str(), wdir.c_str(), async ? 1 : 0, 0);
         wnd = CMirelleWnd::FromClient(client);
         return gameWnd;
     }
@@ -70,7 +71,7 @@ TEST_F(Exports, StartOpensAnEightHundredBySixHundredChildFromThePortalsIni)
         EXPECT_EQ(Size(rc.right, rc.bottom), Size(800, 600)) << c.name;
         EXPECT_EQ(Scene().GetRegistryPath(), c.registryPath) << c.name;
         EXPECT_EQ(Scene().env.dllVersion, c.dllVersion) << c.name;
-        EXPECT_EQ(Scene().GetImageRoot(), dir + "GameImage\\") << c.name;
+        EXPECT_EQ(Scene().GetImageRoot(), gameDir + "GameImage\\") << c.name;
         CloseRoom();
     }
 }

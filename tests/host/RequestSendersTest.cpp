@@ -98,7 +98,7 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
     Run(cases);
     PumpFor(50);
     ASSERT_EQ(hostWnd.posted.count(WM_USER + 1), 1u) << "the refused play does not tell the host";
-    EXPECT_EQ(hostWnd.posted[WM_USER + 1], 1);
+    EXPECT_EQ(hostWnd.posted[WM_USER + 1].lParam, 1);
 }
 
 // The sun pick waits for the server to close it; the ready answer has no countdown to restart.

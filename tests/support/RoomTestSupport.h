@@ -114,14 +114,18 @@ public:
     HostWindow& operator=(const HostWindow&) = delete;
     HWND Get() const { return hwnd; }
 
-    std::map<UINT, LPARAM> posted;
+    struct Posted {
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    std::map<UINT, Posted> posted;  // the first message of each kind
 
 private:
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     {
         auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(h, GWLP_USERDATA));
         if (!self || msg < WM_USER || msg >= WM_APP) return DefWindowProcA(h, msg, wParam, lParam);
-        self->posted.insert({msg, lParam});
+        self->posted.insert({msg, {wParam, lParam}});
         return 0;
     }
 
@@ -156,9 +160,18 @@ inline UINT_PTR AnswerNextBox(int command, std::function<void()> before = {})
     return SetTimer(nullptr, 0, 20, AnswerBoxOnTimer);
 }
 
-// Opens a room on the test's thread (synchronous load unless asked) from a portal folder in the
-// temporary folder and the registry key its company names; the room is destroyed at the end unless
-// the test did it, the folder and the key are removed.
+// The generated room beside the build (build/game, three folders up from the test program), with
+// a trailing backslash.
+inline std::string GeneratedGameDir()
+{
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    return (std::filesystem::path(exe).parent_path().parent_path().parent_path() / "game").string() + "\\";
+}
+
+// Opens a room on the test's thread (synchronous load unless asked) on the generated game folder,
+// from a portal folder in the temporary folder and the registry key its company names; the room is
+// destroyed at the end unless the test did it, the folder and the key are removed.
 class RoomFixture : public ::testing::Test {
 protected:
     RoomFixture() { std::filesystem::create_directories(dir + "common"); }
@@ -177,7 +190,7 @@ protected:
     {
         WriteOwnIni();
         wnd = new CMirelleWnd(&host);
-        gameWnd = wnd->Open(hostWnd.Get(), dir, dir, async, false);
+        gameWnd = wnd->Open(hostWnd.Get(), gameDir, dir, async, false);
         return gameWnd != nullptr;
     }
     void CloseRoom()
@@ -212,7 +225,8 @@ protected:
     const std::string company =
         "MirelleRoomTest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(folderNumber);
     const std::string domain = "Dom" + std::to_string(folderNumber);
-    const std::string dir = (std::filesystem::temp_directory_path() / company).string() + "\\";  // game and portal
+    const std::string dir = (std::filesystem::temp_directory_path() / company).string() + "\\";  // the portal
+    std::string gameDir = GeneratedGameDir();
     FakeHost host;
     HostWindow hostWnd;
     CMirelleWnd* wnd = nullptr;

@@ -283,11 +283,12 @@ bool AssetBuilder::BuildCards(const ManifestEntry& e, Output& out, std::string& 
     int w = 0, h = 0;
     if (!ParsePair(e.Get("size"), 'x', w, h) || w < 8 || h < 14 || w > 200 || h > 300)
         return Fail(e, "size=WxH of a card is required", error);
-    Image strip = *Image::Create(w * 51, h);
+    // One card under the other, as the card window cuts its frames; the back (frame 50) last.
+    Image strip = *Image::Create(w, h * 51);
     for (int id = 0; id <= 50; ++id) {
         const Image card = placeholder::Card(w, h, id);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) strip.At(id * w + x, y) = card.At(x, y);
+            for (int x = 0; x < w; ++x) strip.At(x, id * h + y) = card.At(x, y);
     }
     out.bytes = WriteBmp(strip);
     if (out.bytes.empty()) return Fail(e, "the BMP writer refused the cards", error);
