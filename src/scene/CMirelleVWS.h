@@ -15,6 +15,7 @@
 #include "scene/core/RoomTypes.h"
 #include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
+#include "table/core/CardMotion.h"
 #include "table/core/MessageQueue.h"
 #include "toolkit/GVWS.h"
 #include "views/CardMarkerSource.h"
@@ -191,6 +192,18 @@ public:
     size_t CollectCardsOfSpecial(std::vector<int32_t>& out, const std::vector<int32_t>& in, int32_t special) const;
     // Whether playing `card` leaves a match on the floor that another hand card could take.
     bool MissesAvailableMatch(int32_t card) const;
+    // The floor slots at their places for the room kind, every slot empty, and the round's
+    // display and records back to their start; the own hand's ids of a pending deal stay.
+    void InitFloorSlots();
+    // The card window takes the picture and size of card size kind 0 small, 1 normal or 2 big
+    // and keeps its card frame; any other kind, or a template not loaded, changes nothing.
+    void SetCardSize(CVHTWnd* card, int kind);
+    // A straight path of `steps` steps from the window's place to `target`, replacing its path;
+    // slot -1 uses `card`.
+    void BuildMovePath(int32_t slot, Point target, int32_t steps, CVHTWnd* card = nullptr);
+    // Walks the card of `slot` to `target` in `steps` frames, one frame wait each, and leaves it
+    // there at the normal size. Slot -1 does nothing.
+    void AnimateCardMove(int32_t slot, Point target, int32_t steps, LiftSide lift, Zoom zoom);
     // Draws the deck (or all 50 windows) as a stack rising up and left.
     void StackDeck(DeckStack which);
     // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
@@ -243,6 +256,8 @@ private:
     // Also steps it with the tick.
     bool AddRunning(GVQZAniWnd* animation);
 
+    // One frame's wait of a card move: the step delay, skipped after a slow frame at a positive speed.
+    void WaitFrame(FrameWaitPacer& pacer);
     void ApplyCountdown(const SceneRules::CountdownActions& actions);
     void ReadOptions();
     int ReadIniService(const std::string& iniPath);

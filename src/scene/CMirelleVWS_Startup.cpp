@@ -63,7 +63,7 @@ void CMirelleVWS::ResetGameState()
     else queue.Clear();
     delayTimer.Init();
     moveTimer.Init();
-    floor.Clear();
+    InitFloorSlots();
     gameInfo.voiceMuted.clear();
     // FIXME: the title bar's full-screen button image set and the twelve month-slot flags, once they exist.
 }

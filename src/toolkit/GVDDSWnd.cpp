@@ -27,6 +27,14 @@ void GVDDSWnd::SetImage(const Image& picture, bool hotSpot)
     AdoptEntry(h, hotSpot);
 }
 
+bool GVDDSWnd::ShareImage(const GVDDSWnd& other)
+{
+    if (&other == this) return HasImage();
+    if (other.entry.IsNull() || !XResEntryMgr::Instance().AddRef(other.entry)) return false;
+    AdoptEntry(other.entry, other.useHotSpot);
+    return entry == other.entry;
+}
+
 void GVDDSWnd::AdoptEntry(XResHandle h, bool hotSpot)
 {
     const Point at = GetPos();

@@ -27,6 +27,8 @@ public:
     // The whole picture (for an animation: all its frames side by side).
     Size GetImageSize() const { return imageSize; }
     XResHandle GetEntry() const { return entry; }
+    // Shows `other`'s picture too, taking a reference of its entry; false when it has none.
+    bool ShareImage(const GVDDSWnd& other);
 
     // The part of the picture drawn, clamped to the picture.
     void SetSrcRect(const Rect& r);

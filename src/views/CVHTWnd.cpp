@@ -12,6 +12,7 @@ void CVHTWnd::SetImageFrame(int n)
 {
     const int w = rect.Width();
     const int h = rect.Height();
+    imageFrame = n;
     SetSrcRect({0, h * n, w, h * (n + 1)});
     SetDirty(true);
 }
@@ -21,6 +22,14 @@ void CVHTWnd::SetCard(int32_t id)
     face.SetCard(id);
     // A card id from outside the table shows the back rather than a frame past the strip.
     SetImageFrame(IsValidCardId(id) ? id : kBackFrame);
+}
+
+bool CVHTWnd::StepPath()
+{
+    if (path.empty()) return false;
+    SetPos(path.front());
+    path.pop_front();
+    return true;
 }
 
 Point CVHTWnd::HoverOffset(HoverState state)

@@ -26,6 +26,7 @@ public:
     void Reset();
     // Frame n of the vertical strip: (0, h*n, w, h*(n+1)) with the window's own size.
     void SetImageFrame(int n);
+    int GetImageFrame() const { return imageFrame; }
     // The id and the card table's month, category and special; then the id's frame.
     void SetCard(int32_t id);
     // True when the state changed; the markers follow the card.
@@ -43,6 +44,8 @@ public:
     Point GetHome() const { return home; }
     void SetHome(Point p) { home = p; }
     std::list<Point>& Path() { return path; }
+    // Moves the card to the front point of its path and drops that point; false when the path is empty.
+    bool StepPath();
     int32_t moveValue = 0;
 
 private:
@@ -50,6 +53,7 @@ private:
     CardFace face;
     Point home;
     std::list<Point> path;
+    int imageFrame = kBackFrame;
     HoverState hoverState = HoverState::Rest;
     Point hoverOffset;
 };
