@@ -1,6 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "foundation/Debug.h"
 #include "foundation/core/Clock.h"
@@ -9,6 +10,7 @@
 #include "scene/SceneWindow.h"
 #include "scene/core/OptionRules.h"
 #include "scene/core/TextTokens.h"
+#include "table/core/TableLayout.h"
 #include "toolkit/GDDScreen.h"
 
 namespace {
@@ -66,6 +68,29 @@ void CMirelleVWS::ResetGameState()
     InitFloorSlots();
     gameInfo.voiceMuted.clear();
     // FIXME: the title bar's full-screen button image set and the twelve month-slot flags, once they exist.
+}
+
+// The floor slots at their places for the room kind, the round records and the countdown as new.
+void CMirelleVWS::InitFloorSlots()
+{
+    for (int i = 0; i < COpenInfo::kSlotCount; ++i)
+        if (const auto at = FloorSlotPosition(i, room.roomKind)) floor.GetSlot(i).position = *at;
+    timers.countdownLimit = 10;
+    timers.countdownStart = 0;
+    timers.countdown = 0;
+    timers.blinkPhase = 0;
+    timers.outlineBlink = false;
+    // FIXME: the selected target (-1) and the dealing flag once the turn display and the deal keep them.
+    floor.Clear();
+    // The deal handler keeps the own hand's ids before it calls here; the deal still needs them.
+    std::vector<int32_t> ownHandIds = std::move(gameInfo.ownHandIds);
+    gameInfo.Reset();
+    gameInfo.ownHandIds = std::move(ownHandIds);
+    lastMusicRefresh = 0;
+    using SoundTables::SoundId;
+    for (SoundId id : {SoundId::ResultWinner, SoundId::ResultLoser, SoundId::ResultGreatWinner,
+                       SoundId::ResultGreatLoser, SoundId::ResultPokjook})
+        StopSoundId(id);
 }
 
 std::string CMirelleVWS::GetRankTitle(int index) const
