@@ -11,6 +11,27 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 
+namespace {
+
+// Shown as asked and disabled, as most factories leave their widget; null stays null.
+template <class W>
+W* Passive(W* w, bool shown)
+{
+    if (!w) return nullptr;
+    w->Show(shown);
+    w->Enable(false);
+    return w;
+}
+
+template <class W>
+W* PassiveAt(W* w, Point p, Visible show)
+{
+    if (w) w->SetPos(p);
+    return Passive(w, show == Visible::Yes);
+}
+
+}  // namespace
+
 template <class W, class Load, class... Args>
 W* WidgetFactory::Make(const std::string& name, Load load, Args... args)
 {
@@ -29,21 +50,13 @@ W* WidgetFactory::Make(const std::string& name, Load load, Args... args)
 
 GVQZAniWnd* WidgetFactory::CreateQZAniWnd(const std::string& name, Point p)
 {
-    GVQZAniWnd* w = Make<GVQZAniWnd>(name, [p](GVQZAniWnd& a, const std::string& path) { return a.Load(path, p.x, p.y) != 0; });
-    if (!w) return nullptr;
-    w->Show(false);
-    w->Enable(false);
-    return w;
+    return Passive(
+        Make<GVQZAniWnd>(name, [p](GVQZAniWnd& a, const std::string& path) { return a.Load(path, p.x, p.y) != 0; }), false);
 }
 
 GVQZSWnd* WidgetFactory::CreateQZSWnd(const std::string& name, Point p, Visible show)
 {
-    GVQZSWnd* w = Make<GVQZSWnd>(name, [](GVQZSWnd& s, const std::string& path) { return s.Load(path) != 0; });
-    if (!w) return nullptr;
-    w->SetPos(p);
-    w->Show(show == Visible::Yes);
-    w->Enable(false);
-    return w;
+    return PassiveAt(Make<GVQZSWnd>(name, [](GVQZSWnd& s, const std::string& path) { return s.Load(path) != 0; }), p, show);
 }
 
 GVDDSWnd* WidgetFactory::CreateDDSWnd(const std::string& name, int hotSpot, Point p, Size size)
@@ -58,12 +71,10 @@ GVDDSWnd* WidgetFactory::CreateDDSWnd(const std::string& name, int hotSpot, Poin
 
 GVAnimWnd* WidgetFactory::CreateAnimWnd(const std::string& name, Point p, Size frameSize)
 {
-    GVAnimWnd* w = Make<GVAnimWnd>(
-        name, [p, frameSize](GVAnimWnd& a, const std::string& path) { return a.LoadImage(path, p, frameSize) != 0; });
-    if (!w) return nullptr;
-    w->Show(false);
-    w->Enable(false);
-    return w;
+    return Passive(Make<GVAnimWnd>(name, [p, frameSize](GVAnimWnd& a, const std::string& path) {
+                       return a.LoadImage(path, p, frameSize) != 0;
+                   }),
+                   false);
 }
 
 CVHTWnd* WidgetFactory::CreateCardWnd(int slot, const std::string& name, Size cardSize)
@@ -82,12 +93,7 @@ CVHTWnd* WidgetFactory::CreateCardWnd(int slot, const std::string& name, Size ca
 
 GVPSPWnd* WidgetFactory::CreatePSPWnd(const std::string& name, Point p, Visible show)
 {
-    GVPSPWnd* w = Make<GVPSPWnd>(name, [](GVPSPWnd& s, const std::string& path) { return s.Load(path) != 0; });
-    if (!w) return nullptr;
-    w->SetPos(p);
-    w->Show(show == Visible::Yes);
-    w->Enable(false);
-    return w;
+    return PassiveAt(Make<GVPSPWnd>(name, [](GVPSPWnd& s, const std::string& path) { return s.Load(path) != 0; }), p, show);
 }
 
 GVBoxWnd* WidgetFactory::CreateBoxWnd(const Rect& rect, int32_t colorRef, int fillValue, Visible show)
@@ -98,7 +104,5 @@ GVBoxWnd* WidgetFactory::CreateBoxWnd(const Rect& rect, int32_t colorRef, int fi
         errors.AddLoadError({});
         return nullptr;
     }
-    w->Show(show == Visible::Yes);
-    w->Enable(false);
-    return w;
+    return Passive(w, show == Visible::Yes);
 }
