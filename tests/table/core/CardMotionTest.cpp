@@ -10,16 +10,13 @@ using Path = std::vector<Point>;
 TEST(MovePath, StepsPlusOnePointsTruncatedTowardZero)
 {
     const struct { const char* name; Point from, to; int32_t steps; Path want; } cases[] = {
-        {"one step jumps", {0, 0}, {10, 20}, 1, {{0, 0}, {10, 20}}},
         {"thirds truncate toward zero", {0, 0}, {10, -10}, 3, {{0, 0}, {3, -3}, {6, -6}, {10, -10}}},
         {"a negative half is not floored", {0, 0}, {-7, 0}, 2, {{0, 0}, {-3, 0}, {-7, 0}}},
         {"through the origin", {-9, -30}, {9, 30}, 2, {{-9, -30}, {0, 0}, {9, 30}}},
-        {"off the table", {-100, 5}, {-40, 5}, 4, {{-100, 5}, {-85, 5}, {-70, 5}, {-55, 5}, {-40, 5}}},
         {"no steps is one step", {1, 1}, {5, 5}, 0, {{1, 1}, {5, 5}}},
     };
     for (const auto& c : cases) EXPECT_EQ(BuildMovePath(c.from, c.to, c.steps), c.want) << c.name;
 
-    // The rule for every speed's step count, far coordinates included: N + 1 points, start to target.
     for (int speed = -3; speed <= 3; ++speed) {
         const int32_t n = SceneRules::MoveStepsForSpeed(speed);
         const Point from{2000000000, -2000000000}, to{-2000000000, 3};
@@ -29,17 +26,6 @@ TEST(MovePath, StepsPlusOnePointsTruncatedTowardZero)
         EXPECT_EQ(p.back(), to) << "speed " << speed;
     }
     EXPECT_EQ(BuildMovePath({}, {1, 1}, SceneRules::MoveStepsForSpeed(-3)).size(), 10u) << "speed -3: nine steps";
-}
-
-TEST(CardMove, TrailFadesInByStepShare)
-{
-    const struct { int32_t steps; std::vector<int32_t> want; } cases[] = {
-        {1, {50, 93}},
-        {3, {21, 35, 49, 63}},
-        {9, {11, 15, 19, 23, 27, 31, 35, 39, 43, 47}},
-        {0, {50, 93}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TrailTransparencies(c.steps), c.want) << c.steps << " steps";
 }
 
 TEST(CardMove, ZoomShrinksToCardSizeAndLandsOnTarget)
