@@ -28,38 +28,6 @@ TEST(MovePath, StepsPlusOnePointsTruncatedTowardZero)
     EXPECT_EQ(BuildMovePath({}, {1, 1}, SceneRules::MoveStepsForSpeed(-3)).size(), 10u) << "speed -3: nine steps";
 }
 
-TEST(CardMove, ZoomShrinksToCardSizeAndLandsOnTarget)
-{
-    const CardMovePlan zoomed = PlanCardMove({100, 100}, kLiftedCardSize, {200, 100}, 3, Zoom::Yes, HandPointer::Hidden);
-    ASSERT_EQ(zoomed.frames.size(), 4u);
-    const Size wantSizes[] = {{50, 76}, {44, 66}, {38, 56}, {36, 55}};
-    const int32_t wantTrail[] = {21, 35, 49, 63};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(zoomed.frames[i].cardSize, wantSizes[i]) << "frame " << i << " never below 36 x 55";
-        EXPECT_EQ(zoomed.frames[i].trailTransparency, wantTrail[i]) << "frame " << i;
-    }
-    EXPECT_EQ(zoomed.frames.back().card, (Point{200, 100}));
-    EXPECT_EQ(zoomed.final, (Rect{200, 100, 236, 155}));
-
-    const CardMovePlan plain = PlanCardMove({0, 0}, {40, 60}, {-30, 9}, 1, Zoom::No, HandPointer::Shown);
-    ASSERT_EQ(plain.frames.size(), 2u);
-    EXPECT_EQ(plain.frames[1].cardSize, (Size{40, 60})) << "no zoom keeps the size until the end";
-    EXPECT_EQ(plain.frames[1].handPointer, (Point{-23, 24}));
-    EXPECT_EQ(plain.frames[1].waitMs, 8) << "the hand pointer slows each frame by 2 ms";
-    EXPECT_EQ(plain.final, (Rect{-30, 9, 6, 64}));
-}
-
-TEST(CardMove, LiftStaysOnTheTable)
-{
-    const struct { const char* name; Point at; LiftSide side; Rect want; } cases[] = {
-        {"own side up and left", {300, 300}, LiftSide::Own, {290, 285, 346, 371}},
-        {"top-left corner", {5, 10}, LiftSide::Own, {0, 0, 56, 86}},
-        {"bottom-right edges on the border", {790, 600}, LiftSide::Other, {744, 434, 800, 520}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LiftCardRect(c.at, c.side), c.want) << c.name;
-    EXPECT_EQ(NudgeCardRect({4, 700, 40, 755}), (Rect{0, 465, 36, 520})) << "two-card lift keeps the size";
-}
-
 TEST(FrameWait, SlowWaitSkipsOneFrameAtPositiveSpeed)
 {
     using Steps = std::vector<FrameWaitStep>;

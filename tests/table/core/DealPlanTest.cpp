@@ -79,14 +79,9 @@ TEST(DealRound, BothOrdersHandOutSlotsInTurn)
     }
 }
 
-TEST(DealRound, StaggeredHandFramesEndTogether)
+TEST(DealRound, NoThirteenthFloorSlot)
 {
-    const std::vector<std::vector<int32_t>> frames = HandDealFrames(5, 3);
-    ASSERT_EQ(frames.size(), 9u) << "five staggered frames, then four";
-    EXPECT_EQ(frames[0], (Ids{0, 0, 0, 0, 0}));
-    EXPECT_EQ(frames[4], (Ids{3, 3, 2, 1, 0})) << "the first card has arrived before the main frames";
-    EXPECT_EQ(frames.back(), (Ids{3, 3, 3, 3, 3}));
-    EXPECT_EQ(DealFloorCards(Ids(13, 1), 0, 13, {}).cards.size(), 12u) << "there is no thirteenth floor slot";
+    EXPECT_EQ(DealFloorCards(Ids(13, 1), 0, 13, {}).cards.size(), 12u);
 }
 
 TEST(DealRound, IntroPollStopsAfterThreeSeconds)

@@ -97,17 +97,9 @@ TEST(PileLayout, PiPileRowsRiseThirtyPixelsAndTheCountSitsOnTheLastCard)
     const auto own = LayoutPiPile(Pile(Singles(0, 11)), 0);
     ASSERT_TRUE(own);
     ASSERT_EQ(own->cards.size(), 11u);
-    EXPECT_EQ(own->cards[0].position, Point(259, 459));
     EXPECT_EQ(own->cards[1].position, Point(270, 459)) << "ten cards in 136 pixels: (136 - 36) / 9";
     EXPECT_EQ(own->cards[10].position, Point(259, 429)) << "the second row, 30 pixels higher";
-    EXPECT_EQ(own->countCorner, Point(295, 484));
-    EXPECT_EQ(own->total, 11);
-    EXPECT_EQ(own->restack, Restack::No);
-
-    const auto opposite = LayoutPiPile(Pile(Singles(0, 10)), 1);
-    ASSERT_TRUE(opposite);
-    EXPECT_EQ(opposite->cards[1].position, Point(272, 84)) << "the opposite pi area is 160 wide";
-    EXPECT_EQ(opposite->countCorner, Point(259 + 9 * 13 + 36, 84 + 55));
+    EXPECT_EQ(own->countCorner, Point(295, 484)) << "the count on the last card";
 
     const auto rebalanced = LayoutPiPile(Pile({48, 41, 47, 49, 32, 2, 3}), 0);
     ASSERT_TRUE(rebalanced);
@@ -115,7 +107,6 @@ TEST(PileLayout, PiPileRowsRiseThirtyPixelsAndTheCountSitsOnTheLastCard)
     std::vector<int32_t> order;
     for (const auto& c : rebalanced->cards) order.push_back(c.slot);
     EXPECT_EQ(order, (std::vector<int32_t>{48, 41, 47, 49, 2, 3, 32})) << "the pile takes the row order";
-
 
     EXPECT_EQ(LayoutPiPile(Pile({2, 3}), -1), std::nullopt) << "a seat without a screen slot";
     EXPECT_EQ(LayoutFloorSlot({274, 160}, {7, 3, 9, 1}),
