@@ -57,8 +57,6 @@ protected:
 
 }  // namespace
 
-// However a message comes while a handler waits, it is not handled inside the handler but after
-// it returns, in order.
 TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
     const auto deliverTwo = [this] { Deliver(HostCode70{2}), Deliver(HostCode70{3}); };
@@ -84,8 +82,6 @@ TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
     }
 }
 
-// A reset inside a handler drops the waiting messages but keeps the busy flag, so a message
-// delivered next still waits for the handler; the host's reset waits for the handler itself.
 TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 {
     const struct { const char* name; std::function<void()> reset; Values handled; } cases[] = {

@@ -10,16 +10,13 @@ using Path = std::vector<Point>;
 TEST(MovePath, StepsPlusOnePointsTruncatedTowardZero)
 {
     const struct { const char* name; Point from, to; int32_t steps; Path want; } cases[] = {
-        {"one step jumps", {0, 0}, {10, 20}, 1, {{0, 0}, {10, 20}}},
         {"thirds truncate toward zero", {0, 0}, {10, -10}, 3, {{0, 0}, {3, -3}, {6, -6}, {10, -10}}},
         {"a negative half is not floored", {0, 0}, {-7, 0}, 2, {{0, 0}, {-3, 0}, {-7, 0}}},
         {"through the origin", {-9, -30}, {9, 30}, 2, {{-9, -30}, {0, 0}, {9, 30}}},
-        {"off the table", {-100, 5}, {-40, 5}, 4, {{-100, 5}, {-85, 5}, {-70, 5}, {-55, 5}, {-40, 5}}},
         {"no steps is one step", {1, 1}, {5, 5}, 0, {{1, 1}, {5, 5}}},
     };
     for (const auto& c : cases) EXPECT_EQ(BuildMovePath(c.from, c.to, c.steps), c.want) << c.name;
 
-    // The rule for every speed's step count, far coordinates included: N + 1 points, start to target.
     for (int speed = -3; speed <= 3; ++speed) {
         const int32_t n = SceneRules::MoveStepsForSpeed(speed);
         const Point from{2000000000, -2000000000}, to{-2000000000, 3};
@@ -29,49 +26,6 @@ TEST(MovePath, StepsPlusOnePointsTruncatedTowardZero)
         EXPECT_EQ(p.back(), to) << "speed " << speed;
     }
     EXPECT_EQ(BuildMovePath({}, {1, 1}, SceneRules::MoveStepsForSpeed(-3)).size(), 10u) << "speed -3: nine steps";
-}
-
-TEST(CardMove, TrailFadesInByStepShare)
-{
-    const struct { int32_t steps; std::vector<int32_t> want; } cases[] = {
-        {1, {50, 93}},
-        {3, {21, 35, 49, 63}},
-        {9, {11, 15, 19, 23, 27, 31, 35, 39, 43, 47}},
-        {0, {50, 93}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TrailTransparencies(c.steps), c.want) << c.steps << " steps";
-}
-
-TEST(CardMove, ZoomShrinksToCardSizeAndLandsOnTarget)
-{
-    const CardMovePlan zoomed = PlanCardMove({100, 100}, kLiftedCardSize, {200, 100}, 3, Zoom::Yes, HandPointer::Hidden);
-    ASSERT_EQ(zoomed.frames.size(), 4u);
-    const Size wantSizes[] = {{50, 76}, {44, 66}, {38, 56}, {36, 55}};
-    const int32_t wantTrail[] = {21, 35, 49, 63};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(zoomed.frames[i].cardSize, wantSizes[i]) << "frame " << i << " never below 36 x 55";
-        EXPECT_EQ(zoomed.frames[i].trailTransparency, wantTrail[i]) << "frame " << i;
-    }
-    EXPECT_EQ(zoomed.frames.back().card, (Point{200, 100}));
-    EXPECT_EQ(zoomed.final, (Rect{200, 100, 236, 155}));
-
-    const CardMovePlan plain = PlanCardMove({0, 0}, {40, 60}, {-30, 9}, 1, Zoom::No, HandPointer::Shown);
-    ASSERT_EQ(plain.frames.size(), 2u);
-    EXPECT_EQ(plain.frames[1].cardSize, (Size{40, 60})) << "no zoom keeps the size until the end";
-    EXPECT_EQ(plain.frames[1].handPointer, (Point{-23, 24}));
-    EXPECT_EQ(plain.frames[1].waitMs, 8) << "the hand pointer slows each frame by 2 ms";
-    EXPECT_EQ(plain.final, (Rect{-30, 9, 6, 64}));
-}
-
-TEST(CardMove, LiftStaysOnTheTable)
-{
-    const struct { const char* name; Point at; LiftSide side; Rect want; } cases[] = {
-        {"own side up and left", {300, 300}, LiftSide::Own, {290, 285, 346, 371}},
-        {"top-left corner", {5, 10}, LiftSide::Own, {0, 0, 56, 86}},
-        {"bottom-right edges on the border", {790, 600}, LiftSide::Other, {744, 434, 800, 520}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LiftCardRect(c.at, c.side), c.want) << c.name;
-    EXPECT_EQ(NudgeCardRect({4, 700, 40, 755}), (Rect{0, 465, 36, 520})) << "two-card lift keeps the size";
 }
 
 TEST(FrameWait, SlowWaitSkipsOneFrameAtPositiveSpeed)

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "table/core/DealPlan.h"
@@ -10,14 +9,6 @@ namespace {
 using Ids = std::vector<int32_t>;
 const Ids kFloorIds = {0, 4, 8, 12, 16, 20, 24, 28};
 const Ids kHandIds = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
-
-// One batch as expected: where it goes and its first window slot (slots run on by one).
-struct WantBatch {
-    DealTarget target;
-    int32_t seat;
-    int32_t firstSlot;
-    int32_t firstPlace;
-};
 
 }  // namespace
 
@@ -37,59 +28,6 @@ TEST(DealCards, MessageListsMustFitTheDeal)
         EXPECT_EQ(plan.check, c.want) << c.name;
         EXPECT_EQ(plan.batches.empty(), c.want != DealCheck::Ok) << c.name << ": a refused deal deals nothing";
     }
-}
-
-TEST(DealRound, BothOrdersHandOutSlotsInTurn)
-{
-    const struct { const char* name; DealAnimation animation; std::array<int32_t, 2> screenSlots; Ids hand;
-                   int32_t mission; std::vector<WantBatch> want; Ids floor; int32_t startSound; } cases[] = {
-        {"animated: floor, floor, then each hand whole", DealAnimation::Yes, {0, 1}, kHandIds, 0,
-         {{DealTarget::Floor, -1, 0, 0}, {DealTarget::Floor, -1, 4, 4}, {DealTarget::Hand, 1, 8, 0},
-          {DealTarget::Hand, 1, 13, 5}, {DealTarget::Hand, 0, 18, 0}, {DealTarget::Hand, 0, 23, 5}},
-         {0, 1, 2, 3, 4, 5, 6, 7}, kSoundRoundStart},
-        {"plain: floor slots by floor place, not window slot", DealAnimation::No, {0, 1}, kHandIds, 0,
-         {{DealTarget::Floor, -1, 0, 0}, {DealTarget::Hand, 1, 4, 0}, {DealTarget::Hand, 0, 9, 0},
-          {DealTarget::Floor, -1, 14, 4}, {DealTarget::Hand, 1, 18, 5}, {DealTarget::Hand, 0, 23, 5}},
-         {0, 1, 2, 3, 14, 15, 16, 17}, kSoundRoundStart},
-        {"own user on seat 1, kungjjak without start sound", DealAnimation::Yes, {1, 0}, kHandIds, kKungJJakMission,
-         {{DealTarget::Floor, -1, 0, 0}, {DealTarget::Floor, -1, 4, 4}, {DealTarget::Hand, 1, 8, 0},
-          {DealTarget::Hand, 1, 13, 5}, {DealTarget::Hand, 0, 18, 0}, {DealTarget::Hand, 0, 23, 5}},
-         {0, 1, 2, 3, 4, 5, 6, 7}, -1},
-    };
-    for (const auto& c : cases) {
-        const DealPlan plan = DealRound(kFloorIds, c.hand, c.animation, c.screenSlots, c.mission);
-        ASSERT_EQ(plan.batches.size(), c.want.size()) << c.name;
-        EXPECT_EQ(plan.floor, c.floor) << c.name;
-        EXPECT_EQ(plan.startSound, c.startSound) << c.name;
-        EXPECT_EQ(plan.deck.size(), 22u) << c.name;
-        EXPECT_EQ(plan.deck.front(), 28) << c.name;
-        for (size_t b = 0; b < c.want.size(); ++b) {
-            const DealBatch& got = plan.batches[b];
-            const WantBatch& w = c.want[b];
-            const bool own = w.target == DealTarget::Hand && c.screenSlots[static_cast<size_t>(w.seat)] == 0;
-            EXPECT_EQ(got.seat, w.seat) << c.name << " batch " << b;
-            ASSERT_EQ(got.cards.size(), w.target == DealTarget::Floor ? 4u : 5u) << c.name << " batch " << b;
-            for (size_t i = 0; i < got.cards.size(); ++i) {
-                const int32_t place = w.firstPlace + static_cast<int32_t>(i);
-                const Ids& ids = w.target == DealTarget::Floor ? kFloorIds : own ? c.hand : Ids{};
-                const int32_t wantId = ids.empty() ? kNoCard : ids[static_cast<size_t>(place)];
-                const DealtCard want{w.firstSlot + static_cast<int32_t>(i), place, wantId,
-                                     w.target == DealTarget::Floor ? CardSizeKind::Normal
-                                     : own                         ? CardSizeKind::Big
-                                                                   : CardSizeKind::Small};
-                EXPECT_EQ(got.cards[i], want) << c.name << " batch " << b << " card " << i;
-            }
-        }
-    }
-}
-
-TEST(DealRound, StaggeredHandFramesEndTogether)
-{
-    const std::vector<std::vector<int32_t>> frames = HandDealFrames(5, 3);
-    ASSERT_EQ(frames.size(), 9u) << "five staggered frames, then four";
-    EXPECT_EQ(frames[0], (Ids{0, 0, 0, 0, 0}));
-    EXPECT_EQ(frames[4], (Ids{3, 3, 2, 1, 0})) << "the first card has arrived before the main frames";
-    EXPECT_EQ(frames.back(), (Ids{3, 3, 3, 3, 3}));
     EXPECT_EQ(DealFloorCards(Ids(13, 1), 0, 13, {}).cards.size(), 12u) << "there is no thirteenth floor slot";
 }
 
@@ -102,36 +40,4 @@ TEST(DealRound, IntroPollStopsAfterThreeSeconds)
         {"across the wrap", true, 0xFFFFFF00u, 0x100u, true},
     };
     for (const auto& c : cases) EXPECT_EQ(DealIntroContinues(c.visible, c.start, c.now), c.want) << c.name;
-}
-
-TEST(FloorGrouping, LaterCardsJoinTheFirstOfTheirMonth)
-{
-    const struct { const char* name; Ids ids; std::vector<int32_t> floorSlots; FloorCounts counts;
-                   std::vector<FloorRegroup> want; FloorCounts wantCounts; } cases[] = {
-        {"pairs move left and leave their slots empty", {0, 4, 1, 5, 8, 12, 16, 2}, {0, 1, 2, 3, 4, 5, 6, 7},
-         {1, 1, 1, 1, 1, 1, 1, 1}, {{2, 2, 0}, {7, 7, 0}, {3, 3, 1}}, {3, 2, 0, 0, 1, 1, 1, 0}},
-        {"grouping goes on past an emptied slot", {0, 1, 4, 5}, {0, 1, 2, 3}, {1, 1, 1, 1}, {{1, 1, 0}, {3, 3, 2}},
-         {2, 0, 2, 0}},
-        {"eight months move nothing", {0, 4, 8, 12, 16, 20, 24, 28}, {0, 1, 2, 3, 4, 5, 6, 7},
-         {1, 1, 1, 1, 1, 1, 1, 1}, {}, {1, 1, 1, 1, 1, 1, 1, 1}},
-        {"counts never below zero", {40, 44, 41}, {0, 1, 5}, {}, {{2, 5, 0}}, {1}},
-        {"the two bonus cards group", {48, 3, 49}, {0, 1, 2}, {1, 1, 1}, {{2, 2, 0}}, {2, 1, 0}},
-        {"a card outside the floor slots joins without a count", {8, 9}, {0, 14}, {1}, {{1, 14, 0}}, {2}},
-    };
-    for (const auto& c : cases) {
-        FaceTable faces;
-        Ids floor;
-        for (size_t i = 0; i < c.ids.size(); ++i) {
-            faces[i].SetCard(c.ids[i]);
-            faces[i].floorSlot = c.floorSlots[i];
-            floor.push_back(static_cast<int32_t>(i));
-        }
-        FloorCounts counts = c.counts;
-        EXPECT_EQ(GroupFloorMonths(floor, faces, counts), c.want) << c.name;
-        EXPECT_EQ(counts, c.wantCounts) << c.name;
-        // The rule: afterwards no month lies in two floor slots.
-        for (size_t i = 0; i < floor.size(); ++i)
-            for (size_t j = 0; j < floor.size(); ++j)
-                EXPECT_TRUE(faces[i].month != faces[j].month || faces[i].floorSlot == faces[j].floorSlot) << c.name;
-    }
 }
