@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "table/core/CardModel.h"
 
 TEST(CardTable, FourCardsAMonthAndNothingOutsideTheDeck)
@@ -15,4 +18,16 @@ TEST(CardTable, FourCardsAMonthAndNothingOutsideTheDeck)
     CardFace f;
     f.SetCard(77);
     EXPECT_TRUE(f.cardId == 77 && f.category == None) << "the id is kept as sent, but it shows no card";
+}
+
+TEST(CardLists, SlotRuleCountsAndFinds)
+{
+    std::array<CardFace, kCardCount> faces;
+    for (int32_t i = 0; i < kCardCount; ++i) faces[static_cast<size_t>(i)].SetCard(i);
+    const auto faceOf = [&](int32_t slot) -> const CardFace& { return faces.at(static_cast<size_t>(slot)); };
+    const std::vector<int32_t> empty, odd = {60, -3, 5}, animals = {4, 16, 32, 45};
+    EXPECT_EQ(FindCardById(empty, 3, faceOf), -1) << "empty list";
+    EXPECT_EQ(CountCardsOfMonth(odd, kBonusMonth, faceOf), 2) << "slots 60 and -3 are read as slot 49";
+    EXPECT_EQ(FindCardById(odd, 49, faceOf), 49);
+    EXPECT_EQ(FindCardOfMonth(animals, 8, faceOf), 32);
 }

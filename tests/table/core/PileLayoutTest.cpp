@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "table/core/PileLayout.h"
+#include "table/core/TableLayout.h"
 
 namespace {
 
@@ -111,4 +114,15 @@ TEST(PileLayout, PiPileRowsRiseThirtyPixelsAndTheCountSitsOnTheLastCard)
     EXPECT_EQ(LayoutPiPile(Pile({2, 3}), -1), std::nullopt) << "a seat without a screen slot";
     EXPECT_EQ(LayoutFloorSlot({274, 160}, {7, 3, 9, 1}),
               (std::vector<PilePlacement>{{7, {274, 160}}, {3, {288, 160}}, {9, {302, 160}}, {1, {316, 160}}}));
+}
+
+TEST(TableLayout, EdgesOfHandsAndFans)
+{
+    EXPECT_EQ(HandPosition(0, 10), std::nullopt) << "an eleventh card has no place";
+    EXPECT_EQ(HandPosition(1, -1), std::nullopt);
+    EXPECT_EQ(HandPosition(-1, 0), std::nullopt) << "no screen slot";
+    EXPECT_EQ(FloorSlotSpacing(INT32_MAX, 80), 0) << "a huge count neither overflows nor goes negative";
+    EXPECT_EQ(FloorSlotSpacing(-5, 80), 18);
+    for (int32_t n = 2; n <= 30; ++n)
+        EXPECT_LE(FloorSlotSpacing(n, 80) * (n - 1) + kNormalCardSize.cx, 80) << n << " cards leave the fan's area";
 }
