@@ -134,16 +134,6 @@ TEST(GameMessage, CopyIsDeepAndTakesANullBody)
     EXPECT_EQ(empty.id, 0);
 }
 
-TEST(GameMessage, GetAnswersOnlyForItsOwnIdAndBody)
-{
-    GameMessage m = Filled<DealCards>();
-    EXPECT_NE(m.Get<DealCards>(), nullptr);
-    EXPECT_EQ(m.Get<TurnStart>(), nullptr);
-    m.id = TurnStart::kId;
-    EXPECT_EQ(m.Get<TurnStart>(), nullptr);
-    EXPECT_EQ(m.Get<DealCards>(), nullptr);
-}
-
 TEST(GameMessage, ReadsABufferWithoutConsumingIt)
 {
     const std::vector<uint8_t> bytes = WriteGameMessage(Filled<DealCards>());

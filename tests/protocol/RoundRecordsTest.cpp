@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "protocol/RoundRecords.h"
 
 TEST(RoundRecords, SeatResetGivesDefaults)
@@ -43,17 +41,6 @@ TEST(RoundRecords, GameInfoResetKeepsTheUserListsAndTheOnceValues)
     g.Reset();
     EXPECT_EQ(g, kept);
     EXPECT_EQ(g.pointValue, 1);
-}
-
-TEST(RoundRecords, UserListsRemoveTheFirstMatchOnly)
-{
-    CGameInfo g;
-    g.voiceMuted = {4, 5, 4};
-    EXPECT_FALSE(g.RemoveVoiceMute(9));
-    EXPECT_TRUE(g.RemoveVoiceMute(4));
-    EXPECT_EQ(g.voiceMuted, (std::vector<int32_t>{5, 4}));
-    EXPECT_TRUE(g.IsVoiceMuted(4));
-    EXPECT_FALSE(g.IsVoiceMuted(9));
 }
 
 TEST(RoundRecords, FloorClearEmptiesTheSlotsAndKeepsTheirPositions)

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <initializer_list>
 #include <set>
@@ -259,19 +258,12 @@ std::string Differences(const Json& read, const Json& built)
     return out;
 }
 
-// Where the bytes written first differ from those expected, with eight bytes of each from there.
-std::string FirstDifference(const Bytes& written, const Bytes& expected)
+// Where the bytes written first differ from those expected.
+std::string FirstDifference(const Bytes& w, const Bytes& e)
 {
-    if (written == expected) return {};
-    const auto at = static_cast<size_t>(
-        std::mismatch(written.begin(), written.end(), expected.begin(), expected.end()).first - written.begin());
-    const auto hex = [at](const Bytes& b) {
-        std::string s;
-        char h[4];
-        for (size_t n = at; n < std::min(b.size(), at + 8); ++n) s += (std::snprintf(h, sizeof h, " %02X", b[n]), h);
-        return s + (b.size() <= at + 8 ? " [end]" : "");
-    };
-    return "first difference at byte " + std::to_string(at) + ", written" + hex(written) + ", expected" + hex(expected);
+    const auto at = std::mismatch(w.begin(), w.end(), e.begin(), e.end()).first - w.begin();
+    return w == e ? "" : "first difference at byte " + std::to_string(at) + " of " + std::to_string(w.size()) + ", " +
+                             std::to_string(e.size()) + " expected";
 }
 
 // One row: the name, what the protocol's writer gave, the bytes typed from the document, and what

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "SoundFixtures.h"
 #include "sound/core/MusicRing.h"
@@ -78,15 +79,14 @@ TEST(MusicRing, TellsAnEmptyRingFromAFullOne)
     Player p(8000, kMono16, 100000);
     EXPECT_EQ(p.ring.WritableBytes(), 2000u) << "empty: one second";
     for (int i = 0; i < 4; ++i) p.Refill(source, true);
-    EXPECT_EQ(p.ring.UnplayedBytes(), 8000u);
-    EXPECT_EQ(p.ring.WritePos(), p.cursor) << "the cursors meet";
-    EXPECT_EQ(p.ring.WritableBytes(), 0u) << "full: nothing to write";
-    p.Play(100);
-    p.ring.NotePlayCursor(p.cursor, true);
-    EXPECT_EQ(p.ring.WritableBytes(), 0u) << "less than 129 bytes of room";
-    p.Play(101);
-    p.ring.NotePlayCursor(p.cursor, true);
-    EXPECT_EQ(p.ring.WritableBytes(), 200u) << "201 bytes of room, whole frames";
+    EXPECT_EQ(std::tuple(p.ring.UnplayedBytes(), p.ring.WritePos(), p.ring.WritableBytes()), std::tuple(8000u, p.cursor, 0u))
+        << "full: the cursors meet, nothing to write";
+    for (const auto& [played, writable] : {std::pair(100u, 0u), std::pair(101u, 200u)}) {
+        p.Play(played);
+        p.ring.NotePlayCursor(p.cursor, true);
+        EXPECT_EQ(p.ring.WritableBytes(), writable) << "after " << played << " more bytes: under 129 bytes of room is none, "
+                                                       "then whole frames";
+    }
 }
 
 TEST(MusicRing, LoopingTrackGoesOnWithoutAGap)
