@@ -108,6 +108,19 @@ public:
     void SetMacroEnabled(bool enabled);
     void StepCountdownAndBlink();
     void SetAutoPlay(bool on);
+    // The countdown animation the turn messages start and stop.
+    void StopTurnMarker();
+    void RestartCountdown() { timers.countdown = timers.countdownStart; }
+
+    // Effects of the card play. Kinds 0..9 play once at a seat or a point; kHideEffects hides them all.
+    static constexpr int kHideEffects = 10;
+    void PlayEffect(int kind, int seat);
+    void PlayEffectAt(int kind, Point at);
+    // Hides the action popups; kind 0..9 shows one beside the turn's seat until the popup timer ends.
+    void ShowActionPopup(int kind, int count);
+    // Capture mark 0 (with its sound), 1 (the mission's, with its sound) or 2 (mark 0, silent) at a point.
+    void ShowEatMark(int kind, Point at);
+    void OnPopupTimeout();
 
     // The message queue (one message handled at a time).
     void EnqueueGameMessage(const GameMessage& message);
@@ -121,6 +134,16 @@ public:
     void OnRoomDeletedNotice(const RoomDeletedNotice& body);
     void OnHostCode70(const HostCode70& body);
     void OnHostCode75(const HostCode75& body);
+    void OnRoomEnterAnswer(const RoomEnterAnswer& body);
+    void OnDealCards(const DealCards& body);
+    void OnInitialFloorBonus(const InitialFloorBonus& body);
+    void OnBonusCardPlayed(const BonusCardPlayed& body);
+    void OnHandCardPlayed(const HandCardPlayed& body);
+    void OnShakeDeclared(const ShakeDeclared& body);
+    void OnCaptureEvent(const CaptureEvent& body);
+    void OnDeckCardsFlipped(const DeckCardsFlipped& body);
+    void OnPpeok(const Ppeok& body);
+    void OnScoreRefresh(const ScoreRefresh& body);
 
     // Loading (on the loader thread or at once): the widgets, then the sounds. `stop` is checked
     // between loads so the room can be destroyed while it loads.
@@ -175,6 +198,8 @@ public:
     std::string FetchHostText();
     void PostToHost(int32_t code);
     void PrintChatText(const std::string& text);
+    // Each seated player's key and money to the host, after every money change.
+    void ReportSeatMoney();
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor);
 
@@ -209,6 +234,37 @@ public:
     // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
     void FadeOutCards(const std::vector<int32_t>& list);
 
+    // The table engine: the deal, piles and floor slots, the moves of a turn and the rebuilds.
+    void DealRound(bool withAnimation);
+    void DealFloorCards(int32_t start, int32_t count);
+    void DealHandCards(int seat, int32_t start, int32_t count);
+    bool GroupFloorMonths();
+    void SortOwnHand(bool withoutPassMarkers);
+    void SortOwnHandListedLast(const std::vector<int32_t>& listed);
+    void LayoutCapturedPile(int seat, int32_t category);
+    void LayoutPiPile(int seat);
+    void LayoutFloorSlot(int32_t floorSlot, bool flag);
+    void PlayHandCard(int32_t cardId, int seat, bool single);
+    void PutFloorCard(int32_t cardId, int seat);
+    void TakeFloorCard(int32_t cardId, int seat);
+    void PlayBonusToPile(int32_t cardId, int seat, bool keepOrder);
+    void DrawDeckCardToHand(int32_t cardId, int seat);
+    void TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat);
+    void MoveCardToPile(int32_t cardId, int seat, int32_t fromCategory, int32_t toCategory);
+    void PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag);
+    void RebuildHand(int seat, int32_t handCount);
+    void RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids);
+    bool RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs, int32_t lastId);
+    void RelayoutSeats();
+    void LiftCard(CVHTWnd* card, LiftSide side);
+    void PlayHoldOpen(CVHTWnd* card);
+    // The hand pointer sprite's frame at a point, directly below the layer anchor.
+    void ShowHandPointer(int frame, Point at);
+    // The round record of seat 0 or 1.
+    CHTUser& RoundUser(int seat);
+    // Where the turn's last card went on the floor; (0, 0) when none did.
+    Point LastFloorSlotPoint() const;
+
     // Seat queries.
     PlayerInfo& GetPlayer(int index);
     int FindSeatByKey(int32_t key) const;
@@ -238,6 +294,8 @@ public:
     SceneTimers timers;
     TableWidgets tableWidgets;
     RoomWidgets roomWidgets;
+    EffectWidgets effects;
+    TableState tableState;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -251,6 +309,8 @@ private:
     bool LoadMovingCards(WidgetFactory& factory);
     bool LoadPlayMarks(WidgetFactory& factory);
     bool LoadHandMarkers(WidgetFactory& factory);
+    bool LoadCardEffects(WidgetFactory& factory);
+    bool LoadActionPopups(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.

@@ -69,3 +69,17 @@ int CMirelleVWS::ShowMessageBox(const std::string& text, int type, uint32_t auto
 {
     return window ? window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
 }
+
+void CMirelleVWS::ReportSeatMoney()
+{
+    std::string text;
+    for (int seat = 0; seat < 2; ++seat) {
+        const PlayerInfo& p = GetPlayer(seat);
+        if (p.userKey < 0 || p.screenSlot < 0) continue;
+        text += "|" + std::to_string(p.userKey) + "=" + std::to_string(p.secondMoney) + "," +
+                std::to_string(p.gameMoney) + "|";
+    }
+    if (text.empty()) return;
+    int32_t length = static_cast<int32_t>(text.size());
+    HostRequest(0, HostRequestCode::PassText, 0, text.data(), &length);
+}

@@ -44,11 +44,7 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
         break;
     case TimerId::Phase: OnPhaseTimeout(); break;
     case TimerId::Blink: StepCountdownAndBlink(); break;
-    case TimerId::Popup:
-        StopTimer(TimerId::Popup);
-        // FIXME: hide the action popups and card effects and reset the robot avatar once they are loaded.
-        SetDirty();
-        break;
+    case TimerId::Popup: OnPopupTimeout(); break;
     case TimerId::Start:
         StopTimer(TimerId::Start);
         // FIXME: show the start button once it is loaded.
@@ -149,6 +145,14 @@ void CMirelleVWS::SetAutoPlay(bool on)
     // A running decision restarts with the seconds of the new mode.
     if (timers.phaseTimerKind != DecisionKind::None) StartPhaseTimer(timers.phaseTimerKind);
     // FIXME: the auto-play button's image set and its chat line arrive with the room's user-interface controller.
+}
+
+void CMirelleVWS::StopTurnMarker()
+{
+    if (GVAnimWnd* countdown = roomWidgets.countdownAnimation) {
+        countdown->Stop();
+        InvalidateWnd(countdown);
+    }
 }
 
 void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)

@@ -33,3 +33,12 @@ struct SceneEnvironment {
     bool isNT = false;
     int32_t hostNotifyValue = 0;  // wParam of the notices posted to the host's window
 };
+
+// Where the table's round stands.
+struct TableState {
+    // Set once the deal is played or a snapshot shown, cleared by the round results and the table
+    // clear; the card play's messages do nothing without it.
+    bool active = false;
+    bool dealing = false;      // the deal is being shown
+    bool handPointer = false;  // card moves carry the hand pointer (after a bonus card)
+};

@@ -43,6 +43,7 @@ struct TableWidgets {
     std::array<GVPSPWnd*, 2> bigCards{};
     std::array<GVQZSWnd*, 6> holdBombs{};
     GVPSPWnd* handPointer = nullptr;
+    GVBoxWnd* layerAnchor = nullptr;  // moving cards pass directly below it
 
     GVQZAniWnd* robotPlayAnimation = nullptr;
     GVQZSWnd* playStartImage = nullptr;
@@ -51,6 +52,24 @@ struct TableWidgets {
 
     std::array<std::array<GVWnd*, kMarkersPerHandSlot>, kHandSlots> handMarkers{};
     GVQZAniWnd* nuclearMarker = nullptr;
+};
+
+// The effects the card play shows: on the table, beside a seat and over a floor slot.
+struct EffectWidgets {
+    static constexpr int kCardEffects = 10;
+    static constexpr int kActionPopups = 10;
+    static constexpr int kEatMarks = 2;
+
+    // jjock, ddadak, bbuck, self bbuck eat, all eat, kungjjak (twice), bomb, shake, nuclear bomb
+    std::array<GVQZAniWnd*, kCardEffects> cardEffects{};
+    std::array<GVQZAniWnd*, 2> sunNotify{};
+    GVQZAniWnd* dealAnimation = nullptr;
+    std::array<GVQZAniWnd*, kEatMarks> eatMarks{};  // bbuck eat, mission eat
+    GVQZAniWnd* bombHoldOutline = nullptr;
+    GVQZAniWnd* bombOpenOutline = nullptr;
+    // assa (twice), panic, five gwang, godori, chungdan, hongdan, chodan, go, stop
+    std::array<GVQZAniWnd*, kActionPopups> actionPopups{};
+    GVQZAniWnd* goBakAnimation = nullptr;
 };
 
 // The animations of the room as a whole.

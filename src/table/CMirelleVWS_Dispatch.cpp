@@ -30,6 +30,16 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<RoomDeletedNotice, &CMirelleVWS::OnRoomDeletedNotice>(t);
         Enter<HostCode70, &CMirelleVWS::OnHostCode70>(t);
         Enter<HostCode75, &CMirelleVWS::OnHostCode75>(t);
+        Enter<RoomEnterAnswer, &CMirelleVWS::OnRoomEnterAnswer>(t);
+        Enter<DealCards, &CMirelleVWS::OnDealCards>(t);
+        Enter<InitialFloorBonus, &CMirelleVWS::OnInitialFloorBonus>(t);
+        Enter<BonusCardPlayed, &CMirelleVWS::OnBonusCardPlayed>(t);
+        Enter<HandCardPlayed, &CMirelleVWS::OnHandCardPlayed>(t);
+        Enter<ShakeDeclared, &CMirelleVWS::OnShakeDeclared>(t);
+        Enter<CaptureEvent, &CMirelleVWS::OnCaptureEvent>(t);
+        Enter<DeckCardsFlipped, &CMirelleVWS::OnDeckCardsFlipped>(t);
+        Enter<Ppeok, &CMirelleVWS::OnPpeok>(t);
+        Enter<ScoreRefresh, &CMirelleVWS::OnScoreRefresh>(t);
         return t;
     }();
     return table;

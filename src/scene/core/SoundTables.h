@@ -13,6 +13,9 @@ constexpr int kEffectCount = 113;
 enum class SoundId : int {
     RoomExit = 1,
     ButtonClick = 20,
+    NotifyShake = 23,
+    NotifyBomb = 24,
+    NuBomb = 26,
     CountTick = 22,
     ResultWinner = 34,
     ResultLoser = 35,

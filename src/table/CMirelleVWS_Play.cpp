@@ -1,0 +1,283 @@
+#include "scene/CMirelleVWS.h"
+
+#include "foundation/Debug.h"
+#include "table/core/DealPlan.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "views/CVHTWnd.h"
+
+namespace {
+
+using SoundTables::SoundId;
+
+// Voice cues of the card play.
+namespace Cue {
+constexpr int Ddadak = 10014, Jjock = 10015, Poktan = 10013, Shake = 10012, Assa = 10017, Huck = 10018,
+              Yup = 10020, Puck = 10023, BringPuck = 10025, BringJaPuck = 10026, FourShake = 10031,
+              BonusPi = 10037, TwoPoktan = 10040;
+}
+
+constexpr int kShakeEffect = 8;
+constexpr int kBombEffect = 9;
+constexpr int kPpeokEffect = 2;
+constexpr int kCapturePopup = 1;
+constexpr int kPpeokPopup = 2;
+
+// The ids of a message that are card ids; the others are dropped with one debug line.
+std::vector<int32_t> CardIdsOf(const std::vector<int32_t>& ids, const char* message)
+{
+    std::vector<int32_t> valid = ValidCardIds(ids);
+    if (valid.size() != ids.size())
+        DebugLine("%s: %d card ids outside 0..49 dropped", message, static_cast<int>(ids.size() - valid.size()));
+    return valid;
+}
+
+}  // namespace
+
+CHTUser& CMirelleVWS::RoundUser(int seat)
+{
+    return gameInfo.users[static_cast<size_t>(seat)];
+}
+
+Point CMirelleVWS::LastFloorSlotPoint() const
+{
+    const int32_t slot = gameInfo.lastFloorSlot;
+    return slot >= 0 && slot < COpenInfo::kSlotCount ? floor.GetSlot(slot).position : Point{};
+}
+
+void CMirelleVWS::ShowHandPointer(int frame, Point at)
+{
+    GVPSPWnd* pointer = tableWidgets.handPointer;
+    if (!pointer) return;
+    pointer->SetFrame(frame);
+    pointer->SetPos(at);
+    pointer->Show(true);
+    if (tableWidgets.layerAnchor) InsertWndAfter(tableWidgets.layerAnchor, pointer);
+    InvalidateWnd(pointer);
+}
+
+void CMirelleVWS::OnInitialFloorBonus(const InitialFloorBonus& body)
+{
+    if (!tableState.active) return;
+    for (int32_t id : CardIdsOf(body.toPile, "floor bonus")) TakeFloorCard(id, 0);
+    for (int32_t id : CardIdsOf(body.toFloor, "floor bonus")) PutFloorCard(id, -1);
+    SetDirty();
+}
+
+void CMirelleVWS::OnBonusCardPlayed(const BonusCardPlayed& body)
+{
+    if (!tableState.active) return;
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0) return;
+    StopTurnMarker();
+    RestartCountdown();
+    if (IsValidCardId(body.bonusCard))
+        PlayBonusToPile(body.bonusCard, seat, body.keepOrder != 0);
+    else
+        DebugLine("bonus card played: card id %d dropped", static_cast<int>(body.bonusCard));
+    PlayVoice(Cue::BonusPi, seat);
+    if (IsValidCardId(body.replacementCard))
+        DrawDeckCardToHand(body.replacementCard, seat);
+    else
+        DebugLine("bonus card played: replacement id %d dropped", static_cast<int>(body.replacementCard));
+
+    int seconds = SceneRules::PhaseSeconds(DecisionKind::PlayCard, room.option.turnTime, controls.autoPlay);
+    timers.countdownLimit = 3;
+    if (body.userKey == ownUser.userKey && !IsRobotSeat(seat)) {
+        // FIXME: the own outline and the hand hints on, and the mouse-over state refreshed at the
+        // cursor, with the scene input.
+        timers.outlineBlink = true;
+        seconds = StartPhaseTimer(DecisionKind::PlayCard);
+    } else {
+        timers.outlineBlink = false;
+    }
+    const int other = 1 - seat;
+    const std::vector<int32_t>& otherPi = RoundUser(other).piPile;
+    if (!otherPi.empty()) {
+        if (const CVHTWnd* last = CardWndBySlot(otherPi.back())) ShowHandPointer(1, last->GetPos() + kHandPointerOffset);
+    }
+    timers.countdownStart = seconds;
+    timers.countdown = seconds - 1;
+    tableState.handPointer = true;
+    SetDirty();
+}
+
+void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
+{
+    // FIXME: hide the prompt (HideNotify) with the decision prompt.
+    if (!tableState.active) return;
+    // FIXME: hide the own outline and the hand hints with the scene input.
+    StopTurnMarker();
+    RestartCountdown();
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0) return;
+    const std::vector<int32_t> cards = CardIdsOf(body.cards, "hand card played");
+    const int played = static_cast<int>(body.cards.size());
+    const bool bomb = body.bombFlag != 0;
+    if (played == 2) {
+        PlayVoice(Cue::TwoPoktan, seat);
+        PlayTwoHandCards(cards, seat, true);
+    } else {
+        if (played == 3) PlayVoice(Cue::Poktan, seat);
+        int count = played;
+        for (int32_t id : cards) {
+            PlayHandCard(id, seat, count < 2);
+            if (bomb && count == 3) {
+                PlayEffect(kBombEffect, seat);
+                PlaySoundId(SoundId::NuBomb);
+                if (effects.bombHoldOutline) effects.bombHoldOutline->Stop();
+            }
+            --count;
+        }
+    }
+    if (played >= 2) {
+        ++RoundUser(seat).shakeBombCount;
+        // FIXME: UpdateScoreMultiplier (seat, September flag) and the seat's panels with the round flow.
+        if (!bomb) {
+            PlayEffect(kShakeEffect, seat);
+            if (played > 2) PlaySoundId(SoundId::NotifyBomb);
+        }
+    }
+    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    SetDirty();
+    Delay(played >= 2 ? 200 : 250);
+}
+
+void CMirelleVWS::OnShakeDeclared(const ShakeDeclared& body)
+{
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0) return;
+    RoundUser(seat).shakeBombCount = body.shakeBombCount;
+    // FIXME: UpdateScoreMultiplier and the seat's panels with the round flow.
+    StopTurnMarker();
+    RestartCountdown();
+    // FIXME: prompt kind 4 with the shaken cards (ShowNotifySimple) with the decision prompt.
+    PlaySoundId(SoundId::NotifyShake);
+    const bool robot = IsRobotSeat(seat);
+    // FIXME: robot avatar 1 for a robot seat, else 4, once the avatars are loaded.
+    SetDirty();
+    Delay(500);
+    PlayVoice(body.kind == 4 && !robot ? Cue::FourShake : Cue::Shake, seat);
+    if (options.soundOn) Delay(700);
+}
+
+void CMirelleVWS::OnCaptureEvent(const CaptureEvent& body)
+{
+    if (!tableState.active) return;
+    StopTurnMarker();
+    if (!tableState.handPointer) RestartCountdown();
+    const int seat = FindSeatByKey(static_cast<int32_t>(body.userKey));
+    if (seat < 0) return;
+    const bool robot = IsRobotSeat(seat);
+    const Point eatAt = LastFloorSlotPoint();
+    switch (body.kind) {
+    case 1: ShowActionPopup(kCapturePopup, 0); break;
+    case 2:
+        PlayVoice(robot ? Cue::Assa : Cue::BringPuck, seat);
+        ShowActionPopup(kCapturePopup, 0);
+        ShowEatMark(0, eatAt);
+        break;
+    case 3:
+        PlayEffect(3, seat);
+        PlayVoice(robot ? Cue::Yup : Cue::BringJaPuck, seat);
+        ShowEatMark(0, eatAt);
+        break;
+    case 4:
+        PlayEffect(0, seat);
+        PlayVoice(Cue::Jjock, seat);
+        ShowActionPopup(kCapturePopup, 0);
+        break;
+    case 5:
+        PlayEffect(1, seat);
+        PlayVoice(Cue::Ddadak, seat);
+        ShowActionPopup(kCapturePopup, 0);
+        break;
+    case 7:
+        if (!robot) StartTimer(TimerId::Popup);
+        break;
+    default: break;
+    }
+    // FIXME: the robot avatar (1 for a robot seat, else 3) for kinds 1 to 5 and 7, once the avatars are loaded.
+    SetDirty();
+    FlushRedraw();
+    if (body.kind != 0) Delay(500);
+}
+
+void CMirelleVWS::OnDeckCardsFlipped(const DeckCardsFlipped& body)
+{
+    if (!tableState.active) return;
+    StopTurnMarker();
+    RestartCountdown();
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0) return;
+    if (body.userKey == ownUser.userKey && !IsRobotSeat(seat))
+        RoundUser(seat).deckFlips = body.pendingPassCount;
+    for (int32_t id : CardIdsOf(body.cards, "deck cards flipped")) {
+        PutFloorCard(id, seat);
+        if (body.bonusTake != 0 && GetCardInfo(id).month == kBonusMonth) {
+            Delay(100);
+            TakeFloorCard(id, seat);
+        }
+    }
+    if (gameInfo.missionMode == 5) {
+        RoundUser(seat).missionValue = body.missionValue;
+        // FIXME: the KJ mission window (SetMultiplier), UpdateScoreMultiplier and both seats' panels.
+    }
+    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    SetDirty();
+    Delay(300);
+}
+
+void CMirelleVWS::OnPpeok(const Ppeok& body)
+{
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0) return;
+    if (gameInfo.missionMode == 5) {
+        // FIXME: ShowKungJJakStep (4) and the KJ window showing 1, with the missions.
+        RoundUser(seat).missionValue = 1;
+    }
+    RoundUser(seat).markCount = body.count;
+    // FIXME: UpdateScoreMultiplier and the seat's panels with the round flow.
+    const bool robot = IsRobotSeat(seat);
+    const int ppeokVoice = robot ? Cue::Huck : Cue::Puck;
+    if (body.moneyFlag == 0) {
+        PlayEffect(kPpeokEffect, seat);
+        if (body.count < 3) PlayVoice(ppeokVoice, seat);
+        ShowActionPopup(kPpeokPopup, 0);
+        // FIXME: robot avatar 1 for a person, 4 for a robot, once the avatars are loaded.
+        SetDirty();
+        Delay(500);
+        return;
+    }
+    for (int s = 0; s < 2; ++s) {
+        PlayerInfo& p = GetPlayer(s);
+        if (IsTournamentRoom()) {
+            p.tournamentMoney = body.money[static_cast<size_t>(s)];
+        } else {
+            p.gameMoney = body.money[static_cast<size_t>(s)];
+            p.secondMoney = body.secondMoney[static_cast<size_t>(s)];
+        }
+        // FIXME: the seat's user panel shows the money (CVUserInfoWnd::SetMoney) with the seat panels.
+    }
+    ReportSeatMoney();
+    // FIXME: the restrict window in an anti-leave room, with the room controls.
+    if (body.count <= 3) PlayEffect(kPpeokEffect, seat);
+    if (body.count <= 2) PlayVoice(ppeokVoice, seat);
+    ShowActionPopup(kPpeokPopup, 0);
+    // FIXME: robot avatar 3 for a person, 1 for a robot; prompt kind 7 for the first ppeok, else 8
+    // (ShowNotify (kind, count, amount)) with the decision prompt.
+    SetDirty();
+    Delay(500);
+    Delay(1000);
+}
+
+void CMirelleVWS::OnScoreRefresh(const ScoreRefresh& body)
+{
+    StopTurnMarker();
+    RestartCountdown();
+    for (size_t s = 0; s < 2; ++s) RoundUser(static_cast<int>(s)).points = body.points[s];
+    // FIXME: UpdateScoreMultiplier (seat, body flag) for both seats, both seats' panels and the go
+    // and bak alert, with the round flow.
+    SetDirty();
+}
