@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "table/core/ScoreRules.h"
+
+namespace {
+
+// Card-window slot i shows card i.
+struct Table {
+    Table()
+    {
+        for (int32_t i = 0; i < kCardCount; ++i) faces.faces[static_cast<size_t>(i)].SetCard(i);
+    }
+    CHTUser& Seat(int s) { return game.users[static_cast<size_t>(s)]; }
+
+    CGameInfo game;
+    COpenInfo floor;
+    CardFaceArray faces;
+};
+
+const std::vector<int32_t> kAnimals = {4, 12, 16, 20, 24, 29, 36};
+const std::vector<int32_t> kGwang = {0, 8, 28};
+
+RandomSource Always(int value)
+{
+    return [value] { return value; };
+}
+
+}  // namespace
+
+TEST(ScoreMultiplier, DoublingsBaksAndMissions)
+{
+    const struct {
+        const char* name;
+        void (*setUp)(Table&);
+        bool september;
+        ScoreRules rules;
+        int32_t multiplier;
+        int32_t total;
+        int32_t gwangBak, meongTta, piBak;  // on the other seat
+    } cases[] = {
+        {"three go, one shake, exponent 1", [](Table& t) {
+             t.game.drawExponent = 1;
+             t.Seat(0).goCount = 3;
+             t.Seat(0).shakeBombCount = 1;
+             t.Seat(0).points = 5;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 8, 64, 0, 0, 0},
+        {"ten pi against none: no pi-bak", [](Table& t) { t.Seat(0).piCount = 10; }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"ten pi against seven: pi-bak", [](Table& t) {
+             t.Seat(0).piCount = 10;
+             t.Seat(1).piCount = 7;
+         }, false, {false, false}, 2, 0, 0, 0, 1},
+        {"six pi and the September animal while the choice is open", [](Table& t) {
+             t.Seat(0).piCount = 10;
+             t.Seat(1).piCount = 6;
+             t.Seat(1).animalPile = {32};
+         }, true, {false, false}, 1, 0, 0, 0, 0},
+        {"six pi and the September animal once the choice is made", [](Table& t) {
+             t.Seat(0).piCount = 10;
+             t.Seat(1).piCount = 6;
+             t.Seat(1).animalPile = {32};
+         }, false, {false, false}, 2, 0, 0, 0, 1},
+        {"seven animals: meong-tta", [](Table& t) { t.Seat(0).animalPile = kAnimals; }, false, {false, false}, 2, 0, 0, 1, 0},
+        {"three gwang against none with the rule", [](Table& t) { t.Seat(0).gwangPile = kGwang; }, false, {true, false}, 2, 0, 1, 0, 0},
+        {"three gwang without the rule", [](Table& t) { t.Seat(0).gwangPile = kGwang; }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"go-bak: the other seat said go", [](Table& t) { t.Seat(1).goCount = 1; }, false, {false, true}, 2, 0, 0, 0, 0},
+        {"C mission: two parts owned", [](Table& t) {
+             t.game.missionMode = 3;
+             t.game.cMissionOwners = {0, 1, 0, -1};
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 4, 0, 0, 0, 0},
+        {"C2 mission: three parts owned", [](Table& t) {
+             t.game.missionMode = 4;
+             t.game.c2MissionOwners = {0, 0, 0};
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 27, 0, 0, 0, 0},
+        {"D mission: both parts", [](Table& t) {
+             t.game.missionMode = 2;
+             t.game.dMissionOwners = {0, 0};
+             t.game.dMissionFactors = {2, 3};
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 6, 0, 0, 0, 0},
+        {"S mission factor 11 counts nothing", [](Table& t) {
+             t.game.missionMode = 1;
+             t.game.sMissionIndex = 2;
+             t.game.sMissionFactor = 11;
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"KJ mission without the active flag", [](Table& t) {
+             t.game.missionMode = 5;
+             t.Seat(0).missionValue = 3;
+         }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"negative points count as 0", [](Table& t) {
+             t.Seat(0).points = -4;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"points with cards captured", [](Table& t) {
+             t.Seat(0).points = 4;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 1, 4, 0, 0, 0},
+        {"points of a seat that captured nothing count as 0", [](Table& t) { t.Seat(0).points = 4; }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"a huge shake count from the server saturates", [](Table& t) {
+             t.Seat(0).shakeBombCount = 1000;
+             t.Seat(0).goCount = 1000;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 1 << 30, INT32_MAX, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        c.setUp(t);
+        // Flags left on the other seat from an earlier computation are cleared first.
+        t.Seat(1).gwangBak = t.Seat(1).meongTta = t.Seat(1).piBak = 1;
+        UpdateScoreMultiplier(t.game, 0, c.september, c.rules, t.faces);
+        const CHTUser& own = t.Seat(0);
+        const CHTUser& other = t.Seat(1);
+        EXPECT_EQ(own.multiplier, c.multiplier) << c.name;
+        EXPECT_EQ(own.total, c.total) << c.name;
+        EXPECT_EQ((std::vector<int32_t>{other.gwangBak, other.meongTta, other.piBak}),
+                  (std::vector<int32_t>{c.gwangBak, c.meongTta, c.piBak})) << c.name;
+    }
+}
+
+TEST(ScoreMultiplier, SeatTwoUpdatesBothAndOtherSeatsNothing)
+{
+    Table t;
+    t.Seat(0).goCount = 3;
+    t.Seat(1).shakeBombCount = 2;
+    UpdateScoreMultiplier(t.game, 2, false, {false, false}, t.faces);
+    EXPECT_EQ(t.Seat(0).multiplier, 2);
+    EXPECT_EQ(t.Seat(1).multiplier, 4);
+    UpdateScoreMultiplier(t.game, 3, false, {false, false}, t.faces);
+    UpdateScoreMultiplier(t.game, -1, false, {false, false}, t.faces);
+    EXPECT_EQ(t.Seat(1).multiplier, 4);
+}
+
+TEST(ShuffleCards, InsideOutSwapsWithTheRandomSource)
+{
+    std::vector<int32_t> ids = {1, 2, 3, 4};
+    ShuffleCards(ids, Always(0));
+    EXPECT_EQ(ids, (std::vector<int32_t>{4, 1, 2, 3}));
+    ids = {1, 2, 3, 4};
+    ShuffleCards(ids, Always(32767));  // swaps with 1, 1 and 3
+    EXPECT_EQ(ids, (std::vector<int32_t>{1, 3, 2, 4}));
+}
+
+TEST(PlayedCardChoice, TimeOutAndAutoPlay)
+{
+    const struct {
+        const char* name;
+        std::vector<int32_t> hand, floor, deck;
+        int32_t pendingPasses;
+        int monthCapturedOf0;  // the round's captured count of January
+        int32_t timeout, autoPlay;
+    } cases[] = {
+        {"a floor match is played", {8, 4, 20}, {21}, {}, 0, 0, 20, 20},
+        {"a bonus card amid unmatched cards", {8, 48, 20}, {44}, {}, 0, 0, 48, 48},
+        {"a double-pi match wins over a gwang match", {0, 40}, {1, 41}, {}, 0, 0, 0, 40},
+        {"a gwang match wins over a plain match", {5, 8}, {4, 9}, {}, 0, 0, 5, 8},
+        {"three January cards, no match: one of them", {0, 1, 2, 20}, {44}, {}, 0, 0, 0, 2},
+        {"a pair of January with two captured is safe", {0, 1, 20}, {44}, {}, 0, 2, 0, 1},
+        {"no match, a pass pending: the deck's top", {0, 20}, {44}, {30, 31}, 1, 0, 0, 30},
+        {"no match, nothing pending: a random card", {0, 20}, {44}, {30}, 0, 0, 0, 20},
+        {"an empty hand with a pass pending", {}, {44}, {30, 31}, 1, 0, 30, 30},
+        {"an empty hand without one", {}, {44}, {30}, 0, 0, -1, -1},
+        {"an empty hand and deck", {}, {44}, {}, 2, 0, -1, -1},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.Seat(1).hand = c.hand;
+        t.Seat(1).deckFlips = c.pendingPasses;
+        t.floor.cards = c.floor;
+        t.game.deck = c.deck;
+        t.game.monthCaptured[0] = c.monthCapturedOf0;
+        EXPECT_EQ(PickTimeoutCard(t.game, t.floor, 1, t.faces), c.timeout) << c.name;
+        EXPECT_EQ(ChooseAutoPlayCard(t.game, t.floor, 1, t.faces, Always(0)), c.autoPlay) << c.name;
+    }
+    Table t;
+    t.Seat(0).hand = {0};
+    EXPECT_EQ(PickTimeoutCard(t.game, t.floor, -1, t.faces), -1) << "not seated";
+    EXPECT_EQ(ChooseAutoPlayCard(t.game, t.floor, 2, t.faces, Always(0)), -1) << "not seated";
+}
