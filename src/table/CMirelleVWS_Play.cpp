@@ -113,7 +113,8 @@ void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
     const int seat = FindSeatByKey(body.userKey);
     if (seat < 0) return;
     const std::vector<int32_t> cards = CardIdsOf(body.cards, "hand card played");
-    const int played = static_cast<int>(body.cards.size());
+    const int played = static_cast<int>(cards.size());
+    if (played == 0) return;
     const bool bomb = body.bombFlag != 0;
     if (played == 2) {
         PlayVoice(Cue::TwoPoktan, seat);
