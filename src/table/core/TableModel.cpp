@@ -187,6 +187,32 @@ bool TableModel::CaptureIntoPile(int32_t slot, CardList from, int32_t seat)
     return MoveSlot(slot, from, CardList::Pile(seat, faces.FaceAt(slot).category));
 }
 
+bool TableModel::MoveToFloorSlot(int32_t slot, int32_t floorSlot)
+{
+    if (!IsSlot(slot) || !IsFloorSlot(floorSlot) || !Contains(floor.cards, slot)) return false;
+    CardFace& face = faces.FaceAt(slot);
+    if (IsFloorSlot(face.floorSlot)) {
+        COpen& from = floor.GetSlot(face.floorSlot);
+        from.count = std::max(0, from.count - 1);
+    }
+    floor.GetSlot(floorSlot).count += 1;
+    face.floorSlot = floorSlot;
+    return true;
+}
+
+bool TableModel::ReorderList(CardList list, const std::vector<int32_t>& order)
+{
+    auto* slots = ListOf(list);
+    if (!slots) return false;
+    std::vector<int32_t> now = *slots;
+    std::vector<int32_t> next = order;
+    std::sort(now.begin(), now.end());
+    std::sort(next.begin(), next.end());
+    if (now != next) return false;
+    *slots = order;
+    return true;
+}
+
 int32_t TableModel::TargetFloorSlot(int32_t cardId, FloorSource source) const
 {
     const int32_t month = GetCardInfo(cardId).month;

@@ -81,6 +81,10 @@ public:
     // Into the seat's pile of the card's category; a card without one stays where it is.
     [[nodiscard]] bool CaptureFromFloor(int32_t slot, int32_t seat);
     [[nodiscard]] bool CaptureIntoPile(int32_t slot, CardList from, int32_t seat);
+    // A floor card changes floor slot and keeps its place in the floor list.
+    [[nodiscard]] bool MoveToFloorSlot(int32_t slot, int32_t floorSlot);
+    // The list takes `order`, which must hold exactly the slots it holds now.
+    [[nodiscard]] bool ReorderList(CardList list, const std::vector<int32_t>& order);
 
     // The slot of the first floor card of the month, else the first empty slot, else 0. A flipped
     // bonus card goes to the turn's last floor slot while that is valid.

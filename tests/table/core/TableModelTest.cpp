@@ -147,6 +147,12 @@ TEST(TableModel, RefusedOperationsChangeNothing)
         {"take a card that is not on the floor", [](TableModel& m) { return m.TakeFromFloorSlot(1, CardList::Hand(0)); }},
         {"card id 50", [](TableModel& m) { return m.SetSlotCard(1, 50); }},
         {"a new id for a captured card", [](TableModel& m) { return m.SetSlotCard(20, 3); }},
+        {"floor move of a card off the floor", [](TableModel& m) { return m.MoveToFloorSlot(1, 4); }},
+        {"floor move to slot 12", [](TableModel& m) { return m.MoveToFloorSlot(20, 12); }},
+        {"reorder with a slot the hand lacks",
+         [](TableModel& m) { return m.ReorderList(CardList::Hand(0), {1}); }},
+        {"reorder that drops a slot", [](TableModel& m) { return m.ReorderList(CardList::Hand(0), {}); }},
+        {"reorder of no list", [](TableModel& m) { return m.ReorderList(CardList::Hand(5), {}); }},
     };
     for (const auto& c : cases) {
         const CGameInfo game = t.game;
@@ -171,4 +177,31 @@ TEST(TableModel, InvariantCheckSeesBrokenTables)
         c.breakIt(t);
         EXPECT_NE(t.model.FindBrokenInvariant(), "") << c.name;
     }
+}
+
+TEST(TableModel, FloorRegroupKeepsListOrderAndCounts)
+{
+    Table t;
+    t.Lay(4, 0);
+    t.Lay(5, 6);
+    t.Lay(6, 6);
+    ASSERT_TRUE(t.model.MoveToFloorSlot(5, 0));
+    EXPECT_EQ(t.floor.cards, (std::vector<int32_t>{4, 5, 6})) << "the card keeps its place in the floor list";
+    EXPECT_EQ(t.model.CardsInFloorSlot(0), (std::vector<int32_t>{4, 5}));
+    EXPECT_EQ(t.floor.GetSlot(6).count, 1);
+    ASSERT_TRUE(t.model.MoveToFloorSlot(6, 0));
+    EXPECT_EQ(t.floor.GetSlot(6).count, 0) << "the emptied slot";
+    EXPECT_EQ(t.floor.GetSlot(0).count, 3);
+    t.Check();
+}
+
+TEST(TableModel, ReorderKeepsTheSlotsOfTheList)
+{
+    Table t;
+    for (int32_t s : {30, 31, 34}) ASSERT_TRUE(t.model.CaptureIntoPile(s, CardList::Deck(), 1));
+    const auto captured = t.game.monthCaptured;
+    ASSERT_TRUE(t.model.ReorderList(CardList::Pile(1, CardCategory::Pi), {34, 30, 31}));
+    EXPECT_EQ(t.game.users[1].piPile, (std::vector<int32_t>{34, 30, 31}));
+    EXPECT_EQ(t.game.monthCaptured, captured) << "a reorder captures nothing";
+    t.Check();
 }
