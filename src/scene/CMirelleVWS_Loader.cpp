@@ -37,9 +37,11 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     if (stop.load() || !LoadMovingCards(factory) || !LoadPlayMarks(factory) || !LoadHandMarkers(factory)) return false;
     // FIXME: the nine-ten clip and the start animations.
     // FIXME: the auto-play notice and its cancel button.
-    // FIXME: the effects of the second and third effect tables.
+    // FIXME: the effects of the second and third effect tables, around the deal's animations.
+    if (stop.load() || !LoadDealEffects(factory)) return false;
     // FIXME: the observe and notify panels, the money-return panel and the countdown.
-    // FIXME: the start button and the betting widgets.
+    // FIXME: the start button and the betting widgets, below the layer anchor.
+    if (stop.load() || !LoadLayerAnchor(factory)) return false;
     // FIXME: the effects of the first effect table.
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.
     // FIXME: the auto-refill animations and texts.

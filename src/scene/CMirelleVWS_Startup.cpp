@@ -80,6 +80,7 @@ void CMirelleVWS::InitFloorSlots()
     timers.countdown = 0;
     timers.blinkPhase = 0;
     timers.outlineBlink = false;
+    tableState.handPointerShown = false;
     // FIXME: the selected target (-1) and the dealing flag once the turn display and the deal keep them.
     floor.Clear();
     // The deal handler keeps the own hand's ids before it calls here; the deal still needs them.

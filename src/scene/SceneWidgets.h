@@ -36,12 +36,12 @@ struct TableWidgets {
     std::array<GVPSPWnd*, kFloorSlots - 1> litOutlines{};        // the outlines' frame 1
 
     std::array<CVHTWnd*, kCardCount> cardWnds{};
-    std::array<GVBoxWnd*, kCardCount> cardBoxes{};
+    std::array<GVBoxWnd*, kCardCount> cardBoxes{};               // the pile markers, over captured cards
     std::array<GVQZAniWnd*, kCardCount> missionMarkers{};
     std::array<CVHTWnd*, kCardSizes> cardSizeTemplates{};        // also the moving cards
-    std::array<CVHTWnd*, 2> shadowCards{};
+    std::array<CVHTWnd*, 2> shadowCards{};                       // the trails of moving cards
     std::array<GVPSPWnd*, 2> bigCards{};
-    std::array<GVQZSWnd*, 6> holdBombs{};
+    std::array<GVQZSWnd*, 6> holdBombs{};                        // the pass markers
     GVPSPWnd* handPointer = nullptr;
 
     GVQZAniWnd* robotPlayAnimation = nullptr;
@@ -51,6 +51,10 @@ struct TableWidgets {
 
     std::array<std::array<GVWnd*, kMarkersPerHandSlot>, kHandSlots> handMarkers{};
     GVQZAniWnd* nuclearMarker = nullptr;
+
+    GVQZAniWnd* dealAnimation = nullptr;
+    GVQZAniWnd* goCountAnimation = nullptr;
+    GVBoxWnd* layerAnchor = nullptr;  // moving cards go directly below it
 };
 
 // The animations of the room as a whole.
