@@ -17,6 +17,8 @@
 #include "sound/SoundSystem.h"
 #include "table/core/CardMotion.h"
 #include "table/core/MessageQueue.h"
+#include "table/core/DealPlan.h"
+#include "table/core/TableModel.h"
 #include "toolkit/GVWS.h"
 #include "views/CardMarkerSource.h"
 #include "views/RegistryKey.h"
@@ -29,6 +31,18 @@ struct GameRequest;
 struct IHostInterface;
 enum class HostControlState : int32_t;
 enum class HostRequestCode : int32_t;
+
+// The faces of the scene's 50 card windows; a window not loaded yet answers a spare face.
+class SceneCardFaces final : public CardFaces {
+public:
+    explicit SceneCardFaces(const TableWidgets& widgets) : tableWidgets(widgets) {}
+    CardFace& FaceAt(int32_t slot) override;
+    const CardFace& FaceAt(int32_t slot) const override;
+
+private:
+    const TableWidgets& tableWidgets;
+    CardFace spare;
+};
 
 // A load error: code 0 allocation failed, 1 a file failed to load; the path relative to the image folder.
 struct LoadError {
@@ -234,10 +248,13 @@ public:
     // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
     void FadeOutCards(const std::vector<int32_t>& list);
 
-    // The table engine: the deal, piles and floor slots, the moves of a turn and the rebuilds.
+    // The table engine: the deal, piles and floor slots, the moves of a turn and the rebuild from
+    // a snapshot. Seats are 0 and 1; values from outside out of range change nothing.
+    // The deal of tableState.dealFloorIds and gameInfo.ownHandIds, with the intro animation or without.
     void DealRound(bool withAnimation);
     void DealFloorCards(int32_t start, int32_t count);
     void DealHandCards(int seat, int32_t start, int32_t count);
+    // True when a card moved to join an earlier card of its month.
     bool GroupFloorMonths();
     void SortOwnHand(bool withoutPassMarkers);
     void SortOwnHandListedLast(const std::vector<int32_t>& listed);
@@ -252,9 +269,11 @@ public:
     void TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat);
     void MoveCardToPile(int32_t cardId, int seat, int32_t fromCategory, int32_t toCategory);
     void PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag);
+    // The rebuilds take their cards from the top of the deck; one that cannot finish changes nothing.
     void RebuildHand(int seat, int32_t handCount);
     void RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids);
     bool RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs, int32_t lastId);
+    // Room state 2 only: hands, piles and panels of both seats at their screen slots.
     void RelayoutSeats();
     void LiftCard(CVHTWnd* card, LiftSide side);
     void PlayHoldOpen(CVHTWnd* card);
@@ -286,16 +305,18 @@ public:
     RCUser ownUser;
     CGameInfo gameInfo;
     COpenInfo floor;
+    TableWidgets tableWidgets;
+    SceneCardFaces cardFaces{tableWidgets};
+    TableModel tableModel{gameInfo, floor, cardFaces};  // every card list change of the table goes through it
+    TableState tableState;
     std::vector<LoadError> loadErrors;
     std::vector<int32_t> markedCards;
     SceneOptions options;
     RoomControls controls;
     SceneEnvironment env;
     SceneTimers timers;
-    TableWidgets tableWidgets;
     RoomWidgets roomWidgets;
     EffectWidgets effects;
-    TableState tableState;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -310,6 +331,8 @@ private:
     bool LoadPlayMarks(WidgetFactory& factory);
     bool LoadHandMarkers(WidgetFactory& factory);
     bool LoadCardEffects(WidgetFactory& factory);
+    bool LoadDealEffects(WidgetFactory& factory);
+    bool LoadLayerAnchor(WidgetFactory& factory);
     bool LoadActionPopups(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
@@ -318,6 +341,28 @@ private:
 
     // One frame's wait of a card move: the step delay, skipped after a slow frame at a positive speed.
     void WaitFrame(FrameWaitPacer& pacer);
+    // Directly below the layer anchor in the drawing order, over every card at rest.
+    void RaiseBelowAnchor(GVWnd* wnd);
+    // The seat 0..1 when it is one; the other seats are refused.
+    static bool IsSeat(int seat) { return seat == 0 || seat == 1; }
+    int ScreenSlotOf(int seat);
+    // The own hand's seat: screen slot 0, the own user seated, not a robot seat.
+    bool IsOwnHandSeat(int seat);
+    // A hand card for a play: by id in the own hand, else the seat's last card given the id; -1 when none.
+    int32_t PickHandCard(int32_t cardId, int seat);
+    // The slots of the seat's last `count` hand cards given these ids, or by id in the own hand; empty when any is missing.
+    std::vector<int32_t> PickHandCards(const std::vector<int32_t>& ids, int seat);
+    FaceTable CopyFaces() const;
+    void PlacePileCard(int32_t slot, Point at);
+    void HidePileMarker(int32_t slot);
+    // A hand of the seat at its screen slot's hand positions: ten placed, the rest hidden.
+    void PlaceHand(int seat);
+    void PlayDealIntro();
+    void PlayGoCountAnimation(int32_t slot, Point landing, int32_t count);
+    SoundTables::SoundId PutSoundForGoCount(int seat);
+    // The two-card play's lift, fan-out, drop and shake of cards already on the floor slot.
+    void AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot);
+    void StepTwoCards(const std::vector<int32_t>& slots, Size least, int32_t frames);
     void ApplyCountdown(const SceneRules::CountdownActions& actions);
     void ReadOptions();
     int ReadIniService(const std::string& iniPath);

@@ -2,6 +2,18 @@
 
 #include "views/CVHTWnd.h"
 
+CardFace& SceneCardFaces::FaceAt(int32_t slot)
+{
+    CVHTWnd* w = tableWidgets.cardWnds[static_cast<size_t>(SlotOf(slot))];
+    return w ? w->Face() : spare;
+}
+
+const CardFace& SceneCardFaces::FaceAt(int32_t slot) const
+{
+    const CVHTWnd* w = tableWidgets.cardWnds[static_cast<size_t>(SlotOf(slot))];
+    return w ? w->GetFace() : spare;
+}
+
 CVHTWnd* CMirelleVWS::CardWndBySlot(int32_t slot) const
 {
     return tableWidgets.cardWnds[static_cast<size_t>(SlotOf(slot))];

@@ -27,8 +27,8 @@ void Hide(GVQZAniWnd* a)
 
 }  // namespace
 
-// Card effects by kind, the first-player notices, the deal animation, the capture marks and the
-// nuclear-bomb outlines, all stepped by the tick.
+// Card effects by kind, the first-player notices, the deal's animations, the capture marks and
+// the nuclear-bomb outlines.
 bool CMirelleVWS::LoadCardEffects(WidgetFactory& factory)
 {
     EffectWidgets& e = effects;
@@ -40,8 +40,7 @@ bool CMirelleVWS::LoadCardEffects(WidgetFactory& factory)
         notice = factory.CreateQZAniWnd("GameFunction\\SelectSun\\sun_notify.qza", {0, 0});
         if (!AddRunning(notice)) return false;
     }
-    e.dealAnimation = factory.CreateQZAniWnd("Effect\\tung.qza", {300, 240});
-    if (!AddLoaded(e.dealAnimation)) return false;
+    if (!LoadDealEffects(factory)) return false;
     e.eatMarks[0] = factory.CreateQZAniWnd("Effect\\bbuck_eat.qza", {0, 0});
     if (!AddRunning(e.eatMarks[0])) return false;
     e.eatMarks[1] = factory.CreateQZAniWnd("Effect\\mission_eat.qza", {0, 0});

@@ -34,6 +34,7 @@ Point HandSlotPoint(int handSlot)
 }
 
 constexpr int32_t kCardBoxColor = 0x000000;
+constexpr Size kTableAreaSize{800, 520};
 constexpr int kCardBoxFill = 128;
 
 // The ten markers of a hand slot: nine of the icon set by name, then the VIP alert.
@@ -207,4 +208,24 @@ bool CMirelleVWS::LoadHandMarkers(WidgetFactory& factory)
     if (!AddRunning(t.nuclearMarker)) return false;
     t.nuclearMarker->SelectAnimationByName("nuclear");
     return true;
+}
+
+bool CMirelleVWS::LoadDealEffects(WidgetFactory& factory)
+{
+    TableWidgets& t = tableWidgets;
+    // The deal's intro; the deal steps it itself, so the tick does not.
+    t.dealAnimation = factory.CreateQZAniWnd("Effect\\tung.qza", {0, 0});
+    if (!AddLoaded(t.dealAnimation)) return false;
+    // Over a card played while its seat has declared go three times or more.
+    t.goCountAnimation = factory.CreateQZAniWnd("Effect\\gocount.qza", {0, 0});
+    return AddRunning(t.goCountAnimation);
+}
+
+bool CMirelleVWS::LoadLayerAnchor(WidgetFactory& factory)
+{
+    // The layer anchor: an empty box over the table area. Moving cards, the hand pointer and the
+    // re-stacked pi piles go directly below it, over every card at rest and under the panels
+    // and effects loaded after it.
+    tableWidgets.layerAnchor = factory.CreateBoxWnd(Rect({0, 0}, kTableAreaSize), kCardBoxColor, 0, Visible::No);
+    return AddLoaded(tableWidgets.layerAnchor);
 }

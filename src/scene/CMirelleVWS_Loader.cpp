@@ -39,8 +39,8 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     // FIXME: the auto-play notice and its cancel button.
     if (stop.load() || !LoadCardEffects(factory)) return false;
     // FIXME: the observe and notify panels, the money-return panel and the countdown.
-    // FIXME: the start button and the betting widgets.
-    if (stop.load() || !LoadActionPopups(factory)) return false;
+    // FIXME: the start button and the betting widgets, below the layer anchor.
+    if (stop.load() || !LoadLayerAnchor(factory) || !LoadActionPopups(factory)) return false;
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.
     // FIXME: the auto-refill animations and texts.
     // FIXME: the bijou panel, the promotion banners and the sun-pick animations.

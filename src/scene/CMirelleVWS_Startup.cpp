@@ -80,8 +80,11 @@ void CMirelleVWS::InitFloorSlots()
     timers.countdown = 0;
     timers.blinkPhase = 0;
     timers.outlineBlink = false;
+    tableState.handPointerShown = false;
     // FIXME: the selected target (-1) and the dealing flag once the turn display and the deal keep them.
     floor.Clear();
+    // No card lies on the emptied floor any more.
+    for (int32_t s = 0; s < kCardCount; ++s) cardFaces.FaceAt(s).floorSlot = -1;
     // The deal handler keeps the own hand's ids before it calls here; the deal still needs them.
     std::vector<int32_t> ownHandIds = std::move(gameInfo.ownHandIds);
     gameInfo.Reset();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // The user's options, read from the registry at start-up, and what follows from them.
 struct SceneOptions {
@@ -13,6 +14,16 @@ struct SceneOptions {
     int32_t skin = 0;           // 0..1
     std::array<int32_t, 3> moveSteps{3, 3, 3};  // frames of a card move, by move kind
     int32_t stepDelay = 6;                      // milliseconds between frames of a card move
+};
+
+// What the table engine keeps between its moves.
+struct TableState {
+    // Set once the deal is played or a snapshot shown, cleared by the round results and the table
+    // clear; the card play's messages do nothing without it.
+    bool active = false;
+    bool dealing = false;               // the deal is being shown
+    bool handPointerShown = false;      // a bonus card's hand pointer follows the moving card
+    std::vector<int32_t> dealFloorIds;  // the deal's floor card ids, in deal order
 };
 
 // The room's controls and the rules in force for the own user.
@@ -32,13 +43,4 @@ struct SceneEnvironment {
     int32_t screenDepth = 0;
     bool isNT = false;
     int32_t hostNotifyValue = 0;  // wParam of the notices posted to the host's window
-};
-
-// Where the table's round stands.
-struct TableState {
-    // Set once the deal is played or a snapshot shown, cleared by the round results and the table
-    // clear; the card play's messages do nothing without it.
-    bool active = false;
-    bool dealing = false;      // the deal is being shown
-    bool handPointer = false;  // card moves carry the hand pointer (after a bonus card)
 };

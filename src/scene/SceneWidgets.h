@@ -36,14 +36,13 @@ struct TableWidgets {
     std::array<GVPSPWnd*, kFloorSlots - 1> litOutlines{};        // the outlines' frame 1
 
     std::array<CVHTWnd*, kCardCount> cardWnds{};
-    std::array<GVBoxWnd*, kCardCount> cardBoxes{};
+    std::array<GVBoxWnd*, kCardCount> cardBoxes{};               // the pile markers, over captured cards
     std::array<GVQZAniWnd*, kCardCount> missionMarkers{};
     std::array<CVHTWnd*, kCardSizes> cardSizeTemplates{};        // also the moving cards
-    std::array<CVHTWnd*, 2> shadowCards{};
+    std::array<CVHTWnd*, 2> shadowCards{};                       // the trails of moving cards
     std::array<GVPSPWnd*, 2> bigCards{};
-    std::array<GVQZSWnd*, 6> holdBombs{};
+    std::array<GVQZSWnd*, 6> holdBombs{};                        // the pass markers
     GVPSPWnd* handPointer = nullptr;
-    GVBoxWnd* layerAnchor = nullptr;  // moving cards pass directly below it
 
     GVQZAniWnd* robotPlayAnimation = nullptr;
     GVQZSWnd* playStartImage = nullptr;
@@ -52,6 +51,10 @@ struct TableWidgets {
 
     std::array<std::array<GVWnd*, kMarkersPerHandSlot>, kHandSlots> handMarkers{};
     GVQZAniWnd* nuclearMarker = nullptr;
+
+    GVQZAniWnd* dealAnimation = nullptr;
+    GVQZAniWnd* goCountAnimation = nullptr;
+    GVBoxWnd* layerAnchor = nullptr;  // moving cards go directly below it
 };
 
 // The effects the card play shows: on the table, beside a seat and over a floor slot.
@@ -63,7 +66,6 @@ struct EffectWidgets {
     // jjock, ddadak, bbuck, self bbuck eat, all eat, kungjjak (twice), bomb, shake, nuclear bomb
     std::array<GVQZAniWnd*, kCardEffects> cardEffects{};
     std::array<GVQZAniWnd*, 2> sunNotify{};
-    GVQZAniWnd* dealAnimation = nullptr;
     std::array<GVQZAniWnd*, kEatMarks> eatMarks{};  // bbuck eat, mission eat
     GVQZAniWnd* bombHoldOutline = nullptr;
     GVQZAniWnd* bombOpenOutline = nullptr;

@@ -29,7 +29,7 @@ void CMirelleVWS::OnDealCards(const DealCards& body)
     room.roomState = static_cast<int32_t>(RoomState::Playing);
     InitFloorSlots();
     gameInfo.ownHandIds = ValidCardIds(body.handCards);
-    floor.otherCards = ValidCardIds(body.floorCards);
+    tableState.dealFloorIds = ValidCardIds(body.floorCards);
     // FIXME: the chamgi kind and the restrict panel, with the room controls.
     if (body.chamgiKind != 0 && (body.chamgiStage == 1 || body.chamgiStage == 2)) {
         // FIXME: at the KJ mission panel's music volume once that panel exists.

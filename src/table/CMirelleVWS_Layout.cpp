@@ -1,6 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
 #include "table/core/TableLayout.h"
+#include "toolkit/GVAnimWnd.h"
 #include "views/CVHTWnd.h"
 
 void CMirelleVWS::SetCardSize(CVHTWnd* card, int kind)
@@ -14,4 +15,42 @@ void CMirelleVWS::SetCardSize(CVHTWnd* card, int kind)
     if (!card->ShareImage(*sizeTemplate)) return;
     card->SetRect(Rect(at, kSizes[kind]));
     card->SetImageFrame(frame);
+}
+
+void CMirelleVWS::PlaceHand(int seat)
+{
+    if (!IsSeat(seat)) return;
+    const int screenSlot = ScreenSlotOf(seat);
+    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    for (size_t i = 0; i < hand.size(); ++i) {
+        CVHTWnd* card = CardWndBySlot(hand[i]);
+        if (!card) continue;
+        const auto at = HandPosition(screenSlot, static_cast<int32_t>(i));
+        // Ten places: the rest of a longer hand waits hidden.
+        card->Show(at.has_value());
+        if (!at) continue;
+        card->SetPos(*at);
+        card->ResetHoverState(screenSlot == 0 ? this : nullptr, static_cast<int>(i), false);
+    }
+}
+
+void CMirelleVWS::RelayoutSeats()
+{
+    if (GetRoomState() != RoomState::Playing) return;
+    const int turnSeat = FindSeatByKey(gameInfo.turnKey);
+    if (GVAnimWnd* countdown = roomWidgets.countdownAnimation)
+        if (const auto at = CountdownPosition(ScreenSlotOf(turnSeat))) countdown->SetPos(*at);
+    for (int seat = 0; seat < 2; ++seat) {
+        // FIXME: UpdateScoreMultiplier(seat), once the score multiplier is wired.
+        const int screenSlot = ScreenSlotOf(seat);
+        if (screenSlot >= 0) {
+            for (const int32_t slot : gameInfo.users[static_cast<size_t>(seat)].hand)
+                SetCardSize(CardWndBySlot(slot), screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
+            PlaceHand(seat);
+        }
+        // FIXME: the seat's score panel, go/shake icons and bak icons refresh, once the panels exist.
+        for (int32_t category = 0; category < kPileCategoryCount; ++category) LayoutCapturedPile(seat, category);
+    }
+    // FIXME: the mission panel of the mission mode updates its card marks, once the mission panels exist.
+    SetDirty();
 }

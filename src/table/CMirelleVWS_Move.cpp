@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "foundation/core/Clock.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
 void CMirelleVWS::BuildMovePath(int32_t slot, Point target, int32_t steps, CVHTWnd* card)
@@ -21,22 +24,83 @@ void CMirelleVWS::WaitFrame(FrameWaitPacer& pacer)
     pacer.Waited(start, Clock::NowMs());
 }
 
+void CMirelleVWS::RaiseBelowAnchor(GVWnd* wnd)
+{
+    if (wnd && tableWidgets.layerAnchor) InsertWndAfter(tableWidgets.layerAnchor, wnd);
+}
+
+void CMirelleVWS::LiftCard(CVHTWnd* card, LiftSide side)
+{
+    if (!card) return;
+    card->SetRect(LiftCardRect(card->GetPos(), side));
+    card->moveValue = 1;
+    // The hold outline: the card's big picture drawn over it.
+    if (GVPSPWnd* big = tableWidgets.bigCards[0]) {
+        big->SetFrame(card->GetFace().cardId);
+        big->SetPos(card->GetPos());
+        InsertWndBefore(card, big);
+        big->Show(true);
+    }
+    SetDirty();
+}
+
+void CMirelleVWS::PlayHoldOpen(CVHTWnd* card)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!card || own < 0 || IsRobotSeat(own)) return;
+    PlaySoundId(SoundTables::SoundId::HoldOpen);
+    if (GVQZAniWnd* open = tableWidgets.holdOpenMarker) {
+        open->SetPos(card->GetPos());
+        InsertWndBefore(card, open);
+        open->Play(1, false);
+    }
+}
+
 void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, LiftSide lift, Zoom zoom)
 {
     if (slot == -1) return;
     CVHTWnd* card = CardWndBySlot(slot);
     if (!card) return;
-    // FIXME: raise the card to just below the layer anchor once the loader keeps one.
-    // FIXME: the zoomed move (lift to the lifted size, shrink, the trail in the spare card window,
-    // the big card hidden) waits for LiftCard; the hand pointer waits for the bonus-card handler's flag.
-    static_cast<void>(lift);
-    static_cast<void>(zoom);
-    BuildMovePath(-1, target, steps, card);
+    RaiseBelowAnchor(card);
+    const bool zoomed = zoom == Zoom::Yes;
+    if (zoomed) {
+        LiftCard(card, lift);
+        Delay(kLiftShowMs);
+    }
+    const bool pointer = tableState.handPointerShown;
+    const CardMovePlan plan = PlanCardMove(card->GetPos(), card->GetRect().GetSize(), target, steps, zoom,
+                                           pointer ? HandPointer::Shown : HandPointer::Hidden);
+    CVHTWnd* trail = zoomed ? tableWidgets.shadowCards[0] : nullptr;
+    if (trail) {
+        trail->moveValue = 1;
+        InsertWndAfter(card, trail);
+        trail->Show(true);
+    }
+    card->Path().clear();
     FrameWaitPacer pacer(options.cardSpeed);
-    while (card->StepPath()) {
+    for (const CardMoveFrame& f : plan.frames) {
+        card->SetRect(Rect(f.card, f.cardSize));
+        if (trail) {
+            trail->SetRect(Rect(f.card, f.cardSize));
+            trail->SetTransparency(f.trailTransparency);
+            if (GVPSPWnd* big = tableWidgets.bigCards[0]) big->Show(false);
+        }
+        if (GVPSPWnd* hand = tableWidgets.handPointer; pointer && hand) {
+            hand->SetFrame(0);
+            hand->SetPos(f.handPointer);
+            hand->Show(true);
+            RaiseBelowAnchor(hand);
+        }
         SetDirty();
+        if (pointer) Delay(static_cast<uint32_t>(kHandPointerExtraMs));
         WaitFrame(pacer);
     }
-    card->SetRect(Rect(target, kCardSize));
+    if (zoomed) card->moveValue = 0;
+    if (trail) {
+        trail->SetRect(Rect(target, kCardSize));
+        trail->moveValue = 0;
+        trail->Show(false);
+    }
+    card->SetRect(plan.final);
     SetDirty();
 }

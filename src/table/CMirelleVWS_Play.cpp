@@ -53,7 +53,7 @@ void CMirelleVWS::ShowHandPointer(int frame, Point at)
     pointer->SetFrame(frame);
     pointer->SetPos(at);
     pointer->Show(true);
-    if (tableWidgets.layerAnchor) InsertWndAfter(tableWidgets.layerAnchor, pointer);
+    RaiseBelowAnchor(pointer);
     InvalidateWnd(pointer);
 }
 
@@ -99,7 +99,7 @@ void CMirelleVWS::OnBonusCardPlayed(const BonusCardPlayed& body)
     }
     timers.countdownStart = seconds;
     timers.countdown = seconds - 1;
-    tableState.handPointer = true;
+    tableState.handPointerShown = true;
     SetDirty();
 }
 
@@ -167,7 +167,7 @@ void CMirelleVWS::OnCaptureEvent(const CaptureEvent& body)
 {
     if (!tableState.active) return;
     StopTurnMarker();
-    if (!tableState.handPointer) RestartCountdown();
+    if (!tableState.handPointerShown) RestartCountdown();
     const int seat = FindSeatByKey(static_cast<int32_t>(body.userKey));
     if (seat < 0) return;
     const bool robot = IsRobotSeat(seat);

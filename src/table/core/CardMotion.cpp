@@ -83,6 +83,23 @@ CardMovePlan PlanCardMove(Point start, Size size, Point target, int32_t steps, Z
     return plan;
 }
 
+Size ShrinkTowards(Size size, Size least, int32_t parts)
+{
+    const int32_t n = std::max(int32_t{1}, parts);
+    const auto step = [n](int32_t now, int32_t floor) { return std::max(floor, now - (now - floor) / n); };
+    return {step(size.cx, least.cx), step(size.cy, least.cy)};
+}
+
+Point TwoCardFanPoint(Point floorSlot, int32_t card)
+{
+    return floorSlot + Point{-30 + 40 * card, -40};
+}
+
+Point TwoCardDropPoint(Point floorSlot, int32_t card)
+{
+    return floorSlot + Point{18 * card, 0};
+}
+
 bool FrameWaitPacer::NextFrameWaits()
 {
     if (!skipNext) return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -59,6 +60,24 @@ constexpr int32_t TwoCardTrailTransparency(int32_t frame)
 {
     return 8 * frame + 15;
 }
+
+// One step of a size shrinking toward `least`: by 1/parts of the difference, never below `least`
+// (a smaller size jumps to it). Fewer than one part is one.
+Size ShrinkTowards(Size size, Size least, int32_t parts);
+
+// The two-card play: the cards fan out above the floor slot lifted, drop onto it side by side and shake.
+constexpr int32_t kTwoCardFanSteps = 5;
+constexpr int32_t kTwoCardFanFrames = 6;
+constexpr int32_t kTwoCardDropFrames = 2;
+constexpr int32_t kTwoCardHitWaitMs = 200;
+constexpr Point kTwoCardTrailOffset{15, 20};
+constexpr int32_t kTwoCardTrailStart = 7;  // percent, before the fan-out
+constexpr int32_t kShakeStepMs = 50;
+// Sideways offsets of the shake, each from the place before; they add up to nothing.
+constexpr std::array<int32_t, 6> kTwoCardShake{-2, 4, -4, 4, -4, 2};
+// Card 0 or 1 fans out to the left or right above the slot, and drops onto the slot's fan.
+Point TwoCardFanPoint(Point floorSlot, int32_t card);
+Point TwoCardDropPoint(Point floorSlot, int32_t card);
 
 // The frame wait with catch-up: every frame waits the step delay, but when a wait took more than
 // twice the step delay at a positive card speed, the next frame is drawn at once; a frame drawn

@@ -133,6 +133,13 @@ std::vector<std::vector<int32_t>> HandDealFrames(int32_t count, int32_t steps)
     return frames;
 }
 
+Point FloorLandingPoint(Point floorSlot, int32_t cardsInSlot, int32_t randomX, int32_t randomY)
+{
+    const Point at = floorSlot + Point{5, 0};
+    if (cardsInSlot >= 2) return at;
+    return at + Point{DealJitter(randomX), DealJitter(randomY)};
+}
+
 bool DealIntroContinues(bool visible, uint32_t startMs, uint32_t nowMs)
 {
     return visible && nowMs - startMs < static_cast<uint32_t>(kDealIntroCapMs);

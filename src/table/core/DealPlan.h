@@ -100,6 +100,11 @@ constexpr int32_t DealJitter(int32_t random)
     return (random % 3 + 3) % 3 - 1;
 }
 
+// Where a card played or flipped to a floor slot lands: 5 pixels right of the slot's position,
+// within a pixel of that (one random value per coordinate) while the slot holds fewer than two
+// cards after it.
+Point FloorLandingPoint(Point floorSlot, int32_t cardsInSlot, int32_t randomX, int32_t randomY);
+
 // The deal animation is polled every 50 ms while it shows, for at most 3 s of the module clock.
 bool DealIntroContinues(bool visible, uint32_t startMs, uint32_t nowMs);
 // The thud plays once, on the poll at which the animation first shows frame 4.

@@ -73,3 +73,8 @@ int32_t FloorSlotSpacing(int32_t count, int32_t width)
     if (n < 2 || kFanStep * (n + 1) <= width) return kFanStep;
     return static_cast<int32_t>((int64_t{width} - kNormalCardSize.cx) / (n - 1));
 }
+
+Point GoCountAnimationPoint(Point landing, int32_t count)
+{
+    return landing + Point{FloorSlotSpacing(count, kFloorFanWidth) * count - 53, -49};
+}

@@ -43,3 +43,7 @@ std::optional<PileArea> GetPileArea(int32_t screenSlot, int32_t category);
 // Distance between fanned cards: 18 while `count` cards fit in `width`, else squeezed so the
 // last card ends at the edge.
 int32_t FloorSlotSpacing(int32_t count, int32_t width);
+
+// Where the go-count animation plays over a card that landed at `landing` on a floor slot now
+// holding `count` cards.
+Point GoCountAnimationPoint(Point landing, int32_t count);

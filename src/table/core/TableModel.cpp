@@ -47,7 +47,7 @@ TableModel::TableModel(CGameInfo& gameInfo, COpenInfo& floorInfo, CardFaces& car
 {
 }
 
-std::vector<int32_t>* TableModel::ListOf(CardList list) const
+std::vector<int32_t>* TableModel::ListOf(TableList list) const
 {
     const bool seatOk = list.seat >= 0 && list.seat < kSeatCount;
     switch (list.kind) {
@@ -60,24 +60,24 @@ std::vector<int32_t>* TableModel::ListOf(CardList list) const
     return nullptr;
 }
 
-const std::vector<int32_t>& TableModel::Slots(CardList list) const
+const std::vector<int32_t>& TableModel::Slots(TableList list) const
 {
     static const std::vector<int32_t> kEmpty;
     const auto* slots = ListOf(list);
     return slots ? *slots : kEmpty;
 }
 
-CardList TableModel::FindList(int32_t slot) const
+TableList TableModel::FindList(int32_t slot) const
 {
-    if (!IsSlot(slot)) return CardList::Nowhere();
-    std::vector<CardList> lists = {CardList::Deck(), CardList::Floor()};
+    if (!IsSlot(slot)) return TableList::Nowhere();
+    std::vector<TableList> lists = {TableList::Deck(), TableList::Floor()};
     for (int32_t seat = 0; seat < kSeatCount; ++seat) {
-        lists.push_back(CardList::Hand(seat));
-        for (int32_t c = 0; c < kPileCategoryCount; ++c) lists.push_back(CardList::Pile(seat, c));
+        lists.push_back(TableList::Hand(seat));
+        for (int32_t c = 0; c < kPileCategoryCount; ++c) lists.push_back(TableList::Pile(seat, c));
     }
-    for (const CardList& l : lists)
+    for (const TableList& l : lists)
         if (Contains(Slots(l), slot)) return l;
-    return CardList::Nowhere();
+    return TableList::Nowhere();
 }
 
 int32_t TableModel::DeckTop() const
@@ -96,12 +96,12 @@ std::vector<int32_t> TableModel::CardsInFloorSlot(int32_t floorSlot) const
 std::vector<PiCard> TableModel::PiCardsOf(int32_t seat) const
 {
     std::vector<PiCard> out;
-    for (int32_t s : Slots(CardList::Pile(seat, CardCategory::Pi)))
+    for (int32_t s : Slots(TableList::Pile(seat, CardCategory::Pi)))
         if (IsSlot(s)) out.push_back({s, faces.FaceAt(s).cardId});
     return out;
 }
 
-bool TableModel::HasCard(int32_t slot, const CardList& list) const
+bool TableModel::HasCard(int32_t slot, const TableList& list) const
 {
     if (list.kind == ListKind::None) return FindList(slot).kind == ListKind::None;
     return Contains(Slots(list), slot);
@@ -114,7 +114,7 @@ void TableModel::CountCaptured(int32_t slot, int32_t delta)
 }
 
 // Takes the slot out of a list it is known to be in.
-void TableModel::Remove(int32_t slot, CardList list)
+void TableModel::Remove(int32_t slot, TableList list)
 {
     if (list.kind == ListKind::None) return;
     auto* slots = ListOf(list);
@@ -132,7 +132,7 @@ bool TableModel::SetSlotCard(int32_t slot, int32_t cardId)
     return true;
 }
 
-bool TableModel::MoveSlot(int32_t slot, CardList from, CardList to)
+bool TableModel::MoveSlot(int32_t slot, TableList from, TableList to)
 {
     if (!IsSlot(slot) || from.kind == ListKind::Floor || to.kind == ListKind::Floor) return false;
     if (to.kind != ListKind::None && !ListOf(to)) return false;
@@ -145,7 +145,7 @@ bool TableModel::MoveSlot(int32_t slot, CardList from, CardList to)
     return true;
 }
 
-bool TableModel::PutOnFloorSlot(int32_t slot, CardList from, int32_t floorSlot)
+bool TableModel::PutOnFloorSlot(int32_t slot, TableList from, int32_t floorSlot)
 {
     if (!IsSlot(slot) || !IsFloorSlot(floorSlot) || from.kind == ListKind::Floor) return false;
     CardFace& face = faces.FaceAt(slot);
@@ -157,7 +157,7 @@ bool TableModel::PutOnFloorSlot(int32_t slot, CardList from, int32_t floorSlot)
     return true;
 }
 
-bool TableModel::TakeFromFloorSlot(int32_t slot, CardList to)
+bool TableModel::TakeFromFloorSlot(int32_t slot, TableList to)
 {
     if (!IsSlot(slot) || to.kind == ListKind::Floor || !Contains(floor.cards, slot)) return false;
     if (to.kind != ListKind::None && !ListOf(to)) return false;
@@ -178,13 +178,39 @@ bool TableModel::TakeFromFloorSlot(int32_t slot, CardList to)
 bool TableModel::CaptureFromFloor(int32_t slot, int32_t seat)
 {
     if (!IsSlot(slot)) return false;
-    return TakeFromFloorSlot(slot, CardList::Pile(seat, faces.FaceAt(slot).category));
+    return TakeFromFloorSlot(slot, TableList::Pile(seat, faces.FaceAt(slot).category));
 }
 
-bool TableModel::CaptureIntoPile(int32_t slot, CardList from, int32_t seat)
+bool TableModel::CaptureIntoPile(int32_t slot, TableList from, int32_t seat)
 {
     if (!IsSlot(slot)) return false;
-    return MoveSlot(slot, from, CardList::Pile(seat, faces.FaceAt(slot).category));
+    return MoveSlot(slot, from, TableList::Pile(seat, faces.FaceAt(slot).category));
+}
+
+bool TableModel::MoveToFloorSlot(int32_t slot, int32_t floorSlot)
+{
+    if (!IsSlot(slot) || !IsFloorSlot(floorSlot) || !Contains(floor.cards, slot)) return false;
+    CardFace& face = faces.FaceAt(slot);
+    if (IsFloorSlot(face.floorSlot)) {
+        COpen& from = floor.GetSlot(face.floorSlot);
+        from.count = std::max(0, from.count - 1);
+    }
+    floor.GetSlot(floorSlot).count += 1;
+    face.floorSlot = floorSlot;
+    return true;
+}
+
+bool TableModel::ReorderList(TableList list, const std::vector<int32_t>& order)
+{
+    auto* slots = ListOf(list);
+    if (!slots) return false;
+    std::vector<int32_t> now = *slots;
+    std::vector<int32_t> next = order;
+    std::sort(now.begin(), now.end());
+    std::sort(next.begin(), next.end());
+    if (now != next) return false;
+    *slots = order;
+    return true;
 }
 
 int32_t TableModel::TargetFloorSlot(int32_t cardId, FloorSource source) const
@@ -210,10 +236,10 @@ void TableModel::StartTurn()
 
 std::optional<int32_t> TableModel::PlayHandCardToFloor(int32_t slot, int32_t seat)
 {
-    if (!IsSlot(slot) || !HasCard(slot, CardList::Hand(seat))) return std::nullopt;
+    if (!IsSlot(slot) || !HasCard(slot, TableList::Hand(seat))) return std::nullopt;
     const CardFace& face = faces.FaceAt(slot);
     const int32_t target = TargetFloorSlot(face.cardId, FloorSource::Hand);
-    if (!PutOnFloorSlot(slot, CardList::Hand(seat), target)) return std::nullopt;
+    if (!PutOnFloorSlot(slot, TableList::Hand(seat), target)) return std::nullopt;
     game.lastFloorSlot = target;
     game.playedMonth = face.month;
     return target;
@@ -224,7 +250,7 @@ std::optional<int32_t> TableModel::FlipDeckCardToFloor(int32_t cardId)
     const int32_t slot = DeckTop();
     if (slot < 0 || !SetSlotCard(slot, cardId)) return std::nullopt;
     const int32_t target = TargetFloorSlot(cardId, FloorSource::Deck);
-    if (!PutOnFloorSlot(slot, CardList::Deck(), target)) return std::nullopt;
+    if (!PutOnFloorSlot(slot, TableList::Deck(), target)) return std::nullopt;
     game.lastFloorSlot = target;
     return target;
 }
@@ -233,7 +259,7 @@ std::string TableModel::FindBrokenInvariant() const
 {
     std::array<int, kCardCount> lists{};
     std::array<int32_t, kCapturedMonths> captured{};
-    const auto walk = [&](CardList l, const std::vector<int32_t>& slots) -> std::string {
+    const auto walk = [&](TableList l, const std::vector<int32_t>& slots) -> std::string {
         for (int32_t s : slots) {
             if (!IsSlot(s)) return "slot " + std::to_string(s) + " in a list";
             if (++lists[static_cast<size_t>(s)] > 1) return "slot " + std::to_string(s) + " in two lists";
@@ -246,12 +272,12 @@ std::string TableModel::FindBrokenInvariant() const
         }
         return {};
     };
-    std::vector<CardList> all = {CardList::Deck(), CardList::Floor()};
+    std::vector<TableList> all = {TableList::Deck(), TableList::Floor()};
     for (int32_t seat = 0; seat < kSeatCount; ++seat) {
-        all.push_back(CardList::Hand(seat));
-        for (int32_t c = 0; c < kPileCategoryCount; ++c) all.push_back(CardList::Pile(seat, c));
+        all.push_back(TableList::Hand(seat));
+        for (int32_t c = 0; c < kPileCategoryCount; ++c) all.push_back(TableList::Pile(seat, c));
     }
-    for (const CardList& l : all)
+    for (const TableList& l : all)
         if (auto broken = walk(l, Slots(l)); !broken.empty()) return broken;
     for (int32_t s = 0; s < kCardCount; ++s)
         if (lists[static_cast<size_t>(s)] == 0 && faces.FaceAt(s).floorSlot != -1)

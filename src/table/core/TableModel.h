@@ -34,17 +34,17 @@ void SetFloorSlotPositions(COpenInfo& floor, int32_t roomKind);
 // operations only.
 enum class ListKind { None, Deck, Floor, Hand, Pile };
 
-struct CardList {
+struct TableList {
     ListKind kind = ListKind::None;
     int32_t seat = 0;
     int32_t category = CardCategory::None;
 
-    static CardList Nowhere() { return {}; }
-    static CardList Deck() { return {ListKind::Deck}; }
-    static CardList Floor() { return {ListKind::Floor}; }
-    static CardList Hand(int32_t seat) { return {ListKind::Hand, seat}; }
-    static CardList Pile(int32_t seat, int32_t category) { return {ListKind::Pile, seat, category}; }
-    bool operator==(const CardList&) const = default;
+    static TableList Nowhere() { return {}; }
+    static TableList Deck() { return {ListKind::Deck}; }
+    static TableList Floor() { return {ListKind::Floor}; }
+    static TableList Hand(int32_t seat) { return {ListKind::Hand, seat}; }
+    static TableList Pile(int32_t seat, int32_t category) { return {ListKind::Pile, seat, category}; }
+    bool operator==(const TableList&) const = default;
 };
 
 // Where a played card lands: a hand card looks for its month only, a flipped bonus card also
@@ -63,9 +63,9 @@ public:
     TableModel(CGameInfo& game, COpenInfo& floor, CardFaces& faces);
 
     // The list holding a slot; Nowhere when none does or the slot is out of range.
-    CardList FindList(int32_t slot) const;
+    TableList FindList(int32_t slot) const;
     // The slots of a list, empty for a list that does not exist.
-    const std::vector<int32_t>& Slots(CardList list) const;
+    const std::vector<int32_t>& Slots(TableList list) const;
     // The deck's top slot, -1 when the deck is empty or its top is no slot.
     int32_t DeckTop() const;
     // The floor cards of one floor slot, in floor-list order.
@@ -75,12 +75,16 @@ public:
     // Gives a card to a slot that lies neither on the floor nor in a pile.
     [[nodiscard]] bool SetSlotCard(int32_t slot, int32_t cardId);
     // Takes a slot out of `from` and appends it to `to`; the floor is neither.
-    [[nodiscard]] bool MoveSlot(int32_t slot, CardList from, CardList to);
-    [[nodiscard]] bool PutOnFloorSlot(int32_t slot, CardList from, int32_t floorSlot);
-    [[nodiscard]] bool TakeFromFloorSlot(int32_t slot, CardList to);
+    [[nodiscard]] bool MoveSlot(int32_t slot, TableList from, TableList to);
+    [[nodiscard]] bool PutOnFloorSlot(int32_t slot, TableList from, int32_t floorSlot);
+    [[nodiscard]] bool TakeFromFloorSlot(int32_t slot, TableList to);
     // Into the seat's pile of the card's category; a card without one stays where it is.
     [[nodiscard]] bool CaptureFromFloor(int32_t slot, int32_t seat);
-    [[nodiscard]] bool CaptureIntoPile(int32_t slot, CardList from, int32_t seat);
+    [[nodiscard]] bool CaptureIntoPile(int32_t slot, TableList from, int32_t seat);
+    // A floor card changes floor slot and keeps its place in the floor list.
+    [[nodiscard]] bool MoveToFloorSlot(int32_t slot, int32_t floorSlot);
+    // The list takes `order`, which must hold exactly the slots it holds now.
+    [[nodiscard]] bool ReorderList(TableList list, const std::vector<int32_t>& order);
 
     // The slot of the first floor card of the month, else the first empty slot, else 0. A flipped
     // bonus card goes to the turn's last floor slot while that is valid.
@@ -99,10 +103,10 @@ public:
 
 private:
     // The records are the scene's, not the model's: a const model still hands out their lists.
-    std::vector<int32_t>* ListOf(CardList list) const;
-    bool HasCard(int32_t slot, const CardList& list) const;
+    std::vector<int32_t>* ListOf(TableList list) const;
+    bool HasCard(int32_t slot, const TableList& list) const;
     void CountCaptured(int32_t slot, int32_t delta);
-    void Remove(int32_t slot, CardList list);
+    void Remove(int32_t slot, TableList list);
 
     CGameInfo& game;
     COpenInfo& floor;

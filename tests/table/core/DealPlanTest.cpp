@@ -41,3 +41,13 @@ TEST(DealRound, IntroPollStopsAfterThreeSeconds)
     };
     for (const auto& c : cases) EXPECT_EQ(DealIntroContinues(c.visible, c.start, c.now), c.want) << c.name;
 }
+
+TEST(FloorLanding, JitterOnlyWhileTheSlotHoldsOneCard)
+{
+    const struct { const char* name; int32_t cards, rx, ry; Point expected; } cases[] = {
+        {"alone: 5 right, jitter -1 and +1", 1, 0, 2, {279 - 1, 160 + 1}},
+        {"alone, negative randoms stay within a pixel", 1, -4, -3, {279 + 1, 160 - 1}},
+        {"a second card lands exactly", 2, 0, 2, {279, 160}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FloorLandingPoint({274, 160}, c.cards, c.rx, c.ry), c.expected) << c.name;
+}

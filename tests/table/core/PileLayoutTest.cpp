@@ -126,3 +126,14 @@ TEST(TableLayout, EdgesOfHandsAndFans)
     for (int32_t n = 2; n <= 30; ++n)
         EXPECT_LE(FloorSlotSpacing(n, 80) * (n - 1) + kNormalCardSize.cx, 80) << n << " cards leave the fan's area";
 }
+
+TEST(TableLayout, GoCountAnimationSitsOverTheSlotsLastCard)
+{
+    // The animation's 53 x 49 offset from the fan's end: spacing x count from the landing point.
+    const struct { const char* name; int32_t count; Point expected; } cases[] = {
+        {"a lone card", 1, {279 + 18 - 53, 160 - 49}},
+        {"three cards still 18 apart", 3, {279 + 54 - 53, 160 - 49}},
+        {"four cards squeezed to 14", 4, {279 + 56 - 53, 160 - 49}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GoCountAnimationPoint({279, 160}, c.count), c.expected) << c.name;
+}

@@ -18,11 +18,11 @@ struct Table {
     {
         for (int32_t s = 0; s < kCardCount; ++s) {
             EXPECT_TRUE(model.SetSlotCard(s, s));
-            EXPECT_TRUE(model.MoveSlot(s, CardList::Nowhere(), CardList::Deck()));
+            EXPECT_TRUE(model.MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
         }
     }
     // Card `slot` from the deck onto a floor slot.
-    void Lay(int32_t slot, int32_t floorSlot) { ASSERT_TRUE(model.PutOnFloorSlot(slot, CardList::Deck(), floorSlot)); }
+    void Lay(int32_t slot, int32_t floorSlot) { ASSERT_TRUE(model.PutOnFloorSlot(slot, TableList::Deck(), floorSlot)); }
     void Check() const { EXPECT_EQ(model.FindBrokenInvariant(), ""); }
 };
 
@@ -70,7 +70,7 @@ TEST(TableModel, PlayAndFlipRememberTheTurn)
     SetFloorSlotPositions(t.floor, 41);
     EXPECT_EQ(t.floor.GetSlot(0).position, Point(294, 160));
     EXPECT_EQ(t.floor.GetSlot(11).position, Point(496, 232));
-    ASSERT_TRUE(t.model.MoveSlot(13, CardList::Deck(), CardList::Hand(1)));
+    ASSERT_TRUE(t.model.MoveSlot(13, TableList::Deck(), TableList::Hand(1)));
     t.Lay(12, 4);
     t.model.StartTurn();
     EXPECT_EQ(t.game.turnNumber, 1);
@@ -115,9 +115,9 @@ TEST(TableModel, CapturesCountMonthsButNotBonusCards)
 
     t.Lay(32, 0);
     ASSERT_TRUE(t.model.CaptureFromFloor(32, 1));
-    ASSERT_TRUE(t.model.MoveSlot(32, CardList::Pile(1, CardCategory::Animal), CardList::Pile(1, CardCategory::Pi)));
+    ASSERT_TRUE(t.model.MoveSlot(32, TableList::Pile(1, CardCategory::Animal), TableList::Pile(1, CardCategory::Pi)));
     EXPECT_EQ(t.game.monthCaptured[8], 1);
-    ASSERT_TRUE(t.model.MoveSlot(32, CardList::Pile(1, CardCategory::Pi), CardList::Hand(1)));
+    ASSERT_TRUE(t.model.MoveSlot(32, TableList::Pile(1, CardCategory::Pi), TableList::Hand(1)));
     EXPECT_EQ(t.game.monthCaptured[8], 0);
     t.Check();
 }
@@ -126,27 +126,33 @@ TEST(TableModel, RefusedOperationsChangeNothing)
 {
     Table t;
     t.Lay(20, 3);
-    ASSERT_TRUE(t.model.MoveSlot(21, CardList::Deck(), CardList::Hand(0)));
-    ASSERT_TRUE(t.model.MoveSlot(22, CardList::Deck(), CardList::Nowhere()));
+    ASSERT_TRUE(t.model.MoveSlot(21, TableList::Deck(), TableList::Hand(0)));
+    ASSERT_TRUE(t.model.MoveSlot(22, TableList::Deck(), TableList::Nowhere()));
     t.faces.faces[22].Reset();  // a window without a card
     ASSERT_TRUE(t.model.CaptureFromFloor(20, 1));
 
     const struct { const char* name; bool (*op)(TableModel&); } cases[] = {
-        {"slot 50", [](TableModel& m) { return m.MoveSlot(50, CardList::Deck(), CardList::Hand(0)); }},
-        {"seat 2", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Hand(2)); }},
-        {"category 4", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Pile(0, 4)); }},
-        {"floor slot 12", [](TableModel& m) { return m.PutOnFloorSlot(1, CardList::Deck(), 12); }},
-        {"not in that list", [](TableModel& m) { return m.MoveSlot(21, CardList::Deck(), CardList::Hand(1)); }},
-        {"onto the floor by a plain move", [](TableModel& m) { return m.MoveSlot(1, CardList::Deck(), CardList::Floor()); }},
+        {"slot 50", [](TableModel& m) { return m.MoveSlot(50, TableList::Deck(), TableList::Hand(0)); }},
+        {"seat 2", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Hand(2)); }},
+        {"category 4", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Pile(0, 4)); }},
+        {"floor slot 12", [](TableModel& m) { return m.PutOnFloorSlot(1, TableList::Deck(), 12); }},
+        {"not in that list", [](TableModel& m) { return m.MoveSlot(21, TableList::Deck(), TableList::Hand(1)); }},
+        {"onto the floor by a plain move", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Floor()); }},
         {"a card without a category into a pile",
-         [](TableModel& m) { return m.MoveSlot(22, CardList::Nowhere(), CardList::Pile(0, 3)); }},
+         [](TableModel& m) { return m.MoveSlot(22, TableList::Nowhere(), TableList::Pile(0, 3)); }},
         {"capture of a card without a category",
-         [](TableModel& m) { return m.CaptureIntoPile(22, CardList::Nowhere(), 0); }},
+         [](TableModel& m) { return m.CaptureIntoPile(22, TableList::Nowhere(), 0); }},
         {"a window without a card onto the floor",
-         [](TableModel& m) { return m.PutOnFloorSlot(22, CardList::Nowhere(), 0); }},
-        {"take a card that is not on the floor", [](TableModel& m) { return m.TakeFromFloorSlot(1, CardList::Hand(0)); }},
+         [](TableModel& m) { return m.PutOnFloorSlot(22, TableList::Nowhere(), 0); }},
+        {"take a card that is not on the floor", [](TableModel& m) { return m.TakeFromFloorSlot(1, TableList::Hand(0)); }},
         {"card id 50", [](TableModel& m) { return m.SetSlotCard(1, 50); }},
         {"a new id for a captured card", [](TableModel& m) { return m.SetSlotCard(20, 3); }},
+        {"floor move of a card off the floor", [](TableModel& m) { return m.MoveToFloorSlot(1, 4); }},
+        {"floor move to slot 12", [](TableModel& m) { return m.MoveToFloorSlot(20, 12); }},
+        {"reorder with a slot the hand lacks",
+         [](TableModel& m) { return m.ReorderList(TableList::Hand(0), {1}); }},
+        {"reorder that drops a slot", [](TableModel& m) { return m.ReorderList(TableList::Hand(0), {}); }},
+        {"reorder of no list", [](TableModel& m) { return m.ReorderList(TableList::Hand(5), {}); }},
     };
     for (const auto& c : cases) {
         const CGameInfo game = t.game;
@@ -171,4 +177,31 @@ TEST(TableModel, InvariantCheckSeesBrokenTables)
         c.breakIt(t);
         EXPECT_NE(t.model.FindBrokenInvariant(), "") << c.name;
     }
+}
+
+TEST(TableModel, FloorRegroupKeepsListOrderAndCounts)
+{
+    Table t;
+    t.Lay(4, 0);
+    t.Lay(5, 6);
+    t.Lay(6, 6);
+    ASSERT_TRUE(t.model.MoveToFloorSlot(5, 0));
+    EXPECT_EQ(t.floor.cards, (std::vector<int32_t>{4, 5, 6})) << "the card keeps its place in the floor list";
+    EXPECT_EQ(t.model.CardsInFloorSlot(0), (std::vector<int32_t>{4, 5}));
+    EXPECT_EQ(t.floor.GetSlot(6).count, 1);
+    ASSERT_TRUE(t.model.MoveToFloorSlot(6, 0));
+    EXPECT_EQ(t.floor.GetSlot(6).count, 0) << "the emptied slot";
+    EXPECT_EQ(t.floor.GetSlot(0).count, 3);
+    t.Check();
+}
+
+TEST(TableModel, ReorderKeepsTheSlotsOfTheList)
+{
+    Table t;
+    for (int32_t s : {30, 31, 34}) ASSERT_TRUE(t.model.CaptureIntoPile(s, TableList::Deck(), 1));
+    const auto captured = t.game.monthCaptured;
+    ASSERT_TRUE(t.model.ReorderList(TableList::Pile(1, CardCategory::Pi), {34, 30, 31}));
+    EXPECT_EQ(t.game.users[1].piPile, (std::vector<int32_t>{34, 30, 31}));
+    EXPECT_EQ(t.game.monthCaptured, captured) << "a reorder captures nothing";
+    t.Check();
 }

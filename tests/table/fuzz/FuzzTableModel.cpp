@@ -27,20 +27,20 @@ int32_t Pick(FuzzedDataProvider& in, int32_t first, int32_t last)
     return in.ConsumeIntegralInRange<int32_t>(first, last);
 }
 
-CardList PickList(FuzzedDataProvider& in)
+TableList PickList(FuzzedDataProvider& in)
 {
     const int32_t seat = Pick(in, 0, 1);
     switch (in.ConsumeIntegralInRange<int>(0, 4)) {
-    case 0: return CardList::Nowhere();
-    case 1: return CardList::Deck();
-    case 2: return CardList::Floor();
-    case 3: return CardList::Hand(seat);
-    default: return CardList::Pile(seat, Pick(in, 0, 3));
+    case 0: return TableList::Nowhere();
+    case 1: return TableList::Deck();
+    case 2: return TableList::Floor();
+    case 3: return TableList::Hand(seat);
+    default: return TableList::Pile(seat, Pick(in, 0, 3));
     }
 }
 
 // Usually the list that holds the slot, so that most moves go through.
-CardList PickSource(FuzzedDataProvider& in, const TableModel& model, int32_t slot)
+TableList PickSource(FuzzedDataProvider& in, const TableModel& model, int32_t slot)
 {
     return in.ConsumeIntegralInRange<int>(0, 3) == 0 ? PickList(in) : model.FindList(slot);
 }
@@ -51,19 +51,19 @@ void Step(FuzzedDataProvider& in, TableModel& model, CGameInfo& game)
     switch (in.ConsumeIntegralInRange<int>(0, 9)) {
     case 0: (void)model.SetSlotCard(slot, Pick(in, 0, kCardCount - 1)); break;
     case 1: {
-        const CardList from = PickSource(in, model, slot);
+        const TableList from = PickSource(in, model, slot);
         (void)model.MoveSlot(slot, from, PickList(in));
         break;
     }
     case 2: {
-        const CardList from = PickSource(in, model, slot);
+        const TableList from = PickSource(in, model, slot);
         (void)model.PutOnFloorSlot(slot, from, Pick(in, 0, kFloorSlotCount - 1));
         break;
     }
     case 3: (void)model.TakeFromFloorSlot(slot, PickList(in)); break;
     case 4: (void)model.CaptureFromFloor(slot, Pick(in, 0, 1)); break;
     case 5: {
-        const CardList from = PickSource(in, model, slot);
+        const TableList from = PickSource(in, model, slot);
         (void)model.CaptureIntoPile(slot, from, Pick(in, 0, 1));
         break;
     }
@@ -84,7 +84,7 @@ void CheckLayouts(const TableModel& model)
         if (!layout || layout->cards.size() != pi.size() || layout->total != total)
             Fail("pi layout", "seat " + std::to_string(seat));
         for (int32_t category = 0; category < 3; ++category) {
-            const auto& pile = model.Slots(CardList::Pile(seat, category));
+            const auto& pile = model.Slots(TableList::Pile(seat, category));
             if (LayoutCapturedPile(pile, seat, category).size() != pile.size()) Fail("pile layout", "lost a card");
         }
     }
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Half the runs start from a full deck, the rest build their own lists.
     if (in.ConsumeBool())
         for (int32_t s = 0; s < kCardCount; ++s)
-            if (!model.SetSlotCard(s, s) || !model.MoveSlot(s, CardList::Nowhere(), CardList::Deck()))
+            if (!model.SetSlotCard(s, s) || !model.MoveSlot(s, TableList::Nowhere(), TableList::Deck()))
                 Fail("full deck", std::to_string(s));
     while (in.remaining_bytes() > 0) {
         Step(in, model, game);

@@ -1,0 +1,81 @@
+#include "scene/CMirelleVWS.h"
+
+#include "foundation/Debug.h"
+#include "table/core/PileLayout.h"
+#include "table/core/TableLayout.h"
+#include "toolkit/GVBoxWnd.h"
+#include "views/CVHTWnd.h"
+
+int CMirelleVWS::ScreenSlotOf(int seat)
+{
+    return IsSeat(seat) ? GetPlayer(seat).screenSlot : -1;
+}
+
+void CMirelleVWS::PlacePileCard(int32_t slot, Point at)
+{
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (!card) return;
+    card->SetPos(at);
+    card->Show(true);
+    // The pile marker lies over its card while the card is in a pile.
+    if (GVBoxWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(SlotOf(slot))]) {
+        marker->SetRect(card->GetRect());
+        marker->Show(true);
+        InsertWndBefore(card, marker);
+    }
+}
+
+void CMirelleVWS::HidePileMarker(int32_t slot)
+{
+    if (GVBoxWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(SlotOf(slot))]) marker->Show(false);
+}
+
+void CMirelleVWS::LayoutCapturedPile(int seat, int32_t category)
+{
+    if (!IsSeat(seat)) return;
+    if (category == CardCategory::Pi) {
+        LayoutPiPile(seat);
+        return;
+    }
+    const auto& pile = tableModel.Slots(TableList::Pile(seat, category));
+    if (pile.empty()) return;
+    for (const PilePlacement& p : ::LayoutCapturedPile(pile, ScreenSlotOf(seat), category))
+        PlacePileCard(p.slot, p.position);
+    // FIXME: the September clip (ShowNineTenClip) over the animal pile, once the clip is loaded.
+    SetDirty();
+    FlushRedraw();
+}
+
+void CMirelleVWS::LayoutPiPile(int seat)
+{
+    if (!IsSeat(seat)) return;
+    const auto layout = ::LayoutPiPile(tableModel.PiCardsOf(seat), ScreenSlotOf(seat));
+    if (!layout) return;
+    CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
+    // FIXME: the seat's pi-count window (CVCountWnd) empties and hides here, once the panels exist.
+    user.piCount = 0;
+    if (layout->cards.empty()) return;
+    if (layout->restack == Restack::Yes) {
+        std::vector<int32_t> order;
+        for (const PilePlacement& p : layout->cards) order.push_back(p.slot);
+        if (!tableModel.ReorderList(TableList::Pile(seat, CardCategory::Pi), order))
+            DebugLine("LayoutPiPile: seat %d's pi pile does not take its rows", seat);
+        for (const int32_t slot : order) RaiseBelowAnchor(CardWndBySlot(slot));
+    }
+    for (const PilePlacement& p : layout->cards) PlacePileCard(p.slot, p.position);
+    // FIXME: CVCountWnd with its bottom-right corner on layout->countCorner shows the total.
+    user.piCount = layout->total;
+    SetDirty();
+    FlushRedraw();
+}
+
+void CMirelleVWS::LayoutFloorSlot(int32_t floorSlot, bool flag)
+{
+    static_cast<void>(flag);  // callers pass it; the fan is the same either way
+    if (floorSlot < 0 || floorSlot >= COpenInfo::kSlotCount || floor.GetSlot(floorSlot).count == 0) return;
+    for (const PilePlacement& p :
+         ::LayoutFloorSlot(floor.GetSlot(floorSlot).position, tableModel.CardsInFloorSlot(floorSlot)))
+        if (CVHTWnd* card = CardWndBySlot(p.slot)) card->SetPos(p.position);
+    SetDirty();
+    FlushRedraw();
+}

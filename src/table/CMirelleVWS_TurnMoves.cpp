@@ -1,0 +1,360 @@
+#include "scene/CMirelleVWS.h"
+
+#include <cstdlib>
+
+#include "table/core/DealPlan.h"
+#include "table/core/PileLayout.h"
+#include "table/core/TableLayout.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "views/CVHTWnd.h"
+
+using SoundTables::SoundId;
+
+namespace {
+
+constexpr int32_t kBadStartCue = 10035;
+constexpr int32_t kGoodStartCue = 10034;
+
+bool IsOpeningTurn(int32_t turnNumber)
+{
+    return turnNumber == 1 || turnNumber == 2;
+}
+
+}  // namespace
+
+bool CMirelleVWS::IsOwnHandSeat(int seat)
+{
+    return ScreenSlotOf(seat) == 0 && IsUserSeated() && !IsRobotSeat(seat);
+}
+
+int32_t CMirelleVWS::PickHandCard(int32_t cardId, int seat)
+{
+    if (!IsSeat(seat)) return -1;
+    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    if (IsOwnHandSeat(seat)) return FindCardById(hand, cardId);
+    if (hand.empty()) return -1;
+    const int32_t slot = SlotOf(hand.back());
+    if (!tableModel.SetSlotCard(slot, cardId)) return -1;
+    if (CVHTWnd* card = CardWndBySlot(slot)) {
+        card->SetImageFrame(cardId);
+        card->Show(true);
+    }
+    return slot;
+}
+
+std::vector<int32_t> CMirelleVWS::PickHandCards(const std::vector<int32_t>& ids, int seat)
+{
+    if (!IsSeat(seat) || ids.size() < 2 || !IsValidCardId(ids[0]) || !IsValidCardId(ids[1])) return {};
+    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    if (IsOwnHandSeat(seat)) {
+        const int32_t first = FindCardById(hand, ids[0]);
+        const int32_t second = FindCardById(hand, ids[1]);
+        if (first < 0 || second < 0 || first == second) return {};
+        return {first, second};
+    }
+    if (hand.size() < 2) return {};
+    const std::vector<int32_t> slots{SlotOf(hand[hand.size() - 2]), SlotOf(hand.back())};
+    for (size_t i = 0; i < 2; ++i) {
+        if (!tableModel.SetSlotCard(slots[i], ids[i])) return {};
+        if (CVHTWnd* card = CardWndBySlot(slots[i])) {
+            card->SetImageFrame(ids[i]);
+            card->Show(true);
+        }
+    }
+    return slots;
+}
+
+SoundId CMirelleVWS::PutSoundForGoCount(int seat)
+{
+    const int32_t go = IsSeat(seat) ? gameInfo.users[static_cast<size_t>(seat)].goCount : 0;
+    if (go > 5) return SoundId::CardPut4;
+    return go < 3 ? SoundId::CardPut2 : SoundId::CardPut3;
+}
+
+void CMirelleVWS::PlayGoCountAnimation(int32_t slot, Point landing, int32_t count)
+{
+    GVQZAniWnd* go = tableWidgets.goCountAnimation;
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (!go || !card) return;
+    InsertWndAfter(card, go);
+    go->SetPos(GoCountAnimationPoint(landing, count));
+    go->SetFrame(0);
+    go->Play(1, false);
+}
+
+void CMirelleVWS::PlayHandCard(int32_t cardId, int seat, bool single)
+{
+    const int32_t slot = PickHandCard(cardId, seat);
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (slot < 0 || !card) return;
+    SetCardSize(card, CardSizeKind::Normal);
+    const auto floorSlot = tableModel.PlayHandCardToFloor(slot, seat);
+    if (!floorSlot) return;
+    const int32_t count = floor.GetSlot(*floorSlot).count;
+    const Point landing = FloorLandingPoint(floor.GetSlot(*floorSlot).position, count, std::rand(), std::rand());
+    // The bottom side's hand card lifts to the right, as the flag set for it says.
+    const LiftSide lift = ScreenSlotOf(seat) == 0 ? LiftSide::Other : LiftSide::Own;
+    AnimateCardMove(slot, landing, options.moveSteps[0], lift, Zoom::Yes);
+    if (count == 1) {
+        PlaySoundId(SoundId::CardPut1);
+        SetDirty();
+        return;
+    }
+    PlaySoundId(PutSoundForGoCount(seat));
+    LayoutFloorSlot(*floorSlot, single);
+    if (single || count >= 4) {
+        gameInfo.turnPutCount += 1;
+        // FIXME: with mission kind 5, PlayEffect(5) at the slot's last card and ShowKungJJakStep(0), once they exist.
+    }
+    if (gameInfo.users[static_cast<size_t>(seat)].goCount > 2) PlayGoCountAnimation(slot, landing, count);
+    // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot, once missions exist.
+    SetDirty();
+}
+
+void CMirelleVWS::PutFloorCard(int32_t cardId, int seat)
+{
+    const int32_t slot = tableModel.DeckTop();
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (slot < 0 || !card) return;
+    const int32_t month = GetCardInfo(cardId).month;
+    const bool bonus = month == kBonusMonth;
+    // The stacked case: the hand card of the turn made a pair of this month, and the flip makes three.
+    const bool monthOnFloor = !bonus && FindCardOfMonth(floor.cards, month) >= 0;
+    const bool stacked = monthOnFloor && gameInfo.playedMonth == month && CountCardsOfMonth(floor.cards, month) == 2;
+    const auto floorSlot = tableModel.FlipDeckCardToFloor(cardId);
+    if (!floorSlot) return;
+    card->SetImageFrame(cardId);
+    card->Show(true);
+    SetCardSize(card, CardSizeKind::Normal);
+    const int32_t count = floor.GetSlot(*floorSlot).count;
+    const Point landing = FloorLandingPoint(floor.GetSlot(*floorSlot).position, count, std::rand(), std::rand());
+    AnimateCardMove(slot, landing, options.moveSteps[0], LiftSide::Own, Zoom::Yes);
+    const bool seated = IsSeat(seat);
+    if (count == 1) {
+        PlaySoundId(SoundId::CardPut1);
+        // FIXME: with mission kind 5 and a put this turn, ShowKungJJakStep(1), once it exists.
+        if (!bonus && seated && IsOpeningTurn(gameInfo.turnNumber)) {
+            bool captured = false;
+            for (int32_t c = 0; c < kPileCategoryCount; ++c)
+                captured = captured || !tableModel.Slots(TableList::Pile(seat, c)).empty();
+            if (captured) {
+                gameInfo.playedMonth = -1;
+                SetDirty();
+                return;
+            }
+            if (gameInfo.turnPutCount == 0) PlayVoice(kBadStartCue, seat);
+        }
+    } else {
+        if (seated && stacked) {
+            PlaySoundId(SoundId::CardPut2);
+            PlaySoundId(SoundId::CardPut5);
+        } else if (seated) {
+            PlaySoundId(PutSoundForGoCount(seat));
+        }
+        LayoutFloorSlot(*floorSlot, true);
+        if (!bonus && seated) {
+            // FIXME: with mission kind 5, PlayEffect(6) at the slot's last card and ShowKungJJakStep, once they exist.
+            gameInfo.turnPutCount += 1;
+            if (!stacked && IsOpeningTurn(gameInfo.turnNumber) && gameInfo.turnPutCount >= 2)
+                PlayVoice(kGoodStartCue, seat);
+            // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+        }
+    }
+    gameInfo.playedMonth = -1;
+    SetDirty();
+}
+
+void CMirelleVWS::TakeFloorCard(int32_t cardId, int seat)
+{
+    const int screenSlot = ScreenSlotOf(seat);
+    const int32_t slot = FindCardById(floor.cards, cardId);
+    // A seat without a screen slot has no pile to take the card to.
+    if (screenSlot < 0 || slot < 0) return;
+    const int32_t category = FaceOfSlot(slot).category;
+    const auto area = GetPileArea(screenSlot, category);
+    if (!area) return;
+    // FIXME: UpdateMissionProgress(seat, cardId, 0), once the mission panels exist.
+    if (!tableModel.CaptureFromFloor(slot, seat)) return;
+    // FIXME: MarkMissionCards(1) redraws the floor's mission markers, once missions exist.
+    const int32_t steps = options.moveSteps[2] + (screenSlot == 1 ? 1 : 0);
+    AnimateCardMove(slot, area->origin, steps, LiftSide::Own, Zoom::No);
+    LayoutCapturedPile(seat, category);
+    PlaySoundId(SoundId::CardPut1);
+    // FIXME: with mission kind 5 the kungjjak marker animation stops, once it is loaded.
+    SetDirty();
+}
+
+void CMirelleVWS::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
+{
+    const int screenSlot = ScreenSlotOf(seat);
+    const int32_t slot = PickHandCard(cardId, seat);
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (slot < 0 || !card) return;
+    const int32_t category = FaceOfSlot(slot).category;
+    const bool own = IsOwnHandSeat(seat);
+    if (!tableModel.CaptureIntoPile(slot, TableList::Hand(seat), seat)) return;
+    SetCardSize(card, CardSizeKind::Normal);
+    if (const auto area = GetPileArea(screenSlot, category))
+        AnimateCardMove(slot, area->origin, options.moveSteps[2], LiftSide::Own, Zoom::No);
+    PlaySoundId(SoundId::CardPut1);
+    LayoutCapturedPile(seat, category);
+    if (own && !keepOrder) SortOwnHand(true);
+}
+
+void CMirelleVWS::DrawDeckCardToHand(int32_t cardId, int seat)
+{
+    const int32_t slot = tableModel.DeckTop();
+    CVHTWnd* card = CardWndBySlot(slot);
+    if (!IsSeat(seat) || slot < 0 || !card) return;
+    if (!tableModel.MoveSlot(slot, TableList::Deck(), TableList::Hand(seat))) return;
+    const auto n = static_cast<int32_t>(gameInfo.users[static_cast<size_t>(seat)].hand.size());
+    PlaySoundId(SoundId::CardMove);
+    const int screenSlot = ScreenSlotOf(seat);
+    if (screenSlot == 0 && IsOwnHandSeat(seat) && tableModel.SetSlotCard(slot, cardId)) card->SetImageFrame(cardId);
+    // An eleventh card has no hand position: it stays in the hand, hidden.
+    const auto at = HandPosition(screenSlot, n - 1);
+    if (!at) {
+        card->Show(false);
+        SetDirty();
+        return;
+    }
+    card->Show(true);
+    AnimateCardMove(slot, *at, options.moveSteps[1], LiftSide::Own, Zoom::No);
+    SetCardSize(card, screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
+    SetDirty();
+}
+
+void CMirelleVWS::TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat)
+{
+    if (!IsSeat(fromSeat) || !IsSeat(toSeat) || fromSeat == toSeat) return;
+    const int32_t slot = FindCardById(tableModel.Slots(TableList::Pile(fromSeat, CardCategory::Pi)), cardId);
+    if (slot < 0) return;
+    // FIXME: UpdateMissionProgress(toSeat, cardId, 1), once the mission panels exist.
+    if (!tableModel.MoveSlot(slot, TableList::Pile(fromSeat, CardCategory::Pi), TableList::Pile(toSeat, CardCategory::Pi)))
+        return;
+    HidePileMarker(slot);
+    PlaySoundId(SoundId::CardMove);
+    // Both seats off the bottom side cannot happen with two seats; the extra steps stay for it.
+    const int32_t extra = ScreenSlotOf(fromSeat) != 0 && ScreenSlotOf(toSeat) != 0 ? 2 : 0;
+    if (const auto area = GetPileArea(ScreenSlotOf(toSeat), CardCategory::Pi))
+        AnimateCardMove(slot, area->origin, options.moveSteps[2] + extra, LiftSide::Own, Zoom::No);
+    LayoutPiPile(fromSeat);
+    LayoutPiPile(toSeat);
+    SetDirty();
+}
+
+void CMirelleVWS::MoveCardToPile(int32_t cardId, int seat, int32_t fromCategory, int32_t toCategory)
+{
+    if (!IsSeat(seat)) return;
+    const int32_t slot = FindCardById(tableModel.Slots(TableList::Pile(seat, fromCategory)), cardId);
+    if (slot < 0 || !tableModel.MoveSlot(slot, TableList::Pile(seat, fromCategory), TableList::Pile(seat, toCategory)))
+        return;
+    HidePileMarker(slot);
+    PlaySoundId(SoundId::CardMove);
+    if (const auto area = GetPileArea(ScreenSlotOf(seat), toCategory))
+        AnimateCardMove(slot, area->origin, options.moveSteps[2], LiftSide::Own, Zoom::No);
+    LayoutCapturedPile(seat, fromCategory);
+    LayoutCapturedPile(seat, toCategory);
+}
+
+void CMirelleVWS::PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag)
+{
+    const std::vector<int32_t> slots = PickHandCards(ids, seat);
+    if (slots.size() != 2) return;
+    // No card of the month on the floor: the first empty slot, as a single play would find.
+    const int32_t floorSlot = tableModel.TargetFloorSlot(ids[0], FloorSource::Hand);
+    for (const int32_t slot : slots)
+        if (!tableModel.PutOnFloorSlot(slot, TableList::Hand(seat), floorSlot)) return;
+    gameInfo.lastFloorSlot = floorSlot;
+    if (GVQZAniWnd* hit = tableWidgets.hitEffect) {
+        hit->SelectAnimation(0);
+        RaiseBelowAnchor(hit);
+    }
+    AnimateTwoCards(slots, floorSlot);
+    const int32_t count = floor.GetSlot(floorSlot).count;
+    if (count >= 2 && flag) {
+        gameInfo.turnPutCount += 1;
+        // FIXME: with mission kind 5, PlayEffect(5) at the slot + (18, 0) and ShowKungJJakStep(0), once they exist.
+    }
+    // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+    SetDirty();
+}
+
+void CMirelleVWS::StepTwoCards(const std::vector<int32_t>& slots, Size least, int32_t frames)
+{
+    FrameWaitPacer pacer(options.cardSpeed);
+    for (int32_t f = 0; f < frames; ++f) {
+        for (size_t i = 0; i < slots.size(); ++i) {
+            CVHTWnd* card = CardWndBySlot(slots[i]);
+            CVHTWnd* trail = tableWidgets.shadowCards[i];
+            if (!card || !trail) continue;
+            card->StepPath();
+            trail->StepPath();
+            card->SetRect(Rect(card->GetPos(), ShrinkTowards(card->GetRect().GetSize(), least, frames - f)));
+            trail->SetRect(Rect(trail->GetPos(), card->GetRect().GetSize()));
+            trail->SetTransparency(TwoCardTrailTransparency(f));
+        }
+        SetDirty();
+        WaitFrame(pacer);
+    }
+}
+
+void CMirelleVWS::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot)
+{
+    const Point slotAt = floor.GetSlot(floorSlot).position;
+    for (size_t i = 0; i < slots.size(); ++i) {
+        CVHTWnd* card = CardWndBySlot(slots[i]);
+        CVHTWnd* trail = tableWidgets.shadowCards[i];
+        if (!card || !trail) return;
+        RaiseBelowAnchor(card);
+        card->SetRect(NudgeCardRect(card->GetRect()));
+        card->moveValue = 1;
+        if (GVPSPWnd* big = tableWidgets.bigCards[i]) {
+            big->SetFrame(card->GetFace().cardId);
+            big->SetPos(card->GetPos());
+            InsertWndBefore(card, big);
+            big->Show(true);
+        }
+        trail->SetRect(Rect(card->GetPos() + kTwoCardTrailOffset, card->GetRect().GetSize()));
+        trail->moveValue = 1;
+        trail->SetTransparency(kTwoCardTrailStart);
+        trail->Show(true);
+        RaiseBelowAnchor(trail);
+        const Point fan = TwoCardFanPoint(slotAt, static_cast<int32_t>(i));
+        BuildMovePath(-1, fan, kTwoCardFanSteps, card);
+        BuildMovePath(-1, fan, kTwoCardFanSteps, trail);
+    }
+    // Fanned out lifted above the slot; a card already larger shrinks to the lifted size.
+    StepTwoCards(slots, kLiftedCardSize, kTwoCardFanFrames);
+    Delay(kTwoCardHitWaitMs);
+    if (GVQZAniWnd* hit = tableWidgets.hitEffect) {
+        hit->SetPos(slotAt);
+        hit->Play(1, false);
+    }
+    for (size_t i = 0; i < slots.size(); ++i) {
+        const Point drop = TwoCardDropPoint(slotAt, static_cast<int32_t>(i));
+        BuildMovePath(-1, drop, 1, CardWndBySlot(slots[i]));
+        BuildMovePath(-1, drop, 1, tableWidgets.shadowCards[i]);
+        if (GVPSPWnd* big = tableWidgets.bigCards[i]) big->Show(false);
+    }
+    StepTwoCards(slots, kCardSize, kTwoCardDropFrames);
+    PlaySoundId(SoundId::TwoCardBomb);
+    for (const int32_t dx : kTwoCardShake) {
+        for (const int32_t slot : slots)
+            if (CVHTWnd* card = CardWndBySlot(slot)) card->SetPos(card->GetPos() + Point{dx, 0});
+        SetDirty();
+        Delay(kShakeStepMs);
+    }
+    for (size_t i = 0; i < slots.size(); ++i) {
+        CVHTWnd* card = CardWndBySlot(slots[i]);
+        CVHTWnd* trail = tableWidgets.shadowCards[i];
+        card->Path().clear();
+        card->moveValue = 0;
+        SetCardSize(card, CardSizeKind::Normal);
+        trail->Path().clear();
+        trail->SetRect(Rect(trail->GetPos(), kCardSize));
+        trail->moveValue = 0;
+        trail->Show(false);
+    }
+}

@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "support/RoomTestSupport.h"
+#include "table/core/TableLayout.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "views/CVHTWnd.h"
+
+namespace {
+
+using Ids = std::vector<int32_t>;
+
+// A room with the own user on the bottom side (seat 0) and user 200 on top (seat 1), every card
+// window in the deck in slot order, on the virtual clock.
+class TableEngine : public RoomFixture {
+protected:
+    void SetUp() override
+    {
+        Clock::UseVirtual(0, Clock::Now());
+        ASSERT_TRUE(OpenRoom());
+        ASSERT_TRUE(Scene().loadErrors.empty()) << Scene().loadErrors.front().name;
+        Seat();
+        Scene().room.roomState = static_cast<int32_t>(RoomState::Playing);
+        Scene().GetPlayer(0).screenSlot = 0;
+        Scene().GetPlayer(1).screenSlot = 1;
+    }
+    CMirelleVWS& S() { return Scene(); }
+    TableModel& Model() { return Scene().tableModel; }
+    CVHTWnd& Card(int32_t slot) { return *Scene().CardWndBySlot(slot); }
+    void FillDeck()
+    {
+        for (int32_t s = 0; s < kCardCount; ++s) ASSERT_TRUE(Model().MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
+    }
+    // The deck's top card, given `id`, into a list or onto a floor slot.
+    int32_t FromDeck(int32_t id, TableList to)
+    {
+        const int32_t slot = Model().DeckTop();
+        EXPECT_TRUE(Model().SetSlotCard(slot, id) && Model().MoveSlot(slot, TableList::Deck(), to)) << "card " << id;
+        return slot;
+    }
+    int32_t OntoFloor(int32_t id, int32_t floorSlot)
+    {
+        const int32_t slot = Model().DeckTop();
+        EXPECT_TRUE(Model().SetSlotCard(slot, id) && Model().PutOnFloorSlot(slot, TableList::Deck(), floorSlot));
+        return slot;
+    }
+    // The visible widgets drawn directly below the layer anchor, nearest first.
+    std::vector<GVWnd*> BelowAnchor(size_t n)
+    {
+        const auto& wnds = S().GetWnds();
+        auto it = std::find(wnds.begin(), wnds.end(), S().tableWidgets.layerAnchor);
+        EXPECT_NE(it, wnds.end()) << "the anchor is in the scene";
+        std::vector<GVWnd*> out;
+        for (; it != wnds.end() && out.size() < n; ++it)
+            if (*it != S().tableWidgets.layerAnchor && (*it)->IsVisible()) out.push_back(*it);
+        return out;
+    }
+    uint64_t TimeOf(const std::function<void()>& work)
+    {
+        const uint64_t start = Clock::VirtualElapsedMs();
+        work();
+        return Clock::VirtualElapsedMs() - start;
+    }
+    void SetSpeed(int speed)
+    {
+        S().options.cardSpeed = speed;
+        S().ApplyCardSpeed();
+    }
+    void Deal(const Ids& floorIds, const Ids& handIds, bool animated)
+    {
+        S().InitFloorSlots();
+        S().tableState.dealFloorIds = floorIds;
+        S().gameInfo.ownHandIds = handIds;
+        S().DealRound(animated);
+    }
+    void ExpectSound() { EXPECT_EQ(Model().FindBrokenInvariant(), ""); }
+
+    const Ids kFloorIds{0, 4, 8, 12, 16, 20, 24, 28};
+    const Ids kHandIds{1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
+};
+
+}  // namespace
+
+TEST_F(TableEngine, DealPutsFloorAndBothHandsInPlace)
+{
+    for (const bool animated : {false, true}) {
+        Deal(kFloorIds, kHandIds, animated);
+        const char* name = animated ? "animated" : "plain";
+        ExpectSound();
+        ASSERT_EQ(S().floor.cards.size(), 8u) << name;
+        for (size_t i = 0; i < S().floor.cards.size(); ++i) {
+            const int32_t slot = S().floor.cards[i];
+            const Point at = S().floor.GetSlot(static_cast<int>(i)).position;
+            EXPECT_EQ(Card(slot).GetFace().floorSlot, static_cast<int32_t>(i)) << name << ": the place in the floor list";
+            EXPECT_LE(std::abs(Card(slot).GetPos().x - at.x), 1) << name << " floor card " << i;
+            EXPECT_LE(std::abs(Card(slot).GetPos().y - at.y), 1) << name << " floor card " << i;
+            EXPECT_EQ(Card(slot).GetImageFrame(), kFloorIds[i]) << name << " floor card " << i;
+        }
+        const Ids& own = S().gameInfo.users[0].hand;
+        const Ids& other = S().gameInfo.users[1].hand;
+        ASSERT_EQ(own.size(), 10u) << name;
+        ASSERT_EQ(other.size(), 10u) << name;
+        for (int32_t i = 0; i < 10; ++i) {
+            CVHTWnd& mine = Card(own[static_cast<size_t>(i)]);
+            EXPECT_EQ(mine.GetRect(), Rect(*HandPosition(0, i), kBigCardSize)) << name << " own card " << i;
+            EXPECT_EQ(mine.GetImageFrame(), kHandIds[static_cast<size_t>(i)]) << name << " own card face up";
+            CVHTWnd& theirs = Card(other[static_cast<size_t>(i)]);
+            EXPECT_EQ(theirs.GetRect(), Rect(*HandPosition(1, i), kSmallCardSize)) << name << " other card " << i;
+            EXPECT_EQ(theirs.GetImageFrame(), CVHTWnd::kBackFrame) << name << " other card face down";
+        }
+        EXPECT_EQ(S().gameInfo.deck.size(), 22u) << name;
+        EXPECT_FALSE(S().tableWidgets.dealAnimation->IsVisible()) << name << ": the intro is over";
+    }
+}
+
+TEST_F(TableEngine, DealGroupsMonthsAndRefusesBadLists)
+{
+    // Ids 0 and 1 are both of month 0: the second joins the first's slot.
+    Deal({0, 1, 8, 12, 16, 20, 24, 28}, kHandIds, false);
+    ExpectSound();
+    EXPECT_EQ(Card(S().floor.cards[1]).GetFace().floorSlot, 0);
+    EXPECT_EQ(S().floor.GetSlot(0).count, 2);
+    EXPECT_EQ(S().floor.GetSlot(1).count, 0);
+    EXPECT_EQ(Card(S().floor.cards[1]).GetPos(), S().floor.GetSlot(0).position + Point(18, 0)) << "fanned in its new slot";
+
+    const struct { const char* name; Ids floor, hand; } refused[] = {
+        {"seven floor ids", {0, 4, 8, 12, 16, 20, 24}, kHandIds},
+        {"a floor id outside the table", {0, 4, 8, 12, 16, 20, 24, 77}, kHandIds},
+        {"nine hand ids", kFloorIds, {1, 5, 9, 13, 17, 21, 25, 29, 33}},
+    };
+    for (const auto& c : refused) {
+        Deal(c.floor, c.hand, false);
+        EXPECT_TRUE(S().floor.cards.empty() && S().gameInfo.deck.empty() && S().gameInfo.users[0].hand.empty())
+            << c.name << " deals nothing";
+    }
+}
+
+TEST_F(TableEngine, MovingCardsGoDirectlyBelowTheAnchor)
+{
+    FillDeck();
+    ASSERT_NE(S().tableWidgets.layerAnchor, nullptr);
+    EXPECT_FALSE(S().tableWidgets.layerAnchor->IsVisible()) << "the anchor draws nothing";
+    Card(5).SetPos({100, 100});
+    S().AnimateCardMove(5, {300, 200}, 3, LiftSide::Own, Zoom::Yes);
+    EXPECT_EQ(BelowAnchor(1), (std::vector<GVWnd*>{&Card(5)}));
+    EXPECT_EQ(Card(5).GetRect(), Rect({300, 200}, kCardSize)) << "lands at the normal size";
+    EXPECT_FALSE(S().tableWidgets.shadowCards[0]->IsVisible()) << "the trail is put away";
+    EXPECT_FALSE(S().tableWidgets.bigCards[0]->IsVisible()) << "the big card is put away";
+    EXPECT_EQ(Card(5).moveValue, 0);
+
+    // The hand pointer follows the card, over it, and each frame waits 2 ms more.
+    S().tableState.handPointerShown = true;
+    const uint64_t withPointer = TimeOf([&] { S().AnimateCardMove(6, {200, 300}, 3, LiftSide::Own, Zoom::No); });
+    EXPECT_EQ(BelowAnchor(2), (std::vector<GVWnd*>{S().tableWidgets.handPointer, &Card(6)}));
+    EXPECT_EQ(S().tableWidgets.handPointer->GetPos(), (Point{207, 315}));
+    S().InitFloorSlots();
+    EXPECT_FALSE(S().tableState.handPointerShown) << "a new round clears the flag";
+    const uint64_t without = TimeOf([&] { S().AnimateCardMove(6, {10, 10}, 3, LiftSide::Own, Zoom::No); });
+    // Four frames wait 2 ms more each (the clock's rounding may add a millisecond to a wait).
+    EXPECT_GE(withPointer - without, 4u * 2u);
+    EXPECT_LE(withPointer - without, 4u * 3u);
+}
+
+TEST_F(TableEngine, FasterSpeedPlaysInFewerFrames)
+{
+    const auto play = [&](int speed) {
+        SetSpeed(speed);
+        S().InitFloorSlots();
+        FillDeck();
+        FromDeck(9, TableList::Hand(0));
+        return TimeOf([&] { S().PlayHandCard(9, 0, true); });
+    };
+    const uint64_t fast = play(3);
+    const uint64_t slow = play(-3);
+    EXPECT_LT(fast, slow);
+    // Lifted 250 ms, then 2 frames at speed 3 and 10 at -3, 6 ms each.
+    EXPECT_EQ(slow - fast, 8u * 6u);
+}
+
+TEST_F(TableEngine, TwoCardPlayShakesAndEndsOnTheSlot)
+{
+    const struct { const char* name; int seat; int32_t onFloor; int32_t expectedSlot; } cases[] = {
+        {"own pair onto its month", 0, 10, 3},
+        {"other seat's pair onto its month", 1, 10, 3},
+        {"no card of the month: the first empty slot", 0, 40, 0},
+    };
+    for (const auto& c : cases) {
+        S().InitFloorSlots();
+        FillDeck();
+        OntoFloor(c.onFloor, 3);
+        const int32_t a = FromDeck(8, TableList::Hand(c.seat));
+        const int32_t b = FromDeck(9, TableList::Hand(c.seat));
+        if (c.seat == 1) {
+            ASSERT_TRUE(Model().SetSlotCard(a, 40) && Model().SetSlotCard(b, 41));
+        }
+        S().PlayTwoHandCards({8, 9}, c.seat, true);
+        ExpectSound();
+        const Point slot = S().floor.GetSlot(c.expectedSlot).position;
+        EXPECT_EQ(Card(a).GetRect(), Rect(slot, kCardSize)) << c.name << ": the shake ends where it began";
+        EXPECT_EQ(Card(b).GetRect(), Rect(slot + Point{18, 0}, kCardSize)) << c.name;
+        EXPECT_EQ(Card(a).GetFace().floorSlot, c.expectedSlot) << c.name;
+        EXPECT_EQ(S().gameInfo.lastFloorSlot, c.expectedSlot) << c.name;
+        EXPECT_EQ(S().gameInfo.turnPutCount, 1) << c.name << ": the slot holds 2 or more";
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_FALSE(S().tableWidgets.shadowCards[i]->IsVisible()) << c.name << " trail " << i;
+            EXPECT_FALSE(S().tableWidgets.bigCards[i]->IsVisible()) << c.name << " big card " << i;
+        }
+    }
+    // One card left in the other hand: nothing happens.
+    S().InitFloorSlots();
+    FillDeck();
+    FromDeck(8, TableList::Hand(1));
+    const CGameInfo before = S().gameInfo;
+    S().PlayTwoHandCards({8, 9}, 1, true);
+    EXPECT_TRUE(S().gameInfo == before) << "too few cards in the other hand";
+}
+
+TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
+{
+    FillDeck();
+    Ids pi = {2, 3, 6, 7, 10, 11, 14, 15, 18, 19, 22, 23, 26, 27, 30, 31, 34, 35, 38, 39, 42, 43, 41, 47, 48};
+    int32_t value = 0;
+    Ids slots;
+    for (int32_t id : pi) {
+        slots.push_back(FromDeck(id, TableList::Pile(0, CardCategory::Pi)));
+        value += PiValue(id);
+    }
+    S().LayoutPiPile(0);
+    ExpectSound();
+    EXPECT_EQ(S().gameInfo.users[0].piCount, value);
+    const PileArea area = *GetPileArea(0, CardCategory::Pi);
+    const auto& wnds = S().GetWnds();
+    for (int32_t slot : slots) {
+        const Rect r = Card(slot).GetRect();
+        EXPECT_GE(r.left, area.origin.x) << "slot " << slot;
+        EXPECT_LE(r.right, area.origin.x + area.width) << "slot " << slot << " leaves the pile's width";
+        EXPECT_EQ((area.origin.y - r.top) % 30, 0) << "rows 30 px apart";
+        GVBoxWnd* marker = S().tableWidgets.cardBoxes[static_cast<size_t>(slot)];
+        EXPECT_TRUE(marker->IsVisible() && marker->GetRect() == r) << "the marker lies on card slot " << slot;
+        const auto at = std::find(wnds.begin(), wnds.end(), &Card(slot));
+        ASSERT_NE(at, wnds.begin());
+        EXPECT_EQ(*std::prev(at), marker) << "drawn directly over card slot " << slot;
+    }
+    // A seat without a screen slot lays out nothing and keeps its count.
+    S().GetPlayer(1).screenSlot = -1;
+    S().gameInfo.users[1].piCount = 7;
+    FromDeck(42, TableList::Pile(1, CardCategory::Pi));
+    S().LayoutPiPile(1);
+    S().LayoutCapturedPile(1, CardCategory::Gwang);
+    EXPECT_EQ(S().gameInfo.users[1].piCount, 7);
+}
+
+TEST_F(TableEngine, FlippedCardsLandByTheTurnsPlay)
+{
+    const struct { const char* name; bool playFirst; int32_t flipped, expectedSlot; } cases[] = {
+        {"a bonus card follows the card played before it", true, 48, 1},
+        {"a bonus card without a play takes the first empty slot", false, 49, 2},
+        {"a month card joins its month", true, 21, 0},
+    };
+    for (const auto& c : cases) {
+        S().InitFloorSlots();
+        FillDeck();
+        S().tableModel.StartTurn();
+        OntoFloor(20, 0);
+        OntoFloor(8, 1);
+        if (c.playFirst) {
+            FromDeck(10, TableList::Hand(0));
+            S().PlayHandCard(10, 0, true);
+        }
+        const int32_t slot = Model().DeckTop();
+        S().PutFloorCard(c.flipped, 0);
+        ExpectSound();
+        EXPECT_EQ(Card(slot).GetFace().floorSlot, c.expectedSlot) << c.name;
+        EXPECT_EQ(Card(slot).GetImageFrame(), c.flipped) << c.name;
+        EXPECT_EQ(S().gameInfo.playedMonth, -1) << c.name;
+    }
+}
+
+TEST_F(TableEngine, CardsReachTheirPilesAndHands)
+{
+    FillDeck();
+    const int32_t taken = OntoFloor(20, 4);
+    S().TakeFloorCard(20, 1);
+    EXPECT_EQ(S().gameInfo.users[1].animalPile, (Ids{taken}));
+    EXPECT_EQ(Card(taken).GetPos(), GetPileArea(1, CardCategory::Animal)->origin);
+    EXPECT_EQ(S().floor.GetSlot(4).count, 0);
+    EXPECT_EQ(S().gameInfo.monthCaptured[5], 1);
+
+    // The other seat's pi goes to the own pile; the September animal moves between piles.
+    const int32_t pi = FromDeck(22, TableList::Pile(1, CardCategory::Pi));
+    S().TakePiFromSeat(22, 1, 0);
+    EXPECT_EQ(S().gameInfo.users[0].piPile, (Ids{pi}));
+    EXPECT_EQ(S().gameInfo.users[0].piCount, 1);
+    const int32_t animal = FromDeck(kSeptemberAnimal, TableList::Pile(0, CardCategory::Animal));
+    S().MoveCardToPile(kSeptemberAnimal, 0, CardCategory::Animal, CardCategory::Pi);
+    EXPECT_EQ(S().gameInfo.users[0].piPile, (Ids{pi, animal}));
+    EXPECT_EQ(S().gameInfo.users[0].piCount, 3) << "the September animal counts as a double pi";
+    ExpectSound();
+
+    // Nothing moves for a seat without a screen slot or a card that is not there.
+    S().GetPlayer(1).screenSlot = -1;
+    OntoFloor(24, 6);
+    const CGameInfo game = S().gameInfo;
+    const COpenInfo floorBefore = S().floor;
+    S().TakeFloorCard(24, 1);
+    S().TakeFloorCard(44, 0);
+    S().TakePiFromSeat(2, 1, 0);
+    S().MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
+    EXPECT_TRUE(S().gameInfo == game && S().floor == floorBefore);
+}
+
+TEST_F(TableEngine, HandsPlaceTenCardsAndHideTheRest)
+{
+    FillDeck();
+    for (int32_t id = 0; id < 10; ++id) FromDeck(id * 4, TableList::Hand(0));
+    S().DrawDeckCardToHand(45, 0);
+    const Ids& hand = S().gameInfo.users[0].hand;
+    ASSERT_EQ(hand.size(), 11u);
+    EXPECT_FALSE(Card(hand[10]).IsVisible()) << "the eleventh drawn card";
+    EXPECT_EQ(Card(hand[10]).GetFace().cardId, 45);
+
+    S().gameInfo.users[0].pendingPasses = 9;
+    S().SortOwnHand(false);
+    Ids ids;
+    for (size_t i = 0; i < hand.size(); ++i) {
+        ids.push_back(Card(hand[i]).GetFace().cardId);
+        EXPECT_EQ(Card(hand[i]).IsVisible(), i < 10) << "sorted card " << i;
+        if (i < 10) {
+            EXPECT_EQ(Card(hand[i]).GetPos(), *HandPosition(0, static_cast<int32_t>(i))) << i;
+        }
+    }
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+    for (GVQZSWnd* marker : S().tableWidgets.holdBombs) EXPECT_FALSE(marker->IsVisible()) << "no place for markers";
+
+    S().RelayoutSeats();
+    EXPECT_FALSE(Card(hand[10]).IsVisible()) << "after the re-layout";
+    EXPECT_EQ(Card(hand[9]).GetRect(), Rect(*HandPosition(0, 9), kBigCardSize));
+}
+
+TEST_F(TableEngine, PassMarkersFollowTheHand)
+{
+    FillDeck();
+    for (int32_t id : {30, 2, 17}) FromDeck(id, TableList::Hand(0));
+    const struct { int32_t pending; int shown; } cases[] = {{0, 0}, {2, 2}, {-3, 0}, {40, 6}};
+    for (const auto& c : cases) {
+        S().gameInfo.users[0].pendingPasses = c.pending;
+        S().SortOwnHand(false);
+        for (int i = 0; i < 6; ++i) {
+            GVQZSWnd* marker = S().tableWidgets.holdBombs[static_cast<size_t>(i)];
+            EXPECT_EQ(marker->IsVisible(), i < c.shown) << "pending " << c.pending << " marker " << i;
+            if (i < c.shown) {
+                EXPECT_EQ(marker->GetPos(), *HandPosition(0, 3 + i));
+            }
+        }
+    }
+    S().SortOwnHandListedLast({2});
+    Ids ids;
+    for (int32_t slot : S().gameInfo.users[0].hand) ids.push_back(Card(slot).GetFace().cardId);
+    EXPECT_EQ(ids, (Ids{17, 30, 2}));
+}
+
+TEST_F(TableEngine, FailedRebuildsChangeNothing)
+{
+    const struct { const char* name; std::function<bool(CMirelleVWS&)> rebuild; } cases[] = {
+        {"a pile longer than the deck", [](CMirelleVWS& s) { s.RebuildPile(0, 3, {2, 3, 6, 7}); return true; }},
+        {"a floor longer than the deck", [](CMirelleVWS& s) { return s.RebuildFloor({0, 4, 8, 12}, {}, 0); }},
+        {"a floor of bonus cards only", [](CMirelleVWS& s) { return s.RebuildFloor({48}, {{3, 48}}, 48); }},
+        {"a hand of eleven", [](CMirelleVWS& s) { s.RebuildHand(0, 11); return true; }},
+        {"a hand longer than the deck", [](CMirelleVWS& s) { s.RebuildHand(1, 4); return true; }},
+        {"a pile of category 4", [](CMirelleVWS& s) { s.RebuildPile(0, 4, {2}); return true; }},
+    };
+    for (const auto& c : cases) {
+        S().InitFloorSlots();
+        FillDeck();
+        while (S().gameInfo.deck.size() > 3) FromDeck(0, TableList::Nowhere());
+        const CGameInfo game = S().gameInfo;
+        const COpenInfo floorBefore = S().floor;
+        const bool floorResult = c.rebuild(S());
+        EXPECT_TRUE(S().gameInfo == game && S().floor == floorBefore) << c.name;
+        if (std::string(c.name).find("floor") != std::string::npos) {
+            EXPECT_FALSE(floorResult) << c.name;
+        }
+    }
+}
+
+TEST_F(TableEngine, RebuildsDealFromTheDeck)
+{
+    FillDeck();
+    S().RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3});
+    EXPECT_EQ(S().gameInfo.users[1].piPile, (Ids{0, 1})) << "ids outside the table are dropped";
+    EXPECT_EQ(S().gameInfo.monthCaptured[0], 2);
+    EXPECT_EQ(S().gameInfo.users[1].piCount, 2);
+
+    ASSERT_TRUE(S().RebuildFloor({44, 48, 0, 1}, {{11, 48}}, 48));
+    ExpectSound();
+    const struct { int32_t id, floorSlot; } placed[] = {{0, 0}, {1, 0}, {44, 1}, {48, 1}};
+    for (const auto& p : placed) {
+        const int32_t slot = S().FindCardById(S().floor.cards, p.id);
+        ASSERT_GE(slot, 0) << p.id;
+        EXPECT_EQ(Card(slot).GetFace().floorSlot, p.floorSlot) << "card " << p.id;
+    }
+    EXPECT_EQ(S().gameInfo.lastFloorSlot, 1);
+    EXPECT_EQ(Card(S().floor.cards[3]).GetPos(), S().floor.GetSlot(1).position + Point(18, 0)) << "the slot is fanned";
+
+    S().RebuildHand(1, 7);
+    EXPECT_EQ(S().gameInfo.users[1].hand.size(), 7u);
+    EXPECT_EQ(Card(S().gameInfo.users[1].hand[6]).GetRect(), Rect(*HandPosition(1, 6), kSmallCardSize));
+    ExpectSound();
+}
+
+TEST_F(TableEngine, DealTimeBySpeed)
+{
+    // Module-clock time of a whole deal, for the record, and the order it must keep.
+    uint64_t last = 0;
+    for (const int speed : {3, 0, -3}) {
+        SetSpeed(speed);
+        const uint64_t plain = TimeOf([&] { Deal(kFloorIds, kHandIds, false); });
+        const uint64_t animated = TimeOf([&] { Deal(kFloorIds, kHandIds, true); });
+        std::printf("deal at speed %d: %llu ms plain, %llu ms with the intro\n", speed,
+                    static_cast<unsigned long long>(plain), static_cast<unsigned long long>(animated));
+        EXPECT_GT(plain, last) << "a slower speed deals longer";
+        EXPECT_GT(animated, plain) << "the intro adds its time";
+        EXPECT_LE(animated - plain, 3000u + 50u) << "the intro is capped at 3 s";
+        last = plain;
+    }
+}
