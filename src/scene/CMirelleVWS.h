@@ -280,7 +280,15 @@ public:
     // The hand pointer sprite's frame at a point, directly below the layer anchor.
     void ShowHandPointer(int frame, Point at);
     // The round record of seat 0 or 1.
-    CHTUser& RoundUser(int seat);
+    CHTUser& RoundUser(int seat) { return gameInfo.users[static_cast<size_t>(seat)]; }
+    const CHTUser& RoundUser(int seat) const { return gameInfo.users[static_cast<size_t>(seat)]; }
+    // Seat 0 or 1, or 2 for both: the multiplier, total and the bak flags on the other seat.
+    void UpdateScoreMultiplier(int seat, bool september);
+    // The own card a run-out turn plays, and the one auto-play plays; -1 none.
+    int32_t PickTimeoutCard() const;
+    int32_t ChooseAutoPlayCard() const;
+    // The auto-play card with auto-play on, else the time-out card; the deck's card goes as 50.
+    void PlayOwnCardByItself();
     // Where the turn's last card went on the floor; (0, 0) when none did.
     Point LastFloorSlotPoint() const;
 

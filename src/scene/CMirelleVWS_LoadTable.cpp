@@ -101,8 +101,9 @@ bool CMirelleVWS::LoadFloorMarkers(WidgetFactory& factory)
         m = factory.CreateQZAniWnd("Hwatoo\\remainhold_open.qza", RemainMarkerPoint(i));
         if (!AddRunning(m)) return false;
     }
+    // Stepped by the tick, so that it ends and hides after it played over a dealt card.
     t.holdOpenMarker = factory.CreateQZAniWnd("Hwatoo\\hold_open.qza", {0, 0});
-    return AddLoaded(t.holdOpenMarker);
+    return AddRunning(t.holdOpenMarker);
 }
 
 bool CMirelleVWS::LoadFloorSlots(WidgetFactory& factory)

@@ -99,7 +99,7 @@ void CMirelleVWS::OnPhaseTimeout()
     case DecisionKind::SunPick: SendSunPick(50, timedOut); break;
     case DecisionKind::NoticeChoice: SendRequest11(0); break;
     case DecisionKind::PlayCard:
-        // FIXME: play the automatic or the time-out card once the table engine chooses them.
+        PlayOwnCardByItself();
         if (IsOwnTurn()) timers.outlineBlink = false;
         break;
     case DecisionKind::NoticeChoice18: SendRequest14(1, timedOut); break;

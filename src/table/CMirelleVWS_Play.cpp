@@ -35,11 +35,6 @@ std::vector<int32_t> CardIdsOf(const std::vector<int32_t>& ids, const char* mess
 
 }  // namespace
 
-CHTUser& CMirelleVWS::RoundUser(int seat)
-{
-    return gameInfo.users[static_cast<size_t>(seat)];
-}
-
 Point CMirelleVWS::LastFloorSlotPoint() const
 {
     const int32_t slot = gameInfo.lastFloorSlot;
@@ -134,7 +129,8 @@ void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
     }
     if (played >= 2) {
         ++RoundUser(seat).shakeBombCount;
-        // FIXME: UpdateScoreMultiplier (seat, September flag) and the seat's panels with the round flow.
+        UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
+        // FIXME: the seat's panels (score, counters, bak icons) once they are loaded.
         if (!bomb) {
             PlayEffect(kShakeEffect, seat);
             if (played > 2) PlaySoundId(SoundId::NotifyBomb);
@@ -150,7 +146,8 @@ void CMirelleVWS::OnShakeDeclared(const ShakeDeclared& body)
     const int seat = FindSeatByKey(body.userKey);
     if (seat < 0) return;
     RoundUser(seat).shakeBombCount = body.shakeBombCount;
-    // FIXME: UpdateScoreMultiplier and the seat's panels with the round flow.
+    UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
+    // FIXME: the seat's panels (score, counters, bak icons) once they are loaded.
     StopTurnMarker();
     RestartCountdown();
     // FIXME: prompt kind 4 with the shaken cards (ShowNotifySimple) with the decision prompt.
@@ -223,7 +220,9 @@ void CMirelleVWS::OnDeckCardsFlipped(const DeckCardsFlipped& body)
     }
     if (gameInfo.missionMode == 5) {
         RoundUser(seat).missionValue = body.missionValue;
-        // FIXME: the KJ mission window (SetMultiplier), UpdateScoreMultiplier and both seats' panels.
+        // FIXME: the KJ mission window shows the value (SetMultiplier) with the missions.
+        UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
+        // FIXME: both seats' panels once they are loaded.
     }
     // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
     SetDirty();
@@ -239,7 +238,8 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
         RoundUser(seat).missionValue = 1;
     }
     RoundUser(seat).markCount = body.count;
-    // FIXME: UpdateScoreMultiplier and the seat's panels with the round flow.
+    UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
+    // FIXME: the seat's panels once they are loaded.
     const bool robot = IsRobotSeat(seat);
     const int ppeokVoice = robot ? Cue::Huck : Cue::Puck;
     if (body.moneyFlag == 0) {
@@ -277,8 +277,10 @@ void CMirelleVWS::OnScoreRefresh(const ScoreRefresh& body)
 {
     StopTurnMarker();
     RestartCountdown();
-    for (size_t s = 0; s < 2; ++s) RoundUser(static_cast<int>(s)).points = body.points[s];
-    // FIXME: UpdateScoreMultiplier (seat, body flag) for both seats, both seats' panels and the go
-    // and bak alert, with the round flow.
+    for (int s = 0; s < 2; ++s) {
+        RoundUser(s).points = body.points[static_cast<size_t>(s)];
+        UpdateScoreMultiplier(s, body.septemberFlag != 0);
+    }
+    // FIXME: both seats' panels and the go and bak alert once they are loaded.
     SetDirty();
 }

@@ -82,7 +82,7 @@ int32_t DeckTopWhilePassPending(const CGameInfo& game, const CHTUser& own, const
 int32_t PickFirstShuffled(std::vector<int32_t> ids, const RandomSource& random)
 {
     if (ids.empty()) return -1;
-    ShuffleCards(ids, random);
+    ShuffleCardIds(ids, random);
     return ids.front();
 }
 
@@ -98,7 +98,7 @@ void UpdateScoreMultiplier(CGameInfo& game, int seat, bool september, ScoreRules
     }
 }
 
-void ShuffleCards(std::vector<int32_t>& ids, const RandomSource& random)
+void ShuffleCardIds(std::vector<int32_t>& ids, const RandomSource& random)
 {
     for (size_t i = 1; i < ids.size(); ++i) {
         const size_t j = static_cast<size_t>(random()) % (i + 1);

@@ -25,7 +25,7 @@ void UpdateScoreMultiplier(CGameInfo& game, int seat, bool september, ScoreRules
 using RandomSource = std::function<int()>;
 
 // In place: for i = 1 .. n - 1, element i swaps with element random() % (i + 1).
-void ShuffleCards(std::vector<int32_t>& ids, const RandomSource& random);
+void ShuffleCardIds(std::vector<int32_t>& ids, const RandomSource& random);
 
 // The card a run-out own turn plays: the first hand card that is a bonus card or matches a floor
 // card's month, else the first hand card, else the deck's top card while a pass is pending; -1 none.

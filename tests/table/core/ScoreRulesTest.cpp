@@ -138,10 +138,10 @@ TEST(ScoreMultiplier, SeatTwoUpdatesBothAndOtherSeatsNothing)
 TEST(ShuffleCards, InsideOutSwapsWithTheRandomSource)
 {
     std::vector<int32_t> ids = {1, 2, 3, 4};
-    ShuffleCards(ids, Always(0));
+    ShuffleCardIds(ids, Always(0));
     EXPECT_EQ(ids, (std::vector<int32_t>{4, 1, 2, 3}));
     ids = {1, 2, 3, 4};
-    ShuffleCards(ids, Always(32767));  // swaps with 1, 1 and 3
+    ShuffleCardIds(ids, Always(32767));  // swaps with 1, 1 and 3
     EXPECT_EQ(ids, (std::vector<int32_t>{1, 3, 2, 4}));
 }
 
