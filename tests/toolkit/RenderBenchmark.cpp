@@ -87,3 +87,58 @@ TEST_F(RenderBenchmark, FullFrameAndOneMovingCard)
                 *std::min_element(dirty.begin(), dirty.end()), median(dirtyRender), median(dirtyArea));
     EXPECT_LT(dirtyMs, fullMs) << "a moving card costs less than the whole table";
 }
+
+// One frame of a lifted card moving across a table of 50 cards: the card shrinking on its path,
+// its trail fading behind it and the big card over it, drawn by dirty rectangles.
+TEST_F(RenderBenchmark, ZoomedCardMoveFrame)
+{
+    GVWS scene;
+    auto* table = new GVBoxWnd;
+    table->Create({0, 0}, {800, 600}, 0x204A20, 255);
+    scene.AddWnd(table);
+    auto face = Image::Create(36, 55, 0xFFF0F0F0);
+    for (int i = 0; i < 50; ++i) {
+        auto* resting = new GVDDSWnd;
+        resting->SetImage(*face);
+        resting->SetPos({20 + (i % 10) * 70, 60 + (i / 10) * 90});
+        scene.AddWnd(resting);
+    }
+    auto* trail = new GVDDSWnd;
+    trail->SetImage(*Image::Create(56, 86, 0xFF202020));
+    scene.AddWnd(trail);
+    auto* card = new GVDDSWnd;
+    card->SetImage(*Image::Create(56, 86, 0xFFF8F0E0));
+    scene.AddWnd(card);
+    auto* big = new GVPSPWnd;
+    ASSERT_EQ(big->Load(dir + "cards.psp"), 1);
+    scene.AddWnd(big);
+
+    LARGE_INTEGER freq, a, b;
+    QueryPerformanceFrequency(&freq);
+    scene.SetRedrawAll(true);
+    ASSERT_EQ(screen.Present(0, 0, 800, 600), 1);
+    scene.Render(kAll, Back());
+    std::vector<double> frame;
+    std::vector<double> area;
+    for (int i = 0; i < 60; ++i) {
+        const Point at{500 - (i * 7) % 400, 420 - (i * 5) % 300};
+        const int shrink = i % 10;
+        trail->SetRect(card->GetRect());
+        trail->SetTransparency(12 + 4 * shrink);
+        card->SetRect(Rect(at, {56 - 2 * shrink, 86 - 3 * shrink}));
+        big->SetPos(at + Point{-8, -12});
+        QueryPerformanceCounter(&a);
+        const Rect r = scene.Render(kAll, Back());
+        ASSERT_EQ(screen.Present(r.left, r.top, r.right, r.bottom), 1);
+        QueryPerformanceCounter(&b);
+        frame.push_back(static_cast<double>(b.QuadPart - a.QuadPart) * 1e3 / static_cast<double>(freq.QuadPart));
+        area.push_back(r.Width() * r.Height());
+    }
+    EXPECT_FALSE(scene.TakeDrawFailed());
+    std::sort(frame.begin(), frame.end());
+    std::sort(area.begin(), area.end());
+    std::printf("zoomed card move, depth %d: one frame (card, trail, big card) median %.2f ms (min %.2f, max %.2f), "
+                "median dirty area %.0f px\n",
+                RequestedDepth(), frame[frame.size() / 2], frame.front(), frame.back(), area[area.size() / 2]);
+    EXPECT_LT(area[area.size() / 2], 800.0 * 600.0) << "a frame repaints less than the whole table";
+}
