@@ -13,7 +13,7 @@ void CHTUser::Reset()
     announced.fill(0);
     missionActive = 0;
     missionValue = 1;
-    markCount = shakeBombCount = goCount = points = deckFlips = pendingPasses = piCount = pointsWithGo = 0;
+    markCount = shakeBombCount = goCount = points = deckFlips = piCount = pointsWithGo = 0;
     gwangBak = meongTta = piBak = total = 0;
     multiplier = 1;
     antiLeave1 = antiLeave2 = 0;

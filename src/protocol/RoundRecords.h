@@ -34,7 +34,6 @@ public:
     int32_t goCount = 0;
     int32_t points = 0;
     int32_t deckFlips = 0;
-    int32_t pendingPasses = 0;  // turns the seat still flips from the deck without playing a hand card
     int32_t piCount = 0;
     int32_t pointsWithGo = 0;
     int32_t gwangBak = 0;

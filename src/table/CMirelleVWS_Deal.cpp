@@ -202,7 +202,7 @@ void CMirelleVWS::SortOwnHand(bool withoutPassMarkers)
     if (!IsSeat(own)) return;
     const CHTUser& user = gameInfo.users[static_cast<size_t>(own)];
     const PassMarkers markers = !withoutPassMarkers && !IsRobotSeat(own) ? PassMarkers::Show : PassMarkers::Leave;
-    const HandOrderPlan plan = ::SortOwnHand(user.hand, CopyFaces(), markers, user.pendingPasses);
+    const HandOrderPlan plan = ::SortOwnHand(user.hand, CopyFaces(), markers, user.deckFlips);
     for (size_t i = 0; i < plan.ids.size() && i < user.hand.size(); ++i)
         if (CVHTWnd* card = CardWndBySlot(user.hand[i]); card && tableModel.SetSlotCard(user.hand[i], plan.ids[i]))
             card->SetImageFrame(plan.ids[i]);

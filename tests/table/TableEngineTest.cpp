@@ -324,7 +324,7 @@ TEST_F(TableEngine, HandsPlaceTenCardsAndHideTheRest)
     EXPECT_FALSE(Card(hand[10]).IsVisible()) << "the eleventh drawn card";
     EXPECT_EQ(Card(hand[10]).GetFace().cardId, 45);
 
-    S().gameInfo.users[0].pendingPasses = 9;
+    S().gameInfo.users[0].deckFlips = 9;
     S().SortOwnHand(false);
     Ids ids;
     for (size_t i = 0; i < hand.size(); ++i) {
@@ -348,7 +348,7 @@ TEST_F(TableEngine, PassMarkersFollowTheHand)
     for (int32_t id : {30, 2, 17}) FromDeck(id, TableList::Hand(0));
     const struct { int32_t pending; int shown; } cases[] = {{0, 0}, {2, 2}, {-3, 0}, {40, 6}};
     for (const auto& c : cases) {
-        S().gameInfo.users[0].pendingPasses = c.pending;
+        S().gameInfo.users[0].deckFlips = c.pending;
         S().SortOwnHand(false);
         for (int i = 0; i < 6; ++i) {
             GVQZSWnd* marker = S().tableWidgets.holdBombs[static_cast<size_t>(i)];
