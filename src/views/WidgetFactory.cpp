@@ -3,6 +3,7 @@
 #include <new>
 
 #include "views/CVHTWnd.h"
+#include "views/CVPSPPushBtn.h"
 
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
@@ -105,4 +106,15 @@ GVBoxWnd* WidgetFactory::CreateBoxWnd(const Rect& rect, int32_t colorRef, int fi
         return nullptr;
     }
     return Passive(w, show == Visible::Yes);
+}
+
+CVPSPPushBtn* WidgetFactory::CreatePSPPushBtn(const std::string& name, Point p, Visible show, int imageSets)
+{
+    CVPSPPushBtn* w = Make<CVPSPPushBtn>(
+        name, [imageSets](CVPSPPushBtn& b, const std::string& path) { return b.Load(path, imageSets, 4) != 0; });
+    if (!w) return nullptr;
+    w->SetPos(p);
+    w->Show(show == Visible::Yes);
+    w->Enable(true);
+    return w;
 }

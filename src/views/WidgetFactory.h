@@ -7,6 +7,7 @@
 #include "views/LoadErrorSink.h"
 
 class CVHTWnd;
+class CVPSPPushBtn;
 class GVAnimWnd;
 class GVBoxWnd;
 class GVDDSWnd;
@@ -40,6 +41,9 @@ public:
     // A box filled with `colorRef` at alpha `fillValue`; shown as asked, disabled. It loads no file:
     // a failed creation is recorded as a failed allocation.
     GVBoxWnd* CreateBoxWnd(const Rect& rect, int32_t colorRef, int fillValue, Visible show);
+
+    // A button on a ".psp" pack of `imageSets` sets of 4 frames, at `p`; shown as asked, enabled.
+    CVPSPPushBtn* CreatePSPPushBtn(const std::string& name, Point p, Visible show, int imageSets);
 
     const std::string& GetImageRoot() const { return imageRoot; }
 
