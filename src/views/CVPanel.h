@@ -14,6 +14,10 @@ enum class MouseRouting { No, Yes };
 // A panel made with MouseRouting::Yes passes the mouse to its children and remembers the child that
 // last took a press or the pointer, so a drag and the release reach the button that was pressed;
 // OnChildClick hears of a release that a child took as a click.
+//
+// A panel's own CreateChildren(PanelOwner&, ...) starts with BeginChildren, adopts each child the
+// factory makes and answers false at the first that fails; its owner then deletes the panel, which
+// deletes the children made so far.
 class CVPanel : public GVWnd {
 public:
     CVPanel(Size panelSize, MouseRouting routing) : size(panelSize), routesMouse(routing == MouseRouting::Yes)
