@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PanelTestSupport.h"
+#include "views/CVCountWnd.h"
+#include "views/CVNumberWnd.h"
+#include "views/CVQZATextWnd.h"
+#include "views/CVTextShadowWnd.h"
+#include "views/WidgetFactory.h"
+
+namespace {
+
+// Glyph sets of the tests: "1", "2" and "3" each show the blue 10 x 10 card of cards.psp for 50 ms.
+QZAnimationFile GlyphSet()
+{
+    QZAnimationFile set{true, "cards.psp", {}};
+    for (const char* name : {"1", "2", "3"}) {
+        auto a = spritetest::MakeAnimation(name, {5});
+        a.frames[0].parts = {QZAPart{2, 0, 0, 0}};
+        set.animations.push_back(a);
+    }
+    return set;
+}
+
+// Which of the first `n` glyphs show, as a string of 0 and 1.
+std::string Shown(const CVQZATextWnd& text, int n)
+{
+    std::string s;
+    for (int i = 0; i < n; ++i) s += text.GetGlyph(i)->IsVisible() ? '1' : '0';
+    return s;
+}
+
+}  // namespace
+
+class SmallWidgets : public PanelFixture {
+protected:
+    void SetUp() override
+    {
+        PanelFixture::SetUp();
+        if (IsSkipped()) return;
+        folder.Write("glyphs.qza", WriteAnimationFile(GlyphSet()));
+        // The counter: 20 x 22 of dark grey. The digit strip: ten cells of 10 x 12, cell d of grey d * 20.
+        folder.Write("Hwatoo\\pee_count.bmp", WriteBmp(*Image::Create(20, 22, 0xFF202020)));
+        auto strip = Image::Create(100, 12, 0);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 100; ++x) strip->At(x, y) = 0xFF000000u | uint32_t(x / 10 * 20) * 0x010101u;
+        folder.Write("digits.bmp", WriteBmp(*strip));
+    }
+
+    WidgetFactory factory{dir, owner};
+};
+
+TEST_F(SmallWidgets, TwoShadowTextsKeepTheirOwnColours)
+{
+    std::unique_ptr<CVTextShadowWnd> red(factory.CreateTextShadowWnd("MMM", {100, 100}, {40, 14}, 12, 700, 0x0000FF));
+    std::unique_ptr<CVTextShadowWnd> green(factory.CreateTextShadowWnd("MMM", {100, 200}, {40, 14}, 12, 700, 0x00FF00));
+    ASSERT_TRUE(red && green);
+    red->SetShadowColor(0xFF0000);
+    green->SetShadowColor(0xFF0000);
+    const struct { const char* name; CVTextShadowWnd* text; Rect area; Rgb own, other; } cases[] = {
+        {"red text", red.get(), {100, 100, 141, 115}, kRed, kGreen},
+        {"green text", green.get(), {100, 200, 141, 215}, kGreen, kRed},
+    };
+    // Drawn in turn: a shadow text must not take another's colour back.
+    Clear();
+    for (const auto& c : cases) ASSERT_EQ(c.text->Draw(Back(), kAll), 1) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_GT(CountNear(c.area, c.own), 0) << c.name;
+        EXPECT_EQ(CountNear(c.area, c.other), 0) << c.name;
+        EXPECT_GT(CountNear(c.area, kBlue), 0) << c.name << ": the shadow";
+        EXPECT_EQ(c.text->GetRect(), Rect(c.area.TopLeft(), Size{40, 14})) << c.name << ": the text moved";
+    }
+}
+
+TEST_F(SmallWidgets, CountWindowHidesBelowOneAndShowsTheNumber)
+{
+    std::unique_ptr<CVCountWnd> count(factory.CreateCountWnd());
+    ASSERT_NE(count, nullptr);
+    EXPECT_FALSE(count->IsVisible()) << "made hidden";
+    count->SetPos({300, 300});
+    EXPECT_EQ(count->GetCountText()->GetRect(), (Rect{302, 304, 319, 318}));
+    const struct { int count; bool shown; const char* text; } cases[] = {{7, true, "7"}, {0, false, ""}, {-3, false, ""}};
+    for (const auto& c : cases) {
+        count->SetDirty(false);
+        count->SetCount(c.count);
+        EXPECT_EQ(count->IsVisible(), c.shown) << c.count;
+        EXPECT_EQ(count->GetCountText()->GetText(), c.text) << c.count;
+        EXPECT_TRUE(count->IsDirty()) << c.count;
+    }
+    count->SetCount(7);
+    Clear();
+    ASSERT_EQ(count->Draw(Back(), kAll), 1);
+    const Rgb textColour{0xF5, 0xF9, 0x06};
+    EXPECT_GT(CountNear({302, 304, 319, 318}, textColour), 0) << "the 7";
+    EXPECT_TRUE(PixelIs({300, 300}, {0x20, 0x20, 0x20})) << "the counter";
+}
+
+TEST_F(SmallWidgets, NumberDrawsRightAlignedWithoutMoving)
+{
+    std::unique_ptr<CVNumberWnd> number(
+        factory.CreateNumberWnd("digits.bmp", {200, 100, 260, 112}, {0, 0, 100, 12}, 2, Visible::Yes));
+    ASSERT_NE(number, nullptr);
+    number->SetNumber(105);
+    Clear();
+    ASSERT_EQ(number->Draw(Back(), kAll), 1);
+    const struct { const char* name; Point at; Rgb colour; } cases[] = {
+        {"5 against the right edge", {255, 105}, {100, 100, 100}},
+        {"0 left of it, 2 pixels apart", {243, 105}, kBlack},
+        {"1 leftmost", {231, 105}, {20, 20, 20}},
+        {"the gap between 0 and 1", {239, 105}, kBlack},
+    };
+    for (const auto& c : cases) EXPECT_TRUE(PixelIs(c.at, c.colour)) << c.name;
+    EXPECT_EQ(number->GetRect(), (Rect{200, 100, 260, 112}));
+}
+
+TEST_F(SmallWidgets, GlyphTextRevealsFromTheLastCharacter)
+{
+    std::unique_ptr<CVQZATextWnd> text(factory.CreateQZATextWnd("glyphs.qza", {100, 100}, {100, 20}, {10, 10}));
+    ASSERT_NE(text, nullptr);
+    text->SetText("123");
+    EXPECT_EQ(text->GetGlyph(0)->GetPos(), (Point{135, 100})) << "centred: 30 pixels of glyphs in 100";
+    EXPECT_EQ(Shown(*text, 3), "000");
+    text->StartReveal(false, 50);
+    EXPECT_TRUE(text->IsVisible());
+    const struct { uint32_t advance; int step; std::string shown; } ticks[] = {
+        {0, 0, "000"}, {49, 0, "000"}, {1, 2, "001"}, {25, 0, "001"}, {25, 2, "011"}, {50, 2, "111"}, {50, 0, "111"}};
+    for (const auto& t : ticks) {
+        Clock::Advance(t.advance);
+        EXPECT_EQ(text->Step(), t.step) << "at " << Clock::VirtualElapsedMs() << " ms";
+        EXPECT_EQ(Shown(*text, 3), t.shown) << "at " << Clock::VirtualElapsedMs() << " ms";
+    }
+    text->SetText("1x3");
+    text->StartReveal(true, 50);
+    EXPECT_EQ(Shown(*text, 3), "101") << "no animation for x: the glyph stays blank";
+    EXPECT_TRUE(owner.errors.empty());
+}

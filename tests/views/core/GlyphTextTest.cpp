@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "views/core/GlyphText.h"
+
+TEST(GlyphText, NamesAreWholeCharactersUpToTwelve)
+{
+    const std::string ga = "\xB0\xA1";  // a syllable as CP949 bytes, whatever the execution character set
+    const struct { const char* name; std::string text; std::vector<std::string> names; } cases[] = {
+        {"13 characters keep the first 12", "ABCDEFGHIJKLM", {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"}},
+        {"a syllable is one glyph", ga + "1" + ga, {ga, "1", ga}},
+        {"a lead byte without its trail", "1\xB0", {"1", "\xB0"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GlyphNames(c.text), c.names) << c.name;
+}
+
+TEST(GlyphText, AlignmentsPlaceTheRowInTheBox)
+{
+    const Rect box{100, 20, 300, 50}, odd{100, 20, 301, 50};
+    using A = GlyphAlign;
+    const struct { const char* name; Rect box; int count, spacing; A align; std::vector<int> xs; } cases[] = {
+        {"left", box, 3, 2, A::Left, {100, 112, 124}},
+        {"right: the last glyph ends on the right edge", box, 3, 2, A::Right, {266, 278, 290}},
+        {"centred", box, 3, 2, A::Center, {183, 195, 207}},
+        {"centred in an odd width rounds left", odd, 3, 2, A::Center, {183, 195, 207}},
+        {"negative spacing overlaps, right", box, 3, -4, A::Right, {278, 284, 290}},
+        {"negative spacing, centred", box, 3, -4, A::Center, {189, 195, 201}},
+        {"twelve wider than the box, centred: the odd overflow rounds left", box, 12, 9, A::Center,
+         {90, 109, 128, 147, 166, 185, 204, 223, 242, 261, 280, 299}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> xs;
+        for (const Point p : GlyphPositions(c.box, c.count, 10, c.spacing, c.align)) xs.push_back(p.x);
+        EXPECT_EQ(xs, c.xs) << c.name;
+    }
+}
+
+TEST(GlyphReveal, LastGlyphFirstThenOnePerInterval)
+{
+    using R = std::optional<int>;
+    const R none;
+    const struct { const char* name; bool allAtOnce; uint32_t start, interval; std::vector<uint32_t> steps;
+                   std::vector<R> revealed; } cases[] = {
+        {"\"123\" one by one", false, 1000, 50, {1000, 1049, 1050, 1099, 1100, 1150, 1200},
+         {none, none, 2, none, 1, 0, none}},
+        {"across the wrap of the millisecond clock", false, 0xFFFFFFF0u, 50, {0xFFFFFFFFu, 0x22u, 0x54u},
+         {none, 2, 1}},
+        {"all at once leaves nothing to reveal", true, 1000, 50, {1000, 1050, 1100}, {none, none, none}},
+    };
+    for (const auto& c : cases) {
+        GlyphReveal reveal;
+        reveal.Start(3, c.allAtOnce, c.interval, c.start);
+        std::vector<R> revealed;
+        for (const uint32_t t : c.steps) revealed.push_back(reveal.Next(t));
+        EXPECT_EQ(revealed, c.revealed) << c.name;
+    }
+}
