@@ -8,6 +8,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/WidgetFactory.h"
 
@@ -180,7 +181,10 @@ bool CMirelleVWS::LoadPlayMarks(WidgetFactory& factory)
     if (!AddLoaded(t.playStartImage)) return false;
     t.selectSunAnimation = factory.CreateQZAniWnd("GameFunction\\SelectSun\\select_ht.qza", {0, 0});
     if (!AddLoaded(t.selectSunAnimation)) return false;
-    // FIXME: the two pi count panels (CVCountWnd), once that panel exists.
+    for (CVCountWnd*& count : t.piCounts) {
+        count = factory.CreateCountWnd();
+        if (!AddLoaded(count)) return false;
+    }
     t.hitEffect = factory.CreateQZAniWnd("Effect\\hit.qza", {0, 0});
     return AddRunning(t.hitEffect);
 }

@@ -5,6 +5,7 @@
 #include "foundation/core/Containers.h"
 #include "table/core/CardModel.h"
 
+class CVCountWnd;
 class CVHTWnd;
 class GVAnimWnd;
 class GVBoxWnd;
@@ -48,6 +49,7 @@ struct TableWidgets {
     GVQZSWnd* playStartImage = nullptr;
     GVQZAniWnd* selectSunAnimation = nullptr;
     GVQZAniWnd* hitEffect = nullptr;
+    std::array<CVCountWnd*, 2> piCounts{};  // by screen slot: the pi pile's value
 
     std::array<std::array<GVWnd*, kMarkersPerHandSlot>, kHandSlots> handMarkers{};
     GVQZAniWnd* nuclearMarker = nullptr;

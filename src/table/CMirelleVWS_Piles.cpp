@@ -4,6 +4,7 @@
 #include "table/core/PileLayout.h"
 #include "table/core/TableLayout.h"
 #include "toolkit/GVBoxWnd.h"
+#include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
 
 int CMirelleVWS::ScreenSlotOf(int seat)
@@ -52,7 +53,13 @@ void CMirelleVWS::LayoutPiPile(int seat)
     const auto layout = ::LayoutPiPile(tableModel.PiCardsOf(seat), ScreenSlotOf(seat));
     if (!layout) return;
     CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
-    // FIXME: the seat's pi-count window (CVCountWnd) empties and hides here, once the panels exist.
+    const int screenSlot = ScreenSlotOf(seat);
+    CVCountWnd* count = screenSlot == 0 || screenSlot == 1 ? tableWidgets.piCounts[static_cast<size_t>(screenSlot)] : nullptr;
+    if (count) {
+        count->SetCount(0);
+        InvalidateWnd(count);
+        FlushRedraw();
+    }
     user.piCount = 0;
     if (layout->cards.empty()) return;
     if (layout->restack == Restack::Yes) {
@@ -63,7 +70,13 @@ void CMirelleVWS::LayoutPiPile(int seat)
         for (const int32_t slot : order) RaiseBelowAnchor(CardWndBySlot(slot));
     }
     for (const PilePlacement& p : layout->cards) PlacePileCard(p.slot, p.position);
-    // FIXME: CVCountWnd with its bottom-right corner on layout->countCorner shows the total.
+    if (count && layout->countCorner) {
+        count->SetPos(*layout->countCorner - Point{count->GetRect().Width(), count->GetRect().Height()});
+        count->SetCount(layout->total);
+        // Over the pile's cards, which moved in below the anchor.
+        RaiseBelowAnchor(count);
+        InvalidateWnd(count);
+    }
     user.piCount = layout->total;
     SetDirty();
     FlushRedraw();

@@ -9,6 +9,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
 
 namespace {
@@ -233,6 +234,12 @@ TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
     S().LayoutPiPile(0);
     ExpectSound();
     EXPECT_EQ(S().gameInfo.users[0].piCount, value);
+    const CVCountWnd* count = S().tableWidgets.piCounts[0];
+    ASSERT_TRUE(count && count->GetCountText());
+    EXPECT_TRUE(count->IsVisible());
+    EXPECT_EQ(count->GetCountText()->GetText(), std::to_string(value));
+    EXPECT_EQ(count->GetRect().BottomRight(), Card(S().gameInfo.users[0].piPile.back()).GetRect().BottomRight())
+        << "on the last card's corner";
     const PileArea area = *GetPileArea(0, CardCategory::Pi);
     const auto& wnds = S().GetWnds();
     for (int32_t slot : slots) {

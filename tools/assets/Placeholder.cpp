@@ -91,6 +91,8 @@ void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t 
 Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number)
 {
     Image image = Flat(w, h, rgb);
+    // An empty label leaves the picture plain, for widgets that draw their own text on it.
+    if (name.empty()) return image;
     const int scale = w >= 80 && h >= 30 ? 2 : 1;
     Text(image, 2, 2, name, rgb, scale);
     Text(image, 2, 2 + 6 * scale, "#" + std::to_string(number), rgb, scale);
