@@ -51,7 +51,7 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
         break;
     case TimerId::Start:
         StopTimer(TimerId::Start);
-        // FIXME: show the start button once it is loaded.
+        ShowStartButton(true);
         break;
     case TimerId::Macro:
         StopTimer(TimerId::Macro);
