@@ -272,6 +272,8 @@ int CMirelleVWS::OnLButtonUp(UINT flags, Point p)
         SetDirty();
         return 0;
     }
+    // FIXME: in a game outside the own turn a betting button's own click while enabled sends SendRequest24(index),
+    // once the betting panel is loaded.
     if (wnd->OnLButtonUp(flags, p)) {
         InvalidateWnd(wnd);
         SetDirty();
