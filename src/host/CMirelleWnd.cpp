@@ -12,6 +12,7 @@
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
+#include "scene/core/InputRules.h"
 #include "table/RoomTable.h"
 
 namespace {
@@ -242,9 +243,10 @@ LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 // Posted, so the move loop runs in the host's loop and not inside this handler.
 void CMirelleWnd::StartCaptionDrag(LPARAM lParam)
 {
-    const HWND top = GetAncestor(hostWnd, GA_ROOT);
-    if (!top) return;
     POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // A room with its input off answers 0 anywhere: only the title strip drags.
+    const HWND top = GetAncestor(hostWnd, GA_ROOT);
+    if (!top || !InputRules::IsInTitleStrip({p.x, p.y})) return;
     ClientToScreen(GetHwnd(), &p);
     ReleaseCapture();
     PostMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));

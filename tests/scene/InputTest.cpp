@@ -87,6 +87,20 @@ TEST_F(SceneInput, OnlyEnterTellsTheHostWindowAndCompositionDoesNoHarm)
     EXPECT_EQ(hostWnd.posted[WM_USER + 2].lParam, 0);
 }
 
+// Windowed, a press on the bare title strip drags the host's window; elsewhere the room keeps the mouse.
+TEST_F(SceneInput, PressOnTheTitleStripStartsTheWindowDrag)
+{
+    const struct { const char* name; Point at; bool drag; } presses[] = {
+        {"title strip", {100, 5}, true}, {"table", {100, 300}, false}, {"close button", {780, 5}, false}};
+    for (const auto& c : presses) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.at.x, c.at.y));
+        MSG m;
+        EXPECT_EQ(PeekMessageA(&m, hostWnd.Get(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE) != 0, c.drag) << c.name;
+        EXPECT_EQ(GetCapture() == gameWnd, !c.drag) << c.name << ": mouse capture";
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(c.at.x, c.at.y));
+    }
+}
+
 TEST_F(SceneInput, ClickCursorOverEnabledButtonsOnly)
 {
     const RoomButtons& b = Scene().roomButtons;
