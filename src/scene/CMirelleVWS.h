@@ -29,6 +29,9 @@ struct GameRequest;
 struct IHostInterface;
 enum class HostControlState : int32_t;
 enum class HostRequestCode : int32_t;
+namespace InputRules {
+enum class CursorKind;
+}
 
 // A load error: code 0 allocation failed, 1 a file failed to load; the path relative to the image folder.
 struct LoadError {
@@ -301,7 +304,7 @@ private:
     // Input helpers.
     bool IsFloorPickMode() const;
     bool IsPendingDeckCard(const GVWnd* wnd) const;
-    void ShowCursorKind(int kind);
+    void ShowCursorKind(InputRules::CursorKind kind);
     void ReleaseOverNothing(UINT flags, Point p);
     bool ClickRoomButton(GVWnd* wnd, UINT flags, Point p);
     void OnLeaveButton();

@@ -38,7 +38,6 @@ bool CMirelleVWS::IsFloorPickMode() const
     return timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0;
 }
 
-// Keys ------------------------------------------------------------------------------------------
 
 int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
 {
@@ -76,7 +75,6 @@ int CMirelleVWS::OnKeyUp(UINT vk, UINT, UINT)
     return 0;
 }
 
-// Hand cards ------------------------------------------------------------------------------------
 
 void CMirelleVWS::SelectHandCard(int n)
 {
@@ -173,13 +171,11 @@ int CMirelleVWS::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
     return changed ? 1 : 0;
 }
 
-// Mouse -----------------------------------------------------------------------------------------
 
-void CMirelleVWS::ShowCursorKind(int kind)
+void CMirelleVWS::ShowCursorKind(CursorKind kind)
 {
-    const bool click = kind == static_cast<int>(CursorKind::Click);
-    SetCursor(click ? clickCursor : normalCursor);
-    cursorState = kind;
+    SetCursor(kind == CursorKind::Click ? clickCursor : normalCursor);
+    cursorState = static_cast<int>(kind);
 }
 
 int CMirelleVWS::OnMouseMove(UINT flags, Point p)
@@ -198,7 +194,7 @@ int CMirelleVWS::OnMouseMove(UINT flags, Point p)
     c.pendingDeckCard = IsPendingDeckCard(wnd);
     c.pushButton = IsPushButton(wnd);
     // FIXME: the click cursor over a seat's avatar once the avatars are loaded.
-    ShowCursorKind(static_cast<int>(InputRules::ChooseCursor(c)));
+    ShowCursorKind(InputRules::ChooseCursor(c));
 
     if (HoverCards(card, (flags & MK_LBUTTON) != 0, floorMode)) SetDirty();
     if (flags & MK_LBUTTON) {
@@ -208,7 +204,7 @@ int CMirelleVWS::OnMouseMove(UINT flags, Point p)
     if (wnd) {
         const int took = wnd->OnMouseMove(flags, p);
         InvalidateWnd(wnd);
-        if (took && cursorState == static_cast<int>(CursorKind::Normal)) ShowCursorKind(static_cast<int>(CursorKind::Click));
+        if (took && cursorState == static_cast<int>(CursorKind::Normal)) ShowCursorKind(CursorKind::Click);
     }
     // FIXME: the betting buttons' bet-kind clips and die warning once the betting panel is loaded.
     // FIXME: the first-player pick cards' hover clips and sound 89 once the pick cards are loaded.
@@ -232,7 +228,8 @@ int CMirelleVWS::OnLButtonDown(UINT flags, Point p)
     // FIXME: the right-edge panel counts only inside (609, 177, 191 x 342) once it is loaded.
     GVWnd* wnd = WndFromPoint(p);
     if (!wnd) {
-        // FIXME: a press on a seat's user panel or avatar opens the user popup menu (ShowUserPopupMenu), else closes it.
+        // FIXME: a press on a seat's user panel or avatar opens the user popup menu (ShowUserPopupMenu),
+        // else closes it.
         return press.result;
     }
     // FIXME: the user popup menu's entries take the press first, then the menu closes.
@@ -267,7 +264,7 @@ int CMirelleVWS::OnLButtonUp(UINT flags, Point p)
         previous->OnLButtonUp(flags, p);
         SetDirty();
     }
-    if (cursorState != static_cast<int>(CursorKind::Normal)) ShowCursorKind(static_cast<int>(CursorKind::Normal));
+    if (cursorState != static_cast<int>(CursorKind::Normal)) ShowCursorKind(CursorKind::Normal);
     if (ClickRoomButton(wnd, flags, p) || ClickTableCard(wnd)) {
         SetDirty();
         return 0;
@@ -317,7 +314,6 @@ bool CMirelleVWS::ClickTableCard(GVWnd* wnd)
     return card && OnHandCardClicked(card) != 0;
 }
 
-// Buttons ---------------------------------------------------------------------------------------
 
 // The room's own buttons act on a click released inside them; false for any other widget.
 bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
@@ -436,7 +432,6 @@ void CMirelleVWS::ShowStartButton(bool show)
     InvalidateWnd(start);
 }
 
-// Focus and the rest ----------------------------------------------------------------------------
 
 int CMirelleVWS::OnImeStartComposition(WPARAM, LPARAM)
 {

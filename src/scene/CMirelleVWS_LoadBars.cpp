@@ -26,17 +26,24 @@ bool CMirelleVWS::LoadTitleButtons(WidgetFactory& factory)
     RoomButtons& b = roomButtons;
     b.titleBack = factory.CreateQZSWnd("Button\\titlebtn_back.qzs", {629, 0}, Visible::No);
     if (!AddLoaded(b.titleBack)) return false;
-    if (!AddButton(*this, b.autoPlaySetting,
-                   factory.CreatePSPPushBtn("GameFunction\\AutoAction\\setting_btn.psp", {629, 0}, Visible::Yes, 2), false))
-        return false;
+    CVPSPPushBtn* setting =
+        factory.CreatePSPPushBtn("GameFunction\\AutoAction\\setting_btn.psp", {629, 0}, Visible::Yes, 2);
+    if (!AddButton(*this, b.autoPlaySetting, setting, false)) return false;
     if (!AddButton(*this, b.memo, factory.CreatePSPPushBtn("Button\\memo_btn.psp", {692, 0}, Visible::Yes, 1), false))
         return false;
     b.memoNotify = factory.CreateQZAniWnd("Button\\memo_notify.qza", {692, 0});
     if (!AddRunning(b.memoNotify)) return false;
-    return AddButton(*this, b.capture, factory.CreatePSPPushBtn("Button\\capture_btn.psp", {713, 0}, Visible::Yes, 1)) &&
-           AddButton(*this, b.minimize, factory.CreatePSPPushBtn("Button\\winmin_btn.psp", {736, 0}, Visible::Yes, 1)) &&
-           AddButton(*this, b.fullScreen, factory.CreatePSPPushBtn("Button\\winmax_btn.psp", {756, 0}, Visible::Yes, 2)) &&
-           AddButton(*this, b.close, factory.CreatePSPPushBtn("Button\\winclose_btn.psp", {777, 0}, Visible::Yes, 1));
+    const struct { CVPSPPushBtn*& slot; const char* file; int x; int imageSets; } buttons[] = {
+        {b.capture, "Button\\capture_btn.psp", 713, 1},
+        {b.minimize, "Button\\winmin_btn.psp", 736, 1},
+        {b.fullScreen, "Button\\winmax_btn.psp", 756, 2},
+        {b.close, "Button\\winclose_btn.psp", 777, 1},
+    };
+    for (const auto& button : buttons)
+        if (!AddButton(*this, button.slot,
+                       factory.CreatePSPPushBtn(button.file, {button.x, 0}, Visible::Yes, button.imageSets)))
+            return false;
+    return true;
 }
 
 bool CMirelleVWS::LoadBottomButtons(WidgetFactory& factory)
