@@ -3,6 +3,8 @@
 #include <mutex>
 #include <set>
 
+#include <windowsx.h>
+
 #include "foundation/Debug.h"
 #include "foundation/TextWin32.h"
 #include "foundation/WindowTimer.h"
@@ -10,6 +12,7 @@
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
+#include "scene/core/InputRules.h"
 #include "table/RoomTable.h"
 
 namespace {
@@ -19,6 +22,7 @@ constexpr int kGameHeight = 600;
 constexpr DWORD kLoaderWaitMs = 3000;
 constexpr UINT kLoadedMessage = WM_APP + 6;
 constexpr UINT kLoaderEndedMessage = WM_APP + 7;
+constexpr UINT kAppCommandMessage = WM_USER + 100;
 
 std::mutex liveLock;
 std::set<const CMirelleWnd*> live;  // the main windows not yet deleted
@@ -219,14 +223,33 @@ LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             scene->SetRedrawAll(true);
             scene->RenderScreen();
             routed = true;
+        } else if (msg == kAppCommandMessage) {
+            result = scene->OnAppCommand();
+            routed = true;
         } else {
+            if (msg == WM_SETFOCUS) scene->OnSetFocus();
+            if (msg == WM_KILLFOCUS) scene->OnKillFocus();
             routed = scene->OnWndMsg(msg, wParam, lParam, result);
+            if (msg == WM_LBUTTONDOWN && !routed && !fullScreen) StartCaptionDrag(lParam);
         }
     }
     // The host may have asked to destroy the room while a handler ran.
     const HWND window = GetHwnd();
     if (FinishDeferred()) return routed ? result : DefWindowProcA(window, msg, wParam, lParam);
     return routed ? result : GWnd::WndProc(msg, wParam, lParam);
+}
+
+// A press the room left alone, windowed: the user drags the host's window by the game's title strip.
+// Posted, so the move loop runs in the host's loop and not inside this handler.
+void CMirelleWnd::StartCaptionDrag(LPARAM lParam)
+{
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // A room with its input off answers 0 anywhere: only the title strip drags.
+    const HWND top = GetAncestor(hostWnd, GA_ROOT);
+    if (!top || !InputRules::IsInTitleStrip({p.x, p.y})) return;
+    ClientToScreen(GetHwnd(), &p);
+    ReleaseCapture();
+    PostMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));
 }
 
 bool CMirelleWnd::RecreateScreen(bool full)

@@ -53,13 +53,13 @@ public:
     const std::string& GetPortalDir() const override { return portalDir; }
     IHostInterface* GetHost() const override { return host; }
     bool IsLoading() const override { return loading.load(); }
+    bool IsFullScreen() const override { return fullScreen; }
     bool RecreateScreen() override { return RecreateScreen(fullScreen); }
     void PostToHost(int32_t code) override;
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor) override;
 
     CMirelleVWS* GetScene() const { return scene.get(); }
-    bool IsFullScreen() const { return fullScreen; }
     bool RecreateScreen(bool full);
 
     // Loading: on the caller's thread (sync) or on one worker thread.
@@ -93,6 +93,7 @@ private:
     bool FinishDeferred();
     // What the host asked of the display while the loader was building on it.
     void ApplyDeferredScreenMode();
+    void StartCaptionDrag(LPARAM lParam);
 
     IHostInterface* host;
     HWND hostWnd = nullptr;

@@ -31,6 +31,9 @@ struct GameRequest;
 struct IHostInterface;
 enum class HostControlState : int32_t;
 enum class HostRequestCode : int32_t;
+namespace InputRules {
+enum class CursorKind;
+}
 
 // The faces of the scene's 50 card windows; a window not loaded yet answers a spare face.
 class SceneCardFaces final : public CardFaces {
@@ -308,6 +311,33 @@ public:
     bool IsAntiLeaveRoom() const;
     bool IsOwnTurn() const { return gameInfo.turnKey == ownUser.userKey; }
 
+    // Input: hot keys, clicks on the room's buttons and hand cards, the cursor; the rest goes on
+    // to the widgets. Focus and the app command come from the main window.
+    int OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
+    int OnKeyUp(UINT vk, UINT repeat, UINT flags) override;
+    int OnMouseMove(UINT flags, Point p) override;
+    int OnLButtonDown(UINT flags, Point p) override;
+    int OnLButtonUp(UINT flags, Point p) override;
+    // The room has no chat edit: composition is left to the window's default handling.
+    int OnImeStartComposition(WPARAM wParam, LPARAM lParam) override;
+    int OnImeComposition(WPARAM wParam, LPARAM lParam) override;
+    int OnImeEndComposition(WPARAM wParam, LPARAM lParam) override;
+    int OnSetFocus();
+    int OnKillFocus();
+    int OnAppCommand();
+    // Plays hand card n (1..11; 11 and the keys past the hand the pending deck card) as a click would.
+    void SelectHandCard(int n);
+    // 1 when the click on an own hand card or the pending deck card sent the play.
+    int OnHandCardClicked(CVHTWnd* card);
+    // Lifts (pressed: pushes) the card and drops every other; 1 when a card moved. Null drops all.
+    int HoverCards(CVHTWnd* card, bool pressed, bool floorMode);
+    // The card window the widget is, when it lies in the own hand (on the floor in floor mode).
+    CVHTWnd* FindOwnCardWnd(GVWnd* wnd, bool floorMode) const;
+    // True when the action may go on: no question was due, or the user answered yes.
+    bool ConfirmAntiLeave(bool alreadyReserved);
+    void ShowStartButton(bool show);
+    int GetCursorState() const { return cursorState; }
+
     // The records and the state the handlers and panels share.
     RCRoomData room;
     RCUser ownUser;
@@ -325,6 +355,7 @@ public:
     SceneTimers timers;
     RoomWidgets roomWidgets;
     EffectWidgets effects;
+    RoomButtons roomButtons;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -342,6 +373,9 @@ private:
     bool LoadDealEffects(WidgetFactory& factory);
     bool LoadLayerAnchor(WidgetFactory& factory);
     bool LoadActionPopups(WidgetFactory& factory);
+    bool LoadTitleButtons(WidgetFactory& factory);
+    bool LoadBottomButtons(WidgetFactory& factory);
+    bool LoadStartButton(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.
@@ -380,6 +414,16 @@ private:
     // The check, close and send every decision answer shares: only while seated and the decision runs.
     bool AnswerDecision(DecisionKind kind, const GameRequest& request);
     IHostInterface* GetHost() const;
+    // Input helpers.
+    bool IsFloorPickMode() const;
+    bool IsPendingDeckCard(const GVWnd* wnd) const;
+    void ShowCursorKind(InputRules::CursorKind kind);
+    void ReleaseOverNothing(UINT flags, Point p);
+    bool ClickRoomButton(GVWnd* wnd, UINT flags, Point p);
+    void OnLeaveButton();
+    void OnTitleWindowButton(CVPSPPushBtn* button);
+    void OnAutoPlayButton(bool on);
+    bool ClickTableCard(GVWnd* wnd);
     HWND GetGameWnd() const;
 
     SceneWindow* window;
@@ -398,6 +442,7 @@ private:
     SoundSystem sound;
     HCURSOR normalCursor = nullptr;
     HCURSOR clickCursor = nullptr;
+    int cursorState = 1;  // 1 the normal cursor shows, 2 the click cursor
     SYSTEM_INFO system{};
     RegistryKey optionsKey;
 };

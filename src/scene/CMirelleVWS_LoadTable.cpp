@@ -88,8 +88,7 @@ bool CMirelleVWS::LoadTurnBlink(WidgetFactory& factory)
 {
     // FIXME: the room title text, once the text widget has a factory.
     tableWidgets.turnBlinkAnimation = factory.CreateQZAniWnd("GameProcess\\turn_blink.qza", {0, 0});
-    // FIXME: the title bar's buttons, once the push buttons have factories.
-    return AddLoaded(tableWidgets.turnBlinkAnimation);
+    return AddLoaded(tableWidgets.turnBlinkAnimation) && LoadTitleButtons(factory);
 }
 
 bool CMirelleVWS::LoadFloorMarkers(WidgetFactory& factory)

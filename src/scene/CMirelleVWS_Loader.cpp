@@ -28,7 +28,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
 {
     WidgetFactory factory(imageRoot, *this);
     if (!LoadTableAndDeck(factory) || !LoadTurnBlink(factory)) return false;
-    // FIXME: the bottom bar's push buttons and shadowed text, once those widgets have factories.
+    if (stop.load() || !LoadBottomButtons(factory)) return false;
     // FIXME: each seat's user, score, go/shake and bak panels, once those panels exist.
     if (stop.load() || !LoadFloorMarkers(factory)) return false;
     // FIXME: the restrict-option panel, the invite panel and the avatars' widgets.
@@ -39,7 +39,8 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     // FIXME: the auto-play notice and its cancel button.
     if (stop.load() || !LoadCardEffects(factory)) return false;
     // FIXME: the observe and notify panels, the money-return panel and the countdown.
-    // FIXME: the start button and the betting widgets, below the layer anchor.
+    if (stop.load() || !LoadStartButton(factory)) return false;
+    // FIXME: the betting widgets.
     if (stop.load() || !LoadLayerAnchor(factory) || !LoadActionPopups(factory)) return false;
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.
     // FIXME: the auto-refill animations and texts.

@@ -89,7 +89,7 @@ int CMirelleVWS::SendGameReadyAnswer(int timedOut)
 
 int CMirelleVWS::SendStart()
 {
-    // FIXME: hide the start button (ShowStartButton (0)) once it is loaded.
+    ShowStartButton(false);
     SetAutoPlay(false);
     if (GetPlayer(0).userKey != ownUser.userKey || ownUser.userKey == -1) return 0;
     if (GetRoomState() == RoomState::Waiting && HasSeatWithoutUser()) {

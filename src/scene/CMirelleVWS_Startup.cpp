@@ -44,6 +44,7 @@ CMirelleVWS* CMirelleVWS::Current()
 void CMirelleVWS::ResetRoundState()
 {
     tableWidgets = {};
+    roomButtons = {};
     roomWidgets.hourlyAnimation = nullptr;
     roomWidgets.countdownAnimation = nullptr;
     roomWidgets.animations.clear();

@@ -47,7 +47,7 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
     case TimerId::Popup: OnPopupTimeout(); break;
     case TimerId::Start:
         StopTimer(TimerId::Start);
-        // FIXME: show the start button once it is loaded.
+        ShowStartButton(true);
         break;
     case TimerId::Macro:
         StopTimer(TimerId::Macro);

@@ -7,6 +7,7 @@
 
 class CVCountWnd;
 class CVHTWnd;
+class CVPSPPushBtn;
 class GVAnimWnd;
 class GVBoxWnd;
 class GVPSPWnd;
@@ -81,4 +82,28 @@ struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
     GVAnimWnd* countdownAnimation = nullptr;
     plist<GVQZAniWnd> animations;  // stepped by the tick
+};
+
+// The room's push buttons: the title bar's, the bottom bar's and the start button.
+struct RoomButtons {
+    GVQZSWnd* titleBack = nullptr;
+    CVPSPPushBtn* autoPlaySetting = nullptr;  // image set 1 while auto-play is on
+    CVPSPPushBtn* memo = nullptr;
+    GVQZAniWnd* memoNotify = nullptr;
+    CVPSPPushBtn* capture = nullptr;
+    CVPSPPushBtn* minimize = nullptr;
+    CVPSPPushBtn* fullScreen = nullptr;  // image set 1 in full screen
+    CVPSPPushBtn* close = nullptr;
+
+    CVPSPPushBtn* watch = nullptr;
+    CVPSPPushBtn* join = nullptr;
+    CVPSPPushBtn* option = nullptr;
+    CVPSPPushBtn* vip = nullptr;
+    CVPSPPushBtn* exit = nullptr;        // image set 1 is the give-up picture
+    CVPSPPushBtn* cancelExit = nullptr;
+
+    CVPSPPushBtn* start = nullptr;       // image set 1 while a seat has no user
+    // Loaded with the auto-play notice and the invite panel.
+    CVPSPPushBtn* autoPlayCancel = nullptr;
+    CVPSPPushBtn* invite = nullptr;
 };

@@ -20,6 +20,7 @@ public:
     virtual IHostInterface* GetHost() const = 0;
     // Whether the loader thread is building the scene's widgets.
     virtual bool IsLoading() const = 0;
+    virtual bool IsFullScreen() const = 0;
     // Makes the display anew in the current mode; false when that failed.
     virtual bool RecreateScreen() = 0;
     // Posts a notice to the host's window (the scene's notify value with `code`).

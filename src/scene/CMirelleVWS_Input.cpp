@@ -1,0 +1,465 @@
+#include "scene/CMirelleVWS.h"
+
+#include <algorithm>
+
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
+#include "scene/core/InputRules.h"
+#include "toolkit/GVPushBtn.h"
+#include "toolkit/GVQZSWnd.h"
+#include "views/CVHTWnd.h"
+#include "views/CVPSPPushBtn.h"
+
+namespace {
+
+using InputRules::CursorKind;
+using SoundTables::SoundId;
+
+constexpr uint32_t kBoxColor = 0xCF7F00;
+constexpr char kAntiLeaveTitle[] = "먹튀방지옵션";
+constexpr char kAntiLeaveText[] =
+    "판수를 모두 채우면 나갈수 있지만 그렇지 않으면 획득하신 금액을\n상대방에게 모두 돌려줘야 합니다. \n"
+    "(최대머니소지 제한에 묶여 있는 사용자도 원금에서 차감합니다.)";
+constexpr SoundId kGameStartSound = static_cast<SoundId>(7);
+
+// The hint markers of a hand slot that mark a group of one month (bomb, nuclear, double bomb,
+// shake): hovering one card of the group lifts them all.
+constexpr int kGroupMarkers[] = {2, 3, 4, 5};
+
+bool IsPushButton(const GVWnd* wnd)
+{
+    return dynamic_cast<const GVPushBtn*>(wnd) || dynamic_cast<const CVPSPPushBtn*>(wnd);
+}
+
+}  // namespace
+
+bool CMirelleVWS::IsFloorPickMode() const
+{
+    return timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0;
+}
+
+
+int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
+{
+    InputRules::KeyContext c;
+    c.ownTurn = timers.outlineBlink;
+    c.roomState = GetRoomState();
+    c.startButtonVisible = roomButtons.start && roomButtons.start->IsVisible();
+    c.robotSeated = HasRobotSeat();
+    c.targetScoreRoom = IsDesperateRoom();
+    // FIXME: the prompt's and the result windows' visibility once CVNotifyWnd, CVResultWnd and
+    // CVDesperateResultWnd exist.
+    const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
+    switch (route.action) {
+    case InputRules::KeyAction::PostClose:
+        if (window) PostMessageA(window->GetHostWnd(), kHostCloseRequest, 0, 0);
+        break;
+    case InputRules::KeyAction::SendStart: SendStart(); break;
+    case InputRules::KeyAction::HandCard: SelectHandCard(route.value); break;
+    case InputRules::KeyAction::Macro: SendMacro(route.value); break;
+    case InputRules::KeyAction::Notify:
+        // FIXME: the prompt answers F1/F2 through the scene's entry point for them (AnswerNotifyByKey).
+        return 0;
+    case InputRules::KeyAction::Result:
+    case InputRules::KeyAction::DesperateResult:
+        // FIXME: the key goes to CVResultWnd / CVDesperateResultWnd once the result windows exist.
+        return 0;
+    case InputRules::KeyAction::None: break;
+    }
+    return GVWS::OnKeyDown(vk, repeat, flags);
+}
+
+int CMirelleVWS::OnKeyUp(UINT vk, UINT, UINT)
+{
+    if (const int n = InputRules::HandCardOfKeyUp(static_cast<int>(vk))) SelectHandCard(n);
+    return 0;
+}
+
+
+void CMirelleVWS::SelectHandCard(int n)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    InputRules::HandContext c;
+    c.ownTurn = timers.outlineBlink;
+    c.seated = own >= 0;
+    c.robot = own >= 0 && IsRobotSeat(own);
+    const CHTUser* record = own >= 0 ? &gameInfo.users[static_cast<size_t>(own)] : nullptr;
+    if (record) {
+        c.handSize = static_cast<int>(record->hand.size());
+        c.deckFlips = record->deckFlips;
+    }
+    c.deckSize = static_cast<int>(gameInfo.deck.size());
+    const InputRules::HandPick pick = InputRules::ChooseHandCard(n, c);
+    if (pick.kind == InputRules::PickKind::Hand) {
+        OnHandCardClicked(CardWndBySlot(record->hand[static_cast<size_t>(pick.handIndex)]));
+    } else if (pick.kind == InputRules::PickKind::Deck) {
+        if (pick.marker >= 0) {
+            if (GVQZSWnd* marker = tableWidgets.holdBombs[static_cast<size_t>(pick.marker)]) {
+                marker->Show(false);
+                InvalidateWnd(marker);
+            }
+        }
+        OnHandCardClicked(CardWndBySlot(gameInfo.deck.front()));
+    }
+}
+
+bool CMirelleVWS::IsPendingDeckCard(const GVWnd* wnd) const
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!wnd || own < 0 || gameInfo.deck.empty()) return false;
+    return gameInfo.users[static_cast<size_t>(own)].deckFlips >= 1 && CardWndBySlot(gameInfo.deck.front()) == wnd;
+}
+
+int CMirelleVWS::OnHandCardClicked(CVHTWnd* card)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!card || own < 0 || IsRobotSeat(own)) return 0;
+    // A hand card goes by its id, as the time-out and auto-play choices send it; the deck card is 50.
+    int32_t cardId = -1;
+    if (FindOwnCardWnd(card, false)) cardId = card->GetFace().cardId;
+    else if (IsPendingDeckCard(card)) cardId = kCardCount;
+    if (cardId < 0 || !SendPlayCard(cardId, 0)) return 0;
+    HoverCards(nullptr, false, false);
+    // The own card is out: F1 and F2 go to a prompt that opens later in this turn.
+    timers.outlineBlink = false;
+    StopPhaseTimer();
+    PlaySoundId(SoundId::ButtonClick);
+    SetAutoPlay(false);
+    SetDirty();
+    return 1;
+}
+
+CVHTWnd* CMirelleVWS::FindOwnCardWnd(GVWnd* wnd, bool floorMode) const
+{
+    auto* card = dynamic_cast<CVHTWnd*>(wnd);
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!card || own < 0) return nullptr;
+    const std::vector<int32_t>& list = floorMode ? floor.cards : gameInfo.users[static_cast<size_t>(own)].hand;
+    for (int32_t slot : list)
+        if (CardWndBySlot(slot) == card) return card;
+    return nullptr;
+}
+
+int CMirelleVWS::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!timers.outlineBlink || own < 0) return 0;
+    const std::vector<int32_t>& list = floorMode ? floor.cards : gameInfo.users[static_cast<size_t>(own)].hand;
+    const HoverState lifted = pressed ? HoverState::Pressed : HoverState::Hover;
+
+    // A group of one month marked by its hint rises with the card under the pointer.
+    int found = -1;
+    for (size_t k = 0; k < list.size(); ++k)
+        if (card && CardWndBySlot(list[k]) == card) found = static_cast<int>(k);
+    bool group = false;
+    if (!floorMode && found >= 0 && found < TableWidgets::kHandSlots) {
+        group = std::any_of(std::begin(kGroupMarkers), std::end(kGroupMarkers), [&](int i) {
+            const GVWnd* m = GetHandMarker(found, i);
+            return m && m->IsVisible();
+        });
+    }
+    bool changed = false;
+    for (size_t k = 0; k < list.size(); ++k) {
+        CVHTWnd* w = CardWndBySlot(list[k]);
+        if (!w) continue;
+        const bool lift = w == card || (group && w->GetFace().month == card->GetFace().month);
+        const HoverState want = lift ? lifted : HoverState::Rest;
+        if (w->GetHoverState() == want) continue;
+        changed |= w->SetHoverState(want, this, static_cast<int>(k), floorMode);
+        InvalidateWnd(w);
+    }
+    return changed ? 1 : 0;
+}
+
+
+void CMirelleVWS::ShowCursorKind(CursorKind kind)
+{
+    SetCursor(kind == CursorKind::Click ? clickCursor : normalCursor);
+    cursorState = static_cast<int>(kind);
+}
+
+int CMirelleVWS::OnMouseMove(UINT flags, Point p)
+{
+    if (!IsInputEnabled()) return 0;
+    GVWnd* previous = GetMouseWnd();
+    GVWnd* wnd = WndFromPoint(p);
+    const bool floorMode = IsFloorPickMode();
+    CVHTWnd* card = FindOwnCardWnd(wnd, floorMode);
+    // FIXME: the money-limit tooltip follows its mark once the money-limit widgets are loaded.
+
+    InputRules::CursorContext c;
+    c.widget = wnd != nullptr;
+    c.ownTurnSeated = timers.outlineBlink && IsUserSeated();
+    c.ownCard = card != nullptr;
+    c.pendingDeckCard = IsPendingDeckCard(wnd);
+    c.pushButton = IsPushButton(wnd);
+    // FIXME: the click cursor over a seat's avatar once the avatars are loaded.
+    ShowCursorKind(InputRules::ChooseCursor(c));
+
+    if (HoverCards(card, (flags & MK_LBUTTON) != 0, floorMode)) SetDirty();
+    if (flags & MK_LBUTTON) {
+        if (previous && previous->OnMouseMove(flags, p)) InvalidateWnd(previous);
+        return 0;
+    }
+    if (wnd) {
+        const int took = wnd->OnMouseMove(flags, p);
+        InvalidateWnd(wnd);
+        if (took && cursorState == static_cast<int>(CursorKind::Normal)) ShowCursorKind(CursorKind::Click);
+    }
+    // FIXME: the betting buttons' bet-kind clips and die warning once the betting panel is loaded.
+    // FIXME: the first-player pick cards' hover clips and sound 89 once the pick cards are loaded.
+    if (previous && previous != wnd) {
+        previous->OnMouseMove(flags, p);
+        InvalidateWnd(previous);
+    }
+    if (!wnd) SetMouseWnd(nullptr);
+    else if (wnd != previous && wnd->IsHot()) SetMouseWnd(wnd);
+    return 0;
+}
+
+int CMirelleVWS::OnLButtonDown(UINT flags, Point p)
+{
+    if (!IsInputEnabled()) return 0;
+    const HWND game = GetGameWnd();
+    if (game) SetFocus(game);
+    if (!GetCursor()) OnMouseMove(flags, p);
+    const InputRules::PressResult press = InputRules::DecidePress(p, window && window->IsFullScreen());
+    if (press.capture && game) SetCapture(game);
+    // FIXME: the right-edge panel counts only inside (609, 177, 191 x 342) once it is loaded.
+    GVWnd* wnd = WndFromPoint(p);
+    if (!wnd) {
+        // FIXME: a press on a seat's user panel or avatar opens the user popup menu (ShowUserPopupMenu),
+        // else closes it.
+        return press.result;
+    }
+    // FIXME: the user popup menu's entries take the press first, then the menu closes.
+    if (timers.outlineBlink) {
+        const bool floorMode = IsFloorPickMode();
+        CVHTWnd* card = FindOwnCardWnd(wnd, floorMode);
+        // Only a press on an own card stops here; dropping a stray lift lets the press go on.
+        if (HoverCards(card, true, floorMode)) {
+            SetDirty();
+            if (card) return 1;
+        }
+    }
+    if (wnd->OnLButtonDown(flags, p)) {
+        InvalidateWnd(wnd);
+        return 1;
+    }
+    return press.result;
+}
+
+int CMirelleVWS::OnLButtonUp(UINT flags, Point p)
+{
+    if (!IsInputEnabled()) return 0;
+    ReleaseCapture();
+    GVWnd* wnd = WndFromPoint(p);
+    if (!wnd) {
+        ReleaseOverNothing(flags, p);
+        return 0;
+    }
+    GVWnd* previous = GetMouseWnd();
+    SetMouseWnd(wnd);
+    if (previous && previous != wnd) {
+        previous->OnLButtonUp(flags, p);
+        SetDirty();
+    }
+    if (cursorState != static_cast<int>(CursorKind::Normal)) ShowCursorKind(CursorKind::Normal);
+    if (ClickRoomButton(wnd, flags, p) || ClickTableCard(wnd)) {
+        SetDirty();
+        return 0;
+    }
+    // FIXME: in a game outside the own turn a betting button's own click while enabled sends SendRequest24(index),
+    // once the betting panel is loaded.
+    if (wnd->OnLButtonUp(flags, p)) {
+        InvalidateWnd(wnd);
+        SetDirty();
+    }
+    return 0;
+}
+
+void CMirelleVWS::ReleaseOverNothing(UINT flags, Point p)
+{
+    if (timers.outlineBlink) {
+        HoverCards(nullptr, false, timers.phaseTimerKind == DecisionKind::SunPick);
+        SetDirty();
+        const int own = FindSeatByKey(ownUser.userKey);
+        const int flips = own >= 0 ? gameInfo.users[static_cast<size_t>(own)].deckFlips : 0;
+        // The server's count may exceed the six markers: walk at most those.
+        const int walk = IsOwnTurn() ? InputRules::DeckFlipMarkersToWalk(flips) : 0;
+        for (int i = 0; i < walk; ++i) {
+            GVQZSWnd* marker = tableWidgets.holdBombs[static_cast<size_t>(i)];
+            if (!marker || !marker->IsVisible() || !marker->HitTest(p.x, p.y, 0)) continue;
+            marker->Show(false);
+            InvalidateWnd(marker);
+            SelectHandCard(InputRules::kDeckKey);
+            break;
+        }
+    }
+    // FIXME: the user popup menu closes when the release lies outside its entries.
+    if (GVWnd* mouse = GetMouseWnd()) mouse->OnLButtonUp(flags, p);
+    SetDirty();
+}
+
+// A card of the table during the own turn: the pick of the first player or the own card to play.
+bool CMirelleVWS::ClickTableCard(GVWnd* wnd)
+{
+    if (GetRoomState() != RoomState::Playing || !timers.outlineBlink) return false;
+    if (timers.phaseTimerKind == DecisionKind::SunPick) {
+        // FIXME: the first-player pick takes the click (OnSunPickClicked) once the pick cards are loaded.
+        return false;
+    }
+    if (!IsOwnTurn()) return false;
+    auto* card = dynamic_cast<CVHTWnd*>(wnd);
+    return card && OnHandCardClicked(card) != 0;
+}
+
+
+// The room's own buttons act on a click released inside them; false for any other widget.
+bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
+{
+    RoomButtons& b = roomButtons;
+    const CVPSPPushBtn* known[] = {b.close,  b.exit,  b.cancelExit, b.memo,  b.capture,         b.minimize,
+                                   b.fullScreen, b.join, b.watch, b.option, b.vip, b.start, b.autoPlaySetting,
+                                   b.autoPlayCancel, b.invite};
+    auto* button = dynamic_cast<CVPSPPushBtn*>(wnd);
+    if (!button || std::find(std::begin(known), std::end(known), button) == std::end(known)) return false;
+    // FIXME: the user popup menu's four entries (OnUserPopupCommand) once the popup menu exists.
+    if (!button->OnLButtonUp(flags, p)) return true;
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (button == b.close || button == b.exit || button == b.cancelExit) {
+        OnLeaveButton();
+    } else if (button == b.memo) {
+        HostRequest(ownUser.userKey, HostRequestCode::Memo, 0, nullptr, nullptr);
+    } else if (button == b.capture) {
+        PlaySoundId(SoundId::Capture);
+        HostRequest(ownUser.userKey, HostRequestCode::Capture, 0, nullptr, nullptr);
+    } else if (button == b.minimize || button == b.fullScreen) {
+        OnTitleWindowButton(button);
+    } else if (button == b.join) {
+        const InputRules::JoinAction join = InputRules::DecideJoin(GetRoomState(), own >= 0);
+        if (join == InputRules::JoinAction::Play) SendPlay(0);
+        else if (join == InputRules::JoinAction::Observe) SendObserve();
+    } else if (button == b.watch) {
+        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) SendObserve();
+    } else if (button == b.option) {
+        // FIXME: open the option window (OpenOptionWindow, CVUserOptionWnd) once it exists.
+    } else if (button == b.vip) {
+        // FIXME: open the VIP dialog (OpenVipDialog) once it exists.
+    } else if (button == b.start) {
+        SendStart();
+    } else if (button == b.autoPlaySetting || button == b.autoPlayCancel) {
+        OnAutoPlayButton(button == b.autoPlaySetting && !controls.autoPlay);
+    } else if (button == b.invite && GetRoomState() == RoomState::Waiting) {
+        // FIXME: only while the current robot avatar image exists and is hidden, once the avatars are loaded.
+        HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, nullptr);
+        PlaySoundId(SoundId::ButtonClick);
+    }
+    return true;
+}
+
+void CMirelleVWS::OnAutoPlayButton(bool on)
+{
+    SetAutoPlay(on);
+    SendAutoPlay(on ? 1 : 0);
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (own >= 0) GetPlayer(own).turnTimeoutCount = 0;
+    SendTimeoutCount(0);
+}
+
+void CMirelleVWS::OnTitleWindowButton(CVPSPPushBtn* button)
+{
+    PlaySoundId(SoundId::ButtonClick);
+    button->SetHover(false);
+    if (!window) return;
+    if (button == roomButtons.minimize) {
+        PostMessageA(window->GetHostWnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return;
+    }
+    const bool full = window->IsFullScreen();
+    (void)button->SetImageSet(full ? 0 : 1);
+    RECT client{};
+    GetClientRect(GetGameWnd(), &client);
+    if (IHostInterface* host = GetHost()) host->RequestScreenMode(full ? 0 : 1, client.right, client.bottom, 0);
+}
+
+void CMirelleVWS::OnLeaveButton()
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    InputRules::LeaveContext c;
+    c.roomKind = room.roomKind;
+    c.roomState = GetRoomState();
+    c.ownInTable = own >= 0;
+    c.roundStarted = controls.roundStarted;
+    switch (InputRules::DecideLeave(c)) {
+    case InputRules::LeaveAction::GiveUp: SendGiveUp(); return;
+    case InputRules::LeaveAction::Stay: return;
+    case InputRules::LeaveAction::ConfirmThenExit:
+        if (!ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) return;
+        [[fallthrough]];
+    case InputRules::LeaveAction::Exit:
+        // FIXME: leave the room (ExitRoom) once the room's user-interface controller has it.
+        return;
+    }
+}
+
+bool CMirelleVWS::ConfirmAntiLeave(bool alreadyReserved)
+{
+    InputRules::AntiLeaveContext c;
+    c.robotSeated = HasRobotSeat();
+    c.roomState = GetRoomState();
+    c.ownSeated = IsUserSeated();
+    c.alreadyReserved = alreadyReserved;
+    c.roomKind = room.roomKind;
+    c.antiLeaveSetting = room.option.antiLeave;
+    c.antiLeaveActive = controls.antiLeaveActive;
+    if (!InputRules::NeedsAntiLeaveConfirmation(c)) return true;
+    return ShowMessageBox(kAntiLeaveText, 1, 0, kAntiLeaveTitle, kBoxColor) == 1;
+}
+
+void CMirelleVWS::ShowStartButton(bool show)
+{
+    StopTimer(TimerId::Start);
+    CVPSPPushBtn* start = roomButtons.start;
+    if (!start) return;
+    const bool emptySeat = HasSeatWithoutUser();
+    bool visible = show;
+    if (show && !IsTournamentRoom()) visible = ownUser.userKey != -1 && GetPlayer(0).userKey == ownUser.userKey;
+    else if (show) visible = !emptySeat;
+    if (visible && !start->IsVisible()) PlaySoundId(kGameStartSound);
+    (void)start->SetImageSet(emptySeat ? 1 : 0);
+    start->Show(visible);
+    InvalidateWnd(start);
+}
+
+
+int CMirelleVWS::OnImeStartComposition(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+int CMirelleVWS::OnImeComposition(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+int CMirelleVWS::OnImeEndComposition(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+int CMirelleVWS::OnSetFocus()
+{
+    return 0;
+}
+
+int CMirelleVWS::OnKillFocus()
+{
+    if (HoverCards(nullptr, false, IsFloorPickMode())) SetDirty();
+    return 0;
+}
+
+int CMirelleVWS::OnAppCommand()
+{
+    return 0;
+}
