@@ -388,10 +388,13 @@ int CMirelleWnd::RequestForcedExit(int /*targetUserKey*/)
     return 0;
 }
 
-int CMirelleWnd::SetTitleBarText(BSTR /*text*/)
+int CMirelleWnd::SetTitleBarText(BSTR text)
 {
-    // FIXME: the title-bar caption widget arrives with the resource loader.
-    return 0;
+    return GuardBoundary("SetTitleBarText", -1, [&] {
+        if (!scene) return -1;
+        scene->SetTitleBarText(text ? WideToAnsi(text) : std::string());
+        return 0;
+    });
 }
 
 int CMirelleWnd::SetScreenMode(int full, int /*width*/, int /*height*/)

@@ -215,6 +215,8 @@ public:
     std::string FetchHostText();
     void PostToHost(int32_t code);
     void PrintChatText(const std::string& text);
+    // The title bar's caption.
+    void SetTitleBarText(const std::string& text);
     // Each seated player's key and money to the host, after every money change.
     void ReportSeatMoney();
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,

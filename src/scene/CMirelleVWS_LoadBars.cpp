@@ -2,7 +2,9 @@
 
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVTextShadowWnd.h"
 #include "views/WidgetFactory.h"
 
 namespace {
@@ -61,12 +63,20 @@ bool CMirelleVWS::LoadBottomButtons(WidgetFactory& factory)
         if (!AddButton(*this, button.slot,
                        factory.CreatePSPPushBtn(button.file, {button.x, kBottomBarY}, button.show, button.imageSets)))
             return false;
-    // FIXME: the shadowed text at (6, 151), 77 x 12, colour 0x9bf5ff, once CreateTextShadowWnd exists.
-    return true;
+    roomButtons.bottomText = factory.CreateTextShadowWnd("", {6, 151}, {77, 12}, 12, 700, 0x9bf5ff);
+    return AddLoaded(roomButtons.bottomText);
 }
 
 bool CMirelleVWS::LoadStartButton(WidgetFactory& factory)
 {
     return AddButton(*this, roomButtons.start,
                      factory.CreatePSPPushBtn("Button\\start_btn.psp", {280, 360}, Visible::No, 2));
+}
+
+void CMirelleVWS::SetTitleBarText(const std::string& text)
+{
+    GVTextWnd* caption = roomButtons.titleText;
+    if (!caption) return;
+    caption->SetText(text);
+    InvalidateWnd(caption);
 }

@@ -8,6 +8,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/WidgetFactory.h"
@@ -86,7 +87,8 @@ bool CMirelleVWS::LoadTableAndDeck(WidgetFactory& factory)
 
 bool CMirelleVWS::LoadTurnBlink(WidgetFactory& factory)
 {
-    // FIXME: the room title text, once the text widget has a factory.
+    roomButtons.titleText = factory.CreateTextWnd("", {182, 5}, {620, 14}, 12, 700, 0x949494);
+    if (!AddLoaded(roomButtons.titleText)) return false;
     tableWidgets.turnBlinkAnimation = factory.CreateQZAniWnd("GameProcess\\turn_blink.qza", {0, 0});
     return AddLoaded(tableWidgets.turnBlinkAnimation) && LoadTitleButtons(factory);
 }

@@ -8,11 +8,13 @@
 class CVCountWnd;
 class CVHTWnd;
 class CVPSPPushBtn;
+class CVTextShadowWnd;
 class GVAnimWnd;
 class GVBoxWnd;
 class GVPSPWnd;
 class GVQZAniWnd;
 class GVQZSWnd;
+class GVTextWnd;
 class GVWnd;
 
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
@@ -86,6 +88,7 @@ struct RoomWidgets {
 
 // The room's push buttons: the title bar's, the bottom bar's and the start button.
 struct RoomButtons {
+    GVTextWnd* titleText = nullptr;  // the room's title in the title bar
     GVQZSWnd* titleBack = nullptr;
     CVPSPPushBtn* autoPlaySetting = nullptr;  // image set 1 while auto-play is on
     CVPSPPushBtn* memo = nullptr;
@@ -101,6 +104,7 @@ struct RoomButtons {
     CVPSPPushBtn* vip = nullptr;
     CVPSPPushBtn* exit = nullptr;        // image set 1 is the give-up picture
     CVPSPPushBtn* cancelExit = nullptr;
+    CVTextShadowWnd* bottomText = nullptr;
 
     CVPSPPushBtn* start = nullptr;       // image set 1 while a seat has no user
     // Loaded with the auto-play notice and the invite panel.
