@@ -25,14 +25,18 @@
 
 namespace {
 
-// The generated room's image folder beside the build (build/game, three folders up from the test
-// program), with a trailing backslash.
-std::string GeneratedImageRoot()
+std::filesystem::path ProgramFolder()
 {
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const auto game = std::filesystem::path(exe).parent_path().parent_path().parent_path() / "game";
-    return (game / "GameImage").string() + "\\";
+    return std::filesystem::path(exe).parent_path();
+}
+
+// The generated room's image folder beside the build (build/game, two folders above the test
+// program's), with a trailing backslash.
+std::string GeneratedImageRoot()
+{
+    return (ProgramFolder().parent_path().parent_path() / "game" / "GameImage").string() + "\\";
 }
 
 // A room stand-in for the seat panels: its image folder, room kind, rank titles and own seat.
@@ -80,6 +84,16 @@ GVWnd* Made(FakeSeatRoom& room, Args... args)
 {
     auto panel = std::make_unique<P>();
     return panel->CreateChildren(room, args...) ? panel.release() : nullptr;
+}
+
+PlayerInfo Player(int32_t key, const char* nickname, int64_t money, int64_t startMoney)
+{
+    PlayerInfo p;
+    p.userKey = key;
+    p.nickname = nickname;
+    p.gameMoney = money;
+    p.startMoney = startMoney;
+    return p;
 }
 
 CHTUser Round(int32_t go, int32_t points, int32_t mult)
@@ -152,11 +166,7 @@ TEST_F(SeatPanels, MissingPictureFailsThePanelAndIsReported)
 
 TEST_F(SeatPanels, PlayerPanelShowsTheSeatRecord)
 {
-    PlayerInfo base;
-    base.userKey = 7;
-    base.nickname = "나그네";
-    base.gameMoney = 123456789;
-    base.startMoney = 100000000;
+    PlayerInfo base = Player(7, "나그네", 123456789, 100000000);
     base.tournamentMoney = 50000;
     base.tournamentWins = 3;
     base.rankLevel = 3;
@@ -164,7 +174,6 @@ TEST_F(SeatPanels, PlayerPanelShowsTheSeatRecord)
                    const char* title; const char* money; const char* moneyChange; bool changeShown; const char* mark; } cases[] = {
         {"a plain room: game money and rank title", 0, 0, [](PlayerInfo&) {}, "고수", "1억2345만냥", "2345만6789냥", true, "-"},
         {"safe money adds a plus", 0, 0, [](PlayerInfo& p) { p.safeMoney = 10; }, "고수", "1억2345만냥+", "2345만6789냥", true, "-"},
-        {"money as at the start", 0, 0, [](PlayerInfo& p) { p.startMoney = p.gameMoney; }, "고수", "1억2345만냥", "변동머니", true, "-"},
         {"a tournament: its money and wins", 0, 20, [](PlayerInfo& p) { p.startMoney = 60000; }, "3회우승", "5만냥", "-1만냥", true, "-"},
         {"leave reserved", 0, 0, [](PlayerInfo& p) { p.exitReserved = 1; }, "고수", "1억2345만냥", "2345만6789냥", true, "0"},
         {"leave reserved in a tournament shows no mark", 0, 32, [](PlayerInfo& p) { p.exitReserved = 1; },
@@ -193,10 +202,7 @@ TEST_F(SeatPanels, PlayerPanelEmptiesForASeatWithoutUser)
 {
     CVUserInfoWnd panel;
     ASSERT_TRUE(panel.CreateChildren(room, 0));
-    PlayerInfo p;
-    p.userKey = 7;
-    p.nickname = "나그네";
-    p.gameMoney = 5000;
+    PlayerInfo p = Player(7, "나그네", 5000, 0);
     p.observeReserved = 1;
     panel.SetUserInfo(p);
     ASSERT_TRUE(panel.GetReservationMark()->IsVisible());
@@ -215,31 +221,10 @@ TEST_F(SeatPanels, PlayerPanelEmptiesForASeatWithoutUser)
     EXPECT_EQ(panel.GetMoneyChangeLine()->GetText(), "2만냥");
 }
 
-TEST_F(SeatPanels, ReservationMarksFollowTheirCalls)
-{
-    const struct { const char* name; int32_t roomKind; std::function<void(CVUserInfoWnd&)> act; const char* mark; } cases[] = {
-        {"leave reserved", 0, [](CVUserInfoWnd& p) { p.ShowExitReserved(true); }, "0"},
-        {"leave reserved in a tournament", 26, [](CVUserInfoWnd& p) { p.ShowExitReserved(true); }, "-"},
-        {"observing reserved in a tournament", 26, [](CVUserInfoWnd& p) { p.ShowObserveReserved(true); }, "1"},
-        {"leave then observing", 0, [](CVUserInfoWnd& p) { p.ShowExitReserved(true); p.ShowObserveReserved(true); }, "1"},
-        {"observing withdrawn", 0, [](CVUserInfoWnd& p) { p.ShowObserveReserved(true); p.ShowObserveReserved(false); }, "-"},
-        {"a tournament leave stops an observing mark", 30,
-         [](CVUserInfoWnd& p) { p.ShowObserveReserved(true); p.ShowExitReserved(true); }, "-"},
-    };
-    for (const auto& c : cases) {
-        room.roomKind = c.roomKind;
-        CVUserInfoWnd panel;
-        ASSERT_TRUE(panel.CreateChildren(room, 0));
-        c.act(panel);
-        EXPECT_EQ(IconState(panel.GetReservationMark()), c.mark) << c.name;
-    }
-}
-
 TEST_F(SeatPanels, ScorePanelShowsSmallOrBigScoreAndItsLines)
 {
     const struct { const char* name; int skin; CHTUser round; const char* shown; int captionFrame;
                    int64_t score, mult, total; } cases[] = {
-        {"no score", 0, Round(0, 0, 1), "", 0, 0, 1, 0},
         {"3 with multiplier 1", 0, Round(0, 3, 1), "score caption", 0, 3, 1, 3},
         {"7 with multiplier 2: big digits, both lines", 0, Round(0, 7, 2),
          "big caption xcaption x xsuffix tcaption total tsuffix", 1, 7, 2, 14},
@@ -336,11 +321,13 @@ TEST_F(SeatPanels, BothSeatsBlinkTogether)
     EXPECT_EQ(ScoreBlinkTimeline({&own, &other}).Run(3000), both);
 }
 
-TEST_F(SeatPanels, BlinkEndsWithTheScoreItBelongsTo)
+// A running blink ends with the small score it shows; afterwards a score of 3 is new again.
+TEST_F(SeatPanels, BlinkEndsWithItsScore)
 {
-    const struct { const char* name; CHTUser next; const char* shown; } cases[] = {
-        {"the score fell to nothing", Round(0, 0, 1), ""},
-        {"the score grew big", Round(1, 6, 2), "big caption xcaption x xsuffix tcaption total tsuffix"},
+    const struct { const char* name; std::function<void(CVJumsuInfoWnd&)> act; const char* shown; } cases[] = {
+        {"the score fell to nothing", [](auto& p) { p.SetScore(Round(0, 0, 1)); }, ""},
+        {"the score grew big", [](auto& p) { p.SetScore(Round(1, 6, 2)); }, "big caption xcaption x xsuffix tcaption total tsuffix"},
+        {"a reset forgets the score", [](auto& p) { p.Reset(); }, ""},
     };
     for (const auto& c : cases) {
         CVJumsuInfoWnd panel;
@@ -348,23 +335,12 @@ TEST_F(SeatPanels, BlinkEndsWithTheScoreItBelongsTo)
         panel.SetScore(Round(0, 3, 1));
         ScoreBlinkTimeline timeline({&panel});
         ASSERT_EQ(timeline.Run(400).size(), 2u) << c.name << ": the blink runs";
-        panel.SetScore(c.next);
-        EXPECT_FALSE(panel.IsBlinking()) << c.name;
+        c.act(panel);
         EXPECT_TRUE(timeline.Run(3000).empty()) << c.name << ": the blinking number stays hidden";
         EXPECT_EQ(Shown(panel, kScoreChildren), c.shown) << c.name;
+        panel.SetScore(Round(0, 3, 1));
+        EXPECT_TRUE(panel.IsBlinking()) << c.name;
     }
-}
-
-TEST_F(SeatPanels, ResetHidesTheScoreAndForgetsIt)
-{
-    CVJumsuInfoWnd panel;
-    ASSERT_TRUE(panel.CreateChildren(room, 0, 0));
-    panel.SetScore(Round(0, 3, 2));
-    panel.Reset();
-    EXPECT_EQ(Shown(panel, kScoreChildren), "");
-    EXPECT_FALSE(panel.IsBlinking());
-    panel.SetScore(Round(0, 3, 1));
-    EXPECT_TRUE(panel.IsBlinking()) << "the score shown before the reset is forgotten";
 }
 
 TEST_F(SeatPanels, CounterIconsFollowOnlyRisingCounts)
@@ -476,20 +452,12 @@ TEST_F(SeatPanels, BothSeatsFilledToPng)
         ASSERT_TRUE(bak[seat].CreateChildren(room, seat));
         drawOrder.insert(drawOrder.end(), {&info[seat], &score[seat], &counters[seat], &bak[seat]});
     }
-    PlayerInfo me;
-    me.userKey = 1;
-    me.nickname = "나의이름";
+    PlayerInfo me = Player(1, "나의이름", 123456789, 100000000);
     me.rankLevel = 3;
-    me.gameMoney = 123456789;
-    me.startMoney = 100000000;
     me.safeMoney = 1;
     me.observeReserved = 1;
-    PlayerInfo other;
-    other.userKey = 2;
-    other.nickname = "상대";
-    other.gameMoney = other.startMoney = 5000000;
     info[0].SetUserInfo(me);
-    info[1].SetUserInfo(other);
+    info[1].SetUserInfo(Player(2, "상대", 5000000, 5000000));
     info[0].GetStatusMark(0)->Show(true);
     info[1].GetStatusMark(1)->Show(true);
 
@@ -515,7 +483,6 @@ TEST_F(SeatPanels, BothSeatsFilledToPng)
 
     ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x1E5A32), DD_OK);
     for (CVPanel* p : drawOrder) EXPECT_EQ(p->Draw(Back(), kAll), 1);
-    // The money and name lines' ink, the big score digits and the alert's back.
     EXPECT_GT(CountNear({628, 480, 728, 494}, {0xFF, 0xD7, 0x02}), 10) << "own money line in its colour";
     EXPECT_GT(CountNear({628, 49, 728, 63}, kWhite), 10) << "the other's name";
     EXPECT_TRUE(PixelIs({621, 346}, {0x60, 0x20, 0x20})) << "the alert's back";
@@ -530,11 +497,8 @@ TEST_F(SeatPanels, BothSeatsFilledToPng)
                 rgb.insert(rgb.end(), {c.r, c.g, c.b});
             }
     }
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string path = exe;
-    path = path.substr(0, path.find_last_of("\\/") + 1) + "seatpanels_screenshot_depth" +
-           std::to_string(RequestedDepth()) + ".png";
+    const std::string path =
+        (ProgramFolder() / ("seatpanels_screenshot_depth" + std::to_string(RequestedDepth()) + ".png")).string();
     ASSERT_TRUE(WritePng(path, 800, 600, rgb));
     std::printf("screenshot: %s\n", path.c_str());
 }
