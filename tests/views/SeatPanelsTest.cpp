@@ -147,23 +147,6 @@ TEST_F(SeatPanels, EachPanelSitsAtItsSeatWithItsChildrenAround)
     EXPECT_TRUE(wrongSeat.Children().empty()) << "nothing made for a seat that does not exist";
 }
 
-TEST_F(SeatPanels, MissingPictureFailsThePanelAndIsReported)
-{
-    FakeSeatRoom empty(dir);  // the test folder holds none of the panels' pictures
-    const struct { const char* name; std::function<bool()> create; const char* error; } cases[] = {
-        {"player panel", [&] { CVUserInfoWnd p; return p.CreateChildren(empty, 0); }, "file:UserInfo\\sun_owner.psp"},
-        {"score panel", [&] { CVJumsuInfoWnd p; return p.CreateChildren(empty, 0, 0); }, "file:Jumsu\\jumsu1.psp"},
-        {"counter icons", [&] { CVHTIconWnd p; return p.CreateChildren(empty, 0); }, "file:Icon\\go.qza"},
-        {"bak icons", [&] { CVBakIconWnd p; return p.CreateChildren(empty, 0); }, "file:Icon\\bak.qza"},
-        {"go alert", [&] { CVGoBakAlertUIWnd p; return p.CreateChildren(empty); }, "file:Jumsu\\alert_back.qzs"},
-    };
-    for (const auto& c : cases) {
-        empty.errors.clear();
-        EXPECT_FALSE(c.create()) << c.name;
-        EXPECT_EQ(empty.errors, std::vector<std::string>{c.error}) << c.name;
-    }
-}
-
 TEST_F(SeatPanels, PlayerPanelShowsTheSeatRecord)
 {
     PlayerInfo base = Player(7, "나그네", 123456789, 100000000);
