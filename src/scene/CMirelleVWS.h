@@ -23,6 +23,7 @@
 #include "views/CardMarkerSource.h"
 #include "views/RegistryKey.h"
 #include "views/LoadErrorSink.h"
+#include "views/SeatPanelOwner.h"
 
 class SceneTable;
 class SceneWindow;
@@ -59,7 +60,7 @@ enum class DeckStack { DeckOnly, AllSlots };
 // round records, the message queue, the sound system and the user's options, and runs the room
 // on the window's timers. Its members live in the folder of their concern: start-up, tick, timers,
 // sounds and requests here, the message handlers and the table engine in table/.
-class CMirelleVWS : public GVWS, public CardMarkerSource, public LoadErrorSink {
+class CMirelleVWS : public GVWS, public CardMarkerSource, public LoadErrorSink, public SeatPanelOwner {
 public:
     using DecisionKind = SceneRules::DecisionKind;
 
@@ -74,11 +75,14 @@ public:
     void Release();
     void ResetGameState();
     void ResetRoundState();
-    std::string GetRankTitle(int index) const;
+    std::string GetRankTitle(int index) const override;
     void SetVolume(int value);
     void QueryScreenDepth();
     void ApplyCardSpeed();
-    const std::string& GetImageRoot() const { return imageRoot; }
+    const std::string& GetImageRoot() const override { return imageRoot; }
+    LoadErrorSink& GetLoadErrorSink() override;
+    int32_t GetRoomKind() const override { return room.roomKind; }
+    const CHTUser* FindOwnRoundRecord() const override;
     const std::string& GetSoundRoot() const { return soundRoot; }
     const std::string& GetRegistryPath() const { return registryPath; }
     // The table that handles the server's messages; without one they are consumed unhandled.
@@ -215,6 +219,11 @@ public:
     std::string FetchHostText();
     void PostToHost(int32_t code);
     void PrintChatText(const std::string& text);
+    // A seat's score, counter and bak panels from its round record (seats without a screen slot: nothing).
+    void RefreshSeatPanels(int seat);
+    // A seat's money on its player panel.
+    void ShowSeatMoney(int seat);
+    void UpdateGoBakAlert();
     // The title bar's caption.
     void SetTitleBarText(const std::string& text);
     // Each seated player's key and money to the host, after every money change.
@@ -357,6 +366,7 @@ public:
     SceneTimers timers;
     RoomWidgets roomWidgets;
     EffectWidgets effects;
+    SeatPanels seatPanels;
     RoomButtons roomButtons;
 
 private:
@@ -371,6 +381,9 @@ private:
     bool LoadMovingCards(WidgetFactory& factory);
     bool LoadPlayMarks(WidgetFactory& factory);
     bool LoadHandMarkers(WidgetFactory& factory);
+    bool LoadSeatPanels();
+    bool LoadGoBakAlert();
+    void StepSeatPanels();
     bool LoadCardEffects(WidgetFactory& factory);
     bool LoadDealEffects(WidgetFactory& factory);
     bool LoadLayerAnchor(WidgetFactory& factory);

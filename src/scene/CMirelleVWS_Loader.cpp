@@ -29,10 +29,11 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     WidgetFactory factory(imageRoot, *this);
     if (!LoadTableAndDeck(factory) || !LoadTurnBlink(factory)) return false;
     if (stop.load() || !LoadBottomButtons(factory)) return false;
-    // FIXME: each seat's user, score, go/shake and bak panels, once those panels exist.
+    if (stop.load() || !LoadSeatPanels()) return false;
     if (stop.load() || !LoadFloorMarkers(factory)) return false;
     // FIXME: the restrict-option panel, the invite panel and the avatars' widgets.
-    // FIXME: the ranking, mission and go-bak alert panels, once those panels exist.
+    // FIXME: the ranking and mission panels, once those panels exist.
+    if (stop.load() || !LoadGoBakAlert()) return false;
     if (stop.load() || !LoadFloorSlots(factory) || !LoadCardWnds(factory)) return false;
     if (stop.load() || !LoadMovingCards(factory) || !LoadPlayMarks(factory) || !LoadHandMarkers(factory)) return false;
     // FIXME: the nine-ten clip and the start animations.

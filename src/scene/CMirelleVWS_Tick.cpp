@@ -25,7 +25,8 @@ int CMirelleVWS::Tick()
     for (GVQZAniWnd* a : roomWidgets.animations) {
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
-    // FIXME: step the seat avatars and the view windows once the resource loader creates them.
+    StepSeatPanels();
+    // FIXME: step the seat avatars and the other view windows once the resource loader creates them.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);

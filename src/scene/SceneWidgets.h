@@ -5,7 +5,12 @@
 #include "foundation/core/Containers.h"
 #include "table/core/CardModel.h"
 
+class CVBakIconWnd;
 class CVCountWnd;
+class CVGoBakAlertUIWnd;
+class CVHTIconWnd;
+class CVJumsuInfoWnd;
+class CVUserInfoWnd;
 class CVHTWnd;
 class CVPSPPushBtn;
 class CVTextShadowWnd;
@@ -77,6 +82,15 @@ struct EffectWidgets {
     // assa (twice), panic, five gwang, godori, chungdan, hongdan, chodan, go, stop
     std::array<GVQZAniWnd*, kActionPopups> actionPopups{};
     GVQZAniWnd* goBakAnimation = nullptr;
+};
+
+// The panels of the two screen slots (0 the own side), and the own go alert.
+struct SeatPanels {
+    std::array<CVUserInfoWnd*, 2> userInfo{};
+    std::array<CVJumsuInfoWnd*, 2> score{};
+    std::array<CVHTIconWnd*, 2> counters{};
+    std::array<CVBakIconWnd*, 2> bakIcons{};
+    CVGoBakAlertUIWnd* goBakAlert = nullptr;
 };
 
 // The animations of the room as a whole.

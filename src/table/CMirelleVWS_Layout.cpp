@@ -41,14 +41,14 @@ void CMirelleVWS::RelayoutSeats()
     if (GVAnimWnd* countdown = roomWidgets.countdownAnimation)
         if (const auto at = CountdownPosition(ScreenSlotOf(turnSeat))) countdown->SetPos(*at);
     for (int seat = 0; seat < 2; ++seat) {
-        // FIXME: UpdateScoreMultiplier(seat), once the score multiplier is wired.
+        UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
         const int screenSlot = ScreenSlotOf(seat);
         if (screenSlot >= 0) {
             for (const int32_t slot : gameInfo.users[static_cast<size_t>(seat)].hand)
                 SetCardSize(CardWndBySlot(slot), screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
             PlaceHand(seat);
         }
-        // FIXME: the seat's score panel, go/shake icons and bak icons refresh, once the panels exist.
+        RefreshSeatPanels(seat);
         for (int32_t category = 0; category < kPileCategoryCount; ++category) LayoutCapturedPile(seat, category);
     }
     // FIXME: the mission panel of the mission mode updates its card marks, once the mission panels exist.

@@ -130,7 +130,7 @@ void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
     if (played >= 2) {
         ++RoundUser(seat).shakeBombCount;
         UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-        // FIXME: the seat's panels (score, counters, bak icons) once they are loaded.
+        RefreshSeatPanels(seat);
         if (!bomb) {
             PlayEffect(kShakeEffect, seat);
             if (played > 2) PlaySoundId(SoundId::NotifyBomb);
@@ -147,7 +147,7 @@ void CMirelleVWS::OnShakeDeclared(const ShakeDeclared& body)
     if (seat < 0) return;
     RoundUser(seat).shakeBombCount = body.shakeBombCount;
     UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-    // FIXME: the seat's panels (score, counters, bak icons) once they are loaded.
+    RefreshSeatPanels(seat);
     StopTurnMarker();
     RestartCountdown();
     // FIXME: prompt kind 4 with the shaken cards (ShowNotifySimple) with the decision prompt.
@@ -222,7 +222,8 @@ void CMirelleVWS::OnDeckCardsFlipped(const DeckCardsFlipped& body)
         RoundUser(seat).missionValue = body.missionValue;
         // FIXME: the KJ mission window shows the value (SetMultiplier) with the missions.
         UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-        // FIXME: both seats' panels once they are loaded.
+        RefreshSeatPanels(0);
+        RefreshSeatPanels(1);
     }
     // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
     SetDirty();
@@ -239,7 +240,7 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
     }
     RoundUser(seat).markCount = body.count;
     UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-    // FIXME: the seat's panels once they are loaded.
+    RefreshSeatPanels(seat);
     const bool robot = IsRobotSeat(seat);
     const int ppeokVoice = robot ? Cue::Huck : Cue::Puck;
     if (body.moneyFlag == 0) {
@@ -259,7 +260,7 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
             p.gameMoney = body.money[static_cast<size_t>(s)];
             p.secondMoney = body.secondMoney[static_cast<size_t>(s)];
         }
-        // FIXME: the seat's user panel shows the money (CVUserInfoWnd::SetMoney) with the seat panels.
+        ShowSeatMoney(s);
     }
     ReportSeatMoney();
     // FIXME: the restrict window in an anti-leave room, with the room controls.
@@ -281,6 +282,8 @@ void CMirelleVWS::OnScoreRefresh(const ScoreRefresh& body)
         RoundUser(s).points = body.points[static_cast<size_t>(s)];
         UpdateScoreMultiplier(s, body.septemberFlag != 0);
     }
-    // FIXME: both seats' panels and the go and bak alert once they are loaded.
+    RefreshSeatPanels(0);
+    RefreshSeatPanels(1);
+    UpdateGoBakAlert();
     SetDirty();
 }

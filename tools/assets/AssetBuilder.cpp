@@ -92,6 +92,14 @@ struct Shape {
     int w = 0, h = 0, frames = 1, hotX = 0, hotY = 0;
     uint32_t rgb = 0x808080;
     std::string label;
+    std::string glyphs;  // frame f shows glyphs[f % size] instead of the label
+
+    Image Frame(int f) const
+    {
+        const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
+        if (!glyphs.empty()) return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()]);
+        return placeholder::Labelled(w, h, shade, label, f);
+    }
 };
 
 bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
@@ -103,6 +111,7 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     if (e.Has("color") && !ParseColor(e.Get("color"), s.rgb)) return Fail(e, "color must be RRGGBB", error);
     if (e.Has("hot") && !ParsePair(e.Get("hot"), ',', s.hotX, s.hotY)) return Fail(e, "hot must be X,Y", error);
     s.label = e.Get("label", Stem(e.path));
+    s.glyphs = e.Get("glyphs", "");
     return true;
 }
 
@@ -111,7 +120,7 @@ Image Strip(const Shape& s)
 {
     Image strip = *Image::Create(s.w * s.frames, s.h);
     for (int f = 0; f < s.frames; ++f) {
-        const Image frame = placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f);
+        const Image frame = s.Frame(f);
         for (int y = 0; y < s.h; ++y)
             for (int x = 0; x < s.w; ++x) strip.At(f * s.w + x, y) = frame.At(x, y);
     }
@@ -210,7 +219,7 @@ bool AssetBuilder::BuildSprites(const ManifestEntry& e, Output& out, std::string
     if (!ReadShape(e, s, error)) return false;
     QZSpriteData data;
     for (int f = 0; f < s.frames; ++f) {
-        const Image image = placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f);
+        const Image image = s.Frame(f);
         data.frames.push_back({s.w, s.h, s.hotX, s.hotY, image.pixels});
     }
     const bool pack = e.kind == "pack";
@@ -263,7 +272,7 @@ bool AssetBuilder::BuildImage(const ManifestEntry& e, Output& out, std::string& 
         int delay = 10;
         if (e.Has("delay") && (!ParseInt(e.Get("delay"), delay) || delay < 0)) return Fail(e, "delay must be positive", error);
         for (int f = 0; f < s.frames; ++f) {
-            frames.push_back(placeholder::Labelled(s.w, s.h, placeholder::Shade(s.rgb, f), s.label, f));
+            frames.push_back(s.Frame(f));
             frames.back().delay10ms = static_cast<uint32_t>(delay);
         }
         out.bytes = WriteGif(frames);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "Placeholder.h"
 
 #include <cctype>
@@ -96,6 +98,14 @@ Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int 
     const int scale = w >= 80 && h >= 30 ? 2 : 1;
     Text(image, 2, 2, name, rgb, scale);
     Text(image, 2, 2 + 6 * scale, "#" + std::to_string(number), rgb, scale);
+    return image;
+}
+
+Image Glyph(int32_t w, int32_t h, uint32_t rgb, char c)
+{
+    Image image = Flat(w, h, rgb);
+    const int scale = std::max(1, std::min((w - 2) / 4, (h - 2) / 6));
+    Text(image, (w - 3 * scale) / 2, (h - 5 * scale) / 2, std::string(1, c), rgb, scale);
     return image;
 }
 

@@ -1,0 +1,105 @@
+#include "scene/CMirelleVWS.h"
+
+#include <new>
+
+#include "views/CVBakIconWnd.h"
+#include "views/CVGoBakAlertUIWnd.h"
+#include "views/CVHTIconWnd.h"
+#include "views/CVJumsuInfoWnd.h"
+#include "views/CVUserInfoWnd.h"
+
+namespace {
+
+// Allocates a panel and makes its children; null (the error recorded) when either fails.
+template <class Panel, class... Args>
+Panel* MakePanel(LoadErrorSink& errors, Args&&... args)
+{
+    Panel* panel = new (std::nothrow) Panel();
+    if (!panel) {
+        errors.AddLoadError("");
+        return nullptr;
+    }
+    if (!panel->CreateChildren(std::forward<Args>(args)...)) {
+        delete panel;
+        return nullptr;
+    }
+    return panel;
+}
+
+}  // namespace
+
+LoadErrorSink& CMirelleVWS::GetLoadErrorSink()
+{
+    return *this;
+}
+
+const CHTUser* CMirelleVWS::FindOwnRoundRecord() const
+{
+    const int seat = FindSeatByKey(ownUser.userKey);
+    return seat >= 0 ? &RoundUser(seat) : nullptr;
+}
+
+// Each screen slot's player, score, counter and bak panels.
+bool CMirelleVWS::LoadSeatPanels()
+{
+    SeatPanels& p = seatPanels;
+    for (int slot = 0; slot < 2; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        p.userInfo[i] = MakePanel<CVUserInfoWnd>(*this, *this, slot);
+        if (!AddLoaded(p.userInfo[i])) return false;
+        p.score[i] = MakePanel<CVJumsuInfoWnd>(*this, *this, slot, static_cast<int>(options.skin));
+        if (!AddLoaded(p.score[i])) return false;
+        p.counters[i] = MakePanel<CVHTIconWnd>(*this, *this, slot);
+        if (!AddLoaded(p.counters[i])) return false;
+        p.bakIcons[i] = MakePanel<CVBakIconWnd>(*this, *this, slot);
+        if (!AddLoaded(p.bakIcons[i])) return false;
+    }
+    return true;
+}
+
+bool CMirelleVWS::LoadGoBakAlert()
+{
+    seatPanels.goBakAlert = MakePanel<CVGoBakAlertUIWnd>(*this, *this);
+    return AddLoaded(seatPanels.goBakAlert);
+}
+
+void CMirelleVWS::StepSeatPanels()
+{
+    const SeatPanels& p = seatPanels;
+    for (size_t i = 0; i < 2; ++i) {
+        for (CVPanel* panel : {static_cast<CVPanel*>(p.userInfo[i]), static_cast<CVPanel*>(p.score[i]),
+                               static_cast<CVPanel*>(p.counters[i]), static_cast<CVPanel*>(p.bakIcons[i])})
+            if (panel && panel->Step()) SetDirty();
+    }
+    if (p.goBakAlert && p.goBakAlert->Step()) SetDirty();
+}
+
+void CMirelleVWS::RefreshSeatPanels(int seat)
+{
+    if (!room.seats.players.IsValidIndex(seat)) return;
+    const int32_t slot = GetPlayer(seat).screenSlot;
+    if (slot < 0 || slot > 1) return;
+    const auto i = static_cast<size_t>(slot);
+    const CHTUser& user = RoundUser(seat);
+    if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->SetScore(user);
+    if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->SetCounters(user);
+    if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->SetBakFlags(user);
+    SetDirty();
+}
+
+void CMirelleVWS::ShowSeatMoney(int seat)
+{
+    if (!room.seats.players.IsValidIndex(seat)) return;
+    const PlayerInfo& p = GetPlayer(seat);
+    if (p.screenSlot < 0 || p.screenSlot > 1) return;
+    CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)];
+    if (!info) return;
+    info->SetMoney(IsTournamentRoom() ? p.tournamentMoney : p.gameMoney, p.safeMoney);
+    SetDirty();
+}
+
+void CMirelleVWS::UpdateGoBakAlert()
+{
+    if (seatPanels.goBakAlert) seatPanels.goBakAlert->Update();
+    SetDirty();
+}
