@@ -38,7 +38,8 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     // FIXME: the nine-ten clip and the start animations.
     // FIXME: the auto-play notice and its cancel button.
     // FIXME: the effects of the second and third effect tables.
-    // FIXME: the observe and notify panels, the money-return panel and the countdown.
+    // FIXME: the observer bar before the prompt; the money-return panel and the countdown after it.
+    if (stop.load() || !CreateNotifyWnd()) return false;
     // FIXME: the start button and the betting widgets.
     // FIXME: the effects of the first effect table.
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.

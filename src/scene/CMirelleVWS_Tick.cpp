@@ -26,6 +26,7 @@ int CMirelleVWS::Tick()
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
     // FIXME: step the seat avatars and the view windows once the resource loader creates them.
+    StepNotify();
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);

@@ -6,6 +6,7 @@
 #include "table/core/CardModel.h"
 
 class CVHTWnd;
+class CVNotifyWnd;
 class GVAnimWnd;
 class GVBoxWnd;
 class GVPSPWnd;
@@ -58,4 +59,5 @@ struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
     GVAnimWnd* countdownAnimation = nullptr;
     plist<GVQZAniWnd> animations;  // stepped by the tick
+    CVNotifyWnd* notify = nullptr;  // the decision prompt
 };
