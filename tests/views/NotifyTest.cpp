@@ -12,8 +12,6 @@
 #include "support/RoomTestSupport.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVQZAniWnd.h"
-#include "toolkit/GVQZSWnd.h"
-#include "toolkit/GVTextWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
 #include "views/CVPSPPushBtn.h"
@@ -22,7 +20,6 @@ namespace {
 
 using DecisionKind = SceneRules::DecisionKind;
 using State = CVNotifyWnd::State;
-using Notify::Line;
 using Notify::Reply;
 using Notify::Request;
 
@@ -36,20 +33,43 @@ public:
     void SendNotifyReply(const Reply& reply) override { replies.push_back(reply); }
     void HideNotify() override
     {
-        ++hides;
         if (wnd) wnd->Close();
     }
     void PlayNotifySound(int id) override { played.push_back(id); }
     void StopNotifySound(int id) override { stopped.push_back(id); }
-    void Forget() { replies.clear(), played.clear(), stopped.clear(), hides = 0; }
+    void Forget() { replies.clear(), played.clear(), stopped.clear(); }
 
     CMirelleVWS& scene;
     CVNotifyWnd* wnd = nullptr;
     Notify::NotifyRoom room{false, 0, true};
     std::vector<Reply> replies;
     std::vector<int> played, stopped;
-    int hides = 0;
 };
+
+// A notice to open: Show (kind 6..28), ShowChoice (cards) or ShowHandMission (mission id).
+struct Open {
+    enum class By { Show, Choice, Mission } by = By::Show;
+    int kind = 0;
+    Notify::NoticeArgs args;
+    std::vector<int32_t> cards;
+};
+Open N(int kind, Notify::NoticeArgs args = {}) { return {Open::By::Show, kind, args, {}}; }
+Open C(int kind, std::vector<int32_t> cards) { return {Open::By::Choice, kind, {}, std::move(cards)}; }
+Open M(int id) { return {Open::By::Mission, 27, {id}, {}}; }
+
+int OpenOn(CVNotifyWnd& w, const Open& o)
+{
+    if (o.by == Open::By::Choice) return w.ShowChoice(o.kind, o.cards);
+    if (o.by == Open::By::Mission) return w.ShowHandMission(o.kind, o.args.a2, 0, 700);
+    return w.Show(o.kind, o.args);
+}
+int OpenOn(CMirelleVWS& s, const Open& o)
+{
+    if (o.by == Open::By::Choice) return s.ShowNotifySimple(o.kind, o.cards);
+    if (o.by == Open::By::Mission) return s.ShowMissionNotify(o.kind, o.args.a2, 0, 700);
+    const Notify::NoticeArgs& a = o.args;
+    return s.ShowNotify(o.kind, a.a2, a.money, a.goCount, a.a6, a.a7);
+}
 
 Point Centre(const GVWnd& w)
 {
@@ -131,18 +151,15 @@ protected:
 
 TEST_F(NotifyPanel, OpeningThenOpenPlaysItsSoundOnce)
 {
-    const struct { const char* name; std::function<int(CVNotifyWnd&)> show; int kind; bool atOnce; int sound; } cases[] = {
-        {"ppeok notice", [](CVNotifyWnd& w) { return w.Show(7, {0, 5000}); }, 7, false, 32},
-        {"go or stop", [](CVNotifyWnd& w) { return w.Show(19, {3, 100}); }, 19, false, 30},
-        {"other seat's go", [](CVNotifyWnd& w) { return w.Show(10, {0, -100}); }, 10, false, 30},
-        {"stake notice skips the opening", [](CVNotifyWnd& w) { return w.Show(13, {}); }, 13, true, 32},
-        {"card notice skips the opening", [](CVNotifyWnd& w) { return w.ShowChoice(4, {3, 1}); }, 4, true, 32},
-        {"card choice", [](CVNotifyWnd& w) { return w.ShowChoice(5, {3, 1}); }, 5, false, 32},
-        {"hand mission", [](CVNotifyWnd& w) { return w.ShowHandMission(27, 3, 0, 700); }, 27, false, 32},
+    const struct { const char* name; Open open; bool atOnce; int sound; } cases[] = {
+        {"ppeok notice", N(7, {0, 5000}), false, 32},         {"go or stop", N(19, {3, 100}), false, 30},
+        {"other seat's go", N(10, {0, -100}), false, 30},     {"stake notice: no opening", N(13), true, 32},
+        {"card notice: no opening", C(4, {3, 1}), true, 32}, {"card choice", C(5, {3, 1}), false, 32},
+        {"hand mission", M(3), false, 32},
     };
     for (const auto& c : cases) {
         Owner().Forget();
-        ASSERT_EQ(c.show(panel), 1) << c.name;
+        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
         if (!c.atOnce) {
             EXPECT_EQ(panel.GetState(), State::Opening) << c.name;
             EXPECT_EQ(panel.GetBack()->GetSubAnimation(), Notify::kOpeningClip) << c.name;
@@ -150,7 +167,7 @@ TEST_F(NotifyPanel, OpeningThenOpenPlaysItsSoundOnce)
         }
         for (int i = 0; i < 40; ++i) Clock::Advance(50), panel.Step();  // well past the opening
         EXPECT_EQ(panel.GetState(), State::Open) << c.name;
-        EXPECT_EQ(panel.GetBack()->GetSubAnimation(), c.kind) << c.name;
+        EXPECT_EQ(panel.GetBack()->GetSubAnimation(), c.open.kind) << c.name;
         EXPECT_TRUE(panel.GetBack()->IsPlaying()) << c.name << ": the kind's clip loops";
         EXPECT_EQ(Owner().played, std::vector<int>{c.sound}) << c.name;
     }
@@ -185,21 +202,18 @@ TEST_F(NotifyPanel, ClosingStopsTheGoSoundAndSendsTheCardsHomeFaceDown)
 
 TEST_F(NotifyPanel, ValuesOutsideTheirRangesOpenNothing)
 {
-    const struct { const char* name; std::function<int(CVNotifyWnd&)> show; int result; bool stillOpen; } cases[] = {
-        {"notice kind 5", [](CVNotifyWnd& w) { return w.Show(5, {}); }, 0, true},
-        {"notice kind 29", [](CVNotifyWnd& w) { return w.Show(29, {}); }, 0, true},
-        {"choice kind 6", [](CVNotifyWnd& w) { return w.ShowChoice(6, {1}); }, 0, true},
-        {"hand mission of kind 9", [](CVNotifyWnd& w) { return w.ShowHandMission(9, 0, 0, 1); }, 0, true},
-        {"hand mission -1", [](CVNotifyWnd& w) { return w.ShowHandMission(27, -1, 0, 1); }, 0, false},
-        {"hand mission 15", [](CVNotifyWnd& w) { return w.ShowHandMission(27, 15, 0, 1); }, 0, false},
-        {"five cards", [](CVNotifyWnd& w) { return w.ShowChoice(1, {1, 2, 3, 4, 5}); }, 1, false},
+    const struct { const char* name; Open open; int result; bool stillOpen; } cases[] = {
+        {"notice kind 5", N(5), 0, true},          {"notice kind 29", N(29), 0, true},
+        {"choice kind 6", C(6, {1}), 0, true},     {"hand mission -1", M(-1), 0, false},
+        {"hand mission 15", M(15), 0, false},      {"five cards", C(1, {1, 2, 3, 4, 5}), 1, false},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(panel.Show(7, {0, 5000}), 1) << c.name;
-        EXPECT_EQ(c.show(panel), c.result) << c.name;
+        EXPECT_EQ(OpenOn(panel, c.open), c.result) << c.name;
         EXPECT_EQ(panel.IsVisible(), c.stillOpen) << c.name;
         EXPECT_EQ(panel.GetKind(), 7) << c.name << ": the shown kind stays";
     }
+    EXPECT_EQ(panel.ShowHandMission(9, 0, 0, 1), 0) << "only kind 27 is a hand mission";
     const Point at = panel.GetPos();
     for (const int layout : {-1, 3, 1}) {
         panel.SetLayout(layout);
@@ -214,30 +228,21 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
     using Act = std::function<void(CVNotifyWnd&)>;
     const Act f1 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F1, 1, 0); };
     const Act f2 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F2, 1, 0); };
+    const Act space = [](CVNotifyWnd& w) { w.OnKeyDown(VK_SPACE, 1, 0); };
     const Act yes = [](CVNotifyWnd& w) { ClickButton(w, *w.GetYesButton()); };
     const Act card1 = [](CVNotifyWnd& w) { Click(w, *w.GetCardWnd(1)); };
-    const struct {
-        const char* name;
-        std::function<int(CVNotifyWnd&)> show;
-        Act act;
-        std::vector<Reply> replies;
-        int clickSounds;
-    } cases[] = {
-        {"a click answers and sounds", [](CVNotifyWnd& w) { return w.Show(23, {0, 100}); }, yes, {{Request::Bet, 1, 2}}, 1},
-        {"a key does not sound", [](CVNotifyWnd& w) { return w.Show(23, {0, 100}); }, f1, {{Request::Bet, 1, 2}}, 0},
-        {"Space is no key of the prompt", [](CVNotifyWnd& w) { return w.Show(22, {}); },
-         [](CVNotifyWnd& w) { w.OnKeyDown(VK_SPACE, 1, 0); }, {}, 0},
-        {"one card offered: F2 has none to send", [](CVNotifyWnd& w) { return w.ShowChoice(5, {20}); }, f2, {}, 0},
-        {"card choice: disabled buttons take no click", [](CVNotifyWnd& w) { return w.ShowChoice(5, {20, 33}); }, yes,
-         {}, 0},
-        {"card choice: a click on a card", [](CVNotifyWnd& w) { return w.ShowChoice(5, {20, 33}); }, card1,
-         {{Request::CardChoice, 33}}, 1},
-        {"card notice: a click on a card only sounds", [](CVNotifyWnd& w) { return w.ShowChoice(1, {20, 33}); }, card1,
-         {}, 1},
-        {"kind 27 through Show has no buttons", [](CVNotifyWnd& w) { return w.Show(27, {0, 1}); }, f1, {}, 0},
+    const struct { const char* name; Open open; Act act; std::vector<Reply> replies; int clickSounds; } cases[] = {
+        {"a click answers and sounds", N(23), yes, {{Request::Bet, 1, 2}}, 1},
+        {"a key does not sound", N(23), f1, {{Request::Bet, 1, 2}}, 0},
+        {"Space is no key of the prompt", N(22), space, {}, 0},
+        {"one card offered: F2 has none to send", C(5, {20}), f2, {}, 0},
+        {"card choice: disabled buttons take no click", C(5, {20, 33}), yes, {}, 0},
+        {"card choice: a click on a card", C(5, {20, 33}), card1, {{Request::CardChoice, 33}}, 1},
+        {"card notice: a click on a card only sounds", C(1, {20, 33}), card1, {}, 1},
+        {"kind 27 through Show has no buttons", N(27, {0, 1}), f1, {}, 0},
     };
     for (const auto& c : cases) {
-        ASSERT_EQ(c.show(panel), 1) << c.name;
+        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
         StepUntilOpen(panel);
         Owner().Forget();
         c.act(panel);
@@ -254,36 +259,27 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
 TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
 {
     using Req = GameRequest;
-    using Show = std::function<int(CMirelleVWS&)>;
-    const struct { const char* name; Show show; DecisionKind phase; Req yes, no; bool clickCard = false; } cases[] = {
-        {"request 14", [](CMirelleVWS& s) { return s.ShowNotify(18); }, DecisionKind::NoticeChoice18,
-         Requests::Request14{0, 1}, Requests::Request14{0, 0}},
-        {"go or stop", [](CMirelleVWS& s) { return s.ShowNotify(19, 5, 1000, 1); }, DecisionKind::GoOrStop,
-         Requests::GoOrStop{0, 1}, Requests::GoOrStop{0, 0}},
-        {"go or stop of kind 26", [](CMirelleVWS& s) { return s.ShowNotify(26, 5, -1, 2); }, DecisionKind::GoOrStop,
-         Requests::GoOrStop{0, 1}, Requests::GoOrStop{0, 0}},
-        {"go or stop of kind 28", [](CMirelleVWS& s) { return s.ShowNotify(28, 5, 1000); }, DecisionKind::GoOrStop,
-         Requests::GoOrStop{0, 1}, Requests::GoOrStop{0, 0}},
-        {"September animal", [](CMirelleVWS& s) { return s.ShowNotify(20, 7); }, DecisionKind::SeptAnimal,
-         Requests::SeptAnimalChoice{0, 1, 32}, Requests::SeptAnimalChoice{0, 0, 32}},
-        {"game ready", [](CMirelleVWS& s) { return s.ShowNotify(21, 5000, 10000); }, DecisionKind::GameReady,
-         Requests::GameReadyAnswer{1}, Requests::GameReadyAnswer{0}},
-        {"bet kind 1", [](CMirelleVWS& s) { return s.ShowNotify(22, 0, 3000); }, DecisionKind::Bet, Requests::Bet{1, 1},
-         Requests::Bet{0, 0}},
-        {"bet kind 2", [](CMirelleVWS& s) { return s.ShowNotify(23, 0, 3000); }, DecisionKind::Bet, Requests::Bet{1, 2},
-         Requests::Bet{0, 0}},
-        {"bet kind 3", [](CMirelleVWS& s) { return s.ShowNotify(24, 0, 3000); }, DecisionKind::Bet, Requests::Bet{1, 3},
-         Requests::Bet{0, 0}},
-        {"request 11", [](CMirelleVWS& s) { return s.ShowNotifySimple(3, {4, 5}); }, DecisionKind::NoticeChoice,
-         Requests::Request11{1}, Requests::Request11{0}},
-        {"card choice; the click is on the second card", [](CMirelleVWS& s) { return s.ShowNotifySimple(5, {44, 9}); },
-         DecisionKind::CardChoice, Requests::CardChoice{0, 44}, Requests::CardChoice{0, 9}, true},
+    using D = DecisionKind;
+    namespace R = Requests;
+    const struct { const char* name; Open open; D phase; Req yes, no; bool clickCard = false; } cases[] = {
+        {"request 14", N(18), D::NoticeChoice18, R::Request14{0, 1}, R::Request14{0, 0}},
+        {"go or stop", N(19, {5, 1000, 1}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"go or stop of kind 26", N(26, {5, -1, 2}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"go or stop of kind 28", N(28, {5, 1000}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"September animal", N(20, {7}), D::SeptAnimal, R::SeptAnimalChoice{0, 1, 32}, R::SeptAnimalChoice{0, 0, 32}},
+        {"game ready", N(21, {5000, 10000}), D::GameReady, R::GameReadyAnswer{1}, R::GameReadyAnswer{0}},
+        {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
+        {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
+        {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},
+        {"request 11", C(3, {4, 5}), D::NoticeChoice, R::Request11{1}, R::Request11{0}},
+        {"card choice; the click is on the second card", C(5, {44, 9}), D::CardChoice, R::CardChoice{0, 44},
+         R::CardChoice{0, 9}, true},
     };
     enum class By { F1, F2, Click };
     for (const auto& c : cases)
         for (const By by : {By::F1, By::F2, By::Click}) {
             host.Forget();
-            ASSERT_EQ(c.show(Scene()), 1) << c.name;
+            ASSERT_EQ(OpenOn(Scene(), c.open), 1) << c.name;
             Scene().timers.phaseTimerKind = c.phase;
             StepUntilOpen(Prompt());
             if (by == By::Click && c.clickCard) Click(Scene(), *Prompt().GetCardWnd(1));
@@ -305,22 +301,14 @@ TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
 TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
 {
     using Req = GameRequest;
-    const struct {
-        const char* name;
-        std::function<int(CMirelleVWS&)> show;
-        DecisionKind phase;
-        std::optional<Req> sent;
-    } cases[] = {
-        {"card choice sends the first card", [](CMirelleVWS& s) { return s.ShowNotifySimple(5, {44, 9}); },
-         DecisionKind::CardChoice, Req(Requests::CardChoice{1, 44})},
-        {"go or stop stops", [](CMirelleVWS& s) { return s.ShowNotify(19, 5, 1000, 1); }, DecisionKind::GoOrStop,
-         Req(Requests::GoOrStop{1, 0})},
-        {"bet prompt only hides", [](CMirelleVWS& s) { return s.ShowNotify(22, 0, 3000); }, DecisionKind::BetPrompt,
-         std::nullopt},
+    const struct { const char* name; Open open; DecisionKind phase; std::optional<Req> sent; } cases[] = {
+        {"card choice sends the first card", C(5, {44, 9}), DecisionKind::CardChoice, Req(Requests::CardChoice{1, 44})},
+        {"go or stop stops", N(19, {5, 1000, 1}), DecisionKind::GoOrStop, Req(Requests::GoOrStop{1, 0})},
+        {"bet prompt only hides", N(22, {0, 3000}), DecisionKind::BetPrompt, std::nullopt},
     };
     for (const auto& c : cases) {
         host.Forget();
-        ASSERT_EQ(c.show(Scene()), 1) << c.name;
+        ASSERT_EQ(OpenOn(Scene(), c.open), 1) << c.name;
         Scene().timers.phaseTimerKind = c.phase;
         Scene().OnPhaseTimeout();
         EXPECT_EQ(host.sent, c.sent ? std::vector<Req>{*c.sent} : std::vector<Req>{}) << c.name;
