@@ -63,6 +63,8 @@ void CMirelleVWS::HideNotify()
 
 bool CMirelleVWS::AnswerNotifyByKey(int key)
 {
+    // The loader thread may still be making the prompt.
+    if (IsLoadingResources()) return false;
     CVNotifyWnd* notify = roomWidgets.notify;
     if (!notify || !notify->IsVisible() || (key != VK_F1 && key != VK_F2)) return false;
     notify->OnKeyDown(static_cast<UINT>(key), 0, 0);
@@ -72,6 +74,7 @@ bool CMirelleVWS::AnswerNotifyByKey(int key)
 
 void CMirelleVWS::StepNotify()
 {
+    if (IsLoadingResources()) return;
     CVNotifyWnd* notify = roomWidgets.notify;
     if (notify && notify->IsVisible() && notify->Step()) InvalidateWnd(notify);
 }
