@@ -59,7 +59,7 @@ MIRELLE_EMPTY_REQUEST(Observe, 3);
 MIRELLE_EMPTY_REQUEST(ExitRoom, 4);
 MIRELLE_REQUEST_1(Kick, 5, target);
 MIRELLE_REQUEST_2(OptionChange, 6, value, voiceType);
-MIRELLE_REQUEST_1(GameReadyAnswer, 7, timedOut);
+MIRELLE_REQUEST_1(GameReadyAnswer, 7, answer);
 MIRELLE_REQUEST_1(Request8, 8, value);
 MIRELLE_REQUEST_1(Request9, 9, value);
 MIRELLE_REQUEST_2(SunPick, 10, timedOut, pick);

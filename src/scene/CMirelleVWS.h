@@ -24,6 +24,7 @@
 #include "views/RegistryKey.h"
 #include "views/LoadErrorSink.h"
 #include "views/SeatPanelOwner.h"
+#include "views/NotifyOwner.h"
 
 class SceneTable;
 class SceneWindow;
@@ -60,7 +61,11 @@ enum class DeckStack { DeckOnly, AllSlots };
 // round records, the message queue, the sound system and the user's options, and runs the room
 // on the window's timers. Its members live in the folder of their concern: start-up, tick, timers,
 // sounds and requests here, the message handlers and the table engine in table/.
-class CMirelleVWS : public GVWS, public CardMarkerSource, public LoadErrorSink, public SeatPanelOwner {
+class CMirelleVWS : public GVWS,
+                    public CardMarkerSource,
+                    public LoadErrorSink,
+                    public SeatPanelOwner,
+                    public NotifyOwner {
 public:
     using DecisionKind = SceneRules::DecisionKind;
 
@@ -80,7 +85,6 @@ public:
     void QueryScreenDepth();
     void ApplyCardSpeed();
     const std::string& GetImageRoot() const override { return imageRoot; }
-    LoadErrorSink& GetLoadErrorSink() override;
     int32_t GetRoomKind() const override { return room.roomKind; }
     const CHTUser* FindOwnRoundRecord() const override;
     const std::string& GetSoundRoot() const { return soundRoot; }
@@ -211,6 +215,26 @@ public:
     int SendRequest36(const std::string& text);
     int RequestItemUse(int64_t amount);
     bool IsRoomKind5To10InPlay() const;
+
+    // The decision prompt. The loader makes it; message handlers open it, answers and the phase
+    // timer close it.
+    [[nodiscard]] bool CreateNotifyWnd();
+    // Notice kinds 6..28: a2, the 64-bit amount of a3:a4, the go count a5 and the flags a6, a7.
+    int ShowNotify(int kind, int32_t a2 = 0, int64_t money = 0, int32_t goCount = 0, int32_t a6 = 0, int32_t a7 = 0);
+    // Card notices and decisions, kinds 0..5, on the offered card ids.
+    int ShowNotifySimple(int kind, const std::vector<int32_t>& cards);
+    int ShowMissionNotify(int kind, int missionId, int variant, int64_t money);
+    // Closes the prompt and stops sound 54.
+    void HideNotify() override;
+    // F1 and F2 for the prompt, from the scene's key input; true when the prompt was shown to take them.
+    bool AnswerNotifyByKey(int key);
+    // The prompt's step of the frame tick.
+    void StepNotify();
+    Notify::NotifyRoom GetNotifyRoom() const override;
+    void SendNotifyReply(const Notify::Reply& reply) override;
+    void PlayNotifySound(int id) override;
+    void StopNotifySound(int id) override;
+    LoadErrorSink& GetLoadErrorSink() override { return *this; }
 
     // Host-facing helpers.
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut);
@@ -381,6 +405,8 @@ private:
     bool LoadMovingCards(WidgetFactory& factory);
     bool LoadPlayMarks(WidgetFactory& factory);
     bool LoadHandMarkers(WidgetFactory& factory);
+    // The scene as the seat panels' owner (it owns the prompt too).
+    SeatPanelOwner& SeatPanelsOwner() { return *this; }
     bool LoadSeatPanels();
     bool LoadGoBakAlert();
     void StepSeatPanels();

@@ -8,6 +8,7 @@
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
 #include "views/CVPSPPushBtn.h"
 
 namespace {
@@ -47,8 +48,8 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     c.startButtonVisible = roomButtons.start && roomButtons.start->IsVisible();
     c.robotSeated = HasRobotSeat();
     c.targetScoreRoom = IsDesperateRoom();
-    // FIXME: the prompt's and the result windows' visibility once CVNotifyWnd, CVResultWnd and
-    // CVDesperateResultWnd exist.
+    c.notifyVisible = roomWidgets.notify && roomWidgets.notify->IsVisible();
+    // FIXME: the result windows' visibility once CVResultWnd and CVDesperateResultWnd exist.
     const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
     switch (route.action) {
     case InputRules::KeyAction::PostClose:
@@ -57,9 +58,7 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     case InputRules::KeyAction::SendStart: SendStart(); break;
     case InputRules::KeyAction::HandCard: SelectHandCard(route.value); break;
     case InputRules::KeyAction::Macro: SendMacro(route.value); break;
-    case InputRules::KeyAction::Notify:
-        // FIXME: the prompt answers F1/F2 through the scene's entry point for them (AnswerNotifyByKey).
-        return 0;
+    case InputRules::KeyAction::Notify: AnswerNotifyByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::Result:
     case InputRules::KeyAction::DesperateResult:
         // FIXME: the key goes to CVResultWnd / CVDesperateResultWnd once the result windows exist.

@@ -229,9 +229,9 @@ bool CMirelleVWS::LoadDealEffects(WidgetFactory& factory)
 
 bool CMirelleVWS::LoadLayerAnchor(WidgetFactory& factory)
 {
-    // The layer anchor: an empty box over the table area. Moving cards, the hand pointer and the
-    // re-stacked pi piles go directly below it, over every card at rest and under the panels
-    // and effects loaded after it.
+    // The layer anchor: an empty box over the table area, after the card effects and before the
+    // prompt. Moving cards, the hand pointer and the re-stacked pi piles go directly below it, over
+    // every card at rest, marker and effect, and under the prompt, the buttons and what follows.
     tableWidgets.layerAnchor = factory.CreateBoxWnd(Rect({0, 0}, kTableAreaSize), kCardBoxColor, 0, Visible::No);
     return AddLoaded(tableWidgets.layerAnchor);
 }

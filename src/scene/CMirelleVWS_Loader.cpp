@@ -38,11 +38,12 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     if (stop.load() || !LoadMovingCards(factory) || !LoadPlayMarks(factory) || !LoadHandMarkers(factory)) return false;
     // FIXME: the nine-ten clip and the start animations.
     // FIXME: the auto-play notice and its cancel button.
-    if (stop.load() || !LoadCardEffects(factory)) return false;
-    // FIXME: the observe and notify panels, the money-return panel and the countdown.
+    if (stop.load() || !LoadCardEffects(factory) || !LoadLayerAnchor(factory)) return false;
+    // FIXME: the observer bar before the prompt; the money-return panel and the countdown after it.
+    if (stop.load() || !CreateNotifyWnd()) return false;
     if (stop.load() || !LoadStartButton(factory)) return false;
-    // FIXME: the betting widgets.
-    if (stop.load() || !LoadLayerAnchor(factory) || !LoadActionPopups(factory)) return false;
+    // FIXME: the betting widgets and the 800 x 520 box over the table that ends them.
+    if (stop.load() || !LoadActionPopups(factory)) return false;
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.
     // FIXME: the auto-refill animations and texts.
     // FIXME: the bijou panel, the promotion banners and the sun-pick animations.

@@ -28,11 +28,6 @@ Panel* MakePanel(LoadErrorSink& errors, Args&&... args)
 
 }  // namespace
 
-LoadErrorSink& CMirelleVWS::GetLoadErrorSink()
-{
-    return *this;
-}
-
 const CHTUser* CMirelleVWS::FindOwnRoundRecord() const
 {
     const int seat = FindSeatByKey(ownUser.userKey);
@@ -45,13 +40,13 @@ bool CMirelleVWS::LoadSeatPanels()
     SeatPanels& p = seatPanels;
     for (int slot = 0; slot < 2; ++slot) {
         const auto i = static_cast<size_t>(slot);
-        p.userInfo[i] = MakePanel<CVUserInfoWnd>(*this, *this, slot);
+        p.userInfo[i] = MakePanel<CVUserInfoWnd>(*this, SeatPanelsOwner(), slot);
         if (!AddLoaded(p.userInfo[i])) return false;
-        p.score[i] = MakePanel<CVJumsuInfoWnd>(*this, *this, slot, static_cast<int>(options.skin));
+        p.score[i] = MakePanel<CVJumsuInfoWnd>(*this, SeatPanelsOwner(), slot, static_cast<int>(options.skin));
         if (!AddLoaded(p.score[i])) return false;
-        p.counters[i] = MakePanel<CVHTIconWnd>(*this, *this, slot);
+        p.counters[i] = MakePanel<CVHTIconWnd>(*this, SeatPanelsOwner(), slot);
         if (!AddLoaded(p.counters[i])) return false;
-        p.bakIcons[i] = MakePanel<CVBakIconWnd>(*this, *this, slot);
+        p.bakIcons[i] = MakePanel<CVBakIconWnd>(*this, SeatPanelsOwner(), slot);
         if (!AddLoaded(p.bakIcons[i])) return false;
     }
     return true;
@@ -59,7 +54,7 @@ bool CMirelleVWS::LoadSeatPanels()
 
 bool CMirelleVWS::LoadGoBakAlert()
 {
-    seatPanels.goBakAlert = MakePanel<CVGoBakAlertUIWnd>(*this, *this);
+    seatPanels.goBakAlert = MakePanel<CVGoBakAlertUIWnd>(*this, SeatPanelsOwner());
     return AddLoaded(seatPanels.goBakAlert);
 }
 

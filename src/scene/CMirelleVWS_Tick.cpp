@@ -26,6 +26,7 @@ int CMirelleVWS::Tick()
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
     StepSeatPanels();
+    StepNotify();
     // FIXME: step the seat avatars and the other view windows once the resource loader creates them.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();

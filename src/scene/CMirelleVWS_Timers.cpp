@@ -5,6 +5,7 @@
 #include "scene/SceneWindow.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CVNotifyWnd.h"
 
 namespace {
 
@@ -104,15 +105,26 @@ void CMirelleVWS::OnPhaseTimeout()
         break;
     case DecisionKind::NoticeChoice18: SendRequest14(1, timedOut); break;
     case DecisionKind::CardChoice:
-        // FIXME: answer with the prompt window's default card once the prompt exists.
+        SendCardChoice(roomWidgets.notify ? roomWidgets.notify->GetDefaultCard() : kNoCard, timedOut);
         break;
     case DecisionKind::SeptAnimal: SendSeptAnimalChoice(1, timedOut); break;
     case DecisionKind::GoOrStop: SendGoOrStop(0, timedOut); break;
     case DecisionKind::Bet: SendBet(0, 0); break;
     default: break;
     }
-    // FIXME: hide the prompt (kinds 6, 9, 14, 15, 21, 22, 24) and the floor-slot markers (kind 3), and reset
-    // the result window's item panel (kind 17), once the resource loader creates them.
+    switch (kind) {
+    case DecisionKind::NoticeChoice:
+    case DecisionKind::NoticeChoice18:
+    case DecisionKind::CardChoice:
+    case DecisionKind::SeptAnimal:
+    case DecisionKind::GoOrStop:
+    case DecisionKind::Bet:
+    case DecisionKind::BetPrompt:
+    case DecisionKind::BetPrompt24: HideNotify(); break;
+    default: break;
+    }
+    // FIXME: hide the floor-slot markers (kind 3) and reset the result window's item panel (kind 17), once the
+    // resource loader creates them.
     StopPhaseTimer();
     SetDirty();
 }

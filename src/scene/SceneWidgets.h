@@ -12,6 +12,7 @@ class CVHTIconWnd;
 class CVJumsuInfoWnd;
 class CVUserInfoWnd;
 class CVHTWnd;
+class CVNotifyWnd;
 class CVPSPPushBtn;
 class CVTextShadowWnd;
 class GVAnimWnd;
@@ -98,6 +99,7 @@ struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
     GVAnimWnd* countdownAnimation = nullptr;
     plist<GVQZAniWnd> animations;  // stepped by the tick
+    CVNotifyWnd* notify = nullptr;  // the decision prompt
 };
 
 // The room's push buttons: the title bar's, the bottom bar's and the start button.

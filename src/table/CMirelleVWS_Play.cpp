@@ -23,6 +23,9 @@ constexpr int kBombEffect = 9;
 constexpr int kPpeokEffect = 2;
 constexpr int kCapturePopup = 1;
 constexpr int kPpeokPopup = 2;
+constexpr int kShakeNotice = 4;
+constexpr int kFirstPpeokNotice = 7;
+constexpr int kPpeokNotice = 8;
 
 // The ids of a message that are card ids; the others are dropped with one debug line.
 std::vector<int32_t> CardIdsOf(const std::vector<int32_t>& ids, const char* message)
@@ -100,7 +103,7 @@ void CMirelleVWS::OnBonusCardPlayed(const BonusCardPlayed& body)
 
 void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
 {
-    // FIXME: hide the prompt (HideNotify) with the decision prompt.
+    HideNotify();
     if (!tableState.active) return;
     // FIXME: hide the own outline and the hand hints with the scene input.
     StopTurnMarker();
@@ -150,7 +153,7 @@ void CMirelleVWS::OnShakeDeclared(const ShakeDeclared& body)
     RefreshSeatPanels(seat);
     StopTurnMarker();
     RestartCountdown();
-    // FIXME: prompt kind 4 with the shaken cards (ShowNotifySimple) with the decision prompt.
+    ShowNotifySimple(kShakeNotice, CardIdsOf(body.cards, "shake declared"));
     PlaySoundId(SoundId::NotifyShake);
     const bool robot = IsRobotSeat(seat);
     // FIXME: robot avatar 1 for a robot seat, else 4, once the avatars are loaded.
@@ -267,8 +270,8 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
     if (body.count <= 3) PlayEffect(kPpeokEffect, seat);
     if (body.count <= 2) PlayVoice(ppeokVoice, seat);
     ShowActionPopup(kPpeokPopup, 0);
-    // FIXME: robot avatar 3 for a person, 1 for a robot; prompt kind 7 for the first ppeok, else 8
-    // (ShowNotify (kind, count, amount)) with the decision prompt.
+    // FIXME: robot avatar 3 for a person, 1 for a robot, once the avatars are loaded.
+    ShowNotify(body.count == 1 ? kFirstPpeokNotice : kPpeokNotice, body.count, body.amount);
     SetDirty();
     Delay(500);
     Delay(1000);

@@ -536,7 +536,7 @@ TEST(WireBytes, EveryRequestIsWrittenAsTheDocumentLaysItOut)
         RequestCase(Play{.voiceType = I(1), .flag = I(2)}, "#2 i1-2"), RequestCase(Observe{}, "#3"),
         RequestCase(ExitRoom{}, "#4"), RequestCase(Kick{.target = I(1)}, "#5 i1"),
         RequestCase(OptionChange{.value = I(1), .voiceType = I(2)}, "#6 i1-2"),
-        RequestCase(GameReadyAnswer{.timedOut = I(1)}, "#7 i1"), RequestCase(Request8{.value = I(1)}, "#8 i1"),
+        RequestCase(GameReadyAnswer{.answer = I(1)}, "#7 i1"), RequestCase(Request8{.value = I(1)}, "#8 i1"),
         RequestCase(Request9{.value = I(1)}, "#9 i1"), RequestCase(SunPick{.timedOut = I(1), .pick = I(2)}, "#10 i1-2"),
         RequestCase(Request11{.choice = I(1)}, "#11 i1"),
         RequestCase(PlayCard{.timedOut = I(1), .card = I(2), .missedMatch = I(3)}, "#12 i1-3"),

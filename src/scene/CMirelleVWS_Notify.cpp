@@ -1,0 +1,115 @@
+#include "scene/CMirelleVWS.h"
+
+#include <new>
+
+#include "views/CVNotifyWnd.h"
+
+namespace {
+
+constexpr int kNotifySoundStop = 54;
+
+}  // namespace
+
+bool CMirelleVWS::CreateNotifyWnd()
+{
+    auto* wnd = new (std::nothrow) CVNotifyWnd();
+    if (!wnd) {
+        AddLoadError({});
+        return false;
+    }
+    if (!wnd->CreateChildren(*this)) {
+        delete wnd;
+        return false;
+    }
+    roomWidgets.notify = wnd;
+    return AddLoaded(wnd);
+}
+
+int CMirelleVWS::ShowNotify(int kind, int32_t a2, int64_t money, int32_t goCount, int32_t a6, int32_t a7)
+{
+    CVNotifyWnd* notify = roomWidgets.notify;
+    if (!notify) return 0;
+    const int shown = notify->Show(kind, {a2, money, goCount, a6, a7});
+    InvalidateWnd(notify);
+    return shown;
+}
+
+int CMirelleVWS::ShowNotifySimple(int kind, const std::vector<int32_t>& cards)
+{
+    CVNotifyWnd* notify = roomWidgets.notify;
+    if (!notify) return 0;
+    const int shown = notify->ShowChoice(kind, cards);
+    InvalidateWnd(notify);
+    return shown;
+}
+
+int CMirelleVWS::ShowMissionNotify(int kind, int missionId, int variant, int64_t money)
+{
+    CVNotifyWnd* notify = roomWidgets.notify;
+    if (!notify) return 0;
+    const int shown = notify->ShowHandMission(kind, missionId, variant, money);
+    InvalidateWnd(notify);
+    return shown;
+}
+
+void CMirelleVWS::HideNotify()
+{
+    if (CVNotifyWnd* notify = roomWidgets.notify) {
+        notify->Close();
+        InvalidateWnd(notify);
+    }
+    StopNotifySound(kNotifySoundStop);
+}
+
+bool CMirelleVWS::AnswerNotifyByKey(int key)
+{
+    // The loader thread may still be making the prompt.
+    if (IsLoadingResources()) return false;
+    CVNotifyWnd* notify = roomWidgets.notify;
+    if (!notify || !notify->IsVisible() || (key != VK_F1 && key != VK_F2)) return false;
+    notify->OnKeyDown(static_cast<UINT>(key), 0, 0);
+    SetDirty();
+    return true;
+}
+
+void CMirelleVWS::StepNotify()
+{
+    if (IsLoadingResources()) return;
+    CVNotifyWnd* notify = roomWidgets.notify;
+    if (notify && notify->IsVisible() && notify->Step()) InvalidateWnd(notify);
+}
+
+Notify::NotifyRoom CMirelleVWS::GetNotifyRoom() const
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    // The last room option is the level the prompt of kind 3 reads: 0, the first level, answers
+    // "no" with request 32.
+    return {IsDesperateRoom() && !HasRobotSeat(), room.option.request32Flag, own >= 0 && !IsRobotSeat(own)};
+}
+
+void CMirelleVWS::SendNotifyReply(const Notify::Reply& reply)
+{
+    using Notify::Request;
+    switch (reply.request) {
+    case Request::Request11: SendRequest11(reply.a); break;
+    case Request::Request14: SendRequest14(reply.a, 0); break;
+    case Request::Request32: SendRequest32(); break;
+    case Request::CardChoice: SendCardChoice(reply.a, 0); break;
+    case Request::SeptAnimal: SendSeptAnimalChoice(reply.a, 0); break;
+    case Request::GoOrStop: SendGoOrStop(reply.a, 0); break;
+    // The ready answer's one field: 1 yes (or timed out), 0 no.
+    case Request::GameReady: SendGameReadyAnswer(reply.a); break;
+    case Request::Bet: SendBet(reply.a, reply.b); break;
+    case Request::None: break;
+    }
+}
+
+void CMirelleVWS::PlayNotifySound(int id)
+{
+    PlaySoundId(static_cast<SoundTables::SoundId>(id));
+}
+
+void CMirelleVWS::StopNotifySound(int id)
+{
+    StopSoundId(static_cast<SoundTables::SoundId>(id));
+}

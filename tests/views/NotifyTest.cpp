@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Png.h"
+#include "graphics/resources/SurfaceLock.h"
+#include "graphics/resources/core/PixelFormat.h"
+#include "support/RoomTestSupport.h"
+#include "toolkit/GDDScreen.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
+#include "views/CVPSPPushBtn.h"
+
+namespace {
+
+using DecisionKind = SceneRules::DecisionKind;
+using State = CVNotifyWnd::State;
+using Notify::Reply;
+using Notify::Request;
+
+// A prompt of its own on the room's images that keeps what it asks of its owner.
+class RecordingOwner final : public NotifyOwner {
+public:
+    explicit RecordingOwner(CMirelleVWS& s) : scene(s) {}
+    const std::string& GetImageRoot() const override { return scene.GetImageRoot(); }
+    LoadErrorSink& GetLoadErrorSink() override { return scene; }
+    Notify::NotifyRoom GetNotifyRoom() const override { return room; }
+    void SendNotifyReply(const Reply& reply) override { replies.push_back(reply); }
+    void HideNotify() override
+    {
+        if (wnd) wnd->Close();
+    }
+    void PlayNotifySound(int id) override { played.push_back(id); }
+    void StopNotifySound(int id) override { stopped.push_back(id); }
+    void Forget() { replies.clear(), played.clear(), stopped.clear(); }
+
+    CMirelleVWS& scene;
+    CVNotifyWnd* wnd = nullptr;
+    Notify::NotifyRoom room{false, 0, true};
+    std::vector<Reply> replies;
+    std::vector<int> played, stopped;
+};
+
+// A notice to open: Show (kind 6..28), ShowChoice (cards) or ShowHandMission (mission id).
+struct Open {
+    enum class By { Show, Choice, Mission } by = By::Show;
+    int kind = 0;
+    Notify::NoticeArgs args;
+    std::vector<int32_t> cards;
+};
+Open N(int kind, Notify::NoticeArgs args = {}) { return {Open::By::Show, kind, args, {}}; }
+Open C(int kind, std::vector<int32_t> cards) { return {Open::By::Choice, kind, {}, std::move(cards)}; }
+Open M(int id) { return {Open::By::Mission, 27, {id}, {}}; }
+
+int OpenOn(CVNotifyWnd& w, const Open& o)
+{
+    if (o.by == Open::By::Choice) return w.ShowChoice(o.kind, o.cards);
+    if (o.by == Open::By::Mission) return w.ShowHandMission(o.kind, o.args.a2, 0, 700);
+    return w.Show(o.kind, o.args);
+}
+int OpenOn(CMirelleVWS& s, const Open& o)
+{
+    if (o.by == Open::By::Choice) return s.ShowNotifySimple(o.kind, o.cards);
+    if (o.by == Open::By::Mission) return s.ShowMissionNotify(o.kind, o.args.a2, 0, 700);
+    const Notify::NoticeArgs& a = o.args;
+    return s.ShowNotify(o.kind, a.a2, a.money, a.goCount, a.a6, a.a7);
+}
+
+Point Centre(const GVWnd& w)
+{
+    const Rect r = w.GetRect();
+    return {r.left + r.Width() / 2, r.top + r.Height() / 2};
+}
+
+// Press and release on the child, through the mouse routing of the panel or the scene. A card row
+// may reach down over the buttons' middle, so a button is clicked near its left edge.
+template <class Target>
+void ClickAt(Target& target, Point p)
+{
+    target.OnLButtonDown(MK_LBUTTON, p);
+    target.OnLButtonUp(0, p);
+}
+template <class Target>
+void Click(Target& target, const GVWnd& child)
+{
+    ClickAt(target, Centre(child));
+}
+template <class Target>
+void ClickButton(Target& target, const GVWnd& button)
+{
+    ClickAt(target, Point{button.GetRect().left + 4, Centre(button).y});
+}
+
+// An open room with the own user seated, on the virtual clock.
+class NotifyRoomTest : public RoomFixture {
+protected:
+    void SetUp() override
+    {
+        Clock::UseVirtual(0, Clock::Now());
+        ASSERT_TRUE(OpenRoom());
+        Seat();
+        host.Forget();
+    }
+
+    // Steps the prompt every 50 ms until its opening has played (at most 3 s).
+    static void StepUntilOpen(CVNotifyWnd& w)
+    {
+        for (int i = 0; i < 60 && w.GetState() == State::Opening; ++i) {
+            Clock::Advance(50);
+            w.Step();
+        }
+    }
+};
+
+// A prompt made apart from the scene's, so that its sounds and answers can be counted.
+class NotifyPanel : public NotifyRoomTest {
+protected:
+    void SetUp() override
+    {
+        NotifyRoomTest::SetUp();
+        if (HasFatalFailure()) return;
+        recording = std::make_unique<RecordingOwner>(Scene());
+        ASSERT_TRUE(panel.CreateChildren(Owner()));
+        Owner().wnd = &panel;
+    }
+    // Its children go before the room's display does.
+    void TearDown() override
+    {
+        panel.Release();
+        NotifyRoomTest::TearDown();
+    }
+    // Made once the room is open.
+    RecordingOwner& Owner() { return *recording; }
+
+    std::unique_ptr<RecordingOwner> recording;
+    CVNotifyWnd panel;
+};
+
+// The room's own prompt, answering through the scene's senders.
+class NotifyScene : public NotifyRoomTest {
+protected:
+    CVNotifyWnd& Prompt() { return *Scene().roomWidgets.notify; }
+};
+
+}  // namespace
+
+TEST_F(NotifyPanel, OpeningThenOpenPlaysItsSoundOnce)
+{
+    const struct { const char* name; Open open; bool atOnce; int sound; } cases[] = {
+        {"ppeok notice", N(7, {0, 5000}), false, 32},         {"go or stop", N(19, {3, 100}), false, 30},
+        {"other seat's go", N(10, {0, -100}), false, 30},     {"stake notice: no opening", N(13), true, 32},
+        {"card notice: no opening", C(4, {3, 1}), true, 32}, {"card choice", C(5, {3, 1}), false, 32},
+        {"hand mission", M(3), false, 32},
+    };
+    for (const auto& c : cases) {
+        Owner().Forget();
+        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
+        if (!c.atOnce) {
+            EXPECT_EQ(panel.GetState(), State::Opening) << c.name;
+            EXPECT_EQ(panel.GetBack()->GetSubAnimation(), Notify::kOpeningClip) << c.name;
+            EXPECT_TRUE(Owner().played.empty()) << c.name << ": a sound before the prompt is open";
+        }
+        for (int i = 0; i < 40; ++i) Clock::Advance(50), panel.Step();  // well past the opening
+        EXPECT_EQ(panel.GetState(), State::Open) << c.name;
+        EXPECT_EQ(panel.GetBack()->GetSubAnimation(), c.open.kind) << c.name;
+        EXPECT_TRUE(panel.GetBack()->IsPlaying()) << c.name << ": the kind's clip loops";
+        EXPECT_EQ(Owner().played, std::vector<int>{c.sound}) << c.name;
+    }
+}
+
+TEST_F(NotifyPanel, ClosingStopsTheGoSoundAndSendsTheCardsHomeFaceDown)
+{
+    ASSERT_EQ(panel.ShowChoice(5, {20, 33}), 1);
+    StepUntilOpen(panel);
+    ASSERT_TRUE(panel.GetCardWnd(0)->IsVisible());
+    EXPECT_NE(panel.GetCardWnd(0)->GetPos(), panel.GetCardWnd(0)->GetHome());
+    ASSERT_EQ(panel.Show(19, {3, 100, 1}), 1) << "a new notice replaces the card choice";
+    StepUntilOpen(panel);
+    Owner().Forget();
+    EXPECT_EQ(panel.Close(), 1);
+    EXPECT_EQ(Owner().stopped, std::vector<int>{30});
+    for (int i = 0; i < Notify::kCardWindows; ++i) {
+        const CVHTWnd* card = panel.GetCardWnd(i);
+        EXPECT_EQ(card->GetPos(), card->GetHome()) << i;
+        EXPECT_EQ(card->GetImageFrame(), CVHTWnd::kBackFrame) << i;
+        EXPECT_EQ(card->GetFace().cardId, kNoCard) << i;
+    }
+    for (GVWnd* child : panel.Children()) EXPECT_FALSE(child->IsVisible());
+    EXPECT_EQ(panel.GetState(), State::Closed);
+    EXPECT_EQ(panel.Close(), 0) << "closing a closed prompt";
+    EXPECT_EQ(Owner().stopped, std::vector<int>{30}) << "closing twice stops once";
+    ASSERT_EQ(panel.ShowChoice(5, {20, 33}), 1);
+    Owner().Forget();
+    panel.Close();
+    EXPECT_TRUE(Owner().stopped.empty()) << "a card choice plays no go sound";
+}
+
+TEST_F(NotifyPanel, ValuesOutsideTheirRangesOpenNothing)
+{
+    const struct { const char* name; Open open; int result; bool stillOpen; } cases[] = {
+        {"notice kind 5", N(5), 0, true},          {"notice kind 29", N(29), 0, true},
+        {"choice kind 6", C(6, {1}), 0, true},     {"hand mission -1", M(-1), 0, false},
+        {"hand mission 15", M(15), 0, false},      {"five cards", C(1, {1, 2, 3, 4, 5}), 1, false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(panel.Show(7, {0, 5000}), 1) << c.name;
+        EXPECT_EQ(OpenOn(panel, c.open), c.result) << c.name;
+        EXPECT_EQ(panel.IsVisible(), c.stillOpen) << c.name;
+        EXPECT_EQ(panel.GetKind(), 7) << c.name << ": the shown kind stays";
+    }
+    EXPECT_EQ(panel.ShowHandMission(9, 0, 0, 1), 0) << "only kind 27 is a hand mission";
+    const Point at = panel.GetPos();
+    for (const int layout : {-1, 3, 1}) {
+        panel.SetLayout(layout);
+        EXPECT_EQ(panel.GetPos(), at) << layout;
+    }
+    ASSERT_EQ(panel.Show(19, {0, 0, 40}), 1);
+    EXPECT_EQ(panel.GetYesButton()->GetImageSet(), 0) << "a go count past the image sets";
+}
+
+TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
+{
+    using Act = std::function<void(CVNotifyWnd&)>;
+    const Act f1 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F1, 1, 0); };
+    const Act f2 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F2, 1, 0); };
+    const Act space = [](CVNotifyWnd& w) { w.OnKeyDown(VK_SPACE, 1, 0); };
+    const Act yes = [](CVNotifyWnd& w) { ClickButton(w, *w.GetYesButton()); };
+    const Act card1 = [](CVNotifyWnd& w) { Click(w, *w.GetCardWnd(1)); };
+    const struct { const char* name; Open open; Act act; std::vector<Reply> replies; int clickSounds; } cases[] = {
+        {"a click answers and sounds", N(23), yes, {{Request::Bet, 1, 2}}, 1},
+        {"a key does not sound", N(23), f1, {{Request::Bet, 1, 2}}, 0},
+        {"Space is no key of the prompt", N(22), space, {}, 0},
+        {"one card offered: F2 has none to send", C(5, {20}), f2, {}, 0},
+        {"card choice: disabled buttons take no click", C(5, {20, 33}), yes, {}, 0},
+        {"card choice: a click on a card", C(5, {20, 33}), card1, {{Request::CardChoice, 33}}, 1},
+        {"card notice: a click on a card only sounds", C(1, {20, 33}), card1, {}, 1},
+        {"kind 27 through Show has no buttons", N(27, {0, 1}), f1, {}, 0},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
+        StepUntilOpen(panel);
+        Owner().Forget();
+        c.act(panel);
+        EXPECT_EQ(Owner().replies, c.replies) << c.name;
+        EXPECT_EQ(panel.IsVisible(), c.replies.empty()) << c.name << ": an answer hides the prompt";
+        EXPECT_EQ(std::count(Owner().played.begin(), Owner().played.end(), 20), c.clickSounds) << c.name;
+    }
+    ASSERT_EQ(panel.Show(22, {0, 100}), 1);
+    Owner().Forget();
+    panel.OnKeyDown(VK_F1, 1, 0);
+    EXPECT_TRUE(Owner().replies.empty()) << "during the opening the buttons are not out yet";
+}
+
+TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
+{
+    using Req = GameRequest;
+    using D = DecisionKind;
+    namespace R = Requests;
+    const struct { const char* name; Open open; D phase; Req yes, no; bool clickCard = false; } cases[] = {
+        {"request 14", N(18), D::NoticeChoice18, R::Request14{0, 1}, R::Request14{0, 0}},
+        {"go or stop", N(19, {5, 1000, 1}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"go or stop of kind 26", N(26, {5, -1, 2}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"go or stop of kind 28", N(28, {5, 1000}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
+        {"September animal", N(20, {7}), D::SeptAnimal, R::SeptAnimalChoice{0, 1, 32}, R::SeptAnimalChoice{0, 0, 32}},
+        {"game ready", N(21, {5000, 10000}), D::GameReady, R::GameReadyAnswer{1}, R::GameReadyAnswer{0}},
+        {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
+        {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
+        {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},
+        {"request 11", C(3, {4, 5}), D::NoticeChoice, R::Request11{1}, R::Request11{0}},
+        {"card choice; the click is on the second card", C(5, {44, 9}), D::CardChoice, R::CardChoice{0, 44},
+         R::CardChoice{0, 9}, true},
+    };
+    enum class By { F1, F2, Click };
+    for (const auto& c : cases)
+        for (const By by : {By::F1, By::F2, By::Click}) {
+            host.Forget();
+            ASSERT_EQ(OpenOn(Scene(), c.open), 1) << c.name;
+            Scene().timers.phaseTimerKind = c.phase;
+            StepUntilOpen(Prompt());
+            if (by == By::Click && c.clickCard) Click(Scene(), *Prompt().GetCardWnd(1));
+            else if (by == By::Click) ClickButton(Scene(), *Prompt().GetYesButton());
+            else EXPECT_TRUE(Scene().AnswerNotifyByKey(by == By::F1 ? VK_F1 : VK_F2)) << c.name;
+            const Req& expected = by == By::F2 || (by == By::Click && c.clickCard) ? c.no : c.yes;
+            EXPECT_EQ(host.sent, std::vector<Req>{expected}) << c.name << " by " << static_cast<int>(by);
+            EXPECT_FALSE(Prompt().IsVisible()) << c.name << ": the answer hides the prompt";
+        }
+    ASSERT_EQ(Scene().ShowNotify(18), 1);
+    Scene().timers.phaseTimerKind = DecisionKind::GoOrStop;
+    StepUntilOpen(Prompt());
+    host.Forget();
+    EXPECT_TRUE(Scene().AnswerNotifyByKey(VK_F1));
+    EXPECT_TRUE(host.sent.empty()) << "an answer outside its decision is refused by its sender";
+    EXPECT_FALSE(Scene().AnswerNotifyByKey(VK_F1)) << "a hidden prompt takes no key";
+}
+
+TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
+{
+    using Req = GameRequest;
+    const struct { const char* name; Open open; DecisionKind phase; std::optional<Req> sent; } cases[] = {
+        {"card choice sends the first card", C(5, {44, 9}), DecisionKind::CardChoice, Req(Requests::CardChoice{1, 44})},
+        {"go or stop stops", N(19, {5, 1000, 1}), DecisionKind::GoOrStop, Req(Requests::GoOrStop{1, 0})},
+        {"bet prompt only hides", N(22, {0, 3000}), DecisionKind::BetPrompt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        host.Forget();
+        ASSERT_EQ(OpenOn(Scene(), c.open), 1) << c.name;
+        Scene().timers.phaseTimerKind = c.phase;
+        Scene().OnPhaseTimeout();
+        EXPECT_EQ(host.sent, c.sent ? std::vector<Req>{*c.sent} : std::vector<Req>{}) << c.name;
+        EXPECT_FALSE(Prompt().IsVisible()) << c.name;
+    }
+    ASSERT_EQ(Scene().ShowNotify(7, 0, 100), 1);
+    Scene().timers.phaseTimerKind = DecisionKind::PlayCard;
+    Scene().OnPhaseTimeout();
+    EXPECT_TRUE(Prompt().IsVisible()) << "the own turn's time-out leaves a notice alone";
+}
+
+// Kinds 4 and 7 drawn in the room and written beside the test program for a person to look at.
+TEST_F(NotifyScene, ScreenshotsOfACardNoticeAndAPpeokNotice)
+{
+    GDDScreen* screen = wnd->GetScreen();
+    ASSERT_TRUE(screen && screen->GetBackBuffer());
+    const auto take = [&](const std::string& name) {
+        Scene().SetRedrawAll(true);
+        Scene().RenderScreen();
+        std::vector<Rgb> pixels;
+        std::vector<uint8_t> rgb;
+        const SurfaceLock lock(screen->GetBackBuffer(), DDLOCK_WAIT | DDLOCK_READONLY);
+        if (!lock.View().IsValid()) return pixels;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) {
+                const Rgb c = UnpackRgb(screen->GetPixelMode(), lock.View().PixelAt(x, y));
+                pixels.push_back(c);
+                rgb.insert(rgb.end(), {c.r, c.g, c.b});
+            }
+        char exe[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        const std::string path = std::string(exe).substr(0, std::string(exe).find_last_of("\\/") + 1) + name;
+        EXPECT_TRUE(WritePng(path, 800, 600, rgb)) << path;
+        std::printf("screenshot: %s\n", path.c_str());
+        return pixels;
+    };
+    const auto whiteIn = [](const std::vector<Rgb>& px, const Rect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const Rgb c = px[static_cast<size_t>(y * 800 + x)];
+                n += c.r > 0xE0 && c.g > 0xE0 && c.b > 0xE0;
+            }
+        return n;
+    };
+
+    ASSERT_EQ(Scene().ShowNotifySimple(4, {45, 0, 17, 9}), 1);
+    const std::vector<Rgb> cards = take("notify_kind4.png");
+    ASSERT_EQ(cards.size(), 800u * 600u);
+    const Point first = Prompt().GetCardWnd(0)->GetPos();
+    EXPECT_EQ(first, (Notify::kLayoutPosition + Point{43, 80})) << "the sorted row's first card";
+    const Rgb face = cards[static_cast<size_t>((first.y + 30) * 800 + first.x + 18)];
+    EXPECT_GT(face.r + face.g, 200) << "card 0's light face where the table is dark";
+
+    // Opened by the room's tick, as in play.
+    ASSERT_EQ(Scene().ShowNotify(7, 0, 1234567), 1);
+    for (int i = 0; i < 60 && Prompt().GetState() != State::Open; ++i) Clock::Advance(50), Scene().Tick();
+    EXPECT_EQ(Prompt().GetState(), State::Open);
+    const std::vector<Rgb> ppeok = take("notify_kind7.png");
+    Scene().HideNotify();
+    const std::vector<Rgb> closed = take("notify_closed.png");
+    ASSERT_EQ(ppeok.size(), closed.size());
+    const Rect line(Notify::kLayoutPosition + Point{30, 70}, Size{181, 14});
+    EXPECT_GT(whiteIn(ppeok, line), whiteIn(closed, line) + 40) << "the value line's ink";
+}
