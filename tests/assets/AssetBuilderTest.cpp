@@ -85,6 +85,21 @@ TEST(AssetBuilder, EveryKindWritesAFileItsReaderAccepts)
     EXPECT_EQ(cards->height, 55 * 51) << "every card under the one before";
 }
 
+TEST(AssetBuilder, GlyphStripsDrawTheirCharactersAndAnEmptyLabelNothing)
+{
+    std::string error;
+    const auto out = BuildAll("pack d.psp size=12x14 frames=4 glyphs=\"7 7\"\npack p.psp size=12x14 label=\"\"\n", error);
+    ASSERT_EQ(out.size(), 2u) << error;
+    const auto digits = ReadSpriteFile(out[0].data(), out[0].size(), SpriteFileKind::Pack);
+    const auto plain = ReadSpriteFile(out[1].data(), out[1].size(), SpriteFileKind::Pack);
+    ASSERT_TRUE(digits && plain && digits->frames.size() == 4);
+    const auto& f = digits->frames;
+    EXPECT_EQ(f[0].pixels, f[2].pixels) << "one glyph, one picture, whatever the frame";
+    EXPECT_EQ(f[1].pixels, plain->frames[0].pixels) << "a blank glyph and an empty label leave the frame plain";
+    EXPECT_NE(f[0].pixels, f[1].pixels) << "the glyph is drawn";
+    EXPECT_EQ(f[3].pixels, f[0].pixels) << "frames past the text start it again";
+}
+
 TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
 {
     const struct {

@@ -436,3 +436,21 @@ TEST_F(TableEngine, DealTimeBySpeed)
         last = plain;
     }
 }
+
+TEST_F(TableEngine, CardPlayWaitsForTheDealOrASnapshot)
+{
+    Deal(kFloorIds, kHandIds, false);
+    FromDeck(48, TableList::Hand(0));
+    S().tableState.active = false;
+    const CGameInfo game = S().gameInfo;
+    const COpenInfo floor = S().floor;
+    const int32_t key = S().GetPlayer(0).userKey;
+    S().OnInitialFloorBonus({.toPile = {0}, .toFloor = {30}});
+    S().OnBonusCardPlayed({.userKey = key, .bonusCard = 48, .replacementCard = 31});
+    S().OnCaptureEvent({.userKey = static_cast<uint32_t>(key), .kind = 5});
+    S().OnDeckCardsFlipped({.userKey = key, .bonusTake = 1, .cards = {49}, .pendingPassCount = 3});
+    EXPECT_TRUE(S().gameInfo == game) << "hands, piles, deck and round records unchanged";
+    EXPECT_TRUE(S().floor == floor);
+    EXPECT_FALSE(S().tableState.handPointerShown);
+    EXPECT_FALSE(S().IsTimerRunning(TimerId::Popup)) << "no action popup";
+}
