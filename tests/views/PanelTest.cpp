@@ -65,8 +65,8 @@ TEST_F(Panel, MovesItsChildrenByItsOwnMove)
 
     panel.SetPos({110, 195});
     EXPECT_EQ(panel.GetRect(), (Rect{110, 195, 310, 295}));
-    size_t i = 0;
-    for (GVWnd* child : panel.Children()) EXPECT_EQ(child->GetRect(), before[i].Offset({10, -5})) << "child " << i++;
+    auto was = before.begin();
+    for (GVWnd* child : panel.Children()) EXPECT_EQ(child->GetRect(), (was++)->Offset({10, -5}));
     EXPECT_EQ(panel.a->GetRect(), (Rect{120, 205, 140, 215})) << "the first move starts from the panel's origin";
 }
 
