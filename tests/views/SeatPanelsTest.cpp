@@ -332,6 +332,12 @@ TEST_F(SeatPanels, BothSeatsFilledAndDrawn)
     alert.Update();
     drawOrder.push_back(&alert);
     EXPECT_TRUE(room.errors.empty());
+    const std::vector<Rect> placed = {info[0].GetRect(), info[1].GetRect(), score[0].GetRect(), score[1].GetRect(),
+                                      counters[1].GetRect(), bak[0].GetRect(), alert.GetRect()};
+    EXPECT_EQ(placed, (std::vector<Rect>{{628, 435, 728, 517}, {628, 24, 728, 106}, {620, 386, 798, 436},
+                                         {620, 106, 798, 156}, {624, 154, 715, 174}, {712, 367, 797, 387},
+                                         {620, 345, 787, 404}}))
+        << "player 0 and 1, score 0 and 1, counters 1, bak 0, alert";
 
     ASSERT_EQ(FillSurfaceRect(Back(), kAll, 0x1E5A32), DD_OK);
     for (CVPanel* p : drawOrder) EXPECT_EQ(p->Draw(Back(), kAll), 1);
