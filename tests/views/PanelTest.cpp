@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "PanelTestSupport.h"
@@ -9,6 +11,7 @@
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVPanel.h"
+#include "views/WidgetFactory.h"
 
 namespace {
 
@@ -47,11 +50,6 @@ protected:
     void OnChildClick(GVWnd& child) override { clicks += &child == a ? "A" : &child == b ? "B" : "?"; }
 };
 
-constexpr Point kOnA{15, 15}, kOnB{45, 15}, kEmpty{150, 90};
-
-enum class Act { Down, Drag, Move, Up, DisableB, DisablePanel };
-struct Event { Act act; Point p; };
-
 }  // namespace
 
 using Panel = PanelFixture;
@@ -63,50 +61,74 @@ TEST_F(Panel, MovesItsChildrenByItsOwnMove)
     panel.SetPos({100, 200});
     std::vector<Rect> before;
     for (GVWnd* child : panel.Children()) before.push_back(child->GetRect());
+    ASSERT_EQ(before.size(), 5u);
 
     panel.SetPos({110, 195});
     EXPECT_EQ(panel.GetRect(), (Rect{110, 195, 310, 295}));
-    const char* const names[] = {"button A", "button B", "sheet", "pack with hot spot", "animation"};
-    ASSERT_EQ(panel.Children().size(), std::size(names));
-    size_t i = 0;
-    for (GVWnd* child : panel.Children()) {
-        EXPECT_EQ(child->GetRect(), before[i].Offset({10, -5})) << names[i];
-        ++i;
-    }
-    // The first move took the children from the panel's origin: button A was made at (10, 10).
-    EXPECT_EQ(panel.a->GetRect(), (Rect{120, 205, 140, 215}));
+    auto was = before.begin();
+    for (GVWnd* child : panel.Children()) EXPECT_EQ(child->GetRect(), (was++)->Offset({10, -5}));
+    EXPECT_EQ(panel.a->GetRect(), (Rect{120, 205, 140, 215})) << "the first move starts from the panel's origin";
 }
 
 TEST_F(Panel, RoutesTheMouseToTheRememberedChild)
 {
+    constexpr Point kOnA{15, 15}, kOnB{45, 15}, kEmpty{150, 90};
     const struct { const char* name; std::vector<Event> events; int last; std::string clicks, state; } cases[] = {
         {"click on A", {{Act::Down, kOnA}, {Act::Up, kOnA}}, 1, "A", "AH B r=A"},
-        {"press A, drag to B, release on B", {{Act::Down, kOnA}, {Act::Drag, kOnB}, {Act::Up, kOnB}}, 0, "",
-         "A B r=B"},
-        {"press A, released on no child", {{Act::Down, kOnA}, {Act::Drag, kEmpty}, {Act::Up, kEmpty}}, 0, "",
-         "A B r=-"},
+        {"press A, release on B", {{Act::Down, kOnA}, {Act::Drag, kOnB}, {Act::Up, kOnB}}, 0, "", "A B r=B"},
+        {"press A, release on no child", {{Act::Down, kOnA}, {Act::Drag, kEmpty}, {Act::Up, kEmpty}}, 0, "", "A B r=-"},
         {"held drag reaches only the pressed button", {{Act::Down, kOnA}, {Act::Drag, kOnB}}, 1, "", "APH B r=A"},
         {"hover moves from A to B", {{Act::Move, kOnA}, {Act::Move, kOnB}}, 1, "", "A BH r=B"},
-        {"a disabled button answers no click", {{Act::DisableB, {}}, {Act::Down, kOnB}, {Act::Up, kOnB}}, 0, "",
+        {"a disabled button answers no click", {{Act::Disable, kOnB}, {Act::Down, kOnB}, {Act::Up, kOnB}}, 0, "",
          "A B r=-"},
-        {"a disabled panel takes no press", {{Act::DisablePanel, {}}, {Act::Down, kOnA}}, 0, "", "A B r=-"},
+        {"a disabled panel takes no press", {{Act::Disable, kEmpty}, {Act::Down, kOnA}}, 0, "", "A B r=-"},
     };
     for (const auto& c : cases) {
         TestPanel panel;
         ASSERT_TRUE(panel.CreateChildren(owner));
-        int last = -1;
-        for (const auto& e : c.events) {
-            switch (e.act) {
-            case Act::Down: last = panel.OnLButtonDown(MK_LBUTTON, e.p); break;
-            case Act::Drag: last = panel.OnMouseMove(MK_LBUTTON, e.p); break;
-            case Act::Move: last = panel.OnMouseMove(0, e.p); break;
-            case Act::Up: last = panel.OnLButtonUp(0, e.p); break;
-            case Act::DisableB: panel.b->Enable(false); break;
-            case Act::DisablePanel: panel.Enable(false); break;
-            }
-        }
-        EXPECT_EQ(last, c.last) << c.name;
-        EXPECT_EQ(panel.clicks, c.clicks) << c.name;
-        EXPECT_EQ(panel.Describe(), c.state) << c.name;
+        const int last = Play(panel, c.events, [&](Point p) { (p == kOnB ? static_cast<GVWnd&>(*panel.b) : panel).Enable(false); });
+        EXPECT_EQ(std::to_string(last) + " " + panel.clicks + "|" + panel.Describe(),
+                  std::to_string(c.last) + " " + c.clicks + "|" + c.state)
+            << c.name << ": result, clicks|state";
+    }
+}
+
+// The button at (100, 100), 20 x 10, on image set `set` of the two in button.psp.
+TEST_F(Panel, PushButtonInputEndsOnItsFrameAndClick)
+{
+    constexpr Point kIn{105, 105}, kOut{150, 150};
+    const struct { const char* name; int set; std::vector<Event> events; int last, frame; bool pressed; } cases[] = {
+        {"pressed inside shows down", 1, {{Act::Down, kIn}}, 1, 6, true},
+        {"click inside ends hovered", 0, {{Act::Down, kIn}, {Act::Up, kIn}}, 1, 1, false},
+        {"dragged outside shows hover while held", 0, {{Act::Down, kIn}, {Act::Drag, kOut}}, 1, 1, true},
+        {"released outside is no click", 0, {{Act::Down, kIn}, {Act::Drag, kOut}, {Act::Up, kOut}}, 0, 0, false},
+        {"disabled takes no press", 0, {{Act::Disable, {}}, {Act::Down, kIn}}, 0, 3, false},
+        {"disabled while pressed: the release is no click", 1, {{Act::Down, kIn}, {Act::Disable, {}}, {Act::Up, kIn}},
+         0, 7, false},
+    };
+    WidgetFactory factory(dir, owner);
+    for (const auto& c : cases) {
+        std::unique_ptr<CVPSPPushBtn> b(factory.CreatePSPPushBtn("button.psp", {100, 100}, Visible::Yes, 2));
+        ASSERT_TRUE(b && b->SetImageSet(c.set)) << c.name;
+        const int last = Play(*b, c.events, [&](Point) { b->Enable(false); });
+        Clear();
+        ASSERT_EQ(b->Draw(Back(), kAll), 1) << c.name;
+        EXPECT_EQ(std::make_tuple(last, b->GetFrame(), b->IsPressed()), std::make_tuple(c.last, c.frame, c.pressed))
+            << c.name << ": result, frame, pressed";
+        EXPECT_TRUE(PixelIs({110, 105}, Rgb{0, 0, uint8_t((c.frame + 1) * 0x10)})) << c.name << ": the frame drawn";
+    }
+}
+
+TEST_F(Panel, PushButtonRefusesImageSetsOutsideItsCount)
+{
+    WidgetFactory factory(dir, owner);
+    std::unique_ptr<CVPSPPushBtn> b(factory.CreatePSPPushBtn("button.psp", {100, 100}, Visible::Yes, 2));
+    ASSERT_NE(b, nullptr);
+    const struct { int index; bool taken; int set; } cases[] = {
+        {1, true, 1}, {-1, false, 1}, {2, false, 1}, {0, true, 0}, {-2147483647 - 1, false, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(b->SetImageSet(c.index), c.taken) << "index " << c.index;
+        b->UpdateFrame();
+        EXPECT_EQ(b->GetFrame(), c.set * 4) << "index " << c.index;
     }
 }
