@@ -134,8 +134,10 @@ void RandomRecords(FuzzedDataProvider& in, CGameInfo& game)
     }
 }
 
-void CheckScoreAndChoices(FuzzedDataProvider& in, CGameInfo& game, const COpenInfo& floor, const CardFaces& faces)
+// On a copy of the records, so the model's own counts stay as its moves left them.
+void CheckScoreAndChoices(FuzzedDataProvider& in, const CGameInfo& model, const COpenInfo& floor, const CardFaces& faces)
 {
+    CGameInfo game = model;
     RandomRecords(in, game);
     const int seat = Pick(in, 0, 2);
     const ScoreRules rules{in.ConsumeBool(), in.ConsumeBool()};
