@@ -26,6 +26,7 @@
 #include "views/SeatPanelOwner.h"
 #include "views/NotifyOwner.h"
 
+class CVQZATextWnd;
 class SceneTable;
 class SceneWindow;
 class WidgetFactory;
@@ -169,6 +170,41 @@ public:
     void OnDeckCardsFlipped(const DeckCardsFlipped& body);
     void OnPpeok(const Ppeok& body);
     void OnScoreRefresh(const ScoreRefresh& body);
+
+    // The round flow and the decision prompts (table/CMirelleVWS_RoundFlow.cpp and _Decisions.cpp),
+    // and the round-number banner they show (scene/CMirelleVWS_RoundBanner.cpp).
+    void OnGameReady(const GameReady& body);
+    void OnStakeConfirm(const StakeConfirm& body);
+    void OnWaitingForStart(const WaitingForStart& body);
+    void OnSunDecided(const SunDecided& body);
+    void OnRoundStart(const RoundStart& body);
+    void OnTurnStart(const TurnStart& body);
+    void OnClearEffects(const ClearEffects& body);
+    void OnTimeUp(const TimeUp& body);
+    void OnCardChoicePrompt(const CardChoicePrompt& body);
+    void OnRequest14Prompt(const Request14Prompt& body);
+    void OnSeptAnimalPrompt(const SeptAnimalPrompt& body);
+    void OnSeptAnimalMoved(const SeptAnimalMoved& body);
+    void OnSeptAnimalKept(const SeptAnimalKept& body);
+    void OnGoOrStopPrompt(const GoOrStopPrompt& body);
+    void OnGoOrStopResult(const GoOrStopResult& body);
+    void OnResultStep(const ResultStep& body);
+    void OnBetPrompt(const BetPrompt& body);
+    void OnRoomOptionNotice(const RoomOptionNotice& body);
+    // The stake notice of the two seats' values: kind 12 (both values cleared), 14 or 13, for 2 s.
+    void ShowStakeConfirm(const PerSeat<int32_t>& values);
+    // countdownStart := the decision's seconds, countdown := one less.
+    void SetCountdownTo(DecisionKind kind);
+    // The round number's back, glyphs and caption; null until loaded.
+    struct RoundBanner {
+        GVQZAniWnd* back = nullptr;
+        CVQZATextWnd* number = nullptr;
+        GVQZAniWnd* caption = nullptr;
+    };
+    [[nodiscard]] bool LoadRoundBanner(WidgetFactory& factory);
+    void ShowRoundBanner(const std::string& number);
+    RoundBanner roundBanner;
+    int32_t stakeLevel = 0;  // 0..4, the room's bet for the jewel panel
 
     // Loading (on the loader thread or at once): the widgets, then the sounds. `stop` is checked
     // between loads so the room can be destroyed while it loads.

@@ -47,7 +47,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     // FIXME: the result panels, the money-limit notice and the money-gift widgets.
     // FIXME: the auto-refill animations and texts.
     // FIXME: the bijou panel, the promotion banners and the sun-pick animations.
-    // FIXME: the target-score round widgets.
+    if (stop.load() || !LoadRoundBanner(factory)) return false;
     // FIXME: the user option panel, the pop-up menu buttons and the VIP icons.
     // FIXME: the money-limit tooltips.
     // FIXME: the check notice, on top of everything.

@@ -7,6 +7,7 @@
 #include "scene/SceneWindow.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CVQZATextWnd.h"
 
 namespace {
 
@@ -25,6 +26,8 @@ int CMirelleVWS::Tick()
     for (GVQZAniWnd* a : roomWidgets.animations) {
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
+    if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
+        InvalidateWnd(number);
     StepSeatPanels();
     StepNotify();
     // FIXME: step the seat avatars and the other view windows once the resource loader creates them.

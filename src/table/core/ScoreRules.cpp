@@ -17,25 +17,33 @@ bool HoldsCard(const std::vector<int32_t>& slots, int32_t cardId, const CardFace
                        [&](int32_t s) { return faces.FaceAt(SlotOf(s)).cardId == cardId; });
 }
 
-int32_t MissionFactor(const CGameInfo& game, int seat, const CHTUser& own)
+// A factor the server sends below 1 counts as 1, so a mission never lowers or flips the multiplier.
+int64_t AtLeastOne(int32_t factor)
 {
-    auto owned = [seat](const auto& owners, int32_t per) {
-        int32_t f = 1;
+    return std::max<int64_t>(factor, 1);
+}
+
+// At most 2^31 - 1: with the doublings (at most 2^30) and the points the product stays in 64 bits.
+int64_t MissionFactor(const CGameInfo& game, int seat, const CHTUser& own)
+{
+    constexpr int64_t kLimit = INT32_MAX;
+    auto owned = [seat](const auto& owners, int64_t per) {
+        int64_t f = 1;
         for (int32_t owner : owners)
             if (owner == seat) f *= per;
         return f;
     };
     switch (game.missionMode) {
-    case kMissionS: return game.sMissionIndex > 0 && game.sMissionFactor < 11 ? game.sMissionFactor : 1;
+    case kMissionS: return game.sMissionIndex > 0 && game.sMissionFactor < 11 ? AtLeastOne(game.sMissionFactor) : 1;
     case kMissionD: {
-        int32_t f = 1;
-        if (game.dMissionOwners[0] == seat) f = game.dMissionFactors[0];
-        if (game.dMissionOwners[1] == seat) f *= game.dMissionFactors[1];
-        return f;
+        int64_t f = 1;
+        if (game.dMissionOwners[0] == seat) f = AtLeastOne(game.dMissionFactors[0]);
+        if (game.dMissionOwners[1] == seat) f *= AtLeastOne(game.dMissionFactors[1]);
+        return std::min(f, kLimit);
     }
     case kMissionC: return owned(game.cMissionOwners, 2);
     case kMissionC2: return owned(game.c2MissionOwners, 3);
-    case kMissionKJ: return own.missionValue;
+    case kMissionKJ: return AtLeastOne(own.missionValue);
     default: return 1;
     }
 }
@@ -45,7 +53,7 @@ void UpdateSeat(CGameInfo& game, int seat, bool september, ScoreRules rules, con
     CHTUser& own = game.users[static_cast<size_t>(seat)];
     CHTUser& other = game.users[static_cast<size_t>(1 - seat)];
     other.gwangBak = other.meongTta = other.piBak = 0;
-    int32_t points = own.points + own.goCount;
+    int64_t points = std::min<int64_t>(int64_t{own.points} + own.goCount, INT32_MAX);
     // Doublings are counted, then applied once, so no count the server sends can overflow the shift.
     int doublings = std::clamp(game.drawExponent, 0, 24);
     if (own.goCount > 2) doublings += std::min(own.goCount - 2, 24);
@@ -66,11 +74,11 @@ void UpdateSeat(CGameInfo& game, int seat, bool september, ScoreRules rules, con
     }
     if (rules.goBak && other.goCount > 0) ++doublings;
     int64_t m = int64_t{1} << std::min(doublings, 30);
-    if (own.missionActive != 0) m *= MissionFactor(game, seat, own);
-    if (points < 0 || PilesEmpty(own)) points = 0;
     const int64_t limit = INT32_MAX;
-    own.multiplier = static_cast<int32_t>(std::clamp<int64_t>(m, -limit, limit));
-    own.total = static_cast<int32_t>(std::clamp<int64_t>(m * points, -limit, limit));
+    if (own.missionActive != 0) m = std::min(m * MissionFactor(game, seat, own), limit);
+    if (points < 0 || PilesEmpty(own)) points = 0;
+    own.multiplier = static_cast<int32_t>(m);
+    own.total = static_cast<int32_t>(std::min(m * points, limit));
 }
 
 int32_t DeckTopWhilePassPending(const CGameInfo& game, const CHTUser& own, const CardFaces& faces)

@@ -92,6 +92,42 @@ TEST(ScoreMultiplier, DoublingsBaksAndMissions)
              t.game.missionMode = 5;
              t.Seat(0).missionValue = 3;
          }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"KJ mission value 0 counts as 1", [](Table& t) {
+             t.game.missionMode = 5;
+             t.Seat(0).missionActive = 1;
+             t.Seat(0).missionValue = 0;
+             t.Seat(0).points = 3;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 1, 3, 0, 0, 0},
+        {"a negative S factor counts as 1", [](Table& t) {
+             t.game.missionMode = 1;
+             t.game.sMissionIndex = 2;
+             t.game.sMissionFactor = -4;
+             t.Seat(0).missionActive = 1;
+             t.Seat(0).points = 3;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, 1, 3, 0, 0, 0},
+        {"D mission: a negative part counts as 1, the other still counts", [](Table& t) {
+             t.game.missionMode = 2;
+             t.game.dMissionOwners = {0, 0};
+             t.game.dMissionFactors = {-2, 3};
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 3, 0, 0, 0, 0},
+        {"D mission: two negative parts do not make a positive factor", [](Table& t) {
+             t.game.missionMode = 2;
+             t.game.dMissionOwners = {0, 0};
+             t.game.dMissionFactors = {-5, -5};
+             t.Seat(0).missionActive = 1;
+         }, false, {false, false}, 1, 0, 0, 0, 0},
+        {"D mission: huge factors saturate", [](Table& t) {
+             t.game.missionMode = 2;
+             t.game.dMissionOwners = {0, 0};
+             t.game.dMissionFactors = {INT32_MAX, INT32_MAX};
+             t.Seat(0).missionActive = 1;
+             t.Seat(0).points = INT32_MAX;
+             t.Seat(0).goCount = 2;
+             t.Seat(0).piPile = {2};
+         }, false, {false, false}, INT32_MAX, INT32_MAX, 0, 0, 0},
         {"negative points count as 0", [](Table& t) {
              t.Seat(0).points = -4;
              t.Seat(0).piPile = {2};

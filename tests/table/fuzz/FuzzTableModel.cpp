@@ -1,6 +1,8 @@
 // Random operations on the table model, with ids, seats, categories and floor slots a little
 // outside their ranges: after every step the model's invariants must hold and its layouts must
-// place every card of a pile exactly once.
+// place every card of a pile exactly once. Then the score multiplier and both card choices run on
+// the random records between the steps: the multiplier of every seat they recompute is at least 1,
+// the total not negative, and a chosen card is a face's card id (50 for a window never given one) or -1.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 
 #include "table/core/PileLayout.h"
+#include "table/core/ScoreRules.h"
 #include "table/core/TableLayout.h"
 #include "table/core/TableModel.h"
 
@@ -99,6 +102,59 @@ void CheckLayouts(const TableModel& model)
     }
 }
 
+// Round values as the server might send them: mostly small, now and then extreme.
+int32_t PickValue(FuzzedDataProvider& in)
+{
+    switch (in.ConsumeIntegralInRange<int>(0, 7)) {
+    case 0: return in.ConsumeIntegral<int32_t>();
+    case 1: return in.ConsumeBool() ? INT32_MAX : INT32_MIN;
+    default: return in.ConsumeIntegralInRange<int32_t>(-3, 12);
+    }
+}
+
+void RandomRecords(FuzzedDataProvider& in, CGameInfo& game)
+{
+    game.drawExponent = PickValue(in);
+    game.missionMode = Pick(in, 0, 5);
+    game.sMissionIndex = PickValue(in);
+    game.sMissionFactor = PickValue(in);
+    for (auto& v : game.dMissionFactors) v = PickValue(in);
+    for (auto& v : game.dMissionOwners) v = Pick(in, -1, 1);
+    for (auto& v : game.cMissionOwners) v = Pick(in, -1, 1);
+    for (auto& v : game.c2MissionOwners) v = Pick(in, -1, 1);
+    for (auto& v : game.monthCaptured) v = PickValue(in);
+    for (CHTUser& u : game.users) {
+        u.points = PickValue(in);
+        u.goCount = PickValue(in);
+        u.shakeBombCount = PickValue(in);
+        u.missionActive = in.ConsumeIntegralInRange<int32_t>(0, 1);
+        u.missionValue = PickValue(in);
+        u.piCount = PickValue(in);
+        u.deckFlips = PickValue(in);
+    }
+}
+
+// On a copy of the records, so the model's own counts stay as its moves left them.
+void CheckScoreAndChoices(FuzzedDataProvider& in, const CGameInfo& model, const COpenInfo& floor, const CardFaces& faces)
+{
+    CGameInfo game = model;
+    RandomRecords(in, game);
+    const int seat = Pick(in, 0, 2);
+    const ScoreRules rules{in.ConsumeBool(), in.ConsumeBool()};
+    UpdateScoreMultiplier(game, seat, in.ConsumeBool(), rules, faces);
+    for (int s = 0; s < 2; ++s) {
+        if (seat != s && seat != 2) continue;
+        const CHTUser& u = game.users[static_cast<size_t>(s)];
+        if (u.multiplier < 1) Fail("multiplier below 1", "seat " + std::to_string(s) + ": " + std::to_string(u.multiplier));
+        if (u.total < 0) Fail("negative total", "seat " + std::to_string(s) + ": " + std::to_string(u.total));
+    }
+    const int own = Pick(in, 0, 1);
+    const int32_t timeout = PickTimeoutCard(game, floor, own, faces);
+    const int32_t chosen = ChooseAutoPlayCard(game, floor, own, faces, [&in] { return in.ConsumeIntegralInRange<int>(0, 32767); });
+    for (const int32_t card : {timeout, chosen})
+        if (card < -1 || card > kNoCard) Fail("card choice", std::to_string(card));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -114,6 +170,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (!model.SetSlotCard(s, s) || !model.MoveSlot(s, TableList::Nowhere(), TableList::Deck()))
                 Fail("full deck", std::to_string(s));
     while (in.remaining_bytes() > 0) {
+        if (in.ConsumeIntegralInRange<int>(0, 7) == 0) CheckScoreAndChoices(in, game, floor, faces);
         Step(in, model, game);
         if (auto broken = model.FindBrokenInvariant(); !broken.empty()) Fail("invariant", broken);
     }

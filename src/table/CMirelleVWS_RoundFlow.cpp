@@ -1,0 +1,221 @@
+#include "scene/CMirelleVWS.h"
+
+#include "foundation/Debug.h"
+#include "table/core/RoundRules.h"
+#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+
+namespace {
+
+using SoundTables::SoundId;
+
+constexpr SoundId kDaebakStamp = static_cast<SoundId>(44);
+constexpr SoundId kSunGood = static_cast<SoundId>(91);
+constexpr SoundId kSunBad = static_cast<SoundId>(92);
+constexpr SoundId kNotifyTurn = static_cast<SoundId>(21);
+
+constexpr int kReadyNotice = 21;
+constexpr int kTimeUpNotice = 25;
+// Where the turn marker stands, by screen slot of the turn's seat.
+constexpr Point kTurnMarkerPoint[2] = {{320, 361}, {320, 104}};
+
+}  // namespace
+
+void CMirelleVWS::SetCountdownTo(DecisionKind kind)
+{
+    timers.countdownStart = SceneRules::PhaseSeconds(kind, room.option.turnTime, controls.autoPlay);
+    timers.countdown = timers.countdownStart - 1;
+}
+
+void CMirelleVWS::ShowStakeConfirm(const PerSeat<int32_t>& values)
+{
+    const int kind = RoundRules::StakeConfirmKind(values[0], values[1], FindSeatByKey(ownUser.userKey));
+    if (kind == 12)
+        for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = 0;
+    ShowNotify(kind);
+    SetDirty();
+    Delay(2000);
+    HideNotify();
+}
+
+void CMirelleVWS::OnGameReady(const GameReady& body)
+{
+    const bool antiLeave = IsAntiLeaveRoom() && controls.antiLeaveActive;
+    room.roomState = static_cast<int32_t>(antiLeave ? RoomState::Playing : RoomState::Waiting);
+    controls.roundStarted = false;
+    // FIXME: the target-score panel's give-up button follows the state (UpdateGiveUpButton).
+    // FIXME: UpdateExitButtons (1) and UpdatePlayObserveButtons (1) with the exit and observe buttons.
+    gameInfo.drawExponent = body.doublingExponent;
+    // FIXME: the stake text (UpdateStakeText).
+    for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
+    if (IsUserSeated()) ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
+    if (GVAnimWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
+    SetCountdownTo(DecisionKind::GameReady);
+    timers.countdownLimit = 3;
+    StartPhaseTimer(DecisionKind::GameReady);
+    SetDirty();
+}
+
+void CMirelleVWS::OnStakeConfirm(const StakeConfirm& body)
+{
+    if (!IsAntiLeaveRoom() || !controls.antiLeaveActive) return;
+    StopTurnMarker();
+    RestartCountdown();
+    HideNotify();
+    room.option.stake = body.stake;
+    // FIXME: the stake text (UpdateStakeText).
+    ShowStakeConfirm(body.values);
+}
+
+void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
+{
+    room.roomState = static_cast<int32_t>(RoomState::Waiting);
+    controls.roundStarted = false;
+    // FIXME: the target-score panel's give-up button follows state 1 (UpdateGiveUpButton).
+    if (IsAntiLeaveRoom()) {
+        controls.antiLeaveActive = body.antiLeaveFlag != 0;
+        // FIXME: the restrict options panel (CVRestrictOptionWnd::Update (1, 0)).
+    }
+    StopTurnMarker();
+    RestartCountdown();
+    HideNotify();
+    // FIXME: the VIP manager hides its combination icons (HideAllIcons).
+    // FIXME: UpdateExitButtons (1) and UpdatePlayObserveButtons (1) with the exit and observe buttons.
+    room.option.stake = body.stake;
+    // FIXME: the stake text (UpdateStakeText).
+    if (GetPlayer(0).userKey != body.firstKey) {
+        // FIXME: leave the room (ExitRoom) once the room's exit exists; until then the message ends here.
+        DebugLine("waiting for start: seat 0 is not the first player %d", static_cast<int>(body.firstKey));
+        return;
+    }
+    if (body.confirmFlag != 0) ShowStakeConfirm(body.values);
+    if (body.firstKey == ownUser.userKey) {
+        if (body.startFlag != 0) {
+            ShowStartButton(false);
+            StartTimer(TimerId::Start);
+        } else {
+            ShowStartButton(true);
+            if (controls.autoStart) SendStart();
+        }
+    }
+    gameInfo.missionMusic = body.chamgiFlag;
+    // FIXME: with the chamgi flag and kind 1 or 2 the start animation (ShowRoundStartAnimation (1, kind)) and
+    // the chamgi background (ShowChamgiBackground (1, kind)); without it, in a target-score room,
+    // ShowRoundStartAnimation (1, 0). Both arrive with the start and chamgi animations.
+    SetDirty();
+}
+
+void CMirelleVWS::OnSunDecided(const SunDecided& body)
+{
+    StopTurnMarker();
+    RestartCountdown();
+    timers.outlineBlink = false;
+    if (timers.phaseTimerKind == DecisionKind::SunPick) StopPhaseTimer();
+    // FIXME: hide the floor-slot markers of the first-player pick.
+    const int seat = FindSeatByKey(body.firstKey);
+    const int slot = ScreenSlotOf(seat) == 1 ? 1 : 0;
+    if (gameInfo.firstPlayerMode == 0) {
+        Delay(500);
+        PlaySoundId(kDaebakStamp);
+        // FIXME: the first-player pick animations: both stop, the first player's shows clip 12 at (128, 446) for
+        // screen slot 0 or (128, 73) for slot 1, moved by (-64, -42).
+    } else if (gameInfo.firstPlayerMode == 1) {
+        const std::string name = "SUN_" + std::to_string(slot);
+        for (size_t i = 0; i < effects.sunNotify.size(); ++i) {
+            GVQZAniWnd* notice = effects.sunNotify[i];
+            if (!notice) continue;
+            notice->SelectAnimationByName(name);
+            notice->Show(true);
+            notice->Play(i == 0 ? 1 : -1, false);
+            InvalidateWnd(notice);
+        }
+        PlaySoundId(kDaebakStamp);
+        PlaySoundId(slot == 0 ? kSunGood : kSunBad);
+    }
+    SetDirty();
+}
+
+void CMirelleVWS::OnRoundStart(const RoundStart& body)
+{
+    const auto number = RoundRules::RoundNumberText(body.roundIndex);
+    if (!number) {
+        DebugLine("round start: index %d outside 0..98", static_cast<int>(body.roundIndex));
+        return;
+    }
+    ShowRoundBanner(*number);
+    SetDirty();
+}
+
+void CMirelleVWS::OnTurnStart(const TurnStart& body)
+{
+    // FIXME: stop both first-player pick animations.
+    gameInfo.turnPutCount = 0;
+    HideNotify();
+    PlayEffect(kHideEffects, 0);
+    // FIXME: hide the betting panel (HideBettingPanel) and the turn-hint widget.
+    StopTurnMarker();
+    RestartCountdown();
+    tableState.handPointerShown = false;
+    if (GVPSPWnd* pointer = tableWidgets.handPointer) {
+        pointer->Show(false);
+        InvalidateWnd(pointer);
+    }
+    const int seat = FindSeatByKey(body.turnKey);
+    const int slot = ScreenSlotOf(seat);
+    if (seat < 0 || (slot != 0 && slot != 1)) return;
+
+    if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) {
+        blink->SelectAnimation(slot);
+        blink->Show(true);
+        blink->Play(-1, false);
+        InvalidateWnd(blink);
+    }
+    if (GVAnimWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
+    // FIXME: the two auto-play indicators shown while auto-play is on.
+    // FIXME: the VIP manager's combination icons for the own seat (UpdateJokboIcons (own seat, 1)).
+    SetDirty();
+
+    int seconds = SceneRules::PhaseSeconds(DecisionKind::PlayCard, room.option.turnTime, controls.autoPlay);
+    timers.countdownLimit = 3;
+    if (body.turnKey == ownUser.userKey && !IsRobotSeat(seat)) {
+        RoundUser(seat).deckFlips = body.pendingPassCount;
+        // FIXME: the own outline (ShowOwnOutline (1)) and the hand hints (ShowHandHints (1)).
+        timers.outlineBlink = true;
+        seconds = StartPhaseTimer(DecisionKind::PlayCard);
+        PlaySoundId(kNotifyTurn);
+        POINT cursor{};
+        if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
+            OnMouseMove(0, Point(cursor.x, cursor.y));
+    } else {
+        timers.outlineBlink = false;
+        if (slot == 1) SortOwnHand(false);
+        seconds = RoundRules::OpponentTurnSeconds(seconds, GetPlayer(seat).turnTimeoutCount);
+    }
+    gameInfo.turnKey = body.turnKey;
+    tableModel.StartTurn();
+    timers.countdownStart = seconds;
+    timers.countdown = seconds - 1;
+    // FIXME: in rooms 5..10 without a robot, the own user seated, the round's first turn starts the
+    // first-turn hint animation looping (with the hints).
+    SetDirty();
+    FlushRedraw();
+}
+
+void CMirelleVWS::OnClearEffects(const ClearEffects&)
+{
+    HideNotify();
+    PlayEffect(kHideEffects, 0);
+    StopTurnMarker();
+    RestartCountdown();
+}
+
+void CMirelleVWS::OnTimeUp(const TimeUp&)
+{
+    StopPhaseTimer();
+    HideNotify();
+    StopBlinkTimer();
+    StopTurnMarker();
+    ShowNotify(kTimeUpNotice);
+    SetDirty();
+}
