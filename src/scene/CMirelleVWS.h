@@ -25,6 +25,7 @@
 #include "views/LoadErrorSink.h"
 #include "views/SeatPanelOwner.h"
 #include "views/NotifyOwner.h"
+#include "views/ResultOwner.h"
 
 class CVQZATextWnd;
 class SceneTable;
@@ -66,7 +67,8 @@ class CMirelleVWS : public GVWS,
                     public CardMarkerSource,
                     public LoadErrorSink,
                     public SeatPanelOwner,
-                    public NotifyOwner {
+                    public NotifyOwner,
+                    public ResultOwner {
 public:
     using DecisionKind = SceneRules::DecisionKind;
 
@@ -272,6 +274,31 @@ public:
     void StopNotifySound(int id) override;
     LoadErrorSink& GetLoadErrorSink() override { return *this; }
 
+    // The round result. The loader makes the panel; the result handlers show it, answers and the
+    // game-ready answer close it.
+    [[nodiscard]] bool CreateResultWnd();
+    CVItemWnd* CreateItemWnd() override;
+    // Closes the prompt, shows the result box and fills the panel; the own player's winning streak
+    // badge shows with a round result, the go and bak alerts hide.
+    void ShowRoundResult(const RoundResult& body);
+    void ShowTournamentResult(const TournamentRoundResult& body);
+    void ShowEventResult(const EventRoundResult& body);
+    void SetResultStep(const ResultStep& body);
+    // Resets the panel, hides the result box, the badge and the fireworks.
+    void HideRoundResult() override;
+    // Space, F1 and F2 for the panel; true when it was shown to take them.
+    bool AnswerResultByKey(int key);
+    void StepResult();
+    Room GetResultRoom() const override;
+    void SendResultAnswer(ResultRules::Answer answer) override;
+    void PlayResultSound(int id) override;
+    void StopResultSound(int id) override;
+    void PlayResultVoice(int cue, int seat) override;
+    void PrintResultChat(const std::string& text) override;
+    void ShowEventMark(bool show) override;
+    void StartFireworks() override;
+    bool ToggleAutoStart() override;
+
     // Host-facing helpers.
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut);
     void SetTitleButtonState(const char* control, HostControlState state);
@@ -428,6 +455,7 @@ public:
     EffectWidgets effects;
     SeatPanels seatPanels;
     RoomButtons roomButtons;
+    ResultWidgets resultWidgets;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -453,6 +481,7 @@ private:
     bool LoadTitleButtons(WidgetFactory& factory);
     bool LoadBottomButtons(WidgetFactory& factory);
     bool LoadStartButton(WidgetFactory& factory);
+    bool LoadResultWidgets(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.

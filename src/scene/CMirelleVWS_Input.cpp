@@ -9,6 +9,7 @@
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
+#include "views/CVResultWnd.h"
 #include "views/CVPSPPushBtn.h"
 
 namespace {
@@ -49,7 +50,8 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     c.robotSeated = HasRobotSeat();
     c.targetScoreRoom = IsDesperateRoom();
     c.notifyVisible = roomWidgets.notify && roomWidgets.notify->IsVisible();
-    // FIXME: the result windows' visibility once CVResultWnd and CVDesperateResultWnd exist.
+    c.resultVisible = resultWidgets.result && resultWidgets.result->IsVisible();
+    // FIXME: the target-score result window's visibility once CVDesperateResultWnd exists.
     const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
     switch (route.action) {
     case InputRules::KeyAction::PostClose:
@@ -59,9 +61,9 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     case InputRules::KeyAction::HandCard: SelectHandCard(route.value); break;
     case InputRules::KeyAction::Macro: SendMacro(route.value); break;
     case InputRules::KeyAction::Notify: AnswerNotifyByKey(static_cast<int>(vk)); return 0;
-    case InputRules::KeyAction::Result:
+    case InputRules::KeyAction::Result: AnswerResultByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::DesperateResult:
-        // FIXME: the key goes to CVResultWnd / CVDesperateResultWnd once the result windows exist.
+        // FIXME: the key goes to CVDesperateResultWnd once it exists.
         return 0;
     case InputRules::KeyAction::None: break;
     }

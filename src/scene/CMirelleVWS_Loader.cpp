@@ -44,7 +44,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     if (stop.load() || !LoadStartButton(factory)) return false;
     // FIXME: the betting widgets and the 800 x 520 box over the table that ends them.
     if (stop.load() || !LoadActionPopups(factory)) return false;
-    // FIXME: the result panels, the money-limit notice and the money-gift widgets.
+    if (stop.load() || !LoadResultWidgets(factory)) return false;
     // FIXME: the auto-refill animations and texts.
     // FIXME: the bijou panel, the promotion banners and the sun-pick animations.
     if (stop.load() || !LoadRoundBanner(factory)) return false;

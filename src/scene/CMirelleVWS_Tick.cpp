@@ -30,6 +30,7 @@ int CMirelleVWS::Tick()
         InvalidateWnd(number);
     StepSeatPanels();
     StepNotify();
+    StepResult();
     // FIXME: step the seat avatars and the other view windows once the resource loader creates them.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();

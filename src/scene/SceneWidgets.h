@@ -14,6 +14,7 @@ class CVUserInfoWnd;
 class CVHTWnd;
 class CVNotifyWnd;
 class CVPSPPushBtn;
+class CVResultWnd;
 class CVTextShadowWnd;
 class GVAnimWnd;
 class GVBoxWnd;
@@ -126,4 +127,13 @@ struct RoomButtons {
     // Loaded with the auto-play notice and the invite panel.
     CVPSPPushBtn* autoPlayCancel = nullptr;
     CVPSPPushBtn* invite = nullptr;
+};
+
+// The round result and what shows with it.
+struct ResultWidgets {
+    GVBoxWnd* resultBox = nullptr;    // dims the table under the result
+    CVResultWnd* result = nullptr;
+    GVPSPWnd* eventMark = nullptr;    // "Result\event_mark.psp"
+    GVPSPWnd* streakBadge = nullptr;  // "Result\streak_badge.psp", one frame per streak length
+    GVQZAniWnd* fireworks = nullptr;  // "Effect\winner.qza"
 };
