@@ -40,6 +40,17 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DeckCardsFlipped, &CMirelleVWS::OnDeckCardsFlipped>(t);
         Enter<Ppeok, &CMirelleVWS::OnPpeok>(t);
         Enter<ScoreRefresh, &CMirelleVWS::OnScoreRefresh>(t);
+        Enter<PlayerEnter, &CMirelleVWS::OnPlayerEnter>(t);
+        Enter<GameDataSync, &CMirelleVWS::OnGameDataSync>(t);
+        Enter<JoinGameAnswer, &CMirelleVWS::OnJoinGameAnswer>(t);
+        Enter<PlayerLeave, &CMirelleVWS::OnPlayerLeave>(t);
+        Enter<UserAvatarString, &CMirelleVWS::OnUserAvatarString>(t);
+        Enter<RoomInfoUpdate, &CMirelleVWS::OnRoomInfoUpdate>(t);
+        Enter<ShuffleCards, &CMirelleVWS::OnShuffleCards>(t);
+        Enter<SunPicked, &CMirelleVWS::OnSunPicked>(t);
+        Enter<TableReset, &CMirelleVWS::OnTableReset>(t);
+        Enter<MyUserInfo, &CMirelleVWS::OnMyUserInfo>(t);
+        Enter<HandCardList, &CMirelleVWS::OnHandCardList>(t);
         return t;
     }();
     return table;
