@@ -143,6 +143,12 @@ bool Replay::RunPending()
         }
         --depth;
         if (!ok) return false;
+        // An answered box closes once its loop runs again: the steps after it wait for the handler.
+        if (boxAnswered && depth > 0) {
+            boxAnswered = false;
+            return true;
+        }
+        boxAnswered = false;
         if (depth == 0) Pump();
     }
     return error.empty();
@@ -303,6 +309,7 @@ bool Replay::Answer(const Step& step)
         const HWND box = FindModalBox();
         if (!box) return Fail(step, "no message box is open");
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IntOf(b) == 2 ? IDNO : IDOK, BN_CLICKED), 0);
+        boxAnswered = true;
     }
     return true;
 }

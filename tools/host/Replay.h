@@ -61,6 +61,7 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     int depth = 0;
+    bool boxAnswered = false;  // the last step answered a box: leave its loop
     volatile int currentLine = 0;
     std::string error;
 };
