@@ -64,6 +64,7 @@ void CMirelleVWS::ClearTable()
         card->Show(true);
     }
     for (GVQZAniWnd* marker : tableWidgets.missionMarkers) ShowIf(marker, false);
+    StopAnimation(tableWidgets.selectSunAnimation);
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     gameInfo.missionMode = 0;

@@ -95,9 +95,11 @@ void CMirelleVWS::OpenCardPick(const ShuffleCards& body)
     for (int i = 0; i < COpenInfo::kSlotCount && i < 12; ++i) floor.GetSlot(i).position = kPickPositions[i];
     const int32_t count = EntryRules::PickCardCount(body.cardCount, body.cards.size());
     if (count != body.cardCount) DebugLine("pick: %d cards announced, %d laid out", body.cardCount, count);
-    // Face down: the windows carry no card until a pick names it.
     for (int32_t i = 0; i < count; ++i) {
-        if (!tableModel.PutOnFloorSlot(i, TableList::Nowhere(), i)) continue;
+        const auto place = static_cast<int32_t>(entryState.pickSlots.size());
+        if (!tableModel.SetSlotCard(i, body.cards[static_cast<size_t>(i)]) ||
+            !tableModel.PutOnFloorSlot(i, tableModel.FindList(i), place))
+            continue;
         entryState.pickSlots.push_back(i);
         if (CVHTWnd* card = CardWndBySlot(i)) SetCardSize(card, CardSizeKind::Normal);
     }
@@ -105,6 +107,9 @@ void CMirelleVWS::OpenCardPick(const ShuffleCards& body)
     StackDeck(DeckStack::AllSlots);
     Delay(kPickPauseMs);
     DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()));
+    // The picks lie face down; a pick shows the card the server names.
+    for (const int32_t slot : entryState.pickSlots)
+        if (CVHTWnd* card = CardWndBySlot(slot)) card->SetImageFrame(CVHTWnd::kBackFrame);
     if (GVQZAniWnd* prompt = tableWidgets.selectSunAnimation) {
         prompt->Show(true);
         prompt->Play(0, false);
@@ -122,6 +127,7 @@ void CMirelleVWS::OnSunPicked(const SunPicked& body)
     if (own) {
         StopTurnMarker();
         if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) marker->Show(false);
+        if (GVQZAniWnd* prompt = tableWidgets.selectSunAnimation) prompt->Show(false);
         timers.countdown = timers.countdownStart;
         timers.outlineBlink = false;
         if (timers.phaseTimerKind == DecisionKind::SunPick) StopPhaseTimer();
