@@ -8,7 +8,9 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/WidgetFactory.h"
+#include "views/CVBakIconWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVJumsuInfoWnd.h"
 #include "views/CVPSPPushBtn.h"
 
 namespace {
@@ -65,11 +67,15 @@ void CMirelleVWS::ClearTable()
     }
     for (GVQZAniWnd* marker : tableWidgets.missionMarkers) ShowIf(marker, false);
     StopAnimation(tableWidgets.selectSunAnimation);
+    for (size_t i = 0; i < seatPanels.score.size(); ++i) {
+        if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->Reset();
+        if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
+    }
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     gameInfo.missionMode = 0;
-    // FIXME: the round result, the VIP icons, the go/bak alerts, the score and icon panels, the mission
-    // panels and their sounds, the banners and the betting panel, once those panels are loaded here.
+    // FIXME: the round result, the VIP icons, the go/bak alerts, the go/shake icons, the mission panels and
+    // their sounds, the banners and the betting panel, once those panels are loaded here.
     gameInfo.Reset();
     SetDirty();
 }

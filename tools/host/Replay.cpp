@@ -371,5 +371,18 @@ bool Replay::Screenshot(const Step& step)
     const std::string path = screenshotDir + "\\" + name;
     if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
     std::printf("screenshot %s\n", path.c_str());
+    // "same_as": an earlier screenshot of this run must show exactly the same pixels.
+    if (const Json* same = FindMember(step.json, "same_as")) {
+        const auto it = takenPixels.find(TextOf(same));
+        if (it == takenPixels.end()) return Fail(step, "no screenshot " + TextOf(same) + " was taken before");
+        if (it->second != rgb) {
+            size_t i = 0;
+            while (i < rgb.size() && i < it->second.size() && rgb[i] == it->second[i]) ++i;
+            const size_t pixel = i / 3;
+            return Fail(step, name + " differs from " + TextOf(same) + " first at (" + std::to_string(pixel % width) +
+                                  ", " + std::to_string(pixel / width) + ")");
+        }
+    }
+    takenPixels[name] = std::move(rgb);
     return true;
 }

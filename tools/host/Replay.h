@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,7 +62,8 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     int depth = 0;
-    bool boxAnswered = false;  // the last step answered a box: leave its loop
+    bool boxAnswered = false;
+    std::map<std::string, std::vector<uint8_t>> takenPixels;  // the pixels of each taken, by name  // the last step answered a box: leave its loop
     volatile int currentLine = 0;
     std::string error;
 };
