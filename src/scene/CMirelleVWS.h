@@ -472,6 +472,8 @@ private:
     bool LoadTitleButtons(WidgetFactory& factory);
     bool LoadBottomButtons(WidgetFactory& factory);
     bool LoadStartButton(WidgetFactory& factory);
+    // The hand pick's three buttons, its board and the board's character, hidden.
+    bool LoadHandPick(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.

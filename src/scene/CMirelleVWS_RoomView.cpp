@@ -67,6 +67,9 @@ void CMirelleVWS::ClearTable()
     }
     for (GVQZAniWnd* marker : tableWidgets.missionMarkers) ShowIf(marker, false);
     StopAnimation(tableWidgets.selectSunAnimation);
+    StopAnimation(entryWidgets.pickBoard);
+    StopAnimation(entryWidgets.pickBoardSecond);
+    for (GVQZAniWnd* button : entryWidgets.handButtons) StopAnimation(button);
     for (size_t i = 0; i < seatPanels.score.size(); ++i) {
         if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->Reset();
         if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
