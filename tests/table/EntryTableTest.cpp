@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "support/RoomTestSupport.h"
 #include "views/CVHTWnd.h"
@@ -137,4 +138,23 @@ TEST_F(RoomEntryTable, SnapshotForAnotherUserOrBeforeTheRound)
     S().room.roomState = static_cast<int32_t>(RoomState::Waiting);
     S().OnGameDataSync(Snapshot());
     EXPECT_TRUE(Picture() == before) << "no round under way";
+}
+
+TEST_F(RoomEntryTable, TournamentAndTargetScoreRoomsDealWithoutThePause)
+{
+    DealCards body;
+    body.userKey = kOwnKey;
+    body.floorCards = {0, 4, 9, 13, 17, 22, 26, 30};
+    body.handCards = {1, 5, 6, 12, 14, 15, 23, 27, 31, 35};
+    auto dealIn = [&](int32_t kind) {
+        S().room.roomKind = kind;
+        const uint64_t start = Clock::VirtualElapsedMs();
+        S().OnDealCards(body);
+        const uint64_t ms = Clock::VirtualElapsedMs() - start;
+        std::printf("deal in room kind %d: %llu ms on the virtual clock\n", kind, static_cast<unsigned long long>(ms));
+        return static_cast<int64_t>(ms);
+    };
+    const int64_t ordinary = dealIn(0);
+    for (const int32_t kind : {20, 32, 43})
+        EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";
 }
