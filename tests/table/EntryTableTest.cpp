@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "support/RoomTestSupport.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
 namespace {
@@ -157,4 +158,28 @@ TEST_F(RoomEntryTable, TournamentAndTargetScoreRoomsDealWithoutThePause)
     const int64_t ordinary = dealIn(0);
     for (const int32_t kind : {20, 32, 43})
         EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";
+}
+
+TEST_F(RoomEntryTable, HandPickWithoutItsBoardDoesNotWait)
+{
+    GVQZAniWnd* board = S().entryWidgets.pickBoard;
+    ASSERT_NE(board, nullptr) << "the hand pick's board is loaded";
+    ShuffleCards body;
+    body.mode = 1;
+    const auto timeOfOpen = [&] {
+        const uint64_t start = Clock::VirtualElapsedMs();
+        S().OnShuffleCards(body);
+        return Clock::VirtualElapsedMs() - start;
+    };
+    const uint64_t withBoard = timeOfOpen();
+    EXPECT_GE(withBoard, 300u) << "the board's shuffle is waited for";
+    EXPECT_LT(withBoard, 3100u);
+    S().OnTableReset(TableReset{});
+    S().entryWidgets.pickBoard = nullptr;
+    EXPECT_LT(timeOfOpen(), 50u) << "no board: nothing to wait for";
+    for (GVQZAniWnd* button : S().entryWidgets.handButtons) {
+        EXPECT_TRUE(button->IsVisible() && button->IsEnabled()) << "the hands are offered all the same";
+    }
+    EXPECT_EQ(S().timers.phaseTimerKind, SceneRules::DecisionKind::SunPick);
+    S().entryWidgets.pickBoard = board;
 }
