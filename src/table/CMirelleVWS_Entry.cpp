@@ -236,6 +236,7 @@ void CMirelleVWS::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
         RefreshBothSeats();
         RelayoutSeats();
         const PlayerInfo& me = GetPlayer(body.seatIndex);
+        // The room value the host's notices carry: the seat's ready value plus its room value.
         env.hostNotifyValue = me.readyValue + me.roomValue;
         if (waiting) {
             ShowRoundStartAnimation(true, 0);
