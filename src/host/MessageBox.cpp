@@ -105,6 +105,25 @@ void Paint(HWND hwnd, const BoxState& s)
     EndPaint(hwnd, &ps);
 }
 
+// What the box says, readable from its window by whoever hosts the module: the window text is the
+// box's text; the properties hold the type and auto-close time (each plus one, a property of 0
+// being none) and the title as a global atom.
+void Describe(HWND hwnd, const MessageBoxSpec& spec)
+{
+    SetWindowTextA(hwnd, spec.text.c_str());
+    SetPropA(hwnd, kBoxTypeProp, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(spec.type) + 1));
+    SetPropA(hwnd, kBoxAutoCloseProp, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(spec.autoCloseMs) + 1));
+    const ATOM title = spec.title.empty() || spec.title.size() > 255 ? 0 : GlobalAddAtomA(spec.title.c_str());
+    if (title) SetPropA(hwnd, kBoxTitleProp, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(title)));
+}
+
+void Undescribe(HWND hwnd)
+{
+    RemovePropA(hwnd, kBoxTypeProp);
+    RemovePropA(hwnd, kBoxAutoCloseProp);
+    if (HANDLE title = RemovePropA(hwnd, kBoxTitleProp)) GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<uintptr_t>(title)));
+}
+
 void Close(HWND hwnd, BoxState& s, int result)
 {
     if (s.mmTimer) {
@@ -112,6 +131,7 @@ void Close(HWND hwnd, BoxState& s, int result)
         s.mmTimer = 0;
     }
     WindowTimer::Stop(hwnd, kAutoCloseTimer);
+    Undescribe(hwnd);
     EndDialog(hwnd, result);
 }
 
@@ -119,6 +139,7 @@ void Init(HWND hwnd, BoxState& s)
 {
     s.hwnd = hwnd;
     openBox = hwnd;
+    Describe(hwnd, *s.spec);
     s.normal = MakeFont(FW_NORMAL);
     s.bold = MakeFont(FW_BOLD);
     const HWND ok = GetDlgItem(hwnd, IDOK);

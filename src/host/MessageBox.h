@@ -16,6 +16,11 @@ struct MessageBoxSpec {
     uint32_t textColor = 0xCF7F00;  // COLORREF
 };
 
+// The box's window properties (see MessageBox.cpp): type + 1, auto-close ms + 1, the title's atom.
+constexpr const char* kBoxTypeProp = "MirelleBox.Type";
+constexpr const char* kBoxAutoCloseProp = "MirelleBox.AutoCloseMs";
+constexpr const char* kBoxTitleProp = "MirelleBox.Title";
+
 // 1 for the first button (OK or yes), 2 for the second (no). A box that closes by itself
 // answers 1 for type 0 and 2 for type 1, so a timed question is never taken as yes.
 // Returns 2 when the box cannot be shown.

@@ -37,3 +37,11 @@ void CHostProxy::PrintChatLink(const std::string& text, const std::string& link,
     const Bstr target(link);
     host->AddChatText(piece.Get(), weight, flags, 0, target.Get(), 0);
 }
+
+void CHostProxy::HostMessage(int kind, const std::string& text1, const std::string& text2) const
+{
+    if (!host) return;
+    const Bstr first(text1);
+    const Bstr second(text2);
+    host->HostMessage(first.Get(), kind, second.Get());
+}

@@ -14,6 +14,8 @@ public:
     void PrintChatText(const std::string& text) const;
     // One run carrying a link.
     void PrintChatLink(const std::string& text, const std::string& link, int weight, int flags) const;
+    // IHostInterface::HostMessage (text1, kind, text2), the texts as BSTRs.
+    void HostMessage(int kind, const std::string& text1, const std::string& text2) const;
 
 private:
     IHostInterface* host;

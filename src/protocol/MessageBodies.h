@@ -249,7 +249,7 @@ struct GameDataSync {
 struct JoinGameAnswer {
     int32_t userKey = -1;
     int32_t result = 0;  // 0 seated, 1 money, 2 room full, 3 money too high, 4 bad id
-    int32_t seatedKey = -1;
+    int32_t ownerKey = -1;  // the room owner's key
     int32_t seatIndex = -1;
     int32_t antiLeaveCount = 0;
     PlayerInfo player;
@@ -257,7 +257,7 @@ struct JoinGameAnswer {
     {
         v.I32("userKey", userKey);
         v.I32("result", result);
-        v.I32("seatedKey", seatedKey);
+        v.I32("ownerKey", ownerKey);
         v.I32("seatIndex", seatIndex);
         v.I32("antiLeaveCount", antiLeaveCount);
         v.Rec("player", player);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +38,9 @@ enum class HostControlState : int32_t;
 enum class HostRequestCode : int32_t;
 namespace InputRules {
 enum class CursorKind;
+}
+namespace EntryRules {
+struct ResultPlan;
 }
 
 // The faces of the scene's 50 card windows; a window not loaded yet answers a spare face.
@@ -207,6 +211,54 @@ public:
     void ShowRoundBanner(const std::string& number);
     RoundBanner roundBanner;
     int32_t stakeLevel = 0;  // 0..4, the room's bet for the jewel panel
+    // Room entry, seating, the first-player pick and the snapshot (table/).
+    void OnPlayerEnter(const PlayerEnter& body);
+    void OnGameDataSync(const GameDataSync& body);
+    void OnJoinGameAnswer(const JoinGameAnswer& body);
+    void OnPlayerLeave(const PlayerLeave& body);
+    void OnUserAvatarString(const UserAvatarString& body);
+    void OnRoomInfoUpdate(const RoomInfoUpdate& body);
+    void OnShuffleCards(const ShuffleCards& body);
+    void OnSunPicked(const SunPicked& body);
+    void OnTableReset(const TableReset& body);
+    void OnMyUserInfo(const MyUserInfo& body);
+    void OnHandCardList(const HandCardList& body);
+    // The box, the host's notices and the follow-up of a room-entry or exit result.
+    void ShowEntryResult(int32_t code, const std::string& detail, bool fromJoin);
+    // 1 when a seat held the key and was cleared, else 0.
+    int ClearPlayerSeat(int32_t key);
+    // 1 when the click on a pick card or hand button sent the pick.
+    int OnSunPickClicked(GVWnd* wnd);
+    // Hides both seats' marks, then marks the first player (seat 0's user) and the owner.
+    void ShowSeatMarks();
+    // The seat's player panel from its record (no screen slot: nothing).
+    void RefreshSeatInfo(int seat);
+    // Host request 62, kept and passed to the server with request 36.
+    void PassHostTextToServer();
+    // Waits in 30 ms steps while the condition holds, 3 s at most: a clip that never ends stops the wait.
+    void WaitWhile(const std::function<bool()>& stillWaiting);
+
+    // Room view operations (scene/CMirelleVWS_RoomView.cpp).
+    int ExitRoom();
+    // The card part: timers, the 50 card windows face down at home and the round records.
+    void ClearTable();
+    std::string StakeName(int32_t index) const;
+    void UpdateStakeText();
+    void NotifyHostRoomEntered();
+    void HostMessage(int kind, const std::string& text1, const std::string& text2);
+    void ShowInviteButton(bool show);
+    void ShowRoundStartAnimation(bool show, int kind);
+    void ShowChamgiBackground(bool show, int kind);
+    void ShowObserveSystem(bool show);
+    void ShowRobotAvatar(int index, Point at);
+    void ShowTournamentTitle();
+    void UpdatePlayObserveButtons(int flag);
+    void UpdateExitButtons(int flag);
+    void PrintOptionSummary();
+    void ShowHandHints(bool show);
+    void ShowUserPopupMenu(Point at);
+    void SendKickListToHost();
+    void RecountMissionProgress();
 
     // Loading (on the loader thread or at once): the widgets, then the sounds. `stop` is checked
     // between loads so the room can be destroyed while it loads.
@@ -456,6 +508,8 @@ public:
     SeatPanels seatPanels;
     RoomButtons roomButtons;
     ResultWidgets resultWidgets;
+    EntryState entryState;
+    EntryWidgets entryWidgets;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -482,6 +536,8 @@ private:
     bool LoadBottomButtons(WidgetFactory& factory);
     bool LoadStartButton(WidgetFactory& factory);
     bool LoadResultWidgets(WidgetFactory& factory);
+    // The hand pick's three buttons, its board and the board's character, hidden.
+    bool LoadHandPick(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.
@@ -530,6 +586,22 @@ private:
     void OnTitleWindowButton(CVPSPPushBtn* button);
     void OnAutoPlayButton(bool on);
     bool ClickTableCard(GVWnd* wnd);
+    // Steps of room entry, seating and leaving.
+    void EnterByMode(const RoomEnterAnswer& body);
+    void PlaceDeckForRoom();
+    void RefreshBothSeats();
+    void SeatAnswerFollowUp(const JoinGameAnswer& body, bool own);
+    void InviteToFreeChannel();
+    void LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot);
+    void LeaveAsOwnUser(const PlayerLeave& body);
+    void CarryOutEntryResult(const EntryRules::ResultPlan& plan);
+    // Steps of the first-player pick and the snapshot.
+    void OpenHandPick();
+    void OpenCardPick(const ShuffleCards& body);
+    void ShowHandPicked(const SunPicked& body, int seat, bool own);
+    void ShowCardPicked(const SunPicked& body, int seat);
+    void RestoreSnapshotCards(const GameDataTable& t);
+    void RestoreMissionData(const GameDataTable& t);
     HWND GetGameWnd() const;
 
     SceneWindow* window;

@@ -306,10 +306,7 @@ void CMirelleVWS::ReleaseOverNothing(UINT flags, Point p)
 bool CMirelleVWS::ClickTableCard(GVWnd* wnd)
 {
     if (GetRoomState() != RoomState::Playing || !timers.outlineBlink) return false;
-    if (timers.phaseTimerKind == DecisionKind::SunPick) {
-        // FIXME: the first-player pick takes the click (OnSunPickClicked) once the pick cards are loaded.
-        return false;
-    }
+    if (timers.phaseTimerKind == DecisionKind::SunPick) return OnSunPickClicked(wnd) != 0;
     if (!IsOwnTurn()) return false;
     auto* card = dynamic_cast<CVHTWnd*>(wnd);
     return card && OnHandCardClicked(card) != 0;
@@ -399,7 +396,7 @@ void CMirelleVWS::OnLeaveButton()
         if (!ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) return;
         [[fallthrough]];
     case InputRules::LeaveAction::Exit:
-        // FIXME: leave the room (ExitRoom) once the room's user-interface controller has it.
+        ExitRoom();
         return;
     }
 }

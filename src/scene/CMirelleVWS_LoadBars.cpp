@@ -80,3 +80,21 @@ void CMirelleVWS::SetTitleBarText(const std::string& text)
     caption->SetText(text);
     InvalidateWnd(caption);
 }
+
+bool CMirelleVWS::LoadHandPick(WidgetFactory& factory)
+{
+    EntryWidgets& w = entryWidgets;
+    constexpr const char* kHandButton = "GameFunction\\SelectSun\\card.qza";
+    for (size_t i = 0; i < w.handButtons.size(); ++i) {
+        w.handButtons[i] = factory.CreateQZAniWnd(kHandButton, {250 + static_cast<int>(i) * 110, 300});
+        if (!AddRunning(w.handButtons[i])) return false;
+        w.handButtons[i]->Show(false);
+    }
+    w.pickBoard = factory.CreateQZAniWnd("GameFunction\\SelectSun\\effect.qza", {260, 200});
+    if (!AddRunning(w.pickBoard)) return false;
+    w.pickBoard->Show(false);
+    w.pickBoardSecond = factory.CreateQZAniWnd("GameFunction\\SelectSun\\character.qza", {370, 130});
+    if (!AddRunning(w.pickBoardSecond)) return false;
+    w.pickBoardSecond->Show(false);
+    return true;
+}

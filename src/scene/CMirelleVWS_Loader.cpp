@@ -42,6 +42,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
     // FIXME: the observer bar before the prompt; the money-return panel and the countdown after it.
     if (stop.load() || !CreateNotifyWnd()) return false;
     if (stop.load() || !LoadStartButton(factory)) return false;
+    if (stop.load() || !LoadHandPick(factory)) return false;
     // FIXME: the betting widgets and the 800 x 520 box over the table that ends them.
     if (stop.load() || !LoadActionPopups(factory)) return false;
     if (stop.load() || !LoadResultWidgets(factory)) return false;

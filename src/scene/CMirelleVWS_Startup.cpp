@@ -44,6 +44,7 @@ CMirelleVWS* CMirelleVWS::Current()
 void CMirelleVWS::ResetRoundState()
 {
     tableWidgets = {};
+    entryWidgets = {};
     roomButtons = {};
     roomWidgets.hourlyAnimation = nullptr;
     roomWidgets.countdownAnimation = nullptr;

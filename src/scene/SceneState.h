@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The user's options, read from the registry at start-up, and what follows from them.
@@ -24,6 +25,7 @@ struct TableState {
     bool dealing = false;               // the deal is being shown
     bool handPointerShown = false;      // a bonus card's hand pointer follows the moving card
     std::vector<int32_t> dealFloorIds;  // the deal's floor card ids, in deal order
+    bool handMarked = false;            // message 79 marked own hand cards
 };
 
 // The room's controls and the rules in force for the own user.
@@ -43,4 +45,24 @@ struct SceneEnvironment {
     int32_t screenDepth = 0;
     bool isNT = false;
     int32_t hostNotifyValue = 0;  // wParam of the notices posted to the host's window
+};
+
+// What room entry, seating and the first-player pick keep between messages.
+struct EntryState {
+    int32_t entryValue = 0;
+    int32_t firstKey = -1;             // the first player's key, marked on its seat's panel
+    int32_t antiLeaveCount = 0;        // from the seat answer, in anti-leave rooms
+    bool tournamentFinished = false;   // results 210 and 213
+    // Nothing writes these yet: the game-end cap notice is to set the first flag when it is shown.
+    std::array<bool, 4> moneyNoticeFlags{};
+    int64_t pendingValue = 0;
+    std::string hostText;              // the host's text for the own user, passed on with request 36
+    bool itemReserved = false;
+    int32_t leaveValue = 0;
+    int32_t pickMode = 0;              // 0 card pick, 1 rock-paper-scissors
+    std::vector<int32_t> pickSlots;    // card-window slots laid face down for the pick
+    int32_t chamgiKind = 0;
+    int32_t chamgiStage = 0;
+    int32_t stepValue = 0;             // kept from the snapshot
+    int32_t turnValue = 0;
 };

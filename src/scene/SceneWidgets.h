@@ -137,3 +137,18 @@ struct ResultWidgets {
     GVPSPWnd* streakBadge = nullptr;  // "Result\streak_badge.psp", one frame per streak length
     GVQZAniWnd* fireworks = nullptr;  // "Effect\winner.qza"
 };
+
+// The widgets of room entry and the first-player pick. The tournament title is made by room entry;
+// the others belong to panels not loaded yet and stay null, so the operations on them skip them.
+struct EntryWidgets {
+    GVPSPWnd* tournamentTitle = nullptr;
+    GVTextWnd* stakeText = nullptr;
+    GVWnd* inviteBack = nullptr;
+    std::array<GVQZAniWnd*, 4> roundStart{};  // default, kind 1, kind 2, target-score
+    GVPSPWnd* chamgiBackground = nullptr;
+    GVWnd* observerBar = nullptr;
+    std::array<GVWnd*, 6> robotAvatars{};
+    GVQZAniWnd* pickBoard = nullptr;          // the rock-paper-scissors board and its second clip
+    GVQZAniWnd* pickBoardSecond = nullptr;
+    std::array<GVQZAniWnd*, 3> handButtons{};
+};

@@ -58,6 +58,17 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<ResultStep, &CMirelleVWS::OnResultStep>(t);
         Enter<BetPrompt, &CMirelleVWS::OnBetPrompt>(t);
         Enter<RoomOptionNotice, &CMirelleVWS::OnRoomOptionNotice>(t);
+        Enter<PlayerEnter, &CMirelleVWS::OnPlayerEnter>(t);
+        Enter<GameDataSync, &CMirelleVWS::OnGameDataSync>(t);
+        Enter<JoinGameAnswer, &CMirelleVWS::OnJoinGameAnswer>(t);
+        Enter<PlayerLeave, &CMirelleVWS::OnPlayerLeave>(t);
+        Enter<UserAvatarString, &CMirelleVWS::OnUserAvatarString>(t);
+        Enter<RoomInfoUpdate, &CMirelleVWS::OnRoomInfoUpdate>(t);
+        Enter<ShuffleCards, &CMirelleVWS::OnShuffleCards>(t);
+        Enter<SunPicked, &CMirelleVWS::OnSunPicked>(t);
+        Enter<TableReset, &CMirelleVWS::OnTableReset>(t);
+        Enter<MyUserInfo, &CMirelleVWS::OnMyUserInfo>(t);
+        Enter<HandCardList, &CMirelleVWS::OnHandCardList>(t);
         return t;
     }();
     return table;

@@ -1,23 +1,31 @@
 #include "scene/CMirelleVWS.h"
 
+#include <algorithm>
+
+#include "foundation/Debug.h"
+#include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
+#include "table/core/EntryRules.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVUserInfoWnd.h"
 
 namespace {
 
 constexpr uint32_t kClientVersion = 20110927;
 constexpr uint32_t kOutOfDateBoxMs = 5000;
-constexpr uint32_t kEntryBoxColor = 0xCF7F00;
+constexpr uint32_t kEntryBoxColor = EntryRules::kBoxColor;
 constexpr int32_t kFastRoomCardSpeed = 4;
+constexpr const char* kRobotName = "맞고로봇";
 
 }  // namespace
 
 void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
 {
     if (body.clientVersion != kClientVersion) {
+        // The own record is not copied yet: the body's key is the one to report.
         int32_t inOut = 0;
-        HostRequest(ownUser.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
+        HostRequest(body.user.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
         ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", 0, kOutOfDateBoxMs,
                        "현재 실행중인 별맞고 파일은 최신 버전이 아닙니다.", kEntryBoxColor);
         PostToHost(1);
@@ -30,16 +38,97 @@ void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
-    // FIXME: the promotion record, the bijou panel, the banners, the play-count panel and the title-bar
-    // caption's place arrive with the room entry.
-    // FIXME: keep the entry value and refresh the stake text with the room entry.
+    // FIXME: the promotion record, the bijou panel, the banners and the play-count panel with the
+    // title-bar caption's place, once the promotion manager and those panels exist.
+    entryState.entryValue = body.entryValue;
+    UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
-    // FIXME: the first-player and owner marks, the host text, the play-limit notice, the room-entered
-    // notice, the entry mode's seats, panels and requests, the event notices and the target-score panel
-    // arrive with the room entry.
+    gameInfo.ownerKey = static_cast<int32_t>(body.ownerKey);
+    ShowSeatMarks();
 
+    std::string hostText;
+    Format(hostText, "%s", body.hostText.c_str());
+    int32_t length = static_cast<int32_t>(hostText.size());
+    HostRequest(0, HostRequestCode::PassText, 0, hostText.data(), &length);
+    if (body.playLimitCount > 0) {
+        std::string line;
+        PrintChatText(Format(line, "%s`1111`(%s)님은 오늘 `0010`%d판`0111` 이상 플레이할 수 없습니다.`0010`",
+                             ownUser.nickname.c_str(), ownUser.userId.c_str(), body.playLimitCount));
+    }
+    NotifyHostRoomEntered();
+    EnterByMode(body);
+    // FIXME: the promotions' event notices and the target-score panel, once they exist.
+    PlaceDeckForRoom();
+    // FIXME: the entry animation and the options panel's room text, once they are loaded.
+    SetDirty();
+    StartFrameTimer();
+    if (room.option.turnTime == 2) {
+        options.cardSpeed = kFastRoomCardSpeed;
+        ApplyCardSpeed();
+    }
+    ShowTournamentTitle();
+    entryState.itemReserved = false;
+    SetMacroEnabled(true);
+    // FIXME: the VIP dialog (CreateVIPDialog), once it exists.
+    PassHostTextToServer();
+}
+
+void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
+{
+    IHostInterface* host = GetHost();
+    const bool waiting = GetRoomState() == RoomState::Waiting;
+    switch (body.entryMode) {
+    case 0:
+        RefreshBothSeats();
+        PlaySoundId(static_cast<SoundTables::SoundId>(0));
+        if (waiting) {
+            ShowRoundStartAnimation(true, 0);
+            UpdatePlayObserveButtons(1);
+            // FIXME: the restrict panel (Update(1, 0)) in anti-leave rooms, once it exists.
+        }
+        UpdateExitButtons(1);
+        PrintOptionSummary();
+        if (host) host->LeaveNotice(3);
+        SendPlay(1);
+        ShowObserveSystem(true);
+        break;
+    case 1: {
+        RefreshBothSeats();
+        EntryRules::JoinRoom join;
+        join.robotSeated = HasRobotSeat();
+        join.playState = room.roomState;
+        join.askBeforeJoining = body.askBeforeJoining;
+        join.roomKind = room.roomKind;
+        join.freeChannel = room.option.freeChannel;
+        join.noMinimumEntry = room.option.noMinimumEntry;
+        join.antiLeave = room.option.antiLeave;
+        join.gameSpeed = room.option.turnTime;
+        const auto question = EntryRules::JoinQuestion(join);
+        // Unanswered, the question closes as no: the user never sits without consent.
+        if (question && ShowMessageBox(question->text, 1, question->autoCloseMs, question->title, question->color) == 2)
+            ExitRoom();
+        else
+            SendPlay(0);
+        PrintOptionSummary();
+        if (host) host->LeaveNotice(3);
+        break;
+    }
+    case 2:
+        SendVoiceType();
+        PrintOptionSummary();
+        if (host) host->LeaveNotice(4);
+        break;
+    default: PostToHost(0); break;
+    }
+}
+
+void CMirelleVWS::PlaceDeckForRoom()
+{
     const bool shifted = IsDesperateRoom();
-    if (GVWnd* deck = tableWidgets.deckImage) deck->SetPos(shifted ? Point{333, 233} : Point{313, 233});
+    if (GVWnd* deck = tableWidgets.deckImage) {
+        deck->Show(false);
+        deck->SetPos(shifted ? Point{333, 233} : Point{313, 233});
+    }
     const Point deckCentre = shifted ? Point{340, 240} : Point{320, 240};
     auto toDeck = [&](CVHTWnd* card) {
         if (!card) return;
@@ -48,13 +137,292 @@ void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     };
     for (CVHTWnd* card : tableWidgets.cardWnds) toDeck(card);
     for (CVHTWnd* card : tableWidgets.shadowCards) toDeck(card);
-    // FIXME: the entry animation and the options panel's room text arrive with the room entry.
+}
+
+void CMirelleVWS::PassHostTextToServer()
+{
+    entryState.hostText = FetchHostText();
+    SendRequest36(entryState.hostText);
+}
+
+void CMirelleVWS::RefreshSeatInfo(int seat)
+{
+    if (!room.seats.players.IsValidIndex(seat)) return;
+    const PlayerInfo& p = GetPlayer(seat);
+    if (p.screenSlot < 0 || p.screenSlot > 1) return;
+    if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
+    // FIXME: the seat's avatar (LoadSeatAvatar), once the avatars are loaded.
     SetDirty();
-    StartFrameTimer();
-    if (room.option.turnTime == 2) {
-        options.cardSpeed = kFastRoomCardSpeed;
-        ApplyCardSpeed();
+}
+
+void CMirelleVWS::RefreshBothSeats()
+{
+    RefreshSeatInfo(0);
+    RefreshSeatInfo(1);
+}
+
+void CMirelleVWS::ShowSeatMarks()
+{
+    for (CVUserInfoWnd* info : seatPanels.userInfo) {
+        if (!info) continue;
+        for (int mark = 0; mark < 2; ++mark)
+            if (GVPSPWnd* m = info->GetStatusMark(mark)) m->Show(false);
     }
-    // FIXME: the tournament title, the item flag, the macros, the VIP dialog and request 36 with the
-    // host's text arrive with the room entry.
+    auto mark = [&](int seat, int which) {
+        const int32_t slot = GetPlayer(seat).screenSlot;
+        if (slot < 0 || slot > 1) return;
+        if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(slot)])
+            if (GVPSPWnd* m = info->GetStatusMark(which)) m->Show(true);
+    };
+    entryState.firstKey = GetPlayer(0).userKey;
+    if (entryState.firstKey != -1) mark(0, 0);
+    const int owner = gameInfo.ownerKey == -1 ? -1 : FindSeatByKey(gameInfo.ownerKey);
+    if (owner >= 0) mark(owner, 1);
+    SetDirty();
+}
+
+void CMirelleVWS::OnJoinGameAnswer(const JoinGameAnswer& body)
+{
+    const bool antiLeave = IsAntiLeaveRoom();
+    if (antiLeave) entryState.antiLeaveCount = body.antiLeaveCount;
+    if (body.result != 0) {
+        switch (body.result) {
+        case 1: {
+            std::string money;
+            ShowEntryResult(10, Format(money, "%I64i", body.player.gameMoney), true);
+            break;
+        }
+        case 2: ShowEntryResult(13, "", false); break;
+        case 3: ShowEntryResult(16, "", false); break;
+        case 4: ShowMessageBox("게임에 참여할 수 없습니다.\n아이디를 확인해 주세요.", 0, 5000, "", kEntryBoxColor); break;
+        default: break;
+        }
+        UpdatePlayObserveButtons(1);
+        return;
+    }
+    if (body.seatIndex < 0 || body.seatIndex > 1) {
+        PostToHost(0);
+        return;
+    }
+    int32_t inOut = 0;
+    HostRequest(ownUser.userKey, HostRequestCode::SeatTaken, 0, nullptr, &inOut);
+    ShowStartButton(false);
+    SetDirty();
+    FlushRedraw();
+    PlayerInfo& seat = GetPlayer(body.seatIndex);
+    const int32_t slot = seat.screenSlot;
+    seat = body.player;
+    seat.screenSlot = slot;
+    const bool own = body.player.userKey == ownUser.userKey;
+    if (own) {
+        static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
+        ShowObserveSystem(false);
+        // FIXME: show the jackpot gauge, with the promotions.
+    }
+    if (body.player.seatState < -1 && gameInfo.turnKey == body.player.seatState) gameInfo.turnKey = body.player.userKey;
+    room.seats.AssignScreenSlots(ownUser.userKey);
+    gameInfo.ownerKey = body.ownerKey;
+    ShowSeatMarks();
+    UpdateExitButtons(1);
+    UpdatePlayObserveButtons(1);
+    ShowInviteButton(false);
+    SeatAnswerFollowUp(body, own);
+}
+
+void CMirelleVWS::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
+{
+    const bool waiting = GetRoomState() == RoomState::Waiting;
+    if (own) {
+        RefreshBothSeats();
+        RelayoutSeats();
+        const PlayerInfo& me = GetPlayer(body.seatIndex);
+        // The room value the host's notices carry: the seat's ready value plus its room value.
+        env.hostNotifyValue = me.readyValue + me.roomValue;
+        if (waiting) {
+            ShowRoundStartAnimation(true, 0);
+            if (HasSeatWithoutUser()) ShowInviteButton(true);
+        }
+    } else {
+        RefreshSeatInfo(body.seatIndex);
+    }
+    entryState.leaveValue = 0;
+    int32_t inOut = 0;
+    if (IsAntiLeaveRoom()) HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveEntered, 0, nullptr, &inOut);
+    if (IsUserSeated(body.player.userKey)) SetAutoPlay(false);
+    // FIXME: disable the auto-play button, with the room controls.
+    if (IsUserSeated(body.player.userKey)) {
+        if (body.player.userKey != gameInfo.ownerKey) PlayVoice(10033, body.seatIndex);
+        else if (IsDesperateRoom()) PlaySoundId(static_cast<SoundTables::SoundId>(106));
+    }
+    // FIXME: both names on the target-score panel in rooms 40..43, once it exists.
+    if (GetPlayer(0).userKey == ownUser.userKey) {
+        if (waiting && HasSeatWithoutUser()) {
+            ShowStartButton(true);
+            if (room.roomKind == 0 && room.option.freeChannel != 0) InviteToFreeChannel();
+        } else if (!waiting) {
+            StartTimer(TimerId::Start);
+        }
+    }
+    // FIXME: the restrict panel (Update(1, 0)), once it exists.
+    SetDirty();
+    PassHostTextToServer();
+}
+
+void CMirelleVWS::InviteToFreeChannel()
+{
+    if (ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", 0,
+                       0, "", kEntryBoxColor) != 1)
+        return;
+    // FIXME: give the focus to the host's window, once the scene window offers it.
+    int32_t inOut = 0;
+    HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, &inOut);
+}
+
+int CMirelleVWS::ClearPlayerSeat(int32_t key)
+{
+    const int seat = FindSeatByKey(key);
+    if (seat < 0) return 0;
+    gameInfo.RemoveVoiceMute(key);
+    PlayerInfo& p = GetPlayer(seat);
+    if (p.screenSlot == 0 || p.screenSlot == 1) {
+        if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)])
+            for (int mark = 0; mark < 2; ++mark)
+                if (GVPSPWnd* m = info->GetStatusMark(mark)) m->Show(false);
+    }
+    const int32_t state = p.seatState;
+    p.Clear();
+    if (state >= 0) {
+        room.option.stake = static_cast<int32_t>(room.option.stakeMoney);
+        PlayerInfo& other = GetPlayer(1 - seat);
+        other.roundCounter1 = other.roundCounter2 = other.roundCounter3 = 0;
+    } else if (state < -1) {
+        // The robot keeps its seat under its state value.
+        p.seatState = state;
+        p.userKey = state;
+        p.nickname = kRobotName;
+    }
+    return 1;
+}
+
+void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
+{
+    const auto key = static_cast<int32_t>(body.userKey);
+    const int seat = FindSeatByKey(key);
+    if (seat < 0) return;
+    // FIXME: close the user popup menu when it belongs to this user, once the menu exists.
+    const PlayerInfo leaving = GetPlayer(seat);
+    const bool own = key == ownUser.userKey;
+    const bool robot = leaving.seatState < -1;
+    if (robot && gameInfo.turnKey == key) gameInfo.turnKey = leaving.seatState;
+    if (!robot) {
+        room.roomState = static_cast<int32_t>(RoomState::Waiting);
+        room.roomValue = 0;
+    }
+    // FIXME: the target-score round and names in rooms 40..43, once the panel exists.
+    if (ClearPlayerSeat(key)) {
+        ShowStartButton(false);
+        UpdateExitButtons(1);
+        UpdatePlayObserveButtons(1);
+        ShowInviteButton(false);
+        entryState.leaveValue = 0;
+        if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) SendKickListToHost();
+        if (GetPlayer(0).userKey == -1 && GetPlayer(1).userKey != -1) room.seats.RotatePlayers(GetPlayer(1).userKey);
+    }
+    room.seats.AssignScreenSlots(ownUser.userKey);
+    ShowSeatMarks();
+    entryState.entryValue = 0;
+    UpdateStakeText();
+    ShowChamgiBackground(false, 0);
+    if (own) LeaveAsOwnUser(body);
+    else LeaveAsOtherUser(body, seat, robot);
+}
+
+void CMirelleVWS::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
+{
+    PlaySoundId(static_cast<SoundTables::SoundId>(3));
+    if (robot) RefreshBothSeats();
+    else RefreshSeatInfo(seat);
+    if (GetPlayer(0).userKey == ownUser.userKey && GetRoomState() == RoomState::Waiting) {
+        ShowStartButton(true);
+        if (IsDesperateRoom()) ShowRoundStartAnimation(true, 0);
+        ShowInviteButton(HasSeatWithoutUser());
+    }
+    if (body.reason == 23 && IsUserSeated())
+        ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", 0, 3000, "", kEntryBoxColor);
+    SetDirty();
+}
+
+void CMirelleVWS::LeaveAsOwnUser(const PlayerLeave& body)
+{
+    RefreshBothSeats();
+    RelayoutSeats();
+    if (GetRoomState() == RoomState::Waiting && IsDesperateRoom()) ShowRoundStartAnimation(true, 0);
+    SetAutoPlay(false);
+    SetDirty();
+    ShowEntryResult(static_cast<int32_t>(body.reason), body.detail, false);
+    int32_t inOut = 0;
+    if (IsAntiLeaveRoom()) HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveLeft, 0, nullptr, &inOut);
+}
+
+void CMirelleVWS::OnMyUserInfo(const MyUserInfo& body)
+{
+    ownUser = body.user;
+    ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
+}
+
+void CMirelleVWS::OnUserAvatarString(const UserAvatarString& body)
+{
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0 || body.userKey == -1) return;
+    GetPlayer(seat).avatarString = body.avatar;
+}
+
+void CMirelleVWS::OnRoomInfoUpdate(const RoomInfoUpdate& body)
+{
+    room.text3 = body.text;
+    room.roomValue = body.value;
+}
+
+void CMirelleVWS::ShowEntryResult(int32_t code, const std::string& detail, bool fromJoin)
+{
+    EntryRules::ResultRoom r;
+    r.roomKind = room.roomKind;
+    r.antiLeave = room.option.antiLeave;
+    r.antiLeaveCount = entryState.antiLeaveCount;
+    r.tournamentFinished = entryState.tournamentFinished;
+    r.stake = room.option.stake;
+    r.customBet = room.option.customBet;
+    r.moneyNoticeShown = std::any_of(entryState.moneyNoticeFlags.begin(), entryState.moneyNoticeFlags.end(), [](bool f) { return f; });
+    r.royalValue = ownUser.memberRoyal;
+    r.moneyTotal = ownUser.gameMoney + ownUser.safeMoney;
+    r.pendingValue = entryState.pendingValue;
+    const EntryRules::ResultPlan plan = EntryRules::PlanEntryResult(code, detail, fromJoin, r);
+    CarryOutEntryResult(plan);
+}
+
+void CMirelleVWS::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
+{
+    using SoundTables::SoundId;
+    int32_t inOut = 0;
+    if (plan.alertSound) PlaySoundId(static_cast<SoundId>(32));
+    if (plan.forcedExitRequest) HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
+    if (plan.box) ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
+    // FIXME: the prize texts go on the prize widget, once it is loaded.
+    if (!plan.prizeTexts.empty()) DebugLine("prize: %s", plan.prizeTexts.front().c_str());
+    if (plan.waitMs) Delay(plan.waitMs);
+    if (plan.setTournamentFinished) entryState.tournamentFinished = true;
+    if (plan.tail == EntryRules::Tail::Observer) {
+        ShowObserveSystem(true);
+        // FIXME: hide the jackpot gauge, with the promotions.
+        return;
+    }
+    for (const EntryRules::HostNote& note : plan.hostNotes)
+        if (note.kind != 39) HostMessage(note.kind, note.text1, note.text2);
+    PostToHost(plan.postCode);
+    PlaySoundId(static_cast<SoundId>(1));
+    if (plan.pendingRequest) {
+        auto pending = static_cast<int32_t>(std::min<int64_t>(entryState.pendingValue, INT32_MAX));
+        HostRequest(ownUser.userKey, HostRequestCode::PendingValue, 0, nullptr, &pending);
+    }
+    if (plan.moneyNotice) HostMessage(39, "24", "");
 }

@@ -364,7 +364,7 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
                                 .ownHand = {I(4), I(5)}, .kickList = {I(6)}},
                     {"#3 i1-3", player.bytes, "#2 i4-5 #1 i6"}),
         MessageCase(GameDataSync{.targetKey = I(1), .table = table.value}, {"#4 i1", table.bytes}),
-        MessageCase(JoinGameAnswer{.userKey = I(1), .result = I(2), .seatedKey = I(3), .seatIndex = I(4),
+        MessageCase(JoinGameAnswer{.userKey = I(1), .result = I(2), .ownerKey = I(3), .seatIndex = I(4),
                                    .antiLeaveCount = I(5), .player = player.value},
                     {"#5 i1-5", player.bytes}),
         MessageCase(PlayerLeave{.userKey = U(1), .reason = U(2), .value = I(3), .detail = S(4)}, {"#6 u1-2 i3 s4"}),

@@ -50,6 +50,22 @@ DWORD WINAPI Watchdog(void* param)
     return 0;
 }
 
+// Each box of the module is traced when it first becomes active, before anyone can answer it.
+LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && theHost) {
+        const HWND wnd = reinterpret_cast<HWND>(wParam);
+        char cls[16] = {};
+        GetClassNameA(wnd, cls, sizeof cls);
+        if (std::string(cls) == "#32770" && !GetPropA(wnd, "StandIn.Traced")) {
+            SetPropA(wnd, "StandIn.Traced", reinterpret_cast<HANDLE>(1));
+            theHost->NoteBox(wnd);
+        }
+    }
+    if (code == HCBT_DESTROYWND) RemovePropA(reinterpret_cast<HWND>(wParam), "StandIn.Traced");
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg >= WM_USER + 1 && msg <= WM_USER + 6 && theHost) {
@@ -167,6 +183,7 @@ int main(int argc, char** argv)
     StandInHost host(trace);
     host.describeRequest = DescribeRequest;
     theHost = &host;
+    const HHOOK boxHook = SetWindowsHookExA(WH_CBT, BoxHook, nullptr, GetCurrentThreadId());
 
     ModuleHandle module;
     module.hostWnd = CreateHostWindow();
@@ -234,6 +251,7 @@ int main(int argc, char** argv)
     }
     DestroyWindow(module.hostWnd);
     watchdogStop = true;
+    if (boxHook) UnhookWindowsHookEx(boxHook);
     theHost = nullptr;
     if (trace) std::fclose(trace);
     return rc;

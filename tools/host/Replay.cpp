@@ -143,6 +143,12 @@ bool Replay::RunPending()
         }
         --depth;
         if (!ok) return false;
+        // An answered box closes once its loop runs again: the steps after it wait for the handler.
+        if (boxAnswered && depth > 0) {
+            boxAnswered = false;
+            return true;
+        }
+        boxAnswered = false;
         if (depth == 0) Pump();
     }
     return error.empty();
@@ -303,6 +309,7 @@ bool Replay::Answer(const Step& step)
         const HWND box = FindModalBox();
         if (!box) return Fail(step, "no message box is open");
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IntOf(b) == 2 ? IDNO : IDOK, BN_CLICKED), 0);
+        boxAnswered = true;
     }
     return true;
 }
@@ -364,5 +371,18 @@ bool Replay::Screenshot(const Step& step)
     const std::string path = screenshotDir + "\\" + name;
     if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
     std::printf("screenshot %s\n", path.c_str());
+    // "same_as": an earlier screenshot of this run must show exactly the same pixels.
+    if (const Json* same = FindMember(step.json, "same_as")) {
+        const auto it = takenPixels.find(TextOf(same));
+        if (it == takenPixels.end()) return Fail(step, "no screenshot " + TextOf(same) + " was taken before");
+        if (it->second != rgb) {
+            size_t i = 0;
+            while (i < rgb.size() && i < it->second.size() && rgb[i] == it->second[i]) ++i;
+            const size_t pixel = i / 3;
+            return Fail(step, name + " differs from " + TextOf(same) + " first at (" + std::to_string(pixel % width) +
+                                  ", " + std::to_string(pixel / width) + ")");
+        }
+    }
+    takenPixels[name] = std::move(rgb);
     return true;
 }

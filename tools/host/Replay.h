@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,10 @@ std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const
 Json DescribeRequest(const uint8_t* data, int size);
 
 // Plays a replay script: JSON lines, one step each. Steps run in order; the first unmet
-// expectation stops the replay with a message that says what came instead.
+// expectation stops the replay with a message that says what came instead. Each message box the
+// module opens is a host event {"call": "MessageBox", "text", "title", "type", "autoCloseMs"} to
+// expect before {"answer_box": 1 or 2}; the steps after the answer run once the box has closed.
+// {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one.
 class Replay {
 public:
     Replay(StandInHost& standIn, ModuleHandle& loaded, std::string screenshots)
@@ -61,6 +65,8 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     int depth = 0;
+    bool boxAnswered = false;
+    std::map<std::string, std::vector<uint8_t>> takenPixels;  // the pixels of each taken, by name  // the last step answered a box: leave its loop
     volatile int currentLine = 0;
     std::string error;
 };

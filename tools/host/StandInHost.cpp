@@ -1,5 +1,7 @@
 #include "StandInHost.h"
 
+#include "host/MessageBox.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -167,5 +169,24 @@ void StandInHost::NotePosted(UINT msg, WPARAM wParam, LPARAM lParam)
     j["posted"] = static_cast<int64_t>(msg) - WM_USER;
     j["wParam"] = static_cast<int64_t>(wParam);
     j["lParam"] = static_cast<int64_t>(lParam);
+    Record(std::move(j), false);
+}
+
+void StandInHost::NoteBox(HWND box)
+{
+    const auto type = reinterpret_cast<uintptr_t>(GetPropA(box, kBoxTypeProp));
+    if (type == 0) return;
+    const auto autoClose = reinterpret_cast<uintptr_t>(GetPropA(box, kBoxAutoCloseProp));
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+    char title[256] = {};
+    if (const auto atom = reinterpret_cast<uintptr_t>(GetPropA(box, kBoxTitleProp)))
+        GlobalGetAtomNameA(static_cast<ATOM>(atom), title, sizeof title);
+    Json j = Json::object();
+    j["call"] = "MessageBox";
+    j["text"] = AnsiToUtf8(text);
+    j["title"] = AnsiToUtf8(title);
+    j["type"] = static_cast<int>(type - 1);
+    j["autoCloseMs"] = static_cast<int64_t>(autoClose - 1);
     Record(std::move(j), false);
 }

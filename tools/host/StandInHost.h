@@ -33,6 +33,8 @@ public:
 
     // A message the module posted to the host's window.
     void NotePosted(UINT msg, WPARAM wParam, LPARAM lParam);
+    // A message box of the module as it opens (read from its window); other dialogs are passed over.
+    void NoteBox(HWND box);
 
     // Answers the replay set: HostRequest's result by code, Send's result, the avatar list.
     std::map<int, int> hostRequestResults;

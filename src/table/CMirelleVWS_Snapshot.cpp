@@ -1,0 +1,200 @@
+#include "scene/CMirelleVWS.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "foundation/Debug.h"
+#include "table/core/CardModel.h"
+#include "table/core/EntryRules.h"
+#include "table/core/HandOrder.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "views/CVHTWnd.h"
+
+namespace {
+
+constexpr int kRobotAvatar = 0;
+constexpr Point kRobotAvatarAt{650, 30};
+
+// Fixed arrays take what fits of a list of any length; the rest keeps its reset value.
+template <class Array, class List, class Get>
+void CopyWhatFits(Array& out, const List& in, Get get)
+{
+    const size_t n = std::min(out.size(), in.size());
+    for (size_t i = 0; i < n; ++i) out[i] = get(in[i]);
+}
+
+void CopyRoundCounts(CHTUser& user, const PlayerData& data)
+{
+    user.goCount = data.goCount;
+    user.points = data.points;
+    user.shakeBombCount = data.shakeBombCount;
+    user.markCount = data.furtherCount;
+    user.piCount = data.displayValue1;
+    user.pointsWithGo = data.displayValue2;
+    user.missionActive = data.missionActive;
+    user.missionValue = data.missionValue;
+}
+
+}  // namespace
+
+void CMirelleVWS::OnGameDataSync(const GameDataSync& body)
+{
+    if (body.targetKey != ownUser.userKey || room.roomState < static_cast<int32_t>(RoomState::Playing)) return;
+    const GameDataTable& t = body.table;
+    if (const auto check = EntryRules::CheckSnapshot(t); check != EntryRules::SnapshotCheck::Ok) {
+        DebugLine("snapshot refused: %s", check == EntryRules::SnapshotCheck::HandTooLarge ? "a hand above ten"
+                                                                                          : "more than 50 cards");
+        PostToHost(0);
+        return;
+    }
+    // A second snapshot must not add to the first: the table starts empty.
+    ClearTable();
+    InitFloorSlots();
+    gameInfo.ownHandIds.clear();
+    entryState.pickSlots.clear();
+    ShowRoundStartAnimation(false, 0);
+    gameInfo.turnKey = t.turnKey;
+    entryState.stepValue = t.stepValue;
+    entryState.turnValue = t.turnValue;
+    gameInfo.missionMode = t.missionKind;
+    entryState.chamgiKind = t.chamgiKind;
+    entryState.chamgiStage = t.chamgiStage;
+    ShowChamgiBackground(true, t.chamgiKind);
+    RestoreMissionData(t);
+    gameInfo.deck.resize(kCardCount);
+    std::iota(gameInfo.deck.begin(), gameInfo.deck.end(), 0);
+    for (int seat = 0; seat < 2; ++seat) {
+        CopyRoundCounts(RoundUser(seat), t.players[static_cast<size_t>(seat)]);
+        UpdateScoreMultiplier(seat, t.septemberChoice != 0);
+        RefreshSeatPanels(seat);
+    }
+    entryState.antiLeaveCount = t.antiLeaveCount;
+    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind (RecountMissionProgress)
+    // and the target-score panel, once they are loaded.
+    RestoreSnapshotCards(t);
+}
+
+void CMirelleVWS::RestoreMissionData(const GameDataTable& t)
+{
+    switch (t.missionKind) {
+    case 1:
+        gameInfo.sMissionIndex = t.sMissionIndex;
+        gameInfo.sMissionFactor = t.sMissionFactor;
+        break;
+    case 2:
+        CopyWhatFits(gameInfo.dMissionValues, t.dMissionParts, [](const DMissionPart& p) { return p.value; });
+        CopyWhatFits(gameInfo.dMissionFactors, t.dMissionParts, [](const DMissionPart& p) { return p.factor; });
+        break;
+    case 3:
+        CopyWhatFits(gameInfo.cMissionCards, t.missionCards, [](const MissionCard& c) { return c.cardId; });
+        CopyWhatFits(gameInfo.cMissionOwners, t.missionCards, [](const MissionCard& c) { return c.owner; });
+        break;
+    case 4:
+        CopyWhatFits(gameInfo.c2MissionCards, t.missionCards, [](const MissionCard& c) { return c.cardId; });
+        CopyWhatFits(gameInfo.c2MissionOwners, t.missionCards, [](const MissionCard& c) { return c.owner; });
+        break;
+    default: break;
+    }
+}
+
+void CMirelleVWS::RestoreSnapshotCards(const GameDataTable& t)
+{
+    for (int seat = 0; seat < 2; ++seat) {
+        const PlayerData& p = t.players[static_cast<size_t>(seat)];
+        RebuildPile(seat, 0, p.gwangPile);
+        RebuildPile(seat, 1, p.animalPile);
+        RebuildPile(seat, 2, p.ribbonPile);
+        RebuildPile(seat, 3, p.piPile);
+        RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
+    }
+    if (!RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) {
+        PostToHost(0);
+        return;
+    }
+    StackDeck(DeckStack::DeckOnly);
+    gameInfo.septemberChoice = t.septemberChoice;
+    // FIXME: the September clip on each seat's animal pile, once it is loaded.
+    for (int seat = 0; seat < 2; ++seat) {
+        UpdateScoreMultiplier(seat, t.septemberChoice != 0);
+        RefreshSeatPanels(seat);
+    }
+    gameInfo.pointValue = t.pointValue;
+    if (const int turnSeat = FindSeatByKey(t.turnKey); turnSeat >= 0 && t.turnKey != -1) {
+        if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
+            const int32_t slot = GetPlayer(turnSeat).screenSlot;
+            marker->SetPos(slot == 1 ? Point{320, 104} : Point{320, 361});
+            marker->Show(true);
+            marker->Play(0, false);
+        }
+    }
+    if ((IsTournamentRoom() || IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
+    UpdateExitButtons(1);
+    UpdatePlayObserveButtons(1);
+    if (t.playState == 2) {
+        StartBlinkTimer();
+        tableState.dealing = true;
+    }
+    // The card play's messages act on a table in step with the server.
+    tableState.active = true;
+    ShowRobotAvatar(room.roomKind != 60 && HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarAt);
+    SetDirty();
+    FlushRedraw();
+}
+
+void CMirelleVWS::OnPlayerEnter(const PlayerEnter& body)
+{
+    const int seat = FindSeatByKey(body.userKey);
+    if (seat < 0 || body.userKey == -1) return;
+    room.roomState = body.playState;
+    PlayerInfo& p = GetPlayer(seat);
+    const int32_t slot = p.screenSlot;
+    p = body.player;
+    p.screenSlot = slot;
+    room.seats.AssignScreenSlots(ownUser.userKey);
+    if (body.userKey == ownUser.userKey) {
+        static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
+        // FIXME: the jackpot progress (SetJackpotProgress), with the promotions.
+        if (body.playState == static_cast<int32_t>(RoomState::Playing)) {
+            const std::vector<int32_t>& hand = RoundUser(seat).hand;
+            if (hand.size() != body.ownHand.size()) {
+                DebugLine("player enter: %d hand cards here, %d from the server", static_cast<int>(hand.size()),
+                          static_cast<int>(body.ownHand.size()));
+                PostToHost(0);
+                return;
+            }
+            std::vector<int32_t> ids = body.ownHand;
+            std::sort(ids.begin(), ids.end());
+            for (size_t i = 0; i < hand.size(); ++i) {
+                if (!IsValidCardId(ids[i]) || !tableModel.SetSlotCard(hand[i], ids[i])) continue;
+                if (CVHTWnd* card = CardWndBySlot(hand[i])) {
+                    card->SetImageFrame(ids[i]);
+                    SetCardSize(card, CardSizeKind::Big);
+                }
+            }
+        }
+        RefreshBothSeats();
+        if (IsUserSeated()) SetAutoPlay(false);
+        // FIXME: the auto-play button enabled and the waiting animation of rooms 5..10, with the room controls.
+    } else {
+        RefreshSeatInfo(seat);
+    }
+    if (ownUser.userKey == gameInfo.ownerKey && !body.kickList.empty()) {
+        gameInfo.kickReservations = body.kickList;
+        SendKickListToHost();
+    }
+    SetDirty();
+    PassHostTextToServer();
+}
+
+void CMirelleVWS::OnHandCardList(const HandCardList& body)
+{
+    markedCards.clear();
+    tableState.handMarked = false;
+    if (body.userKey != ownUser.userKey || body.userKey == -1) return;
+    tableState.handMarked = true;
+    ShowHandHints(false);
+    // FIXME: the marks on the listed hand cards, with the seat panels' hints.
+    markedCards = ValidCardIds(body.cards);
+    ShowHandHints(true);
+    SetDirty();
+}
