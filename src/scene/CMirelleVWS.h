@@ -446,6 +446,7 @@ private:
     bool LoadBottomButtons(WidgetFactory& factory);
     bool LoadStartButton(WidgetFactory& factory);
     bool LoadResultWidgets(WidgetFactory& factory);
+    void ShowResultBox();
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.
