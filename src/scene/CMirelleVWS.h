@@ -538,6 +538,7 @@ private:
     bool LoadResultWidgets(WidgetFactory& factory);
     // The hand pick's three buttons, its board and the board's character, hidden.
     bool LoadHandPick(WidgetFactory& factory);
+    void ShowResultBox();
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
     // Also steps it with the tick.

@@ -69,11 +69,8 @@ void CMirelleVWS::ShowRoundResult(const RoundResult& body)
     CVResultWnd* result = resultWidgets.result;
     if (!result || IsLoadingResources()) return;
     HideNotify();  // also stops sound 54
-    if (GVBoxWnd* box = resultWidgets.resultBox) {
-        box->Show(true);
-        InvalidateWnd(box);
-    }
     result->SetRoundResult(body);
+    ShowResultBox();
     const int own = FindSeatByKey(ownUser.userKey);
     GVPSPWnd* badge = resultWidgets.streakBadge;
     if (badge && own >= 0 && !HasRobotSeat()) {
@@ -95,8 +92,8 @@ void CMirelleVWS::ShowTournamentResult(const TournamentRoundResult& body)
     if (!result || IsLoadingResources()) return;
     SetAutoPlay(false);
     HideNotify();
-    if (GVBoxWnd* box = resultWidgets.resultBox) box->Show(true);
     result->SetTournamentResult(body);
+    ShowResultBox();
     if (seatPanels.goBakAlert) seatPanels.goBakAlert->HideAll();
     SetDirty();
 }
@@ -107,10 +104,19 @@ void CMirelleVWS::ShowEventResult(const EventRoundResult& body)
     if (!result || IsLoadingResources()) return;
     SetAutoPlay(false);
     HideNotify();
-    if (GVBoxWnd* box = resultWidgets.resultBox) box->Show(true);
     result->SetEventResult(body);
+    ShowResultBox();
     if (seatPanels.goBakAlert) seatPanels.goBakAlert->HideAll();
     SetDirty();
+}
+
+// The box dims the table only under a result that shows: a rejected one leaves the table as it was.
+void CMirelleVWS::ShowResultBox()
+{
+    GVBoxWnd* box = resultWidgets.resultBox;
+    if (!box || !resultWidgets.result) return;
+    box->Show(resultWidgets.result->IsVisible());
+    InvalidateWnd(box);
 }
 
 void CMirelleVWS::SetResultStep(const ResultStep& body)

@@ -570,6 +570,11 @@ TEST_F(ResultScene, SpaceAnswersOkAndTheSceneClosesTheResult)
     EXPECT_EQ(host.sent, std::vector<GameRequest>{GameRequest(Requests::ResultChoice{0, Scene().options.skin})});
     EXPECT_FALSE(Result().IsVisible());
     EXPECT_FALSE(Scene().resultWidgets.resultBox->IsVisible());
+
+    Scene().ShowRoundResult(Round(3, 100, 0));
+    EXPECT_FALSE(Result().IsVisible());
+    EXPECT_FALSE(Scene().resultWidgets.resultBox->IsVisible()) << "a rejected result leaves the table undimmed";
+    EXPECT_TRUE(host.sent.size() == 1 && host.chat.empty()) << "and sends and prints nothing";
 }
 
 TEST_F(ResultScene, ScreenshotsOfAWonALostAndADrawnResult)
