@@ -6,7 +6,6 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVNotifyWnd.h"
-#include "views/CVQZATextWnd.h"
 
 namespace {
 
@@ -66,45 +65,6 @@ TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
     }
 }
 
-TEST_F(RoundFlow, RoundNumberOnlyForIndexes0To98)
-{
-    const RoundStart outside[] = {RoundStart{-1}, RoundStart{99}};
-    for (const RoundStart& body : outside) {
-        S().OnRoundStart(body);
-        EXPECT_FALSE(S().roundBanner.number->IsVisible()) << body.roundIndex;
-        EXPECT_FALSE(S().roundBanner.back->IsVisible()) << body.roundIndex;
-    }
-    S().OnRoundStart(RoundStart{98});
-    EXPECT_TRUE(S().roundBanner.number->IsVisible());
-    EXPECT_TRUE(S().roundBanner.back->IsVisible());
-    EXPECT_EQ(S().roundBanner.number->GetGlyphCount(), 2) << "round 99 is two glyphs";
-}
-
-TEST_F(RoundFlow, BetDecisionOnlyForTheSeatedResponder)
-{
-    const struct {
-        const char* name;
-        int32_t bettor;
-        bool observer;
-        int notify;
-        DecisionKind decision;
-    } cases[] = {
-        {"the other player bets: the own user answers", 200, false, 22, DecisionKind::Bet},
-        {"the own bet: a notice only", kOwnKey, false, 15, DecisionKind::None},
-        {"an observer: a notice only", 200, true, 15, DecisionKind::None},
-    };
-    for (const auto& c : cases) {
-        S().ownUser.userKey = c.observer ? 300 : kOwnKey;
-        S().StopPhaseTimer();
-        host.sent.clear();
-        S().OnBetPrompt(BetPrompt{c.bettor, 1, 50000});
-        EXPECT_EQ(NotifyKind(), c.notify) << c.name;
-        EXPECT_EQ(S().timers.phaseTimerKind, c.decision) << c.name;
-        S().OnPhaseTimeout();
-        EXPECT_EQ(host.sent.size(), c.decision == DecisionKind::Bet ? 1u : 0u) << c.name << ": the time-out's answers";
-    }
-}
-
 TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
 {
     const struct {
@@ -116,7 +76,6 @@ TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
     } cases[] = {
         {"room 41 bet 2 reads its table", 41, 2, 999999999, 1},
         {"an ordinary room never reads the table", 0, 2, 99999, 0},
-        {"bet kind 9 takes the amount", 43, 9, 30000000, 3},
     };
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
@@ -170,7 +129,7 @@ TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
 {
     // Stake 1000, 7 points with a captured card: 7000 at stake.
     S().room.option.stake = 1000;
-    S().RoundUser(0).piPile = {S().gameInfo.deck.empty() ? 0 : S().gameInfo.deck.front()};
+    S().RoundUser(0).piPile = {0};
     const struct {
         const char* name;
         int32_t roomKind;
@@ -196,18 +155,4 @@ TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
     }
     S().OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
     EXPECT_EQ(NotifyKind(), 10) << "the other's prompt";
-}
-
-TEST_F(RoundFlow, ResultStepAnswersOnlyTheOwnSeatsFirstStep)
-{
-    const struct {
-        int32_t seat, step;
-        size_t answers;
-    } cases[] = {{0, 0, 1}, {1, 0, 0}, {0, 2, 0}, {-1, 0, 0}, {2, 0, 0}, {INT32_MIN, 0, 0}};
-    for (const auto& c : cases) {
-        host.sent.clear();
-        S().OnResultStep(ResultStep{c.seat, c.step, 0});
-        EXPECT_EQ(host.sent.size(), c.answers) << "seat " << c.seat << " step " << c.step;
-        EXPECT_EQ(S().gameInfo.missionMusic, c.step) << "seat " << c.seat << " step " << c.step;
-    }
 }
