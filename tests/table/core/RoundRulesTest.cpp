@@ -218,10 +218,3 @@ TEST(StakeConfirm, KindFromBothSeats)
     for (const auto& c : cases)
         EXPECT_EQ(StakeConfirmKind(c.v0, c.v1, c.own), c.kind) << c.v0 << "," << c.v1 << " own " << c.own;
 }
-
-TEST(CheckedSeat, OutsideZeroAndOneIsNone)
-{
-    EXPECT_EQ(CheckedSeat(0), 0);
-    EXPECT_EQ(CheckedSeat(1), 1);
-    for (int32_t seat : {-1, 2, 55, INT32_MIN}) EXPECT_EQ(CheckedSeat(seat), -1) << seat;
-}
