@@ -112,6 +112,21 @@ struct GameEndSeat {
     bool operator==(const GameEndSeat&) const = default;
 };
 
+// A user who left the game at its end: the nickname and id let the chat name someone no longer seated.
+struct LeaveEntry {
+    static constexpr char kName[] = "LeaveEntry";
+    int32_t userKey = -1;
+    std::string nickname;
+    std::string userId;
+    template <class V> void Fields(V& v)
+    {
+        v.I32("userKey", userKey);
+        v.Str("nickname", nickname);
+        v.Str("userId", userId);
+    }
+    bool operator==(const LeaveEntry&) const = default;
+};
+
 struct JackpotSeat {
     static constexpr char kName[] = "JackpotSeat";
     int32_t stage = 0;
@@ -827,7 +842,7 @@ struct GameEnd {
     int32_t entryValue = 0;
     PerSeat<GameEndSeat> seats{};
     JackpotRecord jackpot;
-    std::vector<int32_t> leaveList;
+    std::vector<LeaveEntry> leaveList;
     int32_t leaveFlag = 0;
     template <class V> void Fields(V& v)
     {

@@ -88,7 +88,7 @@ TEST(ProtocolDoc, EveryMessageRequestAndRecordTableMatchesTheCode)
 
     const auto records = DescribeRecords<RCUser, PlayerInfo, PITable, WinInfo, PlayerData, BonusCardMonth, DMissionPart,
                                          MissionCard, GameDataTable, Option, RCRoomData, PromotionRecord, IntPair,
-                                         PiTransfer, MissionPartResult, BakEntry, GameEndSeat, JackpotSeat,
+                                         PiTransfer, MissionPartResult, BakEntry, GameEndSeat, LeaveEntry, JackpotSeat,
                                          JackpotRecord, RefillRecord, UserRecordEntry>();
     for (const auto& [name, fields] : records) {
         const auto it = doc.records.find(name);
