@@ -211,6 +211,26 @@ public:
     void ShowRoundBanner(const std::string& number);
     RoundBanner roundBanner;
     int32_t stakeLevel = 0;  // 0..4, the room's bet for the jewel panel
+    // Round results and the game end (table/CMirelleVWS_Results.cpp).
+    void OnRoundResult(const RoundResult& body);
+    void OnEventRoundResult(const EventRoundResult& body);
+    void OnDesperateRoundResult(const DesperateRoundResult& body);
+    void OnGameEnd(const GameEnd& body);
+    // Play state 3; the loop sounds, blink timer, prompt, auto-play and turn marker stop.
+    void OpenResultPhase();
+    // The own record takes the seat's money and membership values.
+    void CopyOwnMoney(const PlayerInfo& seat);
+    // The own record's play counts and the play-count panel from the own seat.
+    void ApplyPlayCount(const PlayerInfo& seat);
+    // With a robot seated: its won face when the winner is the robot, else its lost face.
+    void ShowRobotResultFace(int winnerSeat);
+    // The go-bak animation looped over the screen slot of the player who went bak, with its sound.
+    void PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat);
+    void ReserveResultItems(int ownSeat, bool assaRose);
+    void UpdateAntiLeaveAtGameEnd(int32_t count);
+    void SettleGameEndSeats(const GameEnd& body);
+    void SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in);
+    void LeaveNoticeToHost(int code);
     // Room entry, seating, the first-player pick and the snapshot (table/).
     void OnPlayerEnter(const PlayerEnter& body);
     void OnGameDataSync(const GameDataSync& body);

@@ -83,7 +83,7 @@ int CMirelleVWS::SendGameReadyAnswer(int timedOut)
     if (!IsUserSeated() || timers.phaseTimerKind != DecisionKind::GameReady) return 0;
     StopPhaseTimer();
     SendGameRequest(Requests::GameReadyAnswer{timedOut});
-    // FIXME: close the round result (HideRoundResult) once the result panel exists.
+    HideRoundResult();
     return 1;
 }
 
@@ -293,7 +293,7 @@ int CMirelleVWS::RequestItemUse(int64_t amount)
     int64_t value = amount;
     int32_t inOut = 8;
     host->HostRequest(ownUser.userKey, &record, reinterpret_cast<char*>(&value), &inOut);
-    // FIXME: close the round result (HideRoundResult) once the result panel exists.
+    HideRoundResult();
     SetDirty();
     return 1;
 }

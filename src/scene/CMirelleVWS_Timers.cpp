@@ -5,7 +5,9 @@
 #include "scene/SceneWindow.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CVItemWnd.h"
 #include "views/CVNotifyWnd.h"
+#include "views/CVResultWnd.h"
 
 namespace {
 
@@ -123,8 +125,9 @@ void CMirelleVWS::OnPhaseTimeout()
     case DecisionKind::BetPrompt24: HideNotify(); break;
     default: break;
     }
-    // FIXME: hide the floor-slot markers (kind 3) and reset the result window's item panel (kind 17), once the
-    // resource loader creates them.
+    // FIXME: hide the floor-slot markers (kind 3), once the resource loader creates them.
+    if (kind == DecisionKind::ResultItem && resultWidgets.result && !IsLoadingResources())
+        if (CVItemWnd* items = resultWidgets.result->GetItemWnd()) items->Reset();
     StopPhaseTimer();
     SetDirty();
 }

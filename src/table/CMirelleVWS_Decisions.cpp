@@ -185,9 +185,9 @@ void CMirelleVWS::OnResultStep(const ResultStep& body)
 {
     gameInfo.missionMusic = body.step;
     const int seat = RoundRules::CheckedSeat(body.seat);
-    // FIXME: the result panel shows the step (CVResultWnd::SetResultStep (step, seat, value)).
+    SetResultStep(body);
     if (body.step == 0 && seat >= 0 && ownUser.userKey != -1 && GetPlayer(seat).userKey == ownUser.userKey) {
-        // FIXME: close the round result (HideRoundResult) once the result panel exists.
+        HideRoundResult();
         SendResultChoice(0);
     }
     SetDirty();

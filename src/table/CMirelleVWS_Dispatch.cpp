@@ -69,6 +69,10 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<TableReset, &CMirelleVWS::OnTableReset>(t);
         Enter<MyUserInfo, &CMirelleVWS::OnMyUserInfo>(t);
         Enter<HandCardList, &CMirelleVWS::OnHandCardList>(t);
+        Enter<RoundResult, &CMirelleVWS::OnRoundResult>(t);
+        Enter<EventRoundResult, &CMirelleVWS::OnEventRoundResult>(t);
+        Enter<DesperateRoundResult, &CMirelleVWS::OnDesperateRoundResult>(t);
+        Enter<GameEnd, &CMirelleVWS::OnGameEnd>(t);
         return t;
     }();
     return table;

@@ -1,0 +1,344 @@
+#include "scene/CMirelleVWS.h"
+
+#include "foundation/Debug.h"
+#include "protocol/CHostProxy.h"
+#include "protocol/HostInterfaces.h"
+#include "table/core/ResultHandlerRules.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "views/CVPSPPushBtn.h"
+
+namespace {
+
+using SoundTables::SoundId;
+namespace Rules = ResultHandlerRules;
+
+constexpr SoundId kResultPlain = static_cast<SoundId>(34);
+constexpr SoundId kGoBakNotify = static_cast<SoundId>(46);
+constexpr SoundId kGameEnd = static_cast<SoundId>(9);
+constexpr SoundId kGameStopped = static_cast<SoundId>(32);
+constexpr SoundId kJewelGained = static_cast<SoundId>(108);
+constexpr uint32_t kLastResultKind = 10;
+constexpr int kRobotWonFace = 1;
+constexpr int kRobotLostFace = 2;
+constexpr int kRobotNeutralFace = 6;
+// The robot seat's avatar point: where the room shows the robot's face.
+constexpr Point kRobotAvatarAt{650, 30};
+constexpr uint32_t kWarningColour = 0x0000FF;
+// The host resolves the link to its extra-money page; the module names the page only.
+constexpr char kCapNoticeLinkTarget[] = "money_cap";
+
+void EnableAutoPlayButton(CVPSPPushBtn* button, bool enable)
+{
+    if (button) button->Enable(enable);
+}
+
+}  // namespace
+
+void CMirelleVWS::OpenResultPhase()
+{
+    room.roomState = static_cast<int32_t>(RoomState::RoundOver);
+    StopLoopSounds();
+    StopBlinkTimer();
+    HideNotify();
+    SetAutoPlay(false);
+    // FIXME: refresh the VIP hand-name icons, once the VIP icons are loaded.
+    StopTurnMarker();
+    RestartCountdown();
+    tableState.dealing = false;
+    // FIXME: turn the remaining cards over (RevealRemainingCards) with the display operations.
+}
+
+void CMirelleVWS::CopyOwnMoney(const PlayerInfo& seat)
+{
+    ownUser.gameMoney = seat.gameMoney;
+    ownUser.startMoney = seat.startMoney;
+    ownUser.safeMoney = seat.safeMoney;
+    ownUser.secondMoney = seat.secondMoney;
+    ownUser.extraMoney = seat.extraMoney;
+    ownUser.memberClub = seat.memberClub;
+    ownUser.memberGold = seat.memberGold;
+    ownUser.memberRoyal = seat.memberRoyal;
+    ownUser.memberLower1 = seat.memberLower1;
+    ownUser.memberLower2 = seat.memberLower2;
+}
+
+void CMirelleVWS::ApplyPlayCount(const PlayerInfo& seat)
+{
+    ownUser.dailyPlayCount = seat.dailyPlayCount;
+    ownUser.playLimitClass = seat.playLimitClass;
+    ownUser.freePlayValue = seat.freePlayValue;
+    const Rules::PlayCountPlan plan =
+        Rules::PlanPlayCount(static_cast<uint32_t>(seat.playLimitClass), static_cast<uint32_t>(seat.dailyPlayCount));
+    // FIXME: the play-count panel (CVGFPlayCountWnd): SetPlayCount (count, free play) and ShowLimitAlert
+    // (plan.alert) when limited, else Reset; the title-bar caption plan.captionOffset pixels from it.
+    (void)plan;
+}
+
+void CMirelleVWS::ShowRobotResultFace(int winnerSeat)
+{
+    if (!HasRobotSeat()) return;
+    ShowRobotAvatar(IsSeat(winnerSeat) && IsRobotSeat(winnerSeat) ? kRobotWonFace : kRobotLostFace, kRobotAvatarAt);
+}
+
+void CMirelleVWS::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
+{
+    GVQZAniWnd* animation = effects.goBakAnimation;
+    if (!animation) return;
+    std::array<int, 2> slots{};
+    std::array<bool, 2> seated{};
+    for (int s = 0; s < 2; ++s) {
+        slots[static_cast<size_t>(s)] = GetPlayer(s).screenSlot;
+        seated[static_cast<size_t>(s)] = GetPlayer(s).userKey != -1;
+    }
+    const auto slot = Rules::GoBakScreenSlot(baks, winnerSeat, slots, seated);
+    if (!slot) return;
+    animation->SelectAnimation(*slot);
+    animation->Show(true);
+    animation->Play(-1, false);
+    PlaySoundId(kGoBakNotify);
+    InvalidateWnd(animation);
+}
+
+void CMirelleVWS::LeaveNoticeToHost(int code)
+{
+    if (IHostInterface* host = GetHost()) host->LeaveNotice(code);
+}
+
+void CMirelleVWS::OnRoundResult(const RoundResult& body)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
+    StartPhaseTimer(DecisionKind::ResultItem);
+    OpenResultPhase();
+
+    bool assaRose = false;
+    for (int s = 0; s < 2; ++s) {
+        const size_t i = static_cast<size_t>(s);
+        PlayerInfo& p = GetPlayer(s);
+        if (body.chamgiOffered == 0) {
+            p.gameMoney = body.money[i];
+            p.secondMoney = body.secondMoney[i];
+        }
+        Rules::ZeroMoneyAtFloor(p, body.moneyFloor);
+        RefreshSeatInfo(s);
+        LayoutCapturedPile(s, 3);
+        p.playLimitClass = static_cast<int32_t>(body.playLimitClass[i]);
+        p.dailyPlayCount = static_cast<int32_t>(body.dailyPlayCount[i]);
+        p.freePlayValue = body.freePlayValue[i];
+        RoundUser(s).roundValue = body.roundValue[i];
+        if (s != own) continue;
+        CopyOwnMoney(p);
+        // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
+        ApplyPlayCount(p);
+        if (body.assaValue[i] > p.assaValue) {
+            p.assaValue = ownUser.assaValue = body.assaValue[i];
+            assaRose = true;
+        }
+        // FIXME: the VIP manager's progress notice (PrintProgressNotice) without a robot, outside room kind 60.
+    }
+    ReportSeatMoney();
+    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
+    // FIXME: the restrict panel in anti-leave rooms with a count and no leave permission (CVRestrictOptionWnd).
+    LeaveNoticeToHost(1);
+    LeaveNoticeToHost(3);
+
+    const int winner = FindSeatByKey(static_cast<int32_t>(body.winnerKey));
+    if (body.resultKind <= kLastResultKind) {
+        ShowRoundResult(body);
+        SetDirty();
+        PlayGoBak(body.bakList, winner);
+        ShowRobotResultFace(winner);
+    } else {
+        PlaySoundId(kResultPlain);
+    }
+    ReserveResultItems(own, assaRose);
+    SetDirty();
+}
+
+void CMirelleVWS::ReserveResultItems(int own, bool assaRose)
+{
+    if (own < 0 || HasRobotSeat() || room.roomKind == 60) return;
+    const PlayerInfo& p = GetPlayer(own);
+    const int grade = ResultHandlerRules::MembershipGrade(p);
+    Rules::SupermanInputs in;
+    in.ownSeated = true;
+    in.roomKind = room.roomKind;
+    in.alreadyReserved = entryState.itemReserved;
+    in.antiLeaveRunning = IsAntiLeaveRoom() && entryState.antiLeaveCount > 0;
+    in.money = p.gameMoney;
+    in.referenceMoney = p.startMoney;
+    if (Rules::ShouldReserveSuperman(in)) {
+        // FIXME: the item panel's ReserveSupermanItem (own seat, 0, grade).
+        entryState.itemReserved = true;
+    }
+    // FIXME: the item panel's ReserveAssaItem (own seat, p.assaValue, grade) when assaRose, and ShowItems,
+    // whose answer goes to CVResultWnd::SetItemShown.
+    (void)grade;
+    (void)assaRose;
+}
+
+void CMirelleVWS::OnEventRoundResult(const EventRoundResult& body)
+{
+    OpenResultPhase();
+    const int own = FindSeatByKey(ownUser.userKey);
+    for (int s = 0; s < 2; ++s) {
+        const size_t i = static_cast<size_t>(s);
+        PlayerInfo& p = GetPlayer(s);
+        p.tournamentMoney = body.tournamentMoney[i];
+        RefreshSeatInfo(s);
+        LayoutCapturedPile(s, 3);
+        p.playLimitClass = static_cast<int32_t>(body.playLimitClass[i]);
+        p.dailyPlayCount = static_cast<int32_t>(body.dailyPlayCount[i]);
+        p.freePlayValue = body.freePlayValue[i];
+        if (s == own) {
+            ownUser.tournamentMoney = p.tournamentMoney;
+            ApplyPlayCount(p);
+        }
+    }
+    // As with the round result: the host hears the result, then that the room may be left.
+    LeaveNoticeToHost(1);
+    LeaveNoticeToHost(3);
+    ShowEventResult(body);
+    SetDirty();
+    ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
+    PlaySoundId(kResultPlain);
+    SetDirty();
+}
+
+void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
+{
+    // FIXME: hide the target-score panel's running effects (CVDesperateWnd).
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
+    StartPhaseTimer(DecisionKind::ResultItem);
+    OpenResultPhase();
+    bool assaRose = false;
+    for (int s = 0; s < 2; ++s) {
+        const size_t i = static_cast<size_t>(s);
+        PlayerInfo& p = GetPlayer(s);
+        p.gameMoney = body.money[i];
+        Rules::ZeroMoneyAtFloor(p, body.value11);
+        RefreshSeatInfo(s);
+        LayoutCapturedPile(s, 3);
+        p.freePlayValue = body.freePlayValue[i];
+        RoundUser(s).roundValue = body.roundValue[i];
+        if (s != own) continue;
+        CopyOwnMoney(p);
+        // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
+        if (body.assaValue[i] > p.assaValue) {
+            p.assaValue = ownUser.assaValue = body.assaValue[i];
+            assaRose = true;
+        }
+    }
+    if (!HasRobotSeat()) {
+        UpdateExitButtons(1);
+        UpdatePlayObserveButtons(1);
+    }
+    ReportSeatMoney();
+    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.value11);
+    LeaveNoticeToHost(1);
+    LeaveNoticeToHost(3);
+    // FIXME: the target-score result panel (ShowDesperateResult, CVDesperateResultWnd) and its go-bak animation;
+    // item visibility goes to CVDesperateResultWnd::SetItemShown.
+    ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
+    ReserveResultItems(own, assaRose);
+    PlaySoundId(kResultPlain);
+    SetDirty();
+}
+
+void CMirelleVWS::OnGameEnd(const GameEnd& body)
+{
+    const int ownBefore = FindSeatByKey(ownUser.userKey);
+    if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
+    room.roomState = static_cast<int32_t>(RoomState::Waiting);
+    room.roomValue = 0;
+    // FIXME: the target-score panel's give-up button in rooms 40..43 (UpdateGiveUpButton (1)).
+    PlaySoundId(kGameEnd);
+    ClearTable();
+    UpdateAntiLeaveAtGameEnd(body.antiLeaveCount);
+    entryState.entryValue = body.entryValue;
+    SettleGameEndSeats(body);
+    // FIXME: the promotion manager's ShowJackpotResult (body.jackpot).
+    if (ownBefore >= 0) {
+        if (const auto hours = Rules::HoursCrossed(body.jackpot.playMinutesBefore, body.jackpot.playMinutesAfter))
+            PrintChatText(Rules::PlayTimeLine(*hours));
+    }
+    RefreshBothSeats();
+    ReportSeatMoney();
+    // FIXME: rooms 40..43 reset a finished target-score round or show each seat's score quietly.
+    if (body.firstKey != 0 && body.firstKey != -1) {
+        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu({0, 0});
+        if (room.seats.RotatePlayers(body.firstKey)) {
+            room.seats.AssignScreenSlots(ownUser.userKey);
+            ShowSeatMarks();
+            // FIXME: swap the target-score panel's sides when the own user watches.
+        }
+    }
+    RefreshBothSeats();
+    ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
+    LeaveNoticeToHost(3);
+    for (const std::string& line : Rules::LeaveLines(body.leaveList, {GetPlayer(0).userKey, GetPlayer(1).userKey}))
+        PrintChatText(line);
+    if (body.firstKey == 0) {
+        PlaySoundId(kGameStopped);
+        PrintChatText("일시적인 오류`1111`로 게임을 중지하였습니다!`0010`");
+    }
+    if (body.leaveFlag != 0) PostToHost(1);
+    SetDirty();
+}
+
+void CMirelleVWS::UpdateAntiLeaveAtGameEnd(int32_t count)
+{
+    if (!IsAntiLeaveRoom() || count == entryState.antiLeaveCount) return;
+    entryState.antiLeaveCount = count;
+    if (count == 0)
+        ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", 0, 3000, "먹튀방지 옵션이 해제되었습니다.",
+                       kWarningColour);
+    // FIXME: the restrict panel with the leave permission (CVRestrictOptionWnd::Update).
+}
+
+// Each seat's counts, multiplier and money from the body. The turn time-out count of both seats is
+// reset, but only the own seat's is the server's to hear, and only once.
+void CMirelleVWS::SettleGameEndSeats(const GameEnd& body)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    for (int s = 0; s < 2; ++s) {
+        const GameEndSeat& in = body.seats[static_cast<size_t>(s)];
+        PlayerInfo& p = GetPlayer(s);
+        p.turnTimeoutCount = 0;
+        UpdateScoreMultiplier(s, false);
+        RefreshSeatPanels(s);
+        p.gameMoney = in.gameMoney;
+        p.safeMoney = in.safeMoney;
+        p.secondMoney = in.secondMoney;
+        p.extraMoney = in.extraMoney;
+        p.memberClub = in.membership[0];
+        p.memberGold = in.membership[1];
+        p.memberRoyal = in.membership[2];
+        p.memberLower1 = in.membership[3];
+        p.memberLower2 = in.membership[4];
+        p.readyValue = in.readyValue;
+        p.roundCounter1 = in.roundCounter1;
+        p.roundCounter2 = in.roundCounter2;
+        p.roomValue = in.roomValue;
+        if (in.roomValue != 0) room.roomValue = in.roomValue;
+        if (s == own) SettleOwnGameEnd(p, in);
+    }
+    if (own >= 0) SendTimeoutCount(0);
+}
+
+void CMirelleVWS::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
+{
+    CopyOwnMoney(seat);
+    if (const auto notice = Rules::PlanCapNotice(Rules::MembershipGrade(seat), seat.gameMoney, seat.safeMoney)) {
+        CHostProxy(GetHost()).PrintChatLink(Rules::kCapNoticeLink, kCapNoticeLinkTarget, 400, 0);
+        PrintChatText(notice->text);
+        entryState.moneyNoticeFlags[0] = true;
+    }
+    if (HasRobotSeat()) return;
+    const bool gained = in.jewelCount > seat.jewelCount;
+    // FIXME: the jewel panel (CVMirelleBijouWnd): SetBijouKind on a new kind, StartEffect and AddBijou on a gain.
+    seat.jewelKind = ownUser.jewelKind = in.jewelKind;
+    seat.jewelCount = ownUser.jewelCount = in.jewelCount;
+    if (gained) PlaySoundId(kJewelGained);
+}
