@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -633,6 +634,7 @@ private:
     uint32_t lastMusicRefresh = 0;
     std::string imageRoot;
     std::string soundRoot;
+    std::optional<std::string> pendingTitle;  // set while loading, shown by the first tick after
     std::string registryPath;
     std::vector<std::string> rankTitles;
     CPayloadMgr queue;

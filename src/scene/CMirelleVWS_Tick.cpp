@@ -24,6 +24,7 @@ int CMirelleVWS::Tick()
     if (now - lastTick < 50) return 0;
     lastTick = now;
 
+    if (pendingTitle && !IsLoadingResources()) SetTitleBarText(*pendingTitle);
     for (GVQZAniWnd* a : roomWidgets.animations) {
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
