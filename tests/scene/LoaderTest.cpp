@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <iterator>
 #include <string>
 
@@ -37,14 +38,22 @@ protected:
 
     fs::path ImageFile(const std::string& name) const { return fs::path(dir) / "GameImage" / fs::path(name); }
 
-    // Opens the room loading on the loader thread; waits for the loader's answer and its sounds.
+    // Opens the room loading on the loader thread; waits for the loader's answer and its sounds,
+    // and keeps the real times to both (ms).
     void OpenAndWait()
     {
         hostWnd.posted.clear();
+        const DWORD start = GetTickCount();
         ASSERT_TRUE(OpenRoom(true));
-        PumpFor(30000, [&] { return hostWnd.posted.count(WM_USER + 6) && !Scene().GetSound().IsLoading(); });
+        PumpFor(30000, [&] { return hostWnd.posted.count(WM_USER + 6) != 0; });
+        widgetsMs = GetTickCount() - start;
+        PumpFor(30000, [&] { return !Scene().GetSound().IsLoading(); });
+        soundsMs = GetTickCount() - start;
         ASSERT_EQ(hostWnd.posted.count(WM_USER + 6), 1u) << "the loader never answered";
     }
+
+    DWORD widgetsMs = 0;
+    DWORD soundsMs = 0;
 
     // Position from the top of the drawing order; -1 when not in the scene.
     int DepthOf(const GVWnd* w)
@@ -63,6 +72,8 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 {
     OpenAndWait();
     CMirelleVWS& s = Scene();
+    std::cout << "first load: widgets " << widgetsMs << " ms, sounds " << soundsMs << " ms, "
+              << s.GetWnds().size() << " widgets, " << s.roomWidgets.animations.size() << " stepped\n";
     const TableWidgets& t = s.tableWidgets;
     EXPECT_TRUE(s.loadErrors.empty()) << s.loadErrors.front().name;
     EXPECT_TRUE(s.IsReady());
