@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -530,6 +531,10 @@ public:
     ResultWidgets resultWidgets;
     EntryState entryState;
     EntryWidgets entryWidgets;
+    AvatarMarks avatarMarks;
+    BettingWidgets betting;
+    MoneyWidgets moneyWidgets;
+    RoomMarks roomMarks;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -559,8 +564,24 @@ private:
     // The hand pick's three buttons, its board and the board's character, hidden.
     bool LoadHandPick(WidgetFactory& factory);
     void ShowResultBox();
+    // The room's loading steps after the table's, in drawing order.
+    bool LoadSeatPanelStep(WidgetFactory& factory);
+    bool LoadGoBakAlertStep(WidgetFactory& factory);
+    bool LoadNotifyStep(WidgetFactory& factory);
+    bool LoadAvatars(WidgetFactory& factory);
+    bool LoadStartAnimations(WidgetFactory& factory);
+    bool LoadAutoPlayNotice(WidgetFactory& factory);
+    bool LoadMoneyReturnAndCountdown(WidgetFactory& factory);
+    bool LoadBetting(WidgetFactory& factory);
+    bool LoadMoneyGift(WidgetFactory& factory);
+    bool LoadAutoRefill(WidgetFactory& factory);
+    bool LoadBijouAndPick(WidgetFactory& factory);
+    bool LoadMenuAndMarks(WidgetFactory& factory);
+    bool LoadMoneyLimitTips(WidgetFactory& factory);
     // Adds a made widget on top of the scene; false for null.
     bool AddLoaded(GVWnd* wnd);
+    // Stores the made button in `slot` and adds it; false for null.
+    bool AddLoadedButton(CVPSPPushBtn*& slot, CVPSPPushBtn* made);
     // Also steps it with the tick.
     bool AddRunning(GVQZAniWnd* animation);
 
@@ -633,6 +654,7 @@ private:
     uint32_t lastMusicRefresh = 0;
     std::string imageRoot;
     std::string soundRoot;
+    std::optional<std::string> pendingTitle;  // set while loading, shown by the first tick after
     std::string registryPath;
     std::vector<std::string> rankTitles;
     CPayloadMgr queue;

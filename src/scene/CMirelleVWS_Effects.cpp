@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/WidgetFactory.h"
 
@@ -127,6 +128,6 @@ void CMirelleVWS::OnPopupTimeout()
     StopTimer(TimerId::Popup);
     ShowActionPopup(-1, 0);
     PlayEffect(kHideEffects, -1);
-    // FIXME: the robot avatar back to its first image (ShowRobotAvatar (0)) once the avatars are loaded.
+    if (const GVAnimWnd* first = entryWidgets.robotAvatars[0]) ShowRobotAvatar(0, first->GetPos());
     SetDirty();
 }

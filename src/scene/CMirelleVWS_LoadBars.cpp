@@ -75,6 +75,12 @@ bool CMirelleVWS::LoadStartButton(WidgetFactory& factory)
 
 void CMirelleVWS::SetTitleBarText(const std::string& text)
 {
+    // The loader thread may be making the caption: the first tick after loading shows the text.
+    if (IsLoadingResources()) {
+        pendingTitle = text;
+        return;
+    }
+    pendingTitle.reset();
     GVTextWnd* caption = roomButtons.titleText;
     if (!caption) return;
     caption->SetText(text);

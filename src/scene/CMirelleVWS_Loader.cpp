@@ -23,36 +23,62 @@ int CMirelleVWS::LoadResources(const std::atomic<bool>& stop)
     return IsReady() ? 1 : 0;
 }
 
-// Creation order is drawing order, from the table skin at the bottom up.
+// Creation order is drawing order, from the table skin at the bottom up. Each step answers false
+// at the first widget not made; what was added stays in the scene.
 bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
 {
     WidgetFactory factory(imageRoot, *this);
-    if (!LoadTableAndDeck(factory) || !LoadTurnBlink(factory)) return false;
-    if (stop.load() || !LoadBottomButtons(factory)) return false;
-    if (stop.load() || !LoadSeatPanels()) return false;
-    if (stop.load() || !LoadFloorMarkers(factory)) return false;
-    // FIXME: the restrict-option panel, the invite panel and the avatars' widgets.
-    // FIXME: the ranking and mission panels, once those panels exist.
-    if (stop.load() || !LoadGoBakAlert()) return false;
-    if (stop.load() || !LoadFloorSlots(factory) || !LoadCardWnds(factory)) return false;
-    if (stop.load() || !LoadMovingCards(factory) || !LoadPlayMarks(factory) || !LoadHandMarkers(factory)) return false;
-    // FIXME: the nine-ten clip and the start animations.
-    // FIXME: the auto-play notice and its cancel button.
-    if (stop.load() || !LoadCardEffects(factory) || !LoadLayerAnchor(factory)) return false;
-    // FIXME: the observer bar before the prompt; the money-return panel and the countdown after it.
-    if (stop.load() || !CreateNotifyWnd()) return false;
-    if (stop.load() || !LoadStartButton(factory)) return false;
-    if (stop.load() || !LoadHandPick(factory)) return false;
-    // FIXME: the betting widgets and the 800 x 520 box over the table that ends them.
-    if (stop.load() || !LoadActionPopups(factory)) return false;
-    if (stop.load() || !LoadResultWidgets(factory)) return false;
-    // FIXME: the auto-refill animations and texts.
-    // FIXME: the bijou panel, the promotion banners and the sun-pick animations.
-    if (stop.load() || !LoadRoundBanner(factory)) return false;
-    // FIXME: the user option panel, the pop-up menu buttons and the VIP icons.
-    // FIXME: the money-limit tooltips.
-    // FIXME: the check notice, on top of everything.
+    using Step = bool (CMirelleVWS::*)(WidgetFactory&);
+    static constexpr Step kSteps[] = {
+        &CMirelleVWS::LoadTableAndDeck,
+        &CMirelleVWS::LoadTurnBlink,
+        &CMirelleVWS::LoadBottomButtons,
+        &CMirelleVWS::LoadSeatPanelStep,
+        &CMirelleVWS::LoadFloorMarkers,
+        &CMirelleVWS::LoadAvatars,
+        // FIXME: the ranking and mission panels before the go alert, once those panels exist.
+        &CMirelleVWS::LoadGoBakAlertStep,
+        &CMirelleVWS::LoadFloorSlots,
+        &CMirelleVWS::LoadCardWnds,
+        &CMirelleVWS::LoadMovingCards,
+        &CMirelleVWS::LoadPlayMarks,
+        &CMirelleVWS::LoadHandMarkers,
+        &CMirelleVWS::LoadStartAnimations,
+        &CMirelleVWS::LoadAutoPlayNotice,
+        &CMirelleVWS::LoadCardEffects,
+        &CMirelleVWS::LoadLayerAnchor,
+        // FIXME: the observer bar (CVObserveSystemWnd) before the prompt, once it exists.
+        &CMirelleVWS::LoadNotifyStep,
+        &CMirelleVWS::LoadMoneyReturnAndCountdown,
+        &CMirelleVWS::LoadStartButton,
+        &CMirelleVWS::LoadBetting,
+        &CMirelleVWS::LoadActionPopups,
+        &CMirelleVWS::LoadResultWidgets,
+        &CMirelleVWS::LoadAutoRefill,
+        &CMirelleVWS::LoadBijouAndPick,
+        &CMirelleVWS::LoadRoundBanner,
+        &CMirelleVWS::LoadMenuAndMarks,
+        &CMirelleVWS::LoadMoneyLimitTips,
+        // FIXME: the check notice (CCheckNotice) on top of everything, once it exists.
+    };
+    for (const Step step : kSteps)
+        if (stop.load() || !(this->*step)(factory)) return false;
     return !stop.load();
+}
+
+bool CMirelleVWS::LoadSeatPanelStep(WidgetFactory&)
+{
+    return LoadSeatPanels();
+}
+
+bool CMirelleVWS::LoadGoBakAlertStep(WidgetFactory&)
+{
+    return LoadGoBakAlert();
+}
+
+bool CMirelleVWS::LoadNotifyStep(WidgetFactory&)
+{
+    return CreateNotifyWnd();
 }
 
 void CMirelleVWS::AddLoadError(const std::string& name)

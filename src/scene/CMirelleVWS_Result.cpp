@@ -44,8 +44,8 @@ bool CMirelleVWS::LoadResultWidgets(WidgetFactory& factory)
     if (!AddLoaded(w.resultBox = factory.CreateBoxWnd(Rect({0, 0}, kTableArea), 0, kResultBoxFill, Visible::No)))
         return false;
     if (!CreateResultWnd()) return false;
-    // FIXME: the target-score result panel, the money-limit mark and the money-gift notice (the result
-    // window then goes directly below the notice) and its animations.
+    // FIXME: the target-score result panel (CVDesperateResultWnd), once it exists.
+    if (!LoadMoneyGift(factory)) return false;
     if (!AddLoaded(w.eventMark = factory.CreatePSPWnd("Result\\event_mark.psp", kEventMarkPos, Visible::No)))
         return false;
     if (!AddLoaded(w.streakBadge = factory.CreatePSPWnd("Result\\streak_badge.psp", kStreakBadgePos, Visible::No)))

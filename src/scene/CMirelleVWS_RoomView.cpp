@@ -4,6 +4,7 @@
 #include "protocol/CHostProxy.h"
 #include "protocol/HostInterfaces.h"
 #include "table/core/EntryRules.h"
+#include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -169,9 +170,10 @@ void CMirelleVWS::ShowRobotAvatar(int index, Point at)
 {
     for (GVWnd* avatar : entryWidgets.robotAvatars) ShowIf(avatar, false);
     if (index >= 0 && index < static_cast<int>(entryWidgets.robotAvatars.size()) && HasRobotSeat()) {
-        if (GVWnd* avatar = entryWidgets.robotAvatars[static_cast<size_t>(index)]) {
+        if (GVAnimWnd* avatar = entryWidgets.robotAvatars[static_cast<size_t>(index)]) {
             avatar->SetPos(at);
             avatar->Show(true);
+            avatar->Play(true);
         }
     }
     SetDirty();

@@ -46,6 +46,10 @@ void CMirelleVWS::ResetRoundState()
     tableWidgets = {};
     entryWidgets = {};
     roomButtons = {};
+    avatarMarks = {};
+    betting = {};
+    moneyWidgets = {};
+    roomMarks = {};
     roomWidgets.hourlyAnimation = nullptr;
     roomWidgets.countdownAnimation = nullptr;
     roomWidgets.animations.clear();

@@ -6,6 +6,7 @@
 #include "foundation/core/Clock.h"
 #include "scene/SceneWindow.h"
 #include "toolkit/GDDScreen.h"
+#include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVQZATextWnd.h"
 
@@ -23,15 +24,20 @@ int CMirelleVWS::Tick()
     if (now - lastTick < 50) return 0;
     lastTick = now;
 
+    if (pendingTitle && !IsLoadingResources()) SetTitleBarText(*pendingTitle);
     for (GVQZAniWnd* a : roomWidgets.animations) {
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
     StepSeatPanels();
+    // The countdown is stepped with the animations; the robot's avatar takes its place here.
+    for (GVAnimWnd* avatar : entryWidgets.robotAvatars)
+        if (avatar && avatar->IsVisible() && avatar->Step()) InvalidateWnd(avatar);
     StepNotify();
     StepResult();
-    // FIXME: step the seat avatars and the other view windows once the resource loader creates them.
+    // FIXME: step the seat avatars, the mission, play-count, ranking, jewel and target-score windows and the
+    // promotion banners once those windows exist.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);

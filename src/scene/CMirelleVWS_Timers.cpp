@@ -3,7 +3,7 @@
 #include "foundation/WindowTimer.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
-#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVItemWnd.h"
 #include "views/CVNotifyWnd.h"
@@ -164,7 +164,7 @@ void CMirelleVWS::SetAutoPlay(bool on)
 
 void CMirelleVWS::StopTurnMarker()
 {
-    if (GVAnimWnd* countdown = roomWidgets.countdownAnimation) {
+    if (GVQZAniWnd* countdown = roomWidgets.countdownAnimation) {
         countdown->Stop();
         InvalidateWnd(countdown);
     }
@@ -172,16 +172,16 @@ void CMirelleVWS::StopTurnMarker()
 
 void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
 {
-    GVAnimWnd* countdown = roomWidgets.countdownAnimation;
+    GVQZAniWnd* countdown = roomWidgets.countdownAnimation;
     if (countdown && a.stopAnimation) {
         countdown->Stop();
         InvalidateWnd(countdown);
     }
     if (a.showFrame >= 0) {
         if (countdown) {
+            // Plays (and shows) holding its last frame, from the second's frame.
+            countdown->Play(1, true);
             countdown->SetFrame(a.showFrame);
-            countdown->Show(true);
-            countdown->Play(false);
             InvalidateWnd(countdown);
         }
         if (a.playCountSound) PlaySoundId(SoundTables::SoundId::CountTick);

@@ -18,6 +18,7 @@ class CVResultWnd;
 class CVTextShadowWnd;
 class GVAnimWnd;
 class GVBoxWnd;
+class GVLightTextWnd;
 class GVPSPWnd;
 class GVQZAniWnd;
 class GVQZSWnd;
@@ -98,7 +99,7 @@ struct SeatPanels {
 // The animations of the room as a whole.
 struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
-    GVAnimWnd* countdownAnimation = nullptr;
+    GVQZAniWnd* countdownAnimation = nullptr;  // the decision's seconds, one frame each
     plist<GVQZAniWnd> animations;  // stepped by the tick
     CVNotifyWnd* notify = nullptr;  // the decision prompt
 };
@@ -124,9 +125,11 @@ struct RoomButtons {
     CVTextShadowWnd* bottomText = nullptr;
 
     CVPSPPushBtn* start = nullptr;       // image set 1 while a seat has no user
-    // Loaded with the auto-play notice and the invite panel.
     CVPSPPushBtn* autoPlayCancel = nullptr;
     CVPSPPushBtn* invite = nullptr;
+    // The user pop-up menu's four entries, also listed in menuButtons (not owning).
+    std::array<CVPSPPushBtn*, 4> popupMenu{};
+    pvector<CVPSPPushBtn> menuButtons;
 };
 
 // The round result and what shows with it.
@@ -147,8 +150,53 @@ struct EntryWidgets {
     std::array<GVQZAniWnd*, 4> roundStart{};  // default, kind 1, kind 2, target-score
     GVPSPWnd* chamgiBackground = nullptr;
     GVWnd* observerBar = nullptr;
-    std::array<GVWnd*, 6> robotAvatars{};
+    std::array<GVAnimWnd*, 6> robotAvatars{};  // one shows while a robot is seated
     GVQZAniWnd* pickBoard = nullptr;          // the rock-paper-scissors board and its second clip
     GVQZAniWnd* pickBoardSecond = nullptr;
     std::array<GVQZAniWnd*, 3> handButtons{};
+};
+
+// What shows beside the two avatar points (screen slot 0 the own side).
+struct AvatarMarks {
+    std::array<GVQZSWnd*, 2> disconnected{};
+    std::array<GVQZSWnd*, 2> voiceOff{};
+    std::array<GVQZSWnd*, 2> blacklisted{};
+    std::array<GVPSPWnd*, 2> firstPlayer{};
+};
+
+// The bet of the betting rooms: its back, three bet buttons, the kinds and the multiplier.
+struct BettingWidgets {
+    GVQZAniWnd* back = nullptr;
+    std::array<CVPSPPushBtn*, 3> buttons{};  // button 1 has a second image set
+    GVTextWnd* text = nullptr;
+    std::array<GVQZAniWnd*, 2> kinds{};
+    GVPSPWnd* dieWarning = nullptr;
+    GVQZAniWnd* multiplier = nullptr;
+    GVBoxWnd* tableCover = nullptr;  // the 800 x 520 box over the table that ends the bet's widgets
+};
+
+// Money around the table: the money return, the win limit, the money gift, the refills and the
+// money-limit tooltips.
+struct MoneyWidgets {
+    GVQZSWnd* returnBack = nullptr;
+    std::array<GVTextWnd*, 4> returnTexts{};  // the third is the fixed caption
+    GVPSPWnd* winLimitMark = nullptr;
+    GVQZAniWnd* giftNotice = nullptr;  // the result window lies directly below it
+    GVQZAniWnd* giftAnimation = nullptr;
+    GVQZAniWnd* giftAnimationOther = nullptr;
+    std::array<GVQZAniWnd*, 2> refill{};  // by screen slot
+    std::array<GVTextWnd*, 2> refillTexts{};
+    GVQZAniWnd* getBijou = nullptr;
+    GVPSPWnd* limitTooltip = nullptr;
+    GVQZAniWnd* limitTooltipAnimation = nullptr;
+    GVQZAniWnd* limitExplain = nullptr;
+    GVPSPWnd* bombTooltip = nullptr;
+};
+
+// The rest of the room's marks: the nine-ten clip, the auto-play notice, the level and the first place.
+struct RoomMarks {
+    GVQZSWnd* nineTenClip = nullptr;
+    GVPSPWnd* autoPlayNotice = nullptr;
+    GVQZAniWnd* gameLevel = nullptr;
+    GVQZAniWnd* firstPlace = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
 #include "table/core/TableLayout.h"
-#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
 void CMirelleVWS::SetCardSize(CVHTWnd* card, int kind)
@@ -38,7 +38,7 @@ void CMirelleVWS::RelayoutSeats()
 {
     if (GetRoomState() != RoomState::Playing) return;
     const int turnSeat = FindSeatByKey(gameInfo.turnKey);
-    if (GVAnimWnd* countdown = roomWidgets.countdownAnimation)
+    if (GVQZAniWnd* countdown = roomWidgets.countdownAnimation)
         if (const auto at = CountdownPosition(ScreenSlotOf(turnSeat))) countdown->SetPos(*at);
     for (int seat = 0; seat < 2; ++seat) {
         UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);

@@ -2,7 +2,7 @@
 
 #include "foundation/Debug.h"
 #include "table/core/RoundRules.h"
-#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 
@@ -50,7 +50,7 @@ void CMirelleVWS::OnGameReady(const GameReady& body)
     // FIXME: the stake text (UpdateStakeText).
     for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
     if (IsUserSeated()) ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
-    if (GVAnimWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
+    if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
     SetCountdownTo(DecisionKind::GameReady);
     timers.countdownLimit = 3;
     StartPhaseTimer(DecisionKind::GameReady);
@@ -171,7 +171,7 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
         blink->Play(-1, false);
         InvalidateWnd(blink);
     }
-    if (GVAnimWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
+    if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
     // FIXME: the two auto-play indicators shown while auto-play is on.
     // FIXME: the VIP manager's combination icons for the own seat (UpdateJokboIcons (own seat, 1)).
     SetDirty();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <tuple>
 
 #include "AssetBuilder.h"
@@ -152,4 +156,81 @@ TEST(AssetBuilder, CursorsAreRiffAnimationsOfCursorFiles)
     EXPECT_EQ(LoadLE32(cur + 14), curBytes - 22) << "the image fills the rest of the chunk";
     EXPECT_EQ(LoadLE32(cur + 22 + 8), 64u) << "the DIB height counts colour and mask";
     EXPECT_EQ(std::string(b.begin() + 76 + curBytes, b.begin() + 80 + curBytes), "icon");
+}
+
+namespace {
+
+// The repository's manifest built in memory, without its sounds: file bytes by path.
+std::map<std::string, std::vector<uint8_t>> BuildRoomImages(std::string& error)
+{
+    std::ifstream in(MIRELLE_MANIFEST, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto entries = ParseManifest(text, error);
+    std::map<std::string, std::vector<uint8_t>> files;
+    if (!entries) return files;
+    AssetBuilder builder;
+    for (const ManifestEntry& e : *entries) {
+        if (e.kind == "effects" || e.kind == "voices" || e.kind == "tone") continue;
+        std::vector<AssetBuilder::Output> out;
+        if (!builder.Build(e, out, error)) return {};
+        for (auto& o : out) files[o.path] = std::move(o.bytes);
+    }
+    return files;
+}
+
+}  // namespace
+
+// What the room selects in its files: image sets of buttons, clips by name (ASCII and CP949) or
+// by index, and the countdown's frame per second.
+TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
+{
+    std::string error;
+    const auto files = BuildRoomImages(error);
+    ASSERT_FALSE(files.empty()) << error;
+    const auto file = [&](const std::string& name) -> const std::vector<uint8_t>* {
+        const auto at = files.find("GameImage\\" + name);
+        return at == files.end() ? nullptr : &at->second;
+    };
+
+    const struct { const char* name; size_t frames; } packs[] = {
+        {"Button\\exit_btn.psp", 8},        {"Button\\winmax_btn.psp", 8},   {"Button\\start_btn.psp", 8},
+        {"GameRule\\Betting\\btn1.psp", 8}, {"PopUpMenu\\popup2.psp", 8},    {"PopUpMenu\\popup3.psp", 8},
+        {"PopUpMenu\\popup0.psp", 4},       {"GameRule\\Betting\\btn0.psp", 4},
+    };
+    for (const auto& c : packs) {
+        const auto* bytes = file(c.name);
+        ASSERT_NE(bytes, nullptr) << c.name << " is not in the manifest";
+        const auto pack = ReadSpriteFile(bytes->data(), bytes->size(), SpriteFileKind::Pack);
+        ASSERT_TRUE(pack.has_value()) << c.name;
+        EXPECT_EQ(pack->frames.size(), c.frames) << c.name;
+    }
+
+    // Clips: count, one name that must be there (empty: chosen by index) and the frames of clip 0.
+    const struct { const char* name; size_t clips; const char* wanted; size_t frames; } anims[] = {
+        {"GameProcess\\countdown.qza", 1, "", 10},
+        {"VIP\\hold_alert.qza", 4, "", 2},
+        {"VIP\\jokbo_alert.qza", 12, "", 2},
+        {"VIP\\vip_alarm.qza", 3, "", 2},
+        {"Hwatoo\\icon.qza", 10, "OpenMission", 2},
+        {"Result\\back.qza", 3, "무승부", 2},
+        {"DesperateResult\\money.qza", 17, "억", 2},
+        {"DesperateResult\\total_jum1.qza", 10, "9", 2},
+        {"GameFunction\\SelectSun\\effect.qza", 3, "SHUFFLE", 16},
+    };
+    for (const auto& c : anims) {
+        const auto* bytes = file(c.name);
+        ASSERT_NE(bytes, nullptr) << c.name << " is not in the manifest";
+        const auto set = ReadAnimationFile(bytes->data(), bytes->size());
+        ASSERT_TRUE(set.has_value()) << c.name;
+        EXPECT_EQ(set->animations.size(), c.clips) << c.name;
+        EXPECT_EQ(set->animations[0].frames.size(), c.frames) << c.name;
+        if (*c.wanted) {
+            const bool named = std::any_of(set->animations.begin(), set->animations.end(),
+                                           [&](const QZAnimation& a) { return a.name == c.wanted; });
+            EXPECT_TRUE(named) << c.name << " has no clip " << c.wanted;
+        }
+    }
+    // One spelling per folder: the level animation the loader asks for as "ETC" is written into "Etc".
+    EXPECT_NE(file("Etc\\gamelevel.qza"), nullptr);
+    EXPECT_EQ(file("ETC\\gamelevel.qza"), nullptr);
 }

@@ -2,13 +2,23 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <iterator>
 #include <string>
 
 #include "support/RoomTestSupport.h"
+#include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVBakIconWnd.h"
+#include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
+#include "views/CVPSPPushBtn.h"
+#include "views/CVResultWnd.h"
 
 namespace fs = std::filesystem;
 
@@ -28,14 +38,22 @@ protected:
 
     fs::path ImageFile(const std::string& name) const { return fs::path(dir) / "GameImage" / fs::path(name); }
 
-    // Opens the room loading on the loader thread; waits for the loader's answer and its sounds.
+    // Opens the room loading on the loader thread; waits for the loader's answer and its sounds,
+    // and keeps the real times to both (ms).
     void OpenAndWait()
     {
         hostWnd.posted.clear();
+        const DWORD start = GetTickCount();
         ASSERT_TRUE(OpenRoom(true));
-        PumpFor(30000, [&] { return hostWnd.posted.count(WM_USER + 6) && !Scene().GetSound().IsLoading(); });
+        PumpFor(30000, [&] { return hostWnd.posted.count(WM_USER + 6) != 0; });
+        widgetsMs = GetTickCount() - start;
+        PumpFor(30000, [&] { return !Scene().GetSound().IsLoading(); });
+        soundsMs = GetTickCount() - start;
         ASSERT_EQ(hostWnd.posted.count(WM_USER + 6), 1u) << "the loader never answered";
     }
+
+    DWORD widgetsMs = 0;
+    DWORD soundsMs = 0;
 
     // Position from the top of the drawing order; -1 when not in the scene.
     int DepthOf(const GVWnd* w)
@@ -54,6 +72,8 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 {
     OpenAndWait();
     CMirelleVWS& s = Scene();
+    std::cout << "first load: widgets " << widgetsMs << " ms, sounds " << soundsMs << " ms, "
+              << s.GetWnds().size() << " widgets, " << s.roomWidgets.animations.size() << " stepped\n";
     const TableWidgets& t = s.tableWidgets;
     EXPECT_TRUE(s.loadErrors.empty()) << s.loadErrors.front().name;
     EXPECT_TRUE(s.IsReady());
@@ -73,6 +93,60 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
         ASSERT_TRUE(c.below && c.above) << c.name;
         EXPECT_GE(DepthOf(c.above), 0) << c.name;
         EXPECT_LT(DepthOf(c.above), DepthOf(c.below)) << c.name;
+    }
+
+    // The widgets of the later steps keep their steps' order, and the result window lies directly
+    // below the money-gift notice although it was made before the target-score and money-limit ones.
+    const MoneyWidgets& money = s.moneyWidgets;
+    ASSERT_TRUE(s.resultWidgets.result && money.giftNotice);
+    EXPECT_EQ(DepthOf(s.resultWidgets.result), DepthOf(money.giftNotice) + 1);
+    EXPECT_LT(DepthOf(money.winLimitMark), DepthOf(s.resultWidgets.resultBox));
+    const struct { const char* name; const GVWnd* below; const GVWnd* above; } later[] = {
+        {"avatars over the seat panels", s.seatPanels.bakIcons[1], s.entryWidgets.robotAvatars[5]},
+        {"go alert over the avatars' marks", s.avatarMarks.firstPlayer[1], s.seatPanels.goBakAlert},
+        {"start animations over the hand markers", t.nuclearMarker, s.entryWidgets.roundStart[0]},
+        {"prompt over the layer anchor", t.layerAnchor, s.roomWidgets.notify},
+        {"countdown over the money return", s.moneyWidgets.returnTexts[3], s.roomWidgets.countdownAnimation},
+        {"table cover over the betting", s.betting.multiplier, s.betting.tableCover},
+        {"action popups over the table cover", s.betting.tableCover, s.effects.actionPopups[0]},
+        {"refills over the fireworks", s.resultWidgets.fireworks, money.refill[0]},
+        {"pick board over the jewel gain", money.getBijou, s.entryWidgets.pickBoard},
+        {"menu over the round banner", s.roundBanner.caption, s.roomButtons.popupMenu[0]},
+    };
+    for (const auto& c : later) {
+        ASSERT_TRUE(c.below && c.above) << c.name;
+        EXPECT_LT(DepthOf(c.above), DepthOf(c.below)) << c.name;
+    }
+    EXPECT_EQ(s.GetWnds().front(), money.bombTooltip) << "the last step's widget is not on top";
+
+    // What the tick and the handlers drive is set, and what the tick steps is in its list.
+    const GVWnd* driven[] = {
+        s.roomButtons.invite, s.roomButtons.autoPlayCancel, s.roomButtons.popupMenu[3], s.roomMarks.nineTenClip,
+        s.roomMarks.autoPlayNotice, s.roomMarks.gameLevel, s.roomMarks.firstPlace, s.avatarMarks.disconnected[0],
+        s.avatarMarks.voiceOff[1], s.avatarMarks.blacklisted[1], s.entryWidgets.inviteBack,
+        s.entryWidgets.roundStart[3], s.betting.buttons[2], s.betting.kinds[1], s.betting.dieWarning, s.betting.text,
+        money.returnBack, money.refillTexts[1], money.giftAnimationOther, money.limitTooltip, money.limitExplain,
+        s.roomWidgets.hourlyAnimation, s.roomWidgets.countdownAnimation,
+    };
+    for (size_t i = 0; i < std::size(driven); ++i) EXPECT_NE(driven[i], nullptr) << "driven widget " << i;
+    const auto& stepped = s.roomWidgets.animations;
+    for (const GVQZAniWnd* a : {s.roomWidgets.countdownAnimation, s.roomWidgets.hourlyAnimation, money.giftAnimation,
+                                money.refill[1], s.betting.back, s.roomMarks.firstPlace})
+        EXPECT_EQ(std::count(stepped.begin(), stepped.end(), a), 1) << "an animation the tick must step is not listed";
+    EXPECT_EQ(s.roomWidgets.countdownAnimation->GetFrameCount(), 10) << "one frame per second of the countdown";
+    EXPECT_EQ(std::vector<CVPSPPushBtn*>(s.roomButtons.menuButtons.begin(), s.roomButtons.menuButtons.end()),
+              std::vector<CVPSPPushBtn*>(s.roomButtons.popupMenu.begin(), s.roomButtons.popupMenu.end()));
+    // The buttons whose second image set the room shows have its four frames (the exit button's is give-up).
+    for (const CVPSPPushBtn* b : {s.roomButtons.exit, s.betting.buttons[1], s.roomButtons.popupMenu[2],
+                                  s.roomButtons.popupMenu[3], s.roomButtons.fullScreen, s.roomButtons.start})
+        EXPECT_GE(b->GetFrameCount(), 8) << "a button without its second image set";
+
+    // Each mission marker plays its "OpenMission" clip endlessly, hidden until a mission marks the card.
+    for (const GVQZAniWnd* marker : t.missionMarkers) {
+        ASSERT_NE(marker, nullptr);
+        EXPECT_FALSE(marker->IsVisible());
+        EXPECT_TRUE(marker->IsPlaying());
+        EXPECT_EQ(marker->GetSubAnimation(), 9) << "not the icon set's OpenMission clip";
     }
 
     // Each card window is its slot's, face down at the deck, on frame 50 of a strip of cards one under the other.
@@ -102,18 +176,37 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 // A file missing from the generated room: loading stops at once at its widget.
 TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
 {
-    using Created = bool (*)(const TableWidgets&);
+    using Created = bool (*)(const CMirelleVWS&);
     const struct { const char* name; const char* file; Created before; Created after; } cases[] = {
         {"skin", "Back\\skin_0.qzs", nullptr,
-         [](const TableWidgets& t) { return t.skin != nullptr || t.deckImage != nullptr; }},
-        {"deck", "Back\\deck.psp", [](const TableWidgets& t) { return t.skin != nullptr; },
-         [](const TableWidgets& t) { return t.deckImage || t.deckBackAnimation; }},
+         [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr || s.tableWidgets.deckImage != nullptr; }},
+        {"deck", "Back\\deck.psp", [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr; },
+         [](const CMirelleVWS& s) { return s.tableWidgets.deckImage || s.tableWidgets.deckBackAnimation; }},
+        {"exit button", "Button\\exit_btn.psp",
+         [](const CMirelleVWS& s) { return s.roomButtons.close && s.roomButtons.vip && s.roomButtons.option; },
+         [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.roomButtons.bottomText; }},
         {"card strip", "Hwatoo\\normal.bmp",
-         [](const TableWidgets& t) { return t.floorMarkers[11] && t.litOutlines[10] && t.remainHoldMarkers[19]; },
-         [](const TableWidgets& t) { return t.cardWnds[49] || t.cardSizeTemplates[0]; }},
+         [](const CMirelleVWS& s) {
+             const TableWidgets& t = s.tableWidgets;
+             return t.floorMarkers[11] && t.litOutlines[10] && t.remainHoldMarkers[19] && s.avatarMarks.firstPlayer[1];
+         },
+         [](const CMirelleVWS& s) { return s.tableWidgets.cardWnds[49] || s.tableWidgets.cardSizeTemplates[0]; }},
         {"VIP alert of the first hand slot", "VIP\\hold_alert.qza",
-         [](const TableWidgets& t) { return t.cardWnds[0] && t.hitEffect && t.handMarkers[0][8]; },
-         [](const TableWidgets& t) { return t.handMarkers[0][9] || t.handMarkers[1][0] || t.nuclearMarker; }},
+         [](const CMirelleVWS& s) {
+             const TableWidgets& t = s.tableWidgets;
+             return t.cardWnds[0] && t.hitEffect && t.handMarkers[0][8];
+         },
+         [](const CMirelleVWS& s) {
+             const TableWidgets& t = s.tableWidgets;
+             return t.handMarkers[0][9] || t.handMarkers[1][0] || t.nuclearMarker;
+         }},
+        // The result window's own child: the window is deleted, nothing of its step follows.
+        {"result panel's button", "Result\\ok_btn.psp",
+         [](const CMirelleVWS& s) { return s.resultWidgets.resultBox && s.effects.goBakAnimation; },
+         [](const CMirelleVWS& s) { return s.resultWidgets.result || s.moneyWidgets.giftNotice; }},
+        {"the last step's tooltip", "GameRule\\nubombtooltip.psp",
+         [](const CMirelleVWS& s) { return s.moneyWidgets.limitExplain && s.roomWidgets.hourlyAnimation; },
+         [](const CMirelleVWS& s) { return s.moneyWidgets.bombTooltip != nullptr; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,10 +216,9 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
         OpenAndWait();
         CMirelleVWS& s = Scene();
         if (c.before) {
-            EXPECT_TRUE(c.before(s.tableWidgets)) << "a widget made before the missing file is gone";
+            EXPECT_TRUE(c.before(s)) << "a widget made before the missing file is gone";
         }
-        EXPECT_FALSE(c.after(s.tableWidgets)) << "loading went on past the missing file";
-        EXPECT_EQ(s.tableWidgets.nuclearMarker, nullptr) << "loading went on to the end";
+        EXPECT_FALSE(c.after(s)) << "loading went on past the missing file";
         ASSERT_EQ(s.loadErrors.size(), 1u);
         EXPECT_EQ(s.loadErrors[0].code, 1);
         EXPECT_EQ(s.loadErrors[0].name, c.file);
