@@ -82,7 +82,7 @@ TEST(NotifyTable, DecisionsGetTheirButtonsAndGoStopMarks)
         {"stop mark in a target-score room", 19, {0, 0, 0, 1, 0}, kTargetScore, {true, 1, 1, true}, true, false},
         {"no stop mark in an ordinary room", 19, {0, 0, 0, 1, 0}, kOrdinary, {true, 1, 1, true}, false, false},
         {"side money, first go", 26, {0, 0, 0, 0, 1}, kOrdinary, {true, 1, 1, true}, false, true},
-        {"the flags mean nothing to kind 28", 28, {0, 0, 0, 1, 1}, kTargetScore, {}, false, false},
+        {"the flags mean nothing to kind 28", 28, {0, 0, 0, 1, 1}, kTargetScore, {true, 1, 1, true}, false, false},
     };
     for (const auto& c : cases) {
         const NoticeView v = DescribeNotice(c.kind, c.args, c.room).value();
