@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphics/resources/SurfaceLock.h"
@@ -183,7 +184,9 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
         {"money 0 has no plus", player, Round(0, 100, 0, [](RoundResult& r) { r.moneyChange = {0, 0}; }),
          "하나님|" + share + "|2|34 "},
         {"player lost sees his own seat", loser, Round(0, 100, 0), "두리님||9|35 "},
+        {"observer sees seat 0 win", observer, Round(0, 100, 0), "하나님|" + share + "|9|34 "},
         {"observer sees seat 0 lose", observer, Round(0, 200, 1), "하나님||9|35 "},
+        {"the winner's seat comes from the record", loser, Round(0, 200, 0), "하나님|" + share + "|9|34 "},
         {"robot seat is named and noted", robot, Round(0, 200, 1), "맞고로봇님|(로봇 플레이시 머니 변동 없음)|9|35 "},
         {"event mark in an event room", eventRoom, Round(0, 100, 0, marked), "하나님|" + share + "|9|34 mark"},
         {"event mark needs the event room", player, Round(0, 100, 0, marked), "하나님|" + share + "|9|34 "},
@@ -346,20 +349,15 @@ TEST_F(ResultPanel, ResetHidesEveryChildAndTheEventMark)
 }
 
 // The scene's panel: shown by the scene, answered with Space, and drawn.
-class ResultScene : public RoomFixture {
+class ResultScene : public ResultPanel {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
-        ASSERT_TRUE(OpenRoom());
-        Seat();
+        ResultPanel::SetUp();
         auto& players = Scene().room.seats.players;
-        players[0].nickname = "하나";
-        players[1].nickname = "두리";
-        players[0].screenSlot = 0;
-        players[1].screenSlot = 1;
+        std::tie(players[0].nickname, players[1].nickname, players[0].screenSlot, players[1].screenSlot) =
+            std::make_tuple("하나", "두리", 0, 1);
         Scene().room.roomState = static_cast<int32_t>(RoomState::RoundOver);
-        host.Forget();
         ASSERT_TRUE(Scene().resultWidgets.result);
     }
     CVResultWnd& Result() { return *Scene().resultWidgets.result; }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <climits>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -111,35 +110,6 @@ TEST(ScoreDetail, ChatTextCarriesTheGrandTotalAndItsStyleTags)
     for (const auto& c : cases) EXPECT_EQ(ScoreDetail::Build(c.in).chatText, c.chat) << c.name;
 }
 
-TEST(ResultRules, EndingKindsOfRoundAndTournamentResults)
-{
-    std::string round, tournament;
-    for (const uint32_t kind : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 0xFFFFFFFFu}) {
-        if (RoundEnding(kind)) round += std::to_string(kind) + " ";
-        if (TournamentEnding(kind)) tournament += std::to_string(kind) + " ";
-    }
-    EXPECT_EQ(round, "0 6 7 8 10 ");
-    EXPECT_EQ(tournament, "0 2 6 7 10 ");
-    EXPECT_EQ(std::make_tuple(RoundEnding(8), TournamentEnding(2), RoundEnding(10)),
-              std::make_tuple(Ending::Special, Ending::Special, Ending::Draw));
-}
-
-TEST(ResultRules, ViewedSideOfPlayerAndObserver)
-{
-    const Viewer player{100, 1, {200, 100}};  // the own user holds seat 1
-    const Viewer observer{300, -1, {200, 100}};
-    const struct { const char* name; int32_t winnerKey, winnerSeat; Viewer viewer; std::optional<Side> side; } cases[] = {
-        {"player won: the winner's seat", 100, 1, player, Side{true, 1}},
-        {"player won, seat index from the record", 100, 0, player, Side{true, 0}},
-        {"player lost: his own seat", 200, 0, player, Side{false, 1}},
-        {"observer sees seat 0 winning", 200, 0, observer, Side{true, 0}},
-        {"observer sees seat 0 losing", 100, 1, observer, Side{false, 0}},
-        {"winner seat 2 shows nothing", 100, 2, player, std::nullopt},
-        {"winner seat -1 shows nothing", 100, -1, observer, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ViewedSide(c.winnerKey, c.winnerSeat, c.viewer), c.side) << c.name;
-}
-
 TEST(ResultRules, MoneyNoteAndDrawTexts)
 {
     const struct { const char* name; std::string got, expected; } cases[] = {
@@ -149,7 +119,6 @@ TEST(ResultRules, MoneyNoteAndDrawTexts)
         {"draw count 40 is capped", DrawLine(40), "다음판 1073741824배"},
         {"share 20", NoteText(false, true, 20), "(이벤트 기금 적립: 2%)"},
         {"share 0", NoteText(false, true, 0), "(이벤트 기금 적립: 0%)"},
-        {"lost without robot is empty", NoteText(false, false, 15), ""},
         {"robot note wins over the share", NoteText(true, true, 15), "(로봇 플레이시 머니 변동 없음)"},
         {"robot note when lost", NoteText(true, false, 0), "(로봇 플레이시 머니 변동 없음)"},
     };
