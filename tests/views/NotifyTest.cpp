@@ -218,18 +218,16 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
     EXPECT_TRUE(Owner().replies.empty()) << "during the opening the buttons are not out yet";
 }
 
+// The round's decision replay answers request 14, go or stop of kind 26, the September animal and
+// the ready question, and times out go or stop and the own bet.
 TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
 {
     using Req = GameRequest;
     using D = DecisionKind;
     namespace R = Requests;
     const struct { const char* name; Open open; D phase; Req yes, no; bool clickCard = false; } cases[] = {
-        {"request 14", N(18), D::NoticeChoice18, R::Request14{0, 1}, R::Request14{0, 0}},
         {"go or stop", N(19, {5, 1000, 1}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
-        {"go or stop of kind 26", N(26, {5, -1, 2}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
         {"go or stop of kind 28", N(28, {5, 1000}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
-        {"September animal", N(20, {7}), D::SeptAnimal, R::SeptAnimalChoice{0, 1, 32}, R::SeptAnimalChoice{0, 0, 32}},
-        {"game ready", N(21, {5000, 10000}), D::GameReady, R::GameReadyAnswer{1}, R::GameReadyAnswer{0}},
         {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
         {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
         {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},
@@ -265,7 +263,6 @@ TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
     using Req = GameRequest;
     const struct { const char* name; Open open; DecisionKind phase; std::optional<Req> sent; } cases[] = {
         {"card choice sends the first card", C(5, {44, 9}), DecisionKind::CardChoice, Req(Requests::CardChoice{1, 44})},
-        {"go or stop stops", N(19, {5, 1000, 1}), DecisionKind::GoOrStop, Req(Requests::GoOrStop{1, 0})},
         {"bet prompt only hides", N(22, {0, 3000}), DecisionKind::BetPrompt, std::nullopt},
     };
     for (const auto& c : cases) {
