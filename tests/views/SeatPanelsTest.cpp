@@ -262,34 +262,32 @@ TEST_F(SeatPanels, BakIconPlaysOnceWhileItsFlagStaysSet)
     panel.SetBakFlags(u);
     for (int i = 0; i < 20 && gwang->IsPlaying(); ++i) Clock::Advance(50), panel.Step();
     ASSERT_TRUE(!gwang->IsPlaying() && gwang->IsVisible()) << "the clip ran out and holds its last frame";
-    panel.SetBakFlags(u);
-    EXPECT_FALSE(gwang->IsPlaying()) << "an update with the flag still set played the icon again";
     u.piBak = 1;
     panel.SetBakFlags(u);
-    EXPECT_EQ(IconStates({gwang, panel.GetIcon(CVBakIconWnd::kMeongTta), panel.GetIcon(CVBakIconWnd::kPiBak)}), "0 - 2")
-        << "each bak has its own clip";
+    EXPECT_FALSE(gwang->IsPlaying()) << "an update with the flag still set played the icon again";
+    EXPECT_EQ(IconStates({gwang, panel.GetIcon(CVBakIconWnd::kMeongTta), panel.GetIcon(CVBakIconWnd::kPiBak)}), "0 - 2");
     u.gwangBak = 0;
     panel.SetBakFlags(u);
     EXPECT_FALSE(gwang->IsVisible()) << "a cleared flag hides its icon";
 }
 
+// The score to beat shows one more than the own record's points with go; an observer has none.
 TEST_F(SeatPanels, GoAlertFollowsTheOwnSeat)
 {
     CHTUser own;
     own.pointsWithGo = 7;
-    const struct { const char* name; bool seated; std::vector<int32_t> scores; std::string shown; } cases[] = {
-        {"the own user has no seat", false, {5}, "-"}, {"7 to beat with 5 shows 8", true, {5}, "8"},
-        {"reaching 8 hides", true, {5, 8}, "-"},
-    };
-    for (const auto& c : cases) {
-        room.ownRecord = c.seated ? &own : nullptr;
+    std::string seen;
+    for (const bool seated : {false, true}) {
+        room.ownRecord = seated ? &own : nullptr;
         CVGoBakAlertUIWnd panel;
         ASSERT_TRUE(panel.CreateChildren(room));
-        for (const int32_t score : c.scores) own.points = score, panel.Update();
-        const bool back = panel.GetBack()->IsVisible();
-        EXPECT_EQ(back != panel.GetNumber()->IsVisible() ? "back alone" : back ? std::to_string(panel.GetNumber()->GetNumber()) : "-",
-                  c.shown) << c.name;
+        for (const int32_t score : {5, 8}) {
+            own.points = score, panel.Update();
+            const bool back = panel.GetBack()->IsVisible();
+            seen += back != panel.GetNumber()->IsVisible() ? "back alone " : back ? std::to_string(panel.GetNumber()->GetNumber()) + " " : "- ";
+        }
     }
+    EXPECT_EQ(seen, "- - 8 - ") << "no seat: after 5, after 8; seated: after 5, after 8";
 }
 
 // Both seats' panels filled as in a round and drawn on the table's green.
