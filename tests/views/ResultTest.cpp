@@ -137,15 +137,20 @@ protected:
         for (uint32_t t = 0; t < ms; t += 10) Clock::Advance(10), panel.Step();
     }
     std::string PointsLine() const { return panel.GetPointsLine()->IsVisible() ? panel.GetPointsLine()->GetText() : ""; }
-    // "caption|note|money glyphs|sounds|event mark"; a hidden panel is "-".
+    // "caption|note|money glyphs|sounds and event mark|notice|voice cues|points line|clip"; a hidden panel
+    // is "-|sounds and event mark".
     std::string Filled()
     {
-        std::string sounds;
+        std::string sounds, voices;
         for (const int id : owner->Sounds()) sounds += std::to_string(id) + " ";
-        const std::string tail = "|" + sounds + (owner->eventMark ? "mark" : "");
-        if (!panel.IsVisible()) return "-" + tail;
+        for (const auto& v : owner->voices) voices += std::to_string(v.cue) + " ";
+        const std::string mark = sounds + (owner->eventMark ? "mark" : "");
+        if (!panel.IsVisible()) return "-|" + mark;
         const std::string note = panel.GetNote()->IsVisible() ? panel.GetNote()->GetText() : "(hidden)";
-        return panel.GetCaption()->GetText() + "|" + note + "|" + std::to_string(panel.GetMoney()->GetGlyphCount()) + tail;
+        const GVPSPWnd* notice = panel.GetNoticeIcon();
+        return panel.GetCaption()->GetText() + "|" + note + "|" + std::to_string(panel.GetMoney()->GetGlyphCount()) + "|" +
+               mark + "|" + (notice->IsVisible() ? std::to_string(notice->GetFrame()) : "-") + "|" + voices + "|" +
+               PointsLine() + "|" + std::to_string(panel.GetBack()->GetSubAnimation());
     }
 
     CVResultWnd panel;
@@ -154,7 +159,7 @@ protected:
 
 }  // namespace
 
-// Money glyphs: "+1억2345만냥" and "-1억2345만냥" are nine, "0냥" two.
+// Money glyphs: "+1억2345만냥" and "-1억2345만냥" are nine, "0냥" two. The back's clip: 0 won, 1 lost, 2 drawn.
 TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
 {
     using Room = ResultOwner::Room;
@@ -166,18 +171,25 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
     robot.robotSeat = {true, false};
     eventRoom.eventRoomInPlay = true;
     const auto marked = [](RoundResult& r) { r.eventMark = 1; };
-    const std::string share = "(이벤트 기금 적립: 1.5%)";
+    const auto twoDraws = [](RoundResult& r) { r.drawCount = 2; };
+    const std::string won = "하나님|(이벤트 기금 적립: 1.5%)|9|34 ";
     const struct { const char* name; Room room; RoundResult body; std::string filled; } cases[] = {
-        {"player won", player, Round(0, 100, 0), "하나님|" + share + "|9|34 "},
+        {"player won", player, Round(0, 100, 0), won + "|-||4점|0"},
         {"money 0 has no plus", player, Round(0, 100, 0, [](RoundResult& r) { r.moneyChange = {0, 0}; }),
-         "하나님|" + share + "|2|34 "},
-        {"player lost sees his own seat", loser, Round(0, 100, 0), "두리님||9|35 "},
-        {"observer sees seat 0 win", observer, Round(0, 100, 0), "하나님|" + share + "|9|34 "},
-        {"observer sees seat 0 lose", observer, Round(0, 200, 1), "하나님||9|35 "},
-        {"the winner's seat comes from the record", loser, Round(0, 200, 0), "하나님|" + share + "|9|34 "},
-        {"robot seat is named and noted", robot, Round(0, 200, 1), "맞고로봇님|(로봇 플레이시 머니 변동 없음)|9|35 "},
-        {"event mark in an event room", eventRoom, Round(0, 100, 0, marked), "하나님|" + share + "|9|34 mark"},
-        {"event mark needs the event room", player, Round(0, 100, 0, marked), "하나님|" + share + "|9|34 "},
+         "하나님|(이벤트 기금 적립: 1.5%)|2|34 |-||4점|0"},
+        {"player lost sees his own seat", loser, Round(0, 100, 0), "두리님||9|35 |-||4점|1"},
+        {"observer sees seat 0 win", observer, Round(0, 100, 0), won + "|-||4점|0"},
+        {"observer sees seat 0 lose", observer, Round(0, 200, 1), "하나님||9|35 |-||4점|1"},
+        {"the winner's seat comes from the record", loser, Round(0, 200, 0), won + "|-||4점|0"},
+        {"robot seat is named and noted", robot, Round(0, 200, 1), "맞고로봇님|(로봇 플레이시 머니 변동 없음)|9|35 |-||4점|1"},
+        {"event mark in an event room", eventRoom, Round(0, 100, 0, marked), won + "mark|-||4점|0"},
+        {"event mark needs the event room", player, Round(0, 100, 0, marked), won + "|-||4점|0"},
+        {"chongtong", player, Round(6, 100, 0), won + "|0|10030 ||0"},
+        {"three ppeok", player, Round(7, 100, 0), won + "|1|10024 ||0"},
+        {"kind 8 won", player, Round(8, 100, 0), won + "|4|||0"},
+        {"kind 8 lost", loser, Round(8, 100, 0), "두리님||9|35 |5|||1"},
+        {"first draw", player, Round(10, 0, -1), "무승부|(hidden)|2||-|10028 ||2"},
+        {"third draw in a row", player, Round(10, 0, -1, twoDraws), "무승부|(hidden)|2||-|10028 |다음판 4배|2"},
         {"kind 1 is rejected", player, Round(1, 100, 0), "-|"},
         {"kind 5 is rejected", player, Round(5, 100, 0), "-|"},
         {"kind 9 is rejected", eventRoom, Round(9, 100, 0, marked), "-|"},
@@ -188,49 +200,23 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
         owner->room = c.room;
         owner->Forget();
         panel.SetRoundResult(c.body);
-        EXPECT_EQ(Filled(), c.filled) << c.name << ": caption|note|money glyphs|sounds|event mark";
+        EXPECT_EQ(Filled(), c.filled) << c.name << ": caption|note|money glyphs|sounds, mark|notice|voices|points|clip";
         if (!panel.IsVisible()) {
             EXPECT_TRUE(VisibleChildren(panel) == 0 && owner->chat.empty() && owner->voices.empty())
                 << c.name << ": a child shows, or chat or a voice came";
         }
     }
-}
-
-// The clip of the back: 0 won, 1 lost, 2 drawn.
-TEST_F(ResultPanel, EndingsShowTheirNoticeVoiceChatAndClip)
-{
-    using V = std::vector<RecordingOwner::VoiceCall>;
-    using Chat = std::vector<std::string>;
-    const auto draws = [](int32_t n) { return [n](RoundResult& r) { r.drawCount = n; }; };
-    const Chat drawChat{"이번 판은 무승부입니다.`1111`"};
-    const struct { const char* name; int32_t viewerKey; RoundResult body; int notice; V voices; Chat chat;
-                   const char* pointsLine; int clip; } cases[] = {
-        {"chongtong", 100, Round(6, 100, 0), 0, {{10030, 0}}, {}, "", 0},
-        {"three ppeok", 100, Round(7, 100, 0), 1, {{10024, 0}}, {}, "", 0},
-        {"kind 8 won", 100, Round(8, 100, 0), 4, {}, {}, "", 0},
-        {"kind 8 lost", 200, Round(8, 100, 0), 5, {}, {}, "", 1},
-        {"first draw", 100, Round(10, 0, -1), -1, {{10028, 0}}, drawChat, "", 2},
-        {"third draw in a row", 100, Round(10, 0, -1, draws(2)), -1, {{10028, 0}}, drawChat, "다음판 4배", 2},
-        {"normal win: chat and breakdown", 100, Round(0, 100, 0), -1, {},
-         {"하나님 승리!!`1111`", "(총4점)`0111`\n[4점] :`0110` 광3점/피1점`0010`"}, "4점", 0},
-    };
-    for (const auto& c : cases) {
-        owner->room.viewer = {c.viewerKey, c.viewerKey == 100 ? 0 : 1, {100, 200}};
-        owner->Forget();
-        panel.SetRoundResult(c.body);
-        EXPECT_EQ(panel.GetNoticeIcon()->IsVisible() ? panel.GetNoticeIcon()->GetFrame() : -1, c.notice) << c.name;
-        EXPECT_EQ(owner->voices, c.voices) << c.name;
-        EXPECT_EQ(owner->chat, c.chat) << c.name;
-        EXPECT_EQ(PointsLine(), c.pointsLine) << c.name;
-        EXPECT_EQ(panel.GetBack()->GetSubAnimation(), c.clip) << c.name;
-        if (c.body.resultKind == 10) {
-            EXPECT_EQ(panel.GetCaption()->GetText() + std::to_string(panel.GetMoney()->GetGlyphCount()), "무승부2") << c.name;
-        }
-    }
-    EXPECT_TRUE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a won result shows its icons";
-    owner->room.viewer = {200, 1, {100, 200}};
+    EXPECT_EQ(owner->chat, std::vector<std::string>{}) << "the last rejected result";
+    owner->room = loser;
     panel.SetRoundResult(Round(0, 100, 0));
-    EXPECT_FALSE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a lost result leaves them hidden";
+    EXPECT_FALSE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a lost result leaves the icons hidden";
+    panel.SetRoundResult(Round(10, 0, -1));
+    EXPECT_EQ(owner->chat.back(), "이번 판은 무승부입니다.`1111`");
+    owner->room = player;
+    owner->Forget();
+    panel.SetRoundResult(Round(0, 100, 0));
+    EXPECT_TRUE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a won result shows its icons";
+    EXPECT_EQ(owner->chat, (std::vector<std::string>{"하나님 승리!!`1111`", "(총4점)`0111`\n[4점] :`0110` 광3점/피1점`0010`"}));
 }
 
 TEST_F(ResultPanel, KeysAndClicksAnswerAndCloseOnlyTheClosingAnswers)
