@@ -155,18 +155,3 @@ TEST(NotifyHandMission, TableRowsAndIdsOutsideIt)
             << c.name << ": cards, positions, lines";
     }
 }
-
-// Month m (1..12) has the cards 4(m-1) .. 4(m-1)+3; each caption names its two cards' months.
-TEST(NotifyHandMission, EveryEntryNamesTwoCardsOfItsCaptionsMonths)
-{
-    for (int id = 0; id < kHandMissions; ++id)
-        for (int variant = 0; variant < 2; ++variant) {
-            const std::optional<HandMission> m = FindHandMission(id, variant);
-            ASSERT_TRUE(m && m->first != m->second) << id << "/" << variant;
-            for (const int32_t card : {m->first, m->second}) {
-                ASSERT_TRUE(card >= 0 && card < 48) << id << "/" << variant;
-                EXPECT_NE(std::string(m->caption).find(std::to_string(card / 4 + 1) + "월"), std::string::npos)
-                    << id << "/" << variant << ": card " << card;
-            }
-        }
-}

@@ -155,15 +155,12 @@ TEST(ResultRules, HotKeysAnswerTheFirstVisibleButton)
     using B = Button;
     const struct { const char* name; HotKey key; std::array<bool, kButtons> visible; Answer answer; } cases[] = {
         {"space with OK", HotKey::Space, Shown({B::Ok, B::Tung}), Answer::ResultOk},
-        {"space with the tournament OK", HotKey::Space, Shown({B::TournamentOk}), Answer::TournamentOk},
-        {"space with an event OK", HotKey::Space, Shown({B::EventOkLeft, B::Rechallenge}), Answer::ResultOk},
         {"space with nothing to answer", HotKey::Space, Shown({B::ChamgiWaiting}), Answer::None},
         {"F2 chamgi first", HotKey::F2, Shown({B::ChamgiOk, B::Chamgi}), Answer::Chamgi},
         {"F2 tung", HotKey::F2, Shown({B::Ok, B::Tung}), Answer::Tung},
         {"other keys answer nothing", HotKey::Other, Shown({B::Ok, B::Tung}), Answer::None},
     };
     for (const auto& c : cases) EXPECT_EQ(AnswerOfKey(c.key, c.visible), c.answer) << c.name;
-    EXPECT_TRUE(ClosesResult(AnswerOfButton(B::EventOkRight)));
 }
 
 TEST(ResultRules, AutoStartSwitchAppliesOnlyToASeatedPlayerOutsideTournamentsAndGuardedRooms)
