@@ -253,18 +253,7 @@ TEST_F(ResultPanel, KeysAndClicksAnswerAndCloseOnlyTheClosingAnswers)
 
 TEST_F(ResultPanel, MoneyRevealsGlyphByGlyphAndABigMultiplierFollows)
 {
-    // Multiplier 3: in the points line at once, no delayed reveal.
-    panel.SetRoundResult(Round(0, 100, 0, [](RoundResult& r) { r.winInfo.missionMultiplier = 3; }));
-    EXPECT_EQ(PointsLine(), "4점  x  3배");
-    owner->Forget();
-    StepFor(2000);
-    const std::vector<int> sounds = owner->Sounds();
-    EXPECT_FALSE(panel.GetMultiplierText()->IsVisible());
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 43), 0);
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 42), panel.GetMoney()->GetGlyphCount());
-
     // Multiplier 4 (a shake and a pibak): nothing at once, then 650 ms after the money.
-    owner->Forget();
     panel.SetRoundResult(Round(0, 100, 0, [](RoundResult& r) { r.winInfo.shakeCount = 1, r.bakList = {{1, 0, 1, 0}}; }));
     EXPECT_EQ(PointsLine() + std::to_string(panel.GetMultiplier()), "4");
     EXPECT_EQ(owner->Sounds(), std::vector<int>{36}) << "the great win";
