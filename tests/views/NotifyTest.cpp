@@ -114,28 +114,6 @@ using NotifyScene = NotifyPanel;
 
 }  // namespace
 
-TEST_F(NotifyPanel, OpeningThenOpenPlaysItsSoundOnce)
-{
-    const struct { const char* name; Open open; bool atOnce; int sound; } cases[] = {
-        {"ppeok notice", N(7, {0, 5000}), false, 32}, {"go or stop", N(19, {3, 100}), false, 30},
-        {"stake notice: no opening", N(13), true, 32}, {"card notice: no opening", C(4, {3, 1}), true, 32},
-        {"hand mission", M(3), false, 32},
-    };
-    for (const auto& c : cases) {
-        Owner().Forget();
-        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
-        if (!c.atOnce) {
-            EXPECT_EQ(std::make_tuple(panel.GetState(), panel.GetBack()->GetSubAnimation(), Owner().played.size()),
-                      std::make_tuple(State::Opening, Notify::kOpeningClip, size_t{0}))
-                << c.name << ": state, clip, sounds before the prompt is open";
-        }
-        for (int i = 0; i < 40; ++i) Clock::Advance(50), panel.Step();  // well past the opening
-        EXPECT_EQ(std::make_tuple(panel.GetState(), panel.GetBack()->GetSubAnimation(), panel.GetBack()->IsPlaying(), Owner().played),
-                  std::make_tuple(State::Open, c.open.kind, true, std::vector<int>{c.sound}))
-            << c.name << ": state, clip, looping, sounds";
-    }
-}
-
 TEST_F(NotifyPanel, ClosingStopsTheGoSoundAndSendsTheCardsHomeFaceDown)
 {
     ASSERT_EQ(panel.ShowChoice(5, {20, 33}), 1);
@@ -202,6 +180,7 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
         {"card choice: a click on a card", C(5, {20, 33}), card1, {{Request::CardChoice, 33}}, 1},
         {"card notice: a click on a card only sounds", C(1, {20, 33}), card1, {}, 1},
         {"kind 27 through Show has no buttons", N(27, {0, 1}), f1, {}, 0},
+        {"a hand mission has no buttons", M(3), f1, {}, 0},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
