@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphics/resources/SurfaceLock.h"
@@ -28,19 +29,15 @@ public:
     explicit RecordingOwner(CMirelleVWS& s) : scene(s) {}
     const std::string& GetImageRoot() const override { return scene.GetImageRoot(); }
     LoadErrorSink& GetLoadErrorSink() override { return scene; }
-    Notify::NotifyRoom GetNotifyRoom() const override { return room; }
+    Notify::NotifyRoom GetNotifyRoom() const override { return {false, 0, true}; }
     void SendNotifyReply(const Reply& reply) override { replies.push_back(reply); }
-    void HideNotify() override
-    {
-        if (wnd) wnd->Close();
-    }
+    void HideNotify() override { wnd->Close(); }
     void PlayNotifySound(int id) override { played.push_back(id); }
     void StopNotifySound(int id) override { stopped.push_back(id); }
     void Forget() { replies.clear(), played.clear(), stopped.clear(); }
 
     CMirelleVWS& scene;
     CVNotifyWnd* wnd = nullptr;
-    Notify::NotifyRoom room{false, 0, true};
     std::vector<Reply> replies;
     std::vector<int> played, stopped;
 };
@@ -70,33 +67,20 @@ int OpenOn(CMirelleVWS& s, const Open& o)
     return s.ShowNotify(o.kind, a.a2, a.money, a.goCount, a.a6, a.a7);
 }
 
-Point Centre(const GVWnd& w)
-{
-    const Rect r = w.GetRect();
-    return {r.left + r.Width() / 2, r.top + r.Height() / 2};
-}
-
-// Press and release on the child, through the mouse routing of the panel or the scene. A card row
-// may reach down over the buttons' middle, so a button is clicked near its left edge.
+// Press and release through the mouse routing of the panel or the scene. A card row may reach
+// down over the buttons' middle, so a button is clicked near its left edge.
 template <class Target>
-void ClickAt(Target& target, Point p)
+void Click(Target& target, const GVWnd& child, bool nearLeft = false)
 {
+    const Rect r = child.GetRect();
+    const Point p{nearLeft ? r.left + 4 : r.left + r.Width() / 2, r.top + r.Height() / 2};
     target.OnLButtonDown(MK_LBUTTON, p);
     target.OnLButtonUp(0, p);
 }
-template <class Target>
-void Click(Target& target, const GVWnd& child)
-{
-    ClickAt(target, Centre(child));
-}
-template <class Target>
-void ClickButton(Target& target, const GVWnd& button)
-{
-    ClickAt(target, Point{button.GetRect().left + 4, Centre(button).y});
-}
 
-// An open room with the own user seated, on the virtual clock.
-class NotifyRoomTest : public RoomFixture {
+// An open room with the own user seated, on the virtual clock, and a prompt made apart from the
+// scene's, so that its sounds and answers can be counted.
+class NotifyPanel : public RoomFixture {
 protected:
     void SetUp() override
     {
@@ -104,25 +88,6 @@ protected:
         ASSERT_TRUE(OpenRoom());
         Seat();
         host.Forget();
-    }
-
-    // Steps the prompt every 50 ms until its opening has played (at most 3 s).
-    static void StepUntilOpen(CVNotifyWnd& w)
-    {
-        for (int i = 0; i < 60 && w.GetState() == State::Opening; ++i) {
-            Clock::Advance(50);
-            w.Step();
-        }
-    }
-};
-
-// A prompt made apart from the scene's, so that its sounds and answers can be counted.
-class NotifyPanel : public NotifyRoomTest {
-protected:
-    void SetUp() override
-    {
-        NotifyRoomTest::SetUp();
-        if (HasFatalFailure()) return;
         recording = std::make_unique<RecordingOwner>(Scene());
         ASSERT_TRUE(panel.CreateChildren(Owner()));
         Owner().wnd = &panel;
@@ -131,45 +96,23 @@ protected:
     void TearDown() override
     {
         panel.Release();
-        NotifyRoomTest::TearDown();
+        RoomFixture::TearDown();
     }
-    // Made once the room is open.
     RecordingOwner& Owner() { return *recording; }
+    CVNotifyWnd& Prompt() { return *Scene().roomWidgets.notify; }
+    // Steps the prompt every 50 ms until its opening has played (at most 3 s).
+    static void StepUntilOpen(CVNotifyWnd& w)
+    {
+        for (int i = 0; i < 60 && w.GetState() == State::Opening; ++i) Clock::Advance(50), w.Step();
+    }
 
     std::unique_ptr<RecordingOwner> recording;
     CVNotifyWnd panel;
 };
-
 // The room's own prompt, answering through the scene's senders.
-class NotifyScene : public NotifyRoomTest {
-protected:
-    CVNotifyWnd& Prompt() { return *Scene().roomWidgets.notify; }
-};
+using NotifyScene = NotifyPanel;
 
 }  // namespace
-
-TEST_F(NotifyPanel, OpeningThenOpenPlaysItsSoundOnce)
-{
-    const struct { const char* name; Open open; bool atOnce; int sound; } cases[] = {
-        {"ppeok notice", N(7, {0, 5000}), false, 32}, {"go or stop", N(19, {3, 100}), false, 30},
-        {"stake notice: no opening", N(13), true, 32}, {"card notice: no opening", C(4, {3, 1}), true, 32},
-        {"hand mission", M(3), false, 32},
-    };
-    for (const auto& c : cases) {
-        Owner().Forget();
-        ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
-        if (!c.atOnce) {
-            EXPECT_EQ(panel.GetState(), State::Opening) << c.name;
-            EXPECT_EQ(panel.GetBack()->GetSubAnimation(), Notify::kOpeningClip) << c.name;
-            EXPECT_TRUE(Owner().played.empty()) << c.name << ": a sound before the prompt is open";
-        }
-        for (int i = 0; i < 40; ++i) Clock::Advance(50), panel.Step();  // well past the opening
-        EXPECT_EQ(panel.GetState(), State::Open) << c.name;
-        EXPECT_EQ(panel.GetBack()->GetSubAnimation(), c.open.kind) << c.name;
-        EXPECT_TRUE(panel.GetBack()->IsPlaying()) << c.name << ": the kind's clip loops";
-        EXPECT_EQ(Owner().played, std::vector<int>{c.sound}) << c.name;
-    }
-}
 
 TEST_F(NotifyPanel, ClosingStopsTheGoSoundAndSendsTheCardsHomeFaceDown)
 {
@@ -184,9 +127,8 @@ TEST_F(NotifyPanel, ClosingStopsTheGoSoundAndSendsTheCardsHomeFaceDown)
     EXPECT_EQ(Owner().stopped, std::vector<int>{30});
     for (int i = 0; i < Notify::kCardWindows; ++i) {
         const CVHTWnd* card = panel.GetCardWnd(i);
-        EXPECT_EQ(card->GetPos(), card->GetHome()) << i;
-        EXPECT_EQ(card->GetImageFrame(), CVHTWnd::kBackFrame) << i;
-        EXPECT_EQ(card->GetFace().cardId, kNoCard) << i;
+        EXPECT_TRUE(card->GetPos() == card->GetHome() && card->GetImageFrame() == CVHTWnd::kBackFrame &&
+                    card->GetFace().cardId == kNoCard) << "card " << i << " not home face down";
     }
     for (GVWnd* child : panel.Children()) EXPECT_FALSE(child->IsVisible());
     EXPECT_EQ(panel.GetState(), State::Closed);
@@ -227,7 +169,7 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
     const Act f1 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F1, 1, 0); };
     const Act f2 = [](CVNotifyWnd& w) { w.OnKeyDown(VK_F2, 1, 0); };
     const Act space = [](CVNotifyWnd& w) { w.OnKeyDown(VK_SPACE, 1, 0); };
-    const Act yes = [](CVNotifyWnd& w) { ClickButton(w, *w.GetYesButton()); };
+    const Act yes = [](CVNotifyWnd& w) { Click(w, *w.GetYesButton(), true); };
     const Act card1 = [](CVNotifyWnd& w) { Click(w, *w.GetCardWnd(1)); };
     const struct { const char* name; Open open; Act act; std::vector<Reply> replies; int clickSounds; } cases[] = {
         {"a click answers and sounds", N(23), yes, {{Request::Bet, 1, 2}}, 1},
@@ -238,6 +180,7 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
         {"card choice: a click on a card", C(5, {20, 33}), card1, {{Request::CardChoice, 33}}, 1},
         {"card notice: a click on a card only sounds", C(1, {20, 33}), card1, {}, 1},
         {"kind 27 through Show has no buttons", N(27, {0, 1}), f1, {}, 0},
+        {"a hand mission has no buttons", M(3), f1, {}, 0},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(OpenOn(panel, c.open), 1) << c.name;
@@ -254,18 +197,16 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
     EXPECT_TRUE(Owner().replies.empty()) << "during the opening the buttons are not out yet";
 }
 
+// The round's decision replay answers request 14, go or stop of kind 26, the September animal and
+// the ready question, and times out go or stop and the own bet.
 TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
 {
     using Req = GameRequest;
     using D = DecisionKind;
     namespace R = Requests;
     const struct { const char* name; Open open; D phase; Req yes, no; bool clickCard = false; } cases[] = {
-        {"request 14", N(18), D::NoticeChoice18, R::Request14{0, 1}, R::Request14{0, 0}},
         {"go or stop", N(19, {5, 1000, 1}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
-        {"go or stop of kind 26", N(26, {5, -1, 2}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
         {"go or stop of kind 28", N(28, {5, 1000}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
-        {"September animal", N(20, {7}), D::SeptAnimal, R::SeptAnimalChoice{0, 1, 32}, R::SeptAnimalChoice{0, 0, 32}},
-        {"game ready", N(21, {5000, 10000}), D::GameReady, R::GameReadyAnswer{1}, R::GameReadyAnswer{0}},
         {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
         {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
         {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},
@@ -281,7 +222,7 @@ TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
             Scene().timers.phaseTimerKind = c.phase;
             StepUntilOpen(Prompt());
             if (by == By::Click && c.clickCard) Click(Scene(), *Prompt().GetCardWnd(1));
-            else if (by == By::Click) ClickButton(Scene(), *Prompt().GetYesButton());
+            else if (by == By::Click) Click(Scene(), *Prompt().GetYesButton(), true);
             else EXPECT_TRUE(Scene().AnswerNotifyByKey(by == By::F1 ? VK_F1 : VK_F2)) << c.name;
             const Req& expected = by == By::F2 || (by == By::Click && c.clickCard) ? c.no : c.yes;
             EXPECT_EQ(host.sent, std::vector<Req>{expected}) << c.name << " by " << static_cast<int>(by);
@@ -301,7 +242,6 @@ TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
     using Req = GameRequest;
     const struct { const char* name; Open open; DecisionKind phase; std::optional<Req> sent; } cases[] = {
         {"card choice sends the first card", C(5, {44, 9}), DecisionKind::CardChoice, Req(Requests::CardChoice{1, 44})},
-        {"go or stop stops", N(19, {5, 1000, 1}), DecisionKind::GoOrStop, Req(Requests::GoOrStop{1, 0})},
         {"bet prompt only hides", N(22, {0, 3000}), DecisionKind::BetPrompt, std::nullopt},
     };
     for (const auto& c : cases) {

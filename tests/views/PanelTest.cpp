@@ -6,17 +6,13 @@
 #include <vector>
 
 #include "PanelTestSupport.h"
-#include "toolkit/GVPSPWnd.h"
-#include "toolkit/GVQZAniWnd.h"
-#include "toolkit/GVQZSWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVPanel.h"
 #include "views/WidgetFactory.h"
 
 namespace {
 
-// A 200 x 100 panel with two buttons A (10, 10) and B (40, 10), a sheet frame, a pack frame with a
-// hot spot and an animation; it lists the buttons it heard clicked.
+// A 200 x 100 panel with two buttons A (10, 10) and B (40, 10); it lists the buttons it heard clicked.
 class TestPanel final : public CVPanel {
 public:
     TestPanel() : CVPanel({200, 100}, MouseRouting::Yes) {}
@@ -25,12 +21,7 @@ public:
     {
         WidgetFactory f = BeginChildren(panelOwner);
         if (!Adopt(a = f.CreatePSPPushBtn("button.psp", {10, 10}, Visible::Yes, 1))) return false;
-        if (!Adopt(b = f.CreatePSPPushBtn("button.psp", {40, 10}, Visible::Yes, 1))) return false;
-        if (!Adopt(f.CreateQZSWnd("cards.qzs", {100, 50}, Visible::Yes))) return false;
-        GVPSPWnd* pack = f.CreatePSPWnd("cards.psp", {150, 50}, Visible::Yes);
-        if (!Adopt(pack)) return false;
-        pack->SetFrame(1);
-        return Adopt(f.CreateQZAniWnd("anim.qza", {60, 60}));
+        return Adopt(b = f.CreatePSPPushBtn("button.psp", {40, 10}, Visible::Yes, 1));
     }
     // "A" or "B" with P when pressed and H when hovered, then the remembered child.
     std::string Describe() const
@@ -53,22 +44,6 @@ protected:
 }  // namespace
 
 using Panel = PanelFixture;
-
-TEST_F(Panel, MovesItsChildrenByItsOwnMove)
-{
-    TestPanel panel;
-    ASSERT_TRUE(panel.CreateChildren(owner));
-    panel.SetPos({100, 200});
-    std::vector<Rect> before;
-    for (GVWnd* child : panel.Children()) before.push_back(child->GetRect());
-    ASSERT_EQ(before.size(), 5u);
-
-    panel.SetPos({110, 195});
-    EXPECT_EQ(panel.GetRect(), (Rect{110, 195, 310, 295}));
-    auto was = before.begin();
-    for (GVWnd* child : panel.Children()) EXPECT_EQ(child->GetRect(), (was++)->Offset({10, -5}));
-    EXPECT_EQ(panel.a->GetRect(), (Rect{120, 205, 140, 215})) << "the first move starts from the panel's origin";
-}
 
 TEST_F(Panel, RoutesTheMouseToTheRememberedChild)
 {

@@ -7,33 +7,8 @@
 #include "PanelTestSupport.h"
 #include "views/CVCountWnd.h"
 #include "views/CVNumberWnd.h"
-#include "views/CVQZATextWnd.h"
 #include "views/CVTextShadowWnd.h"
 #include "views/WidgetFactory.h"
-
-namespace {
-
-// Glyph sets of the tests: "1", "2" and "3" each show the blue 10 x 10 card of cards.psp for 50 ms.
-QZAnimationFile GlyphSet()
-{
-    QZAnimationFile set{true, "cards.psp", {}};
-    for (const char* name : {"1", "2", "3"}) {
-        auto a = spritetest::MakeAnimation(name, {5});
-        a.frames[0].parts = {QZAPart{2, 0, 0, 0}};
-        set.animations.push_back(a);
-    }
-    return set;
-}
-
-// Which of the first `n` glyphs show, as a string of 0 and 1.
-std::string Shown(const CVQZATextWnd& text, int n)
-{
-    std::string s;
-    for (int i = 0; i < n; ++i) s += text.GetGlyph(i)->IsVisible() ? '1' : '0';
-    return s;
-}
-
-}  // namespace
 
 class SmallWidgets : public PanelFixture {
 protected:
@@ -41,7 +16,6 @@ protected:
     {
         PanelFixture::SetUp();
         if (IsSkipped()) return;
-        folder.Write("glyphs.qza", WriteAnimationFile(GlyphSet()));
         // The counter: 20 x 22 of dark grey. The digit strip: ten cells of 10 x 12, cell d of grey d * 20.
         folder.Write("Hwatoo\\pee_count.bmp", WriteBmp(*Image::Create(20, 22, 0xFF202020)));
         auto strip = Image::Create(100, 12, 0);
@@ -108,26 +82,4 @@ TEST_F(SmallWidgets, NumberDrawsRightAlignedWithoutMoving)
     };
     for (const auto& c : cases) EXPECT_TRUE(PixelIs(c.at, c.colour)) << c.name;
     EXPECT_EQ(number->GetRect(), (Rect{200, 100, 260, 112}));
-}
-
-TEST_F(SmallWidgets, GlyphTextRevealsFromTheLastCharacter)
-{
-    std::unique_ptr<CVQZATextWnd> text(factory.CreateQZATextWnd("glyphs.qza", {100, 100}, {100, 20}, {10, 10}));
-    ASSERT_NE(text, nullptr);
-    text->SetText("123");
-    EXPECT_EQ(text->GetGlyph(0)->GetPos(), (Point{135, 100})) << "centred: 30 pixels of glyphs in 100";
-    text->StartReveal(false, 50);
-    EXPECT_TRUE(text->IsVisible());
-    const struct { uint32_t advance; int step; std::string shown; } ticks[] = {
-        {0, 0, "000"}, {50, 2, "001"}, {25, 0, "001"}, {25, 2, "011"}, {50, 2, "111"}, {50, 0, "111"}};
-    for (const auto& t : ticks) {
-        Clock::Advance(t.advance);
-        const int step = text->Step();
-        EXPECT_EQ(std::to_string(step) + " " + Shown(*text, 3), std::to_string(t.step) + " " + t.shown)
-            << "step, shown at " << Clock::VirtualElapsedMs() << " ms";
-    }
-    text->SetText("1x3");
-    text->StartReveal(true, 50);
-    EXPECT_EQ(Shown(*text, 3), "101") << "no animation for x: the glyph stays blank";
-    EXPECT_TRUE(owner.errors.empty());
 }

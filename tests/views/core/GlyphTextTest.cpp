@@ -6,17 +6,6 @@
 
 #include "views/core/GlyphText.h"
 
-TEST(GlyphText, NamesAreWholeCharactersUpToTwelve)
-{
-    const std::string ga = "\xB0\xA1";  // a syllable as CP949 bytes, whatever the execution character set
-    const struct { const char* name; std::string text; std::vector<std::string> names; } cases[] = {
-        {"13 characters keep the first 12", "ABCDEFGHIJKLM", {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"}},
-        {"a syllable is one glyph", ga + "1" + ga, {ga, "1", ga}},
-        {"a lead byte without its trail", "1\xB0", {"1", "\xB0"}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GlyphNames(c.text), c.names) << c.name;
-}
-
 // The widgets centre their glyphs; the other alignments have no user yet.
 TEST(GlyphText, CentredRowsRoundLeft)
 {

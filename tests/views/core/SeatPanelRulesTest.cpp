@@ -112,13 +112,6 @@ TEST(SeatPanelRules, GoAlertShowsTheScoreToExceed)
         EXPECT_EQ(Describe(ChooseGoAlert(c.go, c.points, c.withGo)), c.change) << c.name;
 }
 
-TEST(SeatPanelRules, TournamentRoomKinds)
-{
-    std::string tournaments;
-    for (const int32_t kind : {-20, 0, 19, 20, 26, 27, 29, 30, 32, 33}) tournaments += IsTournamentRoomKind(kind) ? std::to_string(kind) + " " : "";
-    EXPECT_EQ(tournaments, "20 26 30 32 ");
-}
-
 TEST(SeatPanelRules, MoneyTexts)
 {
     const struct { const char* name; int64_t money, safe; const char* line; } lines[] = {
