@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "support/RoomTestSupport.h"
@@ -38,13 +39,7 @@ protected:
 
 TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
 {
-    const struct {
-        const char* name;
-        bool robotRoom;
-        int32_t goFlag;
-        int32_t goCount;
-        int32_t expectedGoCount;
-    } cases[] = {
+    const struct { const char* name; bool robotRoom; int32_t goFlag, goCount, expectedGoCount; } cases[] = {
         {"a go counts", false, 1, 2, 2},
         {"a stop keeps the count", false, 0, 2, 1},
         {"a stop in a robot room keeps the count", true, 0, 2, 1},
@@ -54,26 +49,17 @@ TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
         S().GetPlayer(1).seatState = c.robotRoom ? -1 : 0;
         host.sent.clear();
         CHTUser& own = S().RoundUser(0);
-        own.goCount = 1;
-        own.points = 7;
+        own.goCount = 1, own.points = 7, own.pointsWithGo = -1;
         S().OnGoOrStopResult(GoOrStopResult{kOwnKey, 0, c.goCount, c.goFlag, 0});
-        EXPECT_EQ(own.goCount, c.expectedGoCount) << c.name;
-        if (c.goFlag != 0) {
-            EXPECT_EQ(own.pointsWithGo, 7 + c.goCount) << c.name;
-        }
+        EXPECT_EQ((std::pair{own.goCount, own.pointsWithGo}), (std::pair{c.expectedGoCount, c.goFlag ? 7 + c.goCount : -1}))
+            << c.name << ": go count, points with go";
         EXPECT_TRUE(host.sent.empty()) << c.name;
     }
 }
 
 TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
 {
-    const struct {
-        const char* name;
-        int32_t roomKind;
-        int32_t betKind;
-        int64_t amount;
-        int32_t level;
-    } cases[] = {
+    const struct { const char* name; int32_t roomKind, betKind; int64_t amount; int32_t level; } cases[] = {
         {"room 41 bet 2 reads its table", 41, 2, 999999999, 1},
         {"an ordinary room never reads the table", 0, 2, 99999, 0},
     };
@@ -81,10 +67,8 @@ TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
         S().room.roomKind = c.roomKind;
         S().stakeLevel = -1;
         S().OnRoomOptionNotice(RoomOptionNotice{0, 1, c.amount, c.betKind});
-        EXPECT_EQ(S().stakeLevel, c.level) << c.name;
-        EXPECT_EQ(S().room.option.betAmount, c.amount) << c.name;
-        EXPECT_EQ(S().room.option.betKind, c.betKind) << c.name;
-        EXPECT_EQ(NotifyKind(), 16) << c.name;
+        EXPECT_EQ((std::tuple{S().stakeLevel, S().room.option.betAmount, S().room.option.betKind, NotifyKind()}),
+                  (std::tuple{c.level, c.amount, c.betKind, 16})) << c.name << ": level, bet amount, bet kind, prompt";
     }
     S().stakeLevel = -1;
     S().OnRoomOptionNotice(RoomOptionNotice{0, 0, 5, 1});
@@ -103,22 +87,17 @@ TEST_F(RoundFlow, TurnStartResetsTheTurnAndSetsItsSeconds)
     const int32_t turn = S().gameInfo.turnNumber;
 
     S().OnTurnStart(TurnStart{200, 0});
-    EXPECT_EQ(S().gameInfo.turnKey, 200);
-    EXPECT_EQ(S().gameInfo.turnNumber, turn + 1);
-    EXPECT_EQ(S().gameInfo.turnPutCount, 0);
-    EXPECT_EQ(S().gameInfo.lastFloorSlot, -1);
-    EXPECT_FALSE(S().tableState.handPointerShown);
-    EXPECT_FALSE(S().tableWidgets.handPointer->IsVisible());
+    const CGameInfo& g = S().gameInfo;
+    EXPECT_EQ((std::tuple{g.turnKey, g.turnNumber, g.turnPutCount, g.lastFloorSlot}), (std::tuple{200, turn + 1, 0, -1}))
+        << "turn key, number, put count, last floor slot";
+    EXPECT_FALSE(S().tableState.handPointerShown || S().tableWidgets.handPointer->IsVisible() || S().timers.outlineBlink);
     EXPECT_EQ(S().timers.countdownStart, 5) << "8 s less two time-outs' 6, held at 5";
     EXPECT_EQ(S().timers.phaseTimerKind, DecisionKind::None) << "the other's turn runs no decision";
-    EXPECT_FALSE(S().timers.outlineBlink);
 
     S().OnTurnStart(TurnStart{kOwnKey, 1});
-    EXPECT_EQ(S().timers.phaseTimerKind, DecisionKind::PlayCard);
-    EXPECT_EQ(S().timers.countdownStart, 8);
-    EXPECT_EQ(S().timers.countdown, 7);
-    EXPECT_TRUE(S().timers.outlineBlink);
-    EXPECT_EQ(S().RoundUser(0).deckFlips, 1);
+    EXPECT_EQ((std::tuple{S().timers.phaseTimerKind, S().timers.countdownStart, S().timers.countdown, S().timers.outlineBlink,
+                          S().RoundUser(0).deckFlips}),
+              (std::tuple{DecisionKind::PlayCard, 8, 7, true, 1})) << "decision, countdown start and value, blink, pending passes";
 
     const int32_t before = S().gameInfo.turnNumber;
     S().OnTurnStart(TurnStart{999, 0});
@@ -130,13 +109,7 @@ TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
     // Stake 1000, 7 points with a captured card: 7000 at stake.
     S().room.option.stake = 1000;
     S().RoundUser(0).piPile = {0};
-    const struct {
-        const char* name;
-        int32_t roomKind;
-        int64_t ownMoney, otherMoney;
-        int32_t targetIndex;
-        int kind;
-    } cases[] = {
+    const struct { const char* name; int32_t roomKind; int64_t ownMoney, otherMoney; int32_t targetIndex; int kind; } cases[] = {
         {"rich opponent", 0, 100000, 100000, 0, 19},
         {"poor opponent caps the amount", 0, 100000, 3000, 0, 26},
         {"room 7, own money caps it", 7, 2000, 100000, 0, 28},
@@ -149,9 +122,8 @@ TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
         S().GetPlayer(1).gameMoney = c.otherMoney;
         S().gameInfo.lastPointsKey = kOwnKey;
         S().OnGoOrStopPrompt(GoOrStopPrompt{kOwnKey, 7, 0});
-        EXPECT_EQ(NotifyKind(), c.kind) << c.name;
-        EXPECT_EQ(S().timers.phaseTimerKind, DecisionKind::GoOrStop) << c.name;
-        EXPECT_EQ(S().RoundUser(0).points, 7) << c.name;
+        EXPECT_EQ((std::tuple{NotifyKind(), S().timers.phaseTimerKind, S().RoundUser(0).points}),
+                  (std::tuple{c.kind, DecisionKind::GoOrStop, 7})) << c.name << ": prompt, decision, points";
     }
     S().OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
     EXPECT_EQ(NotifyKind(), 10) << "the other's prompt";

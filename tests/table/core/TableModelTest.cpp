@@ -37,14 +37,9 @@ std::vector<std::pair<int32_t, int32_t>> FaceIds(const CardFaceArray& faces)
 
 TEST(TableModel, TargetFloorSlot)
 {
-    const struct {
-        const char* name;
-        std::vector<std::pair<int32_t, int32_t>> floor;  // slot (= card id), floor slot
-        int32_t lastFloorSlot;
-        int32_t card;
-        FloorSource source;
-        int32_t want;
-    } cases[] = {
+    // The floor as pairs of slot (= card id) and floor slot.
+    const struct { const char* name; std::vector<std::pair<int32_t, int32_t>> floor; int32_t lastFloorSlot, card;
+                   FloorSource source; int32_t want; } cases[] = {
         {"an empty floor takes slot 0", {}, -1, 13, FloorSource::Hand, 0},
         {"the slot of the first card of the month", {{0, 0}, {12, 5}, {13, 7}}, -1, 14, FloorSource::Hand, 5},
         {"no card of the month: the first empty slot", {{0, 0}, {4, 1}, {9, 3}}, -1, 14, FloorSource::Hand, 2},
@@ -96,16 +91,12 @@ TEST(TableModel, PlayAndFlipRememberTheTurn)
 TEST(TableModel, CapturesCountMonthsButNotBonusCards)
 {
     Table t;
-    t.Lay(48, 2);
-    t.Lay(8, 2);
-    t.Lay(10, 2);
+    for (int32_t slot : {48, 8, 10}) t.Lay(slot, 2);
     ASSERT_TRUE(t.model.CaptureFromFloor(48, 0));
     ASSERT_TRUE(t.model.CaptureFromFloor(8, 0));
     EXPECT_EQ(t.game.users[0].piPile, (std::vector<int32_t>{48}));
     EXPECT_EQ(t.game.users[0].gwangPile, (std::vector<int32_t>{8}));
-    std::array<int32_t, 12> want{};
-    want[2] = 1;
-    EXPECT_EQ(t.game.monthCaptured, want) << "the bonus card counts no month";
+    EXPECT_EQ(t.game.monthCaptured, (std::array<int32_t, 12>{0, 0, 1})) << "the bonus card counts no month";
     EXPECT_EQ(t.floor.GetSlot(2).count, 1);
     ASSERT_TRUE(t.model.CaptureFromFloor(10, 0));
     EXPECT_EQ(t.floor.GetSlot(2).count, 0) << "the last card empties the slot";
@@ -131,28 +122,25 @@ TEST(TableModel, RefusedOperationsChangeNothing)
     t.faces.faces[22].Reset();  // a window without a card
     ASSERT_TRUE(t.model.CaptureFromFloor(20, 1));
 
-    const struct { const char* name; bool (*op)(TableModel&); } cases[] = {
-        {"slot 50", [](TableModel& m) { return m.MoveSlot(50, TableList::Deck(), TableList::Hand(0)); }},
-        {"seat 2", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Hand(2)); }},
-        {"category 4", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Pile(0, 4)); }},
-        {"floor slot 12", [](TableModel& m) { return m.PutOnFloorSlot(1, TableList::Deck(), 12); }},
-        {"not in that list", [](TableModel& m) { return m.MoveSlot(21, TableList::Deck(), TableList::Hand(1)); }},
-        {"onto the floor by a plain move", [](TableModel& m) { return m.MoveSlot(1, TableList::Deck(), TableList::Floor()); }},
-        {"a card without a category into a pile",
-         [](TableModel& m) { return m.MoveSlot(22, TableList::Nowhere(), TableList::Pile(0, 3)); }},
-        {"capture of a card without a category",
-         [](TableModel& m) { return m.CaptureIntoPile(22, TableList::Nowhere(), 0); }},
-        {"a window without a card onto the floor",
-         [](TableModel& m) { return m.PutOnFloorSlot(22, TableList::Nowhere(), 0); }},
-        {"take a card that is not on the floor", [](TableModel& m) { return m.TakeFromFloorSlot(1, TableList::Hand(0)); }},
-        {"card id 50", [](TableModel& m) { return m.SetSlotCard(1, 50); }},
-        {"a new id for a captured card", [](TableModel& m) { return m.SetSlotCard(20, 3); }},
-        {"floor move of a card off the floor", [](TableModel& m) { return m.MoveToFloorSlot(1, 4); }},
-        {"floor move to slot 12", [](TableModel& m) { return m.MoveToFloorSlot(20, 12); }},
-        {"reorder with a slot the hand lacks",
-         [](TableModel& m) { return m.ReorderList(TableList::Hand(0), {1}); }},
-        {"reorder that drops a slot", [](TableModel& m) { return m.ReorderList(TableList::Hand(0), {}); }},
-        {"reorder of no list", [](TableModel& m) { return m.ReorderList(TableList::Hand(5), {}); }},
+    using M = TableModel&;
+    const struct { const char* name; bool (*op)(M); } cases[] = {
+        {"slot 50", [](M m) { return m.MoveSlot(50, TableList::Deck(), TableList::Hand(0)); }},
+        {"seat 2", [](M m) { return m.MoveSlot(1, TableList::Deck(), TableList::Hand(2)); }},
+        {"category 4", [](M m) { return m.MoveSlot(1, TableList::Deck(), TableList::Pile(0, 4)); }},
+        {"floor slot 12", [](M m) { return m.PutOnFloorSlot(1, TableList::Deck(), 12); }},
+        {"not in that list", [](M m) { return m.MoveSlot(21, TableList::Deck(), TableList::Hand(1)); }},
+        {"onto the floor by a plain move", [](M m) { return m.MoveSlot(1, TableList::Deck(), TableList::Floor()); }},
+        {"a card without a category into a pile", [](M m) { return m.MoveSlot(22, TableList::Nowhere(), TableList::Pile(0, 3)); }},
+        {"capture of a card without a category", [](M m) { return m.CaptureIntoPile(22, TableList::Nowhere(), 0); }},
+        {"a window without a card onto the floor", [](M m) { return m.PutOnFloorSlot(22, TableList::Nowhere(), 0); }},
+        {"take a card that is not on the floor", [](M m) { return m.TakeFromFloorSlot(1, TableList::Hand(0)); }},
+        {"card id 50", [](M m) { return m.SetSlotCard(1, 50); }},
+        {"a new id for a captured card", [](M m) { return m.SetSlotCard(20, 3); }},
+        {"floor move of a card off the floor", [](M m) { return m.MoveToFloorSlot(1, 4); }},
+        {"floor move to slot 12", [](M m) { return m.MoveToFloorSlot(20, 12); }},
+        {"reorder with a slot the hand lacks", [](M m) { return m.ReorderList(TableList::Hand(0), {1}); }},
+        {"reorder that drops a slot", [](M m) { return m.ReorderList(TableList::Hand(0), {}); }},
+        {"reorder of no list", [](M m) { return m.ReorderList(TableList::Hand(5), {}); }},
     };
     for (const auto& c : cases) {
         const CGameInfo game = t.game;
@@ -182,9 +170,7 @@ TEST(TableModel, InvariantCheckSeesBrokenTables)
 TEST(TableModel, FloorRegroupKeepsListOrderAndCounts)
 {
     Table t;
-    t.Lay(4, 0);
-    t.Lay(5, 6);
-    t.Lay(6, 6);
+    t.Lay(4, 0), t.Lay(5, 6), t.Lay(6, 6);
     ASSERT_TRUE(t.model.MoveToFloorSlot(5, 0));
     EXPECT_EQ(t.floor.cards, (std::vector<int32_t>{4, 5, 6})) << "the card keeps its place in the floor list";
     EXPECT_EQ(t.model.CardsInFloorSlot(0), (std::vector<int32_t>{4, 5}));
