@@ -121,25 +121,11 @@ TEST(ScoreMultiplier, SeatTwoUpdatesBothAndOtherSeatsNothing)
     EXPECT_EQ(t.Seat(1).multiplier, 4);
 }
 
-TEST(ShuffleCards, InsideOutSwapsWithTheRandomSource)
-{
-    std::vector<int32_t> ids = {1, 2, 3, 4};
-    ShuffleCardIds(ids, Always(0));
-    EXPECT_EQ(ids, (std::vector<int32_t>{4, 1, 2, 3}));
-    ids = {1, 2, 3, 4};
-    ShuffleCardIds(ids, Always(32767));  // swaps with 1, 1 and 3
-    EXPECT_EQ(ids, (std::vector<int32_t>{1, 3, 2, 4}));
-}
-
 TEST(PlayedCardChoice, TimeOutAndAutoPlay)
 {
-    const struct {
-        const char* name;
-        std::vector<int32_t> hand, floor, deck;
-        int32_t pendingPasses;
-        int monthCapturedOf0;  // the round's captured count of January
-        int32_t timeout, autoPlay;
-    } cases[] = {
+    // Seat 1's hand, the floor, the deck, pending passes, January's captured count; the time-out's and auto-play's card.
+    const struct { const char* name; std::vector<int32_t> hand, floor, deck; int32_t pendingPasses; int monthCapturedOf0;
+                   int32_t timeout, autoPlay; } cases[] = {
         {"a floor match is played", {8, 4, 20}, {21}, {}, 0, 0, 20, 20},
         {"a bonus card amid unmatched cards", {8, 48, 20}, {44}, {}, 0, 0, 48, 48},
         {"a double-pi match wins over a gwang match", {0, 40}, {1, 41}, {}, 0, 0, 0, 40},
@@ -159,8 +145,8 @@ TEST(PlayedCardChoice, TimeOutAndAutoPlay)
         t.floor.cards = c.floor;
         t.game.deck = c.deck;
         t.game.monthCaptured[0] = c.monthCapturedOf0;
-        EXPECT_EQ(PickTimeoutCard(t.game, t.floor, 1, t.faces), c.timeout) << c.name;
-        EXPECT_EQ(ChooseAutoPlayCard(t.game, t.floor, 1, t.faces, Always(0)), c.autoPlay) << c.name;
+        EXPECT_EQ((std::pair{PickTimeoutCard(t.game, t.floor, 1, t.faces), ChooseAutoPlayCard(t.game, t.floor, 1, t.faces, Always(0))}),
+                  (std::pair{c.timeout, c.autoPlay})) << c.name << ": time-out card, auto-play card";
     }
     Table t;
     t.Seat(0).hand = {0};
