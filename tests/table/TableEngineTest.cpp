@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <tuple>
 
@@ -12,6 +13,7 @@
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
 
 namespace {
 
@@ -68,11 +70,6 @@ protected:
         work();
         return Clock::VirtualElapsedMs() - start;
     }
-    void SetSpeed(int speed)
-    {
-        S().options.cardSpeed = speed;
-        S().ApplyCardSpeed();
-    }
     void Deal(const Ids& floorIds, const Ids& handIds, bool animated)
     {
         S().InitFloorSlots();
@@ -81,6 +78,34 @@ protected:
         S().DealRound(animated);
     }
     void ExpectSound() { EXPECT_EQ(Model().FindBrokenInvariant(), ""); }
+    // The kind of the prompt shown, -1 when it is closed.
+    int NotifyKind()
+    {
+        const CVNotifyWnd* notify = S().roomWidgets.notify;
+        return notify->IsVisible() ? notify->GetKind() : -1;
+    }
+    static DealCards DealBody()
+    {
+        DealCards body;
+        body.userKey = kOwnKey;
+        body.floorCards = {0, 4, 9, 13, 17, 22, 26, 30};
+        body.handCards = {35, 1, 14, 5, 6, 12, 15, 23, 27, 31};
+        return body;
+    }
+    // Piles, hands of seven and a floor of six.
+    static GameDataSync Snapshot()
+    {
+        GameDataSync body;
+        body.targetKey = kOwnKey;
+        GameDataTable& t = body.table;
+        t.turnKey = kOwnKey;
+        t.playState = 2;
+        t.players[0].piPile = {2, 3};
+        t.players[1].animalPile = {16};
+        t.players[0].hand = t.players[1].hand = Ids(7, 50);
+        t.floor = {9, 13, 17, 22, 26, 30};
+        return body;
+    }
     void ExpectEffectsPutAway(const char* name)
     {
         for (int i = 0; i < 2; ++i)
@@ -91,6 +116,12 @@ protected:
     const Ids kFloorIds{0, 4, 8, 12, 16, 20, 24, 28};
     const Ids kHandIds{1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
 };
+
+// Suites named for the handlers they drive, on the same table.
+using RoundFlow = TableEngine;
+using Move = TableEngine;
+using RoomEntryTable = TableEngine;
+using DecisionKind = SceneRules::DecisionKind;
 
 }  // namespace
 
@@ -171,22 +202,6 @@ TEST_F(TableEngine, MovingCardsGoDirectlyBelowTheAnchor)
     EXPECT_LE(withPointer - without, 4u * 3u);
 }
 
-TEST_F(TableEngine, FasterSpeedPlaysInFewerFrames)
-{
-    const auto play = [&](int speed) {
-        SetSpeed(speed);
-        S().InitFloorSlots();
-        FillDeck();
-        FromDeck(9, TableList::Hand(0));
-        return TimeOf([&] { S().PlayHandCard(9, 0, true); });
-    };
-    const uint64_t fast = play(3);
-    const uint64_t slow = play(-3);
-    EXPECT_LT(fast, slow);
-    // Lifted 250 ms, then 2 frames at speed 3 and 10 at -3, 6 ms each.
-    EXPECT_EQ(slow - fast, 8u * 6u);
-}
-
 TEST_F(TableEngine, TwoCardPlayShakesAndEndsOnTheSlot)
 {
     const struct { const char* name; int seat; int32_t onFloor; int32_t expectedSlot; } cases[] = {
@@ -258,30 +273,6 @@ TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
     S().LayoutPiPile(1);
     S().LayoutCapturedPile(1, CardCategory::Gwang);
     EXPECT_EQ(S().gameInfo.users[1].piCount, 7);
-}
-
-TEST_F(TableEngine, FlippedCardsLandByTheTurnsPlay)
-{
-    const struct { const char* name; bool playFirst; int32_t flipped, expectedSlot; } cases[] = {
-        {"a bonus card follows the card played before it", true, 48, 1},
-        {"a bonus card without a play takes the first empty slot", false, 49, 2},
-        {"a month card joins its month", true, 21, 0},
-    };
-    for (const auto& c : cases) {
-        S().InitFloorSlots();
-        FillDeck();
-        S().tableModel.StartTurn();
-        OntoFloor(20, 0), OntoFloor(8, 1);
-        if (c.playFirst) {
-            FromDeck(10, TableList::Hand(0));
-            S().PlayHandCard(10, 0, true);
-        }
-        const int32_t slot = Model().DeckTop();
-        S().PutFloorCard(c.flipped, 0);
-        ExpectSound();
-        EXPECT_EQ((std::tuple{Card(slot).GetFace().floorSlot, Card(slot).GetImageFrame(), S().gameInfo.playedMonth}),
-                  (std::tuple{c.expectedSlot, c.flipped, -1})) << c.name << ": floor slot, face, played month";
-    }
 }
 
 TEST_F(TableEngine, CardsReachTheirPilesAndHands)
@@ -409,23 +400,6 @@ TEST_F(TableEngine, RebuildsDealFromTheDeck)
     ExpectSound();
 }
 
-TEST_F(TableEngine, DealTimeBySpeed)
-{
-    // Module-clock time of a whole deal, for the record, and the order it must keep.
-    uint64_t last = 0;
-    for (const int speed : {3, 0, -3}) {
-        SetSpeed(speed);
-        const uint64_t plain = TimeOf([&] { Deal(kFloorIds, kHandIds, false); });
-        const uint64_t animated = TimeOf([&] { Deal(kFloorIds, kHandIds, true); });
-        std::printf("deal at speed %d: %llu ms plain, %llu ms with the intro\n", speed,
-                    static_cast<unsigned long long>(plain), static_cast<unsigned long long>(animated));
-        EXPECT_GT(plain, last) << "a slower speed deals longer";
-        EXPECT_GT(animated, plain) << "the intro adds its time";
-        EXPECT_LE(animated - plain, 3000u + 50u) << "the intro is capped at 3 s";
-        last = plain;
-    }
-}
-
 TEST_F(TableEngine, CardPlayWaitsForTheDealOrASnapshot)
 {
     Deal(kFloorIds, kHandIds, false);
@@ -440,4 +414,197 @@ TEST_F(TableEngine, CardPlayWaitsForTheDealOrASnapshot)
     S().OnDeckCardsFlipped({.userKey = key, .bonusTake = 1, .cards = {49}, .pendingPassCount = 3});
     EXPECT_TRUE(S().gameInfo == game && S().floor == floor) << "hands, piles, floor, deck and round records unchanged";
     EXPECT_FALSE(S().tableState.handPointerShown || S().IsTimerRunning(TimerId::Popup)) << "no hand pointer, no action popup";
+}
+
+TEST_F(Move, FloorSlotsArePlacedForTheRoomKindAndEmptied)
+{
+    CMirelleVWS& s = Scene();
+    EXPECT_EQ(s.floor.GetSlot(0).position, (Point{274, 160})) << "placed from construction on";
+    const struct { int roomKind, slot; Point at; } cases[] = {
+        {0, 11, {476, 232}}, {41, 0, {294, 160}}, {43, 6, {207, 157}}, {44, 9, {467, 157}}};
+    for (const auto& c : cases) {
+        s.room.roomKind = c.roomKind;
+        s.floor.GetSlot(c.slot).count = 3;
+        s.floor.cards = {4, 5};
+        s.gameInfo.ownHandIds = {12, 3};
+        s.ResetGameState();
+        EXPECT_EQ(s.floor.GetSlot(c.slot).position, c.at) << "room kind " << c.roomKind;
+        EXPECT_EQ(s.floor.GetSlot(c.slot).count, 0);
+        EXPECT_TRUE(s.floor.cards.empty());
+        EXPECT_EQ(s.gameInfo.ownHandIds, (std::vector<int32_t>{12, 3})) << "the deal still gives these out";
+    }
+}
+
+TEST_F(Move, CardSizeTakesTheTemplatesPictureAndKeepsTheFrame)
+{
+    CVHTWnd& card = Card(7);
+    card.SetPos({100, 200});
+    card.SetCard(7);
+    const struct { int kind; Size size; } cases[] = {{2, {40, 61}}, {0, {25, 36}}, {3, {25, 36}}, {-1, {25, 36}}};
+    for (const auto& c : cases) {
+        Scene().SetCardSize(&card, c.kind);
+        EXPECT_EQ(card.GetEntry(), Scene().tableWidgets.cardSizeTemplates[c.kind == 2 ? 2 : 0]->GetEntry());
+        EXPECT_EQ(card.GetRect(), Rect({100, 200}, c.size)) << "kind " << c.kind;
+        EXPECT_EQ(card.GetSrcRect(), Rect(0, c.size.cy * 7, c.size.cx, c.size.cy * 8)) << "kind " << c.kind;
+    }
+}
+
+TEST_F(Move, CardEndsAtItsTargetInStepsPlusOneFrames)
+{
+    // Speed 3 moves in 1 step, -3 in 9; each frame waits the step delay. The big card lands at normal size.
+    const struct { int speed, steps; Point from, to; } cases[] = {
+        {3, 1, {405, 391}, {274, 160}}, {0, 3, {577, 455}, {142, 41}}, {-3, 9, {50, 60}, {300, 200}}};
+    for (const auto& c : cases) {
+        CMirelleVWS& s = Scene();
+        s.options.cardSpeed = c.speed;
+        s.ApplyCardSpeed();
+        s.SetCardSize(&Card(3), 2);
+        Card(3).SetPos(c.from);
+        const uint64_t start = Clock::VirtualElapsedMs();
+        s.AnimateCardMove(3, c.to, s.options.moveSteps[0], LiftSide::Own, Zoom::No);
+        EXPECT_EQ(Clock::VirtualElapsedMs() - start, uint64_t(c.steps + 1) * uint64_t(s.options.stepDelay));
+        EXPECT_EQ(Card(3).GetRect(), Rect(c.to, {36, 55})) << "speed " << c.speed;
+        EXPECT_FALSE(Card(3).StepPath()) << "a move leaves the path empty";
+    }
+    Card(49).SetPos({10, 10});
+    Scene().AnimateCardMove(-1, {300, 300}, 3, LiftSide::Own, Zoom::No);
+    EXPECT_EQ(Card(49).GetPos(), (Point{10, 10})) << "slot -1 moves nothing";
+}
+
+TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
+{
+    const struct { const char* name; bool robotRoom; int32_t goFlag, goCount, expectedGoCount; } cases[] = {
+        {"a go counts", false, 1, 2, 2},
+        {"a stop keeps the count", false, 0, 2, 1},
+        {"a stop in a robot room keeps the count", true, 0, 2, 1},
+        {"a go in a robot room counts", true, 1, 3, 3},
+    };
+    for (const auto& c : cases) {
+        S().GetPlayer(1).seatState = c.robotRoom ? -1 : 0;
+        host.sent.clear();
+        CHTUser& own = S().RoundUser(0);
+        own.goCount = 1, own.points = 7, own.pointsWithGo = -1;
+        S().OnGoOrStopResult(GoOrStopResult{kOwnKey, 0, c.goCount, c.goFlag, 0});
+        EXPECT_EQ((std::pair{own.goCount, own.pointsWithGo}), (std::pair{c.expectedGoCount, c.goFlag ? 7 + c.goCount : -1}))
+            << c.name << ": go count, points with go";
+        EXPECT_TRUE(host.sent.empty()) << c.name;
+    }
+}
+
+TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
+{
+    const struct { const char* name; int32_t roomKind, betKind; int64_t amount; int32_t level; } cases[] = {
+        {"room 41 bet 2 reads its table", 41, 2, 999999999, 1},
+        {"an ordinary room never reads the table", 0, 2, 99999, 0},
+    };
+    for (const auto& c : cases) {
+        S().room.roomKind = c.roomKind;
+        S().stakeLevel = -1;
+        S().OnRoomOptionNotice(RoomOptionNotice{0, 1, c.amount, c.betKind});
+        EXPECT_EQ((std::tuple{S().stakeLevel, S().room.option.betAmount, S().room.option.betKind, NotifyKind()}),
+                  (std::tuple{c.level, c.amount, c.betKind, 16})) << c.name << ": level, bet amount, bet kind, prompt";
+    }
+    S().stakeLevel = -1;
+    S().OnRoomOptionNotice(RoomOptionNotice{0, 0, 5, 1});
+    EXPECT_EQ(NotifyKind(), 17);
+    EXPECT_EQ(S().stakeLevel, -1) << "options cleared keep the level";
+}
+
+TEST_F(RoundFlow, TurnStartResetsTheTurnAndSetsItsSeconds)
+{
+    S().room.option.turnTime = 1;  // 8 s a turn
+    S().GetPlayer(1).turnTimeoutCount = 2;
+    S().gameInfo.turnPutCount = 3;
+    S().gameInfo.lastFloorSlot = 4;
+    S().tableState.handPointerShown = true;
+    S().tableWidgets.handPointer->Show(true);
+    const int32_t turn = S().gameInfo.turnNumber;
+
+    S().OnTurnStart(TurnStart{200, 0});
+    const CGameInfo& g = S().gameInfo;
+    EXPECT_EQ((std::tuple{g.turnKey, g.turnNumber, g.turnPutCount, g.lastFloorSlot}), (std::tuple{200, turn + 1, 0, -1}))
+        << "turn key, number, put count, last floor slot";
+    EXPECT_FALSE(S().tableState.handPointerShown || S().tableWidgets.handPointer->IsVisible() || S().timers.outlineBlink);
+    EXPECT_EQ(S().timers.countdownStart, 5) << "8 s less two time-outs' 6, held at 5";
+    EXPECT_EQ(S().timers.phaseTimerKind, DecisionKind::None) << "the other's turn runs no decision";
+
+    S().OnTurnStart(TurnStart{kOwnKey, 1});
+    EXPECT_EQ((std::tuple{S().timers.phaseTimerKind, S().timers.countdownStart, S().timers.countdown, S().timers.outlineBlink,
+                          S().RoundUser(0).deckFlips}),
+              (std::tuple{DecisionKind::PlayCard, 8, 7, true, 1})) << "decision, countdown start and value, blink, pending passes";
+
+    const int32_t before = S().gameInfo.turnNumber;
+    S().OnTurnStart(TurnStart{999, 0});
+    EXPECT_EQ(S().gameInfo.turnNumber, before) << "a key not seated starts no turn";
+}
+
+TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
+{
+    // Stake 1000, 7 points with a captured card: 7000 at stake.
+    S().room.option.stake = 1000;
+    S().RoundUser(0).piPile = {0};
+    const struct { const char* name; int32_t roomKind; int64_t ownMoney, otherMoney; int32_t targetIndex; int kind; } cases[] = {
+        {"rich opponent", 0, 100000, 100000, 0, 19},
+        {"poor opponent caps the amount", 0, 100000, 3000, 0, 26},
+        {"room 7, own money caps it", 7, 2000, 100000, 0, 28},
+        {"target-score room with an option out of range", 40, 100000, 100000, 9, 19},
+    };
+    for (const auto& c : cases) {
+        S().room.roomKind = c.roomKind;
+        S().room.option.targetIndex = c.targetIndex;
+        S().GetPlayer(0).gameMoney = c.ownMoney;
+        S().GetPlayer(1).gameMoney = c.otherMoney;
+        S().gameInfo.lastPointsKey = kOwnKey;
+        S().OnGoOrStopPrompt(GoOrStopPrompt{kOwnKey, 7, 0});
+        EXPECT_EQ((std::tuple{NotifyKind(), S().timers.phaseTimerKind, S().RoundUser(0).points}),
+                  (std::tuple{c.kind, DecisionKind::GoOrStop, 7})) << c.name << ": prompt, decision, points";
+    }
+    S().OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
+    EXPECT_EQ(NotifyKind(), 10) << "the other's prompt";
+}
+
+TEST_F(RoomEntryTable, DealShowsTheOwnHandFaceUp)
+{
+    const DealCards body = DealBody();
+    S().OnDealCards(body);
+    Ids shown;
+    for (const int32_t slot : S().RoundUser(0).hand) shown.push_back(S().CardWndBySlot(slot)->GetImageFrame());
+    std::sort(shown.begin(), shown.end());
+    Ids want = body.handCards;
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(shown, want) << "the own hand shows the body's ids, not backs";
+    for (const int32_t slot : S().RoundUser(1).hand)
+        EXPECT_EQ(S().CardWndBySlot(slot)->GetImageFrame(), CVHTWnd::kBackFrame) << "the other hand stays face down";
+    EXPECT_TRUE(S().tableState.active);
+}
+
+TEST_F(RoomEntryTable, SnapshotForAnotherUserOrBeforeTheRound)
+{
+    const CGameInfo before = S().gameInfo;
+    GameDataSync other = Snapshot();
+    other.targetKey = 200;
+    S().OnGameDataSync(other);
+    EXPECT_TRUE(S().gameInfo == before && S().floor.cards.empty()) << "meant for another user";
+    S().room.roomState = static_cast<int32_t>(RoomState::Waiting);
+    S().OnGameDataSync(Snapshot());
+    EXPECT_TRUE(S().gameInfo == before && S().floor.cards.empty()) << "no round under way";
+    S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+    S().OnGameDataSync(Snapshot());
+    EXPECT_EQ(S().floor.cards.size(), 6u) << "the same snapshot restores the table in a round";
+}
+
+TEST_F(RoomEntryTable, TournamentAndTargetScoreRoomsDealWithoutThePause)
+{
+    const DealCards body = DealBody();
+    auto dealIn = [&](int32_t kind) {
+        S().room.roomKind = kind;
+        const uint64_t start = Clock::VirtualElapsedMs();
+        S().OnDealCards(body);
+        const uint64_t ms = Clock::VirtualElapsedMs() - start;
+        std::printf("deal in room kind %d: %llu ms on the virtual clock\n", kind, static_cast<unsigned long long>(ms));
+        return static_cast<int64_t>(ms);
+    };
+    const int64_t ordinary = dealIn(0);
+    for (const int32_t kind : {20, 32, 43})
+        EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";
 }

@@ -151,32 +151,6 @@ TEST(EntryResult, DetailTextsFillTheBoxes)
     for (const auto& c : texts) EXPECT_EQ(BoxText(PlanEntryResult(c.code, c.detail, false, Room(c.kind))), c.text) << c.name;
 }
 
-TEST(EntryResult, EndStepsTellThePendingValueAndTheMoneyNotice)
-{
-    auto with = [](int64_t pending, bool notice, int64_t royal, int64_t total) {
-        ResultRoom r = Room(0);
-        r.pendingValue = pending;
-        r.moneyNoticeShown = notice;
-        r.royalValue = royal;
-        r.moneyTotal = total;
-        return r;
-    };
-    const struct { const char* name; int32_t code; ResultRoom room; bool pending, notice; } cases[] = {
-        {"nothing pending, no notice", 7, with(0, false, 0, 0), false, false},
-        {"a pending value", 7, with(5, false, 0, 0), true, false},
-        {"notice without royal membership", 7, with(0, true, 0, 600'000'000'000), false, true},
-        {"notice with royal membership and little money", 7, with(0, true, 1, 499'999'999'999), false, true},
-        {"royal and 500 billion: no notice", 7, with(0, true, 1, 500'000'000'000), false, false},
-        {"the observer tail skips the end", 13, with(5, true, 0, 0), false, false},
-    };
-    for (const auto& c : cases) {
-        const ResultPlan plan = PlanEntryResult(c.code, "", false, c.room);
-        const bool told39 = !plan.hostNotes.empty() && plan.hostNotes.back() == HostNote{39, "24", ""};
-        EXPECT_EQ((std::tuple{plan.pendingRequest, plan.moneyNotice, told39}), (std::tuple{c.pending, c.notice, c.notice}))
-            << c.name << ": pending request, money notice, note 39";
-    }
-}
-
 TEST(JoinQuestion, AsksForTheRoomsThatNeedConsent)
 {
     struct Flags { int32_t freeChannel = 0, noMinimum = 0, asked = 1, playState = 1; bool robot = false; };
@@ -211,14 +185,6 @@ TEST(JoinQuestion, AsksForTheRoomsThatNeedConsent)
         EXPECT_EQ((std::tuple{box->text, box->title, box->color, box->autoCloseMs}),
                   (std::tuple{c.text, c.title, c.color, 5000u})) << c.name << ": text, title, colour, auto-close";
     }
-}
-
-TEST(TournamentTitle, FramesByRoomKind)
-{
-    const struct { int32_t kind; std::optional<int32_t> frame; } cases[] = {
-        {19, std::nullopt}, {20, 0}, {26, 6}, {27, std::nullopt}, {29, std::nullopt}, {30, 7}, {32, 9}, {33, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TournamentTitleFrame(c.kind), c.frame) << "kind " << c.kind;
 }
 
 TEST(SnapshotCheck, RefusesMoreCardsThanTheTableHolds)

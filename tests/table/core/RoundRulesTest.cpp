@@ -64,16 +64,6 @@ TEST(GoStopPrompt, AmountKindAndFlag)
     }
 }
 
-TEST(GoVoice, CueByGoCount)
-{
-    const struct { int32_t goCount; bool robot; int cue; } cases[] = {
-        {0, false, 0},     {-3, true, 0},     {1, false, 10000},  {1, true, 10000},  {5, false, 10004},
-        {5, true, 10004},  {6, false, 10021}, {6, true, 10004},   {7, false, 10022}, {7, true, 10004},
-        {12, false, 10022}, {INT32_MAX, true, 10004},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GoVoiceCue(c.goCount, c.robot), c.cue) << c.goCount << " go, robot " << c.robot;
-}
-
 TEST(StakeLevel, ThresholdsAndTargetScoreTable)
 {
     const struct { const char* name; int32_t roomKind, betKind; int64_t amount; int level; } cases[] = {
@@ -124,14 +114,4 @@ TEST(BetPrompt, OnlyTheSeatedResponderDecides)
         const BetPromptPlan p = PlanBetPrompt(c.fromOwn, c.seated, c.kind);
         EXPECT_EQ((std::pair{p.notifyKind, p.startDecision}), (std::pair{c.notifyKind, c.decides})) << c.name;
     }
-}
-
-TEST(StakeConfirm, KindFromBothSeats)
-{
-    const struct { int32_t v0, v1; int own, kind; } cases[] = {
-        {1, 1, 0, 12}, {1, 1, -1, 12}, {1, 0, 0, 14}, {1, 0, 1, 13},
-        {0, 5, 1, 14}, {0, 0, 0, 13},  {-1, 3, 0, 13}, {7, 0, -1, 13},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(StakeConfirmKind(c.v0, c.v1, c.own), c.kind) << c.v0 << "," << c.v1 << " own " << c.own;
 }
