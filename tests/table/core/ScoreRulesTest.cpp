@@ -116,9 +116,8 @@ TEST(ScoreMultiplier, SeatTwoUpdatesBothAndOtherSeatsNothing)
     UpdateScoreMultiplier(t.game, 2, false, {false, false}, t.faces);
     EXPECT_EQ(t.Seat(0).multiplier, 2);
     EXPECT_EQ(t.Seat(1).multiplier, 4);
-    UpdateScoreMultiplier(t.game, 3, false, {false, false}, t.faces);
-    UpdateScoreMultiplier(t.game, -1, false, {false, false}, t.faces);
-    EXPECT_EQ(t.Seat(1).multiplier, 4);
+    for (const int seat : {3, -1}) UpdateScoreMultiplier(t.game, seat, false, {false, false}, t.faces);
+    EXPECT_EQ(t.Seat(1).multiplier, 4) << "seats 3 and -1 change nothing";
 }
 
 TEST(PlayedCardChoice, TimeOutAndAutoPlay)
