@@ -34,9 +34,7 @@ protected:
     {
         handled.clear();
         maxDepth = 0;
-        during = [&](int32_t value) {
-            if (value == 1) wait();
-        };
+        during = [&](int32_t value) { if (value == 1) wait(); };
         EXPECT_EQ(Deliver(HostCode70{1}), 0);
         for (int i = 0; i < 3; ++i) Clock::Advance(50), Scene().Tick();
         during = nullptr;
@@ -76,9 +74,8 @@ TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
             EXPECT_EQ(handled.size(), 1u) << "a message was handled inside the running handler";
         });
         Scene().StopTimer(TimerId::Frame);
-        EXPECT_FALSE(Scene().IsHandlingMessage());
         EXPECT_EQ(handled, (Values{1, 2, 3}));
-        EXPECT_TRUE(Scene().GetQueue().IsEmpty());
+        EXPECT_FALSE(Scene().IsHandlingMessage() || !Scene().GetQueue().IsEmpty()) << "the queue is left busy or full";
     }
 }
 
@@ -105,9 +102,7 @@ TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 
 TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
 {
-    during = [](int32_t value) {
-        if (value == 1) throw std::runtime_error("handler failed");
-    };
+    during = [](int32_t value) { if (value == 1) throw std::runtime_error("handler failed"); };
     EXPECT_EQ(Deliver(HostCode70{1}), -1) << "the failure is reported at the boundary";
     EXPECT_FALSE(Scene().IsHandlingMessage());
     EXPECT_EQ(Deliver(HostCode70{2}), 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "table/core/EntryRules.h"
@@ -34,8 +35,7 @@ ResultRoom Tournament(bool finished)
 ResultRoom AntiLeave(int32_t count)
 {
     ResultRoom room = Room(9);
-    room.antiLeave = 2;
-    room.antiLeaveCount = count;
+    room.antiLeave = 2, room.antiLeaveCount = count;
     return room;
 }
 
@@ -45,69 +45,54 @@ std::string BoxText(const ResultPlan& plan) { return plan.box ? plan.box->text :
 
 TEST(EntryResult, EachCodeShowsItsBoxAndEndsByItsTail)
 {
-    const struct {
-        const char* name;
-        int32_t code;
-        std::string detail;
-        bool fromJoin;
-        ResultRoom room;
-        bool alert;
-        std::string text;  // "(none)": no box
-        uint32_t ms;
-        Tail tail;
-        int32_t post;
-        std::vector<int32_t> notes;
-    } cases[] = {
-        {"0 watches", 0, "", false, Room(0), false, "(none)", 0, Tail::Observer, 0, {}},
-        {"1 in an ordinary room ends", 1, "", false, Room(0), false, "(none)", 0, Tail::End, 0, {}},
-        {"1 in a tournament before 210 stays", 1, "", false, Tournament(false), false, "(none)", 0, Tail::End, 0, {}},
-        {"1 in a tournament after 210 leaves", 1, "", false, Tournament(true), false, "(none)", 0, Tail::Leave, 1, {23}},
-        {"1 outside tournaments ignores the flag", 1, "", false, [] { ResultRoom r = Room(5); r.tournamentFinished = true; return r; }(),
-         false, "(none)", 0, Tail::End, 0, {}},
-        {"2 leaves", 2, "", false, Room(0), true, "(none)", 0, Tail::Leave, 1, {23}},
-        {"300 leaves", 300, "", false, Room(0), true, "(none)", 0, Tail::Leave, 1, {23}},
-        {"3 severe error", 3, "", false, Room(0), true, "EXITCODE_SEVERERROR 방에 입장할 수 없습니다. ", 3000, Tail::End, 0, {}},
-        {"4 quiet", 4, "", false, Room(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"206 quiet", 206, "", false, Room(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"unlisted 25 quiet but alerted", 25, "", false, Room(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"-1 not alerted", -1, "", false, Room(0), false, "(none)", 0, Tail::End, 0, {}},
-        {"7", 7, "", false, Room(0), true, "방에 입장할 수 없습니다. ", 3000, Tail::End, 0, {}},
-        {"11 in an anti-leave room", 11, "", false, AntiLeave(0), true, "먹튀방지금액 이상을 소지해야 게임에 참여할 수 있습니다.",
-         3000, Tail::End, 0, {}},
-        {"11 outside anti-leave rooms", 11, "", false, Room(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"11 in kind 9 with the setting off", 11, "", false, Room(9), true,
-         "(none)", 0, Tail::End, 0, {}},
-        {"12 with an anti-leave count posts 6", 12, "", false, AntiLeave(3), true, "(none)", 0, Tail::End, 6, {}},
-        {"12 without a count posts 0", 12, "", false, AntiLeave(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"13 room full watches", 13, "", true, Room(0), true, "빈 자리가 없습니다.", 5000, Tail::Observer, 0, {}},
-        {"14 connection lost", 14, "", false, Room(0), true,
-         " 서버와의 연결이 끊어져 게임을 종료합니다. \n 이번 게임의 결과가 저장되지 않을 수 있습니다. ", 6000, Tail::Leave, 1, {23}},
-        {"16 too much money", 16, "", false, Room(0), true, "죄송합니다.\n소지하신 머니가 너무 많아,\n해당채널에는 입장하실 수 없습니다.",
-         5000, Tail::End, 0, {}},
-        {"23 abuse leaves", 23, "", false, Room(0), true, " 어뷰징 의심으로 인해 게임에 더 이상 참여 하실 수 없습니다. ", 3000,
-         Tail::Leave, 1, {23}},
-        {"207 play limit watches", 207, "", false, Room(0), true,
+    const Tail end = Tail::End, leave = Tail::Leave, watch = Tail::Observer;
+    const std::string none = "(none)";
+    ResultRoom finishedElsewhere = Room(5);
+    finishedElsewhere.tournamentFinished = true;
+    const struct { const char* name; int32_t code; bool fromJoin; ResultRoom room; bool alert; std::string text;
+                   uint32_t ms; Tail tail; int32_t post; std::vector<int32_t> notes; } cases[] = {
+        {"0 watches", 0, false, Room(0), false, none, 0, watch, 0, {}},
+        {"1 in an ordinary room ends", 1, false, Room(0), false, none, 0, end, 0, {}},
+        {"1 in a tournament before 210 stays", 1, false, Tournament(false), false, none, 0, end, 0, {}},
+        {"1 in a tournament after 210 leaves", 1, false, Tournament(true), false, none, 0, leave, 1, {23}},
+        {"1 outside tournaments ignores the flag", 1, false, finishedElsewhere, false, none, 0, end, 0, {}},
+        {"2 leaves", 2, false, Room(0), true, none, 0, leave, 1, {23}},
+        {"300 leaves", 300, false, Room(0), true, none, 0, leave, 1, {23}},
+        {"3 severe error", 3, false, Room(0), true, "EXITCODE_SEVERERROR 방에 입장할 수 없습니다. ", 3000, end, 0, {}},
+        {"4 quiet", 4, false, Room(0), true, none, 0, end, 0, {}},
+        {"206 quiet", 206, false, Room(0), true, none, 0, end, 0, {}},
+        {"unlisted 25 quiet but alerted", 25, false, Room(0), true, none, 0, end, 0, {}},
+        {"-1 not alerted", -1, false, Room(0), false, none, 0, end, 0, {}},
+        {"7", 7, false, Room(0), true, "방에 입장할 수 없습니다. ", 3000, end, 0, {}},
+        {"11 in an anti-leave room", 11, false, AntiLeave(0), true,
+         "먹튀방지금액 이상을 소지해야 게임에 참여할 수 있습니다.", 3000, end, 0, {}},
+        {"11 outside anti-leave rooms", 11, false, Room(0), true, none, 0, end, 0, {}},
+        {"11 in kind 9 with the setting off", 11, false, Room(9), true, none, 0, end, 0, {}},
+        {"12 with an anti-leave count posts 6", 12, false, AntiLeave(3), true, none, 0, end, 6, {}},
+        {"12 without a count posts 0", 12, false, AntiLeave(0), true, none, 0, end, 0, {}},
+        {"13 room full watches", 13, true, Room(0), true, "빈 자리가 없습니다.", 5000, watch, 0, {}},
+        {"14 connection lost", 14, false, Room(0), true,
+         " 서버와의 연결이 끊어져 게임을 종료합니다. \n 이번 게임의 결과가 저장되지 않을 수 있습니다. ", 6000, leave, 1, {23}},
+        {"16 too much money", 16, false, Room(0), true,
+         "죄송합니다.\n소지하신 머니가 너무 많아,\n해당채널에는 입장하실 수 없습니다.", 5000, end, 0, {}},
+        {"23 abuse leaves", 23, false, Room(0), true, " 어뷰징 의심으로 인해 게임에 더 이상 참여 하실 수 없습니다. ",
+         3000, leave, 1, {23}},
+        {"207 play limit watches", 207, false, Room(0), true,
          " 오늘 이용할 수 있는 판수 제한에 걸리셨습니다. \n 게임아이템이나 토벨 회원 서비스를 구매하시면 \n 판수제한 해제 혜택을 이용하실 수 있습니다. ",
-         5000, Tail::Observer, 0, {}},
-        {"208 grade", 208, "", false, Room(21), true, " 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 3000, Tail::Leave, 1, {23}},
-        {"210 chances used", 210, "", false, Room(21), true, " 토너먼트에 참여 할 기회를 모두 사용하셨습니다. ", 5000, Tail::Leave, 1, {23}},
-        {"211 waits only", 211, "", false, Room(0), true, "(none)", 0, Tail::End, 0, {}},
-        {"212 prize", 212, "", false, Room(26), true, "(none)", 0, Tail::End, 0, {31}},
-        {"213 tells 34 then leaves once", 213, "", false, Room(32), true, "(none)", 0, Tail::Leave, 1, {34, 23}},
+         5000, watch, 0, {}},
+        {"208 grade", 208, false, Room(21), true, " 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 3000, leave, 1, {23}},
+        {"210 chances used", 210, false, Room(21), true, " 토너먼트에 참여 할 기회를 모두 사용하셨습니다. ", 5000, leave, 1, {23}},
+        {"211 waits only", 211, false, Room(0), true, none, 0, end, 0, {}},
+        {"212 prize", 212, false, Room(26), true, none, 0, end, 0, {31}},
+        {"213 tells 34 then leaves once", 213, false, Room(32), true, none, 0, leave, 1, {34, 23}},
     };
     for (const auto& c : cases) {
-        const ResultPlan plan = PlanEntryResult(c.code, c.detail, c.fromJoin, c.room);
-        EXPECT_EQ(plan.alertSound, c.alert) << c.name;
-        EXPECT_EQ(BoxText(plan), c.text) << c.name;
-        if (plan.box) {
-            EXPECT_EQ(plan.box->autoCloseMs, c.ms) << c.name;
-            EXPECT_EQ(plan.box->color, kBoxColor) << c.name;
-        }
-        EXPECT_EQ(plan.tail, c.tail) << c.name;
-        if (c.tail != Tail::Observer) {
-            EXPECT_EQ(plan.postCode, c.post) << c.name;
-        }
-        EXPECT_EQ(Kinds(plan.hostNotes), c.notes) << c.name;
+        const ResultPlan p = PlanEntryResult(c.code, "", c.fromJoin, c.room);
+        const uint32_t ms = p.box ? p.box->autoCloseMs : 0, color = p.box ? p.box->color : kBoxColor;
+        const int32_t post = p.tail == watch ? 0 : p.postCode;
+        EXPECT_EQ((std::tuple{p.alertSound, BoxText(p), ms, color, p.tail, post, Kinds(p.hostNotes)}),
+                  (std::tuple{c.alert, c.text, c.ms, kBoxColor, c.tail, c.post, c.notes}))
+            << c.name << ": alert, box text, auto-close, colour, tail, post code, notes";
     }
 }
 
@@ -125,11 +110,9 @@ TEST(EntryResult, TournamentFlagAndForcedExitAndWaits)
         {"212 elsewhere only waits", 212, 21, false, false, 500, 0},
     };
     for (const auto& c : cases) {
-        const ResultPlan plan = PlanEntryResult(c.code, "", false, Room(c.kind));
-        EXPECT_EQ(plan.setTournamentFinished, c.finished) << c.name;
-        EXPECT_EQ(plan.forcedExitRequest, c.forced) << c.name;
-        EXPECT_EQ(plan.waitMs, c.wait) << c.name;
-        EXPECT_EQ(plan.prizeTexts.size(), c.prizes) << c.name;
+        const ResultPlan p = PlanEntryResult(c.code, "", false, Room(c.kind));
+        EXPECT_EQ((std::tuple{p.setTournamentFinished, p.forcedExitRequest, p.waitMs, p.prizeTexts.size()}),
+                  (std::tuple{c.finished, c.forced, c.wait, c.prizes})) << c.name << ": finished, forced exit, wait, prizes";
     }
     EXPECT_EQ(PlanEntryResult(212, "", false, Room(32)).prizeTexts.at(0), "18억냥을 지급 받으셨습니다");
 }
@@ -151,8 +134,7 @@ TEST(EntryResult, DetailTextsFillTheBoxes)
     for (const auto& c : cases) {
         const ResultPlan plan = PlanEntryResult(c.code, c.detail, c.fromJoin, c.room);
         ASSERT_TRUE(plan.box) << c.name;
-        EXPECT_EQ(plan.box->title, c.title) << c.name;
-        EXPECT_EQ(plan.tail, c.tail) << c.name;
+        EXPECT_EQ((std::pair{plan.box->title, plan.tail}), (std::pair{c.title, c.tail})) << c.name << ": title, tail";
     }
 
     const struct { const char* name; int32_t code; std::string detail; int32_t kind; std::string text; } texts[] = {
@@ -169,89 +151,40 @@ TEST(EntryResult, DetailTextsFillTheBoxes)
     for (const auto& c : texts) EXPECT_EQ(BoxText(PlanEntryResult(c.code, c.detail, false, Room(c.kind))), c.text) << c.name;
 }
 
-TEST(EntryResult, EndStepsTellThePendingValueAndTheMoneyNotice)
-{
-    auto with = [](int64_t pending, bool notice, int64_t royal, int64_t total) {
-        ResultRoom r = Room(0);
-        r.pendingValue = pending;
-        r.moneyNoticeShown = notice;
-        r.royalValue = royal;
-        r.moneyTotal = total;
-        return r;
-    };
-    const struct { const char* name; int32_t code; ResultRoom room; bool pending, notice; } cases[] = {
-        {"nothing pending, no notice", 7, with(0, false, 0, 0), false, false},
-        {"a pending value", 7, with(5, false, 0, 0), true, false},
-        {"notice without royal membership", 7, with(0, true, 0, 600'000'000'000), false, true},
-        {"notice with royal membership and little money", 7, with(0, true, 1, 499'999'999'999), false, true},
-        {"royal and 500 billion: no notice", 7, with(0, true, 1, 500'000'000'000), false, false},
-        {"the observer tail skips the end", 13, with(5, true, 0, 0), false, false},
-    };
-    for (const auto& c : cases) {
-        const ResultPlan plan = PlanEntryResult(c.code, "", false, c.room);
-        EXPECT_EQ(plan.pendingRequest, c.pending) << c.name;
-        EXPECT_EQ(plan.moneyNotice, c.notice) << c.name;
-        const bool told39 = !plan.hostNotes.empty() && plan.hostNotes.back() == HostNote{39, "24", ""};
-        EXPECT_EQ(told39, c.notice) << c.name;
-    }
-}
-
 TEST(JoinQuestion, AsksForTheRoomsThatNeedConsent)
 {
-    auto room = [](int32_t kind, int32_t antiLeave, int32_t speed) {
+    struct Flags { int32_t freeChannel = 0, noMinimum = 0, asked = 1, playState = 1; bool robot = false; };
+    auto room = [](int32_t kind, int32_t antiLeave, int32_t speed, Flags f = {}) {
         JoinRoom r;
-        r.playState = 1;
-        r.askBeforeJoining = 1;
-        r.roomKind = kind;
-        r.antiLeave = antiLeave;
-        r.gameSpeed = speed;
+        r.roomKind = kind, r.antiLeave = antiLeave, r.gameSpeed = speed, r.freeChannel = f.freeChannel;
+        r.noMinimumEntry = f.noMinimum, r.askBeforeJoining = f.asked, r.playState = f.playState, r.robotSeated = f.robot;
         return r;
     };
-    JoinRoom freeChannel = room(0, 0, 0);
-    freeChannel.freeChannel = 1;
-    JoinRoom freeFast = room(0, 0, 2);
-    freeFast.freeChannel = 1;
-    JoinRoom noMinimum = room(41, 0, 0);
-    noMinimum.noMinimumEntry = 1;
-    JoinRoom notAsked = room(9, 1, 2);
-    notAsked.askBeforeJoining = 0;
-    JoinRoom playing = room(9, 1, 0);
-    playing.playState = 2;
-    JoinRoom robot = playing;
-    robot.robotSeated = true;
     const std::string antiLeaveText = "먹튀방지 방입니다. 참여하시겠습니까?\n(판수를 채우거나 올인시 먹튀방지옵션이 해제됩니다.)";
+    const std::string freeTitle = "자유채널 점500만냥 방입니다.";
     const struct { const char* name; JoinRoom room; std::string text, title; uint32_t color; } cases[] = {
         {"plain room: no question", room(0, 0, 0), "", "", 0},
-        {"free channel", freeChannel, "선택하신 방이 맞는지 확인해 주세요.", "자유채널 점500만냥 방입니다.", kWarningColor},
-        {"fast free channel keeps the title", freeFast, "게임속도가 빠른 방입니다. 참여하시겠습니까?", "자유채널 점500만냥 방입니다.", kWarningColor},
-        {"no minimum entry", noMinimum,
+        {"free channel", room(0, 0, 0, {.freeChannel = 1}), "선택하신 방이 맞는지 확인해 주세요.", freeTitle, kWarningColor},
+        {"fast free channel keeps the title", room(0, 0, 2, {.freeChannel = 1}), "게임속도가 빠른 방입니다. 참여하시겠습니까?",
+         freeTitle, kWarningColor},
+        {"no minimum entry", room(41, 0, 0, {.noMinimum = 1}),
          "최소입장금액에 제한이 없는 방입니다. 참여 하시겠습니까?\n(상대와 베팅금액이 맞지 않아 불이익을 받을 수 있습니다.)", "", kBoxColor},
         {"anti-leave", room(8, 3, 0), antiLeaveText, "", kBoxColor},
         {"anti-leave and fast", room(10, 1, 2),
          "먹튀방지방 및 게임속도가 빠른 방입니다. 참여하시겠습니까?\n(판수를 채우거나 올인시 먹튀방지옵션이 해제됩니다.)", "", kBoxColor},
         {"kind 9 with the setting off is not anti-leave", room(9, 0, 0), "", "", 0},
         {"fast only", room(3, 0, 2), "게임속도가 빠른 방입니다. 참여하시겠습니까?", "", kBoxColor},
-        {"the flag off never asks", notAsked, "", "", 0},
-        {"a round under way without a robot: no question", playing, "", "", 0},
-        {"a robot seated asks during a round", robot, antiLeaveText, "", kBoxColor},
+        {"the flag off never asks", room(9, 1, 2, {.asked = 0}), "", "", 0},
+        {"a round under way without a robot: no question", room(9, 1, 0, {.playState = 2}), "", "", 0},
+        {"a robot seated asks during a round", room(9, 1, 0, {.playState = 2, .robot = true}), antiLeaveText, "", kBoxColor},
     };
     for (const auto& c : cases) {
         const auto box = JoinQuestion(c.room);
         ASSERT_EQ(box.has_value(), !c.text.empty()) << c.name;
         if (!box) continue;
-        EXPECT_EQ(box->text, c.text) << c.name;
-        EXPECT_EQ(box->title, c.title) << c.name;
-        EXPECT_EQ(box->color, c.color) << c.name;
-        EXPECT_EQ(box->autoCloseMs, 5000u) << c.name;
+        EXPECT_EQ((std::tuple{box->text, box->title, box->color, box->autoCloseMs}),
+                  (std::tuple{c.text, c.title, c.color, 5000u})) << c.name << ": text, title, colour, auto-close";
     }
-}
-
-TEST(TournamentTitle, FramesByRoomKind)
-{
-    const struct { int32_t kind; std::optional<int32_t> frame; } cases[] = {
-        {19, std::nullopt}, {20, 0}, {26, 6}, {27, std::nullopt}, {29, std::nullopt}, {30, 7}, {32, 9}, {33, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TournamentTitleFrame(c.kind), c.frame) << "kind " << c.kind;
 }
 
 TEST(SnapshotCheck, RefusesMoreCardsThanTheTableHolds)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "table/core/SnapshotRebuild.h"
@@ -32,13 +33,10 @@ TEST(SnapshotRebuild, FloorCardsFindTheirSlots)
     };
     for (const auto& c : cases) {
         const FloorRebuild r = RebuildFloor(c.ids, c.pairs, c.lastId, c.deck);
-        EXPECT_EQ(r.result, c.want) << c.name;
-        EXPECT_EQ(r.cards, c.cards) << c.name;
-        EXPECT_EQ(r.counts, c.counts) << c.name;
-        EXPECT_EQ(r.lastFloorSlot, c.lastSlot) << c.name;
         const auto taken = static_cast<std::ptrdiff_t>(c.want == RebuildResult::Done ? c.cards.size() : 0);
-        const Ids wantDeck(c.deck.begin() + taken, c.deck.end());
-        EXPECT_EQ(r.deck, wantDeck) << c.name << ": a failed rebuild takes nothing";
+        EXPECT_EQ((std::tuple{r.result, r.cards, r.counts, r.lastFloorSlot, r.deck}),
+                  (std::tuple{c.want, c.cards, c.counts, c.lastSlot, Ids(c.deck.begin() + taken, c.deck.end())}))
+            << c.name << ": result, cards, counts, last slot, deck left (a failed rebuild takes nothing)";
     }
 }
 
@@ -54,16 +52,14 @@ TEST(SnapshotRebuild, HandAndPileTakeTheDeckTop)
     };
     for (const auto& c : cases) {
         const HandRebuild r = RebuildHand(c.screenSlot, c.count, c.deck);
-        EXPECT_EQ(r.result, c.want) << c.name;
-        EXPECT_EQ(r.hand, c.hand) << c.name;
-        EXPECT_EQ(r.sizeKind, c.size) << c.name;
-        EXPECT_EQ(r.deck.size() + r.hand.size(), c.deck.size()) << c.name << ": cards come only from the deck";
+        EXPECT_EQ((std::tuple{r.result, r.hand, r.sizeKind, r.deck.size() + r.hand.size()}),
+                  (std::tuple{c.want, c.hand, c.size, c.deck.size()})) << c.name << ": result, hand, size, cards only from the deck";
     }
 
     MonthCounts captured{};
     captured[1] = 2;
     const PileRebuild pile = RebuildPile({0, 48, 99, 5}, {30, 31, 32, 33}, captured);
-    EXPECT_EQ(pile.result, RebuildResult::Done);
+    ASSERT_EQ(pile.result, RebuildResult::Done);
     EXPECT_EQ(pile.cards, (std::vector<RebuiltCard>{{30, 0, -1}, {31, 48, -1}, {32, 5, -1}})) << "99 is dropped";
     EXPECT_EQ(pile.monthCaptured, (MonthCounts{1, 3})) << "a bonus card counts for no month";
     EXPECT_EQ(RebuildPile({0, 1}, {30}, captured).monthCaptured, captured) << "a short deck counts nothing";

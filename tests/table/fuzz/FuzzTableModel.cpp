@@ -1,8 +1,6 @@
-// Random operations on the table model, with ids, seats, categories and floor slots a little
-// outside their ranges: after every step the model's invariants must hold and its layouts must
-// place every card of a pile exactly once. Then the score multiplier and both card choices run on
-// the random records between the steps: the multiplier of every seat they recompute is at least 1,
-// the total not negative, and a chosen card is a face's card id (50 for a window never given one) or -1.
+// Random table model operations with values a little out of range: the model's invariants hold after
+// every step and the layouts place every card once. Between steps the score and both card choices run
+// on random records: a multiplier at least 1, a total not negative, a chosen card 0..50 or -1.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -53,11 +51,8 @@ void Step(FuzzedDataProvider& in, TableModel& model, CGameInfo& game)
     const int32_t slot = Pick(in, 0, kCardCount - 1);
     switch (in.ConsumeIntegralInRange<int>(0, 9)) {
     case 0: (void)model.SetSlotCard(slot, Pick(in, 0, kCardCount - 1)); break;
-    case 1: {
-        const TableList from = PickSource(in, model, slot);
-        (void)model.MoveSlot(slot, from, PickList(in));
-        break;
-    }
+    // The source is picked first: argument order is unspecified.
+    case 1: { const TableList from = PickSource(in, model, slot); (void)model.MoveSlot(slot, from, PickList(in)); break; }
     case 2: {
         const TableList from = PickSource(in, model, slot);
         (void)model.PutOnFloorSlot(slot, from, Pick(in, 0, kFloorSlotCount - 1));
@@ -65,11 +60,7 @@ void Step(FuzzedDataProvider& in, TableModel& model, CGameInfo& game)
     }
     case 3: (void)model.TakeFromFloorSlot(slot, PickList(in)); break;
     case 4: (void)model.CaptureFromFloor(slot, Pick(in, 0, 1)); break;
-    case 5: {
-        const TableList from = PickSource(in, model, slot);
-        (void)model.CaptureIntoPile(slot, from, Pick(in, 0, 1));
-        break;
-    }
+    case 5: { const TableList from = PickSource(in, model, slot); (void)model.CaptureIntoPile(slot, from, Pick(in, 0, 1)); break; }
     case 6: (void)model.PlayHandCardToFloor(slot, Pick(in, 0, 1)); break;
     case 7: (void)model.FlipDeckCardToFloor(Pick(in, 0, kCardCount - 1)); break;
     case 8: model.StartTurn(); break;
@@ -124,13 +115,8 @@ void RandomRecords(FuzzedDataProvider& in, CGameInfo& game)
     for (auto& v : game.c2MissionOwners) v = Pick(in, -1, 1);
     for (auto& v : game.monthCaptured) v = PickValue(in);
     for (CHTUser& u : game.users) {
-        u.points = PickValue(in);
-        u.goCount = PickValue(in);
-        u.shakeBombCount = PickValue(in);
         u.missionActive = in.ConsumeIntegralInRange<int32_t>(0, 1);
-        u.missionValue = PickValue(in);
-        u.piCount = PickValue(in);
-        u.deckFlips = PickValue(in);
+        for (int32_t* v : {&u.points, &u.goCount, &u.shakeBombCount, &u.missionValue, &u.piCount, &u.deckFlips}) *v = PickValue(in);
     }
 }
 
