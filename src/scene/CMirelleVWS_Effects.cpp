@@ -111,15 +111,17 @@ void CMirelleVWS::ShowEatMark(int kind, Point at)
 {
     static constexpr struct {
         size_t mark;
-        int sound;
-    } kMarks[] = {{0, 110}, {1, 111}, {0, -1}};
+        bool audible;
+        SoundTables::SoundId sound;
+    } kMarks[] = {{0, true, SoundTables::SoundId::BbuckEat}, {1, true, SoundTables::SoundId::MissionEat},
+                  {0, false, SoundTables::SoundId::BbuckEat}};
     if (kind < 0 || kind > 2) return;
     GVQZAniWnd* mark = effects.eatMarks[kMarks[kind].mark];
     if (!mark) return;
     mark->SetPos(at);
     mark->Play(1, false);
     InvalidateWnd(mark);
-    if (kMarks[kind].sound >= 0) PlaySoundId(static_cast<SoundTables::SoundId>(kMarks[kind].sound));
+    if (kMarks[kind].audible) PlaySoundId(kMarks[kind].sound);
     SetDirty();
 }
 

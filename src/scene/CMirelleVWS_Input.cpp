@@ -22,7 +22,6 @@ constexpr char kAntiLeaveTitle[] = "먹튀방지옵션";
 constexpr char kAntiLeaveText[] =
     "판수를 모두 채우면 나갈수 있지만 그렇지 않으면 획득하신 금액을\n상대방에게 모두 돌려줘야 합니다. \n"
     "(최대머니소지 제한에 묶여 있는 사용자도 원금에서 차감합니다.)";
-constexpr SoundId kGameStartSound = static_cast<SoundId>(7);
 
 // The hint markers of a hand slot that mark a group of one month (bomb, nuclear, double bomb,
 // shake): hovering one card of the group lifts them all.
@@ -39,7 +38,6 @@ bool CMirelleVWS::IsFloorPickMode() const
 {
     return timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0;
 }
-
 
 int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
 {
@@ -75,7 +73,6 @@ int CMirelleVWS::OnKeyUp(UINT vk, UINT, UINT)
     if (const int n = InputRules::HandCardOfKeyUp(static_cast<int>(vk))) SelectHandCard(n);
     return 0;
 }
-
 
 void CMirelleVWS::SelectHandCard(int n)
 {
@@ -171,7 +168,6 @@ int CMirelleVWS::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
     }
     return changed ? 1 : 0;
 }
-
 
 void CMirelleVWS::ShowCursorKind(CursorKind kind)
 {
@@ -312,7 +308,6 @@ bool CMirelleVWS::ClickTableCard(GVWnd* wnd)
     return card && OnHandCardClicked(card) != 0;
 }
 
-
 // The room's own buttons act on a click released inside them; false for any other widget.
 bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
 {
@@ -424,12 +419,11 @@ void CMirelleVWS::ShowStartButton(bool show)
     bool visible = show;
     if (show && !IsTournamentRoom()) visible = ownUser.userKey != -1 && GetPlayer(0).userKey == ownUser.userKey;
     else if (show) visible = !emptySeat;
-    if (visible && !start->IsVisible()) PlaySoundId(kGameStartSound);
+    if (visible && !start->IsVisible()) PlaySoundId(SoundId::GameStart);
     (void)start->SetImageSet(emptySeat ? 1 : 0);
     start->Show(visible);
     InvalidateWnd(start);
 }
-
 
 int CMirelleVWS::OnImeStartComposition(WPARAM, LPARAM)
 {

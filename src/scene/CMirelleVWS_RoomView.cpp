@@ -124,9 +124,9 @@ void CMirelleVWS::ShowInviteButton(bool show)
 void CMirelleVWS::ShowRoundStartAnimation(bool show, int kind)
 {
     using SoundTables::SoundId;
-    StopSoundId(static_cast<SoundId>(6));
+    StopSoundId(SoundId::StartPromotion);
     for (GVQZAniWnd* a : entryWidgets.roundStart) StopAnimation(a);
-    for (int id : {99, 83, 5}) StopSoundId(static_cast<SoundId>(id));
+    for (const SoundId id : {SoundId::NotifyChamgi, SoundId::StartEffect, SoundId::StartDefault}) StopSoundId(id);
     SetDirty();
     if (!show || room.roomKind == 60) return;
     size_t index = 0;

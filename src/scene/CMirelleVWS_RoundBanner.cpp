@@ -30,7 +30,7 @@ bool CMirelleVWS::LoadRoundBanner(WidgetFactory& factory)
 
 void CMirelleVWS::ShowRoundBanner(const std::string& number)
 {
-    PlaySoundId(static_cast<SoundTables::SoundId>(103));
+    PlaySoundId(SoundTables::SoundId::RoundNumber);
     if (GVQZAniWnd* back = roundBanner.back) {
         back->Show(true);
         back->Play(1, false);

@@ -10,8 +10,6 @@ namespace {
 
 using SoundTables::SoundId;
 
-constexpr SoundId kPulse = static_cast<SoundId>(54);
-
 namespace Notice {
 constexpr int CardChoice = 5, OtherPicks = 6, OtherGoOrStop = 10, OtherSeptAnimal = 11, RoomOptions = 16,
               RoomOptionsCleared = 17, Request14 = 18, SeptAnimal = 20;
@@ -142,7 +140,7 @@ void CMirelleVWS::OnGoOrStopPrompt(const GoOrStopPrompt& body)
         const RoundRules::GoStopPrompt prompt = RoundRules::ChooseGoStopPrompt(in);
         ShowNotify(prompt.kind, in.total, prompt.amount, RoundUser(seat).goCount, prompt.flag, 0);
         StartPhaseTimer(DecisionKind::GoOrStop);
-        PlaySoundId(kPulse);
+        PlaySoundId(SoundId::Pulse);
         SetCountdownTo(DecisionKind::GoOrStop);
     } else {
         ShowNotify(Notice::OtherGoOrStop, 0, Negated(RoundRules::ComputeGoStopAmount(in).amount));

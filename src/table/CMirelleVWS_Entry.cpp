@@ -80,7 +80,7 @@ void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
     switch (body.entryMode) {
     case 0:
         RefreshBothSeats();
-        PlaySoundId(static_cast<SoundTables::SoundId>(0));
+        PlaySoundId(SoundTables::SoundId::RoomJoin);
         if (waiting) {
             ShowRoundStartAnimation(true, 0);
             UpdatePlayObserveButtons(1);
@@ -252,7 +252,7 @@ void CMirelleVWS::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
     // FIXME: disable the auto-play button, with the room controls.
     if (IsUserSeated(body.player.userKey)) {
         if (body.player.userKey != gameInfo.ownerKey) PlayVoice(10033, body.seatIndex);
-        else if (IsDesperateRoom()) PlaySoundId(static_cast<SoundTables::SoundId>(106));
+        else if (IsDesperateRoom()) PlaySoundId(SoundTables::SoundId::Enter);
     }
     // FIXME: both names on the target-score panel in rooms 40..43, once it exists.
     if (GetPlayer(0).userKey == ownUser.userKey) {
@@ -339,7 +339,7 @@ void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
 
 void CMirelleVWS::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 {
-    PlaySoundId(static_cast<SoundTables::SoundId>(3));
+    PlaySoundId(SoundTables::SoundId::GameExit);
     if (robot) RefreshBothSeats();
     else RefreshSeatInfo(seat);
     if (GetPlayer(0).userKey == ownUser.userKey && GetRoomState() == RoomState::Waiting) {
@@ -404,7 +404,7 @@ void CMirelleVWS::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
 {
     using SoundTables::SoundId;
     int32_t inOut = 0;
-    if (plan.alertSound) PlaySoundId(static_cast<SoundId>(32));
+    if (plan.alertSound) PlaySoundId(SoundId::BoxNotify);
     if (plan.forcedExitRequest) HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
     if (plan.box) ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
     // FIXME: the prize texts go on the prize widget, once it is loaded.
@@ -419,7 +419,7 @@ void CMirelleVWS::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     for (const EntryRules::HostNote& note : plan.hostNotes)
         if (note.kind != 39) HostMessage(note.kind, note.text1, note.text2);
     PostToHost(plan.postCode);
-    PlaySoundId(static_cast<SoundId>(1));
+    PlaySoundId(SoundId::RoomExit);
     if (plan.pendingRequest) {
         auto pending = static_cast<int32_t>(std::min<int64_t>(entryState.pendingValue, INT32_MAX));
         HostRequest(ownUser.userKey, HostRequestCode::PendingValue, 0, nullptr, &pending);

@@ -15,7 +15,6 @@ namespace {
 
 using SoundTables::SoundId;
 
-constexpr int kDealSound = 10;
 constexpr uint32_t kDealPauseMs = 500;
 constexpr uint32_t kPickPauseMs = 500;
 constexpr uint32_t kResetPauseMs = 500;
@@ -76,7 +75,7 @@ void CMirelleVWS::OpenHandPick()
     for (CVHTWnd* card : tableWidgets.cardWnds)
         if (card) card->Show(false);
     if (tableWidgets.deckImage) tableWidgets.deckImage->Show(false);
-    PlaySoundId(static_cast<SoundId>(88));
+    PlaySoundId(SoundId::SunShuffle);
     GVQZAniWnd* board = entryWidgets.pickBoard;
     PlayClip(board, "SHUFFLE", 1);
     PlayClip(entryWidgets.pickBoardSecond, "NORMAL", 0);
@@ -103,7 +102,7 @@ void CMirelleVWS::OpenCardPick(const ShuffleCards& body)
         entryState.pickSlots.push_back(i);
         if (CVHTWnd* card = CardWndBySlot(i)) SetCardSize(card, CardSizeKind::Normal);
     }
-    PlaySoundId(static_cast<SoundId>(kDealSound));
+    PlaySoundId(SoundId::CardSort);
     StackDeck(DeckStack::AllSlots);
     Delay(kPickPauseMs);
     DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()));
@@ -155,7 +154,7 @@ void CMirelleVWS::ShowHandPicked(const SunPicked& body, int seat, bool own)
     }
     const int32_t slot = GetPlayer(seat).screenSlot;
     if (slot < 0 || slot > 1) return;
-    PlaySoundId(static_cast<SoundId>(90));
+    PlaySoundId(SoundId::SunSelect);
     GVQZAniWnd* button = entryWidgets.handButtons[static_cast<size_t>(body.pick)];
     if (button) button->Enable(false);
     PlayClip(button, Format(name, "%d_MOVE_%d", body.pick, slot), 1);
@@ -209,7 +208,7 @@ int CMirelleVWS::OnSunPickClicked(GVWnd* wnd)
     if (pick < 0) return 0;
     if (!SendSunPick(pick, 0)) return 0;
     StopPhaseTimer();
-    PlaySoundId(static_cast<SoundId>(20));
+    PlaySoundId(SoundId::ButtonClick);
     SetAutoPlay(false);
     return 1;
 }
@@ -219,7 +218,7 @@ void CMirelleVWS::OnTableReset(const TableReset& body)
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
     // FIXME: the give-up button in rooms 40..43, once the target-score panel exists.
-    PlaySoundId(static_cast<SoundId>(9));
+    PlaySoundId(SoundId::GameClear);
     ClearTable();
     InitFloorSlots();
     entryState.pickSlots.clear();
@@ -271,7 +270,7 @@ void CMirelleVWS::OnDealCards(const DealCards& body)
         // FIXME: at the KJ mission panel's music volume once that panel exists.
         PlaySoundId(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2);
     }
-    PlaySoundId(static_cast<SoundId>(kDealSound));
+    PlaySoundId(SoundId::CardSort);
     gameInfo.missionMode = body.missionKind;
     // FIXME: mission kind 5 shows the KJ mission panel and sets both seats' mission flags, with the missions.
     tableState.dealing = true;

@@ -12,11 +12,6 @@ namespace {
 using SoundTables::SoundId;
 namespace Rules = ResultHandlerRules;
 
-constexpr SoundId kResultPlain = static_cast<SoundId>(34);
-constexpr SoundId kGoBakNotify = static_cast<SoundId>(46);
-constexpr SoundId kGameEnd = static_cast<SoundId>(9);
-constexpr SoundId kGameStopped = static_cast<SoundId>(32);
-constexpr SoundId kJewelGained = static_cast<SoundId>(108);
 constexpr uint32_t kLastResultKind = 10;
 constexpr int kRobotWonFace = 1;
 constexpr int kRobotLostFace = 2;
@@ -95,7 +90,7 @@ void CMirelleVWS::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
     animation->SelectAnimation(*slot);
     animation->Show(true);
     animation->Play(-1, false);
-    PlaySoundId(kGoBakNotify);
+    PlaySoundId(SoundId::NotifyGoBak);
     InvalidateWnd(animation);
 }
 
@@ -149,7 +144,7 @@ void CMirelleVWS::OnRoundResult(const RoundResult& body)
         PlayGoBak(body.bakList, winner);
         ShowRobotResultFace(winner);
     } else {
-        PlaySoundId(kResultPlain);
+        PlaySoundId(SoundId::ResultWinner);
     }
     ReserveResultItems(own, assaRose);
     SetDirty();
@@ -201,7 +196,7 @@ void CMirelleVWS::OnEventRoundResult(const EventRoundResult& body)
     ShowEventResult(body);
     SetDirty();
     ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
-    PlaySoundId(kResultPlain);
+    PlaySoundId(SoundId::ResultWinner);
     SetDirty();
 }
 
@@ -242,7 +237,7 @@ void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
     // item visibility goes to CVDesperateResultWnd::SetItemShown.
     ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
     ReserveResultItems(own, assaRose);
-    PlaySoundId(kResultPlain);
+    PlaySoundId(SoundId::ResultWinner);
     SetDirty();
 }
 
@@ -253,7 +248,7 @@ void CMirelleVWS::OnGameEnd(const GameEnd& body)
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
     // FIXME: the target-score panel's give-up button in rooms 40..43 (UpdateGiveUpButton (1)).
-    PlaySoundId(kGameEnd);
+    PlaySoundId(SoundId::GameClear);
     ClearTable();
     UpdateAntiLeaveAtGameEnd(body.antiLeaveCount);
     entryState.entryValue = body.entryValue;
@@ -280,7 +275,7 @@ void CMirelleVWS::OnGameEnd(const GameEnd& body)
     for (const std::string& line : Rules::LeaveLines(body.leaveList, {GetPlayer(0).userKey, GetPlayer(1).userKey}))
         PrintChatText(line);
     if (body.firstKey == 0) {
-        PlaySoundId(kGameStopped);
+        PlaySoundId(SoundId::BoxNotify);
         PrintChatText("일시적인 오류`1111`로 게임을 중지하였습니다!`0010`");
     }
     if (body.leaveFlag != 0) PostToHost(1);
@@ -340,5 +335,5 @@ void CMirelleVWS::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
     // FIXME: the jewel panel (CVMirelleBijouWnd): SetBijouKind on a new kind, StartEffect and AddBijou on a gain.
     seat.jewelKind = ownUser.jewelKind = in.jewelKind;
     seat.jewelCount = ownUser.jewelCount = in.jewelCount;
-    if (gained) PlaySoundId(kJewelGained);
+    if (gained) PlaySoundId(SoundId::JewelGained);
 }

@@ -10,11 +10,6 @@ namespace {
 
 using SoundTables::SoundId;
 
-constexpr SoundId kDaebakStamp = static_cast<SoundId>(44);
-constexpr SoundId kSunGood = static_cast<SoundId>(91);
-constexpr SoundId kSunBad = static_cast<SoundId>(92);
-constexpr SoundId kNotifyTurn = static_cast<SoundId>(21);
-
 constexpr int kReadyNotice = 21;
 constexpr int kTimeUpNotice = 25;
 // Where the turn marker stands, by screen slot of the turn's seat.
@@ -117,7 +112,7 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
     const int slot = ScreenSlotOf(seat) == 1 ? 1 : 0;
     if (gameInfo.firstPlayerMode == 0) {
         Delay(500);
-        PlaySoundId(kDaebakStamp);
+        PlaySoundId(SoundId::DaebakStamp);
         // FIXME: the first-player pick animations: both stop, the first player's shows clip 12 at (128, 446) for
         // screen slot 0 or (128, 73) for slot 1, moved by (-64, -42).
     } else if (gameInfo.firstPlayerMode == 1) {
@@ -130,8 +125,8 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
             notice->Play(i == 0 ? 1 : -1, false);
             InvalidateWnd(notice);
         }
-        PlaySoundId(kDaebakStamp);
-        PlaySoundId(slot == 0 ? kSunGood : kSunBad);
+        PlaySoundId(SoundId::DaebakStamp);
+        PlaySoundId(slot == 0 ? SoundId::SunGood : SoundId::SunBad);
     }
     SetDirty();
 }
@@ -183,7 +178,7 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
         // FIXME: the own outline (ShowOwnOutline (1)) and the hand hints (ShowHandHints (1)).
         timers.outlineBlink = true;
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
-        PlaySoundId(kNotifyTurn);
+        PlaySoundId(SoundId::NotifyTurn);
         POINT cursor{};
         if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
             OnMouseMove(0, Point(cursor.x, cursor.y));
