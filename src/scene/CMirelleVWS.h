@@ -231,7 +231,6 @@ public:
     void UpdateAntiLeaveAtGameEnd(int32_t count);
     void SettleGameEndSeats(const GameEnd& body);
     void SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in);
-    void LeaveNoticeToHost(int code);
     // Room entry, seating, the first-player pick and the snapshot (table/).
     void OnPlayerEnter(const PlayerEnter& body);
     void OnGameDataSync(const GameDataSync& body);
@@ -378,6 +377,8 @@ public:
     // The host's text for the own user (code 62), at most 256 bytes.
     std::string FetchHostText();
     void PostToHost(int32_t code);
+    // IHostInterface::LeaveNotice, when a host is attached.
+    void LeaveNoticeToHost(int code);
     void PrintChatText(const std::string& text);
     // A seat's score, counter and bak panels from its round record (seats without a screen slot: nothing).
     void RefreshSeatPanels(int seat);

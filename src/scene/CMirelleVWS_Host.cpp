@@ -83,3 +83,8 @@ void CMirelleVWS::ReportSeatMoney()
     int32_t length = static_cast<int32_t>(text.size());
     HostRequest(0, HostRequestCode::PassText, 0, text.data(), &length);
 }
+
+void CMirelleVWS::LeaveNoticeToHost(int code)
+{
+    if (IHostInterface* host = GetHost()) host->LeaveNotice(code);
+}

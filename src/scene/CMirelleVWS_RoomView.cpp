@@ -42,7 +42,7 @@ int CMirelleVWS::ExitRoom()
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         controls.roundStarted = false;
         // FIXME: the target-score panel's give-up button (UpdateGiveUpButton(1)) once CVDesperateWnd exists.
-        if (IHostInterface* host = GetHost()) host->LeaveNotice(3);
+        LeaveNoticeToHost(3);
     }
     ShowEntryResult(1, "", false);
     return 1;

@@ -75,7 +75,6 @@ void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
 
 void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
 {
-    IHostInterface* host = GetHost();
     const bool waiting = GetRoomState() == RoomState::Waiting;
     switch (body.entryMode) {
     case 0:
@@ -88,7 +87,7 @@ void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
         }
         UpdateExitButtons(1);
         PrintOptionSummary();
-        if (host) host->LeaveNotice(3);
+        LeaveNoticeToHost(3);
         SendPlay(1);
         ShowObserveSystem(true);
         break;
@@ -110,13 +109,13 @@ void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
         else
             SendPlay(0);
         PrintOptionSummary();
-        if (host) host->LeaveNotice(3);
+        LeaveNoticeToHost(3);
         break;
     }
     case 2:
         SendVoiceType();
         PrintOptionSummary();
-        if (host) host->LeaveNotice(4);
+        LeaveNoticeToHost(4);
         break;
     default: PostToHost(0); break;
     }

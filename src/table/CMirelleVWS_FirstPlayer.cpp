@@ -234,20 +234,19 @@ void CMirelleVWS::OnTableReset(const TableReset& body)
         }
     }
     RefreshBothSeats();
-    if (IHostInterface* host = GetHost()) host->LeaveNotice(3);
+    LeaveNoticeToHost(3);
     Delay(kResetPauseMs);
 }
 
 void CMirelleVWS::OnDealCards(const DealCards& body)
 {
-    IHostInterface* host = GetHost();
     if (CheckDealCards(body.floorCards, body.handCards) != DealCheck::Ok) {
         DebugLine("deal: %d floor and %d hand ids, nothing dealt", static_cast<int>(body.floorCards.size()),
                   static_cast<int>(body.handCards.size()));
         PostToHost(0);
         return;
     }
-    if (host) host->LeaveNotice(0);
+    LeaveNoticeToHost(0);
     // FIXME: the jackpot gauge with the promotions.
     const bool ownSeated = IsUserSeated();
     if (IsUserSeated(static_cast<int32_t>(body.userKey))) SetAutoPlay(false);
@@ -282,7 +281,7 @@ void CMirelleVWS::OnDealCards(const DealCards& body)
     tableState.dealing = false;
     tableState.active = true;
     // FIXME: mission kind 5 starts the KJ music, with the missions.
-    if (host) host->LeaveNotice(ownSeated ? 4 : 3);
+    LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
     SendRequest20(5, 0);
     SetDirty();

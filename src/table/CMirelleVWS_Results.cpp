@@ -94,11 +94,6 @@ void CMirelleVWS::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
     InvalidateWnd(animation);
 }
 
-void CMirelleVWS::LeaveNoticeToHost(int code)
-{
-    if (IHostInterface* host = GetHost()) host->LeaveNotice(code);
-}
-
 void CMirelleVWS::OnRoundResult(const RoundResult& body)
 {
     const int own = FindSeatByKey(ownUser.userKey);
