@@ -276,7 +276,18 @@ public:
     void UpdateExitButtons(int flag);
     void PrintOptionSummary();
     void ShowHandHints(bool show);
-    void ShowUserPopupMenu(Point at);
+    // Opens the popup menu of a user's panel at the point; show 0 or a key below 0 closes it.
+    void ShowUserPopupMenu(bool show, int32_t userKey, Point at);
+    void OnUserPopupCommand(int entry);
+    void ShowOwnOutline(bool show);
+    void ShowFloorSlotMarkers(int flag);
+    // The forced-exit question for a user (the popup menu and the host's slot 11).
+    int RequestForcedExit(int32_t targetUserKey);
+    // 1 when the skin's table picture loaded (with reload) and the skin changed.
+    int SetSkin(int skin, int reload);
+    // The option window: 1 when it opened; Close answers 1 when it was open.
+    int OpenOptionWindow();
+    int CloseOptionWindow();
     void SendKickListToHost();
     void RecountMissionProgress();
 

@@ -221,10 +221,57 @@ void CMirelleVWS::ShowHandHints(bool show)
     // FIXME: the hand-card hints over the marked cards, with the seat panels' hints.
 }
 
-void CMirelleVWS::ShowUserPopupMenu(Point at)
+void CMirelleVWS::ShowUserPopupMenu(bool show, int32_t userKey, Point at)
 {
+    static_cast<void>(show);
+    static_cast<void>(userKey);
     static_cast<void>(at);
     // FIXME: the user popup menu, once it exists.
+}
+
+void CMirelleVWS::OnUserPopupCommand(int entry)
+{
+    static_cast<void>(entry);
+    // FIXME: the popup menu's four entries, with the popup menu.
+}
+
+void CMirelleVWS::ShowOwnOutline(bool show)
+{
+    static_cast<void>(show);
+    // FIXME: the own outline, with the hand hints.
+}
+
+void CMirelleVWS::ShowFloorSlotMarkers(int flag)
+{
+    static_cast<void>(flag);
+    // FIXME: the floor-slot markers, with the hand hints.
+}
+
+int CMirelleVWS::RequestForcedExit(int32_t targetUserKey)
+{
+    static_cast<void>(targetUserKey);
+    // FIXME: the forced-exit question, with the forced exit.
+    return 0;
+}
+
+int CMirelleVWS::SetSkin(int skin, int reload)
+{
+    static_cast<void>(skin);
+    static_cast<void>(reload);
+    // FIXME: the table skin, with the forced exit and auto-play controls.
+    return 0;
+}
+
+int CMirelleVWS::OpenOptionWindow()
+{
+    // FIXME: the option window, with the user options.
+    return 0;
+}
+
+int CMirelleVWS::CloseOptionWindow()
+{
+    // FIXME: the option window, with the user options.
+    return 0;
 }
 
 void CMirelleVWS::SendKickListToHost()

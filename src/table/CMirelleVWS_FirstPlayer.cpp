@@ -226,7 +226,7 @@ void CMirelleVWS::OnTableReset(const TableReset& body)
     if (body.firstKey != 0 && body.firstKey != -1) {
         RefreshBothSeats();
         ReportSeatMoney();
-        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu({0, 0});
+        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
             room.seats.AssignScreenSlots(ownUser.userKey);
             ShowSeatMarks();

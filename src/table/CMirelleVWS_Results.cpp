@@ -257,7 +257,7 @@ void CMirelleVWS::OnGameEnd(const GameEnd& body)
     ReportSeatMoney();
     // FIXME: rooms 40..43 reset a finished target-score round or show each seat's score quietly.
     if (body.firstKey != 0 && body.firstKey != -1) {
-        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu({0, 0});
+        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
             room.seats.AssignScreenSlots(ownUser.userKey);
             ShowSeatMarks();
