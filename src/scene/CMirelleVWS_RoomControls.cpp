@@ -152,7 +152,6 @@ int CMirelleVWS::SetSkin(int skin, int reload)
     // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::SetSkin (skin).
     // FIXME: the item panel's skin (CVItemWnd::SetSkin (skin)), once the panel has one.
     // FIXME: CVDesperateWnd::SetSkin (skin) in rooms 40..43.
-    options.skin = skin;
     SetRedrawAll(true);
     SetDirty();
     return 1;

@@ -71,12 +71,9 @@ TEST_F(RoomControlOps, ForcedExitThroughTheHostSlot)
         size_t boxesShown;
         std::vector<GameRequest> sent;
     } cases[] = {
-        {"14000 asked, yes", 1, 14000, false, false, {IDOK}, 1, kick},
-        {"asked, no", 1, 14000, false, false, {IDNO}, 1, {}},
         {"asked, closed by its timer", 1, 14000, false, false, {kBoxTimerClosed}, 1, {}},
         {"13999: the refusal box only", 1, 13999, false, false, {IDOK}, 1, {}},
         {"reserved, result shown: no box, kicked", 3, 0, true, false, {}, 0, kick},
-        {"result shown: nothing", 3, 14000, false, true, {}, 0, {}},
         {"yes in a round not in step: the failure box", 2, 14000, false, false, {IDOK, IDOK}, 2, {}},
         {"yes in a round in step", 2, 14000, false, true, {IDOK}, 1, kick},
     };
@@ -124,32 +121,6 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
     s.SetAutoPlay(true);
     EXPECT_EQ(WindowTimer::MsUntilNextDue(), 10000) << "the other user's turn kept its deadline";
     s.StopPhaseTimer();
-}
-
-// The own echo hands the phrase to the host and rests the control; others only speak, a muted or
-// unseated user not even that; numbers outside 0..9 do nothing.
-TEST_F(RoomControlOps, ChatMacroEchoesRestTheControlForTheOwnUserOnly)
-{
-    CMirelleVWS& s = Scene();
-    s.gameInfo.voiceMuted = {kOtherKey};
-    const struct { const char* name; int32_t key, macro; bool phrase; } cases[] = {
-        {"own macro 1", kOwnKey, 1, true},
-        {"muted other user", kOtherKey, 1, false},
-        {"unseated user", 300, 2, false},
-        {"macro -1", kOwnKey, -1, false},
-        {"macro 10", kOwnKey, 10, false},
-    };
-    for (const auto& c : cases) {
-        host.Forget();
-        Deliver(ChatMacro{c.key, c.macro});
-        const auto phrases = host.RequestsWithCode(57);
-        EXPECT_EQ(phrases.size(), c.phrase ? 1u : 0u) << c.name;
-        EXPECT_EQ(MacroControlValues(), c.phrase ? std::vector<int>{1} : std::vector<int>{}) << c.name;
-        if (c.phrase && !phrases.empty()) {
-            EXPECT_EQ(phrases[0].text, "안녕하세요. ^^/") << c.name;
-        }
-        WindowTimer::AdvanceAndFire(2000);
-    }
 }
 
 // A sent macro starts the rest itself (an observer gets no echo); the rest ends enabled only with

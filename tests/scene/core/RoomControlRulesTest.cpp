@@ -108,11 +108,3 @@ TEST(ChatMacro, VoiceAndPhraseByUser)
     }
     for (int i = 0; i < kMacroCount; ++i) EXPECT_STRNE(FindMacroPhrase(i)->text, "") << "macro " << i;
 }
-
-TEST(ChatMacro, ControlEnabledOnlyWithVoicesOnAndNoLock)
-{
-    EXPECT_TRUE(MacroControlAllowed(true, true, false));
-    EXPECT_FALSE(MacroControlAllowed(true, false, false)) << "voices off";
-    EXPECT_FALSE(MacroControlAllowed(true, true, true)) << "locked";
-    EXPECT_FALSE(MacroControlAllowed(false, true, false)) << "asked off";
-}
