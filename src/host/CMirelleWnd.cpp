@@ -193,6 +193,10 @@ bool CMirelleWnd::FinishDeferred()
         resetPending = false;
         scene->ResetGameState();
     }
+    if (resetViewPending && scene) {
+        resetViewPending = false;
+        ResetSceneView();
+    }
     return false;
 }
 
@@ -362,12 +366,29 @@ int CMirelleWnd::ResetRoomView()
 {
     return GuardBoundary("ResetRoomView", -1, [&] {
         if (!scene) return -1;
-        // FIXME: clear the table, the seats and the room's buttons once the room view can be reset.
-        scene->SetDirty();
-        // The loader is building the widgets: the first frame after it draws them.
-        if (!IsLoading()) scene->FlushRedraw();
+        // The loader is building the widgets: nothing to clear yet.
+        if (IsLoading()) {
+            scene->SetDirty();
+            return 0;
+        }
+        // A handler waits in Delay or a box: reset once it returns.
+        if (busyDepth > 0) {
+            resetViewPending = true;
+            return 0;
+        }
+        ResetSceneView();
         return 0;
     });
+}
+
+void CMirelleWnd::ResetSceneView()
+{
+    {
+        Busy busy(*this);
+        scene->ResetRoomView();
+    }
+    scene->SetDirty();
+    scene->FlushRedraw();
 }
 
 int CMirelleWnd::ReinitScreen()
@@ -382,10 +403,17 @@ int CMirelleWnd::ReinitScreen()
     });
 }
 
-int CMirelleWnd::RequestForcedExit(int /*targetUserKey*/)
+int CMirelleWnd::RequestForcedExit(int targetUserKey)
 {
-    // FIXME: the forced-exit request arrives with the room's user-interface controller.
-    return 0;
+    return GuardBoundary("RequestForcedExit", -1, [&] {
+        if (!scene || IsLoading()) return -1;
+        {
+            Busy busy(*this);
+            scene->RequestForcedExit(targetUserKey);
+        }
+        FinishDeferred();
+        return 0;
+    });
 }
 
 int CMirelleWnd::SetTitleBarText(BSTR text)

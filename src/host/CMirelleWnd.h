@@ -94,6 +94,8 @@ private:
     // What the host asked of the display while the loader was building on it.
     void ApplyDeferredScreenMode();
     void StartCaptionDrag(LPARAM lParam);
+    // The scene forgets its room, then draws.
+    void ResetSceneView();
 
     IHostInterface* host;
     HWND hostWnd = nullptr;
@@ -112,5 +114,6 @@ private:
     int busyDepth = 0;
     bool destroyPending = false;
     bool resetPending = false;
+    bool resetViewPending = false;
     int pendingScreenMode = -1;  // 0 windowed, 1 full screen, -1 none
 };

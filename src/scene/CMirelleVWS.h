@@ -291,6 +291,21 @@ public:
     void SendKickListToHost();
     void RecountMissionProgress();
 
+    // Forced exit, auto-play, chat macros and the skin (scene/CMirelleVWS_RoomControls.cpp); the
+    // room view reset (scene/CMirelleVWS_RoomReset.cpp, beside ClearTable).
+    void ShowAutoPlayNotice(bool show);
+    void SetAutoPlayButtonEnabled(bool enable);
+    void OnChatMacro(const ChatMacro& body);
+    // Speaks macro 0..9 in the user's seat; the own user's phrase goes to the host and the control rests.
+    void SendChatMacro(int index, int32_t userKey);
+    // Forgets the room: table, seats, room record and buttons, as after loading; the frame timer stops.
+    void ResetRoomView();
+    void ClearCardWnds();
+    void ClearTableMarks();
+    void ClearSeatPanels();
+    // One per month slot 0..11, all raised by the resets.
+    std::array<bool, 12> monthSlotFlags{};
+
     // Loading (on the loader thread or at once): the widgets, then the sounds. `stop` is checked
     // between loads so the room can be destroyed while it loads.
     int LoadResources(const std::atomic<bool>& stop);

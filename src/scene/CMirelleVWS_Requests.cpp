@@ -214,7 +214,8 @@ int CMirelleVWS::SendRequest25(int32_t state)
 int CMirelleVWS::SendMacro(int32_t number)
 {
     if (!controls.macroEnabled) return 0;
-    controls.macroEnabled = false;
+    // The rest starts here: an observer's macro or a lost echo must not leave the control off.
+    SetMacroEnabled(false);
     SendGameRequest(Requests::Macro{number});
     return 1;
 }

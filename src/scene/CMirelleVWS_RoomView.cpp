@@ -9,9 +9,6 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/WidgetFactory.h"
-#include "views/CVBakIconWnd.h"
-#include "views/CVHTWnd.h"
-#include "views/CVJumsuInfoWnd.h"
 #include "views/CVPSPPushBtn.h"
 
 namespace {
@@ -46,42 +43,6 @@ int CMirelleVWS::ExitRoom()
     }
     ShowEntryResult(1, "", false);
     return 1;
-}
-
-void CMirelleVWS::ClearTable()
-{
-    for (TimerId id : {TimerId::Blink, TimerId::Phase, TimerId::Popup, TimerId::Start})
-        if (IsTimerRunning(id)) StopTimer(id);
-    timers.phaseTimerKind = DecisionKind::None;
-    StopTurnMarker();
-    StopLoopSounds();
-    HideNotify();
-    timers.countdown = timers.countdownStart;
-    timers.outlineBlink = false;
-    for (CVHTWnd* card : tableWidgets.cardWnds) {
-        if (!card) continue;
-        card->Reset();
-        SetCardSize(card, CardSizeKind::Normal);
-        card->SetImageFrame(CVHTWnd::kBackFrame);
-        card->SetPos(card->GetHome());
-        card->Show(true);
-    }
-    for (GVQZAniWnd* marker : tableWidgets.missionMarkers) ShowIf(marker, false);
-    StopAnimation(tableWidgets.selectSunAnimation);
-    StopAnimation(entryWidgets.pickBoard);
-    StopAnimation(entryWidgets.pickBoardSecond);
-    for (GVQZAniWnd* button : entryWidgets.handButtons) StopAnimation(button);
-    for (size_t i = 0; i < seatPanels.score.size(); ++i) {
-        if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->Reset();
-        if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
-    }
-    ShowRoundStartAnimation(false, 0);
-    ShowChamgiBackground(false, 0);
-    gameInfo.missionMode = 0;
-    // FIXME: the round result, the VIP icons, the go/bak alerts, the go/shake icons, the mission panels and
-    // their sounds, the banners and the betting panel, once those panels are loaded here.
-    gameInfo.Reset();
-    SetDirty();
 }
 
 std::string CMirelleVWS::StakeName(int32_t index) const
@@ -245,21 +206,6 @@ void CMirelleVWS::ShowFloorSlotMarkers(int flag)
 {
     static_cast<void>(flag);
     // FIXME: the floor-slot markers, with the hand hints.
-}
-
-int CMirelleVWS::RequestForcedExit(int32_t targetUserKey)
-{
-    static_cast<void>(targetUserKey);
-    // FIXME: the forced-exit question, with the forced exit.
-    return 0;
-}
-
-int CMirelleVWS::SetSkin(int skin, int reload)
-{
-    static_cast<void>(skin);
-    static_cast<void>(reload);
-    // FIXME: the table skin, with the forced exit and auto-play controls.
-    return 0;
 }
 
 int CMirelleVWS::OpenOptionWindow()

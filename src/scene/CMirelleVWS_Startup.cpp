@@ -73,7 +73,8 @@ void CMirelleVWS::ResetGameState()
     moveTimer.Init();
     InitFloorSlots();
     gameInfo.voiceMuted.clear();
-    // FIXME: the title bar's full-screen button image set and the twelve month-slot flags, once they exist.
+    monthSlotFlags.fill(true);
+    // FIXME: the title bar's full-screen button image set, once it exists.
 }
 
 // The floor slots at their places for the room kind, the round records and the countdown as new.

@@ -4,7 +4,6 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 #include "toolkit/GVQZAniWnd.h"
-#include "toolkit/GVQZAniWnd.h"
 #include "views/CVItemWnd.h"
 #include "views/CVNotifyWnd.h"
 #include "views/CVResultWnd.h"
@@ -84,6 +83,7 @@ int CMirelleVWS::StartPhaseTimer(DecisionKind kind)
     }
     StartTimerFor(TimerId::Phase, static_cast<uint32_t>(seconds) * 1000);
     if (timers.IsRunning(TimerId::Phase)) timers.phaseTimerKind = kind;
+    timers.phaseSeconds = seconds;
     return seconds;
 }
 
@@ -145,21 +145,6 @@ void CMirelleVWS::StopBlinkTimer()
         marker->Stop();
         InvalidateWnd(marker);
     }
-}
-
-void CMirelleVWS::SetMacroEnabled(bool enabled)
-{
-    controls.macroEnabled = enabled;
-    SetTitleButtonState("macro", enabled ? HostControlState::ShownEnabled : HostControlState::ShownDisabled);
-    if (!enabled) StartTimer(TimerId::Macro);
-}
-
-void CMirelleVWS::SetAutoPlay(bool on)
-{
-    controls.autoPlay = on;
-    // A running decision restarts with the seconds of the new mode.
-    if (timers.phaseTimerKind != DecisionKind::None) StartPhaseTimer(timers.phaseTimerKind);
-    // FIXME: the auto-play button's image set and its chat line arrive with the room's user-interface controller.
 }
 
 void CMirelleVWS::StopTurnMarker()

@@ -33,6 +33,8 @@ struct RoomControls {
     bool autoPlay = false;
     bool autoStart = false;
     bool macroEnabled = false;
+    // Keeps the chat macros off whatever the rest timer and the voices option say.
+    bool macroLocked = false;
     bool antiLeaveActive = false;
     bool roundStarted = false;
     bool tournamentGradeMismatch = false;

@@ -20,6 +20,7 @@ constexpr int kTimerCount = 6;
 struct SceneTimers {
     std::array<bool, kTimerCount> running{};
     SceneRules::DecisionKind phaseTimerKind = SceneRules::DecisionKind::None;
+    int32_t phaseSeconds = 0;  // the seconds the running decision was started with
     int32_t countdown = 0;
     int32_t countdownStart = 0;
     int32_t countdownLimit = 10;

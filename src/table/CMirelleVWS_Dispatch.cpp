@@ -73,6 +73,7 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<EventRoundResult, &CMirelleVWS::OnEventRoundResult>(t);
         Enter<DesperateRoundResult, &CMirelleVWS::OnDesperateRoundResult>(t);
         Enter<GameEnd, &CMirelleVWS::OnGameEnd>(t);
+        Enter<ChatMacro, &CMirelleVWS::OnChatMacro>(t);
         return t;
     }();
     return table;

@@ -247,8 +247,10 @@ void CMirelleVWS::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
     entryState.leaveValue = 0;
     int32_t inOut = 0;
     if (IsAntiLeaveRoom()) HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveEntered, 0, nullptr, &inOut);
-    if (IsUserSeated(body.player.userKey)) SetAutoPlay(false);
-    // FIXME: disable the auto-play button, with the room controls.
+    if (IsUserSeated(body.player.userKey)) {
+        SetAutoPlay(false);
+        SetAutoPlayButtonEnabled(false);
+    }
     if (IsUserSeated(body.player.userKey)) {
         if (body.player.userKey != gameInfo.ownerKey) PlayVoice(10033, body.seatIndex);
         else if (IsDesperateRoom()) PlaySoundId(SoundTables::SoundId::Enter);

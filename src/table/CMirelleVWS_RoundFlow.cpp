@@ -167,7 +167,7 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
         InvalidateWnd(blink);
     }
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
-    // FIXME: the two auto-play indicators shown while auto-play is on.
+    if (controls.autoPlay) ShowAutoPlayNotice(true);
     // FIXME: the VIP manager's combination icons for the own seat (UpdateJokboIcons (own seat, 1)).
     SetDirty();
 

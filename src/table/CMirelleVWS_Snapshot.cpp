@@ -173,8 +173,11 @@ void CMirelleVWS::OnPlayerEnter(const PlayerEnter& body)
             }
         }
         RefreshBothSeats();
-        if (IsUserSeated()) SetAutoPlay(false);
-        // FIXME: the auto-play button enabled and the waiting animation of rooms 5..10, with the room controls.
+        if (IsUserSeated()) {
+            SetAutoPlay(false);
+            SetAutoPlayButtonEnabled(true);
+        }
+        // FIXME: the waiting animation looped in rooms 5..10 without a robot, once it is loaded.
     } else {
         RefreshSeatInfo(seat);
     }

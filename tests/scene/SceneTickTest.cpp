@@ -37,8 +37,8 @@ TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
     }
 }
 
-// A change of auto-play restarts a running decision with the seconds of the new mode, also when the
-// start button switches it off.
+// A change of auto-play restarts the own user's running decision: on with the auto-play seconds, off
+// (also by the start button) with the decision's own seconds + 1.
 TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
 {
     using Change = void (*)(CMirelleVWS&);
@@ -58,8 +58,9 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
         {"anti-leave setting 0: an ordinary room", 8, 0, 0, 8, 0, 1, 1, 10},
         {"room kind 11: an ordinary room", 8, 0, 0, 11, 1, 1, 1, 10},
         {"auto-play switched on", 9, 0, 0, 1, 0, 0, 0, 10, autoPlayOn, 2},
-        {"auto-play switched off by the start button", 8, 1, 0, 1, 0, 0, 0, 1, start, 10},
+        {"auto-play switched off by the start button", 8, 1, 0, 1, 0, 0, 0, 1, start, 2},
     };
+    Scene().gameInfo.turnKey = kOwnKey;
     for (const auto& c : cases) {
         CMirelleVWS& s = Scene();
         s.controls.autoPlay = c.autoPlay != 0;

@@ -1,0 +1,160 @@
+#include "scene/CMirelleVWS.h"
+
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVBakIconWnd.h"
+#include "views/CVGoBakAlertUIWnd.h"
+#include "views/CVHTIconWnd.h"
+#include "views/CVHTWnd.h"
+#include "views/CVJumsuInfoWnd.h"
+#include "views/CVPSPPushBtn.h"
+#include "views/CVUserInfoWnd.h"
+
+namespace {
+
+void Hide(GVWnd* wnd)
+{
+    if (wnd) wnd->Show(false);
+}
+
+void StopAndHide(GVQZAniWnd* animation)
+{
+    if (!animation) return;
+    animation->Stop();
+    animation->Show(false);
+}
+
+}  // namespace
+
+// Clears what a round left on the table; the seats, the room and the user lists but the kick
+// reservations stay. A running decision stops without its time-out answer.
+void CMirelleVWS::ClearTable()
+{
+    for (TimerId id : {TimerId::Blink, TimerId::Phase, TimerId::Popup, TimerId::Start})
+        if (IsTimerRunning(id)) StopTimer(id);
+    timers.phaseTimerKind = DecisionKind::None;
+    if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) blink->Stop();
+    StopLoopSounds();
+    HideNotify();
+    HideRoundResult();
+    // FIXME: CMirelleVIPMgr::HideAllIcons (), once the VIP manager is created.
+    StopTurnMarker();
+    if (CVGoBakAlertUIWnd* alert = seatPanels.goBakAlert) alert->HideAll();
+    timers.countdown = timers.countdownStart;
+    timers.outlineBlink = false;
+    ClearCardWnds();
+    for (size_t i = 0; i < seatPanels.score.size(); ++i) {
+        if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->Reset();
+        if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->Reset();
+        if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
+    }
+    // FIXME: CVRestrictOptionWnd::Reset (), once the restrict panel is created.
+    // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::Reset (), once created.
+    StopSoundId(SoundTables::SoundId::NotifyGoBak);
+    ShowRoundStartAnimation(false, 0);
+    ShowChamgiBackground(false, 0);
+    ClearTableMarks();
+    // FIXME: CMirellePromotionMgr::ShowEventBanner (0), once the promotion manager's banners are created.
+    // FIXME: hide the betting panel (HideBettingPanel) once it exists.
+    controls.macroEnabled = true;
+    SetMacroEnabled(true);
+    gameInfo.Reset();
+    SetDirty();
+}
+
+// The 50 card windows face down at home, the entry pick's widgets stopped.
+void CMirelleVWS::ClearCardWnds()
+{
+    for (CVHTWnd* card : tableWidgets.cardWnds) {
+        if (!card) continue;
+        card->Reset();
+        SetCardSize(card, CardSizeKind::Normal);
+        card->SetImageFrame(CVHTWnd::kBackFrame);
+        card->SetPos(card->GetHome());
+        card->Show(true);
+    }
+    for (GVQZSWnd* pass : tableWidgets.holdBombs) Hide(pass);
+    StopAndHide(tableWidgets.selectSunAnimation);
+    StopAndHide(entryWidgets.pickBoard);
+    StopAndHide(entryWidgets.pickBoardSecond);
+    for (GVQZAniWnd* button : entryWidgets.handButtons) StopAndHide(button);
+}
+
+// The markers, hints, popups and effects over the table.
+void CMirelleVWS::ClearTableMarks()
+{
+    ShowFloorSlotMarkers(0);
+    ShowOwnOutline(false);
+    for (GVQZAniWnd* marker : tableWidgets.missionMarkers) Hide(marker);
+    ShowHandHints(false);
+    Hide(roomMarks.nineTenClip);
+    ShowActionPopup(-1, 0);
+    PlayEffect(kHideEffects, -1);
+    ShowRobotAvatar(static_cast<int>(entryWidgets.robotAvatars.size()), {0, 0});
+    gameInfo.missionMode = 0;
+    StopAndHide(effects.goBakAnimation);
+    StopAndHide(tableWidgets.dealAnimation);
+    StopAndHide(tableWidgets.goCountAnimation);
+}
+
+void CMirelleVWS::ResetRoomView()
+{
+    StopTimer(TimerId::Frame);
+    ShowStartButton(false);
+    UpdateExitButtons(1);
+    UpdatePlayObserveButtons(0);
+    ShowInviteButton(false);
+    ClearTable();
+    // FIXME: CCheckNotice::Reset (), once the check notice is created.
+    gameInfo.missionMusic = 0;
+    if (CloseOptionWindow()) {
+        // FIXME: SetTitleButtonState ("option", shown, enabled, 17) in the control's new form.
+    }
+    // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.
+    if (GVTextWnd* title = roomButtons.titleText) {
+        title->Show(true);
+        title->Enable(true);
+    }
+    // FIXME: CVGFPlayCountWnd::Reset (), once the play-count panel is created.
+    ClearSeatPanels();
+    if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) blink->Stop();
+    StopBlinkTimer();
+    SetTitleBarText("");
+    ShowUserPopupMenu(false, -1, {0, 0});
+    gameInfo.voiceMuted.clear();
+    room.Clear();
+    room.roomState = static_cast<int32_t>(RoomState::None);
+    SetAutoPlay(false);
+    Hide(roomButtons.autoPlaySetting);
+    SetAutoPlayButtonEnabled(false);
+    Hide(roomButtons.autoPlayCancel);
+    ShowObserveSystem(false);
+    for (size_t i = 0; i < moneyWidgets.refill.size(); ++i) {
+        StopAndHide(moneyWidgets.refill[i]);
+        Hide(moneyWidgets.refillTexts[i]);
+    }
+    StopAndHide(roomWidgets.hourlyAnimation);
+    monthSlotFlags.fill(true);
+    // The old room's messages still waiting would play on the new one; a handler running keeps its own.
+    if (queue.busy) queue.ClearQueue();
+    else queue.Clear();
+    SetDirty();
+}
+
+// Both seats' panels empty: no avatar, user, score, counters, bak icons or marks.
+void CMirelleVWS::ClearSeatPanels()
+{
+    for (size_t slot = 0; slot < seatPanels.userInfo.size(); ++slot) {
+        // FIXME: RemoveSeatAvatar (slot), once it is declared.
+        if (CVUserInfoWnd* info = seatPanels.userInfo[slot]) {
+            info->ClearInfo();
+            for (int mark = 0; mark < 2; ++mark) Hide(info->GetStatusMark(mark));
+        }
+        if (CVJumsuInfoWnd* score = seatPanels.score[slot]) score->Reset();
+        if (CVHTIconWnd* counters = seatPanels.counters[slot]) counters->Reset();
+        if (CVBakIconWnd* bak = seatPanels.bakIcons[slot]) bak->HideAll();
+        Hide(avatarMarks.firstPlayer[slot]);
+    }
+}
