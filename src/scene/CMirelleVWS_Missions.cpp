@@ -58,7 +58,8 @@ CVC2MissionWnd* CMirelleVWS::CreateC2MissionWnd()
 
 CVKJMissionWnd* CMirelleVWS::CreateKJMissionWnd()
 {
-    return MakeMissionPanel<CVKJMissionWnd>(*this, MissionPanelsOwner(), options.skin, optionsKey, FormatText("%d", kGameNumber));
+    return MakeMissionPanel<CVKJMissionWnd>(*this, MissionPanelsOwner(), options.skin, optionsKey,
+                                            FormatText("%d", kGameNumber));
 }
 
 // One panel per mission mode, in the mode's order.

@@ -22,9 +22,10 @@ bool CVCardMissionWnd::CreateChildren(PanelOwner& panelOwner, int tableSkin)
         const Point at = places.cards[n];
         if (!Adopt(cards[n] = MissionParts::MakeCard(f, i, at))) return false;
         if (!Adopt(captured[n] = MissionParts::MakeCapturedOverlay(f, at))) return false;
-        for (size_t slot = 0; slot < 2; ++slot)
-            if (!Adopt(marks[n][slot] = f.CreatePSPWnd("Mission\\chamgi_status.psp", places.marks[slot][n], Visible::No)))
-                return false;
+        for (size_t slot = 0; slot < 2; ++slot) {
+            marks[n][slot] = f.CreatePSPWnd("Mission\\chamgi_status.psp", places.marks[slot][n], Visible::No);
+            if (!Adopt(marks[n][slot])) return false;
+        }
     }
     if (!Adopt(effect = f.CreateQZAniWnd("Mission\\effect.qza", kEffect))) return false;
     MissionParts::PlaceHidden(*this, MissionParts::kPanelOrigin);

@@ -35,7 +35,10 @@ public:
     GVQZAniWnd* GetBack() const { return back; }
     CVHTWnd* GetCard(int i) const { return cards[static_cast<size_t>(i)]; }
     GVBoxWnd* GetCapturedOverlay(int i) const { return captured[static_cast<size_t>(i)]; }
-    GVPSPWnd* GetMark(int card, int screenSlot) const { return marks[static_cast<size_t>(card)][static_cast<size_t>(screenSlot)]; }
+    GVPSPWnd* GetMark(int card, int screenSlot) const
+    {
+        return marks[static_cast<size_t>(card)][static_cast<size_t>(screenSlot)];
+    }
     GVQZAniWnd* GetEffect() const { return effect; }
     int GetSkin() const { return skin; }
 

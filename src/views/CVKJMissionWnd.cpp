@@ -47,3 +47,8 @@ void CVKJMissionWnd::Clear()
     multiplierIcons.fill(nullptr);
     slider = nullptr;
 }
+
+void CVKJMissionWnd::Reset()
+{
+    MissionParts::HideAll(*this);
+}

@@ -30,7 +30,9 @@ public:
     [[nodiscard]] bool CreateChildren(PanelOwner& panelOwner, int tableSkin, const RegistryKey& options,
                                       const std::string& subkey);
     void Clear() override;
-    // FIXME: Reset, ShowPanel, PlayBgm, ShowStep, SetMultiplier, RefreshMultipliers,
+    // Every child and the panel hidden.
+    void Reset();
+    // FIXME: the multipliers back to 1 in Reset; ShowPanel, PlayBgm, ShowStep, SetMultiplier, RefreshMultipliers,
     // SetKungJJakBGMVolume, SetSkin, Step and the slider's input come with the kungjjak messages.
 
     GVQZAniWnd* GetBack() const { return back; }

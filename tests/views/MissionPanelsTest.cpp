@@ -93,7 +93,8 @@ protected:
     {
         PanelFixture::SetUp();
         if (IsSkipped()) return;
-        ASSERT_TRUE(fs::exists(room.imageRoot + "Mission\\back.qza")) << "build the game_tree target first: " << room.imageRoot;
+        ASSERT_TRUE(fs::exists(room.imageRoot + "Mission\\back.qza"))
+            << "build the game_tree target first: " << room.imageRoot;
         SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleTest");
     }
     void TearDown() override
@@ -124,7 +125,13 @@ TEST_F(MissionPanels, MadeHiddenWithEveryChildKept)
     Made m = MakeAll();
     ASSERT_TRUE(room.errors.empty()) << room.errors.front();
     ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2 && m.kungjjak);
-    const struct { const char* name; CVPanel* panel; std::vector<const GVWnd*> members; int skin; bool enabled; } cases[] = {
+    const struct {
+        const char* name;
+        CVPanel* panel;
+        std::vector<const GVWnd*> members;
+        int skin;
+        bool enabled;
+    } cases[] = {
         {"single", m.single.get(), Members(*m.single), m.single->GetSkin(), false},
         {"two-card hand", m.twoCard.get(), Members(*m.twoCard), m.twoCard->GetSkin(), false},
         {"card mission C", m.cardC.get(), Members(*m.cardC), m.cardC->GetSkin(), false},
@@ -177,7 +184,12 @@ TEST_F(MissionPanels, ChildrenStandWhereTheDesignPutsThem)
         cases.push_back({"single slot 0 mark " + n, m.single->GetMark(i, 0), card + Point{-2, 26}});
         cases.push_back({"single slot 1 mark " + n, m.single->GetMark(i, 1), card + Point{-2, 0}});
     }
-    const struct { const char* name; const CVCardMissionWnd* panel; std::vector<int> cardX, markX; int slot0Y, slot1Y; } rows[] = {
+    const struct {
+        const char* name;
+        const CVCardMissionWnd* panel;
+        std::vector<int> cardX, markX;
+        int slot0Y, slot1Y;
+    } rows[] = {
         {"C", m.cardC.get(), {37, 78, 119, 160}, {35, 76, 117, 158}, 169, 114},
         {"C2", m.cardC2.get(), {44, 98, 153}, {41, 95, 151}, 170, 113},
     };
