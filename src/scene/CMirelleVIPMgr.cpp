@@ -39,6 +39,7 @@ bool CMirelleVIPMgr::Create(WidgetFactory& factory, LoadTarget& target)
         alertTexts[i]->Show(false);
     }
     for (auto& list : combinationCards) list.clear();
+    // The month cards 0..47; the two bonus cards belong to no combination.
     for (int32_t id = 0; id < kCardCount - 2; ++id) {
         const int32_t special = GetCardInfo(id).special;
         for (size_t c = 0; c < kCombinationCount; ++c)

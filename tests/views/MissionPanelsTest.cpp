@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const RegistryKey kOptions{"MirelleTest\\Missions"};
+const RegistryKey kOptions{"MirelleMissionsTest\\Domain"};
 constexpr const char* kSubkey = "24";
 
 // The five panels, each made on the room's pictures with the skin 1; null when making failed.
@@ -95,11 +95,11 @@ protected:
         if (IsSkipped()) return;
         ASSERT_TRUE(fs::exists(room.imageRoot + "Mission\\back.qza"))
             << "build the game_tree target first: " << room.imageRoot;
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleTest");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
     }
     void TearDown() override
     {
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleTest");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
         PanelFixture::TearDown();
     }
 
@@ -221,7 +221,7 @@ TEST_F(MissionPanels, KungjjakVolumeComesFromTheRegistry)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleTest");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
         if (c.stored) {
             ASSERT_EQ(kOptions.WriteString(kSubkey, CVKJMissionWnd::kVolumeValue, c.stored), 1);
         }
