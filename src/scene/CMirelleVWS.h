@@ -11,6 +11,8 @@
 #include "foundation/core/Geometry.h"
 #include "protocol/Records.h"
 #include "protocol/RoundRecords.h"
+#include "scene/CMirellePromotionMgr.h"
+#include "scene/CMirelleVIPMgr.h"
 #include "scene/SceneState.h"
 #include "scene/SceneTimers.h"
 #include "scene/SceneWidgets.h"
@@ -562,6 +564,21 @@ public:
     BettingWidgets betting;
     MoneyWidgets moneyWidgets;
     RoomMarks roomMarks;
+
+    // The mission panels and the promotion and VIP managers' widgets (scene/CMirelleVWS_Missions.cpp).
+    // The game's number, also the options' registry subkey as decimal text.
+    static constexpr int kGameNumber = 24;
+    // Each answers the panel made, or null (the error recorded, the panel deleted).
+    CVSMissionWnd* CreateSMissionWnd();
+    CVDMissionWnd* CreateDMissionWnd();
+    CVCMissionWnd* CreateCMissionWnd();
+    CVC2MissionWnd* CreateC2MissionWnd();
+    CVKJMissionWnd* CreateKJMissionWnd();
+    [[nodiscard]] bool LoadMissionPanels(WidgetFactory& factory);
+    PanelOwner& MissionPanelsOwner();
+    MissionPanels missions;
+    CMirellePromotionMgr promotion;
+    CMirelleVIPMgr vip;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.

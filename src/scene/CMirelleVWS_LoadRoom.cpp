@@ -3,6 +3,7 @@
 #include <string>
 
 #include "foundation/core/Text.h"
+#include "scene/LoadTarget.h"
 #include "table/core/TableLayout.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
@@ -200,7 +201,8 @@ bool CMirelleVWS::LoadBijouAndPick(WidgetFactory& factory)
 {
     // FIXME: the jewel panel (CVMirelleBijouWnd) first, once that panel exists.
     if (!AddRunning(moneyWidgets.getBijou = factory.CreateQZAniWnd("Effect\\GetBijou.qza", {16, 415}))) return false;
-    // FIXME: the promotion manager's banners (CMirellePromotionMgr), once the manager exists.
+    LoadTarget promotionTarget{*this, roomWidgets.animations};
+    if (!promotion.CreateBanners(factory, promotionTarget)) return false;
     return LoadHandPick(factory);
 }
 
@@ -218,7 +220,10 @@ bool CMirelleVWS::LoadMenuAndMarks(WidgetFactory& factory)
     }
     // Written "ETC" here, "Etc" on disk: the file system does not tell them apart.
     if (!AddRunning(roomMarks.gameLevel = factory.CreateQZAniWnd("ETC\\gamelevel.qza", kLevelPoint))) return false;
-    // FIXME: the VIP manager's icons (CMirelleVIPMgr::Create, AddIconsToScene), once the manager exists.
+    // The VIP icons lie directly below the layer anchor: over the cards at rest, under a moving card.
+    LoadTarget vipTarget{*this, roomWidgets.animations};
+    if (!vip.Create(factory, vipTarget)) return false;
+    vip.AddIconsToScene(*this, tableWidgets.layerAnchor);
     if (!AddRunning(roomMarks.firstPlace = factory.CreateQZAniWnd("Etc\\no1_gostop.qza", kFirstPlacePoint)))
         return false;
     return AddRunning(roomWidgets.hourlyAnimation = factory.CreateQZAniWnd("Etc\\hourly.qza", kHourlyPoint));

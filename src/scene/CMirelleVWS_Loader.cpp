@@ -36,7 +36,8 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadSeatPanelStep,
         &CMirelleVWS::LoadFloorMarkers,
         &CMirelleVWS::LoadAvatars,
-        // FIXME: the ranking and mission panels before the go alert, once those panels exist.
+        // FIXME: the ranking panel (CVRankingPointWnd) before the mission panels, once it exists.
+        &CMirelleVWS::LoadMissionPanels,
         &CMirelleVWS::LoadGoBakAlertStep,
         &CMirelleVWS::LoadFloorSlots,
         &CMirelleVWS::LoadCardWnds,

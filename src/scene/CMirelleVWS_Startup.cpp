@@ -17,8 +17,6 @@ namespace {
 
 CMirelleVWS* currentScene = nullptr;
 
-constexpr int kGameNumber = 24;
-
 }  // namespace
 
 CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow) : window(sceneWindow)

@@ -200,3 +200,17 @@ struct RoomMarks {
     GVQZAniWnd* gameLevel = nullptr;
     GVQZAniWnd* firstPlace = nullptr;
 };
+
+// The mission panels, one per mission mode 1 to 5 (scene/CMirelleVWS_Missions.cpp).
+class CVSMissionWnd;
+class CVDMissionWnd;
+class CVCMissionWnd;
+class CVC2MissionWnd;
+class CVKJMissionWnd;
+struct MissionPanels {
+    CVSMissionWnd* single = nullptr;
+    CVDMissionWnd* twoCard = nullptr;
+    CVCMissionWnd* cardC = nullptr;
+    CVC2MissionWnd* cardC2 = nullptr;
+    CVKJMissionWnd* kungjjak = nullptr;
+};

@@ -14,6 +14,10 @@
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVBakIconWnd.h"
+#include "views/CVCMissionWnd.h"
+#include "views/CVDMissionWnd.h"
+#include "views/CVKJMissionWnd.h"
+#include "views/CVSMissionWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
@@ -185,12 +189,16 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
         {"exit button", "Button\\exit_btn.psp",
          [](const CMirelleVWS& s) { return s.roomButtons.close && s.roomButtons.vip && s.roomButtons.option; },
          [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.roomButtons.bottomText; }},
+        // The single mission's cards read the strip first.
         {"card strip", "Hwatoo\\normal.bmp",
+         [](const CMirelleVWS& s) { return s.tableWidgets.remainHoldMarkers[19] && s.avatarMarks.firstPlayer[1]; },
          [](const CMirelleVWS& s) {
              const TableWidgets& t = s.tableWidgets;
-             return t.floorMarkers[11] && t.litOutlines[10] && t.remainHoldMarkers[19] && s.avatarMarks.firstPlayer[1];
-         },
-         [](const CMirelleVWS& s) { return s.tableWidgets.cardWnds[49] || s.tableWidgets.cardSizeTemplates[0]; }},
+             return s.missions.single || t.floorMarkers[11] || t.cardWnds[49] || t.cardSizeTemplates[0];
+         }},
+        {"kungjjak slider's thumb", "Mission\\kungjjak_slide_btn.bmp",
+         [](const CMirelleVWS& s) { return s.missions.twoCard && s.missions.cardC2; },
+         [](const CMirelleVWS& s) { return s.missions.kungjjak || s.seatPanels.goBakAlert; }},
         {"VIP alert of the first hand slot", "VIP\\hold_alert.qza",
          [](const CMirelleVWS& s) {
              const TableWidgets& t = s.tableWidgets;
@@ -204,6 +212,11 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
         {"result panel's button", "Result\\ok_btn.psp",
          [](const CMirelleVWS& s) { return s.resultWidgets.resultBox && s.effects.goBakAnimation; },
          [](const CMirelleVWS& s) { return s.resultWidgets.result || s.moneyWidgets.giftNotice; }},
+        {"VIP alert", "VIP\\vip_alarm.qza",
+         [](const CMirelleVWS& s) {
+             return s.roomButtons.popupMenu[3] && s.vip.GetIcon(1, CMirelleVIPMgr::kRibbonIcon);
+         },
+         [](const CMirelleVWS& s) { return s.vip.GetAlertText(0) || s.roomMarks.firstPlace; }},
         {"the last step's tooltip", "GameRule\\nubombtooltip.psp",
          [](const CMirelleVWS& s) { return s.moneyWidgets.limitExplain && s.roomWidgets.hourlyAnimation; },
          [](const CMirelleVWS& s) { return s.moneyWidgets.bombTooltip != nullptr; }},
@@ -234,4 +247,65 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     // Loading on the window thread: the start fails.
     ASSERT_TRUE(fs::remove(ImageFile("Hwatoo\\hold.bmp")));
     EXPECT_FALSE(OpenRoom(false));
+}
+
+// The mission panels lie in mode order between the avatars' marks and the go alert, hidden; the
+// promotion banners are made hidden and their animations stepped; the VIP icons lie directly below
+// the layer anchor in their order, and the VIP lists hold each combination's cards.
+TEST_F(Loader, MissionPanelsAndManagersTakeTheirPlaces)
+{
+    OpenAndWait();
+    CMirelleVWS& s = Scene();
+    ASSERT_TRUE(s.IsReady());
+    const MissionPanels& m = s.missions;
+    const GVWnd* const stack[] = {s.avatarMarks.firstPlayer[1], m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
+                                  s.seatPanels.goBakAlert};
+    for (size_t i = 1; i < std::size(stack); ++i) {
+        ASSERT_NE(stack[i], nullptr) << i;
+        EXPECT_EQ(DepthOf(stack[i]), DepthOf(stack[i - 1]) - 1) << "not directly over the one before: " << i;
+    }
+    for (size_t i = 1; i + 1 < std::size(stack); ++i) EXPECT_FALSE(stack[i]->IsVisible()) << "mission panel " << i;
+
+    const auto& stepped = s.roomWidgets.animations;
+    const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
+    const auto& b = s.promotion.GetBanners();
+    const GVQZAniWnd* const animated[] = {b.defaultAniBanner, b.jackpotAni, b.jackpotAni2, b.jackpotBanner, b.gauge,
+                                          b.gauge2, b.winMoneyLimitBanner, b.bonanzoEffect, b.bonanzoMission};
+    for (size_t i = 0; i < std::size(animated); ++i) {
+        ASSERT_NE(animated[i], nullptr) << "banner animation " << i;
+        EXPECT_FALSE(animated[i]->IsVisible()) << "banner animation " << i;
+        EXPECT_TRUE(steppedOnce(animated[i])) << "banner animation " << i;
+    }
+    ASSERT_TRUE(b.defaultBanner && b.altBanner);
+    EXPECT_FALSE(b.defaultBanner->IsVisible() || b.altBanner->IsVisible());
+    EXPECT_LT(DepthOf(b.defaultBanner), DepthOf(s.moneyWidgets.getBijou)) << "banners not over the jewel gain";
+
+    // Moved below the anchor one by one, the icons keep their order: slot 1's ribbons on top.
+    const int anchor = DepthOf(s.tableWidgets.layerAnchor);
+    ASSERT_GE(anchor, 0);
+    for (int slot = 0; slot < 2; ++slot)
+        for (int i = 0; i < CMirelleVIPMgr::kIconsPerSlot; ++i) {
+            const GVQZAniWnd* icon = s.vip.GetIcon(slot, static_cast<CMirelleVIPMgr::Icon>(i));
+            ASSERT_NE(icon, nullptr);
+            EXPECT_EQ(DepthOf(icon), anchor + 6 - (slot * 3 + i)) << "icon " << slot << "," << i;
+            EXPECT_FALSE(icon->IsVisible());
+            EXPECT_TRUE(steppedOnce(icon));
+        }
+    EXPECT_EQ(s.vip.GetIcon(1, CMirelleVIPMgr::kRibbonIcon)->GetPos(), Point(117, 121));
+    const GVQZAniWnd* alert = s.vip.GetAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(steppedOnce(alert));
+    EXPECT_LT(DepthOf(s.vip.GetAlertText(1)), DepthOf(alert)) << "alert texts not over the alert";
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(s.vip.GetAlertText(i)->IsVisible());
+        EXPECT_EQ(s.vip.GetAlertText(i)->GetPos(), Point(410, 498));
+    }
+    const struct { const char* name; CMirelleVIPMgr::Combination c; std::vector<int32_t> cards; } lists[] = {
+        {"gwang", CMirelleVIPMgr::kGwang, {0, 8, 28, 40, 44}},
+        {"godori", CMirelleVIPMgr::kGodori, {4, 12, 29}},
+        {"hongdan", CMirelleVIPMgr::kHongdan, {1, 5, 9}},
+        {"chungdan", CMirelleVIPMgr::kChungdan, {21, 33, 37}},
+        {"chodan", CMirelleVIPMgr::kChodan, {13, 17, 25}},
+    };
+    for (const auto& l : lists) EXPECT_EQ(s.vip.GetCombinationCards(l.c), l.cards) << l.name;
 }

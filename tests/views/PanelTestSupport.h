@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,15 @@ public:
     std::vector<std::string> errors;
 };
 using FakeOwner = FakeOwnerOf<PanelOwner>;
+
+// The generated room's image folder (build/game, two folders above the test program's).
+inline std::string GeneratedImageRoot()
+{
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    return (std::filesystem::path(exe).parent_path().parent_path().parent_path() / "game" / "GameImage").string() +
+           "\\";
+}
 
 // The sprite fixture's files, and button.psp: two image sets of four 20 x 10 frames (normal, hover,
 // down, disabled), frame i of blue (i + 1) * 0x10.

@@ -24,15 +24,6 @@
 
 namespace {
 
-// The generated room's image folder (build/game, two folders above the test program's).
-std::string GeneratedImageRoot()
-{
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    return (std::filesystem::path(exe).parent_path().parent_path().parent_path() / "game" / "GameImage").string() +
-           "\\";
-}
-
 // The seat panels' room: its room kind, a rank title for index 3 and the own seat's record.
 class FakeSeatRoom final : public FakeOwnerOf<SeatPanelOwner> {
 public:

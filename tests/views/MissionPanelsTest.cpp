@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PanelTestSupport.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVSlideWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVCMissionWnd.h"
+#include "views/CVDMissionWnd.h"
+#include "views/CVHTWnd.h"
+#include "views/CVKJMissionWnd.h"
+#include "views/CVSMissionWnd.h"
+#include "views/RegistryKey.h"
+
+#include <shlwapi.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const RegistryKey kOptions{"MirelleMissionsTest\\Domain"};
+constexpr const char* kSubkey = "24";
+
+// The five panels, each made on the room's pictures with the skin 1; null when making failed.
+struct Made {
+    std::unique_ptr<CVSMissionWnd> single{new CVSMissionWnd};
+    std::unique_ptr<CVDMissionWnd> twoCard{new CVDMissionWnd};
+    std::unique_ptr<CVCMissionWnd> cardC{new CVCMissionWnd};
+    std::unique_ptr<CVC2MissionWnd> cardC2{new CVC2MissionWnd};
+    std::unique_ptr<CVKJMissionWnd> kungjjak{new CVKJMissionWnd};
+};
+
+// Every widget the panel keeps a pointer to, as the panel's getters give them.
+std::vector<const GVWnd*> Members(const CVSMissionWnd& p)
+{
+    std::vector<const GVWnd*> v = {p.GetBack(), p.GetSpecialIcon(), p.GetMultiplier(), p.GetCaption(), p.GetStatus(),
+                                   p.GetEffect()};
+    for (int i = 0; i < CVSMissionWnd::kCards; ++i)
+        v.insert(v.end(), {p.GetCard(i), p.GetCapturedOverlay(i), p.GetMark(i, 0), p.GetMark(i, 1)});
+    return v;
+}
+std::vector<const GVWnd*> Members(const CVDMissionWnd& p)
+{
+    std::vector<const GVWnd*> v = {p.GetBack(), p.GetDealing(), p.GetSampleCard()};
+    for (int side = 0; side < CVDMissionWnd::kSides; ++side) {
+        const CVDMissionWnd::Side& s = p.GetSide(side);
+        v.insert(v.end(), {s.multiplier, s.hand, s.status});
+        for (size_t i = 0; i < CVDMissionWnd::kCardsPerSide; ++i)
+            v.insert(v.end(), {s.cards[i], s.captured[i], s.marks[i][0], s.marks[i][1]});
+    }
+    return v;
+}
+std::vector<const GVWnd*> Members(const CVCardMissionWnd& p)
+{
+    std::vector<const GVWnd*> v = {p.GetBack(), p.GetEffect()};
+    for (int i = 0; i < p.GetCardCount(); ++i)
+        v.insert(v.end(), {p.GetCard(i), p.GetCapturedOverlay(i), p.GetMark(i, 0), p.GetMark(i, 1)});
+    return v;
+}
+std::vector<const GVWnd*> Members(const CVKJMissionWnd& p)
+{
+    return {p.GetBack(), p.GetStatus(), p.GetMultiplierIcon(0), p.GetMultiplierIcon(1), p.GetSlider()};
+}
+
+// Empty when every member is set, is one of the panel's children and the children hold nothing
+// else; otherwise what is wrong.
+std::string CheckMembers(CVPanel& panel, const std::vector<const GVWnd*>& members)
+{
+    const auto& children = panel.Children();
+    for (size_t i = 0; i < members.size(); ++i) {
+        if (!members[i]) return "member " + std::to_string(i) + " not set";
+        if (std::count(children.begin(), children.end(), members[i]) != 1)
+            return "member " + std::to_string(i) + " not one child";
+    }
+    if (children.size() != members.size())
+        return std::to_string(children.size()) + " children for " + std::to_string(members.size()) + " members";
+    return {};
+}
+
+}  // namespace
+
+class MissionPanels : public PanelFixture {
+protected:
+    void SetUp() override
+    {
+        PanelFixture::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(fs::exists(room.imageRoot + "Mission\\back.qza"))
+            << "build the game_tree target first: " << room.imageRoot;
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
+    }
+    void TearDown() override
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
+        PanelFixture::TearDown();
+    }
+
+    // Makes every panel; the failures leave their panels null.
+    Made MakeAll()
+    {
+        Made m;
+        if (!m.single->CreateChildren(room, 1)) m.single.reset();
+        if (!m.twoCard->CreateChildren(room, 1)) m.twoCard.reset();
+        if (!m.cardC->CreateChildren(room, 1)) m.cardC.reset();
+        if (!m.cardC2->CreateChildren(room, 1)) m.cardC2.reset();
+        if (!m.kungjjak->CreateChildren(room, 1, kOptions, kSubkey)) m.kungjjak.reset();
+        return m;
+    }
+
+    FakeOwner room{GeneratedImageRoot()};
+};
+
+// Each panel keeps a pointer to every child it made and nothing else; all start hidden with the
+// table's skin, the kungjjak panel alone taking input.
+TEST_F(MissionPanels, MadeHiddenWithEveryChildKept)
+{
+    Made m = MakeAll();
+    ASSERT_TRUE(room.errors.empty()) << room.errors.front();
+    ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2 && m.kungjjak);
+    const struct {
+        const char* name;
+        CVPanel* panel;
+        std::vector<const GVWnd*> members;
+        int skin;
+        bool enabled;
+    } cases[] = {
+        {"single", m.single.get(), Members(*m.single), m.single->GetSkin(), false},
+        {"two-card hand", m.twoCard.get(), Members(*m.twoCard), m.twoCard->GetSkin(), false},
+        {"card mission C", m.cardC.get(), Members(*m.cardC), m.cardC->GetSkin(), false},
+        {"card mission C2", m.cardC2.get(), Members(*m.cardC2), m.cardC2->GetSkin(), false},
+        {"kungjjak", m.kungjjak.get(), Members(*m.kungjjak), m.kungjjak->GetSkin(), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CheckMembers(*c.panel, c.members), "");
+        EXPECT_FALSE(c.panel->IsVisible());
+        EXPECT_EQ(c.panel->IsEnabled(), c.enabled);
+        EXPECT_EQ(c.skin, 1);
+        for (const GVWnd* child : c.panel->Children()) EXPECT_FALSE(child->IsVisible());
+    }
+    EXPECT_EQ(m.cardC->GetCardCount(), 4);
+    EXPECT_EQ(m.cardC2->GetCardCount(), 3);
+}
+
+// The places the panels' design fixes, on the screen: the panel's origin plus the child's offset.
+TEST_F(MissionPanels, ChildrenStandWhereTheDesignPutsThem)
+{
+    Made m = MakeAll();
+    ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2 && m.kungjjak);
+    const Point side{585, 117};
+    const Point kj{435, 44};
+    struct Case { std::string name; const GVWnd* wnd; Point at; };
+    std::vector<Case> cases = {
+        {"single back", m.single->GetBack(), side},
+        {"single special icon", m.single->GetSpecialIcon(), side + Point{52, 130}},
+        {"single multiplier", m.single->GetMultiplier(), side + Point{127, 143}},
+        {"single caption", m.single->GetCaption(), side + Point{34, 211}},
+        {"single status", m.single->GetStatus(), side + Point{49, 200}},
+        {"single effect", m.single->GetEffect(), side + Point{1, 45}},
+        {"two-card back", m.twoCard->GetBack(), side},
+        {"two-card dealing", m.twoCard->GetDealing(), side},
+        {"two-card sample card", m.twoCard->GetSampleCard(), side + Point{99, 127}},
+        {"C effect", m.cardC->GetEffect(), side + Point{1, 45}},
+        {"C2 back", m.cardC2->GetBack(), side},
+        {"kungjjak back", m.kungjjak->GetBack(), kj + Point{116, 0}},
+        {"kungjjak status", m.kungjjak->GetStatus(), kj + Point{116, 0}},
+        {"kungjjak slot 0 multiplier", m.kungjjak->GetMultiplierIcon(0), kj + Point{0, 189}},
+        {"kungjjak slot 1 multiplier", m.kungjjak->GetMultiplierIcon(1), kj + Point{0, 88}},
+        {"kungjjak slider", m.kungjjak->GetSlider(), kj + Point{215, 273}},
+    };
+    // The single mission's cards 36 apart until a mission spaces them, each with its two marks.
+    for (int i = 0; i < 4; ++i) {
+        const Point card = side + Point{45 + 36 * i, 132};
+        const std::string n = std::to_string(i);
+        cases.push_back({"single card " + n, m.single->GetCard(i), card});
+        cases.push_back({"single slot 0 mark " + n, m.single->GetMark(i, 0), card + Point{-2, 26}});
+        cases.push_back({"single slot 1 mark " + n, m.single->GetMark(i, 1), card + Point{-2, 0}});
+    }
+    const struct {
+        const char* name;
+        const CVCardMissionWnd* panel;
+        std::vector<int> cardX, markX;
+        int slot0Y, slot1Y;
+    } rows[] = {
+        {"C", m.cardC.get(), {37, 78, 119, 160}, {35, 76, 117, 158}, 169, 114},
+        {"C2", m.cardC2.get(), {44, 98, 153}, {41, 95, 151}, 170, 113},
+    };
+    for (const auto& r : rows)
+        for (size_t i = 0; i < r.cardX.size(); ++i) {
+            const int n = static_cast<int>(i);
+            const std::string name = std::string(r.name) + " " + std::to_string(i);
+            cases.push_back({name + " card", r.panel->GetCard(n), side + Point{r.cardX[i], 127}});
+            cases.push_back({name + " slot 0 mark", r.panel->GetMark(n, 0), side + Point{r.markX[i], r.slot0Y}});
+            cases.push_back({name + " slot 1 mark", r.panel->GetMark(n, 1), side + Point{r.markX[i], r.slot1Y}});
+        }
+    for (const auto& c : cases) {
+        ASSERT_NE(c.wnd, nullptr) << c.name;
+        EXPECT_EQ(c.wnd->GetPos(), c.at) << c.name;
+    }
+    EXPECT_EQ(m.single->GetCaption()->GetRect().GetSize(), Size(165, 14));
+    EXPECT_EQ(m.kungjjak->GetSlider()->GetRect().GetSize(), Size(100, 24));
+    EXPECT_EQ(m.kungjjak->GetRect(), Rect(kj, Size(373, 311)));
+}
+
+// The mission's music volume comes from the registry; without a value the default is used and
+// written there. The slider stands on it within -5000 .. 0.
+TEST_F(MissionPanels, KungjjakVolumeComesFromTheRegistry)
+{
+    const struct { const char* name; const char* stored; int volume; int slider; } cases[] = {
+        {"no value", nullptr, -1250, -1250},
+        {"a stored volume", "-3000", -3000, -3000},
+        {"silence below the slider", "-10000", -10000, -5000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\MirelleMissionsTest");
+        if (c.stored) {
+            ASSERT_EQ(kOptions.WriteString(kSubkey, CVKJMissionWnd::kVolumeValue, c.stored), 1);
+        }
+        CVKJMissionWnd panel;
+        ASSERT_TRUE(panel.CreateChildren(room, 0, kOptions, kSubkey));
+        EXPECT_EQ(panel.GetMusicVolume(), c.volume);
+        EXPECT_EQ(panel.GetSlider()->GetMin(), -5000);
+        EXPECT_EQ(panel.GetSlider()->GetMax(), 0);
+        EXPECT_EQ(panel.GetSlider()->GetValue(), c.slider);
+        std::string written;
+        ASSERT_EQ(kOptions.ReadString(kSubkey, CVKJMissionWnd::kVolumeValue, written), 1);
+        EXPECT_EQ(written, c.stored ? c.stored : "-1250");
+    }
+}
+
+// A missing picture fails the panel's making with one report of the file, whichever child needs it.
+TEST_F(MissionPanels, MissingPictureFailsThePanelWithOneReport)
+{
+    const fs::path copy = fs::path(dir) / "room";
+    for (const char* sub : {"Mission", "Hwatoo"}) {
+        fs::create_directories(copy / sub);
+        fs::copy(fs::path(room.imageRoot) / sub, copy / sub, fs::copy_options::recursive);
+    }
+    FakeOwner copyRoom{copy.string() + "\\"};
+    using Make = std::function<bool(FakeOwner&)>;
+    const struct { const char* name; const char* file; Make make; } cases[] = {
+        {"single's status", "Mission\\status.qza", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"single's cards", "Hwatoo\\normal.bmp", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"two-card hand's names", "Mission\\dexplain.qza",
+         [](FakeOwner& o) { return CVDMissionWnd().CreateChildren(o, 0); }},
+        {"C's marks", "Mission\\chamgi_status.psp", [](FakeOwner& o) { return CVCMissionWnd().CreateChildren(o, 0); }},
+        {"C2's effect", "Mission\\effect.qza", [](FakeOwner& o) { return CVC2MissionWnd().CreateChildren(o, 0); }},
+        {"kungjjak's thumb", "Mission\\kungjjak_slide_btn.bmp",
+         [](FakeOwner& o) { return CVKJMissionWnd().CreateChildren(o, 0, kOptions, kSubkey); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = copy / fs::path(c.file);
+        const fs::path kept = copy / "kept";
+        fs::rename(file, kept);
+        copyRoom.errors.clear();
+        EXPECT_FALSE(c.make(copyRoom));
+        EXPECT_EQ(copyRoom.errors, std::vector<std::string>{std::string("file:") + c.file});
+        fs::rename(kept, file);
+    }
+}
