@@ -5,10 +5,14 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVBakIconWnd.h"
+#include "views/CVCMissionWnd.h"
+#include "views/CVDMissionWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTIconWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVJumsuInfoWnd.h"
+#include "views/CVKJMissionWnd.h"
+#include "views/CVSMissionWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVUserInfoWnd.h"
 
@@ -51,7 +55,11 @@ void CMirelleVWS::ClearTable()
         if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
     }
     // FIXME: CVRestrictOptionWnd::Reset (), once the restrict panel is created.
-    // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::Reset (), once created.
+    if (missions.single) missions.single->Reset();
+    if (missions.twoCard) missions.twoCard->Reset();
+    if (missions.cardC) missions.cardC->Reset();
+    if (missions.cardC2) missions.cardC2->Reset();
+    if (missions.kungjjak) missions.kungjjak->Reset();
     StopSoundId(SoundTables::SoundId::NotifyGoBak);
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
