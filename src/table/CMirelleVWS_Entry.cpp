@@ -150,7 +150,7 @@ void CMirelleVWS::RefreshSeatInfo(int seat)
     const PlayerInfo& p = GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
-    // FIXME: the seat's avatar (LoadSeatAvatar), once the avatars are loaded.
+    LoadSeatAvatar(seat);
     SetDirty();
 }
 

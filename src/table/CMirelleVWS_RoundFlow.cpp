@@ -175,8 +175,9 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     timers.countdownLimit = 3;
     if (body.turnKey == ownUser.userKey && !IsRobotSeat(seat)) {
         RoundUser(seat).deckFlips = body.pendingPassCount;
-        // FIXME: the own outline (ShowOwnOutline (1)) and the hand hints (ShowHandHints (1)).
         timers.outlineBlink = true;
+        ShowOwnOutline(true);
+        ShowHandHints(true);
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
         PlaySoundId(SoundId::NotifyTurn);
         POINT cursor{};
