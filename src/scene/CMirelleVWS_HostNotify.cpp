@@ -119,6 +119,8 @@ bool CMirelleVWS::ShowSeatAvatar(int32_t slot, const std::string& itemList)
     GVAvatarWnd* avatar = factory.CreateAvatarWnd(absolute ? picture : window->GetPortalDir() + picture);
     if (!avatar) return false;
     avatar->SetPos(SeatAvatarRect(slot).TopLeft());
+    // A press on the avatar goes past it to the scene, which opens the user's popup menu.
+    avatar->Enable(false);
     avatar->Show(true);
     // Under the seat's marks, which the loader put over the avatar's place.
     if (!InsertWndAfter(avatarMarks.disconnected[static_cast<size_t>(slot)], avatar)) AddWnd(avatar);
