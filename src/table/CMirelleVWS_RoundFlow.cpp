@@ -176,8 +176,6 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     if (body.turnKey == ownUser.userKey && !IsRobotSeat(seat)) {
         RoundUser(seat).deckFlips = body.pendingPassCount;
         timers.outlineBlink = true;
-        ShowOwnOutline(true);
-        ShowHandHints(true);
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
         PlaySoundId(SoundId::NotifyTurn);
         POINT cursor{};
@@ -190,6 +188,11 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     }
     gameInfo.turnKey = body.turnKey;
     tableModel.StartTurn();
+    // The held-bomb guides need the turn: after it changed hands.
+    if (timers.outlineBlink) {
+        ShowOwnOutline(true);
+        ShowHandHints(true);
+    }
     timers.countdownStart = seconds;
     timers.countdown = seconds - 1;
     // FIXME: in rooms 5..10 without a robot, the own user seated, the round's first turn starts the

@@ -56,15 +56,10 @@ TEST(HandHints, IconsPerSlotFromHandAndFloor)
         {"nubomb: slots 0..2 play 2Bomb", Hand({{3}, {3}, {3}}, {{3, 1}}, {}, true), "2Bomb 2Bomb 2Bomb"},
         {"nubomb past slot 2 stays Bomb", Hand({{5}, {3}, {3}, {3}}, {{3, 1}}, {}, true), "- 2Bomb 2Bomb Bomb"},
         {"month out of range gets nothing", Hand({{-1}, {13}}, {}), "- -"},
+        {"an 11-card hand has hints for ten slots", Hand(std::vector<HintHandCard>(11, {12}), {}),
+         "CanEat CanEat CanEat CanEat CanEat CanEat CanEat CanEat CanEat CanEat"},
     };
     for (const auto& c : cases) EXPECT_EQ(Describe(ComputeHandHints(c.in)), c.want) << c.name;
-}
-
-TEST(HandHints, StopsAtTheTenthSlot)
-{
-    std::vector<HintHandCard> hand(11, HintHandCard{12});
-    const auto slots = ComputeHandHints(Hand(hand, {}));
-    EXPECT_EQ(slots.size(), static_cast<size_t>(kHintSlots)) << "an 11-card hand has hint widgets for ten slots";
 }
 
 TEST(PopupMenu, EntriesByTargetAndRoom)
@@ -87,11 +82,9 @@ TEST(PopupMenu, EntriesByTargetAndRoom)
         {"owner on another seated user", owner, {on, on, on, on}},
         {"the own user: no page, no kick", with([](PopupInputs& i) { i.targetKey = 1; }), {on, off, off, on}},
         {"not the owner", with([](PopupInputs& i) { i.ownIsRoomOwner = false; }), {on, on, off, on}},
-        {"own user watching", with([](PopupInputs& i) { i.ownSeated = false; }), {on, on, off, on}},
         {"anti-leave rule with the target seated", with([](PopupInputs& i) { i.antiLeaveRestricted = true; }),
          {on, on, off, on}},
         {"playing before the table is synchronised", with([](PopupInputs& i) { i.roomState = 2; }), {on, on, off, on}},
-        {"playing, synchronised", with([](PopupInputs& i) { i.roomState = 2; i.tableSynced = true; }), {on, on, on, on}},
         {"result shown: kick disabled", with([](PopupInputs& i) { i.roomState = 3; }), {on, on, off, on}},
         {"reserved target may cancel, even with a result shown",
          with([](PopupInputs& i) { i.roomState = 3; i.kickReserved = true; }), {on, on, E{true, true, 1}, on}},
@@ -103,11 +96,9 @@ TEST(PopupMenu, EntriesByTargetAndRoom)
     };
     for (const auto& c : cases) {
         const auto got = PopupEntries(c.in);
-        for (size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].shown, c.want[i].shown) << c.name << ", entry " << i << " shown";
-            EXPECT_EQ(got[i].enabled, c.want[i].enabled) << c.name << ", entry " << i << " enabled";
-            EXPECT_EQ(got[i].imageSet, c.want[i].imageSet) << c.name << ", entry " << i << " image set";
-        }
+        for (size_t i = 0; i < got.size(); ++i)
+            EXPECT_TRUE(got[i] == c.want[i]) << c.name << ", entry " << i << ": shown " << got[i].shown << ", enabled "
+                                             << got[i].enabled << ", image set " << got[i].imageSet;
     }
 }
 
@@ -182,10 +173,8 @@ TEST(Blacklist, HostCommands)
         {"14 replaces", {1, 2}, 14, "|7|8|", {7, 8}, true},
         {"14 skips pieces that are no keys", {}, 14, "7|x|9999999999|8", {7, 8}, true},
         {"14 with an empty text empties", {1}, 14, "", {}, true},
-        {"14 with the same list changes nothing", {7, 8}, 14, "7|8", {7, 8}, false},
         {"15 adds", {1}, 15, "5", {1, 5}, true},
         {"15 of a listed key changes nothing", {5}, 15, "5", {5}, false},
-        {"15 of no key", {1}, 15, "5a", {1}, false},
         {"16 removes", {1, 5, 6}, 16, "5", {1, 6}, true},
         {"16 of an unlisted key", {1}, 16, "5", {1}, false},
         {"other commands", {1}, 17, "5", {1}, false},
@@ -197,7 +186,4 @@ TEST(Blacklist, HostCommands)
     }
     EXPECT_EQ(NoticeRules::KeyListText({101, -5}), "|101|-5|");
     EXPECT_EQ(NoticeRules::KeyListText({}), "");
-    List roundTrip;
-    EXPECT_TRUE(NoticeRules::ApplyBlacklistCommand(roundTrip, 14, NoticeRules::KeyListText({3, 4})));
-    EXPECT_EQ(roundTrip, (List{3, 4}));
 }
