@@ -121,9 +121,13 @@ void CMirelleVWS::ShowHandHints(bool show)
     in.nubomb = tableState.handMarked;
     const auto slots = HintRules::ComputeHandHints(in);
     for (size_t k = 0; k < slots.size(); ++k) {
+        // A dealt card lies over the markers loaded with the table: each icon goes directly over its card.
+        CVHTWnd* card = CardWndBySlot(hand[k]);
         for (HintIcon icon : slots[k]) {
             auto* marker = static_cast<GVQZAniWnd*>(GetHandMarker(static_cast<int>(k), static_cast<int>(icon)));
-            if (marker) marker->Play(-1, false);
+            if (!marker) continue;
+            if (card) InsertWndBefore(card, marker);
+            marker->Play(-1, false);
         }
     }
     // FIXME: the VIP manager's hold-alert markers (CMirelleVIPMgr::UpdateHoldMarks (own seat, 1)).
@@ -149,6 +153,7 @@ void CMirelleVWS::ShowBombGuides(const std::vector<int32_t>& hand)
     }
     if (pending && tableWidgets.nuclearMarker) {
         tableWidgets.nuclearMarker->SetPos(pending->GetPos());
+        InsertWndBefore(pending, tableWidgets.nuclearMarker);
         tableWidgets.nuclearMarker->Play(-1, false);
     }
     if (moneyWidgets.bombTooltip) moneyWidgets.bombTooltip->Show(true);
