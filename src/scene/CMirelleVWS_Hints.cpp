@@ -45,10 +45,10 @@ void StopHidden(GVQZAniWnd* animation)
 
 }  // namespace
 
+// The multiplier is the callers': they know the message's September flag.
 void CMirelleVWS::RefreshSeatPanels(int which)
 {
     for (int seat = 0; seat < 2; ++seat) {
-        // The multiplier is the callers': they know the message's September flag.
         if (which != 2 && which != seat) continue;
         const PlayerInfo& p = GetPlayer(seat);
         const int32_t slot = p.screenSlot;

@@ -92,7 +92,8 @@ void CMirelleVWS::SendKickListToHost()
 
 void CMirelleVWS::UpdateBlacklist(int32_t command, const std::string& text)
 {
-    if (!NoticeRules::ApplyBlacklistCommand(gameInfo.blackList, command, text)) return;
+    // The list changes at once; the panels wait for the loader, whose widgets they are.
+    if (!NoticeRules::ApplyBlacklistCommand(gameInfo.blackList, command, text) || IsLoadingResources()) return;
     RefreshSeatPanels(2);
 }
 
