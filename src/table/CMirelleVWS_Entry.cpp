@@ -308,7 +308,7 @@ void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
     const auto key = static_cast<int32_t>(body.userKey);
     const int seat = FindSeatByKey(key);
     if (seat < 0) return;
-    // FIXME: close the user popup menu when it belongs to this user, once the menu exists.
+    if (popupTarget == key) ShowUserPopupMenu(false, -1, {});
     const PlayerInfo leaving = GetPlayer(seat);
     const bool own = key == ownUser.userKey;
     const bool robot = leaving.seatState < -1;

@@ -107,7 +107,7 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
     RestartCountdown();
     timers.outlineBlink = false;
     if (timers.phaseTimerKind == DecisionKind::SunPick) StopPhaseTimer();
-    // FIXME: hide the floor-slot markers of the first-player pick.
+    ShowFloorSlotMarkers(0);
     const int seat = FindSeatByKey(body.firstKey);
     const int slot = ScreenSlotOf(seat) == 1 ? 1 : 0;
     if (gameInfo.firstPlayerMode == 0) {
