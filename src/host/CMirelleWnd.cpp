@@ -322,20 +322,21 @@ int CMirelleWnd::ReceiveGameMessage(const uint8_t* data, int size)
     });
 }
 
-int CMirelleWnd::SetUserAvatar(int /*userKey*/, BSTR /*itemList*/)
+int CMirelleWnd::SetUserAvatar(int userKey, BSTR itemList)
 {
-    // FIXME: give the user's screen slot a new avatar widget once the avatars are loaded.
-    return 0;
+    return GuardBoundary("SetUserAvatar", -1, [&] {
+        if (!scene) return -1;
+        return scene->SetUserAvatar(userKey, itemList ? WideToAnsi(itemList) : std::string());
+    });
 }
 
 int CMirelleWnd::SetUserTitle(int userKey, BSTR text)
 {
     return GuardBoundary("SetUserTitle", -1, [&] {
         if (!scene) return -1;
-        const int seat = scene->FindSeatByKey(userKey);
-        if (seat < 0) return -1;
-        scene->GetPlayer(seat).titleText = text ? WideToAnsi(text) : std::string();
-        return 0;
+        const int result = scene->SetUserTitle(userKey, text ? WideToAnsi(text) : std::string());
+        if (result == 0 && !IsLoading()) scene->FlushRedraw();
+        return result;
     });
 }
 
@@ -437,11 +438,18 @@ int CMirelleWnd::SetScreenMode(int full, int /*width*/, int /*height*/)
     });
 }
 
-int CMirelleWnd::HostCommand(int /*userKey*/, const int32_t* command, BSTR /*text*/, int32_t* /*value*/)
+int CMirelleWnd::HostCommand(int userKey, const int32_t* command, BSTR text, int32_t* value)
 {
     return GuardBoundary("HostCommand", -1, [&] {
         if (!command || *command < 14 || *command > 29) return -1;
-        // FIXME: commands 14 to 29 reach the check notice, the observer bar and the user lists once they exist.
-        return 0;
+        if (!scene) return 0;
+        int answer = 0;
+        {
+            // A command may wait in a box (the title buttons' questions): a reset meanwhile waits.
+            Busy busy(*this);
+            answer = scene->OnHostCommand(userKey, *command, text ? WideToAnsi(text) : std::string(), value);
+        }
+        FinishDeferred();
+        return answer;
     });
 }

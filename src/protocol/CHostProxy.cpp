@@ -45,3 +45,16 @@ void CHostProxy::HostMessage(int kind, const std::string& text1, const std::stri
     const Bstr second(text2);
     host->HostMessage(first.Get(), kind, second.Get());
 }
+
+std::optional<std::string> CHostProxy::GetUserAvatar(const std::string& userId, const std::string& avatar) const
+{
+    if (!host) return std::nullopt;
+    const Bstr id(userId);
+    const Bstr picture(avatar);
+    BSTR list = nullptr;
+    const int valid = host->GetUserAvatar(id.Get(), picture.Get(), &list);
+    std::optional<std::string> items;
+    if (valid == 1 && list) items = WideToAnsi(list);
+    SysFreeString(list);
+    return items;
+}

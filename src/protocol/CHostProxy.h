@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "protocol/HostInterfaces.h"
@@ -16,6 +17,8 @@ public:
     void PrintChatLink(const std::string& text, const std::string& link, int weight, int flags) const;
     // IHostInterface::HostMessage (text1, kind, text2), the texts as BSTRs.
     void HostMessage(int kind, const std::string& text1, const std::string& text2) const;
+    // IHostInterface::GetUserAvatar: the item list, or nothing when the host has none.
+    std::optional<std::string> GetUserAvatar(const std::string& userId, const std::string& avatar) const;
 
 private:
     IHostInterface* host;

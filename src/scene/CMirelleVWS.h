@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -32,6 +33,7 @@
 #include "views/ResultOwner.h"
 
 class CVQZATextWnd;
+class GVAvatarWnd;
 class SceneTable;
 class SceneWindow;
 class WidgetFactory;
@@ -272,7 +274,9 @@ public:
     void ShowRoundStartAnimation(bool show, int kind);
     void ShowChamgiBackground(bool show, int kind);
     void ShowObserveSystem(bool show);
+    // Hides the six robot avatars; index 0..5 shows one while a robot is seated, at (0, 0) on the robot's seat.
     void ShowRobotAvatar(int index, Point at);
+    Point RobotAvatarPoint() const;
     void ShowTournamentTitle();
     void UpdatePlayObserveButtons(int flag);
     void UpdateExitButtons(int flag);
@@ -408,8 +412,9 @@ public:
     // IHostInterface::LeaveNotice, when a host is attached.
     void LeaveNoticeToHost(int code);
     void PrintChatText(const std::string& text);
-    // A seat's score, counter and bak panels from its round record (seats without a screen slot: nothing).
-    void RefreshSeatPanels(int seat);
+    // Seat 0 or 1, or 2 for both: score, counter and bak panels from the round records, the voice-off and
+    // black-list marks and the robot's avatar (seats without a screen slot: nothing).
+    void RefreshSeatPanels(int which);
     // A seat's money on its player panel.
     void ShowSeatMoney(int seat);
     void UpdateGoBakAlert();
@@ -419,6 +424,56 @@ public:
     void ReportSeatMoney();
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor);
+
+    // Hand hints, the popup menu, avatars and the host's notices (scene/CMirelleVWS_Hints.cpp,
+    // scene/CMirelleVWS_HostNotify.cpp).
+    // Enter in the game window: WM_USER+2 with 0, 0 to the host's window.
+    void PostCloseToHost();
+    // The host's commands 14..29 (slot 14): 29 answers 1, the others 0.
+    int OnHostCommand(int32_t userKey, int32_t command, const std::string& text, int32_t* value);
+    // Command 23: a seated user's two record counters to the host (code 27).
+    void SendUserCountsToHost(int32_t userKey);
+    // Commands 14 (replace), 15 (add), 16 (remove); both seat panels follow a change.
+    void UpdateBlacklist(int32_t command, const std::string& text);
+    // Slot 4: a new avatar at the user's screen slot (0 or 1); -1 for anyone else.
+    int SetUserAvatar(int32_t userKey, const std::string& itemList);
+    // The seat's avatar as the host gives it for the user's avatar string; none without one.
+    void LoadSeatAvatar(int seat);
+    void RemoveSeatAvatar(int seat);
+    void StepSeatAvatars();
+    GVAvatarWnd* GetSeatAvatar(int32_t slot) const;
+    // Slot 5: the user's title, shown on his player panel; -1 for a user without a seat.
+    int SetUserTitle(int32_t userKey, const std::string& text);
+    // Command 28: below 1 the memo button is disabled and its notice stops, else it plays.
+    void ShowMemoNotify(int32_t count);
+    void PrintMoneyGiftNotice(int64_t amount);
+    // Refill kinds 2 and 3: each seated user's money, badge and label; the own user's chat and code 31.
+    void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records);
+    void HideRefillLabels();
+    // Round end: the deck's next card face up and each seat's remaining hand, sorted.
+    void RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands);
+    bool IsPopupMenuShown() const;
+    bool IsPopupMenuEntry(const GVWnd* wnd) const;
+    // The user key of the seat whose avatar (or player panel too) holds the point, else -1.
+    enum class AvatarArea { AvatarOnly, WithPanel };
+    int32_t SeatAvatarKeyAt(Point p, AvatarArea area) const;
+    static Rect SeatAvatarRect(int32_t slot);
+    // The first robot avatar is loaded and none shows (no robot sits at the table).
+    bool IsRobotAvatarHidden() const;
+    // The area from the first to the last popup entry.
+    Rect PopupMenuRect() const;
+    // The pending card: the first card message 79 named, while the own hand holds it.
+    CVHTWnd* FindPendingCard() const;
+    bool IsHintMissionCard(int32_t cardId) const;
+    void HideHandHints();
+    // The held-bomb guides over the pending card and the floor, with their tool-tip and sound.
+    void ShowBombGuides(const std::vector<int32_t>& hand);
+    void HidePopupMenu();
+    void ToggleVoiceMute(int32_t userKey);
+    bool ShowSeatAvatar(int32_t slot, const std::string& itemList);
+    void RemoveAvatarAt(int32_t slot);
+    int32_t popupTarget = -1;                     // the popup menu's user, -1 closed
+    std::array<GVAvatarWnd*, 2> seatAvatars{};    // by screen slot; the scene's list owns them
 
     // The 50 card windows and the markers they drag along (null until loaded).
     CVHTWnd* CardWndBySlot(int32_t slot) const;

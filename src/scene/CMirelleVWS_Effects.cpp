@@ -130,6 +130,7 @@ void CMirelleVWS::OnPopupTimeout()
     StopTimer(TimerId::Popup);
     ShowActionPopup(-1, 0);
     PlayEffect(kHideEffects, -1);
-    if (const GVAnimWnd* first = entryWidgets.robotAvatars[0]) ShowRobotAvatar(0, first->GetPos());
+    ShowRobotAvatar(0, {});
+    HideRefillLabels();
     SetDirty();
 }

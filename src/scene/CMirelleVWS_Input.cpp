@@ -53,7 +53,7 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
     switch (route.action) {
     case InputRules::KeyAction::PostClose:
-        if (window) PostMessageA(window->GetHostWnd(), kHostCloseRequest, 0, 0);
+        PostCloseToHost();
         break;
     case InputRules::KeyAction::SendStart: SendStart(); break;
     case InputRules::KeyAction::HandCard: SelectHandCard(route.value); break;
@@ -190,7 +190,7 @@ int CMirelleVWS::OnMouseMove(UINT flags, Point p)
     c.ownCard = card != nullptr;
     c.pendingDeckCard = IsPendingDeckCard(wnd);
     c.pushButton = IsPushButton(wnd);
-    // FIXME: the click cursor over a seat's avatar once the avatars are loaded.
+    c.overAvatar = !wnd && SeatAvatarKeyAt(p, AvatarArea::AvatarOnly) >= 0;
     ShowCursorKind(InputRules::ChooseCursor(c));
 
     if (HoverCards(card, (flags & MK_LBUTTON) != 0, floorMode)) SetDirty();
@@ -225,11 +225,15 @@ int CMirelleVWS::OnLButtonDown(UINT flags, Point p)
     // FIXME: the right-edge panel counts only inside (609, 177, 191 x 342) once it is loaded.
     GVWnd* wnd = WndFromPoint(p);
     if (!wnd) {
-        // FIXME: a press on a seat's user panel or avatar opens the user popup menu (ShowUserPopupMenu),
-        // else closes it.
-        return press.result;
+        const int32_t key = SeatAvatarKeyAt(p, AvatarArea::WithPanel);
+        ShowUserPopupMenu(key >= 0, key, p);
+        return key >= 0 ? 1 : press.result;
     }
-    // FIXME: the user popup menu's entries take the press first, then the menu closes.
+    if (IsPopupMenuEntry(wnd) && wnd->OnLButtonDown(flags, p)) {
+        InvalidateWnd(wnd);
+        return 1;
+    }
+    if (IsPopupMenuShown()) ShowUserPopupMenu(false, -1, {});
     if (timers.outlineBlink) {
         const bool floorMode = IsFloorPickMode();
         CVHTWnd* card = FindOwnCardWnd(wnd, floorMode);
@@ -293,7 +297,7 @@ void CMirelleVWS::ReleaseOverNothing(UINT flags, Point p)
             break;
         }
     }
-    // FIXME: the user popup menu closes when the release lies outside its entries.
+    if (IsPopupMenuShown() && !PopupMenuRect().Contains(p)) ShowUserPopupMenu(false, -1, {});
     if (GVWnd* mouse = GetMouseWnd()) mouse->OnLButtonUp(flags, p);
     SetDirty();
 }
@@ -316,8 +320,12 @@ bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
                                    b.fullScreen, b.join, b.watch, b.option, b.vip, b.start, b.autoPlaySetting,
                                    b.autoPlayCancel, b.invite};
     auto* button = dynamic_cast<CVPSPPushBtn*>(wnd);
+    if (button && IsPopupMenuShown() && IsPopupMenuEntry(button)) {
+        const auto entry = std::find(b.popupMenu.begin(), b.popupMenu.end(), button);
+        if (button->OnLButtonUp(flags, p)) OnUserPopupCommand(static_cast<int>(entry - b.popupMenu.begin()));
+        return true;
+    }
     if (!button || std::find(std::begin(known), std::end(known), button) == std::end(known)) return false;
-    // FIXME: the user popup menu's four entries (OnUserPopupCommand) once the popup menu exists.
     if (!button->OnLButtonUp(flags, p)) return true;
     const int own = FindSeatByKey(ownUser.userKey);
     if (button == b.close || button == b.exit || button == b.cancelExit) {
@@ -343,8 +351,7 @@ bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
         SendStart();
     } else if (button == b.autoPlaySetting || button == b.autoPlayCancel) {
         OnAutoPlayButton(button == b.autoPlaySetting && !controls.autoPlay);
-    } else if (button == b.invite && GetRoomState() == RoomState::Waiting) {
-        // FIXME: only while the current robot avatar image exists and is hidden, once the avatars are loaded.
+    } else if (button == b.invite && GetRoomState() == RoomState::Waiting && IsRobotAvatarHidden()) {
         HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, nullptr);
         PlaySoundId(SoundId::ButtonClick);
     }

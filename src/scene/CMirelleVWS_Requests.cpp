@@ -121,7 +121,8 @@ int CMirelleVWS::SendPlayCard(int32_t card, int timedOut)
 {
     if (!AnswerDecision(DecisionKind::PlayCard, Requests::PlayCard{timedOut, card, MissesAvailableMatch(card) ? 1 : 0}))
         return 0;
-    // FIXME: hide the own outline and the hand hints once they are loaded.
+    ShowOwnOutline(false);
+    ShowHandHints(false);
     if (!timedOut || HasRobotSeat()) return 1;
     const int own = FindSeatByKey(ownUser.userKey);
     if (own < 0) return 1;

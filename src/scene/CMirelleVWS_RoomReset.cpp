@@ -155,7 +155,7 @@ void CMirelleVWS::ResetRoomView()
 void CMirelleVWS::ClearSeatPanels()
 {
     for (size_t slot = 0; slot < seatPanels.userInfo.size(); ++slot) {
-        // FIXME: RemoveSeatAvatar (slot), once it is declared.
+        RemoveAvatarAt(static_cast<int32_t>(slot));
         if (CVUserInfoWnd* info = seatPanels.userInfo[slot]) {
             info->ClearInfo();
             for (int mark = 0; mark < 2; ++mark) Hide(info->GetStatusMark(mark));

@@ -16,6 +16,8 @@ namespace {
 constexpr int kExitTries = 3;
 constexpr Point kTournamentTitleAt{0, 161};
 constexpr const char* kTournamentTitleImage = "Back\\tournament_title.psp";
+// A robot seat's avatar point by screen slot.
+constexpr Point kRobotAvatarPoint[2] = {{729, 437}, {729, 25}};
 
 void ShowIf(GVWnd* wnd, bool show)
 {
@@ -132,12 +134,20 @@ void CMirelleVWS::ShowRobotAvatar(int index, Point at)
     for (GVWnd* avatar : entryWidgets.robotAvatars) ShowIf(avatar, false);
     if (index >= 0 && index < static_cast<int>(entryWidgets.robotAvatars.size()) && HasRobotSeat()) {
         if (GVAnimWnd* avatar = entryWidgets.robotAvatars[static_cast<size_t>(index)]) {
-            avatar->SetPos(at);
+            // (0, 0) names no place: the robot seat's avatar point.
+            avatar->SetPos(at == Point{} ? RobotAvatarPoint() : at);
             avatar->Show(true);
             avatar->Play(true);
         }
     }
     SetDirty();
+}
+
+Point CMirelleVWS::RobotAvatarPoint() const
+{
+    for (int seat = 0; seat < 2; ++seat)
+        if (IsRobotSeat(seat) && room.seats.players[static_cast<size_t>(seat)].screenSlot == 0) return kRobotAvatarPoint[0];
+    return kRobotAvatarPoint[1];
 }
 
 void CMirelleVWS::ShowTournamentTitle()
@@ -176,38 +186,6 @@ void CMirelleVWS::PrintOptionSummary()
     // FIXME: the room's rules as chat lines, with the user options.
 }
 
-void CMirelleVWS::ShowHandHints(bool show)
-{
-    static_cast<void>(show);
-    // FIXME: the hand-card hints over the marked cards, with the seat panels' hints.
-}
-
-void CMirelleVWS::ShowUserPopupMenu(bool show, int32_t userKey, Point at)
-{
-    static_cast<void>(show);
-    static_cast<void>(userKey);
-    static_cast<void>(at);
-    // FIXME: the user popup menu, once it exists.
-}
-
-void CMirelleVWS::OnUserPopupCommand(int entry)
-{
-    static_cast<void>(entry);
-    // FIXME: the popup menu's four entries, with the popup menu.
-}
-
-void CMirelleVWS::ShowOwnOutline(bool show)
-{
-    static_cast<void>(show);
-    // FIXME: the own outline, with the hand hints.
-}
-
-void CMirelleVWS::ShowFloorSlotMarkers(int flag)
-{
-    static_cast<void>(flag);
-    // FIXME: the floor-slot markers, with the hand hints.
-}
-
 int CMirelleVWS::OpenOptionWindow()
 {
     // FIXME: the option window, with the user options.
@@ -218,14 +196,4 @@ int CMirelleVWS::CloseOptionWindow()
 {
     // FIXME: the option window, with the user options.
     return 0;
-}
-
-void CMirelleVWS::SendKickListToHost()
-{
-    // FIXME: the forced-exit reservations as one text to the host, with the forced exit.
-}
-
-void CMirelleVWS::RecountMissionProgress()
-{
-    // FIXME: the mission panels' progress from the captured piles, with the mission panels.
 }

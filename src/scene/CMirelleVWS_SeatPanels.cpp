@@ -69,19 +69,6 @@ void CMirelleVWS::StepSeatPanels()
     if (p.goBakAlert && p.goBakAlert->Step()) SetDirty();
 }
 
-void CMirelleVWS::RefreshSeatPanels(int seat)
-{
-    if (!room.seats.players.IsValidIndex(seat)) return;
-    const int32_t slot = GetPlayer(seat).screenSlot;
-    if (slot < 0 || slot > 1) return;
-    const auto i = static_cast<size_t>(slot);
-    const CHTUser& user = RoundUser(seat);
-    if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->SetScore(user);
-    if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->SetCounters(user);
-    if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->SetBakFlags(user);
-    SetDirty();
-}
-
 void CMirelleVWS::ShowSeatMoney(int seat)
 {
     if (!room.seats.players.IsValidIndex(seat)) return;

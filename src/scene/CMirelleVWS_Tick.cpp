@@ -31,12 +31,13 @@ int CMirelleVWS::Tick()
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
     StepSeatPanels();
+    StepSeatAvatars();
     // The countdown is stepped with the animations; the robot's avatar takes its place here.
     for (GVAnimWnd* avatar : entryWidgets.robotAvatars)
         if (avatar && avatar->IsVisible() && avatar->Step()) InvalidateWnd(avatar);
     StepNotify();
     StepResult();
-    // FIXME: step the seat avatars, the mission, play-count, ranking, jewel and target-score windows and the
+    // FIXME: step the mission, play-count, ranking, jewel and target-score windows and the
     // promotion banners once those windows exist.
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();

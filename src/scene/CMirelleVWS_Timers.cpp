@@ -125,7 +125,7 @@ void CMirelleVWS::OnPhaseTimeout()
     case DecisionKind::BetPrompt24: HideNotify(); break;
     default: break;
     }
-    // FIXME: hide the floor-slot markers (kind 3), once the resource loader creates them.
+    if (kind == DecisionKind::SunPick) ShowFloorSlotMarkers(0);
     if (kind == DecisionKind::ResultItem && resultWidgets.result && !IsLoadingResources())
         if (CVItemWnd* items = resultWidgets.result->GetItemWnd()) items->Reset();
     StopPhaseTimer();
@@ -188,13 +188,13 @@ void CMirelleVWS::StepCountdownAndBlink()
         SetDirty();
     }
     if (timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0) {
-        // FIXME: show the floor-slot markers in phase 1 and hide them in phase 0 once the resource loader creates them.
+        ShowFloorSlotMarkers(timers.blinkPhase == 1 ? 1 : 0);
         return;
     }
     if (gameInfo.turnKey == -1) return;
     GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation;
     if (marker && timers.IsRunning(TimerId::Blink)) marker->SetFrame(timers.blinkPhase == 1 ? 0 : 1);
-    // FIXME: blink the own outline (ShowOwnOutline) while outlineBlink is set once the resource loader creates it.
+    if (timers.outlineBlink) ShowOwnOutline(timers.blinkPhase == 1);
     InvalidateWnd(marker);
     SetDirty();
 }

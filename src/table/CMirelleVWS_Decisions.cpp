@@ -173,7 +173,7 @@ void CMirelleVWS::OnGoOrStopResult(const GoOrStopResult& body)
     const bool robot = IsRobotSeat(seat);
     if (const int cue = RoundRules::GoVoiceCue(body.goCount, robot)) PlayVoice(cue, seat);
     ShowActionPopup(kGoPopup, body.goCount);
-    // FIXME: the robot avatar: 1 for a robot, 3 at four go or more, else 4.
+    ShowRobotAvatar(robot ? 1 : body.goCount >= 4 ? 3 : 4, {});
     SetDirty();
     Delay(500);
     if (body.goCount == 3) PlayThreeGoMusic(seat);

@@ -150,7 +150,7 @@ void CMirelleVWS::RefreshSeatInfo(int seat)
     const PlayerInfo& p = GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
-    // FIXME: the seat's avatar (LoadSeatAvatar), once the avatars are loaded.
+    LoadSeatAvatar(seat);
     SetDirty();
 }
 
@@ -310,7 +310,7 @@ void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
     const auto key = static_cast<int32_t>(body.userKey);
     const int seat = FindSeatByKey(key);
     if (seat < 0) return;
-    // FIXME: close the user popup menu when it belongs to this user, once the menu exists.
+    if (popupTarget == key) ShowUserPopupMenu(false, -1, {});
     const PlayerInfo leaving = GetPlayer(seat);
     const bool own = key == ownUser.userKey;
     const bool robot = leaving.seatState < -1;

@@ -83,9 +83,10 @@ void CMirelleVWS::OnBonusCardPlayed(const BonusCardPlayed& body)
     int seconds = SceneRules::PhaseSeconds(DecisionKind::PlayCard, room.option.turnTime, controls.autoPlay);
     timers.countdownLimit = 3;
     if (body.userKey == ownUser.userKey && !IsRobotSeat(seat)) {
-        // FIXME: the own outline and the hand hints on, and the mouse-over state refreshed at the
-        // cursor, with the scene input.
         timers.outlineBlink = true;
+        ShowOwnOutline(true);
+        ShowHandHints(true);
+        // FIXME: the mouse-over state refreshed at the cursor, with the scene input.
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
     } else {
         timers.outlineBlink = false;
@@ -105,7 +106,10 @@ void CMirelleVWS::OnHandCardPlayed(const HandCardPlayed& body)
 {
     HideNotify();
     if (!tableState.active) return;
-    // FIXME: hide the own outline and the hand hints with the scene input.
+    ShowOwnOutline(false);
+    ShowHandHints(false);
+    // The held bomb is played or given up with this card.
+    tableState.handMarked = false;
     StopTurnMarker();
     RestartCountdown();
     const int seat = FindSeatByKey(body.userKey);
@@ -156,7 +160,7 @@ void CMirelleVWS::OnShakeDeclared(const ShakeDeclared& body)
     ShowNotifySimple(kShakeNotice, CardIdsOf(body.cards, "shake declared"));
     PlaySoundId(SoundId::NotifyShake);
     const bool robot = IsRobotSeat(seat);
-    // FIXME: robot avatar 1 for a robot seat, else 4, once the avatars are loaded.
+    ShowRobotAvatar(robot ? 1 : 4, {});
     SetDirty();
     Delay(500);
     PlayVoice(body.kind == 4 && !robot ? Cue::FourShake : Cue::Shake, seat);
@@ -199,7 +203,7 @@ void CMirelleVWS::OnCaptureEvent(const CaptureEvent& body)
         break;
     default: break;
     }
-    // FIXME: the robot avatar (1 for a robot seat, else 3) for kinds 1 to 5 and 7, once the avatars are loaded.
+    if ((body.kind >= 1 && body.kind <= 5) || body.kind == 7) ShowRobotAvatar(robot ? 1 : 3, {});
     SetDirty();
     FlushRedraw();
     if (body.kind != 0) Delay(500);
@@ -250,7 +254,7 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
         PlayEffect(kPpeokEffect, seat);
         if (body.count < 3) PlayVoice(ppeokVoice, seat);
         ShowActionPopup(kPpeokPopup, 0);
-        // FIXME: robot avatar 1 for a person, 4 for a robot, once the avatars are loaded.
+        ShowRobotAvatar(robot ? 4 : 1, {});
         SetDirty();
         Delay(500);
         return;
@@ -270,7 +274,7 @@ void CMirelleVWS::OnPpeok(const Ppeok& body)
     if (body.count <= 3) PlayEffect(kPpeokEffect, seat);
     if (body.count <= 2) PlayVoice(ppeokVoice, seat);
     ShowActionPopup(kPpeokPopup, 0);
-    // FIXME: robot avatar 3 for a person, 1 for a robot, once the avatars are loaded.
+    ShowRobotAvatar(robot ? 1 : 3, {});
     ShowNotify(body.count == 1 ? kFirstPpeokNotice : kPpeokNotice, body.count, body.amount);
     SetDirty();
     Delay(500);

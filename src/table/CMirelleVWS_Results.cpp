@@ -40,7 +40,6 @@ void CMirelleVWS::OpenResultPhase()
     StopTurnMarker();
     RestartCountdown();
     tableState.dealing = false;
-    // FIXME: turn the remaining cards over (RevealRemainingCards) with the display operations.
 }
 
 void CMirelleVWS::CopyOwnMoney(const PlayerInfo& seat)
@@ -100,6 +99,7 @@ void CMirelleVWS::OnRoundResult(const RoundResult& body)
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
     StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
+    RevealRemainingCards(body.remainingDeck, body.remainingHands);
 
     bool assaRose = false;
     for (int s = 0; s < 2; ++s) {
@@ -202,6 +202,7 @@ void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
     StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
+    RevealRemainingCards(body.remainingDeck, body.remainingHands);
     bool assaRose = false;
     for (int s = 0; s < 2; ++s) {
         const size_t i = static_cast<size_t>(s);

@@ -107,7 +107,7 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
     RestartCountdown();
     timers.outlineBlink = false;
     if (timers.phaseTimerKind == DecisionKind::SunPick) StopPhaseTimer();
-    // FIXME: hide the floor-slot markers of the first-player pick.
+    ShowFloorSlotMarkers(0);
     const int seat = FindSeatByKey(body.firstKey);
     const int slot = ScreenSlotOf(seat) == 1 ? 1 : 0;
     if (gameInfo.firstPlayerMode == 0) {
@@ -175,7 +175,6 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     timers.countdownLimit = 3;
     if (body.turnKey == ownUser.userKey && !IsRobotSeat(seat)) {
         RoundUser(seat).deckFlips = body.pendingPassCount;
-        // FIXME: the own outline (ShowOwnOutline (1)) and the hand hints (ShowHandHints (1)).
         timers.outlineBlink = true;
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
         PlaySoundId(SoundId::NotifyTurn);
@@ -189,6 +188,11 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     }
     gameInfo.turnKey = body.turnKey;
     tableModel.StartTurn();
+    // The held-bomb guides need the turn: after it changed hands.
+    if (timers.outlineBlink) {
+        ShowOwnOutline(true);
+        ShowHandHints(true);
+    }
     timers.countdownStart = seconds;
     timers.countdown = seconds - 1;
     // FIXME: in rooms 5..10 without a robot, the own user seated, the round's first turn starts the

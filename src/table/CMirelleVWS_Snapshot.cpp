@@ -69,9 +69,10 @@ void CMirelleVWS::OnGameDataSync(const GameDataSync& body)
         RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind (RecountMissionProgress)
-    // and the target-score panel, once they are loaded.
+    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind and the target-score panel,
+    // once they are loaded.
     RestoreSnapshotCards(t);
+    RecountMissionProgress();
 }
 
 void CMirelleVWS::RestoreMissionData(const GameDataTable& t)

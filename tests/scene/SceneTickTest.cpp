@@ -120,14 +120,14 @@ TEST_F(SceneTick, CountdownStepsEverySecondOnTheBlinkTimer)
     EXPECT_EQ(Scene().timers.countdown, 10) << "stepped after the stop";
 }
 
-// The phase-0 step redraws the turn marker while a turn user is set, except while the first player
-// is picked from the floor, when only the floor-slot markers blink.
+// The phase-0 step redraws the turn marker while a turn user is set; while the first player is picked
+// from the floor the floor-slot markers blink instead (their own test is with the hints).
 TEST_F(SceneTick, BlinkStepMarksTheTurnMarkerWhileATurnUserIsSet)
 {
     const struct { const char* name; int32_t turnKey; int kind; int firstPlayerMode; bool dirty; } cases[] = {
         {"turn user set", kOwnKey, 8, 0, true},
         {"no turn user", -1, 8, 0, false},
-        {"first-player pick from the floor", kOwnKey, 3, 0, false},
+        {"first-player pick from the floor: the floor-slot markers", kOwnKey, 3, 0, true},
         {"first player by another mode", kOwnKey, 3, 1, true},
     };
     for (const auto& c : cases) {

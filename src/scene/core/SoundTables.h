@@ -35,6 +35,7 @@ enum class SoundId : int {
     NotifyBomb = 24,
     TwoCardBomb = 25,
     NuBomb = 26,
+    NuBombNotify = 27,
     BoxNotify = 32,
     ResultWinner = 34,
     ResultLoser = 35,

@@ -4,9 +4,11 @@ namespace SceneRules {
 
 int SplitToken(std::string& source, std::string& token, const std::string& delimiter)
 {
+    // Nothing to split at: the whole source is the last token, so a loop over the pieces ends.
     if (delimiter.empty()) {
         token = source;
-        return 1;
+        source.clear();
+        return 0;
     }
     if (source.compare(0, delimiter.size(), delimiter) == 0) source.erase(0, delimiter.size());
     const size_t at = source.find(delimiter);

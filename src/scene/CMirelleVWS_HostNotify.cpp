@@ -1,0 +1,274 @@
+#include "scene/CMirelleVWS.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "foundation/Debug.h"
+#include "foundation/core/Text.h"
+#include "protocol/CHostProxy.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/SceneWindow.h"
+#include "scene/core/HostNotices.h"
+#include "table/core/DealPlan.h"
+#include "toolkit/GVAvatarWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVHTWnd.h"
+#include "views/CVPSPPushBtn.h"
+#include "views/CVUserInfoWnd.h"
+#include "views/WidgetFactory.h"
+
+namespace {
+
+// The host message that carries the forced-exit reservations: the game's number, then the keys.
+constexpr int kKickListMessage = 40;
+
+enum class HostCommandId : int32_t {
+    BlacklistReplace = 14,
+    BlacklistAdd = 15,
+    BlacklistRemove = 16,
+    UserCounts = 23,
+    CheckNotice = 24,
+    ObserverResult = 26,
+    TitleButton = 27,
+    MemoCount = 28,
+    Alive = 29,
+};
+
+int64_t AddMoney(int64_t money, int64_t amount)
+{
+    int64_t sum = 0;
+    if (__builtin_add_overflow(money, amount, &sum))
+        return amount > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+    return sum;
+}
+
+}  // namespace
+
+void CMirelleVWS::PostCloseToHost()
+{
+    if (window) PostMessageA(window->GetHostWnd(), kHostCloseRequest, 0, 0);
+}
+
+int CMirelleVWS::OnHostCommand(int32_t userKey, int32_t command, const std::string& text, int32_t* value)
+{
+    switch (static_cast<HostCommandId>(command)) {
+    case HostCommandId::BlacklistReplace:
+    case HostCommandId::BlacklistAdd:
+    case HostCommandId::BlacklistRemove:
+        if (userKey != -1 && userKey == ownUser.userKey) UpdateBlacklist(command, text);
+        return 0;
+    case HostCommandId::UserCounts: SendUserCountsToHost(userKey); return 0;
+    case HostCommandId::CheckNotice:
+        // FIXME: the own user's notice text to CCheckNotice::ParseNoticeText, SendRequest35 at notice time 3.
+        return 0;
+    case HostCommandId::ObserverResult:
+        // FIXME: CVObserveSystemWnd::OnHostResult (value, text == "1") of the observer bar.
+        return 0;
+    case HostCommandId::TitleButton:
+        // FIXME: OnHostButton (text), the title buttons' handler.
+        return 0;
+    case HostCommandId::MemoCount: ShowMemoNotify(value ? *value : 0); return 0;
+    case HostCommandId::Alive: return 1;
+    default: return 0;
+    }
+}
+
+void CMirelleVWS::SendUserCountsToHost(int32_t userKey)
+{
+    const int seat = userKey != -1 ? FindSeatByKey(userKey) : -1;
+    if (seat < 0) return;
+    const PlayerInfo& p = GetPlayer(seat);
+    std::string text = FormatText("%d", p.recordValues[1]);
+    HostRequest(userKey, HostRequestCode::UserCounters, p.recordValues[0], text.data(), nullptr);
+}
+
+void CMirelleVWS::SendKickListToHost()
+{
+    HostMessage(kKickListMessage, FormatText("%d", kGameNumber), NoticeRules::KeyListText(gameInfo.kickReservations));
+}
+
+void CMirelleVWS::UpdateBlacklist(int32_t command, const std::string& text)
+{
+    // The list changes at once; the panels wait for the loader, whose widgets they are.
+    if (!NoticeRules::ApplyBlacklistCommand(gameInfo.blackList, command, text) || IsLoadingResources()) return;
+    RefreshSeatPanels(2);
+}
+
+int CMirelleVWS::SetUserAvatar(int32_t userKey, const std::string& itemList)
+{
+    const int seat = userKey != -1 ? FindSeatByKey(userKey) : -1;
+    if (seat < 0) return -1;
+    const int32_t slot = GetPlayer(seat).screenSlot;
+    // Two avatar places: a slot past them would index beyond the arrays.
+    if (slot < 0 || slot > 1) return -1;
+    return ShowSeatAvatar(slot, itemList) ? 0 : -1;
+}
+
+bool CMirelleVWS::ShowSeatAvatar(int32_t slot, const std::string& itemList)
+{
+    if (IsLoadingResources() || !window) return false;
+    const std::vector<std::string> items = NoticeRules::SplitList(itemList);
+    RemoveAvatarAt(slot);
+    if (items.empty()) return false;
+    // The first item is the picture, a path under the portal's folder unless it names a drive.
+    const std::string& picture = items.front();
+    const bool absolute = picture.find(':') != std::string::npos || picture.rfind("\\\\", 0) == 0;
+    WidgetFactory factory(imageRoot, *this);
+    GVAvatarWnd* avatar = factory.CreateAvatarWnd(absolute ? picture : window->GetPortalDir() + picture);
+    if (!avatar) return false;
+    avatar->SetPos(SeatAvatarRect(slot).TopLeft());
+    // A press on the avatar goes past it to the scene, which opens the user's popup menu.
+    avatar->Enable(false);
+    avatar->Show(true);
+    // Under the seat's marks, which the loader put over the avatar's place.
+    if (!InsertWndAfter(avatarMarks.disconnected[static_cast<size_t>(slot)], avatar)) AddWnd(avatar);
+    seatAvatars[static_cast<size_t>(slot)] = avatar;
+    InvalidateWnd(avatar);
+    return true;
+}
+
+void CMirelleVWS::RemoveAvatarAt(int32_t slot)
+{
+    if (slot < 0 || slot > 1) return;
+    GVAvatarWnd*& avatar = seatAvatars[static_cast<size_t>(slot)];
+    if (!avatar) return;
+    InvalidateArea(avatar->GetRect());
+    DestroyWnd(avatar);
+    avatar = nullptr;
+    SetDirty();
+}
+
+void CMirelleVWS::LoadSeatAvatar(int seat)
+{
+    if (!IsSeat(seat)) return;
+    const PlayerInfo& p = GetPlayer(seat);
+    if (p.userKey == -1 || IsSeatDisconnected(seat) || p.avatarString.empty()) {
+        RemoveSeatAvatar(seat);
+        return;
+    }
+    if (p.screenSlot < 0 || p.screenSlot > 1) return;
+    const std::optional<std::string> items = CHostProxy(GetHost()).GetUserAvatar(p.userId, p.avatarString);
+    if (!items || !ShowSeatAvatar(p.screenSlot, *items)) RemoveSeatAvatar(seat);
+}
+
+void CMirelleVWS::RemoveSeatAvatar(int seat)
+{
+    if (!IsSeat(seat) || IsLoadingResources()) return;
+    RemoveAvatarAt(GetPlayer(seat).screenSlot);
+}
+
+void CMirelleVWS::StepSeatAvatars()
+{
+    for (GVAvatarWnd* avatar : seatAvatars)
+        if (avatar && avatar->IsVisible() && avatar->Update()) InvalidateWnd(avatar);
+}
+
+GVAvatarWnd* CMirelleVWS::GetSeatAvatar(int32_t slot) const
+{
+    return slot == 0 || slot == 1 ? seatAvatars[static_cast<size_t>(slot)] : nullptr;
+}
+
+int CMirelleVWS::SetUserTitle(int32_t userKey, const std::string& text)
+{
+    const int seat = userKey != -1 ? FindSeatByKey(userKey) : -1;
+    if (seat < 0) return -1;
+    PlayerInfo& p = GetPlayer(seat);
+    p.titleText = text;
+    if (p.screenSlot < 0 || p.screenSlot > 1 || IsLoadingResources()) return 0;
+    if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) {
+        if (GVTextWnd* line = info->GetTitleLine()) line->SetText(text);
+        InvalidateWnd(info);
+    }
+    return 0;
+}
+
+void CMirelleVWS::ShowMemoNotify(int32_t count)
+{
+    if (IsLoadingResources()) return;
+    if (roomButtons.memo) {
+        roomButtons.memo->Enable(count >= 1);
+        InvalidateWnd(roomButtons.memo);
+    }
+    GVQZAniWnd* notice = roomButtons.memoNotify;
+    if (!notice) return;
+    if (count < 1) {
+        notice->Stop();
+        notice->Show(false);
+    } else {
+        notice->Play(-1, false);
+    }
+    InvalidateWnd(notice);
+}
+
+void CMirelleVWS::PrintMoneyGiftNotice(int64_t amount)
+{
+    PrintChatText(NoticeRules::MoneyGiftText(amount));
+}
+
+void CMirelleVWS::PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records)
+{
+    for (const RefillRecord& r : records) {
+        const int seat = r.userKey != -1 ? FindSeatByKey(r.userKey) : -1;
+        if (seat < 0) continue;
+        PlayerInfo& p = GetPlayer(seat);
+        if (p.screenSlot < 0 || p.screenSlot > 1) continue;
+        const auto slot = static_cast<size_t>(p.screenSlot);
+        p.gameMoney = AddMoney(p.gameMoney, r.amount);
+        ShowSeatMoney(seat);
+        const NoticeRules::RefillNotice n = NoticeRules::RefillNoticeFor(kind, r.amount, r.refillsLeft);
+        if (GVQZAniWnd* badge = moneyWidgets.refill[slot]; badge && n.badgeFrame >= 0) {
+            badge->SetFrame(n.badgeFrame);
+            badge->Show(true);
+            InvalidateWnd(badge);
+        }
+        if (GVTextWnd* label = moneyWidgets.refillTexts[slot]; label && !n.label.empty()) {
+            label->SetText(n.label);
+            label->Show(true);
+            InvalidateWnd(label);
+        }
+        if (r.userKey != ownUser.userKey || n.chat.empty()) continue;
+        PrintChatText(n.chat);
+        std::string amount = FormatText("%I64i", r.amount);
+        HostRequest(ownUser.userKey, HostRequestCode::RefillAmount, 0, amount.data(), nullptr);
+    }
+    ReportSeatMoney();
+    // The badges and labels stay until the popup timer ends.
+    StartTimer(TimerId::Popup);
+}
+
+void CMirelleVWS::HideRefillLabels()
+{
+    for (size_t slot = 0; slot < 2; ++slot) {
+        if (GVQZAniWnd* badge = moneyWidgets.refill[slot]) badge->Show(false);
+        if (GVTextWnd* label = moneyWidgets.refillTexts[slot]) label->Show(false);
+    }
+    SetDirty();
+}
+
+void CMirelleVWS::RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands)
+{
+    const int32_t top = tableModel.DeckTop();
+    if (top >= 0 && !deck.empty() && IsValidCardId(deck.front()) && tableModel.SetSlotCard(top, deck.front())) {
+        if (CVHTWnd* card = CardWndBySlot(top)) {
+            card->SetImageFrame(deck.front());
+            InvalidateWnd(card);
+        }
+    }
+    for (int seat = 0; seat < 2; ++seat) {
+        std::vector<int32_t> ids = ValidCardIds(hands[static_cast<size_t>(seat)]);
+        const std::vector<int32_t>& hand = RoundUser(seat).hand;
+        if (ids.size() != hand.size()) {
+            DebugLine("remaining cards: %d for a hand of %d", static_cast<int>(ids.size()), static_cast<int>(hand.size()));
+            continue;
+        }
+        std::sort(ids.begin(), ids.end());
+        for (size_t i = 0; i < hand.size(); ++i) {
+            if (!tableModel.SetSlotCard(hand[i], ids[i])) continue;
+            if (CVHTWnd* card = CardWndBySlot(hand[i])) card->SetImageFrame(ids[i]);
+        }
+        PlaceHand(seat);
+    }
+    SetDirty();
+}
