@@ -409,10 +409,15 @@ int CMirelleWnd::SetScreenMode(int full, int /*width*/, int /*height*/)
     });
 }
 
-int CMirelleWnd::HostCommand(int /*userKey*/, const int32_t* command, BSTR /*text*/, int32_t* /*value*/)
+int CMirelleWnd::HostCommand(int /*userKey*/, const int32_t* command, BSTR text, int32_t* value)
 {
     return GuardBoundary("HostCommand", -1, [&] {
         if (!command || *command < 14 || *command > 29) return -1;
+        // Command 27: a title button of the host was clicked, named by the text.
+        if (*command == 27) {
+            if (scene) scene->OnHostButton(text ? WideToAnsi(text) : std::string(), value ? *value : 0);
+            return 0;
+        }
         // FIXME: commands 14 to 29 reach the check notice, the observer bar and the user lists once they exist.
         return 0;
     });

@@ -150,7 +150,7 @@ void CMirelleVWS::StopBlinkTimer()
 void CMirelleVWS::SetMacroEnabled(bool enabled)
 {
     controls.macroEnabled = enabled;
-    SetTitleButtonState("macro", enabled ? HostControlState::ShownEnabled : HostControlState::ShownDisabled);
+    ShowMacroControl(enabled);
     if (!enabled) StartTimer(TimerId::Macro);
 }
 

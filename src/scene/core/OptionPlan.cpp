@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "views/core/OptionLabels.h"
+#include "scene/core/OptionLabels.h"
 
 namespace OptionPlan {
 

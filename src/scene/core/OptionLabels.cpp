@@ -1,4 +1,4 @@
-#include "views/core/OptionLabels.h"
+#include "scene/core/OptionLabels.h"
 
 #include <array>
 
