@@ -5,6 +5,7 @@
 #include "support/RoomTestSupport.h"
 
 #include "toolkit/GVPSPWnd.h"
+#include "views/CVPSPPushBtn.h"
 #include "views/CVUserOptionWnd.h"
 
 namespace {
@@ -133,4 +134,36 @@ TEST_F(UserOptions, PanelPressesAndLabels)
         p.SetVolume(v.volume);
         EXPECT_EQ(p.IsSoundOffShown(), v.soundOff) << v.volume;
     }
+}
+
+// The scene's own buttons mirror the host's controls: the exit button's give-up picture is image
+// set 1, and a state past the button's image sets keeps its picture.
+TEST_F(UserOptions, OwnTitleButtonsMirrorTheHostControls)
+{
+    CMirelleVWS& s = Scene();
+    CVPSPPushBtn* exit = s.roomButtons.exit;
+    ASSERT_NE(exit, nullptr);
+    const struct { const char* name; bool visible, enabled; int state; int imageSet;
+                   std::vector<std::pair<std::string, int>> sent; } cases[] = {
+        {"give-up", true, true, 1, 1, {{"exit", 0}, {"giveup", 17}}},
+        {"exit, disabled", true, false, 0, 0, {{"giveup", 0}, {"exit", 1}}},
+        {"a state past the image sets", true, true, 5, 0, {{"exit", 0}, {"giveup", 17}}},
+        {"hidden", false, false, 0, 0, {{"exit", 0}}},
+    };
+    for (const auto& c : cases) {
+        host.Forget();
+        s.SetTitleButtonState("exit", c.visible, c.enabled, c.state);
+        std::vector<std::pair<std::string, int>> sent;
+        for (const HostRequestCall& r : host.RequestsWithCode(45)) {
+            EXPECT_EQ(r.userKey, kOwnKey) << c.name;
+            sent.emplace_back(r.text.value_or(""), r.value);
+        }
+        EXPECT_EQ(sent, c.sent) << c.name;
+        EXPECT_EQ(exit->GetImageSet(), c.imageSet) << c.name;
+        EXPECT_EQ(exit->IsVisible(), c.visible) << c.name;
+        EXPECT_EQ(exit->IsEnabled(), c.enabled) << c.name;
+    }
+    host.Forget();
+    s.SetTitleButtonState("macro", true, true, 0);
+    EXPECT_TRUE(host.hostRequests.empty()) << "macro is not a title button of the user";
 }
