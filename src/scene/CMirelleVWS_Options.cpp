@@ -1,6 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
 #include <algorithm>
+#include <new>
 
 #include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
@@ -38,6 +39,7 @@ public:
         return key.WriteDword(subkey, name, value) != 0;
     }
     bool LoadSkin(int32_t skin) override { return scene.SetSkin(skin, 1) != 0; }
+    // The request's first value carries nothing of the options: 0.
     void SendVoiceType(int32_t voiceType) override { scene.SendOptionChange(0, voiceType); }
     void SetMacros(bool on) override
     {
@@ -71,7 +73,7 @@ bool CMirelleVWS::LoadUserOptionWnd()
 {
     auto* panel = new (std::nothrow) CVUserOptionWnd();
     if (!panel) {
-        AddLoadError("Option\\back.qzs");
+        AddLoadError({});
         return false;
     }
     if (!panel->CreateChildren(*this, optionsKey, OptionsSubkey())) {
@@ -123,6 +125,7 @@ void CMirelleVWS::ApplyGameOptions()
 {
     if (!CloseOptionWindow()) return;
     CVUserOptionWnd& w = *userOption;
+    // The volume took effect when its slider moved: the panel's value is also the scene's.
     const OptionPlan::OptionValues stored{w.GetVolume(), userCardSpeed.value_or(options.cardSpeed), options.soundOn,
                                           options.voiceType, options.skin};
     const std::optional<int32_t> forced = userCardSpeed ? std::optional<int32_t>(options.cardSpeed) : std::nullopt;
