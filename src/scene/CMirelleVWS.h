@@ -31,9 +31,11 @@
 #include "views/SeatPanelOwner.h"
 #include "views/NotifyOwner.h"
 #include "views/ResultOwner.h"
+#include "views/UserOptionOwner.h"
 
 class CVQZATextWnd;
 class GVAvatarWnd;
+class CVUserOptionWnd;
 class SceneTable;
 class SceneWindow;
 class WidgetFactory;
@@ -77,7 +79,8 @@ class CMirelleVWS : public GVWS,
                     public LoadErrorSink,
                     public SeatPanelOwner,
                     public NotifyOwner,
-                    public ResultOwner {
+                    public ResultOwner,
+                    public UserOptionOwner {
 public:
     using DecisionKind = SceneRules::DecisionKind;
 
@@ -405,7 +408,6 @@ public:
 
     // Host-facing helpers.
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut);
-    void SetTitleButtonState(const char* control, HostControlState state);
     // The host's text for the own user (code 62), at most 256 bytes.
     std::string FetchHostText();
     void PostToHost(int32_t code);
@@ -592,6 +594,28 @@ public:
     bool ConfirmAntiLeave(bool alreadyReserved);
     void ShowStartButton(bool show);
     int GetCursorState() const { return cursorState; }
+
+    // Title buttons and user options (scene/CMirelleVWS_TitleButtons.cpp, scene/CMirelleVWS_Options.cpp).
+    // The one place a title control changes: the host's control (code 45) and the scene's own button.
+    // Names: "observe", "play", "exit" (state 1: the give-up control), "cancelexit", "option", "vip".
+    void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state);
+    // Host command 27: one of the host's title buttons was clicked.
+    void OnHostButton(const std::string& name, int32_t value);
+    int OpenVipDialog();
+    void OnVipDialogClosed();
+    void ShowMacroControl(bool enabled);
+    // The option window's OK: applies and stores the choices.
+    void ApplyGameOptions();
+    bool IsRoundInPlay() const override { return GetRoomState() == RoomState::Playing; }
+    void PreviewOptionVoice(int32_t voiceType) override;
+    void OnOptionOk() override { ApplyGameOptions(); }
+    std::string GetVoiceName(int32_t gender, int32_t voiceType) const override;
+    // Loader step: the option panel with the current volume, hidden.
+    [[nodiscard]] bool LoadUserOptionWnd();
+    CVUserOptionWnd* userOption = nullptr;  // owned by the scene's widget list
+    // The user's stored card speed while a fast room (speed class 2) forces its own.
+    std::optional<int32_t> userCardSpeed;
+    bool desperateRoundFinished = false;  // a target-score round ended; the next shuffle clears it
 
     // The records and the state the handlers and panels share.
     RCRoomData room;

@@ -308,7 +308,7 @@ void CMirelleVWS::ToggleVoiceMute(int32_t userKey)
         gameInfo.voiceMuted.push_back(userKey);
         // Held off without the rest timer: only an unmute gives the macros back.
         controls.macroEnabled = false;
-        SetTitleButtonState("macro", HostControlState::ShownDisabled);
+        ShowMacroControl(false);
         return;
     }
     if (mark) mark->Show(false);

@@ -44,16 +44,6 @@ std::string CMirelleVWS::FetchHostText()
     return buffer;
 }
 
-void CMirelleVWS::SetTitleButtonState(const char* control, HostControlState state)
-{
-    // The macro control is the room's, not the user's: user key 0.
-    const bool macro = std::string(control) == "macro";
-    std::string name = control;
-    int32_t length = static_cast<int32_t>(name.size());
-    HostRequest(macro ? 0 : ownUser.userKey, HostRequestCode::SetNamedControl, static_cast<int32_t>(state), name.data(),
-                &length);
-}
-
 void CMirelleVWS::PostToHost(int32_t code)
 {
     if (window) window->PostToHost(code);

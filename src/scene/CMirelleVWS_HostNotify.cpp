@@ -66,9 +66,7 @@ int CMirelleVWS::OnHostCommand(int32_t userKey, int32_t command, const std::stri
     case HostCommandId::ObserverResult:
         // FIXME: CVObserveSystemWnd::OnHostResult (value, text == "1") of the observer bar.
         return 0;
-    case HostCommandId::TitleButton:
-        // FIXME: OnHostButton (text), the title buttons' handler.
-        return 0;
+    case HostCommandId::TitleButton: OnHostButton(text, value ? *value : 0); return 0;
     case HostCommandId::MemoCount: ShowMemoNotify(value ? *value : 0); return 0;
     case HostCommandId::Alive: return 1;
     default: return 0;

@@ -344,9 +344,9 @@ bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
     } else if (button == b.watch) {
         if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) SendObserve();
     } else if (button == b.option) {
-        // FIXME: open the option window (OpenOptionWindow, CVUserOptionWnd) once it exists.
+        OpenOptionWindow();
     } else if (button == b.vip) {
-        // FIXME: open the VIP dialog (OpenVipDialog) once it exists.
+        OpenVipDialog();
     } else if (button == b.start) {
         SendStart();
     } else if (button == b.autoPlaySetting || button == b.autoPlayCancel) {

@@ -209,7 +209,7 @@ bool CMirelleVWS::LoadBijouAndPick(WidgetFactory& factory)
 // The user pop-up menu, the level and first-place marks and the on-the-hour animation.
 bool CMirelleVWS::LoadMenuAndMarks(WidgetFactory& factory)
 {
-    // FIXME: the user option panel (CVUserOptionWnd) with the current volume first, once it exists.
+    if (!LoadUserOptionWnd()) return false;
     RoomButtons& b = roomButtons;
     b.menuButtons.clear();
     for (size_t i = 0; i < b.popupMenu.size(); ++i) {

@@ -46,7 +46,7 @@ int CMirelleVWS::SendPlay(int flag)
         return 0;
     }
     SendGameRequest(Requests::Play{options.voiceType, flag});
-    SetTitleButtonState("play", HostControlState::ShownDisabled);
+    SetTitleButtonState("play", true, false, 0);
     // FIXME: the observer bar's join button (shown, disabled) once the bar exists.
     return 1;
 }
@@ -55,7 +55,7 @@ int CMirelleVWS::SendObserve()
 {
     if (!IsUserSeated()) return 0;
     SendGameRequest(Requests::Observe{});
-    SetTitleButtonState("observe", HostControlState::ShownDisabled);
+    SetTitleButtonState("observe", true, false, 0);
     return 1;
 }
 

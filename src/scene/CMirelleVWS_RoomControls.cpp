@@ -120,11 +120,7 @@ void CMirelleVWS::SendChatMacro(int index, int32_t userKey)
 void CMirelleVWS::SetMacroEnabled(bool enabled)
 {
     controls.macroEnabled = SceneRules::MacroControlAllowed(enabled, options.soundOn, controls.macroLocked);
-    // The macro control is the room's, not the user's: user key 0.
-    std::string name = "macro";
-    int32_t length = static_cast<int32_t>(name.size());
-    const HostControlState state = controls.macroEnabled ? HostControlState::ShownEnabled : HostControlState::ShownDisabled;
-    HostRequest(0, HostRequestCode::SetNamedControl, static_cast<int32_t>(state), name.data(), &length);
+    ShowMacroControl(controls.macroEnabled);
     if (!enabled) StartTimer(TimerId::Macro);
 }
 

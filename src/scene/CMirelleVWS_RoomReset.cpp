@@ -117,9 +117,7 @@ void CMirelleVWS::ResetRoomView()
     ClearTable();
     // FIXME: CCheckNotice::Reset (), once the check notice is created.
     gameInfo.missionMusic = 0;
-    if (CloseOptionWindow()) {
-        // FIXME: SetTitleButtonState ("option", shown, enabled, 17) in the control's new form.
-    }
+    if (CloseOptionWindow()) SetTitleButtonState("option", true, true, 0);
     // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.
     if (GVTextWnd* title = roomButtons.titleText) {
         title->Show(true);

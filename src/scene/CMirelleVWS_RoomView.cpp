@@ -169,31 +169,3 @@ void CMirelleVWS::ShowTournamentTitle()
     SetDirty();
 }
 
-void CMirelleVWS::UpdatePlayObserveButtons(int flag)
-{
-    static_cast<void>(flag);
-    // FIXME: the watch and join buttons and the host's "play" and "observe" controls, with the title buttons.
-}
-
-void CMirelleVWS::UpdateExitButtons(int flag)
-{
-    static_cast<void>(flag);
-    // FIXME: the exit, cancel-exit and give-up pictures, with the title buttons.
-}
-
-void CMirelleVWS::PrintOptionSummary()
-{
-    // FIXME: the room's rules as chat lines, with the user options.
-}
-
-int CMirelleVWS::OpenOptionWindow()
-{
-    // FIXME: the option window, with the user options.
-    return 0;
-}
-
-int CMirelleVWS::CloseOptionWindow()
-{
-    // FIXME: the option window, with the user options.
-    return 0;
-}

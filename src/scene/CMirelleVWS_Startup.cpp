@@ -12,6 +12,7 @@
 #include "scene/core/TextTokens.h"
 #include "table/core/TableLayout.h"
 #include "toolkit/GDDScreen.h"
+#include "views/CVPSPPushBtn.h"
 
 namespace {
 
@@ -72,7 +73,15 @@ void CMirelleVWS::ResetGameState()
     InitFloorSlots();
     gameInfo.voiceMuted.clear();
     monthSlotFlags.fill(true);
-    // FIXME: the title bar's full-screen button image set, once it exists.
+    desperateRoundFinished = false;
+    if (CVPSPPushBtn* full = roomButtons.fullScreen)
+        static_cast<void>(full->SetImageSet(window && window->IsFullScreen() ? 1 : 0));  // kept when it has one set
+    // A fast room's forced card speed ends with the room: the user's own comes back.
+    if (userCardSpeed) {
+        options.cardSpeed = *userCardSpeed;
+        userCardSpeed.reset();
+        ApplyCardSpeed();
+    }
 }
 
 // The floor slots at their places for the room kind, the round records and the countdown as new.
@@ -183,7 +192,7 @@ void CMirelleVWS::ReadOptions()
     }
     options.soundOn = number != 0;
     controls.macroEnabled = options.soundOn;
-    SetTitleButtonState("macro", options.soundOn ? HostControlState::ShownEnabled : HostControlState::ShownDisabled);
+    ShowMacroControl(options.soundOn);
 
     if (!optionsKey.ReadDword(subkey, "Option_Voice", number)) {
         number = static_cast<uint32_t>(std::rand() % 4);

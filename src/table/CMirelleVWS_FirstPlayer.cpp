@@ -43,6 +43,7 @@ void CMirelleVWS::OnShuffleCards(const ShuffleCards& body)
 {
     if (tableState.dealing) return;
     room.roomState = static_cast<int32_t>(RoomState::Playing);
+    desperateRoundFinished = false;
     if (IsTournamentRoom() || (IsDesperateRoom() && !HasRobotSeat())) UpdatePlayObserveButtons(1);
     ShowStartButton(false);
     UpdateExitButtons(1);

@@ -198,6 +198,7 @@ void CMirelleVWS::OnEventRoundResult(const EventRoundResult& body)
 void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
 {
     // FIXME: hide the target-score panel's running effects (CVDesperateWnd).
+    desperateRoundFinished = true;
     const int own = FindSeatByKey(ownUser.userKey);
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
     StartPhaseTimer(DecisionKind::ResultItem);

@@ -40,7 +40,8 @@ void CMirelleVWS::OnGameReady(const GameReady& body)
     room.roomState = static_cast<int32_t>(antiLeave ? RoomState::Playing : RoomState::Waiting);
     controls.roundStarted = false;
     // FIXME: the target-score panel's give-up button follows the state (UpdateGiveUpButton).
-    // FIXME: UpdateExitButtons (1) and UpdatePlayObserveButtons (1) with the exit and observe buttons.
+    UpdateExitButtons(1);
+    UpdatePlayObserveButtons(1);
     gameInfo.drawExponent = body.doublingExponent;
     // FIXME: the stake text (UpdateStakeText).
     for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
@@ -76,7 +77,8 @@ void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
     RestartCountdown();
     HideNotify();
     // FIXME: the VIP manager hides its combination icons (HideAllIcons).
-    // FIXME: UpdateExitButtons (1) and UpdatePlayObserveButtons (1) with the exit and observe buttons.
+    UpdateExitButtons(1);
+    UpdatePlayObserveButtons(1);
     room.option.stake = body.stake;
     // FIXME: the stake text (UpdateStakeText).
     if (GetPlayer(0).userKey != body.firstKey) {

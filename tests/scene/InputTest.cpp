@@ -205,11 +205,13 @@ TEST_F(SceneInput, WatchButtonAsksInAnAntiLeaveGame)
     for (const auto& c : cases) {
         s.controls.antiLeaveActive = c.active;
         host.Forget();
+        watch->Enable(true);  // a sent Observe leaves the watch button shown but disabled
         const UINT_PTR timer = AnswerNextBox(c.box ? c.box : IDOK);
         Click(Centre(watch));
         KillTimer(nullptr, timer);
         EXPECT_EQ(nextBox.answered, c.box != 0) << c.name << ": a question shown, or none";
         EXPECT_EQ(host.sent, c.sent) << c.name;
+        EXPECT_EQ(watch->IsEnabled(), c.sent.empty()) << c.name << ": the button mirrors the host's observe";
     }
 }
 

@@ -187,6 +187,7 @@ int main(int argc, char** argv)
 
     ModuleHandle module;
     module.hostWnd = CreateHostWindow();
+    module.portalDir = opt.portalDir;
     module.dll = LoadLibraryA("Mirelle.dll");
     if (!module.hostWnd || !module.dll) {
         std::fprintf(stderr, "cannot start: window %p, module %p (error %lu)\n", static_cast<void*>(module.hostWnd),

@@ -174,6 +174,7 @@ bool Replay::RunStep(const Step& step)
         return true;
     }
     if (has("screenshot")) return Screenshot(step);
+    if (has("registry")) return Registry(step);
     if (const Json* w = FindMember(j, "wait")) {
         // Real time: for the loader thread, which the virtual clock does not drive.
         const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(FindMember(j, "timeout_ms"), 10000));
@@ -334,6 +335,18 @@ bool Replay::Input(const Step& step)
     if (!vk) return Fail(step, "unknown key " + key);
     SendMessageA(w, WM_KEYDOWN, vk, 1);
     SendMessageA(w, WM_KEYUP, vk, 0xC0000001);
+    return true;
+}
+
+bool Replay::Registry(const Step& step)
+{
+    const Json& want = *FindMember(step.json, "registry");
+    if (!want.is_object()) return Fail(step, "registry takes an object of value names");
+    Json read = ReadOptionValues(module.portalDir, want);
+    read["call"] = "Registry";
+    host.Trace(read);
+    if (!JsonContains(read["values"], want))
+        return Fail(step, "expected registry values " + Describe(want) + ", came " + Describe(read));
     return true;
 }
 

@@ -15,7 +15,13 @@ struct ModuleHandle {
     HWND hostWnd = nullptr;
     HWND gameWnd = nullptr;
     void(__stdcall* advanceClock)(unsigned ms) = nullptr;
+    std::string portalDir;  // ends in a backslash; its ini names the module's registry key
 };
+
+// The module's option values under HKEY_CURRENT_USER\Software\<sCompany>\<sDomainName>\24, the two
+// names read from the portal's ini as the module reads them: {"key": path, "values": {name: value}},
+// strings as text, DWORDs as numbers, a missing value as null (OptionRegistry.cpp).
+Json ReadOptionValues(const std::string& portalDir, const Json& names);
 
 // Protocol conversions the replay uses (ProtocolBridge.cpp).
 std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const Json& fields, std::string& error);
@@ -26,6 +32,8 @@ Json DescribeRequest(const uint8_t* data, int size);
 // module opens is a host event {"call": "MessageBox", "text", "title", "type", "autoCloseMs"} to
 // expect before {"answer_box": 1 or 2}; the steps after the answer run once the box has closed.
 // {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one.
+// {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
+// trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
 class Replay {
 public:
     Replay(StandInHost& standIn, ModuleHandle& loaded, std::string screenshots)
@@ -57,6 +65,7 @@ private:
     bool Answer(const Step& step);
     bool Input(const Step& step);
     bool Screenshot(const Step& step);
+    bool Registry(const Step& step);
     void Pump();
 
     StandInHost& host;

@@ -61,6 +61,13 @@ Json JsonUtf8ToAnsi(Json v)
     return MapStrings(std::move(v), CP_UTF8, CP_ACP);
 }
 
+void StandInHost::Trace(const Json& json)
+{
+    if (!trace) return;
+    std::fprintf(trace, "%s\n", DumpJson(json).c_str());
+    std::fflush(trace);
+}
+
 void StandInHost::Record(Json json, bool isRequest)
 {
     if (trace) {

@@ -47,6 +47,9 @@ public:
     // Decodes a request's bytes to JSON; set by the replay (it knows the protocol).
     std::function<Json(const uint8_t*, int)> describeRequest;
 
+    // A line of the trace that no expectation waits for.
+    void Trace(const Json& json);
+
 private:
     void Record(Json json, bool isRequest);
     FILE* trace;

@@ -1,0 +1,157 @@
+#include "scene/CMirelleVWS.h"
+
+#include <algorithm>
+#include <new>
+
+#include "foundation/core/Text.h"
+#include "protocol/HostInterfaces.h"
+#include "scene/core/OptionLabels.h"
+#include "scene/core/OptionPlan.h"
+#include "views/CVUserOptionWnd.h"
+
+namespace {
+
+using SoundTables::SoundId;
+
+constexpr int kGameNumber = 24;
+// A fast room (speed class 2) plays at the fastest radio position while its options are open.
+constexpr int32_t kFastRoomClass = 2;
+constexpr int32_t kFastRoomSpeed = 1;
+constexpr int kWelcomeCue = 10033;
+
+std::string OptionsSubkey()
+{
+    return FormatText("%d", kGameNumber);
+}
+
+// The option window's OK carried out on the scene: the registry, the skin, the voice request and
+// the macros.
+class SceneOptionTarget final : public OptionPlan::OptionTarget {
+public:
+    SceneOptionTarget(CMirelleVWS& s, const RegistryKey& k) : scene(s), key(k), subkey(OptionsSubkey()) {}
+
+    bool WriteString(const std::string& name, const std::string& text) override
+    {
+        return key.WriteString(subkey, name, text) != 0;
+    }
+    bool WriteDword(const std::string& name, uint32_t value) override
+    {
+        return key.WriteDword(subkey, name, value) != 0;
+    }
+    bool LoadSkin(int32_t skin) override { return scene.SetSkin(skin, 1) != 0; }
+    // The request's first value carries nothing of the options: 0.
+    void SendVoiceType(int32_t voiceType) override { scene.SendOptionChange(0, voiceType); }
+    void SetMacros(bool on) override
+    {
+        if (on) {
+            scene.SetMacroEnabled(true);
+            return;
+        }
+        scene.controls.macroEnabled = false;
+        scene.ShowMacroControl(false);
+    }
+
+private:
+    CMirelleVWS& scene;
+    const RegistryKey& key;
+    std::string subkey;
+};
+
+}  // namespace
+
+void CMirelleVWS::ShowMacroControl(bool enabled)
+{
+    // The macro control is the room's, not the user's: user key 0.
+    std::string name = "macro";
+    int32_t length = static_cast<int32_t>(name.size());
+    HostRequest(0, HostRequestCode::SetNamedControl, static_cast<int32_t>(enabled ? HostControlState::ShownEnabled
+                                                                                   : HostControlState::ShownDisabled),
+                name.data(), &length);
+}
+
+bool CMirelleVWS::LoadUserOptionWnd()
+{
+    auto* panel = new (std::nothrow) CVUserOptionWnd();
+    if (!panel) {
+        AddLoadError({});
+        return false;
+    }
+    if (!panel->CreateChildren(*this, optionsKey, OptionsSubkey())) {
+        delete panel;
+        return false;
+    }
+    panel->SetPos(CVUserOptionWnd::kPlace);
+    panel->SetVolume(std::max(options.volume, CVUserOptionWnd::kVolumeLow));
+    userOption = panel;
+    return AddLoaded(panel);
+}
+
+int CMirelleVWS::OpenOptionWindow()
+{
+    if (!userOption) return 0;
+    // The room's speed holds only here: the user's own stays stored and comes back with the room reset.
+    if (room.option.turnTime == kFastRoomClass && !userCardSpeed) {
+        userCardSpeed = options.cardSpeed;
+        options.cardSpeed = kFastRoomSpeed;
+        ApplyCardSpeed();
+    }
+    userOption->SetChoices(std::max(options.volume, CVUserOptionWnd::kVolumeLow),
+                           OptionPlan::SpeedPosition(options.cardSpeed), options.soundOn, options.voiceType,
+                           options.skin);
+    if (!userOption->Open(ownUser.gender)) return 0;
+    SetTitleButtonState("option", true, false, 0);
+    PlaySoundId(SoundId::ButtonClick);
+    return 1;
+}
+
+int CMirelleVWS::CloseOptionWindow()
+{
+    return userOption ? userOption->Close() : 0;
+}
+
+std::string CMirelleVWS::GetVoiceName(int32_t gender, int32_t voiceType) const
+{
+    return OptionLabels::VoiceName(gender, voiceType);
+}
+
+void CMirelleVWS::PreviewOptionVoice(int32_t voiceType)
+{
+    PreviewVoice(kWelcomeCue, voiceType, -1);
+}
+
+// The speed is compared with the user's stored speed, never with a fast room's forced one, so an OK
+// there does not write the room's speed over the user's.
+void CMirelleVWS::ApplyGameOptions()
+{
+    if (!CloseOptionWindow()) return;
+    CVUserOptionWnd& w = *userOption;
+    // The volume took effect when its slider moved: the panel's value is also the scene's.
+    const OptionPlan::OptionValues stored{w.GetVolume(), userCardSpeed.value_or(options.cardSpeed), options.soundOn,
+                                          options.voiceType, options.skin};
+    const std::optional<int32_t> forced = userCardSpeed ? std::optional<int32_t>(options.cardSpeed) : std::nullopt;
+    const OptionPlan::OptionChoice choice{w.GetVolume(), w.GetSpeed(), w.IsVoiceOn(), w.GetVoiceType(), w.GetSkin()};
+    SceneOptionTarget target(*this, optionsKey);
+    const OptionPlan::Outcome out = OptionPlan::Apply(stored, forced, choice, target);
+    if (out.speedChanged) {
+        if (out.kept.cardSpeed != stored.cardSpeed) {
+            options.cardSpeed = out.kept.cardSpeed;
+            userCardSpeed.reset();
+        }
+        w.SetSpeed(OptionPlan::SpeedPosition(options.cardSpeed));
+        ApplyCardSpeed();
+    }
+    options.soundOn = out.kept.voiceOn;
+    w.SetVoiceOn(options.soundOn);
+    options.voiceType = out.kept.voiceType;
+    w.SetVoiceType(options.voiceType);
+    options.skin = out.kept.skin;
+    SetTitleButtonState("option", true, true, 0);
+    PlaySoundId(SoundId::ButtonClick);
+    if (out.summaryDue) PrintOptionSummary();
+}
+
+void CMirelleVWS::PrintOptionSummary()
+{
+    PrintChatText(OptionPlan::SummaryLine(
+        ownUser.gender, {options.volume, options.cardSpeed, options.soundOn, options.voiceType, options.skin}));
+}

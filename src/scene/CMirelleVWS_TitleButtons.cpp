@@ -1,0 +1,114 @@
+#include "scene/CMirelleVWS.h"
+
+#include "protocol/HostInterfaces.h"
+#include "scene/core/TitleButtonRules.h"
+#include "views/CVPSPPushBtn.h"
+
+namespace {
+
+using SoundTables::SoundId;
+
+}  // namespace
+
+void CMirelleVWS::SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state)
+{
+    RoomButtons& b = roomButtons;
+    CVPSPPushBtn* own = nullptr;
+    if (name == "observe") own = b.watch;
+    else if (name == "play") own = b.join;
+    else if (name == "exit") own = b.exit;
+    else if (name == "cancelexit") own = b.cancelExit;
+    else if (name == "option") own = b.option;
+    else if (name == "vip") own = b.vip;
+    else return;
+    for (const TitleButtons::HostControl& c : TitleButtons::ControlRequests(name, visible, enabled, state)) {
+        std::string text = c.name;
+        int32_t length = static_cast<int32_t>(text.size());
+        HostRequest(ownUser.userKey, HostRequestCode::SetNamedControl, c.value, text.data(), &length);
+    }
+    if (!own) return;
+    // A state past the button's image sets keeps its picture.
+    if (own->SetImageSet(state)) own->UpdateFrame();
+    own->Show(visible);
+    own->Enable(enabled);
+    SetDirty();
+}
+
+void CMirelleVWS::UpdatePlayObserveButtons(int flag)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    TitleButtons::SeatFacts f;
+    f.show = flag != 0;
+    f.tournament = IsTournamentRoom();
+    f.state = GetRoomState();
+    f.ownSeated = own >= 0;
+    f.observeReserved = own >= 0 && GetPlayer(own).observeReserved != 0;
+    f.seatWithoutUser = HasSeatWithoutUser() || HasRobotSeat();
+    const TitleButtons::PlayObservePlan plan = TitleButtons::PlanPlayObserve(f);
+    for (const TitleButtons::ButtonStep& s : plan.steps) SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
+    // FIXME: the observer bar's join button follows plan.joinBar (CVObserveSystemWnd::SetJoinButton).
+    SetDirty();
+}
+
+void CMirelleVWS::UpdateExitButtons(int flag)
+{
+    const int own = FindSeatByKey(ownUser.userKey);
+    TitleButtons::SeatFacts f;
+    f.show = flag != 0;
+    f.tournament = IsTournamentRoom();
+    f.state = GetRoomState();
+    f.roundStarted = controls.roundStarted;
+    f.ownSeated = own >= 0;
+    f.exitReserved = own >= 0 && GetPlayer(own).exitReserved != 0;
+    for (const TitleButtons::ButtonStep& s : TitleButtons::PlanExit(f))
+        SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
+}
+
+// Tournament rooms show "exit" and "giveup" enabled where a click may do nothing, and "cancelexit"
+// leaves as "exit" does: both kept as the room has always behaved.
+void CMirelleVWS::OnHostButton(const std::string& name, int32_t value)
+{
+    using TitleButtons::HostAction;
+    const int own = FindSeatByKey(ownUser.userKey);
+    TitleButtons::HostButtonFacts f;
+    f.roomKind = room.roomKind;
+    f.state = GetRoomState();
+    f.ownSeated = own >= 0;
+    f.robotSeated = HasRobotSeat();
+    f.roundStarted = controls.roundStarted;
+    f.desperateRoundFinished = desperateRoundFinished;
+    switch (TitleButtons::DecideHostButton(name, f)) {
+    case HostAction::None: return;
+    case HostAction::Play: SendPlay(0); return;
+    case HostAction::Observe: SendObserve(); return;
+    case HostAction::ConfirmObserve:
+        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) SendObserve();
+        return;
+    case HostAction::Exit: ExitRoom(); return;
+    case HostAction::ConfirmExit:
+        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) ExitRoom();
+        return;
+    case HostAction::GiveUp: SendGiveUp(); return;
+    case HostAction::DesperateExit: SendDesperateExit(); return;
+    case HostAction::OpenOption: OpenOptionWindow(); return;
+    case HostAction::Macro: SendMacro(value); return;
+    case HostAction::OpenVip: OpenVipDialog(); return;
+    }
+}
+
+int CMirelleVWS::OpenVipDialog()
+{
+    // FIXME: ShowVIPDialog (show 1, enable 1), once the VIP side dialog exists; its window's visibility
+    // then decides. Until then no dialog opens and "vip" stays as it is.
+    const bool dialogVisible = false;
+    if (!dialogVisible) return 0;
+    SetTitleButtonState("vip", true, false, 0);
+    PlaySoundId(SoundId::ButtonClick);
+    return 1;
+}
+
+void CMirelleVWS::OnVipDialogClosed()
+{
+    SetTitleButtonState("vip", true, true, 0);
+    PlaySoundId(SoundId::ButtonClick);
+}
