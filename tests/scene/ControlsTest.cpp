@@ -99,7 +99,6 @@ TEST_F(UserOptions, PanelPressesAndLabels)
 {
     CMirelleVWS& s = Scene();
     CVUserOptionWnd& p = Panel();
-    // The generated pictures overlap their neighbours' left sides: press near the right edge.
     const auto press = [&p](GVWnd* w) {
         const Point at{w->GetRect().right - 2, w->GetRect().bottom - 2};
         p.OnLButtonDown(0, at);
