@@ -547,6 +547,7 @@ public:
     BettingWidgets betting;
     MoneyWidgets moneyWidgets;
     RoomMarks roomMarks;
+    PeripheryWidgets periphery;
 
 private:
     // Every widget of the room; false as soon as one is not made or loading is stopped.
@@ -657,6 +658,24 @@ private:
     void RestoreSnapshotCards(const GameDataTable& t);
     void RestoreMissionData(const GameDataTable& t);
     HWND GetGameWnd() const;
+
+    // The panels around the table and the check notice (scene/CMirelleVWS_Periphery.cpp). Each factory
+    // answers the made window or null: a failed allocation recorded, a window whose children failed
+    // deleted. The loader steps add what they make; the tick's steps skip what is not loaded.
+    CVDesperateWnd* CreateDesperateWnd();
+    CVGFPlayCountWnd* CreateGFPlayCountWnd();
+    CVRestrictOptionWnd* CreateRestrictOptionWnd();
+    CVRankingPointWnd* CreateRankingPointWnd();
+    CVObserveSystemWnd* CreateObserveSystemWnd();
+    CVDesperateResultWnd* CreateDesperateResultWnd();
+    CVMirelleBijouWnd* CreateBijouWnd();
+    // The strip only; its loader step makes its children.
+    CCheckNotice* CreateCheckNotice();
+    bool LoadRankingPointStep(WidgetFactory& factory);
+    bool LoadObserverBarStep(WidgetFactory& factory);
+    bool LoadCheckNoticeStep(WidgetFactory& factory);
+    void StepSeatAvatars();
+    void StepPeripheryPanels();
 
     SceneWindow* window;
     const SceneTable* table = nullptr;

@@ -10,7 +10,9 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVRestrictOptionWnd.h"
 #include "views/CVResultWnd.h"
 #include "views/WidgetFactory.h"
 
@@ -66,10 +68,10 @@ bool CMirelleVWS::AddLoadedButton(CVPSPPushBtn*& slot, CVPSPPushBtn* made)
     return AddLoaded(made);
 }
 
-// The invite panel, the robots' avatars and the marks of the two avatar points.
+// The restrict-option panel, the invite panel, the robots' avatars and the marks of the two avatar points.
 bool CMirelleVWS::LoadAvatars(WidgetFactory& factory)
 {
-    // FIXME: the restrict-option panel (CVRestrictOptionWnd) first, once that panel exists.
+    if (!AddLoaded(periphery.restrictOption = CreateRestrictOptionWnd())) return false;
     EntryWidgets& w = entryWidgets;
     GVQZSWnd* inviteBack = factory.CreateQZSWnd("Avatar\\invite_back.qzs", {729, 25}, Visible::No);
     w.inviteBack = inviteBack;
@@ -195,10 +197,10 @@ bool CMirelleVWS::LoadAutoRefill(WidgetFactory& factory)
     return true;
 }
 
-// The jewel's gain, then the first-player pick's widgets.
+// The jewel panel and its gain, then the first-player pick's widgets.
 bool CMirelleVWS::LoadBijouAndPick(WidgetFactory& factory)
 {
-    // FIXME: the jewel panel (CVMirelleBijouWnd) first, once that panel exists.
+    if (!AddLoaded(periphery.bijou = CreateBijouWnd())) return false;
     if (!AddRunning(moneyWidgets.getBijou = factory.CreateQZAniWnd("Effect\\GetBijou.qza", {16, 415}))) return false;
     // FIXME: the promotion manager's banners (CMirellePromotionMgr), once the manager exists.
     return LoadHandPick(factory);

@@ -36,7 +36,8 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadSeatPanelStep,
         &CMirelleVWS::LoadFloorMarkers,
         &CMirelleVWS::LoadAvatars,
-        // FIXME: the ranking and mission panels before the go alert, once those panels exist.
+        &CMirelleVWS::LoadRankingPointStep,
+        // FIXME: the five mission windows here, over the ranking panel and under the go alert.
         &CMirelleVWS::LoadGoBakAlertStep,
         &CMirelleVWS::LoadFloorSlots,
         &CMirelleVWS::LoadCardWnds,
@@ -47,7 +48,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadAutoPlayNotice,
         &CMirelleVWS::LoadCardEffects,
         &CMirelleVWS::LoadLayerAnchor,
-        // FIXME: the observer bar (CVObserveSystemWnd) before the prompt, once it exists.
+        &CMirelleVWS::LoadObserverBarStep,
         &CMirelleVWS::LoadNotifyStep,
         &CMirelleVWS::LoadMoneyReturnAndCountdown,
         &CMirelleVWS::LoadStartButton,
@@ -59,7 +60,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadRoundBanner,
         &CMirelleVWS::LoadMenuAndMarks,
         &CMirelleVWS::LoadMoneyLimitTips,
-        // FIXME: the check notice (CCheckNotice) on top of everything, once it exists.
+        &CMirelleVWS::LoadCheckNoticeStep,  // on top of everything
     };
     for (const Step step : kSteps)
         if (stop.load() || !(this->*step)(factory)) return false;

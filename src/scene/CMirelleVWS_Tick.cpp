@@ -8,6 +8,7 @@
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CCheckNotice.h"
 #include "views/CVQZATextWnd.h"
 
 namespace {
@@ -30,14 +31,16 @@ int CMirelleVWS::Tick()
     }
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
+    StepSeatAvatars();
     StepSeatPanels();
     // The countdown is stepped with the animations; the robot's avatar takes its place here.
     for (GVAnimWnd* avatar : entryWidgets.robotAvatars)
         if (avatar && avatar->IsVisible() && avatar->Step()) InvalidateWnd(avatar);
     StepNotify();
+    // FIXME: the mission windows' steps (CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd,
+    // CVKJMissionWnd) here, and the promotion banners' (CMirellePromotionMgr::Step) after the round banner's.
     StepResult();
-    // FIXME: step the seat avatars, the mission, play-count, ranking, jewel and target-score windows and the
-    // promotion banners once those windows exist.
+    StepPeripheryPanels();
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);
@@ -64,6 +67,9 @@ int CMirelleVWS::Tick()
         SetVolume(options.volume + 1);
         SetVolume(options.volume - 1);
     }
+    // A running notice draws a new frame each time.
+    CCheckNotice* const notice = IsLoadingResources() ? nullptr : periphery.checkNotice;
+    if (notice && notice->IsVisible() && notice->IsActive()) InvalidateWnd(notice);
     return 1;
 }
 

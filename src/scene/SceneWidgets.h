@@ -25,6 +25,16 @@ class GVQZSWnd;
 class GVTextWnd;
 class GVWnd;
 
+class CCheckNotice;
+class CVDesperateResultWnd;
+class CVDesperateWnd;
+class CVGFPlayCountWnd;
+class CVMirelleBijouWnd;
+class CVObserveSystemWnd;
+class CVRankingPointWnd;
+class CVRestrictOptionWnd;
+class GVAvatarWnd;
+
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
 // null until the loader creates them.
 
@@ -199,4 +209,18 @@ struct RoomMarks {
     GVPSPWnd* autoPlayNotice = nullptr;
     GVQZAniWnd* gameLevel = nullptr;
     GVQZAniWnd* firstPlace = nullptr;
+};
+
+// The panels around the table and the check notice (scene/CMirelleVWS_Periphery.cpp); the observer
+// bar is an entry widget (entryWidgets.observerBar).
+struct PeripheryWidgets {
+    CVDesperateWnd* desperate = nullptr;  // the target-score panel
+    CVGFPlayCountWnd* playCount = nullptr;
+    CVRestrictOptionWnd* restrictOption = nullptr;
+    CVRankingPointWnd* rankingPoint = nullptr;
+    CVDesperateResultWnd* desperateResult = nullptr;
+    CVMirelleBijouWnd* bijou = nullptr;
+    CCheckNotice* checkNotice = nullptr;  // on top of everything
+    // By screen slot; the seat's avatar loading sets and removes them.
+    std::array<GVAvatarWnd*, 2> seatAvatars{};
 };
