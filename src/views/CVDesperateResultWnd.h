@@ -20,7 +20,7 @@ class GVTextWnd;
 // keys and clicks that answer come with the panel's own work.
 class CVDesperateResultWnd : public CVPanel {
 public:
-    static constexpr Size kSize{490, 460};
+    static constexpr Size kSize{381, 397};
     static constexpr Point kOrigin{156, 39};
     static constexpr Point kShadowPoint{158, 365};  // in the window
     static constexpr int kChallenges = 3;

@@ -13,7 +13,7 @@ class GVTextWnd;
 // the buttons' clicks and the item tooltip's hover come with the bar's own work.
 class CVObserveSystemWnd : public CVPanel {
 public:
-    static constexpr Size kSize{230, 150};
+    static constexpr Size kSize{227, 148};
     static constexpr Point kOrigin{397, 374};
 
     enum class Button { Join, Assa, Superman, Refill, GameMall, Safe, Payment, Minimize, TextTab, Count };

@@ -9,7 +9,7 @@ class GVTextWnd;
 // FIXME: Update (the count from the room's anti-leave values) comes with the panel's own work.
 class CVRestrictOptionWnd : public CVPanel {
 public:
-    static constexpr Size kSize{94, 45};
+    static constexpr Size kSize{89, 49};
     static constexpr Point kOrigin{537, 141};
 
     CVRestrictOptionWnd() : CVPanel(kSize, MouseRouting::No) {}
