@@ -259,7 +259,7 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 }
 
 // Every file of the generated room is read by a full load, but for those a room reads later, or
-// that belong to steps still to come. A second load in the same process is timed too.
+// that belong to steps still to come. A later load in the same process is timed too.
 TEST_F(Loader, FullLoadReadsEveryRoomFileButThoseLeftForLater)
 {
     const struct { const char* folder; const char* prefix; const char* why; } leftUnread[] = {
@@ -318,7 +318,7 @@ TEST_F(Loader, FullLoadReadsEveryRoomFileButThoseLeftForLater)
     CloseRoom();
     PumpFor(200);
     OpenAndWait();
-    std::cout << "second load: widgets " << widgetsMs << " ms, sounds " << soundsMs << " ms\n";
+    std::cout << "a later load in the process: widgets " << widgetsMs << " ms, sounds " << soundsMs << " ms\n";
     EXPECT_TRUE(Scene().IsReady());
 }
 
