@@ -223,7 +223,9 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
               std::vector<CVPSPPushBtn*>(s.roomButtons.popupMenu.begin(), s.roomButtons.popupMenu.end()));
     // The buttons whose second image set the room shows have its four frames (the exit button's is give-up).
     for (const CVPSPPushBtn* b : {s.roomButtons.exit, s.betting.buttons[1], s.roomButtons.popupMenu[2],
-                                  s.roomButtons.popupMenu[3], s.roomButtons.fullScreen, s.roomButtons.start})
+                                  s.roomButtons.popupMenu[3], s.roomButtons.fullScreen, s.roomButtons.start,
+                                  p.desperate->GetGiveUpButton(), p.playCount->GetRefillButton(),
+                                  p.desperateResult->GetButton(CVDesperateResultWnd::Button::Chamgi)})
         EXPECT_GE(b->GetFrameCount(), 8) << "a button without its second image set";
 
     // Each mission marker plays its "OpenMission" clip endlessly, hidden until a mission marks the card.
