@@ -643,6 +643,7 @@ public:
     BettingWidgets betting;
     MoneyWidgets moneyWidgets;
     RoomMarks roomMarks;
+    PeripheryWidgets periphery;
 
     // The mission panels and the promotion and VIP managers' widgets (scene/CMirelleVWS_Missions.cpp).
     // The game's number, also the options' registry subkey as decimal text.
@@ -768,6 +769,23 @@ private:
     void RestoreSnapshotCards(const GameDataTable& t);
     void RestoreMissionData(const GameDataTable& t);
     HWND GetGameWnd() const;
+
+    // The panels around the table and the check notice (scene/CMirelleVWS_Periphery.cpp). Each factory
+    // answers the made window or null: a failed allocation recorded, a window whose children failed
+    // deleted. The loader steps add what they make; the tick's steps skip what is not loaded.
+    CVDesperateWnd* CreateDesperateWnd();
+    CVGFPlayCountWnd* CreateGFPlayCountWnd();
+    CVRestrictOptionWnd* CreateRestrictOptionWnd();
+    CVRankingPointWnd* CreateRankingPointWnd();
+    CVObserveSystemWnd* CreateObserveSystemWnd();
+    CVDesperateResultWnd* CreateDesperateResultWnd();
+    CVMirelleBijouWnd* CreateBijouWnd();
+    // The strip only; its loader step makes its children.
+    CCheckNotice* CreateCheckNotice();
+    bool LoadRankingPointStep(WidgetFactory& factory);
+    bool LoadObserverBarStep(WidgetFactory& factory);
+    bool LoadCheckNoticeStep(WidgetFactory& factory);
+    void StepPeripheryPanels();
 
     SceneWindow* window;
     const SceneTable* table = nullptr;

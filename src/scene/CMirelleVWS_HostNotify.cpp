@@ -159,6 +159,7 @@ void CMirelleVWS::RemoveSeatAvatar(int seat)
 
 void CMirelleVWS::StepSeatAvatars()
 {
+    if (IsLoadingResources()) return;
     for (GVAvatarWnd* avatar : seatAvatars)
         if (avatar && avatar->IsVisible() && avatar->Update()) InvalidateWnd(avatar);
 }

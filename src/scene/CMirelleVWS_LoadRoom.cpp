@@ -11,7 +11,9 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVRestrictOptionWnd.h"
 #include "views/CVResultWnd.h"
 #include "views/WidgetFactory.h"
 
@@ -67,10 +69,10 @@ bool CMirelleVWS::AddLoadedButton(CVPSPPushBtn*& slot, CVPSPPushBtn* made)
     return AddLoaded(made);
 }
 
-// The invite panel, the robots' avatars and the marks of the two avatar points.
+// The restrict-option panel, the invite panel, the robots' avatars and the marks of the two avatar points.
 bool CMirelleVWS::LoadAvatars(WidgetFactory& factory)
 {
-    // FIXME: the restrict-option panel (CVRestrictOptionWnd) first, once that panel exists.
+    if (!AddLoaded(periphery.restrictOption = CreateRestrictOptionWnd())) return false;
     EntryWidgets& w = entryWidgets;
     GVQZSWnd* inviteBack = factory.CreateQZSWnd("Avatar\\invite_back.qzs", {729, 25}, Visible::No);
     w.inviteBack = inviteBack;
@@ -196,10 +198,10 @@ bool CMirelleVWS::LoadAutoRefill(WidgetFactory& factory)
     return true;
 }
 
-// The jewel's gain, then the first-player pick's widgets.
+// The jewel panel and its gain, then the first-player pick's widgets.
 bool CMirelleVWS::LoadBijouAndPick(WidgetFactory& factory)
 {
-    // FIXME: the jewel panel (CVMirelleBijouWnd) first, once that panel exists.
+    if (!AddLoaded(periphery.bijou = CreateBijouWnd())) return false;
     if (!AddRunning(moneyWidgets.getBijou = factory.CreateQZAniWnd("Effect\\GetBijou.qza", {16, 415}))) return false;
     LoadTarget promotionTarget{*this, roomWidgets.animations};
     if (!promotion.CreateBanners(factory, promotionTarget)) return false;

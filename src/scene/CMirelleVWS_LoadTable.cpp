@@ -10,6 +10,8 @@
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVCountWnd.h"
+#include "views/CVDesperateWnd.h"
+#include "views/CVGFPlayCountWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/WidgetFactory.h"
 
@@ -72,7 +74,7 @@ bool CMirelleVWS::LoadTableAndDeck(WidgetFactory& factory)
     TableWidgets& t = tableWidgets;
     t.skin = factory.CreateQZSWnd(FormatText("Back\\skin_%d.qzs", options.skin), {0, 0}, Visible::Yes);
     if (!AddLoaded(t.skin)) return false;
-    // FIXME: the target-score panel (CVDesperateWnd) with the skin, once that panel exists.
+    if (!AddLoaded(periphery.desperate = CreateDesperateWnd())) return false;
     GVPSPWnd* deck = factory.CreatePSPWnd("Back\\deck.psp", kDeckPoint, Visible::Yes);
     t.deckImage = deck;
     if (!AddLoaded(deck)) return false;
@@ -81,8 +83,7 @@ bool CMirelleVWS::LoadTableAndDeck(WidgetFactory& factory)
     if (!AddLoaded(t.deckBackAnimation)) return false;
     t.deckBackAnimation->SelectAnimation(options.skin);
     StartHidden(*t.deckBackAnimation);
-    // FIXME: the play-count panel (CVGFPlayCountWnd), once that panel exists.
-    return true;
+    return AddLoaded(periphery.playCount = CreateGFPlayCountWnd());
 }
 
 bool CMirelleVWS::LoadTurnBlink(WidgetFactory& factory)

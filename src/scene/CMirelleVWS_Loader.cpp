@@ -36,7 +36,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadSeatPanelStep,
         &CMirelleVWS::LoadFloorMarkers,
         &CMirelleVWS::LoadAvatars,
-        // FIXME: the ranking panel (CVRankingPointWnd) before the mission panels, once it exists.
+        &CMirelleVWS::LoadRankingPointStep,
         &CMirelleVWS::LoadMissionPanels,
         &CMirelleVWS::LoadGoBakAlertStep,
         &CMirelleVWS::LoadFloorSlots,
@@ -48,7 +48,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadAutoPlayNotice,
         &CMirelleVWS::LoadCardEffects,
         &CMirelleVWS::LoadLayerAnchor,
-        // FIXME: the observer bar (CVObserveSystemWnd) before the prompt, once it exists.
+        &CMirelleVWS::LoadObserverBarStep,
         &CMirelleVWS::LoadNotifyStep,
         &CMirelleVWS::LoadMoneyReturnAndCountdown,
         &CMirelleVWS::LoadStartButton,
@@ -60,7 +60,7 @@ bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
         &CMirelleVWS::LoadRoundBanner,
         &CMirelleVWS::LoadMenuAndMarks,
         &CMirelleVWS::LoadMoneyLimitTips,
-        // FIXME: the check notice (CCheckNotice) on top of everything, once it exists.
+        &CMirelleVWS::LoadCheckNoticeStep,  // on top of everything
     };
     for (const Step step : kSteps)
         if (stop.load() || !(this->*step)(factory)) return false;

@@ -1,11 +1,12 @@
 #include "scene/CMirelleVWS.h"
 
 #include <algorithm>
-#include <new>
 
+#include "scene/PanelMaker.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CVDesperateResultWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVItemWnd.h"
 #include "views/CVResultWnd.h"
@@ -19,23 +20,6 @@ constexpr int kResultBoxFill = 96;  // the table stays visible under the result
 constexpr Point kEventMarkPos{480, 48};
 constexpr Point kStreakBadgePos{168, 48};
 
-// The scene is the panels' owner as the result's owner (it is a panel owner more than once).
-template <class Panel>
-Panel* MakePanel(CMirelleVWS& scene)
-{
-    ResultOwner& owner = scene;
-    auto* panel = new (std::nothrow) Panel();
-    if (!panel) {
-        scene.AddLoadError({});
-        return nullptr;
-    }
-    if (!panel->CreateChildren(owner)) {
-        delete panel;
-        return nullptr;
-    }
-    return panel;
-}
-
 }  // namespace
 
 bool CMirelleVWS::LoadResultWidgets(WidgetFactory& factory)
@@ -44,7 +28,7 @@ bool CMirelleVWS::LoadResultWidgets(WidgetFactory& factory)
     if (!AddLoaded(w.resultBox = factory.CreateBoxWnd(Rect({0, 0}, kTableArea), 0, kResultBoxFill, Visible::No)))
         return false;
     if (!CreateResultWnd()) return false;
-    // FIXME: the target-score result panel (CVDesperateResultWnd), once it exists.
+    if (!AddLoaded(periphery.desperateResult = CreateDesperateResultWnd())) return false;
     if (!LoadMoneyGift(factory)) return false;
     if (!AddLoaded(w.eventMark = factory.CreatePSPWnd("Result\\event_mark.psp", kEventMarkPos, Visible::No)))
         return false;
@@ -55,13 +39,13 @@ bool CMirelleVWS::LoadResultWidgets(WidgetFactory& factory)
 
 bool CMirelleVWS::CreateResultWnd()
 {
-    resultWidgets.result = MakePanel<CVResultWnd>(*this);
+    resultWidgets.result = MakePanel<CVResultWnd>(*this, static_cast<ResultOwner&>(*this));
     return AddLoaded(resultWidgets.result);
 }
 
 CVItemWnd* CMirelleVWS::CreateItemWnd()
 {
-    return MakePanel<CVItemWnd>(*this);
+    return MakePanel<CVItemWnd>(*this, static_cast<ResultOwner&>(*this));
 }
 
 void CMirelleVWS::ShowRoundResult(const RoundResult& body)

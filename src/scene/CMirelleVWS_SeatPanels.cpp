@@ -1,32 +1,11 @@
 #include "scene/CMirelleVWS.h"
 
-#include <new>
-
+#include "scene/PanelMaker.h"
 #include "views/CVBakIconWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTIconWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVUserInfoWnd.h"
-
-namespace {
-
-// Allocates a panel and makes its children; null (the error recorded) when either fails.
-template <class Panel, class... Args>
-Panel* MakePanel(LoadErrorSink& errors, Args&&... args)
-{
-    Panel* panel = new (std::nothrow) Panel();
-    if (!panel) {
-        errors.AddLoadError("");
-        return nullptr;
-    }
-    if (!panel->CreateChildren(std::forward<Args>(args)...)) {
-        delete panel;
-        return nullptr;
-    }
-    return panel;
-}
-
-}  // namespace
 
 const CHTUser* CMirelleVWS::FindOwnRoundRecord() const
 {

@@ -8,6 +8,11 @@
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CCheckNotice.h"
+#include "views/CVCMissionWnd.h"
+#include "views/CVDMissionWnd.h"
+#include "views/CVKJMissionWnd.h"
+#include "views/CVSMissionWnd.h"
 #include "views/CVQZATextWnd.h"
 
 namespace {
@@ -30,15 +35,21 @@ int CMirelleVWS::Tick()
     }
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
-    StepSeatPanels();
+    // FIXME: the promotion banners' step (CMirellePromotionMgr::Step), with the promotions.
     StepSeatAvatars();
+    StepSeatPanels();
     // The countdown is stepped with the animations; the robot's avatar takes its place here.
     for (GVAnimWnd* avatar : entryWidgets.robotAvatars)
         if (avatar && avatar->IsVisible() && avatar->Step()) InvalidateWnd(avatar);
     StepNotify();
+    if (!IsLoadingResources()) {
+        CVPanel* const missionPanels[] = {missions.single, missions.twoCard, missions.cardC, missions.cardC2,
+                                          missions.kungjjak};
+        for (CVPanel* panel : missionPanels)
+            if (panel && panel->IsVisible() && panel->Step()) InvalidateWnd(panel);
+    }
     StepResult();
-    // FIXME: step the mission, play-count, ranking, jewel and target-score windows and the
-    // promotion banners once those windows exist.
+    StepPeripheryPanels();
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
         sound.SetMusicVolume(0);
@@ -65,6 +76,9 @@ int CMirelleVWS::Tick()
         SetVolume(options.volume + 1);
         SetVolume(options.volume - 1);
     }
+    // A running notice draws a new frame each time.
+    CCheckNotice* const notice = IsLoadingResources() ? nullptr : periphery.checkNotice;
+    if (notice && notice->IsVisible() && notice->IsActive()) InvalidateWnd(notice);
     return 1;
 }
 

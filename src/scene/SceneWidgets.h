@@ -25,6 +25,16 @@ class GVQZSWnd;
 class GVTextWnd;
 class GVWnd;
 
+class CCheckNotice;
+class CVDesperateResultWnd;
+class CVDesperateWnd;
+class CVGFPlayCountWnd;
+class CVMirelleBijouWnd;
+class CVObserveSystemWnd;
+class CVRankingPointWnd;
+class CVRestrictOptionWnd;
+class GVAvatarWnd;
+
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
 // null until the loader creates them.
 
@@ -213,4 +223,16 @@ struct MissionPanels {
     CVCMissionWnd* cardC = nullptr;
     CVC2MissionWnd* cardC2 = nullptr;
     CVKJMissionWnd* kungjjak = nullptr;
+};
+
+// The panels around the table and the check notice (scene/CMirelleVWS_Periphery.cpp); the observer
+// bar is an entry widget (entryWidgets.observerBar).
+struct PeripheryWidgets {
+    CVDesperateWnd* desperate = nullptr;  // the target-score panel
+    CVGFPlayCountWnd* playCount = nullptr;
+    CVRestrictOptionWnd* restrictOption = nullptr;
+    CVRankingPointWnd* rankingPoint = nullptr;
+    CVDesperateResultWnd* desperateResult = nullptr;
+    CVMirelleBijouWnd* bijou = nullptr;
+    CCheckNotice* checkNotice = nullptr;  // on top of everything
 };

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "support/RoomTestSupport.h"
@@ -13,11 +15,19 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CCheckNotice.h"
 #include "views/CVBakIconWnd.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
+#include "views/CVDesperateResultWnd.h"
+#include "views/CVDesperateWnd.h"
+#include "views/CVGFPlayCountWnd.h"
+#include "views/CVMirelleBijouWnd.h"
+#include "views/CVObserveSystemWnd.h"
+#include "views/CVRankingPointWnd.h"
+#include "views/CVRestrictOptionWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
@@ -27,6 +37,40 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The files of a room folder by their path under it, with "\\" between folders.
+std::set<std::string> FilesUnder(const fs::path& root)
+{
+    std::set<std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) {
+            std::string name = fs::relative(e.path(), root).string();
+            std::replace(name.begin(), name.end(), '/', '\\');
+            files.insert(name);
+        }
+    return files;
+}
+
+// A reading moves a file's last-access time past an old one it was given (the file system keeps
+// access times relative to the change time), so the files a load read are those past it.
+const FILETIME kLongAgo{0x00000000, 0x01C00000};  // in 1999
+
+bool SetAccessTime(const fs::path& file, FILETIME t)
+{
+    const HANDLE h = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const bool set = SetFileTime(h, nullptr, &t, nullptr);
+    CloseHandle(h);
+    return set;
+}
+
+bool WasReadSinceLongAgo(const fs::path& file)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data) &&
+           CompareFileTime(&data.ftLastAccessTime, &kLongAgo) > 0;
+}
 
 // A room opened on a copy of the generated images and sounds.
 class Loader : public RoomFixture {
@@ -102,6 +146,7 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
     // The widgets of the later steps keep their steps' order, and the result window lies directly
     // below the money-gift notice although it was made before the target-score and money-limit ones.
     const MoneyWidgets& money = s.moneyWidgets;
+    const PeripheryWidgets& p = s.periphery;
     ASSERT_TRUE(s.resultWidgets.result && money.giftNotice);
     EXPECT_EQ(DepthOf(s.resultWidgets.result), DepthOf(money.giftNotice) + 1);
     EXPECT_LT(DepthOf(money.winLimitMark), DepthOf(s.resultWidgets.resultBox));
@@ -116,12 +161,52 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
         {"refills over the fireworks", s.resultWidgets.fireworks, money.refill[0]},
         {"pick board over the jewel gain", money.getBijou, s.entryWidgets.pickBoard},
         {"menu over the round banner", s.roundBanner.caption, s.roomButtons.popupMenu[0]},
+        {"target-score panel over the skin", t.skin, p.desperate},
+        {"deck over the target-score panel", p.desperate, t.deckImage},
+        {"play-count panel over the deck's back", t.deckBackAnimation, p.playCount},
+        {"restrict panel over the seat panels", s.seatPanels.bakIcons[1], p.restrictOption},
+        {"invite panel over the restrict panel", p.restrictOption, s.entryWidgets.inviteBack},
+        {"ranking panel over the avatars' marks", s.avatarMarks.firstPlayer[1], p.rankingPoint},
+        {"go alert over the ranking panel", p.rankingPoint, s.seatPanels.goBakAlert},
+        {"observer bar over the layer anchor", t.layerAnchor, s.entryWidgets.observerBar},
+        {"prompt over the observer bar", s.entryWidgets.observerBar, s.roomWidgets.notify},
+        {"target-score result over the result box", s.resultWidgets.resultBox, p.desperateResult},
+        {"money-limit mark over the target-score result", p.desperateResult, money.winLimitMark},
+        {"jewel panel over the refill texts", money.refillTexts[1], p.bijou},
+        {"jewel gain over the jewel panel", p.bijou, money.getBijou},
     };
     for (const auto& c : later) {
         ASSERT_TRUE(c.below && c.above) << c.name;
         EXPECT_LT(DepthOf(c.above), DepthOf(c.below)) << c.name;
     }
-    EXPECT_EQ(s.GetWnds().front(), money.bombTooltip) << "the last step's widget is not on top";
+    EXPECT_EQ(s.GetWnds().front(), p.checkNotice) << "the check notice is not on top";
+    EXPECT_EQ(DepthOf(money.bombTooltip), 1) << "the money-limit tips are not directly below the check notice";
+
+    // The panels around the table wait hidden for their rooms; the check notice spans the top, shown
+    // but idle and out of the mouse's way, its scrolling picture queued at 178 pixels per 4000 ms.
+    const GVWnd* const hiddenPanels[] = {p.desperate, p.playCount, p.restrictOption, p.rankingPoint, p.desperateResult,
+                                         s.entryWidgets.observerBar};
+    for (const GVWnd* panel : hiddenPanels)
+        EXPECT_FALSE(panel->IsVisible()) << "a panel shows before its room asks";
+    const auto* bar = dynamic_cast<const CVObserveSystemWnd*>(s.entryWidgets.observerBar);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->GetButton(CVObserveSystemWnd::Button::Join)->IsVisible()) << "the bar starts expanded";
+    for (const GVWnd* folded : {static_cast<const GVWnd*>(bar->GetTextTab()), static_cast<const GVWnd*>(bar->GetItemTooltip()),
+                                static_cast<const GVWnd*>(bar->GetButton(CVObserveSystemWnd::Button::TextTab))})
+        EXPECT_FALSE(folded->IsVisible()) << "the folded tab or the tooltip shows on the expanded bar";
+    for (const GVWnd* child : p.bijou->Children()) EXPECT_FALSE(child->IsVisible()) << "the jewel panel shows before it counts";
+    EXPECT_EQ(p.bijou->GetGainAnimation()->GetSubAnimation(), 11) << "the gain plays its \"dama\" clip";
+    const CCheckNotice* notice = p.checkNotice;
+    EXPECT_TRUE(notice->IsVisible());
+    EXPECT_FALSE(notice->IsEnabled());
+    EXPECT_FALSE(notice->IsActive());
+    EXPECT_EQ(notice->GetRect(), CCheckNotice::kStrip);
+    EXPECT_EQ(notice->GetAnimationSet().GetChildCount(), 27) << "captions, digits and effects up to child 27";
+    const CScroll_Text& scroller = notice->GetScroller();
+    ASSERT_EQ(scroller.sprites.size(), 1u);
+    const KK_LLESprite_Scroll& picture = *scroller.sprites.front();
+    EXPECT_EQ(picture.move.end, picture.GetWidth() + 178);
+    EXPECT_EQ(picture.move.duration, static_cast<uint32_t>((picture.GetWidth() + 178) * 4000 / 178));
 
     // What the tick and the handlers drive is set, and what the tick steps is in its list.
     const GVWnd* driven[] = {
@@ -142,7 +227,9 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
               std::vector<CVPSPPushBtn*>(s.roomButtons.popupMenu.begin(), s.roomButtons.popupMenu.end()));
     // The buttons whose second image set the room shows have its four frames (the exit button's is give-up).
     for (const CVPSPPushBtn* b : {s.roomButtons.exit, s.betting.buttons[1], s.roomButtons.popupMenu[2],
-                                  s.roomButtons.popupMenu[3], s.roomButtons.fullScreen, s.roomButtons.start})
+                                  s.roomButtons.popupMenu[3], s.roomButtons.fullScreen, s.roomButtons.start,
+                                  p.desperate->GetGiveUpButton(), p.playCount->GetRefillButton(),
+                                  p.desperateResult->GetButton(CVDesperateResultWnd::Button::Chamgi)})
         EXPECT_GE(b->GetFrameCount(), 8) << "a button without its second image set";
 
     // Each mission marker plays its "OpenMission" clip endlessly, hidden until a mission marks the card.
@@ -175,6 +262,59 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
             EXPECT_EQ(m->GetSubAnimation(), i < 9 ? i : 3);
         }
     }
+}
+
+// Every file of the generated room is read by a full load, but for those a room reads later. A
+// later load in the same process is timed too.
+TEST_F(Loader, FullLoadReadsEveryRoomFileButThoseLeftForLater)
+{
+    const struct { const char* folder; const char* prefix; const char* why; } leftUnread[] = {
+        {"GameImage", "Back\\skin_1.qzs", "the other table skin"},
+        {"GameImage", "Back\\tournament_title.psp", "made by room entry in tournament rooms"},
+        {"GameImage", "Avatar\\default.gif", "a seat avatar's fallback, read when a seat's avatar loads"},
+        {"GameImage", "VIP\\bg_", "the VIP side dialog's pictures, read when it opens"},
+        {"GameImage", "VIP\\btn_", "the VIP side dialog's pictures"},
+        {"GameImage", "VIP\\img_", "the VIP side dialog's pictures"},
+        {"GameSound", "Female", "voices, spoken on demand"},
+        {"GameSound", "Male", "voices, spoken on demand"},
+        {"GameSound", "Robot\\", "the robot's voice, spoken on demand"},
+        {"GameSound", "kungjjak_bgm", "music streamed while a kungjjak mission plays"},
+    };
+    const fs::path room = fs::path(dir);
+    const fs::path probe = room / "GameImage" / "Back" / "deck.psp";
+    ASSERT_TRUE(SetAccessTime(probe, kLongAgo));
+    char first = 0;
+    std::ifstream(probe, std::ios::binary).read(&first, 1);
+    if (!WasReadSinceLongAgo(probe)) GTEST_SKIP() << "this file system does not keep access times";
+    std::set<std::string> files[2];
+    const char* const folders[2] = {"GameImage", "GameSound"};
+    for (int i = 0; i < 2; ++i) {
+        files[i] = FilesUnder(room / folders[i]);
+        for (const std::string& f : files[i]) ASSERT_TRUE(SetAccessTime(room / folders[i] / f, kLongAgo)) << f;
+    }
+
+    OpenAndWait();
+    ASSERT_TRUE(Scene().IsReady());
+    for (int i = 0; i < 2; ++i) {
+        for (const std::string& f : files[i]) {
+            if (WasReadSinceLongAgo(room / folders[i] / f)) continue;
+            const bool onPurpose = std::any_of(std::begin(leftUnread), std::end(leftUnread), [&](const auto& e) {
+                return folders[i] == std::string(e.folder) && f.rfind(e.prefix, 0) == 0;
+            });
+            EXPECT_TRUE(onPurpose) << folders[i] << "\\" << f << " was not read";
+        }
+    }
+    for (const auto& e : leftUnread) {
+        const auto& in = files[std::string(e.folder) == folders[0] ? 0 : 1];
+        EXPECT_TRUE(std::any_of(in.begin(), in.end(), [&](const std::string& f) { return f.rfind(e.prefix, 0) == 0; }))
+            << "no file left for: " << e.why;
+    }
+
+    CloseRoom();
+    PumpFor(200);
+    OpenAndWait();
+    std::cout << "a later load in the process: widgets " << widgetsMs << " ms, sounds " << soundsMs << " ms\n";
+    EXPECT_TRUE(Scene().IsReady());
 }
 
 // A file missing from the generated room: loading stops at once at its widget.
@@ -217,6 +357,32 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
              return s.roomButtons.popupMenu[3] && s.vip.GetIcon(1, CMirelleVIPMgr::kRibbonIcon);
          },
          [](const CMirelleVWS& s) { return s.vip.GetAlertText(0) || s.roomMarks.firstPlace; }},
+        // A panel's child: the panel is deleted, the step's later widgets are not made.
+        {"target-score panel's second digits", "GameRule\\Desperate\\jumsu1.psp",
+         [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.desperate || s.tableWidgets.deckImage; }},
+        {"play-count panel's gauge", "PCRefill\\gauge.bmp",
+         [](const CMirelleVWS& s) { return s.tableWidgets.deckBackAnimation && s.periphery.desperate; },
+         [](const CMirelleVWS& s) { return s.periphery.playCount || s.roomButtons.titleText; }},
+        {"restrict panel's back", "GameRule\\Restrict\\back.qzs",
+         [](const CMirelleVWS& s) { return s.seatPanels.bakIcons[1] != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.restrictOption || s.entryWidgets.inviteBack; }},
+        {"ranking panel's badge", "Ranking\\level.psp",
+         [](const CMirelleVWS& s) { return s.avatarMarks.firstPlayer[1] != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.rankingPoint || s.seatPanels.goBakAlert; }},
+        {"observer bar's text tab", "ObserveSystem\\text_btn.psp",
+         [](const CMirelleVWS& s) { return s.tableWidgets.layerAnchor != nullptr; },
+         [](const CMirelleVWS& s) { return s.entryWidgets.observerBar || s.roomWidgets.notify; }},
+        {"target-score result's challenge", "DesperateResult\\challenge_btn.psp",
+         [](const CMirelleVWS& s) { return s.resultWidgets.result != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.desperateResult || s.moneyWidgets.winLimitMark; }},
+        {"jewel panel's gain, read twice", "Bijou\\getbijou.qza",
+         [](const CMirelleVWS& s) { return s.moneyWidgets.refillTexts[1] != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.bijou || s.moneyWidgets.getBijou; }},
+        // The check notice loads its animations itself and reports them once.
+        {"check notice's animations", "Etc\\CheckNotice.qza",
+         [](const CMirelleVWS& s) { return s.moneyWidgets.bombTooltip != nullptr; },
+         [](const CMirelleVWS& s) { return s.periphery.checkNotice != nullptr; }},
         {"the last step's tooltip", "GameRule\\nubombtooltip.psp",
          [](const CMirelleVWS& s) { return s.moneyWidgets.limitExplain && s.roomWidgets.hourlyAnimation; },
          [](const CMirelleVWS& s) { return s.moneyWidgets.bombTooltip != nullptr; }},
@@ -240,6 +406,9 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
         EXPECT_EQ(hostWnd.posted[WM_USER + 6].wParam, 0u);
         EXPECT_EQ(s.GetSound().GetSoundCount(), 0u) << "sounds registered after a failed load";
         EXPECT_FALSE(s.AreSoundsLoaded());
+        // The tick passes over what was not made.
+        Sleep(60);
+        EXPECT_EQ(s.Tick(), 1);
         CloseRoom();
         PumpFor(200);
         fs::copy_file(source / "GameImage" / fs::path(c.file), file);
@@ -249,7 +418,7 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     EXPECT_FALSE(OpenRoom(false));
 }
 
-// The mission panels lie in mode order between the avatars' marks and the go alert, hidden; the
+// The mission panels lie in mode order between the ranking panel and the go alert, hidden; the
 // promotion banners are made hidden and their animations stepped; the VIP icons lie directly below
 // the layer anchor in their order, and the VIP lists hold each combination's cards.
 TEST_F(Loader, MissionPanelsAndManagersTakeTheirPlaces)
@@ -258,7 +427,7 @@ TEST_F(Loader, MissionPanelsAndManagersTakeTheirPlaces)
     CMirelleVWS& s = Scene();
     ASSERT_TRUE(s.IsReady());
     const MissionPanels& m = s.missions;
-    const GVWnd* const stack[] = {s.avatarMarks.firstPlayer[1], m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
+    const GVWnd* const stack[] = {s.periphery.rankingPoint, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
                                   s.seatPanels.goBakAlert};
     for (size_t i = 1; i < std::size(stack); ++i) {
         ASSERT_NE(stack[i], nullptr) << i;

@@ -33,7 +33,8 @@ TEST_F(Factory, MakesEachKindAsItsHeaderSaysOrReportsTheMissingFile)
     // The image folder holds a sprite pack and sheet of one 10 x 10 frame, an animation of it and a
     // 30 x 10 picture.
     ASSERT_TRUE(OpenRoom());
-    const std::string root = Scene().GetImageRoot();
+    // A folder of the test's own: the generated room's image folder is shared by every test.
+    const std::string root = dir + "images\\";
     std::filesystem::create_directories(root);
     QZSpriteData sprites;
     sprites.frames.emplace_back().width = 10;
