@@ -4,14 +4,17 @@
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CCheckNotice.h"
 #include "views/CVBakIconWnd.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
+#include "views/CVGFPlayCountWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVHTIconWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVKJMissionWnd.h"
+#include "views/CVRestrictOptionWnd.h"
 #include "views/CVSMissionWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVUserInfoWnd.h"
@@ -43,7 +46,7 @@ void CMirelleVWS::ClearTable()
     StopLoopSounds();
     HideNotify();
     HideRoundResult();
-    // FIXME: CMirelleVIPMgr::HideAllIcons (), once the VIP manager is created.
+    // FIXME: CMirelleVIPMgr::HideAllIcons (), with the VIP messages.
     StopTurnMarker();
     if (CVGoBakAlertUIWnd* alert = seatPanels.goBakAlert) alert->HideAll();
     timers.countdown = timers.countdownStart;
@@ -54,7 +57,7 @@ void CMirelleVWS::ClearTable()
         if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->Reset();
         if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->HideAll();
     }
-    // FIXME: CVRestrictOptionWnd::Reset (), once the restrict panel is created.
+    if (periphery.restrictOption) periphery.restrictOption->Reset();
     if (missions.single) missions.single->Reset();
     if (missions.twoCard) missions.twoCard->Reset();
     if (missions.cardC) missions.cardC->Reset();
@@ -64,7 +67,7 @@ void CMirelleVWS::ClearTable()
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
-    // FIXME: CMirellePromotionMgr::ShowEventBanner (0), once the promotion manager's banners are created.
+    // FIXME: CMirellePromotionMgr::ShowEventBanner (0), with the promotions.
     // FIXME: hide the betting panel (HideBettingPanel) once it exists.
     controls.macroEnabled = true;
     SetMacroEnabled(true);
@@ -115,7 +118,7 @@ void CMirelleVWS::ResetRoomView()
     UpdatePlayObserveButtons(0);
     ShowInviteButton(false);
     ClearTable();
-    // FIXME: CCheckNotice::Reset (), once the check notice is created.
+    if (periphery.checkNotice) periphery.checkNotice->Reset();
     gameInfo.missionMusic = 0;
     if (CloseOptionWindow()) SetTitleButtonState("option", true, true, 0);
     // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.
@@ -123,7 +126,7 @@ void CMirelleVWS::ResetRoomView()
         title->Show(true);
         title->Enable(true);
     }
-    // FIXME: CVGFPlayCountWnd::Reset (), once the play-count panel is created.
+    if (periphery.playCount) periphery.playCount->Reset();
     ClearSeatPanels();
     if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) blink->Stop();
     StopBlinkTimer();
