@@ -69,6 +69,8 @@ void CMirelleVWS::UpdateExitButtons(int flag)
 void CMirelleVWS::OnHostButton(const std::string& name, int32_t value)
 {
     using TitleButtons::HostAction;
+    // No room yet while the loader makes the buttons a press would touch.
+    if (IsLoadingResources()) return;
     const int own = FindSeatByKey(ownUser.userKey);
     TitleButtons::HostButtonFacts f;
     f.roomKind = room.roomKind;
