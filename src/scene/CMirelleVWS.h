@@ -611,6 +611,7 @@ public:
     void OnOptionOk() override { ApplyGameOptions(); }
     std::string GetVoiceName(int32_t gender, int32_t voiceType) const override;
     // Loader step: the option panel with the current volume, hidden.
+    CVUserOptionWnd* CreateUserOptionWnd();
     [[nodiscard]] bool LoadUserOptionWnd();
     CVUserOptionWnd* userOption = nullptr;  // owned by the scene's widget list
     // The user's stored card speed while a fast room (speed class 2) forces its own.
@@ -674,6 +675,12 @@ private:
     bool LoadHandMarkers(WidgetFactory& factory);
     // The scene as the seat panels' owner (it owns the prompt too).
     SeatPanelOwner& SeatPanelsOwner() { return *this; }
+    // The seat panels' window factories, by screen slot.
+    CVUserInfoWnd* CreateUserInfoWnd(int slot);
+    CVJumsuInfoWnd* CreateJumsuInfoWnd(int slot);
+    CVHTIconWnd* CreateHTIconWnd(int slot);
+    CVBakIconWnd* CreateBakIconWnd(int slot);
+    CVGoBakAlertUIWnd* CreateGoBakAlertUIWnd();
     bool LoadSeatPanels();
     bool LoadGoBakAlert();
     void StepSeatPanels();

@@ -69,17 +69,24 @@ void CMirelleVWS::ShowMacroControl(bool enabled)
                 name.data(), &length);
 }
 
-bool CMirelleVWS::LoadUserOptionWnd()
+CVUserOptionWnd* CMirelleVWS::CreateUserOptionWnd()
 {
     auto* panel = new (std::nothrow) CVUserOptionWnd();
     if (!panel) {
         AddLoadError({});
-        return false;
+        return nullptr;
     }
     if (!panel->CreateChildren(*this, optionsKey, OptionsSubkey())) {
         delete panel;
-        return false;
+        return nullptr;
     }
+    return panel;
+}
+
+bool CMirelleVWS::LoadUserOptionWnd()
+{
+    CVUserOptionWnd* panel = CreateUserOptionWnd();
+    if (!panel) return false;
     panel->SetPos(CVUserOptionWnd::kPlace);
     panel->SetVolume(std::max(options.volume, CVUserOptionWnd::kVolumeLow));
     userOption = panel;

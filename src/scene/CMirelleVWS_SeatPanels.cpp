@@ -13,28 +13,48 @@ const CHTUser* CMirelleVWS::FindOwnRoundRecord() const
     return seat >= 0 ? &RoundUser(seat) : nullptr;
 }
 
+CVUserInfoWnd* CMirelleVWS::CreateUserInfoWnd(int slot)
+{
+    return MakePanel<CVUserInfoWnd>(*this, SeatPanelsOwner(), slot);
+}
+
+CVJumsuInfoWnd* CMirelleVWS::CreateJumsuInfoWnd(int slot)
+{
+    return MakePanel<CVJumsuInfoWnd>(*this, SeatPanelsOwner(), slot, static_cast<int>(options.skin));
+}
+
+CVHTIconWnd* CMirelleVWS::CreateHTIconWnd(int slot)
+{
+    return MakePanel<CVHTIconWnd>(*this, SeatPanelsOwner(), slot);
+}
+
+CVBakIconWnd* CMirelleVWS::CreateBakIconWnd(int slot)
+{
+    return MakePanel<CVBakIconWnd>(*this, SeatPanelsOwner(), slot);
+}
+
+CVGoBakAlertUIWnd* CMirelleVWS::CreateGoBakAlertUIWnd()
+{
+    return MakePanel<CVGoBakAlertUIWnd>(*this, SeatPanelsOwner());
+}
+
 // Each screen slot's player, score, counter and bak panels.
 bool CMirelleVWS::LoadSeatPanels()
 {
     SeatPanels& p = seatPanels;
     for (int slot = 0; slot < 2; ++slot) {
         const auto i = static_cast<size_t>(slot);
-        p.userInfo[i] = MakePanel<CVUserInfoWnd>(*this, SeatPanelsOwner(), slot);
-        if (!AddLoaded(p.userInfo[i])) return false;
-        p.score[i] = MakePanel<CVJumsuInfoWnd>(*this, SeatPanelsOwner(), slot, static_cast<int>(options.skin));
-        if (!AddLoaded(p.score[i])) return false;
-        p.counters[i] = MakePanel<CVHTIconWnd>(*this, SeatPanelsOwner(), slot);
-        if (!AddLoaded(p.counters[i])) return false;
-        p.bakIcons[i] = MakePanel<CVBakIconWnd>(*this, SeatPanelsOwner(), slot);
-        if (!AddLoaded(p.bakIcons[i])) return false;
+        if (!AddLoaded(p.userInfo[i] = CreateUserInfoWnd(slot))) return false;
+        if (!AddLoaded(p.score[i] = CreateJumsuInfoWnd(slot))) return false;
+        if (!AddLoaded(p.counters[i] = CreateHTIconWnd(slot))) return false;
+        if (!AddLoaded(p.bakIcons[i] = CreateBakIconWnd(slot))) return false;
     }
     return true;
 }
 
 bool CMirelleVWS::LoadGoBakAlert()
 {
-    seatPanels.goBakAlert = MakePanel<CVGoBakAlertUIWnd>(*this, SeatPanelsOwner());
-    return AddLoaded(seatPanels.goBakAlert);
+    return AddLoaded(seatPanels.goBakAlert = CreateGoBakAlertUIWnd());
 }
 
 void CMirelleVWS::StepSeatPanels()
