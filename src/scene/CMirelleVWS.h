@@ -309,6 +309,7 @@ public:
     void SendChatMacro(int index, int32_t userKey);
     // Forgets the room: table, seats, room record and buttons, as after loading; the frame timer stops.
     void ResetRoomView();
+    void RestoreCardOrder();
     void ClearCardWnds();
     void ClearTableMarks();
     void ClearSeatPanels();

@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVPSPWnd.h"
@@ -86,11 +87,28 @@ void CMirelleVWS::ClearCardWnds()
         card->SetPos(card->GetHome());
         card->Show(true);
     }
+    RestoreCardOrder();
     for (GVQZSWnd* pass : tableWidgets.holdBombs) Hide(pass);
     StopAndHide(tableWidgets.selectSunAnimation);
     StopAndHide(entryWidgets.pickBoard);
     StopAndHide(entryWidgets.pickBoardSecond);
     for (GVQZAniWnd* button : entryWidgets.handButtons) StopAndHide(button);
+}
+
+// Play raised cards to the moving layer: back to the loader's order over the floor outlines, card 49
+// at the bottom and card 0 on top, each with its pile marker and mission marker over it.
+void CMirelleVWS::RestoreCardOrder()
+{
+    TableWidgets& t = tableWidgets;
+    GVWnd* below = t.litOutlines.back() ? static_cast<GVWnd*>(t.litOutlines.back()) : t.floorMarkers.back();
+    if (!below) return;
+    for (size_t i = t.cardWnds.size(); i-- > 0;) {
+        for (GVWnd* w : {static_cast<GVWnd*>(t.cardWnds[i]), static_cast<GVWnd*>(t.cardBoxes[i]),
+                         static_cast<GVWnd*>(t.missionMarkers[i])}) {
+            if (!w || !InsertWndBefore(below, w)) continue;
+            below = w;
+        }
+    }
 }
 
 // The markers, hints, popups and effects over the table.
