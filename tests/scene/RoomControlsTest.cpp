@@ -6,6 +6,9 @@
 #include "support/RoomTestSupport.h"
 
 #include "foundation/WindowTimer.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVPSPPushBtn.h"
@@ -222,4 +225,28 @@ TEST_F(RoomControlOps, ResetRoomViewWaitsForTheHandlerThenForgetsTheRoom)
     EXPECT_FALSE(s.IsTimerRunning(TimerId::Frame));
     EXPECT_TRUE(std::all_of(s.monthSlotFlags.begin(), s.monthSlotFlags.end(), [](bool f) { return f; }));
     EXPECT_TRUE(s.GetQueue().IsEmpty()) << "the old room's message is still queued";
+}
+
+// Cards raised by the plays go back to the loading order over the floor outlines: card 0 on top,
+// each with its pile marker and mission marker directly over it.
+TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
+{
+    CMirelleVWS& s = Scene();
+    TableWidgets& t = s.tableWidgets;
+    const auto depth = [&s](const GVWnd* w) {
+        const auto& wnds = s.GetWnds();
+        return static_cast<int>(std::distance(wnds.begin(), std::find(wnds.begin(), wnds.end(), w)));
+    };
+    for (size_t i : {49u, 3u, 0u}) s.InsertWndBefore(s.GetWnds().front(), t.cardWnds[i]);
+    s.InsertWndBefore(s.GetWnds().front(), t.missionMarkers[20]);
+    s.ClearTable();
+    for (size_t i = 0; i < t.cardWnds.size(); ++i) {
+        const int card = depth(t.cardWnds[i]);
+        EXPECT_EQ(depth(t.cardBoxes[i]), card - 1) << "card " << i;
+        EXPECT_EQ(depth(t.missionMarkers[i]), card - 2) << "card " << i;
+        if (i + 1 < t.cardWnds.size()) {
+            EXPECT_EQ(depth(t.missionMarkers[i + 1]), card + 1) << "card " << i;
+        }
+    }
+    EXPECT_EQ(depth(t.litOutlines.back()), depth(t.cardWnds.back()) + 1);
 }
