@@ -60,31 +60,21 @@ using SceneTick = RoomControlOps;
 
 }  // namespace
 
-// Slot 11: the reserved target goes at once; otherwise the cost question, and only a yes on a table
-// in step kicks. A question closed by its own timer kicks nobody.
+// Slot 11: the cost question, or the refusal when the money falls short; only a yes on a table in
+// step kicks, and a question closed by its own timer kicks nobody. (A reserved target is a replay's.)
 TEST_F(RoomControlOps, ForcedExitThroughTheHostSlot)
 {
-    const std::vector<GameRequest> kick{Requests::Kick{kOtherKey}};
-    const struct {
-        const char* name;
-        int state;
-        int64_t money;
-        bool reserved, synced;
-        std::vector<int> answers;
-        size_t boxesShown;
-        std::vector<GameRequest> sent;
-    } cases[] = {
-        {"asked, closed by its timer", 1, 14000, false, false, {kBoxTimerClosed}, 1, {}},
-        {"13999: the refusal box only", 1, 13999, false, false, {IDOK}, 1, {}},
-        {"reserved, result shown: no box, kicked", 3, 0, true, false, {}, 0, kick},
-        {"yes in a round not in step: the failure box", 2, 14000, false, false, {IDOK, IDOK}, 2, {}},
-        {"yes in a round in step", 2, 14000, false, true, {IDOK}, 1, kick},
+    const struct { const char* name; int state; int64_t money; bool synced; std::vector<int> answers;
+                   size_t boxesShown; std::vector<GameRequest> sent; } cases[] = {
+        {"asked, closed by its timer", 1, 14000, false, {kBoxTimerClosed}, 1, {}},
+        {"13999: the refusal box only", 1, 13999, false, {IDOK}, 1, {}},
+        {"yes in a round not in step: the failure box", 2, 14000, false, {IDOK, IDOK}, 2, {}},
+        {"yes in a round in step", 2, 14000, true, {IDOK}, 1, {Requests::Kick{kOtherKey}}},
     };
     for (const auto& c : cases) {
         CMirelleVWS& s = Scene();
         s.room.roomState = c.state;
         s.ownUser.gameMoney = c.money;
-        s.gameInfo.kickReservations = c.reserved ? std::vector<int32_t>{kOtherKey} : std::vector<int32_t>{};
         s.tableState.active = c.synced;
         host.Forget();
         boxes = {c.answers, 0};
@@ -97,7 +87,8 @@ TEST_F(RoomControlOps, ForcedExitThroughTheHostSlot)
 }
 
 // A change restarts only the own user's decision and prints one line; the same flag again changes
-// nothing. The button, the notice and its cancel button follow the flag.
+// nothing. The button, the notice and its cancel button follow the flag; the start button also
+// switches auto-play off.
 TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
 {
     CMirelleVWS& s = Scene();
@@ -118,6 +109,10 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
         EXPECT_EQ(s.roomMarks.autoPlayNotice->IsVisible(), st.on) << st.name;
         EXPECT_EQ(s.roomButtons.autoPlayCancel->IsVisible(), st.on) << st.name;
     }
+    s.SetAutoPlay(true);
+    (void)s.SendStart();
+    EXPECT_FALSE(s.controls.autoPlay) << "the start button left auto-play on";
+    EXPECT_EQ(WindowTimer::MsUntilNextDue(), 11000) << "the start button did not restart the decision";
     s.gameInfo.turnKey = kOtherKey;
     ASSERT_EQ(s.StartPhaseTimer(DecisionKind::PlayCard), 10);
     s.SetAutoPlay(true);
@@ -241,19 +236,11 @@ TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
     }
 }
 
-// A change of auto-play restarts the own user's running decision: on with the auto-play seconds, off
-// (also by the start button) with the decision's own seconds + 1.
+// The decision's seconds by the room, the own seat's time-outs and anti-leave counters, and auto-play.
 TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
 {
-    using Change = void (*)(CMirelleVWS&);
-    const Change autoPlayOn = [](CMirelleVWS& s) { s.SetAutoPlay(true); };
-    const Change start = [](CMirelleVWS& s) { (void)s.SendStart(); };
-    const struct {
-        const char* name;
-        int kind, autoPlay, timeouts, roomKind, antiLeave, antiLeaveActive, counter1, seconds;
-        Change change = nullptr;
-        int secondsAfter = 0;
-    } cases[] = {
+    const struct { const char* name; int kind, autoPlay, timeouts, roomKind, antiLeave, antiLeaveActive, counter1;
+                   int seconds; } cases[] = {
         {"auto-play turn", 8, 1, 3, 1, 0, 0, 0, 1},
         {"turn after a time-out", 8, 0, 1, 1, 0, 0, 0, 7},
         {"time-outs only touch the turn", 15, 0, 2, 1, 0, 0, 0, 10},
@@ -261,8 +248,6 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
         {"anti-leave rule not active: time-outs count", 8, 0, 1, 10, 3, 0, 1, 7},
         {"anti-leave setting 0: an ordinary room", 8, 0, 0, 8, 0, 1, 1, 10},
         {"room kind 11: an ordinary room", 8, 0, 0, 11, 1, 1, 1, 10},
-        {"auto-play switched on", 9, 0, 0, 1, 0, 0, 0, 10, autoPlayOn, 2},
-        {"auto-play switched off by the start button", 8, 1, 0, 1, 0, 0, 0, 1, start, 2},
     };
     Scene().gameInfo.turnKey = kOwnKey;
     for (const auto& c : cases) {
@@ -275,13 +260,6 @@ TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
         s.gameInfo.users[0].antiLeave1 = c.counter1;
         EXPECT_EQ(s.StartPhaseTimer(static_cast<DecisionKind>(c.kind)), c.seconds) << c.name;
         EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.seconds * 1000) << c.name;
-        if (c.change) {
-            WindowTimer::AdvanceAndFire(500);
-            c.change(s);
-            EXPECT_EQ(s.controls.autoPlay, !c.autoPlay) << c.name;
-            EXPECT_EQ(static_cast<int>(s.timers.phaseTimerKind), c.kind) << c.name;
-            EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.secondsAfter * 1000) << c.name;
-        }
         s.StopPhaseTimer();
     }
 }
