@@ -114,7 +114,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
+TEST_F(Loader, GeneratedRoomLoadsEveryWidgetInDrawingOrderAndItsFirstState)
 {
     OpenAndWait();
     CMirelleVWS& s = Scene();
@@ -169,10 +169,13 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 
     // The panels around the table wait hidden for their rooms; the check notice shows but idle and
     // out of the mouse's way, its scrolling picture queued at 178 pixels per 4000 ms.
+    const MissionPanels& m = s.missions;
     const GVWnd* const hiddenPanels[] = {p.desperate, p.playCount, p.restrictOption, p.rankingPoint, p.desperateResult,
-                                         s.entryWidgets.observerBar};
-    for (const GVWnd* panel : hiddenPanels)
+                                         s.entryWidgets.observerBar, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak};
+    for (const GVWnd* panel : hiddenPanels) {
+        ASSERT_NE(panel, nullptr);
         EXPECT_FALSE(panel->IsVisible()) << "a panel shows before its room asks";
+    }
     const auto* bar = dynamic_cast<const CVObserveSystemWnd*>(s.entryWidgets.observerBar);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->GetButton(CVObserveSystemWnd::Button::Join)->IsVisible()) << "the bar starts expanded";
@@ -201,9 +204,10 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
     };
     for (size_t i = 0; i < std::size(driven); ++i) EXPECT_NE(driven[i], nullptr) << "driven widget " << i;
     const auto& stepped = s.roomWidgets.animations;
+    const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
     for (const GVQZAniWnd* a : {s.roomWidgets.countdownAnimation, s.roomWidgets.hourlyAnimation, money.giftAnimation,
                                 money.refill[1], s.betting.back, s.roomMarks.firstPlace})
-        EXPECT_EQ(std::count(stepped.begin(), stepped.end(), a), 1) << "an animation the tick must step is not listed";
+        EXPECT_TRUE(steppedOnce(a)) << "an animation the tick must step is not listed";
     EXPECT_EQ(s.roomWidgets.countdownAnimation->GetFrameCount(), 10) << "one frame per second of the countdown";
     EXPECT_EQ(std::vector<CVPSPPushBtn*>(s.roomButtons.menuButtons.begin(), s.roomButtons.menuButtons.end()),
               std::vector<CVPSPPushBtn*>(s.roomButtons.popupMenu.begin(), s.roomButtons.popupMenu.end()));
@@ -233,17 +237,61 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 
     // Ten hidden markers per hand slot, left out of the tick: the icon set's nine in the loader's
     // order, then the VIP alert's animation 3.
-    const auto& running = s.roomWidgets.animations;
     for (int slot = 0; slot < TableWidgets::kHandSlots; ++slot) {
         for (int i = 0; i < TableWidgets::kMarkersPerHandSlot; ++i) {
             SCOPED_TRACE("hand slot " + std::to_string(slot) + " marker " + std::to_string(i));
-            const auto* m = dynamic_cast<const GVQZAniWnd*>(t.handMarkers[static_cast<size_t>(slot)][static_cast<size_t>(i)]);
-            ASSERT_NE(m, nullptr);
-            EXPECT_FALSE(m->IsVisible());
-            EXPECT_EQ(std::count(running.begin(), running.end(), m), 0);
-            EXPECT_EQ(m->GetSubAnimation(), i < 9 ? i : 3);
+            const auto* marker =
+                dynamic_cast<const GVQZAniWnd*>(t.handMarkers[static_cast<size_t>(slot)][static_cast<size_t>(i)]);
+            ASSERT_NE(marker, nullptr);
+            EXPECT_FALSE(marker->IsVisible());
+            EXPECT_EQ(std::count(stepped.begin(), stepped.end(), marker), 0);
+            EXPECT_EQ(marker->GetSubAnimation(), i < 9 ? i : 3);
         }
     }
+
+    // The mission panels lie in mode order between the ranking panel and the go alert; the promotion
+    // banners are made hidden and their animations stepped; the VIP icons lie directly below the
+    // layer anchor in their order, and the VIP lists hold each combination's cards.
+    const GVWnd* const stack[] = {s.periphery.rankingPoint, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
+                                  s.seatPanels.goBakAlert};
+    for (size_t i = 1; i < std::size(stack); ++i)
+        EXPECT_EQ(DepthOf(stack[i]), DepthOf(stack[i - 1]) - 1) << "not directly over the one before: " << i;
+    const auto& b = s.promotion.GetBanners();
+    const GVQZAniWnd* const animated[] = {b.defaultAniBanner, b.jackpotAni, b.jackpotAni2, b.jackpotBanner, b.gauge,
+                                          b.gauge2, b.winMoneyLimitBanner, b.bonanzoEffect, b.bonanzoMission};
+    for (size_t i = 0; i < std::size(animated); ++i) {
+        ASSERT_NE(animated[i], nullptr) << "banner animation " << i;
+        EXPECT_FALSE(animated[i]->IsVisible()) << "banner animation " << i;
+        EXPECT_TRUE(steppedOnce(animated[i])) << "banner animation " << i;
+    }
+    ASSERT_TRUE(b.defaultBanner && b.altBanner);
+    EXPECT_FALSE(b.defaultBanner->IsVisible() || b.altBanner->IsVisible());
+    EXPECT_LT(DepthOf(b.defaultBanner), DepthOf(s.moneyWidgets.getBijou)) << "banners not over the jewel gain";
+
+    // Moved below the anchor one by one, the icons keep their order: slot 1's ribbons on top.
+    const int anchor = DepthOf(s.tableWidgets.layerAnchor);
+    ASSERT_GE(anchor, 0);
+    for (int slot = 0; slot < 2; ++slot)
+        for (int i = 0; i < CMirelleVIPMgr::kIconsPerSlot; ++i) {
+            const GVQZAniWnd* icon = s.vip.GetIcon(slot, static_cast<CMirelleVIPMgr::Icon>(i));
+            ASSERT_NE(icon, nullptr);
+            EXPECT_EQ(DepthOf(icon), anchor + 6 - (slot * 3 + i)) << "icon " << slot << "," << i;
+            EXPECT_FALSE(icon->IsVisible());
+            EXPECT_TRUE(steppedOnce(icon));
+        }
+    const GVQZAniWnd* alert = s.vip.GetAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(steppedOnce(alert));
+    EXPECT_LT(DepthOf(s.vip.GetAlertText(1)), DepthOf(alert)) << "alert texts not over the alert";
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(s.vip.GetAlertText(i)->IsVisible());
+    const struct { const char* name; CMirelleVIPMgr::Combination c; std::vector<int32_t> cards; } lists[] = {
+        {"gwang", CMirelleVIPMgr::kGwang, {0, 8, 28, 40, 44}},
+        {"godori", CMirelleVIPMgr::kGodori, {4, 12, 29}},
+        {"hongdan", CMirelleVIPMgr::kHongdan, {1, 5, 9}},
+        {"chungdan", CMirelleVIPMgr::kChungdan, {21, 33, 37}},
+        {"chodan", CMirelleVIPMgr::kChodan, {13, 17, 25}},
+    };
+    for (const auto& l : lists) EXPECT_EQ(s.vip.GetCombinationCards(l.c), l.cards) << l.name;
 }
 
 // Every file of the generated room is read by a full load, but for those a room reads later. A
@@ -398,61 +446,4 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     // Loading on the window thread: the start fails.
     ASSERT_TRUE(fs::remove(ImageFile("Hwatoo\\hold.bmp")));
     EXPECT_FALSE(OpenRoom(false));
-}
-
-// The mission panels lie in mode order between the ranking panel and the go alert, hidden; the
-// promotion banners are made hidden and their animations stepped; the VIP icons lie directly below
-// the layer anchor in their order, and the VIP lists hold each combination's cards.
-TEST_F(Loader, MissionPanelsAndManagersTakeTheirPlaces)
-{
-    OpenAndWait();
-    CMirelleVWS& s = Scene();
-    ASSERT_TRUE(s.IsReady());
-    const MissionPanels& m = s.missions;
-    const GVWnd* const stack[] = {s.periphery.rankingPoint, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
-                                  s.seatPanels.goBakAlert};
-    for (size_t i = 1; i < std::size(stack); ++i) {
-        ASSERT_NE(stack[i], nullptr) << i;
-        EXPECT_EQ(DepthOf(stack[i]), DepthOf(stack[i - 1]) - 1) << "not directly over the one before: " << i;
-    }
-    for (size_t i = 1; i + 1 < std::size(stack); ++i) EXPECT_FALSE(stack[i]->IsVisible()) << "mission panel " << i;
-
-    const auto& stepped = s.roomWidgets.animations;
-    const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
-    const auto& b = s.promotion.GetBanners();
-    const GVQZAniWnd* const animated[] = {b.defaultAniBanner, b.jackpotAni, b.jackpotAni2, b.jackpotBanner, b.gauge,
-                                          b.gauge2, b.winMoneyLimitBanner, b.bonanzoEffect, b.bonanzoMission};
-    for (size_t i = 0; i < std::size(animated); ++i) {
-        ASSERT_NE(animated[i], nullptr) << "banner animation " << i;
-        EXPECT_FALSE(animated[i]->IsVisible()) << "banner animation " << i;
-        EXPECT_TRUE(steppedOnce(animated[i])) << "banner animation " << i;
-    }
-    ASSERT_TRUE(b.defaultBanner && b.altBanner);
-    EXPECT_FALSE(b.defaultBanner->IsVisible() || b.altBanner->IsVisible());
-    EXPECT_LT(DepthOf(b.defaultBanner), DepthOf(s.moneyWidgets.getBijou)) << "banners not over the jewel gain";
-
-    // Moved below the anchor one by one, the icons keep their order: slot 1's ribbons on top.
-    const int anchor = DepthOf(s.tableWidgets.layerAnchor);
-    ASSERT_GE(anchor, 0);
-    for (int slot = 0; slot < 2; ++slot)
-        for (int i = 0; i < CMirelleVIPMgr::kIconsPerSlot; ++i) {
-            const GVQZAniWnd* icon = s.vip.GetIcon(slot, static_cast<CMirelleVIPMgr::Icon>(i));
-            ASSERT_NE(icon, nullptr);
-            EXPECT_EQ(DepthOf(icon), anchor + 6 - (slot * 3 + i)) << "icon " << slot << "," << i;
-            EXPECT_FALSE(icon->IsVisible());
-            EXPECT_TRUE(steppedOnce(icon));
-        }
-    const GVQZAniWnd* alert = s.vip.GetAlert();
-    ASSERT_NE(alert, nullptr);
-    EXPECT_TRUE(steppedOnce(alert));
-    EXPECT_LT(DepthOf(s.vip.GetAlertText(1)), DepthOf(alert)) << "alert texts not over the alert";
-    for (int i = 0; i < 2; ++i) EXPECT_FALSE(s.vip.GetAlertText(i)->IsVisible());
-    const struct { const char* name; CMirelleVIPMgr::Combination c; std::vector<int32_t> cards; } lists[] = {
-        {"gwang", CMirelleVIPMgr::kGwang, {0, 8, 28, 40, 44}},
-        {"godori", CMirelleVIPMgr::kGodori, {4, 12, 29}},
-        {"hongdan", CMirelleVIPMgr::kHongdan, {1, 5, 9}},
-        {"chungdan", CMirelleVIPMgr::kChungdan, {21, 33, 37}},
-        {"chodan", CMirelleVIPMgr::kChodan, {13, 17, 25}},
-    };
-    for (const auto& l : lists) EXPECT_EQ(s.vip.GetCombinationCards(l.c), l.cards) << l.name;
 }
