@@ -354,8 +354,6 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     const struct { const char* name; const char* file; Created before; Created after; } cases[] = {
         {"skin", "Back\\skin_0.qzs", nullptr,
          [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr || s.tableWidgets.deckImage != nullptr; }},
-        {"deck", "Back\\deck.psp", [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr; },
-         [](const CMirelleVWS& s) { return s.tableWidgets.deckImage || s.tableWidgets.deckBackAnimation; }},
         {"exit button", "Button\\exit_btn.psp",
          [](const CMirelleVWS& s) { return s.roomButtons.close && s.roomButtons.vip && s.roomButtons.option; },
          [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.roomButtons.bottomText; }},
