@@ -10,7 +10,34 @@
 
 namespace {
 
-class UserOptions : public RoomFixture {
+// The five options: value name, the type the scene reads, the default it writes back.
+struct OptionValue { const char* name; const char* type; const char* written; };  // written null: chosen at random
+constexpr OptionValue kOptions[] = {
+    {"Option_Volume", "sz", "sz:0"},   {"Option_Speed", "sz", "sz:1"}, {"Option_SoundEffect", "dword", "dword:1"},
+    {"Option_Voice", "dword", nullptr}, {"Option_Skin", "dword", "dword:0"},
+};
+
+// A room's portal and registry key, the options stored as "sz:text" or "dword:number".
+class SceneStartup : public RoomFixture {
+protected:
+    void Write(const char* name, const std::string& value) const
+    {
+        if (value.rfind("sz:", 0) == 0) options.WriteString("24", name, value.substr(3));
+        if (value.rfind("dword:", 0) == 0) options.WriteDword("24", name, uint32_t(std::stoul(value.substr(6))));
+    }
+    std::string Read(const char* name) const
+    {
+        std::string text;
+        uint32_t number = 0;
+        if (options.ReadString("24", name, text)) return "sz:" + text;
+        return options.ReadDword("24", name, number) ? "dword:" + std::to_string(number) : "missing";
+    }
+
+    RegistryKey options{company + "\\" + domain};
+};
+
+// The room opened and waiting, the own user seated.
+class UserOptions : public SceneStartup {
 protected:
     void SetUp() override
     {
@@ -20,13 +47,6 @@ protected:
         Scene().room.roomState = static_cast<int32_t>(RoomState::Waiting);
         host.Forget();
     }
-    std::string Stored(const char* name) const
-    {
-        std::string text;
-        uint32_t number = 0;
-        if (key.ReadString("24", name, text)) return text;
-        return key.ReadDword("24", name, number) ? std::to_string(number) : "missing";
-    }
     CVUserOptionWnd& Panel() { return *Scene().userOption; }
     std::vector<int> OptionControl() const
     {
@@ -35,23 +55,49 @@ protected:
             if (c.text == "option") values.push_back(c.value);
         return values;
     }
-
-    RegistryKey key{company + "\\" + domain};
 };
 
 }  // namespace
 
-// The first start writes a random voice; later starts read it and never draw again.
-TEST_F(UserOptions, TheRandomVoiceIsWrittenOnce)
+// A value that cannot be read takes its default (the voice one drawn at random), which is written
+// back; a readable value is the user's and stays as stored even when the scene corrects it.
+TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
 {
-    const std::string first = Stored("Option_Voice");
-    ASSERT_NE(first, "missing") << "the missing key was not created";
-    for (int i = 0; i < 6; ++i) {
-        CloseRoom();
+    const struct { const char* name; const char* stored[5]; int volume, speed, soundOn, voice, skin, steps; } cases[] = {
+        // stored in the order of kOptions; voice -1: any of 0..3
+        {"fresh key", {}, 0, 1, 1, -1, 0, 1},
+        {"all in range", {"sz:-2500", "sz:-3", "dword:0", "dword:3", "dword:1"}, -2500, -3, 0, 3, 1, 9},
+        {"out of range", {"sz:-6000", "sz:7", "dword:5", "dword:5", "dword:2"}, -10000, 1, 1, 0, 0, 1},
+        {"boundaries", {"sz:-5000", "sz:-4", "dword:1", "dword:0", "dword:0"}, -10000, 1, 1, 0, 0, 1},
+        {"volume above 0", {"sz:100", "sz:3", "dword:1", "dword:4", "dword:7"}, 0, 3, 1, 0, 0, 1},
+        {"not numbers", {"sz:loud", "sz:fast", "dword:1", "dword:2", "dword:0"}, 0, 0, 1, 2, 0, 3},
+        {"wrong types", {"dword:5", "dword:2", "sz:0", "sz:2", "sz:abc"}, 0, 1, 1, -1, 0, 1},  // "abc" is four bytes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + company).c_str());
+        for (size_t i = 0; i < 5; ++i) Write(kOptions[i].name, c.stored[i] ? c.stored[i] : "");
+        host.Forget();
         ASSERT_TRUE(OpenRoom());
-        EXPECT_EQ(std::to_string(Scene().options.voiceType), first) << "start " << i;
+        const auto& o = Scene().options;
+        EXPECT_EQ(std::vector<int>({o.volume, o.cardSpeed, o.soundOn, Scene().controls.macroEnabled, o.skin}),
+                  std::vector<int>({c.volume, c.speed, c.soundOn, c.soundOn, c.skin}))
+            << "volume, speed, sound on, macro, skin";
+        EXPECT_TRUE(c.voice < 0 ? o.voiceType >= 0 && o.voiceType <= 3 : o.voiceType == c.voice) << o.voiceType;
+        for (int steps : o.moveSteps) EXPECT_EQ(steps, c.steps);
+        for (size_t i = 0; i < 5; ++i) {
+            const std::string stored = c.stored[i] ? c.stored[i] : "";
+            const bool readable = stored.rfind(std::string(kOptions[i].type) + ":", 0) == 0;
+            const std::string written = kOptions[i].written ? kOptions[i].written : "dword:" + std::to_string(o.voiceType);
+            EXPECT_EQ(Read(kOptions[i].name), readable ? stored : written) << kOptions[i].name;
+        }
+        const auto macro = host.RequestsWithCode(45);
+        ASSERT_EQ(macro.size(), 1u);
+        EXPECT_EQ(macro[0].text, "macro");
+        EXPECT_EQ(macro[0].value, c.soundOn ? 17 : 1);
+        EXPECT_EQ(macro[0].userKey, 0) << "the macro control is the room's";
+        CloseRoom();
     }
-    EXPECT_EQ(Stored("Option_Voice"), first);
 }
 
 // OK writes what changed, keeps it, sends the voice to the server and prints the summary; the
@@ -60,9 +106,9 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
 {
     CMirelleVWS& s = Scene();
     s.options.cardSpeed = -2;
-    ASSERT_EQ(key.WriteString("24", "Option_Speed", "-2"), 1);
+    ASSERT_EQ(options.WriteString("24", "Option_Speed", "-2"), 1);
     s.options.voiceType = 1;
-    ASSERT_EQ(key.WriteDword("24", "Option_Voice", 1), 1);
+    ASSERT_EQ(options.WriteDword("24", "Option_Voice", 1), 1);
     const struct { const char* name; int turnTime; int shown; int speedPosition; int voiceType; const char* speed;
                    int cardSpeed; bool voiceSent; bool summary; } cases[] = {
         {"nothing changed", 0, 1, 1, 1, "-2", -2, false, false},
@@ -79,9 +125,9 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
         Panel().SetVoiceType(c.voiceType);
         s.ApplyGameOptions();
         EXPECT_FALSE(Panel().IsVisible()) << c.name;
-        EXPECT_EQ(Stored("Option_Speed"), c.speed) << c.name;
+        EXPECT_EQ(Read("Option_Speed"), std::string("sz:") + c.speed) << c.name;
         EXPECT_EQ(s.options.cardSpeed, c.cardSpeed) << c.name;
-        EXPECT_EQ(Stored("Option_Voice"), std::to_string(s.options.voiceType)) << c.name;
+        EXPECT_EQ(Read("Option_Voice"), "dword:" + std::to_string(s.options.voiceType)) << c.name;
         const std::vector<GameRequest> voice{Requests::OptionChange{0, c.voiceType}};
         EXPECT_EQ(host.sent, c.voiceSent ? voice : std::vector<GameRequest>{}) << c.name;
         EXPECT_EQ(host.chat.find("게임옵션") != std::string::npos, c.summary) << c.name;

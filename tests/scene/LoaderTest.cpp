@@ -11,9 +11,7 @@
 #include "support/RoomTestSupport.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
-#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
-#include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CCheckNotice.h"
 #include "views/CVBakIconWnd.h"
@@ -116,7 +114,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
+TEST_F(Loader, GeneratedRoomLoadsEveryWidgetInDrawingOrderAndItsFirstState)
 {
     OpenAndWait();
     CMirelleVWS& s = Scene();
@@ -131,43 +129,29 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 
     ASSERT_NE(t.skin, nullptr);
     EXPECT_EQ(s.GetWnds().back(), t.skin) << "the skin is not at the bottom";
-    const struct { const char* name; const GVWnd* below; const GVWnd* above; } order[] = {
-        {"deck over the skin", t.skin, t.deckImage},
-        {"card 49 over the deck and the outlines", t.floorMarkers[11], t.cardWnds[49]},
-        {"card 0 over card 49", t.cardWnds[49], t.cardWnds[0]},
-        {"hand markers over the moving cards", t.cardSizeTemplates[2], t.handMarkers[0][0]},
-    };
-    for (const auto& c : order) {
-        ASSERT_TRUE(c.below && c.above) << c.name;
-        EXPECT_GE(DepthOf(c.above), 0) << c.name;
-        EXPECT_LT(DepthOf(c.above), DepthOf(c.below)) << c.name;
-    }
-
-    // The widgets of the later steps keep their steps' order, and the result window lies directly
-    // below the money-gift notice although it was made before the target-score and money-limit ones.
+    // The widgets keep their steps' order, and the result window lies directly below the money-gift
+    // notice although it was made before the target-score and money-limit ones.
     const MoneyWidgets& money = s.moneyWidgets;
     const PeripheryWidgets& p = s.periphery;
     ASSERT_TRUE(s.resultWidgets.result && money.giftNotice);
     EXPECT_EQ(DepthOf(s.resultWidgets.result), DepthOf(money.giftNotice) + 1);
-    EXPECT_LT(DepthOf(money.winLimitMark), DepthOf(s.resultWidgets.resultBox));
-    const struct { const char* name; const GVWnd* below; const GVWnd* above; } later[] = {
+    const struct { const char* name; const GVWnd* below; const GVWnd* above; } order[] = {
+        {"card 49 over the deck and the outlines", t.floorMarkers[11], t.cardWnds[49]},
+        {"card 0 over card 49", t.cardWnds[49], t.cardWnds[0]},
+        {"hand markers over the moving cards", t.cardSizeTemplates[2], t.handMarkers[0][0]},
         {"avatars over the seat panels", s.seatPanels.bakIcons[1], s.entryWidgets.robotAvatars[5]},
-        {"go alert over the avatars' marks", s.avatarMarks.firstPlayer[1], s.seatPanels.goBakAlert},
         {"start animations over the hand markers", t.nuclearMarker, s.entryWidgets.roundStart[0]},
-        {"prompt over the layer anchor", t.layerAnchor, s.roomWidgets.notify},
         {"countdown over the money return", s.moneyWidgets.returnTexts[3], s.roomWidgets.countdownAnimation},
         {"table cover over the betting", s.betting.multiplier, s.betting.tableCover},
         {"action popups over the table cover", s.betting.tableCover, s.effects.actionPopups[0]},
         {"refills over the fireworks", s.resultWidgets.fireworks, money.refill[0]},
         {"pick board over the jewel gain", money.getBijou, s.entryWidgets.pickBoard},
         {"menu over the round banner", s.roundBanner.caption, s.roomButtons.popupMenu[0]},
-        {"target-score panel over the skin", t.skin, p.desperate},
         {"deck over the target-score panel", p.desperate, t.deckImage},
         {"play-count panel over the deck's back", t.deckBackAnimation, p.playCount},
         {"restrict panel over the seat panels", s.seatPanels.bakIcons[1], p.restrictOption},
         {"invite panel over the restrict panel", p.restrictOption, s.entryWidgets.inviteBack},
         {"ranking panel over the avatars' marks", s.avatarMarks.firstPlayer[1], p.rankingPoint},
-        {"go alert over the ranking panel", p.rankingPoint, s.seatPanels.goBakAlert},
         {"observer bar over the layer anchor", t.layerAnchor, s.entryWidgets.observerBar},
         {"prompt over the observer bar", s.entryWidgets.observerBar, s.roomWidgets.notify},
         {"target-score result over the result box", s.resultWidgets.resultBox, p.desperateResult},
@@ -175,19 +159,23 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
         {"jewel panel over the refill texts", money.refillTexts[1], p.bijou},
         {"jewel gain over the jewel panel", p.bijou, money.getBijou},
     };
-    for (const auto& c : later) {
+    for (const auto& c : order) {
         ASSERT_TRUE(c.below && c.above) << c.name;
+        EXPECT_GE(DepthOf(c.above), 0) << c.name;
         EXPECT_LT(DepthOf(c.above), DepthOf(c.below)) << c.name;
     }
     EXPECT_EQ(s.GetWnds().front(), p.checkNotice) << "the check notice is not on top";
     EXPECT_EQ(DepthOf(money.bombTooltip), 1) << "the money-limit tips are not directly below the check notice";
 
-    // The panels around the table wait hidden for their rooms; the check notice spans the top, shown
-    // but idle and out of the mouse's way, its scrolling picture queued at 178 pixels per 4000 ms.
+    // The panels around the table wait hidden for their rooms; the check notice shows but idle and
+    // out of the mouse's way, its scrolling picture queued at 178 pixels per 4000 ms.
+    const MissionPanels& m = s.missions;
     const GVWnd* const hiddenPanels[] = {p.desperate, p.playCount, p.restrictOption, p.rankingPoint, p.desperateResult,
-                                         s.entryWidgets.observerBar};
-    for (const GVWnd* panel : hiddenPanels)
+                                         s.entryWidgets.observerBar, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak};
+    for (const GVWnd* panel : hiddenPanels) {
+        ASSERT_NE(panel, nullptr);
         EXPECT_FALSE(panel->IsVisible()) << "a panel shows before its room asks";
+    }
     const auto* bar = dynamic_cast<const CVObserveSystemWnd*>(s.entryWidgets.observerBar);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->GetButton(CVObserveSystemWnd::Button::Join)->IsVisible()) << "the bar starts expanded";
@@ -200,7 +188,6 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
     EXPECT_TRUE(notice->IsVisible());
     EXPECT_FALSE(notice->IsEnabled());
     EXPECT_FALSE(notice->IsActive());
-    EXPECT_EQ(notice->GetRect(), CCheckNotice::kStrip);
     EXPECT_EQ(notice->GetAnimationSet().GetChildCount(), 27) << "captions, digits and effects up to child 27";
     const CScroll_Text& scroller = notice->GetScroller();
     ASSERT_EQ(scroller.sprites.size(), 1u);
@@ -210,18 +197,17 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 
     // What the tick and the handlers drive is set, and what the tick steps is in its list.
     const GVWnd* driven[] = {
-        s.roomButtons.invite, s.roomButtons.autoPlayCancel, s.roomButtons.popupMenu[3], s.roomMarks.nineTenClip,
-        s.roomMarks.autoPlayNotice, s.roomMarks.gameLevel, s.roomMarks.firstPlace, s.avatarMarks.disconnected[0],
-        s.avatarMarks.voiceOff[1], s.avatarMarks.blacklisted[1], s.entryWidgets.inviteBack,
+        s.roomButtons.invite, s.roomButtons.autoPlayCancel, s.roomMarks.nineTenClip, s.roomMarks.autoPlayNotice,
+        s.roomMarks.gameLevel, s.avatarMarks.disconnected[0], s.avatarMarks.voiceOff[1], s.avatarMarks.blacklisted[1],
         s.entryWidgets.roundStart[3], s.betting.buttons[2], s.betting.kinds[1], s.betting.dieWarning, s.betting.text,
-        money.returnBack, money.refillTexts[1], money.giftAnimationOther, money.limitTooltip, money.limitExplain,
-        s.roomWidgets.hourlyAnimation, s.roomWidgets.countdownAnimation,
+        money.returnBack, money.giftAnimationOther, money.limitTooltip, money.limitExplain,
     };
     for (size_t i = 0; i < std::size(driven); ++i) EXPECT_NE(driven[i], nullptr) << "driven widget " << i;
     const auto& stepped = s.roomWidgets.animations;
+    const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
     for (const GVQZAniWnd* a : {s.roomWidgets.countdownAnimation, s.roomWidgets.hourlyAnimation, money.giftAnimation,
                                 money.refill[1], s.betting.back, s.roomMarks.firstPlace})
-        EXPECT_EQ(std::count(stepped.begin(), stepped.end(), a), 1) << "an animation the tick must step is not listed";
+        EXPECT_TRUE(steppedOnce(a)) << "an animation the tick must step is not listed";
     EXPECT_EQ(s.roomWidgets.countdownAnimation->GetFrameCount(), 10) << "one frame per second of the countdown";
     EXPECT_EQ(std::vector<CVPSPPushBtn*>(s.roomButtons.menuButtons.begin(), s.roomButtons.menuButtons.end()),
               std::vector<CVPSPPushBtn*>(s.roomButtons.popupMenu.begin(), s.roomButtons.popupMenu.end()));
@@ -251,17 +237,61 @@ TEST_F(Loader, GeneratedRoomLoadsTheTableInDrawingOrder)
 
     // Ten hidden markers per hand slot, left out of the tick: the icon set's nine in the loader's
     // order, then the VIP alert's animation 3.
-    const auto& running = s.roomWidgets.animations;
     for (int slot = 0; slot < TableWidgets::kHandSlots; ++slot) {
         for (int i = 0; i < TableWidgets::kMarkersPerHandSlot; ++i) {
             SCOPED_TRACE("hand slot " + std::to_string(slot) + " marker " + std::to_string(i));
-            const auto* m = dynamic_cast<const GVQZAniWnd*>(t.handMarkers[static_cast<size_t>(slot)][static_cast<size_t>(i)]);
-            ASSERT_NE(m, nullptr);
-            EXPECT_FALSE(m->IsVisible());
-            EXPECT_EQ(std::count(running.begin(), running.end(), m), 0);
-            EXPECT_EQ(m->GetSubAnimation(), i < 9 ? i : 3);
+            const auto* marker =
+                dynamic_cast<const GVQZAniWnd*>(t.handMarkers[static_cast<size_t>(slot)][static_cast<size_t>(i)]);
+            ASSERT_NE(marker, nullptr);
+            EXPECT_FALSE(marker->IsVisible());
+            EXPECT_EQ(std::count(stepped.begin(), stepped.end(), marker), 0);
+            EXPECT_EQ(marker->GetSubAnimation(), i < 9 ? i : 3);
         }
     }
+
+    // The mission panels lie in mode order between the ranking panel and the go alert; the promotion
+    // banners are made hidden and their animations stepped; the VIP icons lie directly below the
+    // layer anchor in their order, and the VIP lists hold each combination's cards.
+    const GVWnd* const stack[] = {s.periphery.rankingPoint, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
+                                  s.seatPanels.goBakAlert};
+    for (size_t i = 1; i < std::size(stack); ++i)
+        EXPECT_EQ(DepthOf(stack[i]), DepthOf(stack[i - 1]) - 1) << "not directly over the one before: " << i;
+    const auto& b = s.promotion.GetBanners();
+    const GVQZAniWnd* const animated[] = {b.defaultAniBanner, b.jackpotAni, b.jackpotAni2, b.jackpotBanner, b.gauge,
+                                          b.gauge2, b.winMoneyLimitBanner, b.bonanzoEffect, b.bonanzoMission};
+    for (size_t i = 0; i < std::size(animated); ++i) {
+        ASSERT_NE(animated[i], nullptr) << "banner animation " << i;
+        EXPECT_FALSE(animated[i]->IsVisible()) << "banner animation " << i;
+        EXPECT_TRUE(steppedOnce(animated[i])) << "banner animation " << i;
+    }
+    ASSERT_TRUE(b.defaultBanner && b.altBanner);
+    EXPECT_FALSE(b.defaultBanner->IsVisible() || b.altBanner->IsVisible());
+    EXPECT_LT(DepthOf(b.defaultBanner), DepthOf(s.moneyWidgets.getBijou)) << "banners not over the jewel gain";
+
+    // Moved below the anchor one by one, the icons keep their order: slot 1's ribbons on top.
+    const int anchor = DepthOf(s.tableWidgets.layerAnchor);
+    ASSERT_GE(anchor, 0);
+    for (int slot = 0; slot < 2; ++slot)
+        for (int i = 0; i < CMirelleVIPMgr::kIconsPerSlot; ++i) {
+            const GVQZAniWnd* icon = s.vip.GetIcon(slot, static_cast<CMirelleVIPMgr::Icon>(i));
+            ASSERT_NE(icon, nullptr);
+            EXPECT_EQ(DepthOf(icon), anchor + 6 - (slot * 3 + i)) << "icon " << slot << "," << i;
+            EXPECT_FALSE(icon->IsVisible());
+            EXPECT_TRUE(steppedOnce(icon));
+        }
+    const GVQZAniWnd* alert = s.vip.GetAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(steppedOnce(alert));
+    EXPECT_LT(DepthOf(s.vip.GetAlertText(1)), DepthOf(alert)) << "alert texts not over the alert";
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(s.vip.GetAlertText(i)->IsVisible());
+    const struct { const char* name; CMirelleVIPMgr::Combination c; std::vector<int32_t> cards; } lists[] = {
+        {"gwang", CMirelleVIPMgr::kGwang, {0, 8, 28, 40, 44}},
+        {"godori", CMirelleVIPMgr::kGodori, {4, 12, 29}},
+        {"hongdan", CMirelleVIPMgr::kHongdan, {1, 5, 9}},
+        {"chungdan", CMirelleVIPMgr::kChungdan, {21, 33, 37}},
+        {"chodan", CMirelleVIPMgr::kChodan, {13, 17, 25}},
+    };
+    for (const auto& l : lists) EXPECT_EQ(s.vip.GetCombinationCards(l.c), l.cards) << l.name;
 }
 
 // Every file of the generated room is read by a full load, but for those a room reads later. A
@@ -324,8 +354,6 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     const struct { const char* name; const char* file; Created before; Created after; } cases[] = {
         {"skin", "Back\\skin_0.qzs", nullptr,
          [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr || s.tableWidgets.deckImage != nullptr; }},
-        {"deck", "Back\\deck.psp", [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr; },
-         [](const CMirelleVWS& s) { return s.tableWidgets.deckImage || s.tableWidgets.deckBackAnimation; }},
         {"exit button", "Button\\exit_btn.psp",
          [](const CMirelleVWS& s) { return s.roomButtons.close && s.roomButtons.vip && s.roomButtons.option; },
          [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.roomButtons.bottomText; }},
@@ -416,65 +444,4 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
     // Loading on the window thread: the start fails.
     ASSERT_TRUE(fs::remove(ImageFile("Hwatoo\\hold.bmp")));
     EXPECT_FALSE(OpenRoom(false));
-}
-
-// The mission panels lie in mode order between the ranking panel and the go alert, hidden; the
-// promotion banners are made hidden and their animations stepped; the VIP icons lie directly below
-// the layer anchor in their order, and the VIP lists hold each combination's cards.
-TEST_F(Loader, MissionPanelsAndManagersTakeTheirPlaces)
-{
-    OpenAndWait();
-    CMirelleVWS& s = Scene();
-    ASSERT_TRUE(s.IsReady());
-    const MissionPanels& m = s.missions;
-    const GVWnd* const stack[] = {s.periphery.rankingPoint, m.single, m.twoCard, m.cardC, m.cardC2, m.kungjjak,
-                                  s.seatPanels.goBakAlert};
-    for (size_t i = 1; i < std::size(stack); ++i) {
-        ASSERT_NE(stack[i], nullptr) << i;
-        EXPECT_EQ(DepthOf(stack[i]), DepthOf(stack[i - 1]) - 1) << "not directly over the one before: " << i;
-    }
-    for (size_t i = 1; i + 1 < std::size(stack); ++i) EXPECT_FALSE(stack[i]->IsVisible()) << "mission panel " << i;
-
-    const auto& stepped = s.roomWidgets.animations;
-    const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
-    const auto& b = s.promotion.GetBanners();
-    const GVQZAniWnd* const animated[] = {b.defaultAniBanner, b.jackpotAni, b.jackpotAni2, b.jackpotBanner, b.gauge,
-                                          b.gauge2, b.winMoneyLimitBanner, b.bonanzoEffect, b.bonanzoMission};
-    for (size_t i = 0; i < std::size(animated); ++i) {
-        ASSERT_NE(animated[i], nullptr) << "banner animation " << i;
-        EXPECT_FALSE(animated[i]->IsVisible()) << "banner animation " << i;
-        EXPECT_TRUE(steppedOnce(animated[i])) << "banner animation " << i;
-    }
-    ASSERT_TRUE(b.defaultBanner && b.altBanner);
-    EXPECT_FALSE(b.defaultBanner->IsVisible() || b.altBanner->IsVisible());
-    EXPECT_LT(DepthOf(b.defaultBanner), DepthOf(s.moneyWidgets.getBijou)) << "banners not over the jewel gain";
-
-    // Moved below the anchor one by one, the icons keep their order: slot 1's ribbons on top.
-    const int anchor = DepthOf(s.tableWidgets.layerAnchor);
-    ASSERT_GE(anchor, 0);
-    for (int slot = 0; slot < 2; ++slot)
-        for (int i = 0; i < CMirelleVIPMgr::kIconsPerSlot; ++i) {
-            const GVQZAniWnd* icon = s.vip.GetIcon(slot, static_cast<CMirelleVIPMgr::Icon>(i));
-            ASSERT_NE(icon, nullptr);
-            EXPECT_EQ(DepthOf(icon), anchor + 6 - (slot * 3 + i)) << "icon " << slot << "," << i;
-            EXPECT_FALSE(icon->IsVisible());
-            EXPECT_TRUE(steppedOnce(icon));
-        }
-    EXPECT_EQ(s.vip.GetIcon(1, CMirelleVIPMgr::kRibbonIcon)->GetPos(), Point(117, 121));
-    const GVQZAniWnd* alert = s.vip.GetAlert();
-    ASSERT_NE(alert, nullptr);
-    EXPECT_TRUE(steppedOnce(alert));
-    EXPECT_LT(DepthOf(s.vip.GetAlertText(1)), DepthOf(alert)) << "alert texts not over the alert";
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_FALSE(s.vip.GetAlertText(i)->IsVisible());
-        EXPECT_EQ(s.vip.GetAlertText(i)->GetPos(), Point(410, 498));
-    }
-    const struct { const char* name; CMirelleVIPMgr::Combination c; std::vector<int32_t> cards; } lists[] = {
-        {"gwang", CMirelleVIPMgr::kGwang, {0, 8, 28, 40, 44}},
-        {"godori", CMirelleVIPMgr::kGodori, {4, 12, 29}},
-        {"hongdan", CMirelleVIPMgr::kHongdan, {1, 5, 9}},
-        {"chungdan", CMirelleVIPMgr::kChungdan, {21, 33, 37}},
-        {"chodan", CMirelleVIPMgr::kChodan, {13, 17, 25}},
-    };
-    for (const auto& l : lists) EXPECT_EQ(s.vip.GetCombinationCards(l.c), l.cards) << l.name;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "support/RoomTestSupport.h"
@@ -10,8 +11,15 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVDesperateResultWnd.h"
+#include "views/CVDesperateWnd.h"
+#include "views/CVGFPlayCountWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVItemWnd.h"
+#include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVRestrictOptionWnd.h"
 
 namespace {
 
@@ -36,7 +44,8 @@ inline void CALLBACK AnswerScriptedBox(HWND, UINT, UINT_PTR, DWORD)
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
 }
 
-// The own user (100) owns the room in seat 0, user 200 sits in seat 1.
+// The own user (100) owns the waiting room in seat 0, user 200 sits in seat 1; turns take their
+// plain time. The virtual clock comes first: the scene's time bases take its frequency when made.
 class RoomControlOps : public RoomFixture {
 protected:
     void SetUp() override
@@ -46,6 +55,7 @@ protected:
         Seat();
         Scene().gameInfo.ownerKey = kOwnKey;
         Scene().room.roomState = static_cast<int32_t>(RoomState::Waiting);
+        Scene().room.option.turnTime = 0;
         host.Forget();
     }
 
@@ -57,34 +67,45 @@ protected:
         return values;
     }
 };
+using SceneTick = RoomControlOps;
+
+// The panels around the table in the same room.
+class Periphery : public RoomControlOps {
+protected:
+    // One tick after `ms`, from a clean picture; whether it left the panel and the scene dirty.
+    std::pair<bool, bool> TickAfter(uint32_t ms, GVWnd* panel)
+    {
+        Scene().FlushRedraw();
+        if (panel) panel->SetDirty(false);
+        Clock::Advance(ms);
+        EXPECT_EQ(Scene().Tick(), 1);
+        return {panel && panel->IsDirty(), Scene().IsDirty()};
+    }
+
+    static void ShowAll(CVPanel& panel)
+    {
+        for (GVWnd* child : panel.Children()) child->Show(true);
+        panel.Show(true);
+    }
+};
 
 }  // namespace
 
-// Slot 11: the reserved target goes at once; otherwise the cost question, and only a yes on a table
-// in step kicks. A question closed by its own timer kicks nobody.
+// Slot 11: the cost question, or the refusal when the money falls short; only a yes on a table in
+// step kicks, and a question closed by its own timer kicks nobody. (A reserved target is a replay's.)
 TEST_F(RoomControlOps, ForcedExitThroughTheHostSlot)
 {
-    const std::vector<GameRequest> kick{Requests::Kick{kOtherKey}};
-    const struct {
-        const char* name;
-        int state;
-        int64_t money;
-        bool reserved, synced;
-        std::vector<int> answers;
-        size_t boxesShown;
-        std::vector<GameRequest> sent;
-    } cases[] = {
-        {"asked, closed by its timer", 1, 14000, false, false, {kBoxTimerClosed}, 1, {}},
-        {"13999: the refusal box only", 1, 13999, false, false, {IDOK}, 1, {}},
-        {"reserved, result shown: no box, kicked", 3, 0, true, false, {}, 0, kick},
-        {"yes in a round not in step: the failure box", 2, 14000, false, false, {IDOK, IDOK}, 2, {}},
-        {"yes in a round in step", 2, 14000, false, true, {IDOK}, 1, kick},
+    const struct { const char* name; int state; int64_t money; bool synced; std::vector<int> answers;
+                   size_t boxesShown; std::vector<GameRequest> sent; } cases[] = {
+        {"asked, closed by its timer", 1, 14000, false, {kBoxTimerClosed}, 1, {}},
+        {"13999: the refusal box only", 1, 13999, false, {IDOK}, 1, {}},
+        {"yes in a round not in step: the failure box", 2, 14000, false, {IDOK, IDOK}, 2, {}},
+        {"yes in a round in step", 2, 14000, true, {IDOK}, 1, {Requests::Kick{kOtherKey}}},
     };
     for (const auto& c : cases) {
         CMirelleVWS& s = Scene();
         s.room.roomState = c.state;
         s.ownUser.gameMoney = c.money;
-        s.gameInfo.kickReservations = c.reserved ? std::vector<int32_t>{kOtherKey} : std::vector<int32_t>{};
         s.tableState.active = c.synced;
         host.Forget();
         boxes = {c.answers, 0};
@@ -97,11 +118,11 @@ TEST_F(RoomControlOps, ForcedExitThroughTheHostSlot)
 }
 
 // A change restarts only the own user's decision and prints one line; the same flag again changes
-// nothing. The button, the notice and its cancel button follow the flag.
+// nothing. The button, the notice and its cancel button follow the flag; the start button also
+// switches auto-play off.
 TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
 {
     CMirelleVWS& s = Scene();
-    s.room.option.turnTime = 0;
     s.gameInfo.turnKey = kOwnKey;
     ASSERT_EQ(s.StartPhaseTimer(DecisionKind::PlayCard), 10);
     const struct { const char* name; bool on; bool printed; int64_t dueMs; } steps[] = {
@@ -119,6 +140,10 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
         EXPECT_EQ(s.roomMarks.autoPlayNotice->IsVisible(), st.on) << st.name;
         EXPECT_EQ(s.roomButtons.autoPlayCancel->IsVisible(), st.on) << st.name;
     }
+    s.SetAutoPlay(true);
+    (void)s.SendStart();
+    EXPECT_FALSE(s.controls.autoPlay) << "the start button left auto-play on";
+    EXPECT_EQ(WindowTimer::MsUntilNextDue(), 11000) << "the start button did not restart the decision";
     s.gameInfo.turnKey = kOtherKey;
     ASSERT_EQ(s.StartPhaseTimer(DecisionKind::PlayCard), 10);
     s.SetAutoPlay(true);
@@ -249,4 +274,177 @@ TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
         }
     }
     EXPECT_EQ(depth(t.litOutlines.back()), depth(t.cardWnds.back()) + 1);
+}
+
+TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
+{
+    for (int i = 0; i < 3 && !Scene().Tick(); ++i) Clock::Advance(50);  // start from a step
+    for (int32_t v : {1, 2, 3}) Scene().GetQueue().Append(GameMessage(HostCode70{v}));
+    const struct { const char* name; uint32_t advance; int stepped; size_t handled; } steps[] = {
+        {"at once", 0, 0, 0},           {"49 ms after the step", 49, 0, 0}, {"50 ms after the step", 1, 1, 1},
+        {"30 ms after that", 30, 0, 1}, {"a long pause", 5000, 1, 2},
+    };
+    for (const auto& s : steps) {
+        Clock::Advance(s.advance);
+        EXPECT_EQ(Scene().Tick(), s.stepped) << s.name;
+        EXPECT_EQ(host.RequestsWithCode(70).size(), s.handled) << s.name;
+    }
+}
+
+// The decision's seconds by the room, the own seat's time-outs and anti-leave counters, and auto-play.
+TEST_F(SceneTick, PhaseTimerSecondsFollowTheRoomTheOwnSeatAndAutoPlay)
+{
+    const struct { const char* name; int kind, autoPlay, timeouts, roomKind, antiLeave, antiLeaveActive, counter1;
+                   int seconds; } cases[] = {
+        {"auto-play turn", 8, 1, 3, 1, 0, 0, 0, 1},
+        {"turn after a time-out", 8, 0, 1, 1, 0, 0, 0, 7},
+        {"time-outs only touch the turn", 15, 0, 2, 1, 0, 0, 0, 10},
+        {"anti-leave counter", 8, 0, 0, 8, 1, 1, 1, 5},
+        {"anti-leave rule not active: time-outs count", 8, 0, 1, 10, 3, 0, 1, 7},
+        {"anti-leave setting 0: an ordinary room", 8, 0, 0, 8, 0, 1, 1, 10},
+        {"room kind 11: an ordinary room", 8, 0, 0, 11, 1, 1, 1, 10},
+    };
+    Scene().gameInfo.turnKey = kOwnKey;
+    for (const auto& c : cases) {
+        CMirelleVWS& s = Scene();
+        s.controls.autoPlay = c.autoPlay != 0;
+        s.room.seats.players[0].turnTimeoutCount = c.timeouts;
+        s.room.roomKind = c.roomKind;
+        s.room.option.antiLeave = c.antiLeave;
+        s.controls.antiLeaveActive = c.antiLeaveActive != 0;
+        s.gameInfo.users[0].antiLeave1 = c.counter1;
+        EXPECT_EQ(s.StartPhaseTimer(static_cast<DecisionKind>(c.kind)), c.seconds) << c.name;
+        EXPECT_EQ(WindowTimer::MsUntilNextDue(), c.seconds * 1000) << c.name;
+        s.StopPhaseTimer();
+    }
+}
+
+// A virtual Delay moves the clock in frames and fires the timers that fall due, here the decision's:
+// it answers once, at its seconds.
+TEST_F(SceneTick, VirtualDelayAdvancesTheClockAndFiresDueTimers)
+{
+    const uint64_t before = Clock::VirtualElapsedMs();
+    const DWORD realStart = GetTickCount();
+    Scene().StartPhaseTimer(static_cast<DecisionKind>(1));
+    Scene().Delay(4990);
+    EXPECT_TRUE(host.sent.empty()) << "the 5 s decision timed out early";
+    Scene().Delay(10);
+    EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::GameReadyAnswer{1}}) << "the 5 s decision did not time out";
+    EXPECT_LT(Clock::VirtualElapsedMs() - before, 5010u);
+    EXPECT_EQ(Scene().timers.phaseTimerKind, DecisionKind::None);
+    Scene().Delay(10000);
+    EXPECT_EQ(host.sent.size(), 1u) << "the timer fired again";
+    Scene().controls.autoPlay = true;  // an auto-play answer is not a time-out
+    ASSERT_EQ(Scene().StartPhaseTimer(static_cast<DecisionKind>(15)), 2);
+    Scene().Delay(2000);
+    EXPECT_EQ(host.sent.back(), GameRequest(Requests::GoOrStop{0, 0}));
+    EXPECT_LT(GetTickCount() - realStart, 3000u) << "waited in real time";
+}
+
+// The countdown steps on every other 500 ms blink step; after 0 it rests at its start.
+TEST_F(SceneTick, CountdownStepsEverySecondOnTheBlinkTimer)
+{
+    Scene().timers.blinkPhase = 0;
+    Scene().timers.countdownStart = 10;
+    Scene().timers.countdown = Scene().timers.countdownLimit = 3;
+    Scene().StartBlinkTimer();
+    for (int want : {2, 2, 1, 1, 0, 0, -1, -1, 10, 10}) {
+        WindowTimer::AdvanceAndFire(500);
+        EXPECT_EQ(Scene().timers.countdown, want) << "phase " << Scene().timers.blinkPhase;
+    }
+    Scene().StopBlinkTimer();
+    WindowTimer::AdvanceAndFire(2000);
+    EXPECT_EQ(Scene().timers.countdown, 10) << "stepped after the stop";
+}
+
+// The phase-0 step redraws the turn marker while a turn user is set; while the first player is picked
+// from the floor the floor-slot markers blink instead (their own test is with the hints).
+TEST_F(SceneTick, BlinkStepMarksTheTurnMarkerWhileATurnUserIsSet)
+{
+    const struct { const char* name; int32_t turnKey; int kind; int firstPlayerMode; bool dirty; } cases[] = {
+        {"turn user set", kOwnKey, 8, 0, true},
+        {"no turn user", -1, 8, 0, false},
+        {"first-player pick from the floor: the floor-slot markers", kOwnKey, 3, 0, true},
+        {"first player by another mode", kOwnKey, 3, 1, true},
+    };
+    for (const auto& c : cases) {
+        Scene().gameInfo.turnKey = c.turnKey;
+        Scene().gameInfo.firstPlayerMode = c.firstPlayerMode;
+        Scene().timers.phaseTimerKind = static_cast<DecisionKind>(c.kind);
+        Scene().timers.blinkPhase = 1;  // the step flips it to 0: no countdown work
+        Scene().FlushRedraw();
+        Scene().StepCountdownAndBlink();
+        EXPECT_EQ(Scene().IsDirty(), c.dirty) << c.name;
+    }
+    Scene().timers.phaseTimerKind = DecisionKind::None;
+}
+
+// The tick steps a panel only while it shows, marks it dirty only when a step changed it, and
+// passes over one that was not made. The alert and the jewel change frame every 250 ms.
+TEST_F(Periphery, TickStepsShownPanelsThatChanged)
+{
+    CMirelleVWS& s = Scene();
+    for (int i = 0; i < 3 && !s.Tick(); ++i) Clock::Advance(50);  // start from a step
+    CVGFPlayCountWnd* playCount = s.periphery.playCount;
+    CVMirelleBijouWnd* bijou = s.periphery.bijou;
+    ASSERT_TRUE(playCount && bijou);
+    const auto playAlert = [&](bool showPanel) {
+        playCount->GetAlert()->Play(-1, false);
+        playCount->Show(showPanel);
+    };
+    const struct { const char* name; std::function<void()> arrange; GVWnd* panel; bool panelDirty, sceneDirty; } cases[] = {
+        {"hidden panel, its alert playing", [&] { playAlert(false); }, playCount, false, false},
+        {"shown panel, its alert playing", [&] { playAlert(true); }, playCount, true, true},
+        {"shown panel, its alert stopped", [&] { playCount->GetAlert()->Stop(); }, playCount, false, false},
+        // The jewel panel counts nothing until the jewel information enables it.
+        {"jewel panel before it counts", [&] { ShowAll(*bijou); bijou->GetJewelAnimation()->Play(-1, false); }, bijou,
+         false, false},
+        {"play-count panel not made", [&] { s.periphery.playCount = nullptr; }, nullptr, false, false},
+    };
+    for (const auto& c : cases) {
+        c.arrange();
+        EXPECT_EQ(TickAfter(300, c.panel), std::make_pair(c.panelDirty, c.sceneDirty)) << c.name << " (panel, scene)";
+    }
+    s.periphery.playCount = playCount;
+}
+
+// Each Reset hides what its panel showed and stops what played; the target-score panel stays as
+// shown (its Open shows it again), the others hide themselves.
+TEST_F(Periphery, ResetsHideWhatThePanelsShowed)
+{
+    const PeripheryWidgets& p = Scene().periphery;
+    ShowAll(*p.desperate);
+    p.desperate->GetWinEffect()->Play(-1, false);
+    EXPECT_EQ(p.desperate->Reset(), 1);
+    EXPECT_FALSE(p.desperate->GetWinEffect()->IsPlaying());
+    EXPECT_TRUE(p.desperate->IsVisible());
+
+    p.restrictOption->GetText()->SetText("2판 남음");
+    ShowAll(*p.restrictOption);
+    EXPECT_EQ(p.restrictOption->Reset(), 1);
+    EXPECT_EQ(p.restrictOption->GetText()->GetText(), "");
+
+    ShowAll(*p.playCount);
+    EXPECT_EQ(p.playCount->Reset(), 1);
+
+    // The item panel under the result resets with it, and the shadow goes back to its place.
+    ShowAll(*p.desperateResult);
+    CVItemWnd* items = p.desperateResult->GetItemWnd();
+    items->Show(true);
+    p.desperateResult->GetShadow()->SetPos({0, 0});
+    EXPECT_EQ(p.desperateResult->Reset(), 1);
+    EXPECT_FALSE(items->IsVisible());
+    EXPECT_EQ(p.desperateResult->GetShadow()->GetPos(), CVDesperateResultWnd::kShadowPoint);
+
+    const struct { const char* name; CVPanel* panel; bool panelShown; } reset[] = {
+        {"target-score panel", p.desperate, true},
+        {"restrict panel", p.restrictOption, false},
+        {"play-count panel", p.playCount, false},
+        {"target-score result", p.desperateResult, false},
+    };
+    for (const auto& c : reset) {
+        EXPECT_EQ(c.panel->IsVisible(), c.panelShown) << c.name;
+        for (const GVWnd* child : c.panel->Children())
+            EXPECT_FALSE(child->IsVisible() && child != p.restrictOption->GetText()) << c.name << ": a child still shows";
+    }
 }

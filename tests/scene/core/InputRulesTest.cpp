@@ -63,17 +63,8 @@ TEST(InputPress, TitleStripLeavesThePressToTheWindowDragOnlyWhenWindowed)
 TEST(InputHandCards, KeyPicksHandCardOrPendingDeckCard)
 {
     const auto turn = [](int hand, int flips, int deck) {
-        HandContext c;
-        c.ownTurn = c.seated = true;
-        c.handSize = hand, c.deckFlips = flips, c.deckSize = deck;
-        return c;
+        return HandContext{.ownTurn = true, .seated = true, .handSize = hand, .deckFlips = flips, .deckSize = deck};
     };
-    HandContext notTurn = turn(5, 0, 20);
-    notTurn.ownTurn = false;
-    HandContext notSeated = turn(5, 0, 20);
-    notSeated.seated = false;
-    HandContext robot = turn(5, 0, 20);
-    robot.robot = true;
     const HandPick none{};
     const struct { const char* name; int n; HandContext c; HandPick want; } cases[] = {
         {"first card", 1, turn(3, 0, 20), {PickKind::Hand, 0, -1}},
@@ -88,9 +79,9 @@ TEST(InputHandCards, KeyPicksHandCardOrPendingDeckCard)
         {"sixth flip takes the last marker", 6, turn(0, 9, 20), {PickKind::Deck, -1, 5}},
         {"G with nine cards and no flip", 10, turn(9, 0, 20), none},
         {"zero", 0, turn(3, 1, 20), none},
-        {"opponent's turn", 1, notTurn, none},
-        {"not seated", 1, notSeated, none},
-        {"robot seat", 1, robot, none},
+        {"opponent's turn", 1, {.seated = true, .handSize = 5, .deckSize = 20}, none},
+        {"not seated", 1, {.ownTurn = true, .handSize = 5, .deckSize = 20}, none},
+        {"robot seat", 1, {.ownTurn = true, .seated = true, .robot = true, .handSize = 5, .deckSize = 20}, none},
     };
     for (const auto& c : cases) {
         const HandPick got = ChooseHandCard(c.n, c.c);
@@ -108,17 +99,9 @@ TEST(InputHandCards, DeckFlipMarkersWalkedStayWithinTheSix)
 
 TEST(InputLeave, AntiLeaveQuestionOnlyInAnActiveAntiLeaveGame)
 {
-    AntiLeaveContext asked;
-    asked.roomState = RoomState::Playing;
-    asked.ownSeated = true;
-    asked.roomKind = 9;
-    asked.antiLeaveSetting = 2;
-    asked.antiLeaveActive = true;
-    const auto with = [&](auto change) {
-        AntiLeaveContext c = asked;
-        change(c);
-        return c;
-    };
+    const AntiLeaveContext asked{.roomState = RoomState::Playing, .ownSeated = true, .roomKind = 9,
+                                 .antiLeaveSetting = 2, .antiLeaveActive = true};
+    const auto with = [&](auto change) { AntiLeaveContext c = asked; change(c); return c; };
     const struct { const char* name; AntiLeaveContext c; bool want; } cases[] = {
         {"anti-leave game under way", asked, true},
         {"waiting", with([](auto& c) { c.roomState = RoomState::Waiting; }), false},
@@ -146,5 +129,4 @@ TEST(InputLeave, LeaveButtonsGiveUpStayOrLeave)
         {"room kind 27 is no tournament", {27, S::Playing, true, true}, LeaveAction::ConfirmThenExit},
     };
     for (const auto& c : cases) EXPECT_EQ(DecideLeave(c.c), c.want) << c.name;
-
 }

@@ -104,8 +104,6 @@ TEST(OptionPlan, SummaryNamesSpeedVoiceAndSkin)
         EXPECT_EQ(SceneRules::MoveStepsForSpeed(c.v.cardSpeed), c.steps) << c.name;
         EXPECT_EQ(SummaryLine(c.gender, c.v), c.line) << c.name;
     }
-    // "7" read from the registry is out of range and becomes speed 1.
-    EXPECT_EQ(SceneRules::ClampOption(7, -3, 3, 1), 1);
     EXPECT_EQ(SpeedPosition(-5), 0);
     EXPECT_EQ(SpeedPosition(4), 4);
 }

@@ -10,36 +10,28 @@ namespace {
 
 ForcedExitInputs OwnerAsking(int32_t stake, int64_t money)
 {
-    ForcedExitInputs in;
-    in.ownIsOwner = in.ownSeated = true;
-    in.target = 200;
-    in.roomState = 2;
-    in.stake = stake;
-    in.ownMoney = money;
-    return in;
+    return {.ownIsOwner = true, .ownSeated = true, .target = 200, .roomState = 2, .stake = stake, .ownMoney = money};
 }
 
 }  // namespace
 
-TEST(ForcedExit, CostMoneyStateAndReservation)
+TEST(ForcedExit, CostMoneyStateReservationAndTheQuestion)
 {
     const auto with = [](ForcedExitInputs in, auto change) { change(in); return in; };
+    const ForcedExitInputs asking = OwnerAsking(1000, 14000);
     const struct { const char* name; ForcedExitInputs in; ForcedExitStep step; int64_t cost; } cases[] = {
         {"13999 cannot pay twice 7000", OwnerAsking(1000, 13999), ForcedExitStep::TooLittleMoney, 7000},
-        {"14000 can", OwnerAsking(1000, 14000), ForcedExitStep::Ask, 7000},
+        {"14000 can", asking, ForcedExitStep::Ask, 7000},
         {"a large stake does not wrap", OwnerAsking(400'000'000, 6'000'000'000), ForcedExitStep::Ask, 2'800'000'000},
         {"a reserved target is kicked free",
          with(OwnerAsking(1000, 0), [](auto& in) { in.targetReserved = true; }), ForcedExitStep::KickAtOnce, 0},
         {"a reserved target even with a result shown",
          with(OwnerAsking(1000, 0), [](auto& in) { in.targetReserved = true, in.roomState = 3; }),
          ForcedExitStep::KickAtOnce, 0},
-        {"a result shown asks nothing", with(OwnerAsking(1000, 14000), [](auto& in) { in.roomState = 3; }),
-         ForcedExitStep::Nothing, 0},
-        {"not the owner", with(OwnerAsking(1000, 14000), [](auto& in) { in.ownIsOwner = false; }),
-         ForcedExitStep::Nothing, 0},
-        {"not seated", with(OwnerAsking(1000, 14000), [](auto& in) { in.ownSeated = false; }),
-         ForcedExitStep::Nothing, 0},
-        {"no target", with(OwnerAsking(1000, 14000), [](auto& in) { in.target = -1; }), ForcedExitStep::Nothing, 0},
+        {"a result shown asks nothing", with(asking, [](auto& in) { in.roomState = 3; }), ForcedExitStep::Nothing, 0},
+        {"not the owner", with(asking, [](auto& in) { in.ownIsOwner = false; }), ForcedExitStep::Nothing, 0},
+        {"not seated", with(asking, [](auto& in) { in.ownSeated = false; }), ForcedExitStep::Nothing, 0},
+        {"no target", with(asking, [](auto& in) { in.target = -1; }), ForcedExitStep::Nothing, 0},
     };
     for (const auto& c : cases) {
         const ForcedExitPlan plan = PlanForcedExit(c.in);
@@ -47,12 +39,8 @@ TEST(ForcedExit, CostMoneyStateAndReservation)
         EXPECT_EQ(plan.cost, c.cost) << c.name;
     }
     EXPECT_GT(ForcedExitCost(0x7FFFFFFF), 0) << "the largest stake";
-}
-
-TEST(ForcedExit, QuestionWritesTheCostWithSeparators)
-{
-    const std::string question = ForcedExitQuestion(7000);
-    EXPECT_NE(question.find("7,000"), std::string::npos) << question;
+    // The question writes the cost with separators.
+    EXPECT_NE(ForcedExitQuestion(7000).find("7,000"), std::string::npos) << ForcedExitQuestion(7000);
     EXPECT_NE(ForcedExitQuestion(2'800'000'000).find("2,800,000,000"), std::string::npos);
 }
 
