@@ -13,13 +13,7 @@ namespace {
 // An ordinary room, both seated, stake 100, total 3: 300 at stake, both players rich.
 GoStopInputs Ordinary()
 {
-    GoStopInputs in;
-    in.ownSeated = true;
-    in.pointValue = 1;
-    in.stake = 100;
-    in.total = 3;
-    in.promptedMoney = in.otherMoney = 1000000;
-    return in;
+    return {.ownSeated = true, .pointValue = 1, .stake = 100, .total = 3, .promptedMoney = 1000000, .otherMoney = 1000000};
 }
 
 }  // namespace
