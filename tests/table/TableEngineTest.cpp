@@ -83,23 +83,16 @@ protected:
     int NotifyKind() { return S().roomWidgets.notify->IsVisible() ? S().roomWidgets.notify->GetKind() : -1; }
     static DealCards DealBody()
     {
-        DealCards body;
-        body.userKey = kOwnKey;
-        body.floorCards = {0, 4, 9, 13, 17, 22, 26, 30};
-        body.handCards = {35, 1, 14, 5, 6, 12, 15, 23, 27, 31};
-        return body;
+        return {.userKey = kOwnKey, .floorCards = {0, 4, 9, 13, 17, 22, 26, 30},
+                .handCards = {35, 1, 14, 5, 6, 12, 15, 23, 27, 31}};
     }
     // Piles, hands of seven and a floor of six.
     static GameDataSync Snapshot()
     {
-        GameDataSync body;
-        body.targetKey = kOwnKey;
+        GameDataSync body{.targetKey = kOwnKey};
         GameDataTable& t = body.table;
-        t.turnKey = kOwnKey, t.playState = 2;
-        t.players[0].piPile = {2, 3};
-        t.players[1].animalPile = {16};
-        t.players[0].hand = t.players[1].hand = Ids(7, 50);
-        t.floor = {9, 13, 17, 22, 26, 30};
+        t.turnKey = kOwnKey, t.playState = 2, t.players[0].piPile = {2, 3}, t.players[1].animalPile = {16};
+        t.players[0].hand = t.players[1].hand = Ids(7, 50), t.floor = {9, 13, 17, 22, 26, 30};
         return body;
     }
     void ExpectEffectsPutAway(const char* name)
