@@ -170,8 +170,6 @@ TEST_F(TableEngine, DealGroupsMonthsAndRefusesABadList)
 TEST_F(TableEngine, MovingCardsGoDirectlyBelowTheAnchor)
 {
     FillDeck();
-    ASSERT_NE(S().tableWidgets.layerAnchor, nullptr);
-    EXPECT_FALSE(S().tableWidgets.layerAnchor->IsVisible()) << "the anchor draws nothing";
     Card(5).SetPos({100, 100});
     S().AnimateCardMove(5, {300, 200}, 3, LiftSide::Own, Zoom::Yes);
     EXPECT_EQ(BelowAnchor(1), (std::vector<GVWnd*>{&Card(5)}));
@@ -289,7 +287,7 @@ TEST_F(TableEngine, CardsReachTheirPilesAndHands)
     }));
 }
 
-TEST_F(TableEngine, HandsPlaceTenCardsAndHideTheRest)
+TEST_F(TableEngine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
 {
     FillDeck();
     for (int32_t id = 0; id < 10; ++id) FromDeck(id * 4, TableList::Hand(0));
@@ -314,11 +312,9 @@ TEST_F(TableEngine, HandsPlaceTenCardsAndHideTheRest)
     S().RelayoutSeats();
     EXPECT_FALSE(Card(hand[10]).IsVisible()) << "after the re-layout";
     EXPECT_EQ(Card(hand[9]).GetRect(), Rect(*HandPosition(0, 9), kBigCardSize));
-}
 
-TEST_F(TableEngine, PassMarkersFollowTheHand)
-{
-    FillDeck();
+    // A hand of three leaves places for the pass markers.
+    NewRound();
     for (int32_t id : {30, 2, 17}) FromDeck(id, TableList::Hand(0));
     const struct { int32_t pending; int shown; } cases[] = {{0, 0}, {2, 2}, {-3, 0}, {40, 6}};
     for (const auto& c : cases) {
@@ -331,31 +327,12 @@ TEST_F(TableEngine, PassMarkersFollowTheHand)
         }
     }
     S().SortOwnHandListedLast({2});
-    Ids ids;
+    ids.clear();
     for (int32_t slot : S().gameInfo.users[0].hand) ids.push_back(Card(slot).GetFace().cardId);
     EXPECT_EQ(ids, (Ids{17, 30, 2}));
 }
 
-TEST_F(TableEngine, FailedRebuildsChangeNothing)
-{
-    // A floor rebuild also says it failed.
-    const struct { const char* name; std::function<void(CMirelleVWS&)> rebuild; } cases[] = {
-        {"a pile longer than the deck", [](CMirelleVWS& s) { s.RebuildPile(0, 3, {2, 3, 6, 7}); }},
-        {"a floor longer than the deck", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({0, 4, 8, 12}, {}, 0)); }},
-        {"a floor of bonus cards only", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({48}, {{3, 48}}, 48)); }},
-        {"a hand of eleven", [](CMirelleVWS& s) { s.RebuildHand(0, 11); }},
-        {"a hand longer than the deck", [](CMirelleVWS& s) { s.RebuildHand(1, 4); }},
-        {"a pile of category 4", [](CMirelleVWS& s) { s.RebuildPile(0, 4, {2}); }},
-    };
-    for (const auto& c : cases) {
-        NewRound();
-        while (S().gameInfo.deck.size() > 3) FromDeck(0, TableList::Nowhere());
-        SCOPED_TRACE(c.name);
-        EXPECT_TRUE(LeavesTableAlone([&] { c.rebuild(S()); }));
-    }
-}
-
-TEST_F(TableEngine, RebuildsDealFromTheDeck)
+TEST_F(TableEngine, RebuildsDealFromTheDeckOrChangeNothing)
 {
     FillDeck();
     S().RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3});
@@ -377,6 +354,22 @@ TEST_F(TableEngine, RebuildsDealFromTheDeck)
     EXPECT_EQ(S().gameInfo.users[1].hand.size(), 7u);
     EXPECT_EQ(Card(S().gameInfo.users[1].hand[6]).GetRect(), Rect(*HandPosition(1, 6), kSmallCardSize));
     ExpectSound();
+
+    // Failed rebuilds change nothing; a floor rebuild also says it failed.
+    const struct { const char* name; std::function<void(CMirelleVWS&)> rebuild; } cases[] = {
+        {"a pile longer than the deck", [](CMirelleVWS& s) { s.RebuildPile(0, 3, {2, 3, 6, 7}); }},
+        {"a floor longer than the deck", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({0, 4, 8, 12}, {}, 0)); }},
+        {"a floor of bonus cards only", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({48}, {{3, 48}}, 48)); }},
+        {"a hand of eleven", [](CMirelleVWS& s) { s.RebuildHand(0, 11); }},
+        {"a hand longer than the deck", [](CMirelleVWS& s) { s.RebuildHand(1, 4); }},
+        {"a pile of category 4", [](CMirelleVWS& s) { s.RebuildPile(0, 4, {2}); }},
+    };
+    for (const auto& c : cases) {
+        NewRound();
+        while (S().gameInfo.deck.size() > 3) FromDeck(0, TableList::Nowhere());
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(LeavesTableAlone([&] { c.rebuild(S()); }));
+    }
 }
 
 TEST_F(TableEngine, CardPlayWaitsForTheDealOrASnapshot)
