@@ -44,8 +44,6 @@ TEST(EntryResult, EachCodeShowsItsBoxAndEndsByItsTail)
         {"2 leaves", 2, false, Room(0), true, none, 0, leave, 1, {23}},
         {"300 leaves", 300, false, Room(0), true, none, 0, leave, 1, {23}},
         {"3 severe error", 3, false, Room(0), true, "EXITCODE_SEVERERROR 방에 입장할 수 없습니다. ", 3000, end, 0, {}},
-        {"4 quiet", 4, false, Room(0), true, none, 0, end, 0, {}},
-        {"206 quiet", 206, false, Room(0), true, none, 0, end, 0, {}},
         {"unlisted 25 quiet but alerted", 25, false, Room(0), true, none, 0, end, 0, {}},
         {"-1 not alerted", -1, false, Room(0), false, none, 0, end, 0, {}},
         {"7", 7, false, Room(0), true, "방에 입장할 수 없습니다. ", 3000, end, 0, {}},
