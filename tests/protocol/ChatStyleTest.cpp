@@ -7,11 +7,8 @@
 TEST(ChatStyle, SplitsAtTagsAndLineBreaks)
 {
     const ChatRun plainA{"a", false, 400, 0};
-    const struct {
-        const char* name;
-        const char* text;
-        std::vector<ChatRun> runs;  // text, bold, weight, colour, new line
-    } cases[] = {
+    // Runs as text, bold, weight, colour, new line.
+    const struct { const char* name; const char* text; std::vector<ChatRun> runs; } cases[] = {
         {"plain text is one plain run", "abc", {{"abc", false, 400, 0}}},
         {"empty text gives no run", "", {}},
         {"a tag styles what follows", "`1131`abc`0030`def", {{"abc", true, 700, 31}, {"def", false, 400, 30}}},

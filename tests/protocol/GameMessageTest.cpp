@@ -38,13 +38,7 @@ bool Read(const std::vector<uint8_t>& bytes, GameMessage& m)
 // Messages come from the server; requests are read back by the stand-in host.
 TEST(WireReader, RefusesBadIdsAndShortBuffers)
 {
-    const struct {
-        const char* name;
-        bool request;
-        std::vector<uint8_t> bytes;
-        bool ok;
-        int32_t id;
-    } cases[] = {
+    const struct { const char* name; bool request; std::vector<uint8_t> bytes; bool ok; int32_t id; } cases[] = {
         {"empty buffer", false, {}, false, 0},
         {"three bytes of an id", false, {25, 0, 0}, false, 0},
         {"id 0 has no body", false, Bytes({0}), true, 0},
@@ -89,10 +83,7 @@ TEST(WireReader, RefusesEveryTruncationOfALargeBody)
 
 TEST(WireReader, RefusesHugeCountsAndLengthsWithoutAllocating)
 {
-    const struct {
-        const char* name;
-        std::vector<uint8_t> bytes;
-    } cases[] = {
+    const struct { const char* name; std::vector<uint8_t> bytes; } cases[] = {
         {"card list of 2^31 cards", Bytes({27, 7, 0x7FFFFFFF, 1, 2})},
         {"card list one longer than the bytes", Bytes({27, 7, 3, 1, 2, 0})},
         {"text of 4 GiB", Bytes({13, -16, 0, 0})},

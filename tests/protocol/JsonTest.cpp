@@ -25,12 +25,7 @@ bool FromText(Form form, const char* text)
 
 TEST(ProtocolJson, ReadsOnlyWhatAMessageOrRequestHas)
 {
-    const struct {
-        const char* name;
-        Form form;
-        const char* json;
-        bool ok;
-    } cases[] = {
+    const struct { const char* name; Form form; const char* json; bool ok; } cases[] = {
         {"message by name", Form::Message, R"({"name":"TurnStart","fields":{"turnKey":5}})", true},
         {"message by id", Form::Message, R"({"id":25})", true},
         {"name and id agree", Form::Message, R"({"name":"TurnStart","id":25})", true},

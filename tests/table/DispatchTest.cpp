@@ -111,14 +111,13 @@ TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
 
 TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
 {
+    // The ids' answers to the host in order are the message burst replay's.
     host.Forget();
-    EXPECT_EQ(Deliver(HostCode70{8}) + Deliver(HostCode75{}) + Deliver(ClearEffects{}) + Deliver(RoundStart{}), 0);
+    EXPECT_EQ(Deliver(HostCode70{8}) + Deliver(ClearEffects{}) + Deliver(RoundStart{}), 0);
     GameMessage mislabelled(RoundStart{});
     mislabelled.id = HostCode70::kId;
     Scene().EnqueueGameMessage(mislabelled);
-    std::vector<int> codes;
-    for (const auto& c : host.hostRequests) codes.push_back(c.code);
-    EXPECT_EQ(codes, (std::vector<int>{70, 75})) << "one handler each, none for the others";
+    EXPECT_EQ(host.hostRequests.size(), 1u) << "one handler for message 77, none for the others or a wrong body";
     EXPECT_EQ(handled, Values{8}) << "the handler did not get the body";
     EXPECT_TRUE(host.sent.empty() && host.chat.empty());
 

@@ -197,16 +197,14 @@ TEST_F(NotifyPanel, AnswersOnlyWhatCanBeAnswered)
     EXPECT_TRUE(Owner().replies.empty()) << "during the opening the buttons are not out yet";
 }
 
-// The round's decision replay answers request 14, go or stop of kind 26, the September animal and
-// the ready question, and times out go or stop and the own bet.
+// The round's decision replay answers request 14, go or stop, the September animal and the ready
+// question, and times out go or stop and the own bet.
 TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
 {
     using Req = GameRequest;
     using D = DecisionKind;
     namespace R = Requests;
     const struct { const char* name; Open open; D phase; Req yes, no; bool clickCard = false; } cases[] = {
-        {"go or stop", N(19, {5, 1000, 1}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
-        {"go or stop of kind 28", N(28, {5, 1000}), D::GoOrStop, R::GoOrStop{0, 1}, R::GoOrStop{0, 0}},
         {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
         {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
         {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},

@@ -29,11 +29,8 @@ class RecordingOwner final : public ResultOwner {
 public:
     explicit RecordingOwner(CMirelleVWS& s) : scene(s)
     {
-        room.viewer = {100, 0, {100, 200}};
-        room.nicknames = {"하나", "두리"};
-        room.seatOnScreen = {true, true};
-        room.roomKind = 1;
-        room.autoStart = {true, false, 1, 0, false};
+        room.viewer = {100, 0, {100, 200}}, room.nicknames = {"하나", "두리"}, room.seatOnScreen = {true, true};
+        room.roomKind = 1, room.autoStart = {true, false, 1, 0, false};
     }
     const std::string& GetImageRoot() const override { return scene.GetImageRoot(); }
     LoadErrorSink& GetLoadErrorSink() override { return scene; }
@@ -77,13 +74,8 @@ public:
 template <class Change = void (*)(RoundResult&)>
 RoundResult Round(uint32_t kind, uint32_t winnerKey, int32_t winnerSeat, Change change = [](RoundResult&) {})
 {
-    RoundResult r;
-    r.resultKind = kind;
-    r.winnerKey = winnerKey;
-    r.winInfo.winnerSeat = winnerSeat;
-    r.winInfo.categoryPoints = {3, 0, 0, 1, 0, 0, 0, 0};
-    r.moneyChange = {123456789, -123456789};
-    r.eventFundShare = 15;
+    RoundResult r{.resultKind = kind, .winnerKey = winnerKey, .moneyChange = {123456789, -123456789}, .eventFundShare = 15};
+    r.winInfo.winnerSeat = winnerSeat, r.winInfo.categoryPoints = {3, 0, 0, 1, 0, 0, 0, 0};
     change(r);
     return r;
 }
@@ -206,17 +198,13 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
                 << c.name << ": a child shows, or chat or a voice came";
         }
     }
-    EXPECT_EQ(owner->chat, std::vector<std::string>{}) << "the last rejected result";
+    // The chat lines of a won and a drawn result are the result replays'.
     owner->room = loser;
     panel.SetRoundResult(Round(0, 100, 0));
     EXPECT_FALSE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a lost result leaves the icons hidden";
-    panel.SetRoundResult(Round(10, 0, -1));
-    EXPECT_EQ(owner->chat.back(), "이번 판은 무승부입니다.`1111`");
     owner->room = player;
-    owner->Forget();
     panel.SetRoundResult(Round(0, 100, 0));
     EXPECT_TRUE(panel.GetScoreIcon(ScoreDetail::Icon::Gwang)->IsVisible()) << "a won result shows its icons";
-    EXPECT_EQ(owner->chat, (std::vector<std::string>{"하나님 승리!!`1111`", "(총4점)`0111`\n[4점] :`0110` 광3점/피1점`0010`"}));
 }
 
 TEST_F(ResultPanel, KeysAndClicksAnswerAndCloseOnlyTheClosingAnswers)
@@ -229,8 +217,12 @@ TEST_F(ResultPanel, KeysAndClicksAnswerAndCloseOnlyTheClosingAnswers)
     EXPECT_EQ(owner->answers, std::vector<Answer>{Answer::ChamgiOk}) << "space with only chamgi OK";
     EXPECT_TRUE(owner->hides == 0 && panel.IsVisible()) << "a chamgi answer waits for the server";
 
-    panel.SetRoundResult(Round(0, 100, 0));
+    panel.SetRoundResult(Round(0, 100, 0, [](RoundResult& r) { r.tungOffered = 1; }));
+    EXPECT_EQ(ShownButtons(panel), std::vector<Button>{Button::Ok}) << "no tung for the winner";
     owner->Forget();
+    panel.OnKeyDown(VK_F2, 0, 0);
+    panel.OnKeyDown('A', 0, 0);
+    EXPECT_TRUE(owner->answers.empty() && panel.IsVisible()) << "F2 without its buttons, and other keys, answer nothing";
     panel.OnKeyDown(VK_F1, 0, 0);
     EXPECT_EQ(owner->answers, std::vector<Answer>{Answer::ResultOk});
     EXPECT_TRUE(owner->hides == 1 && !panel.IsVisible());
@@ -242,13 +234,6 @@ TEST_F(ResultPanel, KeysAndClicksAnswerAndCloseOnlyTheClosingAnswers)
     EXPECT_EQ(owner->answers, std::vector<Answer>{Answer::Tung});
     EXPECT_EQ(owner->hides, 1);
     EXPECT_EQ(owner->Sounds(), std::vector<int>{20});
-
-    panel.SetRoundResult(Round(0, 100, 0, [](RoundResult& r) { r.tungOffered = 1; }));
-    EXPECT_EQ(ShownButtons(panel), std::vector<Button>{Button::Ok}) << "no tung for the winner";
-    owner->Forget();
-    panel.OnKeyDown(VK_F2, 0, 0);
-    panel.OnKeyDown('A', 0, 0);
-    EXPECT_TRUE(owner->answers.empty() && panel.IsVisible()) << "F2 without its buttons, and other keys, answer nothing";
 }
 
 TEST_F(ResultPanel, MoneyRevealsGlyphByGlyphAndABigMultiplierFollows)
@@ -292,7 +277,6 @@ TEST_F(ResultPanel, AutoStartSwitchFlipsTheRoomsFlag)
 
 TEST_F(ResultPanel, ResetHidesEveryChildAndTheEventMark)
 {
-    EXPECT_EQ(panel.Children().size(), 28u);
     EXPECT_EQ(panel.Children().back(), panel.GetItemWnd()) << "the item strip is drawn last";
     EXPECT_GE(panel.GetScoreIcon(ScoreDetail::Icon::GoCount)->GetFrameCount(), 7);
     EXPECT_FALSE(panel.IsVisible() || VisibleChildren(panel)) << "made hidden";
@@ -340,7 +324,6 @@ TEST_F(ResultScene, SpaceAnswersOkAndTheSceneClosesTheResult)
 {
     Scene().ShowRoundResult(Round(0, 100, 0));
     ASSERT_TRUE(Result().IsVisible());
-    EXPECT_NE(host.chat.find("하나님 승리!!"), std::string::npos) << host.chat;
     host.Forget();
     Scene().OnKeyDown(VK_SPACE, 0, 0);
     EXPECT_EQ(host.sent, std::vector<GameRequest>{GameRequest(Requests::ResultChoice{0, Scene().options.skin})});

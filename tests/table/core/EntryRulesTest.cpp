@@ -17,27 +17,14 @@ std::vector<int32_t> Kinds(const std::vector<HostNote>& notes)
     return kinds;
 }
 
-ResultRoom Room(int32_t kind)
+// A room at stake 3000.
+ResultRoom Room(int32_t kind, bool tournamentFinished = false, int32_t antiLeave = 0, int32_t antiLeaveCount = 0)
 {
-    ResultRoom room;
-    room.roomKind = kind;
-    room.stake = 3000;
-    return room;
+    return {.roomKind = kind, .antiLeave = antiLeave, .antiLeaveCount = antiLeaveCount,
+            .tournamentFinished = tournamentFinished, .stake = 3000};
 }
-
-ResultRoom Tournament(bool finished)
-{
-    ResultRoom room = Room(21);
-    room.tournamentFinished = finished;
-    return room;
-}
-
-ResultRoom AntiLeave(int32_t count)
-{
-    ResultRoom room = Room(9);
-    room.antiLeave = 2, room.antiLeaveCount = count;
-    return room;
-}
+ResultRoom Tournament(bool finished) { return Room(21, finished); }
+ResultRoom AntiLeave(int32_t count) { return Room(9, false, 2, count); }
 
 std::string BoxText(const ResultPlan& plan) { return plan.box ? plan.box->text : "(none)"; }
 
@@ -47,20 +34,16 @@ TEST(EntryResult, EachCodeShowsItsBoxAndEndsByItsTail)
 {
     const Tail end = Tail::End, leave = Tail::Leave, watch = Tail::Observer;
     const std::string none = "(none)";
-    ResultRoom finishedElsewhere = Room(5);
-    finishedElsewhere.tournamentFinished = true;
     const struct { const char* name; int32_t code; bool fromJoin; ResultRoom room; bool alert; std::string text;
                    uint32_t ms; Tail tail; int32_t post; std::vector<int32_t> notes; } cases[] = {
         {"0 watches", 0, false, Room(0), false, none, 0, watch, 0, {}},
         {"1 in an ordinary room ends", 1, false, Room(0), false, none, 0, end, 0, {}},
         {"1 in a tournament before 210 stays", 1, false, Tournament(false), false, none, 0, end, 0, {}},
         {"1 in a tournament after 210 leaves", 1, false, Tournament(true), false, none, 0, leave, 1, {23}},
-        {"1 outside tournaments ignores the flag", 1, false, finishedElsewhere, false, none, 0, end, 0, {}},
+        {"1 outside tournaments ignores the flag", 1, false, Room(5, true), false, none, 0, end, 0, {}},
         {"2 leaves", 2, false, Room(0), true, none, 0, leave, 1, {23}},
         {"300 leaves", 300, false, Room(0), true, none, 0, leave, 1, {23}},
         {"3 severe error", 3, false, Room(0), true, "EXITCODE_SEVERERROR 방에 입장할 수 없습니다. ", 3000, end, 0, {}},
-        {"4 quiet", 4, false, Room(0), true, none, 0, end, 0, {}},
-        {"206 quiet", 206, false, Room(0), true, none, 0, end, 0, {}},
         {"unlisted 25 quiet but alerted", 25, false, Room(0), true, none, 0, end, 0, {}},
         {"-1 not alerted", -1, false, Room(0), false, none, 0, end, 0, {}},
         {"7", 7, false, Room(0), true, "방에 입장할 수 없습니다. ", 3000, end, 0, {}},

@@ -23,23 +23,10 @@ const std::vector<int32_t> kAnimals = {4, 12, 16, 20, 24, 29, 36};
 const std::vector<int32_t> kGwang = {0, 8, 28};
 
 // Seat 0 takes part in the mission of `mode` (both D parts its own).
-void Mission(Table& t, int32_t mode)
-{
-    t.game.missionMode = mode;
-    t.game.dMissionOwners = {0, 0};
-    t.Seat(0).missionActive = 1;
-}
+void Mission(Table& t, int32_t mode) { t.game.missionMode = mode, t.game.dMissionOwners = {0, 0}, t.Seat(0).missionActive = 1; }
 // Seat 0's points, with a card captured so that they count.
-void Points(Table& t, int32_t points)
-{
-    t.Seat(0).points = points;
-    t.Seat(0).piPile = {2};
-}
-
-RandomSource Always(int value)
-{
-    return [value] { return value; };
-}
+void Points(Table& t, int32_t points) { t.Seat(0).points = points, t.Seat(0).piPile = {2}; }
+RandomSource Always(int value) { return [value] { return value; }; }
 
 }  // namespace
 
@@ -50,10 +37,9 @@ TEST(ScoreMultiplier, DoublingsBaksAndMissions)
     // Bak flags are those set on the other seat.
     const struct { const char* name; void (*setUp)(T&); bool september; ScoreRules rules; int32_t multiplier, total;
                    int32_t gwangBak, meongTta, piBak; } cases[] = {
-        {"three go, one shake, exponent 1", [](T& t) {
-             t.game.drawExponent = 1, t.Seat(0).goCount = 3, t.Seat(0).shakeBombCount = 1, t.Seat(0).points = 5;
-             t.Seat(0).piPile = {2};
-         }, false, none, 8, 64, 0, 0, 0},
+        {"three go, one shake, exponent 1",
+         [](T& t) { t.game.drawExponent = 1, t.Seat(0).goCount = 3, t.Seat(0).shakeBombCount = 1, Points(t, 5); },
+         false, none, 8, 64, 0, 0, 0},
         {"ten pi against none: no pi-bak", [](T& t) { t.Seat(0).piCount = 10; }, false, none, 1, 0, 0, 0, 0},
         {"ten pi against seven: pi-bak", [](T& t) { t.Seat(0).piCount = 10, t.Seat(1).piCount = 7; }, false, none, 2, 0, 0, 0, 1},
         {"six pi and the September animal while the choice is open",
@@ -84,9 +70,9 @@ TEST(ScoreMultiplier, DoublingsBaksAndMissions)
          [](T& t) { Mission(t, 2), t.game.dMissionFactors = {-2, 3}; }, false, none, 3, 0, 0, 0, 0},
         {"D mission: two negative parts do not make a positive factor",
          [](T& t) { Mission(t, 2), t.game.dMissionFactors = {-5, -5}; }, false, none, 1, 0, 0, 0, 0},
-        {"D mission: huge factors saturate", [](T& t) {
-             Mission(t, 2), t.game.dMissionFactors = {INT32_MAX, INT32_MAX}, Points(t, INT32_MAX), t.Seat(0).goCount = 2;
-         }, false, none, INT32_MAX, INT32_MAX, 0, 0, 0},
+        {"D mission: huge factors saturate",
+         [](T& t) { Mission(t, 2), t.game.dMissionFactors = {INT32_MAX, INT32_MAX}, Points(t, INT32_MAX), t.Seat(0).goCount = 2; },
+         false, none, INT32_MAX, INT32_MAX, 0, 0, 0},
         {"negative points count as 0", [](T& t) { Points(t, -4); }, false, none, 1, 0, 0, 0, 0},
         {"points with cards captured", [](T& t) { Points(t, 4); }, false, none, 1, 4, 0, 0, 0},
         {"points of a seat that captured nothing count as 0", [](T& t) { t.Seat(0).points = 4; }, false, none, 1, 0, 0, 0, 0},
@@ -139,10 +125,7 @@ TEST(PlayedCardChoice, TimeOutAndAutoPlay)
     };
     for (const auto& c : cases) {
         Table t;
-        t.Seat(1).hand = c.hand;
-        t.Seat(1).deckFlips = c.pendingPasses;
-        t.floor.cards = c.floor;
-        t.game.deck = c.deck;
+        t.Seat(1).hand = c.hand, t.Seat(1).deckFlips = c.pendingPasses, t.floor.cards = c.floor, t.game.deck = c.deck;
         t.game.monthCaptured[0] = c.monthCapturedOf0;
         EXPECT_EQ((std::pair{PickTimeoutCard(t.game, t.floor, 1, t.faces), ChooseAutoPlayCard(t.game, t.floor, 1, t.faces, Always(0))}),
                   (std::pair{c.timeout, c.autoPlay})) << c.name << ": time-out card, auto-play card";
