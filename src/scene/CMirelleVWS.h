@@ -290,6 +290,9 @@ public:
     void OnUserPopupCommand(int entry);
     void ShowOwnOutline(bool show);
     void ShowFloorSlotMarkers(int flag);
+    // The September clip over the September animal while the seat's animal pile holds it; show 0 hides it
+    // whatever the seat (2 names both).
+    void ShowNineTenClip(int seat, bool show);
     // The forced-exit question for a user (the popup menu and the host's slot 11).
     int RequestForcedExit(int32_t targetUserKey);
     // 1 when the skin's table picture loaded (with reload) and the skin changed.

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "support/RoomTestSupport.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "views/CVHTWnd.h"
+
+namespace {
+
+using Ids = std::vector<int32_t>;
+
+// The own user in seat 0 on the bottom side, user 200 in seat 1 on top, a round in play on the
+// virtual clock and every card window in the deck.
+class Wiring : public RoomFixture {
+protected:
+    void SetUp() override
+    {
+        Clock::UseVirtual(0, Clock::Now());
+        ASSERT_TRUE(OpenRoom());
+        ASSERT_TRUE(Scene().loadErrors.empty()) << Scene().loadErrors.front().name;
+        Seat();
+        Scene().room.roomState = static_cast<int32_t>(RoomState::Playing);
+        Scene().GetPlayer(0).screenSlot = 0;
+        Scene().GetPlayer(1).screenSlot = 1;
+        for (int32_t s = 0; s < kCardCount; ++s)
+            ASSERT_TRUE(Scene().tableModel.MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
+    }
+    CMirelleVWS& S() { return Scene(); }
+    int32_t FromDeck(int32_t id, TableList to)
+    {
+        TableModel& model = S().tableModel;
+        const int32_t slot = model.DeckTop();
+        EXPECT_TRUE(model.SetSlotCard(slot, id) && model.MoveSlot(slot, TableList::Deck(), to)) << "card " << id;
+        return slot;
+    }
+    // The widget drawn directly over `below`, null when none.
+    GVWnd* DrawnOver(const GVWnd* below)
+    {
+        const auto& wnds = S().GetWnds();
+        const auto at = std::find(wnds.begin(), wnds.end(), below);
+        return at == wnds.end() || at == wnds.begin() ? nullptr : *std::prev(at);
+    }
+};
+
+}  // namespace
+
+TEST_F(Wiring, SeptemberClipLiesOnTheKeptAnimalUntilItMoves)
+{
+    GVQZSWnd* clip = S().roomMarks.nineTenClip;
+    ASSERT_NE(clip, nullptr);
+    const auto expectOver = [&](int32_t slot, const char* when) {
+        const CVHTWnd* card = S().CardWndBySlot(slot);
+        EXPECT_TRUE(clip->IsVisible() && clip->GetPos() == card->GetPos()) << when << ": shown on the card";
+        EXPECT_EQ(DrawnOver(S().tableWidgets.cardBoxes[static_cast<size_t>(slot)]), clip) << when << ": over its marker";
+    };
+    const int32_t animal = FromDeck(kSeptemberAnimal, TableList::Pile(1, CardCategory::Animal));
+    S().LayoutCapturedPile(1, CardCategory::Animal);
+    EXPECT_FALSE(clip->IsVisible()) << "the choice is still open";
+    S().OnSeptAnimalKept({kOwnKey});
+    EXPECT_FALSE(clip->IsVisible()) << "the own animal pile has no September animal";
+    S().OnSeptAnimalKept({200});
+    expectOver(animal, "kept");
+
+    // The pile's layout puts the clip back on its card.
+    clip->SetPos({0, 0});
+    S().LayoutCapturedPile(1, CardCategory::Animal);
+    expectOver(animal, "after the pile's layout");
+
+    S().tableState.active = true;
+    S().OnSeptAnimalMoved({200, kSeptemberAnimal});
+    EXPECT_FALSE(clip->IsVisible()) << "moved to the pi pile";
+    EXPECT_EQ(S().RoundUser(1).piPile, (Ids{animal}));
+}
+
+TEST_F(Wiring, SnapshotShowsTheSeptemberClipOnlyOnceChosen)
+{
+    for (const int32_t choice : {0, 1}) {
+        GameDataSync body;
+        body.targetKey = kOwnKey;
+        GameDataTable& t = body.table;
+        t.turnKey = kOwnKey, t.playState = 2, t.septemberChoice = choice;
+        t.players[1].animalPile = {kSeptemberAnimal};
+        t.players[0].hand = t.players[1].hand = Ids(7, 50);
+        t.floor = {9, 13, 17, 22, 26, 30};
+        S().OnGameDataSync(body);
+        const int32_t animal = S().FindCardById(S().RoundUser(1).animalPile, kSeptemberAnimal);
+        ASSERT_GE(animal, 0) << "choice " << choice;
+        const GVQZSWnd* clip = S().roomMarks.nineTenClip;
+        EXPECT_EQ(clip->IsVisible(), choice == 0) << "choice " << choice;
+        EXPECT_TRUE(choice != 0 || clip->GetPos() == S().CardWndBySlot(animal)->GetPos()) << "on seat 1's animal";
+    }
+}
