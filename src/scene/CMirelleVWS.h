@@ -276,6 +276,8 @@ public:
     void ShowInviteButton(bool show);
     void ShowRoundStartAnimation(bool show, int kind);
     void ShowChamgiBackground(bool show, int kind);
+    // The betting panel: its back, buttons, text, kinds, die warning, multiplier and table cover.
+    void HideBettingPanel();
     void ShowObserveSystem(bool show);
     // Hides the six robot avatars; index 0..5 shows one while a robot is seated, at (0, 0) on the robot's seat.
     void ShowRobotAvatar(int index, Point at);

@@ -150,7 +150,8 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
     gameInfo.turnPutCount = 0;
     HideNotify();
     PlayEffect(kHideEffects, 0);
-    // FIXME: hide the betting panel (HideBettingPanel) and the turn-hint widget.
+    HideBettingPanel();
+    // FIXME: hide the turn-hint widget, once the hand hints load it.
     StopTurnMarker();
     RestartCountdown();
     tableState.handPointerShown = false;

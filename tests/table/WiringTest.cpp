@@ -5,6 +5,10 @@
 
 #include "support/RoomTestSupport.h"
 #include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVTextWnd.h"
+#include "views/CVPSPPushBtn.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 
@@ -91,5 +95,26 @@ TEST_F(Wiring, SnapshotShowsTheSeptemberClipOnlyOnceChosen)
         const GVQZSWnd* clip = S().roomMarks.nineTenClip;
         EXPECT_EQ(clip->IsVisible(), choice == 0) << "choice " << choice;
         EXPECT_TRUE(choice != 0 || clip->GetPos() == S().CardWndBySlot(animal)->GetPos()) << "on seat 1's animal";
+    }
+}
+
+TEST_F(Wiring, TurnStartAndTableClearHideTheBettingPanel)
+{
+    const BettingWidgets& b = S().betting;
+    const std::vector<GVWnd*> parts = {b.back, b.buttons[0], b.buttons[1], b.buttons[2], b.text, b.kinds[0],
+                                       b.kinds[1], b.dieWarning, b.multiplier, b.tableCover};
+    const struct { const char* name; std::function<void()> act; } cases[] = {
+        {"turn start", [&] { S().OnTurnStart(TurnStart{200, 0}); }},
+        {"table clear", [&] { S().ClearTable(); }},
+    };
+    for (const auto& c : cases) {
+        for (GVWnd* w : parts) {
+            ASSERT_NE(w, nullptr) << c.name;
+            w->Show(true);
+            w->Enable(true);
+        }
+        c.act();
+        for (size_t i = 0; i < parts.size(); ++i) EXPECT_FALSE(parts[i]->IsVisible()) << c.name << ": part " << i;
+        for (const CVPSPPushBtn* button : b.buttons) EXPECT_FALSE(button->IsEnabled()) << c.name << ": a button";
     }
 }
