@@ -193,7 +193,7 @@ void CMirelleVWS::OnResultStep(const ResultStep& body)
 
 void CMirelleVWS::OnBetPrompt(const BetPrompt& body)
 {
-    // FIXME: close the round result (HideRoundResult) once the result panel exists.
+    HideRoundResult();
     const RoundRules::BetPromptPlan plan =
         RoundRules::PlanBetPrompt(body.userKey == ownUser.userKey, IsUserSeated(), body.kind);
     if (plan.startDecision) StartPhaseTimer(DecisionKind::Bet);

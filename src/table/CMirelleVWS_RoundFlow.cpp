@@ -43,7 +43,7 @@ void CMirelleVWS::OnGameReady(const GameReady& body)
     UpdateExitButtons(1);
     UpdatePlayObserveButtons(1);
     gameInfo.drawExponent = body.doublingExponent;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
     if (IsUserSeated()) ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
@@ -60,7 +60,7 @@ void CMirelleVWS::OnStakeConfirm(const StakeConfirm& body)
     RestartCountdown();
     HideNotify();
     room.option.stake = body.stake;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     ShowStakeConfirm(body.values);
 }
 
@@ -80,10 +80,10 @@ void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
     UpdateExitButtons(1);
     UpdatePlayObserveButtons(1);
     room.option.stake = body.stake;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     if (GetPlayer(0).userKey != body.firstKey) {
-        // FIXME: leave the room (ExitRoom) once the room's exit exists; until then the message ends here.
         DebugLine("waiting for start: seat 0 is not the first player %d", static_cast<int>(body.firstKey));
+        ExitRoom();
         return;
     }
     if (body.confirmFlag != 0) ShowStakeConfirm(body.values);

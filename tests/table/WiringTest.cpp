@@ -9,6 +9,7 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/WidgetFactory.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 
@@ -117,4 +118,47 @@ TEST_F(Wiring, TurnStartAndTableClearHideTheBettingPanel)
         for (size_t i = 0; i < parts.size(); ++i) EXPECT_FALSE(parts[i]->IsVisible()) << c.name << ": part " << i;
         for (const CVPSPPushBtn* button : b.buttons) EXPECT_FALSE(button->IsEnabled()) << c.name << ": a button";
     }
+}
+
+// No loader step makes the stake text yet: the test gives the scene one.
+TEST_F(Wiring, RoundMessagesRefreshTheStakeText)
+{
+    WidgetFactory factory(S().GetImageRoot(), S());
+    GVTextWnd* text = factory.CreateTextWnd("", {6, 151}, {77, 12}, 12, 700, 0x9bf5ff);
+    ASSERT_TRUE(text && S().AddWnd(text));
+    S().entryWidgets.stakeText = text;
+    S().room.option.antiLeave = 1;
+    S().controls.antiLeaveActive = true;
+    const struct { const char* name; int32_t roomKind; std::function<void()> deliver; const char* shown; } cases[] = {
+        {"game ready", 0, [&] { S().room.option.stake = 10000; S().OnGameReady({}); }, "점1만냥"},
+        {"stake confirm", 9, [&] { S().OnStakeConfirm({.stake = 20000}); }, "점2만냥"},
+        {"waiting for start", 0, [&] { S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .stake = 500}); }, "점500냥"},
+        {"waiting for start, target-score room", 41, [&] { S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .stake = 500}); }, nullptr},
+    };
+    for (const auto& c : cases) {
+        S().room.roomKind = c.roomKind;
+        text->SetText("poison");
+        text->Show(true);
+        c.deliver();
+        EXPECT_EQ(text->IsVisible(), c.shown != nullptr) << c.name;
+        EXPECT_TRUE(!c.shown || text->GetText() == c.shown) << c.name << ": " << text->GetText();
+    }
+    S().entryWidgets.stakeText = nullptr;
+}
+
+TEST_F(Wiring, WaitingForAnotherFirstPlayerLeavesTheRoom)
+{
+    S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1});
+    EXPECT_TRUE(host.sent.empty()) << "seat 0 starts";
+    S().OnWaitingForStart({.firstKey = 200, .startFlag = 1});
+    EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::ExitRoom{}});
+}
+
+TEST_F(Wiring, BetPromptClosesTheRoundResult)
+{
+    GVWnd* box = S().resultWidgets.resultBox;
+    ASSERT_NE(box, nullptr);
+    box->Show(true);
+    S().OnBetPrompt({.userKey = 200, .kind = 1, .amount = 1000});
+    EXPECT_FALSE(box->IsVisible());
 }
