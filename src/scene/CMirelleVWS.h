@@ -760,6 +760,12 @@ private:
     bool IsPendingDeckCard(const GVWnd* wnd) const;
     void ShowCursorKind(InputRules::CursorKind kind);
     void ReleaseOverNothing(UINT flags, Point p);
+    // The bet-kind clip and the die warning follow the pointer over the betting buttons.
+    void HoverBettingButtons(const GVWnd* wnd);
+    // The hand pick's choices blink, the one under the pointer shows its mouse-over clip.
+    void HoverPickChoices(const GVWnd* wnd, const GVWnd* previous);
+    // A betting button's click outside the own turn: true when the button took the release.
+    bool ClickBettingButton(GVWnd* wnd, UINT flags, Point p);
     bool ClickRoomButton(GVWnd* wnd, UINT flags, Point p);
     void OnLeaveButton();
     void OnTitleWindowButton(CVPSPPushBtn* button);
@@ -776,6 +782,8 @@ private:
     void CarryOutEntryResult(const EntryRules::ResultPlan& plan);
     // Steps of the first-player pick and the snapshot.
     void OpenHandPick();
+    // Both seats' pick effects, which also show the hand pick's result, stop and hide.
+    void StopPickEffects();
     void OpenCardPick(const ShuffleCards& body);
     void ShowHandPicked(const SunPicked& body, int seat, bool own);
     void ShowCardPicked(const SunPicked& body, int seat);

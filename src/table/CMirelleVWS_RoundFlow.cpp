@@ -2,7 +2,6 @@
 
 #include "foundation/Debug.h"
 #include "table/core/RoundRules.h"
-#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 
@@ -14,6 +13,10 @@ constexpr int kReadyNotice = 21;
 constexpr int kTimeUpNotice = 25;
 // Where the turn marker stands, by screen slot of the turn's seat.
 constexpr Point kTurnMarkerPoint[2] = {{320, 361}, {320, 104}};
+// The card pick's first player: the pick effect's clip and its place by screen slot, (128, 446) and
+// (128, 73) moved by (-64, -42).
+constexpr int kFirstPlayerClip = 12;
+constexpr Point kFirstPlayerClipAt[2] = {{64, 404}, {64, 31}};
 
 }  // namespace
 
@@ -115,8 +118,12 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
     if (gameInfo.firstPlayerMode == 0) {
         Delay(500);
         PlaySoundId(SoundId::DaebakStamp);
-        // FIXME: the first-player pick animations: both stop, the first player's shows clip 12 at (128, 446) for
-        // screen slot 0 or (128, 73) for slot 1, moved by (-64, -42).
+        StopPickEffects();
+        if (GVQZAniWnd* effect = effects.sunNotify[static_cast<size_t>(slot)]; effect && effect->SelectAnimation(kFirstPlayerClip)) {
+            effect->SetPos(kFirstPlayerClipAt[slot]);
+            effect->Play(1, true);
+            InvalidateWnd(effect);
+        }
     } else if (gameInfo.firstPlayerMode == 1) {
         const std::string name = "SUN_" + std::to_string(slot);
         for (size_t i = 0; i < effects.sunNotify.size(); ++i) {
@@ -146,7 +153,7 @@ void CMirelleVWS::OnRoundStart(const RoundStart& body)
 
 void CMirelleVWS::OnTurnStart(const TurnStart& body)
 {
-    // FIXME: stop both first-player pick animations.
+    StopPickEffects();
     gameInfo.turnPutCount = 0;
     HideNotify();
     PlayEffect(kHideEffects, 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 
 #include "support/RoomTestSupport.h"
 #include "toolkit/GVBoxWnd.h"
@@ -9,6 +10,7 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVUserOptionWnd.h"
 #include "views/WidgetFactory.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
@@ -41,6 +43,8 @@ protected:
         EXPECT_TRUE(model.SetSlotCard(slot, id) && model.MoveSlot(slot, TableList::Deck(), to)) << "card " << id;
         return slot;
     }
+    LRESULT Send(UINT msg, WPARAM wParam, Point p) { return SendMessageA(gameWnd, msg, wParam, MAKELPARAM(p.x, p.y)); }
+    static Point Center(const GVWnd* wnd) { return wnd->GetRect().TopLeft() + Point{4, 4}; }
     // The widget drawn directly over `below`, null when none.
     GVWnd* DrawnOver(const GVWnd* below)
     {
@@ -161,4 +165,84 @@ TEST_F(Wiring, BetPromptClosesTheRoundResult)
     box->Show(true);
     S().OnBetPrompt({.userKey = 200, .kind = 1, .amount = 1000});
     EXPECT_FALSE(box->IsVisible());
+}
+
+TEST_F(Wiring, FirstPlayerOfTheCardPickKeepsItsEffectUntilTheTurn)
+{
+    const auto& pick = S().effects.sunNotify;
+    for (GVQZAniWnd* effect : pick) effect->Show(true);
+    S().gameInfo.firstPlayerMode = 0;
+    S().OnSunDecided({200});
+    EXPECT_FALSE(pick[0]->IsVisible()) << "the own side's effect stops";
+    EXPECT_EQ((std::tuple{pick[1]->IsVisible(), pick[1]->GetSubAnimation(), pick[1]->GetPos()}), (std::tuple{true, 12, Point{64, 31}}))
+        << "the first player's side: shown, clip, place";
+    S().OnTurnStart(TurnStart{200, 0});
+    EXPECT_FALSE(pick[0]->IsVisible() || pick[1]->IsVisible()) << "the turn stops both";
+}
+
+TEST_F(Wiring, BettingButtonsShowTheirKindAndSendTheirIndex)
+{
+    BettingWidgets& b = S().betting;
+    for (CVPSPPushBtn* button : b.buttons) button->Show(true), button->Enable(true);
+    ASSERT_TRUE(b.buttons[1]->SetImageSet(1));
+    const struct { const char* name; int button; int32_t dies; bool kindShown; int clip; bool warning; } moves[] = {
+        {"first button", 0, 0, true, 0, false},
+        {"second button in its second image set", 1, 0, true, 4, false},
+        {"third button, nine dies", 2, 9, true, 6, false},
+        {"third button, ten dies", 2, 10, true, 6, true},
+        {"over nothing an even clip hides", -1, 10, false, 6, false},
+    };
+    for (const auto& m : moves) {
+        S().GetPlayer(0).dieWarningCount = m.dies;
+        Send(WM_MOUSEMOVE, 0, m.button < 0 ? Point{400, 560} : Center(b.buttons[static_cast<size_t>(m.button)]));
+        EXPECT_EQ((std::tuple{b.kinds[0]->IsVisible(), b.kinds[0]->GetSubAnimation(), b.dieWarning->IsVisible()}),
+                  (std::tuple{m.kindShown, m.clip, m.warning})) << m.name << ": kind shown, its clip, die warning";
+    }
+
+    for (GVQZAniWnd* choice : S().entryWidgets.handButtons) choice->Enable(true);
+    const struct { const char* name; bool ownTurn; std::vector<GameRequest> sent; } clicks[] = {
+        {"the own turn sends nothing", true, {}},
+        {"outside the own turn", false, {Requests::Request24{2}}},
+    };
+    for (const auto& c : clicks) {
+        host.Forget();
+        S().timers.outlineBlink = c.ownTurn;
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, Center(b.buttons[2]));
+        Send(WM_LBUTTONUP, 0, Center(b.buttons[2]));
+        EXPECT_EQ(host.sent, c.sent) << c.name;
+    }
+    for (const GVQZAniWnd* choice : S().entryWidgets.handButtons) EXPECT_FALSE(choice->IsEnabled()) << "a choice left enabled";
+}
+
+TEST_F(Wiring, HandPickChoiceUnderThePointerShowsItsMouseOverClip)
+{
+    const auto& choices = S().entryWidgets.handButtons;
+    S().gameInfo.firstPlayerMode = 1;
+    S().timers.phaseTimerKind = SceneRules::DecisionKind::SunPick;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(choices[i]->SelectAnimationByName(std::to_string(i) + "_BLINK"));
+        choices[i]->Play(-1, false);
+        choices[i]->Enable(true);
+    }
+    choices[2]->Enable(false);
+    choices[2]->SelectAnimationByName("2_NORMAL");
+    // In the card sheet's order, choice i's clips start at 5 i: blink, normal, mouse-over.
+    const struct { const char* name; Point at; std::array<int, 3> clips; } cases[] = {
+        {"over the second", Center(choices[1]), {0, 7, 11}},
+        {"over the first", Center(choices[0]), {2, 5, 11}},
+        {"over nothing", {400, 560}, {0, 5, 11}},
+    };
+    for (const auto& c : cases) {
+        Send(WM_MOUSEMOVE, 0, c.at);
+        EXPECT_EQ((std::array{choices[0]->GetSubAnimation(), choices[1]->GetSubAnimation(), choices[2]->GetSubAnimation()}), c.clips)
+            << c.name << " (the disabled third keeps its clip)";
+    }
+}
+
+TEST_F(Wiring, OptionPanelTakesOnlyItsRectangleAtTheRightEdge)
+{
+    ASSERT_EQ(S().OpenOptionWindow(), 1);
+    const struct { Point at; bool panel; } points[] = {{{609, 177}, true}, {{799, 518}, true}, {{608, 300}, false}, {{700, 519}, false}};
+    for (const auto& c : points)
+        EXPECT_EQ(S().WndFromPoint(c.at) == S().userOption, c.panel) << "at " << c.at.x << ", " << c.at.y;
 }
