@@ -760,6 +760,8 @@ private:
     bool IsPendingDeckCard(const GVWnd* wnd) const;
     void ShowCursorKind(InputRules::CursorKind kind);
     void ReleaseOverNothing(UINT flags, Point p);
+    // The mouse-over state again at the cursor's place, as a move there would set it.
+    void HoverAtCursor();
     // The bet-kind clip and the die warning follow the pointer over the betting buttons.
     void HoverBettingButtons(const GVWnd* wnd);
     // The hand pick's choices blink, the one under the pointer shows its mouse-over clip.

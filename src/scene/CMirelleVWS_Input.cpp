@@ -286,6 +286,13 @@ int CMirelleVWS::OnLButtonUp(UINT flags, Point p)
     return 0;
 }
 
+void CMirelleVWS::HoverAtCursor()
+{
+    POINT cursor{};
+    if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
+        OnMouseMove(0, Point(cursor.x, cursor.y));
+}
+
 void CMirelleVWS::HoverBettingButtons(const GVWnd* wnd)
 {
     GVQZAniWnd* kind = betting.kinds[0];

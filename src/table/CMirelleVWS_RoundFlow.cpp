@@ -100,9 +100,12 @@ void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
         }
     }
     gameInfo.missionMusic = body.chamgiFlag;
-    // FIXME: with the chamgi flag and kind 1 or 2 the start animation (ShowRoundStartAnimation (1, kind)) and
-    // the chamgi background (ShowChamgiBackground (1, kind)); without it, in a target-score room,
-    // ShowRoundStartAnimation (1, 0). Both arrive with the start and chamgi animations.
+    if (body.chamgiFlag != 0 && (body.chamgiKind == 1 || body.chamgiKind == 2)) {
+        ShowRoundStartAnimation(true, body.chamgiKind);
+        ShowChamgiBackground(true, body.chamgiKind);
+    } else if (body.chamgiFlag == 0 && IsDesperateRoom()) {
+        ShowRoundStartAnimation(true, 0);
+    }
     SetDirty();
 }
 
@@ -188,9 +191,7 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
         timers.outlineBlink = true;
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
         PlaySoundId(SoundId::NotifyTurn);
-        POINT cursor{};
-        if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
-            OnMouseMove(0, Point(cursor.x, cursor.y));
+        HoverAtCursor();
     } else {
         timers.outlineBlink = false;
         if (slot == 1) SortOwnHand(false);

@@ -246,3 +246,23 @@ TEST_F(Wiring, OptionPanelTakesOnlyItsRectangleAtTheRightEdge)
     for (const auto& c : points)
         EXPECT_EQ(S().WndFromPoint(c.at) == S().userOption, c.panel) << "at " << c.at.x << ", " << c.at.y;
 }
+
+TEST_F(Wiring, WaitingForStartShowsTheRoundStartAnimation)
+{
+    const struct { const char* name; int32_t roomKind, chamgiFlag, chamgiKind; int shown; } cases[] = {
+        {"chamgi of kind 2", 0, 1, 2, 2},
+        {"chamgi flag without a kind", 0, 1, 0, -1},
+        {"target-score room", 41, 0, 0, 3},
+        {"ordinary room", 0, 0, 0, -1},
+    };
+    const auto& starts = S().entryWidgets.roundStart;
+    for (const auto& c : cases) {
+        S().room.roomKind = c.roomKind;
+        S().ClearTable();
+        S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .chamgiFlag = c.chamgiFlag, .chamgiKind = c.chamgiKind});
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(starts[static_cast<size_t>(i)]->IsVisible(), i == c.shown) << c.name << ": animation " << i;
+    }
+    S().tableState.dealing = true;
+    S().InitFloorSlots();
+    EXPECT_FALSE(S().tableState.dealing) << "a new round ends a deal cut short";
+}
