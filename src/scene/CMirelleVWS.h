@@ -276,6 +276,8 @@ public:
     void ShowInviteButton(bool show);
     void ShowRoundStartAnimation(bool show, int kind);
     void ShowChamgiBackground(bool show, int kind);
+    // The betting panel: its back, buttons, text, kinds, die warning, multiplier and table cover.
+    void HideBettingPanel();
     void ShowObserveSystem(bool show);
     // Hides the six robot avatars; index 0..5 shows one while a robot is seated, at (0, 0) on the robot's seat.
     void ShowRobotAvatar(int index, Point at);
@@ -290,6 +292,9 @@ public:
     void OnUserPopupCommand(int entry);
     void ShowOwnOutline(bool show);
     void ShowFloorSlotMarkers(int flag);
+    // The September clip over the September animal while the seat's animal pile holds it; show 0 hides it
+    // whatever the seat (2 names both).
+    void ShowNineTenClip(int seat, bool show);
     // The forced-exit question for a user (the popup menu and the host's slot 11).
     int RequestForcedExit(int32_t targetUserKey);
     // 1 when the skin's table picture loaded (with reload) and the skin changed.
@@ -755,6 +760,14 @@ private:
     bool IsPendingDeckCard(const GVWnd* wnd) const;
     void ShowCursorKind(InputRules::CursorKind kind);
     void ReleaseOverNothing(UINT flags, Point p);
+    // The mouse-over state again at the cursor's place, as a move there would set it.
+    void HoverAtCursor();
+    // The bet-kind clip and the die warning follow the pointer over the betting buttons.
+    void HoverBettingButtons(const GVWnd* wnd);
+    // The hand pick's choices blink, the one under the pointer shows its mouse-over clip.
+    void HoverPickChoices(const GVWnd* wnd, const GVWnd* previous);
+    // A betting button's click outside the own turn: true when the button took the release.
+    bool ClickBettingButton(GVWnd* wnd, UINT flags, Point p);
     bool ClickRoomButton(GVWnd* wnd, UINT flags, Point p);
     void OnLeaveButton();
     void OnTitleWindowButton(CVPSPPushBtn* button);
@@ -771,6 +784,8 @@ private:
     void CarryOutEntryResult(const EntryRules::ResultPlan& plan);
     // Steps of the first-player pick and the snapshot.
     void OpenHandPick();
+    // Both seats' pick effects, which also show the hand pick's result, stop and hide.
+    void StopPickEffects();
     void OpenCardPick(const ShuffleCards& body);
     void ShowHandPicked(const SunPicked& body, int seat, bool own);
     void ShowCardPicked(const SunPicked& body, int seat);

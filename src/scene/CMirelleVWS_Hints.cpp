@@ -4,6 +4,7 @@
 
 #include "foundation/core/Text.h"
 #include "scene/core/HandHints.h"
+#include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
@@ -186,6 +187,27 @@ void CMirelleVWS::ShowFloorSlotMarkers(int flag)
         if (marker) marker->Show(flag == 1 && floor.GetSlot(i).count > 0);
     }
     SetDirty();
+}
+
+// One clip for both seats: the September animal lies in one animal pile at most.
+void CMirelleVWS::ShowNineTenClip(int seat, bool show)
+{
+    GVQZSWnd* clip = roomMarks.nineTenClip;
+    if (!clip) return;
+    SetDirty();
+    if (!show) {
+        clip->Show(false);
+        return;
+    }
+    if (!IsSeat(seat)) return;
+    const int32_t slot = FindCardById(RoundUser(seat).animalPile, kSeptemberAnimal);
+    CVHTWnd* card = slot >= 0 ? CardWndBySlot(slot) : nullptr;
+    if (!card) return;
+    clip->SetPos(card->GetPos());
+    // Over the card and its pile marker.
+    GVWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(slot)];
+    InsertWndBefore(marker && marker->IsVisible() ? marker : static_cast<GVWnd*>(card), clip);
+    clip->Show(true);
 }
 
 void CMirelleVWS::RecountMissionProgress()

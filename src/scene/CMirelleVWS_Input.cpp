@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 #include "scene/core/InputRules.h"
+#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
@@ -18,6 +21,8 @@ using InputRules::CursorKind;
 using SoundTables::SoundId;
 
 constexpr uint32_t kBoxColor = 0xCF7F00;
+// From this many dies on, the third betting button warns.
+constexpr int32_t kDieWarningCount = 10;
 constexpr char kAntiLeaveTitle[] = "먹튀방지옵션";
 constexpr char kAntiLeaveText[] =
     "판수를 모두 채우면 나갈수 있지만 그렇지 않으면 획득하신 금액을\n상대방에게 모두 돌려줘야 합니다. \n"
@@ -203,8 +208,8 @@ int CMirelleVWS::OnMouseMove(UINT flags, Point p)
         InvalidateWnd(wnd);
         if (took && cursorState == static_cast<int>(CursorKind::Normal)) ShowCursorKind(CursorKind::Click);
     }
-    // FIXME: the betting buttons' bet-kind clips and die warning once the betting panel is loaded.
-    // FIXME: the first-player pick cards' hover clips and sound 89 once the pick cards are loaded.
+    HoverBettingButtons(wnd);
+    HoverPickChoices(wnd, previous);
     if (previous && previous != wnd) {
         previous->OnMouseMove(flags, p);
         InvalidateWnd(previous);
@@ -222,7 +227,7 @@ int CMirelleVWS::OnLButtonDown(UINT flags, Point p)
     if (!GetCursor()) OnMouseMove(flags, p);
     const InputRules::PressResult press = InputRules::DecidePress(p, window && window->IsFullScreen());
     if (press.capture && game) SetCapture(game);
-    // FIXME: the right-edge panel counts only inside (609, 177, 191 x 342) once it is loaded.
+    // The option panel at the right edge takes only its own 191 x 342 rectangle from (609, 177).
     GVWnd* wnd = WndFromPoint(p);
     if (!wnd) {
         const int32_t key = SeatAvatarKeyAt(p, AvatarArea::WithPanel);
@@ -270,13 +275,81 @@ int CMirelleVWS::OnLButtonUp(UINT flags, Point p)
         SetDirty();
         return 0;
     }
-    // FIXME: in a game outside the own turn a betting button's own click while enabled sends SendRequest24(index),
-    // once the betting panel is loaded.
+    if (ClickBettingButton(wnd, flags, p)) {
+        SetDirty();
+        return 0;
+    }
     if (wnd->OnLButtonUp(flags, p)) {
         InvalidateWnd(wnd);
         SetDirty();
     }
     return 0;
+}
+
+void CMirelleVWS::HoverAtCursor()
+{
+    POINT cursor{};
+    if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
+        OnMouseMove(0, Point(cursor.x, cursor.y));
+}
+
+void CMirelleVWS::HoverBettingButtons(const GVWnd* wnd)
+{
+    GVQZAniWnd* kind = betting.kinds[0];
+    const int own = FindSeatByKey(ownUser.userKey);
+    if (!kind || own < 0) return;
+    const auto& buttons = betting.buttons;
+    const auto at = wnd ? std::find(buttons.begin(), buttons.end(), wnd) : buttons.end();
+    if (at == buttons.end()) {
+        // Odd clips are not the hover's: they stay.
+        if (kind->IsVisible() && kind->GetSubAnimation() % 2 == 0) {
+            kind->Stop();
+            kind->Show(false);
+            InvalidateWnd(kind);
+        }
+        if (betting.dieWarning) betting.dieWarning->Show(false);
+        return;
+    }
+    const auto index = at - buttons.begin();
+    const int clip = index == 0 ? 0 : index == 1 ? 2 * (*at)->GetImageSet() + 2 : 6;
+    if ((!kind->IsVisible() || kind->GetSubAnimation() != clip) && kind->SelectAnimation(clip)) {
+        kind->Play(-1, false);
+        InvalidateWnd(kind);
+    }
+    if (index == 2 && betting.dieWarning && GetPlayer(own).dieWarningCount >= kDieWarningCount)
+        betting.dieWarning->Show(true);
+}
+
+void CMirelleVWS::HoverPickChoices(const GVWnd* wnd, const GVWnd* previous)
+{
+    if (!IsUserSeated() || timers.phaseTimerKind != DecisionKind::SunPick || gameInfo.firstPlayerMode != 1) return;
+    const auto& choices = entryWidgets.handButtons;
+    int over = -1;
+    for (size_t i = 0; i < choices.size(); ++i)
+        if (choices[i] && choices[i] == wnd && wnd->IsVisible() && wnd->IsEnabled()) over = static_cast<int>(i);
+    if (over >= 0) ShowCursorKind(CursorKind::Click);
+    // Clips restart only when the choice under the pointer changes.
+    if (over == entryState.hoveredChoice) return;
+    entryState.hoveredChoice = over;
+    std::string name;
+    for (size_t i = 0; i < choices.size(); ++i) {
+        GVQZAniWnd* choice = choices[i];
+        if (!choice || !choice->IsVisible() || !choice->IsEnabled()) continue;
+        choice->SelectAnimationByName(Format(name, static_cast<int>(i) == over ? "%d_MOUSEOVER" : "%d_BLINK", static_cast<int>(i)));
+        choice->Play(-1, false);
+        InvalidateWnd(choice);
+    }
+    if (over >= 0 && !previous) PlaySoundId(SoundId::SunOver);
+}
+
+bool CMirelleVWS::ClickBettingButton(GVWnd* wnd, UINT flags, Point p)
+{
+    if (GetRoomState() != RoomState::Playing || timers.outlineBlink) return false;
+    const auto& buttons = betting.buttons;
+    const auto at = std::find(buttons.begin(), buttons.end(), wnd);
+    if (!wnd || at == buttons.end()) return false;
+    if (wnd->OnLButtonUp(flags, p)) SendRequest24(static_cast<int32_t>(at - buttons.begin()));
+    return true;
 }
 
 void CMirelleVWS::ReleaseOverNothing(UINT flags, Point p)

@@ -201,7 +201,8 @@ int CMirelleVWS::SendChamgi(int32_t choice)
 
 int CMirelleVWS::SendRequest24(int32_t index)
 {
-    // FIXME: disable the three first-player choice widgets once they are loaded.
+    for (GVQZAniWnd* choice : entryWidgets.handButtons)
+        if (choice) choice->Enable(false);
     SendGameRequest(Requests::Request24{index});
     return 1;
 }

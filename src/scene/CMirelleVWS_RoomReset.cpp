@@ -69,7 +69,7 @@ void CMirelleVWS::ClearTable()
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
     // FIXME: CMirellePromotionMgr::ShowEventBanner (0), with the promotions.
-    // FIXME: hide the betting panel (HideBettingPanel) once it exists.
+    HideBettingPanel();
     controls.macroEnabled = true;
     SetMacroEnabled(true);
     gameInfo.Reset();

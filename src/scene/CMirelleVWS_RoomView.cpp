@@ -5,6 +5,7 @@
 #include "protocol/HostInterfaces.h"
 #include "table/core/EntryRules.h"
 #include "toolkit/GVAnimWnd.h"
+#include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -119,6 +120,23 @@ void CMirelleVWS::ShowChamgiBackground(bool show, int kind)
         back->SetFrame(kind - 1);
         back->Show(true);
     }
+    SetDirty();
+}
+
+void CMirelleVWS::HideBettingPanel()
+{
+    BettingWidgets& b = betting;
+    StopAnimation(b.back);
+    for (CVPSPPushBtn* button : b.buttons) {
+        if (!button) continue;
+        button->Enable(false);
+        button->Show(false);
+    }
+    ShowIf(b.text, false);
+    for (GVQZAniWnd* kind : b.kinds) StopAnimation(kind);
+    ShowIf(b.dieWarning, false);
+    StopAnimation(b.multiplier);
+    ShowIf(b.tableCover, false);
     SetDirty();
 }
 

@@ -95,7 +95,8 @@ void CMirelleVWS::InitFloorSlots()
     timers.blinkPhase = 0;
     timers.outlineBlink = false;
     tableState.handPointerShown = false;
-    // FIXME: the selected target (-1) and the dealing flag once the turn display and the deal keep them.
+    tableState.dealing = false;
+    // FIXME: the selected target (-1), once the turn display keeps one.
     floor.Clear();
     // No card lies on the emptied floor any more.
     for (int32_t s = 0; s < kCardCount; ++s) cardFaces.FaceAt(s).floorSlot = -1;

@@ -1,5 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
+#include <cstdlib>
+
 #include "foundation/WindowTimer.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
@@ -12,6 +14,9 @@ namespace {
 
 // Periods by timer id; the phase timer takes the seconds of its decision.
 constexpr uint32_t kPeriodMs[kTimerCount] = {50, 0, 500, 3000, 2000, 2000};
+// The waiting seat's "hurry", two seconds before a turn's end, in the round's first turns only.
+constexpr int kHurryCue = 10036;
+constexpr int32_t kHurryTurns = 10;
 
 }  // namespace
 
@@ -171,8 +176,14 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
         }
         if (a.playCountSound) PlaySoundId(SoundTables::SoundId::CountTick);
     }
-    // FIXME: voice cue 10036 (PlayVoice) for the seat that is not the turn user's when a.lastTwoSeconds, the
-    // countdown animation is visible and the game counter is below 10, once the loader creates the animation.
+    if (a.lastTwoSeconds && countdown && countdown->IsVisible() && gameInfo.turnNumber < kHurryTurns) {
+        // The seat waiting for the turn urges; should both wait, either may.
+        int seat = -1;
+        for (int s = 0; s < 2; ++s)
+            if (GetPlayer(s).userKey != -1 && GetPlayer(s).userKey != gameInfo.turnKey && (seat < 0 || std::rand() % 2 == 0))
+                seat = s;
+        if (seat >= 0) PlayVoice(kHurryCue, seat);
+    }
 }
 
 void CMirelleVWS::StepCountdownAndBlink()

@@ -61,8 +61,8 @@ struct EntryState {
     std::string hostText;              // the host's text for the own user, passed on with request 36
     bool itemReserved = false;
     int32_t leaveValue = 0;
-    int32_t pickMode = 0;              // 0 card pick, 1 rock-paper-scissors
     std::vector<int32_t> pickSlots;    // card-window slots laid face down for the pick
+    int32_t hoveredChoice = -1;        // the hand pick's choice showing its mouse-over clip
     int32_t chamgiKind = 0;
     int32_t chamgiStage = 0;
     int32_t stepValue = 0;             // kept from the snapshot

@@ -82,7 +82,7 @@ void CMirelleVWS::OnSeptAnimalPrompt(const SeptAnimalPrompt& body)
 void CMirelleVWS::OnSeptAnimalMoved(const SeptAnimalMoved& body)
 {
     if (!tableState.active) return;
-    // FIXME: hide the September clips (ShowNineTenClip (2, 0)).
+    ShowNineTenClip(2, false);
     StopTurnMarker();
     RestartCountdown();
     const int seat = FindSeatByKey(body.userKey);
@@ -100,7 +100,7 @@ void CMirelleVWS::OnSeptAnimalKept(const SeptAnimalKept& body)
     gameInfo.septemberChoice = 0;
     const int seat = FindSeatByKey(body.userKey);
     if (seat < 0) return;
-    // FIXME: the September clip on the seat's September animal (ShowNineTenClip (seat, 1)).
+    ShowNineTenClip(seat, true);
     SetDirty();
 }
 
@@ -193,7 +193,7 @@ void CMirelleVWS::OnResultStep(const ResultStep& body)
 
 void CMirelleVWS::OnBetPrompt(const BetPrompt& body)
 {
-    // FIXME: close the round result (HideRoundResult) once the result panel exists.
+    HideRoundResult();
     const RoundRules::BetPromptPlan plan =
         RoundRules::PlanBetPrompt(body.userKey == ownUser.userKey, IsUserSeated(), body.kind);
     if (plan.startDecision) StartPhaseTimer(DecisionKind::Bet);

@@ -51,7 +51,7 @@ void CMirelleVWS::OnShuffleCards(const ShuffleCards& body)
     // FIXME: the restrict panel in anti-leave rooms and the waiting and playing animations of rooms
     // 5..10, once they are loaded.
     InitFloorSlots();
-    entryState.pickMode = body.mode;
+    gameInfo.firstPlayerMode = body.mode;
     entryState.pickSlots.clear();
     if (body.mode == 1) OpenHandPick();
     else OpenCardPick(body);
@@ -79,15 +79,16 @@ void CMirelleVWS::OpenHandPick()
     PlaySoundId(SoundId::SunShuffle);
     GVQZAniWnd* board = entryWidgets.pickBoard;
     PlayClip(board, "SHUFFLE", 1);
-    PlayClip(entryWidgets.pickBoardSecond, "NORMAL", 0);
+    PlayClip(entryWidgets.pickBoardSecond, "NORMAL", -1);
     WaitWhile([&] { return board && board->IsVisible() && board->IsPlaying() && board->GetFrame() < kBoardReadyFrame; });
     std::string name;
+    entryState.hoveredChoice = -1;
     for (size_t i = 0; i < entryWidgets.handButtons.size(); ++i) {
         GVQZAniWnd* button = entryWidgets.handButtons[i];
-        PlayClip(button, Format(name, "%d_BLINK", static_cast<int>(i)), 0);
+        PlayClip(button, Format(name, "%d_BLINK", static_cast<int>(i)), -1);
         if (button) button->Enable(true);
     }
-    PlayClip(board, "MSG_SHOW", 0);
+    PlayClip(board, "MSG_SHOW", -1);
 }
 
 void CMirelleVWS::OpenCardPick(const ShuffleCards& body)
@@ -118,7 +119,7 @@ void CMirelleVWS::OpenCardPick(const ShuffleCards& body)
 
 void CMirelleVWS::OnSunPicked(const SunPicked& body)
 {
-    const bool handMode = entryState.pickMode == 1;
+    const bool handMode = gameInfo.firstPlayerMode == 1;
     const bool inRange = handMode ? body.pick >= 0 && body.pick <= 2 && body.value >= 0 && body.value <= 2
                                   : body.pick >= 0 && body.pick <= 11;
     const int seat = FindSeatByKey(body.userKey);
@@ -186,6 +187,16 @@ void CMirelleVWS::ShowCardPicked(const SunPicked& body, int seat)
     }
 }
 
+void CMirelleVWS::StopPickEffects()
+{
+    for (GVQZAniWnd* effect : effects.sunNotify) {
+        if (!effect) continue;
+        effect->Stop();
+        effect->Show(false);
+        InvalidateWnd(effect);
+    }
+}
+
 void CMirelleVWS::WaitWhile(const std::function<bool()>& stillWaiting)
 {
     constexpr uint32_t kStepMs = 30;
@@ -197,7 +208,7 @@ int CMirelleVWS::OnSunPickClicked(GVWnd* wnd)
 {
     if (!wnd || timers.phaseTimerKind != DecisionKind::SunPick || !IsUserSeated()) return 0;
     int32_t pick = -1;
-    if (entryState.pickMode == 1) {
+    if (gameInfo.firstPlayerMode == 1) {
         const auto& buttons = entryWidgets.handButtons;
         const auto it = std::find(buttons.begin(), buttons.end(), wnd);
         if (it != buttons.end()) pick = static_cast<int32_t>(it - buttons.begin());

@@ -42,7 +42,7 @@ void CMirelleVWS::LayoutCapturedPile(int seat, int32_t category)
     if (pile.empty()) return;
     for (const PilePlacement& p : ::LayoutCapturedPile(pile, ScreenSlotOf(seat), category))
         PlacePileCard(p.slot, p.position);
-    // FIXME: the September clip (ShowNineTenClip) over the animal pile, once the clip is loaded.
+    if (category == CardCategory::Animal) ShowNineTenClip(seat, gameInfo.septemberChoice == 0);
     SetDirty();
     FlushRedraw();
 }

@@ -86,7 +86,7 @@ void CMirelleVWS::OnBonusCardPlayed(const BonusCardPlayed& body)
         timers.outlineBlink = true;
         ShowOwnOutline(true);
         ShowHandHints(true);
-        // FIXME: the mouse-over state refreshed at the cursor, with the scene input.
+        HoverAtCursor();
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
     } else {
         timers.outlineBlink = false;

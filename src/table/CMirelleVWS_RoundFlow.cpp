@@ -2,7 +2,6 @@
 
 #include "foundation/Debug.h"
 #include "table/core/RoundRules.h"
-#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 
@@ -14,6 +13,10 @@ constexpr int kReadyNotice = 21;
 constexpr int kTimeUpNotice = 25;
 // Where the turn marker stands, by screen slot of the turn's seat.
 constexpr Point kTurnMarkerPoint[2] = {{320, 361}, {320, 104}};
+// The card pick's first player: the pick effect's clip and its place by screen slot, (128, 446) and
+// (128, 73) moved by (-64, -42).
+constexpr int kFirstPlayerClip = 12;
+constexpr Point kFirstPlayerClipAt[2] = {{64, 404}, {64, 31}};
 
 }  // namespace
 
@@ -43,7 +46,7 @@ void CMirelleVWS::OnGameReady(const GameReady& body)
     UpdateExitButtons(1);
     UpdatePlayObserveButtons(1);
     gameInfo.drawExponent = body.doublingExponent;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
     if (IsUserSeated()) ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
@@ -60,7 +63,7 @@ void CMirelleVWS::OnStakeConfirm(const StakeConfirm& body)
     RestartCountdown();
     HideNotify();
     room.option.stake = body.stake;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     ShowStakeConfirm(body.values);
 }
 
@@ -80,10 +83,10 @@ void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
     UpdateExitButtons(1);
     UpdatePlayObserveButtons(1);
     room.option.stake = body.stake;
-    // FIXME: the stake text (UpdateStakeText).
+    UpdateStakeText();
     if (GetPlayer(0).userKey != body.firstKey) {
-        // FIXME: leave the room (ExitRoom) once the room's exit exists; until then the message ends here.
         DebugLine("waiting for start: seat 0 is not the first player %d", static_cast<int>(body.firstKey));
+        ExitRoom();
         return;
     }
     if (body.confirmFlag != 0) ShowStakeConfirm(body.values);
@@ -97,9 +100,12 @@ void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
         }
     }
     gameInfo.missionMusic = body.chamgiFlag;
-    // FIXME: with the chamgi flag and kind 1 or 2 the start animation (ShowRoundStartAnimation (1, kind)) and
-    // the chamgi background (ShowChamgiBackground (1, kind)); without it, in a target-score room,
-    // ShowRoundStartAnimation (1, 0). Both arrive with the start and chamgi animations.
+    if (body.chamgiFlag != 0 && (body.chamgiKind == 1 || body.chamgiKind == 2)) {
+        ShowRoundStartAnimation(true, body.chamgiKind);
+        ShowChamgiBackground(true, body.chamgiKind);
+    } else if (body.chamgiFlag == 0 && IsDesperateRoom()) {
+        ShowRoundStartAnimation(true, 0);
+    }
     SetDirty();
 }
 
@@ -115,8 +121,12 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
     if (gameInfo.firstPlayerMode == 0) {
         Delay(500);
         PlaySoundId(SoundId::DaebakStamp);
-        // FIXME: the first-player pick animations: both stop, the first player's shows clip 12 at (128, 446) for
-        // screen slot 0 or (128, 73) for slot 1, moved by (-64, -42).
+        StopPickEffects();
+        if (GVQZAniWnd* effect = effects.sunNotify[static_cast<size_t>(slot)]; effect && effect->SelectAnimation(kFirstPlayerClip)) {
+            effect->SetPos(kFirstPlayerClipAt[slot]);
+            effect->Play(1, true);
+            InvalidateWnd(effect);
+        }
     } else if (gameInfo.firstPlayerMode == 1) {
         const std::string name = "SUN_" + std::to_string(slot);
         for (size_t i = 0; i < effects.sunNotify.size(); ++i) {
@@ -146,11 +156,12 @@ void CMirelleVWS::OnRoundStart(const RoundStart& body)
 
 void CMirelleVWS::OnTurnStart(const TurnStart& body)
 {
-    // FIXME: stop both first-player pick animations.
+    StopPickEffects();
     gameInfo.turnPutCount = 0;
     HideNotify();
     PlayEffect(kHideEffects, 0);
-    // FIXME: hide the betting panel (HideBettingPanel) and the turn-hint widget.
+    HideBettingPanel();
+    // FIXME: hide the turn-hint widget, once the hand hints load it.
     StopTurnMarker();
     RestartCountdown();
     tableState.handPointerShown = false;
@@ -180,9 +191,7 @@ void CMirelleVWS::OnTurnStart(const TurnStart& body)
         timers.outlineBlink = true;
         seconds = StartPhaseTimer(DecisionKind::PlayCard);
         PlaySoundId(SoundId::NotifyTurn);
-        POINT cursor{};
-        if (HWND wnd = GetGameWnd(); wnd && GetCursorPos(&cursor) && ScreenToClient(wnd, &cursor))
-            OnMouseMove(0, Point(cursor.x, cursor.y));
+        HoverAtCursor();
     } else {
         timers.outlineBlink = false;
         if (slot == 1) SortOwnHand(false);

@@ -114,8 +114,8 @@ void CMirelleVWS::RestoreSnapshotCards(const GameDataTable& t)
     }
     StackDeck(DeckStack::DeckOnly);
     gameInfo.septemberChoice = t.septemberChoice;
-    // FIXME: the September clip on each seat's animal pile, once it is loaded.
     for (int seat = 0; seat < 2; ++seat) {
+        ShowNineTenClip(seat, t.septemberChoice == 0);
         UpdateScoreMultiplier(seat, t.septemberChoice != 0);
         RefreshSeatPanels(seat);
     }
