@@ -63,8 +63,10 @@ bool CMirelleVWS::LoadBottomButtons(WidgetFactory& factory)
         if (!AddButton(*this, button.slot,
                        factory.CreatePSPPushBtn(button.file, {button.x, kBottomBarY}, button.show, button.imageSets)))
             return false;
-    roomButtons.bottomText = factory.CreateTextShadowWnd("", {6, 151}, {77, 12}, 12, 700, 0x9bf5ff);
-    return AddLoaded(roomButtons.bottomText);
+    // The bar's shadowed text carries the room's stake.
+    CVTextShadowWnd* stake = factory.CreateTextShadowWnd("", {6, 151}, {77, 12}, 12, 700, 0x9bf5ff);
+    entryWidgets.stakeText = stake;
+    return AddLoaded(stake);
 }
 
 bool CMirelleVWS::LoadStartButton(WidgetFactory& factory)

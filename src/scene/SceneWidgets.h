@@ -15,7 +15,6 @@ class CVHTWnd;
 class CVNotifyWnd;
 class CVPSPPushBtn;
 class CVResultWnd;
-class CVTextShadowWnd;
 class GVAnimWnd;
 class GVBoxWnd;
 class GVLightTextWnd;
@@ -132,7 +131,6 @@ struct RoomButtons {
     CVPSPPushBtn* vip = nullptr;
     CVPSPPushBtn* exit = nullptr;        // image set 1 is the give-up picture
     CVPSPPushBtn* cancelExit = nullptr;
-    CVTextShadowWnd* bottomText = nullptr;
 
     CVPSPPushBtn* start = nullptr;       // image set 1 while a seat has no user
     CVPSPPushBtn* autoPlayCancel = nullptr;
@@ -151,8 +149,9 @@ struct ResultWidgets {
     GVQZAniWnd* fireworks = nullptr;  // "Effect\winner.qza"
 };
 
-// The widgets of room entry and the first-player pick. The tournament title is made by room entry;
-// the others belong to panels not loaded yet and stay null, so the operations on them skip them.
+// The widgets of room entry and the first-player pick. The tournament title is made by room entry and
+// the stake text is the bottom bar's; a widget no loader step makes (the chamgi background) stays null
+// and the operations on it skip it.
 struct EntryWidgets {
     GVPSPWnd* tournamentTitle = nullptr;
     GVTextWnd* stakeText = nullptr;

@@ -356,7 +356,7 @@ TEST_F(Loader, MissingFileStopsLoadingWithOneReport)
          [](const CMirelleVWS& s) { return s.tableWidgets.skin != nullptr || s.tableWidgets.deckImage != nullptr; }},
         {"exit button", "Button\\exit_btn.psp",
          [](const CMirelleVWS& s) { return s.roomButtons.close && s.roomButtons.vip && s.roomButtons.option; },
-         [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.roomButtons.bottomText; }},
+         [](const CMirelleVWS& s) { return s.roomButtons.exit || s.roomButtons.cancelExit || s.entryWidgets.stakeText; }},
         // The single mission's cards read the strip first.
         {"card strip", "Hwatoo\\normal.bmp",
          [](const CMirelleVWS& s) { return s.tableWidgets.remainHoldMarkers[19] && s.avatarMarks.firstPlayer[1]; },

@@ -18,7 +18,7 @@ namespace {
 
 // The own user in seat 0 on the bottom side, user 200 in seat 1 on top, a round in play on the
 // virtual clock and every card window in the deck.
-class Wiring : public RoomFixture {
+class RoundWidgets : public RoomFixture {
 protected:
     void SetUp() override
     {
@@ -37,7 +37,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Wiring, SeptemberClipLiesOnTheKeptAnimalUntilItMoves)
+TEST_F(RoundWidgets, SeptemberClipLiesOnTheKeptAnimalUntilItMoves)
 {
     GVQZSWnd* clip = S().roomMarks.nineTenClip;
     const int32_t slot = S().tableModel.DeckTop();
@@ -58,7 +58,7 @@ TEST_F(Wiring, SeptemberClipLiesOnTheKeptAnimalUntilItMoves)
     EXPECT_FALSE(clip->IsVisible()) << "moved to the pi pile";
 }
 
-TEST_F(Wiring, TurnStartAndTableClearHideTheBettingPanel)
+TEST_F(RoundWidgets, TurnStartAndTableClearHideTheBettingPanel)
 {
     const BettingWidgets& b = S().betting;
     GVWnd* const parts[] = {b.back, b.buttons[0], b.buttons[1], b.buttons[2], b.text, b.kinds[0], b.kinds[1],
@@ -72,12 +72,10 @@ TEST_F(Wiring, TurnStartAndTableClearHideTheBettingPanel)
     }
 }
 
-// No loader step makes the stake text yet: the test gives the scene one.
-TEST_F(Wiring, RoundMessagesRefreshTheStakeTextCloseTheResultAndLeave)
+TEST_F(RoundWidgets, RoundMessagesRefreshTheStakeTextCloseTheResultAndLeave)
 {
-    GVTextWnd* text = WidgetFactory(S().GetImageRoot(), S()).CreateTextWnd("", {6, 151}, {77, 12}, 12, 700, 0);
-    ASSERT_TRUE(text && S().AddWnd(text));
-    S().entryWidgets.stakeText = text;
+    GVTextWnd* text = S().entryWidgets.stakeText;
+    ASSERT_NE(text, nullptr);
     const struct { int32_t roomKind, stake; const char* shown; } cases[] = {{0, 10000, "점1만냥"}, {41, 500, nullptr}};
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
@@ -94,7 +92,7 @@ TEST_F(Wiring, RoundMessagesRefreshTheStakeTextCloseTheResultAndLeave)
     EXPECT_FALSE(S().resultWidgets.resultBox->IsVisible()) << "the bet prompt closes the result";
 }
 
-TEST_F(Wiring, WaitingForStartShowsTheRoundStartAnimation)
+TEST_F(RoundWidgets, WaitingForStartShowsTheRoundStartAnimation)
 {
     const struct { const char* name; int32_t roomKind, chamgiFlag, chamgiKind; int shown; } cases[] = {
         {"chamgi of kind 2", 0, 1, 2, 2},
@@ -114,7 +112,7 @@ TEST_F(Wiring, WaitingForStartShowsTheRoundStartAnimation)
     EXPECT_FALSE(S().tableState.dealing) << "a new round ends a deal cut short";
 }
 
-TEST_F(Wiring, FirstPlayerOfTheCardPickKeepsItsEffectUntilTheTurn)
+TEST_F(RoundWidgets, FirstPlayerOfTheCardPickKeepsItsEffectUntilTheTurn)
 {
     const auto& pick = S().effects.sunNotify;
     pick[0]->Show(true);
@@ -125,7 +123,7 @@ TEST_F(Wiring, FirstPlayerOfTheCardPickKeepsItsEffectUntilTheTurn)
     EXPECT_FALSE(pick[0]->IsVisible() || pick[1]->IsVisible()) << "the turn stops both";
 }
 
-TEST_F(Wiring, BettingButtonsShowTheirKindAndSendTheirIndex)
+TEST_F(RoundWidgets, BettingButtonsShowTheirKindAndSendTheirIndex)
 {
     BettingWidgets& b = S().betting;
     for (CVPSPPushBtn* button : b.buttons) button->Show(true), button->Enable(true);
@@ -154,7 +152,7 @@ TEST_F(Wiring, BettingButtonsShowTheirKindAndSendTheirIndex)
     for (const GVQZAniWnd* choice : S().entryWidgets.handButtons) EXPECT_FALSE(choice->IsEnabled()) << "a choice left enabled";
 }
 
-TEST_F(Wiring, HandPickChoiceUnderThePointerShowsItsMouseOverClip)
+TEST_F(RoundWidgets, HandPickChoiceUnderThePointerShowsItsMouseOverClip)
 {
     const auto& choices = S().entryWidgets.handButtons;
     S().gameInfo.firstPlayerMode = 1;
