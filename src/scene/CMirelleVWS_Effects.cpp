@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/WidgetOps.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/WidgetFactory.h"
@@ -18,13 +19,6 @@ constexpr const char* kCardEffectFiles[EffectWidgets::kCardEffects] = {
 constexpr const char* kActionPopupFiles[EffectWidgets::kActionPopups] = {
     "Effect\\assa.qza",     "Effect\\assa.qza",    "Effect\\panic.qza",   "Effect\\5kwang.qza", "Effect\\godori.qza",
     "Effect\\chungdan.qza", "Effect\\hongdan.qza", "Effect\\chodan.qza", "Effect\\go.qza",     "Effect\\Stop.qza"};
-
-void Hide(GVQZAniWnd* a)
-{
-    if (!a) return;
-    a->Stop();
-    a->Show(false);
-}
 
 }  // namespace
 
@@ -67,7 +61,7 @@ bool CMirelleVWS::LoadActionPopups(WidgetFactory& factory)
 void CMirelleVWS::PlayEffectAt(int kind, Point at)
 {
     if (kind == kHideEffects) {
-        for (GVQZAniWnd* a : effects.cardEffects) Hide(a);
+        for (GVQZAniWnd* a : effects.cardEffects) StopAndHide(a);
         SetDirty();
         return;
     }
@@ -91,7 +85,7 @@ void CMirelleVWS::PlayEffect(int kind, int seat)
 
 void CMirelleVWS::ShowActionPopup(int kind, int count)
 {
-    for (GVQZAniWnd* popup : effects.actionPopups) Hide(popup);
+    for (GVQZAniWnd* popup : effects.actionPopups) StopAndHide(popup);
     SetDirty();
     if (kind < 0 || kind >= EffectWidgets::kActionPopups) return;
     GVQZAniWnd* popup = effects.actionPopups[static_cast<size_t>(kind)];

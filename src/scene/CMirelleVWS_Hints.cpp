@@ -4,6 +4,7 @@
 
 #include "foundation/core/Text.h"
 #include "scene/core/HandHints.h"
+#include "scene/WidgetOps.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -31,18 +32,6 @@ constexpr Point kSeatAvatarPoint[2] = {{716, 420}, {716, 96}};
 constexpr Size kAvatarSize{62, 78};
 
 enum class PopupEntry { UserInfo, HostPage, ForcedExit, VoiceMute };
-
-void Hide(GVWnd* wnd)
-{
-    if (wnd) wnd->Show(false);
-}
-
-void StopHidden(GVQZAniWnd* animation)
-{
-    if (!animation) return;
-    animation->Stop();
-    animation->Show(false);
-}
 
 }  // namespace
 
@@ -98,9 +87,9 @@ void CMirelleVWS::HideHandHints()
 {
     for (auto& row : tableWidgets.handMarkers)
         for (int icon = 0; icon < HintRules::kHintIconCount; ++icon) Hide(row[static_cast<size_t>(icon)]);
-    StopHidden(effects.bombHoldOutline);
-    StopHidden(effects.bombOpenOutline);
-    StopHidden(tableWidgets.nuclearMarker);
+    StopAndHide(effects.bombHoldOutline);
+    StopAndHide(effects.bombOpenOutline);
+    StopAndHide(tableWidgets.nuclearMarker);
     Hide(moneyWidgets.bombTooltip);
     SetDirty();
 }

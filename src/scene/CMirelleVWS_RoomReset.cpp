@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/WidgetOps.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
@@ -19,22 +20,6 @@
 #include "views/CVSMissionWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVUserInfoWnd.h"
-
-namespace {
-
-void Hide(GVWnd* wnd)
-{
-    if (wnd) wnd->Show(false);
-}
-
-void StopAndHide(GVQZAniWnd* animation)
-{
-    if (!animation) return;
-    animation->Stop();
-    animation->Show(false);
-}
-
-}  // namespace
 
 // Clears what a round left on the table; the seats, the room and the user lists but the kick
 // reservations stay. A running decision stops without its time-out answer.

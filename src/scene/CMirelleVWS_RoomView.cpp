@@ -3,6 +3,7 @@
 #include "foundation/core/Text.h"
 #include "protocol/CHostProxy.h"
 #include "protocol/HostInterfaces.h"
+#include "scene/WidgetOps.h"
 #include "table/core/EntryRules.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
@@ -19,18 +20,6 @@ constexpr Point kTournamentTitleAt{0, 161};
 constexpr const char* kTournamentTitleImage = "Back\\tournament_title.psp";
 // A robot seat's avatar point by screen slot.
 constexpr Point kRobotAvatarPoint[2] = {{729, 437}, {729, 25}};
-
-void ShowIf(GVWnd* wnd, bool show)
-{
-    if (wnd) wnd->Show(show);
-}
-
-void StopAnimation(GVQZAniWnd* animation)
-{
-    if (!animation) return;
-    animation->Stop();
-    animation->Show(false);
-}
 
 }  // namespace
 
@@ -89,7 +78,7 @@ void CMirelleVWS::ShowRoundStartAnimation(bool show, int kind)
 {
     using SoundTables::SoundId;
     StopSoundId(SoundId::StartPromotion);
-    for (GVQZAniWnd* a : entryWidgets.roundStart) StopAnimation(a);
+    for (GVQZAniWnd* a : entryWidgets.roundStart) StopAndHide(a);
     for (const SoundId id : {SoundId::NotifyChamgi, SoundId::StartEffect, SoundId::StartDefault}) StopSoundId(id);
     SetDirty();
     if (!show || room.roomKind == 60) return;
@@ -126,16 +115,16 @@ void CMirelleVWS::ShowChamgiBackground(bool show, int kind)
 void CMirelleVWS::HideBettingPanel()
 {
     BettingWidgets& b = betting;
-    StopAnimation(b.back);
+    StopAndHide(b.back);
     for (CVPSPPushBtn* button : b.buttons) {
         if (!button) continue;
         button->Enable(false);
         button->Show(false);
     }
     ShowIf(b.text, false);
-    for (GVQZAniWnd* kind : b.kinds) StopAnimation(kind);
+    for (GVQZAniWnd* kind : b.kinds) StopAndHide(kind);
     ShowIf(b.dieWarning, false);
-    StopAnimation(b.multiplier);
+    StopAndHide(b.multiplier);
     ShowIf(b.tableCover, false);
     SetDirty();
 }
