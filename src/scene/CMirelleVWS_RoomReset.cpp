@@ -73,6 +73,8 @@ void CMirelleVWS::ClearCardWnds()
         card->Show(true);
     }
     RestoreCardOrder();
+    // The next round's messages write the stake again.
+    if (GVTextWnd* stake = entryWidgets.stakeText) stake->SetText("");
     for (GVQZSWnd* pass : tableWidgets.holdBombs) Hide(pass);
     StopAndHide(tableWidgets.selectSunAnimation);
     StopAndHide(entryWidgets.pickBoard);

@@ -253,7 +253,7 @@ TEST_F(RoomControlOps, ResetRoomViewWaitsForTheHandlerThenForgetsTheRoom)
 }
 
 // Cards raised by the plays go back to the loading order over the floor outlines: card 0 on top,
-// each with its pile marker and mission marker directly over it.
+// each with its pile marker and mission marker directly over it; the stake text is emptied.
 TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
 {
     CMirelleVWS& s = Scene();
@@ -264,7 +264,9 @@ TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
     };
     for (size_t i : {49u, 3u, 0u}) s.InsertWndBefore(s.GetWnds().front(), t.cardWnds[i]);
     s.InsertWndBefore(s.GetWnds().front(), t.missionMarkers[20]);
+    s.UpdateStakeText();
     s.ClearTable();
+    EXPECT_EQ(s.entryWidgets.stakeText->GetText(), "") << "the old stake stays on the table";
     for (size_t i = 0; i < t.cardWnds.size(); ++i) {
         const int card = depth(t.cardWnds[i]);
         EXPECT_EQ(depth(t.cardBoxes[i]), card - 1) << "card " << i;
