@@ -12,8 +12,9 @@ set(layers
     table/core
     scene/core
     views
-    scene
     table
+    table/flows
+    scene
     host)
 set(allowed_foundation foundation)
 set(allowed_protocol foundation protocol)
@@ -23,8 +24,9 @@ set(allowed_toolkit foundation graphics sound toolkit)
 set(allowed_table/core foundation protocol table/core)
 set(allowed_scene/core foundation protocol scene/core)
 set(allowed_views foundation protocol graphics sound toolkit table/core views)
-set(allowed_scene foundation protocol graphics sound toolkit table/core scene/core views scene)
-set(allowed_table foundation protocol graphics sound toolkit table/core scene/core views scene table)
+set(allowed_table foundation protocol graphics sound toolkit table/core scene/core views table)
+set(allowed_table/flows foundation protocol graphics sound toolkit table/core scene/core views table table/flows)
+set(allowed_scene foundation protocol graphics sound toolkit table/core scene/core views table table/flows scene)
 set(allowed_host ${layers})
 
 function(layer_of path out)

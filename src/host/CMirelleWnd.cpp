@@ -13,7 +13,6 @@
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
 #include "scene/core/InputRules.h"
-#include "table/RoomTable.h"
 
 namespace {
 
@@ -83,7 +82,7 @@ HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std:
     }
     BindGlobalsToDisplay(*screen);
     scene = std::make_unique<CMirelleVWS>(this);
-    scene->AttachTable(&RoomTable());
+    
     if (!scene->Init({0, 0, kGameWidth, kGameHeight})) return CloseAfterFailedOpen();
     if (!StartLoader(asyncLoad)) return CloseAfterFailedOpen();
     return window;

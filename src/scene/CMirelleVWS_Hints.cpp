@@ -3,20 +3,21 @@
 #include <algorithm>
 
 #include "foundation/core/Text.h"
-#include "scene/core/HandHints.h"
+#include "protocol/HostInterfaces.h"
 #include "scene/WidgetOps.h"
+#include "scene/core/HandHints.h"
+#include "table/TableEngine.h"
+#include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
-#include "views/CVHTWnd.h"
-#include "views/CVPSPPushBtn.h"
-#include "views/CVUserInfoWnd.h"
 #include "views/CVBakIconWnd.h"
 #include "views/CVHTIconWnd.h"
+#include "views/CVHTWnd.h"
 #include "views/CVJumsuInfoWnd.h"
-#include "protocol/HostInterfaces.h"
-#include "toolkit/GVAnimWnd.h"
+#include "views/CVPSPPushBtn.h"
+#include "views/CVUserInfoWnd.h"
 
 namespace {
 
@@ -79,8 +80,8 @@ CVHTWnd* CMirelleVWS::FindPendingCard() const
 {
     const int own = FindSeatByKey(ownUser.userKey);
     if (own < 0 || markedCards.empty()) return nullptr;
-    const int32_t slot = FindCardById(RoundUser(own).hand, markedCards.front());
-    return slot >= 0 ? CardWndBySlot(slot) : nullptr;
+    const int32_t slot = Engine().FindCardById(RoundUser(own).hand, markedCards.front());
+    return slot >= 0 ? Engine().CardWndBySlot(slot) : nullptr;
 }
 
 void CMirelleVWS::HideHandHints()
@@ -102,19 +103,19 @@ void CMirelleVWS::ShowHandHints(bool show)
     const std::vector<int32_t>& hand = RoundUser(own).hand;
     HintRules::HintInputs in;
     for (int32_t slot : hand) {
-        const CardFace face = FaceOfSlot(slot);
+        const CardFace face = Engine().FaceOfSlot(slot);
         in.hand.push_back({face.month, face.month != kBonusMonth && IsHintMissionCard(face.cardId)});
     }
     for (int32_t month = 0; month < 12; ++month)
-        in.floorCounts[static_cast<size_t>(month)] = CountCardsOfMonth(floor.cards, month);
+        in.floorCounts[static_cast<size_t>(month)] = Engine().CountCardsOfMonth(floor.cards, month);
     in.monthState = gameInfo.monthCaptured;
     in.nubomb = tableState.handMarked;
     const auto slots = HintRules::ComputeHandHints(in);
     for (size_t k = 0; k < slots.size(); ++k) {
         // A dealt card lies over the markers loaded with the table: each icon goes directly over its card.
-        CVHTWnd* card = CardWndBySlot(hand[k]);
+        CVHTWnd* card = Engine().CardWndBySlot(hand[k]);
         for (HintIcon icon : slots[k]) {
-            auto* marker = static_cast<GVQZAniWnd*>(GetHandMarker(static_cast<int>(k), static_cast<int>(icon)));
+            auto* marker = static_cast<GVQZAniWnd*>(Engine().GetHandMarker(static_cast<int>(k), static_cast<int>(icon)));
             if (!marker) continue;
             if (card) InsertWndBefore(card, marker);
             marker->Play(-1, false);
@@ -135,8 +136,8 @@ void CMirelleVWS::ShowBombGuides(const std::vector<int32_t>& hand)
     if (!tableState.handMarked || !IsOwnTurn() || hand.empty()) return;
     if (outline) outline->Play(-1, false);
     // The open guide points at the floor card of the first hand card's month; with none there it stays off.
-    const int32_t floorCard = FindCardOfMonth(floor.cards, FaceOfSlot(hand.front()).month);
-    const CVHTWnd* open = floorCard >= 0 ? CardWndBySlot(floorCard) : nullptr;
+    const int32_t floorCard = Engine().FindCardOfMonth(floor.cards, Engine().FaceOfSlot(hand.front()).month);
+    const CVHTWnd* open = floorCard >= 0 ? Engine().CardWndBySlot(floorCard) : nullptr;
     if (open && effects.bombOpenOutline) {
         effects.bombOpenOutline->SetPos(open->GetPos() + kOpenGuideOffset);
         effects.bombOpenOutline->Play(-1, false);
@@ -160,8 +161,8 @@ void CMirelleVWS::ShowOwnOutline(bool show)
     if (!show || own < 0 || IsRobotSeat(own)) return;
     const std::vector<int32_t>& hand = RoundUser(own).hand;
     for (int32_t slot : floor.cards) {
-        const CardFace face = FaceOfSlot(slot);
-        if (face.month == kBonusMonth || CountCardsOfMonth(hand, face.month) == 0) continue;
+        const CardFace face = Engine().FaceOfSlot(slot);
+        if (face.month == kBonusMonth || Engine().CountCardsOfMonth(hand, face.month) == 0) continue;
         // Eleven lit outlines: a card in the twelfth floor slot is not lit.
         if (face.floorSlot >= 0 && face.floorSlot < static_cast<int32_t>(tableWidgets.litOutlines.size()))
             if (GVPSPWnd* lit = tableWidgets.litOutlines[static_cast<size_t>(face.floorSlot)]) lit->Show(true);
@@ -189,8 +190,8 @@ void CMirelleVWS::ShowNineTenClip(int seat, bool show)
         return;
     }
     if (!IsSeat(seat)) return;
-    const int32_t slot = FindCardById(RoundUser(seat).animalPile, kSeptemberAnimal);
-    CVHTWnd* card = slot >= 0 ? CardWndBySlot(slot) : nullptr;
+    const int32_t slot = Engine().FindCardById(RoundUser(seat).animalPile, kSeptemberAnimal);
+    CVHTWnd* card = slot >= 0 ? Engine().CardWndBySlot(slot) : nullptr;
     if (!card) return;
     clip->SetPos(card->GetPos());
     // Over the card and its pile marker.

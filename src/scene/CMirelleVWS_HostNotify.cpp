@@ -9,6 +9,7 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 #include "scene/core/HostNotices.h"
+#include "table/TableEngine.h"
 #include "table/core/DealPlan.h"
 #include "toolkit/GVAvatarWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -248,9 +249,9 @@ void CMirelleVWS::HideRefillLabels()
 
 void CMirelleVWS::RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands)
 {
-    const int32_t top = tableModel.DeckTop();
-    if (top >= 0 && !deck.empty() && IsValidCardId(deck.front()) && tableModel.SetSlotCard(top, deck.front())) {
-        if (CVHTWnd* card = CardWndBySlot(top)) {
+    const int32_t top = Engine().Model().DeckTop();
+    if (top >= 0 && !deck.empty() && IsValidCardId(deck.front()) && Engine().Model().SetSlotCard(top, deck.front())) {
+        if (CVHTWnd* card = Engine().CardWndBySlot(top)) {
             card->SetImageFrame(deck.front());
             InvalidateWnd(card);
         }
@@ -264,10 +265,10 @@ void CMirelleVWS::RevealRemainingCards(const std::vector<int32_t>& deck, const P
         }
         std::sort(ids.begin(), ids.end());
         for (size_t i = 0; i < hand.size(); ++i) {
-            if (!tableModel.SetSlotCard(hand[i], ids[i])) continue;
-            if (CVHTWnd* card = CardWndBySlot(hand[i])) card->SetImageFrame(ids[i]);
+            if (!Engine().Model().SetSlotCard(hand[i], ids[i])) continue;
+            if (CVHTWnd* card = Engine().CardWndBySlot(hand[i])) card->SetImageFrame(ids[i]);
         }
-        PlaceHand(seat);
+        Engine().PlaceHand(seat);
     }
     SetDirty();
 }

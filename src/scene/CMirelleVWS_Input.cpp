@@ -6,14 +6,16 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 #include "scene/core/InputRules.h"
+#include "table/TableEngine.h"
+#include "table/flows/RoomFlows.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
-#include "views/CVResultWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVResultWnd.h"
 
 namespace {
 
@@ -94,7 +96,7 @@ void CMirelleVWS::SelectHandCard(int n)
     c.deckSize = static_cast<int>(gameInfo.deck.size());
     const InputRules::HandPick pick = InputRules::ChooseHandCard(n, c);
     if (pick.kind == InputRules::PickKind::Hand) {
-        OnHandCardClicked(CardWndBySlot(record->hand[static_cast<size_t>(pick.handIndex)]));
+        OnHandCardClicked(Engine().CardWndBySlot(record->hand[static_cast<size_t>(pick.handIndex)]));
     } else if (pick.kind == InputRules::PickKind::Deck) {
         if (pick.marker >= 0) {
             if (GVQZSWnd* marker = tableWidgets.holdBombs[static_cast<size_t>(pick.marker)]) {
@@ -102,7 +104,7 @@ void CMirelleVWS::SelectHandCard(int n)
                 InvalidateWnd(marker);
             }
         }
-        OnHandCardClicked(CardWndBySlot(gameInfo.deck.front()));
+        OnHandCardClicked(Engine().CardWndBySlot(gameInfo.deck.front()));
     }
 }
 
@@ -110,7 +112,7 @@ bool CMirelleVWS::IsPendingDeckCard(const GVWnd* wnd) const
 {
     const int own = FindSeatByKey(ownUser.userKey);
     if (!wnd || own < 0 || gameInfo.deck.empty()) return false;
-    return gameInfo.users[static_cast<size_t>(own)].deckFlips >= 1 && CardWndBySlot(gameInfo.deck.front()) == wnd;
+    return gameInfo.users[static_cast<size_t>(own)].deckFlips >= 1 && Engine().CardWndBySlot(gameInfo.deck.front()) == wnd;
 }
 
 int CMirelleVWS::OnHandCardClicked(CVHTWnd* card)
@@ -139,7 +141,7 @@ CVHTWnd* CMirelleVWS::FindOwnCardWnd(GVWnd* wnd, bool floorMode) const
     if (!card || own < 0) return nullptr;
     const std::vector<int32_t>& list = floorMode ? floor.cards : gameInfo.users[static_cast<size_t>(own)].hand;
     for (int32_t slot : list)
-        if (CardWndBySlot(slot) == card) return card;
+        if (Engine().CardWndBySlot(slot) == card) return card;
     return nullptr;
 }
 
@@ -153,22 +155,22 @@ int CMirelleVWS::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
     // A group of one month marked by its hint rises with the card under the pointer.
     int found = -1;
     for (size_t k = 0; k < list.size(); ++k)
-        if (card && CardWndBySlot(list[k]) == card) found = static_cast<int>(k);
+        if (card && Engine().CardWndBySlot(list[k]) == card) found = static_cast<int>(k);
     bool group = false;
     if (!floorMode && found >= 0 && found < TableWidgets::kHandSlots) {
         group = std::any_of(std::begin(kGroupMarkers), std::end(kGroupMarkers), [&](int i) {
-            const GVWnd* m = GetHandMarker(found, i);
+            const GVWnd* m = Engine().GetHandMarker(found, i);
             return m && m->IsVisible();
         });
     }
     bool changed = false;
     for (size_t k = 0; k < list.size(); ++k) {
-        CVHTWnd* w = CardWndBySlot(list[k]);
+        CVHTWnd* w = Engine().CardWndBySlot(list[k]);
         if (!w) continue;
         const bool lift = w == card || (group && w->GetFace().month == card->GetFace().month);
         const HoverState want = lift ? lifted : HoverState::Rest;
         if (w->GetHoverState() == want) continue;
-        changed |= w->SetHoverState(want, this, static_cast<int>(k), floorMode);
+        changed |= w->SetHoverState(want, &Engine(), static_cast<int>(k), floorMode);
         InvalidateWnd(w);
     }
     return changed ? 1 : 0;
@@ -379,7 +381,7 @@ void CMirelleVWS::ReleaseOverNothing(UINT flags, Point p)
 bool CMirelleVWS::ClickTableCard(GVWnd* wnd)
 {
     if (GetRoomState() != RoomState::Playing || !timers.outlineBlink) return false;
-    if (timers.phaseTimerKind == DecisionKind::SunPick) return OnSunPickClicked(wnd) != 0;
+    if (timers.phaseTimerKind == DecisionKind::SunPick) return Flows().firstPlayer.OnSunPickClicked(wnd) != 0;
     if (!IsOwnTurn()) return false;
     auto* card = dynamic_cast<CVHTWnd*>(wnd);
     return card && OnHandCardClicked(card) != 0;

@@ -1,7 +1,7 @@
 #include "scene/CMirelleVWS.h"
 
-#include "scene/SceneTable.h"
 #include "scene/SceneWindow.h"
+#include "table/flows/RoomFlows.h"
 
 void CMirelleVWS::EnqueueGameMessage(const GameMessage& message)
 {
@@ -25,7 +25,7 @@ void CMirelleVWS::DispatchGameMessage()
         BusyScope& operator=(const BusyScope&) = delete;
     } busyScope(queue.busy);
     SetRedrawAll(true);
-    if (table && message.body) table->HandleMessage(*this, message);
+    if (message.body) flows->Dispatch(message);
     DeleteGameMessage(message);
 }
 

@@ -2,6 +2,7 @@
 
 #include "protocol/GameRequest.h"
 #include "protocol/HostInterfaces.h"
+#include "table/TableEngine.h"
 #include "toolkit/GVQZAniWnd.h"
 
 namespace {
@@ -119,7 +120,7 @@ int CMirelleVWS::SendRequest11(int32_t choice)
 
 int CMirelleVWS::SendPlayCard(int32_t card, int timedOut)
 {
-    if (!AnswerDecision(DecisionKind::PlayCard, Requests::PlayCard{timedOut, card, MissesAvailableMatch(card) ? 1 : 0}))
+    if (!AnswerDecision(DecisionKind::PlayCard, Requests::PlayCard{timedOut, card, Engine().MissesAvailableMatch(card) ? 1 : 0}))
         return 0;
     ShowOwnOutline(false);
     ShowHandHints(false);

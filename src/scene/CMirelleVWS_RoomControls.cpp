@@ -98,12 +98,6 @@ void CMirelleVWS::SetAutoPlayButtonEnabled(bool enable)
     }
 }
 
-void CMirelleVWS::OnChatMacro(const ChatMacro& body)
-{
-    const auto key = static_cast<int32_t>(body.userKey);
-    if (IsUserSeated(key)) SendChatMacro(static_cast<int>(body.macro), key);
-}
-
 void CMirelleVWS::SendChatMacro(int index, int32_t userKey)
 {
     const bool own = userKey == ownUser.userKey;

@@ -1,10 +1,11 @@
 #include "scene/CMirelleVWS.h"
 
 #include "scene/WidgetOps.h"
+#include "table/TableEngine.h"
 #include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
-#include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CCheckNotice.h"
 #include "views/CVBakIconWnd.h"
@@ -16,9 +17,9 @@
 #include "views/CVHTWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVKJMissionWnd.h"
+#include "views/CVPSPPushBtn.h"
 #include "views/CVRestrictOptionWnd.h"
 #include "views/CVSMissionWnd.h"
-#include "views/CVPSPPushBtn.h"
 #include "views/CVUserInfoWnd.h"
 
 // Clears what a round left on the table; the seats, the room and the user lists but the kick
@@ -67,7 +68,7 @@ void CMirelleVWS::ClearCardWnds()
     for (CVHTWnd* card : tableWidgets.cardWnds) {
         if (!card) continue;
         card->Reset();
-        SetCardSize(card, CardSizeKind::Normal);
+        Engine().SetCardSize(card, CardSizeKind::Normal);
         card->SetImageFrame(CVHTWnd::kBackFrame);
         card->SetPos(card->GetHome());
         card->Show(true);

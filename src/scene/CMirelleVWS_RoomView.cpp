@@ -5,13 +5,14 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/WidgetOps.h"
 #include "table/core/EntryRules.h"
+#include "table/flows/RoomFlows.h"
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
-#include "views/WidgetFactory.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/WidgetFactory.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int CMirelleVWS::ExitRoom()
         // FIXME: the target-score panel's give-up button (UpdateGiveUpButton(1)) once CVDesperateWnd exists.
         LeaveNoticeToHost(3);
     }
-    ShowEntryResult(1, "", false);
+    Flows().entry.ShowEntryResult(1, "", false);
     return 1;
 }
 

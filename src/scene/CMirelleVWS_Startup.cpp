@@ -1,5 +1,8 @@
 #include "scene/CMirelleVWS.h"
 
+#include "table/TableEngine.h"
+#include "table/flows/RoomFlows.h"
+
 #include <cstdlib>
 #include <utility>
 
@@ -20,7 +23,10 @@ CMirelleVWS* currentScene = nullptr;
 
 }  // namespace
 
-CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow) : window(sceneWindow)
+CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
+    : window(sceneWindow),
+      engine(std::make_unique<TableEngine>(*this, *this, *this)),
+      flows(std::make_unique<RoomFlows>(*this, *engine, *this, *this))
 {
     GetSystemInfo(&system);
     ResetRoundState();
@@ -99,7 +105,7 @@ void CMirelleVWS::InitFloorSlots()
     // FIXME: the selected target (-1), once the turn display keeps one.
     floor.Clear();
     // No card lies on the emptied floor any more.
-    for (int32_t s = 0; s < kCardCount; ++s) cardFaces.FaceAt(s).floorSlot = -1;
+    for (int32_t s = 0; s < kCardCount; ++s) Engine().Faces().FaceAt(s).floorSlot = -1;
     // The deal handler keeps the own hand's ids before it calls here; the deal still needs them.
     std::vector<int32_t> ownHandIds = std::move(gameInfo.ownHandIds);
     gameInfo.Reset();

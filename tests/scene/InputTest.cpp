@@ -90,7 +90,7 @@ protected:
     }
     bool Shown(int handSlot, int row) const
     {
-        const GVWnd* m = wnd->GetScene()->GetHandMarker(handSlot, row);
+        const GVWnd* m = wnd->GetScene()->Engine().GetHandMarker(handSlot, row);
         return m && m->IsVisible();
     }
 };
@@ -316,8 +316,8 @@ TEST_F(SceneHints, BlinkStepLightsFloorSlotsAndTheOwnOutline)
     Lay(s.gameInfo.users[0].hand, 10, {12});
     // March in floor slot 4, October in slot 5: only March is the own hand's to take.
     Lay(s.gameInfo.deck, 20, {15, 40});
-    ASSERT_TRUE(s.tableModel.PutOnFloorSlot(20, TableList::Deck(), 4));
-    ASSERT_TRUE(s.tableModel.PutOnFloorSlot(21, TableList::Deck(), 5));
+    ASSERT_TRUE(s.Engine().Model().PutOnFloorSlot(20, TableList::Deck(), 4));
+    ASSERT_TRUE(s.Engine().Model().PutOnFloorSlot(21, TableList::Deck(), 5));
     s.timers.blinkPhase = 0;
     s.StepCountdownAndBlink();
     EXPECT_TRUE(s.tableWidgets.litOutlines[4]->IsVisible()) << "the March slot is not lit";

@@ -25,6 +25,8 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/CMirelleVWS.h"
 #include "support/ProtocolPrint.h"
+#include "table/TableEngine.h"
+#include "table/flows/RoomFlows.h"
 
 #include <shlwapi.h>
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "foundation/WindowTimer.h"
+
 #include "support/RoomTestSupport.h"
-#include "table/RoomTable.h"
 
 namespace {
 
@@ -120,11 +120,4 @@ TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
     EXPECT_EQ(host.hostRequests.size(), 1u) << "one handler for message 77, none for the others or a wrong body";
     EXPECT_EQ(handled, Values{8}) << "the handler did not get the body";
     EXPECT_TRUE(host.sent.empty() && host.chat.empty());
-
-    Scene().AttachTable(nullptr);
-    EXPECT_EQ(Deliver(HostCode70{9}), 0);
-    EXPECT_TRUE(Scene().GetQueue().IsEmpty()) << "not consumed without a table";
-    Scene().AttachTable(&RoomTable());
-    EXPECT_EQ(Deliver(HostCode70{10}), 0);
-    EXPECT_EQ(handled, (Values{8, 10})) << "handled without a table";
 }

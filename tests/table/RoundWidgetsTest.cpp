@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "support/RoomTestSupport.h"
+
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -28,7 +29,7 @@ protected:
         S().room.roomState = static_cast<int32_t>(RoomState::Playing);
         S().GetPlayer(0).screenSlot = 0;
         S().GetPlayer(1).screenSlot = 1;
-        for (int32_t s = 0; s < kCardCount; ++s) ASSERT_TRUE(S().tableModel.MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
+        for (int32_t s = 0; s < kCardCount; ++s) ASSERT_TRUE(S().Engine().Model().MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
     }
     CMirelleVWS& S() { return Scene(); }
     void Send(UINT msg, WPARAM wParam, Point p) { SendMessageA(gameWnd, msg, wParam, MAKELPARAM(p.x, p.y)); }
@@ -40,21 +41,21 @@ protected:
 TEST_F(RoundWidgets, SeptemberClipLiesOnTheKeptAnimalUntilItMoves)
 {
     GVQZSWnd* clip = S().roomMarks.nineTenClip;
-    const int32_t slot = S().tableModel.DeckTop();
-    ASSERT_TRUE(S().tableModel.SetSlotCard(slot, kSeptemberAnimal) &&
-                S().tableModel.MoveSlot(slot, TableList::Deck(), TableList::Pile(1, CardCategory::Animal)));
-    S().LayoutCapturedPile(1, CardCategory::Animal);
-    S().OnSeptAnimalKept({kOwnKey});
+    const int32_t slot = S().Engine().Model().DeckTop();
+    ASSERT_TRUE(S().Engine().Model().SetSlotCard(slot, kSeptemberAnimal) &&
+                S().Engine().Model().MoveSlot(slot, TableList::Deck(), TableList::Pile(1, CardCategory::Animal)));
+    S().Engine().LayoutCapturedPile(1, CardCategory::Animal);
+    S().Flows().decisions.OnSeptAnimalKept({kOwnKey});
     EXPECT_FALSE(clip->IsVisible()) << "the own animal pile has no September animal";
-    S().OnSeptAnimalKept({200});
+    S().Flows().decisions.OnSeptAnimalKept({200});
     clip->SetPos({0, 0});
-    S().LayoutCapturedPile(1, CardCategory::Animal);
+    S().Engine().LayoutCapturedPile(1, CardCategory::Animal);
     const auto& wnds = S().GetWnds();
     const auto marker = std::find(wnds.begin(), wnds.end(), S().tableWidgets.cardBoxes[static_cast<size_t>(slot)]);
-    EXPECT_TRUE(clip->IsVisible() && clip->GetPos() == S().CardWndBySlot(slot)->GetPos()) << "on the card after the layout";
+    EXPECT_TRUE(clip->IsVisible() && clip->GetPos() == S().Engine().CardWndBySlot(slot)->GetPos()) << "on the card after the layout";
     EXPECT_TRUE(marker != wnds.begin() && marker != wnds.end() && *std::prev(marker) == clip) << "over the pile marker";
     S().tableState.active = true;
-    S().OnSeptAnimalMoved({200, kSeptemberAnimal});
+    S().Flows().decisions.OnSeptAnimalMoved({200, kSeptemberAnimal});
     EXPECT_FALSE(clip->IsVisible()) << "moved to the pi pile";
 }
 
@@ -66,7 +67,7 @@ TEST_F(RoundWidgets, TurnStartAndTableClearHideTheBettingPanel)
     for (const bool clear : {false, true}) {
         for (GVWnd* w : parts) w->Show(true), w->Enable(true);
         if (clear) S().ClearTable();
-        else S().OnTurnStart(TurnStart{200, 0});
+        else S().Flows().round.OnTurnStart(TurnStart{200, 0});
         for (size_t i = 0; i < std::size(parts); ++i) EXPECT_FALSE(parts[i]->IsVisible()) << clear << ": part " << i;
         EXPECT_FALSE(b.buttons[0]->IsEnabled() || b.buttons[1]->IsEnabled() || b.buttons[2]->IsEnabled()) << clear;
     }
@@ -80,15 +81,15 @@ TEST_F(RoundWidgets, RoundMessagesRefreshTheStakeTextCloseTheResultAndLeave)
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
         text->Show(true);
-        S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .stake = c.stake});
+        S().Flows().round.OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .stake = c.stake});
         EXPECT_TRUE(c.shown ? text->IsVisible() && text->GetText() == c.shown : !text->IsVisible()) << c.roomKind;
     }
     EXPECT_TRUE(host.sent.empty()) << "seat 0 starts";
-    S().OnWaitingForStart({.firstKey = 200, .startFlag = 1});
+    S().Flows().round.OnWaitingForStart({.firstKey = 200, .startFlag = 1});
     EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::ExitRoom{}});
 
     S().resultWidgets.resultBox->Show(true);
-    S().OnBetPrompt({.userKey = 200, .kind = 1, .amount = 1000});
+    S().Flows().decisions.OnBetPrompt({.userKey = 200, .kind = 1, .amount = 1000});
     EXPECT_FALSE(S().resultWidgets.resultBox->IsVisible()) << "the bet prompt closes the result";
 }
 
@@ -103,7 +104,7 @@ TEST_F(RoundWidgets, WaitingForStartShowsTheRoundStartAnimation)
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
         S().ClearTable();
-        S().OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .chamgiFlag = c.chamgiFlag, .chamgiKind = c.chamgiKind});
+        S().Flows().round.OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .chamgiFlag = c.chamgiFlag, .chamgiKind = c.chamgiKind});
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(S().entryWidgets.roundStart[static_cast<size_t>(i)]->IsVisible(), i == c.shown) << c.name << ": " << i;
     }
@@ -116,10 +117,10 @@ TEST_F(RoundWidgets, FirstPlayerOfTheCardPickKeepsItsEffectUntilTheTurn)
 {
     const auto& pick = S().effects.sunNotify;
     pick[0]->Show(true);
-    S().OnSunDecided({200});
+    S().Flows().round.OnSunDecided({200});
     EXPECT_EQ((std::tuple{pick[0]->IsVisible(), pick[1]->IsVisible(), pick[1]->GetSubAnimation(), pick[1]->GetPos()}),
               (std::tuple{false, true, 12, Point{64, 31}})) << "the own side stops; the first player's: shown, clip, place";
-    S().OnTurnStart(TurnStart{200, 0});
+    S().Flows().round.OnTurnStart(TurnStart{200, 0});
     EXPECT_FALSE(pick[0]->IsVisible() || pick[1]->IsVisible()) << "the turn stops both";
 }
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "support/RoomTestSupport.h"
+
 #include "table/core/TableLayout.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
@@ -21,7 +22,7 @@ using Ids = std::vector<int32_t>;
 
 // A room with the own user on the bottom side (seat 0) and user 200 on top (seat 1), every card
 // window in the deck in slot order, on the virtual clock.
-class TableEngine : public RoomFixture {
+class TableEngineRoom : public RoomFixture {
 protected:
     void SetUp() override
     {
@@ -34,8 +35,8 @@ protected:
         Scene().GetPlayer(1).screenSlot = 1;
     }
     CMirelleVWS& S() { return Scene(); }
-    TableModel& Model() { return Scene().tableModel; }
-    CVHTWnd& Card(int32_t slot) { return *Scene().CardWndBySlot(slot); }
+    TableModel& Model() { return Scene().Engine().Model(); }
+    CVHTWnd& Card(int32_t slot) { return *Scene().Engine().CardWndBySlot(slot); }
     void FillDeck()
     {
         for (int32_t s = 0; s < kCardCount; ++s) ASSERT_TRUE(Model().MoveSlot(s, TableList::Nowhere(), TableList::Deck()));
@@ -84,7 +85,7 @@ protected:
         S().InitFloorSlots();
         S().tableState.dealFloorIds = floorIds;
         S().gameInfo.ownHandIds = handIds;
-        S().DealRound(animated);
+        S().Engine().DealRound(animated);
     }
     void ExpectSound() { EXPECT_EQ(Model().FindBrokenInvariant(), ""); }
     // The kind of the prompt shown, -1 when it is closed.
@@ -115,14 +116,14 @@ protected:
 };
 
 // Suites named for the handlers they drive, on the same table.
-using RoundFlow = TableEngine;
-using Move = TableEngine;
-using RoomEntryTable = TableEngine;
+using RoundFlowRoom = TableEngineRoom;
+using Move = TableEngineRoom;
+using RoomEntryTable = TableEngineRoom;
 using DecisionKind = SceneRules::DecisionKind;
 
 }  // namespace
 
-TEST_F(TableEngine, DealPutsFloorAndBothHandsInPlace)
+TEST_F(TableEngineRoom, DealPutsFloorAndBothHandsInPlace)
 {
     for (const bool animated : {false, true}) {
         SCOPED_TRACE(animated ? "animated" : "plain");
@@ -152,7 +153,7 @@ TEST_F(TableEngine, DealPutsFloorAndBothHandsInPlace)
     }
 }
 
-TEST_F(TableEngine, DealGroupsMonthsAndRefusesABadList)
+TEST_F(TableEngineRoom, DealGroupsMonthsAndRefusesABadList)
 {
     // Ids 0 and 1 are both of month 0: the second joins the first's slot.
     Deal({0, 1, 8, 12, 16, 20, 24, 28}, kHandIds, false);
@@ -167,11 +168,11 @@ TEST_F(TableEngine, DealGroupsMonthsAndRefusesABadList)
     EXPECT_TRUE(S().floor.cards.empty() && S().gameInfo.deck.empty() && S().gameInfo.users[0].hand.empty());
 }
 
-TEST_F(TableEngine, MovingCardsGoDirectlyBelowTheAnchor)
+TEST_F(TableEngineRoom, MovingCardsGoDirectlyBelowTheAnchor)
 {
     FillDeck();
     Card(5).SetPos({100, 100});
-    S().AnimateCardMove(5, {300, 200}, 3, LiftSide::Own, Zoom::Yes);
+    S().Engine().AnimateCardMove(5, {300, 200}, 3, LiftSide::Own, Zoom::Yes);
     EXPECT_EQ(BelowAnchor(1), (std::vector<GVWnd*>{&Card(5)}));
     EXPECT_EQ(Card(5).GetRect(), Rect({300, 200}, kCardSize)) << "lands at the normal size";
     EXPECT_EQ(Card(5).moveValue, 0);
@@ -179,18 +180,18 @@ TEST_F(TableEngine, MovingCardsGoDirectlyBelowTheAnchor)
 
     // The hand pointer follows the card, over it, and each frame waits 2 ms more.
     S().tableState.handPointerShown = true;
-    const uint64_t withPointer = TimeOf([&] { S().AnimateCardMove(6, {200, 300}, 3, LiftSide::Own, Zoom::No); });
+    const uint64_t withPointer = TimeOf([&] { S().Engine().AnimateCardMove(6, {200, 300}, 3, LiftSide::Own, Zoom::No); });
     EXPECT_EQ(BelowAnchor(2), (std::vector<GVWnd*>{S().tableWidgets.handPointer, &Card(6)}));
     EXPECT_EQ(S().tableWidgets.handPointer->GetPos(), (Point{207, 315}));
     S().InitFloorSlots();
     EXPECT_FALSE(S().tableState.handPointerShown) << "a new round clears the flag";
-    const uint64_t without = TimeOf([&] { S().AnimateCardMove(6, {10, 10}, 3, LiftSide::Own, Zoom::No); });
+    const uint64_t without = TimeOf([&] { S().Engine().AnimateCardMove(6, {10, 10}, 3, LiftSide::Own, Zoom::No); });
     // Four frames wait 2 ms more each (the clock's rounding may add a millisecond to a wait).
     EXPECT_GE(withPointer - without, 4u * 2u);
     EXPECT_LE(withPointer - without, 4u * 3u);
 }
 
-TEST_F(TableEngine, TwoCardPlayShakesAndEndsOnTheSlot)
+TEST_F(TableEngineRoom, TwoCardPlayShakesAndEndsOnTheSlot)
 {
     const struct { const char* name; int seat; int32_t onFloor; int32_t expectedSlot; } cases[] = {
         {"own pair onto its month", 0, 10, 3},
@@ -204,7 +205,7 @@ TEST_F(TableEngine, TwoCardPlayShakesAndEndsOnTheSlot)
         if (c.seat == 1) {
             ASSERT_TRUE(Model().SetSlotCard(a, 40) && Model().SetSlotCard(b, 41));
         }
-        S().PlayTwoHandCards({8, 9}, c.seat, true);
+        S().Engine().PlayTwoHandCards({8, 9}, c.seat, true);
         ExpectSound();
         const Point slot = S().floor.GetSlot(c.expectedSlot).position;
         EXPECT_EQ((std::pair{Card(a).GetRect(), Card(b).GetRect()}),
@@ -216,10 +217,10 @@ TEST_F(TableEngine, TwoCardPlayShakesAndEndsOnTheSlot)
     // One card left in the other hand: nothing happens.
     NewRound();
     FromDeck(8, TableList::Hand(1));
-    EXPECT_TRUE(LeavesTableAlone([&] { S().PlayTwoHandCards({8, 9}, 1, true); })) << "too few cards in the other hand";
+    EXPECT_TRUE(LeavesTableAlone([&] { S().Engine().PlayTwoHandCards({8, 9}, 1, true); })) << "too few cards in the other hand";
 }
 
-TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
+TEST_F(TableEngineRoom, PiPileKeepsItsWidthAndCountsItsValue)
 {
     FillDeck();
     const Ids pi = {2, 3, 6, 7, 10, 11, 14, 15, 18, 19, 22, 23, 26, 27, 30, 31, 34, 35, 38, 39, 42, 43, 41, 47, 48};
@@ -229,7 +230,7 @@ TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
         slots.push_back(FromDeck(id, TableList::Pile(0, CardCategory::Pi)));
         value += PiValue(id);
     }
-    S().LayoutPiPile(0);
+    S().Engine().LayoutPiPile(0);
     ExpectSound();
     EXPECT_EQ(S().gameInfo.users[0].piCount, value);
     const CVCountWnd* count = S().tableWidgets.piCounts[0];
@@ -253,26 +254,26 @@ TEST_F(TableEngine, PiPileKeepsItsWidthAndCountsItsValue)
     S().GetPlayer(1).screenSlot = -1;
     S().gameInfo.users[1].piCount = 7;
     FromDeck(42, TableList::Pile(1, CardCategory::Pi));
-    S().LayoutPiPile(1);
-    S().LayoutCapturedPile(1, CardCategory::Gwang);
+    S().Engine().LayoutPiPile(1);
+    S().Engine().LayoutCapturedPile(1, CardCategory::Gwang);
     EXPECT_EQ(S().gameInfo.users[1].piCount, 7);
 }
 
-TEST_F(TableEngine, CardsReachTheirPilesAndHands)
+TEST_F(TableEngineRoom, CardsReachTheirPilesAndHands)
 {
     FillDeck();
     const int32_t taken = OntoFloor(20, 4);
-    S().TakeFloorCard(20, 1);
+    S().Engine().TakeFloorCard(20, 1);
     EXPECT_EQ(S().gameInfo.users[1].animalPile, (Ids{taken}));
     EXPECT_EQ(Card(taken).GetPos(), GetPileArea(1, CardCategory::Animal)->origin);
     EXPECT_EQ((std::pair{S().floor.GetSlot(4).count, S().gameInfo.monthCaptured[5]}), (std::pair{0, 1})) << "slot count, month";
 
     // The other seat's pi goes to the own pile; the September animal moves between piles.
     const int32_t pi = FromDeck(22, TableList::Pile(1, CardCategory::Pi));
-    S().TakePiFromSeat(22, 1, 0);
+    S().Engine().TakePiFromSeat(22, 1, 0);
     EXPECT_TRUE(S().gameInfo.users[0].piPile == Ids{pi} && S().gameInfo.users[0].piCount == 1);
     const int32_t animal = FromDeck(kSeptemberAnimal, TableList::Pile(0, CardCategory::Animal));
-    S().MoveCardToPile(kSeptemberAnimal, 0, CardCategory::Animal, CardCategory::Pi);
+    S().Engine().MoveCardToPile(kSeptemberAnimal, 0, CardCategory::Animal, CardCategory::Pi);
     EXPECT_TRUE(S().gameInfo.users[0].piPile == (Ids{pi, animal}) && S().gameInfo.users[0].piCount == 3)
         << "the September animal joins the pi pile as a double pi";
     ExpectSound();
@@ -281,23 +282,23 @@ TEST_F(TableEngine, CardsReachTheirPilesAndHands)
     S().GetPlayer(1).screenSlot = -1;
     OntoFloor(24, 6);
     EXPECT_TRUE(LeavesTableAlone([&] {
-        S().TakeFloorCard(24, 1), S().TakeFloorCard(44, 0), S().TakePiFromSeat(2, 1, 0);
-        S().MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
+        S().Engine().TakeFloorCard(24, 1), S().Engine().TakeFloorCard(44, 0), S().Engine().TakePiFromSeat(2, 1, 0);
+        S().Engine().MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
     }));
 }
 
-TEST_F(TableEngine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
+TEST_F(TableEngineRoom, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
 {
     FillDeck();
     for (int32_t id = 0; id < 10; ++id) FromDeck(id * 4, TableList::Hand(0));
-    S().DrawDeckCardToHand(45, 0);
+    S().Engine().DrawDeckCardToHand(45, 0);
     const Ids& hand = S().gameInfo.users[0].hand;
     ASSERT_EQ(hand.size(), 11u);
     EXPECT_FALSE(Card(hand[10]).IsVisible()) << "the eleventh drawn card";
     EXPECT_EQ(Card(hand[10]).GetFace().cardId, 45);
 
     S().gameInfo.users[0].deckFlips = 9;
-    S().SortOwnHand(false);
+    S().Engine().SortOwnHand(false);
     Ids ids;
     for (size_t i = 0; i < hand.size(); ++i) {
         ids.push_back(Card(hand[i]).GetFace().cardId);
@@ -308,7 +309,7 @@ TEST_F(TableEngine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
     EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
     for (GVQZSWnd* marker : S().tableWidgets.holdBombs) EXPECT_FALSE(marker->IsVisible()) << "no place for markers";
 
-    S().RelayoutSeats();
+    S().Engine().RelayoutSeats();
     EXPECT_FALSE(Card(hand[10]).IsVisible()) << "after the re-layout";
     EXPECT_EQ(Card(hand[9]).GetRect(), Rect(*HandPosition(0, 9), kBigCardSize));
 
@@ -318,50 +319,50 @@ TEST_F(TableEngine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
     const struct { int32_t pending; int shown; } cases[] = {{0, 0}, {2, 2}, {-3, 0}, {40, 6}};
     for (const auto& c : cases) {
         S().gameInfo.users[0].deckFlips = c.pending;
-        S().SortOwnHand(false);
+        S().Engine().SortOwnHand(false);
         for (int i = 0; i < 6; ++i) {
             const GVQZSWnd* marker = S().tableWidgets.holdBombs[static_cast<size_t>(i)];
             EXPECT_EQ(marker->IsVisible(), i < c.shown) << "pending " << c.pending << " marker " << i;
             EXPECT_TRUE(i >= c.shown || marker->GetPos() == *HandPosition(0, 3 + i)) << "marker " << i << " after the hand";
         }
     }
-    S().SortOwnHandListedLast({2});
+    S().Engine().SortOwnHandListedLast({2});
     ids.clear();
     for (int32_t slot : S().gameInfo.users[0].hand) ids.push_back(Card(slot).GetFace().cardId);
     EXPECT_EQ(ids, (Ids{17, 30, 2}));
 }
 
-TEST_F(TableEngine, RebuildsDealFromTheDeckOrChangeNothing)
+TEST_F(TableEngineRoom, RebuildsDealFromTheDeckOrChangeNothing)
 {
     FillDeck();
-    S().RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3});
+    S().Engine().RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3});
     EXPECT_EQ(S().gameInfo.users[1].piPile, (Ids{0, 1})) << "ids outside the table are dropped";
     EXPECT_EQ((std::pair{S().gameInfo.monthCaptured[0], S().gameInfo.users[1].piCount}), (std::pair{2, 2})) << "month, pi count";
 
-    ASSERT_TRUE(S().RebuildFloor({44, 48, 0, 1}, {{11, 48}}, 48));
+    ASSERT_TRUE(S().Engine().RebuildFloor({44, 48, 0, 1}, {{11, 48}}, 48));
     ExpectSound();
     const struct { int32_t id, floorSlot; } placed[] = {{0, 0}, {1, 0}, {44, 1}, {48, 1}};
     for (const auto& p : placed) {
-        const int32_t slot = S().FindCardById(S().floor.cards, p.id);
+        const int32_t slot = S().Engine().FindCardById(S().floor.cards, p.id);
         ASSERT_GE(slot, 0) << p.id;
         EXPECT_EQ(Card(slot).GetFace().floorSlot, p.floorSlot) << "card " << p.id;
     }
     EXPECT_EQ(S().gameInfo.lastFloorSlot, 1);
     EXPECT_EQ(Card(S().floor.cards[3]).GetPos(), S().floor.GetSlot(1).position + Point(18, 0)) << "the slot is fanned";
 
-    S().RebuildHand(1, 7);
+    S().Engine().RebuildHand(1, 7);
     EXPECT_EQ(S().gameInfo.users[1].hand.size(), 7u);
     EXPECT_EQ(Card(S().gameInfo.users[1].hand[6]).GetRect(), Rect(*HandPosition(1, 6), kSmallCardSize));
     ExpectSound();
 
     // Failed rebuilds change nothing; a floor rebuild also says it failed.
     const struct { const char* name; std::function<void(CMirelleVWS&)> rebuild; } cases[] = {
-        {"a pile longer than the deck", [](CMirelleVWS& s) { s.RebuildPile(0, 3, {2, 3, 6, 7}); }},
-        {"a floor longer than the deck", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({0, 4, 8, 12}, {}, 0)); }},
-        {"a floor of bonus cards only", [](CMirelleVWS& s) { EXPECT_FALSE(s.RebuildFloor({48}, {{3, 48}}, 48)); }},
-        {"a hand of eleven", [](CMirelleVWS& s) { s.RebuildHand(0, 11); }},
-        {"a hand longer than the deck", [](CMirelleVWS& s) { s.RebuildHand(1, 4); }},
-        {"a pile of category 4", [](CMirelleVWS& s) { s.RebuildPile(0, 4, {2}); }},
+        {"a pile longer than the deck", [](CMirelleVWS& s) { s.Engine().RebuildPile(0, 3, {2, 3, 6, 7}); }},
+        {"a floor longer than the deck", [](CMirelleVWS& s) { EXPECT_FALSE(s.Engine().RebuildFloor({0, 4, 8, 12}, {}, 0)); }},
+        {"a floor of bonus cards only", [](CMirelleVWS& s) { EXPECT_FALSE(s.Engine().RebuildFloor({48}, {{3, 48}}, 48)); }},
+        {"a hand of eleven", [](CMirelleVWS& s) { s.Engine().RebuildHand(0, 11); }},
+        {"a hand longer than the deck", [](CMirelleVWS& s) { s.Engine().RebuildHand(1, 4); }},
+        {"a pile of category 4", [](CMirelleVWS& s) { s.Engine().RebuildPile(0, 4, {2}); }},
     };
     for (const auto& c : cases) {
         NewRound();
@@ -371,17 +372,17 @@ TEST_F(TableEngine, RebuildsDealFromTheDeckOrChangeNothing)
     }
 }
 
-TEST_F(TableEngine, CardPlayWaitsForTheDealOrASnapshot)
+TEST_F(TableEngineRoom, CardPlayWaitsForTheDealOrASnapshot)
 {
     Deal(kFloorIds, kHandIds, false);
     FromDeck(48, TableList::Hand(0));
     S().tableState.active = false;
     const int32_t key = S().GetPlayer(0).userKey;
     EXPECT_TRUE(LeavesTableAlone([&] {
-        S().OnInitialFloorBonus({.toPile = {0}, .toFloor = {30}});
-        S().OnBonusCardPlayed({.userKey = key, .bonusCard = 48, .replacementCard = 31});
-        S().OnCaptureEvent({.userKey = static_cast<uint32_t>(key), .kind = 5});
-        S().OnDeckCardsFlipped({.userKey = key, .bonusTake = 1, .cards = {49}, .pendingPassCount = 3});
+        S().Flows().play.OnInitialFloorBonus({.toPile = {0}, .toFloor = {30}});
+        S().Flows().play.OnBonusCardPlayed({.userKey = key, .bonusCard = 48, .replacementCard = 31});
+        S().Flows().play.OnCaptureEvent({.userKey = static_cast<uint32_t>(key), .kind = 5});
+        S().Flows().play.OnDeckCardsFlipped({.userKey = key, .bonusTake = 1, .cards = {49}, .pendingPassCount = 3});
     })) << "hands, piles, floor, deck and round records unchanged";
     EXPECT_FALSE(S().tableState.handPointerShown || S().IsTimerRunning(TimerId::Popup)) << "no hand pointer, no action popup";
 }
@@ -409,7 +410,7 @@ TEST_F(Move, CardSizeTakesTheTemplatesPictureAndKeepsTheFrame)
     card.SetCard(7);
     const struct { int kind; Size size; } cases[] = {{2, {40, 61}}, {0, {25, 36}}, {3, {25, 36}}, {-1, {25, 36}}};
     for (const auto& c : cases) {
-        Scene().SetCardSize(&card, c.kind);
+        Scene().Engine().SetCardSize(&card, c.kind);
         EXPECT_EQ(card.GetEntry(), Scene().tableWidgets.cardSizeTemplates[c.kind == 2 ? 2 : 0]->GetEntry());
         EXPECT_EQ(card.GetRect(), Rect({100, 200}, c.size)) << "kind " << c.kind;
         EXPECT_EQ(card.GetSrcRect(), Rect(0, c.size.cy * 7, c.size.cx, c.size.cy * 8)) << "kind " << c.kind;
@@ -425,20 +426,20 @@ TEST_F(Move, CardEndsAtItsTargetInStepsPlusOneFrames)
         CMirelleVWS& s = Scene();
         s.options.cardSpeed = c.speed;
         s.ApplyCardSpeed();
-        s.SetCardSize(&Card(3), 2);
+        s.Engine().SetCardSize(&Card(3), 2);
         Card(3).SetPos(c.from);
         const uint64_t start = Clock::VirtualElapsedMs();
-        s.AnimateCardMove(3, c.to, s.options.moveSteps[0], LiftSide::Own, Zoom::No);
+        s.Engine().AnimateCardMove(3, c.to, s.options.moveSteps[0], LiftSide::Own, Zoom::No);
         EXPECT_EQ(Clock::VirtualElapsedMs() - start, uint64_t(c.steps + 1) * uint64_t(s.options.stepDelay));
         EXPECT_EQ(Card(3).GetRect(), Rect(c.to, {36, 55})) << "speed " << c.speed;
         EXPECT_FALSE(Card(3).StepPath()) << "a move leaves the path empty";
     }
     Card(49).SetPos({10, 10});
-    Scene().AnimateCardMove(-1, {300, 300}, 3, LiftSide::Own, Zoom::No);
+    Scene().Engine().AnimateCardMove(-1, {300, 300}, 3, LiftSide::Own, Zoom::No);
     EXPECT_EQ(Card(49).GetPos(), (Point{10, 10})) << "slot -1 moves nothing";
 }
 
-TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
+TEST_F(RoundFlowRoom, GoOrStopResultCountsOnlyAGo)
 {
     const struct { const char* name; bool robotRoom; int32_t goFlag, goCount, expectedGoCount; } cases[] = {
         {"a go counts", false, 1, 2, 2},
@@ -451,14 +452,14 @@ TEST_F(RoundFlow, GoOrStopResultCountsOnlyAGo)
         host.sent.clear();
         CHTUser& own = S().RoundUser(0);
         own.goCount = 1, own.points = 7, own.pointsWithGo = -1;
-        S().OnGoOrStopResult(GoOrStopResult{kOwnKey, 0, c.goCount, c.goFlag, 0});
+        S().Flows().decisions.OnGoOrStopResult(GoOrStopResult{kOwnKey, 0, c.goCount, c.goFlag, 0});
         EXPECT_EQ((std::pair{own.goCount, own.pointsWithGo}), (std::pair{c.expectedGoCount, c.goFlag ? 7 + c.goCount : -1}))
             << c.name << ": go count, points with go";
         EXPECT_TRUE(host.sent.empty()) << c.name;
     }
 }
 
-TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
+TEST_F(RoundFlowRoom, RoomOptionsStakeLevelAndBet)
 {
     const struct { const char* name; int32_t roomKind, betKind; int64_t amount; int32_t level; } cases[] = {
         {"room 41 bet 2 reads its table", 41, 2, 999999999, 1},
@@ -467,17 +468,17 @@ TEST_F(RoundFlow, RoomOptionsStakeLevelAndBet)
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
         S().stakeLevel = -1;
-        S().OnRoomOptionNotice(RoomOptionNotice{0, 1, c.amount, c.betKind});
+        S().Flows().decisions.OnRoomOptionNotice(RoomOptionNotice{0, 1, c.amount, c.betKind});
         EXPECT_EQ((std::tuple{S().stakeLevel, S().room.option.betAmount, S().room.option.betKind, NotifyKind()}),
                   (std::tuple{c.level, c.amount, c.betKind, 16})) << c.name << ": level, bet amount, bet kind, prompt";
     }
     S().stakeLevel = -1;
-    S().OnRoomOptionNotice(RoomOptionNotice{0, 0, 5, 1});
+    S().Flows().decisions.OnRoomOptionNotice(RoomOptionNotice{0, 0, 5, 1});
     EXPECT_EQ(NotifyKind(), 17);
     EXPECT_EQ(S().stakeLevel, -1) << "options cleared keep the level";
 }
 
-TEST_F(RoundFlow, TurnStartResetsTheTurnAndSetsItsSeconds)
+TEST_F(RoundFlowRoom, TurnStartResetsTheTurnAndSetsItsSeconds)
 {
     S().room.option.turnTime = 1;  // 8 s a turn
     S().GetPlayer(1).turnTimeoutCount = 2;
@@ -485,7 +486,7 @@ TEST_F(RoundFlow, TurnStartResetsTheTurnAndSetsItsSeconds)
     S().tableWidgets.handPointer->Show(true);
     const int32_t turn = S().gameInfo.turnNumber;
 
-    S().OnTurnStart(TurnStart{200, 0});
+    S().Flows().round.OnTurnStart(TurnStart{200, 0});
     const CGameInfo& g = S().gameInfo;
     EXPECT_EQ((std::tuple{g.turnKey, g.turnNumber, g.turnPutCount, g.lastFloorSlot}), (std::tuple{200, turn + 1, 0, -1}))
         << "turn key, number, put count, last floor slot";
@@ -493,17 +494,17 @@ TEST_F(RoundFlow, TurnStartResetsTheTurnAndSetsItsSeconds)
     EXPECT_EQ(S().timers.countdownStart, 5) << "8 s less two time-outs' 6, held at 5";
     EXPECT_EQ(S().timers.phaseTimerKind, DecisionKind::None) << "the other's turn runs no decision";
 
-    S().OnTurnStart(TurnStart{kOwnKey, 1});
+    S().Flows().round.OnTurnStart(TurnStart{kOwnKey, 1});
     EXPECT_EQ((std::tuple{S().timers.phaseTimerKind, S().timers.countdownStart, S().timers.countdown, S().timers.outlineBlink,
                           S().RoundUser(0).deckFlips}),
               (std::tuple{DecisionKind::PlayCard, 8, 7, true, 1})) << "decision, countdown start and value, blink, pending passes";
 
     const int32_t before = S().gameInfo.turnNumber;
-    S().OnTurnStart(TurnStart{999, 0});
+    S().Flows().round.OnTurnStart(TurnStart{999, 0});
     EXPECT_EQ(S().gameInfo.turnNumber, before) << "a key not seated starts no turn";
 }
 
-TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
+TEST_F(RoundFlowRoom, GoOrStopPromptOfTheOwnUser)
 {
     // Stake 1000, 7 points with a captured card: 7000 at stake.
     S().room.option.stake = 1000;
@@ -517,11 +518,11 @@ TEST_F(RoundFlow, GoOrStopPromptOfTheOwnUser)
         S().room.roomKind = c.roomKind, S().room.option.targetIndex = c.targetIndex;
         S().GetPlayer(0).gameMoney = c.ownMoney, S().GetPlayer(1).gameMoney = c.otherMoney;
         S().gameInfo.lastPointsKey = kOwnKey;
-        S().OnGoOrStopPrompt(GoOrStopPrompt{kOwnKey, 7, 0});
+        S().Flows().decisions.OnGoOrStopPrompt(GoOrStopPrompt{kOwnKey, 7, 0});
         EXPECT_EQ((std::tuple{NotifyKind(), S().timers.phaseTimerKind, S().RoundUser(0).points}),
                   (std::tuple{c.kind, DecisionKind::GoOrStop, 7})) << c.name << ": prompt, decision, points";
     }
-    S().OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
+    S().Flows().decisions.OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
     EXPECT_EQ(NotifyKind(), 10) << "the other's prompt";
 }
 
@@ -529,11 +530,11 @@ TEST_F(RoomEntryTable, SnapshotForAnotherUserOrBeforeTheRound)
 {
     GameDataSync other = Snapshot();
     other.targetKey = 200;
-    EXPECT_TRUE(LeavesTableAlone([&] { S().OnGameDataSync(other); })) << "meant for another user";
+    EXPECT_TRUE(LeavesTableAlone([&] { S().Flows().snapshot.OnGameDataSync(other); })) << "meant for another user";
     S().room.roomState = static_cast<int32_t>(RoomState::Waiting);
-    EXPECT_TRUE(LeavesTableAlone([&] { S().OnGameDataSync(Snapshot()); })) << "no round under way";
+    EXPECT_TRUE(LeavesTableAlone([&] { S().Flows().snapshot.OnGameDataSync(Snapshot()); })) << "no round under way";
     S().room.roomState = static_cast<int32_t>(RoomState::Playing);
-    S().OnGameDataSync(Snapshot());
+    S().Flows().snapshot.OnGameDataSync(Snapshot());
     EXPECT_EQ(S().floor.cards.size(), 6u) << "the same snapshot restores the table in a round";
 }
 
@@ -542,14 +543,14 @@ TEST_F(RoomEntryTable, DealTurnsTheOwnHandUpAndSkipsThePauseInTournamentAndTarge
     const DealCards body = DealBody();
     const auto dealIn = [&](int32_t kind) {
         S().room.roomKind = kind;
-        return static_cast<int64_t>(TimeOf([&] { S().OnDealCards(body); }));
+        return static_cast<int64_t>(TimeOf([&] { S().Flows().firstPlayer.OnDealCards(body); }));
     };
     const int64_t ordinary = dealIn(0);
     std::multiset<int32_t> shown;
-    for (const int32_t slot : S().RoundUser(0).hand) shown.insert(S().CardWndBySlot(slot)->GetImageFrame());
+    for (const int32_t slot : S().RoundUser(0).hand) shown.insert(S().Engine().CardWndBySlot(slot)->GetImageFrame());
     EXPECT_EQ(shown, std::multiset<int32_t>(body.handCards.begin(), body.handCards.end())) << "the own hand face up";
     for (const int32_t slot : S().RoundUser(1).hand)
-        EXPECT_EQ(S().CardWndBySlot(slot)->GetImageFrame(), CVHTWnd::kBackFrame) << "the other hand stays face down";
+        EXPECT_EQ(S().Engine().CardWndBySlot(slot)->GetImageFrame(), CVHTWnd::kBackFrame) << "the other hand stays face down";
     EXPECT_TRUE(S().tableState.active);
     for (const int32_t kind : {20, 32, 43})
         EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";

@@ -1,9 +1,12 @@
-#include "scene/CMirelleVWS.h"
+#include "table/flows/ResultFlow.h"
 
 #include "foundation/Debug.h"
 #include "protocol/CHostProxy.h"
 #include "protocol/HostInterfaces.h"
+#include "table/TableEngine.h"
 #include "table/core/ResultHandlerRules.h"
+#include "table/flows/RoomFlows.h"
+#include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVPSPPushBtn.h"
 
@@ -29,20 +32,20 @@ void EnableAutoPlayButton(CVPSPPushBtn* button, bool enable)
 
 }  // namespace
 
-void CMirelleVWS::OpenResultPhase()
+void ResultFlow::OpenResultPhase()
 {
     room.roomState = static_cast<int32_t>(RoomState::RoundOver);
-    StopLoopSounds();
-    StopBlinkTimer();
-    HideNotify();
-    SetAutoPlay(false);
+    stage.StopLoopSounds();
+    stage.StopBlinkTimer();
+    stage.HideNotify();
+    stage.SetAutoPlay(false);
     // FIXME: refresh the VIP hand-name icons, once the VIP icons are loaded.
-    StopTurnMarker();
-    RestartCountdown();
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
     tableState.dealing = false;
 }
 
-void CMirelleVWS::CopyOwnMoney(const PlayerInfo& seat)
+void ResultFlow::CopyOwnMoney(const PlayerInfo& seat)
 {
     ownUser.gameMoney = seat.gameMoney;
     ownUser.startMoney = seat.startMoney;
@@ -56,7 +59,7 @@ void CMirelleVWS::CopyOwnMoney(const PlayerInfo& seat)
     ownUser.memberLower2 = seat.memberLower2;
 }
 
-void CMirelleVWS::ApplyPlayCount(const PlayerInfo& seat)
+void ResultFlow::ApplyPlayCount(const PlayerInfo& seat)
 {
     ownUser.dailyPlayCount = seat.dailyPlayCount;
     ownUser.playLimitClass = seat.playLimitClass;
@@ -68,54 +71,54 @@ void CMirelleVWS::ApplyPlayCount(const PlayerInfo& seat)
     (void)plan;
 }
 
-void CMirelleVWS::ShowRobotResultFace(int winnerSeat)
+void ResultFlow::ShowRobotResultFace(int winnerSeat)
 {
-    if (!HasRobotSeat()) return;
-    ShowRobotAvatar(IsSeat(winnerSeat) && IsRobotSeat(winnerSeat) ? kRobotWonFace : kRobotLostFace, kRobotAvatarAt);
+    if (!records.HasRobotSeat()) return;
+    stage.ShowRobotAvatar(RoomRecords::IsSeat(winnerSeat) && records.IsRobotSeat(winnerSeat) ? kRobotWonFace : kRobotLostFace, kRobotAvatarAt);
 }
 
-void CMirelleVWS::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
+void ResultFlow::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
 {
     GVQZAniWnd* animation = effects.goBakAnimation;
     if (!animation) return;
     std::array<int, 2> slots{};
     std::array<bool, 2> seated{};
     for (int s = 0; s < 2; ++s) {
-        slots[static_cast<size_t>(s)] = GetPlayer(s).screenSlot;
-        seated[static_cast<size_t>(s)] = GetPlayer(s).userKey != -1;
+        slots[static_cast<size_t>(s)] = records.GetPlayer(s).screenSlot;
+        seated[static_cast<size_t>(s)] = records.GetPlayer(s).userKey != -1;
     }
     const auto slot = Rules::GoBakScreenSlot(baks, winnerSeat, slots, seated);
     if (!slot) return;
     animation->SelectAnimation(*slot);
     animation->Show(true);
     animation->Play(-1, false);
-    PlaySoundId(SoundId::NotifyGoBak);
-    InvalidateWnd(animation);
+    stage.PlaySoundId(SoundId::NotifyGoBak);
+    stage.InvalidateWnd(animation);
 }
 
-void CMirelleVWS::OnRoundResult(const RoundResult& body)
+void ResultFlow::OnRoundResult(const RoundResult& body)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = records.FindSeatByKey(ownUser.userKey);
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
-    StartPhaseTimer(DecisionKind::ResultItem);
+    stage.StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
-    RevealRemainingCards(body.remainingDeck, body.remainingHands);
+    stage.RevealRemainingCards(body.remainingDeck, body.remainingHands);
 
     bool assaRose = false;
     for (int s = 0; s < 2; ++s) {
         const size_t i = static_cast<size_t>(s);
-        PlayerInfo& p = GetPlayer(s);
+        PlayerInfo& p = records.GetPlayer(s);
         if (body.chamgiOffered == 0) {
             p.gameMoney = body.money[i];
             p.secondMoney = body.secondMoney[i];
         }
         Rules::ZeroMoneyAtFloor(p, body.moneyFloor);
-        RefreshSeatInfo(s);
-        LayoutCapturedPile(s, 3);
+        flows.entry.RefreshSeatInfo(s);
+        engine.LayoutCapturedPile(s, 3);
         p.playLimitClass = static_cast<int32_t>(body.playLimitClass[i]);
         p.dailyPlayCount = static_cast<int32_t>(body.dailyPlayCount[i]);
         p.freePlayValue = body.freePlayValue[i];
-        RoundUser(s).roundValue = body.roundValue[i];
+        records.RoundUser(s).roundValue = body.roundValue[i];
         if (s != own) continue;
         CopyOwnMoney(p);
         // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
@@ -126,35 +129,35 @@ void CMirelleVWS::OnRoundResult(const RoundResult& body)
         }
         // FIXME: the VIP manager's progress notice (PrintProgressNotice) without a robot, outside room kind 60.
     }
-    ReportSeatMoney();
+    stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
     // FIXME: the restrict panel in anti-leave rooms with a count and no leave permission (CVRestrictOptionWnd).
-    LeaveNoticeToHost(1);
-    LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(1);
+    stage.LeaveNoticeToHost(3);
 
-    const int winner = FindSeatByKey(static_cast<int32_t>(body.winnerKey));
+    const int winner = records.FindSeatByKey(static_cast<int32_t>(body.winnerKey));
     if (body.resultKind <= kLastResultKind) {
-        ShowRoundResult(body);
-        SetDirty();
+        stage.ShowRoundResult(body);
+        stage.SetDirty();
         PlayGoBak(body.bakList, winner);
         ShowRobotResultFace(winner);
     } else {
-        PlaySoundId(SoundId::ResultWinner);
+        stage.PlaySoundId(SoundId::ResultWinner);
     }
     ReserveResultItems(own, assaRose);
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::ReserveResultItems(int own, bool assaRose)
+void ResultFlow::ReserveResultItems(int own, bool assaRose)
 {
-    if (own < 0 || HasRobotSeat() || room.roomKind == 60) return;
-    const PlayerInfo& p = GetPlayer(own);
+    if (own < 0 || records.HasRobotSeat() || room.roomKind == 60) return;
+    const PlayerInfo& p = records.GetPlayer(own);
     const int grade = ResultHandlerRules::MembershipGrade(p);
     Rules::SupermanInputs in;
     in.ownSeated = true;
     in.roomKind = room.roomKind;
     in.alreadyReserved = entryState.itemReserved;
-    in.antiLeaveRunning = IsAntiLeaveRoom() && entryState.antiLeaveCount > 0;
+    in.antiLeaveRunning = records.IsAntiLeaveRoom() && entryState.antiLeaveCount > 0;
     in.money = p.gameMoney;
     in.referenceMoney = p.startMoney;
     if (Rules::ShouldReserveSuperman(in)) {
@@ -167,16 +170,16 @@ void CMirelleVWS::ReserveResultItems(int own, bool assaRose)
     (void)assaRose;
 }
 
-void CMirelleVWS::OnEventRoundResult(const EventRoundResult& body)
+void ResultFlow::OnEventRoundResult(const EventRoundResult& body)
 {
     OpenResultPhase();
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = records.FindSeatByKey(ownUser.userKey);
     for (int s = 0; s < 2; ++s) {
         const size_t i = static_cast<size_t>(s);
-        PlayerInfo& p = GetPlayer(s);
+        PlayerInfo& p = records.GetPlayer(s);
         p.tournamentMoney = body.tournamentMoney[i];
-        RefreshSeatInfo(s);
-        LayoutCapturedPile(s, 3);
+        flows.entry.RefreshSeatInfo(s);
+        engine.LayoutCapturedPile(s, 3);
         p.playLimitClass = static_cast<int32_t>(body.playLimitClass[i]);
         p.dailyPlayCount = static_cast<int32_t>(body.dailyPlayCount[i]);
         p.freePlayValue = body.freePlayValue[i];
@@ -186,34 +189,34 @@ void CMirelleVWS::OnEventRoundResult(const EventRoundResult& body)
         }
     }
     // As with the round result: the host hears the result, then that the room may be left.
-    LeaveNoticeToHost(1);
-    LeaveNoticeToHost(3);
-    ShowEventResult(body);
-    SetDirty();
-    ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
-    PlaySoundId(SoundId::ResultWinner);
-    SetDirty();
+    stage.LeaveNoticeToHost(1);
+    stage.LeaveNoticeToHost(3);
+    stage.ShowEventResult(body);
+    stage.SetDirty();
+    ShowRobotResultFace(records.FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
+    stage.PlaySoundId(SoundId::ResultWinner);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
+void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
 {
     // FIXME: hide the target-score panel's running effects (CVDesperateWnd).
-    desperateRoundFinished = true;
-    const int own = FindSeatByKey(ownUser.userKey);
+    records.desperateRoundFinished = true;
+    const int own = records.FindSeatByKey(ownUser.userKey);
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
-    StartPhaseTimer(DecisionKind::ResultItem);
+    stage.StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
-    RevealRemainingCards(body.remainingDeck, body.remainingHands);
+    stage.RevealRemainingCards(body.remainingDeck, body.remainingHands);
     bool assaRose = false;
     for (int s = 0; s < 2; ++s) {
         const size_t i = static_cast<size_t>(s);
-        PlayerInfo& p = GetPlayer(s);
+        PlayerInfo& p = records.GetPlayer(s);
         p.gameMoney = body.money[i];
         Rules::ZeroMoneyAtFloor(p, body.value11);
-        RefreshSeatInfo(s);
-        LayoutCapturedPile(s, 3);
+        flows.entry.RefreshSeatInfo(s);
+        engine.LayoutCapturedPile(s, 3);
         p.freePlayValue = body.freePlayValue[i];
-        RoundUser(s).roundValue = body.roundValue[i];
+        records.RoundUser(s).roundValue = body.roundValue[i];
         if (s != own) continue;
         CopyOwnMoney(p);
         // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
@@ -222,84 +225,84 @@ void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
             assaRose = true;
         }
     }
-    if (!HasRobotSeat()) {
-        UpdateExitButtons(1);
-        UpdatePlayObserveButtons(1);
+    if (!records.HasRobotSeat()) {
+        stage.UpdateExitButtons(1);
+        stage.UpdatePlayObserveButtons(1);
     }
-    ReportSeatMoney();
+    stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.value11);
-    LeaveNoticeToHost(1);
-    LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(1);
+    stage.LeaveNoticeToHost(3);
     // FIXME: the target-score result panel (ShowDesperateResult, CVDesperateResultWnd) and its go-bak animation;
     // item visibility goes to CVDesperateResultWnd::SetItemShown.
-    ShowRobotResultFace(FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
+    ShowRobotResultFace(records.FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
     ReserveResultItems(own, assaRose);
-    PlaySoundId(SoundId::ResultWinner);
-    SetDirty();
+    stage.PlaySoundId(SoundId::ResultWinner);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnGameEnd(const GameEnd& body)
+void ResultFlow::OnGameEnd(const GameEnd& body)
 {
-    const int ownBefore = FindSeatByKey(ownUser.userKey);
+    const int ownBefore = records.FindSeatByKey(ownUser.userKey);
     if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
     // FIXME: the target-score panel's give-up button in rooms 40..43 (UpdateGiveUpButton (1)).
-    PlaySoundId(SoundId::GameClear);
-    ClearTable();
+    stage.PlaySoundId(SoundId::GameClear);
+    stage.ClearTable();
     UpdateAntiLeaveAtGameEnd(body.antiLeaveCount);
     entryState.entryValue = body.entryValue;
     SettleGameEndSeats(body);
     // FIXME: the promotion manager's ShowJackpotResult (body.jackpot).
     if (ownBefore >= 0) {
         if (const auto hours = Rules::HoursCrossed(body.jackpot.playMinutesBefore, body.jackpot.playMinutesAfter))
-            PrintChatText(Rules::PlayTimeLine(*hours));
+            stage.PrintChatText(Rules::PlayTimeLine(*hours));
     }
-    RefreshBothSeats();
-    ReportSeatMoney();
+    flows.entry.RefreshBothSeats();
+    stage.ReportSeatMoney();
     // FIXME: rooms 40..43 reset a finished target-score round or show each seat's score quietly.
     if (body.firstKey != 0 && body.firstKey != -1) {
-        if (GetPlayer(0).userKey != body.firstKey) ShowUserPopupMenu(false, -1, {0, 0});
+        if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
             room.seats.AssignScreenSlots(ownUser.userKey);
-            ShowSeatMarks();
+            flows.entry.ShowSeatMarks();
             // FIXME: swap the target-score panel's sides when the own user watches.
         }
     }
-    RefreshBothSeats();
-    ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
-    LeaveNoticeToHost(3);
-    for (const std::string& line : Rules::LeaveLines(body.leaveList, {GetPlayer(0).userKey, GetPlayer(1).userKey}))
-        PrintChatText(line);
+    flows.entry.RefreshBothSeats();
+    stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
+    stage.LeaveNoticeToHost(3);
+    for (const std::string& line : Rules::LeaveLines(body.leaveList, {records.GetPlayer(0).userKey, records.GetPlayer(1).userKey}))
+        stage.PrintChatText(line);
     if (body.firstKey == 0) {
-        PlaySoundId(SoundId::BoxNotify);
-        PrintChatText("일시적인 오류`1111`로 게임을 중지하였습니다!`0010`");
+        stage.PlaySoundId(SoundId::BoxNotify);
+        stage.PrintChatText("일시적인 오류`1111`로 게임을 중지하였습니다!`0010`");
     }
-    if (body.leaveFlag != 0) PostToHost(1);
-    SetDirty();
+    if (body.leaveFlag != 0) stage.PostToHost(1);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::UpdateAntiLeaveAtGameEnd(int32_t count)
+void ResultFlow::UpdateAntiLeaveAtGameEnd(int32_t count)
 {
-    if (!IsAntiLeaveRoom() || count == entryState.antiLeaveCount) return;
+    if (!records.IsAntiLeaveRoom() || count == entryState.antiLeaveCount) return;
     entryState.antiLeaveCount = count;
     if (count == 0)
-        ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", 0, 3000, "먹튀방지 옵션이 해제되었습니다.",
+        stage.ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", 0, 3000, "먹튀방지 옵션이 해제되었습니다.",
                        kWarningColour);
     // FIXME: the restrict panel with the leave permission (CVRestrictOptionWnd::Update).
 }
 
 // Each seat's counts, multiplier and money from the body. The turn time-out count of both seats is
 // reset, but only the own seat's is the server's to hear, and only once.
-void CMirelleVWS::SettleGameEndSeats(const GameEnd& body)
+void ResultFlow::SettleGameEndSeats(const GameEnd& body)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = records.FindSeatByKey(ownUser.userKey);
     for (int s = 0; s < 2; ++s) {
         const GameEndSeat& in = body.seats[static_cast<size_t>(s)];
-        PlayerInfo& p = GetPlayer(s);
+        PlayerInfo& p = records.GetPlayer(s);
         p.turnTimeoutCount = 0;
-        UpdateScoreMultiplier(s, false);
-        RefreshSeatPanels(s);
+        engine.UpdateScoreMultiplier(s, false);
+        stage.RefreshSeatPanels(s);
         p.gameMoney = in.gameMoney;
         p.safeMoney = in.safeMoney;
         p.secondMoney = in.secondMoney;
@@ -316,21 +319,21 @@ void CMirelleVWS::SettleGameEndSeats(const GameEnd& body)
         if (in.roomValue != 0) room.roomValue = in.roomValue;
         if (s == own) SettleOwnGameEnd(p, in);
     }
-    if (own >= 0) SendTimeoutCount(0);
+    if (own >= 0) stage.SendTimeoutCount(0);
 }
 
-void CMirelleVWS::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
+void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
 {
     CopyOwnMoney(seat);
     if (const auto notice = Rules::PlanCapNotice(Rules::MembershipGrade(seat), seat.gameMoney, seat.safeMoney)) {
-        CHostProxy(GetHost()).PrintChatLink(Rules::kCapNoticeLink, kCapNoticeLinkTarget, 400, 0);
-        PrintChatText(notice->text);
+        CHostProxy(stage.GetHost()).PrintChatLink(Rules::kCapNoticeLink, kCapNoticeLinkTarget, 400, 0);
+        stage.PrintChatText(notice->text);
         entryState.moneyNoticeFlags[0] = true;
     }
-    if (HasRobotSeat()) return;
+    if (records.HasRobotSeat()) return;
     const bool gained = in.jewelCount > seat.jewelCount;
     // FIXME: the jewel panel (CVMirelleBijouWnd): SetBijouKind on a new kind, StartEffect and AddBijou on a gain.
     seat.jewelKind = ownUser.jewelKind = in.jewelKind;
     seat.jewelCount = ownUser.jewelCount = in.jewelCount;
-    if (gained) PlaySoundId(SoundId::JewelGained);
+    if (gained) stage.PlaySoundId(SoundId::JewelGained);
 }

@@ -1,7 +1,10 @@
-#include "scene/CMirelleVWS.h"
+#include "table/flows/RoundFlow.h"
 
 #include "foundation/Debug.h"
+#include "table/TableEngine.h"
 #include "table/core/RoundRules.h"
+#include "table/flows/RoomFlows.h"
+#include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 
@@ -20,112 +23,112 @@ constexpr Point kFirstPlayerClipAt[2] = {{64, 404}, {64, 31}};
 
 }  // namespace
 
-void CMirelleVWS::SetCountdownTo(DecisionKind kind)
+void RoundFlow::SetCountdownTo(DecisionKind kind)
 {
     timers.countdownStart = SceneRules::PhaseSeconds(kind, room.option.turnTime, controls.autoPlay);
     timers.countdown = timers.countdownStart - 1;
 }
 
-void CMirelleVWS::ShowStakeConfirm(const PerSeat<int32_t>& values)
+void RoundFlow::ShowStakeConfirm(const PerSeat<int32_t>& values)
 {
-    const int kind = RoundRules::StakeConfirmKind(values[0], values[1], FindSeatByKey(ownUser.userKey));
+    const int kind = RoundRules::StakeConfirmKind(values[0], values[1], records.FindSeatByKey(ownUser.userKey));
     if (kind == 12)
-        for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = 0;
-    ShowNotify(kind);
-    SetDirty();
-    Delay(2000);
-    HideNotify();
+        for (int s = 0; s < 2; ++s) records.GetPlayer(s).readyValue = 0;
+    stage.ShowNotify(kind);
+    stage.SetDirty();
+    stage.Delay(2000);
+    stage.HideNotify();
 }
 
-void CMirelleVWS::OnGameReady(const GameReady& body)
+void RoundFlow::OnGameReady(const GameReady& body)
 {
-    const bool antiLeave = IsAntiLeaveRoom() && controls.antiLeaveActive;
+    const bool antiLeave = records.IsAntiLeaveRoom() && controls.antiLeaveActive;
     room.roomState = static_cast<int32_t>(antiLeave ? RoomState::Playing : RoomState::Waiting);
     controls.roundStarted = false;
     // FIXME: the target-score panel's give-up button follows the state (UpdateGiveUpButton).
-    UpdateExitButtons(1);
-    UpdatePlayObserveButtons(1);
+    stage.UpdateExitButtons(1);
+    stage.UpdatePlayObserveButtons(1);
     gameInfo.drawExponent = body.doublingExponent;
-    UpdateStakeText();
-    for (int s = 0; s < 2; ++s) GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
-    if (IsUserSeated()) ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
+    stage.UpdateStakeText();
+    for (int s = 0; s < 2; ++s) records.GetPlayer(s).readyValue = body.readyValues[static_cast<size_t>(s)];
+    if (records.IsUserSeated()) stage.ShowNotify(kReadyNotice, room.option.stake, body.stakeAmount);
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[0]);
     SetCountdownTo(DecisionKind::GameReady);
     timers.countdownLimit = 3;
-    StartPhaseTimer(DecisionKind::GameReady);
-    SetDirty();
+    stage.StartPhaseTimer(DecisionKind::GameReady);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnStakeConfirm(const StakeConfirm& body)
+void RoundFlow::OnStakeConfirm(const StakeConfirm& body)
 {
-    if (!IsAntiLeaveRoom() || !controls.antiLeaveActive) return;
-    StopTurnMarker();
-    RestartCountdown();
-    HideNotify();
+    if (!records.IsAntiLeaveRoom() || !controls.antiLeaveActive) return;
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
+    stage.HideNotify();
     room.option.stake = body.stake;
-    UpdateStakeText();
+    stage.UpdateStakeText();
     ShowStakeConfirm(body.values);
 }
 
-void CMirelleVWS::OnWaitingForStart(const WaitingForStart& body)
+void RoundFlow::OnWaitingForStart(const WaitingForStart& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     controls.roundStarted = false;
     // FIXME: the target-score panel's give-up button follows state 1 (UpdateGiveUpButton).
-    if (IsAntiLeaveRoom()) {
+    if (records.IsAntiLeaveRoom()) {
         controls.antiLeaveActive = body.antiLeaveFlag != 0;
         // FIXME: the restrict options panel (CVRestrictOptionWnd::Update (1, 0)).
     }
-    StopTurnMarker();
-    RestartCountdown();
-    HideNotify();
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
+    stage.HideNotify();
     // FIXME: the VIP manager hides its combination icons (HideAllIcons).
-    UpdateExitButtons(1);
-    UpdatePlayObserveButtons(1);
+    stage.UpdateExitButtons(1);
+    stage.UpdatePlayObserveButtons(1);
     room.option.stake = body.stake;
-    UpdateStakeText();
-    if (GetPlayer(0).userKey != body.firstKey) {
+    stage.UpdateStakeText();
+    if (records.GetPlayer(0).userKey != body.firstKey) {
         DebugLine("waiting for start: seat 0 is not the first player %d", static_cast<int>(body.firstKey));
-        ExitRoom();
+        stage.ExitRoom();
         return;
     }
     if (body.confirmFlag != 0) ShowStakeConfirm(body.values);
     if (body.firstKey == ownUser.userKey) {
         if (body.startFlag != 0) {
-            ShowStartButton(false);
-            StartTimer(TimerId::Start);
+            stage.ShowStartButton(false);
+            stage.StartTimer(TimerId::Start);
         } else {
-            ShowStartButton(true);
-            if (controls.autoStart) SendStart();
+            stage.ShowStartButton(true);
+            if (controls.autoStart) stage.SendStart();
         }
     }
     gameInfo.missionMusic = body.chamgiFlag;
     if (body.chamgiFlag != 0 && (body.chamgiKind == 1 || body.chamgiKind == 2)) {
-        ShowRoundStartAnimation(true, body.chamgiKind);
-        ShowChamgiBackground(true, body.chamgiKind);
-    } else if (body.chamgiFlag == 0 && IsDesperateRoom()) {
-        ShowRoundStartAnimation(true, 0);
+        stage.ShowRoundStartAnimation(true, body.chamgiKind);
+        stage.ShowChamgiBackground(true, body.chamgiKind);
+    } else if (body.chamgiFlag == 0 && records.IsDesperateRoom()) {
+        stage.ShowRoundStartAnimation(true, 0);
     }
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnSunDecided(const SunDecided& body)
+void RoundFlow::OnSunDecided(const SunDecided& body)
 {
-    StopTurnMarker();
-    RestartCountdown();
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
     timers.outlineBlink = false;
-    if (timers.phaseTimerKind == DecisionKind::SunPick) StopPhaseTimer();
-    ShowFloorSlotMarkers(0);
-    const int seat = FindSeatByKey(body.firstKey);
-    const int slot = ScreenSlotOf(seat) == 1 ? 1 : 0;
+    if (timers.phaseTimerKind == DecisionKind::SunPick) stage.StopPhaseTimer();
+    stage.ShowFloorSlotMarkers(0);
+    const int seat = records.FindSeatByKey(body.firstKey);
+    const int slot = engine.ScreenSlotOf(seat) == 1 ? 1 : 0;
     if (gameInfo.firstPlayerMode == 0) {
-        Delay(500);
-        PlaySoundId(SoundId::DaebakStamp);
-        StopPickEffects();
+        stage.Delay(500);
+        stage.PlaySoundId(SoundId::DaebakStamp);
+        flows.firstPlayer.StopPickEffects();
         if (GVQZAniWnd* effect = effects.sunNotify[static_cast<size_t>(slot)]; effect && effect->SelectAnimation(kFirstPlayerClip)) {
             effect->SetPos(kFirstPlayerClipAt[slot]);
             effect->Play(1, true);
-            InvalidateWnd(effect);
+            stage.InvalidateWnd(effect);
         }
     } else if (gameInfo.firstPlayerMode == 1) {
         const std::string name = "SUN_" + std::to_string(slot);
@@ -135,97 +138,97 @@ void CMirelleVWS::OnSunDecided(const SunDecided& body)
             notice->SelectAnimationByName(name);
             notice->Show(true);
             notice->Play(i == 0 ? 1 : -1, false);
-            InvalidateWnd(notice);
+            stage.InvalidateWnd(notice);
         }
-        PlaySoundId(SoundId::DaebakStamp);
-        PlaySoundId(slot == 0 ? SoundId::SunGood : SoundId::SunBad);
+        stage.PlaySoundId(SoundId::DaebakStamp);
+        stage.PlaySoundId(slot == 0 ? SoundId::SunGood : SoundId::SunBad);
     }
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnRoundStart(const RoundStart& body)
+void RoundFlow::OnRoundStart(const RoundStart& body)
 {
     const auto number = RoundRules::RoundNumberText(body.roundIndex);
     if (!number) {
         DebugLine("round start: index %d outside 0..98", static_cast<int>(body.roundIndex));
         return;
     }
-    ShowRoundBanner(*number);
-    SetDirty();
+    stage.ShowRoundBanner(*number);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnTurnStart(const TurnStart& body)
+void RoundFlow::OnTurnStart(const TurnStart& body)
 {
-    StopPickEffects();
+    flows.firstPlayer.StopPickEffects();
     gameInfo.turnPutCount = 0;
-    HideNotify();
-    PlayEffect(kHideEffects, 0);
-    HideBettingPanel();
+    stage.HideNotify();
+    stage.PlayEffect(RoomStage::kHideEffects, 0);
+    stage.HideBettingPanel();
     // FIXME: hide the turn-hint widget, once the hand hints load it.
-    StopTurnMarker();
-    RestartCountdown();
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
     tableState.handPointerShown = false;
     if (GVPSPWnd* pointer = tableWidgets.handPointer) {
         pointer->Show(false);
-        InvalidateWnd(pointer);
+        stage.InvalidateWnd(pointer);
     }
-    const int seat = FindSeatByKey(body.turnKey);
-    const int slot = ScreenSlotOf(seat);
+    const int seat = records.FindSeatByKey(body.turnKey);
+    const int slot = engine.ScreenSlotOf(seat);
     if (seat < 0 || (slot != 0 && slot != 1)) return;
 
     if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) {
         blink->SelectAnimation(slot);
         blink->Show(true);
         blink->Play(-1, false);
-        InvalidateWnd(blink);
+        stage.InvalidateWnd(blink);
     }
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
-    if (controls.autoPlay) ShowAutoPlayNotice(true);
+    if (controls.autoPlay) stage.ShowAutoPlayNotice(true);
     // FIXME: the VIP manager's combination icons for the own seat (UpdateJokboIcons (own seat, 1)).
-    SetDirty();
+    stage.SetDirty();
 
     int seconds = SceneRules::PhaseSeconds(DecisionKind::PlayCard, room.option.turnTime, controls.autoPlay);
     timers.countdownLimit = 3;
-    if (body.turnKey == ownUser.userKey && !IsRobotSeat(seat)) {
-        RoundUser(seat).deckFlips = body.pendingPassCount;
+    if (body.turnKey == ownUser.userKey && !records.IsRobotSeat(seat)) {
+        records.RoundUser(seat).deckFlips = body.pendingPassCount;
         timers.outlineBlink = true;
-        seconds = StartPhaseTimer(DecisionKind::PlayCard);
-        PlaySoundId(SoundId::NotifyTurn);
-        HoverAtCursor();
+        seconds = stage.StartPhaseTimer(DecisionKind::PlayCard);
+        stage.PlaySoundId(SoundId::NotifyTurn);
+        stage.HoverAtCursor();
     } else {
         timers.outlineBlink = false;
-        if (slot == 1) SortOwnHand(false);
-        seconds = RoundRules::OpponentTurnSeconds(seconds, GetPlayer(seat).turnTimeoutCount);
+        if (slot == 1) engine.SortOwnHand(false);
+        seconds = RoundRules::OpponentTurnSeconds(seconds, records.GetPlayer(seat).turnTimeoutCount);
     }
     gameInfo.turnKey = body.turnKey;
-    tableModel.StartTurn();
+    engine.Model().StartTurn();
     // The held-bomb guides need the turn: after it changed hands.
     if (timers.outlineBlink) {
-        ShowOwnOutline(true);
-        ShowHandHints(true);
+        stage.ShowOwnOutline(true);
+        stage.ShowHandHints(true);
     }
     timers.countdownStart = seconds;
     timers.countdown = seconds - 1;
     // FIXME: in rooms 5..10 without a robot, the own user seated, the round's first turn starts the
     // first-turn hint animation looping (with the hints).
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::OnClearEffects(const ClearEffects&)
+void RoundFlow::OnClearEffects(const ClearEffects&)
 {
-    HideNotify();
-    PlayEffect(kHideEffects, 0);
-    StopTurnMarker();
-    RestartCountdown();
+    stage.HideNotify();
+    stage.PlayEffect(RoomStage::kHideEffects, 0);
+    stage.StopTurnMarker();
+    stage.RestartCountdown();
 }
 
-void CMirelleVWS::OnTimeUp(const TimeUp&)
+void RoundFlow::OnTimeUp(const TimeUp&)
 {
-    StopPhaseTimer();
-    HideNotify();
-    StopBlinkTimer();
-    StopTurnMarker();
-    ShowNotify(kTimeUpNotice);
-    SetDirty();
+    stage.StopPhaseTimer();
+    stage.HideNotify();
+    stage.StopBlinkTimer();
+    stage.StopTurnMarker();
+    stage.ShowNotify(kTimeUpNotice);
+    stage.SetDirty();
 }

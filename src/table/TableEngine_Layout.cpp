@@ -1,10 +1,11 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
+#include "table/TableStage.h"
 #include "table/core/TableLayout.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
-void CMirelleVWS::SetCardSize(CVHTWnd* card, int kind)
+void TableEngine::SetCardSize(CVHTWnd* card, int kind)
 {
     static constexpr Size kSizes[TableWidgets::kCardSizes] = {kSmallCardSize, kNormalCardSize, kBigCardSize};
     if (!card || kind < 0 || kind >= TableWidgets::kCardSizes) return;
@@ -17,9 +18,9 @@ void CMirelleVWS::SetCardSize(CVHTWnd* card, int kind)
     card->SetImageFrame(frame);
 }
 
-void CMirelleVWS::PlaceHand(int seat)
+void TableEngine::PlaceHand(int seat)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     const int screenSlot = ScreenSlotOf(seat);
     const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
     for (size_t i = 0; i < hand.size(); ++i) {
@@ -34,10 +35,10 @@ void CMirelleVWS::PlaceHand(int seat)
     }
 }
 
-void CMirelleVWS::RelayoutSeats()
+void TableEngine::RelayoutSeats()
 {
-    if (GetRoomState() != RoomState::Playing) return;
-    const int turnSeat = FindSeatByKey(gameInfo.turnKey);
+    if (records.GetRoomState() != RoomState::Playing) return;
+    const int turnSeat = records.FindSeatByKey(gameInfo.turnKey);
     if (GVQZAniWnd* countdown = roomWidgets.countdownAnimation)
         if (const auto at = CountdownPosition(ScreenSlotOf(turnSeat))) countdown->SetPos(*at);
     for (int seat = 0; seat < 2; ++seat) {
@@ -48,9 +49,9 @@ void CMirelleVWS::RelayoutSeats()
                 SetCardSize(CardWndBySlot(slot), screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
             PlaceHand(seat);
         }
-        RefreshSeatPanels(seat);
+        stage.RefreshSeatPanels(seat);
         for (int32_t category = 0; category < kPileCategoryCount; ++category) LayoutCapturedPile(seat, category);
     }
     // FIXME: the mission panel of the mission mode updates its card marks, once the mission panels exist.
-    SetDirty();
+    stage.SetDirty();
 }

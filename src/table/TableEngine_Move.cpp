@@ -1,14 +1,15 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
 #include <algorithm>
 
 #include "foundation/core/Clock.h"
+#include "table/TableStage.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
-void CMirelleVWS::BuildMovePath(int32_t slot, Point target, int32_t steps, CVHTWnd* card)
+void TableEngine::BuildMovePath(int32_t slot, Point target, int32_t steps, CVHTWnd* card)
 {
     CVHTWnd* moving = slot == -1 ? card : CardWndBySlot(slot);
     if (!moving) return;
@@ -16,20 +17,20 @@ void CMirelleVWS::BuildMovePath(int32_t slot, Point target, int32_t steps, CVHTW
     moving->Path().assign(points.begin(), points.end());
 }
 
-void CMirelleVWS::WaitFrame(FrameWaitPacer& pacer)
+void TableEngine::WaitFrame(FrameWaitPacer& pacer)
 {
     if (!pacer.NextFrameWaits()) return;
     const uint32_t start = Clock::NowMs();
-    Delay(static_cast<uint32_t>(std::max(options.stepDelay, 0)));
+    stage.Delay(static_cast<uint32_t>(std::max(options.stepDelay, 0)));
     pacer.Waited(start, Clock::NowMs());
 }
 
-void CMirelleVWS::RaiseBelowAnchor(GVWnd* wnd)
+void TableEngine::RaiseBelowAnchor(GVWnd* wnd)
 {
-    if (wnd && tableWidgets.layerAnchor) InsertWndAfter(tableWidgets.layerAnchor, wnd);
+    if (wnd && tableWidgets.layerAnchor) stage.StackWndAfter(tableWidgets.layerAnchor, wnd);
 }
 
-void CMirelleVWS::LiftCard(CVHTWnd* card, LiftSide side)
+void TableEngine::LiftCard(CVHTWnd* card, LiftSide side)
 {
     if (!card) return;
     card->SetRect(LiftCardRect(card->GetPos(), side));
@@ -38,25 +39,25 @@ void CMirelleVWS::LiftCard(CVHTWnd* card, LiftSide side)
     if (GVPSPWnd* big = tableWidgets.bigCards[0]) {
         big->SetFrame(card->GetFace().cardId);
         big->SetPos(card->GetPos());
-        InsertWndBefore(card, big);
+        stage.StackWndBefore(card, big);
         big->Show(true);
     }
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::PlayHoldOpen(CVHTWnd* card)
+void TableEngine::PlayHoldOpen(CVHTWnd* card)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
-    if (!card || own < 0 || IsRobotSeat(own)) return;
-    PlaySoundId(SoundTables::SoundId::HoldOpen);
+    const int own = records.FindSeatByKey(ownUser.userKey);
+    if (!card || own < 0 || records.IsRobotSeat(own)) return;
+    stage.PlaySoundId(SoundTables::SoundId::HoldOpen);
     if (GVQZAniWnd* open = tableWidgets.holdOpenMarker) {
         open->SetPos(card->GetPos());
-        InsertWndBefore(card, open);
+        stage.StackWndBefore(card, open);
         open->Play(1, false);
     }
 }
 
-void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, LiftSide lift, Zoom zoom)
+void TableEngine::AnimateCardMove(int32_t slot, Point target, int32_t steps, LiftSide lift, Zoom zoom)
 {
     if (slot == -1) return;
     CVHTWnd* card = CardWndBySlot(slot);
@@ -65,7 +66,7 @@ void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
     const bool zoomed = zoom == Zoom::Yes;
     if (zoomed) {
         LiftCard(card, lift);
-        Delay(kLiftShowMs);
+        stage.Delay(kLiftShowMs);
     }
     const bool pointer = tableState.handPointerShown;
     const CardMovePlan plan = PlanCardMove(card->GetPos(), card->GetRect().GetSize(), target, steps, zoom,
@@ -73,7 +74,7 @@ void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
     CVHTWnd* trail = zoomed ? tableWidgets.shadowCards[0] : nullptr;
     if (trail) {
         trail->moveValue = 1;
-        InsertWndAfter(card, trail);
+        stage.StackWndAfter(card, trail);
         trail->Show(true);
     }
     card->Path().clear();
@@ -91,8 +92,8 @@ void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
             hand->Show(true);
             RaiseBelowAnchor(hand);
         }
-        SetDirty();
-        if (pointer) Delay(static_cast<uint32_t>(kHandPointerExtraMs));
+        stage.SetDirty();
+        if (pointer) stage.Delay(static_cast<uint32_t>(kHandPointerExtraMs));
         WaitFrame(pacer);
     }
     if (zoomed) card->moveValue = 0;
@@ -102,5 +103,5 @@ void CMirelleVWS::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
         trail->Show(false);
     }
     card->SetRect(plan.final);
-    SetDirty();
+    stage.SetDirty();
 }

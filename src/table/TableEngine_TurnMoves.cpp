@@ -1,7 +1,8 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
 #include <cstdlib>
 
+#include "table/TableStage.h"
 #include "table/core/DealPlan.h"
 #include "table/core/PileLayout.h"
 #include "table/core/TableLayout.h"
@@ -23,14 +24,14 @@ bool IsOpeningTurn(int32_t turnNumber)
 
 }  // namespace
 
-bool CMirelleVWS::IsOwnHandSeat(int seat)
+bool TableEngine::IsOwnHandSeat(int seat)
 {
-    return ScreenSlotOf(seat) == 0 && IsUserSeated() && !IsRobotSeat(seat);
+    return ScreenSlotOf(seat) == 0 && records.IsUserSeated() && !records.IsRobotSeat(seat);
 }
 
-int32_t CMirelleVWS::PickHandCard(int32_t cardId, int seat)
+int32_t TableEngine::PickHandCard(int32_t cardId, int seat)
 {
-    if (!IsSeat(seat)) return -1;
+    if (!RoomRecords::IsSeat(seat)) return -1;
     const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
     if (IsOwnHandSeat(seat)) return FindCardById(hand, cardId);
     if (hand.empty()) return -1;
@@ -43,9 +44,9 @@ int32_t CMirelleVWS::PickHandCard(int32_t cardId, int seat)
     return slot;
 }
 
-std::vector<int32_t> CMirelleVWS::PickHandCards(const std::vector<int32_t>& ids, int seat)
+std::vector<int32_t> TableEngine::PickHandCards(const std::vector<int32_t>& ids, int seat)
 {
-    if (!IsSeat(seat) || ids.size() < 2 || !IsValidCardId(ids[0]) || !IsValidCardId(ids[1])) return {};
+    if (!RoomRecords::IsSeat(seat) || ids.size() < 2 || !IsValidCardId(ids[0]) || !IsValidCardId(ids[1])) return {};
     const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
     if (IsOwnHandSeat(seat)) {
         const int32_t first = FindCardById(hand, ids[0]);
@@ -65,25 +66,25 @@ std::vector<int32_t> CMirelleVWS::PickHandCards(const std::vector<int32_t>& ids,
     return slots;
 }
 
-SoundId CMirelleVWS::PutSoundForGoCount(int seat)
+SoundId TableEngine::PutSoundForGoCount(int seat)
 {
-    const int32_t go = IsSeat(seat) ? gameInfo.users[static_cast<size_t>(seat)].goCount : 0;
+    const int32_t go = RoomRecords::IsSeat(seat) ? gameInfo.users[static_cast<size_t>(seat)].goCount : 0;
     if (go > 5) return SoundId::CardPut4;
     return go < 3 ? SoundId::CardPut2 : SoundId::CardPut3;
 }
 
-void CMirelleVWS::PlayGoCountAnimation(int32_t slot, Point landing, int32_t count)
+void TableEngine::PlayGoCountAnimation(int32_t slot, Point landing, int32_t count)
 {
     GVQZAniWnd* go = tableWidgets.goCountAnimation;
     CVHTWnd* card = CardWndBySlot(slot);
     if (!go || !card) return;
-    InsertWndAfter(card, go);
+    stage.StackWndAfter(card, go);
     go->SetPos(GoCountAnimationPoint(landing, count));
     go->SetFrame(0);
     go->Play(1, false);
 }
 
-void CMirelleVWS::PlayHandCard(int32_t cardId, int seat, bool single)
+void TableEngine::PlayHandCard(int32_t cardId, int seat, bool single)
 {
     const int32_t slot = PickHandCard(cardId, seat);
     CVHTWnd* card = CardWndBySlot(slot);
@@ -97,22 +98,22 @@ void CMirelleVWS::PlayHandCard(int32_t cardId, int seat, bool single)
     const LiftSide lift = ScreenSlotOf(seat) == 0 ? LiftSide::Other : LiftSide::Own;
     AnimateCardMove(slot, landing, options.moveSteps[0], lift, Zoom::Yes);
     if (count == 1) {
-        PlaySoundId(SoundId::CardPut1);
-        SetDirty();
+        stage.PlaySoundId(SoundId::CardPut1);
+        stage.SetDirty();
         return;
     }
-    PlaySoundId(PutSoundForGoCount(seat));
+    stage.PlaySoundId(PutSoundForGoCount(seat));
     LayoutFloorSlot(*floorSlot, single);
     if (single || count >= 4) {
         gameInfo.turnPutCount += 1;
-        // FIXME: with mission kind 5, PlayEffect(5) at the slot's last card and ShowKungJJakStep(0), once they exist.
+        // FIXME: with mission kind 5, stage.PlayEffect(5) at the slot's last card and ShowKungJJakStep(0), once they exist.
     }
     if (gameInfo.users[static_cast<size_t>(seat)].goCount > 2) PlayGoCountAnimation(slot, landing, count);
-    // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot, once missions exist.
-    SetDirty();
+    // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot, once missions exist.
+    stage.SetDirty();
 }
 
-void CMirelleVWS::PutFloorCard(int32_t cardId, int seat)
+void TableEngine::PutFloorCard(int32_t cardId, int seat)
 {
     const int32_t slot = tableModel.DeckTop();
     CVHTWnd* card = CardWndBySlot(slot);
@@ -130,9 +131,9 @@ void CMirelleVWS::PutFloorCard(int32_t cardId, int seat)
     const int32_t count = floor.GetSlot(*floorSlot).count;
     const Point landing = FloorLandingPoint(floor.GetSlot(*floorSlot).position, count, std::rand(), std::rand());
     AnimateCardMove(slot, landing, options.moveSteps[0], LiftSide::Own, Zoom::Yes);
-    const bool seated = IsSeat(seat);
+    const bool seated = RoomRecords::IsSeat(seat);
     if (count == 1) {
-        PlaySoundId(SoundId::CardPut1);
+        stage.PlaySoundId(SoundId::CardPut1);
         // FIXME: with mission kind 5 and a put this turn, ShowKungJJakStep(1), once it exists.
         if (!bonus && seated && IsOpeningTurn(gameInfo.turnNumber)) {
             bool captured = false;
@@ -140,32 +141,32 @@ void CMirelleVWS::PutFloorCard(int32_t cardId, int seat)
                 captured = captured || !tableModel.Slots(TableList::Pile(seat, c)).empty();
             if (captured) {
                 gameInfo.playedMonth = -1;
-                SetDirty();
+                stage.SetDirty();
                 return;
             }
-            if (gameInfo.turnPutCount == 0) PlayVoice(kBadStartCue, seat);
+            if (gameInfo.turnPutCount == 0) stage.PlayVoice(kBadStartCue, seat);
         }
     } else {
         if (seated && stacked) {
-            PlaySoundId(SoundId::CardPut2);
-            PlaySoundId(SoundId::CardPut5);
+            stage.PlaySoundId(SoundId::CardPut2);
+            stage.PlaySoundId(SoundId::CardPut5);
         } else if (seated) {
-            PlaySoundId(PutSoundForGoCount(seat));
+            stage.PlaySoundId(PutSoundForGoCount(seat));
         }
         LayoutFloorSlot(*floorSlot, true);
         if (!bonus && seated) {
-            // FIXME: with mission kind 5, PlayEffect(6) at the slot's last card and ShowKungJJakStep, once they exist.
+            // FIXME: with mission kind 5, stage.PlayEffect(6) at the slot's last card and ShowKungJJakStep, once they exist.
             gameInfo.turnPutCount += 1;
             if (!stacked && IsOpeningTurn(gameInfo.turnNumber) && gameInfo.turnPutCount >= 2)
-                PlayVoice(kGoodStartCue, seat);
-            // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+                stage.PlayVoice(kGoodStartCue, seat);
+            // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
         }
     }
     gameInfo.playedMonth = -1;
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::TakeFloorCard(int32_t cardId, int seat)
+void TableEngine::TakeFloorCard(int32_t cardId, int seat)
 {
     const int screenSlot = ScreenSlotOf(seat);
     const int32_t slot = FindCardById(floor.cards, cardId);
@@ -180,12 +181,12 @@ void CMirelleVWS::TakeFloorCard(int32_t cardId, int seat)
     const int32_t steps = options.moveSteps[2] + (screenSlot == 1 ? 1 : 0);
     AnimateCardMove(slot, area->origin, steps, LiftSide::Own, Zoom::No);
     LayoutCapturedPile(seat, category);
-    PlaySoundId(SoundId::CardPut1);
+    stage.PlaySoundId(SoundId::CardPut1);
     // FIXME: with mission kind 5 the kungjjak marker animation stops, once it is loaded.
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
+void TableEngine::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
 {
     const int screenSlot = ScreenSlotOf(seat);
     const int32_t slot = PickHandCard(cardId, seat);
@@ -197,68 +198,68 @@ void CMirelleVWS::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
     SetCardSize(card, CardSizeKind::Normal);
     if (const auto area = GetPileArea(screenSlot, category))
         AnimateCardMove(slot, area->origin, options.moveSteps[2], LiftSide::Own, Zoom::No);
-    PlaySoundId(SoundId::CardPut1);
+    stage.PlaySoundId(SoundId::CardPut1);
     LayoutCapturedPile(seat, category);
     if (own && !keepOrder) SortOwnHand(true);
 }
 
-void CMirelleVWS::DrawDeckCardToHand(int32_t cardId, int seat)
+void TableEngine::DrawDeckCardToHand(int32_t cardId, int seat)
 {
     const int32_t slot = tableModel.DeckTop();
     CVHTWnd* card = CardWndBySlot(slot);
-    if (!IsSeat(seat) || slot < 0 || !card) return;
+    if (!RoomRecords::IsSeat(seat) || slot < 0 || !card) return;
     if (!tableModel.MoveSlot(slot, TableList::Deck(), TableList::Hand(seat))) return;
     const auto n = static_cast<int32_t>(gameInfo.users[static_cast<size_t>(seat)].hand.size());
-    PlaySoundId(SoundId::CardMove);
+    stage.PlaySoundId(SoundId::CardMove);
     const int screenSlot = ScreenSlotOf(seat);
     if (screenSlot == 0 && IsOwnHandSeat(seat) && tableModel.SetSlotCard(slot, cardId)) card->SetImageFrame(cardId);
     // An eleventh card has no hand position: it stays in the hand, hidden.
     const auto at = HandPosition(screenSlot, n - 1);
     if (!at) {
         card->Show(false);
-        SetDirty();
+        stage.SetDirty();
         return;
     }
     card->Show(true);
     AnimateCardMove(slot, *at, options.moveSteps[1], LiftSide::Own, Zoom::No);
     SetCardSize(card, screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat)
+void TableEngine::TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat)
 {
-    if (!IsSeat(fromSeat) || !IsSeat(toSeat) || fromSeat == toSeat) return;
+    if (!RoomRecords::IsSeat(fromSeat) || !RoomRecords::IsSeat(toSeat) || fromSeat == toSeat) return;
     const int32_t slot = FindCardById(tableModel.Slots(TableList::Pile(fromSeat, CardCategory::Pi)), cardId);
     if (slot < 0) return;
     // FIXME: UpdateMissionProgress(toSeat, cardId, 1), once the mission panels exist.
     if (!tableModel.MoveSlot(slot, TableList::Pile(fromSeat, CardCategory::Pi), TableList::Pile(toSeat, CardCategory::Pi)))
         return;
     HidePileMarker(slot);
-    PlaySoundId(SoundId::CardMove);
+    stage.PlaySoundId(SoundId::CardMove);
     // Both seats off the bottom side cannot happen with two seats; the extra steps stay for it.
     const int32_t extra = ScreenSlotOf(fromSeat) != 0 && ScreenSlotOf(toSeat) != 0 ? 2 : 0;
     if (const auto area = GetPileArea(ScreenSlotOf(toSeat), CardCategory::Pi))
         AnimateCardMove(slot, area->origin, options.moveSteps[2] + extra, LiftSide::Own, Zoom::No);
     LayoutPiPile(fromSeat);
     LayoutPiPile(toSeat);
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::MoveCardToPile(int32_t cardId, int seat, int32_t fromCategory, int32_t toCategory)
+void TableEngine::MoveCardToPile(int32_t cardId, int seat, int32_t fromCategory, int32_t toCategory)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     const int32_t slot = FindCardById(tableModel.Slots(TableList::Pile(seat, fromCategory)), cardId);
     if (slot < 0 || !tableModel.MoveSlot(slot, TableList::Pile(seat, fromCategory), TableList::Pile(seat, toCategory)))
         return;
     HidePileMarker(slot);
-    PlaySoundId(SoundId::CardMove);
+    stage.PlaySoundId(SoundId::CardMove);
     if (const auto area = GetPileArea(ScreenSlotOf(seat), toCategory))
         AnimateCardMove(slot, area->origin, options.moveSteps[2], LiftSide::Own, Zoom::No);
     LayoutCapturedPile(seat, fromCategory);
     LayoutCapturedPile(seat, toCategory);
 }
 
-void CMirelleVWS::PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag)
+void TableEngine::PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag)
 {
     const std::vector<int32_t> slots = PickHandCards(ids, seat);
     if (slots.size() != 2) return;
@@ -275,13 +276,13 @@ void CMirelleVWS::PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bo
     const int32_t count = floor.GetSlot(floorSlot).count;
     if (count >= 2 && flag) {
         gameInfo.turnPutCount += 1;
-        // FIXME: with mission kind 5, PlayEffect(5) at the slot + (18, 0) and ShowKungJJakStep(0), once they exist.
+        // FIXME: with mission kind 5, stage.PlayEffect(5) at the slot + (18, 0) and ShowKungJJakStep(0), once they exist.
     }
-    // FIXME: ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
-    SetDirty();
+    // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+    stage.SetDirty();
 }
 
-void CMirelleVWS::StepTwoCards(const std::vector<int32_t>& slots, Size least, int32_t frames)
+void TableEngine::StepTwoCards(const std::vector<int32_t>& slots, Size least, int32_t frames)
 {
     FrameWaitPacer pacer(options.cardSpeed);
     for (int32_t f = 0; f < frames; ++f) {
@@ -295,12 +296,12 @@ void CMirelleVWS::StepTwoCards(const std::vector<int32_t>& slots, Size least, in
             trail->SetRect(Rect(trail->GetPos(), card->GetRect().GetSize()));
             trail->SetTransparency(TwoCardTrailTransparency(f));
         }
-        SetDirty();
+        stage.SetDirty();
         WaitFrame(pacer);
     }
 }
 
-void CMirelleVWS::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot)
+void TableEngine::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot)
 {
     const Point slotAt = floor.GetSlot(floorSlot).position;
     for (size_t i = 0; i < slots.size(); ++i) {
@@ -313,7 +314,7 @@ void CMirelleVWS::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t flo
         if (GVPSPWnd* big = tableWidgets.bigCards[i]) {
             big->SetFrame(card->GetFace().cardId);
             big->SetPos(card->GetPos());
-            InsertWndBefore(card, big);
+            stage.StackWndBefore(card, big);
             big->Show(true);
         }
         trail->SetRect(Rect(card->GetPos() + kTwoCardTrailOffset, card->GetRect().GetSize()));
@@ -327,7 +328,7 @@ void CMirelleVWS::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t flo
     }
     // Fanned out lifted above the slot; a card already larger shrinks to the lifted size.
     StepTwoCards(slots, kLiftedCardSize, kTwoCardFanFrames);
-    Delay(kTwoCardHitWaitMs);
+    stage.Delay(kTwoCardHitWaitMs);
     if (GVQZAniWnd* hit = tableWidgets.hitEffect) {
         hit->SetPos(slotAt);
         hit->Play(1, false);
@@ -339,12 +340,12 @@ void CMirelleVWS::AnimateTwoCards(const std::vector<int32_t>& slots, int32_t flo
         if (GVPSPWnd* big = tableWidgets.bigCards[i]) big->Show(false);
     }
     StepTwoCards(slots, kCardSize, kTwoCardDropFrames);
-    PlaySoundId(SoundId::TwoCardBomb);
+    stage.PlaySoundId(SoundId::TwoCardBomb);
     for (const int32_t dx : kTwoCardShake) {
         for (const int32_t slot : slots)
             if (CVHTWnd* card = CardWndBySlot(slot)) card->SetPos(card->GetPos() + Point{dx, 0});
-        SetDirty();
-        Delay(kShakeStepMs);
+        stage.SetDirty();
+        stage.Delay(kShakeStepMs);
     }
     for (size_t i = 0; i < slots.size(); ++i) {
         CVHTWnd* card = CardWndBySlot(slots[i]);

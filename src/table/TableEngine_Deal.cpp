@@ -1,9 +1,10 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
 #include <cstdlib>
 
 #include "foundation/Debug.h"
 #include "foundation/core/Clock.h"
+#include "table/TableStage.h"
 #include "table/core/DealPlan.h"
 #include "table/core/HandOrder.h"
 #include "table/core/PileLayout.h"
@@ -14,14 +15,14 @@
 
 using SoundTables::SoundId;
 
-FaceTable CMirelleVWS::CopyFaces() const
+FaceTable TableEngine::CopyFaces() const
 {
     FaceTable faces;
     for (int32_t s = 0; s < kCardCount; ++s) faces[static_cast<size_t>(s)] = FaceOfSlot(s);
     return faces;
 }
 
-void CMirelleVWS::PlayDealIntro()
+void TableEngine::PlayDealIntro()
 {
     GVQZAniWnd* intro = tableWidgets.dealAnimation;
     if (!intro) return;
@@ -29,10 +30,10 @@ void CMirelleVWS::PlayDealIntro()
     intro->Play(1, false);
     int32_t frame = -1;
     for (const uint32_t start = Clock::NowMs(); DealIntroContinues(intro->IsVisible(), start, Clock::NowMs());) {
-        Delay(kDealIntroPollMs);
-        if (intro->Update()) InvalidateWnd(intro);
+        stage.Delay(kDealIntroPollMs);
+        if (intro->Update()) stage.InvalidateWnd(intro);
         const int32_t now = intro->GetFrame();
-        if (DealIntroThud(frame, now)) PlaySoundId(SoundId::DealThud);
+        if (DealIntroThud(frame, now)) stage.PlaySoundId(SoundId::DealThud);
         frame = now;
     }
     // The cap may end it while it still shows.
@@ -40,7 +41,7 @@ void CMirelleVWS::PlayDealIntro()
     intro->Show(false);
 }
 
-void CMirelleVWS::DealRound(bool withAnimation)
+void TableEngine::DealRound(bool withAnimation)
 {
     const std::array<int32_t, 2> screenSlots{ScreenSlotOf(0), ScreenSlotOf(1)};
     const DealPlan plan = ::DealRound(tableState.dealFloorIds, gameInfo.ownHandIds,
@@ -81,19 +82,19 @@ void CMirelleVWS::DealRound(bool withAnimation)
     for (int32_t slot : plan.deck)
         if (!tableModel.MoveSlot(slot, TableList::Nowhere(), TableList::Deck()))
             DebugLine("DealRound: card window %d is taken", slot);
-    if (plan.startSound >= 0) PlaySoundId(static_cast<SoundId>(plan.startSound));
+    if (plan.startSound >= 0) stage.PlaySoundId(static_cast<SoundId>(plan.startSound));
     if (!GroupFloorMonths()) {
-        SetDirty();
-        Delay(kNoGroupPauseMs);
+        stage.SetDirty();
+        stage.Delay(kNoGroupPauseMs);
     }
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::DealFloorCards(int32_t start, int32_t count)
+void TableEngine::DealFloorCards(int32_t start, int32_t count)
 {
     if (count <= 0) {
-        SetDirty();
-        Delay(kDealSettleMs);
+        stage.SetDirty();
+        stage.Delay(kDealSettleMs);
         return;
     }
     // The floor cards hold their ids already; they show them once they land.
@@ -107,12 +108,12 @@ void CMirelleVWS::DealFloorCards(int32_t start, int32_t count)
         BuildMovePath(c.slot, target, options.moveSteps[0]);
         if (CVHTWnd* card = CardWndBySlot(c.slot)) card->Show(true);
     }
-    PlaySoundId(SoundId::CardShare);
+    stage.PlaySoundId(SoundId::CardShare);
     FrameWaitPacer pacer(options.cardSpeed);
     for (int32_t f = 0; f <= std::max(1, options.moveSteps[0]); ++f) {
         for (const DealtCard& c : batch.cards)
             if (CVHTWnd* card = CardWndBySlot(c.slot)) card->StepPath();
-        SetDirty();
+        stage.SetDirty();
         WaitFrame(pacer);
     }
     for (const DealtCard& c : batch.cards) {
@@ -122,13 +123,13 @@ void CMirelleVWS::DealFloorCards(int32_t start, int32_t count)
         card->SetImageFrame(c.cardId);
         card->Show(true);
     }
-    SetDirty();
-    Delay(kDealSettleMs);
+    stage.SetDirty();
+    stage.Delay(kDealSettleMs);
 }
 
-void CMirelleVWS::DealHandCards(int seat, int32_t start, int32_t count)
+void TableEngine::DealHandCards(int seat, int32_t start, int32_t count)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     const int screenSlot = ScreenSlotOf(seat);
     const DealBatch batch = ::DealHandCards(gameInfo.users[static_cast<size_t>(seat)].hand, seat, screenSlot, start,
                                             count, gameInfo.ownHandIds);
@@ -151,12 +152,12 @@ void CMirelleVWS::DealHandCards(int seat, int32_t start, int32_t count)
             if (card && screenSlot == 0) SetCardSize(card, CardSizeKind::Big);
             if (card) card->Show(true);
             RaiseBelowAnchor(card);
-            SetDirty();
-            Delay(static_cast<uint32_t>(std::max(options.stepDelay, 0)));
-            if (f + 1 == batch.cards.size()) PlaySoundId(SoundId::CardShare);
+            stage.SetDirty();
+            stage.Delay(static_cast<uint32_t>(std::max(options.stepDelay, 0)));
+            if (f + 1 == batch.cards.size()) stage.PlaySoundId(SoundId::CardShare);
             continue;
         }
-        SetDirty();
+        stage.SetDirty();
         WaitFrame(pacer);
     }
     for (const DealtCard& c : batch.cards) {
@@ -172,11 +173,11 @@ void CMirelleVWS::DealHandCards(int seat, int32_t start, int32_t count)
         card->Show(true);
     }
     // FIXME: the turn-hint widget goes directly below the layer anchor, once the hand hints load it.
-    SetDirty();
-    Delay(kDealSettleMs);
+    stage.SetDirty();
+    stage.Delay(kDealSettleMs);
 }
 
-bool CMirelleVWS::GroupFloorMonths()
+bool TableEngine::GroupFloorMonths()
 {
     FaceTable faces = CopyFaces();
     FloorCounts counts{};
@@ -191,17 +192,17 @@ bool CMirelleVWS::GroupFloorMonths()
             if (p.slot == m.slot) target = p.position;
         AnimateCardMove(m.slot, target, options.moveSteps[0], LiftSide::Own, Zoom::No);
         LayoutFloorSlot(m.toFloorSlot, false);
-        Delay(kGroupMoveWaitMs);
+        stage.Delay(kGroupMoveWaitMs);
     }
     return !moves.empty();
 }
 
-void CMirelleVWS::SortOwnHand(bool withoutPassMarkers)
+void TableEngine::SortOwnHand(bool withoutPassMarkers)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
-    if (!IsSeat(own)) return;
+    const int own = records.FindSeatByKey(ownUser.userKey);
+    if (!RoomRecords::IsSeat(own)) return;
     const CHTUser& user = gameInfo.users[static_cast<size_t>(own)];
-    const PassMarkers markers = !withoutPassMarkers && !IsRobotSeat(own) ? PassMarkers::Show : PassMarkers::Leave;
+    const PassMarkers markers = !withoutPassMarkers && !records.IsRobotSeat(own) ? PassMarkers::Show : PassMarkers::Leave;
     const HandOrderPlan plan = ::SortOwnHand(user.hand, CopyFaces(), markers, user.deckFlips);
     for (size_t i = 0; i < plan.ids.size() && i < user.hand.size(); ++i)
         if (CVHTWnd* card = CardWndBySlot(user.hand[i]); card && tableModel.SetSlotCard(user.hand[i], plan.ids[i]))
@@ -216,20 +217,20 @@ void CMirelleVWS::SortOwnHand(bool withoutPassMarkers)
             marker->Show(at.has_value());
         }
     }
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::SortOwnHandListedLast(const std::vector<int32_t>& listed)
+void TableEngine::SortOwnHandListedLast(const std::vector<int32_t>& listed)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
-    if (!IsSeat(own)) return;
+    const int own = records.FindSeatByKey(ownUser.userKey);
+    if (!RoomRecords::IsSeat(own)) return;
     const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(own)].hand;
     const HandOrderPlan plan = ::SortOwnHandListedLast(hand, CopyFaces(), listed);
     for (size_t i = 0; i < plan.ids.size() && i < hand.size(); ++i)
         if (CVHTWnd* card = CardWndBySlot(hand[i]); card && tableModel.SetSlotCard(hand[i], plan.ids[i]))
             card->SetImageFrame(plan.ids[i]);
     PlaceHand(own);
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }

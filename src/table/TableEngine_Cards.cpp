@@ -1,8 +1,9 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
+#include "table/TableStage.h"
 #include "views/CVHTWnd.h"
 
-void CMirelleVWS::StackDeck(DeckStack which)
+void TableEngine::StackDeck(DeckStack which)
 {
     std::vector<int32_t> slots;
     if (which == DeckStack::AllSlots) {
@@ -10,7 +11,7 @@ void CMirelleVWS::StackDeck(DeckStack which)
     } else {
         slots = gameInfo.deck;
     }
-    const std::vector<Point> points = DeckStackPoints(slots.size(), IsDesperateRoom());
+    const std::vector<Point> points = DeckStackPoints(slots.size(), records.IsDesperateRoom());
     for (size_t i = 0; i < slots.size(); ++i) {
         CVHTWnd* card = CardWndBySlot(slots[i]);
         if (!card) continue;
@@ -18,11 +19,11 @@ void CMirelleVWS::StackDeck(DeckStack which)
         card->Show(true);
     }
     if (GVWnd* deck = tableWidgets.deckImage) deck->Show(true);
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::FadeOutCards(const std::vector<int32_t>& list)
+void TableEngine::FadeOutCards(const std::vector<int32_t>& list)
 {
     for (int percent : FadeOutSteps()) {
         for (int32_t slot : list) {
@@ -31,10 +32,10 @@ void CMirelleVWS::FadeOutCards(const std::vector<int32_t>& list)
             card->SetTransparency(percent);
             card->Invalidate();
         }
-        SetDirty();
-        Delay(20);
+        stage.SetDirty();
+        stage.Delay(20);
     }
     for (int32_t slot : list)
         if (CVHTWnd* card = CardWndBySlot(slot)) card->SetAlpha(0);
-    SetDirty();
+    stage.SetDirty();
 }

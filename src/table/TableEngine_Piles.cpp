@@ -1,18 +1,19 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
 #include "foundation/Debug.h"
+#include "table/TableStage.h"
 #include "table/core/PileLayout.h"
 #include "table/core/TableLayout.h"
 #include "toolkit/GVBoxWnd.h"
 #include "views/CVCountWnd.h"
 #include "views/CVHTWnd.h"
 
-int CMirelleVWS::ScreenSlotOf(int seat)
+int TableEngine::ScreenSlotOf(int seat)
 {
-    return IsSeat(seat) ? GetPlayer(seat).screenSlot : -1;
+    return RoomRecords::IsSeat(seat) ? records.GetPlayer(seat).screenSlot : -1;
 }
 
-void CMirelleVWS::PlacePileCard(int32_t slot, Point at)
+void TableEngine::PlacePileCard(int32_t slot, Point at)
 {
     CVHTWnd* card = CardWndBySlot(slot);
     if (!card) return;
@@ -22,18 +23,18 @@ void CMirelleVWS::PlacePileCard(int32_t slot, Point at)
     if (GVBoxWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(SlotOf(slot))]) {
         marker->SetRect(card->GetRect());
         marker->Show(true);
-        InsertWndBefore(card, marker);
+        stage.StackWndBefore(card, marker);
     }
 }
 
-void CMirelleVWS::HidePileMarker(int32_t slot)
+void TableEngine::HidePileMarker(int32_t slot)
 {
     if (GVBoxWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(SlotOf(slot))]) marker->Show(false);
 }
 
-void CMirelleVWS::LayoutCapturedPile(int seat, int32_t category)
+void TableEngine::LayoutCapturedPile(int seat, int32_t category)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     if (category == CardCategory::Pi) {
         LayoutPiPile(seat);
         return;
@@ -42,14 +43,14 @@ void CMirelleVWS::LayoutCapturedPile(int seat, int32_t category)
     if (pile.empty()) return;
     for (const PilePlacement& p : ::LayoutCapturedPile(pile, ScreenSlotOf(seat), category))
         PlacePileCard(p.slot, p.position);
-    if (category == CardCategory::Animal) ShowNineTenClip(seat, gameInfo.septemberChoice == 0);
-    SetDirty();
-    FlushRedraw();
+    if (category == CardCategory::Animal) stage.ShowNineTenClip(seat, gameInfo.septemberChoice == 0);
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::LayoutPiPile(int seat)
+void TableEngine::LayoutPiPile(int seat)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     const auto layout = ::LayoutPiPile(tableModel.PiCardsOf(seat), ScreenSlotOf(seat));
     if (!layout) return;
     CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
@@ -57,8 +58,8 @@ void CMirelleVWS::LayoutPiPile(int seat)
     CVCountWnd* count = screenSlot == 0 || screenSlot == 1 ? tableWidgets.piCounts[static_cast<size_t>(screenSlot)] : nullptr;
     if (count) {
         count->SetCount(0);
-        InvalidateWnd(count);
-        FlushRedraw();
+        stage.InvalidateWnd(count);
+        stage.FlushRedraw();
     }
     user.piCount = 0;
     if (layout->cards.empty()) return;
@@ -75,20 +76,20 @@ void CMirelleVWS::LayoutPiPile(int seat)
         count->SetCount(layout->total);
         // Over the pile's cards, which moved in below the anchor.
         RaiseBelowAnchor(count);
-        InvalidateWnd(count);
+        stage.InvalidateWnd(count);
     }
     user.piCount = layout->total;
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::LayoutFloorSlot(int32_t floorSlot, bool flag)
+void TableEngine::LayoutFloorSlot(int32_t floorSlot, bool flag)
 {
     static_cast<void>(flag);  // callers pass it; the fan is the same either way
     if (floorSlot < 0 || floorSlot >= COpenInfo::kSlotCount || floor.GetSlot(floorSlot).count == 0) return;
     for (const PilePlacement& p :
          ::LayoutFloorSlot(floor.GetSlot(floorSlot).position, tableModel.CardsInFloorSlot(floorSlot)))
         if (CVHTWnd* card = CardWndBySlot(p.slot)) card->SetPos(p.position);
-    SetDirty();
-    FlushRedraw();
+    stage.SetDirty();
+    stage.FlushRedraw();
 }

@@ -1,6 +1,7 @@
-#include "scene/CMirelleVWS.h"
+#include "table/TableEngine.h"
 
 #include "foundation/Debug.h"
+#include "table/TableStage.h"
 #include "table/core/SnapshotRebuild.h"
 #include "table/core/TableLayout.h"
 #include "views/CVHTWnd.h"
@@ -27,9 +28,9 @@ void ReportDroppedIds(const char* where, const std::vector<int32_t>& ids)
 
 }  // namespace
 
-void CMirelleVWS::RebuildHand(int seat, int32_t handCount)
+void TableEngine::RebuildHand(int seat, int32_t handCount)
 {
-    if (!IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return;
     const int screenSlot = ScreenSlotOf(seat);
     const HandRebuild r = ::RebuildHand(screenSlot, handCount, gameInfo.deck);
     if (r.result != RebuildResult::Done) {
@@ -43,12 +44,12 @@ void CMirelleVWS::RebuildHand(int seat, int32_t handCount)
         if (CVHTWnd* card = CardWndBySlot(slot)) SetCardSize(card, r.sizeKind);
     }
     PlaceHand(seat);
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids)
+void TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids)
 {
-    if (!IsSeat(seat) || category < 0 || category >= kPileCategoryCount) return;
+    if (!RoomRecords::IsSeat(seat) || category < 0 || category >= kPileCategoryCount) return;
     ReportDroppedIds("RebuildPile", ids);
     const PileRebuild r = ::RebuildPile(ids, gameInfo.deck, gameInfo.monthCaptured);
     if (r.result != RebuildResult::Done) {
@@ -69,7 +70,7 @@ void CMirelleVWS::RebuildPile(int seat, int32_t category, const std::vector<int3
     LayoutCapturedPile(seat, category);
 }
 
-bool CMirelleVWS::RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs,
+bool TableEngine::RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs,
                                int32_t lastId)
 {
     ReportDroppedIds("RebuildFloor", ids);

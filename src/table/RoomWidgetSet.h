@@ -235,3 +235,21 @@ struct PeripheryWidgets {
     CVMirelleBijouWnd* bijou = nullptr;
     CCheckNotice* checkNotice = nullptr;  // on top of everything
 };
+
+// Every area's widgets; the scene fills them as it loads.
+struct RoomWidgetSet {
+    TableWidgets tableWidgets;
+    RoomWidgets roomWidgets;
+    EffectWidgets effects;
+    SeatPanels seatPanels;
+    RoomButtons roomButtons;
+    ResultWidgets resultWidgets;
+    EntryWidgets entryWidgets;
+    AvatarMarks avatarMarks;
+    BettingWidgets betting;
+    MoneyWidgets moneyWidgets;
+    RoomMarks roomMarks;
+    PeripheryWidgets periphery;
+    MissionPanels missions;
+    std::array<GVAvatarWnd*, 2> seatAvatars{};  // by screen slot
+};

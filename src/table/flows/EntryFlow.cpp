@@ -1,11 +1,14 @@
-#include "scene/CMirelleVWS.h"
+#include "table/flows/EntryFlow.h"
 
 #include <algorithm>
 
 #include "foundation/Debug.h"
 #include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
+#include "table/TableEngine.h"
 #include "table/core/EntryRules.h"
+#include "table/flows/RoomFlows.h"
+#include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVUserInfoWnd.h"
@@ -20,20 +23,20 @@ constexpr const char* kRobotName = "맞고로봇";
 
 }  // namespace
 
-void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
+void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
 {
     if (body.clientVersion != kClientVersion) {
         // The own record is not copied yet: the body's key is the one to report.
         int32_t inOut = 0;
-        HostRequest(body.user.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
-        ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", 0, kOutOfDateBoxMs,
+        stage.HostRequest(body.user.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
+        stage.ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", 0, kOutOfDateBoxMs,
                        "현재 실행중인 별맞고 파일은 최신 버전이 아닙니다.", kEntryBoxColor);
-        PostToHost(1);
+        stage.PostToHost(1);
         return;
     }
     ownUser = body.user;
     if (ownUser.userKey <= 0) {
-        PostToHost(0);
+        stage.PostToHost(0);
         return;
     }
     room.Clear();
@@ -41,7 +44,7 @@ void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     // FIXME: the promotion record, the bijou panel, the banners and the play-count panel with the
     // title-bar caption's place, once the promotion manager and those panels exist.
     entryState.entryValue = body.entryValue;
-    UpdateStakeText();
+    stage.UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
     gameInfo.ownerKey = static_cast<int32_t>(body.ownerKey);
     ShowSeatMarks();
@@ -49,52 +52,52 @@ void CMirelleVWS::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     std::string hostText;
     Format(hostText, "%s", body.hostText.c_str());
     int32_t length = static_cast<int32_t>(hostText.size());
-    HostRequest(0, HostRequestCode::PassText, 0, hostText.data(), &length);
+    stage.HostRequest(0, HostRequestCode::PassText, 0, hostText.data(), &length);
     if (body.playLimitCount > 0) {
         std::string line;
-        PrintChatText(Format(line, "%s`1111`(%s)님은 오늘 `0010`%d판`0111` 이상 플레이할 수 없습니다.`0010`",
+        stage.PrintChatText(Format(line, "%s`1111`(%s)님은 오늘 `0010`%d판`0111` 이상 플레이할 수 없습니다.`0010`",
                              ownUser.nickname.c_str(), ownUser.userId.c_str(), body.playLimitCount));
     }
-    NotifyHostRoomEntered();
+    stage.NotifyHostRoomEntered();
     EnterByMode(body);
     // FIXME: the promotions' event notices and the target-score panel, once they exist.
     PlaceDeckForRoom();
     // FIXME: the entry animation and the options panel's room text, once they are loaded.
-    SetDirty();
-    StartFrameTimer();
+    stage.SetDirty();
+    stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
         options.cardSpeed = kFastRoomCardSpeed;
-        ApplyCardSpeed();
+        stage.ApplyCardSpeed();
     }
-    ShowTournamentTitle();
+    stage.ShowTournamentTitle();
     entryState.itemReserved = false;
-    SetMacroEnabled(true);
+    stage.SetMacroEnabled(true);
     // FIXME: the VIP dialog (CreateVIPDialog), once it exists.
     PassHostTextToServer();
 }
 
-void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
+void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
 {
-    const bool waiting = GetRoomState() == RoomState::Waiting;
+    const bool waiting = records.GetRoomState() == RoomState::Waiting;
     switch (body.entryMode) {
     case 0:
         RefreshBothSeats();
-        PlaySoundId(SoundTables::SoundId::RoomJoin);
+        stage.PlaySoundId(SoundTables::SoundId::RoomJoin);
         if (waiting) {
-            ShowRoundStartAnimation(true, 0);
-            UpdatePlayObserveButtons(1);
+            stage.ShowRoundStartAnimation(true, 0);
+            stage.UpdatePlayObserveButtons(1);
             // FIXME: the restrict panel (Update(1, 0)) in anti-leave rooms, once it exists.
         }
-        UpdateExitButtons(1);
-        PrintOptionSummary();
-        LeaveNoticeToHost(3);
-        SendPlay(1);
-        ShowObserveSystem(true);
+        stage.UpdateExitButtons(1);
+        stage.PrintOptionSummary();
+        stage.LeaveNoticeToHost(3);
+        stage.SendPlay(1);
+        stage.ShowObserveSystem(true);
         break;
     case 1: {
         RefreshBothSeats();
         EntryRules::JoinRoom join;
-        join.robotSeated = HasRobotSeat();
+        join.robotSeated = records.HasRobotSeat();
         join.playState = room.roomState;
         join.askBeforeJoining = body.askBeforeJoining;
         join.roomKind = room.roomKind;
@@ -104,26 +107,26 @@ void CMirelleVWS::EnterByMode(const RoomEnterAnswer& body)
         join.gameSpeed = room.option.turnTime;
         const auto question = EntryRules::JoinQuestion(join);
         // Unanswered, the question closes as no: the user never sits without consent.
-        if (question && ShowMessageBox(question->text, 1, question->autoCloseMs, question->title, question->color) == 2)
-            ExitRoom();
+        if (question && stage.ShowMessageBox(question->text, 1, question->autoCloseMs, question->title, question->color) == 2)
+            stage.ExitRoom();
         else
-            SendPlay(0);
-        PrintOptionSummary();
-        LeaveNoticeToHost(3);
+            stage.SendPlay(0);
+        stage.PrintOptionSummary();
+        stage.LeaveNoticeToHost(3);
         break;
     }
     case 2:
-        SendVoiceType();
-        PrintOptionSummary();
-        LeaveNoticeToHost(4);
+        stage.SendVoiceType();
+        stage.PrintOptionSummary();
+        stage.LeaveNoticeToHost(4);
         break;
-    default: PostToHost(0); break;
+    default: stage.PostToHost(0); break;
     }
 }
 
-void CMirelleVWS::PlaceDeckForRoom()
+void EntryFlow::PlaceDeckForRoom()
 {
-    const bool shifted = IsDesperateRoom();
+    const bool shifted = records.IsDesperateRoom();
     if (GVWnd* deck = tableWidgets.deckImage) {
         deck->Show(false);
         deck->SetPos(shifted ? Point{333, 233} : Point{313, 233});
@@ -138,29 +141,29 @@ void CMirelleVWS::PlaceDeckForRoom()
     for (CVHTWnd* card : tableWidgets.shadowCards) toDeck(card);
 }
 
-void CMirelleVWS::PassHostTextToServer()
+void EntryFlow::PassHostTextToServer()
 {
-    entryState.hostText = FetchHostText();
-    SendRequest36(entryState.hostText);
+    entryState.hostText = stage.FetchHostText();
+    stage.SendRequest36(entryState.hostText);
 }
 
-void CMirelleVWS::RefreshSeatInfo(int seat)
+void EntryFlow::RefreshSeatInfo(int seat)
 {
     if (!room.seats.players.IsValidIndex(seat)) return;
-    const PlayerInfo& p = GetPlayer(seat);
+    const PlayerInfo& p = records.GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
-    LoadSeatAvatar(seat);
-    SetDirty();
+    stage.LoadSeatAvatar(seat);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::RefreshBothSeats()
+void EntryFlow::RefreshBothSeats()
 {
     RefreshSeatInfo(0);
     RefreshSeatInfo(1);
 }
 
-void CMirelleVWS::ShowSeatMarks()
+void EntryFlow::ShowSeatMarks()
 {
     for (CVUserInfoWnd* info : seatPanels.userInfo) {
         if (!info) continue;
@@ -168,21 +171,21 @@ void CMirelleVWS::ShowSeatMarks()
             if (GVPSPWnd* m = info->GetStatusMark(mark)) m->Show(false);
     }
     auto mark = [&](int seat, int which) {
-        const int32_t slot = GetPlayer(seat).screenSlot;
+        const int32_t slot = records.GetPlayer(seat).screenSlot;
         if (slot < 0 || slot > 1) return;
         if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(slot)])
             if (GVPSPWnd* m = info->GetStatusMark(which)) m->Show(true);
     };
-    entryState.firstKey = GetPlayer(0).userKey;
+    entryState.firstKey = records.GetPlayer(0).userKey;
     if (entryState.firstKey != -1) mark(0, 0);
-    const int owner = gameInfo.ownerKey == -1 ? -1 : FindSeatByKey(gameInfo.ownerKey);
+    const int owner = gameInfo.ownerKey == -1 ? -1 : records.FindSeatByKey(gameInfo.ownerKey);
     if (owner >= 0) mark(owner, 1);
-    SetDirty();
+    stage.SetDirty();
 }
 
-void CMirelleVWS::OnJoinGameAnswer(const JoinGameAnswer& body)
+void EntryFlow::OnJoinGameAnswer(const JoinGameAnswer& body)
 {
-    const bool antiLeave = IsAntiLeaveRoom();
+    const bool antiLeave = records.IsAntiLeaveRoom();
     if (antiLeave) entryState.antiLeaveCount = body.antiLeaveCount;
     if (body.result != 0) {
         switch (body.result) {
@@ -193,98 +196,98 @@ void CMirelleVWS::OnJoinGameAnswer(const JoinGameAnswer& body)
         }
         case 2: ShowEntryResult(13, "", false); break;
         case 3: ShowEntryResult(16, "", false); break;
-        case 4: ShowMessageBox("게임에 참여할 수 없습니다.\n아이디를 확인해 주세요.", 0, 5000, "", kEntryBoxColor); break;
+        case 4: stage.ShowMessageBox("게임에 참여할 수 없습니다.\n아이디를 확인해 주세요.", 0, 5000, "", kEntryBoxColor); break;
         default: break;
         }
-        UpdatePlayObserveButtons(1);
+        stage.UpdatePlayObserveButtons(1);
         return;
     }
     if (body.seatIndex < 0 || body.seatIndex > 1) {
-        PostToHost(0);
+        stage.PostToHost(0);
         return;
     }
     int32_t inOut = 0;
-    HostRequest(ownUser.userKey, HostRequestCode::SeatTaken, 0, nullptr, &inOut);
-    ShowStartButton(false);
-    SetDirty();
-    FlushRedraw();
-    PlayerInfo& seat = GetPlayer(body.seatIndex);
+    stage.HostRequest(ownUser.userKey, HostRequestCode::SeatTaken, 0, nullptr, &inOut);
+    stage.ShowStartButton(false);
+    stage.SetDirty();
+    stage.FlushRedraw();
+    PlayerInfo& seat = records.GetPlayer(body.seatIndex);
     const int32_t slot = seat.screenSlot;
     seat = body.player;
     seat.screenSlot = slot;
     const bool own = body.player.userKey == ownUser.userKey;
     if (own) {
         static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
-        ShowObserveSystem(false);
+        stage.ShowObserveSystem(false);
         // FIXME: show the jackpot gauge, with the promotions.
     }
     if (body.player.seatState < -1 && gameInfo.turnKey == body.player.seatState) gameInfo.turnKey = body.player.userKey;
     room.seats.AssignScreenSlots(ownUser.userKey);
     gameInfo.ownerKey = body.ownerKey;
     ShowSeatMarks();
-    UpdateExitButtons(1);
-    UpdatePlayObserveButtons(1);
-    ShowInviteButton(false);
+    stage.UpdateExitButtons(1);
+    stage.UpdatePlayObserveButtons(1);
+    stage.ShowInviteButton(false);
     SeatAnswerFollowUp(body, own);
 }
 
-void CMirelleVWS::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
+void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
 {
-    const bool waiting = GetRoomState() == RoomState::Waiting;
+    const bool waiting = records.GetRoomState() == RoomState::Waiting;
     if (own) {
         RefreshBothSeats();
-        RelayoutSeats();
-        const PlayerInfo& me = GetPlayer(body.seatIndex);
+        engine.RelayoutSeats();
+        const PlayerInfo& me = records.GetPlayer(body.seatIndex);
         // The room value the host's notices carry: the seat's ready value plus its room value.
         env.hostNotifyValue = me.readyValue + me.roomValue;
         if (waiting) {
-            ShowRoundStartAnimation(true, 0);
-            if (HasSeatWithoutUser()) ShowInviteButton(true);
+            stage.ShowRoundStartAnimation(true, 0);
+            if (records.HasSeatWithoutUser()) stage.ShowInviteButton(true);
         }
     } else {
         RefreshSeatInfo(body.seatIndex);
     }
     entryState.leaveValue = 0;
     int32_t inOut = 0;
-    if (IsAntiLeaveRoom()) HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveEntered, 0, nullptr, &inOut);
-    if (IsUserSeated(body.player.userKey)) {
-        SetAutoPlay(false);
-        SetAutoPlayButtonEnabled(false);
+    if (records.IsAntiLeaveRoom()) stage.HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveEntered, 0, nullptr, &inOut);
+    if (records.IsUserSeated(body.player.userKey)) {
+        stage.SetAutoPlay(false);
+        stage.SetAutoPlayButtonEnabled(false);
     }
-    if (IsUserSeated(body.player.userKey)) {
-        if (body.player.userKey != gameInfo.ownerKey) PlayVoice(10033, body.seatIndex);
-        else if (IsDesperateRoom()) PlaySoundId(SoundTables::SoundId::Enter);
+    if (records.IsUserSeated(body.player.userKey)) {
+        if (body.player.userKey != gameInfo.ownerKey) stage.PlayVoice(10033, body.seatIndex);
+        else if (records.IsDesperateRoom()) stage.PlaySoundId(SoundTables::SoundId::Enter);
     }
     // FIXME: both names on the target-score panel in rooms 40..43, once it exists.
-    if (GetPlayer(0).userKey == ownUser.userKey) {
-        if (waiting && HasSeatWithoutUser()) {
-            ShowStartButton(true);
+    if (records.GetPlayer(0).userKey == ownUser.userKey) {
+        if (waiting && records.HasSeatWithoutUser()) {
+            stage.ShowStartButton(true);
             if (room.roomKind == 0 && room.option.freeChannel != 0) InviteToFreeChannel();
         } else if (!waiting) {
-            StartTimer(TimerId::Start);
+            stage.StartTimer(TimerId::Start);
         }
     }
     // FIXME: the restrict panel (Update(1, 0)), once it exists.
-    SetDirty();
+    stage.SetDirty();
     PassHostTextToServer();
 }
 
-void CMirelleVWS::InviteToFreeChannel()
+void EntryFlow::InviteToFreeChannel()
 {
-    if (ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", 0,
+    if (stage.ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", 0,
                        0, "", kEntryBoxColor) != 1)
         return;
     // FIXME: give the focus to the host's window, once the scene window offers it.
     int32_t inOut = 0;
-    HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, &inOut);
+    stage.HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, &inOut);
 }
 
-int CMirelleVWS::ClearPlayerSeat(int32_t key)
+int EntryFlow::ClearPlayerSeat(int32_t key)
 {
-    const int seat = FindSeatByKey(key);
+    const int seat = records.FindSeatByKey(key);
     if (seat < 0) return 0;
     gameInfo.RemoveVoiceMute(key);
-    PlayerInfo& p = GetPlayer(seat);
+    PlayerInfo& p = records.GetPlayer(seat);
     if (p.screenSlot == 0 || p.screenSlot == 1) {
         if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)])
             for (int mark = 0; mark < 2; ++mark)
@@ -294,7 +297,7 @@ int CMirelleVWS::ClearPlayerSeat(int32_t key)
     p.Clear();
     if (state >= 0) {
         room.option.stake = static_cast<int32_t>(room.option.stakeMoney);
-        PlayerInfo& other = GetPlayer(1 - seat);
+        PlayerInfo& other = records.GetPlayer(1 - seat);
         other.roundCounter1 = other.roundCounter2 = other.roundCounter3 = 0;
     } else if (state < -1) {
         // The robot keeps its seat under its state value.
@@ -305,13 +308,13 @@ int CMirelleVWS::ClearPlayerSeat(int32_t key)
     return 1;
 }
 
-void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
+void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
 {
     const auto key = static_cast<int32_t>(body.userKey);
-    const int seat = FindSeatByKey(key);
+    const int seat = records.FindSeatByKey(key);
     if (seat < 0) return;
-    if (popupTarget == key) ShowUserPopupMenu(false, -1, {});
-    const PlayerInfo leaving = GetPlayer(seat);
+    if (records.popupTarget == key) stage.ShowUserPopupMenu(false, -1, {});
+    const PlayerInfo leaving = records.GetPlayer(seat);
     const bool own = key == ownUser.userKey;
     const bool robot = leaving.seatState < -1;
     if (robot && gameInfo.turnKey == key) gameInfo.turnKey = leaving.seatState;
@@ -321,70 +324,70 @@ void CMirelleVWS::OnPlayerLeave(const PlayerLeave& body)
     }
     // FIXME: the target-score round and names in rooms 40..43, once the panel exists.
     if (ClearPlayerSeat(key)) {
-        ShowStartButton(false);
-        UpdateExitButtons(1);
-        UpdatePlayObserveButtons(1);
-        ShowInviteButton(false);
+        stage.ShowStartButton(false);
+        stage.UpdateExitButtons(1);
+        stage.UpdatePlayObserveButtons(1);
+        stage.ShowInviteButton(false);
         entryState.leaveValue = 0;
-        if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) SendKickListToHost();
-        if (GetPlayer(0).userKey == -1 && GetPlayer(1).userKey != -1) room.seats.RotatePlayers(GetPlayer(1).userKey);
+        if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) stage.SendKickListToHost();
+        if (records.GetPlayer(0).userKey == -1 && records.GetPlayer(1).userKey != -1) room.seats.RotatePlayers(records.GetPlayer(1).userKey);
     }
     room.seats.AssignScreenSlots(ownUser.userKey);
     ShowSeatMarks();
     entryState.entryValue = 0;
-    UpdateStakeText();
-    ShowChamgiBackground(false, 0);
+    stage.UpdateStakeText();
+    stage.ShowChamgiBackground(false, 0);
     if (own) LeaveAsOwnUser(body);
     else LeaveAsOtherUser(body, seat, robot);
 }
 
-void CMirelleVWS::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
+void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 {
-    PlaySoundId(SoundTables::SoundId::GameExit);
+    stage.PlaySoundId(SoundTables::SoundId::GameExit);
     if (robot) RefreshBothSeats();
     else RefreshSeatInfo(seat);
-    if (GetPlayer(0).userKey == ownUser.userKey && GetRoomState() == RoomState::Waiting) {
-        ShowStartButton(true);
-        if (IsDesperateRoom()) ShowRoundStartAnimation(true, 0);
-        ShowInviteButton(HasSeatWithoutUser());
+    if (records.GetPlayer(0).userKey == ownUser.userKey && records.GetRoomState() == RoomState::Waiting) {
+        stage.ShowStartButton(true);
+        if (records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
+        stage.ShowInviteButton(records.HasSeatWithoutUser());
     }
-    if (body.reason == 23 && IsUserSeated())
-        ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", 0, 3000, "", kEntryBoxColor);
-    SetDirty();
+    if (body.reason == 23 && records.IsUserSeated())
+        stage.ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", 0, 3000, "", kEntryBoxColor);
+    stage.SetDirty();
 }
 
-void CMirelleVWS::LeaveAsOwnUser(const PlayerLeave& body)
+void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 {
     RefreshBothSeats();
-    RelayoutSeats();
-    if (GetRoomState() == RoomState::Waiting && IsDesperateRoom()) ShowRoundStartAnimation(true, 0);
-    SetAutoPlay(false);
-    SetDirty();
+    engine.RelayoutSeats();
+    if (records.GetRoomState() == RoomState::Waiting && records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
+    stage.SetAutoPlay(false);
+    stage.SetDirty();
     ShowEntryResult(static_cast<int32_t>(body.reason), body.detail, false);
     int32_t inOut = 0;
-    if (IsAntiLeaveRoom()) HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveLeft, 0, nullptr, &inOut);
+    if (records.IsAntiLeaveRoom()) stage.HostRequest(ownUser.userKey, HostRequestCode::AntiLeaveLeft, 0, nullptr, &inOut);
 }
 
-void CMirelleVWS::OnMyUserInfo(const MyUserInfo& body)
+void EntryFlow::OnMyUserInfo(const MyUserInfo& body)
 {
     ownUser = body.user;
-    ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
+    stage.ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
 }
 
-void CMirelleVWS::OnUserAvatarString(const UserAvatarString& body)
+void EntryFlow::OnUserAvatarString(const UserAvatarString& body)
 {
-    const int seat = FindSeatByKey(body.userKey);
+    const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0 || body.userKey == -1) return;
-    GetPlayer(seat).avatarString = body.avatar;
+    records.GetPlayer(seat).avatarString = body.avatar;
 }
 
-void CMirelleVWS::OnRoomInfoUpdate(const RoomInfoUpdate& body)
+void EntryFlow::OnRoomInfoUpdate(const RoomInfoUpdate& body)
 {
     room.text3 = body.text;
     room.roomValue = body.value;
 }
 
-void CMirelleVWS::ShowEntryResult(int32_t code, const std::string& detail, bool fromJoin)
+void EntryFlow::ShowEntryResult(int32_t code, const std::string& detail, bool fromJoin)
 {
     EntryRules::ResultRoom r;
     r.roomKind = room.roomKind;
@@ -401,29 +404,29 @@ void CMirelleVWS::ShowEntryResult(int32_t code, const std::string& detail, bool 
     CarryOutEntryResult(plan);
 }
 
-void CMirelleVWS::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
+void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
 {
     using SoundTables::SoundId;
     int32_t inOut = 0;
-    if (plan.alertSound) PlaySoundId(SoundId::BoxNotify);
-    if (plan.forcedExitRequest) HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
-    if (plan.box) ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
+    if (plan.alertSound) stage.PlaySoundId(SoundId::BoxNotify);
+    if (plan.forcedExitRequest) stage.HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
+    if (plan.box) stage.ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
     // FIXME: the prize texts go on the prize widget, once it is loaded.
     if (!plan.prizeTexts.empty()) DebugLine("prize: %s", plan.prizeTexts.front().c_str());
-    if (plan.waitMs) Delay(plan.waitMs);
+    if (plan.waitMs) stage.Delay(plan.waitMs);
     if (plan.setTournamentFinished) entryState.tournamentFinished = true;
     if (plan.tail == EntryRules::Tail::Observer) {
-        ShowObserveSystem(true);
+        stage.ShowObserveSystem(true);
         // FIXME: hide the jackpot gauge, with the promotions.
         return;
     }
     for (const EntryRules::HostNote& note : plan.hostNotes)
-        if (note.kind != 39) HostMessage(note.kind, note.text1, note.text2);
-    PostToHost(plan.postCode);
-    PlaySoundId(SoundId::RoomExit);
+        if (note.kind != 39) stage.HostMessage(note.kind, note.text1, note.text2);
+    stage.PostToHost(plan.postCode);
+    stage.PlaySoundId(SoundId::RoomExit);
     if (plan.pendingRequest) {
         auto pending = static_cast<int32_t>(std::min<int64_t>(entryState.pendingValue, INT32_MAX));
-        HostRequest(ownUser.userKey, HostRequestCode::PendingValue, 0, nullptr, &pending);
+        stage.HostRequest(ownUser.userKey, HostRequestCode::PendingValue, 0, nullptr, &pending);
     }
-    if (plan.moneyNotice) HostMessage(39, "24", "");
+    if (plan.moneyNotice) stage.HostMessage(39, "24", "");
 }

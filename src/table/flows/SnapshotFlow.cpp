@@ -1,12 +1,15 @@
-#include "scene/CMirelleVWS.h"
+#include "table/flows/SnapshotFlow.h"
 
 #include <algorithm>
 #include <numeric>
 
 #include "foundation/Debug.h"
+#include "table/TableEngine.h"
 #include "table/core/CardModel.h"
 #include "table/core/EntryRules.h"
 #include "table/core/HandOrder.h"
+#include "table/flows/RoomFlows.h"
+#include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
@@ -37,45 +40,45 @@ void CopyRoundCounts(CHTUser& user, const PlayerData& data)
 
 }  // namespace
 
-void CMirelleVWS::OnGameDataSync(const GameDataSync& body)
+void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
 {
     if (body.targetKey != ownUser.userKey || room.roomState < static_cast<int32_t>(RoomState::Playing)) return;
     const GameDataTable& t = body.table;
     if (const auto check = EntryRules::CheckSnapshot(t); check != EntryRules::SnapshotCheck::Ok) {
         DebugLine("snapshot refused: %s", check == EntryRules::SnapshotCheck::HandTooLarge ? "a hand above ten"
                                                                                           : "more than 50 cards");
-        PostToHost(0);
+        stage.PostToHost(0);
         return;
     }
     // A second snapshot must not add to the first: the table starts empty.
-    ClearTable();
-    InitFloorSlots();
+    stage.ClearTable();
+    stage.InitFloorSlots();
     gameInfo.ownHandIds.clear();
     entryState.pickSlots.clear();
-    ShowRoundStartAnimation(false, 0);
+    stage.ShowRoundStartAnimation(false, 0);
     gameInfo.turnKey = t.turnKey;
     entryState.stepValue = t.stepValue;
     entryState.turnValue = t.turnValue;
     gameInfo.missionMode = t.missionKind;
     entryState.chamgiKind = t.chamgiKind;
     entryState.chamgiStage = t.chamgiStage;
-    ShowChamgiBackground(true, t.chamgiKind);
+    stage.ShowChamgiBackground(true, t.chamgiKind);
     RestoreMissionData(t);
     gameInfo.deck.resize(kCardCount);
     std::iota(gameInfo.deck.begin(), gameInfo.deck.end(), 0);
     for (int seat = 0; seat < 2; ++seat) {
-        CopyRoundCounts(RoundUser(seat), t.players[static_cast<size_t>(seat)]);
-        UpdateScoreMultiplier(seat, t.septemberChoice != 0);
-        RefreshSeatPanels(seat);
+        CopyRoundCounts(records.RoundUser(seat), t.players[static_cast<size_t>(seat)]);
+        engine.UpdateScoreMultiplier(seat, t.septemberChoice != 0);
+        stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
     // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind and the target-score panel,
     // once they are loaded.
     RestoreSnapshotCards(t);
-    RecountMissionProgress();
+    stage.RecountMissionProgress();
 }
 
-void CMirelleVWS::RestoreMissionData(const GameDataTable& t)
+void SnapshotFlow::RestoreMissionData(const GameDataTable& t)
 {
     switch (t.missionKind) {
     case 1:
@@ -98,56 +101,56 @@ void CMirelleVWS::RestoreMissionData(const GameDataTable& t)
     }
 }
 
-void CMirelleVWS::RestoreSnapshotCards(const GameDataTable& t)
+void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
 {
     for (int seat = 0; seat < 2; ++seat) {
         const PlayerData& p = t.players[static_cast<size_t>(seat)];
-        RebuildPile(seat, 0, p.gwangPile);
-        RebuildPile(seat, 1, p.animalPile);
-        RebuildPile(seat, 2, p.ribbonPile);
-        RebuildPile(seat, 3, p.piPile);
-        RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
+        engine.RebuildPile(seat, 0, p.gwangPile);
+        engine.RebuildPile(seat, 1, p.animalPile);
+        engine.RebuildPile(seat, 2, p.ribbonPile);
+        engine.RebuildPile(seat, 3, p.piPile);
+        engine.RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
     }
-    if (!RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) {
-        PostToHost(0);
+    if (!engine.RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) {
+        stage.PostToHost(0);
         return;
     }
-    StackDeck(DeckStack::DeckOnly);
+    engine.StackDeck(DeckStack::DeckOnly);
     gameInfo.septemberChoice = t.septemberChoice;
     for (int seat = 0; seat < 2; ++seat) {
-        ShowNineTenClip(seat, t.septemberChoice == 0);
-        UpdateScoreMultiplier(seat, t.septemberChoice != 0);
-        RefreshSeatPanels(seat);
+        stage.ShowNineTenClip(seat, t.septemberChoice == 0);
+        engine.UpdateScoreMultiplier(seat, t.septemberChoice != 0);
+        stage.RefreshSeatPanels(seat);
     }
     gameInfo.pointValue = t.pointValue;
-    if (const int turnSeat = FindSeatByKey(t.turnKey); turnSeat >= 0 && t.turnKey != -1) {
+    if (const int turnSeat = records.FindSeatByKey(t.turnKey); turnSeat >= 0 && t.turnKey != -1) {
         if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
-            const int32_t slot = GetPlayer(turnSeat).screenSlot;
+            const int32_t slot = records.GetPlayer(turnSeat).screenSlot;
             marker->SetPos(slot == 1 ? Point{320, 104} : Point{320, 361});
             marker->Show(true);
             marker->Play(0, false);
         }
     }
-    if ((IsTournamentRoom() || IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
-    UpdateExitButtons(1);
-    UpdatePlayObserveButtons(1);
+    if ((records.IsTournamentRoom() || records.IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
+    stage.UpdateExitButtons(1);
+    stage.UpdatePlayObserveButtons(1);
     if (t.playState == 2) {
-        StartBlinkTimer();
+        stage.StartBlinkTimer();
         tableState.dealing = true;
     }
     // The card play's messages act on a table in step with the server.
     tableState.active = true;
-    ShowRobotAvatar(room.roomKind != 60 && HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarAt);
-    SetDirty();
-    FlushRedraw();
+    stage.ShowRobotAvatar(room.roomKind != 60 && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarAt);
+    stage.SetDirty();
+    stage.FlushRedraw();
 }
 
-void CMirelleVWS::OnPlayerEnter(const PlayerEnter& body)
+void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
 {
-    const int seat = FindSeatByKey(body.userKey);
+    const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0 || body.userKey == -1) return;
     room.roomState = body.playState;
-    PlayerInfo& p = GetPlayer(seat);
+    PlayerInfo& p = records.GetPlayer(seat);
     const int32_t slot = p.screenSlot;
     p = body.player;
     p.screenSlot = slot;
@@ -156,49 +159,49 @@ void CMirelleVWS::OnPlayerEnter(const PlayerEnter& body)
         static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
         // FIXME: the jackpot progress (SetJackpotProgress), with the promotions.
         if (body.playState == static_cast<int32_t>(RoomState::Playing)) {
-            const std::vector<int32_t>& hand = RoundUser(seat).hand;
+            const std::vector<int32_t>& hand = records.RoundUser(seat).hand;
             if (hand.size() != body.ownHand.size()) {
                 DebugLine("player enter: %d hand cards here, %d from the server", static_cast<int>(hand.size()),
                           static_cast<int>(body.ownHand.size()));
-                PostToHost(0);
+                stage.PostToHost(0);
                 return;
             }
             std::vector<int32_t> ids = body.ownHand;
             std::sort(ids.begin(), ids.end());
             for (size_t i = 0; i < hand.size(); ++i) {
-                if (!IsValidCardId(ids[i]) || !tableModel.SetSlotCard(hand[i], ids[i])) continue;
-                if (CVHTWnd* card = CardWndBySlot(hand[i])) {
+                if (!IsValidCardId(ids[i]) || !engine.Model().SetSlotCard(hand[i], ids[i])) continue;
+                if (CVHTWnd* card = engine.CardWndBySlot(hand[i])) {
                     card->SetImageFrame(ids[i]);
-                    SetCardSize(card, CardSizeKind::Big);
+                    engine.SetCardSize(card, CardSizeKind::Big);
                 }
             }
         }
-        RefreshBothSeats();
-        if (IsUserSeated()) {
-            SetAutoPlay(false);
-            SetAutoPlayButtonEnabled(true);
+        flows.entry.RefreshBothSeats();
+        if (records.IsUserSeated()) {
+            stage.SetAutoPlay(false);
+            stage.SetAutoPlayButtonEnabled(true);
         }
         // FIXME: the waiting animation looped in rooms 5..10 without a robot, once it is loaded.
     } else {
-        RefreshSeatInfo(seat);
+        flows.entry.RefreshSeatInfo(seat);
     }
     if (ownUser.userKey == gameInfo.ownerKey && !body.kickList.empty()) {
         gameInfo.kickReservations = body.kickList;
-        SendKickListToHost();
+        stage.SendKickListToHost();
     }
-    SetDirty();
-    PassHostTextToServer();
+    stage.SetDirty();
+    flows.entry.PassHostTextToServer();
 }
 
-void CMirelleVWS::OnHandCardList(const HandCardList& body)
+void SnapshotFlow::OnHandCardList(const HandCardList& body)
 {
-    markedCards.clear();
+    records.markedCards.clear();
     tableState.handMarked = false;
     if (body.userKey != ownUser.userKey || body.userKey == -1) return;
     tableState.handMarked = true;
-    ShowHandHints(false);
+    stage.ShowHandHints(false);
     // FIXME: the marks on the listed hand cards, with the seat panels' hints.
-    markedCards = ValidCardIds(body.cards);
-    ShowHandHints(true);
-    SetDirty();
+    records.markedCards = ValidCardIds(body.cards);
+    stage.ShowHandHints(true);
+    stage.SetDirty();
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "table/flows/FlowBase.h"
+
+// The card play: the floor bonus, bonus and hand cards played, shakes, captures, deck flips, ppeok and the score.
+class PlayFlow final : FlowBase {
+public:
+    using FlowBase::FlowBase;
+
+    // Handlers, with the message id.
+    void OnInitialFloorBonus(const InitialFloorBonus& body);  // 24
+    void OnBonusCardPlayed(const BonusCardPlayed& body);  // 26
+    void OnHandCardPlayed(const HandCardPlayed& body);  // 27
+    void OnShakeDeclared(const ShakeDeclared& body);  // 30
+    void OnCaptureEvent(const CaptureEvent& body);  // 31
+    void OnDeckCardsFlipped(const DeckCardsFlipped& body);  // 32
+    void OnPpeok(const Ppeok& body);  // 33
+    void OnScoreRefresh(const ScoreRefresh& body);  // 46
+
+private:
+    // Where the turn's last card went on the floor; (0, 0) when none did.
+    Point LastFloorSlotPoint() const;
+    // The hand pointer sprite's frame at a point, directly below the layer anchor.
+    void ShowHandPointer(int frame, Point at);
+};

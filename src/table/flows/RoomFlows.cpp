@@ -1,0 +1,99 @@
+#include "table/flows/RoomFlows.h"
+
+#include <array>
+
+#include "protocol/GameMessage.h"
+
+namespace {
+
+using Handler = void (*)(RoomFlows&, const GameMessage&);
+
+// Calls the flow's handler with the message's body as its type.
+template <class Body, class Flow, Flow RoomFlows::*flow, void (Flow::*Member)(const Body&)>
+void Call(RoomFlows& flows, const GameMessage& message)
+{
+    if (const Body* body = message.Get<Body>()) ((flows.*flow).*Member)(*body);
+}
+
+template <class Body, class Flow, Flow RoomFlows::*flow, void (Flow::*Member)(const Body&)>
+void Enter(std::array<Handler, kMaxGameMessageId + 1>& table)
+{
+    table[static_cast<size_t>(Body::kId)] = &Call<Body, Flow, flow, Member>;
+}
+
+// Handlers by message id; an id without one is consumed and destroyed.
+const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
+{
+    static const auto table = [] {
+        std::array<Handler, kMaxGameMessageId + 1> t{};
+        Enter<RoomDeletedNotice, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnRoomDeletedNotice>(t);
+        Enter<HostCode70, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnHostCode70>(t);
+        Enter<HostCode75, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnHostCode75>(t);
+        Enter<RoomEnterAnswer, EntryFlow, &RoomFlows::entry, &EntryFlow::OnRoomEnterAnswer>(t);
+        Enter<DealCards, FirstPlayerFlow, &RoomFlows::firstPlayer, &FirstPlayerFlow::OnDealCards>(t);
+        Enter<InitialFloorBonus, PlayFlow, &RoomFlows::play, &PlayFlow::OnInitialFloorBonus>(t);
+        Enter<BonusCardPlayed, PlayFlow, &RoomFlows::play, &PlayFlow::OnBonusCardPlayed>(t);
+        Enter<HandCardPlayed, PlayFlow, &RoomFlows::play, &PlayFlow::OnHandCardPlayed>(t);
+        Enter<ShakeDeclared, PlayFlow, &RoomFlows::play, &PlayFlow::OnShakeDeclared>(t);
+        Enter<CaptureEvent, PlayFlow, &RoomFlows::play, &PlayFlow::OnCaptureEvent>(t);
+        Enter<DeckCardsFlipped, PlayFlow, &RoomFlows::play, &PlayFlow::OnDeckCardsFlipped>(t);
+        Enter<Ppeok, PlayFlow, &RoomFlows::play, &PlayFlow::OnPpeok>(t);
+        Enter<ScoreRefresh, PlayFlow, &RoomFlows::play, &PlayFlow::OnScoreRefresh>(t);
+        Enter<GameReady, RoundFlow, &RoomFlows::round, &RoundFlow::OnGameReady>(t);
+        Enter<StakeConfirm, RoundFlow, &RoomFlows::round, &RoundFlow::OnStakeConfirm>(t);
+        Enter<WaitingForStart, RoundFlow, &RoomFlows::round, &RoundFlow::OnWaitingForStart>(t);
+        Enter<SunDecided, RoundFlow, &RoomFlows::round, &RoundFlow::OnSunDecided>(t);
+        Enter<RoundStart, RoundFlow, &RoomFlows::round, &RoundFlow::OnRoundStart>(t);
+        Enter<TurnStart, RoundFlow, &RoomFlows::round, &RoundFlow::OnTurnStart>(t);
+        Enter<ClearEffects, RoundFlow, &RoomFlows::round, &RoundFlow::OnClearEffects>(t);
+        Enter<TimeUp, RoundFlow, &RoomFlows::round, &RoundFlow::OnTimeUp>(t);
+        Enter<CardChoicePrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnCardChoicePrompt>(t);
+        Enter<Request14Prompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnRequest14Prompt>(t);
+        Enter<SeptAnimalPrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalPrompt>(t);
+        Enter<SeptAnimalMoved, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalMoved>(t);
+        Enter<SeptAnimalKept, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalKept>(t);
+        Enter<GoOrStopPrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnGoOrStopPrompt>(t);
+        Enter<GoOrStopResult, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnGoOrStopResult>(t);
+        Enter<ResultStep, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnResultStep>(t);
+        Enter<BetPrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnBetPrompt>(t);
+        Enter<RoomOptionNotice, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnRoomOptionNotice>(t);
+        Enter<PlayerEnter, SnapshotFlow, &RoomFlows::snapshot, &SnapshotFlow::OnPlayerEnter>(t);
+        Enter<GameDataSync, SnapshotFlow, &RoomFlows::snapshot, &SnapshotFlow::OnGameDataSync>(t);
+        Enter<JoinGameAnswer, EntryFlow, &RoomFlows::entry, &EntryFlow::OnJoinGameAnswer>(t);
+        Enter<PlayerLeave, EntryFlow, &RoomFlows::entry, &EntryFlow::OnPlayerLeave>(t);
+        Enter<UserAvatarString, EntryFlow, &RoomFlows::entry, &EntryFlow::OnUserAvatarString>(t);
+        Enter<RoomInfoUpdate, EntryFlow, &RoomFlows::entry, &EntryFlow::OnRoomInfoUpdate>(t);
+        Enter<ShuffleCards, FirstPlayerFlow, &RoomFlows::firstPlayer, &FirstPlayerFlow::OnShuffleCards>(t);
+        Enter<SunPicked, FirstPlayerFlow, &RoomFlows::firstPlayer, &FirstPlayerFlow::OnSunPicked>(t);
+        Enter<TableReset, FirstPlayerFlow, &RoomFlows::firstPlayer, &FirstPlayerFlow::OnTableReset>(t);
+        Enter<MyUserInfo, EntryFlow, &RoomFlows::entry, &EntryFlow::OnMyUserInfo>(t);
+        Enter<HandCardList, SnapshotFlow, &RoomFlows::snapshot, &SnapshotFlow::OnHandCardList>(t);
+        Enter<RoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnRoundResult>(t);
+        Enter<EventRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnEventRoundResult>(t);
+        Enter<DesperateRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnDesperateRoundResult>(t);
+        Enter<GameEnd, ResultFlow, &RoomFlows::results, &ResultFlow::OnGameEnd>(t);
+        Enter<ChatMacro, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnChatMacro>(t);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRecords& records, RoomWidgetSet& widgets)
+    : entry(stage, engine, *this, records, widgets),
+      snapshot(stage, engine, *this, records, widgets),
+      firstPlayer(stage, engine, *this, records, widgets),
+      round(stage, engine, *this, records, widgets),
+      play(stage, engine, *this, records, widgets),
+      decisions(stage, engine, *this, records, widgets),
+      results(stage, engine, *this, records, widgets),
+      notices(stage, engine, *this, records, widgets)
+{
+}
+
+void RoomFlows::Dispatch(const GameMessage& message)
+{
+    if (message.id < 1 || message.id > kMaxGameMessageId) return;
+    if (const Handler h = HandlerTable()[static_cast<size_t>(message.id)]) h(*this, message);
+}
