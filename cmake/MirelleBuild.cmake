@@ -35,6 +35,7 @@ function(mirelle_core_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     mirelle_flags(${name})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    set_property(GLOBAL APPEND PROPERTY MIRELLE_LIBRARIES ${name})
 endfunction()
 
 # Win32 library: only in the win32 build.
@@ -46,6 +47,7 @@ function(mirelle_win32_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     mirelle_flags(${name})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    set_property(GLOBAL APPEND PROPERTY MIRELLE_LIBRARIES ${name})
 endfunction()
 
 # A GoogleTest program, registered once per colour depth under Wine (DEPTHS 16 24),
@@ -116,4 +118,51 @@ function(mirelle_add_subsystems dir)
         endif()
         add_subdirectory("${dir}/${sub}")
     endforeach()
+endfunction()
+
+# Writes, at generate time, the file cmake/CheckSymbols.cmake reads: each of LIBS with its archive and
+# every library of LIBS it links, directly or through another.
+function(mirelle_library_graph out)
+    set(libs ${ARGN})
+    set(text "set(libraries \"${libs}\")\n")
+    foreach(lib IN LISTS libs)
+        set(deps "")
+        set(todo ${lib})
+        while(todo)
+            list(POP_FRONT todo current)
+            get_target_property(links ${current} LINK_LIBRARIES)
+            foreach(link IN LISTS links)
+                if(link IN_LIST libs AND NOT link IN_LIST deps)
+                    list(APPEND deps ${link})
+                    list(APPEND todo ${link})
+                endif()
+            endforeach()
+        endwhile()
+        string(APPEND text "set(file_${lib} \"$<TARGET_FILE:${lib}>\")\nset(deps_${lib} \"${deps}\")\n")
+    endforeach()
+    file(GENERATE OUTPUT "${out}" CONTENT "${text}")
+endfunction()
+
+# A step of the ALL build that fails when a library refers to a symbol defined only in a library it
+# does not link (cmake/CheckSymbols.cmake). It reruns when a library, the graph or ALLOWED changes.
+function(mirelle_symbol_check target)
+    cmake_parse_arguments(ARG "" "ALLOWED" "LIBS" ${ARGN})
+    if(NOT CMAKE_NM)
+        message(WARNING "No nm found: the build does not check the libraries' symbols")
+        return()
+    endif()
+    set(dir "${CMAKE_CURRENT_BINARY_DIR}/${target}")
+    mirelle_library_graph("${dir}/libraries.cmake" ${ARG_LIBS})
+    # c++filt of the same binutils as nm (i686-w64-mingw32-nm → i686-w64-mingw32-c++filt).
+    get_filename_component(nm_name "${CMAKE_NM}" NAME)
+    string(REGEX REPLACE "nm(-[0-9.]+)?$" "c++filt" filt_name "${nm_name}")
+    find_program(MIRELLE_CXXFILT NAMES ${filt_name} c++filt)
+    set(script "${CMAKE_SOURCE_DIR}/cmake/CheckSymbols.cmake")
+    add_custom_command(OUTPUT "${dir}/checked"
+        COMMAND "${CMAKE_COMMAND}" -DLIBRARIES=${dir}/libraries.cmake -DNM=${CMAKE_NM}
+            -DCXXFILT=${MIRELLE_CXXFILT} -DALLOWED=${ARG_ALLOWED} -DSTAMP=${dir}/checked -P "${script}"
+        DEPENDS ${ARG_LIBS} "${dir}/libraries.cmake" "${script}" ${ARG_ALLOWED}
+        COMMENT "Checking that each library uses only symbols of the libraries it links"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${dir}/checked")
 endfunction()
