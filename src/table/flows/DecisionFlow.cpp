@@ -15,7 +15,7 @@ using SoundTables::SoundId;
 
 namespace Notice {
 constexpr int CardChoice = 5, OtherPicks = 6, OtherGoOrStop = 10, OtherSeptAnimal = 11, RoomOptions = 16,
-              RoomOptionsCleared = 17, Request14 = 18, SeptAnimal = 20;
+              RoomOptionsCleared = 17, YesNoChoice = 18, SeptAnimal = 20;
 }
 
 namespace Cue {
@@ -50,15 +50,15 @@ void DecisionFlow::OnCardChoicePrompt(const CardChoicePrompt& body)
     stage.SetDirty();
 }
 
-void DecisionFlow::OnRequest14Prompt(const Request14Prompt& body)
+void DecisionFlow::OnYesNoChoicePrompt(const YesNoChoicePrompt& body)
 {
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
-    flows.round.SetCountdownTo(DecisionKind::NoticeChoice18);
+    flows.round.SetCountdownTo(DecisionKind::YesNoChoice);
     timers.countdownLimit = 3;
     if (body.userKey == ownUser.userKey && !records.IsRobotSeat(seat)) {
-        stage.ShowNotify(Notice::Request14);
-        stage.StartPhaseTimer(DecisionKind::NoticeChoice18);
+        stage.ShowNotify(Notice::YesNoChoice);
+        stage.StartPhaseTimer(DecisionKind::YesNoChoice);
     }
     stage.SetDirty();
 }

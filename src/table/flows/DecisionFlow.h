@@ -9,7 +9,7 @@ public:
 
     // Handlers, with the message id.
     void OnCardChoicePrompt(const CardChoicePrompt& body);  // 28
-    void OnRequest14Prompt(const Request14Prompt& body);  // 29
+    void OnYesNoChoicePrompt(const YesNoChoicePrompt& body);  // 29
     void OnSeptAnimalPrompt(const SeptAnimalPrompt& body);  // 43
     void OnSeptAnimalMoved(const SeptAnimalMoved& body);  // 44
     void OnSeptAnimalKept(const SeptAnimalKept& body);  // 45

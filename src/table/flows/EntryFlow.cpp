@@ -144,7 +144,7 @@ void EntryFlow::PlaceDeckForRoom()
 void EntryFlow::PassHostTextToServer()
 {
     entryState.hostText = stage.FetchHostText();
-    stage.SendRequest36(entryState.hostText);
+    stage.SendHostUserText(entryState.hostText);
 }
 
 void EntryFlow::RefreshSeatInfo(int seat)

@@ -298,7 +298,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     // FIXME: mission kind 5 starts the KJ music, with the missions.
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
-    stage.SendRequest20(5, 0);
+    stage.SendDealShown(5, 0);
     stage.SetDirty();
     stage.FlushRedraw();
 }

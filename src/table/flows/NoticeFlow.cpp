@@ -10,13 +10,13 @@ void NoticeFlow::OnRoomDeletedNotice(const RoomDeletedNotice&)
     stage.PrintChatText("[폴리스]`1111` 불건전 방제로 방이 삭제됩니다`0110`");
 }
 
-void NoticeFlow::OnHostCode70(const HostCode70& body)
+void NoticeFlow::OnServerValueForHost(const ServerValueForHost& body)
 {
     int32_t value = body.value;
     stage.HostRequest(ownUser.userKey, HostRequestCode::ServerValue, 0, nullptr, &value);
 }
 
-void NoticeFlow::OnHostCode75(const HostCode75&)
+void NoticeFlow::OnServerNoticeForHost(const ServerNoticeForHost&)
 {
     int32_t value = 0;
     stage.HostRequest(ownUser.userKey, HostRequestCode::ServerNotice, 0, nullptr, &value);

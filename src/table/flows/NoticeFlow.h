@@ -10,6 +10,6 @@ public:
     // Handlers, with the message id.
     void OnChatMacro(const ChatMacro& body);  // 67
     void OnRoomDeletedNotice(const RoomDeletedNotice& body);  // 68
-    void OnHostCode70(const HostCode70& body);  // 77
-    void OnHostCode75(const HostCode75& body);  // 80
+    void OnServerValueForHost(const ServerValueForHost& body);  // 77
+    void OnServerNoticeForHost(const ServerNoticeForHost& body);  // 80
 };

@@ -212,7 +212,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
         const size_t i = static_cast<size_t>(s);
         PlayerInfo& p = records.GetPlayer(s);
         p.gameMoney = body.money[i];
-        Rules::ZeroMoneyAtFloor(p, body.value11);
+        Rules::ZeroMoneyAtFloor(p, body.moneyFloor);
         flows.entry.RefreshSeatInfo(s);
         engine.LayoutCapturedPile(s, 3);
         p.freePlayValue = body.freePlayValue[i];
@@ -230,7 +230,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
         stage.UpdatePlayObserveButtons(1);
     }
     stage.ReportSeatMoney();
-    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.value11);
+    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
     stage.LeaveNoticeToHost(1);
     stage.LeaveNoticeToHost(3);
     // FIXME: the target-score result panel (ShowDesperateResult, CVDesperateResultWnd) and its go-bak animation;

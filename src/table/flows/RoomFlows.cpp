@@ -27,8 +27,8 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
     static const auto table = [] {
         std::array<Handler, kMaxGameMessageId + 1> t{};
         Enter<RoomDeletedNotice, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnRoomDeletedNotice>(t);
-        Enter<HostCode70, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnHostCode70>(t);
-        Enter<HostCode75, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnHostCode75>(t);
+        Enter<ServerValueForHost, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnServerValueForHost>(t);
+        Enter<ServerNoticeForHost, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnServerNoticeForHost>(t);
         Enter<RoomEnterAnswer, EntryFlow, &RoomFlows::entry, &EntryFlow::OnRoomEnterAnswer>(t);
         Enter<DealCards, FirstPlayerFlow, &RoomFlows::firstPlayer, &FirstPlayerFlow::OnDealCards>(t);
         Enter<InitialFloorBonus, PlayFlow, &RoomFlows::play, &PlayFlow::OnInitialFloorBonus>(t);
@@ -48,7 +48,7 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<ClearEffects, RoundFlow, &RoomFlows::round, &RoundFlow::OnClearEffects>(t);
         Enter<TimeUp, RoundFlow, &RoomFlows::round, &RoundFlow::OnTimeUp>(t);
         Enter<CardChoicePrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnCardChoicePrompt>(t);
-        Enter<Request14Prompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnRequest14Prompt>(t);
+        Enter<YesNoChoicePrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnYesNoChoicePrompt>(t);
         Enter<SeptAnimalPrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalPrompt>(t);
         Enter<SeptAnimalMoved, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalMoved>(t);
         Enter<SeptAnimalKept, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnSeptAnimalKept>(t);

@@ -66,8 +66,8 @@ public:
 
     // Requests to the server, each with its checks (0 when refused).
     virtual int SendPlay(int flag) = 0;
-    virtual int SendRequest20(int32_t a, int32_t b) = 0;
-    virtual int SendRequest36(const std::string& text) = 0;
+    virtual int SendDealShown(int32_t a, int32_t b) = 0;
+    virtual int SendHostUserText(const std::string& text) = 0;
     virtual int SendResultChoice(int32_t choice) = 0;
     virtual int SendStart() = 0;
     virtual int SendSunPick(int32_t pick, int timedOut) = 0;

@@ -120,9 +120,9 @@ TEST(NotifyChoice, TargetScoreLevelsAndWatchersGetTheirAnswers)
     const struct { const char* name; int kind; NotifyRoom room; int layout; Buttons buttons; Reply yes, no; bool atOnce; }
         cases[] = {
         {"first target-score level answers no with request 32", 3, kTargetScore, 0, {true, 11, 5, true},
-         {R::Request11, 1}, {R::Request32}, false},
-        {"a later level answers with request 11", 3, kTargetScoreLevel1, 0, {true, 11, 3, true}, {R::Request11, 1},
-         {R::Request11, 0}, false},
+         {R::MonthChoice, 1}, {R::DesperateDecline}, false},
+        {"a later level answers with request 11", 3, kTargetScoreLevel1, 0, {true, 11, 3, true}, {R::MonthChoice, 1},
+         {R::MonthChoice, 0}, false},
         {"no seat of the own: nothing to answer", 3, kWatching, 0, {}, {}, {}, false},
         {"notice of cards opens at once", 4, kOrdinary, 1, {}, {}, {}, true},
     };
