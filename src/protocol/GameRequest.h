@@ -1,7 +1,8 @@
 #pragma once
 
 // An outgoing request: a 32-bit type 0..36 and its payload. On the wire the type, then the
-// payload's fields in order (32-bit each; type 36 ends with a string).
+// payload's fields in order (32-bit each; type 36 ends with a string). The `Unsent` types are
+// never sent by the module; they keep the variant's index equal to the type.
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +53,7 @@ namespace Requests {
         MIRELLE_REQUEST(Type, type);                                                    \
     }
 
-MIRELLE_EMPTY_REQUEST(Request0, 0);
+MIRELLE_EMPTY_REQUEST(Unsent0, 0);
 MIRELLE_REQUEST_1(VoiceType, 1, voiceType);
 MIRELLE_REQUEST_2(Play, 2, voiceType, flag);
 MIRELLE_EMPTY_REQUEST(Observe, 3);
@@ -60,40 +61,40 @@ MIRELLE_EMPTY_REQUEST(ExitRoom, 4);
 MIRELLE_REQUEST_1(Kick, 5, target);
 MIRELLE_REQUEST_2(OptionChange, 6, value, voiceType);
 MIRELLE_REQUEST_1(GameReadyAnswer, 7, answer);
-MIRELLE_REQUEST_1(Request8, 8, value);
-MIRELLE_REQUEST_1(Request9, 9, value);
+MIRELLE_REQUEST_1(StartWithEmptySeat, 8, value);
+MIRELLE_REQUEST_1(StartGame, 9, value);
 MIRELLE_REQUEST_2(SunPick, 10, timedOut, pick);
-MIRELLE_REQUEST_1(Request11, 11, choice);
+MIRELLE_REQUEST_1(MonthChoice, 11, choice);
 MIRELLE_REQUEST_3(PlayCard, 12, timedOut, card, missedMatch);
 MIRELLE_REQUEST_2(CardChoice, 13, timedOut, card);
-MIRELLE_REQUEST_2(Request14, 14, timedOut, choice);
+MIRELLE_REQUEST_2(YesNoChoice, 14, timedOut, choice);
 MIRELLE_REQUEST_3(SeptAnimalChoice, 15, timedOut, choice, card);
 MIRELLE_REQUEST_2(GoOrStop, 16, timedOut, choice);
-MIRELLE_EMPTY_REQUEST(Request17, 17);
+MIRELLE_EMPTY_REQUEST(Unsent17, 17);
 MIRELLE_REQUEST_2(ResultChoice, 18, choice, skin);
-MIRELLE_EMPTY_REQUEST(Request19, 19);
-MIRELLE_REQUEST_2(Request20, 20, a, b);
+MIRELLE_EMPTY_REQUEST(TournamentResultOk, 19);
+MIRELLE_REQUEST_2(DealShown, 20, a, b);
 MIRELLE_EMPTY_REQUEST(GiveUp, 21);
 MIRELLE_REQUEST_1(Chamgi, 22, choice);
-MIRELLE_EMPTY_REQUEST(Request23, 23);
-MIRELLE_REQUEST_1(Request24, 24, index);
-MIRELLE_REQUEST_1(Request25, 25, state);
-MIRELLE_EMPTY_REQUEST(Request26, 26);
+MIRELLE_EMPTY_REQUEST(Unsent23, 23);
+MIRELLE_REQUEST_1(BettingChoice, 24, index);
+MIRELLE_REQUEST_1(HostPageState, 25, state);
+MIRELLE_EMPTY_REQUEST(Unsent26, 26);
 MIRELLE_REQUEST_1(Macro, 27, number);
 MIRELLE_REQUEST_1(Tung, 28, value);
 MIRELLE_REQUEST_1(Challenge, 29, choice);
 MIRELLE_REQUEST_2(Bet, 30, a, b);
 MIRELLE_EMPTY_REQUEST(DesperateExit, 31);
-MIRELLE_EMPTY_REQUEST(Request32, 32);
+MIRELLE_EMPTY_REQUEST(DesperateDecline, 32);
 MIRELLE_REQUEST_1(AutoPlay, 33, flag);
 MIRELLE_REQUEST_1(TimeoutCount, 34, count);
-MIRELLE_REQUEST_1(Request35, 35, userKey);
+MIRELLE_REQUEST_1(CheckNoticeReply, 35, userKey);
 
-struct Request36 {
+struct HostUserText {
     int32_t userKey = 0;
     std::string text;
     template <class V> void Fields(V& v) { v.I32("userKey", userKey); v.Str("text", text); }
-    MIRELLE_REQUEST(Request36, 36);
+    MIRELLE_REQUEST(HostUserText, 36);
 };
 
 #undef MIRELLE_REQUEST_3
@@ -103,11 +104,11 @@ struct Request36 {
 #undef MIRELLE_REQUEST
 
 // The payload alternatives in type order: the variant's index is the request type.
-using Payload = std::variant<Request0, VoiceType, Play, Observe, ExitRoom, Kick, OptionChange, GameReadyAnswer,
-                             Request8, Request9, SunPick, Request11, PlayCard, CardChoice, Request14,
-                             SeptAnimalChoice, GoOrStop, Request17, ResultChoice, Request19, Request20, GiveUp,
-                             Chamgi, Request23, Request24, Request25, Request26, Macro, Tung, Challenge, Bet,
-                             DesperateExit, Request32, AutoPlay, TimeoutCount, Request35, Request36>;
+using Payload = std::variant<Unsent0, VoiceType, Play, Observe, ExitRoom, Kick, OptionChange, GameReadyAnswer,
+                             StartWithEmptySeat, StartGame, SunPick, MonthChoice, PlayCard, CardChoice, YesNoChoice,
+                             SeptAnimalChoice, GoOrStop, Unsent17, ResultChoice, TournamentResultOk, DealShown, GiveUp,
+                             Chamgi, Unsent23, BettingChoice, HostPageState, Unsent26, Macro, Tung, Challenge, Bet,
+                             DesperateExit, DesperateDecline, AutoPlay, TimeoutCount, CheckNoticeReply, HostUserText>;
 
 }  // namespace Requests
 

@@ -489,12 +489,12 @@ struct DealCards {
     MIRELLE_BODY(DealCards, 22);
 };
 
-struct Request11Prompt {
+struct MonthChoicePrompt {
     uint32_t userKey = 0;
     int32_t kind = 0;  // 0 or 1 a player's choice, other values a notice
     CardList cards;
     template <class V> void Fields(V& v) { v.U32("userKey", userKey); v.I32("kind", kind); v.List("cards", cards); }
-    MIRELLE_BODY(Request11Prompt, 23);
+    MIRELLE_BODY(MonthChoicePrompt, 23);
 };
 
 struct InitialFloorBonus {
@@ -543,10 +543,10 @@ struct CardChoicePrompt {
     MIRELLE_BODY(CardChoicePrompt, 28);
 };
 
-struct Request14Prompt {
+struct YesNoChoicePrompt {
     int32_t userKey = -1;
     template <class V> void Fields(V& v) { v.I32("userKey", userKey); }
-    MIRELLE_BODY(Request14Prompt, 29);
+    MIRELLE_BODY(YesNoChoicePrompt, 29);
 };
 
 struct ShakeDeclared {
@@ -1036,9 +1036,9 @@ struct MyUserInfo {
 };
 
 // Read and dropped: no handler.
-struct Message66 {
+struct Unhandled66 {
     template <class V> void Fields(V&) {}
-    MIRELLE_BODY(Message66, 66);
+    MIRELLE_BODY(Unhandled66, 66);
 };
 
 struct ChatMacro {
@@ -1064,7 +1064,7 @@ struct DesperateRoundResult {
     PerSeat<int64_t> roundMoney{};
     WinInfo winInfo;
     std::vector<BakEntry> bakList;
-    int64_t value11 = 0;
+    int64_t moneyFloor = 0;
     PerSeat<int32_t> assaValue{};
     PerSeat<int64_t> roundValue{};
     PerSeat<int64_t> freePlayValue{};
@@ -1087,7 +1087,7 @@ struct DesperateRoundResult {
         v.Array("roundMoney", roundMoney);
         v.Rec("winInfo", winInfo);
         v.List("bakList", bakList);
-        v.I64("value11", value11);
+        v.I64("moneyFloor", moneyFloor);
         v.Array("assaValue", assaValue);
         v.Array("roundValue", roundValue);
         v.Array("freePlayValue", freePlayValue);
@@ -1136,9 +1136,9 @@ struct TimeUp {
     MIRELLE_BODY(TimeUp, 73);
 };
 
-struct Message74 {
+struct Unhandled74 {
     template <class V> void Fields(V&) {}
-    MIRELLE_BODY(Message74, 74);
+    MIRELLE_BODY(Unhandled74, 74);
 };
 
 struct TimeoutCountNotice {
@@ -1148,15 +1148,15 @@ struct TimeoutCountNotice {
     MIRELLE_BODY(TimeoutCountNotice, 75);
 };
 
-struct Message76 {
+struct Unhandled76 {
     template <class V> void Fields(V&) {}
-    MIRELLE_BODY(Message76, 76);
+    MIRELLE_BODY(Unhandled76, 76);
 };
 
-struct HostCode70 {
+struct ServerValueForHost {
     int32_t value = 0;
     template <class V> void Fields(V& v) { v.I32("value", value); }
-    MIRELLE_BODY(HostCode70, 77);
+    MIRELLE_BODY(ServerValueForHost, 77);
 };
 
 struct VIPUpdate {
@@ -1183,26 +1183,27 @@ struct HandCardList {
     MIRELLE_BODY(HandCardList, 79);
 };
 
-struct HostCode75 {
+struct ServerNoticeForHost {
     template <class V> void Fields(V&) {}
-    MIRELLE_BODY(HostCode75, 80);
+    MIRELLE_BODY(ServerNoticeForHost, 80);
 };
 
 #undef MIRELLE_BODY
 
 // Every body type, in id order 1..80.
 #define MIRELLE_FOR_EACH_BODY(X)                                                                               \
-    X(RoomEnterAnswer) X(PlayerDisconnected) X(PlayerEnter) X(GameDataSync) X(JoinGameAnswer) X(PlayerLeave)    \
-    X(EntryResult) X(KickReserve) X(SeatMark) X(EntryLimitChanged) X(UserAvatarString) X(VoiceTypeChanged)      \
-    X(HostText) X(RoomInfoUpdate) X(GameReady) X(StakeConfirm) X(WaitingForStart) X(SeatsCleared)               \
-    X(ShuffleCards) X(SunPicked) X(SunDecided) X(DealCards) X(Request11Prompt) X(InitialFloorBonus)             \
-    X(TurnStart) X(BonusCardPlayed) X(HandCardPlayed) X(CardChoicePrompt) X(Request14Prompt) X(ShakeDeclared)   \
-    X(CaptureEvent) X(DeckCardsFlipped) X(Ppeok) X(TurnResult) X(SMissionStart) X(DMissionStart)                \
-    X(CMissionStart) X(C2MissionStart) X(SMissionResult) X(DMissionResult) X(CMissionResult)                   \
-    X(C2MissionResult) X(SeptAnimalPrompt) X(SeptAnimalMoved) X(SeptAnimalKept) X(ScoreRefresh)                \
-    X(GoOrStopPrompt) X(GoOrStopResult) X(RoundResult) X(SafeWithdrawal) X(GameEnd) X(TournamentRoundResult)    \
-    X(TableReset) X(EventRoundResult) X(ResultStep) X(MoneyGained) X(MoneyCapNotice) X(AntiLeaveCount)          \
-    X(MoneyReturned) X(PlayCountUpdate) X(RefillResult) X(UserRecordValues) X(ClearEffects) X(StopTurnTimer)    \
-    X(MyUserInfo) X(Message66) X(ChatMacro) X(RoomDeletedNotice) X(DesperateRoundResult) X(BetPrompt)           \
-    X(RoomOptionNotice) X(RoundStart) X(TimeUp) X(Message74) X(TimeoutCountNotice) X(Message76) X(HostCode70)   \
-    X(VIPUpdate) X(HandCardList) X(HostCode75)
+    X(RoomEnterAnswer) X(PlayerDisconnected) X(PlayerEnter) X(GameDataSync) X(JoinGameAnswer) X(PlayerLeave)   \
+    X(EntryResult) X(KickReserve) X(SeatMark) X(EntryLimitChanged) X(UserAvatarString) X(VoiceTypeChanged)     \
+    X(HostText) X(RoomInfoUpdate) X(GameReady) X(StakeConfirm) X(WaitingForStart) X(SeatsCleared)              \
+    X(ShuffleCards) X(SunPicked) X(SunDecided) X(DealCards) X(MonthChoicePrompt) X(InitialFloorBonus)          \
+    X(TurnStart) X(BonusCardPlayed) X(HandCardPlayed) X(CardChoicePrompt) X(YesNoChoicePrompt)                 \
+    X(ShakeDeclared) X(CaptureEvent) X(DeckCardsFlipped) X(Ppeok) X(TurnResult) X(SMissionStart)               \
+    X(DMissionStart) X(CMissionStart) X(C2MissionStart) X(SMissionResult) X(DMissionResult)                    \
+    X(CMissionResult) X(C2MissionResult) X(SeptAnimalPrompt) X(SeptAnimalMoved) X(SeptAnimalKept)              \
+    X(ScoreRefresh) X(GoOrStopPrompt) X(GoOrStopResult) X(RoundResult) X(SafeWithdrawal) X(GameEnd)            \
+    X(TournamentRoundResult) X(TableReset) X(EventRoundResult) X(ResultStep) X(MoneyGained)                    \
+    X(MoneyCapNotice) X(AntiLeaveCount) X(MoneyReturned) X(PlayCountUpdate) X(RefillResult)                    \
+    X(UserRecordValues) X(ClearEffects) X(StopTurnTimer) X(MyUserInfo) X(Unhandled66) X(ChatMacro)             \
+    X(RoomDeletedNotice) X(DesperateRoundResult) X(BetPrompt) X(RoomOptionNotice) X(RoundStart) X(TimeUp)      \
+    X(Unhandled74) X(TimeoutCountNotice) X(Unhandled76) X(ServerValueForHost) X(VIPUpdate) X(HandCardList)     \
+    X(ServerNoticeForHost)

@@ -112,7 +112,7 @@ void Option::Clear()
     betAmount = 0;
     targetIndex = reserved3 = betIndex = 0;
     customBet = 0;
-    noMinimumEntry = betKind = request32Flag = 0;
+    noMinimumEntry = betKind = targetScoreLevel = 0;
 }
 
 void RCRoomData::Clear()

@@ -395,7 +395,7 @@ public:
     int64_t customBet;
     int32_t noMinimumEntry;
     int32_t betKind;          // 0..4
-    int32_t request32Flag;    // prompt kind 3 in target-score rooms answers with request 32
+    int32_t targetScoreLevel; // 0 the first level: there the month choice's no is a DesperateDecline
 
     template <class V> void Fields(V& v)
     {
@@ -417,7 +417,7 @@ public:
         v.I64("customBet", customBet);
         v.I32("noMinimumEntry", noMinimumEntry);
         v.I32("betKind", betKind);
-        v.I32("request32Flag", request32Flag);
+        v.I32("targetScoreLevel", targetScoreLevel);
     }
     bool operator==(const Option&) const = default;
 };

@@ -172,8 +172,8 @@ public:
 
     // Message handlers (entered in the table's dispatch table).
     void OnRoomDeletedNotice(const RoomDeletedNotice& body);
-    void OnHostCode70(const HostCode70& body);
-    void OnHostCode75(const HostCode75& body);
+    void OnServerValueForHost(const ServerValueForHost& body);
+    void OnServerNoticeForHost(const ServerNoticeForHost& body);
     void OnRoomEnterAnswer(const RoomEnterAnswer& body);
     void OnDealCards(const DealCards& body);
     void OnInitialFloorBonus(const InitialFloorBonus& body);
@@ -196,7 +196,7 @@ public:
     void OnClearEffects(const ClearEffects& body);
     void OnTimeUp(const TimeUp& body);
     void OnCardChoicePrompt(const CardChoicePrompt& body);
-    void OnRequest14Prompt(const Request14Prompt& body);
+    void OnYesNoChoicePrompt(const YesNoChoicePrompt& body);
     void OnSeptAnimalPrompt(const SeptAnimalPrompt& body);
     void OnSeptAnimalMoved(const SeptAnimalMoved& body);
     void OnSeptAnimalKept(const SeptAnimalKept& body);
@@ -341,29 +341,29 @@ public:
     int SendGameReadyAnswer(int timedOut);
     int SendStart();
     int SendSunPick(int32_t pick, int timedOut);
-    int SendRequest11(int32_t choice);
+    int SendMonthChoice(int32_t choice);
     int SendPlayCard(int32_t card, int timedOut);
     int SendCardChoice(int32_t card, int timedOut);
-    int SendRequest14(int32_t choice, int timedOut);
+    int SendYesNoChoice(int32_t choice, int timedOut);
     int SendSeptAnimalChoice(int32_t choice, int timedOut);
     int SendGoOrStop(int32_t choice, int timedOut);
     int SendResultChoice(int32_t choice);
-    int SendRequest19();
-    int SendRequest20(int32_t a, int32_t b);
+    int SendTournamentResultOk();
+    int SendDealShown(int32_t a, int32_t b);
     int SendGiveUp();
     int SendChamgi(int32_t choice);
-    int SendRequest24(int32_t index);
-    int SendRequest25(int32_t state);
+    int SendBettingChoice(int32_t index);
+    int SendHostPageState(int32_t state);
     int SendMacro(int32_t number);
     void SendTung(int32_t value);
     int SendChallenge(int32_t choice);
     int SendBet(int32_t a, int32_t b);
     int SendDesperateExit();
-    int SendRequest32();
+    int SendDesperateDecline();
     int SendAutoPlay(int32_t flag);
     int SendTimeoutCount(int32_t count);
-    int SendRequest35();
-    int SendRequest36(const std::string& text);
+    int SendCheckNoticeReply();
+    int SendHostUserText(const std::string& text);
     int RequestItemUse(int64_t amount);
     bool IsRoomKind5To10InPlay() const;
 

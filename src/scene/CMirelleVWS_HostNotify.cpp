@@ -61,7 +61,7 @@ int CMirelleVWS::OnHostCommand(int32_t userKey, int32_t command, const std::stri
         return 0;
     case HostCommandId::UserCounts: SendUserCountsToHost(userKey); return 0;
     case HostCommandId::CheckNotice:
-        // FIXME: the own user's notice text to CCheckNotice::ParseNoticeText, SendRequest35 at notice time 3.
+        // FIXME: the own user's notice text to CCheckNotice::ParseNoticeText, SendCheckNoticeReply at notice time 3.
         return 0;
     case HostCommandId::ObserverResult:
         // FIXME: CVObserveSystemWnd::OnHostResult (value, text == "1") of the observer bar.

@@ -348,7 +348,7 @@ bool CMirelleVWS::ClickBettingButton(GVWnd* wnd, UINT flags, Point p)
     const auto& buttons = betting.buttons;
     const auto at = std::find(buttons.begin(), buttons.end(), wnd);
     if (!wnd || at == buttons.end()) return false;
-    if (wnd->OnLButtonUp(flags, p)) SendRequest24(static_cast<int32_t>(at - buttons.begin()));
+    if (wnd->OnLButtonUp(flags, p)) SendBettingChoice(static_cast<int32_t>(at - buttons.begin()));
     return true;
 }
 

@@ -84,16 +84,16 @@ Notify::NotifyRoom CMirelleVWS::GetNotifyRoom() const
     const int own = FindSeatByKey(ownUser.userKey);
     // The last room option is the level the prompt of kind 3 reads: 0, the first level, answers
     // "no" with request 32.
-    return {IsDesperateRoom() && !HasRobotSeat(), room.option.request32Flag, own >= 0 && !IsRobotSeat(own)};
+    return {IsDesperateRoom() && !HasRobotSeat(), room.option.targetScoreLevel, own >= 0 && !IsRobotSeat(own)};
 }
 
 void CMirelleVWS::SendNotifyReply(const Notify::Reply& reply)
 {
     using Notify::Request;
     switch (reply.request) {
-    case Request::Request11: SendRequest11(reply.a); break;
-    case Request::Request14: SendRequest14(reply.a, 0); break;
-    case Request::Request32: SendRequest32(); break;
+    case Request::MonthChoice: SendMonthChoice(reply.a); break;
+    case Request::YesNoChoice: SendYesNoChoice(reply.a, 0); break;
+    case Request::DesperateDecline: SendDesperateDecline(); break;
     case Request::CardChoice: SendCardChoice(reply.a, 0); break;
     case Request::SeptAnimal: SendSeptAnimalChoice(reply.a, 0); break;
     case Request::GoOrStop: SendGoOrStop(reply.a, 0); break;

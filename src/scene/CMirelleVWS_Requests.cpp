@@ -94,10 +94,10 @@ int CMirelleVWS::SendStart()
     if (GetPlayer(0).userKey != ownUser.userKey || ownUser.userKey == -1) return 0;
     if (GetRoomState() == RoomState::Waiting && HasSeatWithoutUser()) {
         if (IsTournamentRoom()) return 0;
-        SendGameRequest(Requests::Request8{0});
+        SendGameRequest(Requests::StartWithEmptySeat{0});
         return 1;
     }
-    SendGameRequest(Requests::Request9{0});
+    SendGameRequest(Requests::StartGame{0});
     return 1;
 }
 
@@ -108,12 +108,12 @@ int CMirelleVWS::SendSunPick(int32_t pick, int timedOut)
     return 1;
 }
 
-int CMirelleVWS::SendRequest11(int32_t choice)
+int CMirelleVWS::SendMonthChoice(int32_t choice)
 {
     const int own = FindSeatByKey(ownUser.userKey);
-    if (timers.phaseTimerKind != DecisionKind::NoticeChoice || own < 0 || IsRobotSeat(own)) return 0;
+    if (timers.phaseTimerKind != DecisionKind::MonthChoice || own < 0 || IsRobotSeat(own)) return 0;
     CloseDecision();
-    SendGameRequest(Requests::Request11{choice});
+    SendGameRequest(Requests::MonthChoice{choice});
     return 1;
 }
 
@@ -146,9 +146,9 @@ int CMirelleVWS::SendCardChoice(int32_t card, int timedOut)
     return AnswerDecision(DecisionKind::CardChoice, Requests::CardChoice{timedOut, card}) ? 1 : 0;
 }
 
-int CMirelleVWS::SendRequest14(int32_t choice, int timedOut)
+int CMirelleVWS::SendYesNoChoice(int32_t choice, int timedOut)
 {
-    return AnswerDecision(DecisionKind::NoticeChoice18, Requests::Request14{timedOut, choice}) ? 1 : 0;
+    return AnswerDecision(DecisionKind::YesNoChoice, Requests::YesNoChoice{timedOut, choice}) ? 1 : 0;
 }
 
 int CMirelleVWS::SendSeptAnimalChoice(int32_t choice, int timedOut)
@@ -168,17 +168,17 @@ int CMirelleVWS::SendResultChoice(int32_t choice)
     return 1;
 }
 
-int CMirelleVWS::SendRequest19()
+int CMirelleVWS::SendTournamentResultOk()
 {
     if (!IsUserSeated()) return 0;
-    SendGameRequest(Requests::Request19{});
+    SendGameRequest(Requests::TournamentResultOk{});
     return 1;
 }
 
-int CMirelleVWS::SendRequest20(int32_t a, int32_t b)
+int CMirelleVWS::SendDealShown(int32_t a, int32_t b)
 {
     if (!IsUserSeated()) return 0;
-    SendGameRequest(Requests::Request20{a, b});
+    SendGameRequest(Requests::DealShown{a, b});
     return 1;
 }
 
@@ -199,17 +199,17 @@ int CMirelleVWS::SendChamgi(int32_t choice)
     return 1;
 }
 
-int CMirelleVWS::SendRequest24(int32_t index)
+int CMirelleVWS::SendBettingChoice(int32_t index)
 {
     for (GVQZAniWnd* choice : entryWidgets.handButtons)
         if (choice) choice->Enable(false);
-    SendGameRequest(Requests::Request24{index});
+    SendGameRequest(Requests::BettingChoice{index});
     return 1;
 }
 
-int CMirelleVWS::SendRequest25(int32_t state)
+int CMirelleVWS::SendHostPageState(int32_t state)
 {
-    SendGameRequest(Requests::Request25{state});
+    SendGameRequest(Requests::HostPageState{state});
     return 1;
 }
 
@@ -252,10 +252,10 @@ int CMirelleVWS::SendDesperateExit()
     return 1;
 }
 
-int CMirelleVWS::SendRequest32()
+int CMirelleVWS::SendDesperateDecline()
 {
     if (!IsDesperateRoom() || HasRobotSeat()) return 0;
-    SendGameRequest(Requests::Request32{});
+    SendGameRequest(Requests::DesperateDecline{});
     return 1;
 }
 
@@ -272,15 +272,15 @@ int CMirelleVWS::SendTimeoutCount(int32_t count)
     return 1;
 }
 
-int CMirelleVWS::SendRequest35()
+int CMirelleVWS::SendCheckNoticeReply()
 {
-    SendGameRequest(Requests::Request35{ownUser.userKey});
+    SendGameRequest(Requests::CheckNoticeReply{ownUser.userKey});
     return 1;
 }
 
-int CMirelleVWS::SendRequest36(const std::string& text)
+int CMirelleVWS::SendHostUserText(const std::string& text)
 {
-    SendGameRequest(Requests::Request36{ownUser.userKey, text});
+    SendGameRequest(Requests::HostUserText{ownUser.userKey, text});
     return 1;
 }
 

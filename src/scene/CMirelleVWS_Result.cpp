@@ -173,7 +173,7 @@ void CMirelleVWS::SendResultAnswer(ResultRules::Answer answer)
     case Answer::ResultOk: SendResultChoice(0); break;
     case Answer::ChamgiOk: SendChamgi(0); break;
     case Answer::Chamgi: SendChamgi(1); break;
-    case Answer::TournamentOk: SendRequest19(); break;
+    case Answer::TournamentOk: SendTournamentResultOk(); break;
     case Answer::Rechallenge: SendResultChoice(1); break;
     case Answer::Tung:
         SendTung(1);

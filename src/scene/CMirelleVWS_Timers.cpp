@@ -105,12 +105,12 @@ void CMirelleVWS::OnPhaseTimeout()
     switch (kind) {
     case DecisionKind::GameReady: SendGameReadyAnswer(timedOut); break;
     case DecisionKind::SunPick: SendSunPick(50, timedOut); break;
-    case DecisionKind::NoticeChoice: SendRequest11(0); break;
+    case DecisionKind::MonthChoice: SendMonthChoice(0); break;
     case DecisionKind::PlayCard:
         PlayOwnCardByItself();
         if (IsOwnTurn()) timers.outlineBlink = false;
         break;
-    case DecisionKind::NoticeChoice18: SendRequest14(1, timedOut); break;
+    case DecisionKind::YesNoChoice: SendYesNoChoice(1, timedOut); break;
     case DecisionKind::CardChoice:
         SendCardChoice(roomWidgets.notify ? roomWidgets.notify->GetDefaultCard() : kNoCard, timedOut);
         break;
@@ -120,8 +120,8 @@ void CMirelleVWS::OnPhaseTimeout()
     default: break;
     }
     switch (kind) {
-    case DecisionKind::NoticeChoice:
-    case DecisionKind::NoticeChoice18:
+    case DecisionKind::MonthChoice:
+    case DecisionKind::YesNoChoice:
     case DecisionKind::CardChoice:
     case DecisionKind::SeptAnimal:
     case DecisionKind::GoOrStop:
@@ -189,7 +189,7 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
 void CMirelleVWS::StepCountdownAndBlink()
 {
     SceneRules::CountdownState s{timers.countdown, timers.countdownStart, timers.countdownLimit, timers.blinkPhase};
-    const bool quiet = controls.autoPlay && (IsOwnTurn() || timers.phaseTimerKind == DecisionKind::NoticeChoice);
+    const bool quiet = controls.autoPlay && (IsOwnTurn() || timers.phaseTimerKind == DecisionKind::MonthChoice);
     const SceneRules::CountdownActions a = SceneRules::StepCountdown(s, quiet);
     const bool newPhase = s.blinkPhase != timers.blinkPhase;
     timers.countdown = s.countdown;

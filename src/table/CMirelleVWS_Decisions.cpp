@@ -12,7 +12,7 @@ using SoundTables::SoundId;
 
 namespace Notice {
 constexpr int CardChoice = 5, OtherPicks = 6, OtherGoOrStop = 10, OtherSeptAnimal = 11, RoomOptions = 16,
-              RoomOptionsCleared = 17, Request14 = 18, SeptAnimal = 20;
+              RoomOptionsCleared = 17, YesNoChoice = 18, SeptAnimal = 20;
 }
 
 namespace Cue {
@@ -47,15 +47,15 @@ void CMirelleVWS::OnCardChoicePrompt(const CardChoicePrompt& body)
     SetDirty();
 }
 
-void CMirelleVWS::OnRequest14Prompt(const Request14Prompt& body)
+void CMirelleVWS::OnYesNoChoicePrompt(const YesNoChoicePrompt& body)
 {
     const int seat = FindSeatByKey(body.userKey);
     if (seat < 0) return;
-    SetCountdownTo(DecisionKind::NoticeChoice18);
+    SetCountdownTo(DecisionKind::YesNoChoice);
     timers.countdownLimit = 3;
     if (body.userKey == ownUser.userKey && !IsRobotSeat(seat)) {
-        ShowNotify(Notice::Request14);
-        StartPhaseTimer(DecisionKind::NoticeChoice18);
+        ShowNotify(Notice::YesNoChoice);
+        StartPhaseTimer(DecisionKind::YesNoChoice);
     }
     SetDirty();
 }

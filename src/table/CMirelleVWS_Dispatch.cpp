@@ -28,8 +28,8 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
     static const auto table = [] {
         std::array<Handler, kMaxGameMessageId + 1> t{};
         Enter<RoomDeletedNotice, &CMirelleVWS::OnRoomDeletedNotice>(t);
-        Enter<HostCode70, &CMirelleVWS::OnHostCode70>(t);
-        Enter<HostCode75, &CMirelleVWS::OnHostCode75>(t);
+        Enter<ServerValueForHost, &CMirelleVWS::OnServerValueForHost>(t);
+        Enter<ServerNoticeForHost, &CMirelleVWS::OnServerNoticeForHost>(t);
         Enter<RoomEnterAnswer, &CMirelleVWS::OnRoomEnterAnswer>(t);
         Enter<DealCards, &CMirelleVWS::OnDealCards>(t);
         Enter<InitialFloorBonus, &CMirelleVWS::OnInitialFloorBonus>(t);
@@ -49,7 +49,7 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<ClearEffects, &CMirelleVWS::OnClearEffects>(t);
         Enter<TimeUp, &CMirelleVWS::OnTimeUp>(t);
         Enter<CardChoicePrompt, &CMirelleVWS::OnCardChoicePrompt>(t);
-        Enter<Request14Prompt, &CMirelleVWS::OnRequest14Prompt>(t);
+        Enter<YesNoChoicePrompt, &CMirelleVWS::OnYesNoChoicePrompt>(t);
         Enter<SeptAnimalPrompt, &CMirelleVWS::OnSeptAnimalPrompt>(t);
         Enter<SeptAnimalMoved, &CMirelleVWS::OnSeptAnimalMoved>(t);
         Enter<SeptAnimalKept, &CMirelleVWS::OnSeptAnimalKept>(t);

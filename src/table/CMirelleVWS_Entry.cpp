@@ -141,7 +141,7 @@ void CMirelleVWS::PlaceDeckForRoom()
 void CMirelleVWS::PassHostTextToServer()
 {
     entryState.hostText = FetchHostText();
-    SendRequest36(entryState.hostText);
+    SendHostUserText(entryState.hostText);
 }
 
 void CMirelleVWS::RefreshSeatInfo(int seat)

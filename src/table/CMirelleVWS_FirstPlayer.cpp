@@ -295,7 +295,7 @@ void CMirelleVWS::OnDealCards(const DealCards& body)
     // FIXME: mission kind 5 starts the KJ music, with the missions.
     LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
-    SendRequest20(5, 0);
+    SendDealShown(5, 0);
     SetDirty();
     FlushRedraw();
 }

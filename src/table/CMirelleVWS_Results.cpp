@@ -209,7 +209,7 @@ void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
         const size_t i = static_cast<size_t>(s);
         PlayerInfo& p = GetPlayer(s);
         p.gameMoney = body.money[i];
-        Rules::ZeroMoneyAtFloor(p, body.value11);
+        Rules::ZeroMoneyAtFloor(p, body.moneyFloor);
         RefreshSeatInfo(s);
         LayoutCapturedPile(s, 3);
         p.freePlayValue = body.freePlayValue[i];
@@ -227,7 +227,7 @@ void CMirelleVWS::OnDesperateRoundResult(const DesperateRoundResult& body)
         UpdatePlayObserveButtons(1);
     }
     ReportSeatMoney();
-    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.value11);
+    if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
     LeaveNoticeToHost(1);
     LeaveNoticeToHost(3);
     // FIXME: the target-score result panel (ShowDesperateResult, CVDesperateResultWnd) and its go-bak animation;

@@ -126,7 +126,7 @@ TEST_F(HostCalls, DestroyInsideAWaitingHandlerWaitsForIt)
             EXPECT_NE(CMirelleWnd::FromClient(client), nullptr) << name << ": deleted under the running handler";
             usable = Scene().SendTimeoutCount(3) == 1;
         };
-        EXPECT_EQ(Deliver(HostCode70{5}), 0) << name;
+        EXPECT_EQ(Deliver(ServerValueForHost{5}), 0) << name;
         host.onHostRequest = nullptr;
         EXPECT_TRUE(usable) << name;
         EXPECT_EQ(CMirelleWnd::FromClient(client), nullptr) << name << ": not destroyed once the handler returned";
@@ -154,7 +154,7 @@ TEST_F(HostCalls, UnreadableMessagesAreDroppedAndAnswerZero)
     }
     EXPECT_EQ(Client()->ReceiveGameMessage(nullptr, 4), 0) << "null data with a size";
     EXPECT_TRUE(host.hostRequests.empty() && host.sent.empty());
-    EXPECT_EQ(Deliver(HostCode70{9}), 0);
+    EXPECT_EQ(Deliver(ServerValueForHost{9}), 0);
     EXPECT_EQ(host.RequestsWithCode(70).size(), 1u) << "the room still handles good messages";
 }
 

@@ -56,7 +56,7 @@ TEST(ProtocolJson, ReadsOnlyWhatAMessageOrRequestHas)
         {"type 37", Form::Request, R"({"type":37})", false},
         {"type -1", Form::Request, R"({"type":-1})", false},
         {"unknown request field", Form::Request, R"({"name":"PlayCard","fields":{"cards":12}})", false},
-        {"number for the request's text", Form::Request, R"({"name":"Request36","fields":{"text":5}})", false},
+        {"number for the request's text", Form::Request, R"({"name":"HostUserText","fields":{"text":5}})", false},
     };
     for (const auto& c : cases) EXPECT_EQ(FromText(c.form, c.json), c.ok) << c.name;
 

@@ -177,7 +177,7 @@ Built<Option> RoomOption(int b)
     o.ruleValue = I(b + 12); o.stakeMoney = L(b + 13); o.extraValue = I(b + 14); o.antiLeave = I(b + 15);
     o.turnTime = I(b + 16); o.reserved1 = I(b + 17); o.freeChannel = I(b + 18); o.reserved2 = I(b + 19);
     o.betAmount = L(b + 20); o.targetIndex = I(b + 21); o.reserved3 = I(b + 22); o.betIndex = I(b + 23);
-    o.customBet = L(b + 24); o.noMinimumEntry = I(b + 25); o.betKind = I(b + 26); o.request32Flag = I(b + 27);
+    o.customBet = L(b + 24); o.noMinimumEntry = I(b + 25); o.betKind = I(b + 26); o.targetScoreLevel = I(b + 27);
     return {o, Cat(b, {"i1 l2 i3-12 l13 i14-19 l20 i21-23 l24 i25-27"})};
 }
 
@@ -368,7 +368,7 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
                               .chamgiStage = I(6), .missionKind = I(7), .missionMusic = I(8),
                               .money1 = {L(9), L(10)}, .money2 = {L(11), L(12)}, .value = I(13)},
                     {"#22 u1 #2 i2-3 #1 i4 i5-8 l9-12 i13"}),
-        MessageCase(Request11Prompt{.userKey = U(1), .kind = I(2), .cards = {I(3), I(4)}}, {"#23 u1 i2 #2 i3-4"}),
+        MessageCase(MonthChoicePrompt{.userKey = U(1), .kind = I(2), .cards = {I(3), I(4)}}, {"#23 u1 i2 #2 i3-4"}),
         MessageCase(InitialFloorBonus{.value = U(1), .toPile = {I(2)}, .toFloor = {I(3), I(4)}},
                     {"#24 u1 #1 i2 #2 i3-4"}),
         MessageCase(TurnStart{.turnKey = I(1), .pendingPassCount = I(2)}, {"#25 i1-2"}),
@@ -376,7 +376,7 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
                     {"#26 i1-4"}),
         MessageCase(HandCardPlayed{.userKey = I(1), .cards = {I(2), I(3)}, .bombFlag = I(4)}, {"#27 i1 #2 i2-3 i4"}),
         MessageCase(CardChoicePrompt{.userKey = I(1), .value = I(2), .offered = {I(3), I(4)}}, {"#28 i1-2 #2 i3-4"}),
-        MessageCase(Request14Prompt{.userKey = I(1)}, {"#29 i1"}),
+        MessageCase(YesNoChoicePrompt{.userKey = I(1)}, {"#29 i1"}),
         MessageCase(ShakeDeclared{.userKey = I(1), .shakeBombCount = I(2), .cards = {I(3), I(4)}, .kind = I(5),
                                   .value = I(6)},
                     {"#30 i1-2 #2 i3-4 i5-6"}),
@@ -468,13 +468,13 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
         MessageCase(ClearEffects{}, {"#63"}),
         MessageCase(StopTurnTimer{}, {"#64"}),
         MessageCase(MyUserInfo{.user = user.value}, {"#65", user.bytes}),
-        MessageCase(Message66{}, {"#66"}),
+        MessageCase(Unhandled66{}, {"#66"}),
         MessageCase(ChatMacro{.userKey = I(1), .macro = I(2)}, {"#67 i1-2"}),
         MessageCase(RoomDeletedNotice{}, {"#68"}),
         MessageCase(DesperateRoundResult{.resultKind = U(1), .winnerKey = U(2), .value3 = U(3), .gameOver = I(4),
                                          .value5 = I(5), .drawCount = I(6), .money = {L(7), L(8)},
                                          .roundMoney = {L(9), L(10)}, .winInfo = win.value,
-                                         .bakList = {bak1.value, bak2.value}, .value11 = L(11),
+                                         .bakList = {bak1.value, bak2.value}, .moneyFloor = L(11),
                                          .assaValue = {I(12), I(13)}, .roundValue = {L(14), L(15)},
                                          .freePlayValue = {L(16), L(17)}, .rankingPoints = {U(18), U(19)},
                                          .seatValue = {I(20), I(21)}, .value17 = I(22), .chamgiExponent = I(23),
@@ -486,15 +486,15 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
         MessageCase(RoomOptionNotice{.value = I(1), .flag = I(2), .amount = L(3), .betKind = I(4)}, {"#71 i1-2 l3 i4"}),
         MessageCase(RoundStart{.roundIndex = I(1)}, {"#72 i1"}),
         MessageCase(TimeUp{}, {"#73"}),
-        MessageCase(Message74{}, {"#74"}),
+        MessageCase(Unhandled74{}, {"#74"}),
         MessageCase(TimeoutCountNotice{.userKey = I(1), .count = I(2)}, {"#75 i1-2"}),
-        MessageCase(Message76{}, {"#76"}),
-        MessageCase(HostCode70{.value = I(1)}, {"#77 i1"}),
+        MessageCase(Unhandled76{}, {"#76"}),
+        MessageCase(ServerValueForHost{.value = I(1)}, {"#77 i1"}),
         MessageCase(VIPUpdate{.playSeconds = U(1), .moneyChange = L(2), .wins = U(3), .losses = U(4),
                               .gates = {I(5), I(6), I(7)}},
                     {"#78 u1 l2 u3-4 i5-7"}),
         MessageCase(HandCardList{.userKey = I(1), .cards = {I(2), I(3)}}, {"#79 i1 #2 i2-3"}),
-        MessageCase(HostCode75{}, {"#80"}),
+        MessageCase(ServerNoticeForHost{}, {"#80"}),
     };
     const std::set<std::string> covered = ExpectDocumentBytes(cases);
     for (int32_t id = 1; id <= kMaxGameMessageId; ++id)
@@ -505,28 +505,29 @@ TEST(WireBytes, EveryRequestIsWrittenAsTheDocumentLaysItOut)
 {
     using namespace Requests;
     const WireCase cases[] = {
-        RequestCase(Request0{}, "#0"), RequestCase(VoiceType{.voiceType = I(1)}, "#1 i1"),
+        RequestCase(Unsent0{}, "#0"), RequestCase(VoiceType{.voiceType = I(1)}, "#1 i1"),
         RequestCase(Play{.voiceType = I(1), .flag = I(2)}, "#2 i1-2"), RequestCase(Observe{}, "#3"),
         RequestCase(ExitRoom{}, "#4"), RequestCase(Kick{.target = I(1)}, "#5 i1"),
         RequestCase(OptionChange{.value = I(1), .voiceType = I(2)}, "#6 i1-2"),
-        RequestCase(GameReadyAnswer{.answer = I(1)}, "#7 i1"), RequestCase(Request8{.value = I(1)}, "#8 i1"),
-        RequestCase(Request9{.value = I(1)}, "#9 i1"), RequestCase(SunPick{.timedOut = I(1), .pick = I(2)}, "#10 i1-2"),
-        RequestCase(Request11{.choice = I(1)}, "#11 i1"),
+        RequestCase(GameReadyAnswer{.answer = I(1)}, "#7 i1"),
+        RequestCase(StartWithEmptySeat{.value = I(1)}, "#8 i1"), RequestCase(StartGame{.value = I(1)}, "#9 i1"),
+        RequestCase(SunPick{.timedOut = I(1), .pick = I(2)}, "#10 i1-2"),
+        RequestCase(MonthChoice{.choice = I(1)}, "#11 i1"),
         RequestCase(PlayCard{.timedOut = I(1), .card = I(2), .missedMatch = I(3)}, "#12 i1-3"),
         RequestCase(CardChoice{.timedOut = I(1), .card = I(2)}, "#13 i1-2"),
-        RequestCase(Request14{.timedOut = I(1), .choice = I(2)}, "#14 i1-2"),
+        RequestCase(YesNoChoice{.timedOut = I(1), .choice = I(2)}, "#14 i1-2"),
         RequestCase(SeptAnimalChoice{.timedOut = I(1), .choice = I(2), .card = I(3)}, "#15 i1-3"),
-        RequestCase(GoOrStop{.timedOut = I(1), .choice = I(2)}, "#16 i1-2"), RequestCase(Request17{}, "#17"),
-        RequestCase(ResultChoice{.choice = I(1), .skin = I(2)}, "#18 i1-2"), RequestCase(Request19{}, "#19"),
-        RequestCase(Request20{.a = I(1), .b = I(2)}, "#20 i1-2"), RequestCase(GiveUp{}, "#21"),
-        RequestCase(Chamgi{.choice = I(1)}, "#22 i1"), RequestCase(Request23{}, "#23"),
-        RequestCase(Request24{.index = I(1)}, "#24 i1"), RequestCase(Request25{.state = I(1)}, "#25 i1"),
-        RequestCase(Request26{}, "#26"), RequestCase(Macro{.number = I(1)}, "#27 i1"),
+        RequestCase(GoOrStop{.timedOut = I(1), .choice = I(2)}, "#16 i1-2"), RequestCase(Unsent17{}, "#17"),
+        RequestCase(ResultChoice{.choice = I(1), .skin = I(2)}, "#18 i1-2"), RequestCase(TournamentResultOk{}, "#19"),
+        RequestCase(DealShown{.a = I(1), .b = I(2)}, "#20 i1-2"), RequestCase(GiveUp{}, "#21"),
+        RequestCase(Chamgi{.choice = I(1)}, "#22 i1"), RequestCase(Unsent23{}, "#23"),
+        RequestCase(BettingChoice{.index = I(1)}, "#24 i1"), RequestCase(HostPageState{.state = I(1)}, "#25 i1"),
+        RequestCase(Unsent26{}, "#26"), RequestCase(Macro{.number = I(1)}, "#27 i1"),
         RequestCase(Tung{.value = I(1)}, "#28 i1"), RequestCase(Challenge{.choice = I(1)}, "#29 i1"),
         RequestCase(Bet{.a = I(1), .b = I(2)}, "#30 i1-2"), RequestCase(DesperateExit{}, "#31"),
-        RequestCase(Request32{}, "#32"), RequestCase(AutoPlay{.flag = I(1)}, "#33 i1"),
-        RequestCase(TimeoutCount{.count = I(1)}, "#34 i1"), RequestCase(Request35{.userKey = I(1)}, "#35 i1"),
-        RequestCase(Request36{.userKey = I(1), .text = S(2)}, "#36 i1 s2"),
+        RequestCase(DesperateDecline{}, "#32"), RequestCase(AutoPlay{.flag = I(1)}, "#33 i1"),
+        RequestCase(TimeoutCount{.count = I(1)}, "#34 i1"), RequestCase(CheckNoticeReply{.userKey = I(1)}, "#35 i1"),
+        RequestCase(HostUserText{.userKey = I(1), .text = S(2)}, "#36 i1 s2"),
     };
     const std::set<std::string> covered = ExpectDocumentBytes(cases);
     for (int32_t type = 0; type <= kMaxGameRequestType; ++type)

@@ -256,7 +256,7 @@ TEST_F(SceneInput, StartButtonShowsForSeatZeroAndSpaceStartsOnce)
     scene.ShowStartButton(true);
     ASSERT_TRUE(start->IsVisible());
     for (int i = 0; i < 2; ++i) Key(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::Request9{0}}) << "one start for two presses";
+    EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::StartGame{0}}) << "one start for two presses";
     EXPECT_FALSE(start->IsVisible());
 }
 

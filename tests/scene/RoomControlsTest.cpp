@@ -229,8 +229,8 @@ TEST_F(RoomControlOps, ResetRoomViewWaitsForTheHandlerThenForgetsTheRoom)
     s.controls.autoPlay = true;
     s.monthSlotFlags.fill(false);
     // The message in hand and one waiting behind it, as the dispatch leaves them while a handler runs.
-    s.GetQueue().Append(GameMessage(HostCode70{1}));
-    s.GetQueue().Append(GameMessage(HostCode70{2}));
+    s.GetQueue().Append(GameMessage(ServerValueForHost{1}));
+    s.GetQueue().Append(GameMessage(ServerValueForHost{2}));
     s.GetQueue().busy = 1;
     {
         CMirelleWnd::Busy handler(*wnd);
@@ -281,7 +281,7 @@ TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
 TEST_F(SceneTick, StepsAtMostOncePerFiftyMillisecondsTakingOneQueuedMessage)
 {
     for (int i = 0; i < 3 && !Scene().Tick(); ++i) Clock::Advance(50);  // start from a step
-    for (int32_t v : {1, 2, 3}) Scene().GetQueue().Append(GameMessage(HostCode70{v}));
+    for (int32_t v : {1, 2, 3}) Scene().GetQueue().Append(GameMessage(ServerValueForHost{v}));
     const struct { const char* name; uint32_t advance; int stepped; size_t handled; } steps[] = {
         {"at once", 0, 0, 0},           {"49 ms after the step", 49, 0, 0}, {"50 ms after the step", 1, 1, 1},
         {"30 ms after that", 30, 0, 1}, {"a long pause", 5000, 1, 2},

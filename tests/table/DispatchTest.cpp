@@ -13,7 +13,7 @@ namespace {
 constexpr UINT kLoadedMessage = WM_APP + 6;
 using Values = std::vector<int32_t>;
 
-// Message 77 (HostCode70) is answered through HostRequest code 70 with the body's value, so the
+// Message 77 (ServerValueForHost) is answered through HostRequest code 70 with the body's value, so the
 // fake host sees each handler run; `during` lets a handler wait or receive more messages.
 class Dispatch : public RoomFixture {
 protected:
@@ -35,12 +35,12 @@ protected:
         handled.clear();
         maxDepth = 0;
         during = [&](int32_t value) { if (value == 1) wait(); };
-        EXPECT_EQ(Deliver(HostCode70{1}), 0);
+        EXPECT_EQ(Deliver(ServerValueForHost{1}), 0);
         for (int i = 0; i < 3; ++i) Clock::Advance(50), Scene().Tick();
         during = nullptr;
         EXPECT_EQ(maxDepth, 1) << "dispatch re-entered";
     }
-    void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(HostCode70{value})); }
+    void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(ServerValueForHost{value})); }
     void WaitInMessageBox(std::function<void()> meanwhile)
     {
         AnswerNextBox(IDOK, std::move(meanwhile));
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
-    const auto deliverTwo = [this] { Deliver(HostCode70{2}), Deliver(HostCode70{3}); };
+    const auto deliverTwo = [this] { Deliver(ServerValueForHost{2}), Deliver(ServerValueForHost{3}); };
     const auto queueTwo = [this] { Queue(2), Queue(3); };
     const struct { const char* name; std::function<void()> wait; } cases[] = {
         {"delivered, then the ticks of a Delay", [&] { deliverTwo(), Scene().Delay(300); }},
@@ -88,14 +88,14 @@ TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RunFirst([&] {
-            Deliver(HostCode70{2}), Deliver(HostCode70{3});
+            Deliver(ServerValueForHost{2}), Deliver(ServerValueForHost{3});
             c.reset();
             EXPECT_TRUE(Scene().IsHandlingMessage()) << "the reset ended the running handler's busy state";
-            Deliver(HostCode70{4});
+            Deliver(ServerValueForHost{4});
             Scene().Delay(300);
         });
         EXPECT_EQ(handled, c.handled);
-        EXPECT_EQ(Deliver(HostCode70{9}), 0);
+        EXPECT_EQ(Deliver(ServerValueForHost{9}), 0);
         EXPECT_EQ(handled.back(), 9) << "the queue stopped after the reset";
     }
 }
@@ -103,9 +103,9 @@ TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
 {
     during = [](int32_t value) { if (value == 1) throw std::runtime_error("handler failed"); };
-    EXPECT_EQ(Deliver(HostCode70{1}), -1) << "the failure is reported at the boundary";
+    EXPECT_EQ(Deliver(ServerValueForHost{1}), -1) << "the failure is reported at the boundary";
     EXPECT_FALSE(Scene().IsHandlingMessage());
-    EXPECT_EQ(Deliver(HostCode70{2}), 0);
+    EXPECT_EQ(Deliver(ServerValueForHost{2}), 0);
     EXPECT_EQ(handled, (Values{1, 2})) << "the room stopped handling messages";
 }
 
@@ -113,18 +113,18 @@ TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
 {
     // The ids' answers to the host in order are the message burst replay's.
     host.Forget();
-    EXPECT_EQ(Deliver(HostCode70{8}) + Deliver(ClearEffects{}) + Deliver(RoundStart{}), 0);
+    EXPECT_EQ(Deliver(ServerValueForHost{8}) + Deliver(ClearEffects{}) + Deliver(RoundStart{}), 0);
     GameMessage mislabelled(RoundStart{});
-    mislabelled.id = HostCode70::kId;
+    mislabelled.id = ServerValueForHost::kId;
     Scene().EnqueueGameMessage(mislabelled);
     EXPECT_EQ(host.hostRequests.size(), 1u) << "one handler for message 77, none for the others or a wrong body";
     EXPECT_EQ(handled, Values{8}) << "the handler did not get the body";
     EXPECT_TRUE(host.sent.empty() && host.chat.empty());
 
     Scene().AttachTable(nullptr);
-    EXPECT_EQ(Deliver(HostCode70{9}), 0);
+    EXPECT_EQ(Deliver(ServerValueForHost{9}), 0);
     EXPECT_TRUE(Scene().GetQueue().IsEmpty()) << "not consumed without a table";
     Scene().AttachTable(&RoomTable());
-    EXPECT_EQ(Deliver(HostCode70{10}), 0);
+    EXPECT_EQ(Deliver(ServerValueForHost{10}), 0);
     EXPECT_EQ(handled, (Values{8, 10})) << "handled without a table";
 }

@@ -147,7 +147,9 @@ TEST_F(RoundWidgets, BettingButtonsShowTheirKindAndSendTheirIndex)
         S().timers.outlineBlink = ownTurn;
         Send(WM_LBUTTONDOWN, MK_LBUTTON, Inside(b.buttons[2]));
         Send(WM_LBUTTONUP, 0, Inside(b.buttons[2]));
-        EXPECT_EQ(host.sent, ownTurn ? std::vector<GameRequest>{} : std::vector<GameRequest>{Requests::Request24{2}}) << ownTurn;
+        const std::vector<GameRequest> expected =
+            ownTurn ? std::vector<GameRequest>{} : std::vector<GameRequest>{Requests::BettingChoice{2}};
+        EXPECT_EQ(host.sent, expected) << ownTurn;
     }
     for (const GVQZAniWnd* choice : S().entryWidgets.handButtons) EXPECT_FALSE(choice->IsEnabled()) << "a choice left enabled";
 }

@@ -17,9 +17,9 @@ struct AutoPlayColumn {
     int seconds;
 };
 constexpr AutoPlayColumn kAutoPlayTable[] = {
-    {DecisionKind::GameReady, 2},  {static_cast<DecisionKind>(2), 2}, {DecisionKind::SunPick, 1},
-    {DecisionKind::NoticeChoice, 2}, {DecisionKind::PlayCard, 1},     {DecisionKind::NoticeChoice18, 2},
-    {DecisionKind::CardChoice, 2}, {DecisionKind::SeptAnimal, 2},     {DecisionKind::GoOrStop, 2},
+    {DecisionKind::GameReady, 2},   {static_cast<DecisionKind>(2), 2}, {DecisionKind::SunPick, 1},
+    {DecisionKind::MonthChoice, 2}, {DecisionKind::PlayCard, 1},       {DecisionKind::YesNoChoice, 2},
+    {DecisionKind::CardChoice, 2},  {DecisionKind::SeptAnimal, 2},     {DecisionKind::GoOrStop, 2},
     {DecisionKind::ResultItem, 10},
 };
 
@@ -78,7 +78,7 @@ int AutoPlayTableSeconds(DecisionKind kind)
 std::optional<int> AutoPlayRestartSeconds(const AutoPlaySwitch& s)
 {
     if (s.on == s.wasOn || s.kind == DecisionKind::None) return std::nullopt;
-    if (!s.ownTurn && s.kind != DecisionKind::NoticeChoice) return std::nullopt;
+    if (!s.ownTurn && s.kind != DecisionKind::MonthChoice) return std::nullopt;
     const int own = s.phaseSeconds + 1;
     return s.on ? std::min(AutoPlayTableSeconds(s.kind), own) : own;
 }

@@ -115,7 +115,7 @@ void SetAnswers(NoticeView& v, int kind)
         v.yes = {r, 1, 0};
         v.no = {r, 0, 0};
     };
-    if (kind == 18) both(Request::Request14);
+    if (kind == 18) both(Request::YesNoChoice);
     else if (IsGoStopKind(kind)) both(Request::GoOrStop);
     else if (kind == 20) both(Request::SeptAnimal);
     else if (kind == 21) both(Request::GameReady);
@@ -163,10 +163,10 @@ std::optional<ChoiceView> DescribeChoice(int kind, const std::vector<int32_t>& c
     v.layout = kind == 3 || kind == 5 ? 0 : 1;
     if (kind == 4) std::sort(v.cards.begin(), v.cards.end());
     if (kind == 3 && room.ownSeatPlays) {
-        const bool request32 = room.targetScore && room.targetScoreLevel == 0;
-        v.buttons = {true, 11, request32 ? 5 : 3, true};
-        v.yes = {Request::Request11, 1, 0};
-        v.no = request32 ? Reply{Request::Request32, 0, 0} : Reply{Request::Request11, 0, 0};
+        const bool desperateDecline = room.targetScore && room.targetScoreLevel == 0;
+        v.buttons = {true, 11, desperateDecline ? 5 : 3, true};
+        v.yes = {Request::MonthChoice, 1, 0};
+        v.no = desperateDecline ? Reply{Request::DesperateDecline, 0, 0} : Reply{Request::MonthChoice, 0, 0};
     } else if (kind == 5) {
         // The player clicks a card; the disabled buttons still take F1 and F2.
         v.buttons = {true, 10, 2, false};

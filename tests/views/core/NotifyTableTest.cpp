@@ -73,7 +73,7 @@ TEST(NotifyTable, DecisionsGetTheirButtonsAndGoStopMarks)
 {
     const struct { const char* name; int kind; NoticeArgs args; NotifyRoom room; Buttons buttons; bool stopMark, sideMoney; }
         cases[] = {
-        {"request 14", 18, {}, kOrdinary, {true, 0, 0, true}, false, false},
+        {"yes-no choice", 18, {}, kOrdinary, {true, 0, 0, true}, false, false},
         {"go or stop shows the next go", 19, {0, 0, 2}, kOrdinary, {true, 3, 1, true}, false, false},
         {"bet kind 2", 23, {}, kOrdinary, {true, 12, 4, true}, false, false},
         {"bet kind 3 keeps the first image sets", 24, {}, kOrdinary, {true, 0, 0, true}, false, false},
@@ -120,9 +120,9 @@ TEST(NotifyChoice, TargetScoreLevelsAndWatchersGetTheirAnswers)
     const struct { const char* name; int kind; NotifyRoom room; int layout; Buttons buttons; Reply yes, no; bool atOnce; }
         cases[] = {
         {"first target-score level answers no with request 32", 3, kTargetScore, 0, {true, 11, 5, true},
-         {R::Request11, 1}, {R::Request32}, false},
-        {"a later level answers with request 11", 3, kTargetScoreLevel1, 0, {true, 11, 3, true}, {R::Request11, 1},
-         {R::Request11, 0}, false},
+         {R::MonthChoice, 1}, {R::DesperateDecline}, false},
+        {"a later level answers with request 11", 3, kTargetScoreLevel1, 0, {true, 11, 3, true}, {R::MonthChoice, 1},
+         {R::MonthChoice, 0}, false},
         {"no seat of the own: nothing to answer", 3, kWatching, 0, {}, {}, {}, false},
         {"notice of cards opens at once", 4, kOrdinary, 1, {}, {}, {}, true},
     };
