@@ -1,7 +1,8 @@
 #pragma once
 
 // An outgoing request: a 32-bit type 0..36 and its payload. On the wire the type, then the
-// payload's fields in order (32-bit each; type 36 ends with a string).
+// payload's fields in order (32-bit each; type 36 ends with a string). The `Unsent` types are
+// never sent by the module; they keep the variant's index equal to the type.
 
 #include <cstddef>
 #include <cstdint>

@@ -1192,17 +1192,18 @@ struct ServerNoticeForHost {
 
 // Every body type, in id order 1..80.
 #define MIRELLE_FOR_EACH_BODY(X)                                                                               \
-    X(RoomEnterAnswer) X(PlayerDisconnected) X(PlayerEnter) X(GameDataSync) X(JoinGameAnswer) X(PlayerLeave)    \
-    X(EntryResult) X(KickReserve) X(SeatMark) X(EntryLimitChanged) X(UserAvatarString) X(VoiceTypeChanged)      \
-    X(HostText) X(RoomInfoUpdate) X(GameReady) X(StakeConfirm) X(WaitingForStart) X(SeatsCleared)               \
-    X(ShuffleCards) X(SunPicked) X(SunDecided) X(DealCards) X(MonthChoicePrompt) X(InitialFloorBonus)             \
-    X(TurnStart) X(BonusCardPlayed) X(HandCardPlayed) X(CardChoicePrompt) X(YesNoChoicePrompt) X(ShakeDeclared)   \
-    X(CaptureEvent) X(DeckCardsFlipped) X(Ppeok) X(TurnResult) X(SMissionStart) X(DMissionStart)                \
-    X(CMissionStart) X(C2MissionStart) X(SMissionResult) X(DMissionResult) X(CMissionResult)                   \
-    X(C2MissionResult) X(SeptAnimalPrompt) X(SeptAnimalMoved) X(SeptAnimalKept) X(ScoreRefresh)                \
-    X(GoOrStopPrompt) X(GoOrStopResult) X(RoundResult) X(SafeWithdrawal) X(GameEnd) X(TournamentRoundResult)    \
-    X(TableReset) X(EventRoundResult) X(ResultStep) X(MoneyGained) X(MoneyCapNotice) X(AntiLeaveCount)          \
-    X(MoneyReturned) X(PlayCountUpdate) X(RefillResult) X(UserRecordValues) X(ClearEffects) X(StopTurnTimer)    \
-    X(MyUserInfo) X(Unhandled66) X(ChatMacro) X(RoomDeletedNotice) X(DesperateRoundResult) X(BetPrompt)           \
-    X(RoomOptionNotice) X(RoundStart) X(TimeUp) X(Unhandled74) X(TimeoutCountNotice) X(Unhandled76) X(ServerValueForHost)   \
-    X(VIPUpdate) X(HandCardList) X(ServerNoticeForHost)
+    X(RoomEnterAnswer) X(PlayerDisconnected) X(PlayerEnter) X(GameDataSync) X(JoinGameAnswer) X(PlayerLeave)   \
+    X(EntryResult) X(KickReserve) X(SeatMark) X(EntryLimitChanged) X(UserAvatarString) X(VoiceTypeChanged)     \
+    X(HostText) X(RoomInfoUpdate) X(GameReady) X(StakeConfirm) X(WaitingForStart) X(SeatsCleared)              \
+    X(ShuffleCards) X(SunPicked) X(SunDecided) X(DealCards) X(MonthChoicePrompt) X(InitialFloorBonus)          \
+    X(TurnStart) X(BonusCardPlayed) X(HandCardPlayed) X(CardChoicePrompt) X(YesNoChoicePrompt)                 \
+    X(ShakeDeclared) X(CaptureEvent) X(DeckCardsFlipped) X(Ppeok) X(TurnResult) X(SMissionStart)               \
+    X(DMissionStart) X(CMissionStart) X(C2MissionStart) X(SMissionResult) X(DMissionResult)                    \
+    X(CMissionResult) X(C2MissionResult) X(SeptAnimalPrompt) X(SeptAnimalMoved) X(SeptAnimalKept)              \
+    X(ScoreRefresh) X(GoOrStopPrompt) X(GoOrStopResult) X(RoundResult) X(SafeWithdrawal) X(GameEnd)            \
+    X(TournamentRoundResult) X(TableReset) X(EventRoundResult) X(ResultStep) X(MoneyGained)                    \
+    X(MoneyCapNotice) X(AntiLeaveCount) X(MoneyReturned) X(PlayCountUpdate) X(RefillResult)                    \
+    X(UserRecordValues) X(ClearEffects) X(StopTurnTimer) X(MyUserInfo) X(Unhandled66) X(ChatMacro)             \
+    X(RoomDeletedNotice) X(DesperateRoundResult) X(BetPrompt) X(RoomOptionNotice) X(RoundStart) X(TimeUp)      \
+    X(Unhandled74) X(TimeoutCountNotice) X(Unhandled76) X(ServerValueForHost) X(VIPUpdate) X(HandCardList)     \
+    X(ServerNoticeForHost)

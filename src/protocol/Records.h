@@ -395,7 +395,7 @@ public:
     int64_t customBet;
     int32_t noMinimumEntry;
     int32_t betKind;          // 0..4
-    int32_t targetScoreLevel;    // prompt kind 3 in target-score rooms answers with request 32
+    int32_t targetScoreLevel; // 0 the first level: there the month choice's no is a DesperateDecline
 
     template <class V> void Fields(V& v)
     {

@@ -107,15 +107,16 @@ TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
     const struct { const char* name; int phase; Call call; GameRequest request; } decisions[] = {
         {"ready answer", 1, [](S& s) { return s.SendGameReadyAnswer(1); }, Requests::GameReadyAnswer{1}},
         {"sun pick", 3, [](S& s) { return s.SendSunPick(50, 1); }, Requests::SunPick{1, 50}},
-        {"request 11", 6, [](S& s) { return s.SendMonthChoice(2); }, Requests::MonthChoice{2}},
+        {"month choice", 6, [](S& s) { return s.SendMonthChoice(2); }, Requests::MonthChoice{2}},
         {"play card", 8, [](S& s) { return s.SendPlayCard(12, 0); }, Requests::PlayCard{0, 12, 0}},
-        {"request 14", 9, [](S& s) { return s.SendYesNoChoice(1, 1); }, Requests::YesNoChoice{1, 1}},
+        {"yes-no choice", 9, [](S& s) { return s.SendYesNoChoice(1, 1); }, Requests::YesNoChoice{1, 1}},
         {"card choice", 11, [](S& s) { return s.SendCardChoice(33, 0); }, Requests::CardChoice{0, 33}},
         {"september animal", 14, [](S& s) { return s.SendSeptAnimalChoice(0, 1); }, Requests::SeptAnimalChoice{1, 0, 32}},
         {"go or stop", 15, [](S& s) { return s.SendGoOrStop(1, 0); }, Requests::GoOrStop{0, 1}},
     };
-    std::vector<SenderCase> cases = {{"request 11 from a seat the robot's record holds", R{0, Other::User, 6},
-                                      [](S& s) { s.room.seats.players[0].seatState = -1; return s.SendMonthChoice(1); }}};
+    std::vector<SenderCase> cases = {
+        {"month choice from a seat the robot's record holds", R{0, Other::User, 6},
+         [](S& s) { s.room.seats.players[0].seatState = -1; return s.SendMonthChoice(1); }}};
     for (const auto& d : decisions) {
         const std::string n = d.name;
         cases.push_back({n + " in seat 1", R{1, Other::User, d.phase}, d.call, d.request});

@@ -208,7 +208,7 @@ TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
         {"bet kind 1", N(22, {0, 3000}), D::Bet, R::Bet{1, 1}, R::Bet{0, 0}},
         {"bet kind 2", N(23, {0, 3000}), D::Bet, R::Bet{1, 2}, R::Bet{0, 0}},
         {"bet kind 3", N(24, {0, 3000}), D::Bet, R::Bet{1, 3}, R::Bet{0, 0}},
-        {"request 11", C(3, {4, 5}), D::MonthChoice, R::MonthChoice{1}, R::MonthChoice{0}},
+        {"month choice", C(3, {4, 5}), D::MonthChoice, R::MonthChoice{1}, R::MonthChoice{0}},
         {"card choice; the click is on the second card", C(5, {44, 9}), D::CardChoice, R::CardChoice{0, 44},
          R::CardChoice{0, 9}, true},
     };

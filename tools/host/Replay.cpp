@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fstream>
 
 #include "Png.h"
 #include "protocol_json/ProtocolJson.h"
@@ -93,30 +92,12 @@ HWND FindModalBox()
 
 bool Replay::Load(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
-        return false;
-    }
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#') continue;
-        auto json = ParseJson(line);
-        if (!json || !json->is_object()) {
-            error = path + ":" + std::to_string(number) + ": not a JSON object (scripts are UTF-8)";
-            return false;
-        }
-        steps.push_back({number, std::move(*json)});
-    }
-    return true;
+    return LoadReplayScript(path, steps, error);
 }
 
-bool Replay::Fail(const Step& step, const std::string& what)
+bool Replay::Fail(const ScriptStep& step, const std::string& what)
 {
-    if (error.empty()) error = "line " + std::to_string(step.line) + ": " + what;
+    if (error.empty()) error = step.where + ": " + what;
     return false;
 }
 
@@ -132,8 +113,8 @@ void Replay::Pump()
 bool Replay::RunPending()
 {
     while (error.empty() && next < steps.size()) {
-        const Step& step = steps[next++];
-        currentLine = step.line;
+        const ScriptStep& step = steps[next++];
+        currentLine = step.scriptLine;
         ++depth;
         bool ok = false;
         try {
@@ -154,7 +135,7 @@ bool Replay::RunPending()
     return error.empty();
 }
 
-bool Replay::RunStep(const Step& step)
+bool Replay::RunStep(const ScriptStep& step)
 {
     const Json& j = step.json;
     const auto has = [&j](const char* key) { return FindMember(j, key) != nullptr; };
@@ -193,7 +174,7 @@ bool Replay::RunStep(const Step& step)
     return Fail(step, "unknown step " + Describe(j));
 }
 
-bool Replay::Deliver(const Step& step)
+bool Replay::Deliver(const ScriptStep& step)
 {
     std::vector<uint8_t> bytes;
     if (const Json* hex = FindMember(step.json, "deliver_hex")) {
@@ -211,7 +192,7 @@ bool Replay::Deliver(const Step& step)
     return true;
 }
 
-bool Replay::ExpectRequest(const Step& step)
+bool Replay::ExpectRequest(const ScriptStep& step)
 {
     auto it = host.events.begin();
     while (it != host.events.end() && !it->isRequest) ++it;
@@ -231,7 +212,7 @@ bool Replay::ExpectRequest(const Step& step)
     return true;
 }
 
-bool Replay::ExpectEvent(const Step& step)
+bool Replay::ExpectEvent(const ScriptStep& step)
 {
     const Json& want = *FindMember(step.json, "expect");
     for (auto it = host.events.begin(); it != host.events.end(); ++it) {
@@ -250,7 +231,7 @@ bool Replay::ExpectEvent(const Step& step)
     return Fail(step, "expected " + Describe(want) + ", came:" + (came.empty() ? " nothing" : came));
 }
 
-bool Replay::Client(const Step& step)
+bool Replay::Client(const ScriptStep& step)
 {
     const std::string call = TextOf(FindMember(step.json, "client"));
     const Json* args = FindMember(step.json, "args");
@@ -294,7 +275,7 @@ bool Replay::Client(const Step& step)
     return true;
 }
 
-bool Replay::Answer(const Step& step)
+bool Replay::Answer(const ScriptStep& step)
 {
     const Json& j = step.json;
     if (const Json* r = FindMember(j, "host_result")) {
@@ -315,7 +296,7 @@ bool Replay::Answer(const Step& step)
     return true;
 }
 
-bool Replay::Input(const Step& step)
+bool Replay::Input(const ScriptStep& step)
 {
     const Json& j = step.json;
     const HWND w = module.gameWnd;
@@ -338,7 +319,7 @@ bool Replay::Input(const Step& step)
     return true;
 }
 
-bool Replay::Registry(const Step& step)
+bool Replay::Registry(const ScriptStep& step)
 {
     const Json& want = *FindMember(step.json, "registry");
     if (!want.is_object()) return Fail(step, "registry takes an object of value names");
@@ -350,7 +331,7 @@ bool Replay::Registry(const Step& step)
     return true;
 }
 
-bool Replay::Screenshot(const Step& step)
+bool Replay::Screenshot(const ScriptStep& step)
 {
     const std::string name = TextOf(FindMember(step.json, "screenshot"));
     RECT rc{};

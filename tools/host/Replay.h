@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ReplayScript.h"
 #include "StandInHost.h"
 #include "protocol_json/JsonFields.h"
 
@@ -27,10 +28,11 @@ Json ReadOptionValues(const std::string& portalDir, const Json& names);
 std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const Json& fields, std::string& error);
 Json DescribeRequest(const uint8_t* data, int size);
 
-// Plays a replay script: JSON lines, one step each. Steps run in order; the first unmet
-// expectation stops the replay with a message that says what came instead. Each message box the
-// module opens is a host event {"call": "MessageBox", "text", "title", "type", "autoCloseMs"} to
-// expect before {"answer_box": 1 or 2}; the steps after the answer run once the box has closed.
+// Plays a replay script: JSON lines, one step each, includes expanded (ReplayScript.h). Steps run
+// in order; the first unmet expectation stops the replay with a message that says where
+// ("file:line") and what came instead. Each message box the module opens is a host event
+// {"call": "MessageBox", "text", "title", "type", "autoCloseMs"} to expect before
+// {"answer_box": 1 or 2}; the steps after the answer run once the box has closed.
 // {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one.
 // {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
 // trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
@@ -47,31 +49,27 @@ public:
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
-    // The line of the step running now (0 before the first), for the watchdog.
+    // The script's line of the step running now (0 before the first), for the watchdog; an
+    // included step gives the line of its include.
     int CurrentLine() const { return currentLine; }
 
 private:
-    struct Step {
-        int line = 0;
-        Json json;
-    };
-
-    bool RunStep(const Step& step);
-    bool Fail(const Step& step, const std::string& what);
-    bool ExpectRequest(const Step& step);
-    bool ExpectEvent(const Step& step);
-    bool Deliver(const Step& step);
-    bool Client(const Step& step);
-    bool Answer(const Step& step);
-    bool Input(const Step& step);
-    bool Screenshot(const Step& step);
-    bool Registry(const Step& step);
+    bool RunStep(const ScriptStep& step);
+    bool Fail(const ScriptStep& step, const std::string& what);
+    bool ExpectRequest(const ScriptStep& step);
+    bool ExpectEvent(const ScriptStep& step);
+    bool Deliver(const ScriptStep& step);
+    bool Client(const ScriptStep& step);
+    bool Answer(const ScriptStep& step);
+    bool Input(const ScriptStep& step);
+    bool Screenshot(const ScriptStep& step);
+    bool Registry(const ScriptStep& step);
     void Pump();
 
     StandInHost& host;
     ModuleHandle& module;
     std::string screenshotDir;
-    std::vector<Step> steps;
+    std::vector<ScriptStep> steps;
     size_t next = 0;
     int depth = 0;
     bool boxAnswered = false;

@@ -10,9 +10,9 @@ enum class DecisionKind : int32_t {
     None = 0,
     GameReady = 1,       // the ready question of a new round
     SunPick = 3,         // first-player pick
-    MonthChoice = 6,    // the choice of notice 3
+    MonthChoice = 6,     // the choice of notice 3
     PlayCard = 8,        // the own turn
-    YesNoChoice = 9,  // the choice of notice 18
+    YesNoChoice = 9,     // the choice of notice 18
     CardChoice = 11,
     SeptAnimal = 14,     // the September animal as double pi or not
     GoOrStop = 15,

@@ -17,9 +17,9 @@ struct AutoPlayColumn {
     int seconds;
 };
 constexpr AutoPlayColumn kAutoPlayTable[] = {
-    {DecisionKind::GameReady, 2},  {static_cast<DecisionKind>(2), 2}, {DecisionKind::SunPick, 1},
-    {DecisionKind::MonthChoice, 2}, {DecisionKind::PlayCard, 1},     {DecisionKind::YesNoChoice, 2},
-    {DecisionKind::CardChoice, 2}, {DecisionKind::SeptAnimal, 2},     {DecisionKind::GoOrStop, 2},
+    {DecisionKind::GameReady, 2},   {static_cast<DecisionKind>(2), 2}, {DecisionKind::SunPick, 1},
+    {DecisionKind::MonthChoice, 2}, {DecisionKind::PlayCard, 1},       {DecisionKind::YesNoChoice, 2},
+    {DecisionKind::CardChoice, 2},  {DecisionKind::SeptAnimal, 2},     {DecisionKind::GoOrStop, 2},
     {DecisionKind::ResultItem, 10},
 };
 

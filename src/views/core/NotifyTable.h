@@ -44,7 +44,9 @@ struct LineText {
 
 // The request an answer sends. For CardChoice `a` is the card window (0 first, 1 second) whose
 // card is sent; for Bet `a` and `b` are the request's two values; otherwise `a` is the choice.
-enum class Request { None, MonthChoice, YesNoChoice, DesperateDecline, CardChoice, SeptAnimal, GoOrStop, GameReady, Bet };
+enum class Request {
+    None, MonthChoice, YesNoChoice, DesperateDecline, CardChoice, SeptAnimal, GoOrStop, GameReady, Bet
+};
 
 struct Reply {
     Request request = Request::None;

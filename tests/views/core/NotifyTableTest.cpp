@@ -73,7 +73,7 @@ TEST(NotifyTable, DecisionsGetTheirButtonsAndGoStopMarks)
 {
     const struct { const char* name; int kind; NoticeArgs args; NotifyRoom room; Buttons buttons; bool stopMark, sideMoney; }
         cases[] = {
-        {"request 14", 18, {}, kOrdinary, {true, 0, 0, true}, false, false},
+        {"yes-no choice", 18, {}, kOrdinary, {true, 0, 0, true}, false, false},
         {"go or stop shows the next go", 19, {0, 0, 2}, kOrdinary, {true, 3, 1, true}, false, false},
         {"bet kind 2", 23, {}, kOrdinary, {true, 12, 4, true}, false, false},
         {"bet kind 3 keeps the first image sets", 24, {}, kOrdinary, {true, 0, 0, true}, false, false},

@@ -1,0 +1,133 @@
+#include "host/ReplayScript.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Files = std::map<std::string, std::vector<std::string>>;
+
+// Each test writes its scripts into a folder of its own.
+class ReplayScript : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() / (std::string("mirelle_replay_script_") + info->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void Write(const Files& files) const
+    {
+        for (const auto& [name, lines] : files) {
+            const fs::path path = dir / name;
+            fs::create_directories(path.parent_path());
+            std::ofstream out(path, std::ios::binary);
+            for (const auto& line : lines) out << line << "\n";
+        }
+    }
+    std::string Main() const { return (dir / "main.jsonl").string(); }
+
+    fs::path dir;
+};
+
+std::vector<std::string> Wheres(const std::vector<ScriptStep>& steps)
+{
+    std::vector<std::string> out;
+    for (const auto& s : steps) out.push_back(s.where);
+    return out;
+}
+
+TEST_F(ReplayScript, IncludesExpandInPlaceWithTheirParameters)
+{
+    Write({{"main.jsonl",
+            {"# a comment", R"({"comment": "first", "text": "$5"})",
+             R"({"include": "openings/enter.jsonl", "with": {"kind": 26}})", R"({"include": "openings/enter.jsonl"})",
+             R"({"comment": "last"})"}},
+           {"openings/enter.jsonl",
+            {R"({"params": {"kind": 0, "seats": [101, 202]}})",
+             R"({"deliver": "Room", "fields": {"kind": "$kind", "seats": "$seats", "list": ["$kind", "kind"]}})",
+             R"({"include": "inner.jsonl", "with": {"key": "$kind"}})"}},
+           {"openings/inner.jsonl", {R"({"params": {"key": 1}})", R"({"expect": "request", "key": "$key"})"}}});
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(LoadReplayScript(Main(), steps, error)) << error;
+
+    EXPECT_EQ(Wheres(steps), (std::vector<std::string>{
+                                 "main.jsonl:2",
+                                 "openings/enter.jsonl:2 (included from main.jsonl:3)",
+                                 "openings/inner.jsonl:2 (included from openings/enter.jsonl:3, main.jsonl:3)",
+                                 "openings/enter.jsonl:2 (included from main.jsonl:4)",
+                                 "openings/inner.jsonl:2 (included from openings/enter.jsonl:3, main.jsonl:4)",
+                                 "main.jsonl:5",
+                             }));
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].json["text"], "$5") << "a file without parameters keeps its dollar texts";
+    EXPECT_EQ(steps[1].json["fields"], Json::parse(R"({"kind": 26, "seats": [101, 202], "list": [26, "kind"]})"));
+    EXPECT_EQ(steps[2].json["key"], 26) << "a parameter passed on to a nested include";
+    EXPECT_EQ(steps[3].json["fields"]["kind"], 0) << "the default when the include gives no value";
+    EXPECT_EQ(steps[4].json["key"], 0);
+    const std::vector<int> lines = {steps[0].scriptLine, steps[1].scriptLine, steps[2].scriptLine,
+                                    steps[3].scriptLine, steps[4].scriptLine, steps[5].scriptLine};
+    EXPECT_EQ(lines, (std::vector<int>{2, 3, 3, 4, 4, 5})) << "included steps report the script's include line";
+}
+
+TEST_F(ReplayScript, RejectsBrokenIncludesWithTheirFileAndLine)
+{
+    const struct { const char* name; Files files; std::string error; } cases[] = {
+        {"missing file", {{"main.jsonl", {R"({"comment": "x"})", R"({"include": "none.jsonl"})"}}},
+         "main.jsonl:2: cannot open include none.jsonl"},
+        {"a script including itself", {{"main.jsonl", {R"({"include": "main.jsonl"})"}}},
+         "main.jsonl:1: include cycle: main.jsonl -> main.jsonl"},
+        {"a cycle through a subfolder, named with ..",
+         {{"main.jsonl", {R"({"include": "sub/a.jsonl"})"}}, {"sub/a.jsonl", {R"({"include": "./../main.jsonl"})"}}},
+         "sub/a.jsonl:1 (included from main.jsonl:1): include cycle: main.jsonl -> sub/a.jsonl -> main.jsonl"},
+        {"a value for no parameter",
+         {{"main.jsonl", {R"({"include": "o.jsonl", "with": {"kind": 1}})"}},
+          {"o.jsonl", {R"({"params": {"kinds": 0}})", R"({"comment": "$kinds"})"}}},
+         "main.jsonl:1: o.jsonl has no parameter kind"},
+        {"a value for a file without parameters",
+         {{"main.jsonl", {R"({"include": "o.jsonl", "with": {"kind": 1}})"}}, {"o.jsonl", {R"({"comment": "x"})"}}},
+         "main.jsonl:1: o.jsonl has no parameter kind"},
+        {"a placeholder that is no parameter",
+         {{"main.jsonl", {R"({"include": "o.jsonl"})"}},
+          {"o.jsonl", {R"({"params": {"kind": 0}})", R"({"fields": {"a": ["$kind", "$user"]}})"}}},
+         "o.jsonl:2: $user is not a parameter of o.jsonl"},
+        {"parameters after a step",
+         {{"main.jsonl", {R"({"include": "o.jsonl"})"}}, {"o.jsonl", {R"({"comment": "x"})", R"({"params": {}})"}}},
+         "o.jsonl:2: params come once, before the first step"},
+        {"an include with another member", {{"main.jsonl", {R"({"include": "o.jsonl", "comment": "x"})"}}},
+         "main.jsonl:1: an include step has only \"include\" and \"with\""},
+        {"no JSON in an included file", {{"main.jsonl", {R"({"include": "o.jsonl"})"}}, {"o.jsonl", {"{deliver"}}},
+         "o.jsonl:1: not a JSON object (scripts are UTF-8)"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        Write(c.files);
+        std::vector<ScriptStep> steps;
+        std::string error;
+        EXPECT_FALSE(LoadReplayScript(Main(), steps, error)) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+    }
+}
+
+TEST_F(ReplayScript, AMissingScriptIsNamed)
+{
+    std::vector<ScriptStep> steps;
+    std::string error;
+    EXPECT_FALSE(LoadReplayScript(Main(), steps, error));
+    EXPECT_NE(error.find("cannot open "), std::string::npos) << error;
+    EXPECT_NE(error.find("main.jsonl"), std::string::npos) << error;
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+#include "ReplayScript.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "protocol_json/ProtocolJson.h"
+
+namespace {
+
+bool IsAbsolute(const std::string& path)
+{
+    return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() > 1 && path[1] == ':');
+}
+
+// Both separators read as '/'; "." is dropped and "dir/.." folded, so one file has one name.
+std::string NormalPath(const std::string& path)
+{
+    std::string s = path;
+    std::replace(s.begin(), s.end(), '\\', '/');
+    const bool rooted = !s.empty() && s[0] == '/';
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= s.size()) {
+        const size_t end = std::min(s.find('/', start), s.size());
+        const std::string part = s.substr(start, end - start);
+        if (part == ".." && !parts.empty() && parts.back() != "..") {
+            parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string out = rooted ? "/" : "";
+    for (size_t i = 0; i < parts.size(); ++i) out += (i ? "/" : "") + parts[i];
+    return out;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsPlaceholder(const std::string& text)
+{
+    if (text.size() < 2 || text[0] != '$') return false;
+    for (size_t i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        if (!letter && !(i > 1 && c >= '0' && c <= '9')) return false;
+    }
+    return true;
+}
+
+// Replaces every "$NAME" string in `v` by its value; false with the name when one has none.
+bool Substitute(Json& v, const Json& values, std::string& missing)
+{
+    if (v.is_string()) {
+        const std::string& text = v.get_ref<const std::string&>();
+        if (!IsPlaceholder(text)) return true;
+        const Json* value = FindMember(values, text.c_str() + 1);
+        if (!value) {
+            missing = text;
+            return false;
+        }
+        v = *value;
+        return true;
+    }
+    if (v.is_object() || v.is_array()) {
+        for (Json& member : v)
+            if (!Substitute(member, values, missing)) return false;
+    }
+    return true;
+}
+
+class ScriptReader {
+public:
+    explicit ScriptReader(std::vector<ScriptStep>& out) : steps(out) {}
+
+    // One file. `name` is the file as messages show it; `site` the include step that names it and
+    // `chain` that step and the includes around it, both empty for the script itself.
+    bool Read(const std::string& path, const std::string& name, const Json* with, const std::string& site,
+              const std::string& chain, int scriptLine);
+
+    std::string error;
+
+private:
+    bool Fail(const std::string& where, const std::string& what)
+    {
+        error = where + ": " + what;
+        return false;
+    }
+    bool Include(const ScriptStep& step, const std::string& path, const std::string& name, const std::string& here,
+                 const std::string& chain);
+
+    std::vector<ScriptStep>& steps;
+    std::vector<std::string> openPaths;  // the files being read, the script first
+    std::vector<std::string> openNames;
+};
+
+bool ScriptReader::Read(const std::string& path, const std::string& name, const Json* with, const std::string& site,
+                        const std::string& chain, int scriptLine)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (site.empty()) error = "cannot open " + path;
+        else Fail(site, "cannot open include " + name);
+        return false;
+    }
+    openPaths.push_back(path);
+    openNames.push_back(name);
+
+    Json values;  // the parameters and their values; null while none are declared
+    bool stepsBegun = false;
+    // Called once, at the parameters or else before the first step: every name "with" gives must
+    // be a declared parameter.
+    const auto takeWith = [&](const Json* params) {
+        stepsBegun = true;
+        if (params) values = *params;
+        if (!with) return true;
+        for (auto it = with->begin(); it != with->end(); ++it) {
+            if (!FindMember(values, it.key().c_str())) return Fail(site, name + " has no parameter " + it.key());
+            values[it.key()] = *it;
+        }
+        return true;
+    };
+
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        const std::string here = name + ":" + std::to_string(number);
+        auto json = ParseJson(line);
+        if (!json || !json->is_object()) return Fail(here, "not a JSON object (scripts are UTF-8)");
+
+        if (const Json* params = FindMember(*json, "params")) {
+            if (stepsBegun) return Fail(here, "params come once, before the first step");
+            if (!params->is_object() || json->size() != 1) return Fail(here, "params takes an object of names and defaults");
+            if (!takeWith(params)) return false;
+            continue;
+        }
+        if (!stepsBegun && !takeWith(nullptr)) return false;
+        std::string missing;
+        if (!values.is_null() && !Substitute(*json, values, missing))
+            return Fail(here, missing + " is not a parameter of " + name);
+
+        ScriptStep step{std::move(*json), chain.empty() ? here : here + " (included from " + chain + ")",
+                        scriptLine ? scriptLine : number};
+        if (FindMember(step.json, "include")) {
+            if (!Include(step, path, name, here, chain)) return false;
+            continue;
+        }
+        steps.push_back(std::move(step));
+    }
+    if (!stepsBegun && !takeWith(nullptr)) return false;
+    openPaths.pop_back();
+    openNames.pop_back();
+    return true;
+}
+
+bool ScriptReader::Include(const ScriptStep& step, const std::string& path, const std::string& name,
+                           const std::string& here, const std::string& chain)
+{
+    const Json& j = step.json;
+    const Json& target = *FindMember(j, "include");
+    const Json* with = FindMember(j, "with");
+    if (!target.is_string() || target.get_ref<const std::string&>().empty())
+        return Fail(step.where, "include takes the path of a script");
+    if (j.size() != (with ? 2u : 1u)) return Fail(step.where, "an include step has only \"include\" and \"with\"");
+    if (with && !with->is_object()) return Fail(step.where, "with takes an object of parameter values");
+
+    const std::string& arg = target.get_ref<const std::string&>();
+    const std::string included = NormalPath(IsAbsolute(arg) ? arg : FolderOf(path) + arg);
+    const std::string shown = NormalPath(IsAbsolute(arg) ? arg : FolderOf(name) + arg);
+    const auto open = std::find(openPaths.begin(), openPaths.end(), included);
+    if (open != openPaths.end()) {
+        std::string cycle;
+        for (auto n = openNames.begin() + (open - openPaths.begin()); n != openNames.end(); ++n) cycle += *n + " -> ";
+        return Fail(step.where, "include cycle: " + cycle + shown);
+    }
+    return Read(included, shown, with, step.where, chain.empty() ? here : here + ", " + chain, step.scriptLine);
+}
+
+}  // namespace
+
+bool LoadReplayScript(const std::string& path, std::vector<ScriptStep>& steps, std::string& error)
+{
+    ScriptReader reader(steps);
+    const std::string normal = NormalPath(path);
+    const std::string name = normal.substr(FolderOf(normal).size());
+    if (reader.Read(normal, name, nullptr, "", "", 0)) return true;
+    error = reader.error;
+    return false;
+}
