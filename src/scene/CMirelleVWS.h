@@ -57,10 +57,10 @@ struct LoadError {
     std::string name;
 };
 
-// The game room scene: one per game window. It owns its widgets (through GVWS), the room and
-// round records, the message queue, the sound system and the user's options, and runs the room
-// on the window's timers. Its members live in the folder of their concern: start-up, tick, timers,
-// sounds and requests here, the message handlers and the table engine in table/.
+// The game room scene: one per game window. It owns its widgets (through GVWS), the room's records,
+// the message queue, the sound system, the user's options, the table engine and the message flows,
+// and runs the room on the window's timers. It is the stage of the engine and the flows: they reach
+// it only through TableStage and RoomStage.
 class CMirelleVWS : public GVWS,
                     public RoomRecords,
                     public RoomWidgetSet,
@@ -442,7 +442,6 @@ public:
     [[nodiscard]] bool LoadUserOptionWnd();
     CVUserOptionWnd* userOption = nullptr;  // owned by the scene's widget list
 
-    // The records and the state the handlers and panels share.
     std::vector<LoadError> loadErrors;
 
     // The mission panels and the promotion and VIP managers' widgets (scene/CMirelleVWS_Missions.cpp).
