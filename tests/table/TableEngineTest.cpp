@@ -79,8 +79,11 @@ TEST_F(Engine, DealPutsFloorAndBothHandsInPlace)
 {
     for (const bool animated : {false, true}) {
         SCOPED_TRACE(animated ? "animated" : "plain");
+        stage.sounds.clear();
         Deal(kFloorIds, kHandIds, animated);
         ExpectSound();
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundTables::SoundId::DealThud) > 0, animated)
+            << "the intro's thud";
         ASSERT_EQ(records.floor.cards.size(), 8u);
         for (int32_t i = 0; i < 8; ++i) {
             const CVHTWnd& card = Card(records.floor.cards[static_cast<size_t>(i)]);
