@@ -9,7 +9,7 @@
 
 #include "graphics/resources/SurfaceLock.h"
 #include "graphics/resources/core/PixelFormat.h"
-#include "support/RoomTestSupport.h"
+#include "RoomPanelSupport.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
@@ -24,11 +24,9 @@ using Notify::Reply;
 using Notify::Request;
 
 // A prompt of its own on the room's images that keeps what it asks of its owner.
-class RecordingOwner final : public NotifyOwner {
+class RecordingOwner final : public SceneImagesOwner<NotifyOwner, CVNotifyWnd> {
 public:
-    explicit RecordingOwner(CMirelleVWS& s) : scene(s) {}
-    const std::string& GetImageRoot() const override { return scene.GetImageRoot(); }
-    LoadErrorSink& GetLoadErrorSink() override { return scene; }
+    using SceneImagesOwner::SceneImagesOwner;
     Notify::NotifyRoom GetNotifyRoom() const override { return {false, 0, true}; }
     void SendNotifyReply(const Reply& reply) override { replies.push_back(reply); }
     void HideNotify() override { wnd->Close(); }
@@ -36,8 +34,6 @@ public:
     void StopNotifySound(int id) override { stopped.push_back(id); }
     void Forget() { replies.clear(), played.clear(), stopped.clear(); }
 
-    CMirelleVWS& scene;
-    CVNotifyWnd* wnd = nullptr;
     std::vector<Reply> replies;
     std::vector<int> played, stopped;
 };
@@ -78,36 +74,16 @@ void Click(Target& target, const GVWnd& child, bool nearLeft = false)
     target.OnLButtonUp(0, p);
 }
 
-// An open room with the own user seated, on the virtual clock, and a prompt made apart from the
-// scene's, so that its sounds and answers can be counted.
-class NotifyPanel : public RoomFixture {
+// The prompt made apart from the scene's, so that its sounds and answers can be counted.
+class NotifyPanel : public RoomPanelFixture<CVNotifyWnd, RecordingOwner> {
 protected:
-    void SetUp() override
-    {
-        Clock::UseVirtual(0, Clock::Now());
-        ASSERT_TRUE(OpenRoom());
-        Seat();
-        host.Forget();
-        recording = std::make_unique<RecordingOwner>(Scene());
-        ASSERT_TRUE(panel.CreateChildren(Owner()));
-        Owner().wnd = &panel;
-    }
-    // Its children go before the room's display does.
-    void TearDown() override
-    {
-        panel.Release();
-        RoomFixture::TearDown();
-    }
-    RecordingOwner& Owner() { return *recording; }
+    RecordingOwner& Owner() { return *owner; }
     CVNotifyWnd& Prompt() { return *Scene().roomWidgets.notify; }
     // Steps the prompt every 50 ms until its opening has played (at most 3 s).
     static void StepUntilOpen(CVNotifyWnd& w)
     {
         for (int i = 0; i < 60 && w.GetState() == State::Opening; ++i) Clock::Advance(50), w.Step();
     }
-
-    std::unique_ptr<RecordingOwner> recording;
-    CVNotifyWnd panel;
 };
 // The room's own prompt, answering through the scene's senders.
 using NotifyScene = NotifyPanel;

@@ -8,7 +8,7 @@
 
 #include "graphics/resources/SurfaceLock.h"
 #include "graphics/resources/core/PixelFormat.h"
-#include "support/RoomTestSupport.h"
+#include "RoomPanelSupport.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
@@ -25,15 +25,13 @@ using ResultRules::Answer;
 using ResultRules::Button;
 
 // A result panel's owner that keeps what the panel asks of it; the room is the test's to change.
-class RecordingOwner final : public ResultOwner {
+class RecordingOwner final : public SceneImagesOwner<ResultOwner, CVResultWnd> {
 public:
-    explicit RecordingOwner(CMirelleVWS& s) : scene(s)
+    explicit RecordingOwner(CMirelleVWS& s) : SceneImagesOwner(s)
     {
         room.viewer = {100, 0, {100, 200}}, room.nicknames = {"하나", "두리"}, room.seatOnScreen = {true, true};
         room.roomKind = 1, room.autoStart = {true, false, 1, 0, false};
     }
-    const std::string& GetImageRoot() const override { return scene.GetImageRoot(); }
-    LoadErrorSink& GetLoadErrorSink() override { return scene; }
     Room GetResultRoom() const override { return room; }
     void SendResultAnswer(Answer a) override { answers.push_back(a); }
     void HideRoundResult() override { ++hides, wnd->Reset(); }
@@ -59,8 +57,6 @@ public:
         int cue, seat;
         bool operator==(const VoiceCall&) const = default;
     };
-    CMirelleVWS& scene;
-    CVResultWnd* wnd = nullptr;
     Room room;
     std::vector<Answer> answers;
     std::vector<Played> played;
@@ -105,25 +101,9 @@ int VisibleChildren(CVResultWnd& w)
     return static_cast<int>(std::count_if(w.Children().begin(), w.Children().end(), [](GVWnd* c) { return c->IsVisible(); }));
 }
 
-// An open room with the own user (key 100) in seat 0, on the virtual clock, and a result panel
-// made apart from the scene's so that its sounds and answers can be counted.
-class ResultPanel : public RoomFixture {
+// A result panel made apart from the scene's, so that its sounds and answers can be counted.
+class ResultPanel : public RoomPanelFixture<CVResultWnd, RecordingOwner> {
 protected:
-    void SetUp() override
-    {
-        Clock::UseVirtual(0, Clock::Now());
-        ASSERT_TRUE(OpenRoom());
-        Seat();
-        host.Forget();
-        owner = std::make_unique<RecordingOwner>(Scene());
-        ASSERT_TRUE(panel.CreateChildren(*owner));
-        owner->wnd = &panel;
-    }
-    void TearDown() override
-    {
-        panel.Release();
-        RoomFixture::TearDown();
-    }
     void StepFor(uint32_t ms)
     {
         for (uint32_t t = 0; t < ms; t += 10) Clock::Advance(10), panel.Step();
@@ -145,8 +125,6 @@ protected:
                PointsLine() + "|" + std::to_string(panel.GetBack()->GetSubAnimation());
     }
 
-    CVResultWnd panel;
-    std::unique_ptr<RecordingOwner> owner;
 };
 
 }  // namespace

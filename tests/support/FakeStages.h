@@ -1,0 +1,200 @@
+#pragma once
+
+// Stand-ins for the room around the table engine and the message flows: each call of the stage is
+// recorded, Delay moves the virtual clock, and the drawing order is that of a widget scene of the test.
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "foundation/core/Clock.h"
+#include "table/TableStage.h"
+#include "table/flows/RoomStage.h"
+#include "toolkit/GVWS.h"
+
+template <class Base>
+class FakeTableStageOf : public Base {
+public:
+    bool PlaySoundId(SoundTables::SoundId id, Loop) override
+    {
+        sounds.push_back(id);
+        return true;
+    }
+    int PlayVoice(int cue, int seat) override
+    {
+        voices.push_back({cue, seat});
+        return 1;
+    }
+    // Only the clock moves: nothing is drawn and no message is handled.
+    void Delay(uint32_t ms) override
+    {
+        delayedMs += ms;
+        if (Clock::IsVirtual()) Clock::Advance(ms);
+    }
+    void SetDirty() override {}
+    void InvalidateWnd(GVWnd*) override {}
+    void FlushRedraw() override {}
+    void StackWndBefore(GVWnd* reference, GVWnd* wnd) override
+    {
+        if (widgets) widgets->InsertWndBefore(reference, wnd);
+    }
+    void StackWndAfter(GVWnd* reference, GVWnd* wnd) override
+    {
+        if (widgets) widgets->InsertWndAfter(reference, wnd);
+    }
+    void PlayEffect(int kind, int seat) override { effects.push_back({kind, seat}); }
+    void ShowEatMark(int kind, Point at) override { eatMarks.push_back({kind, at}); }
+    void RefreshSeatPanels(int which) override { seatPanelRefreshes.push_back(which); }
+    void ShowNineTenClip(int seat, bool show) override { nineTenClips.push_back({seat, show}); }
+
+    GVWS* widgets = nullptr;  // whose drawing order the engine changes; none ignores the order
+    std::vector<SoundTables::SoundId> sounds;
+    std::vector<std::pair<int, int>> voices;   // cue, seat
+    std::vector<std::pair<int, int>> effects;  // kind, seat
+    std::vector<std::pair<int, Point>> eatMarks;
+    std::vector<int> seatPanelRefreshes;
+    std::vector<std::pair<int, bool>> nineTenClips;
+    uint64_t delayedMs = 0;
+};
+using FakeTableStage = FakeTableStageOf<TableStage>;
+
+// The room's stage: the prompt's kind and the phase timer as the scene keeps them, every other call
+// by name with its main argument ("ShowActionPopup 8"), in order.
+class FakeRoomStage final : public FakeTableStageOf<RoomStage> {
+public:
+    int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+    // The calls whose name starts with `prefix`.
+    std::vector<std::string> CallsOf(const std::string& prefix) const
+    {
+        std::vector<std::string> out;
+        for (const auto& c : calls)
+            if (c.rfind(prefix, 0) == 0) out.push_back(c);
+        return out;
+    }
+    void Forget() { calls.clear(), sounds.clear(), voices.clear(), effects.clear(), seatPanelRefreshes.clear(); }
+
+    void PlayThreeGoMusic(int seat) override { Note("PlayThreeGoMusic", seat); }
+    void StopLoopSounds() override { Note("StopLoopSounds"); }
+
+    int StartPhaseTimer(DecisionKind kind) override
+    {
+        phaseTimer = kind;
+        Note("StartPhaseTimer", static_cast<int>(kind));
+        return phaseSeconds;
+    }
+    void StopPhaseTimer() override
+    {
+        phaseTimer = DecisionKind::None;
+        Note("StopPhaseTimer");
+    }
+    void StartTimer(TimerId id) override { Note("StartTimer", static_cast<int>(id)); }
+    void StartFrameTimer() override { Note("StartFrameTimer"); }
+    void StartBlinkTimer() override { Note("StartBlinkTimer"); }
+    void StopBlinkTimer() override { Note("StopBlinkTimer"); }
+    void StopTurnMarker() override { Note("StopTurnMarker"); }
+    void RestartCountdown() override { Note("RestartCountdown"); }
+    void SetAutoPlay(bool on) override { Note("SetAutoPlay", on); }
+    void SetMacroEnabled(bool enabled) override { Note("SetMacroEnabled", enabled); }
+    void HoverAtCursor() override { Note("HoverAtCursor"); }
+
+    void PostToHost(int32_t code) override { Note("PostToHost", code); }
+    void LeaveNoticeToHost(int code) override { Note("LeaveNoticeToHost", code); }
+    int HostRequest(int32_t, HostRequestCode code, int32_t, char*, int32_t*) override
+    {
+        Note("HostRequest", static_cast<int>(code));
+        return 0;
+    }
+    std::string FetchHostText() override { return hostText; }
+    IHostInterface* GetHost() const override { return nullptr; }
+    void HostMessage(int kind, const std::string&, const std::string&) override { Note("HostMessage", kind); }
+    void NotifyHostRoomEntered() override { Note("NotifyHostRoomEntered"); }
+    void PrintChatText(const std::string& text) override { calls.push_back("PrintChatText " + text); }
+    int ShowMessageBox(const std::string& text, int, uint32_t, const std::string&, uint32_t) override
+    {
+        calls.push_back("ShowMessageBox " + text);
+        return messageBoxAnswer;
+    }
+    void ReportSeatMoney() override { Note("ReportSeatMoney"); }
+    void SendKickListToHost() override { Note("SendKickListToHost"); }
+    void RevealRemainingCards(const std::vector<int32_t>&, const PerSeat<std::vector<int32_t>>&) override
+    {
+        Note("RevealRemainingCards");
+    }
+    void LoadSeatAvatar(int seat) override { Note("LoadSeatAvatar", seat); }
+    void SendChatMacro(int index, int32_t) override { Note("SendChatMacro", index); }
+
+    // Every request is refused: the flows' own rules are under test, not the senders'.
+    int SendPlay(int flag) override { return Note("SendPlay", flag), 0; }
+    int SendRequest20(int32_t a, int32_t) override { return Note("SendRequest20", a), 0; }
+    int SendRequest36(const std::string&) override { return Note("SendRequest36"), 0; }
+    int SendResultChoice(int32_t choice) override { return Note("SendResultChoice", choice), 0; }
+    int SendStart() override { return Note("SendStart"), 0; }
+    int SendSunPick(int32_t pick, int) override { return Note("SendSunPick", pick), 0; }
+    int SendTimeoutCount(int32_t count) override { return Note("SendTimeoutCount", count), 0; }
+    int SendVoiceType() override { return Note("SendVoiceType"), 0; }
+
+    int ShowNotify(int kind, int32_t, int64_t money, int32_t, int32_t, int32_t) override
+    {
+        notifyKind = kind;
+        notifyMoney = money;
+        Note("ShowNotify", kind);
+        return 1;
+    }
+    int ShowNotifySimple(int kind, const std::vector<int32_t>&) override
+    {
+        notifyKind = kind;
+        Note("ShowNotifySimple", kind);
+        return 1;
+    }
+    void HideNotify() override
+    {
+        notifyKind = -1;
+        Note("HideNotify");
+    }
+    void ShowRoundResult(const RoundResult&) override { Note("ShowRoundResult"); }
+    void ShowEventResult(const EventRoundResult&) override { Note("ShowEventResult"); }
+    void SetResultStep(const ResultStep& body) override { Note("SetResultStep", body.step); }
+    void HideRoundResult() override { Note("HideRoundResult"); }
+    void ShowSeatMoney(int seat) override { Note("ShowSeatMoney", seat); }
+    void UpdateGoBakAlert() override { Note("UpdateGoBakAlert"); }
+    void ShowRoundBanner(const std::string& number) override { calls.push_back("ShowRoundBanner " + number); }
+
+    int ExitRoom() override { return Note("ExitRoom"), 1; }
+    void ClearTable() override { Note("ClearTable"); }
+    void InitFloorSlots() override { Note("InitFloorSlots"); }
+    void ApplyCardSpeed() override { Note("ApplyCardSpeed"); }
+    void UpdateStakeText() override { Note("UpdateStakeText"); }
+    void UpdateExitButtons(int flag) override { Note("UpdateExitButtons", flag); }
+    void UpdatePlayObserveButtons(int flag) override { Note("UpdatePlayObserveButtons", flag); }
+    void ShowInviteButton(bool show) override { Note("ShowInviteButton", show); }
+    void ShowRoundStartAnimation(bool show, int kind) override { Note(show ? "ShowRoundStartAnimation" : "HideRoundStartAnimation", kind); }
+    void ShowChamgiBackground(bool show, int kind) override { Note(show ? "ShowChamgiBackground" : "HideChamgiBackground", kind); }
+    void HideBettingPanel() override { Note("HideBettingPanel"); }
+    void ShowObserveSystem(bool show) override { Note("ShowObserveSystem", show); }
+    void ShowRobotAvatar(int index, Point) override { Note("ShowRobotAvatar", index); }
+    void ShowTournamentTitle() override { Note("ShowTournamentTitle"); }
+    void PrintOptionSummary() override { Note("PrintOptionSummary"); }
+    void ShowHandHints(bool show) override { Note("ShowHandHints", show); }
+    void ShowUserPopupMenu(bool show, int32_t userKey, Point) override { Note(show ? "ShowUserPopupMenu" : "HideUserPopupMenu", userKey); }
+    void ShowOwnOutline(bool show) override { Note("ShowOwnOutline", show); }
+    void ShowFloorSlotMarkers(int flag) override { Note("ShowFloorSlotMarkers", flag); }
+    void RecountMissionProgress() override { Note("RecountMissionProgress"); }
+    void ShowActionPopup(int kind, int count) override { calls.push_back("ShowActionPopup " + std::to_string(kind) + " " + std::to_string(count)); }
+    void ShowStartButton(bool show) override { Note("ShowStartButton", show); }
+    void ShowAutoPlayNotice(bool show) override { Note("ShowAutoPlayNotice", show); }
+    void SetAutoPlayButtonEnabled(bool enable) override { Note("SetAutoPlayButtonEnabled", enable); }
+
+    std::vector<std::string> calls;
+    int notifyKind = -1;  // the prompt shown, -1 closed
+    int64_t notifyMoney = 0;
+    DecisionKind phaseTimer = DecisionKind::None;
+    int phaseSeconds = 10;  // what StartPhaseTimer answers
+    int messageBoxAnswer = 1;
+    std::string hostText;
+
+private:
+    void Note(const char* name) { calls.emplace_back(name); }
+    void Note(const char* name, int value) { calls.push_back(std::string(name) + " " + std::to_string(value)); }
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "support/FakeStages.h"
+#include "table/TableFixture.h"
+#include "table/flows/RoomFlows.h"
+
+// The room's flows on a fake room stage and a real table engine, without the scene.
+class FlowFixture : public TableFixtureOf<FakeRoomStage> {
+protected:
+    RoomFlows flows{stage, engine, records, widgets};
+};
