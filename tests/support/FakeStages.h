@@ -127,8 +127,8 @@ public:
 
     // Every request is refused: the flows' own rules are under test, not the senders'.
     int SendPlay(int flag) override { return Note("SendPlay", flag), 0; }
-    int SendRequest20(int32_t a, int32_t) override { return Note("SendRequest20", a), 0; }
-    int SendRequest36(const std::string&) override { return Note("SendRequest36"), 0; }
+    int SendDealShown(int32_t a, int32_t) override { return Note("SendDealShown", a), 0; }
+    int SendHostUserText(const std::string&) override { return Note("SendHostUserText"), 0; }
     int SendResultChoice(int32_t choice) override { return Note("SendResultChoice", choice), 0; }
     int SendStart() override { return Note("SendStart"), 0; }
     int SendSunPick(int32_t pick, int) override { return Note("SendSunPick", pick), 0; }
