@@ -7,7 +7,7 @@ namespace {
 using DecisionKind = SceneRules::DecisionKind;
 using S = CMirelleVWS;
 using Req = GameRequest;
-using Call = std::function<int(S&)>;
+using Call = std::function<bool(S&)>;
 
 // The room a sender sees: where the own user (key 100) sits, who takes the other seat.
 enum class Other { User, Robot, Empty };
@@ -17,7 +17,7 @@ struct R {
     int phase = 0, kind = 1, state = 2;
 };
 
-// A sender answers 1 when it sent its one request, 0 when it sent nothing.
+// A sender answers true when it sent its one request, false when it sent nothing.
 struct SenderCase {
     std::string name;
     R room;
@@ -51,7 +51,7 @@ protected:
             Apply(c.room);
             host.Forget();
             const UINT_PTR timer = AnswerNextBox(c.box ? c.box : IDOK);
-            EXPECT_EQ(c.call(Scene()), c.sent ? 1 : 0) << c.name;
+            EXPECT_EQ(c.call(Scene()), c.sent.has_value()) << c.name;
             KillTimer(nullptr, timer);
             EXPECT_EQ(nextBox.answered, c.box != 0) << c.name << ": a box was shown, or none";
             EXPECT_EQ(host.sent, c.sent ? std::vector<GameRequest>{*c.sent} : std::vector<GameRequest>{}) << c.name;
@@ -65,19 +65,19 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
 {
     Scene().options.voiceType = 2;
     Scene().controls.roundStarted = true;
-    const Call giveUp = [](S& s) { return s.SendGiveUp(); };
-    const Call exit = [](S& s) { return s.SendDesperateExit(); };
-    const Call start = [](S& s) { return s.SendStart(); };
+    const Call giveUp = [](S& s) { return s.Requests().SendGiveUp(); };
+    const Call exit = [](S& s) { return s.Requests().SendDesperateExit(); };
+    const Call start = [](S& s) { return s.Requests().SendStart(); };
     const std::vector<SenderCase> cases = {
-        {"play while waiting", R{-1, Other::User, 0, 1, 1}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
-        {"play while seated", R{0}, [](S& s) { return s.SendPlay(1); }, {}},
-        {"play in a running game, flag 0", R{-1}, [](S& s) { return s.SendPlay(0); }, {}},
-        {"play in a running game, flag 1", R{-1}, [](S& s) { return s.SendPlay(1); }, Req(Requests::Play{2, 1})},
-        {"play against the robot", R{-1, Other::Robot}, [](S& s) { return s.SendPlay(0); }, Req(Requests::Play{2, 0})},
-        {"auto-play against the robot", R{0, Other::Robot}, [](S& s) { return s.SendAutoPlay(1); }, {}},
-        {"bet needs its phase, not a seat", R{-1, Other::User, 21}, [](S& s) { return s.SendBet(1, 2); },
+        {"play while waiting", R{-1, Other::User, 0, 1, 1}, [](S& s) { return s.Requests().SendPlay(0); }, Req(Requests::Play{2, 0})},
+        {"play while seated", R{0}, [](S& s) { return s.Requests().SendPlay(1); }, {}},
+        {"play in a running game, flag 0", R{-1}, [](S& s) { return s.Requests().SendPlay(0); }, {}},
+        {"play in a running game, flag 1", R{-1}, [](S& s) { return s.Requests().SendPlay(1); }, Req(Requests::Play{2, 1})},
+        {"play against the robot", R{-1, Other::Robot}, [](S& s) { return s.Requests().SendPlay(0); }, Req(Requests::Play{2, 0})},
+        {"auto-play against the robot", R{0, Other::Robot}, [](S& s) { return s.Requests().SendAutoPlay(1); }, {}},
+        {"bet needs its phase, not a seat", R{-1, Other::User, 21}, [](S& s) { return s.Requests().SendBet(1, 2); },
          Req(Requests::Bet{1, 2})},
-        {"bet in another phase", R{0, Other::User, 22}, [](S& s) { return s.SendBet(1, 2); }, {}},
+        {"bet in another phase", R{0, Other::User, 22}, [](S& s) { return s.Requests().SendBet(1, 2); }, {}},
         {"start, waiting, both seated", R{0, Other::User, 0, 20, 1}, start, Req(Requests::Request9{0})},
         {"start, waiting, empty seat", R{0, Other::Empty, 0, 19, 1}, start, Req(Requests::Request8{0})},
         {"start, waiting, empty seat in a tournament", R{0, Other::Empty, 0, 20, 1}, start, {}},
@@ -91,9 +91,9 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
         {"desperate exit, no", R{0, Other::User, 0, 40}, exit, {}, IDNO},
         {"desperate exit in another room", R{0, Other::User, 0, 39}, exit, {}},
         {"desperate exit before the round", R{0, Other::User, 0, 42},
-         [](S& s) { s.controls.roundStarted = false; return s.SendDesperateExit(); }, {}},
+         [](S& s) { s.controls.roundStarted = false; return s.Requests().SendDesperateExit(); }, {}},
         {"play with a tournament grade that does not match: told, not asked", R{-1, Other::User, 0, 30, 1},
-         [](S& s) { s.controls.tournamentGradeMismatch = true; return s.SendPlay(0); }, {}, IDOK},
+         [](S& s) { s.controls.tournamentGradeMismatch = true; return s.Requests().SendPlay(0); }, {}, IDOK},
     };
     Run(cases);
     PumpFor(50);
@@ -105,17 +105,17 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
 TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
 {
     const struct { const char* name; int phase; Call call; GameRequest request; } decisions[] = {
-        {"ready answer", 1, [](S& s) { return s.SendGameReadyAnswer(1); }, Requests::GameReadyAnswer{1}},
-        {"sun pick", 3, [](S& s) { return s.SendSunPick(50, 1); }, Requests::SunPick{1, 50}},
-        {"request 11", 6, [](S& s) { return s.SendRequest11(2); }, Requests::Request11{2}},
-        {"play card", 8, [](S& s) { return s.SendPlayCard(12, 0); }, Requests::PlayCard{0, 12, 0}},
-        {"request 14", 9, [](S& s) { return s.SendRequest14(1, 1); }, Requests::Request14{1, 1}},
-        {"card choice", 11, [](S& s) { return s.SendCardChoice(33, 0); }, Requests::CardChoice{0, 33}},
-        {"september animal", 14, [](S& s) { return s.SendSeptAnimalChoice(0, 1); }, Requests::SeptAnimalChoice{1, 0, 32}},
-        {"go or stop", 15, [](S& s) { return s.SendGoOrStop(1, 0); }, Requests::GoOrStop{0, 1}},
+        {"ready answer", 1, [](S& s) { return s.Requests().SendGameReadyAnswer(1); }, Requests::GameReadyAnswer{1}},
+        {"sun pick", 3, [](S& s) { return s.Requests().SendSunPick(50, 1); }, Requests::SunPick{1, 50}},
+        {"request 11", 6, [](S& s) { return s.Requests().SendRequest11(2); }, Requests::Request11{2}},
+        {"play card", 8, [](S& s) { return s.Requests().SendPlayCard(12, 0); }, Requests::PlayCard{0, 12, 0}},
+        {"request 14", 9, [](S& s) { return s.Requests().SendRequest14(1, 1); }, Requests::Request14{1, 1}},
+        {"card choice", 11, [](S& s) { return s.Requests().SendCardChoice(33, 0); }, Requests::CardChoice{0, 33}},
+        {"september animal", 14, [](S& s) { return s.Requests().SendSeptAnimalChoice(0, 1); }, Requests::SeptAnimalChoice{1, 0, 32}},
+        {"go or stop", 15, [](S& s) { return s.Requests().SendGoOrStop(1, 0); }, Requests::GoOrStop{0, 1}},
     };
     std::vector<SenderCase> cases = {{"request 11 from a seat the robot's record holds", R{0, Other::User, 6},
-                                      [](S& s) { s.room.seats.players[0].seatState = -1; return s.SendRequest11(1); }}};
+                                      [](S& s) { s.room.seats.players[0].seatState = -1; return s.Requests().SendRequest11(1); }}};
     for (const auto& d : decisions) {
         const std::string n = d.name;
         cases.push_back({n + " in seat 1", R{1, Other::User, d.phase}, d.call, d.request});
@@ -127,7 +127,7 @@ TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
         Apply(R{0, Other::User, d.phase});
         Scene().timers.countdownStart = 9;
         Scene().timers.countdown = 2;
-        ASSERT_EQ(d.call(Scene()), 1) << d.name;
+        ASSERT_TRUE(d.call(Scene())) << d.name;
         EXPECT_EQ(Scene().timers.phaseTimerKind == DecisionKind::None, d.phase != 3) << d.name << ": timer left running";
         EXPECT_EQ(Scene().timers.countdown, d.phase == 1 || d.phase == 3 ? 2 : 9) << d.name << ": countdown";
     }
