@@ -45,13 +45,16 @@ protected:
         s.room.roomState = r.state;
     }
 
-    void Run(const std::vector<SenderCase>& cases)
+    // With a failing host every sender still hands its request over, and answers false.
+    enum class HostSend { Works, Fails };
+    void Run(const std::vector<SenderCase>& cases, HostSend send = HostSend::Works)
     {
+        host.sendResult = send == HostSend::Works ? 0 : -1;
         for (const auto& c : cases) {
             Apply(c.room);
             host.Forget();
             const UINT_PTR timer = AnswerNextBox(c.box ? c.box : IDOK);
-            EXPECT_EQ(c.call(Scene()), c.sent.has_value()) << c.name;
+            EXPECT_EQ(c.call(Scene()), c.sent.has_value() && send == HostSend::Works) << c.name;
             KillTimer(nullptr, timer);
             EXPECT_EQ(nextBox.answered, c.box != 0) << c.name << ": a box was shown, or none";
             EXPECT_EQ(host.sent, c.sent ? std::vector<GameRequest>{*c.sent} : std::vector<GameRequest>{}) << c.name;
@@ -96,6 +99,8 @@ TEST_F(RequestSenders, SendOnlyWhileTheirGateIsOpen)
          [](S& s) { s.controls.tournamentGradeMismatch = true; return s.Requests().SendPlay(0); }, {}, IDOK},
     };
     Run(cases);
+    Scene().controls.roundStarted = true;  // the case before the round cleared it
+    Run(cases, HostSend::Fails);
     PumpFor(50);
     ASSERT_EQ(hostWnd.posted.count(WM_USER + 1), 1u) << "the refused play does not tell the host";
     EXPECT_EQ(hostWnd.posted[WM_USER + 1].lParam, 1);
@@ -130,6 +135,40 @@ TEST_F(RequestSenders, DecisionAnswersNeedTheirPhaseAndASeatAndCloseTheDecision)
         ASSERT_TRUE(d.call(Scene())) << d.name;
         EXPECT_EQ(Scene().timers.phaseTimerKind == DecisionKind::None, d.phase != 3) << d.name << ": timer left running";
         EXPECT_EQ(Scene().timers.countdown, d.phase == 1 || d.phase == 3 ? 2 : 9) << d.name << ": countdown";
+    }
+}
+
+// An answer the host could not send leaves its decision open, timer and countdown as they were, so
+// the user or the time-out can answer again; once the host takes it, the decision closes.
+TEST_F(RequestSenders, DecisionAnswerThatDidNotGoOutLeavesTheDecisionOpen)
+{
+    const struct { const char* name; DecisionKind kind; Call call; } decisions[] = {
+        {"ready answer", DecisionKind::GameReady, [](S& s) { return s.Requests().SendGameReadyAnswer(1); }},
+        {"request 11", DecisionKind::NoticeChoice, [](S& s) { return s.Requests().SendRequest11(2); }},
+        {"play card", DecisionKind::PlayCard, [](S& s) { return s.Requests().SendPlayCard(12, 0); }},
+        {"request 14", DecisionKind::NoticeChoice18, [](S& s) { return s.Requests().SendRequest14(1, 1); }},
+        {"card choice", DecisionKind::CardChoice, [](S& s) { return s.Requests().SendCardChoice(33, 0); }},
+        {"september animal", DecisionKind::SeptAnimal, [](S& s) { return s.Requests().SendSeptAnimalChoice(0, 1); }},
+        {"go or stop", DecisionKind::GoOrStop, [](S& s) { return s.Requests().SendGoOrStop(1, 0); }},
+        {"bet", DecisionKind::Bet, [](S& s) { return s.Requests().SendBet(1, 2); }},
+    };
+    S& s = Scene();
+    for (const auto& d : decisions) {
+        Apply(R{0});
+        ASSERT_GT(s.StartPhaseTimer(d.kind), 0) << d.name;
+        s.timers.countdownStart = 9;
+        s.timers.countdown = 2;
+        host.Forget();
+        host.sendResult = -1;
+        EXPECT_FALSE(d.call(s)) << d.name << ": reported as sent";
+        EXPECT_EQ(host.sent.size(), 1u) << d.name << ": the host was not asked";
+        EXPECT_EQ(s.timers.phaseTimerKind, d.kind) << d.name << ": the decision closed";
+        EXPECT_TRUE(s.IsTimerRunning(TimerId::Phase)) << d.name << ": the phase timer stopped";
+        EXPECT_EQ(s.timers.countdown, 2) << d.name << ": the countdown started over";
+        host.sendResult = 0;
+        EXPECT_TRUE(d.call(s)) << d.name << ": the second answer";
+        EXPECT_EQ(s.timers.phaseTimerKind, DecisionKind::None) << d.name << ": still open once sent";
+        EXPECT_FALSE(s.IsTimerRunning(TimerId::Phase)) << d.name << ": the timer runs once sent";
     }
 }
 
