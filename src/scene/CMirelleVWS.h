@@ -60,8 +60,8 @@ struct LoadError {
 
 // The game room scene: one per game window. It owns its widgets (through GVWS), the room and
 // round records, the message queue, the sound system and the user's options, and runs the room
-// on the window's timers. Its members live in the folder of their concern: start-up, tick, timers,
-// sounds and requests here, the message handlers and the table engine in table/.
+// on the window's timers. Its members live in the folder of their concern: start-up, tick, timers
+// and sounds here, the requests, the message handlers and the table engine in table/.
 class CMirelleVWS : public GVWS,
                     public RoomRecords,
                     public RoomWidgetSet,
