@@ -24,6 +24,7 @@
 #include "table/core/DealPlan.h"
 #include "table/core/MessageQueue.h"
 #include "table/core/TableModel.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVWS.h"
 #include "views/LoadErrorSink.h"
@@ -58,9 +59,9 @@ struct LoadError {
 };
 
 // The game room scene: one per game window. It owns its widgets (through GVWS), the room's records,
-// the message queue, the sound system, the user's options, the table engine and the message flows,
-// and runs the room on the window's timers. It is the stage of the engine and the flows: they reach
-// it only through TableStage and RoomStage.
+// the message queue, the sound system, the user's options, the table engine, the requests and the
+// message flows, and runs the room on the window's timers. It is the stage of the engine and the
+// flows: they reach it only through TableStage and RoomStage.
 class CMirelleVWS : public GVWS,
                     public RoomRecords,
                     public RoomWidgetSet,
@@ -93,10 +94,12 @@ public:
     const CHTUser* FindOwnRoundRecord() const override;
     const std::string& GetSoundRoot() const { return soundRoot; }
     const std::string& GetRegistryPath() const { return registryPath; }
-    // The table engine and the message flows the scene owns.
+    // The table engine, the requests to the server and the message flows the scene owns.
     TableEngine& Engine() { return *engine; }
     const TableEngine& Engine() const { return *engine; }
     RoomFlows& Flows() { return *flows; }
+    RoomRequests& Requests() { return *requests; }
+    const RoomRequests& Requests() const { return *requests; }
 
     // Sounds of the table (ids 0..112), gated on the sounds being loaded.
     bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) override;
@@ -234,43 +237,6 @@ public:
     void AddLoadError(const std::string& name) override;
     // {1, name}: a file failed to load; the host hears of it (code 36), not of the name.
     void ReportLoadError(const std::string& name) override;
-
-    // Requests to the server, each with its checks (0 when refused, else 1 unless said).
-    int SendGameRequest(const GameRequest& request);
-    int SendVoiceType() override;
-    int SendPlay(int flag) override;
-    int SendObserve();
-    int SendExitRoom();
-    int SendKick(int32_t target);
-    int SendOptionChange(int32_t a, int32_t b);
-    int SendGameReadyAnswer(int timedOut);
-    int SendStart() override;
-    int SendSunPick(int32_t pick, int timedOut) override;
-    int SendMonthChoice(int32_t choice);
-    int SendPlayCard(int32_t card, int timedOut);
-    int SendCardChoice(int32_t card, int timedOut);
-    int SendYesNoChoice(int32_t choice, int timedOut);
-    int SendSeptAnimalChoice(int32_t choice, int timedOut);
-    int SendGoOrStop(int32_t choice, int timedOut);
-    int SendResultChoice(int32_t choice) override;
-    int SendTournamentResultOk();
-    int SendDealShown(int32_t a, int32_t b) override;
-    int SendGiveUp();
-    int SendChamgi(int32_t choice);
-    int SendBettingChoice(int32_t index);
-    int SendHostPageState(int32_t state);
-    int SendMacro(int32_t number);
-    void SendTung(int32_t value);
-    int SendChallenge(int32_t choice);
-    int SendBet(int32_t a, int32_t b);
-    int SendDesperateExit();
-    int SendDesperateDecline();
-    int SendAutoPlay(int32_t flag);
-    int SendTimeoutCount(int32_t count) override;
-    int SendCheckNoticeReply();
-    int SendHostUserText(const std::string& text) override;
-    int RequestItemUse(int64_t amount);
-    bool IsRoomKind5To10InPlay() const;
 
     // The decision prompt. The loader makes it; message handlers open it, answers and the phase
     // timer close it.
@@ -425,7 +391,7 @@ public:
     // Title buttons and user options (scene/CMirelleVWS_TitleButtons.cpp, scene/CMirelleVWS_Options.cpp).
     // The one place a title control changes: the host's control (code 45) and the scene's own button.
     // Names: "observe", "play", "exit" (state 1: the give-up control), "cancelexit", "option", "vip".
-    void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state);
+    void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state) override;
     // Host command 27: one of the host's title buttons was clicked.
     void OnHostButton(const std::string& name, int32_t value);
     int OpenVipDialog();
@@ -518,9 +484,6 @@ private:
     int ReadIniService(const std::string& iniPath);
     void LoadCursors();
     void StartTimerFor(TimerId id, uint32_t periodMs);
-    void CloseDecision();
-    // The check, close and send every decision answer shares: only while seated and the decision runs.
-    bool AnswerDecision(DecisionKind kind, const GameRequest& request);
     IHostInterface* GetHost() const override;
     // Input helpers.
     bool IsFloorPickMode() const;
@@ -561,6 +524,7 @@ private:
 
     SceneWindow* window;
     std::unique_ptr<TableEngine> engine;
+    std::unique_ptr<RoomRequests> requests;
     std::unique_ptr<RoomFlows> flows;
     bool dirty = false;
     std::atomic<bool> ready{false};

@@ -1,7 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
 #include "protocol/CHostProxy.h"
-#include "protocol/GameRequest.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 
@@ -14,14 +13,6 @@ constexpr int32_t kHostTextBytes = 256;
 IHostInterface* CMirelleVWS::GetHost() const
 {
     return window ? window->GetHost() : nullptr;
-}
-
-int CMirelleVWS::SendGameRequest(const GameRequest& request)
-{
-    IHostInterface* host = GetHost();
-    if (!host) return -1;
-    const std::vector<uint8_t> bytes = SerializeGameRequest(request);
-    return host->Send(-1, 1, bytes.data(), static_cast<int>(bytes.size()));
 }
 
 int CMirelleVWS::HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut)

@@ -62,9 +62,10 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     case InputRules::KeyAction::PostClose:
         PostCloseToHost();
         break;
-    case InputRules::KeyAction::SendStart: SendStart(); break;
+    // A key whose request is refused or lost does nothing more; a lost one is reported where it is sent.
+    case InputRules::KeyAction::SendStart: static_cast<void>(Requests().SendStart()); break;
     case InputRules::KeyAction::HandCard: SelectHandCard(route.value); break;
-    case InputRules::KeyAction::Macro: SendMacro(route.value); break;
+    case InputRules::KeyAction::Macro: static_cast<void>(Requests().SendMacro(route.value)); break;
     case InputRules::KeyAction::Notify: AnswerNotifyByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::Result: AnswerResultByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::DesperateResult:
@@ -123,7 +124,7 @@ int CMirelleVWS::OnHandCardClicked(CVHTWnd* card)
     int32_t cardId = -1;
     if (FindOwnCardWnd(card, false)) cardId = card->GetFace().cardId;
     else if (IsPendingDeckCard(card)) cardId = kCardCount;
-    if (cardId < 0 || !SendPlayCard(cardId, 0)) return 0;
+    if (cardId < 0 || !Requests().SendPlayCard(cardId, 0)) return 0;
     HoverCards(nullptr, false, false);
     // The own card is out: F1 and F2 go to a prompt that opens later in this turn.
     timers.outlineBlink = false;
@@ -350,7 +351,9 @@ bool CMirelleVWS::ClickBettingButton(GVWnd* wnd, UINT flags, Point p)
     const auto& buttons = betting.buttons;
     const auto at = std::find(buttons.begin(), buttons.end(), wnd);
     if (!wnd || at == buttons.end()) return false;
-    if (wnd->OnLButtonUp(flags, p)) SendBettingChoice(static_cast<int32_t>(at - buttons.begin()));
+    // Nothing here follows the request; the sender disables the choices once it went out.
+    if (wnd->OnLButtonUp(flags, p))
+        static_cast<void>(Requests().SendBettingChoice(static_cast<int32_t>(at - buttons.begin())));
     return true;
 }
 
@@ -414,16 +417,18 @@ bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
         OnTitleWindowButton(button);
     } else if (button == b.join) {
         const InputRules::JoinAction join = InputRules::DecideJoin(GetRoomState(), own >= 0);
-        if (join == InputRules::JoinAction::Play) SendPlay(0);
-        else if (join == InputRules::JoinAction::Observe) SendObserve();
+        // The title buttons change only once the request went out; nothing else follows it here.
+        if (join == InputRules::JoinAction::Play) static_cast<void>(Requests().SendPlay(0));
+        else if (join == InputRules::JoinAction::Observe) static_cast<void>(Requests().SendObserve());
     } else if (button == b.watch) {
-        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) SendObserve();
+        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0))
+            static_cast<void>(Requests().SendObserve());
     } else if (button == b.option) {
         OpenOptionWindow();
     } else if (button == b.vip) {
         OpenVipDialog();
     } else if (button == b.start) {
-        SendStart();
+        static_cast<void>(Requests().SendStart());  // refused or lost: the button stays hidden either way
     } else if (button == b.autoPlaySetting || button == b.autoPlayCancel) {
         OnAutoPlayButton(button == b.autoPlaySetting && !controls.autoPlay);
     } else if (button == b.invite && GetRoomState() == RoomState::Waiting && IsRobotAvatarHidden()) {
@@ -435,11 +440,13 @@ bool CMirelleVWS::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
 
 void CMirelleVWS::OnAutoPlayButton(bool on)
 {
+    // The local switch follows the click; the server's copy is only told, and a lost request is
+    // reported where it is sent.
     SetAutoPlay(on);
-    SendAutoPlay(on ? 1 : 0);
+    static_cast<void>(Requests().SendAutoPlay(on ? 1 : 0));
     const int own = FindSeatByKey(ownUser.userKey);
     if (own >= 0) GetPlayer(own).turnTimeoutCount = 0;
-    SendTimeoutCount(0);
+    static_cast<void>(Requests().SendTimeoutCount(0));
 }
 
 void CMirelleVWS::OnTitleWindowButton(CVPSPPushBtn* button)
@@ -467,7 +474,7 @@ void CMirelleVWS::OnLeaveButton()
     c.ownInTable = own >= 0;
     c.roundStarted = controls.roundStarted;
     switch (InputRules::DecideLeave(c)) {
-    case InputRules::LeaveAction::GiveUp: SendGiveUp(); return;
+    case InputRules::LeaveAction::GiveUp: static_cast<void>(Requests().SendGiveUp()); return;  // nothing follows it
     case InputRules::LeaveAction::Stay: return;
     case InputRules::LeaveAction::ConfirmThenExit:
         if (!ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) return;

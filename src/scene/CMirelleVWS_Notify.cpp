@@ -90,16 +90,19 @@ Notify::NotifyRoom CMirelleVWS::GetNotifyRoom() const
 void CMirelleVWS::SendNotifyReply(const Notify::Reply& reply)
 {
     using Notify::Request;
+    RoomRequests& r = Requests();
+    // A reply that did not go out leaves its decision and the phase timer running: the time-out
+    // answers it. The prompt closes itself after the reply either way.
     switch (reply.request) {
-    case Request::MonthChoice: SendMonthChoice(reply.a); break;
-    case Request::YesNoChoice: SendYesNoChoice(reply.a, 0); break;
-    case Request::DesperateDecline: SendDesperateDecline(); break;
-    case Request::CardChoice: SendCardChoice(reply.a, 0); break;
-    case Request::SeptAnimal: SendSeptAnimalChoice(reply.a, 0); break;
-    case Request::GoOrStop: SendGoOrStop(reply.a, 0); break;
+    case Request::MonthChoice: static_cast<void>(r.SendMonthChoice(reply.a)); break;
+    case Request::YesNoChoice: static_cast<void>(r.SendYesNoChoice(reply.a, 0)); break;
+    case Request::DesperateDecline: static_cast<void>(r.SendDesperateDecline()); break;
+    case Request::CardChoice: static_cast<void>(r.SendCardChoice(reply.a, 0)); break;
+    case Request::SeptAnimal: static_cast<void>(r.SendSeptAnimalChoice(reply.a, 0)); break;
+    case Request::GoOrStop: static_cast<void>(r.SendGoOrStop(reply.a, 0)); break;
     // The ready answer's one field: 1 yes (or timed out), 0 no.
-    case Request::GameReady: SendGameReadyAnswer(reply.a); break;
-    case Request::Bet: SendBet(reply.a, reply.b); break;
+    case Request::GameReady: static_cast<void>(r.SendGameReadyAnswer(reply.a)); break;
+    case Request::Bet: static_cast<void>(r.SendBet(reply.a, reply.b)); break;
     case Request::None: break;
     }
 }

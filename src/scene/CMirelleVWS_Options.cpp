@@ -40,7 +40,11 @@ public:
     }
     bool LoadSkin(int32_t skin) override { return scene.SetSkin(skin, 1) != 0; }
     // The request's first value carries nothing of the options: 0.
-    void SendVoiceType(int32_t voiceType) override { scene.SendOptionChange(0, voiceType); }
+    // The choice is stored either way; the server hears of it when the request goes out.
+    void SendVoiceType(int32_t voiceType) override
+    {
+        static_cast<void>(scene.Requests().SendOptionChange(0, voiceType));
+    }
     void SetMacros(bool on) override
     {
         if (on) {

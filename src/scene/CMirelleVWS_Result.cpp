@@ -159,7 +159,7 @@ ResultOwner::Room CMirelleVWS::GetResultRoom() const
         r.seatOnScreen[i] = p.screenSlot == 0 || p.screenSlot == 1;
     }
     r.robotSeated = HasRobotSeat();
-    r.eventRoomInPlay = IsRoomKind5To10InPlay();
+    r.eventRoomInPlay = Requests().IsRoomKind5To10InPlay();
     r.roomKind = room.roomKind;
     r.autoStart = {own >= 0, r.robotSeated, room.roomKind, room.option.antiLeave, controls.antiLeaveActive};
     r.autoStartOn = controls.autoStart;
@@ -169,15 +169,19 @@ ResultOwner::Room CMirelleVWS::GetResultRoom() const
 void CMirelleVWS::SendResultAnswer(ResultRules::Answer answer)
 {
     using ResultRules::Answer;
+    RoomRequests& r = Requests();
+    // The panel has closed itself; nothing here follows the answer, and a lost one is reported
+    // where it is sent.
     switch (answer) {
-    case Answer::ResultOk: SendResultChoice(0); break;
-    case Answer::ChamgiOk: SendChamgi(0); break;
-    case Answer::Chamgi: SendChamgi(1); break;
-    case Answer::TournamentOk: SendTournamentResultOk(); break;
-    case Answer::Rechallenge: SendResultChoice(1); break;
+    case Answer::ResultOk: static_cast<void>(r.SendResultChoice(0)); break;
+    case Answer::ChamgiOk: static_cast<void>(r.SendChamgi(0)); break;
+    case Answer::Chamgi: static_cast<void>(r.SendChamgi(1)); break;
+    case Answer::TournamentOk: static_cast<void>(r.SendTournamentResultOk()); break;
+    case Answer::Rechallenge: static_cast<void>(r.SendResultChoice(1)); break;
     case Answer::Tung:
-        SendTung(1);
-        SendResultChoice(0);
+        // The result choice follows the tung either way.
+        static_cast<void>(r.SendTung(1));
+        static_cast<void>(r.SendResultChoice(0));
         break;
     case Answer::None: break;
     }

@@ -38,7 +38,7 @@ int CMirelleVWS::RequestForcedExit(int32_t targetUserKey)
     const SceneRules::ForcedExitPlan plan = SceneRules::PlanForcedExit(in);
     switch (plan.step) {
     case ForcedExitStep::Nothing: return 0;
-    case ForcedExitStep::KickAtOnce: return SendKick(targetUserKey);
+    case ForcedExitStep::KickAtOnce: return Requests().SendKick(targetUserKey) ? 1 : 0;
     case ForcedExitStep::TooLittleMoney:
         PlaySoundId(SoundTables::SoundId::BoxNotify);
         ShowMessageBox(kTooLittleMoney, 0, kRefusalMs, "", kBoxColor);
@@ -53,7 +53,7 @@ int CMirelleVWS::RequestForcedExit(int32_t targetUserKey)
     case SceneRules::ForcedExitAnswer::Refused: ShowMessageBox(kKickFailed, 0, kRefusalMs, "", kBoxColor); return 0;
     case SceneRules::ForcedExitAnswer::Kick: break;
     }
-    return SendKick(targetUserKey);
+    return Requests().SendKick(targetUserKey) ? 1 : 0;
 }
 
 void CMirelleVWS::SetAutoPlay(bool on)

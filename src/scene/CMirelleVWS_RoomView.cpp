@@ -28,7 +28,7 @@ int CMirelleVWS::ExitRoom()
 {
     if (IsUserSeated()) {
         for (int i = 0; i < kExitTries; ++i)
-            if (SendExitRoom() >= 0) return 1;
+            if (Requests().SendExitRoom()) return 1;
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         controls.roundStarted = false;
         // FIXME: the target-score panel's give-up button (UpdateGiveUpButton(1)) once CVDesperateWnd exists.

@@ -9,5 +9,6 @@ void CMirelleVWS::PlayOwnCardByItself()
     // The deck's card is played as "no card": the server turns it.
     const int seat = FindSeatByKey(ownUser.userKey);
     const bool fromHand = seat >= 0 && Engine().FindCardById(RoundUser(seat).hand, card) >= 0;
-    SendPlayCard(fromHand ? card : kNoCard, controls.autoPlay ? 0 : 1);
+    // A play that did not go out leaves the turn open; the phase timer answers it again.
+    static_cast<void>(Requests().SendPlayCard(fromHand ? card : kNoCard, controls.autoPlay ? 0 : 1));
 }

@@ -26,7 +26,8 @@ CMirelleVWS* currentScene = nullptr;
 CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
     : window(sceneWindow),
       engine(std::make_unique<TableEngine>(*this, *this, *this)),
-      flows(std::make_unique<RoomFlows>(*this, *engine, *this, *this))
+      requests(std::make_unique<RoomRequests>(*this, *engine, *this, *this)),
+      flows(std::make_unique<RoomFlows>(*this, *engine, *requests, *this, *this))
 {
     GetSystemInfo(&system);
     ResetRoundState();

@@ -102,21 +102,24 @@ void CMirelleVWS::OnPhaseTimeout()
 {
     const DecisionKind kind = timers.phaseTimerKind;
     const int timedOut = controls.autoPlay ? 0 : 1;
+    RoomRequests& r = Requests();
+    // The time is up: the decision closes below whether or not its answer went out; a lost answer
+    // is reported where it is sent.
     switch (kind) {
-    case DecisionKind::GameReady: SendGameReadyAnswer(timedOut); break;
-    case DecisionKind::SunPick: SendSunPick(50, timedOut); break;
-    case DecisionKind::MonthChoice: SendMonthChoice(0); break;
+    case DecisionKind::GameReady: static_cast<void>(r.SendGameReadyAnswer(timedOut)); break;
+    case DecisionKind::SunPick: static_cast<void>(r.SendSunPick(50, timedOut)); break;
+    case DecisionKind::MonthChoice: static_cast<void>(r.SendMonthChoice(0)); break;
     case DecisionKind::PlayCard:
         PlayOwnCardByItself();
         if (IsOwnTurn()) timers.outlineBlink = false;
         break;
-    case DecisionKind::YesNoChoice: SendYesNoChoice(1, timedOut); break;
+    case DecisionKind::YesNoChoice: static_cast<void>(r.SendYesNoChoice(1, timedOut)); break;
     case DecisionKind::CardChoice:
-        SendCardChoice(roomWidgets.notify ? roomWidgets.notify->GetDefaultCard() : kNoCard, timedOut);
+        static_cast<void>(r.SendCardChoice(roomWidgets.notify ? roomWidgets.notify->GetDefaultCard() : kNoCard, timedOut));
         break;
-    case DecisionKind::SeptAnimal: SendSeptAnimalChoice(1, timedOut); break;
-    case DecisionKind::GoOrStop: SendGoOrStop(0, timedOut); break;
-    case DecisionKind::Bet: SendBet(0, 0); break;
+    case DecisionKind::SeptAnimal: static_cast<void>(r.SendSeptAnimalChoice(1, timedOut)); break;
+    case DecisionKind::GoOrStop: static_cast<void>(r.SendGoOrStop(0, timedOut)); break;
+    case DecisionKind::Bet: static_cast<void>(r.SendBet(0, 0)); break;
     default: break;
     }
     switch (kind) {

@@ -79,21 +79,23 @@ void CMirelleVWS::OnHostButton(const std::string& name, int32_t value)
     f.robotSeated = HasRobotSeat();
     f.roundStarted = controls.roundStarted;
     f.desperateRoundFinished = desperateRoundFinished;
+    RoomRequests& r = Requests();
+    // The senders change the title buttons once their request went out; nothing else follows here.
     switch (TitleButtons::DecideHostButton(name, f)) {
     case HostAction::None: return;
-    case HostAction::Play: SendPlay(0); return;
-    case HostAction::Observe: SendObserve(); return;
+    case HostAction::Play: static_cast<void>(r.SendPlay(0)); return;
+    case HostAction::Observe: static_cast<void>(r.SendObserve()); return;
     case HostAction::ConfirmObserve:
-        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) SendObserve();
+        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) static_cast<void>(r.SendObserve());
         return;
     case HostAction::Exit: ExitRoom(); return;
     case HostAction::ConfirmExit:
         if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) ExitRoom();
         return;
-    case HostAction::GiveUp: SendGiveUp(); return;
-    case HostAction::DesperateExit: SendDesperateExit(); return;
+    case HostAction::GiveUp: static_cast<void>(r.SendGiveUp()); return;
+    case HostAction::DesperateExit: static_cast<void>(r.SendDesperateExit()); return;
     case HostAction::OpenOption: OpenOptionWindow(); return;
-    case HostAction::Macro: SendMacro(value); return;
+    case HostAction::Macro: static_cast<void>(r.SendMacro(value)); return;
     case HostAction::OpenVip: OpenVipDialog(); return;
     }
 }

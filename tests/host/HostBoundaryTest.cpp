@@ -118,13 +118,13 @@ TEST_F(HostCalls, DestroyInsideAWaitingHandlerWaitsForIt)
             if (call.code != 70) return;
             if (messageBox) {
                 AnswerNextBox(IDOK, [&] { EXPECT_EQ(DestroyGameWnd(client), 0); });
-                EXPECT_EQ(Scene().SendGiveUp(), 1) << name;
+                EXPECT_TRUE(Scene().Requests().SendGiveUp()) << name;
             } else {
                 EXPECT_EQ(DestroyGameWnd(client), 0);
                 Scene().Delay(100);
             }
             EXPECT_NE(CMirelleWnd::FromClient(client), nullptr) << name << ": deleted under the running handler";
-            usable = Scene().SendTimeoutCount(3) == 1;
+            usable = Scene().Requests().SendTimeoutCount(3);
         };
         EXPECT_EQ(Deliver(ServerValueForHost{5}), 0) << name;
         host.onHostRequest = nullptr;

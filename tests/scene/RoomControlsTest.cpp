@@ -141,7 +141,7 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
         EXPECT_EQ(s.roomButtons.autoPlayCancel->IsVisible(), st.on) << st.name;
     }
     s.SetAutoPlay(true);
-    (void)s.SendStart();
+    static_cast<void>(s.Requests().SendStart());  // only its reset of auto-play matters here
     EXPECT_FALSE(s.controls.autoPlay) << "the start button left auto-play on";
     EXPECT_EQ(WindowTimer::MsUntilNextDue(), 11000) << "the start button did not restart the decision";
     s.gameInfo.turnKey = kOtherKey;
@@ -166,8 +166,8 @@ TEST_F(RoomControlOps, MacroRestEndsByTheVoicesOptionAndTheLock)
         s.controls.macroLocked = false;
         s.controls.macroEnabled = true;
         host.Forget();
-        EXPECT_EQ(s.SendMacro(3), 1) << c.name;
-        EXPECT_EQ(s.SendMacro(4), 0) << c.name << ": a second macro within the rest";
+        EXPECT_TRUE(s.Requests().SendMacro(3)) << c.name;
+        EXPECT_FALSE(s.Requests().SendMacro(4)) << c.name << ": a second macro within the rest";
         s.controls.macroLocked = c.locked;
         WindowTimer::AdvanceAndFire(1999);
         EXPECT_FALSE(s.controls.macroEnabled) << c.name << ": the rest ended early";

@@ -73,7 +73,10 @@ public:
             if (c.rfind(prefix, 0) == 0) out.push_back(c);
         return out;
     }
-    void Forget() { calls.clear(), sounds.clear(), voices.clear(), effects.clear(), seatPanelRefreshes.clear(); }
+    void Forget()
+    {
+        calls.clear(), sounds.clear(), voices.clear(), effects.clear(), seatPanelRefreshes.clear(), hostAsked = false;
+    }
 
     void PlayThreeGoMusic(int seat) override { Note("PlayThreeGoMusic", seat); }
     void StopLoopSounds() override { Note("StopLoopSounds"); }
@@ -107,7 +110,8 @@ public:
         return 0;
     }
     std::string FetchHostText() override { return hostText; }
-    IHostInterface* GetHost() const override { return nullptr; }
+    // No host: every request is refused; a sender asking for it is noted.
+    IHostInterface* GetHost() const override { return hostAsked = true, nullptr; }
     void HostMessage(int kind, const std::string&, const std::string&) override { Note("HostMessage", kind); }
     void NotifyHostRoomEntered() override { Note("NotifyHostRoomEntered"); }
     void PrintChatText(const std::string& text) override { calls.push_back("PrintChatText " + text); }
@@ -125,15 +129,10 @@ public:
     void LoadSeatAvatar(int seat) override { Note("LoadSeatAvatar", seat); }
     void SendChatMacro(int index, int32_t) override { Note("SendChatMacro", index); }
 
-    // Every request is refused: the flows' own rules are under test, not the senders'.
-    int SendPlay(int flag) override { return Note("SendPlay", flag), 0; }
-    int SendDealShown(int32_t a, int32_t) override { return Note("SendDealShown", a), 0; }
-    int SendHostUserText(const std::string&) override { return Note("SendHostUserText"), 0; }
-    int SendResultChoice(int32_t choice) override { return Note("SendResultChoice", choice), 0; }
-    int SendStart() override { return Note("SendStart"), 0; }
-    int SendSunPick(int32_t pick, int) override { return Note("SendSunPick", pick), 0; }
-    int SendTimeoutCount(int32_t count) override { return Note("SendTimeoutCount", count), 0; }
-    int SendVoiceType() override { return Note("SendVoiceType"), 0; }
+    void SetTitleButtonState(const std::string& name, bool, bool, int) override
+    {
+        calls.push_back("SetTitleButtonState " + name);
+    }
 
     int ShowNotify(int kind, int32_t, int64_t money, int32_t, int32_t, int32_t) override
     {
@@ -187,6 +186,7 @@ public:
     void SetAutoPlayButtonEnabled(bool enable) override { Note("SetAutoPlayButtonEnabled", enable); }
 
     std::vector<std::string> calls;
+    mutable bool hostAsked = false;
     int notifyKind = -1;  // the prompt shown, -1 closed
     int64_t notifyMoney = 0;
     DecisionKind phaseTimer = DecisionKind::None;

@@ -46,7 +46,7 @@ public:
         EXPECT_TRUE(channel == -1 && kind == 1 && data && size > 0 && ReadGameRequest(data, size_t(size), request))
             << "a request the host cannot read";
         sent.push_back(request);
-        return 0;
+        return sendResult;
     }
     int __stdcall GetUserAvatar(BSTR, BSTR, BSTR* itemList) override { return itemList ? (*itemList = nullptr, 0) : 0; }
     int __stdcall HostMessage(BSTR, int, BSTR) override { return 0; }
@@ -80,7 +80,8 @@ public:
     }
     void Forget() { sent.clear(), hostRequests.clear(), chat.clear(); }
 
-    std::vector<GameRequest> sent;
+    std::vector<GameRequest> sent;  // every request Send was given, also when it answered failure
+    int sendResult = 0;             // -1: Send fails
     std::vector<HostRequestCall> hostRequests;
     std::string chat;  // the runs of every chat text, ANSI as the module's literals
     std::function<void(const HostRequestCall&)> onHostRequest;

@@ -7,6 +7,7 @@
 #include "table/TableEngine.h"
 #include "table/core/RoundRules.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 
 namespace {
@@ -189,7 +190,8 @@ void DecisionFlow::OnResultStep(const ResultStep& body)
     stage.SetResultStep(body);
     if (body.step == 0 && seat >= 0 && ownUser.userKey != -1 && records.GetPlayer(seat).userKey == ownUser.userKey) {
         stage.HideRoundResult();
-        stage.SendResultChoice(0);
+        // Nothing here follows the answer; a lost one is reported where it is sent.
+        static_cast<void>(requests.SendResultChoice(0));
     }
     stage.SetDirty();
 }

@@ -8,6 +8,7 @@
 #include "table/TableEngine.h"
 #include "table/core/EntryRules.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
@@ -91,7 +92,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         stage.UpdateExitButtons(1);
         stage.PrintOptionSummary();
         stage.LeaveNoticeToHost(3);
-        stage.SendPlay(1);
+        static_cast<void>(requests.SendPlay(1));  // nothing here follows it
         stage.ShowObserveSystem(true);
         break;
     case 1: {
@@ -110,13 +111,13 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         if (question && stage.ShowMessageBox(question->text, 1, question->autoCloseMs, question->title, question->color) == 2)
             stage.ExitRoom();
         else
-            stage.SendPlay(0);
+            static_cast<void>(requests.SendPlay(0));  // nothing here follows it
         stage.PrintOptionSummary();
         stage.LeaveNoticeToHost(3);
         break;
     }
     case 2:
-        stage.SendVoiceType();
+        static_cast<void>(requests.SendVoiceType());  // nothing here follows it
         stage.PrintOptionSummary();
         stage.LeaveNoticeToHost(4);
         break;
@@ -144,7 +145,7 @@ void EntryFlow::PlaceDeckForRoom()
 void EntryFlow::PassHostTextToServer()
 {
     entryState.hostText = stage.FetchHostText();
-    stage.SendHostUserText(entryState.hostText);
+    static_cast<void>(requests.SendHostUserText(entryState.hostText));  // nothing here follows it
 }
 
 void EntryFlow::RefreshSeatInfo(int seat)

@@ -9,6 +9,7 @@
 #include "table/core/DealPlan.h"
 #include "table/core/EntryRules.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
@@ -221,7 +222,7 @@ int FirstPlayerFlow::OnSunPickClicked(GVWnd* wnd)
             pick = engine.FaceOfSlot(slot).floorSlot;
     }
     if (pick < 0) return 0;
-    if (!stage.SendSunPick(pick, 0)) return 0;
+    if (!requests.SendSunPick(pick, 0)) return 0;
     stage.StopPhaseTimer();
     stage.PlaySoundId(SoundId::ButtonClick);
     stage.SetAutoPlay(false);
@@ -298,7 +299,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     // FIXME: mission kind 5 starts the KJ music, with the missions.
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
-    stage.SendDealShown(5, 0);
+    static_cast<void>(requests.SendDealShown(5, 0));  // nothing here waits for it
     stage.SetDirty();
     stage.FlushRedraw();
 }

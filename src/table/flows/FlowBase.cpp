@@ -1,8 +1,9 @@
 #include "table/flows/FlowBase.h"
 
-FlowBase::FlowBase(RoomStage& s, TableEngine& e, RoomFlows& f, RoomRecords& r, RoomWidgetSet& w)
+FlowBase::FlowBase(RoomStage& s, TableEngine& e, RoomRequests& q, RoomFlows& f, RoomRecords& r, RoomWidgetSet& w)
     : stage(s),
       engine(e),
+      requests(q),
       flows(f),
       records(r),
       room(r.room),

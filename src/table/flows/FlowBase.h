@@ -6,21 +6,25 @@
 #include "table/RoomWidgetSet.h"
 
 class RoomFlows;
+class RoomRequests;
 class RoomStage;
 class TableEngine;
 
-// What every message flow works with: the scene as its stage, the table engine, the other flows,
-// and the records and widgets it reads and changes, named as the scene names them.
+// What every message flow works with: the scene as its stage, the table engine, the requests to the
+// server, the other flows, and the records and widgets it reads and changes, named as the scene
+// names them.
 class FlowBase {
 public:
     using DecisionKind = SceneRules::DecisionKind;
 
-    FlowBase(RoomStage& stage, TableEngine& engine, RoomFlows& flows, RoomRecords& records, RoomWidgetSet& widgets);
+    FlowBase(RoomStage& stage, TableEngine& engine, RoomRequests& requests, RoomFlows& flows, RoomRecords& records,
+             RoomWidgetSet& widgets);
 
 protected:
 
     RoomStage& stage;
     TableEngine& engine;
+    RoomRequests& requests;
     RoomFlows& flows;
     RoomRecords& records;
     RCRoomData& room;

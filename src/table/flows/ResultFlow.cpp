@@ -6,6 +6,7 @@
 #include "table/TableEngine.h"
 #include "table/core/ResultHandlerRules.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVPSPPushBtn.h"
@@ -319,7 +320,7 @@ void ResultFlow::SettleGameEndSeats(const GameEnd& body)
         if (in.roomValue != 0) room.roomValue = in.roomValue;
         if (s == own) SettleOwnGameEnd(p, in);
     }
-    if (own >= 0) stage.SendTimeoutCount(0);
+    if (own >= 0) static_cast<void>(requests.SendTimeoutCount(0));  // nothing here follows it
 }
 
 void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)

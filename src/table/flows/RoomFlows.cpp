@@ -80,15 +80,16 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
 
 }  // namespace
 
-RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRecords& records, RoomWidgetSet& widgets)
-    : entry(stage, engine, *this, records, widgets),
-      snapshot(stage, engine, *this, records, widgets),
-      firstPlayer(stage, engine, *this, records, widgets),
-      round(stage, engine, *this, records, widgets),
-      play(stage, engine, *this, records, widgets),
-      decisions(stage, engine, *this, records, widgets),
-      results(stage, engine, *this, records, widgets),
-      notices(stage, engine, *this, records, widgets)
+RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& requests, RoomRecords& records,
+                     RoomWidgetSet& widgets)
+    : entry(stage, engine, requests, *this, records, widgets),
+      snapshot(stage, engine, requests, *this, records, widgets),
+      firstPlayer(stage, engine, requests, *this, records, widgets),
+      round(stage, engine, requests, *this, records, widgets),
+      play(stage, engine, requests, *this, records, widgets),
+      decisions(stage, engine, requests, *this, records, widgets),
+      results(stage, engine, requests, *this, records, widgets),
+      notices(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -15,7 +15,7 @@ struct GameMessage;
 // Dispatch, which calls the handler of its body.
 class RoomFlows {
 public:
-    RoomFlows(RoomStage& stage, TableEngine& engine, RoomRecords& records, RoomWidgetSet& widgets);
+    RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& requests, RoomRecords& records, RoomWidgetSet& widgets);
 
     // Handles one server message whose body was read in full; an id without a handler is consumed.
     void Dispatch(const GameMessage& message);

@@ -13,8 +13,8 @@
 struct IHostInterface;
 enum class HostRequestCode : int32_t;
 
-// What the message flows need of the scene beyond the table's stage: sounds, timers, the host,
-// the requests, the panels and the room's view. The scene implements it; tests give a fake.
+// What the message flows and the requests need of the scene beyond the table's stage: sounds,
+// timers, the host, the panels and the room's view. The scene implements it; tests give a fake.
 class RoomStage : public TableStage {
 public:
     using DecisionKind = SceneRules::DecisionKind;
@@ -63,16 +63,6 @@ public:
     virtual void LoadSeatAvatar(int seat) = 0;
     // Speaks macro 0..9 in the user's seat; the own user's phrase goes to the host and the control rests.
     virtual void SendChatMacro(int index, int32_t userKey) = 0;
-
-    // Requests to the server, each with its checks (0 when refused).
-    virtual int SendPlay(int flag) = 0;
-    virtual int SendDealShown(int32_t a, int32_t b) = 0;
-    virtual int SendHostUserText(const std::string& text) = 0;
-    virtual int SendResultChoice(int32_t choice) = 0;
-    virtual int SendStart() = 0;
-    virtual int SendSunPick(int32_t pick, int timedOut) = 0;
-    virtual int SendTimeoutCount(int32_t count) = 0;
-    virtual int SendVoiceType() = 0;
 
     // The prompt, the result panel and the seat panels.
     // Notice kinds 6..28: a2, the 64-bit amount of a3:a4, the go count a5 and the flags a6, a7.
@@ -125,6 +115,8 @@ public:
     virtual void ShowStartButton(bool show) = 0;
     virtual void ShowAutoPlayNotice(bool show) = 0;
     virtual void SetAutoPlayButtonEnabled(bool enable) = 0;
+    // The one place a title control changes: the host's control and the scene's own button.
+    virtual void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state) = 0;
 
 protected:
     ~RoomStage() = default;

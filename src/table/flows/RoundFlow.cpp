@@ -4,6 +4,7 @@
 #include "table/TableEngine.h"
 #include "table/core/RoundRules.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -99,7 +100,7 @@ void RoundFlow::OnWaitingForStart(const WaitingForStart& body)
             stage.StartTimer(TimerId::Start);
         } else {
             stage.ShowStartButton(true);
-            if (controls.autoStart) stage.SendStart();
+            if (controls.autoStart) static_cast<void>(requests.SendStart());  // nothing here follows it
         }
     }
     gameInfo.missionMusic = body.chamgiFlag;

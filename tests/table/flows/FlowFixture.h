@@ -3,9 +3,11 @@
 #include "support/FakeStages.h"
 #include "table/TableFixture.h"
 #include "table/flows/RoomFlows.h"
+#include "table/flows/RoomRequests.h"
 
 // The room's flows on a fake room stage and a real table engine, without the scene.
 class FlowFixture : public TableFixtureOf<FakeRoomStage> {
 protected:
-    RoomFlows flows{stage, engine, records, widgets};
+    RoomRequests requests{stage, engine, records, widgets};
+    RoomFlows flows{stage, engine, requests, records, widgets};
 };
