@@ -104,6 +104,41 @@ TEST(AssetBuilder, GlyphStripsDrawTheirCharactersAndAnEmptyLabelNothing)
     EXPECT_EQ(f[3].pixels, f[0].pixels) << "frames past the text start it again";
 }
 
+TEST(AssetBuilder, SeeThroughFillsAndOneHotSpotPerGroupOfFrames)
+{
+    std::string error;
+    const auto out = BuildAll("pack s.psp size=10x10 fill=stipple label=\"\"\n"
+                              "pack f.psp size=10x10 fill=frame label=\"\"\n"
+                              "pack h.psp size=4x4 frames=4 hot=1,2;-3,-4\n", error);
+    ASSERT_EQ(out.size(), 3u) << error;
+    const auto opaque = [](const std::vector<uint8_t>& file) {
+        const auto pack = ReadSpriteFile(file.data(), file.size(), SpriteFileKind::Pack);
+        return pack ? std::count_if(pack->frames[0].pixels.begin(), pack->frames[0].pixels.end(), QZFrame::IsOpaque) : -1;
+    };
+    EXPECT_EQ(opaque(out[0]), 36 + 32) << "the border and every other pixel inside";
+    EXPECT_EQ(opaque(out[1]), 36) << "the border alone";
+    const auto hots = ReadSpriteFile(out[2].data(), out[2].size(), SpriteFileKind::Pack);
+    ASSERT_TRUE(hots.has_value());
+    std::vector<Point> got;
+    for (const QZFrame& f : hots->frames) got.emplace_back(f.hotX, f.hotY);
+    EXPECT_EQ(got, (std::vector<Point>{{1, 2}, {1, 2}, {-3, -4}, {-3, -4}}));
+}
+
+// The glyph strips draw the characters they stand for, Korean units included, so "+6만냥" reads.
+TEST(AssetBuilder, GlyphStripsDrawKoreanCharactersApart)
+{
+    std::string error;
+    const auto out = BuildAll(std::string(reinterpret_cast<const char*>(u8"pack m.psp size=19x38 frames=3 glyphs=만억만\n")), error);
+    ASSERT_EQ(out.size(), 1u) << error;
+    const auto pack = ReadSpriteFile(out[0].data(), out[0].size(), SpriteFileKind::Pack);
+    ASSERT_TRUE(pack && pack->frames.size() == 3);
+    EXPECT_NE(pack->frames[0].pixels, pack->frames[1].pixels) << "만 and 억 differ";
+    EXPECT_EQ(pack->frames[0].pixels, pack->frames[2].pixels);
+    const auto inked = std::count_if(pack->frames[0].pixels.begin(), pack->frames[0].pixels.end(),
+                                     [&](uint32_t px) { return px != pack->frames[0].pixels[19 + 1]; });
+    EXPECT_GT(inked, 60) << "the character fills a good part of the frame";
+}
+
 TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
 {
     const struct {
@@ -118,6 +153,8 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         {"no size", "pack a.psp", "line 1 ("},
         {"size beyond the format", "pack a.psp size=3000x10", "line 1 ("},
         {"bad colour", "pack a.psp size=1x1 color=red", "line 1 ("},
+        {"unknown fill", "pack a.psp size=1x1 fill=glass", "line 1 ("},
+        {"more hot spots than frames", "pack a.psp size=1x1 hot=1,1;2,2", "line 1 ("},
         {"pack not listed", "anim a.qza pack=none.psp", "line 1 ("},
         {"pack too small", "pack p.psp size=1x1 frames=3\nanim a.qza pack=p.psp frames=2 count=2", "line 2 ("},
         {"pack in another folder", "pack X\\p.psp size=1x1\nanim Y\\a.qza pack=p.psp", "line 2 ("},

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "Cursor.h"
+#include "FontText.h"
 #include "Placeholder.h"
 #include "Sound.h"
 #include "graphics/resources/core/ImageWriters.h"
@@ -89,29 +90,57 @@ std::vector<std::string> SplitList(const std::string& s)
 }
 
 struct Shape {
-    int w = 0, h = 0, frames = 1, hotX = 0, hotY = 0;
+    int w = 0, h = 0, frames = 1;
+    std::vector<Point> hots{{0, 0}};  // frames split evenly between them, in order
     uint32_t rgb = 0x808080;
+    placeholder::Fill fill = placeholder::Fill::Solid;
     std::string label;
-    std::string glyphs;  // frame f shows glyphs[f % size] instead of the label
+    std::vector<std::string> glyphs;  // frame f shows glyphs[f % size] instead of the label
+
+    Point HotOf(int f) const
+    {
+        const size_t group = static_cast<size_t>(f) * hots.size() / static_cast<size_t>(frames);
+        return hots[std::min(group, hots.size() - 1)];
+    }
 
     Image Frame(int f) const
     {
         const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
         if (!glyphs.empty()) return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()]);
-        return placeholder::Labelled(w, h, shade, label, f);
+        return placeholder::Labelled(w, h, shade, label, f, fill);
     }
 };
 
+// "X,Y" or several "X,Y;X,Y": one hot spot per group of frames.
+bool ParseHots(const std::string& s, std::vector<Point>& hots)
+{
+    hots.clear();
+    std::stringstream in(s);
+    std::string item;
+    while (std::getline(in, item, ';')) {
+        Point p;
+        if (!ParsePair(item, ',', p.x, p.y)) return false;
+        hots.push_back(p);
+    }
+    return !hots.empty();
+}
+
 bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
 {
+    if (std::string font; !fonttext::Ready(font)) return Fail(e, font, error);
     if (!ParsePair(e.Get("size"), 'x', s.w, s.h) || s.w < 1 || s.h < 1 || s.w > 2048 || s.h > 2048)
         return Fail(e, "size=WxH with sides 1..2048 is required", error);
     if (e.Has("frames") && (!ParseInt(e.Get("frames"), s.frames) || s.frames < 1 || s.frames > 4096))
         return Fail(e, "frames must be 1..4096", error);
     if (e.Has("color") && !ParseColor(e.Get("color"), s.rgb)) return Fail(e, "color must be RRGGBB", error);
-    if (e.Has("hot") && !ParsePair(e.Get("hot"), ',', s.hotX, s.hotY)) return Fail(e, "hot must be X,Y", error);
+    if (e.Has("hot") && (!ParseHots(e.Get("hot"), s.hots) || s.hots.size() > static_cast<size_t>(s.frames)))
+        return Fail(e, "hot must be X,Y or X,Y;X,Y;... with at most one per frame", error);
+    const std::string fill = e.Get("fill", "solid");
+    if (fill == "stipple") s.fill = placeholder::Fill::Stipple;
+    else if (fill == "frame") s.fill = placeholder::Fill::Frame;
+    else if (fill != "solid") return Fail(e, "fill must be solid, stipple or frame", error);
     s.label = e.Get("label", Stem(e.path));
-    s.glyphs = e.Get("glyphs", "");
+    s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
     return true;
 }
 
@@ -124,7 +153,7 @@ Image Strip(const Shape& s)
         for (int y = 0; y < s.h; ++y)
             for (int x = 0; x < s.w; ++x) strip.At(f * s.w + x, y) = frame.At(x, y);
     }
-    strip.hotSpot = {s.hotX, s.hotY};
+    strip.hotSpot = s.HotOf(0);
     return strip;
 }
 
@@ -220,7 +249,8 @@ bool AssetBuilder::BuildSprites(const ManifestEntry& e, Output& out, std::string
     QZSpriteData data;
     for (int f = 0; f < s.frames; ++f) {
         const Image image = s.Frame(f);
-        data.frames.push_back({s.w, s.h, s.hotX, s.hotY, image.pixels});
+        const Point hot = s.HotOf(f);
+        data.frames.push_back({s.w, s.h, hot.x, hot.y, image.pixels});
     }
     const bool pack = e.kind == "pack";
     out.bytes = WriteSpriteFile(data, pack ? SpriteFileKind::Pack : SpriteFileKind::Sheet);
@@ -273,6 +303,8 @@ bool AssetBuilder::BuildImage(const ManifestEntry& e, Output& out, std::string& 
         if (e.Has("delay") && (!ParseInt(e.Get("delay"), delay) || delay < 0)) return Fail(e, "delay must be positive", error);
         for (int f = 0; f < s.frames; ++f) {
             frames.push_back(s.Frame(f));
+            // A GIF holds 256 colours: the font's smooth edges are cut to a few steps.
+            for (uint32_t& px : frames.back().pixels) px = (px & 0xFFE0E0E0u) | 0x00101010u;
             frames.back().delay10ms = static_cast<uint32_t>(delay);
         }
         out.bytes = WriteGif(frames);
@@ -292,6 +324,7 @@ bool AssetBuilder::BuildCards(const ManifestEntry& e, Output& out, std::string& 
     int w = 0, h = 0;
     if (!ParsePair(e.Get("size"), 'x', w, h) || w < 8 || h < 14 || w > 200 || h > 300)
         return Fail(e, "size=WxH of a card is required", error);
+    if (std::string font; !fonttext::Ready(font)) return Fail(e, font, error);
     // One card under the other, as the card window cuts its frames; the back (frame 50) last.
     Image strip = *Image::Create(w, h * 51);
     for (int id = 0; id <= 50; ++id) {

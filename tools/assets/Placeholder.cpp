@@ -1,48 +1,18 @@
-#include <algorithm>
-
 #include "Placeholder.h"
 
-#include <cctype>
-#include <cstring>
+#include <algorithm>
+#include <array>
+
+#include "FontText.h"
+#include "table/core/CardModel.h"
 
 namespace placeholder {
 
 namespace {
 
-struct Glyph {
-    char c;
-    const char* rows;  // 5 rows of 3 pixels, '1' set
-};
-
-constexpr Glyph kFont[] = {
-    {'0', "111101101101111"}, {'1', "010110010010111"}, {'2', "111001111100111"}, {'3', "111001111001111"},
-    {'4', "101101111001001"}, {'5', "111100111001111"}, {'6', "111100111101111"}, {'7', "111001001010010"},
-    {'8', "111101111101111"}, {'9', "111101111001111"}, {'A', "010101111101101"}, {'B', "110101110101110"},
-    {'C', "011100100100011"}, {'D', "110101101101110"}, {'E', "111100110100111"}, {'F', "111100110100100"},
-    {'G', "011100101101011"}, {'H', "101101111101101"}, {'I', "111010010010111"}, {'J', "001001001101010"},
-    {'K', "101101110101101"}, {'L', "100100100100111"}, {'M', "101111111101101"}, {'N', "110101101101101"},
-    {'O', "010101101101010"}, {'P', "110101110100100"}, {'Q', "010101101110011"}, {'R', "110101110101101"},
-    {'S', "011100010001110"}, {'T', "111010010010010"}, {'U', "101101101101111"}, {'V', "101101101101010"},
-    {'W', "101101111111101"}, {'X', "101101010101101"}, {'Y', "101101010010010"}, {'Z', "111001010100111"},
-    {'#', "101111101111101"}, {'-', "000000111000000"}, {'_', "000000000000111"}, {'.', "000000000000010"},
-    {'/', "001001010100100"}, {'?', "111001010000010"}, {'+', "000010111010000"}, {' ', "000000000000000"},
-};
-constexpr const char* kUnknown = "111101101101111";
-
-const char* RowsOf(char c)
-{
-    const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const Glyph& g : kFont)
-        if (g.c == up) return g.rows;
-    return kUnknown;
-}
-
 uint32_t Opaque(uint32_t rgb) { return 0xFF000000u | (rgb & 0xFFFFFF); }
 
-uint32_t Darker(uint32_t rgb)
-{
-    return ((rgb >> 1) & 0x7F7F7F);
-}
+uint32_t Darker(uint32_t rgb) { return (rgb >> 1) & 0x7F7F7F; }
 
 bool IsLight(uint32_t rgb)
 {
@@ -50,62 +20,80 @@ bool IsLight(uint32_t rgb)
     return r * 3 + g * 6 + b > 1280;
 }
 
-void Put(Image& image, int32_t x, int32_t y, uint32_t argb)
+// The sources' narrow literals are CP949 (-fexec-charset): the font wants UTF-8.
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+uint32_t InkOn(uint32_t background) { return IsLight(background) ? 0x000000 : 0xFFFFFF; }
+
+// The flower of each month, as players call the months.
+constexpr std::array<const char8_t*, 12> kFlowers = {u8"송학", u8"매조", u8"벚꽃", u8"흑싸리", u8"난초", u8"모란",
+                                                     u8"홍싸리", u8"공산", u8"국진", u8"단풍", u8"오동", u8"비"};
+
+std::string CategoryName(int id)
 {
-    if (x >= 0 && y >= 0 && x < image.width && y < image.height) image.At(x, y) = argb;
+    const CardInfo card = GetCardInfo(id);
+    if (card.month == kBonusMonth) return Utf8(u8"보너스");
+    switch (card.category) {
+    case CardCategory::Gwang: return Utf8(u8"광");
+    case CardCategory::Animal: return Utf8(u8"열");
+    case CardCategory::Ribbon: return Utf8(u8"띠");
+    default: return Utf8(card.special == CardSpecial::DoublePi ? u8"쌍피" : u8"피");
+    }
+}
+
+uint32_t CardColor(int id)
+{
+    const CardInfo card = GetCardInfo(id);
+    if (card.month == kBonusMonth) return 0xC0A0E0;
+    switch (card.category) {
+    case CardCategory::Gwang: return 0xE8C040;
+    case CardCategory::Animal: return 0x70B0E8;
+    case CardCategory::Ribbon: return 0xE87070;
+    default: return card.special == CardSpecial::DoublePi ? 0xC8C8A0 : 0xF0F0E0;
+    }
 }
 
 }  // namespace
 
-Image Flat(int32_t w, int32_t h, uint32_t rgb)
+Image Flat(int32_t w, int32_t h, uint32_t rgb, Fill fill)
 {
     Image image = *Image::Create(w, h, Opaque(rgb));
     const uint32_t edge = Opaque(Darker(rgb));
-    for (int32_t x = 0; x < w; ++x) {
-        image.At(x, 0) = edge;
-        image.At(x, h - 1) = edge;
-    }
-    for (int32_t y = 0; y < h; ++y) {
-        image.At(0, y) = edge;
-        image.At(w - 1, y) = edge;
-    }
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            if (border) image.At(x, y) = edge;
+            else if (fill == Fill::Frame || (fill == Fill::Stipple && (x + y) % 2 == 1)) image.At(x, y) = 0;
+        }
     return image;
 }
 
-void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int scale)
+void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int pixels)
 {
-    const uint32_t ink = IsLight(background) ? 0xFF000000u : 0xFFFFFFFFu;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80) {  // a character the font lacks: one box per UTF-8 character
-            while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-        }
-        const char* rows = byte >= 0x80 ? kUnknown : RowsOf(static_cast<char>(byte));
-        for (int r = 0; r < 5; ++r)
-            for (int c = 0; c < 3; ++c)
-                if (rows[r * 3 + c] == '1')
-                    for (int sy = 0; sy < scale; ++sy)
-                        for (int sx = 0; sx < scale; ++sx) Put(image, x + (c * scale) + sx, y + (r * scale) + sy, ink);
-        x += 4 * scale;
-    }
+    fonttext::Draw(image, x, y, text, pixels, InkOn(background));
 }
 
-Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number)
+Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number, Fill fill)
 {
-    Image image = Flat(w, h, rgb);
+    Image image = Flat(w, h, rgb, fill);
     // An empty label leaves the picture plain, for widgets that draw their own text on it.
     if (name.empty()) return image;
-    const int scale = w >= 80 && h >= 30 ? 2 : 1;
-    Text(image, 2, 2, name, rgb, scale);
-    Text(image, 2, 2 + 6 * scale, "#" + std::to_string(number), rgb, scale);
+    const std::string tag = "#" + std::to_string(number);
+    if (h >= 26) {
+        const int px = fonttext::Fit(name, 16, w - 4, (h - 6) / 2);
+        Text(image, 2, 2, name, rgb, px);
+        Text(image, 2, 4 + fonttext::Measure(name, px).height, tag, rgb, std::min(px, 11));
+    } else {
+        const std::string line = name + " " + tag;
+        Text(image, 2, 2, line, rgb, fonttext::Fit(line, std::min(14, h - 3), w - 4, h - 4));
+    }
     return image;
 }
 
-Image Glyph(int32_t w, int32_t h, uint32_t rgb, char c)
+Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c)
 {
     Image image = Flat(w, h, rgb);
-    const int scale = std::max(1, std::min((w - 2) / 4, (h - 2) / 6));
-    Text(image, (w - 3 * scale) / 2, (h - 5 * scale) / 2, std::string(1, c), rgb, scale);
+    fonttext::DrawCentred(image, 0, 0, w, h, c, fonttext::Fit(c, h, w - 4, h - 4), InkOn(rgb));
     return image;
 }
 
@@ -119,24 +107,32 @@ uint32_t Shade(uint32_t rgb, int n)
 
 Image Card(int32_t w, int32_t h, int id)
 {
-    // Category of each month's four cards: G gwang, A animal, R ribbon, P pi, D double pi.
-    static const char* const kMonths[] = {"GRPP", "ARPP", "GRPP", "ARPP", "ARPP", "ARPP",
-                                          "ARPP", "GAPP", "ARPP", "ARPP", "GDPP", "GARD"};
-    static const uint32_t kColors[] = {0xE8C040, 0x60A0E0, 0xE06060, 0xF0F0E0, 0xC0C0A0};
-    if (id >= 50) {
+    if (id >= kCardCount) {
         Image back = Flat(w, h, 0xA02020);
-        Text(back, 2, 2, "BACK", 0xA02020, 1);
+        const std::string name = Utf8(u8"화투");
+        fonttext::DrawCentred(back, 0, 0, w, h, name, fonttext::Fit(name, 14, w - 4, h - 4), 0xFFFFFF);
         return back;
     }
-    const char category = id >= 48 ? 'D' : kMonths[id / 4][id % 4];
-    const int colourIndex = category == 'G' ? 0 : category == 'A' ? 1 : category == 'R' ? 2 : category == 'P' ? 3 : 4;
-    const uint32_t rgb = kColors[colourIndex];
+    const uint32_t rgb = CardColor(id);
     Image card = Flat(w, h, rgb);
-    const std::string month = id >= 48 ? "B" : std::to_string(id / 4 + 1);
-    const int scale = w >= 30 ? 2 : 1;
-    Text(card, 2, 2, month, rgb, scale);
-    Text(card, 2, 2 + 6 * scale, std::string(1, category), rgb, scale);
-    Text(card, 2, h - 7, std::to_string(id), rgb, 1);
+    const CardInfo info = GetCardInfo(id);
+    // The top rows hold the id only: the hint icons and markers cover them.
+    const int32_t top = std::min(kCardMarkerRows, h / 3);
+    const std::string idText = "#" + std::to_string(id);
+    Text(card, 2, 2, idText, rgb, fonttext::Fit(idText, 10, w - 4, top - 4));
+    const std::string month = info.month == kBonusMonth ? "B" : std::to_string(info.month + 1);
+    const std::string category = CategoryName(id);
+    const int32_t rest = h - top;
+    // Month digits take about half of what is left, the category and the flower share the rest.
+    const int32_t monthRows = rest / 2, categoryRows = (rest - monthRows) / (h >= 50 ? 2 : 1);
+    fonttext::DrawCentred(card, 0, top, w, monthRows, month, fonttext::Fit(month, monthRows, w - 4, monthRows), InkOn(rgb));
+    fonttext::DrawCentred(card, 0, top + monthRows, w, categoryRows, category,
+                          fonttext::Fit(category, categoryRows, w - 4, categoryRows - 1), InkOn(rgb));
+    if (h >= 50) {
+        const std::string flower = Utf8(info.month == kBonusMonth ? u8"쌍피" : kFlowers[static_cast<size_t>(info.month)]);
+        const int32_t y = top + monthRows + categoryRows;
+        fonttext::DrawCentred(card, 0, y, w, h - y - 1, flower, fonttext::Fit(flower, 11, w - 4, h - y - 2), InkOn(rgb));
+    }
     return card;
 }
 

@@ -5,21 +5,28 @@
 
 #include "graphics/resources/core/Image.h"
 
-// Placeholder pictures: flat colours with texts in a small built-in 3 x 5 font.
+// Placeholder pictures: flat colours with texts drawn in a real font (FontText).
 namespace placeholder {
 
+// How much of a picture's inside is painted: all of it, every other pixel (a see-through
+// shadow or dimming box), or only its border.
+enum class Fill { Solid, Stipple, Frame };
+
 // A flat picture with a darker one-pixel border.
-Image Flat(int32_t w, int32_t h, uint32_t rgb);
-// Draws the text (ASCII letters, digits and a few signs; others as a box) at (x, y) in a colour
-// that stands out from `background`, clipped to the image; `scale` enlarges the font.
-void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int scale);
-// A frame with its name and number: the name at the top-left, "#n" below it.
-Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number);
-// A frame showing one character as large as the frame allows, centred: digit and sign glyphs.
-Image Glyph(int32_t w, int32_t h, uint32_t rgb, char c);
+Image Flat(int32_t w, int32_t h, uint32_t rgb, Fill fill = Fill::Solid);
+// Draws the text with its top-left at (x, y), `pixels` high, in a colour that stands out from
+// `background`.
+void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int pixels);
+// A frame with its name and number: the name at the top-left, "#n" below it or beside it.
+Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number, Fill fill = Fill::Solid);
+// A frame showing one character (a UTF-8 string) as large as the frame allows, centred.
+Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c);
 // The colour of frame n of a series starting at `rgb`: a small step per frame keeps frames apart.
 uint32_t Shade(uint32_t rgb, int n);
-// Card `id` (0..49) showing month and category; 50 is the back.
+// Card `id` (0..49): its id in the top rows (where hint icons sit), below them the month in
+// large digits, the month's flower and the category; 50 is the back.
 Image Card(int32_t w, int32_t h, int id);
+// Rows at the top of a card left to the id, so markers drawn there hide no month or category.
+constexpr int32_t kCardMarkerRows = 20;
 
 }  // namespace placeholder
