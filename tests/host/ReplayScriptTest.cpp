@@ -57,7 +57,7 @@ TEST_F(ReplayScript, IncludesExpandInPlaceWithTheirParameters)
             {R"({"params": {"kind": 0, "seats": [101, 202]}})",
              R"({"deliver": "Room", "fields": {"kind": "$kind", "seats": "$seats", "list": ["$kind", "kind"]}})",
              R"({"include": "inner.jsonl", "with": {"key": "$kind"}})"}},
-           {"openings/inner.jsonl", {R"({"params": {"key": 1}})", R"({"expect": "request", "key": "$key"})"}}});
+           {"openings/inner.jsonl", {R"({"params": {"key": 1}})", R"({"expect": "request", "name": "$key"})"}}});
     std::vector<ScriptStep> steps;
     std::string error;
     ASSERT_TRUE(LoadReplayScript(Main(), steps, error)) << error;
@@ -73,9 +73,9 @@ TEST_F(ReplayScript, IncludesExpandInPlaceWithTheirParameters)
     ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[0].json["text"], "$5") << "a file without parameters keeps its dollar texts";
     EXPECT_EQ(steps[1].json["fields"], Json::parse(R"({"kind": 26, "seats": [101, 202], "list": [26, "kind"]})"));
-    EXPECT_EQ(steps[2].json["key"], 26) << "a parameter passed on to a nested include";
+    EXPECT_EQ(steps[2].json["name"], 26) << "a parameter passed on to a nested include";
     EXPECT_EQ(steps[3].json["fields"]["kind"], 0) << "the default when the include gives no value";
-    EXPECT_EQ(steps[4].json["key"], 0);
+    EXPECT_EQ(steps[4].json["name"], 0);
     const std::vector<int> lines = {steps[0].scriptLine, steps[1].scriptLine, steps[2].scriptLine,
                                     steps[3].scriptLine, steps[4].scriptLine, steps[5].scriptLine};
     EXPECT_EQ(lines, (std::vector<int>{2, 3, 3, 4, 4, 5})) << "included steps report the script's include line";
@@ -119,6 +119,44 @@ TEST_F(ReplayScript, RejectsBrokenIncludesWithTheirFileAndLine)
         EXPECT_FALSE(LoadReplayScript(Main(), steps, error)) << c.name;
         EXPECT_EQ(error, c.error) << c.name;
     }
+}
+
+// Mistakes in a script are load errors naming the line and what is wrong, before any step runs.
+TEST_F(ReplayScript, RejectsStepsThatCannotRunWithTheirLineAndMember)
+{
+    const struct { const char* name; std::vector<std::string> lines; std::string error; } cases[] = {
+        {"an empty script", {"# only a comment", ""}, "main.jsonl: no steps (an empty script would pass without testing anything)"},
+        {"a negative advance", {R"({"advance": 10})", R"({"advance": -1})"},
+         "main.jsonl:2: advance takes the milliseconds to advance, 0 or more, not -1"},
+        {"an advance that is no number", {R"({"advance": "10"})"},
+         "main.jsonl:1: advance takes the milliseconds to advance, 0 or more, not \"10\""},
+        {"a misspelt member", {R"({"deliver": "DealCards", "feilds": {}})"},
+         "main.jsonl:1: unknown member \"feilds\" of a deliver step"},
+        {"two kinds in one step", {R"({"click": [1, 2], "key": "F1"})"},
+         "main.jsonl:1: one step has one kind, this one has click and key"},
+    };
+    for (const auto& c : cases) {
+        Write({{"main.jsonl", c.lines}});
+        std::vector<ScriptStep> steps;
+        std::string error;
+        EXPECT_FALSE(LoadReplayScript(Main(), steps, error)) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+    }
+    Write({{"main.jsonl", {R"({"delivr": "DealCards"})"}}});
+    std::vector<ScriptStep> steps;
+    std::string error;
+    EXPECT_FALSE(LoadReplayScript(Main(), steps, error));
+    EXPECT_EQ(error.rfind("main.jsonl:1: unknown step {\"delivr\":\"DealCards\"} (a step is one of comment, include, deliver", 0), 0u)
+        << error;
+}
+
+TEST_F(ReplayScript, AByteOrderMarkIsAccepted)
+{
+    Write({{"main.jsonl", {"\xEF\xBB\xBF{\"advance\": 5}", R"({"key": "F1"})"}}});
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(LoadReplayScript(Main(), steps, error)) << error;
+    EXPECT_EQ(steps.size(), 2u);
 }
 
 TEST_F(ReplayScript, AMissingScriptIsNamed)

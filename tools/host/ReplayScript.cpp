@@ -73,6 +73,61 @@ bool Substitute(Json& v, const Json& values, std::string& missing)
     return true;
 }
 
+// The kinds of step and the members each may carry beside its own; "comment" takes any.
+struct StepKind {
+    const char* name;
+    std::vector<const char*> members;
+};
+
+const std::vector<StepKind>& StepKinds()
+{
+    static const std::vector<StepKind> kinds = {
+        {"deliver", {"fields"}},
+        {"deliver_hex", {}},
+        {"expect", {"name", "fields"}},
+        {"client", {"args", "result"}},
+        {"host_result", {}},
+        {"send_result", {}},
+        {"avatar_list", {}},
+        {"fetch_text", {}},
+        {"answer_box", {}},
+        {"click", {}},
+        {"move", {}},
+        {"key", {}},
+        {"advance", {}},
+        {"screenshot", {"same_as", "differs_from", "region", "tolerance"}},
+        {"registry", {}},
+        {"wait", {"timeout_ms"}},
+    };
+    return kinds;
+}
+
+// What is wrong with a step's members, or nothing.
+std::string CheckStep(const Json& step)
+{
+    if (FindMember(step, "comment")) return {};
+    const StepKind* kind = nullptr;
+    for (const StepKind& k : StepKinds()) {
+        if (!FindMember(step, k.name)) continue;
+        if (kind) return std::string("one step has one kind, this one has ") + kind->name + " and " + k.name;
+        kind = &k;
+    }
+    if (!kind) {
+        std::string kinds;
+        for (const StepKind& k : StepKinds()) kinds += std::string(kinds.empty() ? "" : ", ") + k.name;
+        return "unknown step " + DumpJson(step) + " (a step is one of comment, include, " + kinds + ")";
+    }
+    for (auto it = step.begin(); it != step.end(); ++it) {
+        const std::string& member = it.key();
+        if (member == kind->name) continue;
+        if (std::none_of(kind->members.begin(), kind->members.end(), [&](const char* m) { return member == m; }))
+            return std::string("unknown member \"") + member + "\" of a " + kind->name + " step";
+    }
+    if (const Json* ms = FindMember(step, "advance"); ms && !(ms->is_number_integer() && ms->get<int64_t>() >= 0))
+        return "advance takes the milliseconds to advance, 0 or more, not " + DumpJson(*ms);
+    return {};
+}
+
 class ScriptReader {
 public:
     explicit ScriptReader(std::vector<ScriptStep>& out) : steps(out) {}
@@ -130,6 +185,7 @@ bool ScriptReader::Read(const std::string& path, const std::string& name, const 
     while (std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark
         const size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         const std::string here = name + ":" + std::to_string(number);
@@ -153,6 +209,7 @@ bool ScriptReader::Read(const std::string& path, const std::string& name, const 
             if (!Include(step, path, name, here, chain)) return false;
             continue;
         }
+        if (const std::string wrong = CheckStep(step.json); !wrong.empty()) return Fail(step.where, wrong);
         steps.push_back(std::move(step));
     }
     if (!stepsBegun && !takeWith(nullptr)) return false;
@@ -191,7 +248,13 @@ bool LoadReplayScript(const std::string& path, std::vector<ScriptStep>& steps, s
     ScriptReader reader(steps);
     const std::string normal = NormalPath(path);
     const std::string name = normal.substr(FolderOf(normal).size());
-    if (reader.Read(normal, name, nullptr, "", "", 0)) return true;
-    error = reader.error;
-    return false;
+    if (!reader.Read(normal, name, nullptr, "", "", 0)) {
+        error = reader.error;
+        return false;
+    }
+    if (steps.empty()) {
+        error = name + ": no steps (an empty script would pass without testing anything)";
+        return false;
+    }
+    return true;
 }
