@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "foundation/Debug.h"
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 #include "protocol/HostInterfaces.h"
 #include "views/WidgetFactory.h"
@@ -90,6 +91,8 @@ void CMirelleVWS::AddLoadError(const std::string& name)
 void CMirelleVWS::ReportLoadError(const std::string& name)
 {
     loadErrors.push_back({1, name});
+    // The host is not told the name: the debug output is where a missing file shows.
+    DebugLine("cannot load %s%s", imageRoot.c_str(), name.c_str());
     int32_t inOut = 0;
     HostRequest(ownUser.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
 }

@@ -1,11 +1,13 @@
 // The stand-in host: does what the portal's launcher does (a top-level window, the module loaded
 // and started, IHostInterface answered) and plays replay scripts against the module.
 //
-// mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
+// mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
 //              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <deque>
+#include <mutex>
 #include <string>
 
 #include "Replay.h"
@@ -18,6 +20,7 @@ constexpr UINT_PTR kReplayTimer = 1;
 struct Options {
     bool async = false;
     bool realClock = false;
+    bool watch = false;
     bool expectInitFailure = false;
     std::string gameDir;
     std::string portalDir;
@@ -27,6 +30,37 @@ struct Options {
     int seconds = 0;
     int watchdog = 60;
 };
+
+// The module's last debug lines: OutputDebugString raises this exception, which a vectored
+// handler sees before the debugger's default handling, so a failed start can say why.
+constexpr DWORD kDebugPrintException = 0x40010006;
+constexpr size_t kKeptDebugLines = 8;
+std::mutex debugLinesLock;
+std::deque<std::string> debugLines;
+
+LONG CALLBACK CatchDebugLine(EXCEPTION_POINTERS* info)
+{
+    const EXCEPTION_RECORD* r = info->ExceptionRecord;
+    if (r->ExceptionCode == kDebugPrintException && r->NumberParameters >= 2 && r->ExceptionInformation[1]) {
+        std::string line(reinterpret_cast<const char*>(r->ExceptionInformation[1]));
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        const std::lock_guard<std::mutex> hold(debugLinesLock);
+        debugLines.push_back(std::move(line));
+        if (debugLines.size() > kKeptDebugLines) debugLines.pop_front();
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void PrintDebugLines()
+{
+    const std::lock_guard<std::mutex> hold(debugLinesLock);
+    if (debugLines.empty()) {
+        std::fprintf(stderr, "  (the module wrote no debug line)\n");
+        return;
+    }
+    std::fprintf(stderr, "the module's last debug lines:\n");
+    for (const std::string& line : debugLines) std::fprintf(stderr, "  %s\n", AnsiToUtf8(line).c_str());
+}
 
 StandInHost* theHost = nullptr;
 Replay* theReplay = nullptr;
@@ -114,6 +148,7 @@ bool ParseArgs(int argc, char** argv, Options& o)
         auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
         if (a == "--async") o.async = true;
         else if (a == "--real-clock") o.realClock = true;
+        else if (a == "--watch") o.watch = true;
         else if (a == "--expect-init-failure") o.expectInitFailure = true;
         else if (a == "--game-dir") o.gameDir = value();
         else if (a == "--portal-dir") o.portalDir = value();
@@ -173,13 +208,18 @@ int main(int argc, char** argv)
 {
     Options opt;
     if (!ParseArgs(argc, argv, opt)) {
-        std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] "
+        std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] "
                              "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]\n");
         return 2;
     }
     if (!opt.script.empty() && opt.watchdog > 0)
         CloseHandle(CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(static_cast<uintptr_t>(opt.watchdog)), 0, nullptr));
+    AddVectoredExceptionHandler(1, CatchDebugLine);
     FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
+    if (!opt.trace.empty() && !trace) {
+        std::fprintf(stderr, "cannot write the trace %s\n", opt.trace.c_str());
+        return 2;
+    }
     StandInHost host(trace);
     host.describeRequest = DescribeRequest;
     theHost = &host;
@@ -220,6 +260,7 @@ int main(int argc, char** argv)
             return 0;
         }
         std::fprintf(stderr, "InitGameWnd failed (game directory %s)\n", opt.gameDir.c_str());
+        PrintDebugLines();
         return 3;
     }
     if (opt.expectInitFailure) {
@@ -231,6 +272,7 @@ int main(int argc, char** argv)
     int rc = 0;
     if (!opt.script.empty()) {
         Replay replay(host, module, opt.outDir);
+        replay.SetRealPace(opt.watch);
         theReplay = &replay;
         hostPhase = "the replay";
         SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);

@@ -7,11 +7,23 @@ std::optional<std::vector<uint8_t>> EncodeMessage(const std::string& name, const
 {
     const Json json = {{"name", name}, {"fields", fields}};
     GameMessage message;
-    if (!GameMessageFromJson(json, message)) {
-        error = "unknown message or fields that do not fit it";
+    if (GameMessageFromJson(json, message)) return WriteGameMessage(message);
+    // Say which: the message, a field it does not have, or a value that does not fit.
+    if (!GameMessageFromJson({{"name", name}}, message)) {
+        error = "no message is named " + name + " (docs/protocol.md lists them)";
         return std::nullopt;
     }
-    return WriteGameMessage(message);
+    const Json known = GameMessageToJson(message)["fields"];
+    std::string names;
+    for (auto it = known.begin(); it != known.end(); ++it) names += (names.empty() ? "" : ", ") + it.key();
+    if (fields.is_object())
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            if (!FindMember(known, it.key().c_str())) {
+                error = "it has no field \"" + it.key() + "\" (its fields: " + names + ")";
+                return std::nullopt;
+            }
+    error = "a field's value does not fit its type or count (its fields: " + names + ")";
+    return std::nullopt;
 }
 
 Json DescribeRequest(const uint8_t* data, int size)

@@ -1,5 +1,6 @@
 #include "Replay.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -115,6 +116,8 @@ bool Replay::RunPending()
     while (error.empty() && next < steps.size()) {
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;
+        host.traceLine = step.scriptLine;
+        host.traceMs = module.advanceClock ? clockMs : static_cast<int64_t>(GetTickCount() - startTick);
         ++depth;
         bool ok = false;
         try {
@@ -151,8 +154,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (has("click") || has("key") || has("move")) return Input(step);
     if (const Json* a = FindMember(j, "advance")) {
         if (!module.advanceClock) return Fail(step, "advance needs the virtual clock");
-        module.advanceClock(static_cast<unsigned>(IntOf(a)));
-        return true;
+        return Advance(step, static_cast<unsigned>(IntOf(a)));
     }
     if (has("screenshot")) return Screenshot(step);
     if (has("registry")) return Registry(step);
@@ -174,6 +176,29 @@ bool Replay::RunStep(const ScriptStep& step)
     return Fail(step, "unknown step " + Describe(j));
 }
 
+bool Replay::Advance(const ScriptStep& step, unsigned ms)
+{
+    if (!realPace) {
+        module.advanceClock(ms);
+        clockMs += ms;
+        return true;
+    }
+    // A 16 ms frame at a time, each shown for as long as it lasts.
+    constexpr unsigned kFrame = 16;
+    for (unsigned done = 0; done < ms && error.empty();) {
+        const unsigned slice = std::min(kFrame, ms - done);
+        const DWORD until = GetTickCount() + slice;
+        module.advanceClock(slice);
+        clockMs += slice;
+        done += slice;
+        for (int left = static_cast<int>(until - GetTickCount()); left > 0; left = static_cast<int>(until - GetTickCount())) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+            Pump();
+        }
+    }
+    return error.empty() || Fail(step, error);
+}
+
 bool Replay::Deliver(const ScriptStep& step)
 {
     std::vector<uint8_t> bytes;
@@ -187,6 +212,11 @@ bool Replay::Deliver(const ScriptStep& step)
         if (!encoded) return Fail(step, "cannot encode " + name + ": " + why);
         bytes = std::move(*encoded);
     }
+    // Traced before it is handed over, so the calls it causes follow it.
+    Json traced = Json::object();
+    for (const char* member : {"deliver", "deliver_hex", "fields"})
+        if (const Json* value = FindMember(step.json, member)) traced[member] = *value;
+    host.Trace(traced);
     const int result = module.client->ReceiveGameMessage(bytes.data(), static_cast<int>(bytes.size()));
     if (result != 0) return Fail(step, "ReceiveGameMessage answered " + std::to_string(result));
     return true;
@@ -248,6 +278,9 @@ bool Replay::Client(const ScriptStep& step)
     };
     auto num = [&](size_t i) { return static_cast<int>(IntOf(arg(i))); };
     IClientInterface* c = module.client;
+    Json traced = {{"client", call}};
+    if (args) traced["args"] = *args;
+    host.Trace(traced);
     int result = 0;
     if (call == "ResetRoomView") result = c->ResetRoomView();
     else if (call == "ResetRoom") result = c->ResetRoom();
@@ -270,6 +303,7 @@ bool Replay::Client(const ScriptStep& step)
     } else {
         return Fail(step, "unknown client call " + call);
     }
+    host.Trace({{"client", call}, {"answer", result}});
     if (const Json* want = FindMember(step.json, "result"); want && IntOf(want) != result)
         return Fail(step, call + " answered " + std::to_string(result) + ", expected " + std::to_string(IntOf(want)));
     return true;

@@ -42,6 +42,8 @@ public:
         : host(standIn), module(loaded), screenshotDir(std::move(screenshots)) {}
 
     bool Load(const std::string& path);
+    // Advances run at the real clock's pace, a frame at a time, so a person can watch.
+    void SetRealPace(bool on) { realPace = on; }
     // Runs every step not yet run; re-entered from the host's timer while the module shows a
     // modal box, so a box can be answered. Returns false once a step failed.
     bool RunPending();
@@ -64,6 +66,7 @@ private:
     bool Input(const ScriptStep& step);
     bool Screenshot(const ScriptStep& step);
     bool Registry(const ScriptStep& step);
+    bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();
 
     StandInHost& host;
@@ -75,6 +78,9 @@ private:
     bool boxAnswered = false;
     std::map<std::string, std::vector<uint8_t>> takenPixels;  // the pixels of each taken, by name  // the last step answered a box: leave its loop
     volatile int currentLine = 0;
+    bool realPace = false;
+    int64_t clockMs = 0;  // the virtual milliseconds advanced so far
+    DWORD startTick = GetTickCount();
     std::string error;
 };
 

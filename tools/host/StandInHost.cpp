@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "TraceNames.h"
 #include "protocol_json/ProtocolJson.h"
 
 namespace {
@@ -64,18 +65,28 @@ Json JsonUtf8ToAnsi(Json v)
 void StandInHost::Trace(const Json& json)
 {
     if (!trace) return;
-    std::fprintf(trace, "%s\n", DumpJson(json).c_str());
+    Json line = json;
+    line["line"] = traceLine;
+    line["ms"] = traceMs;
+    std::fprintf(trace, "%s\n", DumpJson(line).c_str());
     std::fflush(trace);
 }
 
 void StandInHost::Record(Json json, bool isRequest)
 {
-    if (trace) {
-        std::fprintf(trace, "%s\n", DumpJson(json).c_str());
-        std::fflush(trace);
-    }
+    Trace(json);
     events.push_back({std::move(json), isRequest});
 }
+
+namespace {
+
+// Adds "<member>Name" beside a number the trace can name.
+void Name(Json& j, const char* member, const char* name)
+{
+    if (*name) j[std::string(member) + "Name"] = name;
+}
+
+}  // namespace
 
 int StandInHost::Send(int channel, int kind, const uint8_t* data, int size)
 {
@@ -84,6 +95,7 @@ int StandInHost::Send(int channel, int kind, const uint8_t* data, int size)
     j["channel"] = channel;
     j["kind"] = kind;
     if (describeRequest && data && size > 0) j["request"] = JsonAnsiToUtf8(describeRequest(data, size));
+    j["answer"] = sendResult;
     Record(std::move(j), true);
     return sendResult;
 }
@@ -94,6 +106,7 @@ int StandInHost::GetUserAvatar(BSTR userId, BSTR avatar, BSTR* itemList)
     j["call"] = "GetUserAvatar";
     j["userId"] = BstrToUtf8(userId);
     j["avatar"] = BstrToUtf8(avatar);
+    j["answer"] = itemList && !avatarList.empty() ? 1 : 0;
     Record(std::move(j), false);
     if (!itemList || avatarList.empty()) return 0;
     const std::wstring w(avatarList.begin(), avatarList.end());
@@ -108,6 +121,7 @@ int StandInHost::HostMessage(BSTR text1, int kind, BSTR text2)
     j["text1"] = BstrToUtf8(text1);
     j["kind"] = kind;
     j["text2"] = BstrToUtf8(text2);
+    j["answer"] = 0;
     Record(std::move(j), false);
     return 0;
 }
@@ -117,6 +131,8 @@ int StandInHost::LeaveNotice(int code)
     Json j = Json::object();
     j["call"] = "LeaveNotice";
     j["code"] = code;
+    Name(j, "code", LeaveNoticeName(code));
+    j["answer"] = 0;
     Record(std::move(j), false);
     return 0;
 }
@@ -131,6 +147,7 @@ int StandInHost::AddChatText(BSTR text, int weight, int color, int zero, BSTR li
     j["zero"] = zero;
     j["link"] = BstrToUtf8(link);
     j["bold"] = bold;
+    j["answer"] = 0;
     Record(std::move(j), false);
     return 0;
 }
@@ -143,6 +160,7 @@ int StandInHost::RequestScreenMode(int fullScreen, int width, int height, int ze
     j["width"] = width;
     j["height"] = height;
     j["zero"] = zero;
+    j["answer"] = 0;
     Record(std::move(j), false);
     return 0;
 }
@@ -154,7 +172,10 @@ int StandInHost::HostRequest(int userKey, const HostRequestRecord* request, char
     j["call"] = "HostRequest";
     j["userKey"] = userKey;
     j["code"] = code;
+    Name(j, "code", HostRequestName(code));
     j["value"] = request ? request->value : 0;
+    if (code == static_cast<int>(HostRequestCode::SetNamedControl) && request)
+        Name(j, "value", ControlStateName(request->value));
     if (code == 22 && request) j["amount"] = request->amount;
     if (inOut) j["inOut"] = *inOut;
     if (code == 62 && text && inOut && *inOut > 0) {
@@ -165,15 +186,18 @@ int StandInHost::HostRequest(int userKey, const HostRequestRecord* request, char
     } else if (text && code != 22) {
         j["text"] = AnsiToUtf8(text);
     }
-    Record(std::move(j), false);
     const auto it = hostRequestResults.find(code);
-    return it == hostRequestResults.end() ? 0 : it->second;
+    const int answer = it == hostRequestResults.end() ? 0 : it->second;
+    j["answer"] = answer;
+    Record(std::move(j), false);
+    return answer;
 }
 
 void StandInHost::NotePosted(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     Json j = Json::object();
     j["posted"] = static_cast<int64_t>(msg) - WM_USER;
+    Name(j, "posted", PostedName(msg));
     j["wParam"] = static_cast<int64_t>(wParam);
     j["lParam"] = static_cast<int64_t>(lParam);
     Record(std::move(j), false);

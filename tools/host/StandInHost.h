@@ -50,6 +50,11 @@ public:
     // A line of the trace that no expectation waits for.
     void Trace(const Json& json);
 
+    // Where the replay is, written into every trace line as "line" (the script's) and "ms" (the
+    // clock's milliseconds since the replay began).
+    int traceLine = 0;
+    int64_t traceMs = 0;
+
 private:
     void Record(Json json, bool isRequest);
     FILE* trace;
