@@ -258,7 +258,7 @@ TEST_F(NotifyScene, DrawsACardNoticeAndAPpeokNotice)
     const Point first = Prompt().GetCardWnd(0)->GetPos();
     EXPECT_EQ(first, (Notify::kLayoutPosition + Point{43, 80})) << "the sorted row's first card";
     Rgb face{}, ignored{};
-    draw({}, first + Point{18, 30}, face);
+    draw({}, first + Point{4, 30}, face);  // beside the month digits
     EXPECT_GT(face.r + face.g, 200) << "card 0's light face where the table is dark";
 
     // Opened by the room's tick, as in play.
