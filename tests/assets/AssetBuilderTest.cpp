@@ -109,8 +109,9 @@ TEST(AssetBuilder, SeeThroughFillsAndOneHotSpotPerGroupOfFrames)
     std::string error;
     const auto out = BuildAll("pack s.psp size=10x10 fill=stipple label=\"\"\n"
                               "pack f.psp size=10x10 fill=frame label=\"\"\n"
-                              "pack h.psp size=4x4 frames=4 hot=1,2;-3,-4\n", error);
-    ASSERT_EQ(out.size(), 3u) << error;
+                              "pack h.psp size=4x4 frames=4 hot=1,2;-3,-4\n"
+                              "pack g.psp size=10x10 glyphs=8 advance=6\n", error);
+    ASSERT_EQ(out.size(), 4u) << error;
     const auto opaque = [](const std::vector<uint8_t>& file) {
         const auto pack = ReadSpriteFile(file.data(), file.size(), SpriteFileKind::Pack);
         return pack ? std::count_if(pack->frames[0].pixels.begin(), pack->frames[0].pixels.end(), QZFrame::IsOpaque) : -1;
@@ -122,6 +123,7 @@ TEST(AssetBuilder, SeeThroughFillsAndOneHotSpotPerGroupOfFrames)
     std::vector<Point> got;
     for (const QZFrame& f : hots->frames) got.emplace_back(f.hotX, f.hotY);
     EXPECT_EQ(got, (std::vector<Point>{{1, 2}, {1, 2}, {-3, -4}, {-3, -4}}));
+    EXPECT_EQ(opaque(out[3]), 60) << "a glyph keeps to the columns before the next glyph starts";
 }
 
 // The glyph strips draw the characters they stand for, Korean units included, so "+6만냥" reads.

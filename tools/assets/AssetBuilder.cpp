@@ -96,6 +96,7 @@ struct Shape {
     placeholder::Fill fill = placeholder::Fill::Solid;
     std::string label;
     std::vector<std::string> glyphs;  // frame f shows glyphs[f % size] instead of the label
+    int advance = 0;                  // the columns a glyph takes before the next one starts
 
     Point HotOf(int f) const
     {
@@ -106,7 +107,8 @@ struct Shape {
     Image Frame(int f) const
     {
         const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
-        if (!glyphs.empty()) return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()]);
+        if (!glyphs.empty())
+            return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
         return placeholder::Labelled(w, h, shade, label, f, fill);
     }
 };
@@ -141,6 +143,9 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     else if (fill != "solid") return Fail(e, "fill must be solid, stipple or frame", error);
     s.label = e.Get("label", Stem(e.path));
     s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
+    s.advance = s.w;
+    if (e.Has("advance") && (!ParseInt(e.Get("advance"), s.advance) || s.advance < 1 || s.advance > s.w))
+        return Fail(e, "advance must be 1..the width", error);
     return true;
 }
 

@@ -90,10 +90,13 @@ Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int 
     return image;
 }
 
-Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c)
+Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c, int32_t advance)
 {
+    advance = std::clamp(advance, 1, w);
     Image image = Flat(w, h, rgb);
-    fonttext::DrawCentred(image, 0, 0, w, h, c, fonttext::Fit(c, h, w - 4, h - 4), InkOn(rgb));
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = advance; x < w; ++x) image.At(x, y) = 0;
+    fonttext::DrawCentred(image, 0, 0, advance, h, c, fonttext::Fit(c, h, advance - 2, h - 4), InkOn(rgb));
     return image;
 }
 

@@ -19,8 +19,9 @@ Image Flat(int32_t w, int32_t h, uint32_t rgb, Fill fill = Fill::Solid);
 void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int pixels);
 // A frame with its name and number: the name at the top-left, "#n" below it or beside it.
 Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number, Fill fill = Fill::Solid);
-// A frame showing one character (a UTF-8 string) as large as the frame allows, centred.
-Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c);
+// A frame showing one character (a UTF-8 string) as large as its left `advance` columns allow,
+// centred there; the columns beyond are see-through, for strips whose glyphs overlap.
+Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c, int32_t advance);
 // The colour of frame n of a series starting at `rgb`: a small step per frame keeps frames apart.
 uint32_t Shade(uint32_t rgb, int n);
 // Card `id` (0..49): its id in the top rows (where hint icons sit), below them the month in
