@@ -86,6 +86,12 @@ const std::vector<Panel>& Panels()
           {"Result\\chamgi_btn.psp", {185, 285}, {}}, {"Result\\chamgi_waiting.qzs", {113, 297}, {}},
           {"Result\\tm_continue.psp", {66, 293}, {}}, {"Result\\autostart.psp", {215, 332}, {}}}},
         {"go alert", {"Jumsu\\alert_back.qzs"}, {{0, 0}}, {{nullptr, {102, 11}, {32, 21}}}},
+        // Placed by the room, so offsets from the back's point.
+        {"betting", {"GameRule\\Betting\\back.psp"}, {{0, 0}},
+         {{"GameRule\\Betting\\btn0.psp", {10, 39}, {}}, {"GameRule\\Betting\\btn1.psp", {90, 39}, {}},
+          {"GameRule\\Betting\\btn2.psp", {170, 39}, {}}, {nullptr, {10, 11}, {220, 14}},
+          {"GameRule\\Betting\\kind0.psp", {20, 79}, {}}, {"GameRule\\Betting\\kind1.psp", {140, 79}, {}}}},
+        {"invitation", {"Avatar\\invite_back.qzs"}, {{0, 0}}, {{"Avatar\\invite_btn.psp", {6, 35}, {}}}},
     };
     return panels;
 }
