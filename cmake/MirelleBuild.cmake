@@ -68,12 +68,13 @@ function(mirelle_test name)
         foreach(depth IN LISTS ARG_DEPTHS)
             add_test(NAME ${name}.depth${depth} COMMAND ${name})
             set_tests_properties(${name}.depth${depth} PROPERTIES
-                ENVIRONMENT "MIRELLE_DEPTH=${depth}" TIMEOUT ${ARG_TIMEOUT} RESOURCE_LOCK screen${depth})
+                ENVIRONMENT "MIRELLE_DEPTH=${depth};MIRELLE_PRIVATE_SESSION=1" TIMEOUT ${ARG_TIMEOUT})
         endforeach()
     elseif(MIRELLE_WIN32)
-        # Under Wine two programs drawing on one display can stall each other: one at a time.
+        # Under Wine two programs drawing on one display can stall each other: each test runs on
+        # a display and in a Wine prefix of its own (tools/winerun), so they run side by side.
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RESOURCE_LOCK screen24)
+        set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "MIRELLE_PRIVATE_SESSION=1")
     else()
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
