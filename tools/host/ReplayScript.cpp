@@ -73,7 +73,8 @@ bool Substitute(Json& v, const Json& values, std::string& missing)
     return true;
 }
 
-// The kinds of step and the members each may carry beside its own; "comment" takes any.
+// The kinds of step and the members each may carry beside its own; "comment" takes any. A new
+// kind of step in Replay::RunStep gets its line here.
 struct StepKind {
     const char* name;
     std::vector<const char*> members;
@@ -95,9 +96,16 @@ const std::vector<StepKind>& StepKinds()
         {"move", {}},
         {"key", {}},
         {"advance", {}},
-        {"screenshot", {"same_as", "differs_from", "region", "tolerance"}},
+        {"screenshot", {"same_as", "differs_from", "region", "tolerance", "screen"}},
         {"registry", {}},
         {"wait", {"timeout_ms"}},
+        {"drag", {}},
+        {"expect_none", {}},
+        {"expect_dialog", {}},
+        {"expect_control", {"text"}},
+        {"dialog_click", {}},
+        {"dialog_text", {"text"}},
+        {"dialog_key", {}},
     };
     return kinds;
 }
