@@ -154,7 +154,6 @@ bool Replay::RunStep(const ScriptStep& step)
         return Answer(step);
     if (has("click") || has("key") || has("move")) return Input(step);
     if (const Json* a = FindMember(j, "advance")) {
-        if (!module.advanceClock) return Fail(step, "advance needs the virtual clock");
         return Advance(step, static_cast<unsigned>(IntOf(a)));
     }
     if (has("screenshot")) return Screenshot(step);
@@ -179,6 +178,15 @@ bool Replay::RunStep(const ScriptStep& step)
 
 bool Replay::Advance(const ScriptStep& step, unsigned ms)
 {
+    if (!module.advanceClock) {
+        // The real clock: the module's own timers move it on while the host waits.
+        const DWORD until = GetTickCount() + ms;
+        for (int left = static_cast<int>(ms); left > 0 && error.empty(); left = static_cast<int>(until - GetTickCount())) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+            Pump();
+        }
+        return error.empty() || Fail(step, error);
+    }
     if (!realPace) {
         module.advanceClock(ms);
         clockMs += ms;
