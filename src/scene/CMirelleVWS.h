@@ -15,6 +15,8 @@
 #include "protocol/RoundRecords.h"
 #include "scene/CMirellePromotionMgr.h"
 #include "scene/CMirelleVIPMgr.h"
+#include "scene/SceneMissions.h"
+#include "scene/SceneTargetScore.h"
 #include "scene/core/RoomTypes.h"
 #include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
@@ -420,7 +422,10 @@ public:
     CVC2MissionWnd* CreateC2MissionWnd();
     CVKJMissionWnd* CreateKJMissionWnd();
     [[nodiscard]] bool LoadMissionPanels(WidgetFactory& factory);
-    PanelOwner& MissionPanelsOwner();
+    MissionOwner& MissionPanelsOwner() { return missionGlue; }
+    SceneMissions missionGlue{*this};
+    TargetScoreOwner& TargetScorePanelOwner() { return targetScoreGlue; }
+    SceneTargetScore targetScoreGlue{*this};
     CMirellePromotionMgr promotion;
     CMirelleVIPMgr vip;
 

@@ -7,13 +7,6 @@
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
 
-// The scene is a panel owner through each of its owner faces; the mission panels need no more than
-// the image folder and the error sink that all of them give.
-PanelOwner& CMirelleVWS::MissionPanelsOwner()
-{
-    return SeatPanelsOwner();
-}
-
 CVSMissionWnd* CMirelleVWS::CreateSMissionWnd()
 {
     return MakePanel<CVSMissionWnd>(*this, MissionPanelsOwner(), options.skin);

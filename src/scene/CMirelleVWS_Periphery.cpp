@@ -26,7 +26,7 @@ PanelOwner& AsOwner(CMirelleVWS& scene)
 
 CVDesperateWnd* CMirelleVWS::CreateDesperateWnd()
 {
-    return MakePanel<CVDesperateWnd>(*this, AsOwner(*this), static_cast<int>(options.skin));
+    return MakePanel<CVDesperateWnd>(*this, TargetScorePanelOwner(), static_cast<int>(options.skin));
 }
 
 CVGFPlayCountWnd* CMirelleVWS::CreateGFPlayCountWnd()

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -26,6 +27,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A room for the mission panels: the sounds they play, the seats' screen slots and the music.
+class FakeMissionOwner : public FakeOwnerOf<MissionOwner> {
+public:
+    using FakeOwnerOf<MissionOwner>::FakeOwnerOf;
+    void PlayMissionSound(MissionSound id) override { sounds.push_back(static_cast<int>(id)); }
+    void PlayMissionSoundAtVolume(MissionSound id, int volume) override
+    {
+        sounds.push_back(static_cast<int>(id));
+        soundVolume = volume;
+    }
+    int ScreenSlotOfSeat(int seat) const override { return seat == 0 || seat == 1 ? slots[size_t(seat)] : -1; }
+    bool OpenMusic(const std::string& name) override
+    {
+        music = name;
+        return true;
+    }
+    void PlayMusic(bool, int volume) override { musicVolume = volume; }
+    void SetMusicVolume(int volume) override { musicVolume = volume; }
+    void SetLoopMusicVolume(int volume) override { loopVolume = volume; }
+
+    std::array<int, 2> slots{0, 1};
+    std::vector<int> sounds;
+    std::string music;
+    int musicVolume = 1, loopVolume = 1, soundVolume = 1;
+};
+
 const RegistryKey kOptions{"MirelleMissionsTest\\Domain"};
 constexpr const char* kSubkey = "24";
 
@@ -41,7 +68,7 @@ struct Made {
 // Every widget the panel keeps a pointer to, as the panel's getters give them.
 std::vector<const GVWnd*> Members(const CVSMissionWnd& p)
 {
-    std::vector<const GVWnd*> v = {p.GetBack(), p.GetSpecialIcon(), p.GetMultiplier(), p.GetCaption(), p.GetStatus(),
+    std::vector<const GVWnd*> v = {p.GetBack(), p.GetSpecialIcon(), p.GetMultiplier(), p.GetCaption(), p.GetStatusAnimation(),
                                    p.GetEffect()};
     for (int i = 0; i < CVSMissionWnd::kCards; ++i)
         v.insert(v.end(), {p.GetCard(i), p.GetCapturedOverlay(i), p.GetMark(i, 0), p.GetMark(i, 1)});
@@ -115,7 +142,7 @@ protected:
         return m;
     }
 
-    FakeOwner room{GeneratedImageRoot()};
+    FakeMissionOwner room{GeneratedImageRoot()};
 };
 
 // Each panel keeps a pointer to every child it made and nothing else; all start hidden with the
@@ -201,17 +228,17 @@ TEST_F(MissionPanels, MissingPictureFailsThePanelWithOneReport)
         fs::create_directories(copy / sub);
         fs::copy(fs::path(room.imageRoot) / sub, copy / sub, fs::copy_options::recursive);
     }
-    FakeOwner copyRoom{copy.string() + "\\"};
-    using Make = std::function<bool(FakeOwner&)>;
+    FakeMissionOwner copyRoom{copy.string() + "\\"};
+    using Make = std::function<bool(FakeMissionOwner&)>;
     const struct { const char* name; const char* file; Make make; } cases[] = {
-        {"single's status", "Mission\\status.qza", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
-        {"single's cards", "Hwatoo\\normal.bmp", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"single's status", "Mission\\status.qza", [](FakeMissionOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"single's cards", "Hwatoo\\normal.bmp", [](FakeMissionOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
         {"two-card hand's names", "Mission\\dexplain.qza",
-         [](FakeOwner& o) { return CVDMissionWnd().CreateChildren(o, 0); }},
-        {"C's marks", "Mission\\chamgi_status.psp", [](FakeOwner& o) { return CVCMissionWnd().CreateChildren(o, 0); }},
-        {"C2's effect", "Mission\\effect.qza", [](FakeOwner& o) { return CVC2MissionWnd().CreateChildren(o, 0); }},
+         [](FakeMissionOwner& o) { return CVDMissionWnd().CreateChildren(o, 0); }},
+        {"C's marks", "Mission\\chamgi_status.psp", [](FakeMissionOwner& o) { return CVCMissionWnd().CreateChildren(o, 0); }},
+        {"C2's effect", "Mission\\effect.qza", [](FakeMissionOwner& o) { return CVC2MissionWnd().CreateChildren(o, 0); }},
         {"kungjjak's thumb", "Mission\\kungjjak_slide_btn.bmp",
-         [](FakeOwner& o) { return CVKJMissionWnd().CreateChildren(o, 0, kOptions, kSubkey); }},
+         [](FakeMissionOwner& o) { return CVKJMissionWnd().CreateChildren(o, 0, kOptions, kSubkey); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
