@@ -105,7 +105,7 @@ public:
 
     // Sounds of the table (ids 0..112), gated on the sounds being loaded.
     bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) override;
-    bool PlaySoundAtVolume(SoundTables::SoundId id, int volumeValue);
+    bool PlaySoundAtVolume(SoundTables::SoundId id, int volumeValue) override;
     bool StopSoundId(SoundTables::SoundId id);
     void StopLoopSounds() override;
     void PlayThreeGoMusic(int seat) override;
@@ -152,7 +152,7 @@ public:
 
     // Effects of the card play. Kinds 0..9 play once at a seat or a point; kHideEffects hides them all.
     void PlayEffect(int kind, int seat) override;
-    void PlayEffectAt(int kind, Point at);
+    void PlayEffectAt(int kind, Point at) override;
     // Hides the action popups; kind 0..9 shows one beside the turn's seat until the popup timer ends.
     void ShowActionPopup(int kind, int count) override;
     // Capture mark 0 (with its sound), 1 (the mission's, with its sound) or 2 (mark 0, silent) at a point.
@@ -215,7 +215,6 @@ public:
     int OpenOptionWindow();
     int CloseOptionWindow();
     void SendKickListToHost() override;
-    void RecountMissionProgress() override;
 
     // Forced exit, auto-play, chat macros and the skin (scene/CMirelleVWS_RoomControls.cpp); the
     // room view reset (scene/CMirelleVWS_RoomReset.cpp, beside ClearTable).
@@ -247,7 +246,7 @@ public:
     int ShowNotify(int kind, int32_t a2 = 0, int64_t money = 0, int32_t goCount = 0, int32_t a6 = 0, int32_t a7 = 0) override;
     // Card notices and decisions, kinds 0..5, on the offered card ids.
     int ShowNotifySimple(int kind, const std::vector<int32_t>& cards) override;
-    int ShowMissionNotify(int kind, int missionId, int variant, int64_t money);
+    int ShowMissionNotify(int kind, int missionId, int variant, int64_t money) override;
     // Closes the prompt and stops sound 54.
     void HideNotify() override;
     // F1 and F2 for the prompt, from the scene's key input; true when the prompt was shown to take them.

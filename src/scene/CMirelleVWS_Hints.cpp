@@ -63,17 +63,7 @@ void CMirelleVWS::RefreshSeatPanels(int which)
 
 bool CMirelleVWS::IsHintMissionCard(int32_t cardId) const
 {
-    auto listed = [cardId](const auto& cards) {
-        for (int32_t id : cards)
-            if (id == cardId) return true;
-        return false;
-    };
-    switch (gameInfo.missionMode) {
-    case 3: return listed(gameInfo.cMissionCards);
-    case 4: return listed(gameInfo.c2MissionCards);
-    // FIXME: the S and D missions ask their mission panels (IsMissionCard), once the panels exist.
-    default: return false;
-    }
+    return Engine().IsMissionCard(cardId);
 }
 
 CVHTWnd* CMirelleVWS::FindPendingCard() const
@@ -198,11 +188,6 @@ void CMirelleVWS::ShowNineTenClip(int seat, bool show)
     GVWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(slot)];
     InsertWndBefore(marker && marker->IsVisible() ? marker : static_cast<GVWnd*>(card), clip);
     clip->Show(true);
-}
-
-void CMirelleVWS::RecountMissionProgress()
-{
-    // FIXME: the S and D mission windows take each seat's captured cards (UpdateMissionProgress), once they exist.
 }
 
 void CMirelleVWS::HidePopupMenu()

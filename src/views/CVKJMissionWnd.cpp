@@ -67,6 +67,7 @@ void CVKJMissionWnd::Clear()
 void CVKJMissionWnd::Reset()
 {
     multipliers = {1, 1};
+    step = -1;
     for (GVQZAniWnd* a : {back, status, multiplierIcons[0], multiplierIcons[1]})
         if (a) a->Stop();
     MissionParts::HideAll(*this);
@@ -105,9 +106,10 @@ void CVKJMissionWnd::ShowSlider()
     Invalidate();
 }
 
-void CVKJMissionWnd::ShowStep(int step)
+void CVKJMissionWnd::ShowStep(int newStep)
 {
-    if (step < 0 || step >= MissionRules::kKungJJakSteps || !status) return;
+    if (newStep < 0 || newStep >= MissionRules::kKungJJakSteps || !status) return;
+    step = newStep;
     status->SelectAnimation(step);
     status->Play(1, step == 0 || step == 2);
     if (step == 0) {

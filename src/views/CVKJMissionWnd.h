@@ -43,7 +43,7 @@ public:
     // One of the two mission tunes as the room's music, at the music volume.
     void PlayBgm(bool loop);
     // Step 0..5 of the mission; another step changes nothing.
-    void ShowStep(int step);
+    void ShowStep(int newStep);
     enum class AtEnd { No, Yes };
     void SetMultiplier(int seat, int multiplier, AtEnd atEnd);
     // The icons again after the seats changed screen slots.
@@ -61,6 +61,8 @@ public:
     int GetMusicVolume() const { return musicVolume; }
     int GetSkin() const { return skin; }
     int GetMultiplier(int seat) const { return multipliers[seat == 1 ? 1 : 0]; }
+    // The last step shown, -1 none since the reset.
+    int GetStep() const { return step; }
 
 private:
     void ReadMusicVolume();
@@ -77,4 +79,5 @@ private:
     std::array<int, 2> multipliers{1, 1};  // by seat
     int musicVolume = kDefaultVolume;      // hundredths of a decibel
     int skin = 0;
+    int step = -1;
 };

@@ -282,12 +282,12 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     tableState.dealFloorIds = ValidCardIds(body.floorCards);
     entryState.chamgiKind = body.chamgiKind;
     if (body.chamgiKind != 0 && (body.chamgiStage == 1 || body.chamgiStage == 2)) {
-        // FIXME: at the KJ mission panel's music volume once that panel exists.
-        stage.PlaySoundId(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2);
+        stage.PlaySoundAtVolume(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2,
+                                flows.missions.MusicVolume());
     }
     stage.PlaySoundId(SoundId::CardSort);
     gameInfo.missionMode = body.missionKind;
-    // FIXME: mission kind 5 shows the KJ mission panel and sets both seats' mission flags, with the missions.
+    flows.missions.OpenKungJJak();
     tableState.dealing = true;
     engine.StackDeck(DeckStack::AllSlots);
     if (!records.IsTournamentRoom() && !records.IsDesperateRoom()) stage.Delay(kDealPauseMs);
@@ -296,7 +296,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     stage.StartBlinkTimer();
     tableState.dealing = false;
     tableState.active = true;
-    // FIXME: mission kind 5 starts the KJ music, with the missions.
+    flows.missions.StartKungJJakMusic();
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
     static_cast<void>(requests.SendDealShown(5, 0));  // nothing here waits for it

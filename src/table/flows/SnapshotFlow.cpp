@@ -72,10 +72,9 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
         stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind and the target-score panel,
-    // once they are loaded.
+    // FIXME: the restrict panel in anti-leave rooms (CVRestrictOptionWnd) and the target-score panel.
     RestoreSnapshotCards(t);
-    stage.RecountMissionProgress();
+    flows.missions.RestoreMissionPanel(t);
 }
 
 void SnapshotFlow::RestoreMissionData(const GameDataTable& t)

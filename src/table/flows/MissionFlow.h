@@ -1,0 +1,43 @@
+#pragma once
+
+#include "table/flows/FlowBase.h"
+
+// The round's missions: the single, two-card, C and C2 missions' starts and results, the kungjjak
+// mission's panel, music, steps and multipliers, and the mission panels by the snapshot's kind.
+class MissionFlow final : FlowBase {
+public:
+    using FlowBase::FlowBase;
+
+    // Handlers, with the message id.
+    void OnSMissionStart(const SMissionStart& body);  // 35
+    void OnDMissionStart(const DMissionStart& body);  // 36
+    void OnCMissionStart(const CMissionStart& body);  // 37
+    void OnC2MissionStart(const C2MissionStart& body);  // 38
+    void OnSMissionResult(const SMissionResult& body);  // 39
+    void OnDMissionResult(const DMissionResult& body);  // 40
+    void OnCMissionResult(const CMissionResult& body);  // 41
+    void OnC2MissionResult(const C2MissionResult& body);  // 42
+
+    // The kungjjak mission from the deal: the panel opening and both seats' mission flags; the music
+    // once the cards are dealt.
+    void OpenKungJJak();
+    void StartKungJJakMusic();
+    // A seat's kungjjak value from a deck flip (32) or a turn result (34); ppeok (33) sets it to 1.
+    void OnDeckFlipKungJJak(int seat, int32_t value);
+    void OnTurnResultKungJJak(int seat, int32_t value);
+    void OnPpeokKungJJak(int seat);
+    // The snapshot's mission panel by its kind, without the opening animation.
+    void RestoreMissionPanel(const GameDataTable& table);
+
+    // The volume the chamgi and 3-go music play at: the kungjjak music's.
+    int MusicVolume() const;
+
+private:
+    // A result's money for a seat; the two-card mission pays tournament money in tournament rooms.
+    void SettleSeat(int seat, int64_t money, int64_t secondMoney, bool tournamentMoney);
+    void SettleSeats(const PerSeat<int64_t>& money, const PerSeat<int64_t>& secondMoney, bool tournamentMoney);
+    void AnnounceSuccess(int seat);
+    void FinishStart();
+    template <size_t N, class Panel>
+    void ApplyCardResult(const MissionResultFields<N>& body, std::array<int32_t, N>& owners, Panel* panel);
+};
