@@ -268,6 +268,12 @@ public:
     void ShowRoundResult(const RoundResult& body) override;
     void ShowTournamentResult(const TournamentRoundResult& body);
     void ShowEventResult(const EventRoundResult& body) override;
+    // The target-score result (scene/CMirelleVWS_Missions.cpp): its panel, its room and its challenges.
+    void ShowDesperateResult(const DesperateRoundResult& body) override;
+    TargetScoreRoom GetTargetScoreRoom() const override;
+    void SendChallenge(int choice) override;
+    // The mission panels and the kungjjak panel in the table's skin.
+    void SetMissionSkins(int skin);
     void SetResultStep(const ResultStep& body) override;
     // Resets the panel, hides the result box, the badge and the fireworks.
     void HideRoundResult() override;

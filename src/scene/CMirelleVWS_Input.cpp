@@ -8,6 +8,7 @@
 #include "scene/core/InputRules.h"
 #include "table/TableEngine.h"
 #include "table/flows/RoomFlows.h"
+#include "views/CVDesperateResultWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -56,7 +57,7 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     c.targetScoreRoom = IsDesperateRoom();
     c.notifyVisible = roomWidgets.notify && roomWidgets.notify->IsVisible();
     c.resultVisible = resultWidgets.result && resultWidgets.result->IsVisible();
-    // FIXME: the target-score result window's visibility once CVDesperateResultWnd exists.
+    c.desperateResultVisible = periphery.desperateResult && periphery.desperateResult->IsVisible();
     const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
     switch (route.action) {
     case InputRules::KeyAction::PostClose:
@@ -69,7 +70,8 @@ int CMirelleVWS::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     case InputRules::KeyAction::Notify: AnswerNotifyByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::Result: AnswerResultByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::DesperateResult:
-        // FIXME: the key goes to CVDesperateResultWnd once it exists.
+        if (CVDesperateResultWnd* panel = periphery.desperateResult) panel->OnKeyDown(vk, 0, 0);
+        SetDirty();
         return 0;
     case InputRules::KeyAction::None: break;
     }

@@ -3,6 +3,8 @@
 #include "foundation/core/Text.h"
 #include "scene/PanelMaker.h"
 #include "views/CVCMissionWnd.h"
+#include "views/CVDesperateResultWnd.h"
+#include "views/core/TargetScoreRules.h"
 #include "views/CVDMissionWnd.h"
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
@@ -40,4 +42,45 @@ bool CMirelleVWS::LoadMissionPanels(WidgetFactory&)
     return AddLoaded(m.single = CreateSMissionWnd()) && AddLoaded(m.twoCard = CreateDMissionWnd()) &&
            AddLoaded(m.cardC = CreateCMissionWnd()) && AddLoaded(m.cardC2 = CreateC2MissionWnd()) &&
            AddLoaded(m.kungjjak = CreateKJMissionWnd());
+}
+
+void CMirelleVWS::SetMissionSkins(int skin)
+{
+    MissionPanels& m = missions;
+    if (m.single) m.single->SetSkin(skin);
+    if (m.twoCard) m.twoCard->SetSkin(skin);
+    if (m.cardC) m.cardC->SetSkin(skin);
+    if (m.cardC2) m.cardC2->SetSkin(skin);
+    if (m.kungjjak) m.kungjjak->SetSkin(skin);
+}
+
+void CMirelleVWS::ShowDesperateResult(const DesperateRoundResult& body)
+{
+    if (IsLoadingResources()) return;
+    SetAutoPlay(false);
+    if (CVDesperateResultWnd* panel = periphery.desperateResult) {
+        panel->SetResult(body);
+        InvalidateWnd(panel);
+    }
+    SetDirty();
+}
+
+// The room's second challenge rule is named by the room's options (challengeRule, non-zero).
+ResultOwner::TargetScoreRoom CMirelleVWS::GetTargetScoreRoom() const
+{
+    TargetScoreRoom r;
+    const Option& o = room.option;
+    r.bet = TargetScoreRules::BetOf(room.roomKind, o.betIndex, o.customBet).value_or(0);
+    for (size_t i = 0; i < 2; ++i) {
+        const PlayerInfo& p = room.seats.players[i];
+        r.seatMoney[i] = p.gameMoney;
+        r.points[i] = p.targetScorePoints;
+    }
+    r.otherChallengeRule = o.challengeRule != 0;
+    return r;
+}
+
+void CMirelleVWS::SendChallenge(int choice)
+{
+    static_cast<void>(Requests().SendChallenge(choice));
 }

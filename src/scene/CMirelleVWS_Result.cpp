@@ -6,6 +6,7 @@
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "table/flows/RoomFlows.h"
 #include "views/CVDesperateResultWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVItemWnd.h"
@@ -114,7 +115,9 @@ void CMirelleVWS::SetResultStep(const ResultStep& body)
 void CMirelleVWS::HideRoundResult()
 {
     if (IsLoadingResources()) return;
-    // FIXME: in target-score rooms without a robot, the target-score result panel and its win effect.
+    // The target-score result closes whoever sits: it took the keys whenever it showed.
+    if (periphery.desperateResult) periphery.desperateResult->Reset();
+    Flows().missions.StopTargetScoreEffects();
     ResultWidgets& w = resultWidgets;
     if (w.result) w.result->Reset();
     for (GVWnd* wnd : {static_cast<GVWnd*>(w.resultBox), static_cast<GVWnd*>(w.streakBadge)})

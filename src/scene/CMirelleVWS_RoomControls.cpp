@@ -7,6 +7,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/CVDesperateWnd.h"
 #include "views/CVHTIconWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVPSPPushBtn.h"
@@ -139,9 +140,9 @@ int CMirelleVWS::SetSkin(int skin, int reload)
         if (CVJumsuInfoWnd* score = seatPanels.score[i]) score->SetSkin(skin);
         if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->SetSkin(skin);
     }
-    // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::SetSkin (skin).
+    SetMissionSkins(skin);
     // FIXME: the item panel's skin (CVItemWnd::SetSkin (skin)), once the panel has one.
-    // FIXME: CVDesperateWnd::SetSkin (skin) in rooms 40..43.
+    if (periphery.desperate && IsDesperateRoom()) periphery.desperate->SetSkin(skin);
     SetRedrawAll(true);
     SetDirty();
     return 1;

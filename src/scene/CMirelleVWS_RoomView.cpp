@@ -31,7 +31,7 @@ int CMirelleVWS::ExitRoom()
             if (Requests().SendExitRoom()) return 1;
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         controls.roundStarted = false;
-        // FIXME: the target-score panel's give-up button (UpdateGiveUpButton(1)) once CVDesperateWnd exists.
+        Flows().missions.UpdateGiveUpButton();
         LeaveNoticeToHost(3);
     }
     Flows().entry.ShowEntryResult(1, "", false);

@@ -187,6 +187,7 @@ public:
                         std::to_string(variant));
         return 1;
     }
+    void ShowDesperateResult(const DesperateRoundResult& body) override { Note("ShowDesperateResult", int(body.resultKind)); }
     bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) override
     {
         sounds.push_back(id);

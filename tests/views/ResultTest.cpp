@@ -43,6 +43,8 @@ public:
     void StartFireworks() override {}
     bool ToggleAutoStart() override { return room.autoStartOn = !room.autoStartOn; }
     CVItemWnd* CreateItemWnd() override { return scene.CreateItemWnd(); }
+    TargetScoreRoom GetTargetScoreRoom() const override { return {}; }
+    void SendChallenge(int) override {}
 
     std::vector<int> Sounds() const
     {

@@ -233,7 +233,7 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
-    // FIXME: the give-up button in rooms 40..43, once the target-score panel exists.
+    flows.missions.ResetTargetScoreRound();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
     stage.InitFloorSlots();
@@ -296,6 +296,9 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     stage.StartBlinkTimer();
     tableState.dealing = false;
     tableState.active = true;
+    // The snapshot alone set it before: a dealt round could not be given up.
+    if (records.IsDesperateRoom()) controls.roundStarted = true;
+    flows.missions.UpdateGiveUpButton();
     flows.missions.StartKungJJakMusic();
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.

@@ -4,9 +4,11 @@
 #include "table/flows/RoomStage.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
+#include "views/CVDesperateWnd.h"
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
 #include "views/core/MissionRules.h"
+#include "views/core/TargetScoreRules.h"
 
 namespace {
 
@@ -325,4 +327,97 @@ void MissionFlow::RestoreMissionPanel(const GameDataTable& t)
     default: break;
     }
     engine.MarkMissionCards(true);
+}
+
+void MissionFlow::OpenTargetScore()
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    if (!panel) return;
+    panel->Reset();
+    panel->Show(false);
+    if (!records.IsDesperateRoom()) return;
+    const Option& o = room.option;
+    static_cast<void>(panel->SetBetAndTarget(o.betIndex, o.targetIndex, o.customBet));
+    panel->SetSkin(static_cast<int>(options.skin));
+    panel->Open();
+    ShowTargetScoreNames();
+    UpdateGiveUpButton();
+}
+
+void MissionFlow::ShowTargetScoreNames()
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    if (!panel || !records.IsDesperateRoom()) return;
+    for (int seat = 0; seat < 2; ++seat) {
+        const PlayerInfo& p = records.GetPlayer(seat);
+        if (p.screenSlot != 0 && p.screenSlot != 1) continue;
+        panel->SetPlayerName(p.screenSlot, p.userKey != 0 ? p.nickname : std::string());
+    }
+}
+
+void MissionFlow::UpdateGiveUpButton()
+{
+    if (CVDesperateWnd* panel = periphery.desperate) panel->UpdateGiveUpButton(room.roomState);
+}
+
+void MissionFlow::SetTargetScoreBet(int32_t betKind, int64_t amount)
+{
+    if (CVDesperateWnd* panel = periphery.desperate) static_cast<void>(panel->SetBet(betKind, amount));
+}
+
+void MissionFlow::ResetTargetScoreRound()
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    if (!panel || !records.IsDesperateRoom()) return;
+    for (int seat = 0; seat < 2; ++seat) records.GetPlayer(seat).targetScorePoints = 0;
+    panel->ResetRound();
+    UpdateGiveUpButton();
+}
+
+// The server's points of the round go to the winner, within the target; the winner's side plays its
+// effect until the result closes.
+void MissionFlow::AddTargetScorePoints(const DesperateRoundResult& body)
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    const int winner = body.winInfo.winnerSeat;
+    targetScoreGameOver = body.gameOver != 0;
+    if (!panel || !RoomRecords::IsSeat(winner) || body.resultKind == TargetScoreRules::kDrawResult) return;
+    for (int seat = 0; seat < 2; ++seat) {
+        PlayerInfo& p = records.GetPlayer(seat);
+        p.targetScorePointsBefore = p.targetScorePoints;
+    }
+    PlayerInfo& w = records.GetPlayer(winner);
+    w.targetScorePoints = TargetScoreRules::AddPoints(w.targetScorePointsBefore, body.targetScorePoints, panel->GetTarget());
+    if (w.screenSlot != 0 && w.screenSlot != 1) return;
+    panel->SetPlayerScore(w.screenSlot, w.targetScorePoints, CVDesperateWnd::Immediate::No);
+    panel->PlayWinEffect(w.screenSlot);
+}
+
+void MissionFlow::StopTargetScoreEffects()
+{
+    if (CVDesperateWnd* panel = periphery.desperate) panel->StopWinEffect();
+}
+
+void MissionFlow::SwapTargetScoreSides()
+{
+    if (CVDesperateWnd* panel = periphery.desperate; panel && records.IsDesperateRoom()) {
+        panel->SwapSides();
+        ShowTargetScoreNames();
+    }
+}
+
+void MissionFlow::OnGameEndTargetScore()
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    if (!panel || !records.IsDesperateRoom()) return;
+    if (targetScoreGameOver) {
+        targetScoreGameOver = false;
+        ResetTargetScoreRound();
+        return;
+    }
+    for (int seat = 0; seat < 2; ++seat) {
+        const PlayerInfo& p = records.GetPlayer(seat);
+        if (p.screenSlot == 0 || p.screenSlot == 1)
+            panel->SetPlayerScore(p.screenSlot, p.targetScorePoints, CVDesperateWnd::Immediate::Yes);
+    }
 }

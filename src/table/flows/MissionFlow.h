@@ -32,7 +32,22 @@ public:
     // The volume the chamgi and 3-go music play at: the kungjjak music's.
     int MusicVolume() const;
 
+    // The target-score panel of rooms 40..43: opened on room entry (hidden elsewhere), each seat's
+    // name on its side, the give-up button by the room state, the bet of the option notice, a new
+    // game's scores, the round result's points with the winner's effect, the sides after a rotation.
+    void OpenTargetScore();
+    void ShowTargetScoreNames();
+    void UpdateGiveUpButton();
+    void SetTargetScoreBet(int32_t betKind, int64_t amount);
+    void ResetTargetScoreRound();
+    void AddTargetScorePoints(const DesperateRoundResult& body);
+    void StopTargetScoreEffects();
+    void SwapTargetScoreSides();
+    // The game end: a target-score game that is over starts again, else each side's score shows quietly.
+    void OnGameEndTargetScore();
+
 private:
+    bool targetScoreGameOver = false;  // the last round result ended the target-score game
     // A result's money for a seat; the two-card mission pays tournament money in tournament rooms.
     void SettleSeat(int seat, int64_t money, int64_t secondMoney, bool tournamentMoney);
     void SettleSeats(const PerSeat<int64_t>& money, const PerSeat<int64_t>& secondMoney, bool tournamentMoney);

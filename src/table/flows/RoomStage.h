@@ -78,6 +78,8 @@ public:
     // badge shows with a round result, the go and bak alerts hide.
     virtual void ShowRoundResult(const RoundResult& body) = 0;
     virtual void ShowEventResult(const EventRoundResult& body) = 0;
+    // The target-score rooms' round result panel.
+    virtual void ShowDesperateResult(const DesperateRoundResult& body) = 0;
     virtual void SetResultStep(const ResultStep& body) = 0;
     // Resets the panel, hides the result box, the badge and the fireworks.
     virtual void HideRoundResult() = 0;
