@@ -24,7 +24,7 @@ constexpr Point At(Point window)
     return window - CVDesperateResultWnd::kOrigin;
 }
 
-constexpr Point kBackPoint{400, 230};
+constexpr Point kBackPoint = CVDesperateResultWnd::kOrigin;  // the back fills the panel
 constexpr Point kOkPoint{301, 327};
 constexpr Point kMarkerPoint{234, 263};
 constexpr Point kSidePoint[2] = {{176, 150}, {400, 150}};
