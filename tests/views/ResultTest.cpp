@@ -17,6 +17,7 @@
 #include "views/CVItemWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVQZATextWnd.h"
+#include "views/CVDesperateResultWnd.h"
 #include "views/CVResultWnd.h"
 
 namespace {
@@ -339,4 +340,117 @@ TEST_F(ResultScene, AWonALostAndADrawnResultAreDrawnOverTheDimmedTable)
         EXPECT_TRUE(Result().GetMoney()->IsVisible()) << s.name;
         Scene().HideRoundResult();
     }
+}
+
+namespace {
+
+// The target-score result's owner: the room's players as RecordingOwner's, a bet and the seats'
+// money the test sets, the answers and challenges kept.
+class TargetResultOwner final : public SceneImagesOwner<ResultOwner, CVDesperateResultWnd> {
+public:
+    explicit TargetResultOwner(CMirelleVWS& s) : SceneImagesOwner(s)
+    {
+        room.viewer = {100, 0, {100, 200}}, room.nicknames = {"하나", "두리"}, room.seatOnScreen = {true, true};
+        room.roomKind = 41;
+    }
+    Room GetResultRoom() const override { return room; }
+    TargetScoreRoom GetTargetScoreRoom() const override { return target; }
+    void SendResultAnswer(Answer a) override { answers.push_back(a); }
+    void SendChallenge(int choice) override { challenges.push_back(choice); }
+    void HideRoundResult() override { ++hides, wnd->Reset(); }
+    void PlayResultSound(int id) override { sounds.push_back(id); }
+    void StopResultSound(int) override {}
+    void PlayResultVoice(int, int) override {}
+    void PrintResultChat(const std::string& text) override { chat.push_back(text); }
+    void ShowEventMark(bool) override {}
+    void StartFireworks() override {}
+    bool ToggleAutoStart() override { return false; }
+    CVItemWnd* CreateItemWnd() override { return scene.CreateItemWnd(); }
+
+    Room room;
+    TargetScoreRoom target;
+    std::vector<Answer> answers;
+    std::vector<int> challenges, sounds;
+    std::vector<std::string> chat;
+    int hides = 0;
+};
+
+DesperateRoundResult TargetRound(uint32_t kind, int32_t winnerSeat, int32_t gameOver)
+{
+    DesperateRoundResult r{.resultKind = kind, .gameOver = gameOver, .roundMoney = {-1000, 1000}};
+    r.winInfo.winnerSeat = winnerSeat, r.winInfo.categoryPoints = {3, 0, 0, 1, 0, 0, 0, 0};
+    return r;
+}
+
+using TargetScoreResult = RoomPanelFixture<CVDesperateResultWnd, TargetResultOwner>;
+
+}  // namespace
+
+// With a bet of 600,000,000 the first challenge needs both above 1,200,000,000 and the second is
+// off (three bets are above the cap); a forfeit enables none.
+TEST_F(TargetScoreResult, ChallengesOfTheLoserAtTheGamesEnd)
+{
+    owner->target.bet = 600'000'000;
+    const struct { const char* name; uint32_t kind; std::array<int64_t, 2> money; std::array<bool, 3> on; } cases[] = {
+        {"both above two bets", 0, {1'300'000'000, 1'400'000'000}, {true, false, true}},
+        {"the own money short", 0, {1'100'000'000, 1'400'000'000}, {false, false, true}},
+        {"a forfeit", 3, {1'300'000'000, 1'400'000'000}, {false, false, false}},
+    };
+    for (const auto& c : cases) {
+        owner->target.seatMoney = c.money;
+        panel.SetResult(TargetRound(c.kind, 1, 1));
+        ASSERT_TRUE(panel.IsVisible()) << c.name;
+        EXPECT_FALSE(panel.IsWon()) << c.name;
+        panel.ShowFinalStage();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(panel.GetChallengeButton(i)->IsVisible()) << c.name << " " << i;
+            EXPECT_EQ(panel.GetChallengeButton(i)->IsEnabled(), c.on[size_t(i)]) << c.name << " " << i;
+        }
+    }
+    owner->target.seatMoney = {1'300'000'000, 1'400'000'000};
+    panel.SetResult(TargetRound(0, 1, 1));
+    panel.ShowFinalStage();
+    Click(panel, *panel.GetChallengeButton(0));
+    EXPECT_EQ(owner->challenges, std::vector<int>{1});
+}
+
+// A game's end counts 6 s to its final stage, or Space jumps there and sends nothing; then Space
+// answers and closes. A won round without the game's end answers at once.
+TEST_F(TargetScoreResult, StagesAndKeys)
+{
+    panel.SetResult(TargetRound(0, 1, 1));
+    EXPECT_EQ(panel.GetStage(), CVDesperateResultWnd::Stage::Counting);
+    panel.OnKeyDown(VK_SPACE, 0, 0);
+    EXPECT_EQ(panel.GetStage(), CVDesperateResultWnd::Stage::Final);
+    EXPECT_TRUE(owner->answers.empty());
+    panel.OnKeyDown(VK_SPACE, 0, 0);
+    EXPECT_EQ(owner->answers, std::vector<ResultRules::Answer>{ResultRules::Answer::ResultOk});
+    EXPECT_EQ(owner->hides, 1);
+    EXPECT_FALSE(panel.IsVisible());
+
+    panel.SetResult(TargetRound(0, 1, 1));
+    Clock::Advance(5990), panel.Step();
+    EXPECT_EQ(panel.GetStage(), CVDesperateResultWnd::Stage::Counting);
+    Clock::Advance(20), panel.Step();
+    EXPECT_EQ(panel.GetStage(), CVDesperateResultWnd::Stage::Final);
+
+    owner->sounds.clear();
+    panel.SetResult(TargetRound(0, 0, 0));
+    EXPECT_TRUE(panel.IsWon());
+    EXPECT_EQ(owner->sounds, std::vector<int>{34});
+    EXPECT_EQ(panel.GetStage(), CVDesperateResultWnd::Stage::Single);
+    EXPECT_FALSE(panel.GetChallengeButton(0)->IsVisible());
+}
+
+// A draw may carry no winner; a won or lost round needs one; two draws before make 4 times.
+TEST_F(TargetScoreResult, DrawsAndWinnersOutsideTheSeats)
+{
+    DesperateRoundResult draw = TargetRound(10, -1, 0);
+    draw.drawCount = 2;
+    panel.SetResult(draw);
+    ASSERT_TRUE(panel.IsVisible());
+    EXPECT_EQ(panel.GetNextRoundText()->GetText(), "다음판 4배");
+    EXPECT_EQ(owner->chat.back(), "이번 판은 무승부입니다.`1111`");
+    panel.SetResult(TargetRound(0, 7, 0));
+    EXPECT_FALSE(panel.IsVisible());
 }

@@ -340,8 +340,20 @@ void MissionFlow::OpenTargetScore()
     static_cast<void>(panel->SetBetAndTarget(o.betIndex, o.targetIndex, o.customBet));
     panel->SetSkin(static_cast<int>(options.skin));
     panel->Open();
-    ShowTargetScoreNames();
+    ShowTargetScores();
     UpdateGiveUpButton();
+}
+
+void MissionFlow::ShowTargetScores()
+{
+    CVDesperateWnd* panel = periphery.desperate;
+    if (!panel || !records.IsDesperateRoom()) return;
+    for (int seat = 0; seat < 2; ++seat) {
+        const PlayerInfo& p = records.GetPlayer(seat);
+        if (p.screenSlot == 0 || p.screenSlot == 1)
+            panel->SetPlayerScore(p.screenSlot, p.targetScorePoints, CVDesperateWnd::Immediate::Yes);
+    }
+    ShowTargetScoreNames();
 }
 
 void MissionFlow::ShowTargetScoreNames()

@@ -37,6 +37,8 @@ public:
     // game's scores, the round result's points with the winner's effect, the sides after a rotation.
     void OpenTargetScore();
     void ShowTargetScoreNames();
+    // Each seat's running points on its side at once, with the names (room entry, snapshot).
+    void ShowTargetScores();
     void UpdateGiveUpButton();
     void SetTargetScoreBet(int32_t betKind, int64_t amount);
     void ResetTargetScoreRound();

@@ -72,7 +72,8 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
         stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms (CVRestrictOptionWnd) and the target-score panel.
+    // FIXME: the restrict panel in anti-leave rooms (CVRestrictOptionWnd).
+    flows.missions.ShowTargetScores();
     RestoreSnapshotCards(t);
     flows.missions.RestoreMissionPanel(t);
 }
@@ -131,6 +132,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
         }
     }
     if ((records.IsTournamentRoom() || records.IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
+    flows.missions.UpdateGiveUpButton();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
     if (t.playState == 2) {

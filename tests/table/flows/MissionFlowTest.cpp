@@ -186,3 +186,23 @@ TEST_F(MissionFlowTable, KungJJakStepsAndValues)
     flows.missions.OnDeckFlipKungJJak(7, 9);  // no seat: nothing
     EXPECT_EQ(kungjjak.GetMultiplier(1), 1);
 }
+
+// A dealt target-score round can be given up: the deal marks it started (the snapshot alone did).
+// The kungjjak deal opens its panel and flags both seats.
+TEST_F(MissionFlowTable, DealStartsTheRoundOfATargetScoreRoom)
+{
+    const struct { const char* name; int32_t roomKind; int32_t missionKind; bool started; } cases[] = {
+        {"target-score room", 41, 0, true},
+        {"ordinary room, kungjjak", 0, 5, false},
+    };
+    for (const auto& c : cases) {
+        NewRound();
+        records.room.roomKind = c.roomKind;
+        records.controls.roundStarted = false;
+        flows.firstPlayer.OnDealCards({.userKey = kOwnKey, .floorCards = {0, 4, 8, 12, 16, 20, 24, 28},
+                                       .handCards = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37}, .missionKind = c.missionKind});
+        EXPECT_EQ(records.controls.roundStarted, c.started) << c.name;
+        EXPECT_EQ(kungjjak.IsVisible(), c.missionKind == 5) << c.name;
+        EXPECT_EQ(records.RoundUser(1).missionActive, c.missionKind == 5 ? 1 : 0) << c.name;
+    }
+}
