@@ -70,17 +70,32 @@ int16_t ToSample(float f)
     return static_cast<int16_t>(std::clamp(std::lrint(x), -32768L, 32767L));
 }
 
-void AppendSamples(float** channels, int frames, int channelCount, std::vector<uint8_t>& out)
+// Appends at `written`, growing the buffer by doubling so it is not zero-filled again and again.
+void AppendSamples(float** channels, int frames, int channelCount, std::vector<uint8_t>& out, size_t& written)
 {
-    const size_t at = out.size();
-    out.resize(at + static_cast<size_t>(frames) * channelCount * 2);
-    uint8_t* p = out.data() + at;
+    const size_t need = written + static_cast<size_t>(frames) * channelCount * 2;
+    if (need > out.size()) out.resize(std::max(need, out.size() * 2));
+    uint8_t* p = out.data() + written;
     for (int i = 0; i < frames; ++i)
         for (int c = 0; c < channelCount; ++c) {
             const auto v = static_cast<uint16_t>(ToSample(channels[c][i]));
             *p++ = static_cast<uint8_t>(v);
             *p++ = static_cast<uint8_t>(v >> 8);
         }
+    written = need;
+}
+
+// The last page's granule position: the stream's length in frames when it starts at zero, a
+// size to make room for at once.
+uint64_t LastGranule(const uint8_t* bytes, size_t size)
+{
+    for (size_t at = size >= 27 ? size - 27 : 0; at-- > 0;)
+        if (std::memcmp(bytes + at, "OggS", 4) == 0) {
+            uint64_t g = 0;
+            for (int i = 7; i >= 0; --i) g = (g << 8) | bytes[at + 6 + i];
+            return g;
+        }
+    return 0;
 }
 
 }  // namespace
@@ -118,6 +133,7 @@ bool OggClip::DecodeAll(ByteSource& source)
     SharedSetup* setup = nullptr;
     std::unique_ptr<SharedSetup> ownSetup;
     bool ended = false;
+    size_t written = 0;  // PCM bytes decoded so far; the buffer may be larger
     for (;;) {
         const int got = ogg_sync_pageout(&d.sync, &page);
         if (got == 0) break;
@@ -156,17 +172,21 @@ bool OggClip::DecodeAll(ByteSource& source)
                 if (vorbis_block_init(&d.dsp, &d.block) != 0) return false;
                 d.blockInit = true;
                 format = Pcm16Format(static_cast<uint16_t>(vi.channels), static_cast<uint32_t>(vi.rate));
+                const uint64_t frames = LastGranule(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(size));
+                if (frames > 0 && frames * format.blockAlign <= kMaxSoundBytes)
+                    pcm.resize(static_cast<size_t>(frames * format.blockAlign));
                 continue;
             }
             if (vorbis_synthesis(&d.block, &packet) != 0 || vorbis_synthesis_blockin(&d.dsp, &d.block) != 0) return false;
             float** channels = nullptr;
             for (int frames; (frames = vorbis_synthesis_pcmout(&d.dsp, &channels)) > 0;) {
-                AppendSamples(channels, frames, setup->info.channels, pcm);
-                if (pcm.size() > kMaxSoundBytes) return false;
+                AppendSamples(channels, frames, setup->info.channels, pcm, written);
+                if (written > kMaxSoundBytes) return false;
                 vorbis_synthesis_read(&d.dsp, frames);
             }
         }
         ended = ogg_page_eos(&page) != 0;
     }
+    pcm.resize(written);
     return ended && headerCount == 3;
 }

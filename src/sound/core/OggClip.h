@@ -12,8 +12,9 @@
 // clips one encoder made) share one decoder setup, built once per process.
 class OggClip {
 public:
-    // Clips above this many bytes are left to the streaming decoder.
-    static constexpr uint64_t kMaxClipFileBytes = uint64_t{4} << 20;
+    // Files above this many bytes (some seconds of sound) are left to the streaming decoder: for
+    // them the setup is a small part of the work, and vorbisfile decodes long streams as fast.
+    static constexpr uint64_t kMaxClipFileBytes = uint64_t{256} << 10;
 
     // False for anything but one clean logical stream (chained or multiplexed streams, a gap, a
     // packet libvorbis refuses, a stream too long), with no PCM: the caller then decodes it the

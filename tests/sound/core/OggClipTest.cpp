@@ -65,6 +65,7 @@ TEST(OggClip, LeavesAllButOneCleanStreamToTheGeneralDecoder)
         {"headers only", std::vector<uint8_t>(ogg.begin(), ogg.begin() + 200)},
         {"two streams one after the other", chained},
         {"a damaged page", corrupt},
+        {"longer than a clip", std::vector<uint8_t>(OggClip::kMaxClipFileBytes + 1, 0)},
     };
     for (const auto& c : cases) {
         OggClip clip;
