@@ -2,14 +2,19 @@
 // and started, IHostInterface answered) and plays replay scripts against the module.
 //
 // mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
-//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]
+//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] [script.jsonl]
+//
+// A replay or timed loads run without the module's stored options (OptionKeyGuard.h).
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 
+#include "LoadTiming.h"
+#include "OptionKeyGuard.h"
 #include "Replay.h"
 #include "StandInHost.h"
 
@@ -29,6 +34,7 @@ struct Options {
     std::string script;
     int seconds = 0;
     int watchdog = 60;
+    int timeLoads = 0;
 };
 
 // The module's last debug lines: OutputDebugString raises this exception, which a vectored
@@ -65,6 +71,7 @@ void PrintDebugLines()
 StandInHost* theHost = nullptr;
 Replay* theReplay = nullptr;
 volatile bool watchdogStop = false;
+OptionKeyGuard* volatile theKeyGuard = nullptr;
 const char* volatile hostPhase = "start-up";
 
 // A replay that hangs says where, instead of running into the test's time limit.
@@ -77,6 +84,7 @@ DWORD WINAPI Watchdog(void* param)
             std::fprintf(stderr, "replay hung: no end after %lu s, in %s, at script line %d\n", limit / 1000,
                          hostPhase, theReplay ? theReplay->CurrentLine() : 0);
             std::fflush(stderr);
+            if (theKeyGuard) theKeyGuard->Restore();
             ExitProcess(4);
         }
         Sleep(100);
@@ -156,6 +164,7 @@ bool ParseArgs(int argc, char** argv, Options& o)
         else if (a == "--out") o.outDir = value();
         else if (a == "--seconds") o.seconds = std::atoi(value().c_str());
         else if (a == "--watchdog") o.watchdog = std::atoi(value().c_str());
+        else if (a == "--time-loads") o.timeLoads = std::atoi(value().c_str());
         else if (!a.empty() && a[0] == '-') return false;
         else o.script = a;
     }
@@ -209,7 +218,8 @@ int main(int argc, char** argv)
     Options opt;
     if (!ParseArgs(argc, argv, opt)) {
         std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] "
-                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]\n");
+                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] "
+                             "[script.jsonl]\n");
         return 2;
     }
     if (!opt.script.empty() && opt.watchdog > 0)
@@ -242,6 +252,17 @@ int main(int argc, char** argv)
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;
+    }
+    std::unique_ptr<OptionKeyGuard> keyGuard;
+    if (!opt.script.empty() || opt.timeLoads > 0) {
+        keyGuard = std::make_unique<OptionKeyGuard>(opt.portalDir);
+        theKeyGuard = keyGuard.get();
+    }
+    if (opt.timeLoads > 0) {
+        const LoadTimingModule timed{module.dll, module.hostWnd, create, init, destroy};
+        const int timedRc = TimeLoads(host, timed, Wide(opt.gameDir), Wide(opt.portalDir), opt.timeLoads);
+        theKeyGuard = nullptr;
+        return timedRc;
     }
     const bool virtualClock = !opt.script.empty() && !opt.realClock && useVirtual && module.advanceClock;
     if (virtualClock) useVirtual(1);
@@ -297,5 +318,6 @@ int main(int argc, char** argv)
     if (boxHook) UnhookWindowsHookEx(boxHook);
     theHost = nullptr;
     if (trace) std::fclose(trace);
+    theKeyGuard = nullptr;
     return rc;
 }
