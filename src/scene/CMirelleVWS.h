@@ -37,6 +37,7 @@
 class CVQZATextWnd;
 class GVAvatarWnd;
 class CVUserOptionWnd;
+class PeripheryPanels;
 class RoomFlows;
 class TableEngine;
 class SceneWindow;
@@ -100,6 +101,8 @@ public:
     RoomFlows& Flows() { return *flows; }
     RoomRequests& Requests() { return *requests; }
     const RoomRequests& Requests() const { return *requests; }
+    // The panels around the table: their owner and the host's commands for them.
+    PeripheryPanels& Periphery() { return *peripheryPanels; }
 
     // Sounds of the table (ids 0..112), gated on the sounds being loaded.
     bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) override;
@@ -403,6 +406,9 @@ public:
     void PreviewOptionVoice(int32_t voiceType) override;
     void OnOptionOk() override { ApplyGameOptions(); }
     std::string GetVoiceName(int32_t gender, int32_t voiceType) const override;
+    UserOptionRules::RoomInfo GetOptionRoomInfo() const override;
+    void OnGameVolumeReleased(int32_t volume) override;
+    void OnMusicVolumeReleased(int32_t volume) override;
     // Loader step: the option panel with the current volume, hidden.
     CVUserOptionWnd* CreateUserOptionWnd();
     [[nodiscard]] bool LoadUserOptionWnd();
@@ -526,6 +532,7 @@ private:
     std::unique_ptr<TableEngine> engine;
     std::unique_ptr<RoomRequests> requests;
     std::unique_ptr<RoomFlows> flows;
+    std::unique_ptr<PeripheryPanels> peripheryPanels;
     bool dirty = false;
     std::atomic<bool> ready{false};
     std::atomic<bool> soundsLoaded{false};

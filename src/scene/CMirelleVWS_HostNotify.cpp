@@ -7,6 +7,7 @@
 #include "foundation/core/Text.h"
 #include "protocol/CHostProxy.h"
 #include "protocol/HostInterfaces.h"
+#include "scene/PeripheryPanels.h"
 #include "scene/SceneWindow.h"
 #include "scene/core/HostNotices.h"
 #include "table/TableEngine.h"
@@ -61,12 +62,8 @@ int CMirelleVWS::OnHostCommand(int32_t userKey, int32_t command, const std::stri
         if (userKey != -1 && userKey == ownUser.userKey) UpdateBlacklist(command, text);
         return 0;
     case HostCommandId::UserCounts: SendUserCountsToHost(userKey); return 0;
-    case HostCommandId::CheckNotice:
-        // FIXME: the own user's notice text to CCheckNotice::ParseNoticeText, SendCheckNoticeReply at notice time 3.
-        return 0;
-    case HostCommandId::ObserverResult:
-        // FIXME: CVObserveSystemWnd::OnHostResult (value, text == "1") of the observer bar.
-        return 0;
+    case HostCommandId::CheckNotice: Periphery().OnCheckNotice(userKey, text); return 0;
+    case HostCommandId::ObserverResult: Periphery().OnObserverResult(value ? *value : 0, text); return 0;
     case HostCommandId::TitleButton: OnHostButton(text, value ? *value : 0); return 0;
     case HostCommandId::MemoCount: ShowMemoNotify(value ? *value : 0); return 0;
     case HostCommandId::Alive: return 1;

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "scene/PanelMaker.h"
+#include "scene/PeripheryPanels.h"
 #include "toolkit/GVAvatarWnd.h"
 #include "views/CCheckNotice.h"
 #include "views/CVDesperateResultWnd.h"
@@ -31,22 +32,22 @@ CVDesperateWnd* CMirelleVWS::CreateDesperateWnd()
 
 CVGFPlayCountWnd* CMirelleVWS::CreateGFPlayCountWnd()
 {
-    return MakePanel<CVGFPlayCountWnd>(*this, AsOwner(*this));
+    return MakePanel<CVGFPlayCountWnd>(*this, Periphery());
 }
 
 CVRestrictOptionWnd* CMirelleVWS::CreateRestrictOptionWnd()
 {
-    return MakePanel<CVRestrictOptionWnd>(*this, AsOwner(*this));
+    return MakePanel<CVRestrictOptionWnd>(*this, Periphery());
 }
 
 CVRankingPointWnd* CMirelleVWS::CreateRankingPointWnd()
 {
-    return MakePanel<CVRankingPointWnd>(*this, AsOwner(*this));
+    return MakePanel<CVRankingPointWnd>(*this, Periphery());
 }
 
 CVObserveSystemWnd* CMirelleVWS::CreateObserveSystemWnd()
 {
-    return MakePanel<CVObserveSystemWnd>(*this, AsOwner(*this));
+    return MakePanel<CVObserveSystemWnd>(*this, Periphery());
 }
 
 CVDesperateResultWnd* CMirelleVWS::CreateDesperateResultWnd()
@@ -56,7 +57,7 @@ CVDesperateResultWnd* CMirelleVWS::CreateDesperateResultWnd()
 
 CVMirelleBijouWnd* CMirelleVWS::CreateBijouWnd()
 {
-    return MakePanel<CVMirelleBijouWnd>(*this, AsOwner(*this));
+    return MakePanel<CVMirelleBijouWnd>(*this, Periphery());
 }
 
 CCheckNotice* CMirelleVWS::CreateCheckNotice()
@@ -101,4 +102,6 @@ void CMirelleVWS::StepPeripheryPanels()
     CVPanel* const panels[] = {p.playCount, p.rankingPoint, p.bijou, p.desperateResult, p.desperate};
     for (CVPanel* panel : panels)
         if (panel && panel->IsVisible() && panel->Step()) InvalidateWnd(panel);
+    // The notice steps as it draws: it only needs drawing again while it runs.
+    if (p.checkNotice && p.checkNotice->IsActive()) InvalidateWnd(p.checkNotice);
 }

@@ -8,6 +8,7 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVDesperateResultWnd.h"
 #include "views/CVGoBakAlertUIWnd.h"
+#include "scene/PeripheryPanels.h"
 #include "views/CVItemWnd.h"
 #include "views/CVResultWnd.h"
 #include "views/WidgetFactory.h"
@@ -45,7 +46,7 @@ bool CMirelleVWS::CreateResultWnd()
 
 CVItemWnd* CMirelleVWS::CreateItemWnd()
 {
-    return MakePanel<CVItemWnd>(*this, static_cast<ResultOwner&>(*this));
+    return MakePanel<CVItemWnd>(*this, Periphery());
 }
 
 void CMirelleVWS::ShowRoundResult(const RoundResult& body)

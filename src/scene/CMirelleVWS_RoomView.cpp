@@ -11,6 +11,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/WidgetFactory.h"
 
@@ -132,8 +133,10 @@ void CMirelleVWS::HideBettingPanel()
 
 void CMirelleVWS::ShowObserveSystem(bool show)
 {
-    // FIXME: refresh the observer bar (CVObserveSystemWnd::Refresh) before showing it, once it is loaded.
-    ShowIf(entryWidgets.observerBar, show);
+    if (CVObserveSystemWnd* bar = entryWidgets.observerBar) {
+        if (show) bar->Refresh();
+        bar->Show(show);
+    }
     SetDirty();
 }
 

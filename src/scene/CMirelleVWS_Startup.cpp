@@ -2,6 +2,7 @@
 
 #include "table/TableEngine.h"
 #include "table/flows/RoomFlows.h"
+#include "scene/PeripheryPanels.h"
 
 #include <cstdlib>
 #include <utility>
@@ -27,7 +28,8 @@ CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
     : window(sceneWindow),
       engine(std::make_unique<TableEngine>(*this, *this, *this)),
       requests(std::make_unique<RoomRequests>(*this, *engine, *this, *this)),
-      flows(std::make_unique<RoomFlows>(*this, *engine, *requests, *this, *this))
+      flows(std::make_unique<RoomFlows>(*this, *engine, *requests, *this, *this)),
+      peripheryPanels(std::make_unique<PeripheryPanels>(*this))
 {
     GetSystemInfo(&system);
     ResetRoundState();

@@ -2,6 +2,7 @@
 
 #include "protocol/HostInterfaces.h"
 #include "scene/core/TitleButtonRules.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVPSPPushBtn.h"
 
 namespace {
@@ -46,7 +47,8 @@ void CMirelleVWS::UpdatePlayObserveButtons(int flag)
     f.seatWithoutUser = HasSeatWithoutUser() || HasRobotSeat();
     const TitleButtons::PlayObservePlan plan = TitleButtons::PlanPlayObserve(f);
     for (const TitleButtons::ButtonStep& s : plan.steps) SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
-    // FIXME: the observer bar's join button follows plan.joinBar (CVObserveSystemWnd::SetJoinButton).
+    if (plan.joinBar && entryWidgets.observerBar)
+        entryWidgets.observerBar->SetJoinButton(plan.joinBar->first, plan.joinBar->second);
     SetDirty();
 }
 

@@ -158,7 +158,7 @@ struct EntryWidgets {
     GVWnd* inviteBack = nullptr;
     std::array<GVQZAniWnd*, 4> roundStart{};  // default, kind 1, kind 2, target-score
     GVPSPWnd* chamgiBackground = nullptr;
-    GVWnd* observerBar = nullptr;
+    CVObserveSystemWnd* observerBar = nullptr;
     std::array<GVAnimWnd*, 6> robotAvatars{};  // one shows while a robot is seated
     GVQZAniWnd* pickBoard = nullptr;          // the rock-paper-scissors board and its second clip
     GVQZAniWnd* pickBoardSecond = nullptr;

@@ -12,6 +12,7 @@
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVUserInfoWnd.h"
 
 namespace {

@@ -25,7 +25,7 @@ std::optional<PlayCountView> PlanPlayCount(int32_t count, int64_t freePlay, bool
         v.text = "무한";
         left = kDailyGames;
     } else {
-        Format(v.text, "%ld", left);
+        Format(v.text, "%d", left);
     }
     v.gaugeWidth = left * kGaugeWidth / kDailyGames;
     v.refillImageSet = freePlay > 0 ? 1 : 0;
@@ -44,8 +44,8 @@ std::string LimitNotice(bool unlimited, int64_t freePlay)
     std::string out;
     return Format(out,
                   "[알림]`1110` 별맞고와 달맞고는 판수제한 없이 무제한 이용 가능합니다. \n"
-                  "    고스톱류 게임은 매일 통합 `0010`%ld판`0111`까지 가능하며, \n"
-                  "    매일 `0010`자정(24:00)`0111`에 `0010`%ld판`0111`이 주어집니다.`0010`",
+                  "    고스톱류 게임은 매일 통합 `0010`%d판`0111`까지 가능하며, \n"
+                  "    매일 `0010`자정(24:00)`0111`에 `0010`%d판`0111`이 주어집니다.`0010`",
                   kDailyGames, kDailyGames);
 }
 
@@ -62,12 +62,12 @@ Box RefillBox(RefillAction action, const RefillInput& in)
     std::string text;
     switch (action) {
     case RefillAction::PcCafeBox:
-        Format(text, "고스톱 게임은 매일 통합 %ld판까지 가능하나, \n솔랑 세린’PC방에서는 판수 걱정없이 \n무제한 게임을 이용할 수 있습니다.",
+        Format(text, "고스톱 게임은 매일 통합 %d판까지 가능하나, \n솔랑 세린’PC방에서는 판수 걱정없이 \n무제한 게임을 이용할 수 있습니다.",
                kDailyGames);
         return {text, "솔랑 세린’PC방 무제한 게임이용"};
     case RefillAction::AfterLimitBox:
         Format(text,
-               "고스톱류(별맞고, 맞고, 맞고라움, 고스톱) 게임은\n매일 통합 %ld판까지 가능하나, 별맞고와 달맞고는 %ld판 이후에도\n판수 걱정없이 무제한 게임을 이용할 수 있습니다.",
+               "고스톱류(별맞고, 맞고, 맞고라움, 고스톱) 게임은\n매일 통합 %d판까지 가능하나, 별맞고와 달맞고는 %d판 이후에도\n판수 걱정없이 무제한 게임을 이용할 수 있습니다.",
                kDailyGames, kDailyGames);
         return {text, "별맞고 무제한 게임 이용"};
     case RefillAction::ValidityBox: {
@@ -80,7 +80,7 @@ Box RefillBox(RefillAction action, const RefillInput& in)
             Format(text, "%s까지 ", stamp.c_str());
         }
         std::string rest;
-        Format(rest, "\n고스톱류(맞고, 맞고라움, 고스톱) 게임에서 \n판수 걱정없이 무제한 게임을 이용할 수 있습니다.\n단, %ld판 이후에도 별맞고와 달맞고는 계속 할 수 있습니다.",
+        Format(rest, "\n고스톱류(맞고, 맞고라움, 고스톱) 게임에서 \n판수 걱정없이 무제한 게임을 이용할 수 있습니다.\n단, %d판 이후에도 별맞고와 달맞고는 계속 할 수 있습니다.",
                kDailyGames);
         return {text + rest, "유효 기간 알림"};
     }
@@ -98,7 +98,7 @@ bool ShowsLevelBadge(int32_t level)
 std::string RankingPointsText(int32_t points)
 {
     std::string out;
-    return Format(out, "+%ld점", points);
+    return Format(out, "+%d점", points);
 }
 
 bool RankingExpired(uint32_t shownAt, uint32_t now)

@@ -122,9 +122,4 @@ int32_t ReadBgmVolume(const std::optional<std::string>& stored)
     return value < kVolumeLow ? kVolumeLow : value > kVolumeHigh ? kVolumeHigh : value;
 }
 
-int32_t SceneVolume(int32_t sliderValue)
-{
-    return sliderValue <= kVolumeLow ? kSilent : sliderValue;
-}
-
 }  // namespace UserOptionRules

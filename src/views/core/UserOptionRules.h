@@ -13,7 +13,6 @@ constexpr int kRoomRows = 7;
 constexpr int32_t kVolumeLow = -5000;
 constexpr int32_t kVolumeHigh = 0;
 constexpr int32_t kBgmDefault = -1250;
-constexpr int32_t kSilent = -10000;
 
 // The value of `key` in a '|'-separated list of "key=value" items: the first item whose key is
 // exactly `key`, its value read as a decimal integer (64 bits, saturated); 0 when none.
@@ -38,7 +37,5 @@ std::array<std::string, kRoomRows> RoomInfoRows(const RoomInfo& room);
 
 // The stored music volume: a decimal text held to -5000..0; missing or not a number gives -1250.
 int32_t ReadBgmVolume(const std::optional<std::string>& stored);
-// The room's volume for a slider value: the slider's low end silences the room.
-int32_t SceneVolume(int32_t sliderValue);
 
 }  // namespace UserOptionRules

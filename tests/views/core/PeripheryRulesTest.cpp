@@ -70,8 +70,6 @@ TEST(UserOptionRules, StoredMusicVolumeAndSliderVolume)
         {"above", std::string("500"), 0}, {"huge", std::string("-99999999999"), -5000},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadBgmVolume(c.stored), c.volume) << c.name;
-    EXPECT_EQ(UserOptionRules::SceneVolume(-5000), -10000);
-    EXPECT_EQ(UserOptionRules::SceneVolume(-4999), -4999);
 }
 
 TEST(ItemRules, ReservationsAndMarks)

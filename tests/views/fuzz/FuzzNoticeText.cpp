@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "views/core/NoticeRules.h"
+#include "views/core/CheckNoticeRules.h"
 
 namespace {
 
@@ -17,18 +17,18 @@ void Check(bool ok, const char* what)
     std::abort();
 }
 
-bool InSet(int index) { return index == NoticeRules::kNone || (index >= 0 && index <= NoticeRules::kScrollOverlay); }
+bool InSet(int index) { return index == CheckNoticeRules::kNone || (index >= 0 && index <= CheckNoticeRules::kScrollOverlay); }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const NoticeRules::NoticePlan plan = NoticeRules::ParseNoticeText(text);
+    const CheckNoticeRules::NoticePlan plan = CheckNoticeRules::ParseNoticeText(text);
     Check(InSet(plan.caption) && InSet(plan.firstDigit) && InSet(plan.secondDigit), "player index outside the set");
     Check(plan.active || plan.message.empty(), "an inactive notice with a message");
     for (const char* key : {"TYPE", "TIME", "MSG"}) {
-        const auto value = NoticeRules::GetNoticeField(text, key);
+        const auto value = CheckNoticeRules::GetNoticeField(text, key);
         Check(!value || text.find(*value) != std::string_view::npos, "a field that is not in the text");
     }
     return 0;

@@ -1,8 +1,8 @@
-#include "views/core/NoticeRules.h"
+#include "views/core/CheckNoticeRules.h"
 
 #include <climits>
 
-namespace NoticeRules {
+namespace CheckNoticeRules {
 
 namespace {
 
@@ -91,4 +91,4 @@ int NextPhase(int phase, bool playerStopped, bool scrollDone)
     }
 }
 
-}  // namespace NoticeRules
+}  // namespace CheckNoticeRules

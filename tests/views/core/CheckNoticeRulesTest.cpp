@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "views/core/NoticeRules.h"
+#include "views/core/CheckNoticeRules.h"
 
-using namespace NoticeRules;
+using namespace CheckNoticeRules;
 
-TEST(NoticeRules, FieldsCountOnlyAtTheStartOrAfterAHash)
+TEST(CheckNoticeRules, FieldsCountOnlyAtTheStartOrAfterAHash)
 {
     const struct { const char* name; const char* text; const char* key; std::optional<std::string> value; } cases[] = {
         {"first", "TYPE=0#TIME=3", "TYPE", "0"},
@@ -21,7 +21,7 @@ TEST(NoticeRules, FieldsCountOnlyAtTheStartOrAfterAHash)
     for (const auto& c : cases) EXPECT_EQ(GetNoticeField(c.text, c.key), c.value) << c.name;
 }
 
-TEST(NoticeRules, CaptionsDigitsAndPhases)
+TEST(CheckNoticeRules, CaptionsDigitsAndPhases)
 {
     const struct { const char* name; const char* text; int caption, first, second; bool effects; int phase; } cases[] = {
         {"type 0 time 3", "TYPE=0#TIME=3#MSG=점검", 13, 17, kNone, true, kCaptionWithEffects},
@@ -48,7 +48,7 @@ TEST(NoticeRules, CaptionsDigitsAndPhases)
     EXPECT_EQ(ParseNoticeText("TYPE=0#TIME=99999999999999").time, INT32_MAX);
 }
 
-TEST(NoticeRules, PhasesMoveOnWhenTheirPlayerStops)
+TEST(CheckNoticeRules, PhasesMoveOnWhenTheirPlayerStops)
 {
     EXPECT_EQ(NextPhase(kCaption, false, false), kCaption);
     EXPECT_EQ(NextPhase(kCaptionWithEffects, true, false), kEffectPhase);

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // The check notice's text and what it plays, decided apart from the banner's players.
-namespace NoticeRules {
+namespace CheckNoticeRules {
 
 // The value of a "key=value" field of a '#'-separated text: the key counts at the text's start or
 // right after a '#', directly before its '='; the value runs to the next '#'. Nothing when missing.
@@ -38,4 +38,4 @@ enum Phase : int { kIdle = 0, kCaptionWithEffects = 1, kCaption = 2, kEffectPhas
 // the scrolling once the queue has run out.
 int NextPhase(int phase, bool playerStopped, bool scrollDone);
 
-}  // namespace NoticeRules
+}  // namespace CheckNoticeRules
