@@ -51,13 +51,12 @@ public:
     GVTextWnd* GetChoiceText(int i) const;
     GVPSPWnd* GetChoiceMark(int i) const;
     GVBoxWnd* GetTipBox() const { return tipBox; }
+    int GetReservedItem() const { return reservedItem; }
+    bool HasSafeChoices() const { return safeLoaded; }
 
 protected:
     // The safe button: the selected amount to the host.
     void OnChildClick(GVWnd& child) override;
-
-    int GetReservedItem() const { return reservedItem; }
-    bool HasSafeChoices() const { return safeLoaded; }
 
 private:
     void Reserve(int32_t seat, ItemRules::Item item, int32_t grade);

@@ -309,16 +309,25 @@ int CVUserOptionWnd::OnMouseMove(UINT flags, Point p)
     return routed;
 }
 
-void CVUserOptionWnd::OnChildClick(GVWnd& child)
+// A slider acts when its drag ends, wherever the pointer is let go.
+int CVUserOptionWnd::OnLButtonUp(UINT flags, Point p)
 {
-    if (!optionOwner) return;
-    if (&child == volumeSlider) {
+    GVSlideWnd* dragged = nullptr;
+    for (GVSlideWnd* slider : {volumeSlider, bgmSlider})
+        if (slider && slider->IsDragging()) dragged = slider;
+    const int taken = CVPanel::OnLButtonUp(flags, p);
+    if (!dragged || dragged->IsDragging() || !optionOwner) return taken;
+    if (dragged == volumeSlider) {
         SetVolume(volumeSlider->GetValue());
         optionOwner->OnGameVolumeReleased(volume);
-    } else if (&child == bgmSlider) {
+    } else {
         bgmVolume = bgmSlider->GetValue();
         optionOwner->OnMusicVolumeReleased(bgmVolume);
-    } else if (&child == ok) {
-        optionOwner->OnOptionOk();
     }
+    return 1;
+}
+
+void CVUserOptionWnd::OnChildClick(GVWnd& child)
+{
+    if (&child == ok && optionOwner) optionOwner->OnOptionOk();
 }

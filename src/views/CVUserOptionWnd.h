@@ -66,6 +66,8 @@ public:
     CVPSPPushBtn* GetOkButton() const { return ok; }
 
     int OnLButtonDown(UINT flags, Point p) override;
+    // The end of a slider's drag sets its volume, wherever the pointer is let go.
+    int OnLButtonUp(UINT flags, Point p) override;
     // A drag of the game-volume slider shows the sound-off mark as it goes.
     int OnMouseMove(UINT flags, Point p) override;
     GVSlideWnd* GetVolumeSlider() const { return volumeSlider; }
