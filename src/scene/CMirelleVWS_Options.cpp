@@ -93,7 +93,7 @@ bool CMirelleVWS::LoadUserOptionWnd()
     if (!panel) return false;
     panel->SetPos(CVUserOptionWnd::kPlace);
     panel->SetVolume(std::max(options.volume, CVUserOptionWnd::kVolumeLow));
-    userOption = panel;
+    userOption = periphery.userOption = panel;
     return AddLoaded(panel);
 }
 

@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/PeripheryPanels.h"
 #include "scene/WidgetOps.h"
 #include "table/TableEngine.h"
 #include "toolkit/GVBoxWnd.h"
@@ -125,6 +126,7 @@ void CMirelleVWS::ResetRoomView()
     ShowInviteButton(false);
     ClearTable();
     if (periphery.checkNotice) periphery.checkNotice->Reset();
+    Periphery().Reset();
     gameInfo.missionMusic = 0;
     if (CloseOptionWindow()) SetTitleButtonState("option", true, true, 0);
     // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.

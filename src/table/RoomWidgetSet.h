@@ -32,6 +32,7 @@ class CVMirelleBijouWnd;
 class CVObserveSystemWnd;
 class CVRankingPointWnd;
 class CVRestrictOptionWnd;
+class CVUserOptionWnd;
 class GVAvatarWnd;
 
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
@@ -234,6 +235,7 @@ struct PeripheryWidgets {
     CVDesperateResultWnd* desperateResult = nullptr;
     CVMirelleBijouWnd* bijou = nullptr;
     CCheckNotice* checkNotice = nullptr;  // on top of everything
+    CVUserOptionWnd* userOption = nullptr;  // the scene's options panel, for its room rows
 };
 
 // Every area's widgets; the scene fills them as it loads.

@@ -43,8 +43,9 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
-    // FIXME: the promotion record, the bijou panel, the banners and the play-count panel with the
-    // title-bar caption's place, once the promotion manager and those panels exist.
+    flows.periphery.EnterJewels(body);
+    // FIXME: the promotion record and its default banner (CMirellePromotionMgr::ShowDefaultBanner).
+    flows.periphery.ShowPlayCount(false);
     entryState.entryValue = body.entryValue;
     stage.UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -64,7 +65,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     EnterByMode(body);
     // FIXME: the promotions' event notices and the target-score panel, once they exist.
     PlaceDeckForRoom();
-    // FIXME: the entry animation and the options panel's room text, once they are loaded.
+    // FIXME: the entry animation, once it is loaded.
+    flows.periphery.RebuildRoomOptionText();
     stage.SetDirty();
     stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
@@ -88,7 +90,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
             stage.UpdatePlayObserveButtons(1);
-            // FIXME: the restrict panel (Update(1, 0)) in anti-leave rooms, once it exists.
+            flows.periphery.UpdateRestrict(true, false);
         }
         stage.UpdateExitButtons(1);
         stage.PrintOptionSummary();
@@ -269,7 +271,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
             stage.StartTimer(TimerId::Start);
         }
     }
-    // FIXME: the restrict panel (Update(1, 0)), once it exists.
+    flows.periphery.UpdateRestrict(true, false);
     stage.SetDirty();
     PassHostTextToServer();
 }

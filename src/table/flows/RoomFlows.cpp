@@ -89,7 +89,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       play(stage, engine, requests, *this, records, widgets),
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
-      notices(stage, engine, requests, *this, records, widgets)
+      notices(stage, engine, requests, *this, records, widgets),
+      periphery(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -4,6 +4,7 @@
 #include "table/flows/EntryFlow.h"
 #include "table/flows/FirstPlayerFlow.h"
 #include "table/flows/NoticeFlow.h"
+#include "table/flows/PeripheryFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
@@ -28,4 +29,5 @@ public:
     DecisionFlow decisions;
     ResultFlow results;
     NoticeFlow notices;
+    PeripheryFlow periphery;  // the panels around the table, for the flows above
 };

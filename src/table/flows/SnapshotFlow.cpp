@@ -72,8 +72,8 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
         stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind and the target-score panel,
-    // once they are loaded.
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
+    // FIXME: the mission panels by kind and the target-score panel, once they are loaded.
     RestoreSnapshotCards(t);
     stage.RecountMissionProgress();
 }
