@@ -11,12 +11,13 @@ bool CVGFPlayCountWnd::CreateChildren(PeripheryOwner& roomOwner)
     room = &roomOwner;
     WidgetFactory f = BeginChildren(roomOwner);
     if (!Adopt(alert = f.CreateQZAniWnd("PCRefill\\alert.qza", {0, 0}))) return false;
+    // The button fills the panel: the gauge and the count draw over it.
+    refillButton = f.CreatePSPPushBtn("PCRefill\\btn.psp", {0, 0}, Visible::Yes, kRefillImageSets);
+    if (!Adopt(refillButton)) return false;
     // Two pixels high; its width follows the games left.
     if (!Adopt(gauge = f.CreateDDSWnd("PCRefill\\gauge.bmp", -1, {4, 16}, {38, 2}))) return false;
     if (!Adopt(countText = f.CreateTextWnd("", {5, 5}, {36, 14}, 12, 400, 0x00FF00))) return false;
     countText->SetTextFormat(DT_RIGHT);
-    refillButton = f.CreatePSPPushBtn("PCRefill\\btn.psp", {0, 0}, Visible::Yes, kRefillImageSets);
-    if (!Adopt(refillButton)) return false;
     SetPos(kOrigin);
     Reset();
     return true;
