@@ -140,7 +140,6 @@ int CMirelleVWS::SetSkin(int skin, int reload)
         if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->SetSkin(skin);
     }
     // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::SetSkin (skin).
-    // FIXME: the item panel's skin (CVItemWnd::SetSkin (skin)), once the panel has one.
     // FIXME: CVDesperateWnd::SetSkin (skin) in rooms 40..43.
     SetRedrawAll(true);
     SetDirty();

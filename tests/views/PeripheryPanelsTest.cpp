@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -370,4 +372,59 @@ TEST_F(PeripheryPanels, CheckNoticeRunsItsPhases)
     EXPECT_FALSE(notice.GetPlayer(P::Effect).IsBound()) << "time 4 or more unbinds the effects";
     notice.Reset();
     EXPECT_FALSE(notice.IsActive());
+}
+
+// The running notice draws into its strip and nowhere else, and what a frame of it costs against
+// an idle one (printed; the drawing steps the notice on the real clock's virtual stand-in).
+TEST_F(PeripheryPanels, NoticeDrawsInItsStripAndItsCost)
+{
+    CCheckNotice notice;
+    notice.Create();
+    ASSERT_TRUE(notice.CreateChildren(room));
+    const Rect all{0, 0, 800, 600};
+    LARGE_INTEGER freq, a, b;
+    QueryPerformanceFrequency(&freq);
+    const auto frame = [&] {
+        QueryPerformanceCounter(&a);
+        EXPECT_EQ(notice.Draw(Back(), all), 1);
+        QueryPerformanceCounter(&b);
+        return static_cast<double>(b.QuadPart - a.QuadPart) * 1e3 / static_cast<double>(freq.QuadPart);
+    };
+    std::vector<double> idle, active;
+    for (int i = 0; i < 50; ++i) idle.push_back(frame());
+    notice.ParseNoticeText("TYPE=0#TIME=3");
+    for (int i = 0; i < 200 && notice.IsActive(); ++i) {
+        Clock::Advance(50);
+        active.push_back(frame());
+    }
+    EXPECT_FALSE(notice.IsActive()) << "the notice ends on its own";
+    std::sort(idle.begin(), idle.end());
+    std::sort(active.begin(), active.end());
+    ASSERT_FALSE(active.empty());
+    std::printf("check notice frame, depth %d: idle median %.3f ms, running median %.3f ms over %zu frames\n",
+                RequestedDepth(), idle[idle.size() / 2], active[active.size() / 2], active.size());
+
+    // Drawn on a cleared buffer while it runs: pixels in the strip change, none below it.
+    DDBLTFX fx{};
+    fx.dwSize = sizeof fx;
+    ASSERT_EQ(Back()->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    notice.ParseNoticeText("TYPE=0#TIME=3");
+    Clock::Advance(20);
+    notice.Draw(Back(), all);
+    DDSURFACEDESC2 desc{};
+    desc.dwSize = sizeof desc;
+    ASSERT_EQ(Back()->Lock(nullptr, &desc, DDLOCK_WAIT | DDLOCK_READONLY, nullptr), DD_OK);
+    const auto lit = [&](int top, int bottom) {
+        int n = 0;
+        const int bytes = static_cast<int>(desc.ddpfPixelFormat.dwRGBBitCount / 8);
+        for (int y = top; y < bottom; ++y) {
+            const auto* row = static_cast<const uint8_t*>(desc.lpSurface) + y * desc.lPitch;
+            for (int x = 0; x < 800 * bytes; ++x) n += row[x] != 0;
+        }
+        return n;
+    };
+    const int inStrip = lit(0, 17), below = lit(17, 600);
+    Back()->Unlock(nullptr);
+    EXPECT_GT(inStrip, 0);
+    EXPECT_EQ(below, 0);
 }
