@@ -375,7 +375,11 @@ void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 void EntryFlow::OnMyUserInfo(const MyUserInfo& body)
 {
     ownUser = body.user;
-    stage.ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
+    // A refresh, not a show: a folded bar stays folded.
+    if (CVObserveSystemWnd* bar = entryWidgets.observerBar) {
+        bar->Refresh();
+        stage.InvalidateWnd(bar);
+    }
 }
 
 void EntryFlow::OnUserAvatarString(const UserAvatarString& body)

@@ -2,6 +2,7 @@
 
 #include "table/core/ResultHandlerRules.h"
 #include "table/flows/RoomStage.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVDesperateResultWnd.h"
 #include "views/CVGFPlayCountWnd.h"
 #include "views/CVItemWnd.h"
@@ -31,7 +32,13 @@ void PeripheryFlow::ShowPlayCount(bool alert)
     } else {
         panel->Reset();
     }
-    // FIXME: the title-bar caption plan.captionOffset pixels from the panel.
+    // The title-bar caption stands right of the panel while it shows, else over its place.
+    if (GVTextWnd* caption = roomButtons.titleText) {
+        const Rect place = panel->GetRect();
+        const int32_t x = plan.limited ? place.right + plan.captionOffset : place.left + plan.captionOffset;
+        caption->SetPos({x, caption->GetPos().y});
+        stage.InvalidateWnd(caption);
+    }
     stage.InvalidateWnd(panel);
 }
 
