@@ -428,3 +428,14 @@ TEST_F(PeripheryPanels, NoticeDrawsInItsStripAndItsCost)
     EXPECT_GT(inStrip, 0);
     EXPECT_EQ(below, 0);
 }
+
+// A notice with nothing to scroll (its pictures not loaded, no player bound) still runs to its end
+// instead of waiting in the scrolling phase for ever.
+TEST_F(PeripheryPanels, NoticeWithNothingToScrollStillEnds)
+{
+    CCheckNotice notice;
+    notice.Create();
+    ASSERT_TRUE(notice.ParseNoticeText("TYPE=0#TIME=3").active);
+    for (int i = 0; i < 10 && notice.IsActive(); ++i) notice.Step(Clock::NowMs());
+    EXPECT_FALSE(notice.IsActive()) << "phase " << notice.GetPhase();
+}
