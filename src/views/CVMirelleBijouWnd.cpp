@@ -73,6 +73,7 @@ int CVMirelleBijouWnd::SetBijouInfo(bool enable, int32_t kind, int32_t jewelCoun
     if (!belowLimit) {
         count = GetLimit();
         if (successBack) successBack->Show(true);
+        Show(true);
         Invalidate();
         return 1;
     }

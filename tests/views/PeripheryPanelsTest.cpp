@@ -323,6 +323,10 @@ TEST_F(PeripheryPanels, JewelsCountToTheirLimit)
     jewels->AddBijou(5);
     EXPECT_EQ(jewels->GetCount(), 1204);
     EXPECT_EQ(jewels->GetGained(), 5);
+    jewels->Show(false);
+    ASSERT_EQ(jewels->SetBijouInfo(true, 2, 1300, 0), 1);
+    EXPECT_EQ(jewels->GetCount(), 1200) << "held at the limit";
+    EXPECT_TRUE(jewels->IsVisible() && jewels->GetSuccessBack()->IsVisible());
 
     ASSERT_EQ(jewels->SetBijouInfo(true, 1, 0, 0), 1);
     jewels->StartEffect(true, false);
