@@ -61,7 +61,7 @@ PeripheryOwner::RoomFacts PeripheryPanels::GetRoomFacts() const
     f.requiredGames = room.option.extraValue;
     // The server sends the games still to play.
     f.playedGames = room.option.extraValue - scene.entryState.antiLeaveCount;
-    f.stakeIndex = scene.stakeLevel;
+    f.stakeIndex = room.option.betKind;
     f.roomStakeValue = room.option.betAmount;
     return f;
 }
