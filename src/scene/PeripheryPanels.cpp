@@ -2,6 +2,8 @@
 
 #include "foundation/core/Text.h"
 #include "scene/CMirelleVWS.h"
+#include "scene/HostLink.h"
+#include "scene/RoomView.h"
 #include "table/core/EntryRules.h"
 #include "views/CCheckNotice.h"
 #include "views/CVObserveSystemWnd.h"
@@ -83,8 +85,8 @@ bool PeripheryPanels::GetSeatNames(int32_t seat, std::string& nickname, std::str
 
 std::optional<int> PeripheryPanels::RequestHost(HostRequestCode code, int32_t value)
 {
-    if (!static_cast<const RoomStage&>(scene).GetHost()) return std::nullopt;
-    return scene.HostRequest(scene.ownUser.userKey, code, value, nullptr, nullptr);
+    if (!scene.Link().GetHost()) return std::nullopt;
+    return scene.Link().HostRequest(scene.ownUser.userKey, code, value, nullptr, nullptr);
 }
 
 void PeripheryPanels::RequestItemUse(int64_t amount)
@@ -94,12 +96,12 @@ void PeripheryPanels::RequestItemUse(int64_t amount)
 
 void PeripheryPanels::OpenRefillPage()
 {
-    scene.HostMessage(kRefillPageMessage, FormatText("%d", CMirelleVWS::kGameNumber), kRefillPageCode);
+    scene.View().HostMessage(kRefillPageMessage, FormatText("%d", CMirelleVWS::kGameNumber), kRefillPageCode);
 }
 
 void PeripheryPanels::PrintPanelChat(const std::string& text)
 {
-    scene.PrintChatText(text);
+    scene.Link().PrintChatText(text);
 }
 
 void PeripheryPanels::PlayPanelSound(int id)
@@ -110,7 +112,7 @@ void PeripheryPanels::PlayPanelSound(int id)
 void PeripheryPanels::ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms)
 {
     constexpr int kOkBox = 0;
-    scene.ShowMessageBox(text, kOkBox, ms, title, EntryRules::kBoxColor);
+    scene.Link().ShowMessageBox(text, kOkBox, ms, title, EntryRules::kBoxColor);
 }
 
 void PeripheryPanels::SetPageState(ObserverRules::PageState state)

@@ -73,9 +73,9 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
     if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
-    // FIXME: the mission panels by kind and the target-score panel, once they are loaded.
+    flows.missions.ShowTargetScores();
     RestoreSnapshotCards(t);
-    stage.RecountMissionProgress();
+    flows.missions.RestoreMissionPanel(t);
 }
 
 void SnapshotFlow::RestoreMissionData(const GameDataTable& t)
@@ -132,6 +132,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
         }
     }
     if ((records.IsTournamentRoom() || records.IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
+    flows.missions.UpdateGiveUpButton();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
     if (t.playState == 2) {
