@@ -9,6 +9,7 @@
 #include "toolkit/GVSlideWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/RegistryKey.h"
+#include "views/core/MissionRules.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ bool CVUserOptionWnd::CreateChildren(UserOptionOwner& room, const RegistryKey& o
     bgmSlider->SetRange(kVolumeLow, 0);
     std::string stored;
     if (optionsKey.ReadString(subkey, kBgmValue, stored)) {
-        bgmVolume = UserOptionRules::ReadBgmVolume(stored);
+        bgmVolume = MissionRules::ParseMusicVolume(stored).value_or(UserOptionRules::kBgmDefault);
     } else {
         bgmVolume = UserOptionRules::kBgmDefault;
         optionsKey.WriteString(subkey, kBgmValue, std::to_string(UserOptionRules::kBgmDefault));

@@ -1,6 +1,5 @@
 #include "views/core/UserOptionRules.h"
 
-#include <charconv>
 #include <climits>
 
 #include "foundation/core/Text.h"
@@ -109,17 +108,4 @@ std::array<std::string, kRoomRows> RoomInfoRows(const RoomInfo& room)
         rows[row] = lines[i];
     return rows;
 }
-
-int32_t ReadBgmVolume(const std::optional<std::string>& stored)
-{
-    if (!stored) return kBgmDefault;
-    int32_t value = 0;
-    const char* begin = stored->data();
-    const char* end = begin + stored->size();
-    const auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec == std::errc::result_out_of_range) return (begin < end && *begin == '-') ? kVolumeLow : kVolumeHigh;
-    if (ec != std::errc() || ptr != end) return kBgmDefault;
-    return value < kVolumeLow ? kVolumeLow : value > kVolumeHigh ? kVolumeHigh : value;
-}
-
 }  // namespace UserOptionRules

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,7 +34,5 @@ int RoomLineCount(int32_t roomKind);
 // The seven rows, empty ones hidden; all empty for a room without the information.
 std::array<std::string, kRoomRows> RoomInfoRows(const RoomInfo& room);
 
-// The stored music volume: a decimal text held to -5000..0; missing or not a number gives -1250.
-int32_t ReadBgmVolume(const std::optional<std::string>& stored);
 
 }  // namespace UserOptionRules

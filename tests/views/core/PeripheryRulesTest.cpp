@@ -60,18 +60,6 @@ TEST(UserOptionRules, RoomRowsByRoomKind)
     for (const auto& c : cases) EXPECT_EQ(Rows(UserOptionRules::RoomInfoRows(c.room)), c.rows) << c.name;
 }
 
-TEST(UserOptionRules, StoredMusicVolumeAndSliderVolume)
-{
-    using UserOptionRules::ReadBgmVolume;
-    const struct { const char* name; std::optional<std::string> stored; int32_t volume; } cases[] = {
-        {"missing", std::nullopt, -1250}, {"garbage", std::string("loud"), -1250},
-        {"empty", std::string(""), -1250}, {"number then text", std::string("-10x"), -1250},
-        {"in range", std::string("-3000"), -3000}, {"below", std::string("-9000"), -5000},
-        {"above", std::string("500"), 0}, {"huge", std::string("-99999999999"), -5000},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ReadBgmVolume(c.stored), c.volume) << c.name;
-}
-
 TEST(ItemRules, ReservationsAndMarks)
 {
     using namespace ItemRules;

@@ -28,6 +28,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::fprintf(stderr, "row too long: %zu\n", row.size());
             std::abort();
         }
-    (void)UserOptionRules::ReadBgmVolume(room.options);
     return 0;
 }
