@@ -59,6 +59,7 @@ void CMirelleVWS::ClearTable()
     controls.macroEnabled = true;
     SetMacroEnabled(true);
     gameInfo.Reset();
+    tableState.active = false;
     SetDirty();
 }
 

@@ -138,3 +138,14 @@ TEST_F(RoomTable, DealTurnsTheOwnHandUpAndSkipsThePauseInTournamentAndTargetScor
     for (const int32_t kind : {20, 32, 43})
         EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";
 }
+
+TEST_F(RoomTable, TableResetStopsTheCardPlayUntilTheNextDeal)
+{
+    S().Flows().firstPlayer.OnDealCards(DealBody());
+    ASSERT_TRUE(S().tableState.active);
+    S().Flows().firstPlayer.OnTableReset({.firstKey = kOwnKey});
+    S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+    EXPECT_FALSE(S().tableState.active);
+    EXPECT_TRUE(LeavesTableAlone([&] { S().Flows().play.OnInitialFloorBonus({.toPile = {}, .toFloor = {30}}); }))
+        << "a floor card after the reset goes nowhere";
+}

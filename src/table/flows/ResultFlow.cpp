@@ -44,6 +44,8 @@ void ResultFlow::OpenResultPhase()
     stage.StopTurnMarker();
     stage.RestartCountdown();
     tableState.dealing = false;
+    // The round is over: card play waits for the next deal or snapshot.
+    tableState.active = false;
 }
 
 void ResultFlow::CopyOwnMoney(const PlayerInfo& seat)
@@ -248,6 +250,7 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
+    tableState.active = false;
     // FIXME: the target-score panel's give-up button in rooms 40..43 (UpdateGiveUpButton (1)).
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "table/flows/FlowFixture.h"
 
 using PlayFlowTable = FlowFixture;
@@ -26,4 +29,40 @@ TEST_F(PlayFlowTable, CardPlayWaitsForTheDealOrASnapshot)
     EXPECT_FALSE(records.tableState.handPointerShown) << "no hand pointer";
     EXPECT_TRUE(stage.CallsOf("ShowActionPopup").empty() && stage.effects.empty() && stage.sounds.empty())
         << "no action popup, effect or sound";
+}
+
+TEST_F(PlayFlowTable, RoundResultsAndTheGameEndStopTheCardPlayUntilTheNextDeal)
+{
+    const DealCards deal{.userKey = kOwnKey, .floorCards = {0, 4, 9, 13, 17, 22, 26, 30},
+                         .handCards = {1, 5, 6, 12, 14, 15, 23, 27, 31, 35}};
+    const std::pair<const char*, std::function<void()>> ends[] = {
+        {"round result", [&] { flows.results.OnRoundResult({.resultKind = 0, .winnerKey = kOwnKey}); }},
+        {"event round result", [&] { flows.results.OnEventRoundResult({.winnerKey = kOwnKey}); }},
+        {"desperate round result", [&] { flows.results.OnDesperateRoundResult({.winnerKey = kOwnKey}); }},
+        {"game end", [&] { flows.results.OnGameEnd({.firstKey = kOwnKey}); }},
+    };
+    for (const auto& [name, end] : ends) {
+        NewRound();
+        records.room.roomState = static_cast<int32_t>(RoomState::Playing);
+        flows.firstPlayer.OnDealCards(deal);
+        ASSERT_TRUE(records.tableState.active) << name << ": the deal synchronises the table";
+        end();
+        const CGameInfo game = records.gameInfo;
+        flows.play.OnHandCardPlayed({.userKey = kOwnKey, .cards = {1}});
+        flows.play.OnBonusCardPlayed({.userKey = 200, .bonusCard = 48, .replacementCard = 33});
+        EXPECT_TRUE(records.gameInfo == game) << name << ": a card played after it changes no hand, pile or floor";
+    }
+}
+
+TEST_F(PlayFlowTable, KeyMinusOneFindsNoEmptySeat)
+{
+    records.tableState.dealFloorIds = {0, 4, 8, 12, 16, 20, 24, 28};
+    engine.DealRound(false);
+    records.GetPlayer(1).Clear();
+    records.tableState.active = true;
+    const CGameInfo game = records.gameInfo;
+    stage.Forget();
+    flows.play.OnBonusCardPlayed({.userKey = -1, .bonusCard = 48, .replacementCard = 33});
+    EXPECT_TRUE(records.gameInfo == game) << "no card drawn into the empty seat's hand";
+    EXPECT_TRUE(stage.voices.empty());
 }
