@@ -75,6 +75,7 @@ void CMirelleVWS::ClearCardWnds()
         card->Show(true);
     }
     RestoreCardOrder();
+    Engine().ClearPileMarks();
     // The next round's messages write the stake again.
     if (GVTextWnd* stake = entryWidgets.stakeText) stake->SetText("");
     for (GVQZSWnd* pass : tableWidgets.holdBombs) Hide(pass);
@@ -142,6 +143,7 @@ void CMirelleVWS::ResetRoomView()
     gameInfo.voiceMuted.clear();
     room.Clear();
     room.roomState = static_cast<int32_t>(RoomState::None);
+    Hide(entryWidgets.tournamentTitle);
     SetAutoPlay(false);
     Hide(roomButtons.autoPlaySetting);
     SetAutoPlayButtonEnabled(false);

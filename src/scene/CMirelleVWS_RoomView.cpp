@@ -160,12 +160,14 @@ Point CMirelleVWS::RobotAvatarPoint() const
 
 void CMirelleVWS::ShowTournamentTitle()
 {
-    const auto frame = EntryRules::TournamentTitleFrame(room.roomKind);
-    if (!frame) return;
+    // A room of another kind takes the last tournament's title away.
     if (entryWidgets.tournamentTitle) {
         DestroyWnd(entryWidgets.tournamentTitle);
         entryWidgets.tournamentTitle = nullptr;
+        SetDirty();
     }
+    const auto frame = EntryRules::TournamentTitleFrame(room.roomKind);
+    if (!frame) return;
     WidgetFactory factory(imageRoot, *this);
     GVPSPWnd* title = factory.CreatePSPWnd(kTournamentTitleImage, kTournamentTitleAt, Visible::Yes);
     if (!title) return;

@@ -100,6 +100,8 @@ public:
     void LayoutCapturedPile(int seat, int32_t category);
     void LayoutPiPile(int seat);
     void LayoutFloorSlot(int32_t floorSlot, bool flag);
+    // Every pile marker hidden and both pi counts empty: the table clear leaves no pile.
+    void ClearPileMarks();
 
     // The moves of a turn (TableEngine_TurnMoves.cpp).
     void PlayHandCard(int32_t cardId, int seat, bool single);

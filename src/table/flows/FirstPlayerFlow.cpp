@@ -265,7 +265,10 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     stage.LeaveNoticeToHost(0);
     // FIXME: the jackpot gauge with the promotions.
     const bool ownSeated = records.IsUserSeated();
-    if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) stage.SetAutoPlay(false);
+    if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) {
+        stage.SetAutoPlay(false);
+        stage.SetAutoPlayButtonEnabled(true);
+    }
     stage.ShowRoundStartAnimation(false, 0);
     room.roomState = static_cast<int32_t>(RoomState::Playing);
     if (records.IsTournamentRoom() || (records.IsDesperateRoom() && !records.HasRobotSeat())) {
@@ -274,6 +277,8 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     }
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
+    // The table clear emptied the stake.
+    stage.UpdateStakeText();
     // The pick's windows go back face down before the deal takes them.
     entryState.pickSlots.clear();
     stage.InitFloorSlots();

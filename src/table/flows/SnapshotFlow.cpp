@@ -134,6 +134,8 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
     if ((records.IsTournamentRoom() || records.IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
+    // The table clear emptied the stake.
+    stage.UpdateStakeText();
     if (t.playState == 2) {
         stage.StartBlinkTimer();
         tableState.dealing = true;
