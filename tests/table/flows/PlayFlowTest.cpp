@@ -66,3 +66,16 @@ TEST_F(PlayFlowTable, KeyMinusOneFindsNoEmptySeat)
     EXPECT_TRUE(records.gameInfo == game) << "no card drawn into the empty seat's hand";
     EXPECT_TRUE(stage.voices.empty());
 }
+
+TEST_F(PlayFlowTable, PpeokWithMoneyPlaysTheEffectAndVoiceOfItsCount)
+{
+    // count, effects, voices
+    const int cases[][3] = {{-1, 0, 0}, {0, 0, 0}, {1, 1, 1}, {2, 1, 1}, {3, 1, 0}, {4, 0, 0}};
+    for (const auto& [count, effects, voices] : cases) {
+        stage.Forget();
+        flows.play.OnPpeok({.userKey = kOwnKey, .count = count, .moneyFlag = 1, .amount = 500});
+        EXPECT_EQ(static_cast<int>(stage.effects.size()), effects) << "count " << count;
+        EXPECT_EQ(static_cast<int>(stage.voices.size()), voices) << "count " << count;
+        EXPECT_EQ(stage.notifyKind, count == 1 ? 7 : 8) << "count " << count << ": the prompt's kind";
+    }
+}
