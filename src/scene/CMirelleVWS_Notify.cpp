@@ -82,8 +82,8 @@ void CMirelleVWS::StepNotify()
 Notify::NotifyRoom CMirelleVWS::GetNotifyRoom() const
 {
     const int own = FindSeatByKey(ownUser.userKey);
-    // The last room option is the level the prompt of kind 3 reads: 0, the first level, answers
-    // "no" with request 32.
+    // The last room option is the flag the prompt of kind 3 reads: non-zero answers "no" with
+    // request 32.
     return {IsDesperateRoom() && !HasRobotSeat(), room.option.targetScoreLevel, own >= 0 && !IsRobotSeat(own)};
 }
 

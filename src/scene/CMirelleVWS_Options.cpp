@@ -47,6 +47,8 @@ public:
     }
     void SetMacros(bool on) override
     {
+        // The macros follow the voices: the switch counts before the window's values are kept.
+        scene.options.soundOn = on;
         if (on) {
             scene.SetMacroEnabled(true);
             return;
