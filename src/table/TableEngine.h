@@ -17,6 +17,8 @@ class GVWnd;
 class TableStage;
 
 enum class DeckStack { DeckOnly, AllSlots };
+// How dealt floor cards land: showing their faces, or face down (the first-player picks).
+enum class Landing { FaceUp, FaceDown };
 
 // The faces of the 50 card windows; a window not loaded yet answers a spare face.
 class TableCardFaces final : public CardFaces {
@@ -88,7 +90,7 @@ public:
     // The deal (TableEngine_Deal.cpp): tableState.dealFloorIds and gameInfo.ownHandIds, with the
     // intro animation or without.
     void DealRound(bool withAnimation);
-    void DealFloorCards(int32_t start, int32_t count);
+    void DealFloorCards(int32_t start, int32_t count, Landing landing = Landing::FaceUp);
     void DealHandCards(int seat, int32_t start, int32_t count);
     // True when a card moved to join an earlier card of its month.
     bool GroupFloorMonths();

@@ -111,10 +111,8 @@ void FirstPlayerFlow::OpenCardPick(const ShuffleCards& body)
     stage.PlaySoundId(SoundId::CardSort);
     engine.StackDeck(DeckStack::AllSlots);
     stage.Delay(kPickPauseMs);
-    engine.DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()));
-    // The picks lie face down; a pick shows the card the server names.
-    for (const int32_t slot : entryState.pickSlots)
-        if (CVHTWnd* card = engine.CardWndBySlot(slot)) card->SetImageFrame(CVHTWnd::kBackFrame);
+    // The picks land face down; a pick shows the card the server names.
+    engine.DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()), Landing::FaceDown);
     if (GVQZAniWnd* prompt = tableWidgets.selectSunAnimation) {
         prompt->Show(true);
         prompt->Play(0, false);
