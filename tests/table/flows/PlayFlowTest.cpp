@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -77,5 +78,39 @@ TEST_F(PlayFlowTable, PpeokWithMoneyPlaysTheEffectAndVoiceOfItsCount)
         EXPECT_EQ(static_cast<int>(stage.effects.size()), effects) << "count " << count;
         EXPECT_EQ(static_cast<int>(stage.voices.size()), voices) << "count " << count;
         EXPECT_EQ(stage.notifyKind, count == 1 ? 7 : 8) << "count " << count << ": the prompt's kind";
+    }
+}
+
+TEST_F(PlayFlowTable, HandCardPlaysCountShakesAndBombsOnlyForCardsOfTheDeck)
+{
+    using SoundTables::SoundId;
+    const struct { const char* name; std::vector<int32_t> cards; int32_t bomb; int shakeBombs; int nuBombs; int voices; } cases[] = {
+        {"ids outside the deck count for nothing", {50, -1, 99}, 1, 0, 0, 0},
+        {"a bomb of three", {12, 13, 14}, 1, 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        records.tableState.dealFloorIds = {0, 4, 8, 16, 20, 24, 28, 32};
+        records.gameInfo.ownHandIds = {12, 13, 14, 1, 5, 9, 17, 21, 25, 29};
+        ClearTable();
+        NewRound();
+        engine.DealRound(false);
+        records.tableState.active = true;
+        stage.Forget();
+        flows.play.OnHandCardPlayed({.userKey = kOwnKey, .cards = c.cards, .bombFlag = c.bomb});
+        EXPECT_EQ(records.RoundUser(0).shakeBombCount, c.shakeBombs) << c.name;
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::NuBomb), c.nuBombs) << c.name;
+        EXPECT_EQ(static_cast<int>(stage.voices.size()), c.voices) << c.name;
+    }
+}
+
+TEST_F(PlayFlowTable, TurnStartSoundsTheOwnTurnOnly)
+{
+    using SoundTables::SoundId;
+    for (const int32_t key : {kOwnKey, int32_t{200}}) {
+        stage.Forget();
+        flows.round.OnTurnStart({.turnKey = key});
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::NotifyTurn), key == kOwnKey ? 1 : 0)
+            << "turn of " << key;
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::CountTick), 0) << "turn of " << key;
     }
 }
