@@ -109,7 +109,7 @@ int CMirelleVWS::OpenOptionWindow()
         ApplyCardSpeed();
     }
     userOption->SetChoices(std::max(options.volume, CVUserOptionWnd::kVolumeLow),
-                           OptionPlan::SpeedPosition(options.cardSpeed), options.soundOn, options.voiceType,
+                           OptionPlan::SpeedPosition(userCardSpeed.value_or(options.cardSpeed)), options.soundOn, options.voiceType,
                            options.skin);
     if (!userOption->Open(ownUser.gender)) return 0;
     SetTitleButtonState("option", true, false, 0);

@@ -67,6 +67,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.SetDirty();
     stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
+        // The user's own speed is kept for the option window and comes back when the room ends.
+        if (!records.userCardSpeed) records.userCardSpeed = options.cardSpeed;
         options.cardSpeed = kFastRoomCardSpeed;
         stage.ApplyCardSpeed();
     }
