@@ -365,6 +365,7 @@ void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
     engine.RelayoutSeats();
     if (records.GetRoomState() == RoomState::Waiting && records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
     stage.SetAutoPlay(false);
+    stage.SetAutoPlayButtonEnabled(false);
     stage.SetDirty();
     ShowEntryResult(static_cast<int32_t>(body.reason), body.detail, false);
     int32_t inOut = 0;
