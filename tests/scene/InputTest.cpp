@@ -342,7 +342,14 @@ TEST_F(SceneHints, SeatAvatarsOnTheTwoScreenSlotsOnly)
     EXPECT_FALSE(s.GetSeatAvatar(1)->IsFallback()) << "the portal's picture did not load";
     SysFreeString(picture);
 
+    // The host answering nothing for the seat's avatar keeps the one shown.
+    s.GetPlayer(1).avatarString = "avatar";
+    s.LoadSeatAvatar(1);
+    ASSERT_NE(s.GetSeatAvatar(1), nullptr);
+    EXPECT_TRUE(s.GetSeatAvatar(1)->IsVisible());
+
     // Without an avatar string the seat loses its avatar.
+    s.GetPlayer(1).avatarString.clear();
     s.LoadSeatAvatar(1);
     EXPECT_EQ(s.GetSeatAvatar(1), nullptr);
 }

@@ -84,7 +84,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
     const bool waiting = records.GetRoomState() == RoomState::Waiting;
     switch (body.entryMode) {
     case 0:
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         stage.PlaySoundId(SoundTables::SoundId::RoomJoin);
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
@@ -98,7 +98,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         stage.ShowObserveSystem(true);
         break;
     case 1: {
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         EntryRules::JoinRoom join;
         join.robotSeated = records.HasRobotSeat();
         join.playState = room.roomState;
@@ -150,20 +150,20 @@ void EntryFlow::PassHostTextToServer()
     static_cast<void>(requests.SendHostUserText(entryState.hostText));  // nothing here follows it
 }
 
-void EntryFlow::RefreshSeatInfo(int seat)
+void EntryFlow::RefreshSeatInfo(int seat, Avatar avatar)
 {
     if (!room.seats.players.IsValidIndex(seat)) return;
     const PlayerInfo& p = records.GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
-    stage.LoadSeatAvatar(seat);
+    if (avatar == Avatar::Fetch) stage.LoadSeatAvatar(seat);
     stage.SetDirty();
 }
 
-void EntryFlow::RefreshBothSeats()
+void EntryFlow::RefreshBothSeats(Avatar avatar)
 {
-    RefreshSeatInfo(0);
-    RefreshSeatInfo(1);
+    RefreshSeatInfo(0, avatar);
+    RefreshSeatInfo(1, avatar);
 }
 
 void EntryFlow::ShowSeatMarks()
@@ -238,7 +238,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
 {
     const bool waiting = records.GetRoomState() == RoomState::Waiting;
     if (own) {
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         engine.RelayoutSeats();
         const PlayerInfo& me = records.GetPlayer(body.seatIndex);
         // The room value the host's notices carry: the seat's ready value plus its room value.
@@ -248,7 +248,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
             if (records.HasSeatWithoutUser()) stage.ShowInviteButton(true);
         }
     } else {
-        RefreshSeatInfo(body.seatIndex);
+        RefreshSeatInfo(body.seatIndex, Avatar::Fetch);
     }
     entryState.leaveValue = 0;
     int32_t inOut = 0;
@@ -347,8 +347,8 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
 void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 {
     stage.PlaySoundId(SoundTables::SoundId::GameExit);
-    if (robot) RefreshBothSeats();
-    else RefreshSeatInfo(seat);
+    if (robot) RefreshBothSeats(Avatar::Fetch);
+    else RefreshSeatInfo(seat, Avatar::Fetch);
     if (records.GetPlayer(0).userKey == ownUser.userKey && records.GetRoomState() == RoomState::Waiting) {
         stage.ShowStartButton(true);
         if (records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
@@ -361,7 +361,7 @@ void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 
 void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 {
-    RefreshBothSeats();
+    RefreshBothSeats(Avatar::Fetch);
     engine.RelayoutSeats();
     if (records.GetRoomState() == RoomState::Waiting && records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
     stage.SetAutoPlay(false);

@@ -237,17 +237,20 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
     stage.InitFloorSlots();
     entryState.pickSlots.clear();
     entryState.chamgiKind = 0;
+    // A watcher's seats change screen slots when they rotate: their avatars move with them.
+    auto avatars = EntryFlow::Avatar::Keep;
     if (body.firstKey != 0 && body.firstKey != -1) {
         flows.entry.RefreshBothSeats();
         stage.ReportSeatMoney();
         if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
+            if (!records.IsUserSeated()) avatars = EntryFlow::Avatar::Fetch;
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
             // FIXME: move each seated player's panel item to its slot when the own user watches, with the avatars.
         }
     }
-    flows.entry.RefreshBothSeats();
+    flows.entry.RefreshBothSeats(avatars);
     stage.LeaveNoticeToHost(3);
     stage.Delay(kResetPauseMs);
 }

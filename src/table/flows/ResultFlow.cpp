@@ -265,15 +265,18 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     flows.entry.RefreshBothSeats();
     stage.ReportSeatMoney();
     // FIXME: rooms 40..43 reset a finished target-score round or show each seat's score quietly.
+    // A watcher's seats change screen slots when they rotate: their avatars move with them.
+    auto avatars = EntryFlow::Avatar::Keep;
     if (body.firstKey != 0 && body.firstKey != -1) {
         if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
+            if (ownBefore < 0) avatars = EntryFlow::Avatar::Fetch;
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
             // FIXME: swap the target-score panel's sides when the own user watches.
         }
     }
-    flows.entry.RefreshBothSeats();
+    flows.entry.RefreshBothSeats(avatars);
     stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
     stage.LeaveNoticeToHost(3);
     for (const std::string& line : Rules::LeaveLines(body.leaveList, {records.GetPlayer(0).userKey, records.GetPlayer(1).userKey}))

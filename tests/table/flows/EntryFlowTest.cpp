@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "table/flows/FlowFixture.h"
 
@@ -35,4 +37,27 @@ TEST_F(EntryFlowTable, PlayerLeavingFreesHisSeat)
     EXPECT_EQ(stage.Count("SetAutoPlay 0"), 1);
     EXPECT_EQ(stage.Count("SetAutoPlayButtonEnabled 0"), 1) << "the own leave disables the auto-play button";
     EXPECT_TRUE(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::GameExit) == 0) << "no exit sound for the own leave";
+}
+
+TEST_F(EntryFlowTable, AvatarsAreFetchedOnlyWhenASeatChangesHands)
+{
+    const auto fetches = [&] { return stage.CallsOf("LoadSeatAvatar").size(); };
+    flows.results.OnRoundResult({.winnerKey = kOwnKey});
+    flows.results.OnGameEnd({.firstKey = kOwnKey});
+    flows.firstPlayer.OnTableReset({.firstKey = kOwnKey});
+    EXPECT_EQ(fetches(), 0u) << "results, game end and table reset keep the avatars";
+
+    records.GetPlayer(1).Clear();
+    JoinGameAnswer seated{.userKey = 300, .result = 0, .ownerKey = kOwnKey, .seatIndex = 1};
+    seated.player.userKey = 300;
+    flows.entry.OnJoinGameAnswer(seated);
+    EXPECT_EQ(stage.CallsOf("LoadSeatAvatar"), std::vector<std::string>{"LoadSeatAvatar 1"}) << "the new player's seat";
+
+    // A watcher sees the seats swap screen slots: both avatars follow.
+    stage.Forget();
+    records.ownUser.userKey = 999;
+    records.room.seats.AssignScreenSlots(999);
+    flows.firstPlayer.OnTableReset({.firstKey = 300});
+    EXPECT_EQ(records.GetPlayer(0).userKey, 300);
+    EXPECT_EQ(fetches(), 2u);
 }
