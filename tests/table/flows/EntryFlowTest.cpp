@@ -61,3 +61,16 @@ TEST_F(EntryFlowTable, AvatarsAreFetchedOnlyWhenASeatChangesHands)
     EXPECT_EQ(records.GetPlayer(0).userKey, 300);
     EXPECT_EQ(fetches(), 2u);
 }
+
+TEST_F(EntryFlowTable, OwnSeatTakesTheBottomSideWhoeverOwnsTheRoom)
+{
+    records.room.roomState = static_cast<int32_t>(RoomState::Waiting);
+    records.GetPlayer(0).userKey = 200;
+    records.GetPlayer(1).Clear();
+    records.gameInfo.ownerKey = 200;
+    JoinGameAnswer seated{.userKey = kOwnKey, .result = 0, .ownerKey = 200, .seatIndex = 1};
+    seated.player.userKey = kOwnKey;
+    flows.entry.OnJoinGameAnswer(seated);
+    EXPECT_EQ(records.GetPlayer(1).screenSlot, 0) << "the own seat on the bottom side";
+    EXPECT_EQ(records.GetPlayer(0).screenSlot, 1) << "the owner on top";
+}
