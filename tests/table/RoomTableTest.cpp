@@ -12,6 +12,7 @@
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
 #include "views/CVCountWnd.h"
 #include "views/CVPSPPushBtn.h"
 
@@ -203,4 +204,18 @@ TEST_F(RoomTable, PileMarkersAndPiCountsGoWithTheTableClear)
     EXPECT_EQ(markersShown(), 0);
     for (const CVCountWnd* count : t.piCounts)
         EXPECT_TRUE(!count->IsVisible() && count->GetCountText()->GetText().empty()) << "pi count left on the table";
+}
+
+TEST_F(RoomTable, SnapshotAndTableResetStartFromAClearedTable)
+{
+    S().Flows().firstPlayer.OnDealCards(DealBody());
+    S().Flows().firstPlayer.OnTableReset({.firstKey = kOwnKey});
+    for (const CVHTWnd* card : S().tableWidgets.cardWnds)
+        EXPECT_EQ(card->GetImageFrame(), CVHTWnd::kBackFrame) << "a dealt face left up after the reset";
+
+    S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+    S().Flows().snapshot.OnGameDataSync(Snapshot());
+    ASSERT_EQ(S().ShowNotify(8, 0, 1000, 1, 0, 0), 1) << "a prompt opened before the second snapshot";
+    S().Flows().snapshot.OnGameDataSync(Snapshot());
+    EXPECT_FALSE(S().roomWidgets.notify->IsVisible()) << "the prompt survived the snapshot";
 }
