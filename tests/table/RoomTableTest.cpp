@@ -200,7 +200,7 @@ TEST_F(RoomTable, PileMarkersAndPiCountsGoWithTheTableClear)
     };
     ASSERT_EQ(markersShown(), 2) << "a marker over each captured card";
     ASSERT_TRUE(t.piCounts[0]->IsVisible() && t.piCounts[1]->IsVisible()) << "both pi piles counted";
-    S().ClearTable();
+    S().View().ClearTable();
     EXPECT_EQ(markersShown(), 0);
     for (const CVCountWnd* count : t.piCounts)
         EXPECT_TRUE(!count->IsVisible() && count->GetCountText()->GetText().empty()) << "pi count left on the table";
@@ -215,7 +215,7 @@ TEST_F(RoomTable, SnapshotAndTableResetStartFromAClearedTable)
 
     S().room.roomState = static_cast<int32_t>(RoomState::Playing);
     S().Flows().snapshot.OnGameDataSync(Snapshot());
-    ASSERT_EQ(S().ShowNotify(8, 0, 1000, 1, 0, 0), 1) << "a prompt opened before the second snapshot";
+    ASSERT_EQ(S().Prompt().ShowNotify(8, 0, 1000, 1, 0, 0), 1) << "a prompt opened before the second snapshot";
     S().Flows().snapshot.OnGameDataSync(Snapshot());
     EXPECT_FALSE(S().roomWidgets.notify->IsVisible()) << "the prompt survived the snapshot";
 }
