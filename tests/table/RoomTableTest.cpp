@@ -8,6 +8,9 @@
 
 #include "support/RoomTestSupport.h"
 
+#include "scene/RoomView.h"
+#include "scene/ScenePrompt.h"
+
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVTextWnd.h"
