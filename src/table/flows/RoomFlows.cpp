@@ -73,6 +73,14 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DesperateRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnDesperateRoundResult>(t);
         Enter<GameEnd, ResultFlow, &RoomFlows::results, &ResultFlow::OnGameEnd>(t);
         Enter<ChatMacro, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnChatMacro>(t);
+        Enter<SMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionStart>(t);
+        Enter<DMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionStart>(t);
+        Enter<CMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionStart>(t);
+        Enter<C2MissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionStart>(t);
+        Enter<SMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionResult>(t);
+        Enter<DMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionResult>(t);
+        Enter<CMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionResult>(t);
+        Enter<C2MissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionResult>(t);
         return t;
     }();
     return table;
@@ -89,7 +97,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       play(stage, engine, requests, *this, records, widgets),
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
-      notices(stage, engine, requests, *this, records, widgets)
+      notices(stage, engine, requests, *this, records, widgets),
+      missions(stage, engine, requests, *this, records, widgets)
 {
 }
 
