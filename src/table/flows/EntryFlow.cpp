@@ -333,6 +333,12 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         stage.UpdateExitButtons(1);
         stage.UpdatePlayObserveButtons(1);
         stage.ShowInviteButton(false);
+        // The prompt waiting for the leaver's decision goes with him.
+        if (tableState.promptKey == key) {
+            stage.HideNotify();
+            stage.StopPhaseTimer();
+            tableState.promptKey = -1;
+        }
         entryState.leaveValue = 0;
         if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) stage.SendKickListToHost();
         if (records.GetPlayer(0).userKey == -1 && records.GetPlayer(1).userKey != -1) room.seats.RotatePlayers(records.GetPlayer(1).userKey);

@@ -74,3 +74,22 @@ TEST_F(EntryFlowTable, OwnSeatTakesTheBottomSideWhoeverOwnsTheRoom)
     EXPECT_EQ(records.GetPlayer(1).screenSlot, 0) << "the own seat on the bottom side";
     EXPECT_EQ(records.GetPlayer(0).screenSlot, 1) << "the owner on top";
 }
+
+TEST_F(EntryFlowTable, PlayerLeavingClosesThePromptOfHisDecisionOnly)
+{
+    flows.decisions.OnGoOrStopPrompt({.userKey = 200, .points = 7});
+    ASSERT_NE(stage.notifyKind, -1) << "the other's go-or-stop prompt shows";
+    flows.entry.OnPlayerLeave({.userKey = 200});
+    EXPECT_EQ(stage.notifyKind, -1) << "the leaver's prompt stayed";
+    EXPECT_EQ(stage.Count("StopPhaseTimer"), 1);
+
+    // The own prompt outlives another user leaving.
+    records.GetPlayer(1).userKey = 300;
+    records.room.roomState = static_cast<int32_t>(RoomState::Playing);
+    flows.decisions.OnYesNoChoicePrompt({.userKey = kOwnKey});
+    const int shown = stage.notifyKind;
+    ASSERT_NE(shown, -1);
+    flows.entry.OnPlayerLeave({.userKey = 300});
+    EXPECT_EQ(stage.notifyKind, shown);
+    EXPECT_NE(stage.phaseTimer, SceneRules::DecisionKind::None) << "the own decision's timer runs on";
+}
