@@ -397,7 +397,7 @@ public:
     int64_t customBet;
     int32_t noMinimumEntry;
     int32_t betKind;          // 0..4
-    int32_t targetScoreLevel; // 0 the first level: there the month choice's no is a DesperateDecline
+    int32_t targetScoreLevel; // non-zero in target-score rooms: the month choice's no is a DesperateDecline
 
     template <class V> void Fields(V& v)
     {

@@ -98,7 +98,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
-      missions(stage, engine, requests, *this, records, widgets)
+      missions(stage, engine, requests, *this, records, widgets),
+      periphery(stage, engine, requests, *this, records, widgets)
 {
 }
 
