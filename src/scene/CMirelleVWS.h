@@ -15,6 +15,8 @@
 #include "protocol/RoundRecords.h"
 #include "scene/CMirellePromotionMgr.h"
 #include "scene/CMirelleVIPMgr.h"
+#include "scene/ScenePromotions.h"
+#include "scene/SceneVip.h"
 #include "scene/core/RoomTypes.h"
 #include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
@@ -423,8 +425,14 @@ public:
     PanelOwner& MissionPanelsOwner();
     CMirellePromotionMgr promotion;
     CMirelleVIPMgr vip;
+    // The promotions and the VIP helper reach the room through these (scene/ScenePromotions.cpp, SceneVip.cpp).
+    ScenePromotions promotionsPart{*this};
+    SceneVip vipPart{*this};
+    PromotionStage& Promotions() override { return promotion; }
+    VipStage& Vip() override { return vip; }
 
 private:
+    friend class SceneVip;  // the game window, for the dialog's parent and the alert texts' measure
     // Every widget of the room; false as soon as one is not made or loading is stopped.
     bool LoadWidgets(const std::atomic<bool>& stop);
     // The table's loading steps, in drawing order; each answers false at the first widget not made.

@@ -86,8 +86,9 @@ CVHTWnd* CMirelleVWS::FindPendingCard() const
 
 void CMirelleVWS::HideHandHints()
 {
+    // Every marker of a slot, the hold alert too: none stays over the card that takes the slot next.
     for (auto& row : tableWidgets.handMarkers)
-        for (int icon = 0; icon < HintRules::kHintIconCount; ++icon) Hide(row[static_cast<size_t>(icon)]);
+        for (GVWnd* marker : row) Hide(marker);
     StopAndHide(effects.bombHoldOutline);
     StopAndHide(effects.bombOpenOutline);
     StopAndHide(tableWidgets.nuclearMarker);
@@ -121,7 +122,7 @@ void CMirelleVWS::ShowHandHints(bool show)
             marker->Play(-1, false);
         }
     }
-    // FIXME: the VIP manager's hold-alert markers (CMirelleVIPMgr::UpdateHoldMarks (own seat, 1)).
+    vip.UpdateHoldMarks(own, true);
     ShowBombGuides(hand);
 }
 

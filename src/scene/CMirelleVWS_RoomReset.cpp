@@ -33,7 +33,7 @@ void CMirelleVWS::ClearTable()
     StopLoopSounds();
     HideNotify();
     HideRoundResult();
-    // FIXME: CMirelleVIPMgr::HideAllIcons (), with the VIP messages.
+    vip.HideAllIcons();
     StopTurnMarker();
     if (CVGoBakAlertUIWnd* alert = seatPanels.goBakAlert) alert->HideAll();
     timers.countdown = timers.countdownStart;
@@ -54,7 +54,7 @@ void CMirelleVWS::ClearTable()
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
-    // FIXME: CMirellePromotionMgr::ShowEventBanner (0), with the promotions.
+    promotion.ShowEventBanner(false);
     HideBettingPanel();
     controls.macroEnabled = true;
     SetMacroEnabled(true);
@@ -127,7 +127,10 @@ void CMirelleVWS::ResetRoomView()
     if (periphery.checkNotice) periphery.checkNotice->Reset();
     gameInfo.missionMusic = 0;
     if (CloseOptionWindow()) SetTitleButtonState("option", true, true, 0);
-    // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.
+    if (vip.Helper().IsVisible()) {
+        vip.Helper().DestroyVIPDialog();
+        SetTitleButtonState("vip", true, true, 0);
+    }
     if (GVTextWnd* title = roomButtons.titleText) {
         title->Show(true);
         title->Enable(true);

@@ -30,6 +30,8 @@ CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
       flows(std::make_unique<RoomFlows>(*this, *engine, *requests, *this, *this))
 {
     GetSystemInfo(&system);
+    promotion.SetHost(&promotionsPart);
+    vip.SetHost(&vipPart);
     ResetRoundState();
     ResetGameState();
     currentScene = this;

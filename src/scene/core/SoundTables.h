@@ -61,6 +61,7 @@ enum class SoundId : int {
     RoundNumber = 103,
     Enter = 106,
     JewelGained = 108,
+    JokboAlert = 109,
     BbuckEat = 110,
     MissionEat = 111,
 };

@@ -42,8 +42,9 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
-    // FIXME: the promotion record, the bijou panel, the banners and the play-count panel with the
-    // title-bar caption's place, once the promotion manager and those panels exist.
+    // FIXME: the bijou panel and the play-count panel with the title-bar caption's place, once those panels exist.
+    stage.Promotions().SetEventState(body.promotion);
+    stage.Promotions().ShowDefaultBanner(body.jewelSwitch == 0);
     entryState.entryValue = body.entryValue;
     stage.UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -61,7 +62,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     stage.NotifyHostRoomEntered();
     EnterByMode(body);
-    // FIXME: the promotions' event notices and the target-score panel, once they exist.
+    stage.Promotions().PrintEventNotices(body.entryMode);
+    // FIXME: the target-score panel, once it exists.
     PlaceDeckForRoom();
     // FIXME: the entry animation and the options panel's room text, once they are loaded.
     stage.SetDirty();
@@ -73,7 +75,7 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.ShowTournamentTitle();
     entryState.itemReserved = false;
     stage.SetMacroEnabled(true);
-    // FIXME: the VIP dialog (CreateVIPDialog), once it exists.
+    stage.Vip().BuildDialog();
     PassHostTextToServer();
 }
 
@@ -220,7 +222,7 @@ void EntryFlow::OnJoinGameAnswer(const JoinGameAnswer& body)
     if (own) {
         static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
         stage.ShowObserveSystem(false);
-        // FIXME: show the jackpot gauge, with the promotions.
+        stage.Promotions().ShowJackpotGauge(true);
     }
     if (body.player.seatState < -1 && gameInfo.turnKey == body.player.seatState) gameInfo.turnKey = body.player.userKey;
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -418,7 +420,7 @@ void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     if (plan.setTournamentFinished) entryState.tournamentFinished = true;
     if (plan.tail == EntryRules::Tail::Observer) {
         stage.ShowObserveSystem(true);
-        // FIXME: hide the jackpot gauge, with the promotions.
+        stage.Promotions().ShowJackpotGauge(false);
         return;
     }
     for (const EntryRules::HostNote& note : plan.hostNotes)

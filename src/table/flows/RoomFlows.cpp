@@ -73,6 +73,7 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DesperateRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnDesperateRoundResult>(t);
         Enter<GameEnd, ResultFlow, &RoomFlows::results, &ResultFlow::OnGameEnd>(t);
         Enter<ChatMacro, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnChatMacro>(t);
+        Enter<VIPUpdate, VipFlow, &RoomFlows::vip, &VipFlow::OnVIPUpdate>(t);
         return t;
     }();
     return table;
@@ -89,7 +90,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       play(stage, engine, requests, *this, records, widgets),
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
-      notices(stage, engine, requests, *this, records, widgets)
+      notices(stage, engine, requests, *this, records, widgets),
+      vip(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -8,6 +8,7 @@
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
 #include "table/flows/SnapshotFlow.h"
+#include "table/flows/VipFlow.h"
 
 struct GameMessage;
 
@@ -28,4 +29,5 @@ public:
     DecisionFlow decisions;
     ResultFlow results;
     NoticeFlow notices;
+    VipFlow vip;
 };
