@@ -714,3 +714,19 @@ CHelperView::Choice CHelperView::GetChoice()
 {
     return state.choice;
 }
+
+std::vector<HGDIOBJ> CHelperView::GetOwnedGdiObjects()
+{
+    std::vector<HGDIOBJ> objects;
+    const auto add = [&](const Picture& p) {
+        if (p.dc) objects.push_back(p.dc);
+        if (p.bitmap) objects.push_back(p.bitmap);
+    };
+    add(state.background);
+    for (const auto& [id, c] : state.children) {
+        add(c.picture);
+        if (c.font) objects.push_back(c.font);
+    }
+    for (const auto& [index, img] : state.images) add(img.picture);
+    return objects;
+}

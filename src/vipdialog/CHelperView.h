@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // What the VIP dialog tells the room.
 class VipDialogOwner {
@@ -64,4 +65,6 @@ public:
         bool alertOn = false;
     };
     static Choice GetChoice();
+    // Every device context, bitmap and font the dialog holds now.
+    static std::vector<HGDIOBJ> GetOwnedGdiObjects();
 };

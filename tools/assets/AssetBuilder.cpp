@@ -93,12 +93,19 @@ struct Shape {
     uint32_t rgb = 0x808080;
     std::string label;
     std::string glyphs;  // frame f shows glyphs[f % size] instead of the label
+    int keyed = 0;       // each frame's corners cut diagonally this deep, in the colour key magenta
 
     Image Frame(int f) const
     {
         const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
         if (!glyphs.empty()) return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()]);
-        return placeholder::Labelled(w, h, shade, label, f);
+        Image image = placeholder::Labelled(w, h, shade, label, f);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
+                if (dx + dy < keyed) image.At(x, y) = 0xFFFF00FF;
+            }
+        return image;
     }
 };
 
@@ -112,6 +119,7 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     if (e.Has("hot") && !ParsePair(e.Get("hot"), ',', s.hotX, s.hotY)) return Fail(e, "hot must be X,Y", error);
     s.label = e.Get("label", Stem(e.path));
     s.glyphs = e.Get("glyphs", "");
+    if (e.Has("keyed") && (!ParseInt(e.Get("keyed"), s.keyed) || s.keyed < 0)) return Fail(e, "keyed must be 0 or more", error);
     return true;
 }
 
