@@ -146,6 +146,10 @@ TEST_F(HelperViewTest, NumericEditsRefuseLettersLongNumbersAndPastes)
     SendMessageA(Control(kSecondEdit), EM_SETSEL, 0, 0);
     Type(kSecondEdit, "9");
     EXPECT_EQ(Text(kSecondEdit), "0001") << "9 before 0001 would make 90001";
+    SetWindowTextA(Control(kSecondEdit), "9999");
+    SendMessageA(Control(kSecondEdit), EM_SETSEL, 0, -1);
+    Type(kSecondEdit, "5");
+    EXPECT_EQ(Text(kSecondEdit), "5") << "a digit typed over the whole text replaces it";
 
     SetWindowTextA(Control(kSecondEdit), "5");
     ASSERT_TRUE(OpenClipboard(parent));
