@@ -108,7 +108,7 @@ void CMirelleVIPMgr::ShowVIPIcons(int seat, uint32_t flags)
         GVQZAniWnd* icon = icons[static_cast<size_t>(slot)][i];
         if (!icon) continue;
         if (clips[i] == kNoClip) {
-            StopAndHide(icon);
+            HideAndRedraw(icon);
             continue;
         }
         if (icon->IsVisible() && icon->IsPlaying() && icon->GetSubAnimation() == clips[i]) continue;
@@ -123,13 +123,20 @@ void CMirelleVIPMgr::ShowVIPIcons(int seat, uint32_t flags)
 void CMirelleVIPMgr::HideAllIcons()
 {
     for (const auto& slotIcons : icons)
-        for (GVQZAniWnd* icon : slotIcons) StopAndHide(icon);
+        for (GVQZAniWnd* icon : slotIcons) HideAndRedraw(icon);
 }
 
 void CMirelleVIPMgr::HideHoldMarks()
 {
     if (!host) return;
-    for (int k = 0; k < kHoldSlots; ++k) StopAndHide(host->GetHoldMarker(k));
+    for (int k = 0; k < kHoldSlots; ++k) HideAndRedraw(host->GetHoldMarker(k));
+}
+
+void CMirelleVIPMgr::HideAndRedraw(GVQZAniWnd* wnd)
+{
+    if (!wnd || !wnd->IsVisible()) return;
+    StopAndHide(wnd);
+    if (host) host->InvalidateWnd(wnd);
 }
 
 void CMirelleVIPMgr::UpdateHoldMarks(int seat, bool enabled)
@@ -162,6 +169,7 @@ void CMirelleVIPMgr::PrintProgressNotice(int64_t change)
     alert->SelectAnimation(show->clip);
     alert->SetFrame(0);
     alert->Play(1, false);
+    if (host) host->InvalidateWnd(alert);
 }
 
 void CMirelleVIPMgr::ShowAlertTexts(const AlertShow& show)
@@ -186,13 +194,18 @@ void CMirelleVIPMgr::Step()
     switch (alarm.Step(Clock::NowMs(), pending)) {
     case AlertMachine::StepAction::None: return;
     case AlertMachine::StepAction::ShowTexts:
-        for (GVTextWnd* t : alertTexts) ShowIf(t, true);
+        for (GVTextWnd* t : alertTexts) {
+            ShowIf(t, true);
+            if (t && host) host->InvalidateWnd(t);
+        }
         return;
     case AlertMachine::StepAction::Clear:
         StopAndHide(alert);
+        if (alert && host) host->InvalidateWnd(alert);
         for (GVTextWnd* t : alertTexts)
             if (t) {
                 t->Show(false);
+                if (host) host->InvalidateWnd(t);
                 t->SetText("");
             }
         helper.ClearStoredSecondAndAmount();

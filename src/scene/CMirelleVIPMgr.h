@@ -106,6 +106,8 @@ public:
 
 private:
     void HideHoldMarks();
+    // Stops and hides a shown widget and has its place drawn again.
+    void HideAndRedraw(GVQZAniWnd* wnd);
     void ShowAlertTexts(const VipRules::AlertShow& show);
 
     VipHost* host = nullptr;
