@@ -620,7 +620,7 @@ void CHelperView::ShowVIPDialog(bool show, bool enable)
         return;
     }
     Place();
-    ShowWindow(state.dialog, show ? SW_SHOWNOACTIVATE : SW_HIDE);
+    ShowWindow(state.dialog, show ? SW_SHOW : SW_HIDE);
     EnableWindow(state.dialog, enable);
     state.shown = show;
 }

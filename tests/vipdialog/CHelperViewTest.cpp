@@ -267,14 +267,10 @@ TEST_F(HelperViewTest, ShapedByTheBackgroundAndReleasingEveryPicture)
     EXPECT_TRUE(CHelperView::GetOwnedGdiObjects().empty());
 }
 
-TEST_F(HelperViewTest, StatisticsTextsAndGates)
+TEST_F(HelperViewTest, GatesShowTheControlsAndTheShopButtonOpensTheShop)
 {
     ASSERT_TRUE(Create());
     view->UpdateVIPDialogControls(1, 1, 1);
-    view->SetVIPDialogTexts(3725, 3, 2, 0, 150000);
-    EXPECT_EQ(Text(kStat1), "별맞고/1시간2분");
-    EXPECT_EQ(Text(kStat2), "3승2패(5판)");
-    EXPECT_EQ(Text(kStat4), "(+15만냥)");
     view->ShowVIPDialog(true, true);
     EXPECT_TRUE(IsWindowVisible(Control(kStat1)));
     EXPECT_FALSE(IsWindowVisible(Control(kShopNormal)));

@@ -70,17 +70,6 @@ TEST(VipDialogRules, AmountIn64Bits)
     EXPECT_EQ(parts.low, 9999);
 }
 
-TEST(VipDialogRules, RadioExclusivity)
-{
-    const RadioEffect typed = OnRadioChecked(kSecondTyped);
-    EXPECT_EQ(typed.resetGroups, (std::vector<int32_t>{kFirstOff, kMoneyOff}));
-    EXPECT_NE(std::find(typed.enable.begin(), typed.enable.end(), std::pair<int32_t, bool>{kSecondEdit, true}),
-              typed.enable.end());
-    const RadioEffect first = OnRadioChecked(kFirst30);
-    EXPECT_EQ(first.resetGroups, (std::vector<int32_t>{kSecondOff, kMoneyOff}));
-    EXPECT_TRUE(OnRadioChecked(kFirstOff).resetGroups.empty());
-}
-
 TEST(VipDialogRules, StatisticsTexts)
 {
     const auto t = StatisticsTexts(24, {3725, 3, 2, 123'450'000, 150'000});
