@@ -282,3 +282,23 @@ TEST_F(HelperViewTest, GatesShowTheControlsAndTheShopButtonOpensTheShop)
     ASSERT_EQ(shopOpened.size(), 1u);
     EXPECT_EQ(shopOpened[0], parent);
 }
+
+TEST_F(HelperViewTest, ANewTextLeavesNoTraceOfTheOld)
+{
+    ASSERT_TRUE(Create());
+    ShowAllGates();
+    Pump();
+    view->SetVIPDialogTexts(3725, 1234, 5678, 0, 0);
+    Pump();
+    view->SetVIPDialogTexts(3725, 3, 2, 0, 0);
+    Pump();
+    HWND dialog = view->GetWindow();
+    HDC dc = GetDC(dialog);
+    // The long line reached past x 180; the short one ends well before. Right of the control is skin.
+    const COLORREF skin = GetPixel(dc, 270, 72);
+    int traces = 0;
+    for (int y = 67; y < 78; ++y)
+        for (int x = 180; x < 255; ++x) traces += GetPixel(dc, x, y) != skin;
+    ReleaseDC(dialog, dc);
+    EXPECT_EQ(traces, 0) << "pixels of the old text left beside the new";
+}
