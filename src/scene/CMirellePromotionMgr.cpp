@@ -21,11 +21,6 @@ constexpr Point kEventBanner{400, 260};
 constexpr Point kJackpot[2] = {{400, 380}, {400, 140}};  // by screen slot
 constexpr int kJackpotGaugeFrame = 5;  // the gauge follows the jackpot from this frame
 
-void Stop(GVQZAniWnd* a)
-{
-    StopAndHide(a);
-}
-
 }  // namespace
 
 bool CMirellePromotionMgr::CreateBanners(WidgetFactory& factory, LoadTarget& target)
@@ -85,7 +80,7 @@ void CMirellePromotionMgr::ShowEventBanner(bool show)
 {
     for (GVQZAniWnd* a : {banners.defaultAniBanner, banners.winMoneyLimitBanner, banners.jackpotBanner,
                           banners.bonanzoMission})
-        Stop(a);
+        StopBanner(a);
     if (!show || !host) return;
     GVQZAniWnd* banner = nullptr;
     switch (ChooseEventBanner(state, host->GetMissionMode(), host->GetRoomKind(), host->Random())) {
@@ -95,16 +90,20 @@ void CMirellePromotionMgr::ShowEventBanner(bool show)
     case EventBanner::Mission: banner = banners.bonanzoMission; break;
     }
     if (banner) banner->Play(1, false);
+    Redraw(banner);
 }
 
 void CMirellePromotionMgr::ShowDefaultBanner(bool show)
 {
-    Hide(banners.defaultBanner);
-    Hide(banners.altBanner);
+    for (GVPSPWnd* b : {banners.defaultBanner, banners.altBanner}) {
+        Hide(b);
+        Redraw(b);
+    }
     if (!show) return;
     GVPSPWnd* banner = banners.defaultBanner;
     if (altBannerOn && host && host->Random() % 2 != 0) banner = banners.altBanner;
     ShowIf(banner, true);
+    Redraw(banner);
 }
 
 bool CMirellePromotionMgr::IsDefaultBannerVisible() const
@@ -120,7 +119,7 @@ void CMirellePromotionMgr::SetJackpotProgress(const RCUser& user)
         StopGauges();
         return;
     }
-    Stop(banners.gauge2);
+    StopBanner(banners.gauge2);
     ShowGaugeFrame(GaugeFrame(state.jackpotProgress));
 }
 
@@ -140,7 +139,7 @@ void CMirellePromotionMgr::ShowDealGauge(bool seated)
         StopGauges();
         return;
     }
-    Stop(banners.gauge2);
+    StopBanner(banners.gauge2);
     if (state.jackpotProgress % kGaugeFrames == 0)
         if (GVQZAniWnd* g = banners.gauge) {
             g->SelectAnimation(0);
@@ -178,20 +177,22 @@ void CMirellePromotionMgr::ShowJackpotResult(const JackpotRecord& record, int32_
 
 void CMirellePromotionMgr::HideAll()
 {
-    Hide(banners.defaultBanner);
-    Hide(banners.altBanner);
+    for (GVPSPWnd* b : {banners.defaultBanner, banners.altBanner}) {
+        Hide(b);
+        Redraw(b);
+    }
     for (GVQZAniWnd* a : {banners.defaultAniBanner, banners.jackpotAni, banners.jackpotAni2, banners.jackpotBanner,
                           banners.gauge, banners.gauge2, banners.winMoneyLimitBanner, banners.bonanzoEffect,
                           banners.bonanzoMission})
-        Stop(a);
+        StopBanner(a);
     pendingClip.reset();
 }
 
 void CMirellePromotionMgr::Step()
 {
+    // The tick steps and redraws the animation itself; this follows its frames.
     GVQZAniWnd* a = banners.jackpotAni;
     if (!a || !a->IsVisible()) return;
-    if (host) host->InvalidateWnd(a);
     if (!gaugeStepDone && a->GetFrame() >= kJackpotGaugeFrame) {
         gaugeStepDone = true;
         if (state.jackpotCount >= kGaugeCountLimit) {
@@ -210,8 +211,21 @@ void CMirellePromotionMgr::Step()
 
 void CMirellePromotionMgr::StopGauges()
 {
-    Stop(banners.gauge);
-    Stop(banners.gauge2);
+    StopBanner(banners.gauge);
+    StopBanner(banners.gauge2);
+}
+
+void CMirellePromotionMgr::StopBanner(GVQZAniWnd* a)
+{
+    if (!a) return;
+    const bool shown = a->IsVisible();
+    StopAndHide(a);
+    if (shown) Redraw(a);
+}
+
+void CMirellePromotionMgr::Redraw(GVWnd* w)
+{
+    if (w && host) host->InvalidateWnd(w);
 }
 
 void CMirellePromotionMgr::ShowGaugeFrame(int32_t frame)
@@ -223,6 +237,7 @@ void CMirellePromotionMgr::ShowGaugeFrame(int32_t frame)
     g->Stop();
     g->SetFrame(frame);
     g->Show(true);
+    Redraw(g);
 }
 
 void CMirellePromotionMgr::PlayJackpotClip(GVQZAniWnd* animation, int32_t clip)
@@ -231,5 +246,6 @@ void CMirellePromotionMgr::PlayJackpotClip(GVQZAniWnd* animation, int32_t clip)
     animation->SelectAnimation(clip);
     animation->SetFrame(0);
     animation->Play(1, true);
+    Redraw(animation);
     if (animation == banners.jackpotAni) gaugeStepDone = false;
 }

@@ -72,6 +72,9 @@ public:
 
 private:
     void StopGauges();
+    // Stops and hides a shown animation and has its place drawn again.
+    void StopBanner(GVQZAniWnd* a);
+    void Redraw(GVWnd* w);
     void ShowGaugeFrame(int32_t frame);
     void PlayJackpotClip(GVQZAniWnd* animation, int32_t clip);
 

@@ -134,9 +134,10 @@ void CMirelleVIPMgr::HideHoldMarks()
 
 void CMirelleVIPMgr::HideAndRedraw(GVQZAniWnd* wnd)
 {
-    if (!wnd || !wnd->IsVisible()) return;
+    if (!wnd) return;
+    const bool shown = wnd->IsVisible();
     StopAndHide(wnd);
-    if (host) host->InvalidateWnd(wnd);
+    if (shown && host) host->InvalidateWnd(wnd);
 }
 
 void CMirelleVIPMgr::UpdateHoldMarks(int seat, bool enabled)
