@@ -3,10 +3,11 @@
 #include <cstdlib>
 
 #include "scene/CMirelleVWS.h"
+#include "scene/HostLink.h"
 
 void ScenePromotions::PrintChatText(const std::string& text)
 {
-    scene.PrintChatText(text);
+    scene.Link().PrintChatText(text);
 }
 
 int32_t ScenePromotions::GetRoomKind() const

@@ -1,6 +1,7 @@
 #include "scene/SceneVip.h"
 
 #include "scene/CMirelleVWS.h"
+#include "scene/RoomOptions.h"
 #include "table/TableEngine.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -101,7 +102,7 @@ void SceneVip::InvalidateWnd(GVWnd* wnd)
 
 void SceneVip::OnVipDialogClosed()
 {
-    scene.OnVipDialogClosed();
+    scene.Options().OnVipDialogClosed();
 }
 
 HWND SceneVip::GetGameWindow() const

@@ -6,6 +6,8 @@
 
 #include "foundation/core/Clock.h"
 #include "protocol/MessageBodies.h"
+#include "scene/RoomView.h"
+#include "scene/SeatView.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -66,11 +68,11 @@ TEST_F(RoomManagers, AllHundredHandMarkersGoWithTheHintsAndTheTableClear)
     };
     showAll();
     ASSERT_EQ(countShown(), 100);
-    Scene().ShowHandHints(false);
+    Scene().Seats().ShowHandHints(false);
     EXPECT_EQ(countShown(), 0) << "after the hints were hidden";
     showAll();
     ASSERT_EQ(countShown(), 100);
-    Scene().ClearTable();
+    Scene().View().ClearTable();
     EXPECT_EQ(countShown(), 0) << "after the table clear";
 }
 
