@@ -15,6 +15,8 @@
 #include "protocol/RoundRecords.h"
 #include "scene/CMirellePromotionMgr.h"
 #include "scene/CMirelleVIPMgr.h"
+#include "scene/SceneMissions.h"
+#include "scene/SceneTargetScore.h"
 #include "scene/ScenePromotions.h"
 #include "scene/SceneVip.h"
 #include "scene/core/RoomTypes.h"
@@ -108,6 +110,11 @@ public:
     HostLink& Link() { return *linkPart; }
     SeatView& Seats() { return *seatsPart; }
     RoomView& View() { return *viewPart; }
+    // The mission panels' and the target-score panel's owners.
+    MissionOwner& MissionPanelsOwner() { return missionGlue; }
+    SceneMissions missionGlue{*this};
+    TargetScoreOwner& TargetScorePanelOwner() { return targetScoreGlue; }
+    SceneTargetScore targetScoreGlue{*this};
     CMirellePromotionMgr promotion;
     CMirelleVIPMgr vip;
     // The promotions and the VIP helper reach the room through these (ScenePromotions.cpp, SceneVip.cpp).

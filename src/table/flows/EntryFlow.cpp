@@ -63,7 +63,7 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.NotifyHostRoomEntered();
     EnterByMode(body);
     stage.Promotions().PrintEventNotices(body.entryMode);
-    // FIXME: the target-score panel, once it exists.
+    flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
     // FIXME: the entry animation and the options panel's room text, once they are loaded.
     stage.SetDirty();
@@ -261,7 +261,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
         if (body.player.userKey != gameInfo.ownerKey) stage.PlayVoice(10033, body.seatIndex);
         else if (records.IsDesperateRoom()) stage.PlaySoundId(SoundTables::SoundId::Enter);
     }
-    // FIXME: both names on the target-score panel in rooms 40..43, once it exists.
+    flows.missions.ShowTargetScoreNames();
     if (records.GetPlayer(0).userKey == ownUser.userKey) {
         if (waiting && records.HasSeatWithoutUser()) {
             stage.ShowStartButton(true);
@@ -325,7 +325,8 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         room.roomValue = 0;
     }
-    // FIXME: the target-score round and names in rooms 40..43, once the panel exists.
+    if (!robot) flows.missions.ResetTargetScoreRound();
+    flows.missions.ShowTargetScoreNames();
     if (ClearPlayerSeat(key)) {
         stage.ShowStartButton(false);
         stage.UpdateExitButtons(1);

@@ -146,7 +146,7 @@ void PlayFlow::OnHandCardPlayed(const HandCardPlayed& body)
             if (played > 2) stage.PlaySoundId(SoundId::NotifyBomb);
         }
     }
-    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    engine.MarkMissionCards(true);
     stage.SetDirty();
     stage.Delay(played >= 2 ? 200 : 250);
 }
@@ -229,13 +229,12 @@ void PlayFlow::OnDeckCardsFlipped(const DeckCardsFlipped& body)
         }
     }
     if (gameInfo.missionMode == 5) {
-        records.RoundUser(seat).missionValue = body.missionValue;
-        // FIXME: the KJ mission window shows the value (SetMultiplier) with the missions.
+        flows.missions.OnDeckFlipKungJJak(seat, body.missionValue);
         engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
         stage.RefreshSeatPanels(0);
         stage.RefreshSeatPanels(1);
     }
-    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    engine.MarkMissionCards(true);
     stage.SetDirty();
     stage.Delay(300);
 }
@@ -245,8 +244,7 @@ void PlayFlow::OnPpeok(const Ppeok& body)
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
     if (gameInfo.missionMode == 5) {
-        // FIXME: ShowKungJJakStep (4) and the KJ window showing 1, with the missions.
-        records.RoundUser(seat).missionValue = 1;
+        flows.missions.OnPpeokKungJJak(seat);
     }
     records.RoundUser(seat).markCount = body.count;
     engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);

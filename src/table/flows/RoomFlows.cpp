@@ -73,6 +73,14 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DesperateRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnDesperateRoundResult>(t);
         Enter<GameEnd, ResultFlow, &RoomFlows::results, &ResultFlow::OnGameEnd>(t);
         Enter<ChatMacro, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnChatMacro>(t);
+        Enter<SMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionStart>(t);
+        Enter<DMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionStart>(t);
+        Enter<CMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionStart>(t);
+        Enter<C2MissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionStart>(t);
+        Enter<SMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionResult>(t);
+        Enter<DMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionResult>(t);
+        Enter<CMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionResult>(t);
+        Enter<C2MissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionResult>(t);
         Enter<VIPUpdate, VipFlow, &RoomFlows::vip, &VipFlow::OnVIPUpdate>(t);
         return t;
     }();
@@ -91,6 +99,7 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
+      missions(stage, engine, requests, *this, records, widgets),
       vip(stage, engine, requests, *this, records, widgets)
 {
 }

@@ -3,6 +3,7 @@
 #include "table/flows/DecisionFlow.h"
 #include "table/flows/EntryFlow.h"
 #include "table/flows/FirstPlayerFlow.h"
+#include "table/flows/MissionFlow.h"
 #include "table/flows/NoticeFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
@@ -29,5 +30,6 @@ public:
     DecisionFlow decisions;
     ResultFlow results;
     NoticeFlow notices;
+    MissionFlow missions;
     VipFlow vip;
 };
