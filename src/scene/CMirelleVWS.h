@@ -42,6 +42,7 @@ class GVQZAniWnd;
 class HostLink;
 class RoomFlows;
 class RoomInput;
+class PeripheryPanels;
 class RoomOptions;
 class RoomView;
 class SceneResult;
@@ -110,6 +111,8 @@ public:
     HostLink& Link() { return *linkPart; }
     SeatView& Seats() { return *seatsPart; }
     RoomView& View() { return *viewPart; }
+    // The panels around the table: their owner and the host's commands for them.
+    PeripheryPanels& Periphery() { return *peripheryPanels; }
     // The mission panels' and the target-score panel's owners.
     MissionOwner& MissionPanelsOwner() { return missionGlue; }
     SceneMissions missionGlue{*this};
@@ -259,6 +262,7 @@ private:
     std::unique_ptr<HostLink> linkPart;
     std::unique_ptr<SeatView> seatsPart;
     std::unique_ptr<RoomView> viewPart;
+    std::unique_ptr<PeripheryPanels> peripheryPanels;
     bool dirty = false;
     std::atomic<bool> ready{false};
     std::atomic<bool> soundsLoaded{false};

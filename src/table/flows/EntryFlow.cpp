@@ -12,6 +12,7 @@
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVUserInfoWnd.h"
 
 namespace {
@@ -42,9 +43,10 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
-    // FIXME: the bijou panel and the play-count panel with the title-bar caption's place, once those panels exist.
+    flows.periphery.EnterJewels(body);
     stage.Promotions().SetEventState(body.promotion);
     stage.Promotions().ShowDefaultBanner(body.jewelSwitch == 0);
+    flows.periphery.ShowPlayCount(false);
     entryState.entryValue = body.entryValue;
     stage.UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -65,7 +67,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.Promotions().PrintEventNotices(body.entryMode);
     flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
-    // FIXME: the entry animation and the options panel's room text, once they are loaded.
+    // FIXME: the entry animation, once it is loaded.
+    flows.periphery.RebuildRoomOptionText();
     stage.SetDirty();
     stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
@@ -89,7 +92,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
             stage.UpdatePlayObserveButtons(1);
-            // FIXME: the restrict panel (Update(1, 0)) in anti-leave rooms, once it exists.
+            flows.periphery.UpdateRestrict(true, false);
         }
         stage.UpdateExitButtons(1);
         stage.PrintOptionSummary();
@@ -270,7 +273,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
             stage.StartTimer(TimerId::Start);
         }
     }
-    // FIXME: the restrict panel (Update(1, 0)), once it exists.
+    flows.periphery.UpdateRestrict(true, false);
     stage.SetDirty();
     PassHostTextToServer();
 }
@@ -375,7 +378,11 @@ void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 void EntryFlow::OnMyUserInfo(const MyUserInfo& body)
 {
     ownUser = body.user;
-    stage.ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
+    // A refresh, not a show: a folded bar stays folded.
+    if (CVObserveSystemWnd* bar = entryWidgets.observerBar) {
+        bar->Refresh();
+        stage.InvalidateWnd(bar);
+    }
 }
 
 void EntryFlow::OnUserAvatarString(const UserAvatarString& body)

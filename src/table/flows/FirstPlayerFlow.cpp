@@ -52,8 +52,8 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
     stage.ShowRoundStartAnimation(false, 0);
-    // FIXME: the restrict panel in anti-leave rooms and the waiting and playing animations of rooms
-    // 5..10, once they are loaded.
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
+    // FIXME: the waiting and playing animations of rooms 5..10, once they are loaded.
     stage.InitFloorSlots();
     gameInfo.firstPlayerMode = body.mode;
     entryState.pickSlots.clear();

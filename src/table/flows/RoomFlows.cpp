@@ -100,6 +100,7 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
       missions(stage, engine, requests, *this, records, widgets),
+      periphery(stage, engine, requests, *this, records, widgets),
       vip(stage, engine, requests, *this, records, widgets)
 {
 }

@@ -5,6 +5,7 @@
 #include "table/flows/FirstPlayerFlow.h"
 #include "table/flows/MissionFlow.h"
 #include "table/flows/NoticeFlow.h"
+#include "table/flows/PeripheryFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
@@ -31,5 +32,6 @@ public:
     ResultFlow results;
     NoticeFlow notices;
     MissionFlow missions;
+    PeripheryFlow periphery;  // the panels around the table, for the flows above
     VipFlow vip;
 };
