@@ -11,7 +11,9 @@ set(layers
     toolkit
     table/core
     scene/core
+    vipdialog/core
     views
+    vipdialog
     table
     table/flows
     scene
@@ -22,11 +24,13 @@ set(allowed_graphics foundation graphics)
 set(allowed_sound foundation sound)
 set(allowed_toolkit foundation graphics sound toolkit)
 set(allowed_table/core foundation protocol table/core)
-set(allowed_scene/core foundation protocol scene/core)
+set(allowed_scene/core foundation protocol table/core scene/core)
+set(allowed_vipdialog/core foundation vipdialog/core)
+set(allowed_vipdialog foundation vipdialog/core views vipdialog)
 set(allowed_views foundation protocol graphics sound toolkit table/core views)
 set(allowed_table foundation protocol graphics sound toolkit table/core scene/core views table)
 set(allowed_table/flows foundation protocol graphics sound toolkit table/core scene/core views table table/flows)
-set(allowed_scene foundation protocol graphics sound toolkit table/core scene/core views table table/flows scene)
+set(allowed_scene foundation protocol graphics sound toolkit table/core scene/core views table table/flows vipdialog/core vipdialog scene)
 set(allowed_host ${layers})
 
 function(layer_of path out)

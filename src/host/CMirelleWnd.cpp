@@ -283,6 +283,7 @@ bool CMirelleWnd::RecreateScreen(bool full)
     BindGlobalsToDisplay(*screen);
     PostMessageA(hostWnd, kHostScreenRecreated, 0, 0);
     if (scene) {
+        scene->vip.Helper().RepositionVIPDialog(GetHwnd(), true);
         scene->SetRedrawAll(true);
         scene->RenderScreen();
     }

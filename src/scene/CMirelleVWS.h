@@ -17,6 +17,8 @@
 #include "scene/CMirelleVIPMgr.h"
 #include "scene/SceneMissions.h"
 #include "scene/SceneTargetScore.h"
+#include "scene/ScenePromotions.h"
+#include "scene/SceneVip.h"
 #include "scene/core/RoomTypes.h"
 #include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
@@ -118,6 +120,9 @@ public:
     SceneTargetScore targetScoreGlue{*this};
     CMirellePromotionMgr promotion;
     CMirelleVIPMgr vip;
+    // The promotions and the VIP helper reach the room through these (ScenePromotions.cpp, SceneVip.cpp).
+    ScenePromotions promotionsPart{*this};
+    SceneVip vipPart{*this};
 
     // Loading, on the loader thread or at once: the widgets, then the sounds; `stop` is checked
     // between loads so the room can be destroyed while it loads (CMirelleVWS_Loader.cpp).
@@ -228,6 +233,7 @@ private:
     friend class ScenePrompt;
     friend class SceneResult;
     friend class SceneStage;
+    friend class SceneVip;
     friend class SeatView;
 
     // The scene as the seat panels' owner.

@@ -49,6 +49,8 @@ CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
       peripheryPanels(std::make_unique<PeripheryPanels>(*this))
 {
     GetSystemInfo(&system);
+    promotion.SetHost(&promotionsPart);
+    vip.SetHost(&vipPart);
     ResetRoundState();
     ResetGameState();
     currentScene = this;

@@ -46,7 +46,9 @@ int CMirelleVWS::Tick()
     }
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
-    // FIXME: the promotion banners' step (CMirellePromotionMgr::Step), with the promotions.
+    promotion.Step();
+    vip.Step();
+    vipPart.FollowGameWindow();
     Link().StepSeatAvatars();
     Seats().StepSeatPanels();
     // The countdown is stepped with the animations; the robot's avatar takes its place here.

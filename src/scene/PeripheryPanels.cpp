@@ -128,11 +128,10 @@ void PeripheryPanels::TakeSeat()
 
 bool PeripheryPanels::IsDefaultBannerVisible() const
 {
-    // FIXME: the default promotion banner (CMirellePromotionMgr::IsDefaultBannerVisible).
-    return false;
+    return scene.promotion.IsDefaultBannerVisible();
 }
 
-void PeripheryPanels::ShowDefaultBanner(bool)
+void PeripheryPanels::ShowDefaultBanner(bool show)
 {
-    // FIXME: the default promotion banner (CMirellePromotionMgr::ShowDefaultBanner).
+    scene.promotion.ShowDefaultBanner(show);
 }

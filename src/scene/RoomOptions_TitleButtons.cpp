@@ -111,10 +111,8 @@ void RoomOptions::OnHostButton(const std::string& name, int32_t value)
 
 int RoomOptions::OpenVipDialog()
 {
-    // FIXME: ShowVIPDialog (show 1, enable 1), once the VIP side dialog exists; its window's visibility
-    // then decides. Until then no dialog opens and "vip" stays as it is.
-    const bool dialogVisible = false;
-    if (!dialogVisible) return 0;
+    scene.vip.Helper().ShowVIPDialog(true, true);
+    if (!scene.vip.Helper().IsVisible()) return 0;
     SetTitleButtonState("vip", true, false, 0);
     scene.PlaySoundId(SoundId::ButtonClick);
     return 1;

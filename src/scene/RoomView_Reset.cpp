@@ -43,7 +43,7 @@ void RoomView::ClearTable()
     scene.StopLoopSounds();
     scene.Prompt().HideNotify();
     scene.Result().HideRoundResult();
-    // FIXME: CMirelleVIPMgr::HideAllIcons (), with the VIP messages.
+    scene.vip.HideAllIcons();
     scene.StopTurnMarker();
     if (CVGoBakAlertUIWnd* alert = scene.seatPanels.goBakAlert) alert->HideAll();
     scene.timers.countdown = scene.timers.countdownStart;
@@ -64,7 +64,7 @@ void RoomView::ClearTable()
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
-    // FIXME: CMirellePromotionMgr::ShowEventBanner (0), with the promotions.
+    scene.promotion.ShowEventBanner(false);
     HideBettingPanel();
     scene.controls.macroEnabled = true;
     scene.Options().SetMacroEnabled(true);
@@ -140,7 +140,10 @@ void RoomView::ResetRoomView()
     scene.Periphery().Reset();
     scene.gameInfo.missionMusic = 0;
     if (scene.Options().CloseOptionWindow()) scene.Options().SetTitleButtonState("option", true, true, 0);
-    // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.
+    if (scene.vip.Helper().IsVisible()) {
+        scene.vip.Helper().DestroyVIPDialog();
+        scene.Options().SetTitleButtonState("vip", true, true, 0);
+    }
     if (GVTextWnd* title = scene.roomButtons.titleText) {
         title->Show(true);
         title->Enable(true);

@@ -393,3 +393,13 @@ void SceneStage::PlayEffectAt(int kind, Point at)
 {
     scene.PlayEffectAt(kind, at);
 }
+
+PromotionStage& SceneStage::Promotions()
+{
+    return scene.promotion;
+}
+
+VipStage& SceneStage::Vip()
+{
+    return scene.vip;
+}

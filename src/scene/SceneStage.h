@@ -87,6 +87,8 @@ public:
     void ShowAutoPlayNotice(bool show) override;
     void SetAutoPlayButtonEnabled(bool enable) override;
     void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state) override;
+    PromotionStage& Promotions() override;
+    VipStage& Vip() override;
 
 private:
     CMirelleVWS& scene;

@@ -80,8 +80,9 @@ CVHTWnd* SeatView::FindPendingCard() const
 
 void SeatView::HideHandHints()
 {
+    // Every marker of a slot, the hold alert too: none stays over the card that takes the slot next.
     for (auto& row : scene.tableWidgets.handMarkers)
-        for (int icon = 0; icon < HintRules::kHintIconCount; ++icon) Hide(row[static_cast<size_t>(icon)]);
+        for (GVWnd* marker : row) Hide(marker);
     StopAndHide(scene.effects.bombHoldOutline);
     StopAndHide(scene.effects.bombOpenOutline);
     StopAndHide(scene.tableWidgets.nuclearMarker);
@@ -115,7 +116,7 @@ void SeatView::ShowHandHints(bool show)
             marker->Play(-1, false);
         }
     }
-    // FIXME: the VIP manager's hold-alert markers (CMirelleVIPMgr::UpdateHoldMarks (own seat, 1)).
+    scene.vip.UpdateHoldMarks(own, true);
     ShowBombGuides(hand);
 }
 

@@ -1,6 +1,7 @@
 # Plays SCRIPT in the stand-in host HOST (through the runner WINERUN, in BIN) on the room GAME
 # with the module's options removed first, so no earlier test changes what it prints, writes its
 # trace to TRACE and compares it line by line with REFERENCE.
+file(MAKE_DIRECTORY "${OUT}")
 execute_process(COMMAND "${WINERUN}" reg delete "HKCU\\Software\\Ostrel\\Vexor" /f
                 WORKING_DIRECTORY "${BIN}" OUTPUT_QUIET ERROR_QUIET)
 execute_process(COMMAND "${WINERUN}" "${HOST}" --game-dir "${GAME}" --trace "${TRACE}" --out "${OUT}" "${SCRIPT}"

@@ -65,6 +65,50 @@ public:
 };
 using FakeTableStage = FakeTableStageOf<TableStage>;
 
+// The promotions and the VIP helper as the flows reach them: each call by name into a shared list.
+class FakePromotionStage final : public PromotionStage {
+public:
+    explicit FakePromotionStage(std::vector<std::string>& log) : calls(log) {}
+    void SetEventState(const PromotionRecord&) override { calls.emplace_back("Promotions.SetEventState"); }
+    void PrintEventNotices(int32_t mode) override { calls.push_back("Promotions.PrintEventNotices " + std::to_string(mode)); }
+    void ShowEventBanner(bool show) override { calls.push_back("Promotions.ShowEventBanner " + std::to_string(show)); }
+    void ShowDefaultBanner(bool show) override { calls.push_back("Promotions.ShowDefaultBanner " + std::to_string(show)); }
+    bool IsDefaultBannerVisible() const override { return defaultBannerVisible; }
+    void SetJackpotProgress(const RCUser&) override { calls.emplace_back("Promotions.SetJackpotProgress"); }
+    void ShowJackpotGauge(bool show) override { calls.push_back("Promotions.ShowJackpotGauge " + std::to_string(show)); }
+    void ShowDealGauge(bool seated) override { calls.push_back("Promotions.ShowDealGauge " + std::to_string(seated)); }
+    void ShowJackpotResult(const JackpotRecord&, int32_t userKey, int seat) override
+    {
+        calls.push_back("Promotions.ShowJackpotResult " + std::to_string(seat) + " " + std::to_string(userKey));
+    }
+    void HideAll() override { calls.emplace_back("Promotions.HideAll"); }
+    bool defaultBannerVisible = false;
+
+private:
+    std::vector<std::string>& calls;
+};
+
+class FakeVipStage final : public VipStage {
+public:
+    explicit FakeVipStage(std::vector<std::string>& log) : calls(log) {}
+    void OnVIPUpdate(const VIPUpdate&) override { calls.emplace_back("Vip.OnVIPUpdate"); }
+    void Refresh() override { calls.emplace_back("Vip.Refresh"); }
+    void UpdateJokboIcons(int seat, bool enabled) override
+    {
+        calls.push_back("Vip.UpdateJokboIcons " + std::to_string(seat) + " " + std::to_string(enabled));
+    }
+    void UpdateHoldMarks(int seat, bool enabled) override
+    {
+        calls.push_back("Vip.UpdateHoldMarks " + std::to_string(seat) + " " + std::to_string(enabled));
+    }
+    void HideAllIcons() override { calls.emplace_back("Vip.HideAllIcons"); }
+    void PrintProgressNotice(int64_t change) override { calls.push_back("Vip.PrintProgressNotice " + std::to_string(change)); }
+    void BuildDialog() override { calls.emplace_back("Vip.BuildDialog"); }
+
+private:
+    std::vector<std::string>& calls;
+};
+
 // The room's stage: the prompt's kind and the phase timer as the scene keeps them, every other call
 // by name with its main argument ("ShowActionPopup 8"), in order.
 class FakeRoomStage final : public FakeTableStageOf<RoomStage> {
@@ -202,7 +246,12 @@ public:
     void ShowAutoPlayNotice(bool show) override { Note("ShowAutoPlayNotice", show); }
     void SetAutoPlayButtonEnabled(bool enable) override { Note("SetAutoPlayButtonEnabled", enable); }
 
+    PromotionStage& Promotions() override { return promotions; }
+    VipStage& Vip() override { return vipStage; }
+
     std::vector<std::string> calls;
+    FakePromotionStage promotions{calls};
+    FakeVipStage vipStage{calls};
     mutable bool hostAsked = false;
     int notifyKind = -1;  // the prompt shown, -1 closed
     int64_t notifyMoney = 0;

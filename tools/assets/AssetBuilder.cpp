@@ -97,6 +97,7 @@ struct Shape {
     std::string label;
     std::vector<std::string> glyphs;  // frame f shows glyphs[f % size] instead of the label
     int advance = 0;                  // the columns a glyph takes before the next one starts
+    int keyed = 0;                    // each frame's corners cut diagonally this deep, in the colour key magenta
 
     Point HotOf(int f) const
     {
@@ -109,7 +110,13 @@ struct Shape {
         const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
         if (!glyphs.empty())
             return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
-        return placeholder::Labelled(w, h, shade, label, f, fill);
+        Image image = placeholder::Labelled(w, h, shade, label, f, fill);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
+                if (dx + dy < keyed) image.At(x, y) = 0xFFFF00FF;
+            }
+        return image;
     }
 };
 
@@ -146,6 +153,7 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     s.advance = s.w;
     if (e.Has("advance") && (!ParseInt(e.Get("advance"), s.advance) || s.advance < 1 || s.advance > s.w))
         return Fail(e, "advance must be 1..the width", error);
+    if (e.Has("keyed") && (!ParseInt(e.Get("keyed"), s.keyed) || s.keyed < 0)) return Fail(e, "keyed must be 0 or more", error);
     return true;
 }
 

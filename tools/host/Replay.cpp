@@ -6,6 +6,7 @@
 #include <cstring>
 #include <exception>
 
+#include "DialogSteps.h"
 #include "Png.h"
 #include "ScreenCompare.h"
 #include "protocol_json/ProtocolJson.h"
@@ -158,6 +159,10 @@ bool Replay::RunStep(const ScriptStep& step)
     }
     if (has("screenshot")) return Screenshot(step);
     if (has("registry")) return Registry(step);
+    if (IsDialogStep(j)) {
+        const std::string failed = RunDialogStep(j, module.gameWnd);
+        return failed.empty() || Fail(step, failed);
+    }
     if (const Json* w = FindMember(j, "wait")) {
         // Real time: for the loader thread, which the virtual clock does not drive.
         const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(FindMember(j, "timeout_ms"), 10000));
@@ -400,6 +405,11 @@ bool Replay::Screenshot(const ScriptStep& step)
     const int width = rc.right, height = rc.bottom;
     if (width <= 0 || height <= 0) return Fail(step, "the game window has no size");
     HDC wndDc = GetDC(module.gameWnd);
+    // "screen": true takes the screen over the game window, with the module's popups on it.
+    const bool fromScreen = FindMember(step.json, "screen") != nullptr;
+    POINT origin{0, 0};
+    if (fromScreen) ClientToScreen(module.gameWnd, &origin);
+    HDC screenDc = fromScreen ? GetDC(nullptr) : nullptr;
     HDC memDc = CreateCompatibleDC(wndDc);
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -410,7 +420,11 @@ bool Replay::Screenshot(const ScriptStep& step)
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(wndDc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memDc, dib);
-    BitBlt(memDc, 0, 0, width, height, wndDc, 0, 0, SRCCOPY);
+    if (fromScreen)
+        BitBlt(memDc, 0, 0, width, height, screenDc, origin.x, origin.y, SRCCOPY);
+    else
+        BitBlt(memDc, 0, 0, width, height, wndDc, 0, 0, SRCCOPY);
+    if (screenDc) ReleaseDC(nullptr, screenDc);
     GdiFlush();
     std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
     const auto* px = static_cast<const uint8_t*>(bits);

@@ -75,6 +75,7 @@ enum class SoundId : int {
     Enter = 106,
     TargetScoreDraw = 107,
     JewelGained = 108,
+    JokboAlert = 109,
     BbuckEat = 110,
     MissionEat = 111,
     ScoreOk = 112,

@@ -44,7 +44,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     room.Clear();
     room = body.room;
     flows.periphery.EnterJewels(body);
-    // FIXME: the promotion record and its default banner (CMirellePromotionMgr::ShowDefaultBanner).
+    stage.Promotions().SetEventState(body.promotion);
+    stage.Promotions().ShowDefaultBanner(body.jewelSwitch == 0);
     flows.periphery.ShowPlayCount(false);
     entryState.entryValue = body.entryValue;
     stage.UpdateStakeText();
@@ -63,7 +64,7 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     stage.NotifyHostRoomEntered();
     EnterByMode(body);
-    // FIXME: the promotions' event notices, with the promotion banners.
+    stage.Promotions().PrintEventNotices(body.entryMode);
     flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
     // FIXME: the entry animation, once it is loaded.
@@ -79,7 +80,7 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.ShowTournamentTitle();
     entryState.itemReserved = false;
     stage.SetMacroEnabled(true);
-    // FIXME: the VIP dialog (CreateVIPDialog), once it exists.
+    stage.Vip().BuildDialog();
     PassHostTextToServer();
 }
 
@@ -226,7 +227,7 @@ void EntryFlow::OnJoinGameAnswer(const JoinGameAnswer& body)
     if (own) {
         static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
         stage.ShowObserveSystem(false);
-        // FIXME: show the jackpot gauge, with the promotions.
+        stage.Promotions().ShowJackpotGauge(true);
     }
     if (body.player.seatState < -1 && gameInfo.turnKey == body.player.seatState) gameInfo.turnKey = body.player.userKey;
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -436,7 +437,7 @@ void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     if (plan.setTournamentFinished) entryState.tournamentFinished = true;
     if (plan.tail == EntryRules::Tail::Observer) {
         stage.ShowObserveSystem(true);
-        // FIXME: hide the jackpot gauge, with the promotions.
+        stage.Promotions().ShowJackpotGauge(false);
         return;
     }
     for (const EntryRules::HostNote& note : plan.hostNotes)

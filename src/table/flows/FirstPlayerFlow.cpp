@@ -264,8 +264,8 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
         return;
     }
     stage.LeaveNoticeToHost(0);
-    // FIXME: the jackpot gauge with the promotions.
     const bool ownSeated = records.IsUserSeated();
+    stage.Promotions().ShowDealGauge(records.IsUserSeated(static_cast<int32_t>(body.userKey)));
     if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) {
         stage.SetAutoPlay(false);
         stage.SetAutoPlayButtonEnabled(true);
@@ -307,7 +307,8 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     flows.missions.UpdateGiveUpButton();
     flows.missions.StartKungJJakMusic();
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
-    // FIXME: the event and default banners, with the promotions.
+    stage.Promotions().ShowEventBanner(true);
+    if (stage.Promotions().IsDefaultBannerVisible()) stage.Promotions().ShowDefaultBanner(true);
     static_cast<void>(requests.SendDealShown(5, 0));  // nothing here waits for it
     stage.SetDirty();
     stage.FlushRedraw();

@@ -45,7 +45,7 @@ void MissionFlow::FinishStart()
 
 void MissionFlow::OnSMissionStart(const SMissionStart& body)
 {
-    // FIXME: hide the event banner (ShowEventBanner (0)) with the promotion banners.
+    stage.Promotions().ShowEventBanner(false);
     gameInfo.missionMode = kSingle;
     CVSMissionWnd* panel = missions.single;
     if (panel) panel->Reset();
@@ -74,7 +74,7 @@ void MissionFlow::OnSMissionStart(const SMissionStart& body)
 
 void MissionFlow::OnDMissionStart(const DMissionStart& body)
 {
-    // FIXME: hide the event banner (ShowEventBanner (0)) with the promotion banners.
+    stage.Promotions().ShowEventBanner(false);
     gameInfo.missionMode = kTwoCard;
     gameInfo.dMissionValues = body.values;
     gameInfo.dMissionFactors = body.factors;
@@ -91,7 +91,7 @@ void MissionFlow::OnDMissionStart(const DMissionStart& body)
 
 void MissionFlow::OnCMissionStart(const CMissionStart& body)
 {
-    // FIXME: hide the event banner (ShowEventBanner (0)) with the promotion banners.
+    stage.Promotions().ShowEventBanner(false);
     gameInfo.missionMode = kCardC;
     gameInfo.missionMusic = 1;
     gameInfo.cMissionCards = body.cards;
@@ -106,7 +106,7 @@ void MissionFlow::OnCMissionStart(const CMissionStart& body)
 
 void MissionFlow::OnC2MissionStart(const C2MissionStart& body)
 {
-    // FIXME: hide the event banner (ShowEventBanner (0)) with the promotion banners.
+    stage.Promotions().ShowEventBanner(false);
     gameInfo.missionMode = kCardC2;
     gameInfo.missionMusic = 1;
     gameInfo.c2MissionCards = body.cards;

@@ -17,6 +17,8 @@ using SoundTables::SoundId;
 namespace Rules = ResultHandlerRules;
 
 constexpr uint32_t kLastResultKind = 10;
+// The room kind without a start animation, whose rounds count no VIP progress.
+constexpr int32_t kNoStartAnimationRoom = 60;
 constexpr int kRobotWonFace = 1;
 constexpr int kRobotLostFace = 2;
 constexpr int kRobotNeutralFace = 6;
@@ -40,7 +42,7 @@ void ResultFlow::OpenResultPhase()
     stage.StopBlinkTimer();
     stage.HideNotify();
     stage.SetAutoPlay(false);
-    // FIXME: refresh the VIP hand-name icons, once the VIP icons are loaded.
+    stage.Vip().UpdateJokboIcons(-1, false);
     stage.StopTurnMarker();
     stage.RestartCountdown();
     tableState.dealing = false;
@@ -126,7 +128,7 @@ void ResultFlow::OnRoundResult(const RoundResult& body)
             p.assaValue = ownUser.assaValue = body.assaValue[i];
             assaRose = true;
         }
-        // FIXME: the VIP manager's progress notice (PrintProgressNotice) without a robot, outside room kind 60.
+        if (!records.HasRobotSeat() && room.roomKind != kNoStartAnimationRoom) stage.Vip().PrintProgressNotice(body.moneyChange[i]);
     }
     stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
@@ -218,6 +220,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
             p.assaValue = ownUser.assaValue = body.assaValue[i];
             assaRose = true;
         }
+        if (!records.HasRobotSeat() && room.roomKind != kNoStartAnimationRoom) stage.Vip().PrintProgressNotice(body.roundMoney[i]);
     }
     if (!records.HasRobotSeat()) {
         stage.UpdateExitButtons(1);
@@ -248,7 +251,8 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     UpdateAntiLeaveAtGameEnd(body.antiLeaveCount);
     entryState.entryValue = body.entryValue;
     SettleGameEndSeats(body);
-    // FIXME: the promotion manager's ShowJackpotResult (body.jackpot).
+    for (int seat = 0; seat < 2; ++seat)
+        stage.Promotions().ShowJackpotResult(body.jackpot, records.GetPlayer(seat).userKey, seat);
     if (ownBefore >= 0) {
         if (const auto hours = Rules::HoursCrossed(body.jackpot.playMinutesBefore, body.jackpot.playMinutesAfter))
             stage.PrintChatText(Rules::PlayTimeLine(*hours));

@@ -81,6 +81,7 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionResult>(t);
         Enter<CMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionResult>(t);
         Enter<C2MissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionResult>(t);
+        Enter<VIPUpdate, VipFlow, &RoomFlows::vip, &VipFlow::OnVIPUpdate>(t);
         return t;
     }();
     return table;
@@ -99,7 +100,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
       missions(stage, engine, requests, *this, records, widgets),
-      periphery(stage, engine, requests, *this, records, widgets)
+      periphery(stage, engine, requests, *this, records, widgets),
+      vip(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -10,6 +10,7 @@
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
 #include "table/flows/SnapshotFlow.h"
+#include "table/flows/VipFlow.h"
 
 struct GameMessage;
 
@@ -32,4 +33,5 @@ public:
     NoticeFlow notices;
     MissionFlow missions;
     PeripheryFlow periphery;  // the panels around the table, for the flows above
+    VipFlow vip;
 };

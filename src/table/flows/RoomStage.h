@@ -9,6 +9,8 @@
 #include "scene/core/DecisionRules.h"
 #include "table/RoomTimers.h"
 #include "table/TableStage.h"
+#include "table/flows/PromotionStage.h"
+#include "table/flows/VipStage.h"
 
 struct IHostInterface;
 enum class HostRequestCode : int32_t;
@@ -121,6 +123,10 @@ public:
     virtual void SetAutoPlayButtonEnabled(bool enable) = 0;
     // The one place a title control changes: the host's control and the scene's own button.
     virtual void SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state) = 0;
+
+    // The promotion banners and the VIP helper.
+    virtual PromotionStage& Promotions() = 0;
+    virtual VipStage& Vip() = 0;
 
 protected:
     ~RoomStage() = default;

@@ -83,7 +83,7 @@ void RoundFlow::OnWaitingForStart(const WaitingForStart& body)
     stage.StopTurnMarker();
     stage.RestartCountdown();
     stage.HideNotify();
-    // FIXME: the VIP manager hides its combination icons (HideAllIcons).
+    stage.Vip().HideAllIcons();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
     room.option.stake = body.stake;
@@ -185,7 +185,7 @@ void RoundFlow::OnTurnStart(const TurnStart& body)
     }
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
     if (controls.autoPlay) stage.ShowAutoPlayNotice(true);
-    // FIXME: the VIP manager's combination icons for the own seat (UpdateJokboIcons (own seat, 1)).
+    if (const int own = records.OwnSeat(); own >= 0) stage.Vip().UpdateJokboIcons(own, true);
     stage.SetDirty();
 
     int seconds = SceneRules::PhaseSeconds(DecisionKind::PlayCard, room.option.turnTime, controls.autoPlay);

@@ -160,7 +160,7 @@ void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
     room.seats.AssignScreenSlots(ownUser.userKey);
     if (body.userKey == ownUser.userKey) {
         static_cast<RCUser&>(ownUser) = static_cast<const RCUser&>(body.player);
-        // FIXME: the jackpot progress (SetJackpotProgress), with the promotions.
+        stage.Promotions().SetJackpotProgress(ownUser);
         if (body.playState == static_cast<int32_t>(RoomState::Playing)) {
             const std::vector<int32_t>& hand = records.RoundUser(seat).hand;
             if (hand.size() != body.ownHand.size()) {
