@@ -104,7 +104,7 @@ public:
     // Sounds of the table (ids 0..112), gated on the sounds being loaded.
     bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) override;
     bool PlaySoundAtVolume(SoundTables::SoundId id, int volumeValue);
-    bool StopSoundId(SoundTables::SoundId id);
+    bool StopSoundId(SoundTables::SoundId id) override;
     void StopLoopSounds() override;
     void PlayThreeGoMusic(int seat) override;
     SoundSystem& GetSound() { return sound; }
@@ -265,7 +265,7 @@ public:
     // Closes the prompt, shows the result box and fills the panel; the own player's winning streak
     // badge shows with a round result, the go and bak alerts hide.
     void ShowRoundResult(const RoundResult& body) override;
-    void ShowTournamentResult(const TournamentRoundResult& body);
+    void ShowTournamentResult(const TournamentRoundResult& body) override;
     void ShowEventResult(const EventRoundResult& body) override;
     void SetResultStep(const ResultStep& body) override;
     // Resets the panel, hides the result box, the badge and the fireworks.
@@ -318,16 +318,16 @@ public:
     int SetUserAvatar(int32_t userKey, const std::string& itemList);
     // The seat's avatar as the host gives it for the user's avatar string; none without one.
     void LoadSeatAvatar(int seat) override;
-    void RemoveSeatAvatar(int seat);
+    void RemoveSeatAvatar(int seat) override;
     void StepSeatAvatars();
     GVAvatarWnd* GetSeatAvatar(int32_t slot) const;
     // Slot 5: the user's title, shown on his player panel; -1 for a user without a seat.
     int SetUserTitle(int32_t userKey, const std::string& text);
     // Command 28: below 1 the memo button is disabled and its notice stops, else it plays.
     void ShowMemoNotify(int32_t count);
-    void PrintMoneyGiftNotice(int64_t amount);
+    void PrintMoneyGiftNotice(int64_t amount) override;
     // Refill kinds 2 and 3: each seated user's money, badge and label; the own user's chat and code 31.
-    void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records);
+    void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records) override;
     void HideRefillLabels();
     // Round end: the deck's next card face up and each seat's remaining hand, sorted.
     void RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands) override;
@@ -401,6 +401,7 @@ public:
     void ApplyGameOptions();
     bool IsRoundInPlay() const override { return GetRoomState() == RoomState::Playing; }
     void PreviewOptionVoice(int32_t voiceType) override;
+    void SetOwnVoiceType(int32_t voiceType) override;
     void OnOptionOk() override { ApplyGameOptions(); }
     std::string GetVoiceName(int32_t gender, int32_t voiceType) const override;
     // Loader step: the option panel with the current volume, hidden.

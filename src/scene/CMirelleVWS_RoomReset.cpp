@@ -68,6 +68,7 @@ void CMirelleVWS::ClearCardWnds()
     for (CVHTWnd* card : tableWidgets.cardWnds) {
         if (!card) continue;
         card->Reset();
+        card->SetAlpha(255);  // a flash of the announced cards may have left it see-through
         Engine().SetCardSize(card, CardSizeKind::Normal);
         card->SetImageFrame(CVHTWnd::kBackFrame);
         card->SetPos(card->GetHome());

@@ -68,8 +68,8 @@ void ResultFlow::ApplyPlayCount(const PlayerInfo& seat)
     const Rules::PlayCountPlan plan =
         Rules::PlanPlayCount(static_cast<uint32_t>(seat.playLimitClass), static_cast<uint32_t>(seat.dailyPlayCount));
     // FIXME: the play-count panel (CVGFPlayCountWnd): SetPlayCount (count, free play) and ShowLimitAlert
-    // (plan.alert) when limited, else Reset; the title-bar caption plan.captionOffset pixels from it.
-    (void)plan;
+    // (plan.alert) when limited, else Reset.
+    flows.money.PlaceTitleCaption(plan.limited);
 }
 
 void ResultFlow::ShowRobotResultFace(int winnerSeat)
@@ -337,4 +337,34 @@ void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
     seat.jewelKind = ownUser.jewelKind = in.jewelKind;
     seat.jewelCount = ownUser.jewelCount = in.jewelCount;
     if (gained) stage.PlaySoundId(SoundId::JewelGained);
+}
+
+void ResultFlow::OnTournamentRoundResult(const TournamentRoundResult& body)
+{
+    OpenResultPhase();
+    // FIXME: the VIP manager's combination icons off (CMirelleVIPMgr::UpdateJokboIcons (-1, 0)).
+    tableState.active = false;
+    stage.RevealRemainingCards(body.remainingDeck, body.remainingHands);
+    const int own = records.OwnSeat();
+    for (int s = 0; s < 2; ++s) {
+        PlayerInfo& p = records.GetPlayer(s);
+        p.tournamentMoney = body.tournamentMoney[static_cast<size_t>(s)];
+        if (s == own) ownUser.tournamentMoney = p.tournamentMoney;
+        flows.entry.RefreshSeatInfo(s);
+        engine.LayoutCapturedPile(s, CardCategory::Pi);
+    }
+    stage.LeaveNoticeToHost(1);
+    if (body.resultKind > kLastResultKind) {
+        stage.PlaySoundId(SoundId::ResultWinner);
+        stage.SetDirty();
+        return;
+    }
+    stage.ShowTournamentResult(body);
+    stage.SetDirty();
+    const int winner = records.FindSeatByKey(static_cast<int32_t>(body.winnerKey));
+    if (winner >= 0 && engine.ScreenSlotOf(winner) >= 0) {
+        PlayGoBak(body.bakList, winner);
+        ShowRobotResultFace(winner);
+    }
+    stage.SetDirty();
 }

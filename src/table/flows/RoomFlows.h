@@ -3,10 +3,12 @@
 #include "table/flows/DecisionFlow.h"
 #include "table/flows/EntryFlow.h"
 #include "table/flows/FirstPlayerFlow.h"
+#include "table/flows/MoneyFlow.h"
 #include "table/flows/NoticeFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
+#include "table/flows/SeatFlow.h"
 #include "table/flows/SnapshotFlow.h"
 
 struct GameMessage;
@@ -28,4 +30,6 @@ public:
     DecisionFlow decisions;
     ResultFlow results;
     NoticeFlow notices;
+    SeatFlow seats;
+    MoneyFlow money;
 };
