@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "Png.h"
+#include "ScreenCompare.h"
 #include "protocol_json/ProtocolJson.h"
 
 namespace {
@@ -334,6 +335,9 @@ bool Replay::Registry(const ScriptStep& step)
 bool Replay::Screenshot(const ScriptStep& step)
 {
     const std::string name = TextOf(FindMember(step.json, "screenshot"));
+    std::optional<RegionCheck> check;
+    std::string why;
+    if (!ReadRegionCheck(step.json, check, why)) return Fail(step, why);
     RECT rc{};
     GetClientRect(module.gameWnd, &rc);
     const int width = rc.right, height = rc.bottom;
@@ -365,18 +369,13 @@ bool Replay::Screenshot(const ScriptStep& step)
     const std::string path = screenshotDir + "\\" + name;
     if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
     std::printf("screenshot %s\n", path.c_str());
-    // "same_as": an earlier screenshot of this run must show exactly the same pixels.
-    if (const Json* same = FindMember(step.json, "same_as")) {
-        const auto it = takenPixels.find(TextOf(same));
-        if (it == takenPixels.end()) return Fail(step, "no screenshot " + TextOf(same) + " was taken before");
-        if (it->second != rgb) {
-            size_t i = 0;
-            while (i < rgb.size() && i < it->second.size() && rgb[i] == it->second[i]) ++i;
-            const size_t pixel = i / 3;
-            return Fail(step, name + " differs from " + TextOf(same) + " first at (" + std::to_string(pixel % width) +
-                                  ", " + std::to_string(pixel / width) + ")");
-        }
+    ScreenPixels taken{width, height, std::move(rgb)};
+    if (check) {
+        const auto it = takenPixels.find(check->earlier);
+        if (it == takenPixels.end()) return Fail(step, "no screenshot " + check->earlier + " was taken before");
+        const std::string failed = RunRegionCheck(*check, name, taken, it->second);
+        if (!failed.empty()) return Fail(step, failed);
     }
-    takenPixels[name] = std::move(rgb);
+    takenPixels[name] = std::move(taken);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ReplayScript.h"
+#include "ScreenCompare.h"
 #include "StandInHost.h"
 #include "protocol_json/JsonFields.h"
 
@@ -33,7 +34,9 @@ Json DescribeRequest(const uint8_t* data, int size);
 // ("file:line") and what came instead. Each message box the module opens is a host event
 // {"call": "MessageBox", "text", "title", "type", "autoCloseMs"} to expect before
 // {"answer_box": 1 or 2}; the steps after the answer run once the box has closed.
-// {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one.
+// {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one;
+// with "region" [x, y, w, h] and "tolerance" only that region is compared, each channel within the
+// tolerance, and "differs_from" fails when the region shows the same (ScreenCompare.h).
 // {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
 // trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
 class Replay {
@@ -72,8 +75,8 @@ private:
     std::vector<ScriptStep> steps;
     size_t next = 0;
     int depth = 0;
-    bool boxAnswered = false;
-    std::map<std::string, std::vector<uint8_t>> takenPixels;  // the pixels of each taken, by name  // the last step answered a box: leave its loop
+    bool boxAnswered = false;  // the last step answered a box: leave its loop
+    std::map<std::string, ScreenPixels> takenPixels;  // the pixels of each taken, by name
     volatile int currentLine = 0;
     std::string error;
 };
