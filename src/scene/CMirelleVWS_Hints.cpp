@@ -50,6 +50,8 @@ void CMirelleVWS::RefreshSeatPanels(int which)
         if (CVHTIconWnd* counters = seatPanels.counters[i]) counters->SetCounters(user);
         if (CVBakIconWnd* bak = seatPanels.bakIcons[i]) bak->SetBakFlags(user);
         const bool listed = p.userKey >= 0;
+        // The disconnect mark follows the seat: a robot, a new user or an empty seat hides it.
+        if (GVWnd* mark = avatarMarks.disconnected[i]) mark->Show(listed && p.seatState > 0);
         if (GVWnd* mark = avatarMarks.voiceOff[i]) mark->Show(listed && gameInfo.IsVoiceMuted(p.userKey));
         if (GVWnd* mark = avatarMarks.blacklisted[i]) mark->Show(listed && gameInfo.IsBlacklisted(p.userKey));
         if (IsRobotSeat(seat)) {

@@ -141,6 +141,7 @@ void SeatFlow::OnRobotSeatChange(const SeatsCleared& body)
             break;
         }
         stage.RefreshSeatPanels(seat);
+        flows.entry.RefreshSeatInfo(seat);
     }
     AfterRobotSeatChange(join);
     stage.SetDirty();
