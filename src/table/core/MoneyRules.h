@@ -5,7 +5,7 @@
 #include <string>
 
 // The pure rules of the money messages: the gain banner's text, money sums that cannot overflow,
-// the money-cap box and the robot seat of a seats-cleared message.
+// and the money-cap box.
 namespace MoneyRules {
 
 // a + b, held at the int64 limits instead of overflowing.
@@ -26,11 +26,5 @@ struct CapNoticeInputs {
 // The box's text, or none: grade 4 only when game and safe money reach 300,000,000,000, the
 // grades 1..3 only with extra money; other grades show nothing.
 std::optional<std::string> CapNoticeText(const CapNoticeInputs& in);
-
-// What a seats-cleared message does to one seat.
-enum class RobotSeatAction { None, Seat, Clear, ResetState };
-// A join seats the robot named by a code below -1; a leave clears the seat whose state is the code
-// (only its state when another user holds it). A code of -1 or above names no robot.
-RobotSeatAction PlanRobotSeat(int32_t code, bool join, int32_t seatState, int32_t seatKey);
 
 }  // namespace MoneyRules

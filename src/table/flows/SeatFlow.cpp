@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "table/TableEngine.h"
-#include "table/core/MoneyRules.h"
+#include "table/core/SeatNoticeRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZSWnd.h"
@@ -124,8 +124,8 @@ void SeatFlow::OnRobotSeatChange(const SeatsCleared& body)
     int32_t code = body.robotCode;
     for (int seat = 1; seat <= std::min(body.count, 1); ++seat, --code) {
         PlayerInfo& p = records.GetPlayer(seat);
-        switch (MoneyRules::PlanRobotSeat(code, join, p.seatState, p.userKey)) {
-        case MoneyRules::RobotSeatAction::Seat:
+        switch (SeatNoticeRules::PlanRobotSeat(code, join, p.seatState, p.userKey)) {
+        case SeatNoticeRules::RobotSeatAction::Seat:
             p.Clear();
             p.seatState = code;
             p.userKey = code;
@@ -133,13 +133,13 @@ void SeatFlow::OnRobotSeatChange(const SeatsCleared& body)
             // FIXME: the restrict panel hides (CVRestrictOptionWnd::Update (0, 0)).
             // FIXME: in target-score rooms the target-score panel starts a new round (CVDesperateWnd::ResetRound).
             break;
-        case MoneyRules::RobotSeatAction::Clear:
+        case SeatNoticeRules::RobotSeatAction::Clear:
             p.Clear();
             break;
-        case MoneyRules::RobotSeatAction::ResetState:
+        case SeatNoticeRules::RobotSeatAction::ResetState:
             p.seatState = 0;
             break;
-        case MoneyRules::RobotSeatAction::None:
+        case SeatNoticeRules::RobotSeatAction::None:
             break;
         }
         stage.RefreshSeatPanels(seat);

@@ -48,19 +48,3 @@ TEST(MoneyRules, CapNoticeByGrade)
     EXPECT_NE(one->find("3000억냥을 초과하셨습니다."), std::string::npos) << *one;
     EXPECT_NE(one->find("(단, 01월31일23시59분까지 신청하셔야 합니다.)"), std::string::npos) << *one;
 }
-
-TEST(MoneyRules, RobotSeatOfSeatsCleared)
-{
-    using A = RobotSeatAction;
-    const struct { const char* name; int32_t code; bool join; int32_t state, key; A action; } cases[] = {
-        {"join with a robot code", -2, true, 0, -1, A::Seat},
-        {"join with -1 seats nobody", -1, true, 0, -1, A::None},
-        {"join with 0 seats nobody (not user key 0)", 0, true, 0, -1, A::None},
-        {"leave of the robot", -2, false, -2, -2, A::Clear},
-        {"leave, another user holds the seat", -2, false, -2, 202, A::ResetState},
-        {"leave of another robot", -3, false, -2, -2, A::None},
-        {"leave with 0 leaves a normal seat", 0, false, 0, 0, A::None},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PlanRobotSeat(c.code, c.join, c.state, c.key), c.action) << c.name;
-}
