@@ -28,6 +28,7 @@ constexpr Point kRefillTextOffset{-20, 44};
 constexpr Size kRefillTextSize{100, 20};
 constexpr Point kInviteButtonPoint{735, 60};
 constexpr Point kStartAnimationPoint{400, 260};
+constexpr Point kWaitingPoint{400, 200};
 constexpr Point kNineTenClipPoint{0, 0};
 constexpr Point kMoneyReturnPoint{248, 225};
 constexpr Point kBettingBackPoint{64, 401};
@@ -115,6 +116,9 @@ bool CMirelleVWS::LoadStartAnimations(WidgetFactory& factory)
     auto& starts = entryWidgets.roundStart;
     for (size_t i = 0; i < starts.size(); ++i)
         if (!AddRunning(starts[i] = factory.CreateQZAniWnd(kFiles[i], kStartAnimationPoint))) return false;
+    if (!AddRunning(roomWidgets.waitingAnimation = factory.CreateQZAniWnd("Etc\\waiting.qza", kWaitingPoint)))
+        return false;
+    roomWidgets.waitingAnimation->Stop();
     return true;
 }
 

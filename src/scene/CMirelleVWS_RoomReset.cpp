@@ -152,6 +152,7 @@ void CMirelleVWS::ResetRoomView()
         Hide(moneyWidgets.refillTexts[i]);
     }
     StopAndHide(roomWidgets.hourlyAnimation);
+    StopAndHide(roomWidgets.waitingAnimation);
     monthSlotFlags.fill(true);
     // The old room's messages still waiting would play on the new one; a handler running keeps its own.
     if (queue.busy) queue.ClearQueue();

@@ -52,8 +52,9 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
     stage.ShowRoundStartAnimation(false, 0);
-    // FIXME: the restrict panel in anti-leave rooms and the waiting and playing animations of rooms
-    // 5..10, once they are loaded.
+    // FIXME: the restrict panel in anti-leave rooms and the playing animation of rooms 5..10, once it is loaded.
+    if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat() && records.IsUserSeated())
+        flows.seats.LoopWaitingAnimation(false);
     stage.InitFloorSlots();
     gameInfo.firstPlayerMode = body.mode;
     entryState.pickSlots.clear();

@@ -6,6 +6,7 @@
 #include "table/core/SeatNoticeRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVUserInfoWnd.h"
 
@@ -26,6 +27,7 @@ constexpr int32_t kDisconnectedState = 1;
 constexpr uint32_t kNoticeColour = 0xCF7F00;
 constexpr uint32_t kKickBoxMs = 3000;
 constexpr char kRobotName[] = "맞고로봇";
+constexpr int32_t kNoStartAnimationRoom = 60;
 
 }  // namespace
 
@@ -151,7 +153,7 @@ void SeatFlow::OnRobotSeatChange(const SeatsCleared& body)
 
 void SeatFlow::AfterRobotSeatChange(bool join)
 {
-    // FIXME: the waiting animation: stopped in room kind 60, else looping while a robot is seated.
+    LoopWaitingAnimation(room.roomKind != kNoStartAnimationRoom && records.HasRobotSeat());
     const bool seatFree = records.HasSeatWithoutUser();
     const bool robot = records.HasRobotSeat();
     if (!join && records.OwnSeat() == 0 && (seatFree || !robot)) {
@@ -159,6 +161,17 @@ void SeatFlow::AfterRobotSeatChange(bool join)
         stage.ShowStartButton(true);
     }
     // FIXME: with a free seat or a robot in an anti-leave room the restrict panel shows (CVRestrictOptionWnd::Update (1, 0)).
+}
+
+void SeatFlow::LoopWaitingAnimation(bool loop)
+{
+    GVQZAniWnd* waiting = roomWidgets.waitingAnimation;
+    if (!waiting || waiting->IsPlaying() == loop) return;
+    if (loop)
+        waiting->Play(-1, false);
+    else
+        waiting->Stop();
+    stage.InvalidateWnd(waiting);
 }
 
 void SeatFlow::OnAntiLeaveCount(const AntiLeaveCount& body)

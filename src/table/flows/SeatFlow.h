@@ -18,6 +18,9 @@ public:
     void OnUserRecordValues(const UserRecordValues& body);  // 62
     void OnTimeoutCountNotice(const TimeoutCountNotice& body);  // 75
 
+    // The waiting animation loops or stops and hides.
+    void LoopWaitingAnimation(bool loop);
+
 private:
     // The player panel of the seat's screen slot; null without one.
     CVUserInfoWnd* SeatInfoPanel(int seat);

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "table/flows/FlowFixture.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/WidgetFactory.h"
 
 namespace {
 
@@ -167,5 +170,25 @@ TEST_F(SeatNotices, TournamentResultClosesTheTable)
         EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundTables::SoundId::ResultWinner), c.winnerSounds)
             << c.name;
         EXPECT_EQ(stage.Count("LeaveNoticeToHost 1"), 1) << c.name;
+    }
+}
+
+TEST_F(SeatNotices, WaitingAnimationLoopsWhileARobotIsSeated)
+{
+    WidgetFactory factory(GeneratedTableImages(), scene);
+    const std::unique_ptr<GVQZAniWnd> made(factory.CreateQZAniWnd("Etc\\waiting.qza", {}));
+    ASSERT_TRUE(made);
+    GVQZAniWnd& waiting = *made;
+    waiting.Stop();
+    widgets.roomWidgets.waitingAnimation = &waiting;
+    const struct { const char* name; int32_t roomKind, code, join; bool playing; } cases[] = {
+        {"the robot joins", 0, -2, 1, true},
+        {"room 60 shows none", 60, -2, 1, false},
+        {"the robot leaves", 0, -2, 0, false},
+    };
+    for (const auto& c : cases) {
+        records.room.roomKind = c.roomKind;
+        flows.seats.OnRobotSeatChange({c.code, 1, c.join, 0});
+        EXPECT_EQ(waiting.IsPlaying(), c.playing) << c.name;
     }
 }
