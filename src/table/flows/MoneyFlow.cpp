@@ -43,7 +43,7 @@ void MoneyFlow::OnMoneyGained(const MoneyGained& body)
     const std::string text = MoneyRules::GainBannerText(giver, giver ? body.giverAmount : body.takerAmount);
     for (int s = 0; s < 2; ++s) {
         PlayerInfo& p = records.GetPlayer(s);
-        if (p.userKey < 0) continue;
+        if (p.userKey == -1) continue;
         p.gameMoney = body.money[static_cast<size_t>(s)];
         stage.ShowSeatMoney(s);
     }
