@@ -1,7 +1,5 @@
 #include "table/core/ResultHandlerRules.h"
 
-#include <limits>
-
 #include "foundation/core/Text.h"
 #include "table/core/MoneyRules.h"
 
