@@ -13,6 +13,9 @@
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
 #include "scene/core/InputRules.h"
+#include "scene/HostLink.h"
+#include "scene/RoomOptions.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -325,7 +328,7 @@ int CMirelleWnd::SetUserAvatar(int userKey, BSTR itemList)
 {
     return GuardBoundary("SetUserAvatar", -1, [&] {
         if (!scene) return -1;
-        return scene->SetUserAvatar(userKey, itemList ? WideToAnsi(itemList) : std::string());
+        return scene->Link().SetUserAvatar(userKey, itemList ? WideToAnsi(itemList) : std::string());
     });
 }
 
@@ -333,7 +336,7 @@ int CMirelleWnd::SetUserTitle(int userKey, BSTR text)
 {
     return GuardBoundary("SetUserTitle", -1, [&] {
         if (!scene) return -1;
-        const int result = scene->SetUserTitle(userKey, text ? WideToAnsi(text) : std::string());
+        const int result = scene->Link().SetUserTitle(userKey, text ? WideToAnsi(text) : std::string());
         if (result == 0 && !IsLoading()) scene->FlushRedraw();
         return result;
     });
@@ -385,7 +388,7 @@ void CMirelleWnd::ResetSceneView()
 {
     {
         Busy busy(*this);
-        scene->ResetRoomView();
+        scene->View().ResetRoomView();
     }
     scene->SetDirty();
     scene->FlushRedraw();
@@ -409,7 +412,7 @@ int CMirelleWnd::RequestForcedExit(int targetUserKey)
         if (!scene || IsLoading()) return -1;
         {
             Busy busy(*this);
-            scene->RequestForcedExit(targetUserKey);
+            scene->Options().RequestForcedExit(targetUserKey);
         }
         FinishDeferred();
         return 0;
@@ -420,7 +423,7 @@ int CMirelleWnd::SetTitleBarText(BSTR text)
 {
     return GuardBoundary("SetTitleBarText", -1, [&] {
         if (!scene) return -1;
-        scene->SetTitleBarText(text ? WideToAnsi(text) : std::string());
+        scene->Options().SetTitleBarText(text ? WideToAnsi(text) : std::string());
         return 0;
     });
 }
@@ -446,7 +449,7 @@ int CMirelleWnd::HostCommand(int userKey, const int32_t* command, BSTR text, int
         {
             // A command may wait in a box (the title buttons' questions): a reset meanwhile waits.
             Busy busy(*this);
-            answer = scene->OnHostCommand(userKey, *command, text ? WideToAnsi(text) : std::string(), value);
+            answer = scene->Link().OnHostCommand(userKey, *command, text ? WideToAnsi(text) : std::string(), value);
         }
         FinishDeferred();
         return answer;

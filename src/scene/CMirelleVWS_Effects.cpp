@@ -4,6 +4,9 @@
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/WidgetFactory.h"
+#include "scene/HostLink.h"
+#include "scene/RoomView.h"
+#include "table/flows/RoomStage.h"
 
 namespace {
 
@@ -11,56 +14,11 @@ namespace {
 constexpr Point kSeatEffectPoint[2] = {{320, 300}, {320, 140}};
 constexpr Point kActionPopupPoint[2] = {{560, 400}, {560, 96}};
 
-constexpr const char* kCardEffectFiles[EffectWidgets::kCardEffects] = {
-    "Effect\\jjock.qza", "Effect\\ddadak.qza",   "Effect\\bbuck.qza",    "Effect\\selfbbuck_eat.qza",
-    "Effect\\all_eat.qza", "Effect\\kungjjak.qza", "Effect\\kungjjak.qza", "Effect\\bomb.qza",
-    "Effect\\2bomb.qza",  "Effect\\nubomb.qza"};
-
-constexpr const char* kActionPopupFiles[EffectWidgets::kActionPopups] = {
-    "Effect\\assa.qza",     "Effect\\assa.qza",    "Effect\\panic.qza",   "Effect\\5kwang.qza", "Effect\\godori.qza",
-    "Effect\\chungdan.qza", "Effect\\hongdan.qza", "Effect\\chodan.qza", "Effect\\go.qza",     "Effect\\Stop.qza"};
-
 }  // namespace
-
-// Card effects by kind, the first-player notices, the deal's animations, the capture marks and
-// the nuclear-bomb outlines.
-bool CMirelleVWS::LoadCardEffects(WidgetFactory& factory)
-{
-    EffectWidgets& e = effects;
-    for (size_t i = 0; i < e.cardEffects.size(); ++i) {
-        e.cardEffects[i] = factory.CreateQZAniWnd(kCardEffectFiles[i], {0, 0});
-        if (!AddRunning(e.cardEffects[i])) return false;
-    }
-    for (GVQZAniWnd*& notice : e.sunNotify) {
-        notice = factory.CreateQZAniWnd("GameFunction\\SelectSun\\sun_notify.qza", {0, 0});
-        if (!AddRunning(notice)) return false;
-    }
-    if (!LoadDealEffects(factory)) return false;
-    e.eatMarks[0] = factory.CreateQZAniWnd("Effect\\bbuck_eat.qza", {0, 0});
-    if (!AddRunning(e.eatMarks[0])) return false;
-    e.eatMarks[1] = factory.CreateQZAniWnd("Effect\\mission_eat.qza", {0, 0});
-    if (!AddRunning(e.eatMarks[1])) return false;
-    e.bombHoldOutline = factory.CreateQZAniWnd("Hwatoo\\nubomb_holdoutline.qza", {0, 0});
-    if (!AddRunning(e.bombHoldOutline)) return false;
-    e.bombOpenOutline = factory.CreateQZAniWnd("Hwatoo\\nubomb_openoutline.qza", {0, 0});
-    return AddRunning(e.bombOpenOutline);
-}
-
-// The action popups by kind, then the go-bak animation.
-bool CMirelleVWS::LoadActionPopups(WidgetFactory& factory)
-{
-    EffectWidgets& e = effects;
-    for (size_t i = 0; i < e.actionPopups.size(); ++i) {
-        e.actionPopups[i] = factory.CreateQZAniWnd(kActionPopupFiles[i], {0, 0});
-        if (!AddRunning(e.actionPopups[i])) return false;
-    }
-    e.goBakAnimation = factory.CreateQZAniWnd("Effect\\gobak.qza", {0, 0});
-    return AddRunning(e.goBakAnimation);
-}
 
 void CMirelleVWS::PlayEffectAt(int kind, Point at)
 {
-    if (kind == kHideEffects) {
+    if (kind == RoomStage::kHideEffects) {
         for (GVQZAniWnd* a : effects.cardEffects) StopAndHide(a);
         SetDirty();
         return;
@@ -76,7 +34,7 @@ void CMirelleVWS::PlayEffectAt(int kind, Point at)
 
 void CMirelleVWS::PlayEffect(int kind, int seat)
 {
-    if (kind == kHideEffects) return PlayEffectAt(kind, {});
+    if (kind == RoomStage::kHideEffects) return PlayEffectAt(kind, {});
     if (!room.seats.players.IsValidIndex(seat)) return;
     const int32_t screenSlot = GetPlayer(seat).screenSlot;
     if (screenSlot < 0 || screenSlot > 1) return;
@@ -123,8 +81,8 @@ void CMirelleVWS::OnPopupTimeout()
 {
     StopTimer(TimerId::Popup);
     ShowActionPopup(-1, 0);
-    PlayEffect(kHideEffects, -1);
-    ShowRobotAvatar(0, {});
-    HideRefillLabels();
+    PlayEffect(RoomStage::kHideEffects, -1);
+    View().ShowRobotAvatar(0, {});
+    Link().HideRefillLabels();
     SetDirty();
 }

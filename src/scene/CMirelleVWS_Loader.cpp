@@ -1,8 +1,12 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/RoomLoader.h"
+#include "toolkit/GVQZAniWnd.h"
+
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 #include "protocol/HostInterfaces.h"
 #include "views/WidgetFactory.h"
+#include "scene/HostLink.h"
 
 namespace {
 
@@ -18,68 +22,9 @@ int CMirelleVWS::LoadResources(const std::atomic<bool>& stop)
         return 0;
     }
     if (stop.load()) return 0;
-    if (!LoadWidgets(stop)) return 0;
+    if (!RoomLoader(*this).LoadWidgets(stop)) return 0;
     SetReady(loadErrors.empty());
     return IsReady() ? 1 : 0;
-}
-
-// Creation order is drawing order, from the table skin at the bottom up. Each step answers false
-// at the first widget not made; what was added stays in the scene.
-bool CMirelleVWS::LoadWidgets(const std::atomic<bool>& stop)
-{
-    WidgetFactory factory(imageRoot, *this);
-    using Step = bool (CMirelleVWS::*)(WidgetFactory&);
-    static constexpr Step kSteps[] = {
-        &CMirelleVWS::LoadTableAndDeck,
-        &CMirelleVWS::LoadTurnBlink,
-        &CMirelleVWS::LoadBottomButtons,
-        &CMirelleVWS::LoadSeatPanelStep,
-        &CMirelleVWS::LoadFloorMarkers,
-        &CMirelleVWS::LoadAvatars,
-        &CMirelleVWS::LoadRankingPointStep,
-        &CMirelleVWS::LoadMissionPanels,
-        &CMirelleVWS::LoadGoBakAlertStep,
-        &CMirelleVWS::LoadFloorSlots,
-        &CMirelleVWS::LoadCardWnds,
-        &CMirelleVWS::LoadMovingCards,
-        &CMirelleVWS::LoadPlayMarks,
-        &CMirelleVWS::LoadHandMarkers,
-        &CMirelleVWS::LoadStartAnimations,
-        &CMirelleVWS::LoadAutoPlayNotice,
-        &CMirelleVWS::LoadCardEffects,
-        &CMirelleVWS::LoadLayerAnchor,
-        &CMirelleVWS::LoadObserverBarStep,
-        &CMirelleVWS::LoadNotifyStep,
-        &CMirelleVWS::LoadMoneyReturnAndCountdown,
-        &CMirelleVWS::LoadStartButton,
-        &CMirelleVWS::LoadBetting,
-        &CMirelleVWS::LoadActionPopups,
-        &CMirelleVWS::LoadResultWidgets,
-        &CMirelleVWS::LoadAutoRefill,
-        &CMirelleVWS::LoadBijouAndPick,
-        &CMirelleVWS::LoadRoundBanner,
-        &CMirelleVWS::LoadMenuAndMarks,
-        &CMirelleVWS::LoadMoneyLimitTips,
-        &CMirelleVWS::LoadCheckNoticeStep,  // on top of everything
-    };
-    for (const Step step : kSteps)
-        if (stop.load() || !(this->*step)(factory)) return false;
-    return !stop.load();
-}
-
-bool CMirelleVWS::LoadSeatPanelStep(WidgetFactory&)
-{
-    return LoadSeatPanels();
-}
-
-bool CMirelleVWS::LoadGoBakAlertStep(WidgetFactory&)
-{
-    return LoadGoBakAlert();
-}
-
-bool CMirelleVWS::LoadNotifyStep(WidgetFactory&)
-{
-    return CreateNotifyWnd();
 }
 
 void CMirelleVWS::AddLoadError(const std::string& name)
@@ -91,5 +36,19 @@ void CMirelleVWS::ReportLoadError(const std::string& name)
 {
     loadErrors.push_back({1, name});
     int32_t inOut = 0;
-    HostRequest(ownUser.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
+    Link().HostRequest(ownUser.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
+}
+
+bool CMirelleVWS::AddLoaded(GVWnd* wnd)
+{
+    if (!wnd) return false;
+    AddWnd(wnd);
+    return true;
+}
+
+bool CMirelleVWS::AddRunning(GVQZAniWnd* animation)
+{
+    if (!AddLoaded(animation)) return false;
+    roomWidgets.animations.push_back(animation);
+    return true;
 }

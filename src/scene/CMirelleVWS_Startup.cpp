@@ -1,5 +1,14 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/RoomInput.h"
+#include "scene/ScenePrompt.h"
+#include "scene/SceneStage.h"
+#include "scene/RoomOptions.h"
+#include "scene/HostLink.h"
+#include "scene/SeatView.h"
+#include "scene/RoomView.h"
+#include "scene/SceneResult.h"
+
 #include "table/TableEngine.h"
 #include "table/flows/RoomFlows.h"
 
@@ -25,9 +34,17 @@ CMirelleVWS* currentScene = nullptr;
 
 CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
     : window(sceneWindow),
-      engine(std::make_unique<TableEngine>(*this, *this, *this)),
-      requests(std::make_unique<RoomRequests>(*this, *engine, *this, *this)),
-      flows(std::make_unique<RoomFlows>(*this, *engine, *requests, *this, *this))
+      stage(std::make_unique<SceneStage>(*this)),
+      engine(std::make_unique<TableEngine>(*stage, *this, *this)),
+      requests(std::make_unique<RoomRequests>(*stage, *engine, *this, *this)),
+      flows(std::make_unique<RoomFlows>(*stage, *engine, *requests, *this, *this)),
+      input(std::make_unique<RoomInput>(*this)),
+      prompt(std::make_unique<ScenePrompt>(*this)),
+      result(std::make_unique<SceneResult>(*this)),
+      optionsPart(std::make_unique<RoomOptions>(*this)),
+      linkPart(std::make_unique<HostLink>(*this)),
+      seatsPart(std::make_unique<SeatView>(*this)),
+      viewPart(std::make_unique<RoomView>(*this))
 {
     GetSystemInfo(&system);
     ResetRoundState();
@@ -200,7 +217,7 @@ void CMirelleVWS::ReadOptions()
     }
     options.soundOn = number != 0;
     controls.macroEnabled = options.soundOn;
-    ShowMacroControl(options.soundOn);
+    Options().ShowMacroControl(options.soundOn);
 
     if (!optionsKey.ReadDword(subkey, "Option_Voice", number)) {
         number = static_cast<uint32_t>(std::rand() % 4);
@@ -252,4 +269,9 @@ void CMirelleVWS::Release()
     soundsLoaded.store(false);
     SetFocusWnd(nullptr);
     SetMouseWnd(nullptr);
+}
+
+const CHTUser* CMirelleVWS::FindOwnRoundRecord() const
+{
+    return seatsPart->FindOwnRoundRecord();
 }

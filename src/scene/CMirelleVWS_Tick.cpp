@@ -1,5 +1,8 @@
 #include "scene/CMirelleVWS.h"
 
+#include "scene/ScenePrompt.h"
+#include "scene/SceneResult.h"
+
 #include <algorithm>
 
 #include "foundation/WindowTimer.h"
@@ -9,11 +12,19 @@
 #include "toolkit/GVAnimWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CCheckNotice.h"
+#include "views/CVDesperateResultWnd.h"
+#include "views/CVDesperateWnd.h"
+#include "views/CVGFPlayCountWnd.h"
+#include "views/CVMirelleBijouWnd.h"
+#include "views/CVRankingPointWnd.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
 #include "views/CVQZATextWnd.h"
+#include "scene/HostLink.h"
+#include "scene/RoomOptions.h"
+#include "scene/SeatView.h"
 
 namespace {
 
@@ -29,26 +40,26 @@ int CMirelleVWS::Tick()
     if (now - lastTick < 50) return 0;
     lastTick = now;
 
-    if (pendingTitle && !IsLoadingResources()) SetTitleBarText(*pendingTitle);
+    if (pendingTitle && !IsLoadingResources()) Options().SetTitleBarText(*pendingTitle);
     for (GVQZAniWnd* a : roomWidgets.animations) {
         if (a && a->IsVisible() && a->Update()) InvalidateWnd(a);
     }
     if (CVQZATextWnd* number = roundBanner.number; number && number->IsVisible() && number->Step())
         InvalidateWnd(number);
     // FIXME: the promotion banners' step (CMirellePromotionMgr::Step), with the promotions.
-    StepSeatAvatars();
-    StepSeatPanels();
+    Link().StepSeatAvatars();
+    Seats().StepSeatPanels();
     // The countdown is stepped with the animations; the robot's avatar takes its place here.
     for (GVAnimWnd* avatar : entryWidgets.robotAvatars)
         if (avatar && avatar->IsVisible() && avatar->Step()) InvalidateWnd(avatar);
-    StepNotify();
+    prompt->StepNotify();
     if (!IsLoadingResources()) {
         CVPanel* const missionPanels[] = {missions.single, missions.twoCard, missions.cardC, missions.cardC2,
                                           missions.kungjjak};
         for (CVPanel* panel : missionPanels)
             if (panel && panel->IsVisible() && panel->Step()) InvalidateWnd(panel);
     }
-    StepResult();
+    result->StepResult();
     StepPeripheryPanels();
     if (AreSoundsLoaded() && sound.IsMusicPlaying() && now - lastMusicRefresh > 200) {
         const int musicVolume = sound.GetMusic().GetVolume();
@@ -142,14 +153,24 @@ Rect CMirelleVWS::Render(const Rect& area, IDirectDrawSurface4* surface)
         return {};
     }
     if (hr == DDERR_WRONGMODE) {
-        if (!window->RecreateScreen()) PostToHost(1);
+        if (!window->RecreateScreen()) Link().PostToHost(1);
         return {};
     }
     if (options.cardSpeed < 0 || screen->TakeRestored()) SetRedrawAll(true);
     const Rect drawn = GVWS::Render(area, surface);
     if (drawn.IsEmpty()) return drawn;
     if (!screen->Present(drawn.left, drawn.top, drawn.right, drawn.bottom) && FAILED(screen->GetLastResult())) {
-        if (!window->RecreateScreen()) PostToHost(1);
+        if (!window->RecreateScreen()) Link().PostToHost(1);
     }
     return drawn;
+}
+
+// In the tick's order, after the result panel's step.
+void CMirelleVWS::StepPeripheryPanels()
+{
+    if (IsLoadingResources()) return;
+    const PeripheryWidgets& p = periphery;
+    CVPanel* const panels[] = {p.playCount, p.rankingPoint, p.bijou, p.desperateResult, p.desperate};
+    for (CVPanel* panel : panels)
+        if (panel && panel->IsVisible() && panel->Step()) InvalidateWnd(panel);
 }

@@ -9,6 +9,10 @@
 #include "views/CVItemWnd.h"
 #include "views/CVNotifyWnd.h"
 #include "views/CVResultWnd.h"
+#include "scene/RoomOptions.h"
+#include "scene/SeatView.h"
+#include "scene/RoomInput.h"
+#include "scene/ScenePrompt.h"
 
 namespace {
 
@@ -54,11 +58,11 @@ int CMirelleVWS::OnTimer(UINT_PTR id)
     case TimerId::Popup: OnPopupTimeout(); break;
     case TimerId::Start:
         StopTimer(TimerId::Start);
-        ShowStartButton(true);
+        Input().ShowStartButton(true);
         break;
     case TimerId::Macro:
         StopTimer(TimerId::Macro);
-        SetMacroEnabled(true);
+        Options().SetMacroEnabled(true);
         break;
     default: break;
     }
@@ -130,10 +134,10 @@ void CMirelleVWS::OnPhaseTimeout()
     case DecisionKind::GoOrStop:
     case DecisionKind::Bet:
     case DecisionKind::BetPrompt:
-    case DecisionKind::BetPrompt24: HideNotify(); break;
+    case DecisionKind::BetPrompt24: Prompt().HideNotify(); break;
     default: break;
     }
-    if (kind == DecisionKind::SunPick) ShowFloorSlotMarkers(0);
+    if (kind == DecisionKind::SunPick) Seats().ShowFloorSlotMarkers(0);
     if (kind == DecisionKind::ResultItem && resultWidgets.result && !IsLoadingResources())
         if (CVItemWnd* items = resultWidgets.result->GetItemWnd()) items->Reset();
     StopPhaseTimer();
@@ -202,13 +206,13 @@ void CMirelleVWS::StepCountdownAndBlink()
         SetDirty();
     }
     if (timers.phaseTimerKind == DecisionKind::SunPick && gameInfo.firstPlayerMode == 0) {
-        ShowFloorSlotMarkers(timers.blinkPhase == 1 ? 1 : 0);
+        Seats().ShowFloorSlotMarkers(timers.blinkPhase == 1 ? 1 : 0);
         return;
     }
     if (gameInfo.turnKey == -1) return;
     GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation;
     if (marker && timers.IsRunning(TimerId::Blink)) marker->SetFrame(timers.blinkPhase == 1 ? 0 : 1);
-    if (timers.outlineBlink) ShowOwnOutline(timers.blinkPhase == 1);
+    if (timers.outlineBlink) Seats().ShowOwnOutline(timers.blinkPhase == 1);
     InvalidateWnd(marker);
     SetDirty();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RoomTestSupport.h"
+#include "scene/HostLink.h"
 
 namespace {
 
@@ -182,7 +183,7 @@ TEST_F(RequestSenders, HostTextIsCutAtItsBufferWhateverTheHostWrites)
     };
     for (const auto& c : cases) {
         host.userText = c.userText;
-        EXPECT_EQ(Scene().FetchHostText(), c.want) << c.name;
+        EXPECT_EQ(Scene().Link().FetchHostText(), c.want) << c.name;
     }
     const auto calls = host.RequestsWithCode(62);
     ASSERT_FALSE(calls.empty());

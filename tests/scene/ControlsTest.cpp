@@ -7,6 +7,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVUserOptionWnd.h"
+#include "scene/RoomOptions.h"
 
 namespace {
 
@@ -119,11 +120,11 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
     for (const auto& c : cases) {
         s.room.option.turnTime = c.turnTime;
         host.Forget();
-        ASSERT_EQ(s.OpenOptionWindow(), 1) << c.name;
+        ASSERT_EQ(s.Options().OpenOptionWindow(), 1) << c.name;
         EXPECT_EQ(Panel().GetSpeed(), c.shown) << c.name << ": the speed shown on opening";
         Panel().SetSpeed(c.speedPosition);
         Panel().SetVoiceType(c.voiceType);
-        s.ApplyGameOptions();
+        s.Options().ApplyGameOptions();
         EXPECT_FALSE(Panel().IsVisible()) << c.name;
         EXPECT_EQ(Read("Option_Speed"), std::string("sz:") + c.speed) << c.name;
         EXPECT_EQ(s.options.cardSpeed, c.cardSpeed) << c.name;
@@ -136,7 +137,7 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
     }
     EXPECT_EQ(s.options.moveSteps[0], 9) << "speed -3";
     host.Forget();
-    s.ApplyGameOptions();
+    s.Options().ApplyGameOptions();
     EXPECT_TRUE(host.hostRequests.empty()) << "OK with the panel closed does nothing";
 }
 
@@ -152,8 +153,8 @@ TEST_F(UserOptions, PanelPressesAndLabels)
     };
     s.ownUser.gender = 7;
     s.options.soundOn = true;
-    ASSERT_EQ(s.OpenOptionWindow(), 1);
-    EXPECT_EQ(s.OpenOptionWindow(), 0) << "already open";
+    ASSERT_EQ(s.Options().OpenOptionWindow(), 1);
+    EXPECT_EQ(s.Options().OpenOptionWindow(), 0) << "already open";
     for (int i = 0; i < CVUserOptionWnd::kVoiceCount; ++i)
         EXPECT_TRUE(p.GetVoiceRadio(i)->IsVisible()) << "other gender, voice " << i;
 
@@ -197,7 +198,7 @@ TEST_F(UserOptions, OwnTitleButtonsMirrorTheHostControls)
     };
     for (const auto& c : cases) {
         host.Forget();
-        s.SetTitleButtonState("exit", c.visible, c.enabled, c.state);
+        s.Options().SetTitleButtonState("exit", c.visible, c.enabled, c.state);
         std::vector<std::pair<std::string, int>> sent;
         for (const HostRequestCall& r : host.RequestsWithCode(45)) {
             EXPECT_EQ(r.userKey, kOwnKey) << c.name;
@@ -209,6 +210,6 @@ TEST_F(UserOptions, OwnTitleButtonsMirrorTheHostControls)
         EXPECT_EQ(exit->IsEnabled(), c.enabled) << c.name;
     }
     host.Forget();
-    s.SetTitleButtonState("macro", true, true, 0);
+    s.Options().SetTitleButtonState("macro", true, true, 0);
     EXPECT_TRUE(host.hostRequests.empty()) << "macro is not a title button of the user";
 }

@@ -15,6 +15,9 @@
 #include "toolkit/GVTextWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "scene/HostLink.h"
+#include "scene/SeatView.h"
+#include "scene/RoomInput.h"
 
 namespace {
 
@@ -143,7 +146,7 @@ TEST_F(SceneInput, ClickCursorOverEnabledButtonsOnly)
     HCURSOR cursorOf[3] = {};
     for (const auto& m : moves) {
         Send(WM_MOUSEMOVE, 0, MAKELPARAM(m.at.x, m.at.y));
-        EXPECT_EQ(Scene().GetCursorState(), m.state) << m.name;
+        EXPECT_EQ(Scene().Input().GetCursorState(), m.state) << m.name;
         if (!cursorOf[m.state]) cursorOf[m.state] = GetCursor();
         EXPECT_EQ(GetCursor(), cursorOf[m.state]) << m.name << ": the cursor shown";
     }
@@ -160,7 +163,7 @@ TEST_F(SceneInput, HandCardClickInTheOwnTurnPlaysItsCardOnce)
 
     OwnTurn();
     Send(WM_MOUSEMOVE, 0, MAKELPARAM(second.x, second.y));
-    EXPECT_EQ(Scene().GetCursorState(), 2) << "no click cursor over the own card";
+    EXPECT_EQ(Scene().Input().GetCursorState(), 2) << "no click cursor over the own card";
     EXPECT_EQ(Scene().tableWidgets.cardWnds[6]->GetHoverState(), HoverState::Hover);
     Click(Centre(Scene().tableWidgets.cardWnds[6]));
     EXPECT_EQ(host.sent, std::vector<GameRequest>{PlayCard(kSecondCardId)});
@@ -250,10 +253,10 @@ TEST_F(SceneInput, StartButtonShowsForSeatZeroAndSpaceStartsOnce)
     CVPSPPushBtn* start = scene.roomButtons.start;
     scene.room.roomState = static_cast<int32_t>(RoomState::Waiting);
     std::swap(scene.room.seats.players[0], scene.room.seats.players[1]);
-    scene.ShowStartButton(true);
+    scene.Input().ShowStartButton(true);
     EXPECT_FALSE(start->IsVisible()) << "shown to the user in seat 1";
     Seat();
-    scene.ShowStartButton(true);
+    scene.Input().ShowStartButton(true);
     ASSERT_TRUE(start->IsVisible());
     for (int i = 0; i < 2; ++i) Key(WM_KEYDOWN, VK_SPACE);
     EXPECT_EQ(host.sent, std::vector<GameRequest>{Requests::StartGame{0}}) << "one start for two presses";
@@ -267,7 +270,7 @@ TEST_F(SceneHints, HandHintsAndTheHeldBombGuides)
     CMirelleVWS& s = Scene();
     Lay(s.gameInfo.users[0].hand, 10, {12, 13, 14, 0});
     Lay(s.floor.cards, 20, {15});
-    s.ShowHandHints(true);
+    s.Seats().ShowHandHints(true);
     for (int k = 0; k < 3; ++k) EXPECT_TRUE(Shown(k, kBombRow) && !Shown(k, 0)) << "slot " << k << ": not the bomb alone";
     EXPECT_FALSE(Shown(3, kBombRow)) << "January shows the bomb";
     EXPECT_FALSE(s.effects.bombOpenOutline->IsVisible()) << "guides without a marked hand";
@@ -275,14 +278,14 @@ TEST_F(SceneHints, HandHintsAndTheHeldBombGuides)
     s.gameInfo.turnKey = kOwnKey;
     s.tableState.handMarked = true;
     s.markedCards = {12};
-    s.ShowHandHints(true);
+    s.Seats().ShowHandHints(true);
     for (int k = 0; k < 3; ++k) EXPECT_TRUE(Shown(k, kTwoBombRow) && !Shown(k, kBombRow)) << "slot " << k;
     EXPECT_TRUE(s.effects.bombOpenOutline->IsVisible() && s.effects.bombHoldOutline->IsVisible() &&
                 s.moneyWidgets.bombTooltip->IsVisible());
     EXPECT_EQ(s.effects.bombOpenOutline->GetPos(), s.tableWidgets.cardWnds[20]->GetPos() + Point(-8, -9));
     EXPECT_EQ(s.effects.bombHoldOutline->GetPos(), s.tableWidgets.cardWnds[10]->GetPos() + Point(-3, -3));
 
-    s.ShowHandHints(false);
+    s.Seats().ShowHandHints(false);
     for (int k = 0; k < 4; ++k)
         for (int row = 0; row < 9; ++row) EXPECT_FALSE(Shown(k, row)) << "slot " << k << ", row " << row;
     EXPECT_FALSE(s.effects.bombHoldOutline->IsVisible() || s.effects.bombOpenOutline->IsVisible() ||
@@ -290,7 +293,7 @@ TEST_F(SceneHints, HandHintsAndTheHeldBombGuides)
 
     // No floor card of the first hand card's month: the open guide stays off instead of pointing anywhere.
     s.floor.cards.clear();
-    s.ShowHandHints(true);
+    s.Seats().ShowHandHints(true);
     EXPECT_FALSE(s.effects.bombOpenOutline->IsVisible()) << "the open guide shows without its floor card";
     EXPECT_TRUE(s.effects.bombHoldOutline->IsVisible());
 }
@@ -334,17 +337,17 @@ TEST_F(SceneHints, SeatAvatarsOnTheTwoScreenSlotsOnly)
     BSTR picture = SysAllocString(AnsiToWide(gameDir + "GameImage\\Avatar\\robot_avatar1.gif|item").c_str());
     s.room.seats.players[1].screenSlot = 2;
     EXPECT_EQ(Client()->SetUserAvatar(200, picture), -1);
-    EXPECT_EQ(s.GetSeatAvatar(2), nullptr);
+    EXPECT_EQ(s.Link().GetSeatAvatar(2), nullptr);
     s.room.seats.players[1].screenSlot = 1;
     EXPECT_EQ(Client()->SetUserAvatar(200, picture), 0);
-    ASSERT_NE(s.GetSeatAvatar(1), nullptr);
-    EXPECT_TRUE(s.GetSeatAvatar(1)->IsVisible());
-    EXPECT_FALSE(s.GetSeatAvatar(1)->IsFallback()) << "the portal's picture did not load";
+    ASSERT_NE(s.Link().GetSeatAvatar(1), nullptr);
+    EXPECT_TRUE(s.Link().GetSeatAvatar(1)->IsVisible());
+    EXPECT_FALSE(s.Link().GetSeatAvatar(1)->IsFallback()) << "the portal's picture did not load";
     SysFreeString(picture);
 
     // Without an avatar string the seat loses its avatar.
-    s.LoadSeatAvatar(1);
-    EXPECT_EQ(s.GetSeatAvatar(1), nullptr);
+    s.Link().LoadSeatAvatar(1);
+    EXPECT_EQ(s.Link().GetSeatAvatar(1), nullptr);
 }
 
 // A refill shows on the panel of the user it is for; only the own user's is told in the chat and to the host.
@@ -352,7 +355,7 @@ TEST_F(SceneHints, RefillsOfBothSeats)
 {
     CMirelleVWS& s = Scene();
     s.GetPlayer(1).gameMoney = 1000;
-    s.PrintRefillNotice(3, {RefillRecord{200, 300000, 1, 0}});
+    s.Link().PrintRefillNotice(3, {RefillRecord{200, 300000, 1, 0}});
     EXPECT_EQ(s.GetPlayer(1).gameMoney, 301000);
     EXPECT_TRUE(s.moneyWidgets.refill[1]->IsVisible());
     EXPECT_EQ(s.moneyWidgets.refill[1]->GetFrame(), 1);
@@ -361,7 +364,7 @@ TEST_F(SceneHints, RefillsOfBothSeats)
     EXPECT_TRUE(host.RequestsWithCode(31).empty());
 
     s.GetPlayer(0).gameMoney = INT64_MAX - 5;
-    s.PrintRefillNotice(2, {RefillRecord{kOwnKey, 200000, 0, 0}});
+    s.Link().PrintRefillNotice(2, {RefillRecord{kOwnKey, 200000, 0, 0}});
     EXPECT_EQ(s.GetPlayer(0).gameMoney, INT64_MAX) << "the money wrapped";
     const auto code31 = host.RequestsWithCode(31);
     ASSERT_EQ(code31.size(), 1u);

@@ -20,6 +20,8 @@
 #include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVRestrictOptionWnd.h"
+#include "scene/RoomOptions.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -132,7 +134,7 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
     };
     for (const auto& st : steps) {
         host.Forget();
-        s.SetAutoPlay(st.on);
+        s.Options().SetAutoPlay(st.on);
         EXPECT_EQ(!host.chat.empty(), st.printed) << st.name << ": " << host.chat;
         EXPECT_EQ(WindowTimer::MsUntilNextDue(), st.dueMs) << st.name;
         EXPECT_EQ(s.timers.phaseTimerKind, DecisionKind::PlayCard) << st.name;
@@ -140,13 +142,13 @@ TEST_F(RoomControlOps, AutoPlaySwitchesOnceAndMovesOnlyTheOwnDeadline)
         EXPECT_EQ(s.roomMarks.autoPlayNotice->IsVisible(), st.on) << st.name;
         EXPECT_EQ(s.roomButtons.autoPlayCancel->IsVisible(), st.on) << st.name;
     }
-    s.SetAutoPlay(true);
+    s.Options().SetAutoPlay(true);
     static_cast<void>(s.Requests().SendStart());  // only its reset of auto-play matters here
     EXPECT_FALSE(s.controls.autoPlay) << "the start button left auto-play on";
     EXPECT_EQ(WindowTimer::MsUntilNextDue(), 11000) << "the start button did not restart the decision";
     s.gameInfo.turnKey = kOtherKey;
     ASSERT_EQ(s.StartPhaseTimer(DecisionKind::PlayCard), 10);
-    s.SetAutoPlay(true);
+    s.Options().SetAutoPlay(true);
     EXPECT_EQ(WindowTimer::MsUntilNextDue(), 10000) << "the other user's turn kept its deadline";
     s.StopPhaseTimer();
 }
@@ -183,10 +185,10 @@ TEST_F(RoomControlOps, MissingSkinKeepsTheOldTable)
     CMirelleVWS& s = Scene();
     GVQZSWnd* const before = s.tableWidgets.skin;
     ASSERT_NE(before, nullptr);
-    EXPECT_EQ(s.SetSkin(7, 1), 0) << "no skin 7 exists";
+    EXPECT_EQ(s.Options().SetSkin(7, 1), 0) << "no skin 7 exists";
     EXPECT_EQ(s.tableWidgets.skin, before);
     EXPECT_TRUE(s.Contains(before));
-    EXPECT_EQ(s.SetSkin(1, 1), 1);
+    EXPECT_EQ(s.Options().SetSkin(1, 1), 1);
     EXPECT_NE(s.tableWidgets.skin, before);
     EXPECT_FALSE(s.Contains(before)) << "the old background stayed in the scene";
     EXPECT_EQ(s.GetWnds().back(), s.tableWidgets.skin) << "the background is not at the back";
@@ -204,7 +206,7 @@ TEST_F(RoomControlOps, ClearTableStopsTheDecisionSilentlyAndKeepsTheUserLists)
     s.gameInfo.voiceMuted = {kOtherKey};
     s.gameInfo.kickReservations = {kOtherKey};
     s.tableWidgets.cardWnds[7]->SetCard(12);
-    s.ClearTable();
+    s.View().ClearTable();
     WindowTimer::AdvanceAndFire(20000);
     EXPECT_TRUE(host.sent.empty()) << "the decision answered after the clear";
     EXPECT_EQ(s.timers.phaseTimerKind, DecisionKind::None);
@@ -264,8 +266,8 @@ TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)
     };
     for (size_t i : {49u, 3u, 0u}) s.InsertWndBefore(s.GetWnds().front(), t.cardWnds[i]);
     s.InsertWndBefore(s.GetWnds().front(), t.missionMarkers[20]);
-    s.UpdateStakeText();
-    s.ClearTable();
+    s.View().UpdateStakeText();
+    s.View().ClearTable();
     EXPECT_EQ(s.entryWidgets.stakeText->GetText(), "") << "the old stake stays on the table";
     for (size_t i = 0; i < t.cardWnds.size(); ++i) {
         const int card = depth(t.cardWnds[i]);

@@ -6,6 +6,7 @@
 #include "foundation/WindowTimer.h"
 
 #include "support/RoomTestSupport.h"
+#include "scene/HostLink.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ protected:
     void WaitInMessageBox(std::function<void()> meanwhile)
     {
         AnswerNextBox(IDOK, std::move(meanwhile));
-        EXPECT_EQ(Scene().ShowMessageBox("wait", 0, 0, "", 0), 1);
+        EXPECT_EQ(Scene().Link().ShowMessageBox("wait", 0, 0, "", 0), 1);
         EXPECT_TRUE(nextBox.answered) << "no box was shown";
     }
 

@@ -6,6 +6,7 @@
 
 #include "support/RoomTestSupport.h"
 
+#include "scene/RoomView.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
 
@@ -151,7 +152,7 @@ TEST_F(RoomTable, AnnouncedCardsStayOpaqueAndTheTableClearMakesEveryCardOpaque)
     for (int32_t slot : gwang) EXPECT_EQ(S().Engine().CardWndBySlot(slot)->GetAlpha(), 255) << "gwang " << slot;
 
     S().Engine().CardWndBySlot(7)->SetAlpha(0);
-    S().ClearTable();
+    S().View().ClearTable();
     for (int32_t slot = 0; slot < kCardCount; ++slot)
         ASSERT_EQ(S().Engine().CardWndBySlot(slot)->GetAlpha(), 255) << "card window " << slot << " after the table clear";
 }

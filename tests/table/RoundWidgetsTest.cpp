@@ -14,6 +14,7 @@
 #include "views/CVHTWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/WidgetFactory.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(RoundWidgets, TurnStartAndTableClearHideTheBettingPanel)
                                   b.dieWarning, b.multiplier, b.tableCover};
     for (const bool clear : {false, true}) {
         for (GVWnd* w : parts) w->Show(true), w->Enable(true);
-        if (clear) S().ClearTable();
+        if (clear) S().View().ClearTable();
         else S().Flows().round.OnTurnStart(TurnStart{200, 0});
         for (size_t i = 0; i < std::size(parts); ++i) EXPECT_FALSE(parts[i]->IsVisible()) << clear << ": part " << i;
         EXPECT_FALSE(b.buttons[0]->IsEnabled() || b.buttons[1]->IsEnabled() || b.buttons[2]->IsEnabled()) << clear;
@@ -103,7 +104,7 @@ TEST_F(RoundWidgets, WaitingForStartShowsTheRoundStartAnimation)
     };
     for (const auto& c : cases) {
         S().room.roomKind = c.roomKind;
-        S().ClearTable();
+        S().View().ClearTable();
         S().Flows().round.OnWaitingForStart({.firstKey = kOwnKey, .startFlag = 1, .chamgiFlag = c.chamgiFlag, .chamgiKind = c.chamgiKind});
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(S().entryWidgets.roundStart[static_cast<size_t>(i)]->IsVisible(), i == c.shown) << c.name << ": " << i;

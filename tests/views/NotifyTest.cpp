@@ -10,11 +10,13 @@
 #include "graphics/resources/SurfaceLock.h"
 #include "graphics/resources/core/PixelFormat.h"
 #include "RoomPanelSupport.h"
+#include "scene/ScenePrompt.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -57,10 +59,10 @@ int OpenOn(CVNotifyWnd& w, const Open& o)
 }
 int OpenOn(CMirelleVWS& s, const Open& o)
 {
-    if (o.by == Open::By::Choice) return s.ShowNotifySimple(o.kind, o.cards);
-    if (o.by == Open::By::Mission) return s.ShowMissionNotify(o.kind, o.args.a2, 0, 700);
+    if (o.by == Open::By::Choice) return s.Prompt().ShowNotifySimple(o.kind, o.cards);
+    if (o.by == Open::By::Mission) return s.Prompt().ShowMissionNotify(o.kind, o.args.a2, 0, 700);
     const Notify::NoticeArgs& a = o.args;
-    return s.ShowNotify(o.kind, a.a2, a.money, a.goCount, a.a6, a.a7);
+    return s.Prompt().ShowNotify(o.kind, a.a2, a.money, a.goCount, a.a6, a.a7);
 }
 
 // Press and release through the mouse routing of the panel or the scene. A card row may reach
@@ -197,18 +199,18 @@ TEST_F(NotifyScene, EachDecisionSendsItsRequestByF1F2AndAClick)
             StepUntilOpen(Prompt());
             if (by == By::Click && c.clickCard) Click(Scene(), *Prompt().GetCardWnd(1));
             else if (by == By::Click) Click(Scene(), *Prompt().GetYesButton(), true);
-            else EXPECT_TRUE(Scene().AnswerNotifyByKey(by == By::F1 ? VK_F1 : VK_F2)) << c.name;
+            else EXPECT_TRUE(Scene().Prompt().AnswerNotifyByKey(by == By::F1 ? VK_F1 : VK_F2)) << c.name;
             const Req& expected = by == By::F2 || (by == By::Click && c.clickCard) ? c.no : c.yes;
             EXPECT_EQ(host.sent, std::vector<Req>{expected}) << c.name << " by " << static_cast<int>(by);
             EXPECT_FALSE(Prompt().IsVisible()) << c.name << ": the answer hides the prompt";
         }
-    ASSERT_EQ(Scene().ShowNotify(18), 1);
+    ASSERT_EQ(Scene().Prompt().ShowNotify(18), 1);
     Scene().timers.phaseTimerKind = DecisionKind::GoOrStop;
     StepUntilOpen(Prompt());
     host.Forget();
-    EXPECT_TRUE(Scene().AnswerNotifyByKey(VK_F1));
+    EXPECT_TRUE(Scene().Prompt().AnswerNotifyByKey(VK_F1));
     EXPECT_TRUE(host.sent.empty()) << "an answer outside its decision is refused by its sender";
-    EXPECT_FALSE(Scene().AnswerNotifyByKey(VK_F1)) << "a hidden prompt takes no key";
+    EXPECT_FALSE(Scene().Prompt().AnswerNotifyByKey(VK_F1)) << "a hidden prompt takes no key";
 }
 
 TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
@@ -226,7 +228,7 @@ TEST_F(NotifyScene, ATimedOutDecisionIsAnsweredAndHidesThePrompt)
         EXPECT_EQ(host.sent, c.sent ? std::vector<Req>{*c.sent} : std::vector<Req>{}) << c.name;
         EXPECT_FALSE(Prompt().IsVisible()) << c.name;
     }
-    ASSERT_EQ(Scene().ShowNotify(7, 0, 100), 1);
+    ASSERT_EQ(Scene().Prompt().ShowNotify(7, 0, 100), 1);
     Scene().timers.phaseTimerKind = DecisionKind::PlayCard;
     Scene().OnPhaseTimeout();
     EXPECT_TRUE(Prompt().IsVisible()) << "the own turn's time-out leaves a notice alone";
@@ -254,7 +256,7 @@ TEST_F(NotifyScene, DrawsACardNoticeAndAPpeokNotice)
         return n;
     };
 
-    ASSERT_EQ(Scene().ShowNotifySimple(4, {45, 0, 17, 9}), 1);
+    ASSERT_EQ(Scene().Prompt().ShowNotifySimple(4, {45, 0, 17, 9}), 1);
     const Point first = Prompt().GetCardWnd(0)->GetPos();
     EXPECT_EQ(first, (Notify::kLayoutPosition + Point{43, 80})) << "the sorted row's first card";
     Rgb face{}, ignored{};
@@ -262,11 +264,11 @@ TEST_F(NotifyScene, DrawsACardNoticeAndAPpeokNotice)
     EXPECT_GT(face.r + face.g, 200) << "card 0's light face where the table is dark";
 
     // Opened by the room's tick, as in play.
-    ASSERT_EQ(Scene().ShowNotify(7, 0, 1234567), 1);
+    ASSERT_EQ(Scene().Prompt().ShowNotify(7, 0, 1234567), 1);
     for (int i = 0; i < 60 && Prompt().GetState() != State::Open; ++i) Clock::Advance(50), Scene().Tick();
     EXPECT_EQ(Prompt().GetState(), State::Open);
     const Rect line(Notify::kLayoutPosition + Point{30, 70}, Size{181, 14});
     const int open = draw(line, {}, ignored);
-    Scene().HideNotify();
+    Scene().Prompt().HideNotify();
     EXPECT_GT(open, draw(line, {}, ignored) + 40) << "the value line's ink";
 }

@@ -9,6 +9,7 @@
 #include "graphics/resources/SurfaceLock.h"
 #include "graphics/resources/core/PixelFormat.h"
 #include "RoomPanelSupport.h"
+#include "scene/SceneResult.h"
 #include "toolkit/GDDScreen.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
@@ -18,6 +19,7 @@
 #include "views/CVPSPPushBtn.h"
 #include "views/CVQZATextWnd.h"
 #include "views/CVResultWnd.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ public:
     void ShowEventMark(bool show) override { eventMark = show; }
     void StartFireworks() override {}
     bool ToggleAutoStart() override { return room.autoStartOn = !room.autoStartOn; }
-    CVItemWnd* CreateItemWnd() override { return scene.CreateItemWnd(); }
+    CVItemWnd* CreateItemWnd() override { return scene.Result().CreateItemWnd(); }
 
     std::vector<int> Sounds() const
     {
@@ -300,14 +302,14 @@ protected:
 
 TEST_F(ResultScene, SpaceAnswersOkAndTheSceneClosesTheResult)
 {
-    Scene().ShowRoundResult(Round(0, 100, 0));
+    Scene().Result().ShowRoundResult(Round(0, 100, 0));
     ASSERT_TRUE(Result().IsVisible());
     host.Forget();
     Scene().OnKeyDown(VK_SPACE, 0, 0);
     EXPECT_EQ(host.sent, std::vector<GameRequest>{GameRequest(Requests::ResultChoice{0, Scene().options.skin})});
     EXPECT_FALSE(Result().IsVisible() || Scene().resultWidgets.resultBox->IsVisible());
 
-    Scene().ShowRoundResult(Round(3, 100, 0));
+    Scene().Result().ShowRoundResult(Round(3, 100, 0));
     EXPECT_FALSE(Result().IsVisible());
     EXPECT_FALSE(Scene().resultWidgets.resultBox->IsVisible()) << "a rejected result leaves the table undimmed";
     EXPECT_TRUE(host.sent.size() == 1 && host.chat.empty()) << "and sends and prints nothing";
@@ -327,14 +329,14 @@ TEST_F(ResultScene, AWonALostAndADrawnResultAreDrawnOverTheDimmedTable)
         return a.r == b.r && a.g == b.g && a.b == b.b;
     };
     for (const auto& s : shots) {
-        Scene().ShowRoundResult(s.body);
-        for (int t = 0; t < 2500; t += 50) Clock::Advance(50), Scene().StepResult();
+        Scene().Result().ShowRoundResult(s.body);
+        for (int t = 0; t < 2500; t += 50) Clock::Advance(50), Scene().Result().StepResult();
         const std::vector<Rgb> px = Draw();
         ASSERT_EQ(px.size(), table.size()) << s.name;
         EXPECT_FALSE(same(px, 176, 139)) << s.name << ": the panel's back is not drawn";
         EXPECT_FALSE(same(px, 60, 300)) << s.name << ": the table is not dimmed";
         EXPECT_TRUE(same(px, 60, 560)) << s.name << ": the bottom bar stays as it was";
         EXPECT_TRUE(Result().GetMoney()->IsVisible()) << s.name;
-        Scene().HideRoundResult();
+        Scene().Result().HideRoundResult();
     }
 }

@@ -1,3 +1,5 @@
+#include "scene/RoomLoader.h"
+
 #include "scene/CMirelleVWS.h"
 
 #include <string>
@@ -64,94 +66,94 @@ constexpr int kPopupImageSets[4] = {1, 1, 2, 2};
 
 }  // namespace
 
-bool CMirelleVWS::AddLoadedButton(CVPSPPushBtn*& slot, CVPSPPushBtn* made)
+bool RoomLoader::AddLoadedButton(CVPSPPushBtn*& slot, CVPSPPushBtn* made)
 {
     slot = made;
-    return AddLoaded(made);
+    return scene.AddLoaded(made);
 }
 
 // The restrict-option panel, the invite panel, the robots' avatars and the marks of the two avatar points.
-bool CMirelleVWS::LoadAvatars(WidgetFactory& factory)
+bool RoomLoader::LoadAvatars(WidgetFactory& factory)
 {
-    if (!AddLoaded(periphery.restrictOption = CreateRestrictOptionWnd())) return false;
-    EntryWidgets& w = entryWidgets;
+    if (!scene.AddLoaded(scene.periphery.restrictOption = CreateRestrictOptionWnd())) return false;
+    EntryWidgets& w = scene.entryWidgets;
     GVQZSWnd* inviteBack = factory.CreateQZSWnd("Avatar\\invite_back.qzs", {729, 25}, Visible::No);
     w.inviteBack = inviteBack;
-    if (!AddLoaded(inviteBack)) return false;
-    if (!AddLoadedButton(roomButtons.invite,
+    if (!scene.AddLoaded(inviteBack)) return false;
+    if (!AddLoadedButton(scene.roomButtons.invite,
                    factory.CreatePSPPushBtn("Avatar\\invite_btn.psp", kInviteButtonPoint, Visible::No, 1)))
         return false;
     for (size_t i = 0; i < w.robotAvatars.size(); ++i) {
         w.robotAvatars[i] =
             factory.CreateAnimWnd(FormatText("Avatar\\robot_avatar%d.gif", static_cast<int>(i)), kAvatarPoint[1], kAvatarSize);
-        if (!AddLoaded(w.robotAvatars[i])) return false;
+        if (!scene.AddLoaded(w.robotAvatars[i])) return false;
     }
-    AvatarMarks& m = avatarMarks;
+    AvatarMarks& m = scene.avatarMarks;
     for (size_t slot = 0; slot < 2; ++slot) {
         const Point at = kAvatarPoint[slot];
-        if (!AddLoaded(m.disconnected[slot] = factory.CreateQZSWnd("Avatar\\disconnect.qzs", at, Visible::No)))
+        if (!scene.AddLoaded(m.disconnected[slot] = factory.CreateQZSWnd("Avatar\\disconnect.qzs", at, Visible::No)))
             return false;
         // In the avatar's top-right and bottom-right corners.
         GVQZSWnd* voiceOff = factory.CreateQZSWnd("Avatar\\voiceoff.qzs", at, Visible::No);
-        if (!AddLoaded(m.voiceOff[slot] = voiceOff)) return false;
+        if (!scene.AddLoaded(m.voiceOff[slot] = voiceOff)) return false;
         const Size voiceSize = voiceOff->GetFrameSize(0);
         voiceOff->SetPos(at + Point{kAvatarSize.cx - voiceSize.cx, 0});
         GVQZSWnd* blacklisted = factory.CreateQZSWnd("Avatar\\blacklist.qzs", at, Visible::No);
-        if (!AddLoaded(m.blacklisted[slot] = blacklisted)) return false;
+        if (!scene.AddLoaded(m.blacklisted[slot] = blacklisted)) return false;
         const Size listSize = blacklisted->GetFrameSize(0);
         blacklisted->SetPos(at + Point{kAvatarSize.cx - listSize.cx, kAvatarSize.cy - listSize.cy});
-        if (!AddLoaded(m.firstPlayer[slot] = factory.CreatePSPWnd("Avatar\\first_icon.psp", at, Visible::No)))
+        if (!scene.AddLoaded(m.firstPlayer[slot] = factory.CreatePSPWnd("Avatar\\first_icon.psp", at, Visible::No)))
             return false;
     }
     return true;
 }
 
 // The nine-ten clip and the four round-start animations.
-bool CMirelleVWS::LoadStartAnimations(WidgetFactory& factory)
+bool RoomLoader::LoadStartAnimations(WidgetFactory& factory)
 {
-    if (!AddLoaded(roomMarks.nineTenClip = factory.CreateQZSWnd("Hwatoo\\9ten_clip.qzs", kNineTenClipPoint, Visible::No)))
+    if (!scene.AddLoaded(scene.roomMarks.nineTenClip = factory.CreateQZSWnd("Hwatoo\\9ten_clip.qzs", kNineTenClipPoint, Visible::No)))
         return false;
     constexpr const char* kFiles[] = {"StartAni\\start_default.qza", "StartAni\\chamgi_1.qza", "StartAni\\chamgi_2.qza",
                                       "StartAni\\desperate.qza"};
-    auto& starts = entryWidgets.roundStart;
+    auto& starts = scene.entryWidgets.roundStart;
     for (size_t i = 0; i < starts.size(); ++i)
-        if (!AddRunning(starts[i] = factory.CreateQZAniWnd(kFiles[i], kStartAnimationPoint))) return false;
-    if (!AddRunning(roomWidgets.waitingAnimation = factory.CreateQZAniWnd("Etc\\waiting.qza", kWaitingPoint)))
-        return false;
-    roomWidgets.waitingAnimation->Stop();
+        if (!scene.AddRunning(starts[i] = factory.CreateQZAniWnd(kFiles[i], kStartAnimationPoint))) return false;
+    GVQZAniWnd*& waiting = scene.roomWidgets.waitingAnimation;
+    if (!scene.AddRunning(waiting = factory.CreateQZAniWnd("Etc\\waiting.qza", kWaitingPoint))) return false;
+    waiting->Stop();
     return true;
 }
 
-bool CMirelleVWS::LoadAutoPlayNotice(WidgetFactory& factory)
+bool RoomLoader::LoadAutoPlayNotice(WidgetFactory& factory)
 {
-    roomMarks.autoPlayNotice = factory.CreatePSPWnd("GameFunction\\AutoAction\\notify.psp", {400, 386}, Visible::No);
-    if (!AddLoaded(roomMarks.autoPlayNotice)) return false;
-    return AddLoadedButton(roomButtons.autoPlayCancel,
+    scene.roomMarks.autoPlayNotice = factory.CreatePSPWnd("GameFunction\\AutoAction\\notify.psp", {400, 386}, Visible::No);
+    if (!scene.AddLoaded(scene.roomMarks.autoPlayNotice)) return false;
+    return AddLoadedButton(scene.roomButtons.autoPlayCancel,
                      factory.CreatePSPPushBtn("GameFunction\\AutoAction\\cancelbtn.psp", {468, 458}, Visible::No, 1));
 }
 
 // The money-return panel with its four lines, then the decision countdown.
-bool CMirelleVWS::LoadMoneyReturnAndCountdown(WidgetFactory& factory)
+bool RoomLoader::LoadMoneyReturnAndCountdown(WidgetFactory& factory)
 {
-    MoneyWidgets& m = moneyWidgets;
+    MoneyWidgets& m = scene.moneyWidgets;
     m.returnBack = factory.CreateQZSWnd("GameRule\\moneyreturn_back.qzs", kMoneyReturnPoint, Visible::No);
-    if (!AddLoaded(m.returnBack)) return false;
+    if (!scene.AddLoaded(m.returnBack)) return false;
     for (size_t i = 0; i < m.returnTexts.size(); ++i) {
         const auto& line = kMoneyReturnLines[i];
         m.returnTexts[i] = factory.CreateTextWnd(line.text, kMoneyReturnPoint + line.offset, line.size, 12, 700,
                                                  line.colorRef);
-        if (!AddLoaded(m.returnTexts[i])) return false;
+        if (!scene.AddLoaded(m.returnTexts[i])) return false;
         m.returnTexts[i]->Show(false);
     }
     const Point at = CountdownPosition(0).value_or(Point{});
-    return AddRunning(roomWidgets.countdownAnimation = factory.CreateQZAniWnd("GameProcess\\countdown.qza", at));
+    return scene.AddRunning(scene.roomWidgets.countdownAnimation = factory.CreateQZAniWnd("GameProcess\\countdown.qza", at));
 }
 
 // The betting rooms' widgets, ended by a box over the table.
-bool CMirelleVWS::LoadBetting(WidgetFactory& factory)
+bool RoomLoader::LoadBetting(WidgetFactory& factory)
 {
-    BettingWidgets& b = betting;
-    if (!AddRunning(b.back = factory.CreateQZAniWnd("GameRule\\Betting\\back.qza", kBettingBackPoint))) return false;
+    BettingWidgets& b = scene.betting;
+    if (!scene.AddRunning(b.back = factory.CreateQZAniWnd("GameRule\\Betting\\back.qza", kBettingBackPoint))) return false;
     for (size_t i = 0; i < b.buttons.size(); ++i) {
         const int sets = i == 1 ? 2 : 1;
         if (!AddLoadedButton(b.buttons[i], factory.CreatePSPPushBtn(FormatText("GameRule\\Betting\\btn%d.psp", static_cast<int>(i)),
@@ -159,64 +161,64 @@ bool CMirelleVWS::LoadBetting(WidgetFactory& factory)
             return false;
     }
     b.text = factory.CreateTextWnd("", kBettingTextPoint, kBettingTextSize, 12, 700, 0xFFFFFF);
-    if (!AddLoaded(b.text)) return false;
+    if (!scene.AddLoaded(b.text)) return false;
     b.text->Show(false);
     for (size_t i = 0; i < b.kinds.size(); ++i)
-        if (!AddRunning(b.kinds[i] = factory.CreateQZAniWnd(FormatText("GameRule\\Betting\\kind%d.qza", static_cast<int>(i)),
+        if (!scene.AddRunning(b.kinds[i] = factory.CreateQZAniWnd(FormatText("GameRule\\Betting\\kind%d.qza", static_cast<int>(i)),
                                                             kBettingKindPoint[i])))
             return false;
     b.dieWarning = factory.CreatePSPWnd("GameRule\\Betting\\diewarning.psp", kDieWarningPoint, Visible::No);
-    if (!AddLoaded(b.dieWarning)) return false;
-    if (!AddRunning(b.multiplier = factory.CreateQZAniWnd("GameRule\\Betting\\mul.qza", kBettingMultiplierPoint)))
+    if (!scene.AddLoaded(b.dieWarning)) return false;
+    if (!scene.AddRunning(b.multiplier = factory.CreateQZAniWnd("GameRule\\Betting\\mul.qza", kBettingMultiplierPoint)))
         return false;
     b.tableCover = factory.CreateBoxWnd(Rect({0, 0}, kTableCoverSize), 0x000000, 0, Visible::No);
-    return AddLoaded(b.tableCover);
+    return scene.AddLoaded(b.tableCover);
 }
 
 // The money-gift notice and its animations; the result window goes directly below the notice.
-bool CMirelleVWS::LoadMoneyGift(WidgetFactory& factory)
+bool RoomLoader::LoadMoneyGift(WidgetFactory& factory)
 {
-    MoneyWidgets& m = moneyWidgets;
-    if (!AddLoaded(m.winLimitMark = factory.CreatePSPWnd("Result\\winmoneylimit.psp", {478, 192}, Visible::No)))
+    MoneyWidgets& m = scene.moneyWidgets;
+    if (!scene.AddLoaded(m.winLimitMark = factory.CreatePSPWnd("Result\\winmoneylimit.psp", {478, 192}, Visible::No)))
         return false;
     m.giftNotice = factory.CreateQZAniWnd("Promotion\\Giftora\\notify.qza", kGiftNoticePoint);
-    if (!AddLoaded(m.giftNotice)) return false;
-    if (resultWidgets.result) InsertWndAfter(m.giftNotice, resultWidgets.result);
-    if (!AddRunning(m.giftAnimation = factory.CreateQZAniWnd("Promotion\\Giftora\\ani.qza", kGiftNoticePoint)))
+    if (!scene.AddLoaded(m.giftNotice)) return false;
+    if (scene.resultWidgets.result) scene.InsertWndAfter(m.giftNotice, scene.resultWidgets.result);
+    if (!scene.AddRunning(m.giftAnimation = factory.CreateQZAniWnd("Promotion\\Giftora\\ani.qza", kGiftNoticePoint)))
         return false;
     m.giftAnimationOther = factory.CreateQZAniWnd("Promotion\\Giftora\\ani_other.qza", kGiftNoticePoint);
-    return AddLoaded(m.giftAnimationOther);
+    return scene.AddLoaded(m.giftAnimationOther);
 }
 
-bool CMirelleVWS::LoadAutoRefill(WidgetFactory& factory)
+bool RoomLoader::LoadAutoRefill(WidgetFactory& factory)
 {
-    MoneyWidgets& m = moneyWidgets;
+    MoneyWidgets& m = scene.moneyWidgets;
     for (size_t slot = 0; slot < 2; ++slot) {
         const Point at = kRefillPoint[slot];
-        if (!AddRunning(m.refill[slot] = factory.CreateQZAniWnd("Promotion\\AutoRefill\\autorefill.qza", at)))
+        if (!scene.AddRunning(m.refill[slot] = factory.CreateQZAniWnd("Promotion\\AutoRefill\\autorefill.qza", at)))
             return false;
         m.refillTexts[slot] = factory.CreateTextWnd("", at + kRefillTextOffset, kRefillTextSize, 12, 400, 0x758a74);
-        if (!AddLoaded(m.refillTexts[slot])) return false;
+        if (!scene.AddLoaded(m.refillTexts[slot])) return false;
         m.refillTexts[slot]->Show(false);
     }
     return true;
 }
 
 // The jewel panel and its gain, then the first-player pick's widgets.
-bool CMirelleVWS::LoadBijouAndPick(WidgetFactory& factory)
+bool RoomLoader::LoadBijouAndPick(WidgetFactory& factory)
 {
-    if (!AddLoaded(periphery.bijou = CreateBijouWnd())) return false;
-    if (!AddRunning(moneyWidgets.getBijou = factory.CreateQZAniWnd("Effect\\GetBijou.qza", {16, 415}))) return false;
-    LoadTarget promotionTarget{*this, roomWidgets.animations};
-    if (!promotion.CreateBanners(factory, promotionTarget)) return false;
+    if (!scene.AddLoaded(scene.periphery.bijou = CreateBijouWnd())) return false;
+    if (!scene.AddRunning(scene.moneyWidgets.getBijou = factory.CreateQZAniWnd("Effect\\GetBijou.qza", {16, 415}))) return false;
+    LoadTarget promotionTarget{scene, scene.roomWidgets.animations};
+    if (!scene.promotion.CreateBanners(factory, promotionTarget)) return false;
     return LoadHandPick(factory);
 }
 
 // The user pop-up menu, the level and first-place marks and the on-the-hour animation.
-bool CMirelleVWS::LoadMenuAndMarks(WidgetFactory& factory)
+bool RoomLoader::LoadMenuAndMarks(WidgetFactory& factory)
 {
     if (!LoadUserOptionWnd()) return false;
-    RoomButtons& b = roomButtons;
+    RoomButtons& b = scene.roomButtons;
     b.menuButtons.clear();
     for (size_t i = 0; i < b.popupMenu.size(); ++i) {
         const std::string file = FormatText("PopUpMenu\\popup%d.psp", static_cast<int>(i));
@@ -225,24 +227,24 @@ bool CMirelleVWS::LoadMenuAndMarks(WidgetFactory& factory)
         b.menuButtons.push_back(b.popupMenu[i]);
     }
     // Written "ETC" here, "Etc" on disk: the file system does not tell them apart.
-    if (!AddRunning(roomMarks.gameLevel = factory.CreateQZAniWnd("ETC\\gamelevel.qza", kLevelPoint))) return false;
+    if (!scene.AddRunning(scene.roomMarks.gameLevel = factory.CreateQZAniWnd("ETC\\gamelevel.qza", kLevelPoint))) return false;
     // The VIP icons lie directly below the layer anchor: over the cards at rest, under a moving card.
-    LoadTarget vipTarget{*this, roomWidgets.animations};
-    if (!vip.Create(factory, vipTarget)) return false;
-    vip.AddIconsToScene(*this, tableWidgets.layerAnchor);
-    if (!AddRunning(roomMarks.firstPlace = factory.CreateQZAniWnd("Etc\\no1_gostop.qza", kFirstPlacePoint)))
+    LoadTarget vipTarget{scene, scene.roomWidgets.animations};
+    if (!scene.vip.Create(factory, vipTarget)) return false;
+    scene.vip.AddIconsToScene(scene, scene.tableWidgets.layerAnchor);
+    if (!scene.AddRunning(scene.roomMarks.firstPlace = factory.CreateQZAniWnd("Etc\\no1_gostop.qza", kFirstPlacePoint)))
         return false;
-    return AddRunning(roomWidgets.hourlyAnimation = factory.CreateQZAniWnd("Etc\\hourly.qza", kHourlyPoint));
+    return scene.AddRunning(scene.roomWidgets.hourlyAnimation = factory.CreateQZAniWnd("Etc\\hourly.qza", kHourlyPoint));
 }
 
-bool CMirelleVWS::LoadMoneyLimitTips(WidgetFactory& factory)
+bool RoomLoader::LoadMoneyLimitTips(WidgetFactory& factory)
 {
-    MoneyWidgets& m = moneyWidgets;
-    if (!AddLoaded(m.limitTooltip = factory.CreatePSPWnd("GameRule\\MoneyLimit\\tooltip.psp", kLimitTooltipPoint, Visible::No)))
+    MoneyWidgets& m = scene.moneyWidgets;
+    if (!scene.AddLoaded(m.limitTooltip = factory.CreatePSPWnd("GameRule\\MoneyLimit\\tooltip.psp", kLimitTooltipPoint, Visible::No)))
         return false;
     m.limitTooltipAnimation = factory.CreateQZAniWnd("GameRule\\MoneyLimit\\tooltip.qza", kLimitTooltipPoint);
-    if (!AddRunning(m.limitTooltipAnimation)) return false;
-    if (!AddRunning(m.limitExplain = factory.CreateQZAniWnd("GameRule\\MoneyLimit\\explain.qza", kLimitTooltipPoint)))
+    if (!scene.AddRunning(m.limitTooltipAnimation)) return false;
+    if (!scene.AddRunning(m.limitExplain = factory.CreateQZAniWnd("GameRule\\MoneyLimit\\explain.qza", kLimitTooltipPoint)))
         return false;
-    return AddLoaded(m.bombTooltip = factory.CreatePSPWnd("GameRule\\nubombtooltip.psp", kBombTooltipPoint, Visible::No));
+    return scene.AddLoaded(m.bombTooltip = factory.CreatePSPWnd("GameRule\\nubombtooltip.psp", kBombTooltipPoint, Visible::No));
 }

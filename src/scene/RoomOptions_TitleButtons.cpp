@@ -1,8 +1,15 @@
+#include "scene/RoomOptions.h"
+
 #include "scene/CMirelleVWS.h"
+
+#include "scene/RoomInput.h"
 
 #include "protocol/HostInterfaces.h"
 #include "scene/core/TitleButtonRules.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "scene/HostLink.h"
+#include "scene/RoomView.h"
 
 namespace {
 
@@ -10,9 +17,9 @@ using SoundTables::SoundId;
 
 }  // namespace
 
-void CMirelleVWS::SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state)
+void RoomOptions::SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state)
 {
-    RoomButtons& b = roomButtons;
+    RoomButtons& b = scene.roomButtons;
     CVPSPPushBtn* own = nullptr;
     if (name == "observe") own = b.watch;
     else if (name == "play") own = b.join;
@@ -24,73 +31,73 @@ void CMirelleVWS::SetTitleButtonState(const std::string& name, bool visible, boo
     for (const TitleButtons::HostControl& c : TitleButtons::ControlRequests(name, visible, enabled, state)) {
         std::string text = c.name;
         int32_t length = static_cast<int32_t>(text.size());
-        HostRequest(ownUser.userKey, HostRequestCode::SetNamedControl, c.value, text.data(), &length);
+        scene.Link().HostRequest(scene.ownUser.userKey, HostRequestCode::SetNamedControl, c.value, text.data(), &length);
     }
     if (!own) return;
     // A state past the button's image sets keeps its picture.
     if (own->SetImageSet(state)) own->UpdateFrame();
     own->Show(visible);
     own->Enable(enabled);
-    SetDirty();
+    scene.SetDirty();
 }
 
-void CMirelleVWS::UpdatePlayObserveButtons(int flag)
+void RoomOptions::UpdatePlayObserveButtons(int flag)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
     TitleButtons::SeatFacts f;
     f.show = flag != 0;
-    f.tournament = IsTournamentRoom();
-    f.state = GetRoomState();
+    f.tournament = scene.IsTournamentRoom();
+    f.state = scene.GetRoomState();
     f.ownSeated = own >= 0;
-    f.observeReserved = own >= 0 && GetPlayer(own).observeReserved != 0;
-    f.seatWithoutUser = HasSeatWithoutUser() || HasRobotSeat();
+    f.observeReserved = own >= 0 && scene.GetPlayer(own).observeReserved != 0;
+    f.seatWithoutUser = scene.HasSeatWithoutUser() || scene.HasRobotSeat();
     const TitleButtons::PlayObservePlan plan = TitleButtons::PlanPlayObserve(f);
     for (const TitleButtons::ButtonStep& s : plan.steps) SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
     // FIXME: the observer bar's join button follows plan.joinBar (CVObserveSystemWnd::SetJoinButton).
-    SetDirty();
+    scene.SetDirty();
 }
 
-void CMirelleVWS::UpdateExitButtons(int flag)
+void RoomOptions::UpdateExitButtons(int flag)
 {
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
     TitleButtons::SeatFacts f;
     f.show = flag != 0;
-    f.tournament = IsTournamentRoom();
-    f.state = GetRoomState();
-    f.roundStarted = controls.roundStarted;
+    f.tournament = scene.IsTournamentRoom();
+    f.state = scene.GetRoomState();
+    f.roundStarted = scene.controls.roundStarted;
     f.ownSeated = own >= 0;
-    f.exitReserved = own >= 0 && GetPlayer(own).exitReserved != 0;
+    f.exitReserved = own >= 0 && scene.GetPlayer(own).exitReserved != 0;
     for (const TitleButtons::ButtonStep& s : TitleButtons::PlanExit(f))
         SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
 }
 
 // Tournament rooms show "exit" and "giveup" enabled where a click may do nothing, and "cancelexit"
 // leaves as "exit" does: both kept as the room has always behaved.
-void CMirelleVWS::OnHostButton(const std::string& name, int32_t value)
+void RoomOptions::OnHostButton(const std::string& name, int32_t value)
 {
     using TitleButtons::HostAction;
     // No room yet while the loader makes the buttons a press would touch.
-    if (IsLoadingResources()) return;
-    const int own = FindSeatByKey(ownUser.userKey);
+    if (scene.IsLoadingResources()) return;
+    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
     TitleButtons::HostButtonFacts f;
-    f.roomKind = room.roomKind;
-    f.state = GetRoomState();
+    f.roomKind = scene.room.roomKind;
+    f.state = scene.GetRoomState();
     f.ownSeated = own >= 0;
-    f.robotSeated = HasRobotSeat();
-    f.roundStarted = controls.roundStarted;
-    f.desperateRoundFinished = desperateRoundFinished;
-    RoomRequests& r = Requests();
+    f.robotSeated = scene.HasRobotSeat();
+    f.roundStarted = scene.controls.roundStarted;
+    f.desperateRoundFinished = scene.desperateRoundFinished;
+    RoomRequests& r = scene.Requests();
     // The senders change the title buttons once their request went out; nothing else follows here.
     switch (TitleButtons::DecideHostButton(name, f)) {
     case HostAction::None: return;
     case HostAction::Play: static_cast<void>(r.SendPlay(0)); return;
     case HostAction::Observe: static_cast<void>(r.SendObserve()); return;
     case HostAction::ConfirmObserve:
-        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).observeReserved != 0)) static_cast<void>(r.SendObserve());
+        if (scene.input->ConfirmAntiLeave(own >= 0 && scene.GetPlayer(own).observeReserved != 0)) static_cast<void>(r.SendObserve());
         return;
-    case HostAction::Exit: ExitRoom(); return;
+    case HostAction::Exit: scene.View().ExitRoom(); return;
     case HostAction::ConfirmExit:
-        if (ConfirmAntiLeave(own >= 0 && GetPlayer(own).exitReserved != 0)) ExitRoom();
+        if (scene.input->ConfirmAntiLeave(own >= 0 && scene.GetPlayer(own).exitReserved != 0)) scene.View().ExitRoom();
         return;
     case HostAction::GiveUp: static_cast<void>(r.SendGiveUp()); return;
     case HostAction::DesperateExit: static_cast<void>(r.SendDesperateExit()); return;
@@ -100,19 +107,33 @@ void CMirelleVWS::OnHostButton(const std::string& name, int32_t value)
     }
 }
 
-int CMirelleVWS::OpenVipDialog()
+int RoomOptions::OpenVipDialog()
 {
     // FIXME: ShowVIPDialog (show 1, enable 1), once the VIP side dialog exists; its window's visibility
     // then decides. Until then no dialog opens and "vip" stays as it is.
     const bool dialogVisible = false;
     if (!dialogVisible) return 0;
     SetTitleButtonState("vip", true, false, 0);
-    PlaySoundId(SoundId::ButtonClick);
+    scene.PlaySoundId(SoundId::ButtonClick);
     return 1;
 }
 
-void CMirelleVWS::OnVipDialogClosed()
+void RoomOptions::OnVipDialogClosed()
 {
     SetTitleButtonState("vip", true, true, 0);
-    PlaySoundId(SoundId::ButtonClick);
+    scene.PlaySoundId(SoundId::ButtonClick);
+}
+
+void RoomOptions::SetTitleBarText(const std::string& text)
+{
+    // The loader thread may be making the caption: the first tick after loading shows the text.
+    if (scene.IsLoadingResources()) {
+        scene.pendingTitle = text;
+        return;
+    }
+    scene.pendingTitle.reset();
+    GVTextWnd* caption = scene.roomButtons.titleText;
+    if (!caption) return;
+    caption->SetText(text);
+    scene.InvalidateWnd(caption);
 }

@@ -1,3 +1,5 @@
+#include "scene/ScenePrompt.h"
+
 #include "scene/CMirelleVWS.h"
 
 #include <new>
@@ -10,87 +12,72 @@ constexpr int kNotifySoundStop = 54;
 
 }  // namespace
 
-bool CMirelleVWS::CreateNotifyWnd()
+int ScenePrompt::ShowNotify(int kind, int32_t a2, int64_t money, int32_t goCount, int32_t a6, int32_t a7)
 {
-    auto* wnd = new (std::nothrow) CVNotifyWnd();
-    if (!wnd) {
-        AddLoadError({});
-        return false;
-    }
-    if (!wnd->CreateChildren(*this)) {
-        delete wnd;
-        return false;
-    }
-    roomWidgets.notify = wnd;
-    return AddLoaded(wnd);
-}
-
-int CMirelleVWS::ShowNotify(int kind, int32_t a2, int64_t money, int32_t goCount, int32_t a6, int32_t a7)
-{
-    CVNotifyWnd* notify = roomWidgets.notify;
+    CVNotifyWnd* notify = scene.roomWidgets.notify;
     if (!notify) return 0;
     const int shown = notify->Show(kind, {a2, money, goCount, a6, a7});
-    InvalidateWnd(notify);
+    scene.InvalidateWnd(notify);
     return shown;
 }
 
-int CMirelleVWS::ShowNotifySimple(int kind, const std::vector<int32_t>& cards)
+int ScenePrompt::ShowNotifySimple(int kind, const std::vector<int32_t>& cards)
 {
-    CVNotifyWnd* notify = roomWidgets.notify;
+    CVNotifyWnd* notify = scene.roomWidgets.notify;
     if (!notify) return 0;
     const int shown = notify->ShowChoice(kind, cards);
-    InvalidateWnd(notify);
+    scene.InvalidateWnd(notify);
     return shown;
 }
 
-int CMirelleVWS::ShowMissionNotify(int kind, int missionId, int variant, int64_t money)
+int ScenePrompt::ShowMissionNotify(int kind, int missionId, int variant, int64_t money)
 {
-    CVNotifyWnd* notify = roomWidgets.notify;
+    CVNotifyWnd* notify = scene.roomWidgets.notify;
     if (!notify) return 0;
     const int shown = notify->ShowHandMission(kind, missionId, variant, money);
-    InvalidateWnd(notify);
+    scene.InvalidateWnd(notify);
     return shown;
 }
 
-void CMirelleVWS::HideNotify()
+void ScenePrompt::HideNotify()
 {
-    if (CVNotifyWnd* notify = roomWidgets.notify) {
+    if (CVNotifyWnd* notify = scene.roomWidgets.notify) {
         notify->Close();
-        InvalidateWnd(notify);
+        scene.InvalidateWnd(notify);
     }
     StopNotifySound(kNotifySoundStop);
 }
 
-bool CMirelleVWS::AnswerNotifyByKey(int key)
+bool ScenePrompt::AnswerNotifyByKey(int key)
 {
     // The loader thread may still be making the prompt.
-    if (IsLoadingResources()) return false;
-    CVNotifyWnd* notify = roomWidgets.notify;
+    if (scene.IsLoadingResources()) return false;
+    CVNotifyWnd* notify = scene.roomWidgets.notify;
     if (!notify || !notify->IsVisible() || (key != VK_F1 && key != VK_F2)) return false;
     notify->OnKeyDown(static_cast<UINT>(key), 0, 0);
-    SetDirty();
+    scene.SetDirty();
     return true;
 }
 
-void CMirelleVWS::StepNotify()
+void ScenePrompt::StepNotify()
 {
-    if (IsLoadingResources()) return;
-    CVNotifyWnd* notify = roomWidgets.notify;
-    if (notify && notify->IsVisible() && notify->Step()) InvalidateWnd(notify);
+    if (scene.IsLoadingResources()) return;
+    CVNotifyWnd* notify = scene.roomWidgets.notify;
+    if (notify && notify->IsVisible() && notify->Step()) scene.InvalidateWnd(notify);
 }
 
-Notify::NotifyRoom CMirelleVWS::GetNotifyRoom() const
+Notify::NotifyRoom ScenePrompt::GetNotifyRoom() const
 {
-    const int own = FindSeatByKey(ownUser.userKey);
+    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
     // The last room option is the level the prompt of kind 3 reads: 0, the first level, answers
     // "no" with request 32.
-    return {IsDesperateRoom() && !HasRobotSeat(), room.option.targetScoreLevel, own >= 0 && !IsRobotSeat(own)};
+    return {scene.IsDesperateRoom() && !scene.HasRobotSeat(), scene.room.option.targetScoreLevel, own >= 0 && !scene.IsRobotSeat(own)};
 }
 
-void CMirelleVWS::SendNotifyReply(const Notify::Reply& reply)
+void ScenePrompt::SendNotifyReply(const Notify::Reply& reply)
 {
     using Notify::Request;
-    RoomRequests& r = Requests();
+    RoomRequests& r = scene.Requests();
     // A reply that did not go out leaves its decision and the phase timer running: the time-out
     // answers it. The prompt closes itself after the reply either way.
     switch (reply.request) {
@@ -107,12 +94,22 @@ void CMirelleVWS::SendNotifyReply(const Notify::Reply& reply)
     }
 }
 
-void CMirelleVWS::PlayNotifySound(int id)
+void ScenePrompt::PlayNotifySound(int id)
 {
-    PlaySoundId(static_cast<SoundTables::SoundId>(id));
+    scene.PlaySoundId(static_cast<SoundTables::SoundId>(id));
 }
 
-void CMirelleVWS::StopNotifySound(int id)
+void ScenePrompt::StopNotifySound(int id)
 {
-    StopSoundId(static_cast<SoundTables::SoundId>(id));
+    scene.StopSoundId(static_cast<SoundTables::SoundId>(id));
+}
+
+const std::string& ScenePrompt::GetImageRoot() const
+{
+    return scene.GetImageRoot();
+}
+
+LoadErrorSink& ScenePrompt::GetLoadErrorSink()
+{
+    return scene;
 }

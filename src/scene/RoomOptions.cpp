@@ -1,3 +1,5 @@
+#include "scene/RoomOptions.h"
+
 #include "scene/CMirelleVWS.h"
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include "scene/core/OptionLabels.h"
 #include "scene/core/OptionPlan.h"
 #include "views/CVUserOptionWnd.h"
+#include "scene/HostLink.h"
 
 namespace {
 
@@ -38,7 +41,7 @@ public:
     {
         return key.WriteDword(subkey, name, value) != 0;
     }
-    bool LoadSkin(int32_t skin) override { return scene.SetSkin(skin, 1) != 0; }
+    bool LoadSkin(int32_t skin) override { return scene.Options().SetSkin(skin, 1) != 0; }
     // The request's first value carries nothing of the options: 0.
     // The choice is stored either way; the server hears of it when the request goes out.
     void SendVoiceType(int32_t voiceType) override
@@ -48,11 +51,11 @@ public:
     void SetMacros(bool on) override
     {
         if (on) {
-            scene.SetMacroEnabled(true);
+            scene.Options().SetMacroEnabled(true);
             return;
         }
         scene.controls.macroEnabled = false;
-        scene.ShowMacroControl(false);
+        scene.Options().ShowMacroControl(false);
     }
 
 private:
@@ -63,106 +66,97 @@ private:
 
 }  // namespace
 
-void CMirelleVWS::ShowMacroControl(bool enabled)
+void RoomOptions::ShowMacroControl(bool enabled)
 {
     // The macro control is the room's, not the user's: user key 0.
     std::string name = "macro";
     int32_t length = static_cast<int32_t>(name.size());
-    HostRequest(0, HostRequestCode::SetNamedControl, static_cast<int32_t>(enabled ? HostControlState::ShownEnabled
+    scene.Link().HostRequest(0, HostRequestCode::SetNamedControl, static_cast<int32_t>(enabled ? HostControlState::ShownEnabled
                                                                                    : HostControlState::ShownDisabled),
                 name.data(), &length);
 }
 
-CVUserOptionWnd* CMirelleVWS::CreateUserOptionWnd()
+int RoomOptions::OpenOptionWindow()
 {
-    auto* panel = new (std::nothrow) CVUserOptionWnd();
-    if (!panel) {
-        AddLoadError({});
-        return nullptr;
-    }
-    if (!panel->CreateChildren(*this, optionsKey, OptionsSubkey())) {
-        delete panel;
-        return nullptr;
-    }
-    return panel;
-}
-
-bool CMirelleVWS::LoadUserOptionWnd()
-{
-    CVUserOptionWnd* panel = CreateUserOptionWnd();
-    if (!panel) return false;
-    panel->SetPos(CVUserOptionWnd::kPlace);
-    panel->SetVolume(std::max(options.volume, CVUserOptionWnd::kVolumeLow));
-    userOption = panel;
-    return AddLoaded(panel);
-}
-
-int CMirelleVWS::OpenOptionWindow()
-{
-    if (!userOption) return 0;
+    if (!scene.userOption) return 0;
     // The room's speed holds only here: the user's own stays stored and comes back with the room reset.
-    if (room.option.turnTime == kFastRoomClass && !userCardSpeed) {
-        userCardSpeed = options.cardSpeed;
-        options.cardSpeed = kFastRoomSpeed;
-        ApplyCardSpeed();
+    if (scene.room.option.turnTime == kFastRoomClass && !scene.userCardSpeed) {
+        scene.userCardSpeed = scene.options.cardSpeed;
+        scene.options.cardSpeed = kFastRoomSpeed;
+        scene.ApplyCardSpeed();
     }
-    userOption->SetChoices(std::max(options.volume, CVUserOptionWnd::kVolumeLow),
-                           OptionPlan::SpeedPosition(options.cardSpeed), options.soundOn, options.voiceType,
-                           options.skin);
-    if (!userOption->Open(ownUser.gender)) return 0;
+    scene.userOption->SetChoices(std::max(scene.options.volume, CVUserOptionWnd::kVolumeLow),
+                           OptionPlan::SpeedPosition(scene.options.cardSpeed), scene.options.soundOn, scene.options.voiceType,
+                           scene.options.skin);
+    if (!scene.userOption->Open(scene.ownUser.gender)) return 0;
     SetTitleButtonState("option", true, false, 0);
-    PlaySoundId(SoundId::ButtonClick);
+    scene.PlaySoundId(SoundId::ButtonClick);
     return 1;
 }
 
-int CMirelleVWS::CloseOptionWindow()
+int RoomOptions::CloseOptionWindow()
 {
-    return userOption ? userOption->Close() : 0;
+    return scene.userOption ? scene.userOption->Close() : 0;
 }
 
-std::string CMirelleVWS::GetVoiceName(int32_t gender, int32_t voiceType) const
+std::string RoomOptions::GetVoiceName(int32_t gender, int32_t voiceType) const
 {
     return OptionLabels::VoiceName(gender, voiceType);
 }
 
-void CMirelleVWS::PreviewOptionVoice(int32_t voiceType)
+void RoomOptions::PreviewOptionVoice(int32_t voiceType)
 {
-    PreviewVoice(kWelcomeCue, voiceType, -1);
+    scene.PreviewVoice(kWelcomeCue, voiceType, -1);
 }
 
 // The speed is compared with the user's stored speed, never with a fast room's forced one, so an OK
 // there does not write the room's speed over the user's.
-void CMirelleVWS::ApplyGameOptions()
+void RoomOptions::ApplyGameOptions()
 {
     if (!CloseOptionWindow()) return;
-    CVUserOptionWnd& w = *userOption;
+    CVUserOptionWnd& w = *scene.userOption;
     // The volume took effect when its slider moved: the panel's value is also the scene's.
-    const OptionPlan::OptionValues stored{w.GetVolume(), userCardSpeed.value_or(options.cardSpeed), options.soundOn,
-                                          options.voiceType, options.skin};
-    const std::optional<int32_t> forced = userCardSpeed ? std::optional<int32_t>(options.cardSpeed) : std::nullopt;
+    const OptionPlan::OptionValues stored{w.GetVolume(), scene.userCardSpeed.value_or(scene.options.cardSpeed), scene.options.soundOn,
+                                          scene.options.voiceType, scene.options.skin};
+    const std::optional<int32_t> forced = scene.userCardSpeed ? std::optional<int32_t>(scene.options.cardSpeed) : std::nullopt;
     const OptionPlan::OptionChoice choice{w.GetVolume(), w.GetSpeed(), w.IsVoiceOn(), w.GetVoiceType(), w.GetSkin()};
-    SceneOptionTarget target(*this, optionsKey);
+    SceneOptionTarget target(scene, scene.optionsKey);
     const OptionPlan::Outcome out = OptionPlan::Apply(stored, forced, choice, target);
     if (out.speedChanged) {
         if (out.kept.cardSpeed != stored.cardSpeed) {
-            options.cardSpeed = out.kept.cardSpeed;
-            userCardSpeed.reset();
+            scene.options.cardSpeed = out.kept.cardSpeed;
+            scene.userCardSpeed.reset();
         }
-        w.SetSpeed(OptionPlan::SpeedPosition(options.cardSpeed));
-        ApplyCardSpeed();
+        w.SetSpeed(OptionPlan::SpeedPosition(scene.options.cardSpeed));
+        scene.ApplyCardSpeed();
     }
-    options.soundOn = out.kept.voiceOn;
-    w.SetVoiceOn(options.soundOn);
-    options.voiceType = out.kept.voiceType;
-    w.SetVoiceType(options.voiceType);
-    options.skin = out.kept.skin;
+    scene.options.soundOn = out.kept.voiceOn;
+    w.SetVoiceOn(scene.options.soundOn);
+    scene.options.voiceType = out.kept.voiceType;
+    w.SetVoiceType(scene.options.voiceType);
+    scene.options.skin = out.kept.skin;
     SetTitleButtonState("option", true, true, 0);
-    PlaySoundId(SoundId::ButtonClick);
+    scene.PlaySoundId(SoundId::ButtonClick);
     if (out.summaryDue) PrintOptionSummary();
 }
 
-void CMirelleVWS::PrintOptionSummary()
+void RoomOptions::PrintOptionSummary()
 {
-    PrintChatText(OptionPlan::SummaryLine(
-        ownUser.gender, {options.volume, options.cardSpeed, options.soundOn, options.voiceType, options.skin}));
+    scene.Link().PrintChatText(OptionPlan::SummaryLine(
+        scene.ownUser.gender, {scene.options.volume, scene.options.cardSpeed, scene.options.soundOn, scene.options.voiceType, scene.options.skin}));
+}
+
+bool RoomOptions::IsRoundInPlay() const
+{
+    return scene.GetRoomState() == RoomState::Playing;
+}
+
+const std::string& RoomOptions::GetImageRoot() const
+{
+    return scene.GetImageRoot();
+}
+
+LoadErrorSink& RoomOptions::GetLoadErrorSink()
+{
+    return scene;
 }

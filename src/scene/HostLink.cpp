@@ -1,3 +1,5 @@
+#include "scene/HostLink.h"
+
 #include "scene/CMirelleVWS.h"
 
 #include "protocol/CHostProxy.h"
@@ -10,12 +12,12 @@ constexpr int32_t kHostTextBytes = 256;
 
 }  // namespace
 
-IHostInterface* CMirelleVWS::GetHost() const
+IHostInterface* HostLink::GetHost() const
 {
-    return window ? window->GetHost() : nullptr;
+    return scene.window ? scene.window->GetHost() : nullptr;
 }
 
-int CMirelleVWS::HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut)
+int HostLink::HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut)
 {
     IHostInterface* host = GetHost();
     if (!host) return 0;
@@ -25,37 +27,37 @@ int CMirelleVWS::HostRequest(int32_t userKey, HostRequestCode code, int32_t valu
     return host->HostRequest(userKey, &record, text, inOut);
 }
 
-std::string CMirelleVWS::FetchHostText()
+std::string HostLink::FetchHostText()
 {
     // The host fills up to 256 bytes and need not terminate them: the spare byte does.
     char buffer[kHostTextBytes + 1] = {};
     int32_t inOut = kHostTextBytes;
-    HostRequest(ownUser.userKey, HostRequestCode::FetchText, 0, buffer, &inOut);
+    HostRequest(scene.ownUser.userKey, HostRequestCode::FetchText, 0, buffer, &inOut);
     buffer[kHostTextBytes] = '\0';
     return buffer;
 }
 
-void CMirelleVWS::PostToHost(int32_t code)
+void HostLink::PostToHost(int32_t code)
 {
-    if (window) window->PostToHost(code);
+    if (scene.window) scene.window->PostToHost(code);
 }
 
-void CMirelleVWS::PrintChatText(const std::string& text)
+void HostLink::PrintChatText(const std::string& text)
 {
     CHostProxy(GetHost()).PrintChatText(text);
 }
 
-int CMirelleVWS::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+int HostLink::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
                                 uint32_t textColor)
 {
-    return window ? window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
+    return scene.window ? scene.window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
 }
 
-void CMirelleVWS::ReportSeatMoney()
+void HostLink::ReportSeatMoney()
 {
     std::string text;
     for (int seat = 0; seat < 2; ++seat) {
-        const PlayerInfo& p = GetPlayer(seat);
+        const PlayerInfo& p = scene.GetPlayer(seat);
         if (p.userKey < 0 || p.screenSlot < 0) continue;
         text += "|" + std::to_string(p.userKey) + "=" + std::to_string(p.secondMoney) + "," +
                 std::to_string(p.gameMoney) + "|";
@@ -65,7 +67,7 @@ void CMirelleVWS::ReportSeatMoney()
     HostRequest(0, HostRequestCode::PassText, 0, text.data(), &length);
 }
 
-void CMirelleVWS::LeaveNoticeToHost(int code)
+void HostLink::LeaveNoticeToHost(int code)
 {
     if (IHostInterface* host = GetHost()) host->LeaveNotice(code);
 }
