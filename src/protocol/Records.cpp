@@ -110,7 +110,7 @@ void Option::Clear()
     extraValue = antiLeave = turnTime = 0;
     reserved1 = freeChannel = reserved2 = 0;
     betAmount = 0;
-    targetIndex = reserved3 = betIndex = 0;
+    targetIndex = challengeRule = betIndex = 0;
     customBet = 0;
     noMinimumEntry = betKind = targetScoreLevel = 0;
 }

@@ -390,7 +390,7 @@ public:
     int32_t reserved2;
     int64_t betAmount;        // target-score bet
     int32_t targetIndex;      // target score 7, 50 or 100 for 0, 1, 2
-    int32_t reserved3;
+    int32_t challengeRule;    // non-zero: the target-score result's second challenge rule
     int32_t betIndex;
     int64_t customBet;
     int32_t noMinimumEntry;
@@ -412,7 +412,7 @@ public:
         v.I32("reserved2", reserved2);
         v.I64("betAmount", betAmount);
         v.I32("targetIndex", targetIndex);
-        v.I32("reserved3", reserved3);
+        v.I32("challengeRule", challengeRule);
         v.I32("betIndex", betIndex);
         v.I64("customBet", customBet);
         v.I32("noMinimumEntry", noMinimumEntry);

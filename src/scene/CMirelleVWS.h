@@ -15,6 +15,8 @@
 #include "protocol/RoundRecords.h"
 #include "scene/CMirellePromotionMgr.h"
 #include "scene/CMirelleVIPMgr.h"
+#include "scene/SceneMissions.h"
+#include "scene/SceneTargetScore.h"
 #include "scene/core/RoomTypes.h"
 #include "scene/core/SoundTables.h"
 #include "sound/SoundSystem.h"
@@ -106,6 +108,11 @@ public:
     HostLink& Link() { return *linkPart; }
     SeatView& Seats() { return *seatsPart; }
     RoomView& View() { return *viewPart; }
+    // The mission panels' and the target-score panel's owners.
+    MissionOwner& MissionPanelsOwner() { return missionGlue; }
+    SceneMissions missionGlue{*this};
+    TargetScoreOwner& TargetScorePanelOwner() { return targetScoreGlue; }
+    SceneTargetScore targetScoreGlue{*this};
     CMirellePromotionMgr promotion;
     CMirelleVIPMgr vip;
 

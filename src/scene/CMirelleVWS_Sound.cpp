@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "scene/SceneWindow.h"
+#include "table/flows/RoomFlows.h"
 
 namespace {
 
@@ -52,8 +53,8 @@ void CMirelleVWS::PlayThreeGoMusic(int seat)
     if (gameInfo.missionMusic || gameInfo.missionMode == 5) return;
     StopLoopSounds();
     if (!AreSoundsLoaded() || !IsUserSeated()) return;
-    // FIXME: play at the KJ mission window's music volume once that window exists.
-    PlaySoundId(seat == FindSeatByKey(ownUser.userKey) ? SoundId::ThreeGoWin : SoundId::ThreeGoLose);
+    PlaySoundAtVolume(seat == FindSeatByKey(ownUser.userKey) ? SoundId::ThreeGoWin : SoundId::ThreeGoLose,
+                      Flows().missions.MusicVolume());
 }
 
 int CMirelleVWS::LoadSounds(const std::atomic<bool>& stop)

@@ -16,6 +16,7 @@
 #include "toolkit/GVPushBtn.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/CVDesperateResultWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVNotifyWnd.h"
 #include "views/CVPSPPushBtn.h"
@@ -64,7 +65,7 @@ int RoomInput::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     c.targetScoreRoom = scene.IsDesperateRoom();
     c.notifyVisible = scene.roomWidgets.notify && scene.roomWidgets.notify->IsVisible();
     c.resultVisible = scene.resultWidgets.result && scene.resultWidgets.result->IsVisible();
-    // FIXME: the target-score result window's visibility once CVDesperateResultWnd exists.
+    c.desperateResultVisible = scene.periphery.desperateResult && scene.periphery.desperateResult->IsVisible();
     const InputRules::KeyRoute route = InputRules::RouteKeyDown(static_cast<int>(vk), c);
     switch (route.action) {
     case InputRules::KeyAction::PostClose:
@@ -77,7 +78,8 @@ int RoomInput::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     case InputRules::KeyAction::Notify: scene.Prompt().AnswerNotifyByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::Result: scene.Result().AnswerResultByKey(static_cast<int>(vk)); return 0;
     case InputRules::KeyAction::DesperateResult:
-        // FIXME: the key goes to CVDesperateResultWnd once it exists.
+        if (CVDesperateResultWnd* panel = scene.periphery.desperateResult) panel->OnKeyDown(vk, 0, 0);
+        scene.SetDirty();
         return 0;
     case InputRules::KeyAction::None: break;
     }

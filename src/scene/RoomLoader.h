@@ -92,7 +92,6 @@ private:
     [[nodiscard]] bool LoadRoundBanner(WidgetFactory& factory);
 
     // The mission panels (RoomLoader_Missions.cpp).
-    PanelOwner& MissionPanelsOwner();
     CVSMissionWnd* CreateSMissionWnd();
     CVDMissionWnd* CreateDMissionWnd();
     CVCMissionWnd* CreateCMissionWnd();

@@ -9,36 +9,29 @@
 #include "views/CVKJMissionWnd.h"
 #include "views/CVSMissionWnd.h"
 
-// The scene is a panel owner through each of its owner faces; the mission panels need no more than
-// the image folder and the error sink that all of them give.
-PanelOwner& RoomLoader::MissionPanelsOwner()
-{
-    return scene.SeatPanelsOwner();
-}
-
 CVSMissionWnd* RoomLoader::CreateSMissionWnd()
 {
-    return MakePanel<CVSMissionWnd>(scene, MissionPanelsOwner(), scene.options.skin);
+    return MakePanel<CVSMissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin);
 }
 
 CVDMissionWnd* RoomLoader::CreateDMissionWnd()
 {
-    return MakePanel<CVDMissionWnd>(scene, MissionPanelsOwner(), scene.options.skin);
+    return MakePanel<CVDMissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin);
 }
 
 CVCMissionWnd* RoomLoader::CreateCMissionWnd()
 {
-    return MakePanel<CVCMissionWnd>(scene, MissionPanelsOwner(), scene.options.skin);
+    return MakePanel<CVCMissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin);
 }
 
 CVC2MissionWnd* RoomLoader::CreateC2MissionWnd()
 {
-    return MakePanel<CVC2MissionWnd>(scene, MissionPanelsOwner(), scene.options.skin);
+    return MakePanel<CVC2MissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin);
 }
 
 CVKJMissionWnd* RoomLoader::CreateKJMissionWnd()
 {
-    return MakePanel<CVKJMissionWnd>(scene, MissionPanelsOwner(), scene.options.skin, scene.optionsKey,
+    return MakePanel<CVKJMissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin, scene.optionsKey,
                                             FormatText("%d", scene.kGameNumber));
 }
 

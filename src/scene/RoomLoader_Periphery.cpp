@@ -28,7 +28,7 @@ PanelOwner& AsOwner(CMirelleVWS& scene)
 
 CVDesperateWnd* RoomLoader::CreateDesperateWnd()
 {
-    return MakePanel<CVDesperateWnd>(scene, AsOwner(scene), static_cast<int>(scene.options.skin));
+    return MakePanel<CVDesperateWnd>(scene, scene.TargetScorePanelOwner(), static_cast<int>(scene.options.skin));
 }
 
 CVGFPlayCountWnd* RoomLoader::CreateGFPlayCountWnd()

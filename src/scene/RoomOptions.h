@@ -55,6 +55,8 @@ public:
     void SetMacroEnabled(bool enabled);
     // 1 when the skin's table picture loaded (with reload) and the skin changed.
     int SetSkin(int skin, int reload);
+    // The mission panels and the kungjjak panel in the table's skin.
+    void SetMissionSkins(int skin);
 
 private:
     CMirelleVWS& scene;

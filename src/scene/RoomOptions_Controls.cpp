@@ -9,7 +9,12 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "views/CVCMissionWnd.h"
+#include "views/CVDMissionWnd.h"
+#include "views/CVDesperateWnd.h"
 #include "views/CVHTIconWnd.h"
+#include "views/CVKJMissionWnd.h"
+#include "views/CVSMissionWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/WidgetFactory.h"
@@ -142,10 +147,20 @@ int RoomOptions::SetSkin(int skin, int reload)
         if (CVJumsuInfoWnd* score = scene.seatPanels.score[i]) score->SetSkin(skin);
         if (CVHTIconWnd* counters = scene.seatPanels.counters[i]) counters->SetSkin(skin);
     }
-    // FIXME: CVSMissionWnd, CVDMissionWnd, CVCMissionWnd, CVC2MissionWnd and CVKJMissionWnd::SetSkin (skin).
+    SetMissionSkins(skin);
     // FIXME: the item panel's skin (CVItemWnd::SetSkin (skin)), once the panel has one.
-    // FIXME: CVDesperateWnd::SetSkin (skin) in rooms 40..43.
+    if (scene.periphery.desperate && scene.IsDesperateRoom()) scene.periphery.desperate->SetSkin(skin);
     scene.SetRedrawAll(true);
     scene.SetDirty();
     return 1;
+}
+
+void RoomOptions::SetMissionSkins(int skin)
+{
+    MissionPanels& m = scene.missions;
+    if (m.single) m.single->SetSkin(skin);
+    if (m.twoCard) m.twoCard->SetSkin(skin);
+    if (m.cardC) m.cardC->SetSkin(skin);
+    if (m.cardC2) m.cardC2->SetSkin(skin);
+    if (m.kungjjak) m.kungjjak->SetSkin(skin);
 }

@@ -34,7 +34,7 @@ int RoomView::ExitRoom()
             if (scene.Requests().SendExitRoom()) return 1;
         scene.room.roomState = static_cast<int32_t>(RoomState::Waiting);
         scene.controls.roundStarted = false;
-        // FIXME: the target-score panel's give-up button (UpdateGiveUpButton(1)) once CVDesperateWnd exists.
+        scene.Flows().missions.UpdateGiveUpButton();
         scene.Link().LeaveNoticeToHost(3);
     }
     scene.Flows().entry.ShowEntryResult(1, "", false);

@@ -9,6 +9,8 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVDesperateResultWnd.h"
+#include "views/core/TargetScoreRules.h"
+#include "table/flows/RoomFlows.h"
 #include "views/CVGoBakAlertUIWnd.h"
 #include "views/CVItemWnd.h"
 #include "views/CVResultWnd.h"
@@ -94,7 +96,9 @@ void SceneResult::SetResultStep(const ResultStep& body)
 void SceneResult::HideRoundResult()
 {
     if (scene.IsLoadingResources()) return;
-    // FIXME: in target-score rooms without a robot, the target-score result panel and its win effect.
+    // The target-score result closes whoever sits: it took the keys whenever it showed.
+    if (scene.periphery.desperateResult) scene.periphery.desperateResult->Reset();
+    scene.Flows().missions.StopTargetScoreEffects();
     ResultWidgets& w = scene.resultWidgets;
     if (w.result) w.result->Reset();
     for (GVWnd* wnd : {static_cast<GVWnd*>(w.resultBox), static_cast<GVWnd*>(w.streakBadge)})
@@ -214,4 +218,35 @@ const std::string& SceneResult::GetImageRoot() const
 LoadErrorSink& SceneResult::GetLoadErrorSink()
 {
     return scene;
+}
+
+void SceneResult::ShowDesperateResult(const DesperateRoundResult& body)
+{
+    if (scene.IsLoadingResources()) return;
+    scene.Options().SetAutoPlay(false);
+    if (CVDesperateResultWnd* panel = scene.periphery.desperateResult) {
+        panel->SetResult(body);
+        scene.InvalidateWnd(panel);
+    }
+    scene.SetDirty();
+}
+
+// The room's second challenge rule is named by the room's options (challengeRule, non-zero).
+ResultOwner::TargetScoreRoom SceneResult::GetTargetScoreRoom() const
+{
+    TargetScoreRoom r;
+    const Option& o = scene.room.option;
+    r.bet = TargetScoreRules::BetOf(scene.room.roomKind, o.betIndex, o.customBet).value_or(0);
+    for (size_t i = 0; i < 2; ++i) {
+        const PlayerInfo& p = scene.room.seats.players[i];
+        r.seatMoney[i] = p.gameMoney;
+        r.points[i] = p.targetScorePoints;
+    }
+    r.otherChallengeRule = o.challengeRule != 0;
+    return r;
+}
+
+void SceneResult::SendChallenge(int choice)
+{
+    static_cast<void>(scene.Requests().SendChallenge(choice));
 }

@@ -6,6 +6,7 @@
 
 class CMirelleVWS;
 struct EventRoundResult;
+struct DesperateRoundResult;
 struct ResultStep;
 struct RoundResult;
 struct TournamentRoundResult;
@@ -22,6 +23,10 @@ public:
     void ShowTournamentResult(const TournamentRoundResult& body);
     void ShowEventResult(const EventRoundResult& body);
     void SetResultStep(const ResultStep& body);
+    // The target-score rooms' round result panel, its room and its challenges.
+    void ShowDesperateResult(const DesperateRoundResult& body);
+    TargetScoreRoom GetTargetScoreRoom() const override;
+    void SendChallenge(int choice) override;
     // Space, F1 and F2 for the panel; true when it was shown to take them.
     bool AnswerResultByKey(int key);
     void StepResult();

@@ -381,11 +381,6 @@ void SceneStage::ShowFloorSlotMarkers(int flag)
     scene.Seats().ShowFloorSlotMarkers(flag);
 }
 
-void SceneStage::RecountMissionProgress()
-{
-    scene.Seats().RecountMissionProgress();
-}
-
 void SceneStage::ShowActionPopup(int kind, int count)
 {
     scene.ShowActionPopup(kind, count);
@@ -409,4 +404,24 @@ void SceneStage::SetAutoPlayButtonEnabled(bool enable)
 void SceneStage::SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state)
 {
     scene.Options().SetTitleButtonState(name, visible, enabled, state);
+}
+
+bool SceneStage::PlaySoundAtVolume(SoundTables::SoundId id, int volume)
+{
+    return scene.PlaySoundAtVolume(id, volume);
+}
+
+int SceneStage::ShowMissionNotify(int kind, int missionId, int variant, int64_t money)
+{
+    return scene.Prompt().ShowMissionNotify(kind, missionId, variant, money);
+}
+
+void SceneStage::ShowDesperateResult(const DesperateRoundResult& body)
+{
+    scene.Result().ShowDesperateResult(body);
+}
+
+void SceneStage::PlayEffectAt(int kind, Point at)
+{
+    scene.PlayEffectAt(kind, at);
 }

@@ -19,11 +19,13 @@ public:
     void StackWndBefore(GVWnd* reference, GVWnd* wnd) override;
     void StackWndAfter(GVWnd* reference, GVWnd* wnd) override;
     void PlayEffect(int kind, int seat) override;
+    void PlayEffectAt(int kind, Point at) override;
     void ShowEatMark(int kind, Point at) override;
     void RefreshSeatPanels(int which) override;
     void ShowNineTenClip(int seat, bool show) override;
     void PlayThreeGoMusic(int seat) override;
     void StopLoopSounds() override;
+    bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) override;
     int StartPhaseTimer(DecisionKind kind) override;
     void StopPhaseTimer() override;
     void StartTimer(TimerId id) override;
@@ -57,9 +59,11 @@ public:
     int ShowNotify(int kind, int32_t a2 = 0, int64_t money = 0, int32_t goCount = 0, int32_t a6 = 0, int32_t a7 = 0) override;
     int ShowNotifySimple(int kind, const std::vector<int32_t>& cards) override;
     void HideNotify() override;
+    int ShowMissionNotify(int kind, int missionId, int variant, int64_t money) override;
     void ShowRoundResult(const RoundResult& body) override;
     void ShowEventResult(const EventRoundResult& body) override;
     void ShowTournamentResult(const TournamentRoundResult& body) override;
+    void ShowDesperateResult(const DesperateRoundResult& body) override;
     void SetResultStep(const ResultStep& body) override;
     void HideRoundResult() override;
     void ShowSeatMoney(int seat) override;
@@ -84,7 +88,6 @@ public:
     void ShowUserPopupMenu(bool show, int32_t userKey, Point at) override;
     void ShowOwnOutline(bool show) override;
     void ShowFloorSlotMarkers(int flag) override;
-    void RecountMissionProgress() override;
     void ShowActionPopup(int kind, int count) override;
     void ShowStartButton(bool show) override;
     void ShowAutoPlayNotice(bool show) override;

@@ -40,7 +40,6 @@ public:
     // The September clip over the September animal while the seat's animal pile holds it; show 0 hides it
     // whatever the seat (2 names both).
     void ShowNineTenClip(int seat, bool show);
-    void RecountMissionProgress();
     void HidePopupMenu();
     // Opens the popup menu of a user's panel at the point; show 0 or a key below 0 closes it.
     void ShowUserPopupMenu(bool show, int32_t userKey, Point at);

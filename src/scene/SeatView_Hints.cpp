@@ -69,17 +69,7 @@ void SeatView::RefreshSeatPanels(int which)
 
 bool SeatView::IsHintMissionCard(int32_t cardId) const
 {
-    auto listed = [cardId](const auto& cards) {
-        for (int32_t id : cards)
-            if (id == cardId) return true;
-        return false;
-    };
-    switch (scene.gameInfo.missionMode) {
-    case 3: return listed(scene.gameInfo.cMissionCards);
-    case 4: return listed(scene.gameInfo.c2MissionCards);
-    // FIXME: the S and D missions ask their mission panels (IsMissionCard), once the panels exist.
-    default: return false;
-    }
+    return scene.Engine().IsMissionCard(cardId);
 }
 
 CVHTWnd* SeatView::FindPendingCard() const
@@ -206,10 +196,6 @@ void SeatView::ShowNineTenClip(int seat, bool show)
     clip->Show(true);
 }
 
-void SeatView::RecountMissionProgress()
-{
-    // FIXME: the S and D mission windows take each seat's captured cards (UpdateMissionProgress), once they exist.
-}
 
 void SeatView::HidePopupMenu()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "foundation/core/Geometry.h"
@@ -95,6 +96,17 @@ public:
     void SortOwnHand(bool withoutPassMarkers);
     void SortOwnHandListedLast(const std::vector<int32_t>& listed);
 
+    // The mission of the round (TableEngine_Missions.cpp): whether a card belongs to it (modes 1 to 4),
+    // a captured card passed to the single or two-card panel, every captured card again, the floor's
+    // markers on its cards, and the panel's marks after a re-layout.
+    bool IsMissionCard(int32_t cardId) const;
+    void UpdateMissionProgress(int seat, int32_t cardId, bool animate);
+    void RecountMissionProgress();
+    void MarkMissionCards(bool show);
+    void UpdateMissionMarks();
+    bool FloorSlotHoldsMissionCard(int32_t floorSlot) const;
+    // The kungjjak mission's step 0..5 on its panel, with the step's sound; other modes nothing.
+    void ShowKungJJakStep(int step);
     // Piles and floor slots (TableEngine_Piles.cpp).
     int ScreenSlotOf(int seat);
     void LayoutCapturedPile(int seat, int32_t category);
@@ -131,6 +143,12 @@ private:
     // The slots of the seat's last `count` hand cards given these ids, or by id in the own hand; empty when any is missing.
     std::vector<int32_t> PickHandCards(const std::vector<int32_t>& ids, int seat);
     void PlayGoCountAnimation(int32_t slot, Point landing, int32_t count);
+    // The mission capture mark over the floor slot's last card when the slot holds a mission card.
+    void ShowMissionEatMark(int32_t floorSlot);
+    // In the kungjjak mission: the effect at the floor slot's last card and the step.
+    void ShowKungJJakPut(int32_t floorSlot, int effectKind, int step);
+    // Where the floor slot's last card lies; nothing for an empty slot.
+    std::optional<Point> LastCardOfFloorSlot(int32_t floorSlot) const;
     SoundTables::SoundId PutSoundForGoCount(int seat);
     // The two-card play's lift, fan-out, drop and shake of cards already on the floor slot.
     void AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot);

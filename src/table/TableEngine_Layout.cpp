@@ -52,6 +52,6 @@ void TableEngine::RelayoutSeats()
         stage.RefreshSeatPanels(seat);
         for (int32_t category = 0; category < kPileCategoryCount; ++category) LayoutCapturedPile(seat, category);
     }
-    // FIXME: the mission panel of the mission mode updates its card marks, once the mission panels exist.
+    UpdateMissionMarks();
     stage.SetDirty();
 }

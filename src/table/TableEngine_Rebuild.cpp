@@ -57,7 +57,7 @@ void TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int3
         return;
     }
     for (const RebuiltCard& c : r.cards) {
-        // FIXME: UpdateMissionProgress(seat, c.cardId, 0), once the mission panels exist.
+        UpdateMissionProgress(seat, c.cardId, false);
         if (!tableModel.SetSlotCard(c.slot, c.cardId) ||
             !tableModel.MoveSlot(c.slot, TableList::Deck(), TableList::Pile(seat, category)))
             continue;

@@ -16,6 +16,10 @@ namespace {
 
 constexpr int32_t kBadStartCue = 10035;
 constexpr int32_t kGoodStartCue = 10034;
+constexpr int32_t kKungJJakMode = 5;
+// The card effects of a kungjjak put: on a played card, on a flipped one.
+constexpr int kKungJJakEffect = 5;
+constexpr int kKungJJakFlipEffect = 6;
 
 bool IsOpeningTurn(int32_t turnNumber)
 {
@@ -106,10 +110,10 @@ void TableEngine::PlayHandCard(int32_t cardId, int seat, bool single)
     LayoutFloorSlot(*floorSlot, single);
     if (single || count >= 4) {
         gameInfo.turnPutCount += 1;
-        // FIXME: with mission kind 5, stage.PlayEffect(5) at the slot's last card and ShowKungJJakStep(0), once they exist.
+        ShowKungJJakPut(*floorSlot, kKungJJakEffect, 0);
     }
     if (gameInfo.users[static_cast<size_t>(seat)].goCount > 2) PlayGoCountAnimation(slot, landing, count);
-    // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot, once missions exist.
+    ShowMissionEatMark(*floorSlot);
     stage.SetDirty();
 }
 
@@ -134,7 +138,7 @@ void TableEngine::PutFloorCard(int32_t cardId, int seat)
     const bool seated = RoomRecords::IsSeat(seat);
     if (count == 1) {
         stage.PlaySoundId(SoundId::CardPut1);
-        // FIXME: with mission kind 5 and a put this turn, ShowKungJJakStep(1), once it exists.
+        if (gameInfo.turnPutCount > 0) ShowKungJJakStep(1);
         if (!bonus && seated && IsOpeningTurn(gameInfo.turnNumber)) {
             bool captured = false;
             for (int32_t c = 0; c < kPileCategoryCount; ++c)
@@ -155,11 +159,11 @@ void TableEngine::PutFloorCard(int32_t cardId, int seat)
         }
         LayoutFloorSlot(*floorSlot, true);
         if (!bonus && seated) {
-            // FIXME: with mission kind 5, stage.PlayEffect(6) at the slot's last card and ShowKungJJakStep, once they exist.
+            ShowKungJJakPut(*floorSlot, kKungJJakFlipEffect, gameInfo.turnPutCount == 0 ? 5 : 2);
             gameInfo.turnPutCount += 1;
             if (!stacked && IsOpeningTurn(gameInfo.turnNumber) && gameInfo.turnPutCount >= 2)
                 stage.PlayVoice(kGoodStartCue, seat);
-            // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+            if (!stacked) ShowMissionEatMark(*floorSlot);
         }
     }
     gameInfo.playedMonth = -1;
@@ -175,9 +179,9 @@ void TableEngine::TakeFloorCard(int32_t cardId, int seat)
     const int32_t category = FaceOfSlot(slot).category;
     const auto area = GetPileArea(screenSlot, category);
     if (!area) return;
-    // FIXME: UpdateMissionProgress(seat, cardId, 0), once the mission panels exist.
+    UpdateMissionProgress(seat, cardId, false);
     if (!tableModel.CaptureFromFloor(slot, seat)) return;
-    // FIXME: MarkMissionCards(1) redraws the floor's mission markers, once missions exist.
+    MarkMissionCards(true);
     const int32_t steps = options.moveSteps[2] + (screenSlot == 1 ? 1 : 0);
     AnimateCardMove(slot, area->origin, steps, LiftSide::Own, Zoom::No);
     LayoutCapturedPile(seat, category);
@@ -231,7 +235,7 @@ void TableEngine::TakePiFromSeat(int32_t cardId, int fromSeat, int toSeat)
     if (!RoomRecords::IsSeat(fromSeat) || !RoomRecords::IsSeat(toSeat) || fromSeat == toSeat) return;
     const int32_t slot = FindCardById(tableModel.Slots(TableList::Pile(fromSeat, CardCategory::Pi)), cardId);
     if (slot < 0) return;
-    // FIXME: UpdateMissionProgress(toSeat, cardId, 1), once the mission panels exist.
+    UpdateMissionProgress(toSeat, cardId, true);
     if (!tableModel.MoveSlot(slot, TableList::Pile(fromSeat, CardCategory::Pi), TableList::Pile(toSeat, CardCategory::Pi)))
         return;
     HidePileMarker(slot);
@@ -276,9 +280,12 @@ void TableEngine::PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bo
     const int32_t count = floor.GetSlot(floorSlot).count;
     if (count >= 2 && flag) {
         gameInfo.turnPutCount += 1;
-        // FIXME: with mission kind 5, stage.PlayEffect(5) at the slot + (18, 0) and ShowKungJJakStep(0), once they exist.
+        if (gameInfo.missionMode == kKungJJakMode) {
+            stage.PlayEffectAt(kKungJJakEffect, floor.GetSlot(floorSlot).position + Point{18, 0});
+            ShowKungJJakStep(0);
+        }
     }
-    // FIXME: stage.ShowEatMark(1) at the fan's end when IsMissionCard holds for a card of the slot.
+    ShowMissionEatMark(floorSlot);
     stage.SetDirty();
 }
 

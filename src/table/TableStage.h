@@ -26,6 +26,7 @@ public:
     virtual void StackWndAfter(GVWnd* reference, GVWnd* wnd) = 0;
     // Effects of the card play, at a seat or a point; the capture mark at a point.
     virtual void PlayEffect(int kind, int seat) = 0;
+    virtual void PlayEffectAt(int kind, Point at) = 0;
     virtual void ShowEatMark(int kind, Point at) = 0;
     // Seat 0 or 1, or 2 for both: the seat panels from the round records.
     virtual void RefreshSeatPanels(int which) = 0;

@@ -1,5 +1,7 @@
 #include "views/CVCMissionWnd.h"
 
+#include <algorithm>
+
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -12,10 +14,10 @@ constexpr Point kEffect{1, 45};
 }  // namespace
 
 // The back first, so it is drawn beneath the rest.
-bool CVCardMissionWnd::CreateChildren(PanelOwner& panelOwner, int tableSkin)
+bool CVCardMissionWnd::CreateChildren(MissionOwner& panelOwner, int tableSkin)
 {
     WidgetFactory f = BeginChildren(panelOwner);
-    skin = tableSkin;
+    BeginMission(panelOwner, tableSkin);
     if (!Adopt(back = f.CreateQZAniWnd("Mission\\back.qza", {0, 0}))) return false;
     for (int i = 0; i < places.cardCount; ++i) {
         const auto n = static_cast<size_t>(i);
@@ -34,7 +36,7 @@ bool CVCardMissionWnd::CreateChildren(PanelOwner& panelOwner, int tableSkin)
 
 void CVCardMissionWnd::Clear()
 {
-    CVPanel::Clear();
+    CVMissionBase::Clear();
     back = effect = nullptr;
     cards.fill(nullptr);
     captured.fill(nullptr);
@@ -45,5 +47,90 @@ void CVCardMissionWnd::Reset()
 {
     for (CVHTWnd* card : cards)
         if (card) card->Reset();
+    missionCards.clear();
+    taken = {};
+    ResetLayout();
     MissionParts::HideAll(*this);
+}
+
+void CVCardMissionWnd::SetCard(int index, int card)
+{
+    if (index < 0 || index >= places.cardCount || !back) return;
+    const auto n = static_cast<size_t>(index);
+    if (missionCards.size() <= n) missionCards.resize(n + 1, -1);
+    missionCards[n] = card;
+    cards[n]->SetCard(card);
+    ShowOrQueue(cards[n]);
+}
+
+void CVCardMissionWnd::SetCardOwner(int index, int seat)
+{
+    if (index < 0 || index >= places.cardCount || !back) return;
+    const auto n = static_cast<size_t>(index);
+    for (GVPSPWnd* mark : marks[n]) HideAndUnqueue(mark);
+    taken[0][n] = taken[1][n] = false;
+    const int slot = SlotOf(seat);
+    if (slot < 0) {
+        HideAndUnqueue(captured[n]);
+        return;
+    }
+    taken[static_cast<size_t>(seat)][n] = true;
+    ShowOrQueue(captured[n]);
+    ShowOrQueue(marks[n][static_cast<size_t>(slot)]);
+}
+
+int CVCardMissionWnd::GetCardOwner(int index) const
+{
+    if (index < 0 || index >= places.cardCount) return -1;
+    const auto n = static_cast<size_t>(index);
+    return taken[0][n] ? 0 : taken[1][n] ? 1 : -1;
+}
+
+void CVCardMissionWnd::UpdateCardMarks()
+{
+    for (int i = 0; i < places.cardCount; ++i) {
+        const auto n = static_cast<size_t>(i);
+        for (GVPSPWnd* mark : marks[n]) HideAndUnqueue(mark);
+        for (int seat = 0; seat < 2; ++seat) {
+            const int slot = SlotOf(seat);
+            if (taken[static_cast<size_t>(seat)][n] && slot >= 0) ShowOrQueue(marks[n][static_cast<size_t>(slot)]);
+        }
+    }
+    Invalidate();
+}
+
+bool CVCardMissionWnd::IsMissionCard(int card) const
+{
+    return card >= 0 && std::find(missionCards.begin(), missionCards.end(), card) != missionCards.end();
+}
+
+void CVCardMissionWnd::LayOut()
+{
+    switch (layout) {
+    case Layout::Opening:
+        PlayBack(back, skin + places.backClipOffset, Restore::No);
+        PlaySound(MissionSound::Open);
+        break;
+    case Layout::Open:
+        ShowPending();
+        effect->SelectAnimation(0);
+        effect->Play(1, false);
+        PlaySound(MissionSound::Reveal);
+        break;
+    case Layout::Restored:
+        PlayBack(back, skin + places.backClipOffset, Restore::Yes);
+        ShowPending();
+        break;
+    case Layout::Closed: break;
+    }
+}
+
+void CVCardMissionWnd::SetSkin(int newSkin)
+{
+    skin = newSkin;
+    if (!back || !back->IsVisible()) return;
+    const int frame = back->GetFrame();
+    back->SelectAnimation(skin + places.backClipOffset);
+    back->SetFrame(frame);
+    Invalidate();
 }

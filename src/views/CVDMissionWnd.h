@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
-#include "views/CVPanel.h"
-#include "views/MissionParts.h"
+#include "views/CVMissionBase.h"
+#include "views/core/MissionRules.h"
 
 class CVHTWnd;
 class GVBoxWnd;
@@ -13,7 +15,7 @@ class GVQZAniWnd;
 // The two-card hand mission (mission mode 2): per side (0 left, 1 right) a hand of two cards with
 // their captured overlays and a mark per screen slot, the hand's name, the multiplier and the
 // success or failure animation; a dealing animation with a sample card opens it. Takes no input.
-class CVDMissionWnd : public CVPanel {
+class CVDMissionWnd : public CVMissionBase {
 public:
     static constexpr int kSides = 2;
     static constexpr int kCardsPerSide = 2;
@@ -33,16 +35,27 @@ public:
     };
     static constexpr Point kMarkOffset[2] = {{-2, 26}, {-2, 0}};  // by screen slot
 
-    CVDMissionWnd() : CVPanel(MissionParts::kPanelSize, MouseRouting::No) {}
+    // The back's frame that turns the four cards face up.
+    static constexpr int kRevealFrame = 11;
 
     // Makes the children (all hidden) with the table's skin and puts the panel, hidden and disabled,
     // at its place. False when a child cannot be made (reported).
-    [[nodiscard]] bool CreateChildren(PanelOwner& panelOwner, int tableSkin);
+    [[nodiscard]] bool CreateChildren(MissionOwner& panelOwner, int tableSkin);
     void Clear() override;
-    // Every card window back to no card, every child and the panel hidden.
+    // No hands, every card window back to no card, every child and the panel hidden.
     void Reset();
-    // FIXME: SetMission, Show, SetStatus, AddCapturedCard, UpdateCardMarks, IsMissionCard,
-    // IsSideBroken, SetSkin and Step come with the mission messages.
+    // The hand of mission `id` (0..14) on `side` with its multiplier; another id sets no hand.
+    void SetMission(int side, int id, int multiplier);
+    // The side's status as the server says: -1 none, 0 success, 1 failure.
+    void SetStatus(int side, int newStatus);
+    void AddCapturedCard(int seat, int card, bool animate);
+    void UpdateCardMarks();
+    bool IsMissionCard(int card) const;
+    bool IsSideBroken(int side) const;
+    void SetSkin(int newSkin);
+    int Step() override;
+
+    int GetStatus(int side) const { return sideState[static_cast<size_t>(side)].status; }
 
     struct Side {
         std::array<CVHTWnd*, kCardsPerSide> cards{};
@@ -57,14 +70,28 @@ public:
     GVQZAniWnd* GetDealing() const { return dealing; }
     CVHTWnd* GetSampleCard() const { return sample; }
     const Side& GetSide(int side) const { return sides[static_cast<size_t>(side)]; }
-    int GetSkin() const { return skin; }
+
+protected:
+    void LayOut() override;
+    GVQZAniWnd* Back() const override { return back; }
 
 private:
     [[nodiscard]] bool CreateSide(WidgetFactory& f, int side);
+    void ApplyBrokenTest(int side);
+    void StepDealing();
+
+    struct SideState {
+        std::vector<int> cards;
+        std::string hand;                // the hand animation's clip name; empty without a hand
+        MissionRules::Captured taken{};  // by seat, then card (two used)
+        int status = -1;
+        bool ownFailure = false;
+    };
+    std::array<SideState, kSides> sideState{};
+    int lastBackFrame = -1;
 
     GVQZAniWnd* back = nullptr;
     GVQZAniWnd* dealing = nullptr;
     CVHTWnd* sample = nullptr;
     std::array<Side, kSides> sides{};
-    int skin = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "foundation/core/Clock.h"
+
 #include "foundation/core/Text.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -10,6 +12,8 @@
 #include "views/CVItemWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVQZATextWnd.h"
+#include "views/core/ScoreDetail.h"
+#include "views/core/TargetScoreRules.h"
 
 namespace {
 
@@ -20,7 +24,7 @@ constexpr Point At(Point window)
     return window - CVDesperateResultWnd::kOrigin;
 }
 
-constexpr Point kBackPoint{400, 230};
+constexpr Point kBackPoint = CVDesperateResultWnd::kOrigin;  // the back fills the panel
 constexpr Point kOkPoint{301, 327};
 constexpr Point kMarkerPoint{234, 263};
 constexpr Point kSidePoint[2] = {{176, 150}, {400, 150}};
@@ -44,12 +48,31 @@ constexpr Point kChamgiWaitingPoint{300, 337};
 constexpr Point kChallengeBackPoint{176, 250};
 constexpr Point kChallengePoint[3] = {{196, 280}, {286, 280}, {376, 280}};
 constexpr Point kItemOffset{45, 348};  // under the panel, as under the ordinary result
+constexpr Point kLostMarkerPoint{381, 263};
+constexpr Point kFinalOkLostPoint{389, 327};
+constexpr Point kScoreLinePoint[2] = {{200, 240}, {360, 240}};  // by the won flag
+constexpr const char* kRobotName = "맞고로봇";
+constexpr int kEventFundPercent = 9;
+constexpr uint32_t kGlyphMs = 50;
+constexpr int kDrawCue = 10028;
+
+// Sound ids of the result.
+constexpr int kClickSound = 20;
+constexpr int kWonSound = 34;
+constexpr int kLostSound = 35;
+constexpr int kFinalWonSound = 104;
+constexpr int kFinalLostSound = 105;
+constexpr int kDrawSound = 107;
+constexpr int kGameOverSound = 112;
+
+enum ResultKind : uint32_t { kOrdinary = 0, kForfeit = 3, kOwnForfeit = 4, kEndSix = 6, kEndSeven = 7, kEndNine = 9 };
 
 }  // namespace
 
 bool CVDesperateResultWnd::CreateChildren(ResultOwner& room)
 {
     WidgetFactory f = BeginChildren(room);
+    resultOwner = &room;
     const auto psp = [&](GVPSPWnd*& w, const char* file, Point window) {
         return Adopt(w = f.CreatePSPWnd(file, At(window), Visible::No));
     };
@@ -103,6 +126,7 @@ bool CVDesperateResultWnd::CreateChildren(ResultOwner& room)
 void CVDesperateResultWnd::Clear()
 {
     CVPanel::Clear();
+    resultOwner = nullptr;
     back = nullptr;
     shadow = nullptr;
     sides = {};
@@ -129,10 +153,272 @@ CVPSPPushBtn* CVDesperateResultWnd::GetButton(Button b) const
 
 int CVDesperateResultWnd::Reset()
 {
+    won = gameOver = false;
+    stage = Stage::Single;
+    countStart = 0;
+    if (back) back->Stop();
+    if (scoreAnimation) scoreAnimation->Stop();
     if (shadow) shadow->SetPos(GetPos() + At(kShadowPoint));
     if (itemWnd) itemWnd->Reset();
     for (GVWnd* child : Children()) child->Show(false);
     Show(false);
     Invalidate();
     return 1;
+}
+
+void CVDesperateResultWnd::SetItemShown(bool shown)
+{
+    itemShown = shown;
+    if (shadow) shadow->SetPos(GetPos() + At(kShadowPoint));
+}
+
+std::string CVDesperateResultWnd::SeatName(const ResultOwner::Room& room, int seat) const
+{
+    if (seat != 0 && seat != 1) return {};
+    const auto i = static_cast<size_t>(seat);
+    return room.robotSeat[i] ? std::string(kRobotName) : room.nicknames[i];
+}
+
+void CVDesperateResultWnd::PlaySound(int id)
+{
+    if (resultOwner) resultOwner->PlayResultSound(id);
+}
+
+void CVDesperateResultWnd::SetResult(const DesperateRoundResult& body)
+{
+    Reset();
+    if (!resultOwner || !back) return;
+    const ResultOwner::Room room = resultOwner->GetResultRoom();
+    const auto viewed = TargetScoreRules::ViewedSeat(body.resultKind, body.winInfo.winnerSeat, room.viewer.ownSeat);
+    if (!viewed) return;
+    won = viewed->won;
+    gameOver = body.gameOver != 0;
+    stage = gameOver ? Stage::Counting : Stage::Single;
+    ShowChallenges(body, viewed->seat, room);
+
+    const std::string name = SeatName(room, viewed->seat);
+    title->SetText(name + "님");
+    title->Show(true);
+    const int64_t change = body.roundMoney[static_cast<size_t>(viewed->seat)];
+    std::string money;
+    MoneyToUnitText(money, change, 2);
+    moneyText->SetText(change > 0 ? "+" + money : money);
+    if (body.resultKind == TargetScoreRules::kDrawResult) {
+        back->SelectAnimation(2);
+        back->Play(1, true);
+        const std::string next = TargetScoreRules::NextRoundText(body.drawCount);
+        nextRoundText->SetText(next);
+        nextRoundText->Show(!next.empty());
+        drawCaption->SetText("무승부");
+        drawCaption->Show(true);
+        moneyText->SetText("0냥");
+        PlaySound(kDrawSound);
+        if (room.viewer.ownSeat >= 0 && !room.robotSeated) resultOwner->PlayResultVoice(kDrawCue, room.viewer.ownSeat);
+        resultOwner->PrintResultChat("이번 판은 무승부입니다.`1111`");
+    } else {
+        ShowOutcome(body, room, name);
+    }
+    moneyText->StartReveal(false, kGlyphMs);
+    ShowNames(room, viewed->seat);
+    if (gameOver) {
+        marker->Show(false);
+        PlaySound(kGameOverSound);
+        countStart = Clock::NowMs();
+    }
+    CVPSPPushBtn* ok = buttons[static_cast<size_t>(Button::Ok)];
+    ok->SetPos(GetPos() + At(kOkPoint));
+    ok->Show(true);
+    ok->Enable(true);
+    shadow->Show(true);
+    Show(true);
+    Invalidate();
+}
+
+void CVDesperateResultWnd::ShowChallenges(const DesperateRoundResult& body, int viewed, const ResultOwner::Room& room)
+{
+    if (!gameOver || won || body.resultKind == TargetScoreRules::kDrawResult) return;
+    const ResultOwner::TargetScoreRoom ts = resultOwner->GetTargetScoreRoom();
+    const int winner = body.winInfo.winnerSeat == 0 || body.winInfo.winnerSeat == 1 ? body.winInfo.winnerSeat : 1 - viewed;
+    TargetScoreRules::ChallengeInput in;
+    in.bet = ts.bet;
+    // The seat's money is settled already by the round result: counted once.
+    in.ownMoney = ts.seatMoney[static_cast<size_t>(viewed)];
+    in.opponentMoney = ts.seatMoney[static_cast<size_t>(winner)];
+    in.otherRule = ts.otherChallengeRule;
+    in.forfeit = body.resultKind == kForfeit;
+    in.ownSeated = room.viewer.ownSeat >= 0;
+    const std::array<bool, 3> on = TargetScoreRules::Challenges(in);
+    for (size_t i = 0; i < challengeButtons.size(); ++i) challengeButtons[i]->Enable(on[i]);
+}
+
+void CVDesperateResultWnd::ShowOutcome(const DesperateRoundResult& body, const ResultOwner::Room& room,
+                                       const std::string& name)
+{
+    back->SelectAnimation(won ? 0 : 1);
+    back->Play(1, true);
+    sides[0]->SetFrame(won ? 4 : 5);
+    sides[1]->SetFrame(won ? 5 : 4);
+    sides[0]->Show(true);
+    sides[1]->Show(true);
+    marker->SetPos(GetPos() + At(won ? kMarkerPoint : kLostMarkerPoint));
+    marker->SetFrame((won ? 0 : 1) + (gameOver ? 2 : 0));
+    marker->Show(true);
+    if (gameOver) {
+        scoreAnimation->SelectAnimation(won ? 0 : 1);
+        scoreAnimation->Play(1, true);
+    }
+    switch (body.resultKind) {
+    case kOrdinary: {
+        resultOwner->PrintResultChat(name + (won ? " 승리!!" : " 패배!!") + "`1111`");
+        ScoreDetail::Input in;
+        in.win = body.winInfo;
+        in.baks = body.bakList;
+        in.chamgiExponent = body.chamgiExponent;
+        in.seatOnScreen = room.seatOnScreen;
+        const ScoreDetail::Breakdown b = ScoreDetail::Build(in);
+        const int64_t grand = std::min<int64_t>(int64_t{b.total} * b.multiplier, INT32_MAX);
+        if (!gameOver) {
+            nextRoundText->SetPos(GetPos() + At(kScoreLinePoint[won ? 0 : 1]));
+            nextRoundText->SetText(FormatText("+%d점", static_cast<int>(grand)));
+            nextRoundText->Show(true);
+        }
+        resultOwner->PrintResultChat(b.chatText);
+        break;
+    }
+    case kForfeit:
+    case kOwnForfeit:
+        resultOwner->PrintResultChat(name + (won ? " 기권승!!" : " 기권패!!") + "`1111`");
+        notice->Show(true);
+        break;
+    case kEndSix:
+    case kEndNine:
+        notice->SetFrame(0);
+        notice->Show(true);
+        break;
+    case kEndSeven:
+        notice->SetFrame(1);
+        notice->Show(true);
+        break;
+    default: break;
+    }
+    PlaySound(won ? kWonSound : kLostSound);
+}
+
+void CVDesperateResultWnd::ShowNames(const ResultOwner::Room& room, int viewed)
+{
+    const ResultOwner::TargetScoreRoom ts = resultOwner->GetTargetScoreRoom();
+    const bool seated = room.viewer.ownSeat >= 0;
+    const int first = seated ? room.viewer.ownSeat : 0;
+    const int second = seated ? 1 - room.viewer.ownSeat : 1;
+    static_cast<void>(viewed);
+    const int order[2] = {first, second};
+    for (size_t i = 0; i < 2; ++i) {
+        names[i]->SetText(SeatName(room, order[i]));
+        names[i]->Show(true);
+        scoreTexts[i]->SetText(FormatText("%d점", ts.points[static_cast<size_t>(order[i])]));
+        scoreTexts[i]->StartReveal(false, kGlyphMs);
+    }
+}
+
+int CVDesperateResultWnd::Step()
+{
+    if (!IsVisible()) return 0;
+    int changed = CVPanel::Step();
+    for (CVQZATextWnd* text : {moneyText, scoreTexts[0], scoreTexts[1]})
+        if (text && text->Step()) changed = 1;
+    if (stage == Stage::Counting && Clock::NowMs() - countStart >= kCountMs) {
+        ShowFinalStage();
+        changed = 1;
+    }
+    if (changed) Invalidate();
+    return changed;
+}
+
+void CVDesperateResultWnd::ShowFinalStage()
+{
+    stage = Stage::Final;
+    for (GVWnd* w : {static_cast<GVWnd*>(back), static_cast<GVWnd*>(title), static_cast<GVWnd*>(names[0]),
+                     static_cast<GVWnd*>(names[1]), static_cast<GVWnd*>(scoreTexts[0]),
+                     static_cast<GVWnd*>(scoreTexts[1]), static_cast<GVWnd*>(sides[0]), static_cast<GVWnd*>(sides[1]),
+                     static_cast<GVWnd*>(marker), static_cast<GVWnd*>(notice), static_cast<GVWnd*>(scoreAnimation)})
+        w->Show(false);
+    back->SelectAnimation(3);
+    finalResult->SetFrame(won ? 0 : 1);
+    if (won) {
+        PlaySound(kFinalWonSound);
+    } else {
+        challengeBack->Show(true);
+        for (CVPSPPushBtn* b : challengeButtons) b->Show(true);
+        PlaySound(kFinalLostSound);
+    }
+    moneyText->StartReveal(false, kGlyphMs);
+    back->Play(1, true);
+    finalResult->Show(true);
+    CVPSPPushBtn* ok = buttons[static_cast<size_t>(Button::Ok)];
+    ok->SetPos(GetPos() + At(won ? kOkPoint : kFinalOkLostPoint));
+    ok->Show(true);
+    eventFundText->SetText(FormatText("(이벤트 기금 적립: %d%%)", kEventFundPercent));
+    eventFundText->Show(true);
+    Show(true);
+    Invalidate();
+}
+
+void CVDesperateResultWnd::SendAnswer(ResultRules::Answer answer)
+{
+    if (!resultOwner) return;
+    resultOwner->SendResultAnswer(answer);
+    // Closing resets this panel: nothing of it may be touched after.
+    if (ResultRules::ClosesResult(answer)) resultOwner->HideRoundResult();
+}
+
+int CVDesperateResultWnd::OnKeyDown(UINT key, UINT, UINT)
+{
+    using ResultRules::Answer;
+    if (!IsVisible()) return 0;
+    constexpr UINT kSpace = 32, kF1 = 112, kF2 = 113;
+    const CVPSPPushBtn* ok = buttons[static_cast<size_t>(Button::Ok)];
+    const CVPSPPushBtn* chamgiOk = buttons[static_cast<size_t>(Button::ChamgiOk)];
+    const CVPSPPushBtn* chamgi = buttons[static_cast<size_t>(Button::Chamgi)];
+    if (key == kF2) {
+        if (chamgi->IsVisible()) SendAnswer(Answer::Chamgi);
+        return 0;
+    }
+    if (key != kSpace && key != kF1) return 0;
+    if (stage == Stage::Counting) {
+        ShowFinalStage();
+        return 0;
+    }
+    if (ok->IsVisible()) SendAnswer(Answer::ResultOk);
+    else if (chamgiOk->IsVisible()) SendAnswer(Answer::ChamgiOk);
+    return 0;
+}
+
+void CVDesperateResultWnd::OnChildClick(GVWnd& child)
+{
+    using ResultRules::Answer;
+    if (&child == buttons[static_cast<size_t>(Button::Ok)]) {
+        if (stage == Stage::Counting) {
+            ShowFinalStage();
+            return;
+        }
+        PlaySound(kClickSound);
+        SendAnswer(Answer::ResultOk);
+        return;
+    }
+    if (&child == buttons[static_cast<size_t>(Button::ChamgiOk)]) {
+        PlaySound(kClickSound);
+        SendAnswer(Answer::ChamgiOk);
+        return;
+    }
+    if (&child == buttons[static_cast<size_t>(Button::Chamgi)]) {
+        PlaySound(kClickSound);
+        SendAnswer(Answer::Chamgi);
+        return;
+    }
+    for (size_t i = 0; i < challengeButtons.size(); ++i) {
+        if (&child != challengeButtons[i]) continue;
+        PlaySound(kClickSound);
+        if (resultOwner) resultOwner->SendChallenge(static_cast<int>(i) + 1);
+        return;
+    }
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
-#include "views/CVPanel.h"
-#include "views/MissionParts.h"
+#include "views/CVMissionBase.h"
+#include "views/core/MissionRules.h"
 
 class CVHTWnd;
 class GVBoxWnd;
@@ -14,25 +15,35 @@ class GVTextWnd;
 // The single mission of a round (mission mode 1): a caption, up to four mission cards with a
 // captured overlay and a mark per screen slot under each, the special icon of the missions that are
 // not about cards, the multiplier and the success or failure animation. Takes no input.
-class CVSMissionWnd : public CVPanel {
+class CVSMissionWnd : public CVMissionBase {
 public:
-    static constexpr int kCards = 4;
-    // Card i stands at kFirstCard + (i * 36, 0) until a mission spaces its cards; the mark of screen
-    // slot 0 lies below a card, the mark of slot 1 over it.
+    static constexpr int kCards = MissionRules::kMaxMissionCards;
+    // Card i stands at kFirstCard + (i * spacing, 0); the mark of screen slot 0 lies below a card,
+    // the mark of slot 1 over it.
     static constexpr Point kFirstCard{45, 132};
     static constexpr Point kMarkOffset[2] = {{-2, 26}, {-2, 0}};
 
-    CVSMissionWnd() : CVPanel(MissionParts::kPanelSize, MouseRouting::No) {}
-
     // Makes the children (all hidden) with the table's skin and puts the panel, hidden and disabled,
     // at its place. False when a child cannot be made (reported).
-    [[nodiscard]] bool CreateChildren(PanelOwner& panelOwner, int tableSkin);
+    [[nodiscard]] bool CreateChildren(MissionOwner& panelOwner, int tableSkin);
     void Clear() override;
-    // Every card window back to no card, every child and the panel hidden.
+    // No mission, every card window back to no card, every child and the panel hidden.
     void Reset();
-    // FIXME: SetMission, Show, SetStatus, AddCapturedCard, UpdateCardMarks, IsMissionCard, IsBroken,
-    // SetSkin and Step come with the mission messages.
+    // Mission `id` (0..33) with its multiplier; another id changes nothing. A seven-point
+    // target-score room shows no mission 0.
+    void SetMission(int id, int multiplier, bool sevenPointRoom);
+    // -1 none (the caption shows), 0 success, 1 failure, as the server says.
+    void SetStatus(int newStatus);
+    // A seat took `card`; with `animate` the card's earlier marks go first.
+    void AddCapturedCard(int seat, int card, bool animate);
+    // The marks again after the seats changed screen slots.
+    void UpdateCardMarks();
+    bool IsMissionCard(int card) const;
+    bool IsBroken() const;
+    void SetSkin(int newSkin);
 
+    int GetStatus() const { return status; }
+    const std::vector<int>& GetMissionCards() const { return missionCards; }
     GVQZAniWnd* GetBack() const { return back; }
     CVHTWnd* GetCard(int i) const { return cards[static_cast<size_t>(i)]; }
     GVBoxWnd* GetCapturedOverlay(int i) const { return captured[static_cast<size_t>(i)]; }
@@ -43,11 +54,17 @@ public:
     GVPSPWnd* GetSpecialIcon() const { return special; }
     GVPSPWnd* GetMultiplier() const { return multiplier; }
     GVTextWnd* GetCaption() const { return caption; }
-    GVQZAniWnd* GetStatus() const { return status; }
+    GVQZAniWnd* GetStatusAnimation() const { return statusAnimation; }
     GVQZAniWnd* GetEffect() const { return effect; }
-    int GetSkin() const { return skin; }
+
+protected:
+    void LayOut() override;
+    GVQZAniWnd* Back() const override { return back; }
 
 private:
+    void ShowStatus(int clip);
+    void ShowCaption();
+
     GVQZAniWnd* back = nullptr;
     std::array<CVHTWnd*, kCards> cards{};
     std::array<GVBoxWnd*, kCards> captured{};
@@ -55,7 +72,12 @@ private:
     GVPSPWnd* special = nullptr;
     GVPSPWnd* multiplier = nullptr;
     GVTextWnd* caption = nullptr;
-    GVQZAniWnd* status = nullptr;
+    GVQZAniWnd* statusAnimation = nullptr;
     GVQZAniWnd* effect = nullptr;
-    int skin = 0;
+
+    bool cardMission = false;
+    std::vector<int> missionCards;
+    MissionRules::Captured taken{};  // by seat, then mission card
+    int status = -1;
+    bool ownFailure = false;  // the failure shown is the broken test's
 };

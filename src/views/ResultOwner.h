@@ -26,6 +26,17 @@ public:
         bool autoStartOn = false;
     };
     virtual Room GetResultRoom() const = 0;
+    // What the target-score result reads of the room: the bet of its challenges, each seat's money
+    // as settled and running points, and whether the room takes the second challenge rule.
+    struct TargetScoreRoom {
+        int64_t bet = 0;
+        std::array<int64_t, 2> seatMoney{};
+        std::array<int32_t, 2> points{};
+        bool otherChallengeRule = false;
+    };
+    virtual TargetScoreRoom GetTargetScoreRoom() const = 0;
+    // The loser's challenge 1..3 at a target-score game's end.
+    virtual void SendChallenge(int choice) = 0;
     virtual void SendResultAnswer(ResultRules::Answer answer) = 0;
     // Closes the result (it resets the panel).
     virtual void HideRoundResult() = 0;

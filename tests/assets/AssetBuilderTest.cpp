@@ -214,7 +214,11 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
         {"Hwatoo\\icon.qza", 10, "OpenMission", 2},
         {"Result\\back.qza", 3, "무승부", 2},
         {"DesperateResult\\money.qza", 17, "억", 2},
-        {"DesperateResult\\total_jum1.qza", 10, "9", 2},
+        {"DesperateResult\\total_jum1.qza", 11, "점", 2},
+        {"Mission\\dexplain.qza", 23, "떙잡이", 2},
+        {"Mission\\kungjjak_back.qza", 6, "", 9},
+        {"Mission\\back.qza", 8, "", 2},
+        {"GameRule\\Desperate\\wineffect.qza", 2, "1", 2},
         {"GameFunction\\SelectSun\\effect.qza", 3, "SHUFFLE", 16},
     };
     for (const auto& c : anims) {

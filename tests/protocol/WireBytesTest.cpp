@@ -176,7 +176,7 @@ Built<Option> RoomOption(int b)
     o.ruleFlags = {I(b + 3), I(b + 4), I(b + 5), I(b + 6), I(b + 7), I(b + 8), I(b + 9), I(b + 10), I(b + 11)};
     o.ruleValue = I(b + 12); o.stakeMoney = L(b + 13); o.extraValue = I(b + 14); o.antiLeave = I(b + 15);
     o.turnTime = I(b + 16); o.reserved1 = I(b + 17); o.freeChannel = I(b + 18); o.reserved2 = I(b + 19);
-    o.betAmount = L(b + 20); o.targetIndex = I(b + 21); o.reserved3 = I(b + 22); o.betIndex = I(b + 23);
+    o.betAmount = L(b + 20); o.targetIndex = I(b + 21); o.challengeRule = I(b + 22); o.betIndex = I(b + 23);
     o.customBet = L(b + 24); o.noMinimumEntry = I(b + 25); o.betKind = I(b + 26); o.targetScoreLevel = I(b + 27);
     return {o, Cat(b, {"i1 l2 i3-12 l13 i14-19 l20 i21-23 l24 i25-27"})};
 }

@@ -45,6 +45,7 @@ public:
         if (widgets) widgets->InsertWndAfter(reference, wnd);
     }
     void PlayEffect(int kind, int seat) override { effects.push_back({kind, seat}); }
+    void PlayEffectAt(int kind, Point at) override { effectsAt.push_back({kind, at}); }
     void ShowEatMark(int kind, Point at) override { eatMarks.push_back({kind, at}); }
     void RefreshSeatPanels(int which) override { seatPanelRefreshes.push_back(which); }
     void ShowNineTenClip(int seat, bool show) override { nineTenClips.push_back({seat, show}); }
@@ -54,6 +55,7 @@ public:
     std::vector<std::pair<int, int>> voices;   // cue, seat
     std::vector<std::pair<int, int>> effects;  // kind, seat
     std::vector<std::pair<int, Point>> eatMarks;
+    std::vector<std::pair<int, Point>> effectsAt;
     std::vector<int> seatPanelRefreshes;
     std::vector<std::pair<int, bool>> nineTenClips;
     uint64_t delayedMs = 0;
@@ -185,7 +187,19 @@ public:
     void ShowUserPopupMenu(bool show, int32_t userKey, Point) override { Note(show ? "ShowUserPopupMenu" : "HideUserPopupMenu", userKey); }
     void ShowOwnOutline(bool show) override { Note("ShowOwnOutline", show); }
     void ShowFloorSlotMarkers(int flag) override { Note("ShowFloorSlotMarkers", flag); }
-    void RecountMissionProgress() override { Note("RecountMissionProgress"); }
+    int ShowMissionNotify(int kind, int missionId, int variant, int64_t) override
+    {
+        calls.push_back("ShowMissionNotify " + std::to_string(kind) + " " + std::to_string(missionId) + " " +
+                        std::to_string(variant));
+        return 1;
+    }
+    void ShowDesperateResult(const DesperateRoundResult& body) override { Note("ShowDesperateResult", int(body.resultKind)); }
+    bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) override
+    {
+        sounds.push_back(id);
+        calls.push_back("PlaySoundAtVolume " + std::to_string(static_cast<int>(id)) + " " + std::to_string(volume));
+        return true;
+    }
     void ShowActionPopup(int kind, int count) override { calls.push_back("ShowActionPopup " + std::to_string(kind) + " " + std::to_string(count)); }
     void ShowStartButton(bool show) override { Note("ShowStartButton", show); }
     void ShowAutoPlayNotice(bool show) override { Note("ShowAutoPlayNotice", show); }

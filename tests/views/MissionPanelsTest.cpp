@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "PanelTestSupport.h"
+#include "foundation/core/Clock.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -26,6 +28,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A room for the mission panels: the sounds they play, the seats' screen slots and the music.
+class FakeMissionOwner : public FakeOwnerOf<MissionOwner> {
+public:
+    using FakeOwnerOf<MissionOwner>::FakeOwnerOf;
+    void PlayMissionSound(MissionSound id) override { sounds.push_back(static_cast<int>(id)); }
+    void PlayMissionSoundAtVolume(MissionSound id, int volume) override
+    {
+        sounds.push_back(static_cast<int>(id));
+        soundVolume = volume;
+    }
+    int ScreenSlotOfSeat(int seat) const override { return seat == 0 || seat == 1 ? slots[size_t(seat)] : -1; }
+    bool OpenMusic(const std::string& name) override
+    {
+        music = name;
+        return true;
+    }
+    void PlayMusic(bool, int volume) override { musicVolume = volume; }
+    void SetMusicVolume(int volume) override { musicVolume = volume; }
+    void SetLoopMusicVolume(int volume) override { loopVolume = volume; }
+
+    std::array<int, 2> slots{0, 1};
+    std::vector<int> sounds;
+    std::string music;
+    int musicVolume = 1, loopVolume = 1, soundVolume = 1;
+};
+
 const RegistryKey kOptions{"MirelleMissionsTest\\Domain"};
 constexpr const char* kSubkey = "24";
 
@@ -41,7 +69,7 @@ struct Made {
 // Every widget the panel keeps a pointer to, as the panel's getters give them.
 std::vector<const GVWnd*> Members(const CVSMissionWnd& p)
 {
-    std::vector<const GVWnd*> v = {p.GetBack(), p.GetSpecialIcon(), p.GetMultiplier(), p.GetCaption(), p.GetStatus(),
+    std::vector<const GVWnd*> v = {p.GetBack(), p.GetSpecialIcon(), p.GetMultiplier(), p.GetCaption(), p.GetStatusAnimation(),
                                    p.GetEffect()};
     for (int i = 0; i < CVSMissionWnd::kCards; ++i)
         v.insert(v.end(), {p.GetCard(i), p.GetCapturedOverlay(i), p.GetMark(i, 0), p.GetMark(i, 1)});
@@ -115,7 +143,7 @@ protected:
         return m;
     }
 
-    FakeOwner room{GeneratedImageRoot()};
+    FakeMissionOwner room{GeneratedImageRoot()};
 };
 
 // Each panel keeps a pointer to every child it made and nothing else; all start hidden with the
@@ -201,17 +229,17 @@ TEST_F(MissionPanels, MissingPictureFailsThePanelWithOneReport)
         fs::create_directories(copy / sub);
         fs::copy(fs::path(room.imageRoot) / sub, copy / sub, fs::copy_options::recursive);
     }
-    FakeOwner copyRoom{copy.string() + "\\"};
-    using Make = std::function<bool(FakeOwner&)>;
+    FakeMissionOwner copyRoom{copy.string() + "\\"};
+    using Make = std::function<bool(FakeMissionOwner&)>;
     const struct { const char* name; const char* file; Make make; } cases[] = {
-        {"single's status", "Mission\\status.qza", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
-        {"single's cards", "Hwatoo\\normal.bmp", [](FakeOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"single's status", "Mission\\status.qza", [](FakeMissionOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
+        {"single's cards", "Hwatoo\\normal.bmp", [](FakeMissionOwner& o) { return CVSMissionWnd().CreateChildren(o, 0); }},
         {"two-card hand's names", "Mission\\dexplain.qza",
-         [](FakeOwner& o) { return CVDMissionWnd().CreateChildren(o, 0); }},
-        {"C's marks", "Mission\\chamgi_status.psp", [](FakeOwner& o) { return CVCMissionWnd().CreateChildren(o, 0); }},
-        {"C2's effect", "Mission\\effect.qza", [](FakeOwner& o) { return CVC2MissionWnd().CreateChildren(o, 0); }},
+         [](FakeMissionOwner& o) { return CVDMissionWnd().CreateChildren(o, 0); }},
+        {"C's marks", "Mission\\chamgi_status.psp", [](FakeMissionOwner& o) { return CVCMissionWnd().CreateChildren(o, 0); }},
+        {"C2's effect", "Mission\\effect.qza", [](FakeMissionOwner& o) { return CVC2MissionWnd().CreateChildren(o, 0); }},
         {"kungjjak's thumb", "Mission\\kungjjak_slide_btn.bmp",
-         [](FakeOwner& o) { return CVKJMissionWnd().CreateChildren(o, 0, kOptions, kSubkey); }},
+         [](FakeMissionOwner& o) { return CVKJMissionWnd().CreateChildren(o, 0, kOptions, kSubkey); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -223,4 +251,206 @@ TEST_F(MissionPanels, MissingPictureFailsThePanelWithOneReport)
         EXPECT_EQ(copyRoom.errors, std::vector<std::string>{std::string("file:") + c.file});
         fs::rename(kept, file);
     }
+}
+
+namespace {
+
+// Ticks the panel on the virtual clock, 10 ms a tick, for `ms`.
+void Tick(CVPanel& panel, int ms)
+{
+    for (int t = 0; t < ms; t += 10) {
+        Clock::Sleep(10);
+        panel.Step();
+    }
+}
+
+int Count(const std::vector<int>& sounds, int id)
+{
+    return static_cast<int>(std::count(sounds.begin(), sounds.end(), id));
+}
+
+}  // namespace
+
+// Mission 1 (cards 4, 12, 29): captures made while the panel opens wait for the opening; a seat
+// each on a different card breaks it, and the failure the test set goes when the cards come
+// together again; a status the server sent stays.
+TEST_F(MissionPanels, SingleMissionQueuesCapturesAndBreaks)
+{
+    CVSMissionWnd panel;
+    ASSERT_TRUE(panel.CreateChildren(room, 0));
+    panel.Reset();
+    panel.SetMission(1, 2, false);
+    panel.Show(CVMissionBase::Restore::No);
+    EXPECT_EQ(panel.GetCard(2)->GetPos(), Point(585 + 45 + 60, 117 + 132));  // 30 apart
+    panel.AddCapturedCard(0, 4, false);
+    EXPECT_FALSE(panel.GetCapturedOverlay(0)->IsVisible()) << "shown before the opening ended";
+    Tick(panel, 3000);
+    ASSERT_EQ(panel.GetLayout(), CVMissionBase::Layout::Open);
+    EXPECT_TRUE(panel.GetCapturedOverlay(0)->IsVisible());
+    EXPECT_TRUE(panel.GetMark(0, 0)->IsVisible());
+    EXPECT_TRUE(panel.IsMissionCard(29));
+
+    panel.AddCapturedCard(1, 12, false);
+    EXPECT_TRUE(panel.IsBroken());
+    EXPECT_EQ(panel.GetStatus(), 1);
+    EXPECT_FALSE(panel.IsMissionCard(29));
+    EXPECT_FALSE(panel.GetCaption()->IsVisible());
+    panel.AddCapturedCard(0, 12, true);  // a pi transfer: seat 0 holds both
+    EXPECT_EQ(panel.GetStatus(), -1);
+    EXPECT_TRUE(panel.GetCaption()->IsVisible());
+    EXPECT_FALSE(panel.GetMark(1, 1)->IsVisible());
+
+    panel.SetStatus(0);
+    panel.AddCapturedCard(1, 29, false);
+    EXPECT_EQ(panel.GetStatus(), 0) << "the broken test overwrote the server's success";
+    EXPECT_EQ(Count(room.sounds, 28), 1);
+    EXPECT_EQ(Count(room.sounds, 85), 1);
+    EXPECT_EQ(Count(room.sounds, 56), 4);
+
+    room.sounds.clear();
+    for (int seat : {-1, 5}) panel.AddCapturedCard(seat, 4, false);
+    EXPECT_TRUE(room.sounds.empty()) << "a seat outside 0..1 took a card";
+}
+
+// Mission 0: cards 8 and 28 on the left, 0 and 8 on the right. Splitting 8 and 28 breaks the left
+// side only; the side whole again plays its hand again. The reveal sounds once however long the
+// back holds its frame; an id outside the table sets no hand.
+TEST_F(MissionPanels, TwoCardHandBreaksBySideAndRevealsOnce)
+{
+    CVDMissionWnd panel;
+    ASSERT_TRUE(panel.CreateChildren(room, 0));
+    panel.Reset();
+    panel.SetMission(0, 0, 3);
+    panel.SetMission(1, 0, 12);
+    panel.Show(CVMissionBase::Restore::No);
+    Tick(panel, 4000);
+    ASSERT_EQ(panel.GetLayout(), CVMissionBase::Layout::Open);
+    EXPECT_EQ(Count(room.sounds, 85), 1);
+    EXPECT_TRUE(panel.GetSide(0).multiplier->IsVisible());
+    EXPECT_FALSE(panel.GetSide(1).multiplier->IsVisible()) << "multiplier 12 has no picture";
+    EXPECT_TRUE(panel.GetSide(0).hand->IsVisible());
+
+    panel.AddCapturedCard(0, 8, false);
+    panel.AddCapturedCard(1, 28, false);
+    EXPECT_TRUE(panel.IsSideBroken(0));
+    EXPECT_FALSE(panel.IsSideBroken(1));
+    EXPECT_EQ(panel.GetStatus(0), 1);
+    EXPECT_FALSE(panel.GetSide(0).hand->IsVisible());
+    EXPECT_FALSE(panel.IsMissionCard(28));
+    EXPECT_TRUE(panel.IsMissionCard(0));
+
+    panel.AddCapturedCard(0, 28, true);
+    EXPECT_EQ(panel.GetStatus(0), -1);
+    EXPECT_TRUE(panel.GetSide(0).hand->IsVisible()) << "a side whole again shows no hand";
+
+    panel.Reset();
+    panel.SetMission(0, 15, 2);
+    EXPECT_EQ(panel.PendingCount(), 0u) << "an id outside 0..14 queued something";
+}
+
+// The C2 panel takes three cards; an owner outside 0..1 owns nothing; a later owner replaces the
+// earlier; a card keeps counting as a mission card once taken.
+TEST_F(MissionPanels, CardMissionOwners)
+{
+    CVC2MissionWnd panel;
+    ASSERT_TRUE(panel.CreateChildren(room, 0));
+    panel.Reset();
+    for (int i = 0; i < 4; ++i) panel.SetCard(i, 10 + i);
+    panel.Show(CVMissionBase::Restore::Yes);
+    EXPECT_TRUE(panel.IsMissionCard(12));
+    EXPECT_FALSE(panel.IsMissionCard(13)) << "a fourth index was taken";
+
+    const struct { const char* name; int seat; int owner; bool mark0, mark1; } steps[] = {
+        {"seat 1 takes it", 1, 1, false, true},
+        {"then seat 0", 0, 0, true, false},
+        {"seat 7 is nobody", 7, -1, false, false},
+        {"seat 1 again", 1, 1, false, true},
+        {"-1 frees it", -1, -1, false, false},
+    };
+    for (const auto& s : steps) {
+        panel.SetCardOwner(2, s.seat);
+        EXPECT_EQ(panel.GetCardOwner(2), s.owner) << s.name;
+        EXPECT_EQ(panel.GetMark(2, 0)->IsVisible(), s.mark0) << s.name;
+        EXPECT_EQ(panel.GetMark(2, 1)->IsVisible(), s.mark1) << s.name;
+    }
+    panel.SetCardOwner(0, 0);
+    EXPECT_TRUE(panel.IsMissionCard(10));
+    room.slots = {1, 0};
+    panel.UpdateCardMarks();
+    EXPECT_TRUE(panel.GetMark(0, 1)->IsVisible()) << "the mark did not follow the seat's new slot";
+}
+
+// The kungjjak panel: a repeated multiplier is silent, 12 is ignored, 1 stops the icon, a seat
+// without a slot keeps its value for the refresh; step 0 twice puts the back's look back.
+TEST_F(MissionPanels, KungjjakMultipliersAndSteps)
+{
+    CVKJMissionWnd panel;
+    ASSERT_TRUE(panel.CreateChildren(room, 0, kOptions, kSubkey));
+    panel.ShowPanel(CVKJMissionWnd::WithSlider::Yes);
+    using AtEnd = CVKJMissionWnd::AtEnd;
+    panel.SetMultiplier(0, 3, AtEnd::No);
+    panel.SetMultiplier(0, 3, AtEnd::No);
+    panel.SetMultiplier(0, 12, AtEnd::No);
+    EXPECT_EQ(panel.GetMultiplier(0), 3);
+    EXPECT_EQ(Count(room.sounds, 51), 1);
+    EXPECT_TRUE(panel.GetMultiplierIcon(0)->IsVisible());
+    EXPECT_EQ(panel.GetMultiplierIcon(0)->GetSubAnimation(), 1);
+    panel.SetMultiplier(0, 1, AtEnd::No);
+    EXPECT_FALSE(panel.GetMultiplierIcon(0)->IsVisible());
+    EXPECT_EQ(Count(room.sounds, 52), 1);
+
+    room.slots = {0, -1};
+    panel.SetMultiplier(1, 4, AtEnd::No);
+    EXPECT_EQ(panel.GetMultiplier(1), 4);
+    room.slots = {1, 0};
+    panel.RefreshMultipliers();
+    EXPECT_TRUE(panel.GetMultiplierIcon(0)->IsVisible());
+    EXPECT_EQ(panel.GetMultiplierIcon(0)->GetSubAnimation(), 2);
+
+    const int look = panel.GetBack()->GetSubAnimation();
+    panel.ShowStep(0);
+    EXPECT_NE(panel.GetBack()->GetSubAnimation(), look);
+    panel.ShowStep(0);
+    EXPECT_EQ(panel.GetBack()->GetSubAnimation(), look);
+    panel.Reset();
+    EXPECT_EQ(panel.GetMultiplier(1), 1);
+}
+
+// A stored volume that is no number is replaced by the default; one outside the volumes is clamped.
+// Releasing the slider at its left end is silence, written as such, with the click at that volume.
+TEST_F(MissionPanels, KungjjakVolumeIsReadStrictlyAndTheSliderStoresIt)
+{
+    const struct { const char* stored; int volume; const char* after; } cases[] = {
+        {"abc", -1250, "-1250"},
+        {"-20000", -10000, "-20000"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(kOptions.WriteString(kSubkey, CVKJMissionWnd::kVolumeValue, c.stored), 1);
+        CVKJMissionWnd panel;
+        ASSERT_TRUE(panel.CreateChildren(room, 0, kOptions, kSubkey));
+        EXPECT_EQ(panel.GetMusicVolume(), c.volume) << c.stored;
+        std::string written;
+        ASSERT_EQ(kOptions.ReadString(kSubkey, CVKJMissionWnd::kVolumeValue, written), 1);
+        EXPECT_EQ(written, c.after) << c.stored;
+    }
+
+    CVKJMissionWnd panel;
+    ASSERT_TRUE(panel.CreateChildren(room, 0, kOptions, kSubkey));
+    panel.ShowPanel(CVKJMissionWnd::WithSlider::Yes);
+    const Rect thumb = panel.GetSlider()->GetThumbRect();
+    const Point grab{thumb.left + 2, thumb.top + 2};
+    const Point leftEnd{panel.GetSlider()->GetRect().left - 40, grab.y};
+    EXPECT_EQ(Play(panel, {{Act::Down, grab}, {Act::Drag, leftEnd}, {Act::Up, leftEnd}}, [](Point) {}), 1);
+    EXPECT_EQ(panel.GetMusicVolume(), -10000);
+    EXPECT_EQ(room.musicVolume, -10000);
+    EXPECT_EQ(room.loopVolume, -10000);
+    EXPECT_EQ(room.soundVolume, -10000);
+    EXPECT_EQ(Count(room.sounds, 20), 1);
+    std::string written;
+    ASSERT_EQ(kOptions.ReadString(kSubkey, CVKJMissionWnd::kVolumeValue, written), 1);
+    EXPECT_EQ(written, "-10000");
+
+    panel.PlayBgm(true);
+    EXPECT_TRUE(room.music == "kungjjak_bgm1.ogg" || room.music == "kungjjak_bgm2.ogg") << room.music;
+    EXPECT_EQ(room.musicVolume, -10000);
 }

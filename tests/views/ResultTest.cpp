@@ -45,6 +45,8 @@ public:
     void StartFireworks() override {}
     bool ToggleAutoStart() override { return room.autoStartOn = !room.autoStartOn; }
     CVItemWnd* CreateItemWnd() override { return scene.Result().CreateItemWnd(); }
+    TargetScoreRoom GetTargetScoreRoom() const override { return {}; }
+    void SendChallenge(int) override {}
 
     std::vector<int> Sounds() const
     {

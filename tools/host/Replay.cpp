@@ -150,7 +150,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (has("client")) return Client(step);
     if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
-    if (has("click") || has("key") || has("move")) return Input(step);
+    if (has("click") || has("key") || has("move") || has("drag")) return Input(step);
     if (const Json* a = FindMember(j, "advance")) {
         if (!module.advanceClock) return Fail(step, "advance needs the virtual clock");
         module.advanceClock(static_cast<unsigned>(IntOf(a)));
@@ -311,6 +311,21 @@ bool Replay::Input(const ScriptStep& step)
 {
     const Json& j = step.json;
     const HWND w = module.gameWnd;
+    // "drag": [[x, y], [x, y]]: pressed at the first point, moved with the button held, released at the second.
+    if (const Json* d = FindMember(j, "drag")) {
+        if (!d->is_array() || d->size() != 2 || !(*d)[0].is_array() || !(*d)[1].is_array() || (*d)[0].size() != 2 ||
+            (*d)[1].size() != 2)
+            return Fail(step, "a drag is [[x, y], [x, y]]");
+        const auto point = [](const Json& at) {
+            return MAKELPARAM(static_cast<int>(IntOf(&at[0])), static_cast<int>(IntOf(&at[1])));
+        };
+        const LPARAM from = point((*d)[0]), to = point((*d)[1]);
+        SendMessageA(w, WM_MOUSEMOVE, 0, from);
+        SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, from);
+        SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, to);
+        SendMessageA(w, WM_LBUTTONUP, 0, to);
+        return true;
+    }
     if (const Json* c = FindMember(j, "click"); c || FindMember(j, "move")) {
         const Json& at = c ? *c : *FindMember(j, "move");
         if (!at.is_array() || at.size() != 2) return Fail(step, "a point is [x, y]");

@@ -9,8 +9,8 @@ namespace {
 // Space and, outside the own turn and the prompt, F1: whichever result window shows takes the key.
 KeyRoute RouteToResult(const KeyContext& c)
 {
-    if (c.targetScoreRoom && !c.robotSeated)
-        return c.desperateResultVisible ? KeyRoute{KeyAction::DesperateResult} : KeyRoute{};
+    // The target-score result shows whoever sits, so it takes the keys whenever it is visible.
+    if (c.desperateResultVisible) return KeyRoute{KeyAction::DesperateResult};
     return c.resultVisible ? KeyRoute{KeyAction::Result} : KeyRoute{};
 }
 

@@ -243,7 +243,7 @@ void DecisionFlow::OnRoomOptionNotice(const RoomOptionNotice& body)
     stage.ShowNotify(Notice::RoomOptions, 0, body.amount);
     room.option.betAmount = body.amount;
     room.option.betKind = body.betKind;
-    // FIXME: the target-score panel takes the bet (CVDesperateWnd::SetBet (kind, amount)).
+    flows.missions.SetTargetScoreBet(body.betKind, body.amount);
     records.stakeLevel = RoundRules::StakeLevel(room.roomKind, body.betKind, body.amount);
     // FIXME: the jewel panel shows stakeLevel (SetStakeLevel); the user option panel rebuilds its room option
     // lines (BuildRoomOptionText (kind, amount)).

@@ -61,7 +61,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     stage.NotifyHostRoomEntered();
     EnterByMode(body);
-    // FIXME: the promotions' event notices and the target-score panel, once they exist.
+    // FIXME: the promotions' event notices, with the promotion banners.
+    flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
     // FIXME: the entry animation and the options panel's room text, once they are loaded.
     stage.SetDirty();
@@ -259,7 +260,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
         if (body.player.userKey != gameInfo.ownerKey) stage.PlayVoice(10033, body.seatIndex);
         else if (records.IsDesperateRoom()) stage.PlaySoundId(SoundTables::SoundId::Enter);
     }
-    // FIXME: both names on the target-score panel in rooms 40..43, once it exists.
+    flows.missions.ShowTargetScoreNames();
     if (records.GetPlayer(0).userKey == ownUser.userKey) {
         if (waiting && records.HasSeatWithoutUser()) {
             stage.ShowStartButton(true);
@@ -323,7 +324,8 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         room.roomValue = 0;
     }
-    // FIXME: the target-score round and names in rooms 40..43, once the panel exists.
+    if (!robot) flows.missions.ResetTargetScoreRound();
+    flows.missions.ShowTargetScoreNames();
     if (ClearPlayerSeat(key)) {
         stage.ShowStartButton(false);
         stage.UpdateExitButtons(1);

@@ -234,7 +234,7 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
-    // FIXME: the give-up button in rooms 40..43, once the target-score panel exists.
+    flows.missions.ResetTargetScoreRound();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
     stage.InitFloorSlots();
@@ -283,12 +283,12 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     tableState.dealFloorIds = ValidCardIds(body.floorCards);
     entryState.chamgiKind = body.chamgiKind;
     if (body.chamgiKind != 0 && (body.chamgiStage == 1 || body.chamgiStage == 2)) {
-        // FIXME: at the KJ mission panel's music volume once that panel exists.
-        stage.PlaySoundId(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2);
+        stage.PlaySoundAtVolume(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2,
+                                flows.missions.MusicVolume());
     }
     stage.PlaySoundId(SoundId::CardSort);
     gameInfo.missionMode = body.missionKind;
-    // FIXME: mission kind 5 shows the KJ mission panel and sets both seats' mission flags, with the missions.
+    flows.missions.OpenKungJJak();
     tableState.dealing = true;
     engine.StackDeck(DeckStack::AllSlots);
     if (!records.IsTournamentRoom() && !records.IsDesperateRoom()) stage.Delay(kDealPauseMs);
@@ -297,7 +297,10 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     stage.StartBlinkTimer();
     tableState.dealing = false;
     tableState.active = true;
-    // FIXME: mission kind 5 starts the KJ music, with the missions.
+    // The snapshot alone set it before: a dealt round could not be given up.
+    if (records.IsDesperateRoom()) controls.roundStarted = true;
+    flows.missions.UpdateGiveUpButton();
+    flows.missions.StartKungJJakMusic();
     stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
     // FIXME: the event and default banners, with the promotions.
     static_cast<void>(requests.SendDealShown(5, 0));  // nothing here waits for it

@@ -27,7 +27,6 @@ constexpr int kSweepEffect = 4;
 constexpr int kRobotGladFace = 1;
 constexpr int kRobotSweepFace = 3;
 constexpr int32_t kRainGwang = 44;
-constexpr int32_t kKungJJakMode = 5;
 
 constexpr int kShakeEffect = 8;
 constexpr int kBombEffect = 9;
@@ -154,7 +153,7 @@ void PlayFlow::OnHandCardPlayed(const HandCardPlayed& body)
             if (played > 2) stage.PlaySoundId(SoundId::NotifyBomb);
         }
     }
-    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    engine.MarkMissionCards(true);
     stage.SetDirty();
     stage.Delay(played >= 2 ? 200 : 250);
 }
@@ -237,13 +236,12 @@ void PlayFlow::OnDeckCardsFlipped(const DeckCardsFlipped& body)
         }
     }
     if (gameInfo.missionMode == 5) {
-        records.RoundUser(seat).missionValue = body.missionValue;
-        // FIXME: the KJ mission window shows the value (SetMultiplier) with the missions.
+        flows.missions.OnDeckFlipKungJJak(seat, body.missionValue);
         engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
         stage.RefreshSeatPanels(0);
         stage.RefreshSeatPanels(1);
     }
-    // FIXME: the floor's mission markers (MarkMissionCards (1)) with the missions.
+    engine.MarkMissionCards(true);
     stage.SetDirty();
     stage.Delay(300);
 }
@@ -253,8 +251,7 @@ void PlayFlow::OnPpeok(const Ppeok& body)
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
     if (gameInfo.missionMode == 5) {
-        // FIXME: ShowKungJJakStep (4) and the KJ window showing 1, with the missions.
-        records.RoundUser(seat).missionValue = 1;
+        flows.missions.OnPpeokKungJJak(seat);
     }
     records.RoundUser(seat).markCount = body.count;
     engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
@@ -370,10 +367,7 @@ void PlayFlow::OnTurnResult(const TurnResult& body)
         mark->Show(false);
         stage.InvalidateWnd(mark);
     }
-    if (gameInfo.missionMode == kKungJJakMode) {
-        records.RoundUser(seat).missionValue = body.kjValue;
-        // FIXME: MissionFlow::OnTurnResultKungJJak (the KJ window's step 3 from step 2 on, and SetMultiplier).
-    }
+    flows.missions.OnTurnResultKungJJak(seat, body.kjValue);
     for (int32_t id : CardIdsOf(body.captured, "turn result")) engine.TakeFloorCard(id, seat);
     const bool sweepVoice = body.turnKind == kSweepTurn && ShowSweep(seat);
     for (const PiTransfer& t : body.piTransfers) {

@@ -201,7 +201,7 @@ void ResultFlow::OnEventRoundResult(const EventRoundResult& body)
 
 void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
 {
-    // FIXME: hide the target-score panel's running effects (CVDesperateWnd).
+    flows.missions.StopTargetScoreEffects();
     records.desperateRoundFinished = true;
     const int own = records.FindSeatByKey(ownUser.userKey);
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
@@ -234,8 +234,8 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
     stage.LeaveNoticeToHost(1);
     stage.LeaveNoticeToHost(3);
-    // FIXME: the target-score result panel (ShowDesperateResult, CVDesperateResultWnd) and its go-bak animation;
-    // item visibility goes to CVDesperateResultWnd::SetItemShown.
+    flows.missions.AddTargetScorePoints(body);
+    stage.ShowDesperateResult(body);
     ShowRobotResultFace(records.FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
     ReserveResultItems(own, assaRose);
     stage.PlaySoundId(SoundId::ResultWinner);
@@ -248,7 +248,7 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
-    // FIXME: the target-score panel's give-up button in rooms 40..43 (UpdateGiveUpButton (1)).
+    flows.missions.UpdateGiveUpButton();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
     UpdateAntiLeaveAtGameEnd(body.antiLeaveCount);
@@ -261,13 +261,13 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     }
     flows.entry.RefreshBothSeats();
     stage.ReportSeatMoney();
-    // FIXME: rooms 40..43 reset a finished target-score round or show each seat's score quietly.
+    flows.missions.OnGameEndTargetScore();
     if (body.firstKey != 0 && body.firstKey != -1) {
         if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
-            // FIXME: swap the target-score panel's sides when the own user watches.
+            if (!records.IsUserSeated()) flows.missions.SwapTargetScoreSides();
         }
     }
     flows.entry.RefreshBothSeats();

@@ -94,6 +94,14 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<UserRecordValues, SeatFlow, &RoomFlows::seats, &SeatFlow::OnUserRecordValues>(t);
         Enter<StopTurnTimer, RoundFlow, &RoomFlows::round, &RoundFlow::OnStopTurnTimer>(t);
         Enter<TimeoutCountNotice, SeatFlow, &RoomFlows::seats, &SeatFlow::OnTimeoutCountNotice>(t);
+        Enter<SMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionStart>(t);
+        Enter<DMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionStart>(t);
+        Enter<CMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionStart>(t);
+        Enter<C2MissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionStart>(t);
+        Enter<SMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionResult>(t);
+        Enter<DMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionResult>(t);
+        Enter<CMissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionResult>(t);
+        Enter<C2MissionResult, MissionFlow, &RoomFlows::missions, &MissionFlow::OnC2MissionResult>(t);
         return t;
     }();
     return table;
@@ -112,7 +120,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
       seats(stage, engine, requests, *this, records, widgets),
-      money(stage, engine, requests, *this, records, widgets)
+      money(stage, engine, requests, *this, records, widgets),
+      missions(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -3,6 +3,7 @@
 #include "table/flows/DecisionFlow.h"
 #include "table/flows/EntryFlow.h"
 #include "table/flows/FirstPlayerFlow.h"
+#include "table/flows/MissionFlow.h"
 #include "table/flows/MoneyFlow.h"
 #include "table/flows/NoticeFlow.h"
 #include "table/flows/PlayFlow.h"
@@ -32,4 +33,5 @@ public:
     NoticeFlow notices;
     SeatFlow seats;
     MoneyFlow money;
+    MissionFlow missions;
 };

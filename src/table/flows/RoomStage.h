@@ -24,6 +24,7 @@ public:
     // Sounds.
     virtual void PlayThreeGoMusic(int seat) = 0;
     virtual void StopLoopSounds() = 0;
+    virtual bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) = 0;
 
     // The game window's timers and the controls they drive.
     virtual int StartPhaseTimer(DecisionKind kind) = 0;
@@ -81,11 +82,15 @@ public:
     virtual int ShowNotifySimple(int kind, const std::vector<int32_t>& cards) = 0;
     // Closes the prompt and stops sound 54.
     virtual void HideNotify() = 0;
+    // The two-card mission's notice (kind 27) of hand `missionId`, side `variant`, with its money.
+    virtual int ShowMissionNotify(int kind, int missionId, int variant, int64_t money) = 0;
     // Closes the prompt, shows the result box and fills the panel; the own player's winning streak
     // badge shows with a round result, the go and bak alerts hide.
     virtual void ShowRoundResult(const RoundResult& body) = 0;
     virtual void ShowEventResult(const EventRoundResult& body) = 0;
     virtual void ShowTournamentResult(const TournamentRoundResult& body) = 0;
+    // The target-score rooms' round result panel.
+    virtual void ShowDesperateResult(const DesperateRoundResult& body) = 0;
     virtual void SetResultStep(const ResultStep& body) = 0;
     // Resets the panel, hides the result box, the badge and the fireworks.
     virtual void HideRoundResult() = 0;
@@ -120,7 +125,6 @@ public:
     virtual void ShowUserPopupMenu(bool show, int32_t userKey, Point at) = 0;
     virtual void ShowOwnOutline(bool show) = 0;
     virtual void ShowFloorSlotMarkers(int flag) = 0;
-    virtual void RecountMissionProgress() = 0;
     // Hides the action popups; kind 0..9 shows one beside the turn's seat until the popup timer ends.
     virtual void ShowActionPopup(int kind, int count) = 0;
     virtual void ShowStartButton(bool show) = 0;

@@ -58,7 +58,7 @@ void RoundFlow::OnGameReady(const GameReady& body)
     const bool antiLeave = records.IsAntiLeaveRoom() && controls.antiLeaveActive;
     room.roomState = static_cast<int32_t>(antiLeave ? RoomState::Playing : RoomState::Waiting);
     controls.roundStarted = false;
-    // FIXME: the target-score panel's give-up button follows the state (UpdateGiveUpButton).
+    flows.missions.UpdateGiveUpButton();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
     gameInfo.drawExponent = body.doublingExponent;
@@ -87,7 +87,7 @@ void RoundFlow::OnWaitingForStart(const WaitingForStart& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     controls.roundStarted = false;
-    // FIXME: the target-score panel's give-up button follows state 1 (UpdateGiveUpButton).
+    flows.missions.UpdateGiveUpButton();
     if (records.IsAntiLeaveRoom()) {
         controls.antiLeaveActive = body.antiLeaveFlag != 0;
         // FIXME: the restrict options panel (CVRestrictOptionWnd::Update (1, 0)).

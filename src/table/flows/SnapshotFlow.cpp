@@ -72,10 +72,10 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
         stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms, the mission panels by kind and the target-score panel,
-    // once they are loaded.
+    // FIXME: the restrict panel in anti-leave rooms (CVRestrictOptionWnd).
+    flows.missions.ShowTargetScores();
     RestoreSnapshotCards(t);
-    stage.RecountMissionProgress();
+    flows.missions.RestoreMissionPanel(t);
 }
 
 void SnapshotFlow::RestoreMissionData(const GameDataTable& t)
@@ -132,6 +132,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
         }
     }
     if ((records.IsTournamentRoom() || records.IsDesperateRoom()) && (t.playState == 2 || t.playState == 3)) controls.roundStarted = true;
+    flows.missions.UpdateGiveUpButton();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
     if (t.playState == 2) {

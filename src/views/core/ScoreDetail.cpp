@@ -81,7 +81,8 @@ void AddMultipliers(Breakdown& out, int64_t& multiplier, const Input& in)
         out.icons[static_cast<size_t>(Icon::Mission)] = true;
     }
     const struct { int32_t exponent; const char* format; } doubling[] = {
-        {w.shakeCount, "흔듦%d배"}, {in.drawCount, "무승부%d배"}, {w.goExponent, "고%d배"}, {w.meongttaExponent, "멍따%d배"}};
+        {w.shakeCount, "흔듦%d배"}, {in.drawCount, "무승부%d배"}, {w.goExponent, "고%d배"}, {w.meongttaExponent, "멍따%d배"},
+        {in.chamgiExponent, "참기%d배"}};
     for (const auto& d : doubling) {
         if (d.exponent <= 0) continue;
         Double(multiplier, d.exponent);

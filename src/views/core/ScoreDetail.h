@@ -25,6 +25,7 @@ struct Input {
     WinInfo win;
     std::vector<BakEntry> baks;
     int32_t drawCount = 0;
+    int32_t chamgiExponent = 0;  // the target-score result's: 2 to it after the meongtta item
     std::array<bool, 2> seatOnScreen{};  // whether each seat's player has a screen slot
     int goIconFrames = 0;                // frames of the icon pack: a go frame past them has no picture
 };
