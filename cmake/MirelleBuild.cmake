@@ -102,6 +102,7 @@ function(mirelle_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     mirelle_flags(${name})
+    target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests/support")
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
 endfunction()
 

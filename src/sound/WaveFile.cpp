@@ -56,6 +56,13 @@ HRESULT WaveFile::OpenFile(const std::string& p)
         return OpenWave(p);
     }
     if (std::memcmp(magic, "OggS", 4) != 0) return E_FAIL;
+    if (clip.Decode(*file)) {
+        mode = Mode::Clip;
+        SetFormat({clip.Format(), {}});
+        dataSize = static_cast<DWORD>(clip.Pcm().size());
+        clipAt = 0;
+        return S_OK;
+    }
     if (!ogg.Open(std::move(file))) return E_FAIL;
     mode = Mode::Ogg;
     SetFormat({ogg.Format(), {}});
@@ -124,7 +131,9 @@ const WAVEFORMATEX* WaveFile::GetFormat() const
 
 void WaveFile::ResetFile()
 {
-    if (mode == Mode::Ogg) {
+    if (mode == Mode::Clip) {
+        clipAt = 0;
+    } else if (mode == Mode::Ogg) {
         if (!ogg.Rewind()) DebugLine("cannot rewind %s", path.c_str());
     } else if (mode == Mode::Wave) {
         mmioSeek(mmio, static_cast<LONG>(dataOffset), SEEK_SET);
@@ -138,6 +147,13 @@ int WaveFile::Read(BYTE* buffer, DWORD size, DWORD* bytesRead)
     if (!buffer || !bytesRead) return 0;
     if (mode == Mode::Ogg) {
         *bytesRead = ogg.Read(buffer, size);
+        return 1;
+    }
+    if (mode == Mode::Clip) {
+        const size_t n = std::min<size_t>(size, clip.Pcm().size() - clipAt);
+        if (n) std::memcpy(buffer, clip.Pcm().data() + clipAt, n);
+        clipAt += n;
+        *bytesRead = static_cast<DWORD>(n);
         return 1;
     }
     return mode == Mode::Wave ? ReadWave(buffer, size, bytesRead) : 0;
@@ -175,6 +191,8 @@ void WaveFile::Close()
     mmio = nullptr;
     resourceCopy.clear();
     ogg.Close();
+    clip = {};
+    clipAt = 0;
     format.clear();
     pcm = {};
     dataOffset = dataAvailable = dataLeft = dataSize = 0;

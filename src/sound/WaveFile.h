@@ -6,6 +6,7 @@
 #include "foundation/Win32.h"
 #include <mmsystem.h>
 
+#include "sound/core/OggClip.h"
 #include "sound/core/OggDecoder.h"
 #include "sound/core/WaveFormat.h"
 
@@ -31,7 +32,7 @@ public:
     void Close();
 
 private:
-    enum class Mode { None, Wave, Ogg };
+    enum class Mode { None, Wave, Ogg, Clip };  // Clip: a short Ogg file decoded whole at opening
 
     HRESULT OpenWave(const std::string& path);
     bool OpenResourceCopy(const std::string& name);
@@ -48,6 +49,8 @@ private:
     DWORD dataLeft = 0;         // of those, not yet read
     DWORD dataSize = 0;         // what the file declares
     OggDecoder ogg;
+    OggClip clip;
+    size_t clipAt = 0;          // the next byte of the clip's PCM to read
     std::string path;
     Mode mode = Mode::None;
 };

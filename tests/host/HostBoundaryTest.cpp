@@ -106,7 +106,7 @@ TEST_F(Exports, DestroyWhileLoadingReturnsPromptly)
 // waits in a Delay or a message box: the room lives until the handler has returned.
 TEST_F(HostCalls, DestroyInsideAWaitingHandlerWaitsForIt)
 {
-    Clock::UseVirtual(0, Clock::Now());  // before the scene: its time bases take the clock's frequency
+    Clock::UseVirtual();  // before the scene: its time bases take the clock's frequency
     for (const bool messageBox : {false, true}) {
         const char* name = messageBox ? "waiting in a message box" : "waiting in a Delay";
         ASSERT_TRUE(OpenRoom()) << name;

@@ -42,7 +42,7 @@ TEST(BitmapMessageBox, ClosesByItselfAfterItsTimeOnly)
     };
     for (const auto& c : cases) {
         const DWORD start = GetTickCount();
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         const uint32_t span = c.autoCloseMs ? c.autoCloseMs : 600000;
         bool openJustBefore = false, openAfter = false;
         // Advances the virtual clock to just short of the time, then to it; a box still open is answered yes.

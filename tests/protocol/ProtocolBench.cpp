@@ -1,8 +1,12 @@
-// Decodes, copies and destroys the messages of a realistic round, as the module's queue does.
+// Decodes, copies and destroys the messages of a realistic round, as the module's queue does; and
+// the reader beside a plain copy of the same bytes, the least any reader costs.
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <vector>
+
+#include "PairedBench.h"
 
 #include "protocol/GameMessage.h"
 
@@ -63,6 +67,44 @@ void DecodeCopyDestroyRound(benchmark::State& state)
 }
 BENCHMARK(DecodeCopyDestroyRound);
 
+// Each message read is checked to write back to its own bytes, and the copy to equal them, before
+// the reader and the copy are timed side by side.
+void ReadVsCopyRound(benchmark::State& state)
+{
+    const auto round = RoundMessages();
+    std::vector<uint8_t> copy(64 * 1024);
+    for (const auto& bytes : round) {
+        GameMessage received;
+        if (!ReadGameMessage(bytes.data(), bytes.size(), received))
+            return void(paired::FailCheck(state, "a message does not read"));
+        const bool same = WriteGameMessage(received) == bytes;
+        DeleteGameMessage(received);
+        std::memcpy(copy.data(), bytes.data(), bytes.size());
+        if (!same || std::memcmp(copy.data(), bytes.data(), bytes.size()) != 0)
+            return void(paired::FailCheck(state, "a message read does not write back to its bytes"));
+    }
+    paired::Time(
+        state,
+        [&] {
+            for (const auto& bytes : round) {
+                GameMessage received;
+                benchmark::DoNotOptimize(ReadGameMessage(bytes.data(), bytes.size(), received));
+                DeleteGameMessage(received);
+            }
+        },
+        [&] {
+            for (const auto& bytes : round) {
+                std::memcpy(copy.data(), bytes.data(), bytes.size());
+                benchmark::DoNotOptimize(copy.data());
+            }
+        });
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(round.size()));
+}
+BENCHMARK(ReadVsCopyRound);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return paired::Main(argc, argv);
+}

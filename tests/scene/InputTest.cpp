@@ -34,7 +34,7 @@ class SceneInput : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         Seat();
         Scene().room.seats.AssignScreenSlots(kOwnKey);

@@ -52,7 +52,7 @@ class RoomControlOps : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         Seat();
         Scene().gameInfo.ownerKey = kOwnKey;

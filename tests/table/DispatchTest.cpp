@@ -20,7 +20,7 @@ class Dispatch : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         host.onHostRequest = [this](const HostRequestCall& c) {
             if (c.code != 70 || !c.inOut) return;

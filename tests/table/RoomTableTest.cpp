@@ -25,7 +25,7 @@ class RoomTable : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         ASSERT_TRUE(Scene().loadErrors.empty()) << Scene().loadErrors.front().name;
         Seat();

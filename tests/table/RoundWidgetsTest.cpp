@@ -24,7 +24,7 @@ class RoundWidgets : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         Seat();
         S().room.roomState = static_cast<int32_t>(RoomState::Playing);

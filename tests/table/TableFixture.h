@@ -86,7 +86,7 @@ class TableFixtureOf : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(scene.Load(GeneratedTableImages(), widgets.tableWidgets))
             << (scene.errors.empty() ? "?" : scene.errors.front()) << ": build the game_tree target first";
         stage.widgets = &scene;

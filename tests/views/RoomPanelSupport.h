@@ -27,7 +27,7 @@ class RoomPanelFixture : public RoomFixture {
 protected:
     void SetUp() override
     {
-        Clock::UseVirtual(0, Clock::Now());
+        Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         Seat();
         host.Forget();

@@ -2,12 +2,17 @@
 // and started, IHostInterface answered) and plays replay scripts against the module.
 //
 // mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
-//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]
+//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] [script.jsonl]
+//
+// A replay or timed loads run without the module's stored options (OptionKeyGuard.h).
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
+#include "LoadTiming.h"
+#include "OptionKeyGuard.h"
 #include "Replay.h"
 #include "StandInHost.h"
 
@@ -26,11 +31,13 @@ struct Options {
     std::string script;
     int seconds = 0;
     int watchdog = 60;
+    int timeLoads = 0;
 };
 
 StandInHost* theHost = nullptr;
 Replay* theReplay = nullptr;
 volatile bool watchdogStop = false;
+OptionKeyGuard* volatile theKeyGuard = nullptr;
 const char* volatile hostPhase = "start-up";
 
 // A replay that hangs says where, instead of running into the test's time limit.
@@ -43,6 +50,7 @@ DWORD WINAPI Watchdog(void* param)
             std::fprintf(stderr, "replay hung: no end after %lu s, in %s, at script line %d\n", limit / 1000,
                          hostPhase, theReplay ? theReplay->CurrentLine() : 0);
             std::fflush(stderr);
+            if (theKeyGuard) theKeyGuard->Restore();
             ExitProcess(4);
         }
         Sleep(100);
@@ -121,6 +129,7 @@ bool ParseArgs(int argc, char** argv, Options& o)
         else if (a == "--out") o.outDir = value();
         else if (a == "--seconds") o.seconds = std::atoi(value().c_str());
         else if (a == "--watchdog") o.watchdog = std::atoi(value().c_str());
+        else if (a == "--time-loads") o.timeLoads = std::atoi(value().c_str());
         else if (!a.empty() && a[0] == '-') return false;
         else o.script = a;
     }
@@ -174,7 +183,8 @@ int main(int argc, char** argv)
     Options opt;
     if (!ParseArgs(argc, argv, opt)) {
         std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--game-dir DIR] [--portal-dir DIR] "
-                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [script.jsonl]\n");
+                             "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] "
+                             "[script.jsonl]\n");
         return 2;
     }
     if (!opt.script.empty() && opt.watchdog > 0)
@@ -202,6 +212,17 @@ int main(int argc, char** argv)
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;
+    }
+    std::unique_ptr<OptionKeyGuard> keyGuard;
+    if (!opt.script.empty() || opt.timeLoads > 0) {
+        keyGuard = std::make_unique<OptionKeyGuard>(opt.portalDir);
+        theKeyGuard = keyGuard.get();
+    }
+    if (opt.timeLoads > 0) {
+        const LoadTimingModule timed{module.dll, module.hostWnd, create, init, destroy};
+        const int timedRc = TimeLoads(host, timed, Wide(opt.gameDir), Wide(opt.portalDir), opt.timeLoads);
+        theKeyGuard = nullptr;
+        return timedRc;
     }
     const bool virtualClock = !opt.script.empty() && !opt.realClock && useVirtual && module.advanceClock;
     if (virtualClock) useVirtual(1);
@@ -255,5 +276,6 @@ int main(int argc, char** argv)
     if (boxHook) UnhookWindowsHookEx(boxHook);
     theHost = nullptr;
     if (trace) std::fclose(trace);
+    theKeyGuard = nullptr;
     return rc;
 }

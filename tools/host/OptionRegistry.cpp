@@ -1,17 +1,9 @@
 #include <windows.h>
 
+#include "OptionKeyGuard.h"
 #include "Replay.h"
 
 namespace {
-
-constexpr int kGameNumber = 24;
-
-std::string IniValue(const std::string& ini, const char* name, const char* fallback)
-{
-    char buffer[1024] = {};
-    GetPrivateProfileStringA("SERVICEINFO", name, fallback, buffer, sizeof buffer, ini.c_str());
-    return buffer;
-}
 
 // A REG_SZ as its text (in UTF-8 for the trace), a REG_DWORD as its number, anything else null.
 Json ReadValue(HKEY key, const std::string& name)
@@ -33,9 +25,7 @@ Json ReadValue(HKEY key, const std::string& name)
 
 Json ReadOptionValues(const std::string& portalDir, const Json& names)
 {
-    const std::string ini = portalDir + "common\\vexor_" + std::to_string(kGameNumber) + ".ini";
-    const std::string path = "Software\\" + IniValue(ini, "sCompany", "Ostrel") + "\\" +
-                             IniValue(ini, "sDomainName", "Vexor") + "\\" + std::to_string(kGameNumber);
+    const std::string path = ModuleOptionKeyPath(portalDir);
     Json out = Json::object();
     out["key"] = AnsiToUtf8(path);
     Json values = Json::object();

@@ -20,8 +20,12 @@ LocalTime Now();
 // Waits `ms` milliseconds: sleeps on the real clock, advances the virtual one.
 void Sleep(uint32_t ms);
 
+// Where the virtual clock starts unless told otherwise: a fixed Monday morning, away from the
+// hour, so a test's result never depends on when it runs.
+inline constexpr LocalTime kVirtualStart{2026, 3, 2, 10, 20, 0, 0, 1};
+
 // Virtual mode: time stands still until advanced. The local time starts at `start`.
-void UseVirtual(uint32_t startMs, const LocalTime& start);
+void UseVirtual(uint32_t startMs = 0, const LocalTime& start = kVirtualStart);
 void UseReal();
 bool IsVirtual();
 void Advance(uint32_t ms);

@@ -37,17 +37,6 @@ uint64_t LoadLE64(const uint8_t* p)
     return v;
 }
 
-bool ByteReader::Take(size_t n, const uint8_t*& p)
-{
-    if (failed || n > size - pos) {
-        failed = true;
-        return false;
-    }
-    p = data + pos;
-    pos += n;
-    return true;
-}
-
 bool ByteReader::U8(uint8_t& v)
 {
     const uint8_t* p = nullptr;

@@ -30,6 +30,13 @@ public:
     // Length-prefixed string; fails when the length exceeds the bytes left or maxLength.
     [[nodiscard]] bool String(std::string& v, uint32_t maxLength = 1u << 20);
     [[nodiscard]] bool Bytes(void* out, size_t n);
+    // The next n (at least 1) bytes where they lie, consumed; null when fewer are left. For bulk
+    // reads in place of a call per element.
+    [[nodiscard]] const uint8_t* View(size_t n)
+    {
+        const uint8_t* p = nullptr;
+        return Take(n, p) ? p : nullptr;
+    }
     // A 32-bit element count, checked against the bytes left for elements of at least
     // `minElementSize` bytes, so no caller allocates for elements that cannot be there.
     [[nodiscard]] bool Count(uint32_t& n, size_t minElementSize);
@@ -40,7 +47,16 @@ public:
     bool Failed() const { return failed; }
 
 private:
-    [[nodiscard]] bool Take(size_t n, const uint8_t*& p);
+    [[nodiscard]] bool Take(size_t n, const uint8_t*& p)
+    {
+        if (failed || n > size - pos) {
+            failed = true;
+            return false;
+        }
+        p = data + pos;
+        pos += n;
+        return true;
+    }
 
     const uint8_t* data;
     size_t size;

@@ -5,6 +5,7 @@
 #include "foundation/WindowTimer.h"
 #include "foundation/core/Clock.h"
 #include "host/CMirelleWnd.h"
+#include "scene/CMirelleVWS.h"
 
 namespace {
 
@@ -70,8 +71,17 @@ int __stdcall DestroyGameWnd(IClientInterface* client)
 // The stand-in host's control of the module clock: virtual time, advanced with the timers firing.
 void __stdcall MirelleUseVirtualClock(int on)
 {
-    if (on) Clock::UseVirtual(0, Clock::Now());
+    if (on) Clock::UseVirtual();
     else Clock::UseReal();
+}
+
+// For the stand-in host's load timing: 1 once the room's sounds are loaded, else 0.
+int __stdcall MirelleSoundsLoaded(IClientInterface* client)
+{
+    return GuardBoundary("MirelleSoundsLoaded", 0, [&] {
+        const CMirelleWnd* wnd = CMirelleWnd::FromClient(client);
+        return wnd && wnd->GetScene() && wnd->GetScene()->AreSoundsLoaded() ? 1 : 0;
+    });
 }
 
 void __stdcall MirelleAdvanceClock(unsigned ms)

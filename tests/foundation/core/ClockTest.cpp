@@ -58,3 +58,23 @@ TEST(Clock, TimeBaseCountsOnTheModuleClock)
     EXPECT_EQ(noCounter.ElapsedMs(), 0x200u) << "wraps with the millisecond clock";
     Clock::UseReal();
 }
+
+TEST(Clock, VirtualClockStartsAtTheSameTimeWheneverItRuns)
+{
+    Clock::UseVirtual();
+    const Clock::LocalTime first = Clock::Now();
+    Clock::UseReal();
+    Clock::Sleep(5);
+    Clock::UseVirtual();
+    const Clock::LocalTime second = Clock::Now();
+    EXPECT_EQ(std::vector<int>({first.year, first.month, first.day, first.hour, first.minute, first.second}),
+              std::vector<int>({second.year, second.month, second.day, second.hour, second.minute, second.second}));
+    EXPECT_EQ(Clock::NowMs(), 0u);
+    // A room test advancing half an hour of play still sees no hour strike (the hourly animation).
+    for (int step = 0; step < 30 * 60; ++step) {
+        Clock::Advance(1000);
+        const Clock::LocalTime t = Clock::Now();
+        ASSERT_FALSE(t.minute == 0 && t.second == 0) << "the hour struck after " << step + 1 << " s";
+    }
+    Clock::UseReal();
+}

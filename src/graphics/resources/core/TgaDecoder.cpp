@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "foundation/core/Wire.h"
 #include "graphics/resources/core/Image.h"
 
@@ -86,17 +88,20 @@ bool IsSupportedDepth(const Header& h)
     }
 }
 
-// Pixels in file order (rows as stored), raw or run-length.
+// Pixels in file order (rows as stored), raw or run-length; each packet's bytes taken in one piece.
 bool ReadPixels(ByteReader& r, const Header& h, const PixelSource& src, std::vector<uint32_t>& out)
 {
     const size_t total = out.size();
     const size_t bpp = static_cast<size_t>(src.BytesPerPixel());
-    uint8_t px[4] = {};
+    auto decodeRun = [&](const uint8_t* p, size_t at, size_t count) {
+        for (size_t k = 0; k < count; ++k, p += bpp)
+            if (!src.Decode(p, out[at + k])) return false;
+        return true;
+    };
     if ((h.type & 8) == 0) {
         if (r.Remaining() / bpp < total) return false;
-        for (size_t i = 0; i < total; ++i)
-            if (!r.Bytes(px, bpp) || !src.Decode(px, out[i])) return false;
-        return true;
+        const uint8_t* p = r.View(total * bpp);
+        return p && decodeRun(p, 0, total);
     }
     size_t i = 0;
     while (i < total) {
@@ -104,16 +109,33 @@ bool ReadPixels(ByteReader& r, const Header& h, const PixelSource& src, std::vec
         if (!r.U8(packet)) return false;
         const size_t count = (packet & 0x7F) + 1u;
         if (count > total - i) return false;  // a packet running past the last pixel
+        const uint8_t* p = r.View((packet & 0x80) ? bpp : count * bpp);
+        if (!p) return false;
         if (packet & 0x80) {
             uint32_t c = 0;
-            if (!r.Bytes(px, bpp) || !src.Decode(px, c)) return false;
-            for (size_t k = 0; k < count; ++k) out[i++] = c;
-        } else {
-            for (size_t k = 0; k < count; ++k)
-                if (!r.Bytes(px, bpp) || !src.Decode(px, out[i++])) return false;
+            if (!src.Decode(p, c)) return false;
+            std::fill_n(out.begin() + static_cast<ptrdiff_t>(i), count, c);
+        } else if (!decodeRun(p, i, count)) {
+            return false;
         }
+        i += count;
     }
     return true;
+}
+
+// Rows stored bottom-up or right to left put in place: top-down, left to right.
+void ToScreenOrder(Image& image, bool rightToLeft, bool topDown)
+{
+    const size_t width = static_cast<size_t>(image.width);
+    if (!topDown)
+        for (int32_t y = 0; y < image.height / 2; ++y)
+            std::swap_ranges(image.pixels.begin() + static_cast<ptrdiff_t>(y * width),
+                             image.pixels.begin() + static_cast<ptrdiff_t>((y + 1) * width),
+                             image.pixels.begin() + static_cast<ptrdiff_t>((image.height - 1 - y) * width));
+    if (rightToLeft)
+        for (int32_t y = 0; y < image.height; ++y)
+            std::reverse(image.pixels.begin() + static_cast<ptrdiff_t>(y * width),
+                         image.pixels.begin() + static_cast<ptrdiff_t>((y + 1) * width));
 }
 
 }  // namespace
@@ -151,20 +173,9 @@ std::optional<Image> DecodeTga(std::span<const uint8_t> bytes)
 
     const int alphaBits = h.descriptor & 0x0F;
     PixelSource src(h, std::move(map), alphaBits > 0);
-    std::vector<uint32_t> filed(static_cast<size_t>(h.width) * h.height);
-    if (!ReadPixels(r, h, src, filed)) return std::nullopt;
-
     auto image = Image::Create(h.width, h.height);
-    if (!image) return std::nullopt;
-    const bool rightToLeft = (h.descriptor & 0x10) != 0;
-    const bool topDown = (h.descriptor & 0x20) != 0;
-    for (int32_t row = 0; row < image->height; ++row) {
-        const int32_t y = topDown ? row : image->height - 1 - row;
-        for (int32_t col = 0; col < image->width; ++col) {
-            const int32_t x = rightToLeft ? image->width - 1 - col : col;
-            image->At(x, y) = filed[static_cast<size_t>(row) * h.width + col];
-        }
-    }
+    if (!image || !ReadPixels(r, h, src, image->pixels)) return std::nullopt;
+    ToScreenOrder(*image, (h.descriptor & 0x10) != 0, (h.descriptor & 0x20) != 0);
     image->hotSpot = {h.originX, h.originY};
     return image;
 }

@@ -105,8 +105,8 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     if (freeSlot < 0 && static_cast<int>(slots.size()) >= capacity) return {};
 
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(full, bytes)) return {};
+    if (!ReadWholeFile(full, fileBuffer)) return {};
+    const std::vector<uint8_t>& bytes = fileBuffer;
     Slot loaded;
     if (type == QZSFileType::Animation) {
         auto file = ReadAnimationFile(bytes.data(), bytes.size());
@@ -172,6 +172,7 @@ int QZSprite_RSCManager::GetLoadedCount() const
 
 void QZSprite_RSCManager::Reset()
 {
+    fileBuffer = {};
     slots.clear();
 }
 

@@ -75,6 +75,7 @@ private:
     const Slot* Find(const QZSHandle& handle) const;
 
     std::vector<Slot> slots;
+    std::vector<uint8_t> fileBuffer;  // each file's bytes while it is read, kept for the next load
     int capacity = 0;
     std::string basePath;
 };

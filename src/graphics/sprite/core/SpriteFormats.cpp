@@ -80,22 +80,27 @@ bool ReadHead(const Chunk& c, uint32_t& a, uint32_t* b)
     return r.U32(a) && (!b || r.U32(*b)) && r.Remaining() == 0;
 }
 
-// One line: a run count, then runs of (skip, count, count RGB triples).
+// One line: a run count, then runs of (skip, count, count RGB triples). Each run's bytes are taken
+// in one piece: the reader is the loader's hottest loop.
 bool ReadLine(ByteReader& r, int32_t width, uint32_t* row)
 {
     uint16_t runs = 0;
     if (!r.U16(runs) || runs > width) return false;
     int32_t x = 0;
     for (uint16_t i = 0; i < runs; ++i) {
-        uint16_t skip = 0, count = 0;
-        if (!r.U16(skip) || !r.U16(count) || count == 0) return false;
+        const uint8_t* head = r.View(4);
+        if (!head) return false;
+        const int32_t skip = head[0] | head[1] << 8;
+        const int32_t count = head[2] | head[3] << 8;
+        if (count == 0) return false;
         x += skip;
         if (x > width || count > width - x) return false;
-        for (uint16_t k = 0; k < count; ++k) {
-            uint8_t rgb[3];
-            if (!r.Bytes(rgb, 3)) return false;
-            row[x++] = 0xFF000000u | (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2];
-        }
+        const uint8_t* rgb = r.View(static_cast<size_t>(count) * 3);
+        if (!rgb) return false;
+        uint32_t* out = row + x;
+        for (int32_t k = 0; k < count; ++k, rgb += 3)
+            out[k] = 0xFF000000u | (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2];
+        x += count;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -18,6 +19,13 @@ Image Picture(int32_t w, int32_t h, bool withAlpha)
         for (int32_t x = 0; x < w; ++x)
             image.At(x, y) = Argb(0xFF, uint8_t(x * 255 / (w - 1)), uint8_t(y * 255 / (h - 1)), uint8_t((x ^ y) * 16));
     if (withAlpha) image.At(0, 0) = 0, image.At(w - 1, 0) = Argb(0x80, 10, 20, 30);
+    return image;
+}
+
+Image Mirrored(Image image)
+{
+    for (int32_t y = 0; y < image.height; ++y)
+        std::reverse(image.pixels.begin() + y * image.width, image.pixels.begin() + (y + 1) * image.width);
     return image;
 }
 
@@ -133,6 +141,9 @@ TEST(ImageCodecs, DecodeEveryVariantTheyWriteAndNoTruncation)
         {"tga 24-bit raw", WriteTga(tga, {24, false, false}), {Map(tga, opaque)}},
         {"tga 24-bit run-length top-down", WriteTga(tga, {24, true, true}), {Map(tga, opaque)}},
         {"tga 16-bit run-length", WriteTga(tga, {16, true, false}), {Map(tga, oneBitAlpha)}},
+        // The descriptor byte (8 alpha bits) with the right-to-left bit: the same bytes, mirrored.
+        {"tga 32-bit raw right to left, bottom-up", With(WriteTga(tga, {32, false, false}), 17, {0x18}), {Mirrored(tga)}},
+        {"tga 32-bit run-length right to left, top-down", With(WriteTga(tga, {32, true, true}), 17, {0x38}), {Mirrored(tga)}},
         {"psd run-length with alpha", WritePsd(psd, {true, true}), {psd}},
         {"psd run-length without alpha", WritePsd(psd, {true, false}), {Map(psd, opaque)}},
         {"psd raw without alpha", WritePsd(psd, {false, false}), {Map(psd, opaque)}},
