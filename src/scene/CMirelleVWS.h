@@ -40,6 +40,7 @@ class GVQZAniWnd;
 class HostLink;
 class RoomFlows;
 class RoomInput;
+class PeripheryPanels;
 class RoomOptions;
 class RoomView;
 class SceneResult;
@@ -108,6 +109,8 @@ public:
     HostLink& Link() { return *linkPart; }
     SeatView& Seats() { return *seatsPart; }
     RoomView& View() { return *viewPart; }
+    // The panels around the table: their owner and the host's commands for them.
+    PeripheryPanels& Periphery() { return *peripheryPanels; }
     // The mission panels' and the target-score panel's owners.
     MissionOwner& MissionPanelsOwner() { return missionGlue; }
     SceneMissions missionGlue{*this};
@@ -253,6 +256,7 @@ private:
     std::unique_ptr<HostLink> linkPart;
     std::unique_ptr<SeatView> seatsPart;
     std::unique_ptr<RoomView> viewPart;
+    std::unique_ptr<PeripheryPanels> peripheryPanels;
     bool dirty = false;
     std::atomic<bool> ready{false};
     std::atomic<bool> soundsLoaded{false};

@@ -11,6 +11,7 @@
 
 #include "table/TableEngine.h"
 #include "table/flows/RoomFlows.h"
+#include "scene/PeripheryPanels.h"
 
 #include <cstdlib>
 #include <utility>
@@ -44,7 +45,8 @@ CMirelleVWS::CMirelleVWS(SceneWindow* sceneWindow)
       optionsPart(std::make_unique<RoomOptions>(*this)),
       linkPart(std::make_unique<HostLink>(*this)),
       seatsPart(std::make_unique<SeatView>(*this)),
-      viewPart(std::make_unique<RoomView>(*this))
+      viewPart(std::make_unique<RoomView>(*this)),
+      peripheryPanels(std::make_unique<PeripheryPanels>(*this))
 {
     GetSystemInfo(&system);
     ResetRoundState();

@@ -173,4 +173,6 @@ void CMirelleVWS::StepPeripheryPanels()
     CVPanel* const panels[] = {p.playCount, p.rankingPoint, p.bijou, p.desperateResult, p.desperate};
     for (CVPanel* panel : panels)
         if (panel && panel->IsVisible() && panel->Step()) InvalidateWnd(panel);
+    // The notice steps as it draws: it only needs drawing again while it runs.
+    if (p.checkNotice && p.checkNotice->IsActive()) InvalidateWnd(p.checkNotice);
 }

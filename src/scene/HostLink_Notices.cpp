@@ -9,6 +9,7 @@
 #include "foundation/core/Text.h"
 #include "protocol/CHostProxy.h"
 #include "protocol/HostInterfaces.h"
+#include "scene/PeripheryPanels.h"
 #include "scene/SceneWindow.h"
 #include "scene/core/HostNotices.h"
 #include "table/TableEngine.h"
@@ -66,12 +67,8 @@ int HostLink::OnHostCommand(int32_t userKey, int32_t command, const std::string&
         if (userKey != -1 && userKey == scene.ownUser.userKey) UpdateBlacklist(command, text);
         return 0;
     case HostCommandId::UserCounts: SendUserCountsToHost(userKey); return 0;
-    case HostCommandId::CheckNotice:
-        // FIXME: the own user's notice text to CCheckNotice::ParseNoticeText, SendCheckNoticeReply at notice time 3.
-        return 0;
-    case HostCommandId::ObserverResult:
-        // FIXME: CVObserveSystemWnd::OnHostResult (value, text == "1") of the observer bar.
-        return 0;
+    case HostCommandId::CheckNotice: scene.Periphery().OnCheckNotice(userKey, text); return 0;
+    case HostCommandId::ObserverResult: scene.Periphery().OnObserverResult(value ? *value : 0, text); return 0;
     case HostCommandId::TitleButton: scene.Options().OnHostButton(text, value ? *value : 0); return 0;
     case HostCommandId::MemoCount: ShowMemoNotify(value ? *value : 0); return 0;
     case HostCommandId::Alive: return 1;

@@ -187,7 +187,7 @@ bool RoomLoader::LoadUserOptionWnd()
     if (!panel) return false;
     panel->SetPos(CVUserOptionWnd::kPlace);
     panel->SetVolume(std::max(scene.options.volume, CVUserOptionWnd::kVolumeLow));
-    scene.userOption = panel;
+    scene.userOption = scene.periphery.userOption = panel;
     return scene.AddLoaded(panel);
 }
 

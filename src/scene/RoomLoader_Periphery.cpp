@@ -5,6 +5,7 @@
 #include <new>
 
 #include "scene/PanelMaker.h"
+#include "scene/PeripheryPanels.h"
 #include "scene/SceneResult.h"
 #include "toolkit/GVAvatarWnd.h"
 #include "views/CCheckNotice.h"
@@ -33,22 +34,22 @@ CVDesperateWnd* RoomLoader::CreateDesperateWnd()
 
 CVGFPlayCountWnd* RoomLoader::CreateGFPlayCountWnd()
 {
-    return MakePanel<CVGFPlayCountWnd>(scene, AsOwner(scene));
+    return MakePanel<CVGFPlayCountWnd>(scene, scene.Periphery());
 }
 
 CVRestrictOptionWnd* RoomLoader::CreateRestrictOptionWnd()
 {
-    return MakePanel<CVRestrictOptionWnd>(scene, AsOwner(scene));
+    return MakePanel<CVRestrictOptionWnd>(scene, scene.Periphery());
 }
 
 CVRankingPointWnd* RoomLoader::CreateRankingPointWnd()
 {
-    return MakePanel<CVRankingPointWnd>(scene, AsOwner(scene));
+    return MakePanel<CVRankingPointWnd>(scene, scene.Periphery());
 }
 
 CVObserveSystemWnd* RoomLoader::CreateObserveSystemWnd()
 {
-    return MakePanel<CVObserveSystemWnd>(scene, AsOwner(scene));
+    return MakePanel<CVObserveSystemWnd>(scene, scene.Periphery());
 }
 
 CVDesperateResultWnd* RoomLoader::CreateDesperateResultWnd()
@@ -58,7 +59,7 @@ CVDesperateResultWnd* RoomLoader::CreateDesperateResultWnd()
 
 CVMirelleBijouWnd* RoomLoader::CreateBijouWnd()
 {
-    return MakePanel<CVMirelleBijouWnd>(scene, AsOwner(scene));
+    return MakePanel<CVMirelleBijouWnd>(scene, scene.Periphery());
 }
 
 CCheckNotice* RoomLoader::CreateCheckNotice()

@@ -28,6 +28,10 @@ public:
     std::string GetVoiceName(int32_t gender, int32_t voiceType) const override;
     bool IsRoundInPlay() const override;
     void OnOptionOk() override { ApplyGameOptions(); }
+    // The room rows and the sliders' volumes (RoomOptions_Room.cpp).
+    UserOptionRules::RoomInfo GetOptionRoomInfo() const override;
+    void OnGameVolumeReleased(int32_t volume) override;
+    void OnMusicVolumeReleased(int32_t volume) override;
     const std::string& GetImageRoot() const override;
     LoadErrorSink& GetLoadErrorSink() override;
 

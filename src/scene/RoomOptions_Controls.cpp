@@ -148,7 +148,6 @@ int RoomOptions::SetSkin(int skin, int reload)
         if (CVHTIconWnd* counters = scene.seatPanels.counters[i]) counters->SetSkin(skin);
     }
     SetMissionSkins(skin);
-    // FIXME: the item panel's skin (CVItemWnd::SetSkin (skin)), once the panel has one.
     if (scene.periphery.desperate && scene.IsDesperateRoom()) scene.periphery.desperate->SetSkin(skin);
     scene.SetRedrawAll(true);
     scene.SetDirty();

@@ -7,6 +7,7 @@
 #include "protocol/HostInterfaces.h"
 #include "scene/core/TitleButtonRules.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "scene/HostLink.h"
 #include "scene/RoomView.h"
@@ -53,7 +54,8 @@ void RoomOptions::UpdatePlayObserveButtons(int flag)
     f.seatWithoutUser = scene.HasSeatWithoutUser() || scene.HasRobotSeat();
     const TitleButtons::PlayObservePlan plan = TitleButtons::PlanPlayObserve(f);
     for (const TitleButtons::ButtonStep& s : plan.steps) SetTitleButtonState(s.name, s.visible, s.enabled, s.state);
-    // FIXME: the observer bar's join button follows plan.joinBar (CVObserveSystemWnd::SetJoinButton).
+    if (plan.joinBar && scene.entryWidgets.observerBar)
+        scene.entryWidgets.observerBar->SetJoinButton(plan.joinBar->first, plan.joinBar->second);
     scene.SetDirty();
 }
 

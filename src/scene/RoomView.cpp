@@ -13,6 +13,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/WidgetFactory.h"
 #include "scene/HostLink.h"
@@ -135,8 +136,10 @@ void RoomView::HideBettingPanel()
 
 void RoomView::ShowObserveSystem(bool show)
 {
-    // FIXME: refresh the observer bar (CVObserveSystemWnd::Refresh) before showing it, once it is loaded.
-    ShowIf(scene.entryWidgets.observerBar, show);
+    if (CVObserveSystemWnd* bar = scene.entryWidgets.observerBar) {
+        if (show) bar->Refresh();
+        bar->Show(show);
+    }
     scene.SetDirty();
 }
 

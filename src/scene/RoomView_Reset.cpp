@@ -2,6 +2,7 @@
 
 #include "scene/CMirelleVWS.h"
 
+#include "scene/PeripheryPanels.h"
 #include "scene/WidgetOps.h"
 #include "table/TableEngine.h"
 #include "toolkit/GVBoxWnd.h"
@@ -135,6 +136,7 @@ void RoomView::ResetRoomView()
     ShowInviteButton(false);
     ClearTable();
     if (scene.periphery.checkNotice) scene.periphery.checkNotice->Reset();
+    scene.Periphery().Reset();
     scene.gameInfo.missionMusic = 0;
     if (scene.Options().CloseOptionWindow()) scene.Options().SetTitleButtonState("option", true, true, 0);
     // FIXME: destroy the VIP dialog when it is open and set the "vip" control shown and enabled.

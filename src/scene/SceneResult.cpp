@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "scene/PanelMaker.h"
+#include "scene/PeripheryPanels.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -27,7 +28,7 @@ constexpr int kNotifySoundStop = 54;
 
 CVItemWnd* SceneResult::CreateItemWnd()
 {
-    return MakePanel<CVItemWnd>(scene, static_cast<ResultOwner&>(*this));
+    return MakePanel<CVItemWnd>(scene, scene.Periphery());
 }
 
 void SceneResult::ShowRoundResult(const RoundResult& body)

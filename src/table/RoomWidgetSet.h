@@ -32,6 +32,7 @@ class CVMirelleBijouWnd;
 class CVObserveSystemWnd;
 class CVRankingPointWnd;
 class CVRestrictOptionWnd;
+class CVUserOptionWnd;
 class GVAvatarWnd;
 
 // The room's widgets by area. The scene's widget list owns them all; these are views into it,
@@ -159,7 +160,7 @@ struct EntryWidgets {
     GVWnd* inviteBack = nullptr;
     std::array<GVQZAniWnd*, 4> roundStart{};  // default, kind 1, kind 2, target-score
     GVPSPWnd* chamgiBackground = nullptr;
-    GVWnd* observerBar = nullptr;
+    CVObserveSystemWnd* observerBar = nullptr;
     std::array<GVAnimWnd*, 6> robotAvatars{};  // one shows while a robot is seated
     GVQZAniWnd* pickBoard = nullptr;          // the rock-paper-scissors board and its second clip
     GVQZAniWnd* pickBoardSecond = nullptr;
@@ -235,6 +236,7 @@ struct PeripheryWidgets {
     CVDesperateResultWnd* desperateResult = nullptr;
     CVMirelleBijouWnd* bijou = nullptr;
     CCheckNotice* checkNotice = nullptr;  // on top of everything
+    CVUserOptionWnd* userOption = nullptr;  // the scene's options panel, for its room rows
 };
 
 // Every area's widgets; the scene fills them as it loads.

@@ -3,6 +3,9 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "foundation/core/Clock.h"
+#include "protocol/Records.h"
+#include "views/core/CountRules.h"
 
 bool CVRankingPointWnd::CreateChildren(PanelOwner& room)
 {
@@ -24,4 +27,42 @@ void CVRankingPointWnd::Clear()
     background = nullptr;
     levelBadge = nullptr;
     pointsText = nullptr;
+}
+
+void CVRankingPointWnd::AddPoints(const PlayerInfo* record, int32_t points)
+{
+    if (!record || record->userKey == -1 || points <= 0) {
+        ClearPanel();
+        return;
+    }
+    if (levelBadge) {
+        const bool badge = CountRules::ShowsLevelBadge(record->rankLevel);
+        if (badge) levelBadge->SetFrame(record->rankLevel - 1);
+        levelBadge->Show(badge);
+    }
+    if (pointsText) pointsText->SetText(CountRules::RankingPointsText(points));
+    if (background) background->Show(true);
+    if (pointsText) pointsText->Show(true);
+    shownAt = Clock::NowMs();
+    Show(true);
+    Invalidate();
+}
+
+int CVRankingPointWnd::ClearPanel()
+{
+    if (background) background->Show(false);
+    if (levelBadge) levelBadge->Show(false);
+    if (pointsText) pointsText->SetText("");
+    Show(false);
+    Invalidate();
+    return 1;
+}
+
+int CVRankingPointWnd::Step()
+{
+    if (!IsVisible()) return 0;
+    // Only the hiding changes the picture: a shown badge is not redrawn every tick.
+    if (!CountRules::RankingExpired(shownAt, Clock::NowMs())) return 0;
+    ClearPanel();
+    return 1;
 }

@@ -1,6 +1,5 @@
 #include "views/CVUserOptionWnd.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "toolkit/GVLightTextWnd.h"
@@ -10,16 +9,17 @@
 #include "toolkit/GVSlideWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/RegistryKey.h"
+#include "views/core/MissionRules.h"
 
 namespace {
 
 constexpr const char* kRadio = "Option\\radio_btn.psp";
 constexpr const char* kSlideThumb = "Option\\slide_btn.bmp";
 constexpr const char* kBgmValue = "KungJJakBGM_Volume";
-constexpr int32_t kBgmDefault = -1250;
 constexpr uint32_t kLabelColor = 0x878787;  // COLORREF
 constexpr uint32_t kRoomColor = 0x0C98BE;
-constexpr Size kTrack{149, 18};
+// The thumb runs from x 69 to the panel's x 149: a longer track would carry it past the window's edge.
+constexpr Size kTrack{80, 18};
 // Beyond the first of each row the places are ours: the voices two by two, the skins side by side.
 constexpr int kColumnStep = 75;
 constexpr int kRowStep = 18;
@@ -73,10 +73,10 @@ bool CVUserOptionWnd::CreateChildren(UserOptionOwner& room, const RegistryKey& o
     bgmSlider->SetRange(kVolumeLow, 0);
     std::string stored;
     if (optionsKey.ReadString(subkey, kBgmValue, stored)) {
-        bgmVolume = std::atoi(stored.c_str());
+        bgmVolume = MissionRules::ParseMusicVolume(stored).value_or(UserOptionRules::kBgmDefault);
     } else {
-        bgmVolume = kBgmDefault;
-        optionsKey.WriteString(subkey, kBgmValue, std::to_string(kBgmDefault));
+        bgmVolume = UserOptionRules::kBgmDefault;
+        optionsKey.WriteString(subkey, kBgmValue, std::to_string(UserOptionRules::kBgmDefault));
     }
     bgmSlider->SetValue(bgmVolume);
     if (!Adopt(soundOff = f.CreateQZSWnd("Option\\soundoff.qzs", {18, 54}, Visible::No))) return false;
@@ -112,10 +112,11 @@ bool CVUserOptionWnd::CreateChildren(UserOptionOwner& room, const RegistryKey& o
                        label(kSkinNames[static_cast<size_t>(i)], {58 + i * kColumnStep, 264}, {50, 14}, kLabelColor)))))
             return false;
     }
-    if (!Adopt(roomInfo = f.CreateQZAniWnd("Option\\gameroomoption.qza", {0, 0}))) return false;
+    if (!Adopt(roomInfo = f.CreateQZAniWnd("Option\\gameroomoption.qza", kRoomBlock))) return false;
+    roomInfo->Show(false);
     for (size_t i = 0; i < roomLines.size(); ++i) {
-        if (!Adopt(roomLines[i] = label("", {25, 20 + static_cast<int>(i) * kRowStep}, {140, 14}, kRoomColor)))
-            return false;
+        const Point row = kRoomBlock + Point{5, 5 + static_cast<int>(i) * kRowStep};
+        if (!Adopt(roomLines[i] = label("", row, {140, 14}, kRoomColor))) return false;
         roomLines[i]->Show(false);
     }
     if (!Adopt(ok = f.CreatePSPPushBtn("Option\\ok_btn.psp", {56, 298}, Visible::Yes, 1))) return false;
@@ -142,11 +143,33 @@ int CVUserOptionWnd::Open(int32_t userGender)
     ShowVoices();
     if (skin < 0 || skin >= kSkinCount) skin = 0;
     ShowSkin();
-    // FIXME: the room's information page (the room-info animation, the players and password rows and
-    // BuildRoomOptionText) in room kinds 0..11 and 40..43, with the rest of the options panel.
+    BuildRoomOptionText();
+    if (roomInfo && optionOwner && UserOptionRules::HasRoomInfo(optionOwner->GetOptionRoomInfo().roomKind)) {
+        roomInfo->Show(true);
+        roomInfo->Play(1, true);
+    }
     Show(true);
     Invalidate();
     return 1;
+}
+
+void CVUserOptionWnd::BuildRoomOptionText()
+{
+    const auto rows = optionOwner ? UserOptionRules::RoomInfoRows(optionOwner->GetOptionRoomInfo())
+                                  : std::array<std::string, UserOptionRules::kRoomRows>{};
+    for (size_t i = 0; i < roomLines.size(); ++i) {
+        if (!roomLines[i]) continue;
+        roomLines[i]->SetText(rows[i]);
+        roomLines[i]->Show(!rows[i].empty());
+    }
+    Invalidate();
+}
+
+std::string CVUserOptionWnd::GetRoomRow(int i) const
+{
+    if (i < 0 || i >= kRoomLines || !roomLines[static_cast<size_t>(i)]) return {};
+    const GVLightTextWnd* row = roomLines[static_cast<size_t>(i)];
+    return row->IsVisible() ? row->GetText() : std::string();
 }
 
 int CVUserOptionWnd::Close()
@@ -274,8 +297,38 @@ bool CVUserOptionWnd::PressChoice(GVWnd* child)
     return false;
 }
 
+int CVUserOptionWnd::OnMouseMove(UINT flags, Point p)
+{
+    const int routed = CVPanel::OnMouseMove(flags, p);
+    if (volumeSlider && volumeSlider->IsDragging()) {
+        const bool off = volumeSlider->GetValue() <= kVolumeLow;
+        if (IsSoundOffShown() != off) {
+            ShowWidget(soundOff, off);
+            Invalidate();
+        }
+    }
+    return routed;
+}
+
+// A slider acts when its drag ends, wherever the pointer is let go.
+int CVUserOptionWnd::OnLButtonUp(UINT flags, Point p)
+{
+    GVSlideWnd* dragged = nullptr;
+    for (GVSlideWnd* slider : {volumeSlider, bgmSlider})
+        if (slider && slider->IsDragging()) dragged = slider;
+    const int taken = CVPanel::OnLButtonUp(flags, p);
+    if (!dragged || dragged->IsDragging() || !optionOwner) return taken;
+    if (dragged == volumeSlider) {
+        SetVolume(volumeSlider->GetValue());
+        optionOwner->OnGameVolumeReleased(volume);
+    } else {
+        bgmVolume = bgmSlider->GetValue();
+        optionOwner->OnMusicVolumeReleased(bgmVolume);
+    }
+    return 1;
+}
+
 void CVUserOptionWnd::OnChildClick(GVWnd& child)
 {
-    // FIXME: the releases on the game-volume and music sliders, with the rest of the options panel.
     if (&child == ok && optionOwner) optionOwner->OnOptionOk();
 }

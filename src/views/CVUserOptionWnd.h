@@ -45,6 +45,9 @@ public:
     int Close();
     // The game volume's slider, and the sound-off mark at -5000 and below.
     void SetVolume(int32_t volumeValue);
+    // The room's information rows from the owner's room values (none outside kinds 0..11, 40..43).
+    void BuildRoomOptionText();
+    std::string GetRoomRow(int i) const;
     void SetSpeed(int32_t position);
     void SetVoiceOn(bool on);
     void SetVoiceType(int32_t voice);
@@ -63,6 +66,15 @@ public:
     CVPSPPushBtn* GetOkButton() const { return ok; }
 
     int OnLButtonDown(UINT flags, Point p) override;
+    // The end of a slider's drag sets its volume, wherever the pointer is let go.
+    int OnLButtonUp(UINT flags, Point p) override;
+    // A drag of the game-volume slider shows the sound-off mark as it goes.
+    int OnMouseMove(UINT flags, Point p) override;
+    GVSlideWnd* GetVolumeSlider() const { return volumeSlider; }
+    GVSlideWnd* GetMusicSlider() const { return bgmSlider; }
+    // The room's information block, left of the panel where it covers no control.
+    static constexpr Point kRoomBlock{-150, 0};
+    static constexpr Size kRoomBlockSize{150, 136};
 
 protected:
     void OnChildClick(GVWnd& child) override;

@@ -245,7 +245,7 @@ void DecisionFlow::OnRoomOptionNotice(const RoomOptionNotice& body)
     room.option.betKind = body.betKind;
     flows.missions.SetTargetScoreBet(body.betKind, body.amount);
     records.stakeLevel = RoundRules::StakeLevel(room.roomKind, body.betKind, body.amount);
-    // FIXME: the jewel panel shows stakeLevel (SetStakeLevel); the user option panel rebuilds its room option
-    // lines (BuildRoomOptionText (kind, amount)).
+    flows.periphery.ShowStakeLevel();
+    flows.periphery.RebuildRoomOptionText();
     stage.SetDirty();
 }

@@ -12,6 +12,7 @@
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVObserveSystemWnd.h"
 #include "views/CVUserInfoWnd.h"
 
 namespace {
@@ -42,8 +43,9 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
-    // FIXME: the promotion record, the bijou panel, the banners and the play-count panel with the
-    // title-bar caption's place, once the promotion manager and those panels exist.
+    flows.periphery.EnterJewels(body);
+    // FIXME: the promotion record and its default banner (CMirellePromotionMgr::ShowDefaultBanner).
+    flows.periphery.ShowPlayCount(false);
     entryState.entryValue = body.entryValue;
     stage.UpdateStakeText();
     room.seats.AssignScreenSlots(ownUser.userKey);
@@ -64,7 +66,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     // FIXME: the promotions' event notices, with the promotion banners.
     flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
-    // FIXME: the entry animation and the options panel's room text, once they are loaded.
+    // FIXME: the entry animation, once it is loaded.
+    flows.periphery.RebuildRoomOptionText();
     stage.SetDirty();
     stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
@@ -88,7 +91,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
             stage.UpdatePlayObserveButtons(1);
-            // FIXME: the restrict panel (Update(1, 0)) in anti-leave rooms, once it exists.
+            flows.periphery.UpdateRestrict(true, false);
         }
         stage.UpdateExitButtons(1);
         stage.PrintOptionSummary();
@@ -269,7 +272,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
             stage.StartTimer(TimerId::Start);
         }
     }
-    // FIXME: the restrict panel (Update(1, 0)), once it exists.
+    flows.periphery.UpdateRestrict(true, false);
     stage.SetDirty();
     PassHostTextToServer();
 }
@@ -374,7 +377,11 @@ void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 void EntryFlow::OnMyUserInfo(const MyUserInfo& body)
 {
     ownUser = body.user;
-    stage.ShowObserveSystem(entryWidgets.observerBar && entryWidgets.observerBar->IsVisible());
+    // A refresh, not a show: a folded bar stays folded.
+    if (CVObserveSystemWnd* bar = entryWidgets.observerBar) {
+        bar->Refresh();
+        stage.InvalidateWnd(bar);
+    }
 }
 
 void EntryFlow::OnUserAvatarString(const UserAvatarString& body)

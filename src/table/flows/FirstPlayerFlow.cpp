@@ -52,7 +52,8 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
     stage.ShowRoundStartAnimation(false, 0);
-    // FIXME: the restrict panel in anti-leave rooms and the playing animation of rooms 5..10, once it is loaded.
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
+    // FIXME: the playing animation of rooms 5..10, once it is loaded.
     if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat() && records.IsUserSeated())
         flows.seats.LoopWaitingAnimation(false);
     stage.InitFloorSlots();

@@ -1,6 +1,7 @@
 #include "table/flows/MissionFlow.h"
 
 #include "table/TableEngine.h"
+#include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
@@ -141,7 +142,7 @@ void MissionFlow::SettleSeats(const PerSeat<int64_t>& money, const PerSeat<int64
         SettleSeat(seat, money[i], secondMoney[i], tournamentMoney);
     }
     stage.ReportSeatMoney();
-    // FIXME: in anti-leave rooms the restrict panel is updated (CVRestrictOptionWnd::Update).
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     stage.SetDirty();
 }
 

@@ -4,13 +4,11 @@
 #include "protocol/CHostProxy.h"
 #include "table/TableEngine.h"
 #include "table/core/MoneyRules.h"
-#include "table/core/ResultHandlerRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVTextWnd.h"
-#include "views/CVGFPlayCountWnd.h"
 
 namespace {
 
@@ -133,28 +131,13 @@ void MoneyFlow::OnMoneyReturned(const MoneyReturned& body)
     gameInfo.missionMusic = 0;
 }
 
-void MoneyFlow::PlaceTitleCaption(bool limited)
-{
-    GVTextWnd* caption = roomButtons.titleText;
-    if (!caption) return;
-    const Rect panel = periphery.playCount ? periphery.playCount->GetRect()
-                                           : Rect(CVGFPlayCountWnd::kOrigin, CVGFPlayCountWnd::kSize);
-    const int32_t x = limited ? panel.right + 2 : panel.left + 8;
-    const Rect at = caption->GetRect();
-    caption->SetRect(at.MovedTo({x, at.top}));
-    stage.InvalidateWnd(caption);
-    stage.SetDirty();
-}
-
 void MoneyFlow::OnPlayCountUpdate(const PlayCountUpdate& body)
 {
     if (static_cast<int32_t>(body.userKey) != ownUser.userKey) return;
     ownUser.freePlayValue = body.freePlayValue;
     ownUser.playLimitClass = static_cast<int32_t>(body.playLimitClass);
     ownUser.dailyPlayCount = static_cast<int32_t>(body.dailyPlayCount);
-    const auto plan = ResultHandlerRules::PlanPlayCount(body.playLimitClass, body.dailyPlayCount);
-    // FIXME: the play-count panel shows the count when limited (CVGFPlayCountWnd::SetPlayCount (count, free play)).
-    PlaceTitleCaption(plan.limited);
+    flows.periphery.ShowPlayCount(false);
 }
 
 void MoneyFlow::OnRefillResult(const RefillResult& body)

@@ -16,10 +16,6 @@ public:
     void OnPlayCountUpdate(const PlayCountUpdate& body);  // 60
     void OnRefillResult(const RefillResult& body);  // 61
 
-    // The title-bar caption beside the play-count panel: 2 pixels right of it while the daily limit
-    // applies, else 8 pixels into it.
-    void PlaceTitleCaption(bool limited);
-
 private:
     // The money-return panel's back and second line with the text, for a second.
     void ShowGainBanner(const std::string& text);

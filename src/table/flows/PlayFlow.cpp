@@ -278,7 +278,7 @@ void PlayFlow::OnPpeok(const Ppeok& body)
         stage.ShowSeatMoney(s);
     }
     stage.ReportSeatMoney();
-    // FIXME: the restrict window in an anti-leave room, with the room controls.
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     if (body.count <= 3) stage.PlayEffect(kPpeokEffect, seat);
     if (body.count <= 2) stage.PlayVoice(ppeokVoice, seat);
     stage.ShowActionPopup(kPpeokPopup, 0);

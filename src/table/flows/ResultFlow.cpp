@@ -65,11 +65,7 @@ void ResultFlow::ApplyPlayCount(const PlayerInfo& seat)
     ownUser.dailyPlayCount = seat.dailyPlayCount;
     ownUser.playLimitClass = seat.playLimitClass;
     ownUser.freePlayValue = seat.freePlayValue;
-    const Rules::PlayCountPlan plan =
-        Rules::PlanPlayCount(static_cast<uint32_t>(seat.playLimitClass), static_cast<uint32_t>(seat.dailyPlayCount));
-    // FIXME: the play-count panel (CVGFPlayCountWnd): SetPlayCount (count, free play) and ShowLimitAlert
-    // (plan.alert) when limited, else Reset.
-    flows.money.PlaceTitleCaption(plan.limited);
+    flows.periphery.ShowPlayCount(true);
 }
 
 void ResultFlow::ShowRobotResultFace(int winnerSeat)
@@ -122,7 +118,7 @@ void ResultFlow::OnRoundResult(const RoundResult& body)
         records.RoundUser(s).roundValue = body.roundValue[i];
         if (s != own) continue;
         CopyOwnMoney(p);
-        // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
+        flows.periphery.ShowRankingPoints(s, static_cast<int32_t>(body.rankingPoints[i]));
         ApplyPlayCount(p);
         if (body.assaValue[i] > p.assaValue) {
             p.assaValue = ownUser.assaValue = body.assaValue[i];
@@ -132,7 +128,7 @@ void ResultFlow::OnRoundResult(const RoundResult& body)
     }
     stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
-    // FIXME: the restrict panel in anti-leave rooms with a count and no leave permission (CVRestrictOptionWnd).
+    if (records.IsAntiLeaveRoom() && entryState.antiLeaveCount > 0) flows.periphery.UpdateRestrict(true, true);
     stage.LeaveNoticeToHost(1);
     stage.LeaveNoticeToHost(3);
 
@@ -161,14 +157,9 @@ void ResultFlow::ReserveResultItems(int own, bool assaRose)
     in.antiLeaveRunning = records.IsAntiLeaveRoom() && entryState.antiLeaveCount > 0;
     in.money = p.gameMoney;
     in.referenceMoney = p.startMoney;
-    if (Rules::ShouldReserveSuperman(in)) {
-        // FIXME: the item panel's ReserveSupermanItem (own seat, 0, grade).
-        entryState.itemReserved = true;
-    }
-    // FIXME: the item panel's ReserveAssaItem (own seat, p.assaValue, grade) when assaRose, and ShowItems,
-    // whose answer goes to CVResultWnd::SetItemShown.
-    (void)grade;
-    (void)assaRose;
+    const bool superman = Rules::ShouldReserveSuperman(in);
+    if (superman) entryState.itemReserved = true;
+    flows.periphery.ReserveItems(own, superman, assaRose, grade);
 }
 
 void ResultFlow::OnEventRoundResult(const EventRoundResult& body)
@@ -220,7 +211,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
         records.RoundUser(s).roundValue = body.roundValue[i];
         if (s != own) continue;
         CopyOwnMoney(p);
-        // FIXME: the ranking-point panel (CVRankingPointWnd::AddPoints) with body.rankingPoints[i].
+        flows.periphery.ShowRankingPoints(s, static_cast<int32_t>(body.rankingPoints[i]));
         if (body.assaValue[i] > p.assaValue) {
             p.assaValue = ownUser.assaValue = body.assaValue[i];
             assaRose = true;
@@ -290,7 +281,7 @@ void ResultFlow::UpdateAntiLeaveAtGameEnd(int32_t count)
     if (count == 0)
         stage.ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", 0, 3000, "먹튀방지 옵션이 해제되었습니다.",
                        kWarningColour);
-    // FIXME: the restrict panel with the leave permission (CVRestrictOptionWnd::Update).
+    flows.periphery.UpdateRestrict(true, count > 0);
 }
 
 // Each seat's counts, multiplier and money from the body. The turn time-out count of both seats is
@@ -333,7 +324,7 @@ void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
     }
     if (records.HasRobotSeat()) return;
     const bool gained = in.jewelCount > seat.jewelCount;
-    // FIXME: the jewel panel (CVMirelleBijouWnd): SetBijouKind on a new kind, StartEffect and AddBijou on a gain.
+    flows.periphery.ShowJewelsAfterGame(in.jewelKind, gained ? in.jewelCount - seat.jewelCount : 0, in.jewelKind != seat.jewelKind);
     seat.jewelKind = ownUser.jewelKind = in.jewelKind;
     seat.jewelCount = ownUser.jewelCount = in.jewelCount;
     if (gained) stage.PlaySoundId(SoundId::JewelGained);

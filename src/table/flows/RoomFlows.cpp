@@ -121,7 +121,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       notices(stage, engine, requests, *this, records, widgets),
       seats(stage, engine, requests, *this, records, widgets),
       money(stage, engine, requests, *this, records, widgets),
-      missions(stage, engine, requests, *this, records, widgets)
+      missions(stage, engine, requests, *this, records, widgets),
+      periphery(stage, engine, requests, *this, records, widgets)
 {
 }
 

@@ -6,6 +6,7 @@
 #include "table/flows/MissionFlow.h"
 #include "table/flows/MoneyFlow.h"
 #include "table/flows/NoticeFlow.h"
+#include "table/flows/PeripheryFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
@@ -34,4 +35,5 @@ public:
     SeatFlow seats;
     MoneyFlow money;
     MissionFlow missions;
+    PeripheryFlow periphery;  // the panels around the table, for the flows above
 };

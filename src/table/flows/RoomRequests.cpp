@@ -10,6 +10,7 @@
 #include "table/TableEngine.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
+#include "views/CVObserveSystemWnd.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ bool RoomRequests::SendPlay(int flag)
     }
     if (!SendGameRequest(Requests::Play{records.options.voiceType, flag})) return false;
     stage.SetTitleButtonState("play", true, false, 0);
-    // FIXME: the observer bar's join button (shown, disabled) once the bar exists.
+    if (CVObserveSystemWnd* bar = widgets.entryWidgets.observerBar) bar->SetJoinButton(true, false);
     return true;
 }
 

@@ -90,7 +90,7 @@ void RoundFlow::OnWaitingForStart(const WaitingForStart& body)
     flows.missions.UpdateGiveUpButton();
     if (records.IsAntiLeaveRoom()) {
         controls.antiLeaveActive = body.antiLeaveFlag != 0;
-        // FIXME: the restrict options panel (CVRestrictOptionWnd::Update (1, 0)).
+        flows.periphery.UpdateRestrict(true, false);
     }
     stage.StopTurnMarker();
     stage.RestartCountdown();

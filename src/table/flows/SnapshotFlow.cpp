@@ -72,7 +72,7 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
         stage.RefreshSeatPanels(seat);
     }
     entryState.antiLeaveCount = t.antiLeaveCount;
-    // FIXME: the restrict panel in anti-leave rooms (CVRestrictOptionWnd).
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     flows.missions.ShowTargetScores();
     RestoreSnapshotCards(t);
     flows.missions.RestoreMissionPanel(t);

@@ -139,18 +139,6 @@ TEST_F(SeatNotices, SafeWithdrawalAndCapNotice)
               std::vector<std::string>{"ShowMessageBox 고스톱 머니총합 최고한도 3000억냥을 초과하였습니다."});
 }
 
-TEST_F(SeatNotices, PlayCountMovesTheCaption)
-{
-    GVTextWnd caption;
-    caption.SetRect({0, 5, 100, 25});
-    widgets.roomButtons.titleText = &caption;
-    const struct { uint32_t limitClass; int32_t x; } cases[] = {{500, 177}, {499, 116}};
-    for (const auto& c : cases) {
-        flows.money.OnPlayCountUpdate({kOwnKey, 0, 0, c.limitClass, 3});
-        EXPECT_EQ(caption.GetRect(), (Rect{c.x, 5, c.x + 100, 25})) << c.limitClass;
-    }
-}
-
 TEST_F(SeatNotices, TournamentResultClosesTheTable)
 {
     const struct { const char* name; uint32_t kind; std::vector<std::string> shown; int winnerSounds; } cases[] = {

@@ -58,3 +58,54 @@ void CScroll_Text::Clear()
     current = 0;
     canvas = {};
 }
+
+void CScroll_Text::Rewind()
+{
+    state = 0;
+    current = 0;
+    for (auto& sprite : sprites) {
+        sprite->move.current = sprite->move.start;
+        sprite->move.Stop();
+    }
+}
+
+void CScroll_Text::Restart()
+{
+    Rewind();
+    if (sprites.empty()) return;
+    state = 1;
+    sprites.front()->Start();
+}
+
+int CScroll_Text::Step(uint32_t now, bool loop, bool remove)
+{
+    if (state == 0 || sprites.empty()) return 0;
+    if (current < 0 || static_cast<size_t>(current) >= sprites.size()) {
+        if (!loop) return 2;
+        Restart();
+    }
+    KK_LLESprite_Scroll& sprite = *sprites[static_cast<size_t>(current)];
+    if (!sprite.move.running && sprite.move.current == sprite.move.start) sprite.Start();
+    const bool passed = sprite.Update(now, false) != 0;
+    const size_t next = static_cast<size_t>(current) + 1;
+    if (!passed && sprite.IsPastEnd() && next < sprites.size()) {
+        KK_LLESprite_Scroll& follower = *sprites[next];
+        if (!follower.move.running) follower.Start();
+        follower.Update(now, false);
+    }
+    if (!passed) return 1;
+    if (remove) {
+        sprites.erase(sprites.begin() + current);
+    } else {
+        if (loop) sprite.Start();
+        else sprite.move.current = sprite.move.start;
+        ++current;
+    }
+    if (static_cast<size_t>(current) < sprites.size()) return 1;
+    if (loop && !sprites.empty()) {
+        Restart();
+        return 1;
+    }
+    state = 0;
+    return 2;
+}

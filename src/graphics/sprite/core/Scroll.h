@@ -50,6 +50,14 @@ public:
     CScroll_Text() { Clear(); }
     // Zeroes the text rectangle, the speed and pause values and the current item.
     void Clear();
+    // Stopped, every sprite back at its start, the first current.
+    void Rewind();
+    // Rewinds and runs from the first sprite now.
+    void Restart();
+    // Advances the current sprite (and the next once the current has cleared the strip for it).
+    // 0 stopped or empty, 1 running, 2 the queue has run out. A sprite that has passed its end
+    // starts over with `loop`, is deleted with `remove`, else rewound; then the next is current.
+    int Step(uint32_t now, bool loop, bool remove);
 
     uint32_t state = 0;
     Rect textRect;

@@ -1,0 +1,42 @@
+#include "scene/RoomOptions.h"
+
+#include <string>
+
+#include "foundation/core/Text.h"
+#include "scene/CMirelleVWS.h"
+#include "scene/core/OptionRules.h"
+#include "views/CVKJMissionWnd.h"
+
+// The option panel's room rows and its sliders' volumes.
+
+UserOptionRules::RoomInfo RoomOptions::GetOptionRoomInfo() const
+{
+    const RCRoomData& room = scene.room;
+    UserOptionRules::RoomInfo info;
+    info.roomKind = room.roomKind;
+    info.playerLimit = room.option.ruleValue;
+    info.password = room.text2;
+    info.options = room.text4;
+    info.entryLimit = room.option.minMoney;
+    info.moneyPerPoint = room.option.stakeMoney;
+    info.requiredGames = room.option.extraValue;
+    return info;
+}
+
+void RoomOptions::OnGameVolumeReleased(int32_t volume)
+{
+    scene.SetVolume(volume);  // the slider's low end silences the room
+    scene.PlaySoundAtVolume(SoundTables::SoundId::ButtonClick, scene.options.volume);
+}
+
+void RoomOptions::OnMusicVolumeReleased(int32_t volume)
+{
+    // The kungjjak panel keeps the music's volume: it stores it and applies it to the playing music.
+    if (CVKJMissionWnd* kungjjak = scene.missions.kungjjak) {
+        kungjjak->SetKungJJakBGMVolume(volume);
+    } else {
+        scene.optionsKey.WriteString(FormatText("%d", CMirelleVWS::kGameNumber), CVKJMissionWnd::kVolumeValue,
+                                     std::to_string(volume));
+    }
+    scene.PlaySoundAtVolume(SoundTables::SoundId::ButtonClick, SceneRules::ClampVolume(volume));
+}
