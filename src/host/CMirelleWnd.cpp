@@ -1,7 +1,9 @@
 #include "host/CMirelleWnd.h"
 
+#include <list>
 #include <mutex>
 #include <set>
+#include <utility>
 
 #include <windowsx.h>
 
@@ -211,6 +213,14 @@ LRESULT CMirelleWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     if (!scene || loading.load()) return GWnd::WndProc(msg, wParam, lParam);
     if (msg == kLoadedMessage) {
         ApplyDeferredScreenMode();
+        if (resetViewAfterLoad) {
+            resetViewAfterLoad = false;
+            // The messages that came after the reset are the next room's: they stay.
+            std::list<GameMessage> nextRoom = std::move(scene->GetQueue().messages);
+            scene->GetQueue().ClearQueue();
+            ResetSceneView();
+            scene->GetQueue().messages = std::move(nextRoom);
+        }
         {
             Busy busy(*this);
             scene->DispatchGameMessage();
@@ -369,9 +379,11 @@ int CMirelleWnd::ResetRoomView()
 {
     return GuardBoundary("ResetRoomView", -1, [&] {
         if (!scene) return -1;
-        // The loader is building the widgets: nothing to clear yet.
+        // The loader is building the widgets: the old room's messages go now, the view is reset
+        // once the loader ends.
         if (IsLoading()) {
-            scene->SetDirty();
+            scene->GetQueue().ClearQueue();
+            resetViewAfterLoad = true;
             return 0;
         }
         // A handler waits in Delay or a box: reset once it returns.

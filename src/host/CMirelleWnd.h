@@ -115,5 +115,6 @@ private:
     bool destroyPending = false;
     bool resetPending = false;
     bool resetViewPending = false;
+    bool resetViewAfterLoad = false;  // asked for while the loader ran; the old room's messages went then
     int pendingScreenMode = -1;  // 0 windowed, 1 full screen, -1 none
 };

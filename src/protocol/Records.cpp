@@ -41,6 +41,7 @@ void PITable::Clear()
 
 int PITable::FindByKey(int32_t key) const
 {
+    if (key == kEmptySeatKey) return -1;
     for (int i = 0; i < kSeatCount; ++i)
         if (players[static_cast<size_t>(i)].userKey == key) return i;
     return -1;
@@ -48,7 +49,7 @@ int PITable::FindByKey(int32_t key) const
 
 bool PITable::RotatePlayers(int32_t key)
 {
-    if (players[1].userKey != key) return false;
+    if (key == kEmptySeatKey || players[1].userKey != key) return false;
     std::swap(players[0], players[1]);
     return true;
 }

@@ -170,6 +170,7 @@ class PITable {
 public:
     static constexpr char kName[] = "PITable";
     static constexpr int kSeatCount = 2;
+    static constexpr int32_t kEmptySeatKey = -1;  // the key of a seat nobody has
 
     PITable() { PITable::Clear(); }
     virtual ~PITable() = default;
@@ -179,10 +180,11 @@ public:
     virtual void Clear();
     void CopyFrom(const PITable& other) { PITable::operator=(other); }
 
-    // The seat index whose user key is `key`, -1 when none.
+    // The seat index whose user key is `key`, -1 when none; an empty seat matches no key.
     int FindByKey(int32_t key) const;
     bool ContainsKey(int32_t key) const { return FindByKey(key) >= 0; }
-    // Moves the player with `key` from the second seat to the first; true when they were swapped.
+    // Moves the player with `key` from the second seat to the first; true when they were swapped
+    // (never for an empty seat's key).
     bool RotatePlayers(int32_t key);
     // Puts the player with `key` (the first seat when nobody has it) on screen slot 0.
     void AssignScreenSlots(int32_t key);
@@ -395,7 +397,7 @@ public:
     int64_t customBet;
     int32_t noMinimumEntry;
     int32_t betKind;          // 0..4
-    int32_t targetScoreLevel; // 0 the first level: there the month choice's no is a DesperateDecline
+    int32_t targetScoreLevel; // non-zero in target-score rooms: the month choice's no is a DesperateDecline
 
     template <class V> void Fields(V& v)
     {

@@ -151,7 +151,9 @@ void HostLink::LoadSeatAvatar(int seat)
     }
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     const std::optional<std::string> items = CHostProxy(GetHost()).GetUserAvatar(p.userId, p.avatarString);
-    if (!items || !ShowSeatAvatar(p.screenSlot, *items)) RemoveSeatAvatar(seat);
+    // No answer from the host keeps the avatar shown.
+    if (!items || items->empty()) return;
+    if (!ShowSeatAvatar(p.screenSlot, *items)) RemoveSeatAvatar(seat);
 }
 
 void HostLink::RemoveSeatAvatar(int seat)

@@ -50,6 +50,8 @@ public:
     }
     void SetMacros(bool on) override
     {
+        // The macros follow the voices: the switch counts before the window's values are kept.
+        scene.options.soundOn = on;
         if (on) {
             scene.Options().SetMacroEnabled(true);
             return;
@@ -86,8 +88,8 @@ int RoomOptions::OpenOptionWindow()
         scene.ApplyCardSpeed();
     }
     scene.userOption->SetChoices(std::max(scene.options.volume, CVUserOptionWnd::kVolumeLow),
-                           OptionPlan::SpeedPosition(scene.options.cardSpeed), scene.options.soundOn, scene.options.voiceType,
-                           scene.options.skin);
+                                 OptionPlan::SpeedPosition(scene.userCardSpeed.value_or(scene.options.cardSpeed)),
+                                 scene.options.soundOn, scene.options.voiceType, scene.options.skin);
     if (!scene.userOption->Open(scene.ownUser.gender)) return 0;
     SetTitleButtonState("option", true, false, 0);
     scene.PlaySoundId(SoundId::ButtonClick);

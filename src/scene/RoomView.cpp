@@ -166,12 +166,14 @@ Point RoomView::RobotAvatarPoint() const
 
 void RoomView::ShowTournamentTitle()
 {
-    const auto frame = EntryRules::TournamentTitleFrame(scene.room.roomKind);
-    if (!frame) return;
+    // A room of another kind takes the last tournament's title away.
     if (scene.entryWidgets.tournamentTitle) {
         scene.DestroyWnd(scene.entryWidgets.tournamentTitle);
         scene.entryWidgets.tournamentTitle = nullptr;
+        scene.SetDirty();
     }
+    const auto frame = EntryRules::TournamentTitleFrame(scene.room.roomKind);
+    if (!frame) return;
     WidgetFactory factory(scene.imageRoot, scene);
     GVPSPWnd* title = factory.CreatePSPWnd(kTournamentTitleImage, kTournamentTitleAt, Visible::Yes);
     if (!title) return;

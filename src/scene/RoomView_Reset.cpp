@@ -69,6 +69,7 @@ void RoomView::ClearTable()
     scene.controls.macroEnabled = true;
     scene.Options().SetMacroEnabled(true);
     scene.gameInfo.Reset();
+    scene.tableState.active = false;
     scene.SetDirty();
 }
 
@@ -85,6 +86,7 @@ void RoomView::ClearCardWnds()
         card->Show(true);
     }
     RestoreCardOrder();
+    scene.Engine().ClearPileMarks();
     // The next round's messages write the stake again.
     if (GVTextWnd* stake = scene.entryWidgets.stakeText) stake->SetText("");
     for (GVQZSWnd* pass : scene.tableWidgets.holdBombs) Hide(pass);
@@ -153,6 +155,7 @@ void RoomView::ResetRoomView()
     scene.gameInfo.voiceMuted.clear();
     scene.room.Clear();
     scene.room.roomState = static_cast<int32_t>(RoomState::None);
+    Hide(scene.entryWidgets.tournamentTitle);
     scene.Options().SetAutoPlay(false);
     Hide(scene.roomButtons.autoPlaySetting);
     scene.Options().SetAutoPlayButtonEnabled(false);

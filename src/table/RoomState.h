@@ -26,6 +26,7 @@ struct TableState {
     bool handPointerShown = false;      // a bonus card's hand pointer follows the moving card
     std::vector<int32_t> dealFloorIds;  // the deal's floor card ids, in deal order
     bool handMarked = false;            // message 79 marked own hand cards
+    int32_t promptKey = -1;             // whose decision the last prompt shown waits for
 };
 
 // The room's controls and the rules in force for the own user.

@@ -18,6 +18,8 @@ class GVWnd;
 class TableStage;
 
 enum class DeckStack { DeckOnly, AllSlots };
+// How dealt floor cards land: showing their faces, or face down (the first-player picks).
+enum class Landing { FaceUp, FaceDown };
 
 // The faces of the 50 card windows; a window not loaded yet answers a spare face.
 class TableCardFaces final : public CardFaces {
@@ -89,7 +91,7 @@ public:
     // The deal (TableEngine_Deal.cpp): tableState.dealFloorIds and gameInfo.ownHandIds, with the
     // intro animation or without.
     void DealRound(bool withAnimation);
-    void DealFloorCards(int32_t start, int32_t count);
+    void DealFloorCards(int32_t start, int32_t count, Landing landing = Landing::FaceUp);
     void DealHandCards(int seat, int32_t start, int32_t count);
     // True when a card moved to join an earlier card of its month.
     bool GroupFloorMonths();
@@ -112,6 +114,8 @@ public:
     void LayoutCapturedPile(int seat, int32_t category);
     void LayoutPiPile(int seat);
     void LayoutFloorSlot(int32_t floorSlot, bool flag);
+    // Every pile marker hidden and both pi counts empty: the table clear leaves no pile.
+    void ClearPileMarks();
 
     // The moves of a turn (TableEngine_TurnMoves.cpp).
     void PlayHandCard(int32_t cardId, int seat, bool single);

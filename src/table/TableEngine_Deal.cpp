@@ -90,7 +90,7 @@ void TableEngine::DealRound(bool withAnimation)
     stage.SetDirty();
 }
 
-void TableEngine::DealFloorCards(int32_t start, int32_t count)
+void TableEngine::DealFloorCards(int32_t start, int32_t count, Landing landing)
 {
     if (count <= 0) {
         stage.SetDirty();
@@ -120,7 +120,7 @@ void TableEngine::DealFloorCards(int32_t start, int32_t count)
         CVHTWnd* card = CardWndBySlot(c.slot);
         if (!card) continue;
         card->Path().clear();
-        card->SetImageFrame(c.cardId);
+        card->SetImageFrame(landing == Landing::FaceDown ? CVHTWnd::kBackFrame : c.cardId);
         card->Show(true);
     }
     stage.SetDirty();

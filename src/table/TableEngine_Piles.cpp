@@ -32,6 +32,15 @@ void TableEngine::HidePileMarker(int32_t slot)
     if (GVBoxWnd* marker = tableWidgets.cardBoxes[static_cast<size_t>(SlotOf(slot))]) marker->Show(false);
 }
 
+void TableEngine::ClearPileMarks()
+{
+    for (GVBoxWnd* marker : tableWidgets.cardBoxes)
+        if (marker) marker->Show(false);
+    for (CVCountWnd* count : tableWidgets.piCounts)
+        if (count) count->SetCount(0);
+    stage.SetDirty();
+}
+
 void TableEngine::LayoutCapturedPile(int seat, int32_t category)
 {
     if (!RoomRecords::IsSeat(seat)) return;

@@ -193,6 +193,8 @@ void TableEngine::TakeFloorCard(int32_t cardId, int seat)
 void TableEngine::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
 {
     const int screenSlot = ScreenSlotOf(seat);
+    // A seat without a screen slot has no pile to take the card to.
+    if (screenSlot < 0) return;
     const int32_t slot = PickHandCard(cardId, seat);
     CVHTWnd* card = CardWndBySlot(slot);
     if (slot < 0 || !card) return;

@@ -20,21 +20,13 @@ constexpr int kClickSound = 20;
 constexpr UINT kYesKey = VK_F1;
 constexpr UINT kNoKey = VK_F2;
 
-// A centred line of font size 12, hidden. FIXME: make it with the widget factory's text factory once
-// it has one; a failure here is recorded as a failed allocation, as that factory would.
-GVTextWnd* MakeLine(LoadErrorSink& errors, Point p, int weight, uint32_t color)
+// A centred line of font size 12, hidden and disabled.
+GVTextWnd* MakeLine(WidgetFactory& factory, Point p, int weight, uint32_t color)
 {
-    GVTextWnd* line = new (std::nothrow) GVTextWnd();
-    if (!line || !line->Create(kLineSize, 12, weight)) {
-        delete line;
-        errors.AddLoadError({});
-        return nullptr;
-    }
-    line->SetPos(p);
-    line->SetTextColor(color);
+    GVTextWnd* line = factory.CreateTextWnd("", p, kLineSize, 12, weight, color);
+    if (!line) return nullptr;
     line->SetTextFormat(DT_CENTER);
     line->Show(false);
-    line->Enable(false);
     return line;
 }
 
@@ -62,7 +54,6 @@ bool CVNotifyWnd::CreateChildren(NotifyOwner& room)
 {
     WidgetFactory f = BeginChildren(room);
     notifyOwner = &room;
-    LoadErrorSink& errors = room.GetLoadErrorSink();
     const Point origin{0, 0};
 
     if (!Adopt(back = f.CreateQZAniWnd("Notify\\back.qza", origin))) return false;
@@ -73,15 +64,15 @@ bool CVNotifyWnd::CreateChildren(NotifyOwner& room)
         cards[n]->Show(false);
     }
     if (!Adopt(caption = f.CreateQZAniWnd("Notify\\effect.qza", origin))) return false;
-    if (!Adopt(valueLine = MakeLine(errors, {30, 70}, 400, kWhite))) return false;
-    if (!Adopt(secondValueLine = MakeLine(errors, {30, 83}, 400, kYellow))) return false;
-    if (!Adopt(goStopLine = MakeLine(errors, {30, 85}, 400, kWhite))) return false;
-    if (!Adopt(upperLine = MakeLine(errors, {30, 61}, 400, kWhite))) return false;
-    if (!Adopt(lowerLine = MakeLine(errors, {30, 137}, 400, kWhite))) return false;
+    if (!Adopt(valueLine = MakeLine(f, {30, 70}, 400, kWhite))) return false;
+    if (!Adopt(secondValueLine = MakeLine(f, {30, 83}, 400, kYellow))) return false;
+    if (!Adopt(goStopLine = MakeLine(f, {30, 85}, 400, kWhite))) return false;
+    if (!Adopt(upperLine = MakeLine(f, {30, 61}, 400, kWhite))) return false;
+    if (!Adopt(lowerLine = MakeLine(f, {30, 137}, 400, kWhite))) return false;
     if (!Adopt(yes = f.CreatePSPPushBtn("Notify\\yes_btn.psp", {40, 102}, Visible::No, 13))) return false;
     if (!Adopt(no = f.CreatePSPPushBtn("Notify\\no_btn.psp", {124, 102}, Visible::No, 6))) return false;
     if (!Adopt(sideMoneyMark = f.CreateQZSWnd("Notify\\sidemoneymark.qzs", {37, 144}, Visible::No))) return false;
-    if (!Adopt(betLine = MakeLine(errors, {30, 80}, 700, kBetColor))) return false;
+    if (!Adopt(betLine = MakeLine(f, {30, 80}, 700, kBetColor))) return false;
     if (!Adopt(stopMark = f.CreateQZAniWnd("Notify\\stopmark.qza", origin))) return false;
 
     CVPanel::Show(false);

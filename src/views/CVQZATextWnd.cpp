@@ -40,6 +40,7 @@ bool CVQZATextWnd::CreateGlyphs(WidgetFactory& factory, const std::string& file,
 
 void CVQZATextWnd::SetText(const std::string& text)
 {
+    shownText = text;
     for (auto& glyph : glyphs)
         if (glyph) glyph->Stop();
     reveal.Cancel();

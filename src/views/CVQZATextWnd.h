@@ -33,6 +33,8 @@ public:
     void Clear();
 
     int GetGlyphCount() const { return count; }
+    // The text last laid out.
+    const std::string& GetText() const { return shownText; }
     int GetGlyphValue() const { return glyphValue; }
     // Glyph i of twelve, null before CreateGlyphs.
     GVQZAniWnd* GetGlyph(int i) const { return i >= 0 && i < kMaxGlyphs ? glyphs[size_t(i)].get() : nullptr; }
@@ -43,6 +45,7 @@ private:
     std::array<std::unique_ptr<GVQZAniWnd>, kMaxGlyphs> glyphs;
     std::array<bool, kMaxGlyphs> named{};  // whether glyph i found the animation of its character
     int count = 0;
+    std::string shownText;
     int glyphWidth = 0;
     int glyphValue = 0;  // kept as given; the layout does not use it
     int spacing = 0;

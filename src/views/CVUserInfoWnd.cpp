@@ -66,7 +66,7 @@ void CVUserInfoWnd::SetUserInfo(const PlayerInfo& player)
         titleLine->SetText(TournamentTitleText(player.tournamentWins));
         SetMoney(player.tournamentMoney, player.safeMoney);
     } else {
-        titleLine->SetText(seatOwner->GetRankTitle(player.rankLevel));
+        titleLine->SetText(seatOwner->GetRankTitle(RankTitleIndex(player.rankLevel)));
         SetMoney(player.gameMoney, player.safeMoney);
     }
     PlayReservation(ReservationClip(player.exitReserved, player.observeReserved, tournament));

@@ -172,3 +172,20 @@ TEST_F(HostCalls, ScreenCallsDuringLoadingWaitForTheLoader)
     EXPECT_TRUE(finished());
     EXPECT_NE(wnd->GetScreen(), before) << "the screen mode asked for during loading was never applied";
 }
+
+// A view reset asked for during loading drops the old room's messages at once and resets the view
+// when the loader ends; what came after it is the next room's and is handled.
+TEST_F(HostCalls, ViewResetDuringLoadingTakesPlaceWhenTheLoaderEnds)
+{
+    ASSERT_TRUE(OpenRoom(true));
+    EXPECT_EQ(Deliver(ServerValueForHost{1}), 0);
+    Scene().gameInfo.voiceMuted = {5};
+    EXPECT_EQ(Client()->ResetRoomView(), 0);
+    if (!wnd->IsLoading()) GTEST_SKIP() << "the loader ended before the calls could overlap it";
+    EXPECT_EQ(Deliver(ServerValueForHost{2}), 0);
+    PumpFor(10000, [&] { return hostWnd.posted.count(WM_USER + 6) != 0 && !host.RequestsWithCode(70).empty(); });
+    EXPECT_TRUE(Scene().gameInfo.voiceMuted.empty()) << "the view was never reset";
+    const auto values = host.RequestsWithCode(70);
+    ASSERT_EQ(values.size(), 1u) << "the old room's message played";
+    EXPECT_EQ(values[0].inOut, 2);
+}

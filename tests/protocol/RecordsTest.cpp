@@ -34,7 +34,8 @@ TEST(Records, SeatsFindRotateAndPlaceOnScreenByKey)
         {"first seat", 10, 20, 10, 0, 0, false},
         {"second seat", 10, 20, 20, 1, 1, true},
         {"nobody", 10, 20, 30, -1, 0, false},
-        {"an empty seat has key -1", 10, -1, -1, 1, 1, true},
+        {"an empty seat matches no key, -1 included", 10, -1, -1, -1, 0, false},
+        {"two empty seats", -1, -1, -1, -1, 0, false},
         {"robot key", -5, 20, -5, 0, 0, false},
     };
     for (const auto& c : cases) {

@@ -102,7 +102,7 @@ TEST_F(SceneStartup, OptionsAreReadCorrectedAndDefaulted)
 }
 
 // OK writes what changed, keeps it, sends the voice to the server and prints the summary; the
-// option button comes back. A fast room's forced speed is never written over the user's own.
+// option button comes back. A fast room's forced speed is never shown or written as the user's own.
 TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
 {
     CMirelleVWS& s = Scene();
@@ -113,8 +113,8 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
     const struct { const char* name; int turnTime; int shown; int speedPosition; int voiceType; const char* speed;
                    int cardSpeed; bool voiceSent; bool summary; } cases[] = {
         {"nothing changed", 0, 1, 1, 1, "-2", -2, false, false},
-        {"fast room, OK untouched", 2, 4, 4, 1, "-2", 1, false, false},
-        {"fast room, the user picks a speed", 2, 4, 0, 1, "-3", -3, false, true},
+        {"fast room, OK untouched: the user's own speed shown", 2, 1, 1, 1, "-2", 1, false, false},
+        {"fast room, the user picks a speed", 2, 1, 0, 1, "-3", -3, false, true},
         {"a new voice", 0, 0, 0, 2, "-3", -3, true, true},
     };
     for (const auto& c : cases) {

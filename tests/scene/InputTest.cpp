@@ -345,7 +345,14 @@ TEST_F(SceneHints, SeatAvatarsOnTheTwoScreenSlotsOnly)
     EXPECT_FALSE(s.Link().GetSeatAvatar(1)->IsFallback()) << "the portal's picture did not load";
     SysFreeString(picture);
 
+    // The host answering nothing for the seat's avatar keeps the one shown.
+    s.GetPlayer(1).avatarString = "avatar";
+    s.Link().LoadSeatAvatar(1);
+    ASSERT_NE(s.Link().GetSeatAvatar(1), nullptr);
+    EXPECT_TRUE(s.Link().GetSeatAvatar(1)->IsVisible());
+
     // Without an avatar string the seat loses its avatar.
+    s.GetPlayer(1).avatarString.clear();
     s.Link().LoadSeatAvatar(1);
     EXPECT_EQ(s.Link().GetSeatAvatar(1), nullptr);
 }

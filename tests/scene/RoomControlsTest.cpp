@@ -254,6 +254,22 @@ TEST_F(RoomControlOps, ResetRoomViewWaitsForTheHandlerThenForgetsTheRoom)
     EXPECT_TRUE(s.GetQueue().IsEmpty()) << "the old room's message is still queued";
 }
 
+TEST_F(RoomControlOps, TournamentTitleEndsWithItsRoom)
+{
+    CMirelleVWS& s = Scene();
+    const auto shown = [&s] { return s.entryWidgets.tournamentTitle && s.entryWidgets.tournamentTitle->IsVisible(); };
+    s.room.roomKind = 20;
+    s.View().ShowTournamentTitle();
+    ASSERT_TRUE(shown()) << "a tournament room shows its title";
+    s.room.roomKind = 0;
+    s.View().ShowTournamentTitle();
+    EXPECT_FALSE(shown()) << "a room of another kind entered next";
+    s.room.roomKind = 20;
+    s.View().ShowTournamentTitle();
+    EXPECT_EQ(Client()->ResetRoomView(), 0);
+    EXPECT_FALSE(shown()) << "the room ended";
+}
+
 // Cards raised by the plays go back to the loading order over the floor outlines: card 0 on top,
 // each with its pile marker and mission marker directly over it; the stake text is emptied.
 TEST_F(RoomControlOps, ClearTablePutsTheCardsBackInLoadingOrder)

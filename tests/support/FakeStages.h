@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,7 @@ public:
     {
         delayedMs += ms;
         if (Clock::IsVirtual()) Clock::Advance(ms);
+        if (onDelay) onDelay(ms);
     }
     void SetDirty() override {}
     void InvalidateWnd(GVWnd*) override {}
@@ -51,6 +53,7 @@ public:
     void ShowNineTenClip(int seat, bool show) override { nineTenClips.push_back({seat, show}); }
 
     GVWS* widgets = nullptr;  // whose drawing order the engine changes; none ignores the order
+    std::function<void(uint32_t)> onDelay;  // runs inside each wait, as a frame drawn there would
     std::vector<SoundTables::SoundId> sounds;
     std::vector<std::pair<int, int>> voices;   // cue, seat
     std::vector<std::pair<int, int>> effects;  // kind, seat

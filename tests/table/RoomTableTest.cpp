@@ -1,14 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <tuple>
+#include <utility>
 
 #include "support/RoomTestSupport.h"
 
 #include "scene/RoomView.h"
+#include "scene/ScenePrompt.h"
+
 #include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVHTWnd.h"
+#include "views/CVNotifyWnd.h"
+#include "views/CVCountWnd.h"
+#include "views/CVPSPPushBtn.h"
 
 // The table's messages through the whole room: the scene's resets, the turn's timers and the deal
 // and snapshot handlers with the scene's stage. The engine alone is tested on a fake stage
@@ -155,4 +164,78 @@ TEST_F(RoomTable, AnnouncedCardsStayOpaqueAndTheTableClearMakesEveryCardOpaque)
     S().View().ClearTable();
     for (int32_t slot = 0; slot < kCardCount; ++slot)
         ASSERT_EQ(S().Engine().CardWndBySlot(slot)->GetAlpha(), 255) << "card window " << slot << " after the table clear";
+}
+
+TEST_F(RoomTable, TableResetStopsTheCardPlayUntilTheNextDeal)
+{
+    S().Flows().firstPlayer.OnDealCards(DealBody());
+    ASSERT_TRUE(S().tableState.active);
+    S().Flows().firstPlayer.OnTableReset({.firstKey = kOwnKey});
+    S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+    EXPECT_FALSE(S().tableState.active);
+    EXPECT_TRUE(LeavesTableAlone([&] { S().Flows().play.OnInitialFloorBonus({.toPile = {}, .toFloor = {30}}); }))
+        << "a floor card after the reset goes nowhere";
+}
+
+TEST_F(RoomTable, DealAndSnapshotWriteTheStakeAfterATableReset)
+{
+    GVTextWnd* stake = S().entryWidgets.stakeText;
+    ASSERT_NE(stake, nullptr);
+    S().room.option.stake = 10000;
+    const std::pair<const char*, std::function<void()>> restores[] = {
+        {"deal", [&] { S().Flows().firstPlayer.OnDealCards(DealBody()); }},
+        {"snapshot", [&] { S().Flows().snapshot.OnGameDataSync(Snapshot()); }},
+    };
+    for (const auto& [name, restore] : restores) {
+        S().Flows().firstPlayer.OnTableReset({.firstKey = kOwnKey});
+        ASSERT_EQ(stake->GetText(), "") << name;
+        S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+        restore();
+        EXPECT_EQ(stake->GetText(), "점1만냥") << name;
+    }
+}
+
+TEST_F(RoomTable, DealEnablesTheAutoPlayButtonOfASeatedUser)
+{
+    CVPSPPushBtn* button = S().roomButtons.autoPlaySetting;
+    ASSERT_NE(button, nullptr);
+    for (const bool seated : {true, false}) {
+        if (!seated) S().ownUser.userKey = 300;
+        button->Enable(false);
+        DealCards body = DealBody();
+        body.userKey = S().ownUser.userKey;
+        S().Flows().firstPlayer.OnDealCards(body);
+        EXPECT_EQ(button->IsEnabled(), seated) << (seated ? "a seated user" : "a watcher");
+    }
+}
+
+TEST_F(RoomTable, PileMarkersAndPiCountsGoWithTheTableClear)
+{
+    S().Flows().firstPlayer.OnDealCards(DealBody());
+    S().Engine().TakeFloorCard(30, 0);
+    S().Engine().TakeFloorCard(26, 1);
+    const TableWidgets& t = S().tableWidgets;
+    const auto markersShown = [&t] {
+        return std::count_if(t.cardBoxes.begin(), t.cardBoxes.end(), [](const GVWnd* m) { return m && m->IsVisible(); });
+    };
+    ASSERT_EQ(markersShown(), 2) << "a marker over each captured card";
+    ASSERT_TRUE(t.piCounts[0]->IsVisible() && t.piCounts[1]->IsVisible()) << "both pi piles counted";
+    S().View().ClearTable();
+    EXPECT_EQ(markersShown(), 0);
+    for (const CVCountWnd* count : t.piCounts)
+        EXPECT_TRUE(!count->IsVisible() && count->GetCountText()->GetText().empty()) << "pi count left on the table";
+}
+
+TEST_F(RoomTable, SnapshotAndTableResetStartFromAClearedTable)
+{
+    S().Flows().firstPlayer.OnDealCards(DealBody());
+    S().Flows().firstPlayer.OnTableReset({.firstKey = kOwnKey});
+    for (const CVHTWnd* card : S().tableWidgets.cardWnds)
+        EXPECT_EQ(card->GetImageFrame(), CVHTWnd::kBackFrame) << "a dealt face left up after the reset";
+
+    S().room.roomState = static_cast<int32_t>(RoomState::Playing);
+    S().Flows().snapshot.OnGameDataSync(Snapshot());
+    ASSERT_EQ(S().Prompt().ShowNotify(8, 0, 1000, 1, 0, 0), 1) << "a prompt opened before the second snapshot";
+    S().Flows().snapshot.OnGameDataSync(Snapshot());
+    EXPECT_FALSE(S().roomWidgets.notify->IsVisible()) << "the prompt survived the snapshot";
 }

@@ -232,8 +232,10 @@ TEST_F(Engine, CardsReachTheirPilesAndHands)
     // Nothing moves for a seat without a screen slot or a card that is not there.
     records.GetPlayer(1).screenSlot = -1;
     OntoFloor(24, 6);
+    FromDeck(48, TableList::Hand(1));
     EXPECT_TRUE(LeavesTableAlone([&] {
         engine.TakeFloorCard(24, 1), engine.TakeFloorCard(44, 0), engine.TakePiFromSeat(2, 1, 0);
+        engine.PlayBonusToPile(48, 1, false);
         engine.MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
     }));
 }

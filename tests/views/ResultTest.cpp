@@ -113,7 +113,7 @@ protected:
         for (uint32_t t = 0; t < ms; t += 10) Clock::Advance(10), panel.Step();
     }
     std::string PointsLine() const { return panel.GetPointsLine()->IsVisible() ? panel.GetPointsLine()->GetText() : ""; }
-    // "caption|note|money glyphs|sounds and event mark|notice|voice cues|points line|clip"; a hidden panel
+    // "caption|note|money text|sounds and event mark|notice|voice cues|points line|clip"; a hidden panel
     // is "-|sounds and event mark".
     std::string Filled()
     {
@@ -124,7 +124,7 @@ protected:
         if (!panel.IsVisible()) return "-|" + mark;
         const std::string note = panel.GetNote()->IsVisible() ? panel.GetNote()->GetText() : "(hidden)";
         const GVPSPWnd* notice = panel.GetNoticeIcon();
-        return panel.GetCaption()->GetText() + "|" + note + "|" + std::to_string(panel.GetMoney()->GetGlyphCount()) + "|" +
+        return panel.GetCaption()->GetText() + "|" + note + "|" + panel.GetMoney()->GetText() + "|" +
                mark + "|" + (notice->IsVisible() ? std::to_string(notice->GetFrame()) : "-") + "|" + voices + "|" +
                PointsLine() + "|" + std::to_string(panel.GetBack()->GetSubAnimation());
     }
@@ -133,7 +133,7 @@ protected:
 
 }  // namespace
 
-// Money glyphs: "+1억2345만냥" and "-1억2345만냥" are nine, "0냥" two. The back's clip: 0 won, 1 lost, 2 drawn.
+// The money text carries the sign of the viewed side's change. The back's clip: 0 won, 1 lost, 2 drawn.
 TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
 {
     using Room = ResultOwner::Room;
@@ -146,24 +146,24 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
     eventRoom.eventRoomInPlay = true;
     const auto marked = [](RoundResult& r) { r.eventMark = 1; };
     const auto twoDraws = [](RoundResult& r) { r.drawCount = 2; };
-    const std::string won = "하나님|(이벤트 기금 적립: 1.5%)|9|34 ";
+    const std::string won = "하나님|(이벤트 기금 적립: 1.5%)|+1억2345만냥|34 ";
     const struct { const char* name; Room room; RoundResult body; std::string filled; } cases[] = {
         {"player won", player, Round(0, 100, 0), won + "|-||4점|0"},
         {"money 0 has no plus", player, Round(0, 100, 0, [](RoundResult& r) { r.moneyChange = {0, 0}; }),
-         "하나님|(이벤트 기금 적립: 1.5%)|2|34 |-||4점|0"},
-        {"player lost sees his own seat", loser, Round(0, 100, 0), "두리님||9|35 |-||4점|1"},
+         "하나님|(이벤트 기금 적립: 1.5%)|0냥|34 |-||4점|0"},
+        {"player lost sees his own seat", loser, Round(0, 100, 0), "두리님||-1억2345만냥|35 |-||4점|1"},
         {"observer sees seat 0 win", observer, Round(0, 100, 0), won + "|-||4점|0"},
-        {"observer sees seat 0 lose", observer, Round(0, 200, 1), "하나님||9|35 |-||4점|1"},
+        {"observer sees seat 0 lose", observer, Round(0, 200, 1), "하나님||+1억2345만냥|35 |-||4점|1"},
         {"the winner's seat comes from the record", loser, Round(0, 200, 0), won + "|-||4점|0"},
-        {"robot seat is named and noted", robot, Round(0, 200, 1), "맞고로봇님|(로봇 플레이시 머니 변동 없음)|9|35 |-||4점|1"},
+        {"robot seat is named and noted", robot, Round(0, 200, 1), "맞고로봇님|(로봇 플레이시 머니 변동 없음)|+1억2345만냥|35 |-||4점|1"},
         {"event mark in an event room", eventRoom, Round(0, 100, 0, marked), won + "mark|-||4점|0"},
         {"event mark needs the event room", player, Round(0, 100, 0, marked), won + "|-||4점|0"},
         {"chongtong", player, Round(6, 100, 0), won + "|0|10030 ||0"},
         {"three ppeok", player, Round(7, 100, 0), won + "|1|10024 ||0"},
         {"kind 8 won", player, Round(8, 100, 0), won + "|4|||0"},
-        {"kind 8 lost", loser, Round(8, 100, 0), "두리님||9|35 |5|||1"},
-        {"first draw", player, Round(10, 0, -1), "무승부|(hidden)|2||-|10028 ||2"},
-        {"third draw in a row", player, Round(10, 0, -1, twoDraws), "무승부|(hidden)|2||-|10028 |다음판 4배|2"},
+        {"kind 8 lost", loser, Round(8, 100, 0), "두리님||-1억2345만냥|35 |5|||1"},
+        {"first draw", player, Round(10, 0, -1), "무승부|(hidden)|0냥||-|10028 ||2"},
+        {"third draw in a row", player, Round(10, 0, -1, twoDraws), "무승부|(hidden)|0냥||-|10028 |다음판 4배|2"},
         {"kind 1 is rejected", player, Round(1, 100, 0), "-|"},
         {"kind 5 is rejected", player, Round(5, 100, 0), "-|"},
         {"kind 9 is rejected", eventRoom, Round(9, 100, 0, marked), "-|"},
@@ -174,7 +174,7 @@ TEST_F(ResultPanel, FillsFromTheViewedSideAndRejectsWhatItCannotShow)
         owner->room = c.room;
         owner->Forget();
         panel.SetRoundResult(c.body);
-        EXPECT_EQ(Filled(), c.filled) << c.name << ": caption|note|money glyphs|sounds, mark|notice|voices|points|clip";
+        EXPECT_EQ(Filled(), c.filled) << c.name << ": caption|note|money text|sounds, mark|notice|voices|points|clip";
         if (!panel.IsVisible()) {
             EXPECT_TRUE(VisibleChildren(panel) == 0 && owner->chat.empty() && owner->voices.empty())
                 << c.name << ": a child shows, or chat or a voice came";

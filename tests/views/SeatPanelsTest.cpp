@@ -29,7 +29,7 @@ class FakeSeatRoom final : public FakeOwnerOf<SeatPanelOwner> {
 public:
     using FakeOwnerOf::FakeOwnerOf;
     int32_t GetRoomKind() const override { return roomKind; }
-    std::string GetRankTitle(int index) const override { return index == 3 ? "고수" : ""; }
+    std::string GetRankTitle(int index) const override { return index == 3 ? "고수" : ""; }  // level 9 shows title 3
     const CHTUser* FindOwnRoundRecord() const override { return ownRecord; }
 
     int32_t roomKind = 0;
@@ -102,7 +102,7 @@ protected:
 TEST_F(SeatPanels, PlayerPanelShowsTheSeatRecord)
 {
     PlayerInfo base;
-    std::tie(base.userKey, base.nickname, base.rankLevel, base.tournamentWins) = std::tuple(7, "나그네", 3, 3);
+    std::tie(base.userKey, base.nickname, base.rankLevel, base.tournamentWins) = std::tuple(7, "나그네", 9, 3);
     std::tie(base.gameMoney, base.startMoney, base.tournamentMoney, base.safeMoney) =
         std::tuple(123456789, 100000000, 50000, 10);
     const struct { const char* name; int seat; int32_t roomKind; std::function<void(PlayerInfo&)> change;

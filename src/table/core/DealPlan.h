@@ -16,7 +16,7 @@ constexpr int32_t kDealHandCount = 10;
 
 constexpr int32_t kSoundRoundStart = 8;  // "game_play.ogg", after the deal unless the mission is kungjjak
 constexpr int32_t kSoundCardShare = 11;  // "hwatoo_share.ogg", as each batch sets off
-constexpr int32_t kSoundDealThud = 53;   // "tung.ogg", when the deal animation reaches frame 4
+constexpr int32_t kSoundDealThud = 53;   // "tung.ogg", when the deal animation reaches or passes frame 4
 constexpr int32_t kKungJJakMission = 5;
 
 constexpr int32_t kDealIntroPollMs = 50;
@@ -107,10 +107,11 @@ Point FloorLandingPoint(Point floorSlot, int32_t cardsInSlot, int32_t randomX, i
 
 // The deal animation is polled every 50 ms while it shows, for at most 3 s of the module clock.
 bool DealIntroContinues(bool visible, uint32_t startMs, uint32_t nowMs);
-// The thud plays once, on the poll at which the animation first shows frame 4.
+// The thud plays once, on the poll at which the animation first shows frame 4 or a later one: a
+// poll may advance it several frames.
 constexpr bool DealIntroThud(int32_t previousFrame, int32_t frame)
 {
-    return frame == kDealIntroThudFrame && previousFrame != kDealIntroThudFrame;
+    return previousFrame < kDealIntroThudFrame && frame >= kDealIntroThudFrame;
 }
 
 // One card regrouped on the floor after the deal.

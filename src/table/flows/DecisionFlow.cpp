@@ -63,6 +63,7 @@ void DecisionFlow::OnCardChoicePrompt(const CardChoicePrompt& body)
 {
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
+    tableState.promptKey = body.userKey;
     flows.round.SetCountdownTo(DecisionKind::CardChoice);
     if (body.userKey == ownUser.userKey && !records.IsRobotSeat(seat)) {
         std::vector<int32_t> cards = ValidCardIds(body.offered);
@@ -81,6 +82,7 @@ void DecisionFlow::OnYesNoChoicePrompt(const YesNoChoicePrompt& body)
 {
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
+    tableState.promptKey = body.userKey;
     flows.round.SetCountdownTo(DecisionKind::YesNoChoice);
     timers.countdownLimit = 3;
     if (body.userKey == ownUser.userKey && !records.IsRobotSeat(seat)) {
@@ -95,6 +97,7 @@ void DecisionFlow::OnSeptAnimalPrompt(const SeptAnimalPrompt& body)
     stage.HideNotify();
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
+    tableState.promptKey = body.userKey;
     flows.round.SetCountdownTo(DecisionKind::SeptAnimal);
     if (body.userKey == ownUser.userKey) {
         // The prompt warns of what moving the animal costs: 7 animals (meong-tta) or, with the flag, a go.
@@ -138,6 +141,7 @@ void DecisionFlow::OnGoOrStopPrompt(const GoOrStopPrompt& body)
 {
     const int seat = records.FindSeatByKey(body.userKey);
     if (seat < 0) return;
+    tableState.promptKey = body.userKey;
     // Another player's prompt right after one: let the last one's effects finish first.
     if (gameInfo.lastPointsKey >= 1 && gameInfo.lastPointsKey != body.userKey) {
         stage.Delay(500);

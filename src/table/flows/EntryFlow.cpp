@@ -71,6 +71,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.SetDirty();
     stage.StartFrameTimer();
     if (room.option.turnTime == 2) {
+        // The user's own speed is kept for the option window and comes back when the room ends.
+        if (!records.userCardSpeed) records.userCardSpeed = options.cardSpeed;
         options.cardSpeed = kFastRoomCardSpeed;
         stage.ApplyCardSpeed();
     }
@@ -86,7 +88,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
     const bool waiting = records.GetRoomState() == RoomState::Waiting;
     switch (body.entryMode) {
     case 0:
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         stage.PlaySoundId(SoundTables::SoundId::RoomJoin);
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
@@ -100,7 +102,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         stage.ShowObserveSystem(true);
         break;
     case 1: {
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         EntryRules::JoinRoom join;
         join.robotSeated = records.HasRobotSeat();
         join.playState = room.roomState;
@@ -152,20 +154,20 @@ void EntryFlow::PassHostTextToServer()
     static_cast<void>(requests.SendHostUserText(entryState.hostText));  // nothing here follows it
 }
 
-void EntryFlow::RefreshSeatInfo(int seat)
+void EntryFlow::RefreshSeatInfo(int seat, Avatar avatar)
 {
     if (!room.seats.players.IsValidIndex(seat)) return;
     const PlayerInfo& p = records.GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
-    stage.LoadSeatAvatar(seat);
+    if (avatar == Avatar::Fetch) stage.LoadSeatAvatar(seat);
     stage.SetDirty();
 }
 
-void EntryFlow::RefreshBothSeats()
+void EntryFlow::RefreshBothSeats(Avatar avatar)
 {
-    RefreshSeatInfo(0);
-    RefreshSeatInfo(1);
+    RefreshSeatInfo(0, avatar);
+    RefreshSeatInfo(1, avatar);
 }
 
 void EntryFlow::ShowSeatMarks()
@@ -240,7 +242,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
 {
     const bool waiting = records.GetRoomState() == RoomState::Waiting;
     if (own) {
-        RefreshBothSeats();
+        RefreshBothSeats(Avatar::Fetch);
         engine.RelayoutSeats();
         const PlayerInfo& me = records.GetPlayer(body.seatIndex);
         // The room value the host's notices carry: the seat's ready value plus its room value.
@@ -250,7 +252,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
             if (records.HasSeatWithoutUser()) stage.ShowInviteButton(true);
         }
     } else {
-        RefreshSeatInfo(body.seatIndex);
+        RefreshSeatInfo(body.seatIndex, Avatar::Fetch);
     }
     entryState.leaveValue = 0;
     int32_t inOut = 0;
@@ -334,6 +336,12 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         stage.UpdateExitButtons(1);
         stage.UpdatePlayObserveButtons(1);
         stage.ShowInviteButton(false);
+        // The prompt waiting for the leaver's decision goes with him.
+        if (tableState.promptKey == key) {
+            stage.HideNotify();
+            stage.StopPhaseTimer();
+            tableState.promptKey = -1;
+        }
         entryState.leaveValue = 0;
         if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) stage.SendKickListToHost();
         if (records.GetPlayer(0).userKey == -1 && records.GetPlayer(1).userKey != -1) room.seats.RotatePlayers(records.GetPlayer(1).userKey);
@@ -350,8 +358,8 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
 void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 {
     stage.PlaySoundId(SoundTables::SoundId::GameExit);
-    if (robot) RefreshBothSeats();
-    else RefreshSeatInfo(seat);
+    if (robot) RefreshBothSeats(Avatar::Fetch);
+    else RefreshSeatInfo(seat, Avatar::Fetch);
     if (records.GetPlayer(0).userKey == ownUser.userKey && records.GetRoomState() == RoomState::Waiting) {
         stage.ShowStartButton(true);
         if (records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
@@ -364,10 +372,11 @@ void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
 
 void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 {
-    RefreshBothSeats();
+    RefreshBothSeats(Avatar::Fetch);
     engine.RelayoutSeats();
     if (records.GetRoomState() == RoomState::Waiting && records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
     stage.SetAutoPlay(false);
+    stage.SetAutoPlayButtonEnabled(false);
     stage.SetDirty();
     ShowEntryResult(static_cast<int32_t>(body.reason), body.detail, false);
     int32_t inOut = 0;

@@ -23,9 +23,12 @@ public:
     int ClearPlayerSeat(int32_t key);
     // Host request 62, kept and passed to the server with request 36.
     void PassHostTextToServer();
-    void RefreshBothSeats();
-    // The seat's player panel from its record (no screen slot: nothing).
-    void RefreshSeatInfo(int seat);
+    // Avatars are fetched from the host only when a seat changes hands or slots: entry, seating,
+    // players entering or leaving, a watcher's seat rotation.
+    enum class Avatar { Keep, Fetch };
+    void RefreshBothSeats(Avatar avatar = Avatar::Keep);
+    // The seat's player panel from its record (no screen slot: nothing), with its avatar fetched again or kept.
+    void RefreshSeatInfo(int seat, Avatar avatar = Avatar::Keep);
     // The box, the host's notices and the follow-up of a room-entry or exit result.
     void ShowEntryResult(int32_t code, const std::string& detail, bool fromJoin);
     // Hides both seats' marks, then marks the first player (seat 0's user) and the owner.

@@ -113,10 +113,8 @@ void FirstPlayerFlow::OpenCardPick(const ShuffleCards& body)
     stage.PlaySoundId(SoundId::CardSort);
     engine.StackDeck(DeckStack::AllSlots);
     stage.Delay(kPickPauseMs);
-    engine.DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()));
-    // The picks lie face down; a pick shows the card the server names.
-    for (const int32_t slot : entryState.pickSlots)
-        if (CVHTWnd* card = engine.CardWndBySlot(slot)) card->SetImageFrame(CVHTWnd::kBackFrame);
+    // The picks land face down; a pick shows the card the server names.
+    engine.DealFloorCards(0, static_cast<int32_t>(entryState.pickSlots.size()), Landing::FaceDown);
     if (GVQZAniWnd* prompt = tableWidgets.selectSunAnimation) {
         prompt->Show(true);
         prompt->Play(0, false);
@@ -241,17 +239,20 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
     stage.InitFloorSlots();
     entryState.pickSlots.clear();
     entryState.chamgiKind = 0;
+    // A watcher's seats change screen slots when they rotate: their avatars move with them.
+    auto avatars = EntryFlow::Avatar::Keep;
     if (body.firstKey != 0 && body.firstKey != -1) {
         flows.entry.RefreshBothSeats();
         stage.ReportSeatMoney();
         if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
+            if (!records.IsUserSeated()) avatars = EntryFlow::Avatar::Fetch;
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
             // FIXME: move each seated player's panel item to its slot when the own user watches, with the avatars.
         }
     }
-    flows.entry.RefreshBothSeats();
+    flows.entry.RefreshBothSeats(avatars);
     stage.LeaveNoticeToHost(3);
     stage.Delay(kResetPauseMs);
 }
@@ -267,7 +268,10 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     stage.LeaveNoticeToHost(0);
     // FIXME: the jackpot gauge with the promotions.
     const bool ownSeated = records.IsUserSeated();
-    if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) stage.SetAutoPlay(false);
+    if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) {
+        stage.SetAutoPlay(false);
+        stage.SetAutoPlayButtonEnabled(true);
+    }
     stage.ShowRoundStartAnimation(false, 0);
     room.roomState = static_cast<int32_t>(RoomState::Playing);
     if (records.IsTournamentRoom() || (records.IsDesperateRoom() && !records.HasRobotSeat())) {
@@ -276,6 +280,8 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     }
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
+    // The table clear emptied the stake.
+    stage.UpdateStakeText();
     // The pick's windows go back face down before the deal takes them.
     entryState.pickSlots.clear();
     stage.InitFloorSlots();

@@ -279,8 +279,8 @@ void PlayFlow::OnPpeok(const Ppeok& body)
     }
     stage.ReportSeatMoney();
     if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
-    if (body.count <= 3) stage.PlayEffect(kPpeokEffect, seat);
-    if (body.count <= 2) stage.PlayVoice(ppeokVoice, seat);
+    if (body.count >= 1 && body.count <= 3) stage.PlayEffect(kPpeokEffect, seat);
+    if (body.count >= 1 && body.count <= 2) stage.PlayVoice(ppeokVoice, seat);
     stage.ShowActionPopup(kPpeokPopup, 0);
     stage.ShowRobotAvatar(robot ? 1 : 3, {});
     stage.ShowNotify(body.count == 1 ? kFirstPpeokNotice : kPpeokNotice, body.count, body.amount);

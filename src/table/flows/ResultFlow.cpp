@@ -44,6 +44,8 @@ void ResultFlow::OpenResultPhase()
     stage.StopTurnMarker();
     stage.RestartCountdown();
     tableState.dealing = false;
+    // The round is over: card play waits for the next deal or snapshot.
+    tableState.active = false;
 }
 
 void ResultFlow::CopyOwnMoney(const PlayerInfo& seat)
@@ -239,6 +241,7 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
+    tableState.active = false;
     flows.missions.UpdateGiveUpButton();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
@@ -253,15 +256,18 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     flows.entry.RefreshBothSeats();
     stage.ReportSeatMoney();
     flows.missions.OnGameEndTargetScore();
+    // A watcher's seats change screen slots when they rotate: their avatars move with them.
+    auto avatars = EntryFlow::Avatar::Keep;
     if (body.firstKey != 0 && body.firstKey != -1) {
         if (records.GetPlayer(0).userKey != body.firstKey) stage.ShowUserPopupMenu(false, -1, {0, 0});
         if (room.seats.RotatePlayers(body.firstKey)) {
+            if (ownBefore < 0) avatars = EntryFlow::Avatar::Fetch;
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
             if (!records.IsUserSeated()) flows.missions.SwapTargetScoreSides();
         }
     }
-    flows.entry.RefreshBothSeats();
+    flows.entry.RefreshBothSeats(avatars);
     stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
     stage.LeaveNoticeToHost(3);
     for (const std::string& line : Rules::LeaveLines(body.leaveList, {records.GetPlayer(0).userKey, records.GetPlayer(1).userKey}))

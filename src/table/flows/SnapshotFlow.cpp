@@ -135,6 +135,8 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
     flows.missions.UpdateGiveUpButton();
     stage.UpdateExitButtons(1);
     stage.UpdatePlayObserveButtons(1);
+    // The table clear emptied the stake.
+    stage.UpdateStakeText();
     if (t.playState == 2) {
         stage.StartBlinkTimer();
         tableState.dealing = true;
@@ -177,14 +179,14 @@ void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
                 }
             }
         }
-        flows.entry.RefreshBothSeats();
+        flows.entry.RefreshBothSeats(EntryFlow::Avatar::Fetch);
         if (records.IsUserSeated()) {
             stage.SetAutoPlay(false);
             stage.SetAutoPlayButtonEnabled(true);
         }
         if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat()) flows.seats.LoopWaitingAnimation(true);
     } else {
-        flows.entry.RefreshSeatInfo(seat);
+        flows.entry.RefreshSeatInfo(seat, EntryFlow::Avatar::Fetch);
     }
     if (ownUser.userKey == gameInfo.ownerKey && !body.kickList.empty()) {
         gameInfo.kickReservations = body.kickList;

@@ -163,7 +163,7 @@ std::optional<ChoiceView> DescribeChoice(int kind, const std::vector<int32_t>& c
     v.layout = kind == 3 || kind == 5 ? 0 : 1;
     if (kind == 4) std::sort(v.cards.begin(), v.cards.end());
     if (kind == 3 && room.ownSeatPlays) {
-        const bool desperateDecline = room.targetScore && room.targetScoreLevel == 0;
+        const bool desperateDecline = room.targetScore && room.targetScoreLevel != 0;
         v.buttons = {true, 11, desperateDecline ? 5 : 3, true};
         v.yes = {Request::MonthChoice, 1, 0};
         v.no = desperateDecline ? Reply{Request::DesperateDecline, 0, 0} : Reply{Request::MonthChoice, 0, 0};

@@ -20,7 +20,7 @@ constexpr int kLayouts = 3;
 // The room as the prompt sees it. A target-score room is one of kinds 40..43 without a robot.
 struct NotifyRoom {
     bool targetScore = false;
-    int32_t targetScoreLevel = 0;  // 0 is the first level
+    int32_t targetScoreLevel = 0;  // the room's flag: non-zero declines the month choice with request 32
     bool ownSeatPlays = false;     // the own user holds a seat and it is not the robot's
 };
 

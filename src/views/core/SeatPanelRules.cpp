@@ -129,3 +129,9 @@ std::string TournamentTitleText(int32_t wins)
 {
     return FormatText("%d회우승", wins);
 }
+
+int RankTitleIndex(int32_t rankLevel)
+{
+    if (rankLevel < 1 || rankLevel > kHighestRankLevel) return -1;
+    return static_cast<int>((rankLevel - 1) * kRankTitleCount / kHighestRankLevel);
+}

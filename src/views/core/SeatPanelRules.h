@@ -81,3 +81,8 @@ std::string MoneyLineText(int64_t money, int64_t safeMoney);
 std::string MoneyChangeText(int64_t money, int64_t startMoney);
 // The title line of a tournament room: the tournament wins.
 std::string TournamentTitleText(int32_t wins);
+// The rank title shown for a rank level: levels 1..20 spread evenly over the nine titles (1-3 the
+// first, 19-20 the last); -1 (no title) outside 1..20.
+constexpr int kRankTitleCount = 9;
+constexpr int32_t kHighestRankLevel = 20;
+int RankTitleIndex(int32_t rankLevel);

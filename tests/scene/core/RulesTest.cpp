@@ -20,6 +20,22 @@ TEST(PhaseSeconds, RowsByGameSpeedAndAutoPlay)
     for (const auto& c : cases) EXPECT_EQ(PhaseSeconds(static_cast<DecisionKind>(c.kind), c.speed, c.autoPlay), c.want) << c.name;
 }
 
+// Every cell, row by row: a wrong second in any of them is a wrong countdown at that speed.
+TEST(PhaseSeconds, EveryCellOfTheTable)
+{
+    const int kinds[] = {1, 2, 3, 6, 7, 8, 9, 11, 14, 15, 17, 21, 22, 23, 24};
+    const int rows[4][15] = {
+        {5, 2, 6, 10, 9, 10, 10, 10, 10, 10, 10, 7, 3, 3, 3},  // game speed 0
+        {5, 2, 6, 10, 9, 8, 10, 5, 5, 5, 10, 7, 3, 3, 3},      // game speed 1
+        {5, 2, 6, 10, 9, 5, 5, 5, 5, 5, 10, 7, 3, 3, 3},       // game speed 2
+        {2, 2, 1, 2, 0, 1, 2, 2, 2, 2, 10, 0, 0, 0, 0},        // auto-play
+    };
+    for (int row = 0; row < 4; ++row)
+        for (size_t i = 0; i < std::size(kinds); ++i)
+            EXPECT_EQ(PhaseSeconds(static_cast<DecisionKind>(kinds[i]), row < 3 ? row : 1, row == 3), rows[row][i])
+                << "kind " << kinds[i] << ", row " << row;
+}
+
 // The room's own cases (ordinary rooms, inactive anti-leave rule) are in the scene's phase timer test.
 TEST(AdjustTurnSeconds, TimeoutsAndAntiLeaveCounters)
 {

@@ -42,3 +42,12 @@ TEST(DealRound, IntroPollStopsAfterThreeSeconds)
     };
     for (const auto& c : cases) EXPECT_EQ(DealIntroContinues(c.visible, c.start, c.now), c.want) << c.name;
 }
+
+TEST(DealRound, IntroThudsOnceAsFrameFourIsReachedOrPassed)
+{
+    // previous poll's frame, this poll's frame, whether the thud plays
+    const int32_t cases[][3] = {{-1, 4, 1}, {3, 4, 1}, {2, 7, 1}, {-1, 9, 1}, {-1, 3, 0},
+                                {4, 4, 0},  {4, 6, 0}, {6, 9, 0}, {9, 0, 0}};
+    for (const auto& [before, now, thud] : cases)
+        EXPECT_EQ(DealIntroThud(before, now), thud != 0) << before << " -> " << now;
+}

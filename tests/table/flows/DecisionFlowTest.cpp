@@ -74,3 +74,20 @@ TEST_F(Decisions, GoOrStopPromptOfTheOwnUser)
     flows.decisions.OnGoOrStopPrompt(GoOrStopPrompt{200, 7, 0});
     EXPECT_EQ(stage.notifyKind, 10) << "the other's prompt";
 }
+
+// A go's voice by its count: a robot's sixth and later goes say "5go", a person's the sixth's and
+// seventh's own cues.
+TEST_F(Decisions, GoVoicesByCountAndPlayer)
+{
+    const struct { bool robot; int32_t goCount; int cue; } cases[] = {
+        {false, 1, 10000}, {false, 5, 10004}, {false, 6, 10021}, {false, 7, 10022}, {false, 9, 10022},
+        {true, 3, 10002},  {true, 6, 10004},  {true, 8, 10004},
+    };
+    for (const auto& c : cases) {
+        records.GetPlayer(1).seatState = c.robot ? -2 : 0;
+        stage.Forget();
+        flows.decisions.OnGoOrStopResult(GoOrStopResult{200, 0, c.goCount, 1, 0});
+        ASSERT_EQ(stage.voices.size(), 1u) << "go " << c.goCount;
+        EXPECT_EQ(stage.voices[0], (std::pair{c.cue, 1})) << (c.robot ? "robot" : "person") << ", go " << c.goCount;
+    }
+}

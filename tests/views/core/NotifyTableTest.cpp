@@ -114,15 +114,17 @@ TEST(NotifyChoice, CardRowsAreCentredByCount)
 }
 
 // The own seat's request 11 and the card choice are answered through the room's senders.
-TEST(NotifyChoice, TargetScoreLevelsAndWatchersGetTheirAnswers)
+TEST(NotifyChoice, TheRoomFlagAndWatchersGetTheirAnswers)
 {
     using R = Request;
     const struct { const char* name; int kind; NotifyRoom room; int layout; Buttons buttons; Reply yes, no; bool atOnce; }
         cases[] = {
-        {"first target-score level answers no with request 32", 3, kTargetScore, 0, {true, 11, 5, true},
+        {"the room flag set answers no with request 32", 3, kTargetScoreLevel1, 0, {true, 11, 5, true},
          {R::MonthChoice, 1}, {R::DesperateDecline}, false},
-        {"a later level answers with request 11", 3, kTargetScoreLevel1, 0, {true, 11, 3, true}, {R::MonthChoice, 1},
+        {"the room flag 0 answers with request 11", 3, kTargetScore, 0, {true, 11, 3, true}, {R::MonthChoice, 1},
          {R::MonthChoice, 0}, false},
+        {"the flag outside a target-score room answers with request 11", 3, NotifyRoom{false, 1, true}, 0,
+         {true, 11, 3, true}, {R::MonthChoice, 1}, {R::MonthChoice, 0}, false},
         {"no seat of the own: nothing to answer", 3, kWatching, 0, {}, {}, {}, false},
         {"notice of cards opens at once", 4, kOrdinary, 1, {}, {}, {}, true},
     };

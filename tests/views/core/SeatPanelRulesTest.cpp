@@ -133,3 +133,13 @@ TEST(SeatPanelRules, MoneyTexts)
 
     EXPECT_EQ(TournamentTitleText(3), "3회우승");
 }
+
+TEST(SeatPanelRules, RankLevelsSpreadOverTheNineTitles)
+{
+    // level, title index
+    const int cases[][2] = {{0, -1}, {1, 0}, {3, 0}, {4, 1}, {9, 3}, {10, 4}, {18, 7}, {19, 8}, {20, 8}, {21, -1}, {-1, -1}};
+    for (const auto& [level, title] : cases) EXPECT_EQ(RankTitleIndex(level), title) << "level " << level;
+    std::vector<int> perTitle(kRankTitleCount, 0);
+    for (int level = 1; level <= kHighestRankLevel; ++level) ++perTitle[static_cast<size_t>(RankTitleIndex(level))];
+    for (int count : perTitle) EXPECT_TRUE(count == 2 || count == 3) << "every title covers two or three levels";
+}
