@@ -13,6 +13,7 @@
 enum class HostRequestCode : int32_t {
     PassText = 0,          // user key 0, in/out the text's length
     PendingValue = 1,
+    EntryLimitLifted = 2,  // the room no longer limits the entry money (value 0)
     AntiLeaveEntered = 4,
     AntiLeaveLeft = 5,
     Capture = 9,

@@ -867,7 +867,7 @@ struct TournamentRoundResult {
     PerSeat<int64_t> moneyChange{};
     WinInfo winInfo;
     std::vector<BakEntry> bakList;
-    std::vector<int32_t> resultEntries;
+    CardList remainingDeck;
     PerSeat<CardList> remainingHands;
     template <class V> void Fields(V& v)
     {
@@ -880,7 +880,7 @@ struct TournamentRoundResult {
         v.Array("moneyChange", moneyChange);
         v.Rec("winInfo", winInfo);
         v.List("bakList", bakList);
-        v.List("resultEntries", resultEntries);
+        v.List("remainingDeck", remainingDeck);
         v.Array("remainingHands", remainingHands);
     }
     MIRELLE_BODY(TournamentRoundResult, 52);

@@ -30,6 +30,7 @@ constexpr Point kRefillTextOffset{-20, 44};
 constexpr Size kRefillTextSize{100, 20};
 constexpr Point kInviteButtonPoint{735, 60};
 constexpr Point kStartAnimationPoint{400, 260};
+constexpr Point kWaitingPoint{400, 200};
 constexpr Point kNineTenClipPoint{0, 0};
 constexpr Point kMoneyReturnPoint{248, 225};
 constexpr Point kBettingBackPoint{64, 401};
@@ -117,6 +118,9 @@ bool RoomLoader::LoadStartAnimations(WidgetFactory& factory)
     auto& starts = scene.entryWidgets.roundStart;
     for (size_t i = 0; i < starts.size(); ++i)
         if (!scene.AddRunning(starts[i] = factory.CreateQZAniWnd(kFiles[i], kStartAnimationPoint))) return false;
+    GVQZAniWnd*& waiting = scene.roomWidgets.waitingAnimation;
+    if (!scene.AddRunning(waiting = factory.CreateQZAniWnd("Etc\\waiting.qza", kWaitingPoint))) return false;
+    waiting->Stop();
     return true;
 }
 

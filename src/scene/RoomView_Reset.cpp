@@ -79,6 +79,7 @@ void RoomView::ClearCardWnds()
     for (CVHTWnd* card : scene.tableWidgets.cardWnds) {
         if (!card) continue;
         card->Reset();
+        card->SetAlpha(255);  // a flash of the announced cards may have left it see-through
         scene.Engine().SetCardSize(card, CardSizeKind::Normal);
         card->SetImageFrame(CVHTWnd::kBackFrame);
         card->SetPos(card->GetHome());
@@ -168,6 +169,7 @@ void RoomView::ResetRoomView()
         Hide(scene.moneyWidgets.refillTexts[i]);
     }
     StopAndHide(scene.roomWidgets.hourlyAnimation);
+    StopAndHide(scene.roomWidgets.waitingAnimation);
     scene.monthSlotFlags.fill(true);
     // The old room's messages still waiting would play on the new one; a handler running keeps its own.
     if (scene.queue.busy) scene.queue.ClearQueue();

@@ -8,6 +8,7 @@
 #include "scene/SeatView.h"
 #include "scene/RoomInput.h"
 #include "scene/ScenePrompt.h"
+#include "views/CVUserOptionWnd.h"
 
 bool SceneStage::PlaySoundId(SoundTables::SoundId id, Loop loop)
 {
@@ -204,6 +205,32 @@ void SceneStage::SendChatMacro(int index, int32_t userKey)
     scene.Options().SendChatMacro(index, userKey);
 }
 
+void SceneStage::PrintMoneyGiftNotice(int64_t amount)
+{
+    scene.Link().PrintMoneyGiftNotice(amount);
+}
+
+void SceneStage::PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records)
+{
+    scene.Link().PrintRefillNotice(kind, records);
+}
+
+bool SceneStage::StopSoundId(SoundTables::SoundId id)
+{
+    return scene.StopSoundId(id);
+}
+
+void SceneStage::RemoveSeatAvatar(int seat)
+{
+    scene.Link().RemoveSeatAvatar(seat);
+}
+
+void SceneStage::SetOwnVoiceType(int32_t voiceType)
+{
+    scene.options.voiceType = voiceType;
+    if (scene.userOption && !scene.IsLoadingResources()) scene.userOption->SetVoiceType(voiceType);
+}
+
 int SceneStage::ShowNotify(int kind, int32_t a2, int64_t money, int32_t goCount, int32_t a6, int32_t a7)
 {
     return scene.Prompt().ShowNotify(kind, a2, money, goCount, a6, a7);
@@ -227,6 +254,11 @@ void SceneStage::ShowRoundResult(const RoundResult& body)
 void SceneStage::ShowEventResult(const EventRoundResult& body)
 {
     scene.Result().ShowEventResult(body);
+}
+
+void SceneStage::ShowTournamentResult(const TournamentRoundResult& body)
+{
+    scene.Result().ShowTournamentResult(body);
 }
 
 void SceneStage::SetResultStep(const ResultStep& body)

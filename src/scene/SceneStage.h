@@ -51,12 +51,18 @@ public:
     void RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands) override;
     void LoadSeatAvatar(int seat) override;
     void SendChatMacro(int index, int32_t userKey) override;
+    void PrintMoneyGiftNotice(int64_t amount) override;
+    void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records) override;
+    bool StopSoundId(SoundTables::SoundId id) override;
+    void RemoveSeatAvatar(int seat) override;
+    void SetOwnVoiceType(int32_t voiceType) override;
     int ShowNotify(int kind, int32_t a2 = 0, int64_t money = 0, int32_t goCount = 0, int32_t a6 = 0, int32_t a7 = 0) override;
     int ShowNotifySimple(int kind, const std::vector<int32_t>& cards) override;
     void HideNotify() override;
     int ShowMissionNotify(int kind, int missionId, int variant, int64_t money) override;
     void ShowRoundResult(const RoundResult& body) override;
     void ShowEventResult(const EventRoundResult& body) override;
+    void ShowTournamentResult(const TournamentRoundResult& body) override;
     void ShowDesperateResult(const DesperateRoundResult& body) override;
     void SetResultStep(const ResultStep& body) override;
     void HideRoundResult() override;

@@ -54,6 +54,8 @@ void SeatView::RefreshSeatPanels(int which)
         if (CVHTIconWnd* counters = scene.seatPanels.counters[i]) counters->SetCounters(user);
         if (CVBakIconWnd* bak = scene.seatPanels.bakIcons[i]) bak->SetBakFlags(user);
         const bool listed = p.userKey >= 0;
+        // The disconnect mark follows the seat: a robot, a new user or an empty seat hides it.
+        if (GVWnd* mark = scene.avatarMarks.disconnected[i]) mark->Show(listed && p.seatState > 0);
         if (GVWnd* mark = scene.avatarMarks.voiceOff[i]) mark->Show(listed && scene.gameInfo.IsVoiceMuted(p.userKey));
         if (GVWnd* mark = scene.avatarMarks.blacklisted[i]) mark->Show(listed && scene.gameInfo.IsBlacklisted(p.userKey));
         if (scene.IsRobotSeat(seat)) {

@@ -58,4 +58,6 @@ public:
     std::optional<int32_t> userCardSpeed;
     bool desperateRoundFinished = false;  // a target-score round ended; the next shuffle clears it
     int32_t popupTarget = -1;             // the popup menu's user, -1 closed
+    int64_t lastWithdrawal = 0;           // the own user's last withdrawal from the safe
+    int64_t moneyAfterWithdrawal = 0;     // and the own money after it
 };

@@ -109,6 +109,7 @@ struct SeatPanels {
 // The animations of the room as a whole.
 struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
+    GVQZAniWnd* waitingAnimation = nullptr;  // loops while the room waits for the robot's round
     GVQZAniWnd* countdownAnimation = nullptr;  // the decision's seconds, one frame each
     plist<GVQZAniWnd> animations;  // stepped by the tick
     CVNotifyWnd* notify = nullptr;  // the decision prompt

@@ -81,7 +81,7 @@ public:
     void RaiseBelowAnchor(GVWnd* wnd);
     // Draws the deck (or all 50 windows) as a stack rising up and left.
     void StackDeck(DeckStack which);
-    // Fades the listed cards out over ten rounds of 20 ms, then leaves them invisible.
+    // Flashes the listed cards: from see-through to nearly opaque over ten rounds of 20 ms, then opaque.
     void FadeOutCards(const std::vector<int32_t>& list);
     // A hand of the seat at its screen slot's hand positions: ten placed, the rest hidden.
     void PlaceHand(int seat);

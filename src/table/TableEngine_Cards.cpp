@@ -3,6 +3,12 @@
 #include "table/TableStage.h"
 #include "views/CVHTWnd.h"
 
+namespace {
+
+constexpr int kOpaqueAlpha = 255;
+
+}  // namespace
+
 void TableEngine::StackDeck(DeckStack which)
 {
     std::vector<int32_t> slots;
@@ -35,7 +41,8 @@ void TableEngine::FadeOutCards(const std::vector<int32_t>& list)
         stage.SetDirty();
         stage.Delay(20);
     }
+    // The cards stay on the table: they end opaque, not at alpha 0.
     for (int32_t slot : list)
-        if (CVHTWnd* card = CardWndBySlot(slot)) card->SetAlpha(0);
+        if (CVHTWnd* card = CardWndBySlot(slot)) card->SetAlpha(kOpaqueAlpha);
     stage.SetDirty();
 }

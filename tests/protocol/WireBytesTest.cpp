@@ -440,7 +440,7 @@ TEST(WireBytes, EveryMessageIsWrittenAsTheDocumentLaysItOut)
         MessageCase(TournamentRoundResult{.resultKind = U(1), .winnerKey = U(2), .value3 = U(3), .drawCount = I(4),
                                           .value5 = L(5), .tournamentMoney = {L(6), L(7)},
                                           .moneyChange = {L(8), L(9)}, .winInfo = win.value, .bakList = {bak1.value},
-                                          .resultEntries = {I(10), I(11)},
+                                          .remainingDeck = {I(10), I(11)},
                                           .remainingHands = {{CardList{I(12), I(13)}, CardList{I(14)}}}},
                     {"#52 u1-3 i4 l5-9", win.bytes, "#1", bak1.bytes, "#2 i10-11 #2 i12-13 #1 i14"}),
         MessageCase(TableReset{.firstKey = I(1), .value1 = I(2), .value2 = I(3), .money = {L(4), L(5)}},

@@ -177,6 +177,11 @@ public:
     }
     void LoadSeatAvatar(int seat) override { Note("LoadSeatAvatar", seat); }
     void SendChatMacro(int index, int32_t) override { Note("SendChatMacro", index); }
+    void PrintMoneyGiftNotice(int64_t) override { Note("PrintMoneyGiftNotice"); }
+    void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>&) override { Note("PrintRefillNotice", kind); }
+    bool StopSoundId(SoundTables::SoundId id) override { return Note("StopSoundId", static_cast<int>(id)), true; }
+    void RemoveSeatAvatar(int seat) override { Note("RemoveSeatAvatar", seat); }
+    void SetOwnVoiceType(int32_t voiceType) override { Note("SetOwnVoiceType", voiceType); }
 
     void SetTitleButtonState(const std::string& name, bool, bool, int) override
     {
@@ -203,6 +208,7 @@ public:
     }
     void ShowRoundResult(const RoundResult&) override { Note("ShowRoundResult"); }
     void ShowEventResult(const EventRoundResult&) override { Note("ShowEventResult"); }
+    void ShowTournamentResult(const TournamentRoundResult& body) override { Note("ShowTournamentResult", static_cast<int>(body.resultKind)); }
     void SetResultStep(const ResultStep& body) override { Note("SetResultStep", body.step); }
     void HideRoundResult() override { Note("HideRoundResult"); }
     void ShowSeatMoney(int seat) override { Note("ShowSeatMoney", seat); }

@@ -149,6 +149,23 @@ TEST_F(RoomTable, DealTurnsTheOwnHandUpAndSkipsThePauseInTournamentAndTargetScor
         EXPECT_NEAR(ordinary - dealIn(kind), 500, 60) << "room kind " << kind << " skips the 500 ms pause";
 }
 
+TEST_F(RoomTable, AnnouncedCardsStayOpaqueAndTheTableClearMakesEveryCardOpaque)
+{
+    S().tableState.dealFloorIds = {0, 8, 28, 44, 2, 3, 10, 11};
+    S().gameInfo.ownHandIds = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
+    S().Engine().DealRound(false);
+    S().tableState.active = true;
+    S().Flows().play.OnTurnResult({.userKey = kOwnKey, .captured = {0, 8, 28}, .points = {0, 0}});
+    const Ids gwang = S().RoundUser(0).gwangPile;
+    ASSERT_EQ(gwang.size(), 3u);
+    for (int32_t slot : gwang) EXPECT_EQ(S().Engine().CardWndBySlot(slot)->GetAlpha(), 255) << "gwang " << slot;
+
+    S().Engine().CardWndBySlot(7)->SetAlpha(0);
+    S().View().ClearTable();
+    for (int32_t slot = 0; slot < kCardCount; ++slot)
+        ASSERT_EQ(S().Engine().CardWndBySlot(slot)->GetAlpha(), 255) << "card window " << slot << " after the table clear";
+}
+
 TEST_F(RoomTable, TableResetStopsTheCardPlayUntilTheNextDeal)
 {
     S().Flows().firstPlayer.OnDealCards(DealBody());

@@ -150,6 +150,7 @@ bool Replay::RunStep(const ScriptStep& step)
         if (*e == "request" || *e == "no_request") return ExpectRequest(step);
         return ExpectEvent(step);
     }
+    if (has("expect_none")) return ExpectNone(step);
     if (has("client")) return Client(step);
     if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
@@ -273,6 +274,15 @@ bool Replay::ExpectEvent(const ScriptStep& step)
     for (const auto& e : host.events)
         if (!e.isRequest) came += "\n    " + Describe(e.json);
     return Fail(step, "expected " + Describe(want) + ", came:" + (came.empty() ? " nothing" : came));
+}
+
+// No host call with these members is waiting: none came since the expectations that passed it over.
+bool Replay::ExpectNone(const ScriptStep& step)
+{
+    const Json& unwanted = *FindMember(step.json, "expect_none");
+    for (const auto& e : host.events)
+        if (!e.isRequest && JsonContains(e.json, unwanted)) return Fail(step, "unexpected " + Describe(e.json));
+    return true;
 }
 
 bool Replay::Client(const ScriptStep& step)

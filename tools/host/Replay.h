@@ -63,6 +63,7 @@ private:
     bool Fail(const ScriptStep& step, const std::string& what);
     bool ExpectRequest(const ScriptStep& step);
     bool ExpectEvent(const ScriptStep& step);
+    bool ExpectNone(const ScriptStep& step);
     bool Deliver(const ScriptStep& step);
     bool Client(const ScriptStep& step);
     bool Answer(const ScriptStep& step);

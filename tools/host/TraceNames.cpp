@@ -7,6 +7,7 @@ const char* HostRequestName(int code)
     switch (static_cast<HostRequestCode>(code)) {
     case HostRequestCode::PassText: return "PassText";
     case HostRequestCode::PendingValue: return "PendingValue";
+    case HostRequestCode::EntryLimitLifted: return "EntryLimitLifted";
     case HostRequestCode::AntiLeaveEntered: return "AntiLeaveEntered";
     case HostRequestCode::AntiLeaveLeft: return "AntiLeaveLeft";
     case HostRequestCode::Capture: return "Capture";

@@ -14,6 +14,7 @@ enum class SoundId : int {
     RoomJoin = 0,
     RoomExit = 1,
     GameExit = 3,
+    GameDisconnect = 4,
     StartDefault = 5,
     StartPromotion = 6,
     GameStart = 7,

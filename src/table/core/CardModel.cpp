@@ -69,5 +69,5 @@ std::vector<Point> DeckStackPoints(size_t count, bool targetScoreRoom)
 
 std::array<int, 10> FadeOutSteps()
 {
-    return {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+    return {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
 }

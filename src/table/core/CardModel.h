@@ -113,5 +113,5 @@ int32_t LastCardOfList(const std::vector<int32_t>& list);
 // pixel up and left after every fourth card.
 std::vector<Point> DeckStackPoints(size_t count, bool targetScoreRoom);
 
-// Transparency percentages of the fade-out rounds, one per 20 ms: the cards go from seen to gone.
+// Transparency percentages of the announced cards' flash, one per 20 ms: from see-through to nearly opaque.
 std::array<int, 10> FadeOutSteps();

@@ -1,8 +1,7 @@
 #include "table/core/ResultHandlerRules.h"
 
-#include <limits>
-
 #include "foundation/core/Text.h"
+#include "table/core/MoneyRules.h"
 
 namespace ResultHandlerRules {
 namespace {
@@ -11,13 +10,6 @@ constexpr int64_t kCapWindow = 100'000'000;
 constexpr uint32_t kDailyLimit = 300;
 constexpr int kAlertRange = 5;
 constexpr uint32_t kLimitedClass = 500;
-
-int64_t SaturatingAdd(int64_t a, int64_t b)
-{
-    int64_t out = 0;
-    if (!__builtin_add_overflow(a, b, &out)) return out;
-    return b < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
-}
 
 const char* CapSentence(int grade)
 {
@@ -94,7 +86,7 @@ int64_t MoneyCap(int grade)
 std::optional<CapNotice> PlanCapNotice(int grade, int64_t gameMoney, int64_t safeMoney)
 {
     const int64_t cap = MoneyCap(grade);
-    const int64_t total = SaturatingAdd(gameMoney, safeMoney);
+    const int64_t total = MoneyRules::SaturatingAdd(gameMoney, safeMoney);
     if (total < cap - kCapWindow || total >= cap) return std::nullopt;
     std::string units;
     MoneyToUnitText(units, cap, 2);

@@ -6,6 +6,7 @@
 #include "foundation/Debug.h"
 #include "table/TableEngine.h"
 #include "table/core/RoundRules.h"
+#include "table/core/TurnRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
@@ -23,6 +24,7 @@ namespace Cue {
 constexpr int Stop = 10027;
 }
 
+constexpr int kOwnMonthChoice = 3;
 constexpr int kGoPopup = 8;
 constexpr int kStopPopup = 9;
 // The prompt's line says what the opponent would lose at a stop: the amount shown negated.
@@ -32,6 +34,30 @@ int64_t Negated(int64_t amount)
 }
 
 }  // namespace
+
+void DecisionFlow::OnMonthChoicePrompt(const MonthChoicePrompt& body)
+{
+    stage.StopTurnMarker();
+    const auto key = static_cast<int32_t>(body.userKey);
+    const bool ownChoice = key == ownUser.userKey;
+    const TurnRules::MonthChoicePlan plan =
+        TurnRules::PlanMonthChoice({body.kind, ownChoice, records.IsUserSeated(), body.cards});
+    stage.ShowNotifySimple(plan.promptKind, plan.cards);
+    stage.SetDirty();
+    stage.FlushRedraw();
+    if (plan.playerChoice) {
+        const int seat = records.FindSeatByKey(key);
+        if (seat >= 0) flows.round.MoveTurnMarker(engine.ScreenSlotOf(seat));
+        // Timed with auto-play on too: nothing else would answer it.
+        if (seat >= 0 && ownChoice && plan.promptKind == kOwnMonthChoice && !records.IsRobotSeat(seat))
+            stage.StartPhaseTimer(DecisionKind::MonthChoice);
+        flows.round.SetCountdownTo(DecisionKind::MonthChoice);
+        timers.countdownLimit = 10;
+    } else {
+        stage.Delay(1000);
+    }
+    stage.Delay(1000);
+}
 
 void DecisionFlow::OnCardChoicePrompt(const CardChoicePrompt& body)
 {

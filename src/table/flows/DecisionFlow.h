@@ -8,6 +8,7 @@ public:
     using FlowBase::FlowBase;
 
     // Handlers, with the message id.
+    void OnMonthChoicePrompt(const MonthChoicePrompt& body);  // 23
     void OnCardChoicePrompt(const CardChoicePrompt& body);  // 28
     void OnYesNoChoicePrompt(const YesNoChoicePrompt& body);  // 29
     void OnSeptAnimalPrompt(const SeptAnimalPrompt& body);  // 43

@@ -53,7 +53,9 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     stage.UpdateExitButtons(1);
     stage.ShowRoundStartAnimation(false, 0);
     if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
-    // FIXME: the waiting and playing animations of rooms 5..10, once they are loaded.
+    // FIXME: the playing animation of rooms 5..10, once it is loaded.
+    if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat() && records.IsUserSeated())
+        flows.seats.LoopWaitingAnimation(false);
     stage.InitFloorSlots();
     gameInfo.firstPlayerMode = body.mode;
     entryState.pickSlots.clear();

@@ -1,9 +1,47 @@
 #include "table/flows/NoticeFlow.h"
 
+#include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
 #include "table/TableEngine.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
+
+namespace {
+
+namespace Limit {
+constexpr int32_t Changed = 1, Lifted = 3;
+}
+constexpr uint32_t kNoticeColour = 0xCF7F00;
+constexpr uint32_t kLimitBoxMs = 5000;
+
+}  // namespace
+
+void NoticeFlow::OnEntryResult(const EntryResult& body)
+{
+    room.roomKind = body.roomKind;
+    flows.entry.ShowEntryResult(body.code, body.text, false);
+    stage.SetDirty();
+}
+
+void NoticeFlow::OnEntryLimitChanged(const EntryLimitChanged& body)
+{
+    stage.PlaySoundId(SoundTables::SoundId::BoxNotify);
+    if (body.kind == Limit::Changed && body.userKey == ownUser.userKey && body.showFlag != 0)
+        stage.ShowMessageBox(body.text, 0, kLimitBoxMs, "", kNoticeColour);
+    if (body.kind == Limit::Lifted) {
+        stage.PrintChatText("입장 금액`1110` 제한이 없는`0111` 방으로 자동 변경되었습니다! `0010`");
+        int32_t value = 0;
+        stage.HostRequest(ownUser.userKey, HostRequestCode::EntryLimitLifted, 0, nullptr, &value);
+    }
+    stage.SetDirty();
+}
+
+void NoticeFlow::OnHostText(const HostText& body)
+{
+    std::string text = FormatText("%s", body.text.c_str());
+    auto length = static_cast<int32_t>(text.size());
+    stage.HostRequest(0, HostRequestCode::PassText, 0, text.data(), &length);
+}
 
 void NoticeFlow::OnRoomDeletedNotice(const RoomDeletedNotice&)
 {

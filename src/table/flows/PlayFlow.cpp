@@ -3,6 +3,7 @@
 #include "foundation/Debug.h"
 #include "table/TableEngine.h"
 #include "table/core/DealPlan.h"
+#include "table/core/TurnRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVBoxWnd.h"
@@ -18,8 +19,14 @@ using SoundTables::SoundId;
 namespace Cue {
 constexpr int Ddadak = 10014, Jjock = 10015, Poktan = 10013, Shake = 10012, Assa = 10017, Huck = 10018,
               Yup = 10020, Puck = 10023, BringPuck = 10025, BringJaPuck = 10026, FourShake = 10031,
-              BonusPi = 10037, TwoPoktan = 10040;
+              BonusPi = 10037, TwoPoktan = 10040, Sweep = 10016;
 }
+
+constexpr uint32_t kSweepTurn = 6;
+constexpr int kSweepEffect = 4;
+constexpr int kRobotGladFace = 1;
+constexpr int kRobotSweepFace = 3;
+constexpr int32_t kRainGwang = 44;
 
 constexpr int kShakeEffect = 8;
 constexpr int kBombEffect = 9;
@@ -294,4 +301,90 @@ void PlayFlow::OnScoreRefresh(const ScoreRefresh& body)
     stage.RefreshSeatPanels(1);
     stage.UpdateGoBakAlert();
     stage.SetDirty();
+}
+
+void PlayFlow::HideHandPointer()
+{
+    tableState.handPointerShown = false;
+    if (GVPSPWnd* pointer = tableWidgets.handPointer) {
+        pointer->Show(false);
+        stage.InvalidateWnd(pointer);
+    }
+}
+
+bool PlayFlow::ShowSweep(int seat)
+{
+    stage.PlayEffect(kSweepEffect, seat);
+    const bool voiced = stage.PlayVoice(Cue::Sweep, seat) > 0;
+    stage.ShowActionPopup(kCapturePopup, 0);
+    stage.ShowRobotAvatar(records.IsRobotSeat(seat) ? kRobotGladFace : kRobotSweepFace, {});
+    stage.Delay(100);
+    if (voiced) stage.Delay(200);
+    return voiced;
+}
+
+void PlayFlow::Announce(int seat, const TurnResult& body, bool sweepVoice)
+{
+    CHTUser& user = records.RoundUser(seat);
+    TurnRules::AnnouncementInputs in;
+    in.before = user.announced;
+    in.after = user.announced;
+    in.after[CardSpecial::Gwang] = engine.CountCardsOfSpecial(user.gwangPile, CardSpecial::Gwang);
+    in.after[CardSpecial::Godori] = engine.CountCardsOfSpecial(user.animalPile, CardSpecial::Godori);
+    for (int32_t ribbon : {CardSpecial::Chungdan, CardSpecial::Hongdan, CardSpecial::Chodan})
+        in.after[static_cast<size_t>(ribbon)] = engine.CountCardsOfSpecial(user.ribbonPile, ribbon);
+    user.announced = in.after;
+    in.robot = records.IsRobotSeat(seat);
+    in.rainGwang = engine.FindCardById(user.gwangPile, kRainGwang) >= 0;
+    in.bonusFlag = body.bonusFlag != 0;
+    in.bonusInPile = engine.CountCardsOfMonth(user.piPile, kBonusMonth) > 0;
+
+    const TurnRules::Announcement a = TurnRules::ChooseAnnouncement(in);
+    if (a.highlight >= 0) {
+        const std::vector<int32_t>& pile = a.highlight == CardSpecial::Gwang    ? user.gwangPile
+                                           : a.highlight == CardSpecial::Godori ? user.animalPile
+                                                                                : user.ribbonPile;
+        std::vector<int32_t> flashed;
+        engine.CollectCardsOfSpecial(flashed, pile, a.highlight);
+        engine.FadeOutCards(flashed);
+    }
+    if (a.cue == 0) return;
+    if (body.turnKind == kSweepTurn && !(sweepVoice && in.bonusFlag)) stage.Delay(300);
+    stage.PlayVoice(a.cue, seat);
+    stage.ShowActionPopup(a.popup, 0);
+    stage.Delay(100);
+}
+
+void PlayFlow::OnTurnResult(const TurnResult& body)
+{
+    if (!tableState.active) return;
+    const int seat = records.FindSeatByKey(static_cast<int32_t>(body.userKey));
+    if (seat < 0) return;
+    HideHandPointer();
+    for (GVQZAniWnd* mark : effects.eatMarks) {
+        if (!mark) continue;
+        mark->Stop();
+        mark->Show(false);
+        stage.InvalidateWnd(mark);
+    }
+    flows.missions.OnTurnResultKungJJak(seat, body.kjValue);
+    for (int32_t id : CardIdsOf(body.captured, "turn result")) engine.TakeFloorCard(id, seat);
+    const bool sweepVoice = body.turnKind == kSweepTurn && ShowSweep(seat);
+    for (const PiTransfer& t : body.piTransfers) {
+        const int from = records.FindSeatByKey(t.fromKey);
+        if (from < 0 || from == seat || !IsValidCardId(t.cardIndex)) continue;
+        engine.TakePiFromSeat(t.cardIndex, from, seat);
+    }
+    for (int s = 0; s < 2; ++s) {
+        records.RoundUser(s).points = body.points[static_cast<size_t>(s)];
+        engine.UpdateScoreMultiplier(s, gameInfo.septemberChoice != 0);
+    }
+    stage.RefreshSeatPanels(0);
+    stage.RefreshSeatPanels(1);
+    stage.UpdateGoBakAlert();
+    if (sweepVoice || body.bonusFlag != 0) stage.Delay(500);
+    Announce(seat, body, sweepVoice);
+    stage.SetDirty();
+    stage.FlushRedraw();
+    stage.Delay(500);
 }

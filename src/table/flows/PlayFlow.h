@@ -15,6 +15,7 @@ public:
     void OnCaptureEvent(const CaptureEvent& body);  // 31
     void OnDeckCardsFlipped(const DeckCardsFlipped& body);  // 32
     void OnPpeok(const Ppeok& body);  // 33
+    void OnTurnResult(const TurnResult& body);  // 34
     void OnScoreRefresh(const ScoreRefresh& body);  // 46
 
 private:
@@ -22,4 +23,9 @@ private:
     Point LastFloorSlotPoint() const;
     // The hand pointer sprite's frame at a point, directly below the layer anchor.
     void ShowHandPointer(int frame, Point at);
+    void HideHandPointer();
+    // A sweep's effect, voice, popup and robot face; true when the voice played.
+    bool ShowSweep(int seat);
+    // The combination the turn completed, by voice, popup and a flash of its cards.
+    void Announce(int seat, const TurnResult& body, bool sweepVoice);
 };

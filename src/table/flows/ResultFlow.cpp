@@ -339,3 +339,33 @@ void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
     seat.jewelCount = ownUser.jewelCount = in.jewelCount;
     if (gained) stage.PlaySoundId(SoundId::JewelGained);
 }
+
+void ResultFlow::OnTournamentRoundResult(const TournamentRoundResult& body)
+{
+    OpenResultPhase();
+    stage.Vip().UpdateJokboIcons(-1, false);
+    tableState.active = false;
+    stage.RevealRemainingCards(body.remainingDeck, body.remainingHands);
+    const int own = records.OwnSeat();
+    for (int s = 0; s < 2; ++s) {
+        PlayerInfo& p = records.GetPlayer(s);
+        p.tournamentMoney = body.tournamentMoney[static_cast<size_t>(s)];
+        if (s == own) ownUser.tournamentMoney = p.tournamentMoney;
+        flows.entry.RefreshSeatInfo(s);
+        engine.LayoutCapturedPile(s, CardCategory::Pi);
+    }
+    stage.LeaveNoticeToHost(1);
+    if (body.resultKind > kLastResultKind) {
+        stage.PlaySoundId(SoundId::ResultWinner);
+        stage.SetDirty();
+        return;
+    }
+    stage.ShowTournamentResult(body);
+    stage.SetDirty();
+    const int winner = records.FindSeatByKey(static_cast<int32_t>(body.winnerKey));
+    if (winner >= 0 && engine.ScreenSlotOf(winner) >= 0) {
+        PlayGoBak(body.bakList, winner);
+        ShowRobotResultFace(winner);
+    }
+    stage.SetDirty();
+}

@@ -10,6 +10,7 @@ public:
     // Handlers, with the message id.
     void OnRoundResult(const RoundResult& body);  // 49
     void OnGameEnd(const GameEnd& body);  // 51
+    void OnTournamentRoundResult(const TournamentRoundResult& body);  // 52
     void OnEventRoundResult(const EventRoundResult& body);  // 54
     void OnDesperateRoundResult(const DesperateRoundResult& body);  // 69
 

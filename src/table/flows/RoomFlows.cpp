@@ -73,6 +73,27 @@ const std::array<Handler, kMaxGameMessageId + 1>& HandlerTable()
         Enter<DesperateRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnDesperateRoundResult>(t);
         Enter<GameEnd, ResultFlow, &RoomFlows::results, &ResultFlow::OnGameEnd>(t);
         Enter<ChatMacro, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnChatMacro>(t);
+        Enter<PlayerDisconnected, SeatFlow, &RoomFlows::seats, &SeatFlow::OnPlayerDisconnected>(t);
+        Enter<EntryResult, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnEntryResult>(t);
+        Enter<KickReserve, SeatFlow, &RoomFlows::seats, &SeatFlow::OnKickReserve>(t);
+        Enter<SeatMark, SeatFlow, &RoomFlows::seats, &SeatFlow::OnSeatMark>(t);
+        Enter<EntryLimitChanged, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnEntryLimitChanged>(t);
+        Enter<VoiceTypeChanged, SeatFlow, &RoomFlows::seats, &SeatFlow::OnVoiceTypeChanged>(t);
+        Enter<HostText, NoticeFlow, &RoomFlows::notices, &NoticeFlow::OnHostText>(t);
+        Enter<SeatsCleared, SeatFlow, &RoomFlows::seats, &SeatFlow::OnRobotSeatChange>(t);
+        Enter<MonthChoicePrompt, DecisionFlow, &RoomFlows::decisions, &DecisionFlow::OnMonthChoicePrompt>(t);
+        Enter<TurnResult, PlayFlow, &RoomFlows::play, &PlayFlow::OnTurnResult>(t);
+        Enter<SafeWithdrawal, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnSafeWithdrawal>(t);
+        Enter<TournamentRoundResult, ResultFlow, &RoomFlows::results, &ResultFlow::OnTournamentRoundResult>(t);
+        Enter<MoneyGained, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnMoneyGained>(t);
+        Enter<MoneyCapNotice, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnMoneyCapNotice>(t);
+        Enter<AntiLeaveCount, SeatFlow, &RoomFlows::seats, &SeatFlow::OnAntiLeaveCount>(t);
+        Enter<MoneyReturned, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnMoneyReturned>(t);
+        Enter<PlayCountUpdate, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnPlayCountUpdate>(t);
+        Enter<RefillResult, MoneyFlow, &RoomFlows::money, &MoneyFlow::OnRefillResult>(t);
+        Enter<UserRecordValues, SeatFlow, &RoomFlows::seats, &SeatFlow::OnUserRecordValues>(t);
+        Enter<StopTurnTimer, RoundFlow, &RoomFlows::round, &RoundFlow::OnStopTurnTimer>(t);
+        Enter<TimeoutCountNotice, SeatFlow, &RoomFlows::seats, &SeatFlow::OnTimeoutCountNotice>(t);
         Enter<SMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnSMissionStart>(t);
         Enter<DMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnDMissionStart>(t);
         Enter<CMissionStart, MissionFlow, &RoomFlows::missions, &MissionFlow::OnCMissionStart>(t);
@@ -99,6 +120,8 @@ RoomFlows::RoomFlows(RoomStage& stage, TableEngine& engine, RoomRequests& reques
       decisions(stage, engine, requests, *this, records, widgets),
       results(stage, engine, requests, *this, records, widgets),
       notices(stage, engine, requests, *this, records, widgets),
+      seats(stage, engine, requests, *this, records, widgets),
+      money(stage, engine, requests, *this, records, widgets),
       missions(stage, engine, requests, *this, records, widgets),
       periphery(stage, engine, requests, *this, records, widgets),
       vip(stage, engine, requests, *this, records, widgets)

@@ -4,11 +4,13 @@
 #include "table/flows/EntryFlow.h"
 #include "table/flows/FirstPlayerFlow.h"
 #include "table/flows/MissionFlow.h"
+#include "table/flows/MoneyFlow.h"
 #include "table/flows/NoticeFlow.h"
 #include "table/flows/PeripheryFlow.h"
 #include "table/flows/PlayFlow.h"
 #include "table/flows/ResultFlow.h"
 #include "table/flows/RoundFlow.h"
+#include "table/flows/SeatFlow.h"
 #include "table/flows/SnapshotFlow.h"
 #include "table/flows/VipFlow.h"
 
@@ -31,6 +33,8 @@ public:
     DecisionFlow decisions;
     ResultFlow results;
     NoticeFlow notices;
+    SeatFlow seats;
+    MoneyFlow money;
     MissionFlow missions;
     PeripheryFlow periphery;  // the panels around the table, for the flows above
     VipFlow vip;

@@ -66,6 +66,16 @@ public:
     virtual void LoadSeatAvatar(int seat) = 0;
     // Speaks macro 0..9 in the user's seat; the own user's phrase goes to the host and the control rests.
     virtual void SendChatMacro(int index, int32_t userKey) = 0;
+    // The money gift's chat lines; refill kinds 2 and 3: each seated user's money, badge and label.
+    virtual void PrintMoneyGiftNotice(int64_t amount) = 0;
+    virtual void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records) = 0;
+
+    // Seats and sounds of the notices.
+    virtual bool StopSoundId(SoundTables::SoundId id) = 0;
+    // The avatar of seat 0 or 1 goes from its screen slot.
+    virtual void RemoveSeatAvatar(int seat) = 0;
+    // The scene's voice type and the option panel's copy.
+    virtual void SetOwnVoiceType(int32_t voiceType) = 0;
 
     // The prompt, the result panel and the seat panels.
     // Notice kinds 6..28: a2, the 64-bit amount of a3:a4, the go count a5 and the flags a6, a7.
@@ -80,6 +90,7 @@ public:
     // badge shows with a round result, the go and bak alerts hide.
     virtual void ShowRoundResult(const RoundResult& body) = 0;
     virtual void ShowEventResult(const EventRoundResult& body) = 0;
+    virtual void ShowTournamentResult(const TournamentRoundResult& body) = 0;
     // The target-score rooms' round result panel.
     virtual void ShowDesperateResult(const DesperateRoundResult& body) = 0;
     virtual void SetResultStep(const ResultStep& body) = 0;

@@ -30,6 +30,18 @@ void RoundFlow::SetCountdownTo(DecisionKind kind)
     timers.countdown = timers.countdownStart - 1;
 }
 
+void RoundFlow::MoveTurnMarker(int slot)
+{
+    if (slot != 0 && slot != 1) return;
+    if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) {
+        blink->SelectAnimation(slot);
+        blink->Show(true);
+        blink->Play(-1, false);
+        stage.InvalidateWnd(blink);
+    }
+    if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
+}
+
 void RoundFlow::ShowStakeConfirm(const PerSeat<int32_t>& values)
 {
     const int kind = RoundRules::StakeConfirmKind(values[0], values[1], records.FindSeatByKey(ownUser.userKey));
@@ -177,13 +189,7 @@ void RoundFlow::OnTurnStart(const TurnStart& body)
     const int slot = engine.ScreenSlotOf(seat);
     if (seat < 0 || (slot != 0 && slot != 1)) return;
 
-    if (GVQZAniWnd* blink = tableWidgets.turnBlinkAnimation) {
-        blink->SelectAnimation(slot);
-        blink->Show(true);
-        blink->Play(-1, false);
-        stage.InvalidateWnd(blink);
-    }
-    if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
+    MoveTurnMarker(slot);
     if (controls.autoPlay) stage.ShowAutoPlayNotice(true);
     if (const int own = records.OwnSeat(); own >= 0) stage.Vip().UpdateJokboIcons(own, true);
     stage.SetDirty();
@@ -231,5 +237,13 @@ void RoundFlow::OnTimeUp(const TimeUp&)
     stage.StopBlinkTimer();
     stage.StopTurnMarker();
     stage.ShowNotify(kTimeUpNotice);
+    stage.SetDirty();
+}
+
+// The phase saved before the turn's timer is not kept: the decision is simply none afterwards.
+void RoundFlow::OnStopTurnTimer(const StopTurnTimer&)
+{
+    stage.StopPhaseTimer();
+    stage.StopTurnMarker();
     stage.SetDirty();
 }

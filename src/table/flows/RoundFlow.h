@@ -17,8 +17,12 @@ public:
     void OnRoundStart(const RoundStart& body);  // 72
     void OnTimeUp(const TimeUp& body);  // 73
 
+    void OnStopTurnTimer(const StopTurnTimer& body);  // 64
+
     // countdownStart := the decision's seconds, countdown := one less.
     void SetCountdownTo(DecisionKind kind);
+    // The turn blink and the countdown at screen slot 0 or 1.
+    void MoveTurnMarker(int slot);
 
 private:
     // The stake notice of the two seats' values: kind 12 (both values cleared), 14 or 13, for 2 s.

@@ -184,7 +184,7 @@ void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
             stage.SetAutoPlay(false);
             stage.SetAutoPlayButtonEnabled(true);
         }
-        // FIXME: the waiting animation looped in rooms 5..10 without a robot, once it is loaded.
+        if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat()) flows.seats.LoopWaitingAnimation(true);
     } else {
         flows.entry.RefreshSeatInfo(seat, EntryFlow::Avatar::Fetch);
     }

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "table/flows/FlowFixture.h"
+#include "views/CVHTWnd.h"
+
+namespace {
+
+using DecisionKind = SceneRules::DecisionKind;
+
+// A dealt round, the table synchronised: the floor holds four gwang (0, 8, 28 and the rain gwang
+// 44) and four pi.
+class TurnFlows : public FlowFixture {
+protected:
+    void SetUp() override
+    {
+        FlowFixture::SetUp();
+        records.tableState.dealFloorIds = {0, 8, 28, 44, 2, 3, 10, 11};
+        records.gameInfo.ownHandIds = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
+        ClearTable();
+        engine.DealRound(false);
+        records.tableState.active = true;
+        stage.Forget();
+    }
+    TurnResult Turn(int32_t key, std::vector<int32_t> captured)
+    {
+        return {.userKey = static_cast<uint32_t>(key), .captured = std::move(captured), .points = {0, 0}};
+    }
+    std::vector<int> Cues() const
+    {
+        std::vector<int> cues;
+        for (const auto& v : stage.voices) cues.push_back(v.first);
+        return cues;
+    }
+};
+
+}  // namespace
+
+TEST_F(TurnFlows, TurnResultAnnouncesTheCombinationAndLeavesItsCardsOpaque)
+{
+    flows.play.OnTurnResult(Turn(kOwnKey, {0, 8}));
+    EXPECT_TRUE(Cues().empty()) << "two gwang say nothing";
+    ASSERT_EQ(records.RoundUser(0).gwangPile.size(), 2u);
+
+    flows.play.OnTurnResult(Turn(kOwnKey, {28, 44, 60, -1}));
+    const std::vector<int32_t>& gwang = records.RoundUser(0).gwangPile;
+    EXPECT_EQ(gwang.size(), 4u) << "ids outside 0..49 dropped, the two gwang taken";
+    EXPECT_EQ(Cues(), std::vector<int>{10006}) << "2 to 4 gwang says four, not three";
+    EXPECT_EQ(stage.CallsOf("ShowActionPopup"), std::vector<std::string>{"ShowActionPopup 1 0"});
+    EXPECT_EQ(records.RoundUser(0).announced[7], 4) << "the gwang count kept for the next turn";
+    for (int32_t slot : gwang) EXPECT_EQ(Card(slot).GetAlpha(), 255) << "flashed gwang " << slot << " stays opaque";
+}
+
+TEST_F(TurnFlows, TurnResultActsOnlyWhileSynchronisedAndForASeatedKey)
+{
+    const struct { const char* name; bool active; int32_t key; } cases[] = {
+        {"after the round", false, kOwnKey},
+        {"unseated key", true, 999},
+        {"key -1", true, -1},
+    };
+    for (const auto& c : cases) {
+        records.tableState.active = c.active;
+        records.tableState.handPointerShown = true;
+        flows.play.OnTurnResult(Turn(c.key, {0, 8, 28}));
+        EXPECT_TRUE(records.RoundUser(0).gwangPile.empty() && records.RoundUser(1).gwangPile.empty()) << c.name;
+        EXPECT_TRUE(stage.voices.empty()) << c.name;
+        EXPECT_TRUE(records.tableState.handPointerShown) << c.name << ": the hand pointer flag stays";
+    }
+}
+
+TEST_F(TurnFlows, SweepPiTransfersAndKungJJakValue)
+{
+    flows.play.OnTurnResult(Turn(200, {2, 3}));
+    ASSERT_EQ(records.RoundUser(1).piPile.size(), 2u);
+    records.gameInfo.missionMode = 5;
+    TurnResult sweep = Turn(kOwnKey, {10, 11});
+    sweep.turnKind = 6;
+    sweep.kjValue = 4;
+    sweep.points = {3, 1};
+    sweep.piTransfers = {{200, 2}, {999, 3}, {200, 77}};
+    stage.Forget();
+    flows.play.OnTurnResult(sweep);
+    EXPECT_EQ(records.RoundUser(0).piPile.size(), 3u) << "one pi from the seated opponent, the others dropped";
+    EXPECT_EQ(records.RoundUser(1).piPile.size(), 1u);
+    EXPECT_EQ(Cues(), std::vector<int>{10016}) << "the sweep's voice";
+    EXPECT_EQ(stage.effects.front(), (std::pair{4, 0})) << "the sweep's effect on the own seat";
+    EXPECT_EQ(records.RoundUser(0).missionValue, 4);
+    EXPECT_EQ((std::pair{records.RoundUser(0).points, records.RoundUser(1).points}), (std::pair{3, 1}));
+}
+
+TEST_F(TurnFlows, MonthChoicePromptKindAndTimer)
+{
+    const struct { const char* name; int32_t key; int32_t kind; std::vector<int32_t> cards; bool ownSeated, autoPlay, robot;
+                   int prompt; bool timed; } cases[] = {
+        {"own choice", kOwnKey, 0, {32}, true, false, false, 3, true},
+        {"own choice with auto-play on is timed too", kOwnKey, 0, {32}, true, true, false, 3, true},
+        {"own choice of no card is still timed", kOwnKey, 0, {}, true, false, false, 3, true},
+        {"own choice of a bonus card", kOwnKey, 0, {48}, true, false, false, 3, true},
+        {"own seat held by the robot", kOwnKey, 0, {32}, true, false, true, 3, false},
+        {"the opponent's choice", 200, 0, {32}, true, false, false, 2, false},
+        {"an observer sees kind 3, untimed", 200, 0, {32}, false, false, false, 3, false},
+        {"a notice of one card", 200, 7, {32}, true, false, false, 1, false},
+    };
+    for (const auto& c : cases) {
+        records.GetPlayer(0).userKey = c.ownSeated ? kOwnKey : 300;
+        records.GetPlayer(0).seatState = c.robot ? -2 : 0;
+        records.controls.autoPlay = c.autoPlay;
+        records.timers.countdownLimit = 3;
+        stage.Forget();
+        stage.phaseTimer = DecisionKind::None;
+        flows.decisions.OnMonthChoicePrompt({static_cast<uint32_t>(c.key), c.kind, c.cards});
+        EXPECT_EQ(stage.notifyKind, c.prompt) << c.name;
+        EXPECT_EQ(stage.phaseTimer == DecisionKind::MonthChoice, c.timed) << c.name;
+        if (c.kind == 0) {
+            EXPECT_EQ(records.timers.countdownLimit, 10) << c.name;
+        }
+    }
+}
