@@ -11,6 +11,7 @@
 #include "scene/SceneWindow.h"
 #include "scene/core/InputRules.h"
 #include "table/TableEngine.h"
+#include "table/core/EntryRules.h"
 #include "table/flows/RoomFlows.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
@@ -31,7 +32,6 @@ namespace {
 using InputRules::CursorKind;
 using SoundTables::SoundId;
 
-constexpr uint32_t kBoxColor = 0xCF7F00;
 // From this many dies on, the third betting button warns.
 constexpr int32_t kDieWarningCount = 10;
 constexpr char kAntiLeaveTitle[] = "먹튀방지옵션";
@@ -506,7 +506,7 @@ bool RoomInput::ConfirmAntiLeave(bool alreadyReserved)
     c.antiLeaveSetting = scene.room.option.antiLeave;
     c.antiLeaveActive = scene.controls.antiLeaveActive;
     if (!InputRules::NeedsAntiLeaveConfirmation(c)) return true;
-    return scene.Link().ShowMessageBox(kAntiLeaveText, 1, 0, kAntiLeaveTitle, kBoxColor) == 1;
+    return scene.Link().ShowMessageBox(kAntiLeaveText, 1, 0, kAntiLeaveTitle, EntryRules::kBoxColor) == 1;
 }
 
 void RoomInput::ShowStartButton(bool show)

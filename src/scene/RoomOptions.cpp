@@ -16,7 +16,6 @@ namespace {
 
 using SoundTables::SoundId;
 
-constexpr int kGameNumber = 24;
 // A fast room (speed class 2) plays at the fastest radio position while its options are open.
 constexpr int32_t kFastRoomClass = 2;
 constexpr int32_t kFastRoomSpeed = 1;
@@ -24,7 +23,7 @@ constexpr int kWelcomeCue = 10033;
 
 std::string OptionsSubkey()
 {
-    return FormatText("%d", kGameNumber);
+    return FormatText("%d", CMirelleVWS::kGameNumber);
 }
 
 // The option window's OK carried out on the scene: the registry, the skin, the voice request and

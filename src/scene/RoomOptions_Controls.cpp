@@ -6,6 +6,7 @@
 #include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/core/RoomControlRules.h"
+#include "table/core/EntryRules.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr uint32_t kBoxColor = 0x00CF7F00;
 constexpr uint32_t kRefusalMs = 3000;
 constexpr uint32_t kQuestionMs = 5000;
 constexpr const char* kTooLittleMoney = " 강제퇴장 비용(고스톱 머니)이 부족하여 강제퇴장 시킬 수 없습니다. ";
@@ -49,16 +49,16 @@ int RoomOptions::RequestForcedExit(int32_t targetUserKey)
     case ForcedExitStep::KickAtOnce: return scene.Requests().SendKick(targetUserKey) ? 1 : 0;
     case ForcedExitStep::TooLittleMoney:
         scene.PlaySoundId(SoundTables::SoundId::BoxNotify);
-        scene.Link().ShowMessageBox(kTooLittleMoney, 0, kRefusalMs, "", kBoxColor);
+        scene.Link().ShowMessageBox(kTooLittleMoney, 0, kRefusalMs, "", EntryRules::kBoxColor);
         return 0;
     case ForcedExitStep::Ask: break;
     }
     scene.PlaySoundId(SoundTables::SoundId::BoxNotify);
-    const int answer = scene.Link().ShowMessageBox(SceneRules::ForcedExitQuestion(plan.cost), 1, kQuestionMs, "", kBoxColor);
+    const int answer = scene.Link().ShowMessageBox(SceneRules::ForcedExitQuestion(plan.cost), 1, kQuestionMs, "", EntryRules::kBoxColor);
     // The room may have moved on while the box was open: judge the state as it is now.
     switch (SceneRules::AnswerForcedExit(answer, scene.room.roomState, scene.tableState.active)) {
     case SceneRules::ForcedExitAnswer::Stop: return 0;
-    case SceneRules::ForcedExitAnswer::Refused: scene.Link().ShowMessageBox(kKickFailed, 0, kRefusalMs, "", kBoxColor); return 0;
+    case SceneRules::ForcedExitAnswer::Refused: scene.Link().ShowMessageBox(kKickFailed, 0, kRefusalMs, "", EntryRules::kBoxColor); return 0;
     case SceneRules::ForcedExitAnswer::Kick: break;
     }
     return scene.Requests().SendKick(targetUserKey) ? 1 : 0;

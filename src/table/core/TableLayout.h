@@ -13,6 +13,9 @@ constexpr int32_t kScreenSlotCount = 2;
 constexpr int32_t kHandPositionCount = 10;
 constexpr int32_t kPileCategoryCount = 4;
 
+// Where the robot's avatar faces show.
+constexpr Point kRobotAvatarPoint{650, 30};
+
 // Floor and pile cards are normal size.
 constexpr Size kNormalCardSize{36, 55};
 constexpr Size kSmallCardSize{25, 36};

@@ -5,6 +5,7 @@
 #include "protocol/HostInterfaces.h"
 #include "table/TableEngine.h"
 #include "table/core/ResultHandlerRules.h"
+#include "table/core/TableLayout.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
@@ -23,7 +24,6 @@ constexpr int kRobotWonFace = 1;
 constexpr int kRobotLostFace = 2;
 constexpr int kRobotNeutralFace = 6;
 // The robot seat's avatar point: where the room shows the robot's face.
-constexpr Point kRobotAvatarAt{650, 30};
 constexpr uint32_t kWarningColour = 0x0000FF;
 // The host resolves the link to its extra-money page; the module names the page only.
 constexpr char kCapNoticeLinkTarget[] = "money_cap";
@@ -75,7 +75,7 @@ void ResultFlow::ApplyPlayCount(const PlayerInfo& seat)
 void ResultFlow::ShowRobotResultFace(int winnerSeat)
 {
     if (!records.HasRobotSeat()) return;
-    stage.ShowRobotAvatar(RoomRecords::IsSeat(winnerSeat) && records.IsRobotSeat(winnerSeat) ? kRobotWonFace : kRobotLostFace, kRobotAvatarAt);
+    stage.ShowRobotAvatar(RoomRecords::IsSeat(winnerSeat) && records.IsRobotSeat(winnerSeat) ? kRobotWonFace : kRobotLostFace, kRobotAvatarPoint);
 }
 
 void ResultFlow::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
@@ -272,7 +272,7 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
         }
     }
     flows.entry.RefreshBothSeats(avatars);
-    stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarAt);
+    stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarPoint);
     stage.LeaveNoticeToHost(3);
     for (const std::string& line : Rules::LeaveLines(body.leaveList, {records.GetPlayer(0).userKey, records.GetPlayer(1).userKey}))
         stage.PrintChatText(line);

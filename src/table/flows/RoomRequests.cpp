@@ -8,13 +8,13 @@
 #include "table/RoomRecords.h"
 #include "table/RoomWidgetSet.h"
 #include "table/TableEngine.h"
+#include "table/core/EntryRules.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVObserveSystemWnd.h"
 
 namespace {
 
-constexpr uint32_t kBoxColor = 0xCF7F00;
 
 }  // namespace
 
@@ -67,7 +67,7 @@ bool RoomRequests::SendPlay(int flag)
     if (records.IsUserSeated()) return false;
     if (records.GetRoomState() != RoomState::Waiting && !records.HasRobotSeat() && flag == 0) return false;
     if (records.IsTournamentRoom() && records.controls.tournamentGradeMismatch) {
-        stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", kBoxColor);
+        stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", EntryRules::kBoxColor);
         stage.PostToHost(1);
         stage.PlaySoundId(SoundTables::SoundId::RoomExit);
         return false;
@@ -211,7 +211,7 @@ bool RoomRequests::SendGiveUp()
 {
     if (!records.IsUserSeated() || !records.IsTournamentRoom()) return false;
     if (stage.ShowMessageBox(" 기권을 하시게 되면 소지하고 계신 토너먼트 금액을 상대에게 모두 잃게 됩니다. ", 1, 0, "",
-                             kBoxColor) != 1)
+                             EntryRules::kBoxColor) != 1)
         return false;
     return SendGameRequest(Requests::GiveUp{});
 }
@@ -268,7 +268,7 @@ bool RoomRequests::SendDesperateExit()
 {
     if (!records.IsUserSeated() || !records.IsDesperateRoom() || !records.controls.roundStarted) return false;
     if (stage.ShowMessageBox("정정당당 방에서 나가시겠습니까?\n목표점수를 채우지 못하고 나가면 베팅금액을 잃게됩니다.\n", 1, 0,
-                             "", kBoxColor) != 1)
+                             "", EntryRules::kBoxColor) != 1)
         return false;
     return SendGameRequest(Requests::DesperateExit{});
 }

@@ -8,6 +8,7 @@
 #include "table/core/CardModel.h"
 #include "table/core/EntryRules.h"
 #include "table/core/HandOrder.h"
+#include "table/core/TableLayout.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVQZAniWnd.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr int kRobotAvatar = 0;
-constexpr Point kRobotAvatarAt{650, 30};
 
 // Fixed arrays take what fits of a list of any length; the rest keeps its reset value.
 template <class Array, class List, class Get>
@@ -143,7 +143,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
     }
     // The card play's messages act on a table in step with the server.
     tableState.active = true;
-    stage.ShowRobotAvatar(room.roomKind != 60 && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarAt);
+    stage.ShowRobotAvatar(room.roomKind != 60 && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarPoint);
     stage.SetDirty();
     stage.FlushRedraw();
 }
