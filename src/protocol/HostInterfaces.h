@@ -38,6 +38,21 @@ enum class HostRequestCode : int32_t {
 };
 
 // The state of a named control of the host's title bar.
+// The code of the notification posted to the host's window (WM_USER+1), with the room's value.
+enum class HostNotifyCode : int32_t {
+    Stay = 0,                // stay, or synchronise again
+    Leave = 1,               // leave the room
+    LeaveAntiLeaveRoom = 6,  // leave an anti-leave room
+};
+
+// IHostInterface::LeaveNotice codes: the moments the room tells the host about.
+enum class LeaveNoticeCode : int32_t {
+    Dealt = 0,        // a round was dealt
+    RoundOver = 1,    // a round result came
+    Waiting = 3,      // the room waits for a round (entry, an exit not handed over)
+    SeatChanged = 4,  // the own seat or voice changed
+};
+
 enum class HostControlState : int32_t {
     Hidden = 0,
     ShownDisabled = 1,

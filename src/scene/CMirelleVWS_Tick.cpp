@@ -1,5 +1,6 @@
 #include "scene/CMirelleVWS.h"
 
+#include "protocol/HostInterfaces.h"
 #include "scene/ScenePrompt.h"
 #include "scene/SceneResult.h"
 
@@ -155,14 +156,14 @@ Rect CMirelleVWS::Render(const Rect& area, IDirectDrawSurface4* surface)
         return {};
     }
     if (hr == DDERR_WRONGMODE) {
-        if (!window->RecreateScreen()) Link().PostToHost(1);
+        if (!window->RecreateScreen()) Link().PostToHost(HostNotifyCode::Leave);
         return {};
     }
     if (options.cardSpeed < 0 || screen->TakeRestored()) SetRedrawAll(true);
     const Rect drawn = GVWS::Render(area, surface);
     if (drawn.IsEmpty()) return drawn;
     if (!screen->Present(drawn.left, drawn.top, drawn.right, drawn.bottom) && FAILED(screen->GetLastResult())) {
-        if (!window->RecreateScreen()) Link().PostToHost(1);
+        if (!window->RecreateScreen()) Link().PostToHost(HostNotifyCode::Leave);
     }
     return drawn;
 }

@@ -37,9 +37,9 @@ std::string HostLink::FetchHostText()
     return buffer;
 }
 
-void HostLink::PostToHost(int32_t code)
+void HostLink::PostToHost(HostNotifyCode code)
 {
-    if (scene.window) scene.window->PostToHost(code);
+    if (scene.window) scene.window->PostToHost(static_cast<int32_t>(code));
 }
 
 void HostLink::PrintChatText(const std::string& text)
@@ -67,7 +67,7 @@ void HostLink::ReportSeatMoney()
     HostRequest(0, HostRequestCode::PassText, 0, text.data(), &length);
 }
 
-void HostLink::LeaveNoticeToHost(int code)
+void HostLink::LeaveNoticeToHost(LeaveNoticeCode code)
 {
-    if (IHostInterface* host = GetHost()) host->LeaveNotice(code);
+    if (IHostInterface* host = GetHost()) host->LeaveNotice(static_cast<int>(code));
 }

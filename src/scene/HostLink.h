@@ -21,14 +21,14 @@ public:
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut);
     // The host's text for the own user (code 62), at most 256 bytes.
     std::string FetchHostText();
-    void PostToHost(int32_t code);
+    void PostToHost(HostNotifyCode code);
     void PrintChatText(const std::string& text);
     int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor);
     // Each seated player's key and money to the host, after every money change.
     void ReportSeatMoney();
     // IHostInterface::LeaveNotice, when a host is attached.
-    void LeaveNoticeToHost(int code);
+    void LeaveNoticeToHost(LeaveNoticeCode code);
 
     // The host's commands and notices, avatars and titles (HostLink_Notices.cpp).
     // Enter in the game window: WM_USER+2 with 0, 0 to the host's window.

@@ -36,7 +36,7 @@ int RoomView::ExitRoom()
         scene.room.roomState = static_cast<int32_t>(RoomState::Waiting);
         scene.controls.roundStarted = false;
         scene.Flows().missions.UpdateGiveUpButton();
-        scene.Link().LeaveNoticeToHost(3);
+        scene.Link().LeaveNoticeToHost(LeaveNoticeCode::Waiting);
     }
     scene.Flows().entry.ShowEntryResult(1, "", false);
     return 1;

@@ -9,4 +9,6 @@ class GVAvatarWnd;
 class GVWnd;
 struct IHostInterface;
 enum class HostControlState : int32_t;
+enum class HostNotifyCode : int32_t;
+enum class LeaveNoticeCode : int32_t;
 enum class HostRequestCode : int32_t;

@@ -135,12 +135,12 @@ void SceneStage::HoverAtCursor()
     scene.Input().HoverAtCursor();
 }
 
-void SceneStage::PostToHost(int32_t code)
+void SceneStage::PostToHost(HostNotifyCode code)
 {
     scene.Link().PostToHost(code);
 }
 
-void SceneStage::LeaveNoticeToHost(int code)
+void SceneStage::LeaveNoticeToHost(LeaveNoticeCode code)
 {
     scene.Link().LeaveNoticeToHost(code);
 }

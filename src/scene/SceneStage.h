@@ -37,8 +37,8 @@ public:
     void SetAutoPlay(bool on) override;
     void SetMacroEnabled(bool enabled) override;
     void HoverAtCursor() override;
-    void PostToHost(int32_t code) override;
-    void LeaveNoticeToHost(int code) override;
+    void PostToHost(HostNotifyCode code) override;
+    void LeaveNoticeToHost(LeaveNoticeCode code) override;
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut) override;
     std::string FetchHostText() override;
     IHostInterface* GetHost() const override;

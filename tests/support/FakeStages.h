@@ -151,8 +151,8 @@ public:
     void SetMacroEnabled(bool enabled) override { Note("SetMacroEnabled", enabled); }
     void HoverAtCursor() override { Note("HoverAtCursor"); }
 
-    void PostToHost(int32_t code) override { Note("PostToHost", code); }
-    void LeaveNoticeToHost(int code) override { Note("LeaveNoticeToHost", code); }
+    void PostToHost(HostNotifyCode code) override { Note("PostToHost", static_cast<int>(code)); }
+    void LeaveNoticeToHost(LeaveNoticeCode code) override { Note("LeaveNoticeToHost", static_cast<int>(code)); }
     int HostRequest(int32_t, HostRequestCode code, int32_t, char*, int32_t*) override
     {
         Note("HostRequest", static_cast<int>(code));

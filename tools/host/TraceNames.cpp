@@ -43,16 +43,15 @@ const char* ControlStateName(int state)
     return "";
 }
 
-// FIXME: take these from the module's leave-notice enum once it has one.
 const char* LeaveNoticeName(int code)
 {
-    switch (code) {
-    case 0: return "Dealt";
-    case 1: return "RoundOver";
-    case 3: return "Waiting";
-    case 4: return "SeatChanged";
-    default: return "";
+    switch (static_cast<LeaveNoticeCode>(code)) {
+    case LeaveNoticeCode::Dealt: return "Dealt";
+    case LeaveNoticeCode::RoundOver: return "RoundOver";
+    case LeaveNoticeCode::Waiting: return "Waiting";
+    case LeaveNoticeCode::SeatChanged: return "SeatChanged";
     }
+    return "";
 }
 
 const char* PostedName(UINT msg)

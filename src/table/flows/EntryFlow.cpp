@@ -33,12 +33,12 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
         stage.HostRequest(body.user.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
         stage.ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", 0, kOutOfDateBoxMs,
                        "현재 실행중인 별맞고 파일은 최신 버전이 아닙니다.", kEntryBoxColor);
-        stage.PostToHost(1);
+        stage.PostToHost(HostNotifyCode::Leave);
         return;
     }
     ownUser = body.user;
     if (ownUser.userKey <= 0) {
-        stage.PostToHost(0);
+        stage.PostToHost(HostNotifyCode::Stay);
         return;
     }
     room.Clear();
@@ -98,7 +98,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         }
         stage.UpdateExitButtons(1);
         stage.PrintOptionSummary();
-        stage.LeaveNoticeToHost(3);
+        stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
         static_cast<void>(requests.SendPlay(1));  // nothing here follows it
         stage.ShowObserveSystem(true);
         break;
@@ -120,15 +120,15 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         else
             static_cast<void>(requests.SendPlay(0));  // nothing here follows it
         stage.PrintOptionSummary();
-        stage.LeaveNoticeToHost(3);
+        stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
         break;
     }
     case 2:
         static_cast<void>(requests.SendVoiceType());  // nothing here follows it
         stage.PrintOptionSummary();
-        stage.LeaveNoticeToHost(4);
+        stage.LeaveNoticeToHost(LeaveNoticeCode::SeatChanged);
         break;
-    default: stage.PostToHost(0); break;
+    default: stage.PostToHost(HostNotifyCode::Stay); break;
     }
 }
 
@@ -211,7 +211,7 @@ void EntryFlow::OnJoinGameAnswer(const JoinGameAnswer& body)
         return;
     }
     if (body.seatIndex < 0 || body.seatIndex > 1) {
-        stage.PostToHost(0);
+        stage.PostToHost(HostNotifyCode::Stay);
         return;
     }
     int32_t inOut = 0;
@@ -442,7 +442,7 @@ void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     }
     for (const EntryRules::HostNote& note : plan.hostNotes)
         if (note.kind != 39) stage.HostMessage(note.kind, note.text1, note.text2);
-    stage.PostToHost(plan.postCode);
+    stage.PostToHost(static_cast<HostNotifyCode>(plan.postCode));
     stage.PlaySoundId(SoundId::RoomExit);
     if (plan.pendingRequest) {
         auto pending = static_cast<int32_t>(std::min<int64_t>(entryState.pendingValue, INT32_MAX));

@@ -253,7 +253,7 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
         }
     }
     flows.entry.RefreshBothSeats(avatars);
-    stage.LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
     stage.Delay(kResetPauseMs);
 }
 
@@ -262,10 +262,10 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     if (CheckDealCards(body.floorCards, body.handCards) != DealCheck::Ok) {
         DebugLine("deal: %d floor and %d hand ids, nothing dealt", static_cast<int>(body.floorCards.size()),
                   static_cast<int>(body.handCards.size()));
-        stage.PostToHost(0);
+        stage.PostToHost(HostNotifyCode::Stay);
         return;
     }
-    stage.LeaveNoticeToHost(0);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Dealt);
     const bool ownSeated = records.IsUserSeated();
     stage.Promotions().ShowDealGauge(records.IsUserSeated(static_cast<int32_t>(body.userKey)));
     if (records.IsUserSeated(static_cast<int32_t>(body.userKey))) {
@@ -308,7 +308,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     if (records.IsDesperateRoom()) controls.roundStarted = true;
     flows.missions.UpdateGiveUpButton();
     flows.missions.StartKungJJakMusic();
-    stage.LeaveNoticeToHost(ownSeated ? 4 : 3);
+    stage.LeaveNoticeToHost(ownSeated ? LeaveNoticeCode::SeatChanged : LeaveNoticeCode::Waiting);
     stage.Promotions().ShowEventBanner(true);
     if (stage.Promotions().IsDefaultBannerVisible()) stage.Promotions().ShowDefaultBanner(true);
     static_cast<void>(requests.SendDealShown(5, 0));  // nothing here waits for it

@@ -133,8 +133,8 @@ void ResultFlow::OnRoundResult(const RoundResult& body)
     stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
     if (records.IsAntiLeaveRoom() && entryState.antiLeaveCount > 0) flows.periphery.UpdateRestrict(true, true);
-    stage.LeaveNoticeToHost(1);
-    stage.LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::RoundOver);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
 
     const int winner = records.FindSeatByKey(static_cast<int32_t>(body.winnerKey));
     if (body.resultKind <= kLastResultKind) {
@@ -185,8 +185,8 @@ void ResultFlow::OnEventRoundResult(const EventRoundResult& body)
         }
     }
     // As with the round result: the host hears the result, then that the room may be left.
-    stage.LeaveNoticeToHost(1);
-    stage.LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::RoundOver);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
     stage.ShowEventResult(body);
     stage.SetDirty();
     ShowRobotResultFace(records.FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
@@ -228,8 +228,8 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
     }
     stage.ReportSeatMoney();
     if (own < 0) Rules::ZeroMoneyAtFloor(ownUser, body.moneyFloor);
-    stage.LeaveNoticeToHost(1);
-    stage.LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::RoundOver);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
     flows.missions.AddTargetScorePoints(body);
     stage.ShowDesperateResult(body);
     ShowRobotResultFace(records.FindSeatByKey(static_cast<int32_t>(body.winnerKey)));
@@ -273,14 +273,14 @@ void ResultFlow::OnGameEnd(const GameEnd& body)
     }
     flows.entry.RefreshBothSeats(avatars);
     stage.ShowRobotAvatar(kRobotNeutralFace, kRobotAvatarPoint);
-    stage.LeaveNoticeToHost(3);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
     for (const std::string& line : Rules::LeaveLines(body.leaveList, {records.GetPlayer(0).userKey, records.GetPlayer(1).userKey}))
         stage.PrintChatText(line);
     if (body.firstKey == 0) {
         stage.PlaySoundId(SoundId::BoxNotify);
         stage.PrintChatText("일시적인 오류`1111`로 게임을 중지하였습니다!`0010`");
     }
-    if (body.leaveFlag != 0) stage.PostToHost(1);
+    if (body.leaveFlag != 0) stage.PostToHost(HostNotifyCode::Leave);
     stage.SetDirty();
 }
 
@@ -354,7 +354,7 @@ void ResultFlow::OnTournamentRoundResult(const TournamentRoundResult& body)
         flows.entry.RefreshSeatInfo(s);
         engine.LayoutCapturedPile(s, CardCategory::Pi);
     }
-    stage.LeaveNoticeToHost(1);
+    stage.LeaveNoticeToHost(LeaveNoticeCode::RoundOver);
     if (body.resultKind > kLastResultKind) {
         stage.PlaySoundId(SoundId::ResultWinner);
         stage.SetDirty();

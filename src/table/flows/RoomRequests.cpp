@@ -68,7 +68,7 @@ bool RoomRequests::SendPlay(int flag)
     if (records.GetRoomState() != RoomState::Waiting && !records.HasRobotSeat() && flag == 0) return false;
     if (records.IsTournamentRoom() && records.controls.tournamentGradeMismatch) {
         stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", EntryRules::kBoxColor);
-        stage.PostToHost(1);
+        stage.PostToHost(HostNotifyCode::Leave);
         stage.PlaySoundId(SoundTables::SoundId::RoomExit);
         return false;
     }

@@ -13,7 +13,9 @@
 #include "table/flows/VipStage.h"
 
 struct IHostInterface;
+enum class HostNotifyCode : int32_t;
 enum class HostRequestCode : int32_t;
+enum class LeaveNoticeCode : int32_t;
 
 // What the message flows and the requests need of the scene beyond the table's stage: sounds,
 // timers, the host, the panels and the room's view. The scene implements it; tests give a fake.
@@ -45,9 +47,9 @@ public:
     virtual void HoverAtCursor() = 0;
 
     // The host.
-    virtual void PostToHost(int32_t code) = 0;
+    virtual void PostToHost(HostNotifyCode code) = 0;
     // IHostInterface::LeaveNotice, when a host is attached.
-    virtual void LeaveNoticeToHost(int code) = 0;
+    virtual void LeaveNoticeToHost(LeaveNoticeCode code) = 0;
     virtual int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut) = 0;
     // The host's text for the own user (code 62), at most 256 bytes.
     virtual std::string FetchHostText() = 0;

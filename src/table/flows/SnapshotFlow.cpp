@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "foundation/Debug.h"
+#include "protocol/HostInterfaces.h"
 #include "table/TableEngine.h"
 #include "table/core/CardModel.h"
 #include "table/core/EntryRules.h"
@@ -47,7 +48,7 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
     if (const auto check = EntryRules::CheckSnapshot(t); check != EntryRules::SnapshotCheck::Ok) {
         DebugLine("snapshot refused: %s", check == EntryRules::SnapshotCheck::HandTooLarge ? "a hand above ten"
                                                                                           : "more than 50 cards");
-        stage.PostToHost(0);
+        stage.PostToHost(HostNotifyCode::Stay);
         return;
     }
     // A second snapshot must not add to the first: the table starts empty.
@@ -112,7 +113,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
         engine.RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
     }
     if (!engine.RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) {
-        stage.PostToHost(0);
+        stage.PostToHost(HostNotifyCode::Stay);
         return;
     }
     engine.StackDeck(DeckStack::DeckOnly);
@@ -166,7 +167,7 @@ void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
             if (hand.size() != body.ownHand.size()) {
                 DebugLine("player enter: %d hand cards here, %d from the server", static_cast<int>(hand.size()),
                           static_cast<int>(body.ownHand.size()));
-                stage.PostToHost(0);
+                stage.PostToHost(HostNotifyCode::Stay);
                 return;
             }
             std::vector<int32_t> ids = body.ownHand;
