@@ -1,5 +1,6 @@
 #include "views/CVItemWnd.h"
 
+#include "table/core/TableLayout.h"
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZSWnd.h"
@@ -112,7 +113,7 @@ void CVItemWnd::Reserve(int32_t seat, Item item, int32_t grade)
     room->PrintPanelChat(ItemRules::ReservationLine(nickname, userId, item, grade));
     const Item held = static_cast<Item>(reservedItem);
     if (!ItemRules::RaisesMark(held, item)) return;
-    if (chanceMark) chanceMark->SetFrame(ItemRules::ChanceFrame(item, ItemRules::IsTargetRoom(kind)));
+    if (chanceMark) chanceMark->SetFrame(ItemRules::ChanceFrame(item, IsTargetScoreRoom(kind)));
     if (priceText) priceText->SetText(std::string("최고") + ItemRules::ItemPrice(item, grade));
     reservedItem = static_cast<int>(item);
     Invalidate();

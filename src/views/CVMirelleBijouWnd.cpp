@@ -7,6 +7,8 @@
 #include "foundation/core/Text.h"
 #include "views/CVQZATextWnd.h"
 #include "views/core/BijouRules.h"
+#include "table/core/RoundRules.h"
+#include "table/core/TableLayout.h"
 
 namespace {
 
@@ -82,9 +84,8 @@ int CVMirelleBijouWnd::SetBijouInfo(bool enable, int32_t kind, int32_t jewelCoun
         countNumber->Show(true);
     }
     const PeripheryOwner::RoomFacts facts = room ? room->GetRoomFacts() : PeripheryOwner::RoomFacts{};
-    if (BijouRules::IsTargetRoom(facts.roomKind)) {
-        const int32_t level = BijouRules::LevelOfMoney(
-            BijouRules::TargetStakeMoney(facts.roomKind, facts.stakeIndex, facts.roomStakeValue));
+    if (IsTargetScoreRoom(facts.roomKind)) {
+        const int32_t level = RoundRules::StakeLevel(facts.roomKind, facts.stakeIndex, facts.roomStakeValue);
         if (level == 0) {
             HideAll();
             if (room) room->ShowDefaultBanner(true);
@@ -127,7 +128,7 @@ void CVMirelleBijouWnd::AddBijou(int32_t n)
 void CVMirelleBijouWnd::SetBijouKind(int32_t kind)
 {
     if (count >= GetLimit() || BannerShown()) return;
-    if (room && BijouRules::IsTargetRoom(room->GetRoomFacts().roomKind)) return;
+    if (room && IsTargetScoreRoom(room->GetRoomFacts().roomKind)) return;
     if (kind < 0 || kind >= BijouRules::kKinds) return;
     constexpr int kNoKindClip = 4;
     if (jewelImage) {
@@ -162,7 +163,7 @@ int CVMirelleBijouWnd::StartEffect(bool a, bool b)
 {
     if (count >= GetLimit() || !enabled || BannerShown()) return 1;
     if (a) effectA = true;
-    if (b && !(room && BijouRules::IsTargetRoom(room->GetRoomFacts().roomKind))) effectB = true;
+    if (b && !(room && IsTargetScoreRoom(room->GetRoomFacts().roomKind))) effectB = true;
     if (a || b) {
         effectSteps = BijouRules::kEffectSteps;
         lastEffectStep = Clock::NowMs();

@@ -80,7 +80,7 @@ int GoVoiceCue(int32_t goCount, bool robot)
     return goCount == 6 ? kSixGo : kSevenGo;
 }
 
-int StakeLevel(int32_t roomKind, int32_t betKind, int64_t amount)
+std::optional<int64_t> TargetScoreBet(int32_t roomKind, int64_t betKind)
 {
     static constexpr int64_t kTable[4][3] = {
         {1000000, 10000000, 100000000},
@@ -88,9 +88,13 @@ int StakeLevel(int32_t roomKind, int32_t betKind, int64_t amount)
         {1000000, 5000000, 10000000},
         {10000000, 100000000, 300000000},
     };
-    int64_t value = amount;
-    if (IsTargetScoreRoom(roomKind) && betKind >= 1 && betKind <= 3)
-        value = kTable[roomKind - 40][betKind - 1];
+    if (!IsTargetScoreRoom(roomKind) || betKind < 1 || betKind > 3) return std::nullopt;
+    return kTable[roomKind - 40][betKind - 1];
+}
+
+int StakeLevel(int32_t roomKind, int32_t betKind, int64_t amount)
+{
+    const int64_t value = TargetScoreBet(roomKind, betKind).value_or(amount);
     if (value < 100000) return 0;
     if (value < 3000000) return 1;
     if (value < 30000000) return 2;

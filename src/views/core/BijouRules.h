@@ -17,11 +17,5 @@ int32_t Limit(bool highLimit);
 bool HasHighLimit(int64_t firstMembership, int64_t secondMembership);
 // The count after a gain, held at the 32-bit limit.
 int32_t AddSaturated(int32_t count, int32_t n);
-bool IsTargetRoom(int32_t roomKind);
-// The stake money of a target-score room's level: the table at [kind - 40][stake index] for
-// indexes 1..3, the room's own value for 0 and 4 (and any other index).
-int64_t TargetStakeMoney(int32_t roomKind, int32_t stakeIndex, int64_t roomValue);
-// Level 0 below 100,000, 1 below 3,000,000, 2 below 30,000,000, 3 below 100,000,000, else 4.
-int32_t LevelOfMoney(int64_t money);
 
 }  // namespace BijouRules

@@ -1,6 +1,7 @@
 #include "views/core/ItemRules.h"
 
 #include "foundation/core/Text.h"
+#include "table/core/TableLayout.h"
 
 namespace ItemRules {
 
@@ -46,17 +47,12 @@ int32_t ChanceFrame(Item item, bool targetRoom)
     return Index(item) >= 0 && Index(item) <= 5 ? kChanceFrames[Index(item)][targetRoom ? 1 : 0] : -1;
 }
 
-bool IsTargetRoom(int32_t roomKind)
-{
-    return roomKind >= 40 && roomKind <= 43;
-}
-
 bool CanReserve(int32_t seat, Item item, int32_t grade, int32_t roomKind)
 {
     if (seat < 0 || seat > 1 || grade < 0 || grade >= kGrades) return false;
     if (item == Item::Superman) return true;
     if (!IsAssa(item)) return false;
-    return item != Item::Assa3Go || IsTargetRoom(roomKind);
+    return item != Item::Assa3Go || IsTargetScoreRoom(roomKind);
 }
 
 bool RaisesMark(Item held, Item item)

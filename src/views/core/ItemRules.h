@@ -21,7 +21,6 @@ const char* ItemPrice(Item item, int32_t grade);
 int32_t HostItemCode(Item item);
 // The chance mark's frame of a reserved item (target-score rooms have their own); -1 for none.
 int32_t ChanceFrame(Item item, bool targetRoom);
-bool IsTargetRoom(int32_t roomKind);
 
 // Whether a reservation is taken: a seat 0..1, a grade 0..4, an assa item 1..5 (the 3-go one only
 // in target-score rooms).

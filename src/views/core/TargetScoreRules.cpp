@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/core/Text.h"
+#include "table/core/RoundRules.h"
 #include "views/core/ScoreDetail.h"
 
 namespace TargetScoreRules {
@@ -11,13 +12,6 @@ namespace {
 
 constexpr int32_t kFirstRoom = 40;
 constexpr int32_t kLastRoom = 43;
-
-constexpr int64_t kBets[4][kBetIndexes] = {
-    {0, 1'000'000, 10'000'000, 100'000'000, 0},
-    {0, 300'000, 500'000, 1'000'000, 0},
-    {0, 1'000'000, 5'000'000, 10'000'000, 0},
-    {0, 10'000'000, 100'000'000, 300'000'000, 0},
-};
 
 // Doubling or tripling a bet stays far inside 64 bits for any bet below this.
 constexpr int64_t kMaxBet = int64_t{1} << 60;
@@ -32,10 +26,9 @@ bool IsTargetScoreRoom(int32_t roomKind)
 std::optional<int64_t> BetOf(int32_t roomKind, int32_t betIndex, int64_t customBet)
 {
     if (!IsTargetScoreRoom(roomKind) || betIndex < 0 || betIndex >= kBetIndexes) return std::nullopt;
-    const auto& row = kBets[roomKind - kFirstRoom];
-    const int64_t bet = row[betIndex];
-    if (betIndex != 0 && betIndex != kBetIndexes - 1) return bet;
-    return customBet > 0 ? customBet : row[1];
+    if (betIndex != 0 && betIndex != kBetIndexes - 1) return RoundRules::TargetScoreBet(roomKind, betIndex);
+    if (customBet > 0) return customBet;
+    return RoundRules::TargetScoreBet(roomKind, 1);
 }
 
 std::optional<int> TargetOf(int32_t targetIndex)

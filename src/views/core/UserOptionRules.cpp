@@ -3,20 +3,15 @@
 #include <climits>
 
 #include "foundation/core/Text.h"
+#include "table/core/RoundRules.h"
+#include "table/core/TableLayout.h"
 
 namespace UserOptionRules {
 
 namespace {
 
-constexpr int64_t kBetTable[4][5] = {
-    {0, 1000000, 10000000, 100000000, 0},
-    {0, 300000, 500000, 1000000, 0},
-    {0, 1000000, 5000000, 10000000, 0},
-    {0, 10000000, 100000000, 300000000, 0},
-};
 constexpr int32_t kTargets[3] = {7, 50, 100};
 
-bool IsTargetRoom(int32_t kind) { return kind >= 40 && kind <= 43; }
 bool IsAntiLeaveKind(int32_t kind) { return kind >= 8 && kind <= 10; }
 
 // A leading sign and digits, the rest ignored; saturated at the 64-bit limits.
@@ -43,7 +38,7 @@ std::string Money(int64_t amount)
 
 std::string BetLine(int32_t kind, int64_t grade, int64_t betMoney)
 {
-    const int64_t bet = grade >= 1 && grade <= 3 ? kBetTable[kind - 40][grade] : betMoney;
+    const int64_t bet = RoundRules::TargetScoreBet(kind, grade).value_or(betMoney);
     return "베팅금:" + Money(bet);
 }
 
@@ -64,7 +59,7 @@ int64_t HasOptionToken(std::string_view options, std::string_view key)
 
 bool HasRoomInfo(int32_t roomKind)
 {
-    return (roomKind >= 0 && roomKind <= 11) || IsTargetRoom(roomKind);
+    return (roomKind >= 0 && roomKind <= 11) || IsTargetScoreRoom(roomKind);
 }
 
 int RoomLineCount(int32_t roomKind)
@@ -88,7 +83,7 @@ std::array<std::string, kRoomRows> RoomInfoRows(const RoomInfo& room)
     auto add = [&](std::string line) {
         if (n < lines.size()) lines[n++] = std::move(line);
     };
-    if (IsTargetRoom(room.roomKind)) {
+    if (IsTargetScoreRoom(room.roomKind)) {
         add(BetLine(room.roomKind, HasOptionToken(o, "FPMI"), HasOptionToken(o, "FPBM")));
         const int64_t target = HasOptionToken(o, "FPGP");
         if (target >= 0 && target <= 2) add(Format(text, "목표점수:%d점", kTargets[target]));

@@ -69,6 +69,10 @@ TEST(StakeLevel, ThresholdsAndTargetScoreTable)
         {"room 42 bet 4 takes the amount", 42, 4, 3000000, 2},
         {"room 0 bet 2 has no table: the amount", 0, 2, 99999, 0},
         {"room 44 bet 2 has no table: the amount", 44, 2, 30000000, 3},
+        {"room 43 bet 3 reads 300000000", 43, 3, 0, 4},
+        {"room 42 bet 3 reads 10000000", 42, 3, 0, 2},
+        {"room 40 bet 1 reads 1000000", 40, 1, 0, 1},
+        {"room 42 bet 4 takes an amount past 32 bits", 42, 4, 4294967296LL, 4},
     };
     for (const auto& c : cases) EXPECT_EQ(StakeLevel(c.roomKind, c.betKind, c.amount), c.level) << c.name;
 }

@@ -177,10 +177,4 @@ TEST(BijouRules, LimitsLevelsAndCounts)
     EXPECT_EQ(AddSaturated(INT32_MAX - 1, 5), INT32_MAX);
     EXPECT_TRUE(HasHighLimit(-1, 0));
     EXPECT_FALSE(HasHighLimit(0, -3));
-    const struct { int32_t kind, stake; int64_t roomValue; int32_t level; } cases[] = {
-        {41, 2, 0, 1}, {43, 3, 0, 4}, {40, 0, 99999, 0}, {42, 4, 4294967296LL, 4},
-        {40, 1, 0, 1}, {42, 3, 0, 2}, {41, 0, 100000, 1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LevelOfMoney(TargetStakeMoney(c.kind, c.stake, c.roomValue)), c.level) << c.kind << "/" << c.stake;
 }
