@@ -106,23 +106,7 @@ bool CVCardMissionWnd::IsMissionCard(int card) const
 
 void CVCardMissionWnd::LayOut()
 {
-    switch (layout) {
-    case Layout::Opening:
-        PlayBack(back, skin + places.backClipOffset, Restore::No);
-        PlaySound(MissionSound::Open);
-        break;
-    case Layout::Open:
-        ShowPending();
-        effect->SelectAnimation(0);
-        effect->Play(1, false);
-        PlaySound(MissionSound::Reveal);
-        break;
-    case Layout::Restored:
-        PlayBack(back, skin + places.backClipOffset, Restore::Yes);
-        ShowPending();
-        break;
-    case Layout::Closed: break;
-    }
+    LayOutBackAndEffect(back, effect, skin + places.backClipOffset);
 }
 
 void CVCardMissionWnd::SetSkin(int newSkin)

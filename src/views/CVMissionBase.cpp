@@ -112,3 +112,24 @@ int CVMissionBase::SlotOf(int seat) const
     const int slot = missionOwner->ScreenSlotOfSeat(seat);
     return slot == 0 || slot == 1 ? slot : -1;
 }
+
+void CVMissionBase::LayOutBackAndEffect(GVQZAniWnd* back, GVQZAniWnd* effect, int backClip)
+{
+    switch (layout) {
+    case Layout::Opening:
+        PlayBack(back, backClip, Restore::No);
+        PlaySound(MissionSound::Open);
+        break;
+    case Layout::Open:
+        ShowPending();
+        effect->SelectAnimation(0);
+        effect->Play(1, false);
+        PlaySound(MissionSound::Reveal);
+        break;
+    case Layout::Restored:
+        PlayBack(back, backClip, Restore::Yes);
+        ShowPending();
+        break;
+    case Layout::Closed: break;
+    }
+}

@@ -42,6 +42,10 @@ protected:
     void ShowPending();
     // The back at clip `clip`: played and held, or put on its last frame at once.
     void PlayBack(GVQZAniWnd* back, int clip, Restore restore);
+    // The layout steps of a panel with a back at clip `backClip` and an opening effect: the back
+    // plays with the opening sound, the effect and the reveal sound show the pending widgets, a
+    // restore puts the back on its last frame.
+    void LayOutBackAndEffect(GVQZAniWnd* back, GVQZAniWnd* effect, int backClip);
     void PlaySound(MissionSound id) const
     {
         if (missionOwner) missionOwner->PlayMissionSound(id);

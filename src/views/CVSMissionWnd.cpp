@@ -104,23 +104,7 @@ void CVSMissionWnd::SetMission(int id, int multiplierValue, bool sevenPointRoom)
 
 void CVSMissionWnd::LayOut()
 {
-    switch (layout) {
-    case Layout::Opening:
-        PlayBack(back, skin, Restore::No);
-        PlaySound(MissionSound::Open);
-        break;
-    case Layout::Open:
-        ShowPending();
-        effect->SelectAnimation(0);
-        effect->Play(1, false);
-        PlaySound(MissionSound::Reveal);
-        break;
-    case Layout::Restored:
-        PlayBack(back, skin, Restore::Yes);
-        ShowPending();
-        break;
-    case Layout::Closed: break;
-    }
+    LayOutBackAndEffect(back, effect, skin);
 }
 
 void CVSMissionWnd::SetStatus(int newStatus)
