@@ -124,7 +124,7 @@ void CMirelleVWS::InitFloorSlots()
     timers.outlineBlink = false;
     tableState.handPointerShown = false;
     tableState.dealing = false;
-    // FIXME: the selected target (-1), once the turn display keeps one.
+    // No selected target to forget: the hover and the pending card are what the turn display keeps.
     floor.Clear();
     // No card lies on the emptied floor any more.
     for (int32_t s = 0; s < kCardCount; ++s) Engine().Faces().FaceAt(s).floorSlot = -1;

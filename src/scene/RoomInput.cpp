@@ -12,6 +12,7 @@
 #include "scene/core/InputRules.h"
 #include "table/TableEngine.h"
 #include "table/core/EntryRules.h"
+#include "table/core/RoundRules.h"
 #include "table/flows/RoomFlows.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVPushBtn.h"
@@ -193,6 +194,18 @@ void RoomInput::ShowCursorKind(CursorKind kind)
     cursorState = static_cast<int>(kind);
 }
 
+// The money-limit tooltip shows while the pointer is over its mark.
+void RoomInput::FollowMoneyLimitMark(Point p)
+{
+    GVPSPWnd* tip = scene.moneyWidgets.limitTooltip;
+    if (!tip || !RoundRules::IsEventPlayRoom(scene.room.roomKind, scene.HasRobotSeat(), scene.IsUserSeated())) return;
+    const GVQZAniWnd* mark = scene.moneyWidgets.limitTooltipAnimation;
+    const bool over = mark && mark->IsVisible() && mark->GetRect().Contains(p);
+    if (tip->IsVisible() == over) return;
+    tip->Show(over);
+    scene.SetDirty();
+}
+
 int RoomInput::OnMouseMove(UINT flags, Point p)
 {
     if (!scene.IsInputEnabled()) return 0;
@@ -200,7 +213,7 @@ int RoomInput::OnMouseMove(UINT flags, Point p)
     GVWnd* wnd = scene.WndFromPoint(p);
     const bool floorMode = IsFloorPickMode();
     CVHTWnd* card = FindOwnCardWnd(wnd, floorMode);
-    // FIXME: the money-limit tooltip follows its mark once the money-limit widgets are loaded.
+    FollowMoneyLimitMark(p);
 
     InputRules::CursorContext c;
     c.widget = wnd != nullptr;

@@ -43,6 +43,7 @@ private:
     // The card window the widget is, when it lies in the own hand (on the floor in floor mode).
     CVHTWnd* FindOwnCardWnd(GVWnd* wnd, bool floorMode) const;
     void ShowCursorKind(InputRules::CursorKind kind);
+    void FollowMoneyLimitMark(Point p);
     void ReleaseOverNothing(UINT flags, Point p);
     // The bet-kind clip and the die warning follow the pointer over the betting buttons.
     void HoverBettingButtons(const GVWnd* wnd);

@@ -16,6 +16,7 @@ bool RoomLoader::LoadWidgets(const std::atomic<bool>& stop)
         &RoomLoader::LoadSeatPanelStep,
         &RoomLoader::LoadFloorMarkers,
         &RoomLoader::LoadAvatars,
+        &RoomLoader::LoadSeatMarks,
         &RoomLoader::LoadRankingPointStep,
         &RoomLoader::LoadMissionPanels,
         &RoomLoader::LoadGoBakAlertStep,
@@ -24,7 +25,9 @@ bool RoomLoader::LoadWidgets(const std::atomic<bool>& stop)
         &RoomLoader::LoadMovingCards,
         &RoomLoader::LoadPlayMarks,
         &RoomLoader::LoadHandMarkers,
+        &RoomLoader::LoadTurnHint,
         &RoomLoader::LoadStartAnimations,
+        &RoomLoader::LoadPlayingAnimation,
         &RoomLoader::LoadAutoPlayNotice,
         &RoomLoader::LoadCardEffects,
         &RoomLoader::LoadLayerAnchor,
@@ -39,6 +42,7 @@ bool RoomLoader::LoadWidgets(const std::atomic<bool>& stop)
         &RoomLoader::LoadBijouAndPick,
         &RoomLoader::LoadRoundBanner,
         &RoomLoader::LoadMenuAndMarks,
+        &RoomLoader::LoadEntryMarks,
         &RoomLoader::LoadMoneyLimitTips,
         &RoomLoader::LoadCheckNoticeStep,  // on top of everything
     };

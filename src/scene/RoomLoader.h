@@ -64,6 +64,12 @@ private:
     bool LoadMenuAndMarks(WidgetFactory& factory);
     bool LoadMoneyLimitTips(WidgetFactory& factory);
 
+    // Marks and animations that flows show now and then (RoomLoader_Marks.cpp).
+    bool LoadSeatMarks(WidgetFactory& factory);
+    bool LoadTurnHint(WidgetFactory& factory);
+    bool LoadPlayingAnimation(WidgetFactory& factory);
+    bool LoadEntryMarks(WidgetFactory& factory);
+
     // The title and bottom bars (RoomLoader_Bars.cpp).
     bool LoadTitleButtons(WidgetFactory& factory);
     bool LoadBottomButtons(WidgetFactory& factory);

@@ -127,6 +127,7 @@ void RoomView::ClearTableMarks()
     StopAndHide(scene.effects.goBakAnimation);
     StopAndHide(scene.tableWidgets.dealAnimation);
     StopAndHide(scene.tableWidgets.goCountAnimation);
+    StopAndHide(scene.tableWidgets.turnHint);
 }
 
 void RoomView::ResetRoomView()
@@ -170,6 +171,8 @@ void RoomView::ResetRoomView()
     }
     StopAndHide(scene.roomWidgets.hourlyAnimation);
     StopAndHide(scene.roomWidgets.waitingAnimation);
+    StopAndHide(scene.roomWidgets.playingAnimation);
+    StopAndHide(scene.roomWidgets.entryAnimation);
     scene.monthSlotFlags.fill(true);
     // The old room's messages still waiting would play on the new one; a handler running keeps its own.
     if (scene.queue.busy) scene.queue.ClearQueue();
@@ -190,5 +193,7 @@ void RoomView::ClearSeatPanels()
         if (CVHTIconWnd* counters = scene.seatPanels.counters[slot]) counters->Reset();
         if (CVBakIconWnd* bak = scene.seatPanels.bakIcons[slot]) bak->HideAll();
         Hide(scene.avatarMarks.firstPlayer[slot]);
+        Hide(scene.avatarMarks.robot[slot]);
+        Hide(scene.avatarMarks.badge[slot]);
     }
 }

@@ -8,6 +8,8 @@
 #include "scene/SeatView.h"
 #include "scene/RoomInput.h"
 #include "scene/ScenePrompt.h"
+#include "scene/SceneWindow.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "views/CVUserOptionWnd.h"
 
 bool SceneStage::PlaySoundId(SoundTables::SoundId id, Loop loop)
@@ -138,6 +140,11 @@ void SceneStage::HoverAtCursor()
 void SceneStage::PostToHost(HostNotifyCode code)
 {
     scene.Link().PostToHost(code);
+}
+
+void SceneStage::FocusHostWindow()
+{
+    if (scene.window && scene.window->GetHostWnd()) SetFocus(scene.window->GetHostWnd());
 }
 
 void SceneStage::LeaveNoticeToHost(LeaveNoticeCode code)
@@ -424,6 +431,15 @@ void SceneStage::ShowDesperateResult(const DesperateRoundResult& body)
 void SceneStage::PlayEffectAt(int kind, Point at)
 {
     scene.PlayEffectAt(kind, at);
+}
+
+void SceneStage::StopEffect(int kind)
+{
+    if (kind < 0 || kind >= EffectWidgets::kCardEffects) return;
+    GVQZAniWnd* effect = scene.effects.cardEffects[static_cast<size_t>(kind)];
+    if (!effect || !effect->IsVisible()) return;
+    effect->Stop();  // hides it
+    scene.SetDirty();
 }
 
 PromotionStage& SceneStage::Promotions()

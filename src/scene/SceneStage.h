@@ -20,6 +20,7 @@ public:
     void StackWndAfter(GVWnd* reference, GVWnd* wnd) override;
     void PlayEffect(int kind, int seat) override;
     void PlayEffectAt(int kind, Point at) override;
+    void StopEffect(int kind) override;
     void ShowEatMark(int kind, Point at) override;
     void RefreshSeatPanels(int which) override;
     void ShowNineTenClip(int seat, bool show) override;
@@ -38,6 +39,7 @@ public:
     void SetMacroEnabled(bool enabled) override;
     void HoverAtCursor() override;
     void PostToHost(HostNotifyCode code) override;
+    void FocusHostWindow() override;
     void LeaveNoticeToHost(LeaveNoticeCode code) override;
     int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut) override;
     std::string FetchHostText() override;

@@ -62,7 +62,7 @@ void SeatView::RefreshSeatPanels(int which)
             scene.StartTimer(TimerId::Popup);
             scene.View().ShowRobotAvatar(kRobotSeatAvatar, {});
         }
-        // FIXME: the seat's robot mark and its badge sprite (badge kind 1..5, frame 0..4), once the loader makes them.
+        // The robot mark and the badge follow the seat's record: the seat's refresh (EntryFlow) shows them.
     }
     scene.SetDirty();
 }

@@ -76,6 +76,7 @@ struct TableWidgets {
     GVQZAniWnd* nuclearMarker = nullptr;
 
     GVQZAniWnd* dealAnimation = nullptr;
+    GVQZAniWnd* turnHint = nullptr;  // under the own hand on the round's first turn (rooms 5..10)
     GVQZAniWnd* goCountAnimation = nullptr;
     GVBoxWnd* layerAnchor = nullptr;  // moving cards go directly below it
 };
@@ -110,6 +111,8 @@ struct SeatPanels {
 struct RoomWidgets {
     GVQZAniWnd* hourlyAnimation = nullptr;
     GVQZAniWnd* waitingAnimation = nullptr;  // loops while the room waits for the robot's round
+    GVQZAniWnd* playingAnimation = nullptr;  // loops in its place while a round of rooms 5..10 plays
+    GVQZAniWnd* entryAnimation = nullptr;    // plays once when the room is entered
     GVQZAniWnd* countdownAnimation = nullptr;  // the decision's seconds, one frame each
     plist<GVQZAniWnd> animations;  // stepped by the tick
     CVNotifyWnd* notify = nullptr;  // the decision prompt
@@ -165,6 +168,8 @@ struct EntryWidgets {
     GVQZAniWnd* pickBoard = nullptr;          // the rock-paper-scissors board and its second clip
     GVQZAniWnd* pickBoardSecond = nullptr;
     std::array<GVQZAniWnd*, 3> handButtons{};
+    GVQZSWnd* prizeBack = nullptr;  // the tournament prize and its two lines
+    std::array<GVTextWnd*, 2> prizeTexts{};
 };
 
 // What shows beside the two avatar points (screen slot 0 the own side).
@@ -173,6 +178,8 @@ struct AvatarMarks {
     std::array<GVQZSWnd*, 2> voiceOff{};
     std::array<GVQZSWnd*, 2> blacklisted{};
     std::array<GVPSPWnd*, 2> firstPlayer{};
+    std::array<GVPSPWnd*, 2> robot{};  // over a robot player's avatar
+    std::array<GVPSPWnd*, 2> badge{};  // frame = badge kind - 1
 };
 
 // The bet of the betting rooms: its back, three bet buttons, the kinds and the multiplier.

@@ -172,7 +172,8 @@ void TableEngine::DealHandCards(int seat, int32_t start, int32_t count)
         if (tableModel.SetSlotCard(c.slot, c.cardId)) card->SetImageFrame(c.cardId);
         card->Show(true);
     }
-    // FIXME: the turn-hint widget goes directly below the layer anchor, once the hand hints load it.
+    // Over the cards just dealt.
+    RaiseBelowAnchor(tableWidgets.turnHint);
     stage.SetDirty();
     stage.Delay(kDealSettleMs);
 }

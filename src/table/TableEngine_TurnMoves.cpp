@@ -186,7 +186,11 @@ void TableEngine::TakeFloorCard(int32_t cardId, int seat)
     AnimateCardMove(slot, area->origin, steps, LiftSide::Own, Zoom::No);
     LayoutCapturedPile(seat, category);
     stage.PlaySoundId(SoundId::CardPut1);
-    // FIXME: with mission kind 5 the kungjjak marker animation stops, once it is loaded.
+    // The kungjjak marks over the slot the card left.
+    if (gameInfo.missionMode == kKungJJakMode) {
+        stage.StopEffect(kKungJJakEffect);
+        stage.StopEffect(kKungJJakFlipEffect);
+    }
     stage.SetDirty();
 }
 

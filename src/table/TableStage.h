@@ -27,6 +27,8 @@ public:
     // Effects of the card play, at a seat or a point; the capture mark at a point.
     virtual void PlayEffect(int kind, int seat) = 0;
     virtual void PlayEffectAt(int kind, Point at) = 0;
+    // Stops an effect of the card play before it ends, and hides it.
+    virtual void StopEffect(int kind) = 0;
     virtual void ShowEatMark(int kind, Point at) = 0;
     // Seat 0 or 1, or 2 for both: the seat panels from the round records.
     virtual void RefreshSeatPanels(int which) = 0;

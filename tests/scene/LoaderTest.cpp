@@ -201,12 +201,14 @@ TEST_F(Loader, GeneratedRoomLoadsEveryWidgetInDrawingOrderAndItsFirstState)
         s.roomMarks.gameLevel, s.avatarMarks.disconnected[0], s.avatarMarks.voiceOff[1], s.avatarMarks.blacklisted[1],
         s.entryWidgets.roundStart[3], s.betting.buttons[2], s.betting.kinds[1], s.betting.dieWarning, s.betting.text,
         money.returnBack, money.giftAnimationOther, money.limitTooltip, money.limitExplain,
+        s.avatarMarks.robot[1], s.avatarMarks.badge[0], s.entryWidgets.prizeBack, s.entryWidgets.prizeTexts[1],
     };
     for (size_t i = 0; i < std::size(driven); ++i) EXPECT_NE(driven[i], nullptr) << "driven widget " << i;
     const auto& stepped = s.roomWidgets.animations;
     const auto steppedOnce = [&](const GVQZAniWnd* a) { return std::count(stepped.begin(), stepped.end(), a) == 1; };
     for (const GVQZAniWnd* a : {s.roomWidgets.countdownAnimation, s.roomWidgets.hourlyAnimation, money.giftAnimation,
-                                money.refill[1], s.betting.back, s.roomMarks.firstPlace})
+                                money.refill[1], s.betting.back, s.roomMarks.firstPlace, t.turnHint,
+                                s.roomWidgets.playingAnimation, s.roomWidgets.entryAnimation})
         EXPECT_TRUE(steppedOnce(a)) << "an animation the tick must step is not listed";
     EXPECT_EQ(s.roomWidgets.countdownAnimation->GetFrameCount(), 10) << "one frame per second of the countdown";
     EXPECT_EQ(std::vector<CVPSPPushBtn*>(s.roomButtons.menuButtons.begin(), s.roomButtons.menuButtons.end()),

@@ -48,6 +48,7 @@ public:
     }
     void PlayEffect(int kind, int seat) override { effects.push_back({kind, seat}); }
     void PlayEffectAt(int kind, Point at) override { effectsAt.push_back({kind, at}); }
+    void StopEffect(int kind) override { stoppedEffects.push_back(kind); }
     void ShowEatMark(int kind, Point at) override { eatMarks.push_back({kind, at}); }
     void RefreshSeatPanels(int which) override { seatPanelRefreshes.push_back(which); }
     void ShowNineTenClip(int seat, bool show) override { nineTenClips.push_back({seat, show}); }
@@ -58,6 +59,7 @@ public:
     std::vector<std::pair<int, int>> voices;   // cue, seat
     std::vector<std::pair<int, int>> effects;  // kind, seat
     std::vector<std::pair<int, Point>> eatMarks;
+    std::vector<int> stoppedEffects;
     std::vector<std::pair<int, Point>> effectsAt;
     std::vector<int> seatPanelRefreshes;
     std::vector<std::pair<int, bool>> nineTenClips;
@@ -152,6 +154,7 @@ public:
     void HoverAtCursor() override { Note("HoverAtCursor"); }
 
     void PostToHost(HostNotifyCode code) override { Note("PostToHost", static_cast<int>(code)); }
+    void FocusHostWindow() override { Note("FocusHostWindow"); }
     void LeaveNoticeToHost(LeaveNoticeCode code) override { Note("LeaveNoticeToHost", static_cast<int>(code)); }
     int HostRequest(int32_t, HostRequestCode code, int32_t, char*, int32_t*) override
     {

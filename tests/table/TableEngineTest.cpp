@@ -240,6 +240,23 @@ TEST_F(Engine, CardsReachTheirPilesAndHands)
     }));
 }
 
+// The kungjjak marks over a floor slot end when its card is taken, in the kungjjak mission only.
+TEST_F(Engine, TakingAFloorCardStopsTheKungJJakMarks)
+{
+    const struct { const char* name; int32_t mission; std::vector<int> stopped; } cases[] = {
+        {"kungjjak mission", 5, {5, 6}},
+        {"no mission", 0, {}},
+        {"single mission", 1, {}},
+    };
+    for (const auto& c : cases) {
+        stage.stoppedEffects.clear();
+        records.gameInfo.missionMode = c.mission;
+        OntoFloor(20, 4);
+        engine.TakeFloorCard(20, 1);
+        EXPECT_EQ(stage.stoppedEffects, c.stopped) << c.name;
+    }
+}
+
 TEST_F(Engine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
 {
     for (int32_t id = 0; id < 10; ++id) FromDeck(id * 4, TableList::Hand(0));

@@ -91,4 +91,10 @@ std::array<Point, kPopupEntries> PopupEntryPoints(Point at, int32_t entryHeight)
     return points;
 }
 
+std::optional<int> SeatBadgeFrame(int32_t badgeKind)
+{
+    if (badgeKind < 1 || badgeKind > 5) return std::nullopt;
+    return badgeKind - 1;
+}
+
 }  // namespace HintRules

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "foundation/core/Geometry.h"
@@ -59,5 +60,8 @@ struct PopupEntry {
 std::array<PopupEntry, kPopupEntries> PopupEntries(const PopupInputs& in);
 // Where each entry goes: stacked downwards from `at`, moved up so the last ends at kPopupBottom at most.
 std::array<Point, kPopupEntries> PopupEntryPoints(Point at, int32_t entryHeight);
+
+// The frame of a seat's badge sprite for the player's badge kind 1..5; none hides the badge.
+std::optional<int> SeatBadgeFrame(int32_t badgeKind);
 
 }  // namespace HintRules

@@ -133,4 +133,14 @@ int CheckedSeat(int32_t seat)
     return seat == 0 || seat == 1 ? seat : -1;
 }
 
+bool IsEventPlayRoom(int32_t roomKind, bool robotSeated, bool ownSeated)
+{
+    return roomKind >= 5 && roomKind <= 10 && !robotSeated && ownSeated;
+}
+
+bool ShowsFirstTurnHint(int32_t roomKind, bool robotSeated, bool ownSeated, int32_t turnNumber)
+{
+    return turnNumber == 1 && IsEventPlayRoom(roomKind, robotSeated, ownSeated);
+}
+
 }  // namespace RoundRules

@@ -75,4 +75,10 @@ int StakeConfirmKind(int32_t value0, int32_t value1, int ownSeat);
 // A seat index from the server: 0 or 1, anything else -1.
 int CheckedSeat(int32_t seat);
 
+// Rooms 5..10 with the own user seated and no robot: their playing animation, first-turn hint and
+// money-limit tooltip show only then.
+bool IsEventPlayRoom(int32_t roomKind, bool robotSeated, bool ownSeated);
+// The first-turn hint loops from the round's first turn (the turn number counted up by it).
+bool ShowsFirstTurnHint(int32_t roomKind, bool robotSeated, bool ownSeated, int32_t turnNumber);
+
 }  // namespace RoundRules

@@ -5,12 +5,16 @@
 #include "foundation/Debug.h"
 #include "foundation/core/Text.h"
 #include "protocol/HostInterfaces.h"
+#include "scene/core/HandHints.h"
 #include "table/TableEngine.h"
 #include "table/core/EntryRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
 #include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
+#include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVTextWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVObserveSystemWnd.h"
 #include "views/CVUserInfoWnd.h"
@@ -67,7 +71,10 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     stage.Promotions().PrintEventNotices(body.entryMode);
     flows.missions.OpenTargetScore();
     PlaceDeckForRoom();
-    // FIXME: the entry animation, once it is loaded.
+    if (GVQZAniWnd* entry = roomWidgets.entryAnimation) {
+        entry->Play(1, false);  // hides itself when it ends
+        stage.InvalidateWnd(entry);
+    }
     flows.periphery.RebuildRoomOptionText();
     stage.SetDirty();
     stage.StartFrameTimer();
@@ -161,8 +168,18 @@ void EntryFlow::RefreshSeatInfo(int seat, Avatar avatar)
     const PlayerInfo& p = records.GetPlayer(seat);
     if (p.screenSlot < 0 || p.screenSlot > 1) return;
     if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)]) info->SetUserInfo(p);
+    ShowAvatarMarks(static_cast<size_t>(p.screenSlot), records.IsRobotSeat(seat), HintRules::SeatBadgeFrame(p.badgeKind));
     if (avatar == Avatar::Fetch) stage.LoadSeatAvatar(seat);
     stage.SetDirty();
+}
+
+void EntryFlow::ShowAvatarMarks(size_t slot, bool robot, std::optional<int> badgeFrame)
+{
+    if (GVPSPWnd* mark = avatarMarks.robot[slot]) mark->Show(robot);
+    if (GVPSPWnd* badge = avatarMarks.badge[slot]) {
+        if (badgeFrame) badge->SetFrame(*badgeFrame);
+        badge->Show(badgeFrame.has_value());
+    }
 }
 
 void EntryFlow::RefreshBothSeats(Avatar avatar)
@@ -285,7 +302,7 @@ void EntryFlow::InviteToFreeChannel()
     if (stage.ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", 0,
                        0, "", kEntryBoxColor) != 1)
         return;
-    // FIXME: give the focus to the host's window, once the scene window offers it.
+    stage.FocusHostWindow();
     int32_t inOut = 0;
     stage.HostRequest(ownUser.userKey, HostRequestCode::StartInviting, 0, nullptr, &inOut);
 }
@@ -300,6 +317,7 @@ int EntryFlow::ClearPlayerSeat(int32_t key)
         if (CVUserInfoWnd* info = seatPanels.userInfo[static_cast<size_t>(p.screenSlot)])
             for (int mark = 0; mark < 2; ++mark)
                 if (GVPSPWnd* m = info->GetStatusMark(mark)) m->Show(false);
+        ShowAvatarMarks(static_cast<size_t>(p.screenSlot), p.seatState < -1, std::nullopt);
     }
     const int32_t state = p.seatState;
     p.Clear();
@@ -424,6 +442,23 @@ void EntryFlow::ShowEntryResult(int32_t code, const std::string& detail, bool fr
     CarryOutEntryResult(plan);
 }
 
+void EntryFlow::ShowPrize(const std::vector<std::string>& texts)
+{
+    const bool show = !texts.empty();
+    if (GVQZSWnd* back = entryWidgets.prizeBack) {
+        back->Show(show);
+        stage.InvalidateWnd(back);
+    }
+    for (size_t i = 0; i < entryWidgets.prizeTexts.size(); ++i) {
+        GVTextWnd* line = entryWidgets.prizeTexts[i];
+        if (!line) continue;
+        line->SetText(i < texts.size() ? texts[i] : std::string());
+        line->Show(show);
+        stage.InvalidateWnd(line);
+    }
+    stage.SetDirty();
+}
+
 void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
 {
     using SoundTables::SoundId;
@@ -431,9 +466,9 @@ void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     if (plan.alertSound) stage.PlaySoundId(SoundId::BoxNotify);
     if (plan.forcedExitRequest) stage.HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
     if (plan.box) stage.ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
-    // FIXME: the prize texts go on the prize widget, once it is loaded.
-    if (!plan.prizeTexts.empty()) DebugLine("prize: %s", plan.prizeTexts.front().c_str());
+    ShowPrize(plan.prizeTexts);
     if (plan.waitMs) stage.Delay(plan.waitMs);
+    if (!plan.prizeTexts.empty()) ShowPrize({});
     if (plan.setTournamentFinished) entryState.tournamentFinished = true;
     if (plan.tail == EntryRules::Tail::Observer) {
         stage.ShowObserveSystem(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "table/flows/FlowBase.h"
 
 namespace EntryRules {
@@ -36,6 +38,10 @@ public:
 
 private:
     void CarryOutEntryResult(const EntryRules::ResultPlan& plan);
+    // The robot mark and the badge (a frame of the badge sprite, none hides it) of screen slot 0 or 1.
+    void ShowAvatarMarks(size_t slot, bool robot, std::optional<int> badgeFrame);
+    // The tournament prize with its lines; no lines hide it.
+    void ShowPrize(const std::vector<std::string>& texts);
     void EnterByMode(const RoomEnterAnswer& body);
     void InviteToFreeChannel();
     void LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot);

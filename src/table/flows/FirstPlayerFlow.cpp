@@ -8,6 +8,7 @@
 #include "table/TableEngine.h"
 #include "table/core/DealPlan.h"
 #include "table/core/EntryRules.h"
+#include "table/core/RoundRules.h"
 #include "table/flows/RoomFlows.h"
 #include "table/flows/RoomRequests.h"
 #include "table/flows/RoomStage.h"
@@ -53,9 +54,8 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     stage.UpdateExitButtons(1);
     stage.ShowRoundStartAnimation(false, 0);
     if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
-    // FIXME: the playing animation of rooms 5..10, once it is loaded.
-    if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat() && records.IsUserSeated())
-        flows.seats.LoopWaitingAnimation(false);
+    if (RoundRules::IsEventPlayRoom(room.roomKind, records.HasRobotSeat(), records.IsUserSeated()))
+        flows.seats.LoopPlayingAnimation(true);
     stage.InitFloorSlots();
     gameInfo.firstPlayerMode = body.mode;
     entryState.pickSlots.clear();
@@ -249,7 +249,7 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
             if (!records.IsUserSeated()) avatars = EntryFlow::Avatar::Fetch;
             room.seats.AssignScreenSlots(ownUser.userKey);
             flows.entry.ShowSeatMarks();
-            // FIXME: move each seated player's panel item to its slot when the own user watches, with the avatars.
+            // The panels stay by screen slot: refilled below, they follow the players for a watcher too.
         }
     }
     flows.entry.RefreshBothSeats(avatars);

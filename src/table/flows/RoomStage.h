@@ -48,6 +48,8 @@ public:
 
     // The host.
     virtual void PostToHost(HostNotifyCode code) = 0;
+    // The keyboard focus to the host's window.
+    virtual void FocusHostWindow() = 0;
     // IHostInterface::LeaveNotice, when a host is attached.
     virtual void LeaveNoticeToHost(LeaveNoticeCode code) = 0;
     virtual int HostRequest(int32_t userKey, HostRequestCode code, int32_t value, char* text, int32_t* inOut) = 0;

@@ -30,6 +30,17 @@ void RoundFlow::SetCountdownTo(DecisionKind kind)
     timers.countdown = timers.countdownStart - 1;
 }
 
+void RoundFlow::ShowTurnHint(bool show)
+{
+    GVQZAniWnd* hint = tableWidgets.turnHint;
+    if (!hint || (!show && !hint->IsVisible())) return;
+    if (show)
+        hint->Play(-1, false);
+    else
+        hint->Stop();  // hides it
+    stage.InvalidateWnd(hint);
+}
+
 void RoundFlow::MoveTurnMarker(int slot)
 {
     if (slot != 0 && slot != 1) return;
@@ -177,7 +188,7 @@ void RoundFlow::OnTurnStart(const TurnStart& body)
     stage.HideNotify();
     stage.PlayEffect(RoomStage::kHideEffects, 0);
     stage.HideBettingPanel();
-    // FIXME: hide the turn-hint widget, once the hand hints load it.
+    ShowTurnHint(false);
     stage.StopTurnMarker();
     stage.RestartCountdown();
     tableState.handPointerShown = false;
@@ -216,8 +227,8 @@ void RoundFlow::OnTurnStart(const TurnStart& body)
     }
     timers.countdownStart = seconds;
     timers.countdown = seconds - 1;
-    // FIXME: in rooms 5..10 without a robot, the own user seated, the round's first turn starts the
-    // first-turn hint animation looping (with the hints).
+    if (RoundRules::ShowsFirstTurnHint(room.roomKind, records.HasRobotSeat(), records.IsUserSeated(), gameInfo.turnNumber))
+        ShowTurnHint(true);
     stage.SetDirty();
     stage.FlushRedraw();
 }

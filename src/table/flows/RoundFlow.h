@@ -23,6 +23,8 @@ public:
     void SetCountdownTo(DecisionKind kind);
     // The turn blink and the countdown at screen slot 0 or 1.
     void MoveTurnMarker(int slot);
+    // The first-turn hint under the own hand: looping, or stopped and hidden.
+    void ShowTurnHint(bool show);
 
 private:
     // The stake notice of the two seats' values: kind 12 (both values cleared), 14 or 13, for 2 s.

@@ -163,15 +163,32 @@ void SeatFlow::AfterRobotSeatChange(bool join)
     if ((seatFree || robot) && records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, false);
 }
 
+namespace {
+
+// Loops an animation, or stops it (which hides it); false when nothing changed.
+bool LoopOrHide(GVQZAniWnd* animation, bool loop)
+{
+    if (!animation || animation->IsPlaying() == loop) return false;
+    if (loop)
+        animation->Play(-1, false);
+    else
+        animation->Stop();
+    return true;
+}
+
+}  // namespace
+
+// The waiting and the playing animation take turns in one place.
 void SeatFlow::LoopWaitingAnimation(bool loop)
 {
-    GVQZAniWnd* waiting = roomWidgets.waitingAnimation;
-    if (!waiting || waiting->IsPlaying() == loop) return;
-    if (loop)
-        waiting->Play(-1, false);
-    else
-        waiting->Stop();
-    stage.InvalidateWnd(waiting);
+    if (loop && LoopOrHide(roomWidgets.playingAnimation, false)) stage.InvalidateWnd(roomWidgets.playingAnimation);
+    if (LoopOrHide(roomWidgets.waitingAnimation, loop)) stage.InvalidateWnd(roomWidgets.waitingAnimation);
+}
+
+void SeatFlow::LoopPlayingAnimation(bool loop)
+{
+    if (loop) LoopWaitingAnimation(false);
+    if (LoopOrHide(roomWidgets.playingAnimation, loop)) stage.InvalidateWnd(roomWidgets.playingAnimation);
 }
 
 void SeatFlow::OnAntiLeaveCount(const AntiLeaveCount& body)

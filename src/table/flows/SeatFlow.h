@@ -20,6 +20,8 @@ public:
 
     // The waiting animation loops or stops and hides.
     void LoopWaitingAnimation(bool loop);
+    // In the waiting animation's place while a round plays.
+    void LoopPlayingAnimation(bool loop);
 
 private:
     // The player panel of the seat's screen slot; null without one.

@@ -204,7 +204,8 @@ void SnapshotFlow::OnHandCardList(const HandCardList& body)
     if (body.userKey != ownUser.userKey || body.userKey == -1) return;
     tableState.handMarked = true;
     stage.ShowHandHints(false);
-    // FIXME: the marks on the listed hand cards, with the seat panels' hints.
+    // No mark of their own on the listed cards: the hints drawn from the kept list (the outline, the
+    // guides and the double-bomb icons) are what marks them.
     records.markedCards = ValidCardIds(body.cards);
     stage.ShowHandHints(true);
     stage.SetDirty();

@@ -169,3 +169,9 @@ TEST(Blacklist, HostCommands)
     EXPECT_EQ(NoticeRules::KeyListText({101, -5}), "|101|-5|");
     EXPECT_EQ(NoticeRules::KeyListText({}), "");
 }
+
+TEST(SeatBadge, KindsOneToFiveShowFramesZeroToFour)
+{
+    for (int32_t kind = 1; kind <= 5; ++kind) EXPECT_EQ(SeatBadgeFrame(kind), kind - 1) << "kind " << kind;
+    for (int32_t kind : {0, 6, -1, INT32_MIN, INT32_MAX}) EXPECT_FALSE(SeatBadgeFrame(kind).has_value()) << "kind " << kind;
+}

@@ -109,3 +109,22 @@ TEST(BetPrompt, OnlyTheSeatedResponderDecides)
         EXPECT_EQ((std::pair{p.notifyKind, p.startDecision}), (std::pair{c.notifyKind, c.decides})) << c.name;
     }
 }
+
+// Rooms 5..10 show their round animations to a seated user without a robot; the hint only on turn 1.
+TEST(EventPlayRoom, KindsFiveToTenWithTheUserSeatedAndNoRobot)
+{
+    const struct { const char* name; int32_t kind; bool robot, seated; int32_t turn; bool room, hint; } cases[] = {
+        {"kind 5, first turn", 5, false, true, 1, true, true},
+        {"kind 10, first turn", 10, false, true, 1, true, true},
+        {"kind 7, second turn", 7, false, true, 2, true, false},
+        {"kind 7, before any turn", 7, false, true, 0, true, false},
+        {"kind 4", 4, false, true, 1, false, false},
+        {"kind 11", 11, false, true, 1, false, false},
+        {"a robot seated", 5, true, true, 1, false, false},
+        {"a watcher", 5, false, false, 1, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsEventPlayRoom(c.kind, c.robot, c.seated), c.room) << c.name;
+        EXPECT_EQ(ShowsFirstTurnHint(c.kind, c.robot, c.seated, c.turn), c.hint) << c.name;
+    }
+}

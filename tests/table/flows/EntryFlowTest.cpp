@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "table/flows/FlowFixture.h"
+#include "toolkit/GVTextWnd.h"
 
 using EntryFlowTable = FlowFixture;
 
@@ -92,4 +93,32 @@ TEST_F(EntryFlowTable, PlayerLeavingClosesThePromptOfHisDecisionOnly)
     flows.entry.OnPlayerLeave({.userKey = 300});
     EXPECT_EQ(stage.notifyKind, shown);
     EXPECT_NE(stage.phaseTimer, SceneRules::DecisionKind::None) << "the own decision's timer runs on";
+}
+
+// The tournament prize shows its two lines while the result waits, and hides when it ends.
+TEST_F(EntryFlowTable, PrizeShowsItsLinesOnlyWhileTheResultWaits)
+{
+    WidgetFactory f(GeneratedTableImages(), scene);
+    EntryWidgets& e = widgets.entryWidgets;
+    const auto add = [&](GVWnd* wnd) { return wnd && scene.AddWnd(wnd); };
+    ASSERT_TRUE(add(e.prizeBack = f.CreateQZSWnd("Etc\\prize_back.qzs", {220, 245}, Visible::No)));
+    for (GVTextWnd*& line : e.prizeTexts) {
+        ASSERT_TRUE(add(line = f.CreateTextWnd("", {240, 280}, {320, 14}, 12, 700, 0xFFFFFF)));
+        line->Show(false);
+    }
+    const struct { const char* name; int32_t roomKind; std::vector<std::string> lines; } cases[] = {
+        {"room kind 26", 26, {"57,600,000냥을 지급 받으셨습니다", "다시 한번 7승에 도전해 보세요!"}},
+        {"room kind 32", 32, {"18억냥을 지급 받으셨습니다", "다시 한번 3승에 도전해 보세요!"}},
+        {"room kind 20 has no prize", 20, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> shown;
+        stage.onDelay = [&](uint32_t) {
+            if (e.prizeBack->IsVisible() && e.prizeTexts[0]->IsVisible() && e.prizeTexts[1]->IsVisible())
+                shown = {e.prizeTexts[0]->GetText(), e.prizeTexts[1]->GetText()};
+        };
+        flows.notices.OnEntryResult({.code = 212, .roomKind = c.roomKind});
+        EXPECT_EQ(shown, c.lines) << c.name;
+        EXPECT_FALSE(e.prizeBack->IsVisible() || e.prizeTexts[0]->IsVisible() || e.prizeTexts[1]->IsVisible()) << c.name;
+    }
 }
