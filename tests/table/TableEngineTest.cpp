@@ -75,6 +75,18 @@ protected:
 
 }  // namespace
 
+TEST_F(Engine, TheDeckStacksItsNextCardOnTop)
+{
+    // As the deal stacks it: the deck's first card (the next one drawn, the window drawn over the
+    // others) at the top of the stack, the last at its foot.
+    records.gameInfo.deck = {10, 11, 12, 13, 14, 15};
+    engine.StackDeck(DeckStack::DeckOnly);
+    const std::vector<Point> points = DeckStackPoints(6, false);
+    ASSERT_NE(points.front(), points.back());
+    EXPECT_EQ(Card(10).GetPos(), points.back());
+    EXPECT_EQ(Card(15).GetPos(), points.front());
+}
+
 TEST_F(Engine, DealPutsFloorAndBothHandsInPlace)
 {
     for (const bool animated : {false, true}) {
