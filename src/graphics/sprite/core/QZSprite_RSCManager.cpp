@@ -1,7 +1,6 @@
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -30,33 +29,35 @@ std::string ForOpening(std::string path)
 
 }  // namespace
 
-const QZFrame* QZSpriteFile::GetFrame(int index) const
+QZSpriteFile::QZSpriteFile(FileBytes fileBytes, std::vector<QZFrameInfo> frameInfo)
+    : bytes(std::move(fileBytes)), frames(std::move(frameInfo))
+{
+}
+
+QZSpriteFile::QZSpriteFile(const QZSpriteData& data)
+{
+    const std::vector<uint8_t> written = WriteSpriteFile(data, SpriteFileKind::Pack);
+    auto index = IndexSpriteFile(written.data(), written.size(), SpriteFileKind::Pack);
+    if (!index) return;
+    bytes.Assign(written.data(), written.size());
+    frames = std::move(*index);
+}
+
+const QZFrameInfo* QZSpriteFile::GetFrame(int index) const
 {
     if (index < 0 || index >= GetFrameCount()) return nullptr;
-    return &data.frames[static_cast<size_t>(index)];
+    return &frames[static_cast<size_t>(index)];
 }
 
 const KK_LLESprite* QZSpriteFile::GetSprite(int index, PixelMode mode) const
 {
-    const QZFrame* frame = GetFrame(index);
+    const QZFrameInfo* frame = GetFrame(index);
     if (!frame || BytesPerPixel(mode) == 0) return nullptr;
     auto& cache = sprites[mode == PixelMode::Rgb565 ? 0 : mode == PixelMode::Rgb555 ? 1 : 2];
-    if (cache.empty()) cache.resize(data.frames.size());
+    if (cache.empty()) cache.resize(frames.size());
     KK_LLESprite& s = cache[static_cast<size_t>(index)];
-    if (s.IsEmpty() && !s.EncodeFrame(*frame, mode)) return nullptr;
+    if (s.IsEmpty() && !s.EncodeFileFrame(bytes.Data(), *frame, mode)) return nullptr;
     return &s;
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::ifstream in(ForOpening(path), std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<uint64_t>(size) > qzformat::kMaxFileBytes) return false;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<size_t>(size));
-    return size == 0 || static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
 QZSprite_RSCManager& QZSprite_RSCManager::Instance()
@@ -105,18 +106,19 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     if (freeSlot < 0 && static_cast<int>(slots.size()) >= capacity) return {};
 
-    if (!ReadWholeFile(full, fileBuffer)) return {};
-    const std::vector<uint8_t>& bytes = fileBuffer;
+    FileBytes bytes;
+    if (!bytes.Read(ForOpening(full), qzformat::kMaxFileBytes)) return {};
     Slot loaded;
     if (type == QZSFileType::Animation) {
-        auto file = ReadAnimationFile(bytes.data(), bytes.size());
+        auto file = ReadAnimationFile(bytes.Data(), bytes.Size());
         if (!file) return {};
         loaded.animation = std::make_unique<QZAnimationFile>(std::move(*file));
     } else {
-        auto data = ReadSpriteFile(bytes.data(), bytes.size(),
-                                   type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
-        if (!data) return {};
-        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(*data));
+        // The pixels stay in the file's bytes until a frame is drawn.
+        auto frames = IndexSpriteFile(bytes.Data(), bytes.Size(),
+                                      type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
+        if (!frames) return {};
+        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(bytes), std::move(*frames));
     }
     loaded.key = key;
     loaded.type = type;
@@ -172,7 +174,6 @@ int QZSprite_RSCManager::GetLoadedCount() const
 
 void QZSprite_RSCManager::Reset()
 {
-    fileBuffer = {};
     slots.clear();
 }
 

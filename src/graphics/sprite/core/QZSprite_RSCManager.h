@@ -5,26 +5,32 @@
 #include <string>
 #include <vector>
 
+#include "foundation/core/FileBytes.h"
 #include "graphics/resources/core/PixelFormat.h"
 #include "graphics/sprite/core/LLESprite.h"
 #include "graphics/sprite/core/SpriteFormats.h"
 
 enum class QZSFileType : int { Sheet = 0, Pack = 1, Animation = 2 };  // ".qzs", ".psp", ".qza"
 
-// A loaded ".qzs" or ".psp": its frames, and their sprites in each pixel mode asked for. A
-// sprite stays where it is for the life of the file, so callers may keep pointers to it.
+// A loaded ".qzs" or ".psp": its checked bytes, its frames' shapes, and their sprites in each
+// pixel mode asked for, encoded from the bytes on first use. A sprite stays where it is for the
+// life of the file, so callers may keep pointers to it.
 class QZSpriteFile {
 public:
-    explicit QZSpriteFile(QZSpriteData frameData) : data(std::move(frameData)) {}
+    // Bytes IndexSpriteFile accepted, with its answer.
+    QZSpriteFile(FileBytes fileBytes, std::vector<QZFrameInfo> frameInfo);
+    // Decoded frames, kept as a sprite pack's bytes; no frames when they break a limit.
+    explicit QZSpriteFile(const QZSpriteData& data);
 
-    int GetFrameCount() const { return static_cast<int>(data.frames.size()); }
-    // Null for an index outside 0..count-1.
-    const QZFrame* GetFrame(int index) const;
+    int GetFrameCount() const { return static_cast<int>(frames.size()); }
+    // The frame's shape; null for an index outside 0..count-1.
+    const QZFrameInfo* GetFrame(int index) const;
     // The frame's sprite in `mode`, encoded on first use; null out of range or for no mode.
     const KK_LLESprite* GetSprite(int index, PixelMode mode) const;
 
 private:
-    QZSpriteData data;
+    FileBytes bytes;
+    std::vector<QZFrameInfo> frames;
     mutable std::vector<KK_LLESprite> sprites[3];  // 565, 555, 32-bit
 };
 
@@ -75,7 +81,6 @@ private:
     const Slot* Find(const QZSHandle& handle) const;
 
     std::vector<Slot> slots;
-    std::vector<uint8_t> fileBuffer;  // each file's bytes while it is read, kept for the next load
     int capacity = 0;
     std::string basePath;
 };
@@ -83,5 +88,3 @@ private:
 // Initialises the process-wide manager; 1 on success, 0 for a capacity below 1.
 int QZSRsc_Init(int capacity, const std::string& basePath);
 
-// Reads a whole file, at most qzformat::kMaxFileBytes; false when it cannot.
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
