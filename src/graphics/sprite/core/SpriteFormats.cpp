@@ -80,22 +80,23 @@ bool ReadHead(const Chunk& c, uint32_t& a, uint32_t* b)
     return r.U32(a) && (!b || r.U32(*b)) && r.Remaining() == 0;
 }
 
-// Checks one line: a run count, then runs of (skip, count, count RGB triples), each run's bytes
-// taken in one piece; `opaque` counts the line's pixels.
+// Checks one line: a run count, then runs of (skip, count, count RGB triples); `opaque` counts
+// the line's pixels. Inline views only: this walks every line the loader reads.
 bool CheckLine(ByteReader& r, int32_t width, size_t& opaque)
 {
-    uint16_t runs = 0;
-    if (!r.U16(runs) || runs > width) return false;
+    const uint8_t* head = r.View(2);
+    if (!head) return false;
+    const int runs = head[0] | head[1] << 8;
+    if (runs > width) return false;
     int32_t x = 0;
-    for (uint16_t i = 0; i < runs; ++i) {
-        const uint8_t* head = r.View(4);
+    for (int i = 0; i < runs; ++i) {
+        head = r.View(4);
         if (!head) return false;
         const int32_t skip = head[0] | head[1] << 8;
         const int32_t count = head[2] | head[3] << 8;
         if (count == 0) return false;
         x += skip;
-        if (x > width || count > width - x) return false;
-        if (!r.Skip(static_cast<size_t>(count) * 3)) return false;
+        if (x > width || count > width - x || !r.View(static_cast<size_t>(count) * 3)) return false;
         opaque += static_cast<size_t>(count);
         x += count;
     }
