@@ -1,6 +1,7 @@
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -106,20 +107,8 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     if (freeSlot < 0 && static_cast<int>(slots.size()) >= capacity) return {};
 
-    FileBytes bytes;
-    if (!bytes.Read(ForOpening(full), qzformat::kMaxFileBytes)) return {};
     Slot loaded;
-    if (type == QZSFileType::Animation) {
-        auto file = ReadAnimationFile(bytes.Data(), bytes.Size());
-        if (!file) return {};
-        loaded.animation = std::make_unique<QZAnimationFile>(std::move(*file));
-    } else {
-        // The pixels stay in the file's bytes until a frame is drawn.
-        auto frames = IndexSpriteFile(bytes.Data(), bytes.Size(),
-                                      type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
-        if (!frames) return {};
-        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(bytes), std::move(*frames));
-    }
+    if (!TakePrefetched(key, type, loaded) && !ReadSlot(full, type, loaded)) return {};
     loaded.key = key;
     loaded.type = type;
     loaded.refs = 1;
@@ -129,6 +118,72 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     slots[static_cast<size_t>(freeSlot)] = std::move(loaded);
     return {freeSlot, type};
+}
+
+bool QZSprite_RSCManager::ReadSlot(const std::string& full, QZSFileType type, Slot& loaded)
+{
+    FileBytes bytes;
+    if (!bytes.Read(ForOpening(full), qzformat::kMaxFileBytes)) return false;
+    if (type == QZSFileType::Animation) {
+        auto file = ReadAnimationFile(bytes.Data(), bytes.Size());
+        if (!file) return false;
+        loaded.animation = std::make_unique<QZAnimationFile>(std::move(*file));
+    } else {
+        // The pixels stay in the file's bytes until a frame is drawn.
+        auto frames = IndexSpriteFile(bytes.Data(), bytes.Size(),
+                                      type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
+        if (!frames) return false;
+        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(bytes), std::move(*frames));
+    }
+    loaded.type = type;
+    return true;
+}
+
+bool QZSprite_RSCManager::TakePrefetched(const std::string& key, QZSFileType type, Slot& slot)
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    claimed.insert(key);
+    const auto it = prefetched.find(key);
+    if (it == prefetched.end() || it->second.type != type) {
+        missedFolder = key.substr(0, key.find_last_of('\\') + 1);
+        return false;
+    }
+    slot = std::move(it->second);
+    prefetched.erase(it);
+    return true;
+}
+
+void QZSprite_RSCManager::Prefetch(const std::string& fullPath, QZSFileType type)
+{
+    const std::string key = MakeKey(fullPath);
+    {
+        std::lock_guard<std::mutex> hold(prefetchLock);
+        if (claimed.count(key) || prefetched.count(key)) return;
+    }
+    Slot read;
+    if (!ReadSlot(fullPath, type, read)) return;
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    if (!claimed.count(key)) prefetched.emplace(key, std::move(read));
+}
+
+std::string QZSprite_RSCManager::TakeMissedFolder()
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    return std::exchange(missedFolder, {});
+}
+
+void QZSprite_RSCManager::ClearPrefetched()
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    missedFolder.clear();
+    prefetched.clear();
+    claimed.clear();
+}
+
+int QZSprite_RSCManager::GetPrefetchedCount() const
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    return static_cast<int>(prefetched.size());
 }
 
 const QZSprite_RSCManager::Slot* QZSprite_RSCManager::Find(const QZSHandle& handle) const
@@ -174,6 +229,7 @@ int QZSprite_RSCManager::GetLoadedCount() const
 
 void QZSprite_RSCManager::Reset()
 {
+    ClearPrefetched();
     slots.clear();
 }
 

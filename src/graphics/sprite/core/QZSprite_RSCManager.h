@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,7 +46,8 @@ struct QZSHandle {
 
 // The process-wide table of loaded sprite-engine files, shared by path and reference-counted.
 // Relative paths are taken under the base folder; both "\" and "/" separate folders. No lock:
-// one thread loads at a time.
+// one thread loads at a time. Another thread may read files ahead (Prefetch), which a later Load
+// of the same path and type takes instead of reading the file.
 class QZSprite_RSCManager {
 public:
     static QZSprite_RSCManager& Instance();
@@ -70,6 +74,17 @@ public:
     // Frees every file; handles held elsewhere become invalid. For tests and shutdown.
     void Reset();
 
+    // Reads and checks a file as Load would, for Load to take; nothing when it cannot be read or
+    // fails the check (Load then meets the failure itself), or when Load has already read it.
+    // Any thread.
+    void Prefetch(const std::string& fullPath, QZSFileType type);
+    // The folder (as MakeKey writes it, with its last separator) of the latest file Load had to
+    // read itself, cleared; empty when none. Tells the reader ahead where the loader is.
+    std::string TakeMissedFolder();
+    // Drops what was read ahead and not taken; Load reads for itself again.
+    void ClearPrefetched();
+    int GetPrefetchedCount() const;
+
 private:
     struct Slot {
         std::string key;
@@ -79,8 +94,15 @@ private:
         std::unique_ptr<QZAnimationFile> animation;
     };
     const Slot* Find(const QZSHandle& handle) const;
+    // The prefetched file of that key and type, or one read now; false when it cannot be read.
+    static bool ReadSlot(const std::string& fullPath, QZSFileType type, Slot& slot);
+    bool TakePrefetched(const std::string& key, QZSFileType type, Slot& slot);
 
     std::vector<Slot> slots;
+    mutable std::mutex prefetchLock;
+    std::map<std::string, Slot> prefetched;  // by key, with their type
+    std::set<std::string> claimed;          // keys Load took or read itself: not read ahead
+    std::string missedFolder;
     int capacity = 0;
     std::string basePath;
 };
