@@ -95,6 +95,7 @@ HWND FindModalBox()
 
 bool Replay::Load(const std::string& path)
 {
+    scriptPath = path;
     return LoadReplayScript(path, steps, error);
 }
 
@@ -115,6 +116,14 @@ void Replay::Pump()
 
 bool Replay::RunPending()
 {
+    if (soaking) {
+        // Called from the box's loop: the soak's user presses OK.
+        if (const HWND box = FindModalBox()) {
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            ++boxesAnswered;
+        }
+        return error.empty();
+    }
     while (error.empty() && next < steps.size()) {
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;
@@ -160,6 +169,8 @@ bool Replay::RunStep(const ScriptStep& step)
     }
     if (has("screenshot")) return Screenshot(step);
     if (has("registry")) return Registry(step);
+    if (has("soak")) return Soak(step);
+    if (has("resources")) return Resources(step);
     if (IsDialogStep(j)) {
         const std::string failed = RunDialogStep(j, module.gameWnd);
         return failed.empty() || Fail(step, failed);

@@ -72,12 +72,18 @@ private:
     bool Registry(const ScriptStep& step);
     bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();
+    bool Soak(const ScriptStep& step);  // ReplaySoak.cpp
+    bool Resources(const ScriptStep& step);  // ReplayResources.cpp
+    friend class SoakRun;
 
     StandInHost& host;
     ModuleHandle& module;
     std::string screenshotDir;
     std::vector<ScriptStep> steps;
+    std::string scriptPath;
     size_t next = 0;
+    bool soaking = false;  // the soak answers the module's boxes itself
+    int boxesAnswered = 0;
     int depth = 0;
     bool boxAnswered = false;  // the last step answered a box: leave its loop
     std::map<std::string, ScreenPixels> takenPixels;  // the pixels of each taken, by name
