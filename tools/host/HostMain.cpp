@@ -296,7 +296,9 @@ int main(int argc, char** argv)
         replay.SetRealPace(opt.watch);
         theReplay = &replay;
         hostPhase = "the replay";
-        SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);
+        // On the real clock a slower beat: the host's own timer would otherwise count in the
+        // module's processor time.
+        SetTimer(module.hostWnd, kReplayTimer, virtualClock ? 10 : 100, nullptr);
         if (!replay.Load(opt.script) || !replay.RunPending()) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;

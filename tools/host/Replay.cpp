@@ -171,6 +171,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (has("registry")) return Registry(step);
     if (has("soak")) return Soak(step);
     if (has("resources")) return Resources(step);
+    if (has("processor_time")) return ProcessorTime(step);
     if (IsDialogStep(j)) {
         const std::string failed = RunDialogStep(j, module.gameWnd);
         return failed.empty() || Fail(step, failed);

@@ -74,6 +74,7 @@ private:
     void Pump();
     bool Soak(const ScriptStep& step);  // ReplaySoak.cpp
     bool Resources(const ScriptStep& step);  // ReplayResources.cpp
+    bool ProcessorTime(const ScriptStep& step);
     friend class SoakRun;
 
     StandInHost& host;

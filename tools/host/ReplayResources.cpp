@@ -1,6 +1,8 @@
 // The resource steps: {"resources": NAME} records the process's private bytes and its GDI and
 // USER objects under NAME; with "since": EARLIER it also fails when any grew from that record by
-// more than "max_bytes" (bytes) or "max_objects" (objects).
+// more than "max_bytes" (bytes) or "max_objects" (objects). {"processor_time": NAME} records the
+// process's processor time and the real time; with "since": EARLIER it prints the share of one
+// core used since then and fails above "max_percent".
 #include "Replay.h"
 
 #include <psapi.h>
@@ -23,6 +25,26 @@ struct ResourceUse {
 };
 
 std::map<std::string, ResourceUse> recorded;
+
+struct ProcessorMark {
+    int64_t cpu100ns = 0;  // kernel and user time of every thread of the process
+    int64_t wall100ns = 0;
+};
+
+std::map<std::string, ProcessorMark> marks;
+
+int64_t Ticks(const FILETIME& t)
+{
+    return static_cast<int64_t>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
+}
+
+ProcessorMark MarkNow()
+{
+    FILETIME created{}, exited{}, kernel{}, user{}, now{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    return {Ticks(kernel) + Ticks(user), Ticks(now)};
+}
 
 // Wine answers GetGuiResources with 0. Its GDI handle table is the one the process environment
 // block points at, as on Windows: one 16-byte entry per handle, a type of 0 when free.
@@ -129,5 +151,29 @@ bool Replay::Resources(const ScriptStep& step)
             return Fail(step, std::string(c.what) + " grew by " + std::to_string(c.grew) + " since " +
                                   since->get<std::string>() + ", more than " + std::to_string(c.limit) + " (" +
                                   DumpJson(ToJson(e)) + " then, " + DumpJson(ToJson(now)) + " now)");
+    return true;
+}
+
+bool Replay::ProcessorTime(const ScriptStep& step)
+{
+    const Json& j = step.json;
+    const Json& name = *FindMember(j, "processor_time");
+    if (!name.is_string()) return Fail(step, "processor_time takes the name of the mark");
+    const ProcessorMark now = MarkNow();
+    marks[name.get<std::string>()] = now;
+    const Json* since = FindMember(j, "since");
+    if (!since) return true;
+    const auto earlier = since->is_string() ? marks.find(since->get<std::string>()) : marks.end();
+    if (earlier == marks.end()) return Fail(step, "no processor time was marked as " + DumpJson(*since));
+    const double wallMs = (now.wall100ns - earlier->second.wall100ns) / 1e4;
+    const double cpuMs = (now.cpu100ns - earlier->second.cpu100ns) / 1e4;
+    const double percent = wallMs > 0 ? 100.0 * cpuMs / wallMs : 0.0;
+    host.Trace({{"call", "ProcessorTime"}, {"name", name}, {"cpuMs", cpuMs}, {"wallMs", wallMs}});
+    std::printf("processor time %s: %.0f ms in %.0f ms, %.2f %% of one core%s\n", name.get<std::string>().c_str(), cpuMs,
+                wallMs, percent, module.advanceClock ? " (on the virtual clock)" : "");
+    const Json* max = FindMember(j, "max_percent");
+    if (max && max->is_number() && percent > max->get<double>())
+        return Fail(step, name.get<std::string>() + " took " + std::to_string(percent) + " % of one core, more than " +
+                              DumpJson(*max) + " %");
     return true;
 }

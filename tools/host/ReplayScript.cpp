@@ -108,6 +108,7 @@ const std::vector<StepKind>& StepKinds()
         {"dialog_key", {}},
         {"soak", {}},
         {"resources", {"since", "max_bytes", "max_objects"}},
+        {"processor_time", {"since", "max_percent"}},
     };
     return kinds;
 }

@@ -18,8 +18,20 @@
 
 namespace {
 
-enum class Phase { Deliver, Advance, Box };
-constexpr const char* kPhaseNames[] = {"delivering", "advancing", "answering a box"};
+// Delivering with the module's timers firing inside the handler's waits counts as time moving on.
+enum class Phase { Deliver, DeliverTimed, Advance, Box };
+constexpr const char* kPhaseNames[] = {"delivering", "delivering with timers firing", "advancing", "answering a box"};
+
+// The timer messages the module's windows took: a time-out can only follow one.
+long moduleTimers = 0;  // one thread: the hook runs inside its message calls
+HWND hostWindow = nullptr;  // its own timer is the host's
+
+LRESULT CALLBACK CountTimers(int code, WPARAM removed, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == WM_TIMER && msg->hwnd != hostWindow) ++moduleTimers;
+    return CallNextHookEx(nullptr, code, removed, lParam);
+}
 
 // Requests the module sends of itself as the answer to a server message, by the message's id:
 // entering (Play, the voice type, the host's text), a player entering or a seat taken (the host's
@@ -130,7 +142,7 @@ bool SoakRun::CheckRequests(Phase phase, const SoakMessage* after)
         const bool answers = after && answer != kAnswers.end() && answer->second.count(after->id) > 0;
         bool explained = phase == Phase::Box || answers;
         if (mark != kTimeOutMarks.end()) explained = explained || (timedOut && *timedOut == 1);
-        else explained = explained || phase == Phase::Advance;
+        else explained = explained || phase == Phase::Advance || phase == Phase::DeliverTimed;
         if (!explained)
             return Fail("a request no user action or time-out explains, " + DumpJson(it->json) + ", " +
                         kPhaseNames[static_cast<int>(phase)] + " after message #" + std::to_string(delivered) + " " +
@@ -150,8 +162,12 @@ bool SoakRun::Burst(int64_t count)
         const SoakMessage m = MakeRandomSoakMessage(random, keys);
         if (m.damage != SoakDamage::None) ++dropped;
         const int boxesBefore = replay.boxesAnswered;
+        const long timersBefore = moduleTimers;
         if (!Deliver(m.bytes, m.id)) return false;
-        if (!CheckRequests(replay.boxesAnswered != boxesBefore ? Phase::Box : Phase::Deliver, &m)) return false;
+        const Phase phase = replay.boxesAnswered != boxesBefore ? Phase::Box
+                            : moduleTimers != timersBefore  ? Phase::DeliverTimed
+                                                            : Phase::Deliver;
+        if (!CheckRequests(phase, &m)) return false;
         if (random.OneIn(8)) {
             // Mostly short steps; now and then long enough for any prompt to time out. The virtual
             // clock costs the frames it runs: these keep it to about a third of the soak's time.
@@ -242,7 +258,10 @@ bool Replay::Soak(const ScriptStep& step)
     if (!LoadReplayScript(FolderOf(scriptPath) + gamePath->get<std::string>(), game, why)) return Fail(step, why);
     SoakRun run(*this, step, seed);
     soaking = true;
+    hostWindow = module.hostWnd;
+    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, CountTimers, nullptr, GetCurrentThreadId());
     const bool ok = run.Run(messages, rounds, game);
+    if (hook) UnhookWindowsHookEx(hook);
     soaking = false;
     return ok;
 }
