@@ -116,14 +116,7 @@ void Replay::Pump()
 
 bool Replay::RunPending()
 {
-    if (soaking) {
-        // Called from the box's loop: the soak's user presses OK.
-        if (const HWND box = FindModalBox()) {
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            ++boxesAnswered;
-        }
-        return error.empty();
-    }
+    if (soak) return SoakInBox();
     while (error.empty() && next < steps.size()) {
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;

@@ -39,6 +39,8 @@ Json DescribeRequest(const uint8_t* data, int size);
 // tolerance, and "differs_from" fails when the region shows the same (ScreenCompare.h).
 // {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
 // trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
+class SoakRun;
+
 class Replay {
 public:
     Replay(StandInHost& standIn, ModuleHandle& loaded, std::string screenshots)
@@ -73,6 +75,7 @@ private:
     bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();
     bool Soak(const ScriptStep& step);  // ReplaySoak.cpp
+    bool SoakInBox();
     bool Resources(const ScriptStep& step);  // ReplayResources.cpp
     bool ProcessorTime(const ScriptStep& step);
     friend class SoakRun;
@@ -83,7 +86,7 @@ private:
     std::vector<ScriptStep> steps;
     std::string scriptPath;
     size_t next = 0;
-    bool soaking = false;  // the soak answers the module's boxes itself
+    SoakRun* soak = nullptr;  // while it runs, the soak answers the module's boxes itself
     int boxesAnswered = 0;
     int depth = 0;
     bool boxAnswered = false;  // the last step answered a box: leave its loop
@@ -94,6 +97,10 @@ private:
     DWORD startTick = GetTickCount();
     std::string error;
 };
+
+// How many exceptions the module's boundary guards caught and reported so far, and the last
+// report (HostMain.cpp reads the module's debug lines).
+int ModuleBoundaryReports(std::string* last);
 
 // True when `have` holds every member of `want` with an equal value (objects compared the same way).
 bool JsonContains(const Json& have, const Json& want);

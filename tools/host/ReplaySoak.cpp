@@ -71,12 +71,16 @@ public:
     SoakRun(Replay& r, const ScriptStep& s, uint64_t seedValue) : replay(r), step(s), seed(seedValue), random(seedValue) {}
 
     bool Run(int64_t messages, int rounds, const std::vector<ScriptStep>& game);
+    // Called from the loop of the module's message box: pings and broken messages come in while
+    // it is open, as the server sends them, then the user presses OK.
+    bool InBox();
 
 private:
-    bool Burst(int64_t count);
+    bool Burst(int64_t until);
     bool Game(const std::vector<ScriptStep>& game, int round);
     bool Deliver(const std::vector<uint8_t>& bytes, int32_t id);
     bool Ping();
+    bool NothingEscaped(const std::vector<uint8_t>& bytes);
     bool CheckRequests(Phase phase, const SoakMessage* after);
     bool Fail(const std::string& what) { return replay.Fail(step, "soak seed " + std::to_string(seed) + ": " + what); }
 
@@ -88,6 +92,8 @@ private:
     int64_t delivered = 0;
     int32_t pings = 0;
     int64_t dropped = 0;
+    HWND answeredBox = nullptr;
+    const int boundaryReports = ModuleBoundaryReports(nullptr);
     std::map<int32_t, int64_t> byId;
     std::map<std::string, int64_t> requestsSeen;
 };
@@ -97,8 +103,17 @@ bool SoakRun::Deliver(const std::vector<uint8_t>& bytes, int32_t id)
     ++delivered;
     ++byId[id];
     const int result = replay.module.client->ReceiveGameMessage(bytes.data(), static_cast<int>(bytes.size()));
-    if (result != 0) return Fail("ReceiveGameMessage answered " + std::to_string(result) + " to message " + std::to_string(id));
-    return true;
+    if (result != 0) return Fail("ReceiveGameMessage answered " + std::to_string(result) + " to " + DescribeMessage(bytes));
+    return NothingEscaped(bytes);
+}
+
+// An exception a guard caught is a handler that failed half-way: the soak stops there.
+bool SoakRun::NothingEscaped(const std::vector<uint8_t>& bytes)
+{
+    std::string last;
+    if (ModuleBoundaryReports(&last) == boundaryReports) return true;
+    return Fail("the module caught an exception (\"" + last + "\") at message #" + std::to_string(delivered) + " " +
+                DescribeMessage(bytes));
 }
 
 // A ping is answered before ReceiveGameMessage returns, with the value it carried.
@@ -152,9 +167,10 @@ bool SoakRun::CheckRequests(Phase phase, const SoakMessage* after)
     return true;
 }
 
-bool SoakRun::Burst(int64_t count)
+// Delivers until `until` messages went in since the soak began.
+bool SoakRun::Burst(int64_t until)
 {
-    for (int64_t i = 0; i < count && replay.error.empty(); ++i) {
+    while (delivered < until && replay.error.empty()) {
         if (random.OneIn(10)) {
             if (!Ping()) return false;
             continue;
@@ -168,16 +184,44 @@ bool SoakRun::Burst(int64_t count)
                             : moduleTimers != timersBefore  ? Phase::DeliverTimed
                                                             : Phase::Deliver;
         if (!CheckRequests(phase, &m)) return false;
-        if (random.OneIn(8)) {
+        if (random.OneIn(10)) {
             // Mostly short steps; now and then long enough for any prompt to time out. The virtual
             // clock costs the frames it runs: these keep it to about a third of the soak's time.
-            const unsigned ms = random.OneIn(25) ? 15000 + random.Below(5000) : random.Below(600);
+            const unsigned ms = random.OneIn(40) ? 15000 + random.Below(5000) : random.Below(600);
             if (!replay.Advance(step, ms)) return false;
             replay.Pump();
+            if (!NothingEscaped(m.bytes)) return false;
             if (!CheckRequests(replay.boxesAnswered != boxesBefore ? Phase::Box : Phase::Advance, &m)) return false;
         }
     }
     return replay.error.empty();
+}
+
+bool SoakRun::InBox()
+{
+    const HWND box = FindModalBox();
+    if (!box || box == answeredBox) return replay.error.empty();
+    answeredBox = box;
+    for (uint32_t n = random.Below(4); n > 0 && replay.error.empty(); --n) {
+        if (random.OneIn(2)) {
+            if (!Ping()) break;
+        } else {
+            // Broken ones only: a whole message would wait in the module's queue, and the requests
+            // it causes later could not be told from those of the message then delivered.
+            const SoakMessage m = MakeBrokenMessage(random, keys);
+            ++dropped;
+            if (!Deliver(m.bytes, m.id)) break;
+        }
+    }
+    // Answered also after a failure, so the handler that opened it returns and the failure shows.
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ++replay.boxesAnswered;
+    return replay.error.empty();
+}
+
+bool Replay::SoakInBox()
+{
+    return soak->InBox();
 }
 
 bool SoakRun::Game(const std::vector<ScriptStep>& game, int round)
@@ -221,10 +265,10 @@ bool SoakRun::Run(int64_t messages, int rounds, const std::vector<ScriptStep>& g
     for (int round = 1; round <= rounds; ++round) {
         const int64_t target = round == rounds ? messages : perRound * round;
         // The game's own messages count as well: the burst takes what is left of the round's share.
-        if (!Burst(std::max<int64_t>(0, target - delivered - static_cast<int64_t>(game.size())))) return false;
+        if (!Burst(target - static_cast<int64_t>(game.size()))) return false;
         if (!Game(game, round)) return false;
     }
-    if (!Burst(messages - delivered)) return false;
+    if (!Burst(messages)) return false;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     int idsCovered = 0;
     for (const auto& [id, n] : byId) idsCovered += n > 0 ? 1 : 0;
@@ -257,11 +301,11 @@ bool Replay::Soak(const ScriptStep& step)
     std::string why;
     if (!LoadReplayScript(FolderOf(scriptPath) + gamePath->get<std::string>(), game, why)) return Fail(step, why);
     SoakRun run(*this, step, seed);
-    soaking = true;
+    soak = &run;
     hostWindow = module.hostWnd;
     const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, CountTimers, nullptr, GetCurrentThreadId());
     const bool ok = run.Run(messages, rounds, game);
     if (hook) UnhookWindowsHookEx(hook);
-    soaking = false;
+    soak = nullptr;
     return ok;
 }
