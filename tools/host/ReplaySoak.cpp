@@ -1,10 +1,10 @@
 // The soak step: {"soak": {"seed": N or "random", "messages": N, "game": PATH, "rounds": N}}.
 // Each round is a burst of hostile server messages (SoakMessages.h) with the clock moved on now and
-// then, the module's boxes answered with OK, then the room view reset (IClientInterface slot 9, as
-// the host does between rooms) and the valid game of PATH played step by step with
-// broken messages (which the module must drop) between its steps. Pings (77) go in all along: each
-// must be answered to the host at once and in order. The seed is printed first, so a crash or a
-// hang replays with it.
+// then, pings and broken messages sent into each box the module opens before it is answered with
+// OK, then the room view reset (IClientInterface slot 9, as the host does between rooms) and the
+// valid game of PATH played step by step with broken messages (which the module must drop) between
+// its steps. Pings (77) go in all along: each must be answered to the host at once and in order.
+// The seed is printed first, so a crash or a hang replays with it (docs/replays.md).
 #include "Replay.h"
 
 #include <chrono>
@@ -38,8 +38,14 @@ LRESULT CALLBACK CountTimers(int code, WPARAM removed, LPARAM lParam)
 // text), the deal shown, the result step's answer, the time-out count of a game end, the
 // auto-start, the room left when the first player is not in seat 0.
 const std::map<std::string, std::set<int32_t>> kAnswers = {
-    {"Play", {1}}, {"VoiceType", {1}}, {"HostUserText", {1, 3, 5}}, {"DealShown", {22}}, {"ResultChoice", {55}},
-    {"TimeoutCount", {51}}, {"StartGame", {17}}, {"ExitRoom", {17}},
+    {"Play", {RoomEnterAnswer::kId}},
+    {"VoiceType", {RoomEnterAnswer::kId}},
+    {"HostUserText", {RoomEnterAnswer::kId, PlayerEnter::kId, JoinGameAnswer::kId}},
+    {"DealShown", {DealCards::kId}},
+    {"ResultChoice", {ResultStep::kId}},
+    {"TimeoutCount", {GameEnd::kId}},
+    {"StartGame", {WaitingForStart::kId}},
+    {"ExitRoom", {WaitingForStart::kId}},
 };
 
 // Decisions that say when they were timed out, and the field that says it (1).
