@@ -143,7 +143,7 @@ LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_TIMER && wParam == kReplayTimer) {
         // A step blocked in the module's modal box: run the steps after it from inside the box's loop.
-        if (theReplay && theReplay->InStep() && FindModalBox()) {
+        if (theReplay && theReplay->InStep() && (FindModalBox() || theReplay->Soaking())) {
             // After a failure the box is closed, so the handler returns and the failure is told.
             if (theReplay->Failed()) PostMessageA(FindModalBox(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             else theReplay->RunPending();

@@ -56,6 +56,7 @@ public:
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
+    bool Soaking() const { return soak != nullptr; }
     // The script's line of the step running now (0 before the first), for the watchdog; an
     // included step gives the line of its include.
     int CurrentLine() const { return currentLine; }

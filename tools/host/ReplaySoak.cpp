@@ -19,8 +19,9 @@
 namespace {
 
 // Delivering with the module's timers firing inside the handler's waits counts as time moving on.
-enum class Phase { Deliver, DeliverTimed, Advance, Box };
-constexpr const char* kPhaseNames[] = {"delivering", "delivering with timers firing", "advancing", "answering a box"};
+enum class Phase { Deliver, DeliverTimed, Advance, Box, User };
+constexpr const char* kPhaseNames[] = {"delivering", "delivering with timers firing", "advancing", "answering a box",
+                                       "after a click or key"};
 
 // The timer messages the module's windows took: a time-out can only follow one.
 long moduleTimers = 0;  // one thread: the hook runs inside its message calls
@@ -47,6 +48,10 @@ const std::map<std::string, std::set<int32_t>> kAnswers = {
     {"StartGame", {WaitingForStart::kId}},
     {"ExitRoom", {WaitingForStart::kId}},
 };
+
+// Reports that follow a user action of some time before: the observer bar tells the host page it
+// asked for (after a click) as closed when the bar shows again.
+const std::set<std::string> kLaterReports = {"HostPageState"};
 
 // Decisions that say when they were timed out, and the field that says it (1).
 const std::map<std::string, const char*> kTimeOutMarks = {
@@ -77,8 +82,9 @@ public:
     SoakRun(Replay& r, const ScriptStep& s, uint64_t seedValue) : replay(r), step(s), seed(seedValue), random(seedValue) {}
 
     bool Run(int64_t messages, int rounds, const std::vector<ScriptStep>& game);
-    // Called from the loop of the module's message box: pings and broken messages come in while
-    // it is open, as the server sends them, then the user presses OK.
+    // Called from the host's timer, also inside the loop of the module's message box: pings and
+    // broken messages come in while it is open, as the server sends them, then the user presses
+    // OK. A popup menu is closed.
     bool InBox();
 
 private:
@@ -99,6 +105,7 @@ private:
     int32_t pings = 0;
     int64_t dropped = 0;
     HWND answeredBox = nullptr;
+    bool clicked = false;  // the user clicked since the round began
     const int boundaryReports = ModuleBoundaryReports(nullptr);
     std::map<int32_t, int64_t> byId;
     std::map<std::string, int64_t> requestsSeen;
@@ -161,7 +168,7 @@ bool SoakRun::CheckRequests(Phase phase, const SoakMessage* after)
         const Json* timedOut = fields && mark != kTimeOutMarks.end() ? FindMember(*fields, mark->second) : nullptr;
         const auto answer = kAnswers.find(name);
         const bool answers = after && answer != kAnswers.end() && answer->second.count(after->id) > 0;
-        bool explained = phase == Phase::Box || answers;
+        bool explained = phase == Phase::Box || phase == Phase::User || answers || (clicked && kLaterReports.count(name));
         if (mark != kTimeOutMarks.end()) explained = explained || (timedOut && *timedOut == 1);
         else explained = explained || phase == Phase::Advance || phase == Phase::DeliverTimed;
         if (!explained)
@@ -190,6 +197,17 @@ bool SoakRun::Burst(int64_t until)
                             : moduleTimers != timersBefore  ? Phase::DeliverTimed
                                                             : Phase::Deliver;
         if (!CheckRequests(phase, &m)) return false;
+        if (random.OneIn(30)) {
+            // Now and then the user clicks somewhere below the title bar (the window's own buttons
+            // are the host's business) or presses a hot key on whatever the messages left.
+            static const char* const hotKeys[] = {"F1", "F2", "F3", "F4", "Space", "Enter", "Escape", "1", "2", "3", "9"};
+            const Json input = random.OneIn(2) ? Json{{"click", {random.Below(800), 20 + random.Below(580)}}}
+                                                : Json{{"key", hotKeys[random.Below(std::size(hotKeys))]}};
+            if (!replay.Input({input, step.where, step.scriptLine})) return false;
+            clicked = clicked || FindMember(input, "click");
+            replay.Pump();
+            if (!NothingEscaped(m.bytes) || !CheckRequests(Phase::User, &m)) return false;
+        }
         if (random.OneIn(10)) {
             // Mostly short steps; now and then long enough for any prompt to time out. The virtual
             // clock costs the frames it runs: these keep it to about a third of the soak's time.
@@ -205,6 +223,20 @@ bool SoakRun::Burst(int64_t until)
 
 bool SoakRun::InBox()
 {
+    // A click on a seat opens its popup menu: the user closes it again.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    const bool gotGui = GetGUIThreadInfo(GetCurrentThreadId(), &gui);
+    if (gotGui && (gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) {
+        EndMenu();
+        return replay.error.empty();
+    }
+    // A press on the title bar moves the host's window until a release that a sent click never
+    // gives: Escape ends the move.
+    if (gotGui && (gui.flags & GUI_INMOVESIZE)) {
+        PostMessageA(gui.hwndCapture, WM_KEYDOWN, VK_ESCAPE, 0);
+        return replay.error.empty();
+    }
     const HWND box = FindModalBox();
     if (!box || box == answeredBox) return replay.error.empty();
     answeredBox = box;
@@ -232,6 +264,7 @@ bool Replay::SoakInBox()
 
 bool SoakRun::Game(const std::vector<ScriptStep>& game, int round)
 {
+    clicked = false;
     // The host makes the module forget the room before it enters the next one.
     if (replay.module.client->ResetRoomView() != 0) return Fail("ResetRoomView failed after burst " + std::to_string(round));
     replay.Pump();
