@@ -145,8 +145,8 @@ LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         // A step blocked in the module's modal box: run the steps after it from inside the box's loop.
         if (theReplay && theReplay->InStep() && (FindModalBox() || theReplay->Soaking())) {
             // After a failure the box is closed, so the handler returns and the failure is told.
-            if (theReplay->Failed()) PostMessageA(FindModalBox(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            else theReplay->RunPending();
+            if (!theReplay->Failed()) theReplay->RunPending();
+            else if (const HWND box = FindModalBox()) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }
         return 0;
     }
@@ -280,6 +280,7 @@ int main(int argc, char** argv)
     const auto destroy = Export<DestroyGameWndProc>(module.dll, "DestroyGameWnd");
     const auto useVirtual = Export<void(__stdcall*)(int)>(module.dll, "MirelleUseVirtualClock");
     module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
+    module.destroy = destroy;
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;
@@ -330,7 +331,7 @@ int main(int argc, char** argv)
         // On the real clock a slower beat: the host's own timer would otherwise count in the
         // module's processor time.
         SetTimer(module.hostWnd, kReplayTimer, virtualClock ? 10 : 100, nullptr);
-        if (!replay.Load(opt.script) || !replay.RunPending()) {
+        if (!replay.Load(opt.script) || !replay.RunPending() || !replay.CheckArmedCallMade()) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {
@@ -342,7 +343,15 @@ int main(int argc, char** argv)
         PumpFor(opt.seconds > 0 ? static_cast<DWORD>(opt.seconds) * 1000 : INFINITE);
     }
     hostPhase = "DestroyGameWnd";
-    if (destroy(module.client) != 0) {
+    if (module.destroyed) {
+        // Destroyed from inside a handler: the window went once the handler returned.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (IsWindow(module.gameWnd)) {
+            std::fprintf(stderr, "the game window outlived DestroyGameWnd\n");
+            rc = rc ? rc : 1;
+        }
+    } else if (destroy(module.client) != 0) {
         std::fprintf(stderr, "DestroyGameWnd failed\n");
         rc = rc ? rc : 1;
     }

@@ -106,6 +106,7 @@ const std::vector<StepKind>& StepKinds()
         {"dialog_click", {}},
         {"dialog_text", {"text"}},
         {"dialog_key", {}},
+        {"arm", {"on", "args"}},
         {"soak", {}},
         {"resources", {"since", "max_bytes", "max_objects"}},
         {"processor_time", {"since", "max_percent"}},
