@@ -321,8 +321,8 @@ bool SoakRun::Run(int64_t messages, int rounds, const std::vector<ScriptStep>& g
 
 bool Replay::Soak(const ScriptStep& step)
 {
-    const Json& spec = *FindMember(step.json, "soak");
-    const Json* seedJson = FindMember(spec, "seed");
+    const Json& settings = *FindMember(step.json, "soak");
+    const Json* seedJson = FindMember(settings, "seed");
     uint64_t seed = 0;
     if (seedJson && *seedJson == "random") {
         seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000000ull;
@@ -331,9 +331,9 @@ bool Replay::Soak(const ScriptStep& step)
     } else {
         return Fail(step, "soak takes a seed, a number or \"random\"");
     }
-    const int64_t messages = IntegerOf(spec.value("messages", Json(10000))).value_or(0);
-    const int rounds = static_cast<int>(IntegerOf(spec.value("rounds", Json(4))).value_or(0));
-    const Json* gamePath = FindMember(spec, "game");
+    const int64_t messages = IntegerOf(settings.value("messages", Json(10000))).value_or(0);
+    const int rounds = static_cast<int>(IntegerOf(settings.value("rounds", Json(4))).value_or(0));
+    const Json* gamePath = FindMember(settings, "game");
     if (messages <= 0 || rounds <= 0 || !gamePath || !gamePath->is_string())
         return Fail(step, "soak takes \"messages\" and \"rounds\" above 0 and the \"game\" script to play");
     std::vector<ScriptStep> game;
