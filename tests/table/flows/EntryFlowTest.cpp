@@ -95,31 +95,6 @@ TEST_F(EntryFlowTable, PlayerLeavingClosesThePromptOfHisDecisionOnly)
     EXPECT_NE(stage.phaseTimer, SceneRules::DecisionKind::None) << "the own decision's timer runs on";
 }
 
-// Seated first in an invitation-only room with a seat free: OK hands the focus to the host's
-// window, then starts the inviting; No does neither.
-TEST_F(EntryFlowTable, InvitationGivesTheFocusToTheHostOnlyOnOk)
-{
-    const struct { const char* name; int answer; std::vector<std::string> calls; } cases[] = {
-        {"OK", 1, {"FocusHostWindow", "HostRequest 15"}},
-        {"No", 2, {}},
-    };
-    for (const auto& c : cases) {
-        records.room.roomState = static_cast<int32_t>(RoomState::Waiting);
-        records.room.roomKind = 0;
-        records.room.option.freeChannel = 1;
-        records.GetPlayer(1).Clear();
-        stage.messageBoxAnswer = c.answer;
-        stage.Forget();
-        JoinGameAnswer seated{.userKey = kOwnKey, .result = 0, .ownerKey = kOwnKey, .seatIndex = 0};
-        seated.player.userKey = kOwnKey;
-        flows.entry.OnJoinGameAnswer(seated);
-        std::vector<std::string> calls;
-        for (const std::string& call : stage.calls)
-            if (call == "FocusHostWindow" || call == "HostRequest 15") calls.push_back(call);
-        EXPECT_EQ(calls, c.calls) << c.name;
-    }
-}
-
 // The tournament prize shows its two lines while the result waits, and hides when it ends.
 TEST_F(EntryFlowTable, PrizeShowsItsLinesOnlyWhileTheResultWaits)
 {
