@@ -9,6 +9,7 @@
 #include "AssetBuilder.h"
 #include "foundation/core/Wire.h"
 #include "Manifest.h"
+#include "Placeholder.h"
 #include "graphics/resources/core/Image.h"
 #include "graphics/sprite/core/SpriteFormats.h"
 
@@ -139,6 +140,17 @@ TEST(AssetBuilder, GlyphStripsDrawKoreanCharactersApart)
     const auto inked = std::count_if(pack->frames[0].pixels.begin(), pack->frames[0].pixels.end(),
                                      [&](uint32_t px) { return px != pack->frames[0].pixels[19 + 1]; });
     EXPECT_GT(inked, 60) << "the character fills a good part of the frame";
+}
+
+// A card's face says what the table counts: the first bonus card is worth three pi, the second two.
+TEST(AssetBuilder, CardFacesNameTheirFlowerOrTheirWorthInPi)
+{
+    const auto utf8 = [](const char8_t* s) { return std::string(reinterpret_cast<const char*>(s)); };
+    const struct {
+        int id;
+        std::string line;
+    } cases[] = {{0, utf8(u8"송학")}, {44, utf8(u8"비")}, {48, utf8(u8"쓰리피")}, {49, utf8(u8"쌍피")}};
+    for (const auto& c : cases) EXPECT_EQ(placeholder::CardFlowerLine(c.id), c.line) << "card " << c.id;
 }
 
 TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
