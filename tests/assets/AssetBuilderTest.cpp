@@ -285,6 +285,23 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
             EXPECT_TRUE(named) << c.name << " has no clip " << c.wanted;
         }
     }
+    // The glyph texts' strips draw their characters at the size the panels lay them out: the two
+    // frames of a character alike, the next character different.
+    const struct { const char* name; int32_t width, height; } glyphs[] = {
+        {"Result\\money.psp", 19, 38},
+        {"DesperateResult\\money.psp", 15, 30},
+        {"DesperateResult\\total_jum0.psp", 15, 30},
+        {"DesperateResult\\total_jum1.psp", 15, 30},
+    };
+    for (const auto& c : glyphs) {
+        const auto* bytes = file(c.name);
+        ASSERT_NE(bytes, nullptr) << c.name << " is not in the manifest";
+        const auto pack = ReadSpriteFile(bytes->data(), bytes->size(), SpriteFileKind::Pack);
+        ASSERT_TRUE(pack && pack->frames.size() > 2) << c.name;
+        EXPECT_EQ(std::pair(pack->frames[0].width, pack->frames[0].height), std::pair(c.width, c.height)) << c.name;
+        EXPECT_EQ(pack->frames[0].pixels, pack->frames[1].pixels) << c.name << ": the two frames of 0";
+        EXPECT_NE(pack->frames[0].pixels, pack->frames[2].pixels) << c.name << ": 0 and 1";
+    }
     // One spelling per folder: the level animation the loader asks for as "ETC" is written into "Etc".
     EXPECT_NE(file("Etc\\gamelevel.qza"), nullptr);
     EXPECT_EQ(file("ETC\\gamelevel.qza"), nullptr);
