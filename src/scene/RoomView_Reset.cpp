@@ -48,6 +48,9 @@ void RoomView::ClearTable()
     if (CVGoBakAlertUIWnd* alert = scene.seatPanels.goBakAlert) alert->HideAll();
     scene.timers.countdown = scene.timers.countdownStart;
     scene.timers.outlineBlink = false;
+    // A bonus card's pointer at the other seat's pi, when the round ended before the next turn.
+    scene.tableState.handPointerShown = false;
+    Hide(scene.tableWidgets.handPointer);
     ClearCardWnds();
     for (size_t i = 0; i < scene.seatPanels.score.size(); ++i) {
         if (CVJumsuInfoWnd* score = scene.seatPanels.score[i]) score->Reset();

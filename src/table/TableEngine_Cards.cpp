@@ -15,7 +15,8 @@ void TableEngine::StackDeck(DeckStack which)
     if (which == DeckStack::AllSlots) {
         for (int32_t s = kCardCount - 1; s >= 0; --s) slots.push_back(s);
     } else {
-        slots = gameInfo.deck;
+        // The deck's first card is drawn next and lies over the others: it takes the top of the stack.
+        slots.assign(gameInfo.deck.rbegin(), gameInfo.deck.rend());
     }
     const std::vector<Point> points = DeckStackPoints(slots.size(), records.IsDesperateRoom());
     for (size_t i = 0; i < slots.size(); ++i) {

@@ -65,6 +65,8 @@ void TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int3
             SetCardSize(card, CardSizeKind::Normal);
             card->SetImageFrame(c.cardId);
             card->Show(true);
+            // In list order, as captures land: the last card lies on top.
+            RaiseBelowAnchor(card);
         }
     }
     LayoutCapturedPile(seat, category);

@@ -209,12 +209,15 @@ TEST_F(RoomTable, DealEnablesTheAutoPlayButtonOfASeatedUser)
     }
 }
 
-TEST_F(RoomTable, PileMarkersAndPiCountsGoWithTheTableClear)
+TEST_F(RoomTable, PileMarkersPiCountsAndTheHandPointerGoWithTheTableClear)
 {
     S().Flows().firstPlayer.OnDealCards(DealBody());
     S().Engine().TakeFloorCard(30, 0);
     S().Engine().TakeFloorCard(26, 1);
     const TableWidgets& t = S().tableWidgets;
+    // A bonus card points at the other seat's last pi, and the round ends before the next turn.
+    S().Flows().play.OnBonusCardPlayed({.userKey = kOwnKey, .bonusCard = 48, .replacementCard = 41});
+    ASSERT_TRUE(t.handPointer->IsVisible());
     const auto markersShown = [&t] {
         return std::count_if(t.cardBoxes.begin(), t.cardBoxes.end(), [](const GVWnd* m) { return m && m->IsVisible(); });
     };
@@ -222,6 +225,7 @@ TEST_F(RoomTable, PileMarkersAndPiCountsGoWithTheTableClear)
     ASSERT_TRUE(t.piCounts[0]->IsVisible() && t.piCounts[1]->IsVisible()) << "both pi piles counted";
     S().View().ClearTable();
     EXPECT_EQ(markersShown(), 0);
+    EXPECT_FALSE(t.handPointer->IsVisible() || S().tableState.handPointerShown) << "the bonus card's hand pointer stays";
     for (const CVCountWnd* count : t.piCounts)
         EXPECT_TRUE(!count->IsVisible() && count->GetCountText()->GetText().empty()) << "pi count left on the table";
 }

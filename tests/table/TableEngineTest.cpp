@@ -75,6 +75,18 @@ protected:
 
 }  // namespace
 
+TEST_F(Engine, TheDeckStacksItsNextCardOnTop)
+{
+    // As the deal stacks it: the deck's first card (the next one drawn, the window drawn over the
+    // others) at the top of the stack, the last at its foot.
+    records.gameInfo.deck = {10, 11, 12, 13, 14, 15};
+    engine.StackDeck(DeckStack::DeckOnly);
+    const std::vector<Point> points = DeckStackPoints(6, false);
+    ASSERT_NE(points.front(), points.back());
+    EXPECT_EQ(Card(10).GetPos(), points.back());
+    EXPECT_EQ(Card(15).GetPos(), points.front());
+}
+
 TEST_F(Engine, DealPutsFloorAndBothHandsInPlace)
 {
     for (const bool animated : {false, true}) {
@@ -290,6 +302,17 @@ TEST_F(Engine, RebuildsDealFromTheDeckOrChangeNothing)
     EXPECT_EQ(records.gameInfo.users[1].piPile, (Ids{0, 1})) << "ids outside the table are dropped";
     EXPECT_EQ((std::pair{records.gameInfo.monthCaptured[0], records.gameInfo.users[1].piCount}), (std::pair{2, 2})) << "month, pi count";
 
+    // A rebuilt pile is stacked in list order, as its captures landed: the last on top.
+    const auto topFirst = [&](const Ids& slots, const Ids& ids) {
+        std::vector<std::pair<ptrdiff_t, int32_t>> drawn;  // place in the drawing order (top first), card id
+        const auto& wnds = scene.GetWnds();
+        for (const int32_t id : ids)
+            drawn.emplace_back(std::distance(wnds.begin(), std::find(wnds.begin(), wnds.end(), &Card(engine.FindCardById(slots, id)))), id);
+        std::sort(drawn.begin(), drawn.end());
+        Ids out;
+        for (const auto& d : drawn) out.push_back(d.second);
+        return out;
+    };
     ASSERT_TRUE(engine.RebuildFloor({44, 48, 0, 1}, {{11, 48}}, 48));
     ExpectSound();
     const struct { int32_t id, floorSlot; } placed[] = {{0, 0}, {1, 0}, {44, 1}, {48, 1}};
@@ -300,6 +323,9 @@ TEST_F(Engine, RebuildsDealFromTheDeckOrChangeNothing)
     }
     EXPECT_EQ(records.gameInfo.lastFloorSlot, 1);
     EXPECT_EQ(Card(records.floor.cards[3]).GetPos(), records.floor.GetSlot(1).position + Point(18, 0)) << "the slot is fanned";
+
+    engine.RebuildPile(0, CardCategory::Ribbon, {9, 13, 17});
+    EXPECT_EQ(topFirst(records.gameInfo.users[0].ribbonPile, {9, 13, 17}), (Ids{17, 13, 9}));
 
     engine.RebuildHand(1, 7);
     EXPECT_EQ(records.gameInfo.users[1].hand.size(), 7u);

@@ -259,6 +259,7 @@ int main(int argc, char** argv)
     const auto destroy = Export<DestroyGameWndProc>(module.dll, "DestroyGameWnd");
     const auto useVirtual = Export<void(__stdcall*)(int)>(module.dll, "MirelleUseVirtualClock");
     module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
+    module.destroy = destroy;
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;
@@ -308,7 +309,7 @@ int main(int argc, char** argv)
         theReplay = &replay;
         hostPhase = "the replay";
         SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);
-        if (!replay.Load(opt.script) || !replay.RunPending()) {
+        if (!replay.Load(opt.script) || !replay.RunPending() || !replay.CheckArmedCallMade()) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {
@@ -320,7 +321,15 @@ int main(int argc, char** argv)
         PumpFor(opt.seconds > 0 ? static_cast<DWORD>(opt.seconds) * 1000 : INFINITE);
     }
     hostPhase = "DestroyGameWnd";
-    if (destroy(module.client) != 0) {
+    if (module.destroyed) {
+        // Destroyed from inside a handler: the window went once the handler returned.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (IsWindow(module.gameWnd)) {
+            std::fprintf(stderr, "the game window outlived DestroyGameWnd\n");
+            rc = rc ? rc : 1;
+        }
+    } else if (destroy(module.client) != 0) {
         std::fprintf(stderr, "DestroyGameWnd failed\n");
         rc = rc ? rc : 1;
     }

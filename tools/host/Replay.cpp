@@ -152,6 +152,7 @@ bool Replay::RunStep(const ScriptStep& step)
     }
     if (has("expect_none")) return ExpectNone(step);
     if (has("client")) return Client(step);
+    if (has("arm")) return Arm(step);
     if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
     if (has("click") || has("key") || has("move") || has("drag")) return Input(step);
@@ -232,9 +233,10 @@ bool Replay::Deliver(const ScriptStep& step)
     for (const char* member : {"deliver", "deliver_hex", "fields"})
         if (const Json* value = FindMember(step.json, member)) traced[member] = *value;
     host.Trace(traced);
+    if (module.destroyed) return Fail(step, "the module was destroyed: nothing is delivered");
     const int result = module.client->ReceiveGameMessage(bytes.data(), static_cast<int>(bytes.size()));
     if (result != 0) return Fail(step, "ReceiveGameMessage answered " + std::to_string(result));
-    return true;
+    return error.empty();
 }
 
 bool Replay::ExpectRequest(const ScriptStep& step)
@@ -285,10 +287,8 @@ bool Replay::ExpectNone(const ScriptStep& step)
     return true;
 }
 
-bool Replay::Client(const ScriptStep& step)
+bool Replay::CallClient(const std::string& call, const Json* args, int& result, std::string& why)
 {
-    const std::string call = TextOf(FindMember(step.json, "client"));
-    const Json* args = FindMember(step.json, "args");
     auto arg = [&](size_t i) { return args && args->is_array() && i < args->size() ? &(*args)[i] : nullptr; };
     auto bstr = [&](size_t i) {
         const std::string ansi = Utf8ToAnsi(TextOf(arg(i)));
@@ -301,11 +301,15 @@ bool Replay::Client(const ScriptStep& step)
         return SysAllocString(w.c_str());
     };
     auto num = [&](size_t i) { return static_cast<int>(IntOf(arg(i))); };
+    if (module.destroyed) {
+        why = "the module was destroyed: no " + call;
+        return false;
+    }
     IClientInterface* c = module.client;
     Json traced = {{"client", call}};
     if (args) traced["args"] = *args;
     host.Trace(traced);
-    int result = 0;
+    result = 0;
     if (call == "ResetRoomView") result = c->ResetRoomView();
     else if (call == "ResetRoom") result = c->ResetRoom();
     else if (call == "ReinitScreen") result = c->ReinitScreen();
@@ -313,7 +317,10 @@ bool Replay::Client(const ScriptStep& step)
     else if (call == "GetUserSeat") result = c->GetUserSeat(num(0));
     else if (call == "IsOwnUser") result = c->IsOwnUser(num(0));
     else if (call == "SetScreenMode") result = c->SetScreenMode(num(0), num(1), num(2));
-    else if (call == "SetTitleBarText" || call == "SetUserAvatar" || call == "SetUserTitle" || call == "HostCommand") {
+    else if (call == "DestroyGameWnd" && module.destroy) {
+        result = module.destroy(c);
+        module.destroyed = true;
+    } else if (call == "SetTitleBarText" || call == "SetUserAvatar" || call == "SetUserTitle" || call == "HostCommand") {
         BSTR text = bstr(call == "SetTitleBarText" ? 0 : call == "HostCommand" ? 2 : 1);
         if (call == "SetTitleBarText") result = c->SetTitleBarText(text);
         else if (call == "SetUserAvatar") result = c->SetUserAvatar(num(0), text);
@@ -325,12 +332,58 @@ bool Replay::Client(const ScriptStep& step)
         }
         SysFreeString(text);
     } else {
-        return Fail(step, "unknown client call " + call);
+        why = "unknown client call " + call;
+        return false;
     }
     host.Trace({{"client", call}, {"answer", result}});
+    return true;
+}
+
+bool Replay::Client(const ScriptStep& step)
+{
+    const std::string call = TextOf(FindMember(step.json, "client"));
+    if (call == "DestroyGameWnd") return Fail(step, "DestroyGameWnd ends the replay's module: arm it inside a handler");
+    int result = 0;
+    std::string why;
+    if (!CallClient(call, FindMember(step.json, "args"), result, why)) return Fail(step, why);
     if (const Json* want = FindMember(step.json, "result"); want && IntOf(want) != result)
         return Fail(step, call + " answered " + std::to_string(result) + ", expected " + std::to_string(IntOf(want)));
     return true;
+}
+
+// {"arm": CALL, "on": {HOST CALL}, "args": [...]}: the module's next host call with these members
+// makes the host call CALL of the client interface before it answers, as a host does from inside a
+// handler; the call and its answer come as the host event {"armed": CALL, "answer": R}.
+bool Replay::Arm(const ScriptStep& step)
+{
+    const Json* on = FindMember(step.json, "on");
+    if (!on || !on->is_object()) return Fail(step, "arm takes \"on\": the members of the host call to wait for");
+    if (armed) return Fail(step, "a call is armed already, from " + armed->where);
+    const Json* args = FindMember(step.json, "args");
+    armed = Armed{*on, TextOf(FindMember(step.json, "arm")), args ? *args : Json::array(), step.where};
+    host.afterCall = [this](const Json& hostCall) { RunArmed(hostCall); };
+    return true;
+}
+
+void Replay::RunArmed(const Json& hostCall)
+{
+    if (!armed || !JsonContains(hostCall, armed->on)) return;
+    const Armed a = *armed;
+    armed.reset();
+    int result = 0;
+    std::string why;
+    if (!CallClient(a.call, &a.args, result, why)) {
+        if (error.empty()) error = a.where + ": " + why;
+        return;
+    }
+    host.events.push_back({Json{{"armed", a.call}, {"answer", result}}, false});
+}
+
+bool Replay::CheckArmedCallMade()
+{
+    if (!armed) return true;
+    if (error.empty()) error = armed->where + ": the armed " + armed->call + " never came: no host call " + Describe(armed->on);
+    return false;
 }
 
 bool Replay::Answer(const ScriptStep& step)

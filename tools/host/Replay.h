@@ -17,6 +17,8 @@ struct ModuleHandle {
     HWND hostWnd = nullptr;
     HWND gameWnd = nullptr;
     void(__stdcall* advanceClock)(unsigned ms) = nullptr;
+    int(__stdcall* destroy)(IClientInterface* client) = nullptr;
+    bool destroyed = false;  // DestroyGameWnd was called by an armed step: no call reaches the module any more
     std::string portalDir;  // ends in a backslash; its ini names the module's registry key
 };
 
@@ -60,6 +62,8 @@ public:
     // modal box, so a box can be answered. Returns false once a step failed.
     bool RunPending();
     bool Finished() const { return next >= steps.size(); }
+    // Fails the replay when a call armed by {"arm": ...} never came.
+    bool CheckArmedCallMade();
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
@@ -75,6 +79,10 @@ private:
     bool ExpectNone(const ScriptStep& step);
     bool Deliver(const ScriptStep& step);
     bool Client(const ScriptStep& step);
+    // One call of the module's client interface (or DestroyGameWnd) by name; false with `why` for an unknown name.
+    bool CallClient(const std::string& call, const Json* args, int& result, std::string& why);
+    bool Arm(const ScriptStep& step);
+    void RunArmed(const Json& hostCall);
     bool Answer(const ScriptStep& step);
     bool Input(const ScriptStep& step);
     bool Screenshot(const ScriptStep& step);
@@ -99,6 +107,14 @@ private:
     int64_t clockMs = 0;  // the virtual milliseconds advanced so far
     DWORD startTick = GetTickCount();
     std::string error;
+    // {"arm": CALL, "on": {HOST CALL}}: the client call made inside the next matching host call.
+    struct Armed {
+        Json on;
+        std::string call;
+        Json args;
+        std::string where;
+    };
+    std::optional<Armed> armed;
 };
 
 // True when `have` holds every member of `want` with an equal value (objects compared the same way).

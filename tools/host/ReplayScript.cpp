@@ -106,6 +106,7 @@ const std::vector<StepKind>& StepKinds()
         {"dialog_click", {}},
         {"dialog_text", {"text"}},
         {"dialog_key", {}},
+        {"arm", {"on", "args"}},
     };
     return kinds;
 }

@@ -75,7 +75,8 @@ void StandInHost::Trace(const Json& json)
 void StandInHost::Record(Json json, bool isRequest)
 {
     Trace(json);
-    events.push_back({std::move(json), isRequest});
+    events.push_back({json, isRequest});
+    if (afterCall) afterCall(json);
 }
 
 namespace {

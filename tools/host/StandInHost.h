@@ -46,6 +46,8 @@ public:
 
     // Decodes a request's bytes to JSON; set by the replay (it knows the protocol).
     std::function<Json(const uint8_t*, int)> describeRequest;
+    // Runs after each call is recorded, still inside the module's call: the replay's armed call.
+    std::function<void(const Json&)> afterCall;
 
     // A line of the trace that no expectation waits for.
     void Trace(const Json& json);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <numeric>
 
 #include "foundation/core/Text.h"
+#include "table/core/SnapshotRebuild.h"
 
 namespace EntryRules {
 namespace {
@@ -253,7 +255,11 @@ SnapshotCheck CheckSnapshot(const GameDataTable& table)
         if (p.hand.size() > static_cast<size_t>(kHandLimit)) return SnapshotCheck::HandTooLarge;
         total += p.gwangPile.size() + p.animalPile.size() + p.ribbonPile.size() + p.piPile.size() + p.hand.size();
     }
-    return total > static_cast<size_t>(kCardCount) ? SnapshotCheck::TooManyCards : SnapshotCheck::Ok;
+    if (total > static_cast<size_t>(kCardCount)) return SnapshotCheck::TooManyCards;
+    std::vector<int32_t> deck(kCardCount);
+    std::iota(deck.begin(), deck.end(), 0);
+    const bool placed = RebuildFloor(table.floor, table.bonusCards, table.lastFloorCard, deck).result != RebuildResult::BonusWithoutPlace;
+    return placed ? SnapshotCheck::Ok : SnapshotCheck::BonusWithoutPlace;
 }
 
 int32_t PickCardCount(int32_t count, size_t listLength)

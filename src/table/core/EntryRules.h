@@ -97,10 +97,10 @@ std::optional<Box> JoinQuestion(const JoinRoom& room);
 // The frame of the tournament title for a room kind; none outside the tournament rooms.
 std::optional<int32_t> TournamentTitleFrame(int32_t roomKind);
 
-enum class SnapshotCheck { Ok, TooManyCards, HandTooLarge };
+enum class SnapshotCheck { Ok, TooManyCards, HandTooLarge, BonusWithoutPlace };
 
-// A snapshot fits the table when its piles, hands and floor hold at most 50 cards together and
-// no hand holds more than 10.
+// A snapshot fits the table when its piles, hands and floor hold at most 50 cards together, no
+// hand holds more than 10 and each bonus card on the floor has a card to join.
 SnapshotCheck CheckSnapshot(const GameDataTable& table);
 
 // How many pick cards message 19 lays out: its count, bounded by its list and the 12 positions.

@@ -46,8 +46,9 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
     if (body.targetKey != ownUser.userKey || room.roomState < static_cast<int32_t>(RoomState::Playing)) return;
     const GameDataTable& t = body.table;
     if (const auto check = EntryRules::CheckSnapshot(t); check != EntryRules::SnapshotCheck::Ok) {
-        DebugLine("snapshot refused: %s", check == EntryRules::SnapshotCheck::HandTooLarge ? "a hand above ten"
-                                                                                          : "more than 50 cards");
+        DebugLine("snapshot refused: %s", check == EntryRules::SnapshotCheck::HandTooLarge        ? "a hand above ten"
+                                          : check == EntryRules::SnapshotCheck::BonusWithoutPlace ? "a bonus card without a place"
+                                                                                                  : "more than 50 cards");
         stage.PostToHost(HostNotifyCode::Stay);
         return;
     }

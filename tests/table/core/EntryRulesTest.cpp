@@ -192,6 +192,22 @@ TEST(SnapshotCheck, RefusesMoreCardsThanTheTableHolds)
     for (const auto& c : cases) EXPECT_EQ(CheckSnapshot(c.table), c.want) << c.name;
 }
 
+TEST(SnapshotCheck, RefusesABonusCardWithoutACardToJoin)
+{
+    auto floor = [](std::vector<int32_t> ids, std::vector<BonusCardMonth> pairs) {
+        GameDataTable t;
+        t.floor = std::move(ids);
+        t.bonusCards = std::move(pairs);
+        return t;
+    };
+    const struct { const char* name; GameDataTable table; SnapshotCheck want; } cases[] = {
+        {"a bonus card with its pair", floor({8, 49}, {{2, 49}}), SnapshotCheck::Ok},
+        {"a bonus card without its pair", floor({8, 49}, {}), SnapshotCheck::BonusWithoutPlace},
+        {"bonus cards only", floor({48}, {{3, 48}}), SnapshotCheck::BonusWithoutPlace},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CheckSnapshot(c.table), c.want) << c.name;
+}
+
 TEST(PickCards, CountBoundByListAndPositions)
 {
     const struct { const char* name; int32_t count; size_t list; int32_t want; } cases[] = {
