@@ -14,6 +14,7 @@
 #include "host/MessageBox.h"
 #include "protocol/GameMessage.h"
 #include "scene/CMirelleVWS.h"
+#include "scene/GameFolders.h"
 #include "scene/core/InputRules.h"
 #include "scene/HostLink.h"
 #include "scene/RoomOptions.h"
@@ -76,6 +77,8 @@ HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std:
     portalDir = portalDirectory;
     fullScreen = full;
     async = asyncLoad;
+    // The sprite files are read while the display is set up and the widgets are made.
+    prefetch.Start(ImageFolderOf(gameDir));
     const HWND window = Create("QuorvelMirelleGameWndT", "MirelleWnd", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0,
                              kGameWidth, kGameHeight, parent);
     if (!window) return nullptr;
@@ -96,6 +99,7 @@ HWND CMirelleWnd::Open(HWND parent, const std::string& gameDirectory, const std:
 // A start that failed leaves no window on the host's screen; no loader runs on these paths.
 HWND CMirelleWnd::CloseAfterFailedOpen()
 {
+    prefetch.Stop();
     scene.reset();
     Destroy();
     if (screen) UnbindGlobalsFromDisplay();
@@ -105,7 +109,7 @@ HWND CMirelleWnd::CloseAfterFailedOpen()
 
 int CMirelleWnd::StartLoader(bool asyncLoad)
 {
-    if (!asyncLoad && !scene->LoadResources(stopLoading)) return 0;
+    if (!asyncLoad && !LoadWidgets()) return 0;
     stopLoading.store(false);
     // While the loader builds the widgets the window thread leaves the scene alone; the sound
     // layer refuses every call until the loader has registered the sounds.
@@ -136,11 +140,18 @@ DWORD WINAPI CMirelleWnd::LoaderThreadProc(void* param)
     return static_cast<DWORD>(result);
 }
 
+int CMirelleWnd::LoadWidgets()
+{
+    const int result = scene->LoadResources(stopLoading);
+    prefetch.Stop();
+    return result;
+}
+
 int CMirelleWnd::RunLoad(bool asyncLoad)
 {
     int result = 1;
     if (asyncLoad) {
-        result = scene->LoadResources(stopLoading);
+        result = LoadWidgets();
         loading.store(false);
         // The window thread takes up the messages that waited for the widgets.
         if (GetHwnd()) PostMessageA(GetHwnd(), kLoadedMessage, 0, 0);

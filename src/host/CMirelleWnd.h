@@ -5,6 +5,7 @@
 #include <string>
 
 #include "foundation/GWnd.h"
+#include "host/SpritePrefetch.h"
 #include "protocol/HostInterfaces.h"
 #include "scene/SceneWindow.h"
 #include "toolkit/GDDScreen.h"
@@ -84,6 +85,8 @@ private:
     HWND CloseAfterFailedOpen();
     static DWORD WINAPI LoaderThreadProc(void* param);
     int RunLoad(bool async);
+    // The scene's widgets; ends the read-ahead of sprite files.
+    int LoadWidgets();
     // Asks the loader to stop and waits for it; false when it did not end in time (the thread
     // then still runs and its handle is kept).
     bool StopLoader();
@@ -117,4 +120,5 @@ private:
     bool resetViewPending = false;
     bool resetViewAfterLoad = false;  // asked for while the loader ran; the old room's messages went then
     int pendingScreenMode = -1;  // 0 windowed, 1 full screen, -1 none
+    SpritePrefetch prefetch;
 };

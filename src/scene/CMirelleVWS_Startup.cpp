@@ -1,3 +1,4 @@
+#include "scene/GameFolders.h"
 #include "scene/CMirelleVWS.h"
 
 #include "scene/RoomInput.h"
@@ -174,8 +175,8 @@ int CMirelleVWS::Init(const Rect& view)
     if (screen) env.colourKey = static_cast<int32_t>(screen->GetColorKey());
     const std::string gameDir = window ? window->GetGameDir() : std::string();
     const std::string portalDir = window ? window->GetPortalDir() : std::string();
-    imageRoot = FormatText("%sGameImage\\", gameDir.c_str());
-    soundRoot = FormatText("%sGameSound\\", gameDir.c_str());
+    imageRoot = ImageFolderOf(gameDir);
+    soundRoot = SoundFolderOf(gameDir);
     ready.store(false);
     if (!ReadIniService(FormatText("%scommon\\vexor_%d.ini", portalDir.c_str(), kGameNumber))) return 0;
     rankTitles = SceneRules::SplitRankTitles(SceneRules::RankTitleList());

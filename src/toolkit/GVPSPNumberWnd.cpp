@@ -70,7 +70,7 @@ int GVPSPNumberWnd::Draw(IDirectDrawSurface4* surface, const Rect& clip)
     for (size_t i = 0; i < glyphs.size(); ++i) {
         // A glyph the pack does not have is left out, not drawn as another.
         const int frameIndex = glyphBase + glyphs[i];
-        const QZFrame* f = file->GetFrame(frameIndex);
+        const QZFrameInfo* f = file->GetFrame(frameIndex);
         const KK_LLESprite* sprite = file->GetSprite(frameIndex, mode);
         if (!f || !sprite) continue;
         if (!DrawSpriteOnSurface(surface, area, *sprite, {xs[i] + f->hotX, rect.top + f->hotY})) return 0;

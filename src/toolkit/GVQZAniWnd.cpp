@@ -64,7 +64,7 @@ void GVQZAniWnd::ComputeBounds()
     const QZSpriteFile* pack = current->GetSprite();
     for (const QZAFrame& f : header->frames)
         for (const QZAPart& part : f.parts) {
-            const QZFrame* sprite = pack ? pack->GetFrame(part.sprite) : nullptr;
+            const QZFrameInfo* sprite = pack ? pack->GetFrame(part.sprite) : nullptr;
             if (!sprite) continue;
             const Rect r({part.x - sprite->hotX, part.y - sprite->hotY}, {sprite->width, sprite->height});
             Rect turned = r;

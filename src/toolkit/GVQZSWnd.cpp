@@ -50,7 +50,7 @@ int GVQZSWnd::GetFrameCount() const
 Size GVQZSWnd::GetFrameSize(int n) const
 {
     const QZSpriteFile* file = File();
-    const QZFrame* f = file ? file->GetFrame(n) : nullptr;  // null for a negative index too
+    const QZFrameInfo* f = file ? file->GetFrame(n) : nullptr;  // null for a negative index too
     return f ? Size{f->width, f->height} : Size{};
 }
 
@@ -58,7 +58,7 @@ void GVQZSWnd::ShowFrame(int n)
 {
     frame = n;
     const QZSpriteFile* file = File();
-    const QZFrame* f = file ? file->GetFrame(n) : nullptr;
+    const QZFrameInfo* f = file ? file->GetFrame(n) : nullptr;
     if (!f) return;
     SetRect(Rect({anchor.x - f->hotX, anchor.y - f->hotY}, {f->width, f->height}));
     Invalidate();

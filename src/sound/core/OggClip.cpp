@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include <ogg/ogg.h>
 #include <vorbis/codec.h>
@@ -15,13 +16,37 @@ namespace {
 
 constexpr size_t kMaxSharedSetups = 8;
 
+// A decoder's state for one setup: its transforms' tables are built by vorbis_synthesis_init,
+// and a restart makes it ready for the next clip without building them again.
+struct DecoderState {
+    vorbis_dsp_state dsp{};
+    vorbis_block block{};
+    bool dspInit = false, blockInit = false;
+    DecoderState() = default;
+    DecoderState(const DecoderState&) = delete;
+    DecoderState& operator=(const DecoderState&) = delete;
+    ~DecoderState()
+    {
+        if (blockInit) vorbis_block_clear(&block);
+        if (dspInit) vorbis_dsp_clear(&dsp);
+    }
+};
+
+constexpr size_t kMaxSpareStates = 2;
+
 // The headers read into a vorbis_info; its codebooks are built by the first vorbis_synthesis_init
-// and kept in it, so every later clip of the same headers skips that work.
+// and kept in it, so every later clip of the same headers skips that work. Decoder states that
+// finished a clip wait here for the next one.
 struct SharedSetup {
     vorbis_info info{};
     vorbis_comment comment{};
+    std::vector<std::unique_ptr<DecoderState>> spare;  // cleared before the info
     SharedSetup() { vorbis_info_init(&info), vorbis_comment_init(&comment); }
-    ~SharedSetup() { vorbis_comment_clear(&comment), vorbis_info_clear(&info); }
+    ~SharedSetup()
+    {
+        spare.clear();
+        vorbis_comment_clear(&comment), vorbis_info_clear(&info);
+    }
     SharedSetup(const SharedSetup&) = delete;
     SharedSetup& operator=(const SharedSetup&) = delete;
 };
@@ -44,18 +69,33 @@ std::unique_ptr<SharedSetup> ReadHeaders(ogg_packet (&headers)[3])
     return setup;
 }
 
+// A restarted spare state of a shared setup, or a fresh one; null when libvorbis refuses. Under
+// the setups' lock.
+std::unique_ptr<DecoderState> TakeState(SharedSetup& setup)
+{
+    if (!setup.spare.empty()) {
+        auto state = std::move(setup.spare.back());
+        setup.spare.pop_back();
+        if (vorbis_synthesis_restart(&state->dsp) == 0) return state;
+    }
+    auto state = std::make_unique<DecoderState>();
+    if (vorbis_synthesis_init(&state->dsp, &setup.info) != 0) return nullptr;
+    state->dspInit = true;
+    if (vorbis_block_init(&state->dsp, &state->block) != 0) return nullptr;
+    state->blockInit = true;
+    return state;
+}
+
 // Owns libogg's and libvorbis's decoding state; clears what was initialised.
 struct Decoding {
     ogg_sync_state sync{};
     ogg_stream_state stream{};
-    vorbis_dsp_state dsp{};
-    vorbis_block block{};
-    bool streamInit = false, dspInit = false, blockInit = false;
+    std::unique_ptr<DecoderState> state;
+    bool streamInit = false;
     Decoding() { ogg_sync_init(&sync); }
     ~Decoding()
     {
-        if (blockInit) vorbis_block_clear(&block);
-        if (dspInit) vorbis_dsp_clear(&dsp);
+        state.reset();
         if (streamInit) ogg_stream_clear(&stream);
         ogg_sync_clear(&sync);
     }
@@ -167,26 +207,32 @@ bool OggClip::DecodeAll(ByteSource& source)
                 if (vi.channels < 1 || vi.channels > 255 || vi.rate < 1) return false;
                 if (uint64_t{2} * vi.channels * static_cast<uint64_t>(vi.rate) > kMaxSoundBytes) return false;
                 // The first init of a setup builds its codebooks: under the lock, as they are shared.
-                if (vorbis_synthesis_init(&d.dsp, &setup->info) != 0) return false;
-                d.dspInit = true;
-                if (vorbis_block_init(&d.dsp, &d.block) != 0) return false;
-                d.blockInit = true;
+                d.state = TakeState(*setup);
+                if (!d.state) return false;
                 format = Pcm16Format(static_cast<uint16_t>(vi.channels), static_cast<uint32_t>(vi.rate));
                 const uint64_t frames = LastGranule(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(size));
                 if (frames > 0 && frames * format.blockAlign <= kMaxSoundBytes)
                     pcm.resize(static_cast<size_t>(frames * format.blockAlign));
                 continue;
             }
-            if (vorbis_synthesis(&d.block, &packet) != 0 || vorbis_synthesis_blockin(&d.dsp, &d.block) != 0) return false;
+            vorbis_dsp_state& dsp = d.state->dsp;
+            vorbis_block& block = d.state->block;
+            if (vorbis_synthesis(&block, &packet) != 0 || vorbis_synthesis_blockin(&dsp, &block) != 0) return false;
             float** channels = nullptr;
-            for (int frames; (frames = vorbis_synthesis_pcmout(&d.dsp, &channels)) > 0;) {
+            for (int frames; (frames = vorbis_synthesis_pcmout(&dsp, &channels)) > 0;) {
                 AppendSamples(channels, frames, setup->info.channels, pcm, written);
                 if (written > kMaxSoundBytes) return false;
-                vorbis_synthesis_read(&d.dsp, frames);
+                vorbis_synthesis_read(&dsp, frames);
             }
         }
         ended = ogg_page_eos(&page) != 0;
     }
     pcm.resize(written);
-    return ended && headerCount == 3;
+    if (!ended || headerCount != 3) return false;
+    // A clean clip leaves its state for the next clip of the same headers.
+    if (setup != ownSetup.get()) {
+        std::lock_guard<std::mutex> hold(setupLock);
+        if (setup->spare.size() < kMaxSpareStates) setup->spare.push_back(std::move(d.state));
+    }
+    return true;
 }

@@ -9,7 +9,8 @@
 // Decodes a short Ogg Vorbis clip whole, through libogg and libvorbis, to 16-bit signed
 // little-endian PCM, the same bytes vorbisfile gives. Building the decoder's codebooks is most of
 // the cost of a short clip: clips whose identification and setup headers are the same (all the
-// clips one encoder made) share one decoder setup, built once per process.
+// clips one encoder made) share one decoder setup, built once per process, and the decoder states
+// that finished a clip, restarted for the next.
 class OggClip {
 public:
     // Files above this many bytes (some seconds of sound) are left to the streaming decoder: for

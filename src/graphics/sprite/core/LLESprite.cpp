@@ -106,6 +106,45 @@ int KK_LLESprite::EncodeFrame(const QZFrame& frame, PixelMode m)
     return 1;
 }
 
+int KK_LLESprite::EncodeFileFrame(const uint8_t* file, const QZFrameInfo& frame, PixelMode m)
+{
+    Free();
+    if (!file || !IsSupported(m) || frame.width < 1 || frame.height < 1 || frame.width > qzformat::kMaxFrameSide)
+        return 0;
+    Begin(frame.width, frame.height, m);
+    hotSpot = {frame.hotX, frame.hotY};
+    const bool wide = m == PixelMode::Rgb32;
+    if (wide) pixels32.resize(frame.opaque);
+    else pixels16.resize(frame.opaque);
+    uint32_t at = 0;
+    int32_t lines = 0;  // lines whose first run is noted
+    int32_t end = 0;    // where the line's last run ended
+    auto startLinesTo = [&](int32_t y) {
+        for (; lines <= y; ++lines) lineRuns.push_back(static_cast<uint32_t>(runs.size()));
+    };
+    ForEachFrameRun(file, frame, [&](int32_t y, int32_t x, int32_t count, const uint8_t* rgb) {
+        if (lines <= y) {
+            startLinesTo(y);
+            end = 0;
+        }
+        // A run touching the one before is the same run, as EncodeLines sees it; no line is
+        // longer than a run's count can hold.
+        if (x == end && runs.size() > lineRuns.back()) runs.back().count = static_cast<uint16_t>(runs.back().count + count);
+        else runs.push_back({static_cast<uint16_t>(x - end), static_cast<uint16_t>(count), at});
+        if (wide) {
+            uint32_t* out = pixels32.data() + at;
+            for (int32_t k = 0; k < count; ++k, rgb += 3) out[k] = PackRgb(m, rgb[0], rgb[1], rgb[2]);
+        } else {
+            uint16_t* out = pixels16.data() + at;
+            for (int32_t k = 0; k < count; ++k, rgb += 3) out[k] = static_cast<uint16_t>(PackRgb(m, rgb[0], rgb[1], rgb[2]));
+        }
+        at += static_cast<uint32_t>(count);
+        end = x + count;
+    });
+    startLinesTo(frame.height);
+    return 1;
+}
+
 int KK_LLESprite::LoadSprite(const QZSpriteFile& file, int index)
 {
     const KK_LLESprite* s = file.GetSprite(index, static_cast<PixelMode>(GetFXPixelMode()));

@@ -7,6 +7,7 @@
 #include "graphics/resources/core/PixelFormat.h"
 
 struct QZFrame;
+struct QZFrameInfo;
 class QZSpriteFile;
 
 // What a caller knows of an uncompressed image: a negative height means top-down rows.
@@ -41,6 +42,8 @@ public:
     int EncodeDib(const KDibInfo& info, const void* bits, PixelMode mode);
     // A file frame converted to `mode`.
     int EncodeFrame(const QZFrame& frame, PixelMode mode);
+    // The same from the runs of a frame IndexSpriteFile took from `file`, in one pass.
+    int EncodeFileFrame(const uint8_t* file, const QZFrameInfo& frame, PixelMode mode);
     void Free();
 
     bool IsEmpty() const { return width == 0; }

@@ -1,7 +1,7 @@
 #include "graphics/sprite/core/QZSprite_RSCManager.h"
 
 #include <algorithm>
-#include <fstream>
+#include <utility>
 
 namespace {
 
@@ -30,33 +30,35 @@ std::string ForOpening(std::string path)
 
 }  // namespace
 
-const QZFrame* QZSpriteFile::GetFrame(int index) const
+QZSpriteFile::QZSpriteFile(FileBytes fileBytes, std::vector<QZFrameInfo> frameInfo)
+    : bytes(std::move(fileBytes)), frames(std::move(frameInfo))
+{
+}
+
+QZSpriteFile::QZSpriteFile(const QZSpriteData& data)
+{
+    const std::vector<uint8_t> written = WriteSpriteFile(data, SpriteFileKind::Pack);
+    auto index = IndexSpriteFile(written.data(), written.size(), SpriteFileKind::Pack);
+    if (!index) return;
+    bytes.Assign(written.data(), written.size());
+    frames = std::move(*index);
+}
+
+const QZFrameInfo* QZSpriteFile::GetFrame(int index) const
 {
     if (index < 0 || index >= GetFrameCount()) return nullptr;
-    return &data.frames[static_cast<size_t>(index)];
+    return &frames[static_cast<size_t>(index)];
 }
 
 const KK_LLESprite* QZSpriteFile::GetSprite(int index, PixelMode mode) const
 {
-    const QZFrame* frame = GetFrame(index);
+    const QZFrameInfo* frame = GetFrame(index);
     if (!frame || BytesPerPixel(mode) == 0) return nullptr;
     auto& cache = sprites[mode == PixelMode::Rgb565 ? 0 : mode == PixelMode::Rgb555 ? 1 : 2];
-    if (cache.empty()) cache.resize(data.frames.size());
+    if (cache.empty()) cache.resize(frames.size());
     KK_LLESprite& s = cache[static_cast<size_t>(index)];
-    if (s.IsEmpty() && !s.EncodeFrame(*frame, mode)) return nullptr;
+    if (s.IsEmpty() && !s.EncodeFileFrame(bytes.Data(), *frame, mode)) return nullptr;
     return &s;
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::ifstream in(ForOpening(path), std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<uint64_t>(size) > qzformat::kMaxFileBytes) return false;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<size_t>(size));
-    return size == 0 || static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
 QZSprite_RSCManager& QZSprite_RSCManager::Instance()
@@ -105,19 +107,8 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     if (freeSlot < 0 && static_cast<int>(slots.size()) >= capacity) return {};
 
-    if (!ReadWholeFile(full, fileBuffer)) return {};
-    const std::vector<uint8_t>& bytes = fileBuffer;
     Slot loaded;
-    if (type == QZSFileType::Animation) {
-        auto file = ReadAnimationFile(bytes.data(), bytes.size());
-        if (!file) return {};
-        loaded.animation = std::make_unique<QZAnimationFile>(std::move(*file));
-    } else {
-        auto data = ReadSpriteFile(bytes.data(), bytes.size(),
-                                   type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
-        if (!data) return {};
-        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(*data));
-    }
+    if (!TakePrefetched(key, type, loaded) && !ReadSlot(full, type, loaded)) return {};
     loaded.key = key;
     loaded.type = type;
     loaded.refs = 1;
@@ -127,6 +118,72 @@ QZSHandle QZSprite_RSCManager::Load(const std::string& path, QZSFileType type)
     }
     slots[static_cast<size_t>(freeSlot)] = std::move(loaded);
     return {freeSlot, type};
+}
+
+bool QZSprite_RSCManager::ReadSlot(const std::string& full, QZSFileType type, Slot& loaded)
+{
+    FileBytes bytes;
+    if (!bytes.Read(ForOpening(full), qzformat::kMaxFileBytes)) return false;
+    if (type == QZSFileType::Animation) {
+        auto file = ReadAnimationFile(bytes.Data(), bytes.Size());
+        if (!file) return false;
+        loaded.animation = std::make_unique<QZAnimationFile>(std::move(*file));
+    } else {
+        // The pixels stay in the file's bytes until a frame is drawn.
+        auto frames = IndexSpriteFile(bytes.Data(), bytes.Size(),
+                                      type == QZSFileType::Sheet ? SpriteFileKind::Sheet : SpriteFileKind::Pack);
+        if (!frames) return false;
+        loaded.sprites = std::make_unique<QZSpriteFile>(std::move(bytes), std::move(*frames));
+    }
+    loaded.type = type;
+    return true;
+}
+
+bool QZSprite_RSCManager::TakePrefetched(const std::string& key, QZSFileType type, Slot& slot)
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    claimed.insert(key);
+    const auto it = prefetched.find(key);
+    if (it == prefetched.end() || it->second.type != type) {
+        missedFolder = key.substr(0, key.find_last_of('\\') + 1);
+        return false;
+    }
+    slot = std::move(it->second);
+    prefetched.erase(it);
+    return true;
+}
+
+void QZSprite_RSCManager::Prefetch(const std::string& fullPath, QZSFileType type)
+{
+    const std::string key = MakeKey(fullPath);
+    {
+        std::lock_guard<std::mutex> hold(prefetchLock);
+        if (claimed.count(key) || prefetched.count(key)) return;
+    }
+    Slot read;
+    if (!ReadSlot(fullPath, type, read)) return;
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    if (!claimed.count(key)) prefetched.emplace(key, std::move(read));
+}
+
+std::string QZSprite_RSCManager::TakeMissedFolder()
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    return std::exchange(missedFolder, {});
+}
+
+void QZSprite_RSCManager::ClearPrefetched()
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    missedFolder.clear();
+    prefetched.clear();
+    claimed.clear();
+}
+
+int QZSprite_RSCManager::GetPrefetchedCount() const
+{
+    std::lock_guard<std::mutex> hold(prefetchLock);
+    return static_cast<int>(prefetched.size());
 }
 
 const QZSprite_RSCManager::Slot* QZSprite_RSCManager::Find(const QZSHandle& handle) const
@@ -172,7 +229,7 @@ int QZSprite_RSCManager::GetLoadedCount() const
 
 void QZSprite_RSCManager::Reset()
 {
-    fileBuffer = {};
+    ClearPrefetched();
     slots.clear();
 }
 

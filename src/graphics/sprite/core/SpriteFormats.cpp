@@ -80,26 +80,24 @@ bool ReadHead(const Chunk& c, uint32_t& a, uint32_t* b)
     return r.U32(a) && (!b || r.U32(*b)) && r.Remaining() == 0;
 }
 
-// One line: a run count, then runs of (skip, count, count RGB triples). Each run's bytes are taken
-// in one piece: the reader is the loader's hottest loop.
-bool ReadLine(ByteReader& r, int32_t width, uint32_t* row)
+// Checks one line: a run count, then runs of (skip, count, count RGB triples); `opaque` counts
+// the line's pixels. Inline views only: this walks every line the loader reads.
+bool CheckLine(ByteReader& r, int32_t width, size_t& opaque)
 {
-    uint16_t runs = 0;
-    if (!r.U16(runs) || runs > width) return false;
+    const uint8_t* head = r.View(2);
+    if (!head) return false;
+    const int runs = head[0] | head[1] << 8;
+    if (runs > width) return false;
     int32_t x = 0;
-    for (uint16_t i = 0; i < runs; ++i) {
-        const uint8_t* head = r.View(4);
+    for (int i = 0; i < runs; ++i) {
+        head = r.View(4);
         if (!head) return false;
         const int32_t skip = head[0] | head[1] << 8;
         const int32_t count = head[2] | head[3] << 8;
         if (count == 0) return false;
         x += skip;
-        if (x > width || count > width - x) return false;
-        const uint8_t* rgb = r.View(static_cast<size_t>(count) * 3);
-        if (!rgb) return false;
-        uint32_t* out = row + x;
-        for (int32_t k = 0; k < count; ++k, rgb += 3)
-            out[k] = 0xFF000000u | (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2];
+        if (x > width || count > width - x || !r.View(static_cast<size_t>(count) * 3)) return false;
+        opaque += static_cast<size_t>(count);
         x += count;
     }
     return true;
@@ -112,22 +110,21 @@ bool IsValidFrameShape(int32_t width, int32_t height, int32_t hotX, int32_t hotY
            hotY >= -kMaxHotSpot && hotY <= kMaxHotSpot;
 }
 
-std::optional<QZFrame> ReadFrame(const Chunk& c, int64_t& areaLeft)
+// Checks one frame chunk of `file` and notes where its lines start.
+bool IndexFrame(const Chunk& c, const uint8_t* file, int64_t& areaLeft, QZFrameInfo& f)
 {
     ByteReader r(c.data, c.size);
-    QZFrame f;
-    if (!r.I32(f.width) || !r.I32(f.height) || !r.I32(f.hotX) || !r.I32(f.hotY)) return std::nullopt;
-    if (!IsValidFrameShape(f.width, f.height, f.hotX, f.hotY)) return std::nullopt;
-    // Every line takes at least its 2-byte run count: refuse before allocating.
-    if (r.Remaining() / 2 < static_cast<size_t>(f.height)) return std::nullopt;
+    if (!r.I32(f.width) || !r.I32(f.height) || !r.I32(f.hotX) || !r.I32(f.hotY)) return false;
+    if (!IsValidFrameShape(f.width, f.height, f.hotX, f.hotY)) return false;
+    // Every line takes at least its 2-byte run count: refuse before going on.
+    if (r.Remaining() / 2 < static_cast<size_t>(f.height)) return false;
     const int64_t area = int64_t{f.width} * f.height;
-    if (area > areaLeft) return std::nullopt;
+    if (area > areaLeft) return false;
     areaLeft -= area;
-    f.pixels.assign(static_cast<size_t>(area), 0);
+    f.linesAt = static_cast<size_t>(c.data - file) + r.Position();
     for (int32_t y = 0; y < f.height; ++y)
-        if (!ReadLine(r, f.width, f.pixels.data() + static_cast<size_t>(y) * f.width)) return std::nullopt;
-    if (r.Remaining() != 0) return std::nullopt;
-    return f;
+        if (!CheckLine(r, f.width, f.opaque)) return false;
+    return r.Remaining() == 0;
 }
 
 void WriteFrame(ByteWriter& w, const QZFrame& f)
@@ -237,7 +234,7 @@ bool IsSafeLink(const std::string& path)
     return true;
 }
 
-std::optional<QZSpriteData> ReadSpriteFile(const uint8_t* bytes, size_t size, SpriteFileKind kind)
+std::optional<std::vector<QZFrameInfo>> IndexSpriteFile(const uint8_t* bytes, size_t size, SpriteFileKind kind)
 {
     if (!bytes || size > kMaxFileBytes) return std::nullopt;
     ChunkWalker walker(bytes, size);
@@ -246,17 +243,39 @@ std::optional<QZSpriteData> ReadSpriteFile(const uint8_t* bytes, size_t size, Sp
     uint32_t count = 0;
     if (!walker.Next(c) || !c.Is("HEAD") || !ReadHead(c, count, nullptr)) return std::nullopt;
     if (count < 1 || count > kMaxFrames) return std::nullopt;
-    QZSpriteData data;
+    std::vector<QZFrameInfo> frames;
     int64_t areaLeft = kMaxFileArea;
     while (!walker.AtEnd()) {
         if (!walker.Next(c)) return std::nullopt;
         if (!c.Is("FRAM")) continue;  // chunks of later versions
-        if (data.frames.size() == count) return std::nullopt;
-        auto frame = ReadFrame(c, areaLeft);
-        if (!frame) return std::nullopt;
-        data.frames.push_back(std::move(*frame));
+        if (frames.size() == count) return std::nullopt;
+        QZFrameInfo f;
+        if (!IndexFrame(c, bytes, areaLeft, f)) return std::nullopt;
+        frames.push_back(f);
     }
-    if (data.frames.size() != count) return std::nullopt;
+    if (frames.size() != count) return std::nullopt;
+    return frames;
+}
+
+std::optional<QZSpriteData> ReadSpriteFile(const uint8_t* bytes, size_t size, SpriteFileKind kind)
+{
+    const auto index = IndexSpriteFile(bytes, size, kind);
+    if (!index) return std::nullopt;
+    QZSpriteData data;
+    data.frames.reserve(index->size());
+    for (const QZFrameInfo& info : *index) {
+        QZFrame& f = data.frames.emplace_back();
+        f.width = info.width;
+        f.height = info.height;
+        f.hotX = info.hotX;
+        f.hotY = info.hotY;
+        f.pixels.assign(static_cast<size_t>(info.width) * static_cast<size_t>(info.height), 0);
+        ForEachFrameRun(bytes, info, [&](int32_t y, int32_t x, int32_t count, const uint8_t* rgb) {
+            uint32_t* out = f.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(info.width) + x;
+            for (int32_t k = 0; k < count; ++k, rgb += 3)
+                out[k] = 0xFF000000u | (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2];
+        });
+    }
     return data;
 }
 

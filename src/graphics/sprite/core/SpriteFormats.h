@@ -45,6 +45,16 @@ struct QZSpriteData {
     bool operator==(const QZSpriteData&) const = default;
 };
 
+// One frame of a checked sprite file, not decoded: its shape and where its lines start.
+struct QZFrameInfo {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t hotX = 0;
+    int32_t hotY = 0;
+    size_t linesAt = 0;  // offset of the first line in the file
+    size_t opaque = 0;   // opaque pixels of all lines
+};
+
 // Part flags: the part's sprite is drawn mirrored.
 enum : uint16_t { kPartMirrorX = 1, kPartMirrorY = 2 };
 
@@ -79,6 +89,28 @@ struct QZAnimationFile {
 };
 
 std::optional<QZSpriteData> ReadSpriteFile(const uint8_t* bytes, size_t size, SpriteFileKind kind);
+// Checks a file exactly as ReadSpriteFile does without decoding a pixel: each frame's shape and lines.
+std::optional<std::vector<QZFrameInfo>> IndexSpriteFile(const uint8_t* bytes, size_t size, SpriteFileKind kind);
+
+// Calls run(y, x, count, rgb) for every run of a frame IndexSpriteFile took from `file`, line by
+// line from the left; rgb points at the run's count RGB triples.
+template <class Run>
+void ForEachFrameRun(const uint8_t* file, const QZFrameInfo& frame, Run&& run)
+{
+    const uint8_t* p = file + frame.linesAt;
+    for (int32_t y = 0; y < frame.height; ++y) {
+        const int runs = p[0] | p[1] << 8;
+        p += 2;
+        int32_t x = 0;
+        for (int i = 0; i < runs; ++i) {
+            x += p[0] | p[1] << 8;
+            const int32_t count = p[2] | p[3] << 8;
+            run(y, x, count, p + 4);
+            p += 4 + static_cast<size_t>(count) * 3;
+            x += count;
+        }
+    }
+}
 // Empty when the data breaks a limit the reader enforces.
 std::vector<uint8_t> WriteSpriteFile(const QZSpriteData& data, SpriteFileKind kind);
 

@@ -44,3 +44,50 @@ TEST(LLESprite, AFileKeepsOneSpriteOfEachModeInPlace)
     EXPECT_TRUE(s565->GetPixelMode() == PixelMode::Rgb565 && s32->Decode()[0] == 0xFF0000u);
     EXPECT_TRUE(!file.GetSprite(0, PixelMode::None) && !file.GetSprite(1, PixelMode::Rgb32));
 }
+
+namespace {
+
+void Put16(std::vector<uint8_t>& b, int v) { b.insert(b.end(), {uint8_t(v), uint8_t(v >> 8)}); }
+void Put32(std::vector<uint8_t>& b, int32_t v) { Put16(b, v & 0xFFFF), Put16(b, (v >> 16) & 0xFFFF); }
+
+// A one-frame pack of 6 x 3 written by hand: line 0 has two touching runs (skip 0 after a run),
+// line 1 none, line 2 a run at its start with skip 0 and one at its end.
+std::vector<uint8_t> HandWrittenPack()
+{
+    std::vector<uint8_t> lines;
+    auto run = [&](int skip, int count, uint8_t seed) {
+        Put16(lines, skip), Put16(lines, count);
+        for (int k = 0; k < 3 * count; ++k) lines.push_back(uint8_t(seed + 37 * k));
+    };
+    Put16(lines, 2), run(1, 2, 10), run(0, 3, 90);
+    Put16(lines, 0);
+    Put16(lines, 2), run(0, 1, 200), run(4, 1, 7);
+    std::vector<uint8_t> b = {'P', 'S', 'P', 0x1A, 1, 0, 0, 0, 'H', 'E', 'A', 'D', 4, 0, 0, 0, 1, 0, 0, 0, 'F', 'R', 'A', 'M'};
+    Put32(b, int32_t(16 + lines.size()));
+    for (int32_t v : {6, 3, 2, -1}) Put32(b, v);
+    b.insert(b.end(), lines.begin(), lines.end());
+    return b;
+}
+
+}  // namespace
+
+// The loader encodes a frame straight from the file's runs: the same sprite, runs and pixels, as
+// encoding the decoded frame, touching runs joined.
+TEST(LLESprite, AFileFrameEncodesAsItsDecodedFrame)
+{
+    const auto bytes = HandWrittenPack();
+    const auto index = IndexSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::Pack);
+    const auto decoded = ReadSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::Pack);
+    ASSERT_TRUE(index && decoded && index->size() == 1 && (*index)[0].opaque == 7);
+    for (PixelMode mode : {PixelMode::Rgb565, PixelMode::Rgb555, PixelMode::Rgb32}) {
+        KK_LLESprite fromFile, fromFrame;
+        ASSERT_TRUE(fromFile.EncodeFileFrame(bytes.data(), (*index)[0], mode) && fromFrame.EncodeFrame(decoded->frames[0], mode));
+        EXPECT_TRUE(fromFile.Decode() == fromFrame.Decode() && fromFile.GetHotSpot() == Point(2, -1)) << int(mode);
+        for (int32_t y = 0; y < 3; ++y) {
+            ASSERT_EQ(fromFile.LineEnd(y) - fromFile.LineBegin(y), fromFrame.LineEnd(y) - fromFrame.LineBegin(y)) << y;
+            for (auto *a = fromFile.LineBegin(y), *b = fromFrame.LineBegin(y); a != fromFile.LineEnd(y); ++a, ++b)
+                EXPECT_TRUE(a->skip == b->skip && a->count == b->count && a->first == b->first) << int(mode) << " line " << y;
+        }
+        EXPECT_EQ(fromFile.LineEnd(0) - fromFile.LineBegin(0), 1) << "touching runs are one";
+    }
+}

@@ -76,3 +76,37 @@ TEST_F(RSCManagerTest, AnimationsHoldTheirFileAndPackUntilDestroyed)
     }
     EXPECT_EQ(manager.GetLoadedCount(), 0);
 }
+
+// A file read ahead is taken by the first Load of its path and kind, in place of the file; a
+// file that fails the check, or that Load already read itself, is not kept, and a file the
+// loader had to read names its folder for the reader ahead.
+TEST_F(RSCManagerTest, FilesReadAheadAreTakenOnceAndOnlyWhatLoadWouldAccept)
+{
+    manager.Prefetch(folder.Base() + "Pack\\A.psp", QZSFileType::Pack);
+    manager.Prefetch(folder.Base() + "Back\\skin_0.qzs", QZSFileType::Pack);  // a sheet is no pack
+    folder.Write("Pack/Bad.psp", {'P', 'S', 'P', 0x1A});
+    manager.Prefetch(folder.Base() + "Pack\\Bad.psp", QZSFileType::Pack);
+    manager.Prefetch(folder.Base() + "Pack\\none.psp", QZSFileType::Pack);
+    EXPECT_EQ(manager.GetPrefetchedCount(), 1);
+    EXPECT_EQ(manager.TakeMissedFolder(), "");
+
+    folder.Write("Pack/A.psp", {1, 2, 3});  // changed after the read ahead: the read bytes count
+    QZSHandle a = manager.Load("pack/a.PSP", QZSFileType::Pack);
+    EXPECT_TRUE(a.IsValid() && manager.GetSpriteFile(a)->GetFrameCount() == 1);
+    EXPECT_EQ(manager.GetPrefetchedCount(), 0) << "taken, not copied";
+    EXPECT_EQ(manager.TakeMissedFolder(), "") << "no miss";
+    EXPECT_TRUE(manager.Load("Back\\skin_0.qzs", QZSFileType::Sheet).IsValid());
+    EXPECT_EQ(manager.TakeMissedFolder(), QZSprite_RSCManager::MakeKey(folder.Base() + "Back\\"));
+    EXPECT_EQ(manager.TakeMissedFolder(), "") << "taken once";
+    EXPECT_FALSE(manager.Load("Pack\\Bad.psp", QZSFileType::Pack).IsValid()) << "the loader meets the failure itself";
+
+    QZSHandle b = manager.Load("Pack\\B.psp", QZSFileType::Pack);
+    manager.Release(b);
+    manager.Prefetch(folder.Base() + "Pack\\B.psp", QZSFileType::Pack);
+    EXPECT_EQ(manager.GetPrefetchedCount(), 0) << "a file the loader read is not read again";
+    manager.Prefetch(folder.Base() + "Pack\\C.psp", QZSFileType::Pack);
+    manager.ClearPrefetched();
+    EXPECT_EQ(manager.GetPrefetchedCount(), 0);
+    manager.Prefetch(folder.Base() + "Pack\\B.psp", QZSFileType::Pack);
+    EXPECT_EQ(manager.GetPrefetchedCount(), 1) << "cleared with the rest";
+}

@@ -38,6 +38,9 @@ TEST(SpriteFormats, FilesRoundTripAndEveryTruncationIsRejected)
         const auto bytes = WriteSpriteFile(SampleSprites(), kind);
         const auto back = ReadSpriteFile(bytes.data(), bytes.size(), kind);
         EXPECT_TRUE(back && *back == SampleSprites()) << static_cast<int>(kind);
+        const auto index = IndexSpriteFile(bytes.data(), bytes.size(), kind);
+        ASSERT_TRUE(index && index->size() == 3);
+        EXPECT_TRUE((*index)[1].width == 1 && (*index)[1].hotY == -300 && (*index)[0].opaque == 12 && (*index)[2].opaque == 4);
         for (size_t n = 0; n < bytes.size(); ++n) ASSERT_FALSE(ReadSpriteFile(bytes.data(), n, kind)) << int(kind) << " cut at " << n;
         EXPECT_FALSE(ReadAnimationFile(bytes.data(), bytes.size())) << "a sprite file is no animation";
     }
@@ -78,6 +81,7 @@ TEST(SpriteFormats, InconsistentSpriteFilesAreRejected)
         auto bytes = pack;
         std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.at));
         EXPECT_FALSE(ReadSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::Pack).has_value()) << c.name;
+        EXPECT_FALSE(IndexSpriteFile(bytes.data(), bytes.size(), SpriteFileKind::Pack).has_value()) << c.name;
     }
 }
 
