@@ -3,8 +3,23 @@
 #include "scene/SceneWindow.h"
 #include "table/flows/RoomFlows.h"
 
+namespace {
+
+// The host's values change nothing of the scene and the server waits for their answers: they are
+// answered as they come, also while a handler waits in a box or the room still loads.
+bool IsAnsweredOnArrival(int32_t id)
+{
+    return id == ServerValueForHost::kId || id == ServerNoticeForHost::kId;
+}
+
+}  // namespace
+
 void CMirelleVWS::EnqueueGameMessage(const GameMessage& message)
 {
+    if (message.body && IsAnsweredOnArrival(message.id)) {
+        flows->Dispatch(message);
+        return;
+    }
     queue.Append(message);
     if (!queue.busy && !IsLoadingResources()) DispatchGameMessage();
 }

@@ -81,6 +81,25 @@ TEST_F(ReplayScript, IncludesExpandInPlaceWithTheirParameters)
     EXPECT_EQ(lines, (std::vector<int>{2, 3, 3, 4, 4, 5})) << "included steps report the script's include line";
 }
 
+TEST_F(ReplayScript, ARepeatedIncludeTakesItsStepsThatManyTimes)
+{
+    Write({{"main.jsonl", {R"({"comment": "first"})", R"({"include": "game.jsonl", "repeat": 3, "with": {"n": 7}})",
+                           R"({"comment": "last"})"}},
+           {"game.jsonl", {R"({"params": {"n": 0}})", R"({"deliver": "A", "fields": {"n": "$n"}})", R"({"advance": 5})"}}});
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(LoadReplayScript(Main(), steps, error)) << error;
+    std::vector<std::string> want = {"main.jsonl:1"};
+    for (int i = 0; i < 3; ++i) {
+        want.push_back("game.jsonl:2 (included from main.jsonl:2)");
+        want.push_back("game.jsonl:3 (included from main.jsonl:2)");
+    }
+    want.push_back("main.jsonl:3");
+    EXPECT_EQ(Wheres(steps), want);
+    ASSERT_EQ(steps.size(), want.size());
+    EXPECT_EQ(steps[5].json["fields"]["n"], 7) << "each copy keeps the parameters";
+}
+
 TEST_F(ReplayScript, RejectsBrokenIncludesWithTheirFileAndLine)
 {
     const struct { const char* name; Files files; std::string error; } cases[] = {
@@ -106,7 +125,11 @@ TEST_F(ReplayScript, RejectsBrokenIncludesWithTheirFileAndLine)
          {{"main.jsonl", {R"({"include": "o.jsonl"})"}}, {"o.jsonl", {R"({"comment": "x"})", R"({"params": {}})"}}},
          "o.jsonl:2: params come once, before the first step"},
         {"an include with another member", {{"main.jsonl", {R"({"include": "o.jsonl", "comment": "x"})"}}},
-         "main.jsonl:1: an include step has only \"include\" and \"with\""},
+         "main.jsonl:1: an include step has only \"include\", \"with\" and \"repeat\""},
+        {"a repeat of none", {{"main.jsonl", {R"({"include": "o.jsonl", "repeat": 0})"}}, {"o.jsonl", {R"({"comment": "x"})"}}},
+         "main.jsonl:1: repeat takes a count from 1 to 1000"},
+        {"a repeat that is no count", {{"main.jsonl", {R"({"include": "o.jsonl", "repeat": "9"})"}}, {"o.jsonl", {R"({"comment": "x"})"}}},
+         "main.jsonl:1: repeat takes a count from 1 to 1000"},
         {"no JSON in an included file", {{"main.jsonl", {R"({"include": "o.jsonl"})"}}, {"o.jsonl", {"{deliver"}}},
          "o.jsonl:1: not a JSON object (scripts are UTF-8)"},
     };

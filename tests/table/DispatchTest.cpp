@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "foundation/WindowTimer.h"
@@ -14,8 +15,16 @@ namespace {
 constexpr UINT kLoadedMessage = WM_APP + 6;
 using Values = std::vector<int32_t>;
 
-// Message 77 (ServerValueForHost) is answered through HostRequest code 70 with the body's value, so the
-// fake host sees each handler run; `during` lets a handler wait or receive more messages.
+// Message 13 (HostText) passes its text on through HostRequest code 0, so the fake host sees each
+// handler run; `during` lets a handler wait or receive more messages. (Pings are answered as they
+// arrive, past the queue: they cannot show its order.)
+HostText Probe(int32_t value)
+{
+    HostText text;
+    text.text = std::to_string(value);
+    return text;
+}
+
 class Dispatch : public RoomFixture {
 protected:
     void SetUp() override
@@ -23,10 +32,11 @@ protected:
         Clock::UseVirtual();
         ASSERT_TRUE(OpenRoom());
         host.onHostRequest = [this](const HostRequestCall& c) {
-            if (c.code != 70 || !c.inOut) return;
+            if (c.code != static_cast<int>(HostRequestCode::PassText) || !c.text) return;
+            const int32_t value = std::stoi(*c.text);
             maxDepth = std::max(maxDepth, ++depth);
-            handled.push_back(*c.inOut);
-            if (during) during(*c.inOut);
+            handled.push_back(value);
+            if (during) during(value);
             --depth;
         };
     }
@@ -36,12 +46,12 @@ protected:
         handled.clear();
         maxDepth = 0;
         during = [&](int32_t value) { if (value == 1) wait(); };
-        EXPECT_EQ(Deliver(ServerValueForHost{1}), 0);
+        EXPECT_EQ(Deliver(Probe(1)), 0);
         for (int i = 0; i < 3; ++i) Clock::Advance(50), Scene().Tick();
         during = nullptr;
         EXPECT_EQ(maxDepth, 1) << "dispatch re-entered";
     }
-    void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(ServerValueForHost{value})); }
+    void Queue(int32_t value) { Scene().GetQueue().Append(GameMessage(Probe(value))); }
     void WaitInMessageBox(std::function<void()> meanwhile)
     {
         AnswerNextBox(IDOK, std::move(meanwhile));
@@ -58,7 +68,7 @@ protected:
 
 TEST_F(Dispatch, MessagesArrivingWhileAHandlerWaitsAreHandledAfterItInOrder)
 {
-    const auto deliverTwo = [this] { Deliver(ServerValueForHost{2}), Deliver(ServerValueForHost{3}); };
+    const auto deliverTwo = [this] { Deliver(Probe(2)), Deliver(Probe(3)); };
     const auto queueTwo = [this] { Queue(2), Queue(3); };
     const struct { const char* name; std::function<void()> wait; } cases[] = {
         {"delivered, then the ticks of a Delay", [&] { deliverTwo(), Scene().Delay(300); }},
@@ -89,14 +99,14 @@ TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RunFirst([&] {
-            Deliver(ServerValueForHost{2}), Deliver(ServerValueForHost{3});
+            Deliver(Probe(2)), Deliver(Probe(3));
             c.reset();
             EXPECT_TRUE(Scene().IsHandlingMessage()) << "the reset ended the running handler's busy state";
-            Deliver(ServerValueForHost{4});
+            Deliver(Probe(4));
             Scene().Delay(300);
         });
         EXPECT_EQ(handled, c.handled);
-        EXPECT_EQ(Deliver(ServerValueForHost{9}), 0);
+        EXPECT_EQ(Deliver(Probe(9)), 0);
         EXPECT_EQ(handled.back(), 9) << "the queue stopped after the reset";
     }
 }
@@ -104,9 +114,9 @@ TEST_F(Dispatch, ResetInsideAHandlerDoesNotReenterIt)
 TEST_F(Dispatch, AHandlerThatThrowsLeavesTheQueueIdle)
 {
     during = [](int32_t value) { if (value == 1) throw std::runtime_error("handler failed"); };
-    EXPECT_EQ(Deliver(ServerValueForHost{1}), -1) << "the failure is reported at the boundary";
+    EXPECT_EQ(Deliver(Probe(1)), -1) << "the failure is reported at the boundary";
     EXPECT_FALSE(Scene().IsHandlingMessage());
-    EXPECT_EQ(Deliver(ServerValueForHost{2}), 0);
+    EXPECT_EQ(Deliver(Probe(2)), 0);
     EXPECT_EQ(handled, (Values{1, 2})) << "the room stopped handling messages";
 }
 
@@ -119,6 +129,31 @@ TEST_F(Dispatch, EachIdReachesItsHandlerWithItsBodyOthersAreConsumed)
     mislabelled.id = ServerValueForHost::kId;
     Scene().EnqueueGameMessage(mislabelled);
     EXPECT_EQ(host.hostRequests.size(), 1u) << "one handler for message 77, none for the others or a wrong body";
-    EXPECT_EQ(handled, Values{8}) << "the handler did not get the body";
+    const auto answers = host.RequestsWithCode(static_cast<int>(HostRequestCode::ServerValue));
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].inOut, 8) << "the handler did not get the body";
     EXPECT_TRUE(host.sent.empty() && host.chat.empty());
+}
+
+TEST_F(Dispatch, PingsAreAnsweredAtOnceWhileAHandlerWaits)
+{
+    const int serverValue = static_cast<int>(HostRequestCode::ServerValue);
+    const struct { const char* name; std::function<void(std::function<void()>)> wait; } cases[] = {
+        {"in a message box", [this](std::function<void()> meanwhile) { WaitInMessageBox(std::move(meanwhile)); }},
+        {"in a Delay", [this](std::function<void()> meanwhile) { meanwhile(), Scene().Delay(300); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.Forget();
+        RunFirst([&] {
+            c.wait([&] {
+                Deliver(ServerValueForHost{5}), Deliver(ServerValueForHost{6});
+                const auto answers = host.RequestsWithCode(serverValue);
+                ASSERT_EQ(answers.size(), 2u) << "a ping waited for the running handler";
+                EXPECT_EQ(answers[0].inOut, 5);
+                EXPECT_EQ(answers[1].inOut, 6);
+            });
+        });
+        EXPECT_EQ(handled, Values{1});
+    }
 }

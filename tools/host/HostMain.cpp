@@ -50,6 +50,21 @@ constexpr size_t kKeptDebugLines = 8;
 std::mutex debugLinesLock;
 std::deque<std::string> debugLines;
 
+// What the module's boundary guards write when they catch an exception: "<where>: <what>".
+int boundaryReports = 0;
+std::string lastBoundaryReport;
+
+void NoteBoundaryReport(const std::string& line)
+{
+    static const char* const guards[] = {"GWnd::WndProc: ", "ReceiveGameMessage: ", "MirelleAdvanceClock: ",
+                                         "ResetRoomView: ", "HostCommand: "};
+    for (const char* guard : guards)
+        if (line.find(guard) != std::string::npos) {
+            ++boundaryReports;
+            lastBoundaryReport = line;
+        }
+}
+
 LONG CALLBACK CatchDebugLine(EXCEPTION_POINTERS* info)
 {
     const EXCEPTION_RECORD* r = info->ExceptionRecord;
@@ -57,11 +72,23 @@ LONG CALLBACK CatchDebugLine(EXCEPTION_POINTERS* info)
         std::string line(reinterpret_cast<const char*>(r->ExceptionInformation[1]));
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         const std::lock_guard<std::mutex> hold(debugLinesLock);
+        NoteBoundaryReport(line);
         debugLines.push_back(std::move(line));
         if (debugLines.size() > kKeptDebugLines) debugLines.pop_front();
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }
+
+}  // namespace
+
+int ModuleBoundaryReports(std::string* last)
+{
+    const std::lock_guard<std::mutex> hold(debugLinesLock);
+    if (last) *last = AnsiToUtf8(lastBoundaryReport);
+    return boundaryReports;
+}
+
+namespace {
 
 void PrintDebugLines()
 {
@@ -122,7 +149,11 @@ LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_TIMER && wParam == kReplayTimer) {
         // A step blocked in the module's modal box: run the steps after it from inside the box's loop.
-        if (theReplay && theReplay->InStep() && FindModalBox()) theReplay->RunPending();
+        if (theReplay && theReplay->InStep() && (FindModalBox() || theReplay->Soaking())) {
+            // After a failure the box is closed, so the handler returns and the failure is told.
+            if (!theReplay->Failed()) theReplay->RunPending();
+            else if (const HWND box = FindModalBox()) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
         return 0;
     }
     if (msg == WM_DESTROY) {
@@ -308,7 +339,9 @@ int main(int argc, char** argv)
         replay.SetGolden(opt.golden, opt.updateGolden);
         theReplay = &replay;
         hostPhase = "the replay";
-        SetTimer(module.hostWnd, kReplayTimer, 10, nullptr);
+        // On the real clock a slower beat: the host's own timer would otherwise count in the
+        // module's processor time.
+        SetTimer(module.hostWnd, kReplayTimer, virtualClock ? 10 : 100, nullptr);
         if (!replay.Load(opt.script) || !replay.RunPending() || !replay.CheckArmedCallMade()) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;

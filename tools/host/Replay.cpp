@@ -95,6 +95,7 @@ HWND FindModalBox()
 
 bool Replay::Load(const std::string& path)
 {
+    scriptPath = path;
     return LoadReplayScript(path, steps, error);
 }
 
@@ -115,6 +116,7 @@ void Replay::Pump()
 
 bool Replay::RunPending()
 {
+    if (soak) return SoakInBox();
     while (error.empty() && next < steps.size()) {
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;
@@ -161,6 +163,9 @@ bool Replay::RunStep(const ScriptStep& step)
     }
     if (has("screenshot")) return Screenshot(step);
     if (has("registry")) return Registry(step);
+    if (has("soak")) return Soak(step);
+    if (has("resources")) return Resources(step);
+    if (has("processor_time")) return ProcessorTime(step);
     if (IsDialogStep(j)) {
         const std::string failed = RunDialogStep(j, module.gameWnd);
         return failed.empty() || Fail(step, failed);

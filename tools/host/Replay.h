@@ -44,6 +44,8 @@ Json DescribeRequest(const uint8_t* data, int size);
 // screenshot when they differ; in update mode it writes the reference instead (Replay_Golden.cpp).
 // {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
 // trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
+class SoakRun;
+
 class Replay {
 public:
     Replay(StandInHost& standIn, ModuleHandle& loaded, std::string screenshots)
@@ -67,6 +69,7 @@ public:
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
+    bool Soaking() const { return soak != nullptr; }
     // The script's line of the step running now (0 before the first), for the watchdog; an
     // included step gives the line of its include.
     int CurrentLine() const { return currentLine; }
@@ -91,6 +94,11 @@ private:
     bool Registry(const ScriptStep& step);
     bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();
+    bool Soak(const ScriptStep& step);  // ReplaySoak.cpp
+    bool SoakInBox();
+    bool Resources(const ScriptStep& step);  // ReplayResources.cpp
+    bool ProcessorTime(const ScriptStep& step);
+    friend class SoakRun;
 
     StandInHost& host;
     ModuleHandle& module;
@@ -98,7 +106,10 @@ private:
     std::string goldenDir;
     bool updateGolden = false;
     std::vector<ScriptStep> steps;
+    std::string scriptPath;
     size_t next = 0;
+    SoakRun* soak = nullptr;  // while it runs, the soak answers the module's boxes itself
+    int boxesAnswered = 0;
     int depth = 0;
     bool boxAnswered = false;  // the last step answered a box: leave its loop
     std::map<std::string, ScreenPixels> takenPixels;  // the pixels of each taken, by name
@@ -116,6 +127,10 @@ private:
     };
     std::optional<Armed> armed;
 };
+
+// How many exceptions the module's boundary guards caught and reported so far, and the last
+// report (HostMain.cpp reads the module's debug lines).
+int ModuleBoundaryReports(std::string* last);
 
 // True when `have` holds every member of `want` with an equal value (objects compared the same way).
 bool JsonContains(const Json& have, const Json& want);

@@ -107,6 +107,9 @@ const std::vector<StepKind>& StepKinds()
         {"dialog_text", {"text"}},
         {"dialog_key", {}},
         {"arm", {"on", "args"}},
+        {"soak", {}},
+        {"resources", {"since", "max_bytes", "max_objects"}},
+        {"processor_time", {"since", "max_percent"}},
     };
     return kinds;
 }
@@ -136,6 +139,8 @@ std::string CheckStep(const Json& step)
         return "advance takes the milliseconds to advance, 0 or more, not " + DumpJson(*ms);
     return {};
 }
+
+constexpr int64_t kMaxRepeat = 1000;
 
 class ScriptReader {
 public:
@@ -233,10 +238,14 @@ bool ScriptReader::Include(const ScriptStep& step, const std::string& path, cons
     const Json& j = step.json;
     const Json& target = *FindMember(j, "include");
     const Json* with = FindMember(j, "with");
+    const Json* repeat = FindMember(j, "repeat");
     if (!target.is_string() || target.get_ref<const std::string&>().empty())
         return Fail(step.where, "include takes the path of a script");
-    if (j.size() != (with ? 2u : 1u)) return Fail(step.where, "an include step has only \"include\" and \"with\"");
+    if (j.size() != 1u + (with ? 1u : 0u) + (repeat ? 1u : 0u))
+        return Fail(step.where, "an include step has only \"include\", \"with\" and \"repeat\"");
     if (with && !with->is_object()) return Fail(step.where, "with takes an object of parameter values");
+    const std::optional<int64_t> times = repeat ? IntegerOf(*repeat) : std::optional<int64_t>(1);
+    if (!times || *times < 1 || *times > kMaxRepeat) return Fail(step.where, "repeat takes a count from 1 to " + std::to_string(kMaxRepeat));
 
     const std::string& arg = target.get_ref<const std::string&>();
     const std::string included = NormalPath(IsAbsolute(arg) ? arg : FolderOf(path) + arg);
@@ -247,7 +256,16 @@ bool ScriptReader::Include(const ScriptStep& step, const std::string& path, cons
         for (auto n = openNames.begin() + (open - openPaths.begin()); n != openNames.end(); ++n) cycle += *n + " -> ";
         return Fail(step.where, "include cycle: " + cycle + shown);
     }
-    return Read(included, shown, with, step.where, chain.empty() ? here : here + ", " + chain, step.scriptLine);
+    // The included steps once, then copied: each copy is the same file read again.
+    const size_t first = steps.size();
+    if (!Read(included, shown, with, step.where, chain.empty() ? here : here + ", " + chain, step.scriptLine)) return false;
+    const size_t count = steps.size() - first;
+    for (int64_t i = 1; i < *times; ++i)
+        for (size_t k = 0; k < count; ++k) {
+            ScriptStep copy = steps[first + k];
+            steps.push_back(std::move(copy));
+        }
+    return true;
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // skipped. A step {"include": PATH, "with": {NAME: VALUE, ...}} is replaced by the steps of PATH,
 // resolved against the folder of the file that names it. A file may declare parameters with their
 // defaults in a {"params": {NAME: DEFAULT, ...}} line before its first step; each string value
-// "$NAME" in its steps then becomes the value "with" gives NAME, or the default. No Windows API:
+// "$NAME" in its steps then becomes the value "with" gives NAME, or the default; "repeat": N
+// in an include step takes its steps N times (1..1000). No Windows API:
 // the stand-in host runs the steps, the tests check the reading.
 
 #include <string>
