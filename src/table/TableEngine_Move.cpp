@@ -84,7 +84,8 @@ void TableEngine::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
         if (trail) {
             trail->SetRect(Rect(f.card, f.cardSize));
             trail->SetTransparency(f.trailTransparency);
-            if (GVPSPWnd* big = tableWidgets.bigCards[0]) big->Show(false);
+            // Hidden once: hiding a hidden widget repaints its place again.
+            if (GVPSPWnd* big = tableWidgets.bigCards[0]; big && big->IsVisible()) big->Show(false);
         }
         if (GVPSPWnd* hand = tableWidgets.handPointer; pointer && hand) {
             hand->SetFrame(0);
