@@ -29,9 +29,23 @@ unsigned char* ZlibCompress(unsigned char* data, int size, int* outSize, int /*q
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
 #include <stb_image_write.h>
+#define STBI_ONLY_PNG
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#include <stb_image.h>
 
 bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb)
 {
     if (width <= 0 || height <= 0 || rgb.size() != static_cast<size_t>(width) * height * 3) return false;
     return stbi_write_png(path.c_str(), width, height, 3, rgb.data(), width * 3) != 0;
+}
+
+bool ReadPng(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgb)
+{
+    int channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 3);
+    if (!pixels) return false;
+    rgb.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    stbi_image_free(pixels);
+    return true;
 }
