@@ -9,6 +9,7 @@
 #include "AssetBuilder.h"
 #include "foundation/core/Wire.h"
 #include "Manifest.h"
+#include "Placeholder.h"
 #include "graphics/resources/core/Image.h"
 #include "graphics/sprite/core/SpriteFormats.h"
 
@@ -139,6 +140,17 @@ TEST(AssetBuilder, GlyphStripsDrawKoreanCharactersApart)
     const auto inked = std::count_if(pack->frames[0].pixels.begin(), pack->frames[0].pixels.end(),
                                      [&](uint32_t px) { return px != pack->frames[0].pixels[19 + 1]; });
     EXPECT_GT(inked, 60) << "the character fills a good part of the frame";
+}
+
+// A card's face says what the table counts: the first bonus card is worth three pi, the second two.
+TEST(AssetBuilder, CardFacesNameTheirFlowerOrTheirWorthInPi)
+{
+    const auto utf8 = [](const char8_t* s) { return std::string(reinterpret_cast<const char*>(s)); };
+    const struct {
+        int id;
+        std::string line;
+    } cases[] = {{0, utf8(u8"송학")}, {44, utf8(u8"비")}, {48, utf8(u8"쓰리피")}, {49, utf8(u8"쌍피")}};
+    for (const auto& c : cases) EXPECT_EQ(placeholder::CardFlowerLine(c.id), c.line) << "card " << c.id;
 }
 
 TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
@@ -272,6 +284,23 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
                                            [&](const QZAnimation& a) { return a.name == c.wanted; });
             EXPECT_TRUE(named) << c.name << " has no clip " << c.wanted;
         }
+    }
+    // The glyph texts' strips draw their characters at the size the panels lay them out: the two
+    // frames of a character alike, the next character different.
+    const struct { const char* name; int32_t width, height; } glyphs[] = {
+        {"Result\\money.psp", 19, 38},
+        {"DesperateResult\\money.psp", 15, 30},
+        {"DesperateResult\\total_jum0.psp", 15, 30},
+        {"DesperateResult\\total_jum1.psp", 15, 30},
+    };
+    for (const auto& c : glyphs) {
+        const auto* bytes = file(c.name);
+        ASSERT_NE(bytes, nullptr) << c.name << " is not in the manifest";
+        const auto pack = ReadSpriteFile(bytes->data(), bytes->size(), SpriteFileKind::Pack);
+        ASSERT_TRUE(pack && pack->frames.size() > 2) << c.name;
+        EXPECT_EQ(std::pair(pack->frames[0].width, pack->frames[0].height), std::pair(c.width, c.height)) << c.name;
+        EXPECT_EQ(pack->frames[0].pixels, pack->frames[1].pixels) << c.name << ": the two frames of 0";
+        EXPECT_NE(pack->frames[0].pixels, pack->frames[2].pixels) << c.name << ": 0 and 1";
     }
     // One spelling per folder: the level animation the loader asks for as "ETC" is written into "Etc".
     EXPECT_NE(file("Etc\\gamelevel.qza"), nullptr);

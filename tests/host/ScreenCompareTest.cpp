@@ -91,6 +91,7 @@ TEST(ScreenCompare, StepsOfTheWrongShapeAreRefused)
         R"({"screenshot": "x", "same_as": "a", "region": "0,0,1,1"})",
         R"({"screenshot": "x", "same_as": "a", "tolerance": 256})",
         R"({"screenshot": "x", "same_as": "a", "tolerance": -1})",
+        R"({"screenshot": "x", "same_as": "a", "golden": "g"})",
     };
     for (const char* step : bad) {
         std::optional<RegionCheck> check;
@@ -102,6 +103,97 @@ TEST(ScreenCompare, StepsOfTheWrongShapeAreRefused)
     std::string error;
     ASSERT_TRUE(ReadRegionCheck(*ParseJson(R"({"screenshot": "x"})"), check, error));
     EXPECT_FALSE(check);
+}
+
+// A golden check of `step` of the 6x4 `screen` against `reference`: "" when it passes.
+std::string Golden(const char* step, const ScreenPixels& screen, const ScreenPixels& reference, ScreenPixels* cropped = nullptr)
+{
+    std::optional<GoldenCheck> check;
+    std::string error;
+    if (!ReadGoldenCheck(*ParseJson(step), check, error)) return "bad step: " + error;
+    if (!check) return "no check";
+    ScreenPixels crop;
+    std::string failed = RunGoldenCheck(*check, "now.png", screen, reference, "24/ref.png", crop);
+    if (cropped) *cropped = crop;
+    return failed;
+}
+
+ScreenPixels Flat(int w, int h, uint8_t grey = 100)
+{
+    return ScreenPixels{w, h, std::vector<uint8_t>(static_cast<size_t>(w) * h * 3, grey)};
+}
+
+TEST(GoldenCheck, ComparesTheRegionWithItsReferenceWithinTheTolerance)
+{
+    const struct {
+        const char* name;
+        const char* step;
+        ScreenPixels screen;
+        ScreenPixels reference;
+        std::string failure;
+    } cases[] = {
+        {"the whole screen agrees", R"({"golden": "ref"})", Screen(), Flat(6, 4), ""},
+        {"the default tolerance is 8", R"({"golden": "ref"})", Screen(2, 1, 108, 92, 100), Flat(6, 4), ""},
+        {"beyond the default tolerance", R"({"golden": "ref"})", Screen(2, 1, 109, 100, 100), Flat(6, 4),
+         "the whole screen of now.png differs from 24/ref.png (tolerance 8) in 1 pixels, first at (2, 1), by up to 9"},
+        {"a tolerance of 0", R"({"golden": "ref", "tolerance": 0})", Screen(5, 3, 100, 100, 101), Flat(6, 4),
+         "the whole screen of now.png differs from 24/ref.png (tolerance 0) in 1 pixels, first at (5, 3), by up to 1"},
+        {"a difference outside the region", R"({"golden": "ref", "region": [1, 1, 2, 2]})", Screen(3, 1, 0, 0, 0),
+         Flat(2, 2), ""},
+        {"a difference inside, in the screen's coordinates", R"({"golden": "ref", "region": [1, 1, 2, 2]})",
+         Screen(2, 2, 0, 0, 0), Flat(2, 2),
+         "region [1, 1, 2, 2] of now.png differs from 24/ref.png (tolerance 8) in 1 pixels, first at (2, 2), by up to 100"},
+        {"a reference of another size", R"({"golden": "ref", "region": [1, 1, 2, 2]})", Screen(), Flat(2, 3),
+         "region [1, 1, 2, 2] of now.png is 2x2, its reference 24/ref.png 2x3"},
+        {"a region outside the screen", R"({"golden": "ref", "region": [5, 0, 2, 1]})", Screen(), Flat(2, 1),
+         "region [5, 0, 2, 1] does not lie inside the 6x4 screen"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Golden(c.step, c.screen, c.reference), c.failure) << c.name;
+}
+
+TEST(GoldenCheck, TheRegionComparedIsTheCropOfTheScreen)
+{
+    ScreenPixels screen = Screen(4, 2, 1, 2, 3);
+    ScreenPixels cropped;
+    ScreenPixels reference = Flat(2, 2);
+    reference.rgb[3 * 3] = 1;  // the crop's (1, 1)
+    reference.rgb[3 * 3 + 1] = 2;
+    reference.rgb[3 * 3 + 2] = 3;
+    EXPECT_EQ(Golden(R"({"golden": "ref", "region": [3, 1, 2, 2], "tolerance": 0})", screen, reference, &cropped), "");
+    EXPECT_EQ(cropped.rgb, reference.rgb);
+}
+
+TEST(GoldenCheck, TheDifferenceImageMarksEachDifferingPixelOnTheDimmedScreenshot)
+{
+    ScreenPixels taken = Flat(3, 1, 90);
+    taken.rgb[3] = 255, taken.rgb[4] = 0, taken.rgb[5] = 0;  // pure red, differing: marked green
+    taken.rgb[6] = 120;                                      // differs by 30
+    const ScreenPixels diff = DifferenceImage(taken, Flat(3, 1, 90), 8);
+    EXPECT_EQ(diff.rgb, (std::vector<uint8_t>{30, 30, 30, 0, 255, 0, 255, 0, 0}));
+}
+
+TEST(GoldenCheck, GoldenStepsOfTheWrongShapeAreRefused)
+{
+    const char* bad[] = {
+        R"({"screenshot": "x", "golden": ""})",
+        R"({"screenshot": "x", "golden": "a.png"})",
+        R"({"screenshot": "x", "golden": "../a"})",
+        R"({"screenshot": "x", "golden": 3})",
+        R"({"screenshot": "x", "golden": "a", "differs_from": "b"})",
+        R"({"screenshot": "x", "golden": "a", "region": [0, 0, 0, 1]})",
+        R"({"screenshot": "x", "golden": "a", "tolerance": 300})",
+    };
+    for (const char* step : bad) {
+        std::optional<GoldenCheck> check;
+        std::string error;
+        EXPECT_FALSE(ReadGoldenCheck(*ParseJson(step), check, error)) << step;
+        EXPECT_FALSE(error.empty()) << step;
+    }
+    std::optional<RegionCheck> region;
+    std::string error;
+    EXPECT_TRUE(ReadRegionCheck(*ParseJson(R"({"screenshot": "x", "golden": "a", "region": [0, 0, 1, 1]})"), region, error))
+        << error;
+    EXPECT_FALSE(region);
 }
 
 }  // namespace

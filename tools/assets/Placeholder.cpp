@@ -5,6 +5,7 @@
 
 #include "FontText.h"
 #include "table/core/CardModel.h"
+#include "table/core/PileLayout.h"
 
 namespace placeholder {
 
@@ -108,6 +109,13 @@ uint32_t Shade(uint32_t rgb, int n)
     return (r << 16) | (g << 8) | (rgb & 0xFF);
 }
 
+std::string CardFlowerLine(int id)
+{
+    const CardInfo info = GetCardInfo(id);
+    if (info.month != kBonusMonth) return Utf8(kFlowers[static_cast<size_t>(info.month)]);
+    return Utf8(PiValue(id) == 3 ? u8"쓰리피" : u8"쌍피");
+}
+
 Image Card(int32_t w, int32_t h, int id)
 {
     if (id >= kCardCount) {
@@ -132,7 +140,7 @@ Image Card(int32_t w, int32_t h, int id)
     fonttext::DrawCentred(card, 0, top + monthRows, w, categoryRows, category,
                           fonttext::Fit(category, categoryRows, w - 4, categoryRows - 1), InkOn(rgb));
     if (h >= 50) {
-        const std::string flower = Utf8(info.month == kBonusMonth ? u8"쌍피" : kFlowers[static_cast<size_t>(info.month)]);
+        const std::string flower = CardFlowerLine(id);
         const int32_t y = top + monthRows + categoryRows;
         fonttext::DrawCentred(card, 0, y, w, h - y - 1, flower, fonttext::Fit(flower, 11, w - 4, h - y - 2), InkOn(rgb));
     }

@@ -27,6 +27,8 @@ uint32_t Shade(uint32_t rgb, int n);
 // Card `id` (0..49): its id in the top rows (where hint icons sit), below them the month in
 // large digits, the month's flower and the category; 50 is the back.
 Image Card(int32_t w, int32_t h, int id);
+// A card's bottom line (UTF-8): its month's flower; for a bonus card what it is worth in pi.
+std::string CardFlowerLine(int id);
 // Rows at the top of a card left to the id, so markers drawn there hide no month or category.
 constexpr int32_t kCardMarkerRows = 20;
 

@@ -2,7 +2,11 @@
 // and started, IHostInterface answered) and plays replay scripts against the module.
 //
 // mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] [--trace FILE]
-//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] [script.jsonl]
+//              [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N]
+//              [--golden DIR] [--update-golden] [script.jsonl]
+//
+// --golden names the folder of the golden screenshots' references; --update-golden (or the
+// environment's MIRELLE_UPDATE_GOLDEN=1) writes each reference that differs instead of failing.
 //
 // A replay or timed loads run without the module's stored options (OptionKeyGuard.h).
 #include <cstdio>
@@ -35,6 +39,8 @@ struct Options {
     int seconds = 0;
     int watchdog = 60;
     int timeLoads = 0;
+    std::string golden;
+    bool updateGolden = false;
 };
 
 // The module's last debug lines: OutputDebugString raises this exception, which a vectored
@@ -196,9 +202,13 @@ bool ParseArgs(int argc, char** argv, Options& o)
         else if (a == "--seconds") o.seconds = std::atoi(value().c_str());
         else if (a == "--watchdog") o.watchdog = std::atoi(value().c_str());
         else if (a == "--time-loads") o.timeLoads = std::atoi(value().c_str());
+        else if (a == "--golden") o.golden = value();
+        else if (a == "--update-golden") o.updateGolden = true;
         else if (!a.empty() && a[0] == '-') return false;
         else o.script = a;
     }
+    const char* update = std::getenv("MIRELLE_UPDATE_GOLDEN");
+    if (update && std::string(update) == "1") o.updateGolden = true;
     if (o.gameDir.empty()) o.gameDir = ExeDir() + "game\\";
     if (o.portalDir.empty()) o.portalDir = o.gameDir;
     o.gameDir = WithBackslash(o.gameDir);
@@ -250,7 +260,7 @@ int main(int argc, char** argv)
     if (!ParseArgs(argc, argv, opt)) {
         std::fprintf(stderr, "usage: mirelle_host [--async] [--real-clock] [--watch] [--game-dir DIR] [--portal-dir DIR] "
                              "[--trace FILE] [--out DIR] [--expect-init-failure] [--seconds N] [--watchdog S] [--time-loads N] "
-                             "[script.jsonl]\n");
+                             "[--golden DIR] [--update-golden] [script.jsonl]\n");
         return 2;
     }
     if (!opt.script.empty() && opt.watchdog > 0)
@@ -324,8 +334,11 @@ int main(int argc, char** argv)
 
     int rc = 0;
     if (!opt.script.empty()) {
+        // Wall time of the steps alone, without Wine's and the module's start-up.
+        const DWORD replayStart = GetTickCount();
         Replay replay(host, module, opt.outDir);
         replay.SetRealPace(opt.watch);
+        replay.SetGolden(opt.golden, opt.updateGolden);
         theReplay = &replay;
         hostPhase = "the replay";
         // On the real clock a slower beat: the host's own timer would otherwise count in the
@@ -335,7 +348,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {
-            std::printf("replay passed: %s\n", opt.script.c_str());
+            std::printf("replay passed: %s in %lu ms\n", opt.script.c_str(), GetTickCount() - replayStart);
         }
         KillTimer(module.hostWnd, kReplayTimer);
         theReplay = nullptr;

@@ -468,11 +468,14 @@ bool Replay::Screenshot(const ScriptStep& step)
     std::optional<RegionCheck> check;
     std::string why;
     if (!ReadRegionCheck(step.json, check, why)) return Fail(step, why);
+    std::optional<GoldenCheck> golden;
+    if (!ReadGoldenCheck(step.json, golden, why)) return Fail(step, why);
     RECT rc{};
     GetClientRect(module.gameWnd, &rc);
     const int width = rc.right, height = rc.bottom;
     if (width <= 0 || height <= 0) return Fail(step, "the game window has no size");
     HDC wndDc = GetDC(module.gameWnd);
+    const int bitsPerPixel = GetDeviceCaps(wndDc, BITSPIXEL);
     // "screen": true takes the screen over the game window, with the module's popups on it.
     const bool fromScreen = FindMember(step.json, "screen") != nullptr;
     POINT origin{0, 0};
@@ -515,6 +518,7 @@ bool Replay::Screenshot(const ScriptStep& step)
         const std::string failed = RunRegionCheck(*check, name, taken, it->second);
         if (!failed.empty()) return Fail(step, failed);
     }
+    if (golden && !Golden(step, *golden, name, taken, bitsPerPixel)) return false;
     takenPixels[name] = std::move(taken);
     return true;
 }

@@ -39,6 +39,9 @@ Json DescribeRequest(const uint8_t* data, int size);
 // {"screenshot": NAME, "same_as": EARLIER} also fails when the pixels differ from an earlier one;
 // with "region" [x, y, w, h] and "tolerance" only that region is compared, each channel within the
 // tolerance, and "differs_from" fails when the region shows the same (ScreenCompare.h).
+// {"screenshot": NAME, "golden": REFERENCE} compares with REFERENCE.png in the golden folder's
+// subfolder of the display's colour depth ("16" or "24"), writing NAME.diff.png beside the
+// screenshot when they differ; in update mode it writes the reference instead (Replay_Golden.cpp).
 // {"registry": {NAME: VALUE, ...}} reads those option values of the module's registry key into the
 // trace ({"call": "Registry", ...}) and fails when one differs (a string, a number, or null for missing).
 class SoakRun;
@@ -51,6 +54,12 @@ public:
     bool Load(const std::string& path);
     // Advances run at the real clock's pace, a frame at a time, so a person can watch.
     void SetRealPace(bool on) { realPace = on; }
+    // Where the golden references lie (holding "16" and "24"), and whether to write them.
+    void SetGolden(std::string folder, bool update)
+    {
+        goldenDir = std::move(folder);
+        updateGolden = update;
+    }
     // Runs every step not yet run; re-entered from the host's timer while the module shows a
     // modal box, so a box can be answered. Returns false once a step failed.
     bool RunPending();
@@ -80,6 +89,8 @@ private:
     bool Answer(const ScriptStep& step);
     bool Input(const ScriptStep& step);
     bool Screenshot(const ScriptStep& step);
+    bool Golden(const ScriptStep& step, const GoldenCheck& check, const std::string& name, const ScreenPixels& taken,
+                int bitsPerPixel);
     bool Registry(const ScriptStep& step);
     bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();
@@ -92,6 +103,8 @@ private:
     StandInHost& host;
     ModuleHandle& module;
     std::string screenshotDir;
+    std::string goldenDir;
+    bool updateGolden = false;
     std::vector<ScriptStep> steps;
     std::string scriptPath;
     size_t next = 0;

@@ -96,7 +96,7 @@ const std::vector<StepKind>& StepKinds()
         {"move", {}},
         {"key", {}},
         {"advance", {}},
-        {"screenshot", {"same_as", "differs_from", "region", "tolerance", "screen"}},
+        {"screenshot", {"same_as", "differs_from", "region", "tolerance", "screen", "golden"}},
         {"registry", {}},
         {"wait", {"timeout_ms"}},
         {"drag", {}},
