@@ -462,24 +462,14 @@ bool Replay::Registry(const ScriptStep& step)
     return true;
 }
 
-bool Replay::Screenshot(const ScriptStep& step)
+namespace {
+
+// The game window's client area, or the screen over it, as 8-bit RGB.
+ScreenPixels CaptureWindow(HWND gameWnd, bool fromScreen, int width, int height)
 {
-    const std::string name = TextOf(FindMember(step.json, "screenshot"));
-    std::optional<RegionCheck> check;
-    std::string why;
-    if (!ReadRegionCheck(step.json, check, why)) return Fail(step, why);
-    std::optional<GoldenCheck> golden;
-    if (!ReadGoldenCheck(step.json, golden, why)) return Fail(step, why);
-    RECT rc{};
-    GetClientRect(module.gameWnd, &rc);
-    const int width = rc.right, height = rc.bottom;
-    if (width <= 0 || height <= 0) return Fail(step, "the game window has no size");
-    HDC wndDc = GetDC(module.gameWnd);
-    const int bitsPerPixel = GetDeviceCaps(wndDc, BITSPIXEL);
-    // "screen": true takes the screen over the game window, with the module's popups on it.
-    const bool fromScreen = FindMember(step.json, "screen") != nullptr;
+    HDC wndDc = GetDC(gameWnd);
     POINT origin{0, 0};
-    if (fromScreen) ClientToScreen(module.gameWnd, &origin);
+    if (fromScreen) ClientToScreen(gameWnd, &origin);
     HDC screenDc = fromScreen ? GetDC(nullptr) : nullptr;
     HDC memDc = CreateCompatibleDC(wndDc);
     BITMAPINFO bi{};
@@ -507,11 +497,49 @@ bool Replay::Screenshot(const ScriptStep& step)
     SelectObject(memDc, old);
     DeleteObject(dib);
     DeleteDC(memDc);
+    ReleaseDC(gameWnd, wndDc);
+    return {width, height, std::move(rgb)};
+}
+
+BOOL CALLBACK PaintNow(HWND wnd, LPARAM)
+{
+    RedrawWindow(wnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+}  // namespace
+
+bool Replay::Screenshot(const ScriptStep& step)
+{
+    const std::string name = TextOf(FindMember(step.json, "screenshot"));
+    std::optional<RegionCheck> check;
+    std::string why;
+    if (!ReadRegionCheck(step.json, check, why)) return Fail(step, why);
+    std::optional<GoldenCheck> golden;
+    if (!ReadGoldenCheck(step.json, golden, why)) return Fail(step, why);
+    RECT rc{};
+    GetClientRect(module.gameWnd, &rc);
+    const int width = rc.right, height = rc.bottom;
+    if (width <= 0 || height <= 0) return Fail(step, "the game window has no size");
+    HDC wndDc = GetDC(module.gameWnd);
+    const int bitsPerPixel = GetDeviceCaps(wndDc, BITSPIXEL);
     ReleaseDC(module.gameWnd, wndDc);
+    // "screen": true takes the screen over the game window, with the module's popups on it. A popup
+    // (a message box in its own loop, the VIP dialog) may not have painted, or Wine not shown its
+    // painting, when the step runs: its windows paint now, and a shot that fails its checks is
+    // taken again after a wait, for up to a second, before the failure counts.
+    const bool fromScreen = FindMember(step.json, "screen") != nullptr;
+    if (fromScreen) EnumThreadWindows(GetCurrentThreadId(), PaintNow, 0);
+    ScreenPixels taken = CaptureWindow(module.gameWnd, fromScreen, width, height);
+    for (int retry = 0; fromScreen && retry < 20 && !ScreenChecksPass(check, golden, name, taken, bitsPerPixel);
+         ++retry) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, 0);
+        taken = CaptureWindow(module.gameWnd, fromScreen, width, height);
+    }
+    const std::vector<uint8_t>& rgb = taken.rgb;
     const std::string path = screenshotDir + "\\" + name;
     if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
     std::printf("screenshot %s\n", path.c_str());
-    ScreenPixels taken{width, height, std::move(rgb)};
     if (check) {
         const auto it = takenPixels.find(check->earlier);
         if (it == takenPixels.end()) return Fail(step, "no screenshot " + check->earlier + " was taken before");

@@ -91,6 +91,11 @@ private:
     bool Screenshot(const ScriptStep& step);
     bool Golden(const ScriptStep& step, const GoldenCheck& check, const std::string& name, const ScreenPixels& taken,
                 int bitsPerPixel);
+    // Where the reference of the display's depth lies; `shown` gets its name for messages.
+    std::string GoldenPath(const std::string& reference, int bitsPerPixel, std::string* shown) const;
+    // Whether a screenshot passes its region and golden checks, saying nothing.
+    bool ScreenChecksPass(const std::optional<RegionCheck>& check, const std::optional<GoldenCheck>& golden,
+                          const std::string& name, const ScreenPixels& taken, int bitsPerPixel) const;
     bool Registry(const ScriptStep& step);
     bool Advance(const ScriptStep& step, unsigned ms);
     void Pump();

@@ -16,15 +16,38 @@ std::string WithoutPng(const std::string& name)
 
 }  // namespace
 
+std::string Replay::GoldenPath(const std::string& reference, int bitsPerPixel, std::string* shown) const
+{
+    // 15 and 16 bits are the 565 path; 24 and 32 the true-colour one.
+    const std::string depthName = bitsPerPixel <= 16 ? "16" : "24";
+    if (shown) *shown = depthName + "/" + reference + ".png";
+    return goldenDir + "\\" + depthName + "\\" + reference + ".png";
+}
+
+bool Replay::ScreenChecksPass(const std::optional<RegionCheck>& check, const std::optional<GoldenCheck>& golden,
+                              const std::string& name, const ScreenPixels& taken, int bitsPerPixel) const
+{
+    if (check) {
+        const auto it = takenPixels.find(check->earlier);
+        if (it != takenPixels.end() && !RunRegionCheck(*check, name, taken, it->second).empty()) return false;
+    }
+    if (golden && !goldenDir.empty() && !updateGolden) {
+        ScreenPixels reference, cropped;
+        if (ReadPng(GoldenPath(golden->reference, bitsPerPixel, nullptr), reference.width, reference.height,
+                    reference.rgb) &&
+            !RunGoldenCheck(*golden, name, taken, reference, "", cropped).empty())
+            return false;
+    }
+    return true;
+}
+
 bool Replay::Golden(const ScriptStep& step, const GoldenCheck& check, const std::string& name, const ScreenPixels& taken,
                     int bitsPerPixel)
 {
     if (goldenDir.empty()) return Fail(step, "golden " + check.reference + ": the host was given no --golden folder");
-    // 15 and 16 bits are the 565 path; 24 and 32 the true-colour one.
-    const std::string depthName = bitsPerPixel <= 16 ? "16" : "24";
-    const std::string folder = goldenDir + "\\" + depthName;
-    const std::string path = folder + "\\" + check.reference + ".png";
-    const std::string shown = depthName + "/" + check.reference + ".png";
+    std::string shown;
+    const std::string path = GoldenPath(check.reference, bitsPerPixel, &shown);
+    const std::string folder = path.substr(0, path.rfind('\\'));
     ScreenPixels reference;
     const bool have = ReadPng(path, reference.width, reference.height, reference.rgb);
     ScreenPixels cropped;
