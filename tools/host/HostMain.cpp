@@ -299,6 +299,7 @@ int main(int argc, char** argv)
         watchSounds(NoteStartedSound);
     module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
     module.destroy = destroy;
+    module.soundsLoaded = Export<int(__stdcall*)(IClientInterface*)>(module.dll, "MirelleSoundsLoaded");
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;
