@@ -107,29 +107,37 @@ TEST_F(OwnUserInSeatOne, TournamentResultKeepsTheOwnSeatsMoney)
     EXPECT_EQ(records.ownUser.tournamentMoney, 222) << "the own user's copy is seat 1's";
 }
 
-// The go-bak animation of a tournament result is chosen by the screen slot of the bak's seat.
+// The winner animation of a tournament result takes the clip of the bak seat's screen slot; a
+// winner without a seat shows none, a result kind beyond 10 only the winner's sound.
 TEST_F(OwnUserInSeatOne, TournamentGoBakShowsOnTheBakSeatsSide)
 {
     WidgetFactory factory(GeneratedTableImages(), scene);
     GVQZAniWnd* goBak = factory.CreateQZAniWnd("Effect\\gobak.qza", {0, 0});
     ASSERT_TRUE(goBak && scene.AddWnd(goBak));
     widgets.effects.goBakAnimation = goBak;
-    const struct { const char* name; int32_t winner; int32_t bakSeat; bool watcher; int shown; } cases[] = {
-        {"own user in seat 1 wins, seat 0 is bak", kOwnKey, 0, false, 1},
-        {"seat 0 wins, own seat 1 is bak", kOtherKey, 1, false, 0},
-        {"a watcher: seat 0 is bak at the bottom", kOtherKey, 0, true, 0},
+    const struct { const char* name; uint32_t kind; int32_t winner; int32_t bakSeat; bool watcher; int clip; } cases[] = {
+        {"own user in seat 1 wins, seat 0 is bak", 1, kOwnKey, 0, false, 1},
+        {"seat 0 wins, own seat 1 is bak", 1, kOtherKey, 1, false, 0},
+        {"a winner not seated: no animation", 1, 999, 1, false, -1},
+        {"result kind 11: the winner's sound only", 11, kOwnKey, 0, false, -1},
+        {"a watcher: seat 0 is bak at the bottom", 1, kOtherKey, 0, true, 0},
     };
     for (const auto& c : cases) {
         if (c.watcher) BecomeWatcher();
         goBak->Show(false);
-        goBak->SelectAnimation(c.shown == 0 ? 1 : 0);
+        goBak->SelectAnimation(c.clip == 0 ? 1 : 0);
         stage.Forget();
-        TournamentRoundResult body{.resultKind = 1, .winnerKey = static_cast<uint32_t>(c.winner)};
+        TournamentRoundResult body{.resultKind = c.kind, .winnerKey = static_cast<uint32_t>(c.winner)};
         body.bakList = {{.seat = c.bakSeat, .goBak = 1}};
         flows.results.OnTournamentRoundResult(body);
-        EXPECT_TRUE(goBak->IsVisible()) << c.name;
-        EXPECT_EQ(goBak->GetSubAnimation(), c.shown) << c.name;
-        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundTables::SoundId::NotifyGoBak), 1) << c.name;
+        EXPECT_EQ(goBak->IsVisible(), c.clip >= 0) << c.name;
+        if (c.clip >= 0) {
+            EXPECT_EQ(goBak->GetSubAnimation(), c.clip) << c.name;
+        }
+        const auto count = [&](SoundTables::SoundId id) { return std::count(stage.sounds.begin(), stage.sounds.end(), id); };
+        EXPECT_EQ(count(SoundTables::SoundId::NotifyGoBak), c.clip >= 0 ? 1 : 0) << c.name;
+        EXPECT_EQ(count(SoundTables::SoundId::ResultWinner), c.kind == 11 ? 1 : 0) << c.name;
+        EXPECT_EQ(stage.Count("ShowTournamentResult 1"), c.kind == 1 ? 1 : 0) << c.name;
     }
 }
 
