@@ -137,9 +137,10 @@ struct AlphaOp {
     }
 };
 
-// Level 128 moves each channel half way down to the floor of the mean, (s & d) + (s ^ d) / 2
-// with the low bit of every field cut before the shift so nothing crosses into the next.
-// `Keep` holds the bits the blend writes: mirrored 32-bit pixels and 555 ones lose the top.
+// At level 128 the blend leaves each channel at the floor of the mean of source and target:
+// (s & d) + (s ^ d) / 2, the low bit of every field cleared before the shift so that nothing
+// crosses into the next field. `Keep` holds the bits the blend writes (mirrored 32-bit pixels
+// and 555 ones lose the top).
 template <class P, uint32_t LowBits, uint32_t Keep, uint32_t KeepMirrored>
 struct HalfOp {
     static P Half(uint32_t s, uint32_t d) { return static_cast<P>((s & d) + (((s ^ d) & ~LowBits) >> 1)); }
@@ -235,8 +236,8 @@ void DrawRuns(K_Dib& target, const KK_LLESprite& s, const P* pixels, int32_t x, 
 // Flattened: each pixel operation must be inlined into its row loop, whatever the inliner's
 // budget says once there are several instantiations.
 template <class P, class Blend, class Half>
-[[gnu::flatten]] int DrawWith(K_Dib& target, const KK_LLESprite& s, const P* pixels, PixelMode mode, int32_t x, int32_t y, uint32_t fx,
-             int level, uint32_t colorRef)
+[[gnu::flatten]] int DrawWith(K_Dib& target, const KK_LLESprite& s, const P* pixels, PixelMode mode, int32_t x, int32_t y,
+                              uint32_t fx, int level, uint32_t colorRef)
 {
     if (s.IsEmpty() || x < -kFarAway || x > kFarAway || y < -kFarAway || y > kFarAway) return 1;
     const bool alpha = (fx & kFxAlpha) && level < 255;
@@ -271,6 +272,9 @@ struct Blend555Op {
 struct BlendRgb32 {
     uint32_t operator()(uint32_t s, uint32_t d, uint32_t a) const { return Blend32(s, d, a); }
 };
+using Half565 = HalfOp<uint16_t, 0x0821, 0xFFFF, 0xFFFF>;
+using Half555 = HalfOp<uint16_t, 0x0421, 0x7FFF, 0x7FFF>;
+using Half32 = HalfOp<uint32_t, 0x01010101, 0xFFFFFFFF, 0x00FFFFFF>;
 
 }  // namespace
 
@@ -288,8 +292,8 @@ int KK_FXMan_16::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x
 {
     if (!Accepts(target, &sprite)) return 0;
     if (mode == PixelMode::Rgb555)
-        return DrawWith<uint16_t, Blend555Op, HalfOp<uint16_t, 0x0421, 0x7FFF, 0x7FFF>>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
-    return DrawWith<uint16_t, Blend565Op, HalfOp<uint16_t, 0x0821, 0xFFFF, 0xFFFF>>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
+        return DrawWith<uint16_t, Blend555Op, Half555>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
+    return DrawWith<uint16_t, Blend565Op, Half565>(target, sprite, sprite.Pixels16(), mode, x, y, fx, level, colorRef);
 }
 
 int KK_FXMan_16::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const
@@ -302,7 +306,7 @@ int KK_FXMan_32::DrawSprite(K_Dib& target, const KK_LLESprite& sprite, int32_t x
                             uint32_t colorRef) const
 {
     if (!Accepts(target, &sprite)) return 0;
-    return DrawWith<uint32_t, BlendRgb32, HalfOp<uint32_t, 0x01010101, 0xFFFFFFFF, 0x00FFFFFF>>(target, sprite, sprite.Pixels32(), PixelMode::Rgb32, x, y, fx, level, colorRef);
+    return DrawWith<uint32_t, BlendRgb32, Half32>(target, sprite, sprite.Pixels32(), PixelMode::Rgb32, x, y, fx, level, colorRef);
 }
 
 int KK_FXMan_32::FillRect(K_Dib& target, const Rect& r, uint32_t colorRef) const
