@@ -232,3 +232,26 @@ TEST_F(RoomFlowOps, ViewResetReportsTheDroppedPage)
         EXPECT_EQ(pages, c.sent) << c.name;
     }
 }
+
+// The host's forced-exit slot obeys the popup menu's rules: no paid question where no kick may follow.
+TEST_F(RoomFlowOps, ForcedExitSlotAsksOnlyWhereTheKickIsAllowed)
+{
+    const struct { const char* name; int32_t roomKind, antiLeave; bool asked; } cases[] = {
+        {"a plain room asks", 0, 0, true},
+        {"a target-score room asks nothing", 41, 0, false},
+        {"an anti-leave room in force keeps the player", 8, 1, false},
+    };
+    for (const auto& c : cases) {
+        CMirelleVWS& s = Scene();
+        s.room.roomKind = c.roomKind;
+        s.room.option.antiLeave = c.antiLeave;
+        s.controls.antiLeaveActive = c.antiLeave != 0;
+        s.ownUser.gameMoney = 1'000'000'000;
+        host.Forget();
+        const UINT_PTR timer = AnswerNextBox(IDNO);
+        EXPECT_EQ(Client()->RequestForcedExit(kOtherKey), 0) << c.name;
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(nextBox.answered, c.asked) << c.name;
+        EXPECT_TRUE(host.sent.empty()) << c.name;
+    }
+}
