@@ -20,6 +20,7 @@ UserOptionRules::RoomInfo RoomOptions::GetOptionRoomInfo() const
     info.entryLimit = room.option.minMoney;
     info.moneyPerPoint = room.option.stakeMoney;
     info.requiredGames = room.option.extraValue;
+    info.noticedBet = scene.noticedBet;
     return info;
 }
 

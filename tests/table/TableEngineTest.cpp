@@ -248,6 +248,7 @@ TEST_F(Engine, CardsReachTheirPilesAndHands)
     EXPECT_TRUE(LeavesTableAlone([&] {
         engine.TakeFloorCard(24, 1), engine.TakeFloorCard(44, 0), engine.TakePiFromSeat(2, 1, 0);
         engine.PlayBonusToPile(48, 1, false);
+        engine.DrawDeckCardToHand(45, 1);
         engine.MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
     }));
 }

@@ -280,6 +280,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     }
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
+    if (RoundRules::IsEventPlayRoom(room.roomKind, records.HasRobotSeat(), ownSeated)) flows.seats.LoopWaitingAnimation(false);
     // The table clear emptied the stake.
     stage.UpdateStakeText();
     // The pick's windows go back face down before the deal takes them.
@@ -289,6 +290,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     gameInfo.ownHandIds = ValidCardIds(body.handCards);
     tableState.dealFloorIds = ValidCardIds(body.floorCards);
     entryState.chamgiKind = body.chamgiKind;
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     if (body.chamgiKind != 0 && (body.chamgiStage == 1 || body.chamgiStage == 2)) {
         stage.PlaySoundAtVolume(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2,
                                 flows.missions.MusicVolume());

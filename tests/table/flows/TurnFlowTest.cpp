@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -117,5 +118,24 @@ TEST_F(TurnFlows, MonthChoicePromptKindAndTimer)
         if (c.kind == 0) {
             EXPECT_EQ(records.timers.countdownLimit, 10) << c.name;
         }
+    }
+}
+
+// Scores change during a round: only the score, counter and bak panels follow. The full refresh
+// would show the robot's seated face again and restart its popup timer at every card.
+TEST_F(TurnFlows, ScoreChangesRefreshOnlyTheScorePanels)
+{
+    records.GetPlayer(1).userKey = records.GetPlayer(1).seatState = -2;
+    const struct { const char* name; std::function<void()> handle; std::vector<int> seats; } cases[] = {
+        {"score refresh", [&] { flows.play.OnScoreRefresh({.points = {3, 4}}); }, {0, 1}},
+        {"turn result", [&] { flows.play.OnTurnResult(Turn(kOwnKey, {})); }, {0, 1}},
+        {"ppeok", [&] { flows.play.OnPpeok({.userKey = -2, .count = 1}); }, {1}},
+        {"shake", [&] { flows.play.OnShakeDeclared({.userKey = kOwnKey, .shakeBombCount = 1}); }, {0}},
+    };
+    for (const auto& c : cases) {
+        stage.Forget();
+        c.handle();
+        EXPECT_EQ(stage.seatScoreRefreshes, c.seats) << c.name;
+        EXPECT_TRUE(stage.seatPanelRefreshes.empty()) << c.name << ": the full refresh of seat " << stage.seatPanelRefreshes.front();
     }
 }
