@@ -64,6 +64,9 @@ public:
     void ShowDealGauge(bool seated) override;
     void ShowJackpotResult(const JackpotRecord& record, int32_t userKey, int seat) override;
     void HideAll() override;
+    // The table is cleared: both jackpot animations stop and hide, and a won clip they held is
+    // not played again by a later game end.
+    void StopJackpot();
     // The tick: the jackpot animation's frames and what its clips leave to do.
     void Step();
 
@@ -85,4 +88,5 @@ private:
     bool altBannerOn = false;
     std::optional<int32_t> pendingClip;  // the won clip after the intro
     bool gaugeStepDone = false;           // the gauge step of the current jackpot clip
+    bool jackpotClipChosen = false;       // the own jackpot animation holds a clip of this game
 };

@@ -68,6 +68,7 @@ void RoomView::ClearTable()
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
     scene.promotion.ShowEventBanner(false);
+    scene.promotion.StopJackpot();
     HideBettingPanel();
     scene.controls.macroEnabled = true;
     scene.Options().SetMacroEnabled(true);
