@@ -468,3 +468,38 @@ TEST_F(Periphery, ResetsHideWhatThePanelsShowed)
             EXPECT_FALSE(child->IsVisible() && child != p.restrictOption->GetText()) << c.name << ": a child still shows";
     }
 }
+
+// The result's next-round text of a draw stands at its own place whatever round came before it:
+// the score line of a won or lost round shares the text and moves it.
+TEST_F(Periphery, DrawTextStandsAtItsPlaceAfterAScoreLine)
+{
+    CVDesperateResultWnd* result = Scene().periphery.desperateResult;
+    ASSERT_NE(result, nullptr);
+    Scene().room.roomKind = 41;
+    const auto round = [](uint32_t kind, int32_t winner) {
+        DesperateRoundResult body;
+        body.resultKind = kind;
+        body.winInfo.winnerSeat = winner;
+        body.drawCount = 1;
+        body.winInfo.categoryPoints = {3, 0, 2, 0, 0, 0, 0, 0};
+        return body;
+    };
+    const DesperateRoundResult draw = round(10, -1);
+    result->Reset();
+    result->SetResult(draw);
+    const Point home = result->GetNextRoundText()->GetPos();
+    ASSERT_TRUE(result->GetNextRoundText()->IsVisible()) << "a draw after a draw shows the next round's multiplier";
+
+    const struct { const char* name; DesperateRoundResult before; } cases[] = {
+        {"after a won round", round(0, 0)},
+        {"after a lost round", round(0, 1)},
+        {"after a draw", draw},
+    };
+    for (const auto& c : cases) {
+        result->Reset();
+        result->SetResult(c.before);
+        result->Reset();
+        result->SetResult(draw);
+        EXPECT_EQ(result->GetNextRoundText()->GetPos(), home) << c.name;
+    }
+}
