@@ -11,15 +11,19 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVSlideWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVDesperateResultWnd.h"
 #include "views/CVDesperateWnd.h"
 #include "views/CVGFPlayCountWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVItemWnd.h"
+#include "views/CVKJMissionWnd.h"
 #include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVRestrictOptionWnd.h"
+#include "views/RegistryKey.h"
+#include "views/CVUserOptionWnd.h"
 #include "scene/RoomOptions.h"
 #include "scene/RoomView.h"
 
@@ -502,4 +506,41 @@ TEST_F(Periphery, DrawTextStandsAtItsPlaceAfterAScoreLine)
         result->SetResult(draw);
         EXPECT_EQ(result->GetNextRoundText()->GetPos(), home) << c.name;
     }
+}
+
+// The two music sliders show one volume: the options panel follows the kungjjak panel's slider,
+// and without that panel the options slider's left end is stored as silence.
+TEST_F(RoomControlOps, MusicSlidersShowOneVolume)
+{
+    CMirelleVWS& s = Scene();
+    CVUserOptionWnd* options = s.userOption;
+    CVKJMissionWnd* kungjjak = s.missions.kungjjak;
+    ASSERT_TRUE(options && kungjjak);
+    const struct { const char* name; int kungjjakVolume; int slider; } cases[] = {
+        {"a middle volume", -3000, -3000},
+        {"full volume", 0, 0},
+        {"silence stands at the left end", -10000, -5000},
+    };
+    for (const auto& c : cases) {
+        kungjjak->SetKungJJakBGMVolume(c.kungjjakVolume);
+        EXPECT_EQ(options->GetMusicSlider()->GetValue(), c.slider) << c.name << ", the panel closed";
+        s.Options().CloseOptionWindow();
+        ASSERT_EQ(s.Options().OpenOptionWindow(), 1);
+        EXPECT_EQ(options->GetMusicSlider()->GetValue(), c.slider) << c.name << ", the panel opened";
+    }
+    s.Options().CloseOptionWindow();
+
+    s.missions.kungjjak = nullptr;
+    const std::string subkey = std::to_string(CMirelleVWS::kGameNumber);
+    const struct { const char* name; int released; const char* stored; } fallback[] = {
+        {"a volume in range", -4999, "-4999"},
+        {"the left end is silence", -5000, "-10000"},
+    };
+    for (const auto& c : fallback) {
+        s.Options().OnMusicVolumeReleased(c.released);
+        std::string stored;
+        ASSERT_EQ(RegistryKey(s.GetRegistryPath()).ReadString(subkey, CVKJMissionWnd::kVolumeValue, stored), 1) << c.name;
+        EXPECT_EQ(stored, c.stored) << c.name;
+    }
+    s.missions.kungjjak = kungjjak;
 }
