@@ -78,6 +78,10 @@ private:
     // Stops and hides a shown animation and has its place drawn again.
     void StopBanner(GVQZAniWnd* a);
     void Redraw(GVWnd* w);
+    // The progress shows as a still frame of the gauge (progress % 15). Played once and held, the
+    // gauge would start again at frame 0 and end on its last frame, a full gauge whatever the
+    // progress. Its light (gauge2) loops over it while it shows rather than freezing on one frame;
+    // only the entry's and the deal's fill from frame 0 play once and hold.
     void ShowGaugeFrame(int32_t frame);
     void PlayJackpotClip(GVQZAniWnd* animation, int32_t clip);
 
