@@ -233,7 +233,8 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
-    flows.missions.ResetTargetScoreRound();
+    // The target scores run over the game's rounds: a new round only updates the give-up button.
+    flows.missions.UpdateGiveUpButton();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
     stage.InitFloorSlots();
