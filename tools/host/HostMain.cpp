@@ -89,13 +89,6 @@ LONG CALLBACK CatchDebugLine(EXCEPTION_POINTERS* info)
 
 }  // namespace
 
-void NoteStepBegins(unsigned allowanceMs)
-{
-    hungLine = theReplay ? theReplay->CurrentLine() : 0;
-    stepAllowanceMs = allowanceMs;
-    stepStartTick = GetTickCount();
-}
-
 int ModuleBoundaryReports(std::string* last)
 {
     const std::lock_guard<std::mutex> hold(debugLinesLock);
@@ -289,6 +282,13 @@ void PumpFor(DWORD ms)
 
 }  // namespace
 
+void NoteStepBegins(unsigned allowanceMs)
+{
+    hungLine = theReplay ? theReplay->CurrentLine() : 0;
+    stepAllowanceMs = allowanceMs;
+    stepStartTick = GetTickCount();
+}
+
 int main(int argc, char** argv)
 {
     Options opt;
@@ -404,7 +404,9 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {
-            std::printf("replay passed: %s in %lu ms\n", opt.script.c_str(), GetTickCount() - replayStart);
+            std::printf("replay passed: %s in %lu ms", opt.script.c_str(), GetTickCount() - replayStart);
+            if (module.clockMs) std::printf(" (the module's clock went %u ms)", module.clockMs());
+            std::printf("\n");
         }
         KillTimer(module.hostWnd, kReplayTimer);
         theReplay = nullptr;

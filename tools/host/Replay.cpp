@@ -147,7 +147,7 @@ bool Replay::RunPending()
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;
         host.traceLine = step.scriptLine;
-        host.traceFile = step.file;
+        host.traceStepFile = step.file;
         host.traceFileLine = step.fileLine;
         NoteStepBegins(AllowanceMs(step.json));
         ++depth;

@@ -67,8 +67,8 @@ void StandInHost::Trace(const Json& json)
     if (!trace) return;
     Json line = json;
     line["line"] = traceLine;
-    if (!traceFile.empty()) {
-        line["file"] = traceFile;
+    if (!traceStepFile.empty()) {
+        line["file"] = traceStepFile;
         line["fileLine"] = traceFileLine;
     }
     line["ms"] = clockMs ? clockMs() : 0;

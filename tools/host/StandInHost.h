@@ -56,7 +56,7 @@ public:
     // and "fileLine" for a step of an included script, and "ms": the clock's milliseconds when
     // the line is written, read from `clockMs`.
     int traceLine = 0;
-    std::string traceFile;
+    std::string traceStepFile;
     int traceFileLine = 0;
     std::function<int64_t()> clockMs;
     // Whether the module reported a file it could not load since this was last asked: code 36
