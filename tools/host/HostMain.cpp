@@ -400,7 +400,8 @@ int main(int argc, char** argv)
         // On the real clock a slower beat: the host's own timer would otherwise count in the
         // module's processor time.
         SetTimer(module.hostWnd, kReplayTimer, virtualClock ? 10 : 100, nullptr);
-        if (!replay.Load(opt.script) || !replay.RunPending() || !replay.CheckArmedCallMade()) {
+        const bool passed = replay.Load(opt.script) && replay.RunPending() && replay.CheckArmedCallMade();
+        if (!replay.FinishScreenshots() || !passed) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {

@@ -406,6 +406,13 @@ void Replay::RunArmed(const Json& hostCall)
     host.events.push_back({Json{{"armed", a.call}, {"answer", result}}, false});
 }
 
+bool Replay::FinishScreenshots()
+{
+    const std::vector<std::string> failed = pngs.Finish();
+    if (!failed.empty() && error.empty()) error = "cannot write " + failed.front();
+    return failed.empty();
+}
+
 bool Replay::CheckArmedCallMade()
 {
     if (!armed) return true;
@@ -563,9 +570,8 @@ bool Replay::Screenshot(const ScriptStep& step)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, 0);
         taken = CaptureWindow(module.gameWnd, fromScreen, width, height);
     }
-    const std::vector<uint8_t>& rgb = taken.rgb;
     const std::string path = OutPath(name);
-    if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
+    pngs.Write(path, width, height, taken.rgb);
     if (written.insert(name).second) std::printf("screenshot %s\n", path.c_str());
     if (check) {
         const auto it = takenPixels.find(check->earlier);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Png.h"
 #include "ReplayScript.h"
 #include "ScreenCompare.h"
 #include "StandInHost.h"
@@ -69,6 +70,8 @@ public:
     bool Finished() const { return next >= steps.size(); }
     // Fails the replay when a call armed by {"arm": ...} never came.
     bool CheckArmedCallMade();
+    // Waits until the screenshots are on disk; fails the replay when one could not be written.
+    bool FinishScreenshots();
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
@@ -132,6 +135,7 @@ private:
     volatile int currentLine = 0;
     bool realPace = false;
     std::set<std::string> written;  // the screenshots written so far, each told once
+    PngWriter pngs;                 // encodes the screenshots beside the replay's steps
     std::string error;
     // {"arm": CALL, "on": {HOST CALL}}: the client call made inside the next matching host call.
     struct Armed {
