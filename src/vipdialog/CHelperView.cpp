@@ -457,12 +457,12 @@ void Place()
                       parent.bottom - parent.top};
 }
 
-// Hidden, the dialog would leave the keyboard to the host's frame: it goes back to the game window.
+// A hidden active dialog would hand the keyboard to the host's frame: it goes back to the game window.
 void HideDialog()
 {
     state.shown = false;
     if (!state.dialog) return;
-    HWND focus = GetFocus();
+    const HWND focus = GetFocus();
     const bool hadFocus = focus && (focus == state.dialog || IsChild(state.dialog, focus));
     ShowWindow(state.dialog, SW_HIDE);
     if (hadFocus && state.parent && IsWindow(state.parent)) SetFocus(state.parent);
