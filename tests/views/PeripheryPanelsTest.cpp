@@ -51,7 +51,7 @@ public:
     {
         calls.push_back(FormatText("host %d %#x", static_cast<int>(code), value));
         if (!hostPresent) return std::nullopt;
-        return code == HostRequestCode::HoldsItem ? heldAnswer : 0;
+        return code == HostRequestCode::HoldsItem ? heldAnswer : pageAnswer;
     }
     void RequestItemUse(int64_t amount) override { calls.push_back(FormatText("use %I64d", amount)); }
     void OpenRefillPage() override { calls.push_back("refill page"); }
@@ -76,6 +76,7 @@ public:
     RCUser own;
     bool hostPresent = true;
     int heldAnswer = 1;
+    int pageAnswer = 0;  // the host's answer to a page request
     PageState page = PageState::None;
     bool banner = false;
     std::vector<std::string> calls, chat, boxes;
@@ -240,11 +241,22 @@ TEST_F(PeripheryPanels, ObserverPagesWaitForTheHost)
     bar->OnHostResult(0x11000, true);
     EXPECT_EQ(room.calls, (std::vector<std::string>{"host 43 0x11000", "host 43 0x12000", "page 2"}));
 
-    room.calls.clear();
+    // A request the host could not take or answered with a failure leaves nothing pending.
+    const struct { const char* name; bool host; int answer; PageState page; } requests[] = {
+        {"no host", false, 0, PageState::None},
+        {"the host fails", true, -1, PageState::None},
+        {"the host takes it", true, 0, PageState::Requested},
+        {"the host answers 1", true, 1, PageState::Requested},
+    };
+    for (const auto& c : requests) {
+        room.page = PageState::None;
+        room.hostPresent = c.host;
+        room.pageAnswer = c.answer;
+        Click(*bar, bar->GetButton(B::GameMall));
+        EXPECT_EQ(room.page, c.page) << c.name;
+    }
     room.page = PageState::None;
     room.hostPresent = false;
-    Click(*bar, bar->GetButton(B::GameMall));
-    EXPECT_EQ(room.page, PageState::None) << "a request the host could not take";
     room.calls.clear();
     Click(*bar, bar->GetButton(B::Safe));
     EXPECT_EQ(room.calls, (std::vector<std::string>{"box 2000", "sound 20"}));
