@@ -186,6 +186,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
     if (has("click") || has("key") || has("move") || has("drag")) return Input(step);
+    if (has("focused_key")) return FocusedKey(step);
     if (const Json* a = FindMember(j, "advance")) {
         return Advance(step, static_cast<unsigned>(IntOf(a)));
     }
@@ -493,6 +494,24 @@ bool Replay::Input(const ScriptStep& step)
     host.Trace({{"input", "key"}, {"key", key}, {"vk", vk}});
     SendMessageA(w, WM_KEYDOWN, vk, 1);
     SendMessageA(w, WM_KEYUP, vk, 0xC0000001);
+    return true;
+}
+
+// As the system sends a key: to whichever window of the thread has the keyboard focus.
+bool Replay::FocusedKey(const ScriptStep& step)
+{
+    const std::string key = TextOf(FindMember(step.json, "focused_key"));
+    const UINT vk = KeyCode(key);
+    if (!vk) return Fail(step, "unknown key " + key);
+    const HWND focus = GetFocus();
+    if (!focus) return Fail(step, "no window has the keyboard focus");
+    if (focus != module.gameWnd) {
+        char cls[64] = {};
+        GetClassNameA(focus, cls, sizeof cls);
+        std::printf("%s: the focus is on a window of class %s, not the game window\n", step.where.c_str(), cls);
+    }
+    SendMessageA(focus, WM_KEYDOWN, vk, 1);
+    SendMessageA(focus, WM_KEYUP, vk, 0xC0000001);
     return true;
 }
 

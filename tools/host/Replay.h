@@ -97,6 +97,7 @@ private:
     void RunArmed(const Json& hostCall);
     bool Answer(const ScriptStep& step);
     bool Input(const ScriptStep& step);
+    bool FocusedKey(const ScriptStep& step);
     bool Screenshot(const ScriptStep& step);
     bool Golden(const ScriptStep& step, const GoldenCheck& check, const std::string& name, const ScreenPixels& taken,
                 int bitsPerPixel);

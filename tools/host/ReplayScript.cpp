@@ -95,6 +95,7 @@ const std::vector<StepKind>& StepKinds()
         {"click", {}},
         {"move", {}},
         {"key", {}},
+        {"focused_key", {}},
         {"advance", {}},
         {"screenshot", {"same_as", "differs_from", "region", "tolerance", "screen", "golden"}},
         {"registry", {}},
