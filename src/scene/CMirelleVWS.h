@@ -137,18 +137,18 @@ public:
 
     // Sounds of the table (ids 0..112), gated on the sounds being loaded (CMirelleVWS_Sound.cpp).
     int LoadSounds(const std::atomic<bool>& stop);
-    bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once);
-    bool PlaySoundAtVolume(SoundTables::SoundId id, int volumeValue);
-    bool StopSoundId(SoundTables::SoundId id);
+    bool PlaySoundId(SoundId id, Loop loop = Loop::Once);
+    bool PlaySoundAtVolume(SoundId id, int volumeValue);
+    bool StopSoundId(SoundId id);
     void StopLoopSounds();
     void PlayThreeGoMusic(int seat);
     SoundSystem& GetSound() { return sound; }
     void SetSoundsLoaded(bool flag) { soundsLoaded.store(flag); }
     bool AreSoundsLoaded() const { return soundsLoaded.load(); }
-    // Speaks a cue (10000..10055) in the seat's voice; seat -1 is the seat of the voice key.
-    int PlayVoice(int cue, int seat);
+    // Speaks a cue in the seat's voice; seat -1 is the seat of the voice key.
+    int PlayVoice(VoiceCue cue, int seat);
     // Variant 1 of a cue in voice type 0..3, the gender of the seat (-1: the own user).
-    int PreviewVoice(int cue, int previewType, int seat);
+    int PreviewVoice(VoiceCue cue, int previewType, int seat);
 
     // Frame tick, modal wait and drawing (CMirelleVWS_Tick.cpp).
     int Tick();

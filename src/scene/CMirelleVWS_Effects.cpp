@@ -64,9 +64,9 @@ void CMirelleVWS::ShowEatMark(int kind, Point at)
     static constexpr struct {
         size_t mark;
         bool audible;
-        SoundTables::SoundId sound;
-    } kMarks[] = {{0, true, SoundTables::SoundId::BbuckEat}, {1, true, SoundTables::SoundId::MissionEat},
-                  {0, false, SoundTables::SoundId::BbuckEat}};
+        SoundId sound;
+    } kMarks[] = {{0, true, SoundId::BbuckEat}, {1, true, SoundId::MissionEat},
+                  {0, false, SoundId::BbuckEat}};
     if (kind < 0 || kind > 2) return;
     GVQZAniWnd* mark = effects.eatMarks[kMarks[kind].mark];
     if (!mark) return;

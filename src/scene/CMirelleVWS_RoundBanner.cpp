@@ -12,7 +12,7 @@ constexpr uint32_t kRevealIntervalMs = 50;
 
 void CMirelleVWS::ShowRoundBanner(const std::string& number)
 {
-    PlaySoundId(SoundTables::SoundId::RoundNumber);
+    PlaySoundId(SoundId::RoundNumber);
     if (GVQZAniWnd* back = roundBanner.back) {
         back->Show(true);
         back->Play(1, false);

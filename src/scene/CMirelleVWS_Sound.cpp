@@ -8,8 +8,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 bool IsEffectId(int id)
 {
     return id >= 0 && id < SoundTables::kEffectCount;
@@ -85,10 +83,10 @@ int CMirelleVWS::LoadSounds(const std::atomic<bool>& stop)
     return loaded;
 }
 
-int CMirelleVWS::PlayVoice(int cue, int seat)
+int CMirelleVWS::PlayVoice(VoiceCue cue, int seat)
 {
     if (!AreSoundsLoaded() || !options.soundOn) return 0;
-    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(cue);
+    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(static_cast<int>(cue));
     if (!*entry.name) return 0;
     if (seat == -1) {
         seat = FindSeatByKey(gameInfo.voiceKey);
@@ -98,19 +96,19 @@ int CMirelleVWS::PlayVoice(int cue, int seat)
     }
     const PlayerInfo& p = GetPlayer(seat);
     const bool robot = IsRobotSeat(seat);
-    if (robot && !SoundTables::RobotSpeaks(cue)) return 0;
+    if (robot && !SoundTables::RobotSpeaks(static_cast<int>(cue))) return 0;
     const SoundTables::Voice voice = robot ? SoundTables::Voice::Robot : SoundTables::VoiceOfGender(p.gender);
     // The robot voice has two recordings of each cue, whatever the table says.
     const int variant = voice == SoundTables::Voice::Robot ? std::rand() % 2 + 1 : std::rand() % entry.variants + 1;
     if (sound.PlayFile(SoundTables::VoicePath(voice, p.voiceType, entry.name, variant), options.volume))
-        NoteSoundStarted(StartedKind::Voice, cue, seat);
+        NoteSoundStarted(StartedKind::Voice, static_cast<int>(cue), seat);
     return 1;
 }
 
-int CMirelleVWS::PreviewVoice(int cue, int previewType, int seat)
+int CMirelleVWS::PreviewVoice(VoiceCue cue, int previewType, int seat)
 {
     if (!AreSoundsLoaded() || !options.soundOn) return 0;
-    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(cue);
+    const SoundTables::VoiceCue entry = SoundTables::GetVoiceCue(static_cast<int>(cue));
     if (!*entry.name) return 0;
     int32_t gender = ownUser.gender;
     if (seat != -1) {
@@ -119,6 +117,6 @@ int CMirelleVWS::PreviewVoice(int cue, int previewType, int seat)
     }
     if (sound.PlayFile(SoundTables::VoicePath(SoundTables::VoiceOfGender(gender), previewType, entry.name, 1),
                        options.volume))
-        NoteSoundStarted(StartedKind::Voice, cue, seat);
+        NoteSoundStarted(StartedKind::Voice, static_cast<int>(cue), seat);
     return 1;
 }

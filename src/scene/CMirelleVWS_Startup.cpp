@@ -134,7 +134,6 @@ void CMirelleVWS::InitFloorSlots()
     gameInfo.Reset();
     gameInfo.ownHandIds = std::move(ownHandIds);
     lastMusicRefresh = 0;
-    using SoundTables::SoundId;
     for (SoundId id : {SoundId::ResultWinner, SoundId::ResultLoser, SoundId::ResultGreatWinner,
                        SoundId::ResultGreatLoser, SoundId::ResultPokjook})
         StopSoundId(id);

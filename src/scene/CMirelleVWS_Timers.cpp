@@ -19,7 +19,6 @@ namespace {
 // Periods by timer id; the phase timer takes the seconds of its decision.
 constexpr uint32_t kPeriodMs[kTimerCount] = {50, 0, 500, 3000, 2000, 2000};
 // The waiting seat's "hurry", two seconds before a turn's end, in the round's first turns only.
-constexpr int kHurryCue = 10036;
 constexpr int32_t kHurryTurns = 10;
 
 }  // namespace
@@ -181,7 +180,7 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
             countdown->SetFrame(a.showFrame);
             InvalidateWnd(countdown);
         }
-        if (a.playCountSound) PlaySoundId(SoundTables::SoundId::CountTick);
+        if (a.playCountSound) PlaySoundId(SoundId::CountTick);
     }
     if (a.lastTwoSeconds && countdown && countdown->IsVisible() && gameInfo.turnNumber < kHurryTurns) {
         // The seat waiting for the turn urges; should both wait, either may.
@@ -189,7 +188,7 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
         for (int s = 0; s < 2; ++s)
             if (GetPlayer(s).userKey != -1 && GetPlayer(s).userKey != gameInfo.turnKey && (seat < 0 || std::rand() % 2 == 0))
                 seat = s;
-        if (seat >= 0) PlayVoice(kHurryCue, seat);
+        if (seat >= 0) PlayVoice(VoiceCue::Hurry, seat);
     }
 }
 

@@ -107,7 +107,7 @@ void PeripheryPanels::PrintPanelChat(const std::string& text)
 
 void PeripheryPanels::PlayPanelSound(int id)
 {
-    scene.PlaySoundId(static_cast<SoundTables::SoundId>(id));
+    scene.PlaySoundId(static_cast<SoundId>(id));
 }
 
 void PeripheryPanels::ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms)

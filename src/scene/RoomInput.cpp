@@ -31,7 +31,6 @@
 namespace {
 
 using InputRules::CursorKind;
-using SoundTables::SoundId;
 
 // From this many dies on, the third betting button warns.
 constexpr int32_t kDieWarningCount = 10;

@@ -14,10 +14,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
-constexpr int kWelcomeCue = 10033;
-
 std::string OptionsSubkey()
 {
     return FormatText("%d", CMirelleVWS::kGameNumber);
@@ -99,7 +95,7 @@ std::string RoomOptions::GetVoiceName(int32_t gender, int32_t voiceType) const
 
 void RoomOptions::PreviewOptionVoice(int32_t voiceType)
 {
-    scene.PreviewVoice(kWelcomeCue, voiceType, -1);
+    scene.PreviewVoice(VoiceCue::Welcome, voiceType, -1);
 }
 
 // The speed is compared with the user's stored speed, never with a fast room's forced one, so an OK

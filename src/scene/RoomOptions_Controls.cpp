@@ -51,12 +51,12 @@ int RoomOptions::RequestForcedExit(int32_t targetUserKey)
     case ForcedExitStep::Nothing: return 0;
     case ForcedExitStep::KickAtOnce: return scene.Requests().SendKick(targetUserKey) ? 1 : 0;
     case ForcedExitStep::TooLittleMoney:
-        scene.PlaySoundId(SoundTables::SoundId::BoxNotify);
+        scene.PlaySoundId(SoundId::BoxNotify);
         scene.Link().ShowMessageBox(kTooLittleMoney, 0, kRefusalMs, "", EntryRules::kBoxColor);
         return 0;
     case ForcedExitStep::Ask: break;
     }
-    scene.PlaySoundId(SoundTables::SoundId::BoxNotify);
+    scene.PlaySoundId(SoundId::BoxNotify);
     const int answer = scene.Link().ShowMessageBox(SceneRules::ForcedExitQuestion(plan.cost), 1, kQuestionMs, "", EntryRules::kBoxColor);
     // The room may have moved on while the box was open: judge the state as it is now.
     switch (SceneRules::AnswerForcedExit(answer, scene.room.roomState, scene.tableState.active)) {
@@ -115,7 +115,7 @@ void RoomOptions::SendChatMacro(int index, int32_t userKey)
     const int seat = scene.FindSeatByKey(userKey);
     const SceneRules::MacroHeard heard =
         SceneRules::PlanMacroHeard(index, own, seat >= 0, scene.gameInfo.IsVoiceMuted(userKey));
-    if (heard.voiceCue >= 0) scene.PlayVoice(heard.voiceCue, seat);
+    if (heard.voiceCue) scene.PlayVoice(*heard.voiceCue, seat);
     if (!heard.ownPhrase) return;
     std::string phrase = SceneRules::FindMacroPhrase(index)->text;
     scene.Link().HostRequest(0, HostRequestCode::MacroPhrase, 0, phrase.data(), nullptr);

@@ -29,7 +29,7 @@ UserOptionRules::RoomInfo RoomOptions::GetOptionRoomInfo() const
 void RoomOptions::OnGameVolumeReleased(int32_t volume)
 {
     scene.SetVolume(volume);  // the slider's low end silences the room
-    scene.PlaySoundAtVolume(SoundTables::SoundId::ButtonClick, scene.options.volume);
+    scene.PlaySoundAtVolume(SoundId::ButtonClick, scene.options.volume);
 }
 
 void RoomOptions::OnMusicVolumeReleased(int32_t volume)
@@ -44,5 +44,5 @@ void RoomOptions::OnMusicVolumeReleased(int32_t volume)
                                      std::to_string(stored));
         if (scene.userOption) scene.userOption->SetBgmVolume(stored);
     }
-    scene.PlaySoundAtVolume(SoundTables::SoundId::ButtonClick, SceneRules::ClampVolume(volume));
+    scene.PlaySoundAtVolume(SoundId::ButtonClick, SceneRules::ClampVolume(volume));
 }

@@ -14,8 +14,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 }  // namespace
 
 void RoomOptions::SetTitleButtonState(const std::string& name, bool visible, bool enabled, int state)

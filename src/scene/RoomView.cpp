@@ -81,7 +81,6 @@ void RoomView::ShowInviteButton(bool show)
 
 void RoomView::ShowRoundStartAnimation(bool show, int kind)
 {
-    using SoundTables::SoundId;
     scene.StopSoundId(SoundId::StartPromotion);
     for (GVQZAniWnd* a : scene.entryWidgets.roundStart) StopAndHide(a);
     for (const SoundId id : {SoundId::NotifyChamgi, SoundId::StartEffect, SoundId::StartDefault}) scene.StopSoundId(id);

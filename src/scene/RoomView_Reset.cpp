@@ -63,7 +63,7 @@ void RoomView::ClearTable()
     if (scene.missions.cardC) scene.missions.cardC->Reset();
     if (scene.missions.cardC2) scene.missions.cardC2->Reset();
     if (scene.missions.kungjjak) scene.missions.kungjjak->Reset();
-    scene.StopSoundId(SoundTables::SoundId::NotifyGoBak);
+    scene.StopSoundId(SoundId::NotifyGoBak);
     ShowRoundStartAnimation(false, 0);
     ShowChamgiBackground(false, 0);
     ClearTableMarks();

@@ -3,15 +3,6 @@
 #include "scene/CMirelleVWS.h"
 #include "views/CVUserOptionWnd.h"
 
-namespace {
-
-SoundTables::SoundId ToSoundId(MissionSound id)
-{
-    return static_cast<SoundTables::SoundId>(static_cast<int>(id));
-}
-
-}  // namespace
-
 const std::string& SceneMissions::GetImageRoot() const
 {
     return scene.GetImageRoot();
@@ -22,14 +13,14 @@ LoadErrorSink& SceneMissions::GetLoadErrorSink()
     return scene;
 }
 
-void SceneMissions::PlayMissionSound(MissionSound id)
+void SceneMissions::PlayMissionSound(SoundId id)
 {
-    scene.PlaySoundId(ToSoundId(id));
+    scene.PlaySoundId(id);
 }
 
-void SceneMissions::PlayMissionSoundAtVolume(MissionSound id, int volume)
+void SceneMissions::PlayMissionSoundAtVolume(SoundId id, int volume)
 {
-    scene.PlaySoundAtVolume(ToSoundId(id), volume);
+    scene.PlaySoundAtVolume(id, volume);
 }
 
 int SceneMissions::ScreenSlotOfSeat(int seat) const
@@ -58,7 +49,6 @@ void SceneMissions::SetMusicVolume(int volume)
 void SceneMissions::SetLoopMusicVolume(int volume)
 {
     if (!scene.AreSoundsLoaded()) return;
-    using SoundTables::SoundId;
     for (SoundId id : {SoundId::ThreeGoWin, SoundId::ThreeGoLose, SoundId::ChamgiMusic1, SoundId::ChamgiMusic2}) {
         const int n = static_cast<int>(id);
         if (scene.GetSound().IsPlaying(n)) scene.GetSound().SetVolume(n, volume);

@@ -14,8 +14,8 @@ public:
 
     const std::string& GetImageRoot() const override;
     LoadErrorSink& GetLoadErrorSink() override;
-    void PlayMissionSound(MissionSound id) override;
-    void PlayMissionSoundAtVolume(MissionSound id, int volume) override;
+    void PlayMissionSound(SoundId id) override;
+    void PlayMissionSoundAtVolume(SoundId id, int volume) override;
     int ScreenSlotOfSeat(int seat) const override;
     bool OpenMusic(const std::string& name) override;
     void PlayMusic(bool loop, int volume) override;

@@ -96,12 +96,12 @@ void ScenePrompt::SendNotifyReply(const Notify::Reply& reply)
 
 void ScenePrompt::PlayNotifySound(int id)
 {
-    scene.PlaySoundId(static_cast<SoundTables::SoundId>(id));
+    scene.PlaySoundId(static_cast<SoundId>(id));
 }
 
 void ScenePrompt::StopNotifySound(int id)
 {
-    scene.StopSoundId(static_cast<SoundTables::SoundId>(id));
+    scene.StopSoundId(static_cast<SoundId>(id));
 }
 
 const std::string& ScenePrompt::GetImageRoot() const

@@ -174,15 +174,15 @@ void SceneResult::SendResultAnswer(ResultRules::Answer answer)
 
 void SceneResult::PlayResultSound(int id)
 {
-    scene.PlaySoundId(static_cast<SoundTables::SoundId>(id));
+    scene.PlaySoundId(static_cast<SoundId>(id));
 }
 
 void SceneResult::StopResultSound(int id)
 {
-    scene.StopSoundId(static_cast<SoundTables::SoundId>(id));
+    scene.StopSoundId(static_cast<SoundId>(id));
 }
 
-void SceneResult::PlayResultVoice(int cue, int seat)
+void SceneResult::PlayResultVoice(VoiceCue cue, int seat)
 {
     scene.PlayVoice(cue, seat);
 }

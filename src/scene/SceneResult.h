@@ -37,7 +37,7 @@ public:
     void SendResultAnswer(ResultRules::Answer answer) override;
     void PlayResultSound(int id) override;
     void StopResultSound(int id) override;
-    void PlayResultVoice(int cue, int seat) override;
+    void PlayResultVoice(VoiceCue cue, int seat) override;
     void PrintResultChat(const std::string& text) override;
     void ShowEventMark(bool show) override;
     void StartFireworks() override;

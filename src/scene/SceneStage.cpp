@@ -12,12 +12,12 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVUserOptionWnd.h"
 
-bool SceneStage::PlaySoundId(SoundTables::SoundId id, Loop loop)
+bool SceneStage::PlaySoundId(SoundId id, Loop loop)
 {
     return scene.PlaySoundId(id, loop);
 }
 
-int SceneStage::PlayVoice(int cue, int seat)
+int SceneStage::PlayVoice(VoiceCue cue, int seat)
 {
     return scene.PlayVoice(cue, seat);
 }
@@ -227,7 +227,7 @@ void SceneStage::PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>
     scene.Link().PrintRefillNotice(kind, records);
 }
 
-bool SceneStage::StopSoundId(SoundTables::SoundId id)
+bool SceneStage::StopSoundId(SoundId id)
 {
     return scene.StopSoundId(id);
 }
@@ -418,7 +418,7 @@ void SceneStage::SetTitleButtonState(const std::string& name, bool visible, bool
     scene.Options().SetTitleButtonState(name, visible, enabled, state);
 }
 
-bool SceneStage::PlaySoundAtVolume(SoundTables::SoundId id, int volume)
+bool SceneStage::PlaySoundAtVolume(SoundId id, int volume)
 {
     return scene.PlaySoundAtVolume(id, volume);
 }

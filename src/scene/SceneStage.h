@@ -10,8 +10,8 @@ class SceneStage final : public RoomStage {
 public:
     explicit SceneStage(CMirelleVWS& owner) : scene(owner) {}
 
-    bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) override;
-    int PlayVoice(int cue, int seat) override;
+    bool PlaySoundId(SoundId id, Loop loop = Loop::Once) override;
+    int PlayVoice(VoiceCue cue, int seat) override;
     void Delay(uint32_t ms) override;
     void SetDirty() override;
     void InvalidateWnd(GVWnd* wnd) override;
@@ -27,7 +27,7 @@ public:
     void ShowNineTenClip(int seat, bool show) override;
     void PlayThreeGoMusic(int seat) override;
     void StopLoopSounds() override;
-    bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) override;
+    bool PlaySoundAtVolume(SoundId id, int volume) override;
     int StartPhaseTimer(DecisionKind kind) override;
     void StopPhaseTimer() override;
     void StartTimer(TimerId id) override;
@@ -56,7 +56,7 @@ public:
     void SendChatMacro(int index, int32_t userKey) override;
     void PrintMoneyGiftNotice(int64_t amount) override;
     void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records) override;
-    bool StopSoundId(SoundTables::SoundId id) override;
+    bool StopSoundId(SoundId id) override;
     void RemoveSeatAvatar(int seat) override;
     void SetOwnVoiceType(int32_t voiceType) override;
     int ShowNotify(int kind, int32_t a2 = 0, int64_t money = 0, int32_t goCount = 0, int32_t a6 = 0, int32_t a7 = 0) override;

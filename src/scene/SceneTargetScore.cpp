@@ -17,9 +17,9 @@ int32_t SceneTargetScore::GetRoomKind() const
     return scene.room.roomKind;
 }
 
-void SceneTargetScore::PlayTargetScoreSound(MissionSound id)
+void SceneTargetScore::PlayTargetScoreSound(SoundId id)
 {
-    scene.PlaySoundId(static_cast<SoundTables::SoundId>(static_cast<int>(id)));
+    scene.PlaySoundId(id);
 }
 
 bool SceneTargetScore::IsOwnUserSeated() const

@@ -15,7 +15,7 @@ public:
     const std::string& GetImageRoot() const override;
     LoadErrorSink& GetLoadErrorSink() override;
     int32_t GetRoomKind() const override;
-    void PlayTargetScoreSound(MissionSound id) override;
+    void PlayTargetScoreSound(SoundId id) override;
     bool IsOwnUserSeated() const override;
     void RequestGiveUp() override;
 

@@ -74,7 +74,7 @@ void SceneVip::StackWndBefore(GVWnd* reference, GVWnd* wnd)
 
 void SceneVip::PlayIconSound()
 {
-    scene.PlaySoundId(SoundTables::SoundId::JokboAlert);
+    scene.PlaySoundId(SoundId::JokboAlert);
 }
 
 int32_t SceneVip::MeasureText(const GVTextWnd& widget, const std::string& text)

@@ -157,7 +157,7 @@ void SeatView::ShowBombGuides(const std::vector<int32_t>& hand)
         scene.tableWidgets.nuclearMarker->Play(-1, false);
     }
     if (scene.moneyWidgets.bombTooltip) scene.moneyWidgets.bombTooltip->Show(true);
-    scene.PlaySoundId(SoundTables::SoundId::NuBombNotify);
+    scene.PlaySoundId(SoundId::NuBombNotify);
     scene.SetDirty();
 }
 

@@ -157,7 +157,7 @@ private:
     void ShowKungJJakPut(int32_t floorSlot, int effectKind, int step);
     // Where the floor slot's last card lies; nothing for an empty slot.
     std::optional<Point> LastCardOfFloorSlot(int32_t floorSlot) const;
-    SoundTables::SoundId PutSoundForGoCount(int seat);
+    SoundId PutSoundForGoCount(int seat);
     // The two-card play's lift, fan-out, drop and shake of cards already on the floor slot.
     void AnimateTwoCards(const std::vector<int32_t>& slots, int32_t floorSlot);
     void StepTwoCards(const std::vector<int32_t>& slots, Size least, int32_t frames);

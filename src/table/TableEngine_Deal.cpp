@@ -13,8 +13,6 @@
 #include "toolkit/GVQZSWnd.h"
 #include "views/CVHTWnd.h"
 
-using SoundTables::SoundId;
-
 FaceTable TableEngine::CopyFaces() const
 {
     FaceTable faces;

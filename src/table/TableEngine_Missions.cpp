@@ -94,7 +94,6 @@ bool TableEngine::FloorSlotHoldsMissionCard(int32_t floorSlot) const
 
 void TableEngine::ShowKungJJakStep(int step)
 {
-    using SoundTables::SoundId;
     if (gameInfo.missionMode != kKungJJak || step < 0 || step > 5 || !missions.kungjjak) return;
     missions.kungjjak->ShowStep(step);
     if (step == 0) stage.PlaySoundId(SoundId::KungJJakKung);

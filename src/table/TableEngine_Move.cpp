@@ -49,7 +49,7 @@ void TableEngine::PlayHoldOpen(CVHTWnd* card)
 {
     const int own = records.FindSeatByKey(ownUser.userKey);
     if (!card || own < 0 || records.IsRobotSeat(own)) return;
-    stage.PlaySoundId(SoundTables::SoundId::HoldOpen);
+    stage.PlaySoundId(SoundId::HoldOpen);
     if (GVQZAniWnd* open = tableWidgets.holdOpenMarker) {
         open->SetPos(card->GetPos());
         stage.StackWndBefore(card, open);

@@ -10,12 +10,8 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 
-using SoundTables::SoundId;
-
 namespace {
 
-constexpr int32_t kBadStartCue = 10035;
-constexpr int32_t kGoodStartCue = 10034;
 constexpr int32_t kKungJJakMode = 5;
 // The card effects of a kungjjak put: on a played card, on a flipped one.
 constexpr int kKungJJakEffect = 5;
@@ -148,7 +144,7 @@ void TableEngine::PutFloorCard(int32_t cardId, int seat)
                 stage.SetDirty();
                 return;
             }
-            if (gameInfo.turnPutCount == 0) stage.PlayVoice(kBadStartCue, seat);
+            if (gameInfo.turnPutCount == 0) stage.PlayVoice(VoiceCue::BadStart, seat);
         }
     } else {
         if (seated && stacked) {
@@ -162,7 +158,7 @@ void TableEngine::PutFloorCard(int32_t cardId, int seat)
             ShowKungJJakPut(*floorSlot, kKungJJakFlipEffect, gameInfo.turnPutCount == 0 ? 5 : 2);
             gameInfo.turnPutCount += 1;
             if (!stacked && IsOpeningTurn(gameInfo.turnNumber) && gameInfo.turnPutCount >= 2)
-                stage.PlayVoice(kGoodStartCue, seat);
+                stage.PlayVoice(VoiceCue::GoodStart, seat);
             if (!stacked) ShowMissionEatMark(*floorSlot);
         }
     }

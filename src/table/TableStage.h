@@ -13,9 +13,9 @@ class GVWnd;
 class TableStage {
 public:
     // Sounds of the table, gated on the sounds being loaded.
-    virtual bool PlaySoundId(SoundTables::SoundId id, Loop loop = Loop::Once) = 0;
+    virtual bool PlaySoundId(SoundId id, Loop loop = Loop::Once) = 0;
     // Speaks a cue in the seat's voice.
-    virtual int PlayVoice(int cue, int seat) = 0;
+    virtual int PlayVoice(VoiceCue cue, int seat) = 0;
     // Waits, drawing and handling the window's messages meanwhile.
     virtual void Delay(uint32_t ms) = 0;
     virtual void SetDirty() = 0;

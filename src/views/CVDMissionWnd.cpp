@@ -93,7 +93,7 @@ void CVDMissionWnd::LayOut()
         dealing->SelectAnimation(skin);
         dealing->Play(1, false);
         lastBackFrame = -1;
-        PlaySound(MissionSound::Open);
+        PlaySound(SoundId::MissionNotify);
         break;
     case Layout::Open:
         sample->Reset();
@@ -145,7 +145,7 @@ void CVDMissionWnd::AddCapturedCard(int seat, int card, bool animate)
         }
         ApplyBrokenTest(static_cast<int>(side));
     }
-    if (matched) PlaySound(MissionSound::CardTaken);
+    if (matched) PlaySound(SoundId::MissionCardTaken);
 }
 
 // A side whole again shows its hand once more: its failure had taken the hand away.
@@ -221,7 +221,7 @@ int CVDMissionWnd::Step()
                     sides[side].cards[i]->Show(true);
                     any = true;
                 }
-            if (any) PlaySound(MissionSound::Reveal);
+            if (any) PlaySound(SoundId::MissionReveal);
             changed = 1;
         }
         lastBackFrame = frame;

@@ -54,7 +54,6 @@ constexpr Point kScoreLinePoint[2] = {{200, 240}, {360, 240}};  // by the won fl
 constexpr const char* kRobotName = "맞고로봇";
 constexpr int kEventFundPercent = 9;
 constexpr uint32_t kGlyphMs = 50;
-constexpr int kDrawCue = 10028;
 
 // Sound ids of the result.
 constexpr int kClickSound = 20;
@@ -215,7 +214,7 @@ void CVDesperateResultWnd::SetResult(const DesperateRoundResult& body)
         drawCaption->Show(true);
         moneyText->SetText("0냥");
         PlaySound(kDrawSound);
-        if (room.viewer.ownSeat >= 0 && !room.robotSeated) resultOwner->PlayResultVoice(kDrawCue, room.viewer.ownSeat);
+        if (room.viewer.ownSeat >= 0 && !room.robotSeated) resultOwner->PlayResultVoice(VoiceCue::Draw, room.viewer.ownSeat);
         resultOwner->PrintResultChat("이번 판은 무승부입니다.`1111`");
     } else {
         ShowOutcome(body, room, name);

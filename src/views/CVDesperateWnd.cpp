@@ -218,7 +218,7 @@ void CVDesperateWnd::ShowScore(int slot, int score, Immediate immediate, Sound s
         }
     }
     w.gauge->Show(true);
-    if (sound == Sound::Yes && scoreOwner) scoreOwner->PlayTargetScoreSound(MissionSound::Gauge);
+    if (sound == Sound::Yes && scoreOwner) scoreOwner->PlayTargetScoreSound(SoundId::GaugeRise);
     Invalidate();
 }
 
@@ -256,7 +256,7 @@ void CVDesperateWnd::ResetRound()
         slots[slot].blinkScore->Show(false);
         slots[slot].score->Show(true);
     }
-    if (scoreOwner) scoreOwner->PlayTargetScoreSound(MissionSound::Gauge);
+    if (scoreOwner) scoreOwner->PlayTargetScoreSound(SoundId::GaugeRise);
     Invalidate();
 }
 

@@ -79,7 +79,7 @@ void CVKJMissionWnd::ShowPanel(WithSlider withSlider)
     if (withSlider == WithSlider::No) {
         back->SelectAnimation(skin + kClosedLook);
         back->Play(1, true);
-        if (missionOwner) missionOwner->PlayMissionSound(MissionSound::KungJJakAppear);
+        if (missionOwner) missionOwner->PlayMissionSound(SoundId::KungJJakAppear);
     } else {
         back->SelectAnimation(skin + kFirstLook);
         back->Play(1, true);
@@ -141,10 +141,10 @@ void CVKJMissionWnd::SetMultiplier(int seat, int multiplier, AtEnd atEnd)
         icon->SelectAnimation(multiplier - 2);
         icon->Play(1, true);
         if (atEnd == AtEnd::Yes) icon->SetFrame(icon->GetFrameCount() - 1);
-        if (missionOwner) missionOwner->PlayMissionSound(MissionSound::CoinSuccess);
+        if (missionOwner) missionOwner->PlayMissionSound(SoundId::KungJJakCoinSuccess);
     } else {
         icon->Stop();
-        if (missionOwner) missionOwner->PlayMissionSound(MissionSound::CoinFail);
+        if (missionOwner) missionOwner->PlayMissionSound(SoundId::KungJJakCoinFail);
     }
     Invalidate();
 }
@@ -203,7 +203,7 @@ int CVKJMissionWnd::OnLButtonUp(UINT flags, Point p)
         if (!slider->OnLButtonUp(flags, p)) return 0;
         SetKungJJakBGMVolume(slider->GetValue());
         slider->SetValue(musicVolume);
-        if (missionOwner) missionOwner->PlayMissionSoundAtVolume(MissionSound::Click, musicVolume);
+        if (missionOwner) missionOwner->PlayMissionSoundAtVolume(SoundId::ButtonClick, musicVolume);
         return 1;
     }
     return CVPanel::OnLButtonUp(flags, p);

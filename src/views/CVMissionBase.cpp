@@ -118,13 +118,13 @@ void CVMissionBase::LayOutBackAndEffect(GVQZAniWnd* back, GVQZAniWnd* effect, in
     switch (layout) {
     case Layout::Opening:
         PlayBack(back, backClip, Restore::No);
-        PlaySound(MissionSound::Open);
+        PlaySound(SoundId::MissionNotify);
         break;
     case Layout::Open:
         ShowPending();
         effect->SelectAnimation(0);
         effect->Play(1, false);
-        PlaySound(MissionSound::Reveal);
+        PlaySound(SoundId::MissionReveal);
         break;
     case Layout::Restored:
         PlayBack(back, backClip, Restore::Yes);

@@ -46,7 +46,7 @@ protected:
     // plays with the opening sound, the effect and the reveal sound show the pending widgets, a
     // restore puts the back on its last frame.
     void LayOutBackAndEffect(GVQZAniWnd* back, GVQZAniWnd* effect, int backClip);
-    void PlaySound(MissionSound id) const
+    void PlaySound(SoundId id) const
     {
         if (missionOwner) missionOwner->PlayMissionSound(id);
     }

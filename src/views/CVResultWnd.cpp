@@ -39,7 +39,6 @@ enum Sound {
     kMultiplierShown = 43,
     kChamgiHover = 57,
 };
-enum Voice { kThreePpeok = 10024, kDraw = 10028, kChongtong = 10030, kFirstChamgi = 10038, kSecondChamgi = 10039 };
 
 constexpr const char* kWonClip = "승리";
 constexpr const char* kLostClip = "패배";
@@ -258,7 +257,7 @@ void CVResultWnd::ShowDraw(const ResultOwner::Room& room, int32_t drawCount)
         pointsLine->Show(true);
     }
     const int seat = IsSeat(room.viewer.ownSeat) ? room.viewer.ownSeat : 0;
-    if (!room.robotSeat[static_cast<size_t>(seat)]) Owner()->PlayResultVoice(kDraw, seat);
+    if (!room.robotSeat[static_cast<size_t>(seat)]) Owner()->PlayResultVoice(VoiceCue::Draw, seat);
     ShowAutoStartButton(true, room.viewer.seatKeys[0] == room.viewer.ownKey);
     Owner()->PrintResultChat(kDrawChat);
 }
@@ -318,11 +317,11 @@ void CVResultWnd::ShowSpecialEnding(Ending ending, bool won, int seat, const Res
     switch (ending) {
     case Ending::Chongtong:
         ShowNotice(0);
-        if (!robot) Owner()->PlayResultVoice(kChongtong, seat);
+        if (!robot) Owner()->PlayResultVoice(VoiceCue::Chongtong, seat);
         break;
     case Ending::ThreePpeok:
         ShowNotice(1);
-        if (!robot) Owner()->PlayResultVoice(kThreePpeok, seat);
+        if (!robot) Owner()->PlayResultVoice(VoiceCue::ThreePpeok, seat);
         break;
     case Ending::Special: ShowNotice(won ? 4 : 5); break;
     case Ending::Normal:
@@ -461,7 +460,7 @@ void CVResultWnd::SetResultStep(int32_t step, int32_t seat, int32_t value)
     if (!Owner()) return;
     if (step != 0 && (value == 1 || value == 2)) {
         ShowNotice(value == 1 ? 2 : 3);
-        if (IsSeat(seat)) Owner()->PlayResultVoice(value == 1 ? kFirstChamgi : kSecondChamgi, seat);
+        if (IsSeat(seat)) Owner()->PlayResultVoice(value == 1 ? VoiceCue::FirstChamgi : VoiceCue::SecondChamgi, seat);
         PlayBack(kDrawClip);
         ShowCaption(kDrawClip);
         StartMoney(ResultRules::DrawMoneyText());

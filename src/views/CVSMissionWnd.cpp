@@ -149,7 +149,7 @@ void CVSMissionWnd::AddCapturedCard(int seat, int card, bool animate)
         taken[static_cast<size_t>(seat)][i] = true;
         matched = true;
     }
-    if (matched) PlaySound(MissionSound::CardTaken);
+    if (matched) PlaySound(SoundId::MissionCardTaken);
     const MissionRules::BrokenChange change = MissionRules::ApplyBrokenTest(status, ownFailure, IsBroken());
     status = change.status;
     ownFailure = change.ownFailure;

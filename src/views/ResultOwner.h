@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/RoomCodes.h"
 #include "views/PanelOwner.h"
 #include "views/core/ResultRules.h"
 
@@ -42,7 +43,7 @@ public:
     virtual void HideRoundResult() = 0;
     virtual void PlayResultSound(int id) = 0;
     virtual void StopResultSound(int id) = 0;
-    virtual void PlayResultVoice(int cue, int seat) = 0;
+    virtual void PlayResultVoice(VoiceCue cue, int seat) = 0;
     virtual void PrintResultChat(const std::string& text) = 0;
     virtual void ShowEventMark(bool show) = 0;
     virtual void StartFireworks() = 0;

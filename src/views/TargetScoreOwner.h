@@ -10,7 +10,7 @@
 class TargetScoreOwner : public PanelOwner {
 public:
     virtual int32_t GetRoomKind() const = 0;
-    virtual void PlayTargetScoreSound(MissionSound id) = 0;
+    virtual void PlayTargetScoreSound(SoundId id) = 0;
     // Whether the own user sits at the table.
     virtual bool IsOwnUserSeated() const = 0;
     // The give-up button's click: asks the user, then tells the server.

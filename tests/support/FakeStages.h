@@ -18,14 +18,14 @@
 template <class Base>
 class FakeTableStageOf : public Base {
 public:
-    bool PlaySoundId(SoundTables::SoundId id, Loop) override
+    bool PlaySoundId(SoundId id, Loop) override
     {
         sounds.push_back(id);
         return true;
     }
-    int PlayVoice(int cue, int seat) override
+    int PlayVoice(VoiceCue cue, int seat) override
     {
-        voices.push_back({cue, seat});
+        voices.push_back({static_cast<int>(cue), seat});
         return 1;
     }
     // Only the clock moves: nothing is drawn and no message is handled.
@@ -56,7 +56,7 @@ public:
 
     GVWS* widgets = nullptr;  // whose drawing order the engine changes; none ignores the order
     std::function<void(uint32_t)> onDelay;  // runs inside each wait, as a frame drawn there would
-    std::vector<SoundTables::SoundId> sounds;
+    std::vector<SoundId> sounds;
     std::vector<std::pair<int, int>> voices;   // cue, seat
     std::vector<std::pair<int, int>> effects;  // kind, seat
     std::vector<std::pair<int, Point>> eatMarks;
@@ -184,7 +184,7 @@ public:
     void SendChatMacro(int index, int32_t) override { Note("SendChatMacro", index); }
     void PrintMoneyGiftNotice(int64_t) override { Note("PrintMoneyGiftNotice"); }
     void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>&) override { Note("PrintRefillNotice", kind); }
-    bool StopSoundId(SoundTables::SoundId id) override { return Note("StopSoundId", static_cast<int>(id)), true; }
+    bool StopSoundId(SoundId id) override { return Note("StopSoundId", static_cast<int>(id)), true; }
     void RemoveSeatAvatar(int seat) override { Note("RemoveSeatAvatar", seat); }
     void SetOwnVoiceType(int32_t voiceType) override { Note("SetOwnVoiceType", voiceType); }
 
@@ -246,7 +246,7 @@ public:
         return 1;
     }
     void ShowDesperateResult(const DesperateRoundResult& body) override { Note("ShowDesperateResult", int(body.resultKind)); }
-    bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) override
+    bool PlaySoundAtVolume(SoundId id, int volume) override
     {
         sounds.push_back(id);
         calls.push_back("PlaySoundAtVolume " + std::to_string(static_cast<int>(id)) + " " + std::to_string(volume));

@@ -7,7 +7,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
 using Sounds = std::vector<SoundId>;
 using Voices = std::vector<std::pair<int, int>>;
 

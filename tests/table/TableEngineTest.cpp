@@ -94,7 +94,7 @@ TEST_F(Engine, DealPutsFloorAndBothHandsInPlace)
         stage.sounds.clear();
         Deal(kFloorIds, kHandIds, animated);
         ExpectSound();
-        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundTables::SoundId::DealThud) > 0, animated)
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::DealThud) > 0, animated)
             << "the intro's thud";
         ASSERT_EQ(records.floor.cards.size(), 8u);
         for (int32_t i = 0; i < 8; ++i) {

@@ -30,7 +30,7 @@ public:
     void HideRoundResult() override { ++hides, wnd->Reset(); }
     void PlayResultSound(int id) override { sounds.push_back(id); }
     void StopResultSound(int) override {}
-    void PlayResultVoice(int, int) override {}
+    void PlayResultVoice(VoiceCue, int) override {}
     void PrintResultChat(const std::string&) override {}
     void ShowEventMark(bool) override {}
     void StartFireworks() override {}

@@ -32,8 +32,8 @@ namespace {
 class FakeMissionOwner : public FakeOwnerOf<MissionOwner> {
 public:
     using FakeOwnerOf<MissionOwner>::FakeOwnerOf;
-    void PlayMissionSound(MissionSound id) override { sounds.push_back(static_cast<int>(id)); }
-    void PlayMissionSoundAtVolume(MissionSound id, int volume) override
+    void PlayMissionSound(SoundId id) override { sounds.push_back(static_cast<int>(id)); }
+    void PlayMissionSoundAtVolume(SoundId id, int volume) override
     {
         sounds.push_back(static_cast<int>(id));
         soundVolume = volume;

@@ -39,7 +39,7 @@ public:
     void HideRoundResult() override { ++hides, wnd->Reset(); }
     void PlayResultSound(int id) override { played.push_back({id, Clock::NowMs()}); }
     void StopResultSound(int) override {}
-    void PlayResultVoice(int cue, int seat) override { voices.push_back({cue, seat}); }
+    void PlayResultVoice(VoiceCue cue, int seat) override { voices.push_back({static_cast<int>(cue), seat}); }
     void PrintResultChat(const std::string& text) override { chat.push_back(text); }
     void ShowEventMark(bool show) override { eventMark = show; }
     void StartFireworks() override {}

@@ -18,7 +18,7 @@ class FakeTargetScoreOwner : public FakeOwnerOf<TargetScoreOwner> {
 public:
     using FakeOwnerOf<TargetScoreOwner>::FakeOwnerOf;
     int32_t GetRoomKind() const override { return roomKind; }
-    void PlayTargetScoreSound(MissionSound id) override { sounds.push_back(static_cast<int>(id)); }
+    void PlayTargetScoreSound(SoundId id) override { sounds.push_back(static_cast<int>(id)); }
     bool IsOwnUserSeated() const override { return seated; }
     void RequestGiveUp() override { ++giveUps; }
 

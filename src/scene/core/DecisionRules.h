@@ -50,7 +50,7 @@ struct CountdownActions {
     bool stopAnimation = false;
     int showFrame = -1;            // frame of the countdown animation to show and play, -1 none
     bool playCountSound = false;   // sound 22
-    bool lastTwoSeconds = false;   // the moment of voice cue 10036
+    bool lastTwoSeconds = false;   // the moment of the hurry cue
 };
 // `quiet`: auto-play is on and the own user is the turn user or the decision kind is 6.
 CountdownActions StepCountdown(CountdownState& s, bool quiet);

@@ -24,16 +24,16 @@ constexpr AutoPlayColumn kAutoPlayTable[] = {
 };
 
 constexpr MacroPhrase kMacros[kMacroCount] = {
-    {".....", 10054, 10055},
-    {"안녕하세요. ^^/", 10041, 10041},
-    {"축하합니다! ^^*", 10042, 10042},
-    {"죄송합니다. T^T", 10043, 10043},
-    {"조금만 빨리 부탁드립니다. ^^;", 10044, 10044},
-    {"안녕히계세요. (__)", 10045, 10045},
-    {"좋았어!! ^o^", 10046, 10047},
-    {"슬프다.... T^T", 10048, 10049},
-    {"한번만 봐주세요. _(__)_", 10050, 10051},
-    {"^ㅠ^", 10052, 10053},
+    {".....", VoiceCue::MacroDismay, VoiceCue::MacroDismayOther},
+    {"안녕하세요. ^^/", VoiceCue::MacroHello, VoiceCue::MacroHello},
+    {"축하합니다! ^^*", VoiceCue::MacroCongrats, VoiceCue::MacroCongrats},
+    {"죄송합니다. T^T", VoiceCue::MacroSorry, VoiceCue::MacroSorry},
+    {"조금만 빨리 부탁드립니다. ^^;", VoiceCue::MacroHurry, VoiceCue::MacroHurry},
+    {"안녕히계세요. (__)", VoiceCue::MacroBye, VoiceCue::MacroBye},
+    {"좋았어!! ^o^", VoiceCue::MacroHappy, VoiceCue::MacroHappyOther},
+    {"슬프다.... T^T", VoiceCue::MacroUnhappy, VoiceCue::MacroUnhappyOther},
+    {"한번만 봐주세요. _(__)_", VoiceCue::MacroBeg, VoiceCue::MacroBegOther},
+    {"^ㅠ^", VoiceCue::MacroJeer, VoiceCue::MacroJeerOther},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "protocol/RoomCodes.h"
 #include "scene/core/DecisionRules.h"
 
 // The room owner's forced exit, the switch of auto-play and the chat macros: what each decides
@@ -62,17 +63,17 @@ int AutoPlayTableSeconds(DecisionKind kind);
 // The ten chat macros: the phrase and the voice cues for the own user and for another user.
 struct MacroPhrase {
     const char* text;
-    int ownVoice;
-    int otherVoice;
+    VoiceCue ownVoice;
+    VoiceCue otherVoice;
 };
 constexpr int kMacroCount = 10;
 // Null outside 0..9.
 const MacroPhrase* FindMacroPhrase(int index);
 
-// A chat macro heard in the room: the voice to speak (-1 none) and whether the own phrase goes to
+// A chat macro heard in the room: the voice to speak (none when empty) and whether the own phrase goes to
 // the host and the macro control rests.
 struct MacroHeard {
-    int voiceCue = -1;
+    std::optional<VoiceCue> voiceCue;
     bool ownPhrase = false;
 };
 MacroHeard PlanMacroHeard(int index, bool own, bool seated, bool voiceMuted);

@@ -71,13 +71,12 @@ GoStopPrompt ChooseGoStopPrompt(const GoStopInputs& in)
     return out;
 }
 
-int GoVoiceCue(int32_t goCount, bool robot)
+std::optional<VoiceCue> GoVoiceCue(int32_t goCount, bool robot)
 {
-    constexpr int kFirstGo = 10000, kFiveGo = 10004, kSixGo = 10021, kSevenGo = 10022;
-    if (goCount < 1) return 0;
-    if (goCount <= 5) return kFirstGo + goCount - 1;
-    if (robot) return kFiveGo;
-    return goCount == 6 ? kSixGo : kSevenGo;
+    if (goCount < 1) return std::nullopt;
+    if (goCount <= 5) return static_cast<VoiceCue>(static_cast<int>(VoiceCue::Go1) + goCount - 1);
+    if (robot) return VoiceCue::Go5;
+    return goCount == 6 ? VoiceCue::Go6 : VoiceCue::Go7;
 }
 
 std::optional<int64_t> TargetScoreBet(int32_t roomKind, int64_t betKind)

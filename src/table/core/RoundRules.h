@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "protocol/RoomCodes.h"
+
 // The pure decisions of the round flow and the decision prompts: what is at stake at a go or
 // stop, which prompt asks it, which phrase a go speaks, the stake level of a room's bet, the
 // seconds shown for the other player's turn and the round number's text.
@@ -43,9 +45,9 @@ GoStopPrompt ChooseGoStopPrompt(const GoStopInputs& in);
 // The target score of the room's target option (7, 50, 100); none outside 0..2.
 std::optional<int32_t> TargetScore(int32_t targetIndex);
 
-// The phrase of a go: 10000.. for 1 to 5 go, 10021 and 10022 for 6 and 7 or more (a robot says
-// the fifth again); 0 for a go count below 1.
-int GoVoiceCue(int32_t goCount, bool robot);
+// The phrase of a go: its own for 1 to 7 or more go (a robot says the fifth again beyond five);
+// none for a go count below 1.
+std::optional<VoiceCue> GoVoiceCue(int32_t goCount, bool robot);
 
 // The level 0..4 of the room's bet for the jewel panel. Target-score rooms 40..43 give bet kinds
 // 1..3 a fixed value by room kind; any other room or bet kind takes the amount.

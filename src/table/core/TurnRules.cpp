@@ -6,11 +6,6 @@ namespace TurnRules {
 
 namespace {
 
-namespace Cue {
-constexpr int ThreeGwang = 10005, FourGwang = 10006, FiveGwang = 10007, Godori = 10008, Chungdan = 10009,
-              Hongdan = 10010, Chodan = 10011, RobotBonus = 10019, RainThreeGwang = 10029, BonusPi = 10037;
-}
-
 // The action popups by combination; the three- and four-gwang and bonus phrases share popup 1.
 namespace Popup {
 constexpr int Other = 1, FiveGwang = 3, Godori = 4, Chungdan = 5, Hongdan = 6, Chodan = 7;
@@ -33,17 +28,17 @@ int32_t MonthOf(int32_t cardId)
 Announcement ChooseAnnouncement(const AnnouncementInputs& in)
 {
     using namespace CardSpecial;
-    if (ReachedNow(in, Gwang, 5)) return {Cue::FiveGwang, Gwang, Popup::FiveGwang};
-    if (ReachedNow(in, Godori, 3)) return {Cue::Godori, Godori, Popup::Godori};
-    if (ReachedNow(in, Gwang, 4)) return {Cue::FourGwang, Gwang, Popup::Other};
+    if (ReachedNow(in, Gwang, 5)) return {VoiceCue::FiveGwang, Gwang, Popup::FiveGwang};
+    if (ReachedNow(in, Godori, 3)) return {VoiceCue::Godori, Godori, Popup::Godori};
+    if (ReachedNow(in, Gwang, 4)) return {VoiceCue::FourGwang, Gwang, Popup::Other};
     if (ReachedNow(in, Gwang, 3))
-        return {!in.robot && in.rainGwang ? Cue::RainThreeGwang : Cue::ThreeGwang, Gwang, Popup::Other};
-    if (ReachedNow(in, Chungdan, 3)) return {Cue::Chungdan, Chungdan, Popup::Chungdan};
-    if (ReachedNow(in, Hongdan, 3)) return {Cue::Hongdan, Hongdan, Popup::Hongdan};
-    if (ReachedNow(in, Chodan, 3)) return {Cue::Chodan, Chodan, Popup::Chodan};
+        return {!in.robot && in.rainGwang ? VoiceCue::RainThreeGwang : VoiceCue::ThreeGwang, Gwang, Popup::Other};
+    if (ReachedNow(in, Chungdan, 3)) return {VoiceCue::Chungdan, Chungdan, Popup::Chungdan};
+    if (ReachedNow(in, Hongdan, 3)) return {VoiceCue::Hongdan, Hongdan, Popup::Hongdan};
+    if (ReachedNow(in, Chodan, 3)) return {VoiceCue::Chodan, Chodan, Popup::Chodan};
     if (!in.bonusFlag) return {};
-    if (in.robot) return {Cue::RobotBonus, -1, Popup::Other};
-    if (in.bonusInPile) return {Cue::BonusPi, -1, Popup::Other};
+    if (in.robot) return {VoiceCue::RobotBonus, -1, Popup::Other};
+    if (in.bonusInPile) return {VoiceCue::BonusPi, -1, Popup::Other};
     return {};
 }
 

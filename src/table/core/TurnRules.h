@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "protocol/RoomCodes.h"
 
 // The pure decisions of a turn's end and of the month-choice prompt: which combination a turn
 // announces, and which prompt and cards the month choice shows.
@@ -22,7 +25,7 @@ struct AnnouncementInputs {
 };
 
 struct Announcement {
-    int cue = 0;                // the voice cue, 0 for none
+    std::optional<VoiceCue> cue;  // the voice cue, none when empty
     int32_t highlight = -1;     // the special kind whose cards flash, -1 none
     int popup = 0;              // the action popup shown with the voice
     bool operator==(const Announcement&) const = default;

@@ -13,15 +13,9 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 namespace Notice {
 constexpr int CardChoice = 5, OtherPicks = 6, OtherGoOrStop = 10, OtherSeptAnimal = 11, RoomOptions = 16,
               RoomOptionsCleared = 17, YesNoChoice = 18, SeptAnimal = 20;
-}
-
-namespace Cue {
-constexpr int Stop = 10027;
 }
 
 constexpr int kOwnMonthChoice = 3;
@@ -190,7 +184,7 @@ void DecisionFlow::OnGoOrStopResult(const GoOrStopResult& body)
     if (seat < 0 || (slot != 0 && slot != 1)) return;
     // A stop is a stop whoever sits in the room.
     if (body.goFlag == 0) {
-        stage.PlayVoice(Cue::Stop, seat);
+        stage.PlayVoice(VoiceCue::Stop, seat);
         stage.ShowActionPopup(kStopPopup, 0);
         stage.SetDirty();
         stage.Delay(500);
@@ -205,7 +199,7 @@ void DecisionFlow::OnGoOrStopResult(const GoOrStopResult& body)
         stage.RefreshSeatPanels(s);
     }
     const bool robot = records.IsRobotSeat(seat);
-    if (const int cue = RoundRules::GoVoiceCue(body.goCount, robot)) stage.PlayVoice(cue, seat);
+    if (const auto cue = RoundRules::GoVoiceCue(body.goCount, robot)) stage.PlayVoice(*cue, seat);
     stage.ShowActionPopup(kGoPopup, body.goCount);
     stage.ShowRobotAvatar(robot ? 1 : body.goCount >= 4 ? 3 : 4, {});
     stage.SetDirty();

@@ -98,7 +98,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
     switch (body.entryMode) {
     case 0:
         RefreshBothSeats(Avatar::Fetch);
-        stage.PlaySoundId(SoundTables::SoundId::RoomJoin);
+        stage.PlaySoundId(SoundId::RoomJoin);
         if (waiting) {
             stage.ShowRoundStartAnimation(true, 0);
             stage.UpdatePlayObserveButtons(1);
@@ -282,8 +282,8 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
         stage.SetAutoPlayButtonEnabled(false);
     }
     if (records.IsUserSeated(body.player.userKey)) {
-        if (body.player.userKey != gameInfo.ownerKey) stage.PlayVoice(10033, body.seatIndex);
-        else if (records.IsDesperateRoom()) stage.PlaySoundId(SoundTables::SoundId::Enter);
+        if (body.player.userKey != gameInfo.ownerKey) stage.PlayVoice(VoiceCue::Welcome, body.seatIndex);
+        else if (records.IsDesperateRoom()) stage.PlaySoundId(SoundId::Enter);
     }
     flows.missions.ShowTargetScoreNames();
     if (records.GetPlayer(0).userKey == ownUser.userKey) {
@@ -382,7 +382,7 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
 // After a rotation the leaver's index holds the remaining player: both panels change.
 void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool bothSeats)
 {
-    stage.PlaySoundId(SoundTables::SoundId::GameExit);
+    stage.PlaySoundId(SoundId::GameExit);
     if (bothSeats) RefreshBothSeats(Avatar::Fetch);
     else RefreshSeatInfo(seat, Avatar::Fetch);
     const bool waiting = records.GetRoomState() == RoomState::Waiting;
@@ -473,7 +473,6 @@ void EntryFlow::ShowPrize(const std::vector<std::string>& texts)
 
 void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
 {
-    using SoundTables::SoundId;
     int32_t inOut = 0;
     if (plan.alertSound) stage.PlaySoundId(SoundId::BoxNotify);
     if (plan.forcedExitRequest) stage.HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);

@@ -18,8 +18,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 constexpr uint32_t kDealPauseMs = 500;
 constexpr uint32_t kPickPauseMs = 500;
 constexpr uint32_t kResetPauseMs = 500;

@@ -13,11 +13,8 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 enum MissionMode { kNoMission = 0, kSingle = 1, kTwoCard = 2, kCardC = 3, kCardC2 = 4, kKungJJak = 5 };
 
-constexpr int kMissionSuccessCue = 10032;
 constexpr int kMissionNotice = 9;
 constexpr int kHandMissionNotice = 27;
 // The single mission both seats win whatever they do.
@@ -67,7 +64,7 @@ void MissionFlow::OnSMissionStart(const SMissionStart& body)
             stage.RefreshSeatPanels(seat);
         }
         stage.PlaySoundId(SoundId::MissionComplete);
-        if (const int own = records.OwnSeat(); own >= 0) stage.PlayVoice(kMissionSuccessCue, own);
+        if (const int own = records.OwnSeat(); own >= 0) stage.PlayVoice(VoiceCue::MissionSuccess, own);
     }
     FinishStart();
 }
@@ -149,7 +146,7 @@ void MissionFlow::SettleSeats(const PerSeat<int64_t>& money, const PerSeat<int64
 void MissionFlow::AnnounceSuccess(int seat)
 {
     stage.PlaySoundId(SoundId::MissionComplete);
-    stage.PlayVoice(kMissionSuccessCue, seat);
+    stage.PlayVoice(VoiceCue::MissionSuccess, seat);
 }
 
 void MissionFlow::OnSMissionResult(const SMissionResult& body)

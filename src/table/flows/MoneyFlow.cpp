@@ -12,8 +12,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 constexpr uint32_t kWithdrawalKind = 6;
 constexpr uint32_t kNoticeColour = 0xCF7F00;
 constexpr uint32_t kWithdrawalBoxMs = 2000;

@@ -25,7 +25,7 @@ void NoticeFlow::OnEntryResult(const EntryResult& body)
 
 void NoticeFlow::OnEntryLimitChanged(const EntryLimitChanged& body)
 {
-    stage.PlaySoundId(SoundTables::SoundId::BoxNotify);
+    stage.PlaySoundId(SoundId::BoxNotify);
     if (body.kind == Limit::Changed && body.userKey == ownUser.userKey && body.showFlag != 0)
         stage.ShowMessageBox(body.text, 0, kLimitBoxMs, "", kNoticeColour);
     if (body.kind == Limit::Lifted) {

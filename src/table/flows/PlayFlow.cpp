@@ -13,15 +13,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
-// Voice cues of the card play.
-namespace Cue {
-constexpr int Ddadak = 10014, Jjock = 10015, Poktan = 10013, Shake = 10012, Assa = 10017, Huck = 10018,
-              Yup = 10020, Puck = 10023, BringPuck = 10025, BringJaPuck = 10026, FourShake = 10031,
-              BonusPi = 10037, TwoPoktan = 10040, Sweep = 10016;
-}
-
 constexpr uint32_t kSweepTurn = 6;
 constexpr int kSweepEffect = 4;
 constexpr int kRobotGladFace = 1;
@@ -84,7 +75,7 @@ void PlayFlow::OnBonusCardPlayed(const BonusCardPlayed& body)
         engine.PlayBonusToPile(body.bonusCard, seat, body.keepOrder != 0);
     else
         DebugLine("bonus card played: card id %d dropped", static_cast<int>(body.bonusCard));
-    stage.PlayVoice(Cue::BonusPi, seat);
+    stage.PlayVoice(VoiceCue::BonusPi, seat);
     if (IsValidCardId(body.replacementCard))
         engine.DrawDeckCardToHand(body.replacementCard, seat);
     else
@@ -129,10 +120,10 @@ void PlayFlow::OnHandCardPlayed(const HandCardPlayed& body)
     if (played == 0) return;
     const bool bomb = body.bombFlag != 0;
     if (played == 2) {
-        stage.PlayVoice(Cue::TwoPoktan, seat);
+        stage.PlayVoice(VoiceCue::TwoPoktan, seat);
         engine.PlayTwoHandCards(cards, seat, true);
     } else {
-        if (played == 3) stage.PlayVoice(Cue::Poktan, seat);
+        if (played == 3) stage.PlayVoice(VoiceCue::Poktan, seat);
         int count = played;
         for (int32_t id : cards) {
             engine.PlayHandCard(id, seat, count < 2);
@@ -173,7 +164,7 @@ void PlayFlow::OnShakeDeclared(const ShakeDeclared& body)
     stage.ShowRobotAvatar(robot ? 1 : 4, {});
     stage.SetDirty();
     stage.Delay(500);
-    stage.PlayVoice(body.kind == 4 && !robot ? Cue::FourShake : Cue::Shake, seat);
+    stage.PlayVoice(body.kind == 4 && !robot ? VoiceCue::FourShake : VoiceCue::Shake, seat);
     if (options.soundOn) stage.Delay(700);
 }
 
@@ -189,23 +180,23 @@ void PlayFlow::OnCaptureEvent(const CaptureEvent& body)
     switch (body.kind) {
     case 1: stage.ShowActionPopup(kCapturePopup, 0); break;
     case 2:
-        stage.PlayVoice(robot ? Cue::Assa : Cue::BringPuck, seat);
+        stage.PlayVoice(robot ? VoiceCue::Assa : VoiceCue::BringPuck, seat);
         stage.ShowActionPopup(kCapturePopup, 0);
         stage.ShowEatMark(0, eatAt);
         break;
     case 3:
         stage.PlayEffect(3, seat);
-        stage.PlayVoice(robot ? Cue::Yup : Cue::BringJaPuck, seat);
+        stage.PlayVoice(robot ? VoiceCue::Yup : VoiceCue::BringJaPuck, seat);
         stage.ShowEatMark(0, eatAt);
         break;
     case 4:
         stage.PlayEffect(0, seat);
-        stage.PlayVoice(Cue::Jjock, seat);
+        stage.PlayVoice(VoiceCue::Jjock, seat);
         stage.ShowActionPopup(kCapturePopup, 0);
         break;
     case 5:
         stage.PlayEffect(1, seat);
-        stage.PlayVoice(Cue::Ddadak, seat);
+        stage.PlayVoice(VoiceCue::Ddadak, seat);
         stage.ShowActionPopup(kCapturePopup, 0);
         break;
     case 7:
@@ -257,7 +248,7 @@ void PlayFlow::OnPpeok(const Ppeok& body)
     engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
     stage.RefreshSeatScores(seat);
     const bool robot = records.IsRobotSeat(seat);
-    const int ppeokVoice = robot ? Cue::Huck : Cue::Puck;
+    const VoiceCue ppeokVoice = robot ? VoiceCue::Huck : VoiceCue::Puck;
     if (body.moneyFlag == 0) {
         stage.PlayEffect(kPpeokEffect, seat);
         if (body.count < 3) stage.PlayVoice(ppeokVoice, seat);
@@ -315,7 +306,7 @@ void PlayFlow::HideHandPointer()
 bool PlayFlow::ShowSweep(int seat)
 {
     stage.PlayEffect(kSweepEffect, seat);
-    const bool voiced = stage.PlayVoice(Cue::Sweep, seat) > 0;
+    const bool voiced = stage.PlayVoice(VoiceCue::Sweep, seat) > 0;
     stage.ShowActionPopup(kCapturePopup, 0);
     stage.ShowRobotAvatar(records.IsRobotSeat(seat) ? kRobotGladFace : kRobotSweepFace, {});
     stage.Delay(100);
@@ -348,9 +339,9 @@ void PlayFlow::Announce(int seat, const TurnResult& body, bool sweepVoice)
         engine.CollectCardsOfSpecial(flashed, pile, a.highlight);
         engine.FadeOutCards(flashed);
     }
-    if (a.cue == 0) return;
+    if (!a.cue) return;
     if (body.turnKind == kSweepTurn && !(sweepVoice && in.bonusFlag)) stage.Delay(300);
-    stage.PlayVoice(a.cue, seat);
+    stage.PlayVoice(*a.cue, seat);
     stage.ShowActionPopup(a.popup, 0);
     stage.Delay(100);
 }

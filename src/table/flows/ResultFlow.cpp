@@ -14,7 +14,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
 namespace Rules = ResultHandlerRules;
 
 constexpr uint32_t kLastResultKind = 10;

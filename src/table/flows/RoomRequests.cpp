@@ -69,7 +69,7 @@ bool RoomRequests::SendPlay(int flag)
     if (records.IsTournamentRoom() && records.controls.tournamentGradeMismatch) {
         stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", EntryRules::kBoxColor);
         stage.PostToHost(HostNotifyCode::Leave);
-        stage.PlaySoundId(SoundTables::SoundId::RoomExit);
+        stage.PlaySoundId(SoundId::RoomExit);
         return false;
     }
     if (!SendGameRequest(Requests::Play{records.options.voiceType, flag})) return false;

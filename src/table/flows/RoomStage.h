@@ -28,7 +28,7 @@ public:
     // Sounds.
     virtual void PlayThreeGoMusic(int seat) = 0;
     virtual void StopLoopSounds() = 0;
-    virtual bool PlaySoundAtVolume(SoundTables::SoundId id, int volume) = 0;
+    virtual bool PlaySoundAtVolume(SoundId id, int volume) = 0;
 
     // The game window's timers and the controls they drive.
     virtual int StartPhaseTimer(DecisionKind kind) = 0;
@@ -75,7 +75,7 @@ public:
     virtual void PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& records) = 0;
 
     // Seats and sounds of the notices.
-    virtual bool StopSoundId(SoundTables::SoundId id) = 0;
+    virtual bool StopSoundId(SoundId id) = 0;
     // The avatar of seat 0 or 1 goes from its screen slot.
     virtual void RemoveSeatAvatar(int seat) = 0;
     // The scene's voice type and the option panel's copy.

@@ -11,8 +11,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 constexpr int kReadyNotice = 21;
 constexpr int kTimeUpNotice = 25;
 // Where the turn marker stands, by screen slot of the turn's seat.

@@ -12,8 +12,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 namespace Disconnect {
 constexpr int32_t Dropped = 2, Lost = 3;
 }

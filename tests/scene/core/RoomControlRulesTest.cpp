@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "scene/core/RoomControlRules.h"
@@ -86,16 +87,16 @@ TEST(AutoPlaySwitch, RestartsOnlyTheOwnDecisionOnAChange)
 
 TEST(ChatMacro, VoiceAndPhraseByUser)
 {
-    const struct { const char* name; int index; bool own, seated, muted; int voice; bool phrase; } cases[] = {
-        {"own macro 0", 0, true, true, false, 10054, true},
-        {"another user's macro 0", 0, false, true, false, 10055, false},
-        {"macro 6 differs by user", 6, false, true, false, 10047, false},
-        {"macro 9, own", 9, true, true, false, 10052, true},
-        {"a muted user: no voice, nothing to the host", 1, false, true, true, -1, false},
-        {"an unseated user: no voice", 2, false, false, false, -1, false},
-        {"own unseated: the phrase without a voice", 3, true, false, false, -1, true},
-        {"-1 ignored", -1, true, true, false, -1, false},
-        {"10 ignored", 10, true, true, false, -1, false},
+    const struct { const char* name; int index; bool own, seated, muted; std::optional<VoiceCue> voice; bool phrase; } cases[] = {
+        {"own macro 0", 0, true, true, false, VoiceCue::MacroDismay, true},
+        {"another user's macro 0", 0, false, true, false, VoiceCue::MacroDismayOther, false},
+        {"macro 6 differs by user", 6, false, true, false, VoiceCue::MacroHappyOther, false},
+        {"macro 9, own", 9, true, true, false, VoiceCue::MacroJeer, true},
+        {"a muted user: no voice, nothing to the host", 1, false, true, true, std::nullopt, false},
+        {"an unseated user: no voice", 2, false, false, false, std::nullopt, false},
+        {"own unseated: the phrase without a voice", 3, true, false, false, std::nullopt, true},
+        {"-1 ignored", -1, true, true, false, std::nullopt, false},
+        {"10 ignored", 10, true, true, false, std::nullopt, false},
     };
     for (const auto& c : cases) {
         const MacroHeard heard = PlanMacroHeard(c.index, c.own, c.seated, c.muted);

@@ -19,28 +19,28 @@ SpecialCounts Counts(int32_t hongdan, int32_t chungdan, int32_t chodan, int32_t 
 TEST(TurnAnnouncement, FirstCompletedCombinationSpeaks)
 {
     const struct { const char* name; AnnouncementInputs in; Announcement expected; } cases[] = {
-        {"2 to 4 gwang says four, not three", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 4)}, {10006, 7, 1}},
-        {"4 to 5 gwang says five", {Counts(0, 0, 0, 0, 4), Counts(0, 0, 0, 0, 5)}, {10007, 7, 3}},
-        {"godori with hongdan says only godori", {Counts(2, 0, 0, 2, 0), Counts(3, 0, 0, 3, 0)}, {10008, 6, 4}},
+        {"2 to 4 gwang says four, not three", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 4)}, {VoiceCue::FourGwang, 7, 1}},
+        {"4 to 5 gwang says five", {Counts(0, 0, 0, 0, 4), Counts(0, 0, 0, 0, 5)}, {VoiceCue::FiveGwang, 7, 3}},
+        {"godori with hongdan says only godori", {Counts(2, 0, 0, 2, 0), Counts(3, 0, 0, 3, 0)}, {VoiceCue::Godori, 6, 4}},
         {"three gwang with the rain gwang, a person", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 3), false, true},
-         {10029, 7, 1}},
+         {VoiceCue::RainThreeGwang, 7, 1}},
         {"three gwang with the rain gwang, the robot", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 3), true, true},
-         {10005, 7, 1}},
-        {"three gwang without the rain gwang", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 3)}, {10005, 7, 1}},
-        {"chungdan", {Counts(0, 2, 0, 0, 0), Counts(0, 3, 0, 0, 0)}, {10009, 4, 5}},
-        {"chodan", {Counts(0, 0, 2, 0, 0), Counts(0, 0, 3, 0, 0)}, {10011, 5, 7}},
-        {"hongdan before chodan", {Counts(2, 0, 2, 0, 0), Counts(3, 0, 3, 0, 0)}, {10010, 3, 6}},
+         {VoiceCue::ThreeGwang, 7, 1}},
+        {"three gwang without the rain gwang", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 3)}, {VoiceCue::ThreeGwang, 7, 1}},
+        {"chungdan", {Counts(0, 2, 0, 0, 0), Counts(0, 3, 0, 0, 0)}, {VoiceCue::Chungdan, 4, 5}},
+        {"chodan", {Counts(0, 0, 2, 0, 0), Counts(0, 0, 3, 0, 0)}, {VoiceCue::Chodan, 5, 7}},
+        {"hongdan before chodan", {Counts(2, 0, 2, 0, 0), Counts(3, 0, 3, 0, 0)}, {VoiceCue::Hongdan, 3, 6}},
         {"an unchanged count of three says nothing", {Counts(3, 0, 0, 0, 3), Counts(3, 0, 0, 0, 3)}, {}},
         {"a fourth ribbon of a kind says nothing", {Counts(3, 0, 0, 0, 0), Counts(4, 0, 0, 0, 0)}, {}},
-        {"bonus, the robot", {Counts(0, 0, 0, 0, 0), Counts(0, 0, 0, 0, 0), true, false, true}, {10019, -1, 1}},
-        {"bonus, a person with a bonus card", {{}, {}, false, false, true, true}, {10037, -1, 1}},
+        {"bonus, the robot", {Counts(0, 0, 0, 0, 0), Counts(0, 0, 0, 0, 0), true, false, true}, {VoiceCue::RobotBonus, -1, 1}},
+        {"bonus, a person with a bonus card", {{}, {}, false, false, true, true}, {VoiceCue::BonusPi, -1, 1}},
         {"bonus, a person without a bonus card", {{}, {}, false, false, true, false}, {}},
         {"a combination wins over the bonus", {Counts(0, 0, 0, 0, 2), Counts(0, 0, 0, 0, 3), false, false, true, true},
-         {10005, 7, 1}},
+         {VoiceCue::ThreeGwang, 7, 1}},
     };
     for (const auto& c : cases) {
         const Announcement a = ChooseAnnouncement(c.in);
-        EXPECT_EQ(a, c.expected) << c.name << ": got cue " << a.cue << " highlight " << a.highlight << " popup " << a.popup;
+        EXPECT_EQ(a, c.expected) << c.name << ": got cue " << static_cast<int>(a.cue.value_or(VoiceCue{})) << " highlight " << a.highlight << " popup " << a.popup;
     }
 }
 

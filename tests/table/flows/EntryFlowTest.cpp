@@ -23,7 +23,6 @@ TEST_F(EntryFlowTable, SeatAnswerOutsideTheTwoSeatsChangesNoSeat)
 
 TEST_F(EntryFlowTable, PlayerLeavingFreesHisSeat)
 {
-    using SoundTables::SoundId;
     records.room.roomState = static_cast<int32_t>(RoomState::Playing);
     flows.entry.OnPlayerLeave({.userKey = 200, .reason = 23});
     EXPECT_EQ(records.GetPlayer(1).userKey, -1) << "the seat is free";

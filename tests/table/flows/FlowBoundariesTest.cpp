@@ -14,8 +14,6 @@
 
 namespace {
 
-using SoundTables::SoundId;
-
 constexpr uint32_t kClientVersion = 20110927;
 
 class FlowBoundaries : public FlowFixture {};

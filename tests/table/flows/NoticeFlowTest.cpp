@@ -193,7 +193,7 @@ TEST_F(SeatNotices, TournamentResultClosesTheTable)
                               records.ownUser.tournamentMoney}),
                   (std::tuple{int64_t{70}, int64_t{80}, int64_t{70}})) << c.name;
         EXPECT_EQ(stage.CallsOf("ShowTournamentResult"), c.shown) << c.name;
-        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundTables::SoundId::ResultWinner), c.winnerSounds)
+        EXPECT_EQ(std::count(stage.sounds.begin(), stage.sounds.end(), SoundId::ResultWinner), c.winnerSounds)
             << c.name;
         EXPECT_EQ(stage.Count("LeaveNoticeToHost 1"), 1) << c.name;
     }

@@ -83,7 +83,6 @@ TEST_F(PlayFlowTable, PpeokWithMoneyPlaysTheEffectAndVoiceOfItsCount)
 
 TEST_F(PlayFlowTable, HandCardPlaysCountShakesAndBombsOnlyForCardsOfTheDeck)
 {
-    using SoundTables::SoundId;
     const struct { const char* name; std::vector<int32_t> cards; int32_t bomb; int shakeBombs; int nuBombs; int voices; } cases[] = {
         {"ids outside the deck count for nothing", {50, -1, 99}, 1, 0, 0, 0},
         {"a bomb of three", {12, 13, 14}, 1, 1, 1, 1},
@@ -105,7 +104,6 @@ TEST_F(PlayFlowTable, HandCardPlaysCountShakesAndBombsOnlyForCardsOfTheDeck)
 
 TEST_F(PlayFlowTable, TurnStartSoundsTheOwnTurnOnly)
 {
-    using SoundTables::SoundId;
     for (const int32_t key : {kOwnKey, int32_t{200}}) {
         stage.Forget();
         flows.round.OnTurnStart({.turnKey = key});

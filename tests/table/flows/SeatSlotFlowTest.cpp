@@ -129,9 +129,9 @@ TEST_F(OwnUserInSeatOne, TournamentGoBakShowsOnTheBakSeatsSide)
         if (c.clip >= 0) {
             EXPECT_EQ(goBak->GetSubAnimation(), c.clip) << c.name;
         }
-        const auto count = [&](SoundTables::SoundId id) { return std::count(stage.sounds.begin(), stage.sounds.end(), id); };
-        EXPECT_EQ(count(SoundTables::SoundId::NotifyGoBak), c.clip >= 0 ? 1 : 0) << c.name;
-        EXPECT_EQ(count(SoundTables::SoundId::ResultWinner), c.kind == 11 ? 1 : 0) << c.name;
+        const auto count = [&](SoundId id) { return std::count(stage.sounds.begin(), stage.sounds.end(), id); };
+        EXPECT_EQ(count(SoundId::NotifyGoBak), c.clip >= 0 ? 1 : 0) << c.name;
+        EXPECT_EQ(count(SoundId::ResultWinner), c.kind == 11 ? 1 : 0) << c.name;
         EXPECT_EQ(stage.Count("ShowTournamentResult 1"), c.kind == 1 ? 1 : 0) << c.name;
     }
 }

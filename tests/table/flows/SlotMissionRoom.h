@@ -15,8 +15,8 @@ public:
     LoadErrorSink& GetLoadErrorSink() override { return *this; }
     void AddLoadError(const std::string&) override {}
     void ReportLoadError(const std::string&) override {}
-    void PlayMissionSound(MissionSound) override {}
-    void PlayMissionSoundAtVolume(MissionSound, int) override {}
+    void PlayMissionSound(SoundId) override {}
+    void PlayMissionSoundAtVolume(SoundId, int) override {}
     int ScreenSlotOfSeat(int seat) const override
     {
         return RoomRecords::IsSeat(seat) ? const_cast<RoomRecords&>(records).GetPlayer(seat).screenSlot : -1;
