@@ -138,3 +138,43 @@ enum class VoiceCue : int {
     MacroDismay = 10054,
     MacroDismayOther = 10055,
 };
+
+// Room kinds from the wire: the ordinary rooms 0..11 (5..10 event rooms, 8..10 of them able to
+// forbid leaving), the tournaments 20..26 and 30..32, the target-score rooms 40..43 and room 60,
+// which shows no room animations.
+constexpr int32_t kBasicRoomKind = 0;
+constexpr int32_t kSevenWinFinalRoomKind = 26;
+constexpr int32_t kThreeWinFinalRoomKind = 32;
+constexpr int32_t kQuietRoomKind = 60;
+constexpr int32_t kFirstSevenWinRoomKind = 20;
+constexpr int32_t kFirstThreeWinRoomKind = 30;
+
+constexpr bool IsOrdinaryRoom(int32_t roomKind)
+{
+    return roomKind >= kBasicRoomKind && roomKind <= 11;
+}
+constexpr bool IsEventRoom(int32_t roomKind)
+{
+    return roomKind >= 5 && roomKind <= 10;
+}
+// The rule holds with the room's setting 1..3.
+constexpr bool IsAntiLeaveRoom(int32_t roomKind, int32_t antiLeaveSetting)
+{
+    return roomKind >= 8 && roomKind <= 10 && antiLeaveSetting >= 1 && antiLeaveSetting <= 3;
+}
+constexpr bool IsSevenWinTournamentRoom(int32_t roomKind)
+{
+    return roomKind >= kFirstSevenWinRoomKind && roomKind <= kSevenWinFinalRoomKind;
+}
+constexpr bool IsThreeWinTournamentRoom(int32_t roomKind)
+{
+    return roomKind >= kFirstThreeWinRoomKind && roomKind <= kThreeWinFinalRoomKind;
+}
+constexpr bool IsTournamentRoom(int32_t roomKind)
+{
+    return IsSevenWinTournamentRoom(roomKind) || IsThreeWinTournamentRoom(roomKind);
+}
+constexpr bool IsTargetScoreRoom(int32_t roomKind)
+{
+    return roomKind >= 40 && roomKind <= 43;
+}

@@ -85,10 +85,10 @@ void RoomView::ShowRoundStartAnimation(bool show, int kind)
     for (GVQZAniWnd* a : scene.entryWidgets.roundStart) StopAndHide(a);
     for (const SoundId id : {SoundId::NotifyChamgi, SoundId::StartEffect, SoundId::StartDefault}) scene.StopSoundId(id);
     scene.SetDirty();
-    if (!show || scene.room.roomKind == 60) return;
+    if (!show || scene.room.roomKind == kQuietRoomKind) return;
     size_t index = 0;
     int soundId = 5;
-    if (scene.IsRoomKind20To26()) {
+    if (scene.IsSevenWinTournamentRoom()) {
         soundId = 83;
     } else if (scene.IsDesperateRoom()) {
         index = 3;

@@ -46,5 +46,5 @@ bool RoomRecords::IsSeatDisconnected(int index) const
 
 bool RoomRecords::IsAntiLeaveRoom() const
 {
-    return room.roomKind >= 8 && room.roomKind <= 10 && room.option.antiLeave >= 1 && room.option.antiLeave <= 3;
+    return ::IsAntiLeaveRoom(room.roomKind, room.option.antiLeave);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "protocol/Records.h"
+#include "protocol/RoomCodes.h"
 #include "protocol/RoundRecords.h"
 #include "scene/core/RoomTypes.h"
 #include "table/RoomState.h"
@@ -33,10 +34,9 @@ public:
 
     // Room queries.
     RoomState GetRoomState() const { return static_cast<RoomState>(room.roomState); }
-    bool IsRoomKind20To26() const { return room.roomKind >= 20 && room.roomKind <= 26; }
-    bool IsRoomKind30To32() const { return room.roomKind >= 30 && room.roomKind <= 32; }
-    bool IsTournamentRoom() const { return IsRoomKind20To26() || IsRoomKind30To32(); }
-    bool IsDesperateRoom() const { return room.roomKind >= 40 && room.roomKind <= 43; }
+    bool IsSevenWinTournamentRoom() const { return ::IsSevenWinTournamentRoom(room.roomKind); }
+    bool IsTournamentRoom() const { return ::IsTournamentRoom(room.roomKind); }
+    bool IsDesperateRoom() const { return ::IsTargetScoreRoom(room.roomKind); }
     bool IsAntiLeaveRoom() const;
     bool IsOwnTurn() const { return gameInfo.turnKey == ownUser.userKey; }
 

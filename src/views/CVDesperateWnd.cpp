@@ -115,7 +115,7 @@ int CVDesperateWnd::SetBetAndTarget(int32_t betIndex, int32_t newTargetIndex, in
 
 int CVDesperateWnd::SetBet(int32_t betIndex, int64_t newBet)
 {
-    if (!scoreOwner || !TargetScoreRules::IsTargetScoreRoom(scoreOwner->GetRoomKind())) return 0;
+    if (!scoreOwner || !IsTargetScoreRoom(scoreOwner->GetRoomKind())) return 0;
     if (betIndex < 0 || betIndex >= TargetScoreRules::kBetIndexes) return 0;
     bet = newBet;
     ShowBet();

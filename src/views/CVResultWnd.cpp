@@ -4,6 +4,7 @@
 
 #include "foundation/core/Clock.h"
 #include "foundation/core/Text.h"
+#include "protocol/RoomCodes.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
@@ -427,9 +428,9 @@ void CVResultWnd::SetEventResult(const EventRoundResult& body)
         SetNote(FormatText("(이벤트 기금 적립: %d%%)", 10));
         ShowNotice(6);
         ShowButton(Button::EventOkLeft, true);
-        if (room.roomKind == 26 || room.roomKind == 32) {
+        if (room.roomKind == kSevenWinFinalRoomKind || room.roomKind == kThreeWinFinalRoomKind) {
             CVPSPPushBtn* again = PushButton(Button::Rechallenge);
-            (void)again->SetImageSet(room.roomKind == 26 ? 0 : 1);
+            (void)again->SetImageSet(room.roomKind == kSevenWinFinalRoomKind ? 0 : 1);
             again->UpdateFrame();
             again->Show(true);
         }

@@ -1,6 +1,7 @@
 #include "views/CVUserInfoWnd.h"
 
 #include "protocol/Records.h"
+#include "protocol/RoomCodes.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -48,7 +49,7 @@ void CVUserInfoWnd::Clear()
 
 bool CVUserInfoWnd::IsTournamentRoom() const
 {
-    return seatOwner && IsTournamentRoomKind(seatOwner->GetRoomKind());
+    return seatOwner && ::IsTournamentRoom(seatOwner->GetRoomKind());
 }
 
 void CVUserInfoWnd::SetUserInfo(const PlayerInfo& player)

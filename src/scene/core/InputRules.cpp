@@ -84,21 +84,11 @@ int DeckFlipMarkersToWalk(int deckFlips)
     return std::clamp(deckFlips, 0, kDeckFlipMarkers);
 }
 
-bool IsAntiLeaveRoom(int32_t roomKind, int32_t antiLeaveSetting)
-{
-    return roomKind >= 8 && roomKind <= 10 && antiLeaveSetting >= 1 && antiLeaveSetting <= 3;
-}
-
 bool NeedsAntiLeaveConfirmation(const AntiLeaveContext& c)
 {
     if (c.robotSeated || !c.ownSeated || c.alreadyReserved) return false;
     if (static_cast<int32_t>(c.roomState) < static_cast<int32_t>(RoomState::Playing)) return false;
     return IsAntiLeaveRoom(c.roomKind, c.antiLeaveSetting) && c.antiLeaveActive;
-}
-
-bool IsTournamentRoom(int32_t roomKind)
-{
-    return (roomKind >= 20 && roomKind <= 26) || (roomKind >= 30 && roomKind <= 32);
 }
 
 LeaveAction DecideLeave(const LeaveContext& c)

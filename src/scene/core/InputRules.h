@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "foundation/core/Geometry.h"
+#include "protocol/RoomCodes.h"
 #include "scene/core/RoomTypes.h"
 
 // What the room does with a key, a click or a press, decided from plain facts about the room.
@@ -99,7 +100,6 @@ struct AntiLeaveContext {
     int32_t antiLeaveSetting = 0;  // the room option, 1..3 when the room has the rule
     bool antiLeaveActive = false;
 };
-bool IsAntiLeaveRoom(int32_t roomKind, int32_t antiLeaveSetting);
 bool NeedsAntiLeaveConfirmation(const AntiLeaveContext& c);
 
 // The three leave buttons (the title bar's close, exit and cancel-exit).
@@ -110,7 +110,6 @@ struct LeaveContext {
     bool ownInTable = false;
     bool roundStarted = false;
 };
-bool IsTournamentRoom(int32_t roomKind);
 LeaveAction DecideLeave(const LeaveContext& c);
 
 // The join button.

@@ -28,11 +28,6 @@ bool AllSet(const std::array<int32_t, 3>& flags)
     return flags[0] != 0 && flags[1] != 0 && flags[2] != 0;
 }
 
-bool IsWinMoneyLimitRoom(int32_t roomKind)
-{
-    return roomKind >= 5 && roomKind <= 10;
-}
-
 std::vector<std::string> EventNoticeLines(const EventState& state)
 {
     std::vector<std::string> lines;
@@ -50,8 +45,8 @@ EventBanner ChooseEventBanner(const EventState& state, int32_t missionMode, int3
     if (missionMode == kKungjjakMode) return EventBanner::None;
     const bool heads = (coin & 1) != 0;
     if (state.GaugeOn())
-        return IsWinMoneyLimitRoom(roomKind) && heads ? EventBanner::WinMoneyLimit : EventBanner::Jackpot;
-    return IsWinMoneyLimitRoom(roomKind) && heads ? EventBanner::WinMoneyLimit : EventBanner::Mission;
+        return IsEventRoom(roomKind) && heads ? EventBanner::WinMoneyLimit : EventBanner::Jackpot;
+    return IsEventRoom(roomKind) && heads ? EventBanner::WinMoneyLimit : EventBanner::Mission;
 }
 
 OwnJackpotOutcome ApplyOwnJackpotResult(EventState& state, const std::array<int32_t, 3>& flags,

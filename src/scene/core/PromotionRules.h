@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "protocol/RoomCodes.h"
+
 // The rules of the promotion banners and the bonus-jackpot event, without widgets.
 namespace PromotionRules {
 
@@ -25,7 +27,6 @@ std::optional<int32_t> JackpotClip(int64_t amount);
 // The gauge frame of a progress value, 0..14 for any progress.
 int32_t GaugeFrame(int32_t progress);
 bool AllSet(const std::array<int32_t, 3>& flags);
-bool IsWinMoneyLimitRoom(int32_t roomKind);  // room kinds 5..10
 
 struct EventState {
     std::array<int32_t, 3> jackpotFlags{};

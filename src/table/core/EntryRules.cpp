@@ -32,15 +32,15 @@ std::string OutOfMoneyTitle(const std::string& detail, const ResultRoom& room)
     // A positive detail is the money the user holds, which says enough without a title.
     if (LeadingNumber(detail) > 0) return "";
     std::string out;
-    if (IsDesperateRoom(room.roomKind))
+    if (IsTargetScoreRoom(room.roomKind))
         return Format(out, "[%s]이상 소지하셔야 합니다.", Money(std::max(room.customBet, MinimumBet(room.roomKind))).c_str());
     return Format(out, "[%s베팅 방] 입니다.", Money(room.stake).c_str());
 }
 
 void SetPrize(ResultPlan& plan, int32_t roomKind)
 {
-    if (roomKind == 26) plan.prizeTexts = {"57,600,000냥을 지급 받으셨습니다", "다시 한번 7승에 도전해 보세요!"};
-    if (roomKind == 32) plan.prizeTexts = {"18억냥을 지급 받으셨습니다", "다시 한번 3승에 도전해 보세요!"};
+    if (roomKind == kSevenWinFinalRoomKind) plan.prizeTexts = {"57,600,000냥을 지급 받으셨습니다", "다시 한번 7승에 도전해 보세요!"};
+    if (roomKind == kThreeWinFinalRoomKind) plan.prizeTexts = {"18억냥을 지급 받으셨습니다", "다시 한번 3승에 도전해 보세요!"};
     plan.waitMs = (plan.prizeTexts.empty() ? 0 : 2500) + 500;
 }
 
@@ -148,21 +148,6 @@ void PlanCode(ResultPlan& plan, int32_t code, const std::string& detail, bool fr
 
 }  // namespace
 
-bool IsAntiLeaveRoom(int32_t roomKind, int32_t antiLeave)
-{
-    return roomKind >= 8 && roomKind <= 10 && antiLeave >= 1 && antiLeave <= 3;
-}
-
-bool IsTournamentRoom(int32_t roomKind)
-{
-    return (roomKind >= 20 && roomKind <= 26) || (roomKind >= 30 && roomKind <= 32);
-}
-
-bool IsDesperateRoom(int32_t roomKind)
-{
-    return roomKind >= 40 && roomKind <= 43;
-}
-
 ResultPlan PlanEntryResult(int32_t code, const std::string& detail, bool fromJoin, const ResultRoom& room)
 {
     ResultPlan plan;
@@ -181,7 +166,7 @@ ResultPlan PlanEntryResult(int32_t code, const std::string& detail, bool fromJoi
 
 std::string StakeName(int32_t index, int32_t roomKind)
 {
-    if (IsDesperateRoom(roomKind)) {
+    if (IsTargetScoreRoom(roomKind)) {
         if (index >= 0 && index <= 2) return "입문/초보/하수";
         if (index >= 3 && index <= 4) return "중수/고수";
         if (index >= 5 && index <= 8) return "선수이상";
@@ -196,7 +181,7 @@ std::string StakeName(int32_t index, int32_t roomKind)
 int64_t MinimumBet(int32_t roomKind)
 {
     static const std::array<int64_t, 4> kMinimum = {1'000'000, 300'000, 1'000'000, 10'000'000};
-    if (!IsDesperateRoom(roomKind)) return 0;
+    if (!IsTargetScoreRoom(roomKind)) return 0;
     return kMinimum[static_cast<size_t>(roomKind - 40)];
 }
 
@@ -219,9 +204,9 @@ std::optional<Box> JoinQuestion(const JoinRoom& room)
 {
     if (!(room.robotSeated || room.playState == 1) || room.askBeforeJoining == 0) return std::nullopt;
     std::optional<Box> box;
-    if (room.roomKind == 0 && room.freeChannel != 0) {
+    if (room.roomKind == kBasicRoomKind && room.freeChannel != 0) {
         box = Box{"선택하신 방이 맞는지 확인해 주세요.", "자유채널 점500만냥 방입니다.", kJoinQuestionMs, kWarningColor};
-    } else if (IsDesperateRoom(room.roomKind) && room.noMinimumEntry == 1) {
+    } else if (IsTargetScoreRoom(room.roomKind) && room.noMinimumEntry == 1) {
         box = Box{"최소입장금액에 제한이 없는 방입니다. 참여 하시겠습니까?\n(상대와 베팅금액이 맞지 않아 불이익을 받을 수 있습니다.)",
                   "", kJoinQuestionMs, kBoxColor};
     }
@@ -243,8 +228,8 @@ std::optional<Box> JoinQuestion(const JoinRoom& room)
 
 std::optional<int32_t> TournamentTitleFrame(int32_t roomKind)
 {
-    if (roomKind >= 20 && roomKind <= 26) return roomKind - 20;
-    if (roomKind >= 30 && roomKind <= 32) return roomKind - 23;
+    if (IsSevenWinTournamentRoom(roomKind)) return roomKind - kFirstSevenWinRoomKind;
+    if (IsThreeWinTournamentRoom(roomKind)) return roomKind - kFirstThreeWinRoomKind + 7;
     return std::nullopt;
 }
 

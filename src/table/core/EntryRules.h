@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "protocol/Records.h"
+#include "protocol/RoomCodes.h"
 
 // Rules of entering a room, taking a seat and the first-player pick, without the platform: what
 // a room-entry or exit result shows and tells the host, the question before taking a seat, the
@@ -67,10 +68,6 @@ struct ResultPlan {
 
 // The whole answer to `ShowEntryResult` (code, detail, fromJoin).
 ResultPlan PlanEntryResult(int32_t code, const std::string& detail, bool fromJoin, const ResultRoom& room);
-
-bool IsAntiLeaveRoom(int32_t roomKind, int32_t antiLeave);
-bool IsTournamentRoom(int32_t roomKind);
-bool IsDesperateRoom(int32_t roomKind);
 
 // The name of a stake index of the room list ("점1천냥"); in target-score rooms a grade group.
 std::string StakeName(int32_t index, int32_t roomKind);

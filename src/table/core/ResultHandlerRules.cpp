@@ -1,6 +1,7 @@
 #include "table/core/ResultHandlerRules.h"
 
 #include "foundation/core/Text.h"
+#include "protocol/RoomCodes.h"
 #include "table/core/MoneyRules.h"
 
 namespace ResultHandlerRules {
@@ -68,7 +69,7 @@ bool AtMostThreeTenths(int64_t money, int64_t reference)
 
 bool ShouldReserveSuperman(const SupermanInputs& in)
 {
-    if (!in.ownSeated || in.robotSeated || in.roomKind == 60) return false;
+    if (!in.ownSeated || in.robotSeated || in.roomKind == kQuietRoomKind) return false;
     if (in.alreadyReserved || in.antiLeaveRunning) return false;
     return AtMostThreeTenths(in.money, in.referenceMoney);
 }

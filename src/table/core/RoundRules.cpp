@@ -139,7 +139,7 @@ int CheckedSeat(int32_t seat)
 
 bool IsEventPlayRoom(int32_t roomKind, bool robotSeated, bool ownSeated)
 {
-    return roomKind >= 5 && roomKind <= 10 && !robotSeated && ownSeated;
+    return IsEventRoom(roomKind) && !robotSeated && ownSeated;
 }
 
 bool ShowsFirstTurnHint(int32_t roomKind, bool robotSeated, bool ownSeated, int32_t turnNumber)

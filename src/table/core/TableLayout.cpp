@@ -35,11 +35,6 @@ bool IsScreenSlot(int32_t screenSlot)
 
 }  // namespace
 
-bool IsTargetScoreRoom(int32_t roomKind)
-{
-    return roomKind >= 40 && roomKind <= 43;
-}
-
 std::optional<Point> FloorSlotPosition(int32_t floorSlot, int32_t roomKind)
 {
     if (floorSlot < 0 || floorSlot >= kFloorSlotCount) return std::nullopt;

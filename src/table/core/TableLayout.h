@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "foundation/core/Geometry.h"
+#include "protocol/RoomCodes.h"
 
 // Fixed places of the card table: floor slots, hands, the countdown and the captured piles.
 // Screen slot 0 is the own side at the bottom, 1 the opposite side at the top.
@@ -23,8 +24,6 @@ constexpr Size kBigCardSize{40, 61};
 
 constexpr int32_t kFloorFanWidth = 80;
 constexpr int32_t kFanStep = 18;
-
-bool IsTargetScoreRoom(int32_t roomKind);
 
 // Top-left of the first card of floor slot 0..11; target-score rooms sit 20 pixels further right.
 std::optional<Point> FloorSlotPosition(int32_t floorSlot, int32_t roomKind);

@@ -289,7 +289,7 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
     if (records.GetPlayer(0).userKey == ownUser.userKey) {
         if (waiting && records.HasSeatWithoutUser()) {
             stage.ShowStartButton(true);
-            if (room.roomKind == 0 && room.option.freeChannel != 0) InviteToFreeChannel();
+            if (room.roomKind == kBasicRoomKind && room.option.freeChannel != 0) InviteToFreeChannel();
         } else if (!waiting) {
             stage.StartTimer(TimerId::Start);
         }

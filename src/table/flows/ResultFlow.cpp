@@ -150,7 +150,7 @@ void ResultFlow::OnRoundResult(const RoundResult& body)
 
 void ResultFlow::ReserveResultItems(int own, bool assaRose)
 {
-    if (own < 0 || records.HasRobotSeat() || room.roomKind == 60) return;
+    if (own < 0 || records.HasRobotSeat() || room.roomKind == kQuietRoomKind) return;
     const PlayerInfo& p = records.GetPlayer(own);
     const int grade = ResultHandlerRules::MembershipGrade(p);
     Rules::SupermanInputs in;

@@ -319,5 +319,5 @@ bool RoomRequests::RequestItemUse(int64_t amount)
 
 bool RoomRequests::IsRoomKind5To10InPlay() const
 {
-    return records.room.roomKind >= 5 && records.room.roomKind <= 10 && !records.HasRobotSeat();
+    return IsEventRoom(records.room.roomKind) && !records.HasRobotSeat();
 }

@@ -147,7 +147,7 @@ bool SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
     }
     // The card play's messages act on a table in step with the server.
     tableState.active = true;
-    stage.ShowRobotAvatar(room.roomKind != 60 && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarPoint);
+    stage.ShowRobotAvatar(room.roomKind != kQuietRoomKind && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarPoint);
     stage.SetDirty();
     stage.FlushRedraw();
     return true;
@@ -189,7 +189,7 @@ void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)
             stage.SetAutoPlay(false);
             stage.SetAutoPlayButtonEnabled(true);
         }
-        if (room.roomKind >= 5 && room.roomKind <= 10 && !records.HasRobotSeat()) flows.seats.LoopWaitingAnimation(true);
+        if (IsEventRoom(room.roomKind) && !records.HasRobotSeat()) flows.seats.LoopWaitingAnimation(true);
     } else {
         flows.entry.RefreshSeatInfo(seat, EntryFlow::Avatar::Fetch);
     }

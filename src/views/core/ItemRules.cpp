@@ -1,6 +1,7 @@
 #include "views/core/ItemRules.h"
 
 #include "foundation/core/Text.h"
+#include "protocol/RoomCodes.h"
 #include "table/core/TableLayout.h"
 
 namespace ItemRules {
@@ -124,7 +125,7 @@ std::string PaymentText(int64_t payment, int64_t availability)
 
 bool SafeAndPaymentEnabled(int32_t roomKind)
 {
-    return !((roomKind >= 20 && roomKind <= 26) || (roomKind >= 30 && roomKind <= 32));
+    return !IsTournamentRoom(roomKind);
 }
 
 }  // namespace ObserverRules

@@ -26,11 +26,6 @@ int64_t SaturatingProduct(int64_t a, int64_t b)
 
 }  // namespace
 
-bool IsTournamentRoomKind(int32_t roomKind)
-{
-    return (roomKind >= 20 && roomKind <= 26) || (roomKind >= 30 && roomKind <= 32);
-}
-
 int ScoreSkin(int skin)
 {
     return skin == 1 ? 1 : 0;

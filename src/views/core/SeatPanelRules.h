@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/RoomCodes.h"
+
 // What the seat panels show for a seat's records: the score panel's lines and blink, the counter
 // and bak icons, the go alert and the player panel's texts. The panels only apply these choices.
-
-// Tournament rooms show tournament money and wins and never mark a reserved leave.
-bool IsTournamentRoomKind(int32_t roomKind);
 
 // The score panel's picture for a round record.
 struct ScoreView {

@@ -10,18 +10,11 @@ namespace TargetScoreRules {
 
 namespace {
 
-constexpr int32_t kFirstRoom = 40;
-constexpr int32_t kLastRoom = 43;
 
 // Doubling or tripling a bet stays far inside 64 bits for any bet below this.
 constexpr int64_t kMaxBet = int64_t{1} << 60;
 
 }  // namespace
-
-bool IsTargetScoreRoom(int32_t roomKind)
-{
-    return roomKind >= kFirstRoom && roomKind <= kLastRoom;
-}
 
 std::optional<int64_t> BetOf(int32_t roomKind, int32_t betIndex, int64_t customBet)
 {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "protocol/RoomCodes.h"
+
 // The target-score mode's rules: bets and targets by room, the score gauge and its count-up, the
 // loser's challenges and what the round's result panel shows.
 namespace TargetScoreRules {
@@ -18,7 +20,6 @@ constexpr int kHundred = 100;      // the score that plays the 100-point effect
 constexpr int64_t kChallengeCap = 1'500'000'000;
 constexpr int64_t kChallengeFloor = 10'000;
 
-bool IsTargetScoreRoom(int32_t roomKind);
 // The room's bet for `betIndex`; nothing outside rooms 40..43 or indexes 0..4. Indexes 0 and 4 take
 // `customBet` when it is above 0, else the row's first table bet.
 std::optional<int64_t> BetOf(int32_t roomKind, int32_t betIndex, int64_t customBet);

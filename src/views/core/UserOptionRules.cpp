@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "foundation/core/Text.h"
+#include "protocol/RoomCodes.h"
 #include "table/core/RoundRules.h"
 #include "table/core/TableLayout.h"
 
@@ -59,7 +60,7 @@ int64_t HasOptionToken(std::string_view options, std::string_view key)
 
 bool HasRoomInfo(int32_t roomKind)
 {
-    return (roomKind >= 0 && roomKind <= 11) || IsTargetScoreRoom(roomKind);
+    return IsOrdinaryRoom(roomKind) || IsTargetScoreRoom(roomKind);
 }
 
 int RoomLineCount(int32_t roomKind)
