@@ -314,17 +314,17 @@ void CMirelleWnd::PostToHost(int32_t code)
     PostMessageA(hostWnd, kHostNotify, static_cast<WPARAM>(scene ? scene->env.hostNotifyValue : 0), code);
 }
 
-int CMirelleWnd::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+BoxAnswer CMirelleWnd::ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                                 uint32_t textColor)
 {
     Busy busy(*this);
     MessageBoxSpec spec;
     spec.text = text;
-    spec.type = type;
+    spec.type = static_cast<int>(type);
     spec.autoCloseMs = autoCloseMs;
     spec.title = title;
     spec.textColor = textColor;
-    return ShowBitmapMessageBox(GetHwnd(), spec);
+    return static_cast<BoxAnswer>(ShowBitmapMessageBox(GetHwnd(), spec));
 }
 
 int CMirelleWnd::ReceiveGameMessage(const uint8_t* data, int size)

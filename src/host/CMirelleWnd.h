@@ -57,7 +57,7 @@ public:
     bool IsFullScreen() const override { return fullScreen; }
     bool RecreateScreen() override { return RecreateScreen(fullScreen); }
     void PostToHost(int32_t code) override;
-    int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+    BoxAnswer ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor) override;
 
     CMirelleVWS* GetScene() const { return scene.get(); }

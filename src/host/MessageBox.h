@@ -4,6 +4,7 @@
 #include <string>
 
 #include "foundation/Win32.h"
+#include "protocol/RoomCodes.h"
 
 // The module's modal message box: dialog 101 of the module's resources, drawn as a framed panel
 // with the text's style tags applied (a tag's weight digit makes the run bold; every run takes
@@ -13,7 +14,7 @@ struct MessageBoxSpec {
     int type = 0;           // 0: one OK button, 1: yes and no
     uint32_t autoCloseMs = 0;  // 0 never closes by itself
     std::string title;
-    uint32_t textColor = 0xCF7F00;  // COLORREF
+    uint32_t textColor = kBoxTextColor;
 };
 
 // The box's window properties (see MessageBox.cpp): type + 1, auto-close ms + 1, the title's atom.

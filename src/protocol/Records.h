@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/core/Containers.h"
+#include "protocol/RoomCodes.h"
 
 class RCUser {
 public:
@@ -169,7 +170,6 @@ public:
 class PITable {
 public:
     static constexpr char kName[] = "PITable";
-    static constexpr int kSeatCount = 2;
     static constexpr int32_t kEmptySeatKey = -1;  // the key of a seat nobody has
 
     PITable() { PITable::Clear(); }

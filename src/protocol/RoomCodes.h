@@ -5,6 +5,13 @@
 // The codes the room shares between its layers: sound ids, voice cues, room kinds and the
 // message box's types and answers. Every layer above the protocol may include it.
 
+// The module's game number: the options' registry subkey, the portal's ini and the host's pages.
+constexpr int kGameNumber = 24;
+constexpr int kSeatCount = 2;
+constexpr int kHandSlots = 10;
+// The voice types a user can choose.
+constexpr int kVoiceCount = 4;
+
 // The room's sound effects the code names; the sound table holds the file of every id 0..112.
 enum class SoundId : int {
     RoomJoin = 0,
@@ -178,3 +185,9 @@ constexpr bool IsTargetScoreRoom(int32_t roomKind)
 {
     return roomKind >= 40 && roomKind <= 43;
 }
+
+// The message box: its buttons and the answer that closed it; a box that could not open answers
+// Cancel.
+enum class BoxType : int { Ok = 0, OkCancel = 1 };
+enum class BoxAnswer : int { Ok = 1, Cancel = 2 };
+constexpr uint32_t kBoxTextColor = 0xCF7F00;  // COLORREF

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/RoomCodes.h"
 #include "scene/core/VipRules.h"
 #include "table/flows/VipStage.h"
 #include "vipdialog/CHelperView.h"
@@ -57,7 +58,6 @@ public:
     enum Combination { kGwang, kGodori, kHongdan, kChungdan, kChodan, kCombinationCount };
     static constexpr const char* kIconFile = "VIP\\jokbo_alert.qza";
     static constexpr int kHoldSlots = 10;
-    static constexpr int kGameNumber = 24;
     static constexpr int kDialogResource = 102;
 
     CMirelleVIPMgr() = default;

@@ -95,7 +95,6 @@ public:
     void SetReady(bool flag) { ready.store(flag); }
     bool IsReady() const { return ready.load(); }
     // The game's number, also the options' registry subkey as decimal text.
-    static constexpr int kGameNumber = 24;
 
     // The parts the scene owns.
     SceneStage& Stage() { return *stage; }

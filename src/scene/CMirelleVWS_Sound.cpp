@@ -58,7 +58,7 @@ void CMirelleVWS::PlayThreeGoMusic(int seat)
     if (gameInfo.missionMusic || gameInfo.missionMode == 5) return;
     StopLoopSounds();
     if (!AreSoundsLoaded() || !IsUserSeated()) return;
-    PlaySoundAtVolume(seat == FindSeatByKey(ownUser.userKey) ? SoundId::ThreeGoWin : SoundId::ThreeGoLose,
+    PlaySoundAtVolume(seat == OwnSeat() ? SoundId::ThreeGoWin : SoundId::ThreeGoLose,
                       Flows().missions.MusicVolume());
 }
 

@@ -79,13 +79,13 @@ int CMirelleVWS::StartPhaseTimer(DecisionKind kind)
     int seconds = SceneRules::PhaseSeconds(kind, room.option.turnTime, controls.autoPlay);
     if (kind == DecisionKind::PlayCard && !controls.autoPlay) {
         SceneRules::TurnTimeInputs in;
-        const int own = FindSeatByKey(ownUser.userKey);
+        const int own = OwnSeat();
         in.antiLeaveRule = IsAntiLeaveRoom() && controls.antiLeaveActive && own >= 0;
         in.ownSeated = own >= 0;
         if (own >= 0) {
             in.ownTimeouts = GetPlayer(own).turnTimeoutCount;
-            in.antiLeave1 = gameInfo.users[static_cast<size_t>(own)].antiLeave1;
-            in.antiLeave2 = gameInfo.users[static_cast<size_t>(own)].antiLeave2;
+            in.antiLeave1 = RoundUser(own).antiLeave1;
+            in.antiLeave2 = RoundUser(own).antiLeave2;
         }
         seconds = SceneRules::AdjustTurnSeconds(seconds, in);
     }

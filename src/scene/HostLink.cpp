@@ -47,10 +47,10 @@ void HostLink::PrintChatText(const std::string& text)
     CHostProxy(GetHost()).PrintChatText(text);
 }
 
-int HostLink::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+BoxAnswer HostLink::ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                                 uint32_t textColor)
 {
-    return scene.window ? scene.window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : 2;
+    return scene.window ? scene.window->ShowMessageBox(text, type, autoCloseMs, title, textColor) : BoxAnswer::Cancel;
 }
 
 void HostLink::ReportSeatMoney()

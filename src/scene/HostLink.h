@@ -23,7 +23,7 @@ public:
     std::string FetchHostText();
     void PostToHost(HostNotifyCode code);
     void PrintChatText(const std::string& text);
-    int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+    BoxAnswer ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor);
     // Each seated player's key and money to the host, after every money change.
     void ReportSeatMoney();

@@ -87,7 +87,7 @@ void HostLink::SendUserCountsToHost(int32_t userKey)
 
 void HostLink::SendKickListToHost()
 {
-    scene.View().HostMessage(kKickListMessage, FormatText("%d", scene.kGameNumber), NoticeRules::KeyListText(scene.gameInfo.kickReservations));
+    scene.View().HostMessage(kKickListMessage, FormatText("%d", kGameNumber), NoticeRules::KeyListText(scene.gameInfo.kickReservations));
 }
 
 void HostLink::UpdateBlacklist(int32_t command, const std::string& text)

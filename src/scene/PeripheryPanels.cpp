@@ -97,7 +97,7 @@ void PeripheryPanels::RequestItemUse(int64_t amount)
 
 void PeripheryPanels::OpenRefillPage()
 {
-    scene.View().HostMessage(kRefillPageMessage, FormatText("%d", CMirelleVWS::kGameNumber), kRefillPageCode);
+    scene.View().HostMessage(kRefillPageMessage, FormatText("%d", kGameNumber), kRefillPageCode);
 }
 
 void PeripheryPanels::PrintPanelChat(const std::string& text)
@@ -112,8 +112,7 @@ void PeripheryPanels::PlayPanelSound(int id)
 
 void PeripheryPanels::ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms)
 {
-    constexpr int kOkBox = 0;
-    scene.Link().ShowMessageBox(text, kOkBox, ms, title, EntryRules::kBoxColor);
+    scene.Link().ShowMessageBox(text, BoxType::Ok, ms, title, kBoxTextColor);
 }
 
 void PeripheryPanels::SetPageState(ObserverRules::PageState state)

@@ -94,12 +94,12 @@ int RoomInput::OnKeyUp(UINT vk, UINT, UINT)
 
 void RoomInput::SelectHandCard(int n)
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     InputRules::HandContext c;
     c.ownTurn = scene.timers.outlineBlink;
     c.seated = own >= 0;
     c.robot = own >= 0 && scene.IsRobotSeat(own);
-    const CHTUser* record = own >= 0 ? &scene.gameInfo.users[static_cast<size_t>(own)] : nullptr;
+    const CHTUser* record = own >= 0 ? &scene.RoundUser(own) : nullptr;
     if (record) {
         c.handSize = static_cast<int>(record->hand.size());
         c.deckFlips = record->deckFlips;
@@ -121,14 +121,14 @@ void RoomInput::SelectHandCard(int n)
 
 bool RoomInput::IsPendingDeckCard(const GVWnd* wnd) const
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!wnd || own < 0 || scene.gameInfo.deck.empty()) return false;
-    return scene.gameInfo.users[static_cast<size_t>(own)].deckFlips >= 1 && scene.Engine().CardWndBySlot(scene.gameInfo.deck.front()) == wnd;
+    return scene.RoundUser(own).deckFlips >= 1 && scene.Engine().CardWndBySlot(scene.gameInfo.deck.front()) == wnd;
 }
 
 int RoomInput::OnHandCardClicked(CVHTWnd* card)
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!card || own < 0 || scene.IsRobotSeat(own)) return 0;
     // A hand card goes by its id, as the time-out and auto-play choices send it; the deck card is 50.
     int32_t cardId = -1;
@@ -148,9 +148,9 @@ int RoomInput::OnHandCardClicked(CVHTWnd* card)
 CVHTWnd* RoomInput::FindOwnCardWnd(GVWnd* wnd, bool floorMode) const
 {
     auto* card = dynamic_cast<CVHTWnd*>(wnd);
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!card || own < 0) return nullptr;
-    const std::vector<int32_t>& list = floorMode ? scene.floor.cards : scene.gameInfo.users[static_cast<size_t>(own)].hand;
+    const std::vector<int32_t>& list = floorMode ? scene.floor.cards : scene.RoundUser(own).hand;
     for (int32_t slot : list)
         if (scene.Engine().CardWndBySlot(slot) == card) return card;
     return nullptr;
@@ -158,9 +158,9 @@ CVHTWnd* RoomInput::FindOwnCardWnd(GVWnd* wnd, bool floorMode) const
 
 int RoomInput::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!scene.timers.outlineBlink || own < 0) return 0;
-    const std::vector<int32_t>& list = floorMode ? scene.floor.cards : scene.gameInfo.users[static_cast<size_t>(own)].hand;
+    const std::vector<int32_t>& list = floorMode ? scene.floor.cards : scene.RoundUser(own).hand;
     const HoverState lifted = pressed ? HoverState::Pressed : HoverState::Hover;
 
     // A group of one month marked by its hint rises with the card under the pointer.
@@ -168,7 +168,7 @@ int RoomInput::HoverCards(CVHTWnd* card, bool pressed, bool floorMode)
     for (size_t k = 0; k < list.size(); ++k)
         if (card && scene.Engine().CardWndBySlot(list[k]) == card) found = static_cast<int>(k);
     bool group = false;
-    if (!floorMode && found >= 0 && found < TableWidgets::kHandSlots) {
+    if (!floorMode && found >= 0 && found < kHandSlots) {
         group = std::any_of(std::begin(kGroupMarkers), std::end(kGroupMarkers), [&](int i) {
             const GVWnd* m = scene.Engine().GetHandMarker(found, i);
             return m && m->IsVisible();
@@ -321,7 +321,7 @@ void RoomInput::HoverAtCursor()
 void RoomInput::HoverBettingButtons(const GVWnd* wnd)
 {
     GVQZAniWnd* kind = scene.betting.kinds[0];
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!kind || own < 0) return;
     const auto& buttons = scene.betting.buttons;
     const auto at = wnd ? std::find(buttons.begin(), buttons.end(), wnd) : buttons.end();
@@ -384,8 +384,8 @@ void RoomInput::ReleaseOverNothing(UINT flags, Point p)
     if (scene.timers.outlineBlink) {
         HoverCards(nullptr, false, scene.timers.phaseTimerKind == CMirelleVWS::DecisionKind::SunPick);
         scene.SetDirty();
-        const int own = scene.FindSeatByKey(scene.ownUser.userKey);
-        const int flips = own >= 0 ? scene.gameInfo.users[static_cast<size_t>(own)].deckFlips : 0;
+        const int own = scene.OwnSeat();
+        const int flips = own >= 0 ? scene.RoundUser(own).deckFlips : 0;
         // The server's count may exceed the six markers: walk at most those.
         const int walk = scene.IsOwnTurn() ? InputRules::DeckFlipMarkersToWalk(flips) : 0;
         for (int i = 0; i < walk; ++i) {
@@ -427,7 +427,7 @@ bool RoomInput::ClickRoomButton(GVWnd* wnd, UINT flags, Point p)
     }
     if (!button || std::find(std::begin(known), std::end(known), button) == std::end(known)) return false;
     if (!button->OnLButtonUp(flags, p)) return true;
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (button == b.close || button == b.exit || button == b.cancelExit) {
         OnLeaveButton();
     } else if (button == b.memo) {
@@ -466,7 +466,7 @@ void RoomInput::OnAutoPlayButton(bool on)
     // reported where it is sent.
     scene.Options().SetAutoPlay(on);
     static_cast<void>(scene.Requests().SendAutoPlay(on ? 1 : 0));
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (own >= 0) scene.GetPlayer(own).turnTimeoutCount = 0;
     static_cast<void>(scene.Requests().SendTimeoutCount(0));
 }
@@ -489,7 +489,7 @@ void RoomInput::OnTitleWindowButton(CVPSPPushBtn* button)
 
 void RoomInput::OnLeaveButton()
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     InputRules::LeaveContext c;
     c.roomKind = scene.room.roomKind;
     c.roomState = scene.GetRoomState();
@@ -518,7 +518,7 @@ bool RoomInput::ConfirmAntiLeave(bool alreadyReserved)
     c.antiLeaveSetting = scene.room.option.antiLeave;
     c.antiLeaveActive = scene.controls.antiLeaveActive;
     if (!InputRules::NeedsAntiLeaveConfirmation(c)) return true;
-    return scene.Link().ShowMessageBox(kAntiLeaveText, 1, 0, kAntiLeaveTitle, EntryRules::kBoxColor) == 1;
+    return scene.Link().ShowMessageBox(kAntiLeaveText, BoxType::OkCancel, 0, kAntiLeaveTitle, kBoxTextColor) == BoxAnswer::Ok;
 }
 
 void RoomInput::ShowStartButton(bool show)

@@ -32,7 +32,7 @@ CVC2MissionWnd* RoomLoader::CreateC2MissionWnd()
 CVKJMissionWnd* RoomLoader::CreateKJMissionWnd()
 {
     return MakePanel<CVKJMissionWnd>(scene, scene.MissionPanelsOwner(), scene.options.skin, scene.optionsKey,
-                                            FormatText("%d", scene.kGameNumber));
+                                            FormatText("%d", kGameNumber));
 }
 
 // One panel per mission mode, in the mode's order.

@@ -174,7 +174,7 @@ CVUserOptionWnd* RoomLoader::CreateUserOptionWnd()
         scene.AddLoadError({});
         return nullptr;
     }
-    if (!panel->CreateChildren(scene.Options(), scene.optionsKey, FormatText("%d", CMirelleVWS::kGameNumber))) {
+    if (!panel->CreateChildren(scene.Options(), scene.optionsKey, FormatText("%d", kGameNumber))) {
         delete panel;
         return nullptr;
     }

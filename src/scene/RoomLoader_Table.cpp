@@ -182,7 +182,7 @@ bool RoomLoader::LoadPlayMarks(WidgetFactory& factory)
 bool RoomLoader::LoadHandMarkers(WidgetFactory& factory)
 {
     TableWidgets& t = scene.tableWidgets;
-    for (int slot = 0; slot < TableWidgets::kHandSlots; ++slot) {
+    for (int slot = 0; slot < kHandSlots; ++slot) {
         auto& markers = t.handMarkers[static_cast<size_t>(slot)];
         const Point p = HandSlotPoint(slot);
         size_t next = 0;

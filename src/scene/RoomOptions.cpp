@@ -16,7 +16,7 @@ namespace {
 
 std::string OptionsSubkey()
 {
-    return FormatText("%d", CMirelleVWS::kGameNumber);
+    return FormatText("%d", kGameNumber);
 }
 
 // The option window's OK carried out on the scene: the registry, the skin, the voice request and

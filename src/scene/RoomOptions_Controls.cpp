@@ -52,16 +52,16 @@ int RoomOptions::RequestForcedExit(int32_t targetUserKey)
     case ForcedExitStep::KickAtOnce: return scene.Requests().SendKick(targetUserKey) ? 1 : 0;
     case ForcedExitStep::TooLittleMoney:
         scene.PlaySoundId(SoundId::BoxNotify);
-        scene.Link().ShowMessageBox(kTooLittleMoney, 0, kRefusalMs, "", EntryRules::kBoxColor);
+        scene.Link().ShowMessageBox(kTooLittleMoney, BoxType::Ok, kRefusalMs, "", kBoxTextColor);
         return 0;
     case ForcedExitStep::Ask: break;
     }
     scene.PlaySoundId(SoundId::BoxNotify);
-    const int answer = scene.Link().ShowMessageBox(SceneRules::ForcedExitQuestion(plan.cost), 1, kQuestionMs, "", EntryRules::kBoxColor);
+    const BoxAnswer answer = scene.Link().ShowMessageBox(SceneRules::ForcedExitQuestion(plan.cost), BoxType::OkCancel, kQuestionMs, "", kBoxTextColor);
     // The room may have moved on while the box was open: judge the state as it is now.
     switch (SceneRules::AnswerForcedExit(answer, scene.room.roomState, scene.tableState.active)) {
     case SceneRules::ForcedExitAnswer::Stop: return 0;
-    case SceneRules::ForcedExitAnswer::Refused: scene.Link().ShowMessageBox(kKickFailed, 0, kRefusalMs, "", EntryRules::kBoxColor); return 0;
+    case SceneRules::ForcedExitAnswer::Refused: scene.Link().ShowMessageBox(kKickFailed, BoxType::Ok, kRefusalMs, "", kBoxTextColor); return 0;
     case SceneRules::ForcedExitAnswer::Kick: break;
     }
     return scene.Requests().SendKick(targetUserKey) ? 1 : 0;

@@ -40,7 +40,7 @@ void RoomOptions::OnMusicVolumeReleased(int32_t volume)
         kungjjak->SetKungJJakBGMVolume(volume);
     } else {
         const int stored = MissionRules::ClampMusicVolume(volume);
-        scene.optionsKey.WriteString(FormatText("%d", CMirelleVWS::kGameNumber), CVKJMissionWnd::kVolumeValue,
+        scene.optionsKey.WriteString(FormatText("%d", kGameNumber), CVKJMissionWnd::kVolumeValue,
                                      std::to_string(stored));
         if (scene.userOption) scene.userOption->SetBgmVolume(stored);
     }

@@ -42,7 +42,7 @@ void RoomOptions::SetTitleButtonState(const std::string& name, bool visible, boo
 
 void RoomOptions::UpdatePlayObserveButtons(int flag)
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     TitleButtons::SeatFacts f;
     f.show = flag != 0;
     f.tournament = scene.IsTournamentRoom();
@@ -59,7 +59,7 @@ void RoomOptions::UpdatePlayObserveButtons(int flag)
 
 void RoomOptions::UpdateExitButtons(int flag)
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     TitleButtons::SeatFacts f;
     f.show = flag != 0;
     f.tournament = scene.IsTournamentRoom();
@@ -78,7 +78,7 @@ void RoomOptions::OnHostButton(const std::string& name, int32_t value)
     using TitleButtons::HostAction;
     // No room yet while the loader makes the buttons a press would touch.
     if (scene.IsLoadingResources()) return;
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     TitleButtons::HostButtonFacts f;
     f.roomKind = scene.room.roomKind;
     f.state = scene.GetRoomState();

@@ -68,7 +68,7 @@ void ScenePrompt::StepNotify()
 
 Notify::NotifyRoom ScenePrompt::GetNotifyRoom() const
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     // The last room option is the flag the prompt of kind 3 reads: non-zero answers "no" with
     // request 32.
     return {scene.IsDesperateRoom() && !scene.HasRobotSeat(), scene.room.option.targetScoreLevel, own >= 0 && !scene.IsRobotSeat(own)};

@@ -38,7 +38,7 @@ void SceneResult::ShowRoundResult(const RoundResult& body)
     scene.Prompt().HideNotify();  // also stops sound 54
     result->SetRoundResult(body);
     ShowResultBox();
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     GVPSPWnd* badge = scene.resultWidgets.streakBadge;
     if (badge && own >= 0 && !scene.HasRobotSeat()) {
         const int32_t streak = scene.GetPlayer(own).streakCount;
@@ -132,7 +132,7 @@ void SceneResult::StepResult()
 ResultOwner::Room SceneResult::GetResultRoom() const
 {
     Room r;
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     r.viewer.ownKey = scene.ownUser.userKey;
     r.viewer.ownSeat = own;
     for (int seat = 0; seat < 2; ++seat) {

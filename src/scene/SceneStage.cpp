@@ -187,7 +187,7 @@ void SceneStage::PrintChatText(const std::string& text)
     scene.Link().PrintChatText(text);
 }
 
-int SceneStage::ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title, uint32_t textColor)
+BoxAnswer SceneStage::ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title, uint32_t textColor)
 {
     return scene.Link().ShowMessageBox(text, type, autoCloseMs, title, textColor);
 }

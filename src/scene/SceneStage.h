@@ -48,7 +48,7 @@ public:
     void HostMessage(int kind, const std::string& text1, const std::string& text2) override;
     void NotifyHostRoomEntered() override;
     void PrintChatText(const std::string& text) override;
-    int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title, uint32_t textColor) override;
+    BoxAnswer ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title, uint32_t textColor) override;
     void ReportSeatMoney() override;
     void SendKickListToHost() override;
     void RevealRemainingCards(const std::vector<int32_t>& deck, const PerSeat<std::vector<int32_t>>& hands) override;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "foundation/Win32.h"
+#include "protocol/RoomCodes.h"
 
 class GDDScreen;
 struct IHostInterface;
@@ -26,7 +27,7 @@ public:
     // Posts a notice to the host's window (the scene's notify value with `code`).
     virtual void PostToHost(int32_t code) = 0;
     // The module's modal message box: 1 first button, 2 second (also when it cannot be shown).
-    virtual int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+    virtual BoxAnswer ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                                uint32_t textColor) = 0;
 
 protected:

@@ -11,7 +11,7 @@
 
 const CHTUser* SeatView::FindOwnRoundRecord() const
 {
-    const int seat = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int seat = scene.OwnSeat();
     return seat >= 0 ? &scene.RoundUser(seat) : nullptr;
 }
 

@@ -86,7 +86,7 @@ bool SeatView::IsHintMissionCard(int32_t cardId) const
 
 CVHTWnd* SeatView::FindPendingCard() const
 {
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (own < 0 || scene.markedCards.empty()) return nullptr;
     const int32_t slot = scene.Engine().FindCardById(scene.RoundUser(own).hand, scene.markedCards.front());
     return slot >= 0 ? scene.Engine().CardWndBySlot(slot) : nullptr;
@@ -107,7 +107,7 @@ void SeatView::HideHandHints()
 void SeatView::ShowHandHints(bool show)
 {
     HideHandHints();
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!show || own < 0) return;
     const std::vector<int32_t>& hand = scene.RoundUser(own).hand;
     HintRules::HintInputs in;
@@ -166,7 +166,7 @@ void SeatView::ShowOwnOutline(bool show)
 {
     for (GVPSPWnd* lit : scene.tableWidgets.litOutlines) Hide(lit);
     scene.SetDirty();
-    const int own = scene.FindSeatByKey(scene.ownUser.userKey);
+    const int own = scene.OwnSeat();
     if (!show || own < 0 || scene.IsRobotSeat(own)) return;
     const std::vector<int32_t>& hand = scene.RoundUser(own).hand;
     for (int32_t slot : scene.floor.cards) {

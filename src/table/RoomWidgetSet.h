@@ -3,6 +3,7 @@
 #include <array>
 
 #include "foundation/core/Containers.h"
+#include "protocol/RoomCodes.h"
 #include "table/core/CardModel.h"
 
 class CVBakIconWnd;
@@ -40,7 +41,6 @@ class GVAvatarWnd;
 
 // The table: the 50 card windows, the deck and the markers the cards drag along.
 struct TableWidgets {
-    static constexpr int kHandSlots = 10;
     static constexpr int kMarkersPerHandSlot = 10;
     static constexpr int kFloorSlots = 12;
     static constexpr int kRemainMarkers = 20;

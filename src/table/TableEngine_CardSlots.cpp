@@ -27,7 +27,7 @@ CardFace TableEngine::FaceOfSlot(int32_t slot) const
 
 GVWnd* TableEngine::GetHandMarker(int handSlot, int index) const
 {
-    if (handSlot < 0 || handSlot >= TableWidgets::kHandSlots || index < 0 || index >= TableWidgets::kMarkersPerHandSlot)
+    if (handSlot < 0 || handSlot >= kHandSlots || index < 0 || index >= TableWidgets::kMarkersPerHandSlot)
         return nullptr;
     return tableWidgets.handMarkers[static_cast<size_t>(handSlot)][static_cast<size_t>(index)];
 }
@@ -40,12 +40,12 @@ GVWnd* TableEngine::GetFloorMarker(int floorSlot) const
 
 bool TableEngine::MissesAvailableMatch(int32_t card) const
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (own < 0 || !IsValidCardId(card)) return false;
     const int32_t month = GetCardInfo(card).month;
     if (month != kBonusMonth && CountCardsOfMonth(floor.cards, month) > 0) return false;
     // The card takes nothing: it misses when another hand card could have taken a floor card.
-    for (int32_t slot : gameInfo.users[static_cast<size_t>(own)].hand) {
+    for (int32_t slot : records.RoundUser(own).hand) {
         const CardFace f = FaceOfSlot(slot);
         if (f.cardId == card || f.month == kBonusMonth || !IsValidCardId(f.cardId)) continue;
         if (CountCardsOfMonth(floor.cards, f.month) > 0) return true;

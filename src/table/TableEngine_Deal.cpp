@@ -129,7 +129,7 @@ void TableEngine::DealHandCards(int seat, int32_t start, int32_t count)
 {
     if (!RoomRecords::IsSeat(seat)) return;
     const int screenSlot = ScreenSlotOf(seat);
-    const DealBatch batch = ::DealHandCards(gameInfo.users[static_cast<size_t>(seat)].hand, seat, screenSlot, start,
+    const DealBatch batch = ::DealHandCards(records.RoundUser(seat).hand, seat, screenSlot, start,
                                             count, gameInfo.ownHandIds);
     const int32_t steps = std::max(1, options.moveSteps[1]);
     std::vector<std::vector<Point>> paths;
@@ -198,9 +198,9 @@ bool TableEngine::GroupFloorMonths()
 
 void TableEngine::SortOwnHand(bool withoutPassMarkers)
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (!RoomRecords::IsSeat(own)) return;
-    const CHTUser& user = gameInfo.users[static_cast<size_t>(own)];
+    const CHTUser& user = records.RoundUser(own);
     const PassMarkers markers = !withoutPassMarkers && !records.IsRobotSeat(own) ? PassMarkers::Show : PassMarkers::Leave;
     const HandOrderPlan plan = ::SortOwnHand(user.hand, CopyFaces(), markers, user.deckFlips);
     for (size_t i = 0; i < plan.ids.size() && i < user.hand.size(); ++i)
@@ -222,9 +222,9 @@ void TableEngine::SortOwnHand(bool withoutPassMarkers)
 
 void TableEngine::SortOwnHandListedLast(const std::vector<int32_t>& listed)
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (!RoomRecords::IsSeat(own)) return;
-    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(own)].hand;
+    const std::vector<int32_t>& hand = records.RoundUser(own).hand;
     const HandOrderPlan plan = ::SortOwnHandListedLast(hand, CopyFaces(), listed);
     for (size_t i = 0; i < plan.ids.size() && i < hand.size(); ++i)
         if (CVHTWnd* card = CardWndBySlot(hand[i]); card && tableModel.SetSlotCard(hand[i], plan.ids[i]))

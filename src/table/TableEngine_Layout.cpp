@@ -22,7 +22,7 @@ void TableEngine::PlaceHand(int seat)
 {
     if (!RoomRecords::IsSeat(seat)) return;
     const int screenSlot = ScreenSlotOf(seat);
-    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    const std::vector<int32_t>& hand = records.RoundUser(seat).hand;
     for (size_t i = 0; i < hand.size(); ++i) {
         CVHTWnd* card = CardWndBySlot(hand[i]);
         if (!card) continue;
@@ -45,7 +45,7 @@ void TableEngine::RelayoutSeats()
         UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
         const int screenSlot = ScreenSlotOf(seat);
         if (screenSlot >= 0) {
-            for (const int32_t slot : gameInfo.users[static_cast<size_t>(seat)].hand)
+            for (const int32_t slot : records.RoundUser(seat).hand)
                 SetCardSize(CardWndBySlot(slot), screenSlot == 0 ? CardSizeKind::Big : CardSizeKind::Small);
             PlaceHand(seat);
         }

@@ -47,7 +47,7 @@ void TableEngine::LiftCard(CVHTWnd* card, LiftSide side)
 
 void TableEngine::PlayHoldOpen(CVHTWnd* card)
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (!card || own < 0 || records.IsRobotSeat(own)) return;
     stage.PlaySoundId(SoundId::HoldOpen);
     if (GVQZAniWnd* open = tableWidgets.holdOpenMarker) {

@@ -62,7 +62,7 @@ void TableEngine::LayoutPiPile(int seat)
     if (!RoomRecords::IsSeat(seat)) return;
     const auto layout = ::LayoutPiPile(tableModel.PiCardsOf(seat), ScreenSlotOf(seat));
     if (!layout) return;
-    CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
+    CHTUser& user = records.RoundUser(seat);
     const int screenSlot = ScreenSlotOf(seat);
     CVCountWnd* count = screenSlot == 0 || screenSlot == 1 ? tableWidgets.piCounts[static_cast<size_t>(screenSlot)] : nullptr;
     if (count) {

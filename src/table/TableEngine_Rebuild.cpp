@@ -37,7 +37,7 @@ bool TableEngine::RebuildHand(int seat, int32_t handCount)
         DebugLine("RebuildHand: seat %d, %d cards: %s", seat, handCount, Reason(r.result));
         return false;
     }
-    const std::vector<int32_t> old = gameInfo.users[static_cast<size_t>(seat)].hand;
+    const std::vector<int32_t> old = records.RoundUser(seat).hand;
     for (const int32_t slot : old) static_cast<void>(tableModel.MoveSlot(slot, TableList::Hand(seat), TableList::Nowhere()));
     for (const int32_t slot : r.hand) {
         if (!tableModel.MoveSlot(slot, TableList::Deck(), TableList::Hand(seat))) continue;
@@ -77,7 +77,7 @@ bool TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int3
 void TableEngine::SeedAnnounced(int seat)
 {
     if (!RoomRecords::IsSeat(seat)) return;
-    CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
+    CHTUser& user = records.RoundUser(seat);
     user.announced.fill(0);
     user.announced[CardSpecial::Gwang] = CountCardsOfSpecial(user.gwangPile, CardSpecial::Gwang);
     user.announced[CardSpecial::Godori] = CountCardsOfSpecial(user.animalPile, CardSpecial::Godori);

@@ -32,7 +32,7 @@ bool TableEngine::IsOwnHandSeat(int seat)
 int32_t TableEngine::PickHandCard(int32_t cardId, int seat)
 {
     if (!RoomRecords::IsSeat(seat)) return -1;
-    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    const std::vector<int32_t>& hand = records.RoundUser(seat).hand;
     if (IsOwnHandSeat(seat)) return FindCardById(hand, cardId);
     if (hand.empty()) return -1;
     const int32_t slot = SlotOf(hand.back());
@@ -47,7 +47,7 @@ int32_t TableEngine::PickHandCard(int32_t cardId, int seat)
 std::vector<int32_t> TableEngine::PickHandCards(const std::vector<int32_t>& ids, int seat)
 {
     if (!RoomRecords::IsSeat(seat) || ids.size() < 2 || !IsValidCardId(ids[0]) || !IsValidCardId(ids[1])) return {};
-    const std::vector<int32_t>& hand = gameInfo.users[static_cast<size_t>(seat)].hand;
+    const std::vector<int32_t>& hand = records.RoundUser(seat).hand;
     if (IsOwnHandSeat(seat)) {
         const int32_t first = FindCardById(hand, ids[0]);
         const int32_t second = FindCardById(hand, ids[1]);
@@ -68,7 +68,7 @@ std::vector<int32_t> TableEngine::PickHandCards(const std::vector<int32_t>& ids,
 
 SoundId TableEngine::PutSoundForGoCount(int seat)
 {
-    const int32_t go = RoomRecords::IsSeat(seat) ? gameInfo.users[static_cast<size_t>(seat)].goCount : 0;
+    const int32_t go = RoomRecords::IsSeat(seat) ? records.RoundUser(seat).goCount : 0;
     if (go > 5) return SoundId::CardPut4;
     return go < 3 ? SoundId::CardPut2 : SoundId::CardPut3;
 }
@@ -108,7 +108,7 @@ void TableEngine::PlayHandCard(int32_t cardId, int seat, bool single)
         gameInfo.turnPutCount += 1;
         ShowKungJJakPut(*floorSlot, kKungJJakEffect, 0);
     }
-    if (gameInfo.users[static_cast<size_t>(seat)].goCount > 2) PlayGoCountAnimation(slot, landing, count);
+    if (records.RoundUser(seat).goCount > 2) PlayGoCountAnimation(slot, landing, count);
     ShowMissionEatMark(*floorSlot);
     stage.SetDirty();
 }
@@ -217,7 +217,7 @@ void TableEngine::DrawDeckCardToHand(int32_t cardId, int seat)
     CVHTWnd* card = CardWndBySlot(slot);
     if (!RoomRecords::IsSeat(seat) || slot < 0 || !card) return;
     if (!tableModel.MoveSlot(slot, TableList::Deck(), TableList::Hand(seat))) return;
-    const auto n = static_cast<int32_t>(gameInfo.users[static_cast<size_t>(seat)].hand.size());
+    const auto n = static_cast<int32_t>(records.RoundUser(seat).hand.size());
     stage.PlaySoundId(SoundId::CardMove);
     const int screenSlot = ScreenSlotOf(seat);
     if (screenSlot == 0 && IsOwnHandSeat(seat) && tableModel.SetSlotCard(slot, cardId)) card->SetImageFrame(cardId);

@@ -2,6 +2,7 @@
 
 #include <list>
 
+#include "protocol/RoomCodes.h"
 #include "table/core/CardModel.h"
 #include "toolkit/GVDDSWnd.h"
 #include "views/CardMarkerSource.h"
@@ -13,7 +14,6 @@ enum class HoverState { Rest, Hover, Pressed };
 // back), a home position, the path of its current move and the hover lift.
 class CVHTWnd : public GVDDSWnd {
 public:
-    static constexpr int kHandSlots = 10;
     static constexpr int kMarkersPerHandSlot = 10;
     static constexpr int kFloorSlots = 12;
     static constexpr int kBackFrame = 50;

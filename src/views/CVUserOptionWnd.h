@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "protocol/RoomCodes.h"
 #include "views/CVPanel.h"
 #include "views/UserOptionOwner.h"
 
@@ -24,7 +25,6 @@ public:
     static constexpr int kSpeedCount = 5;
     static constexpr int kRoomLines = 7;
     static constexpr int kVolumeLow = -5000;
-    static constexpr int kVoiceCount = 4;
     static constexpr int kSkinCount = 2;
 
     CVUserOptionWnd() : CVPanel(kSize, MouseRouting::Yes) {}

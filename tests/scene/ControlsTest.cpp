@@ -160,7 +160,7 @@ TEST_F(UserOptions, PanelPressesAndLabels)
     s.options.soundOn = true;
     ASSERT_EQ(s.Options().OpenOptionWindow(), 1);
     EXPECT_EQ(s.Options().OpenOptionWindow(), 0) << "already open";
-    for (int i = 0; i < CVUserOptionWnd::kVoiceCount; ++i)
+    for (int i = 0; i < kVoiceCount; ++i)
         EXPECT_TRUE(p.GetVoiceRadio(i)->IsVisible()) << "other gender, voice " << i;
 
     s.room.roomState = static_cast<int32_t>(RoomState::Playing);
@@ -174,7 +174,7 @@ TEST_F(UserOptions, PanelPressesAndLabels)
 
     press(p.GetVoiceCheck());
     EXPECT_FALSE(p.IsVoiceOn());
-    for (int i = 0; i < CVUserOptionWnd::kVoiceCount; ++i)
+    for (int i = 0; i < kVoiceCount; ++i)
         EXPECT_FALSE(p.GetVoiceRadio(i)->IsVisible()) << "voices off, voice " << i;
     press(p.GetSkinRadio(1));
     EXPECT_EQ(p.GetSkin(), 1);

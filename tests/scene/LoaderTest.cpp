@@ -239,7 +239,7 @@ TEST_F(Loader, GeneratedRoomLoadsEveryWidgetInDrawingOrderAndItsFirstState)
 
     // Ten hidden markers per hand slot, left out of the tick: the icon set's nine in the loader's
     // order, then the VIP alert's animation 3.
-    for (int slot = 0; slot < TableWidgets::kHandSlots; ++slot) {
+    for (int slot = 0; slot < kHandSlots; ++slot) {
         for (int i = 0; i < TableWidgets::kMarkersPerHandSlot; ++i) {
             SCOPED_TRACE("hand slot " + std::to_string(slot) + " marker " + std::to_string(i));
             const auto* marker =

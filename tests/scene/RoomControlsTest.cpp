@@ -531,7 +531,7 @@ TEST_F(RoomControlOps, MusicSlidersShowOneVolume)
     s.Options().CloseOptionWindow();
 
     s.missions.kungjjak = nullptr;
-    const std::string subkey = std::to_string(CMirelleVWS::kGameNumber);
+    const std::string subkey = std::to_string(kGameNumber);
     const struct { const char* name; int released; const char* stored; } fallback[] = {
         {"a volume in range", -4999, "-4999"},
         {"the left end is silence", -5000, "-10000"},

@@ -169,7 +169,7 @@ public:
     void HostMessage(int kind, const std::string&, const std::string&) override { Note("HostMessage", kind); }
     void NotifyHostRoomEntered() override { Note("NotifyHostRoomEntered"); }
     void PrintChatText(const std::string& text) override { calls.push_back("PrintChatText " + text); }
-    int ShowMessageBox(const std::string& text, int, uint32_t, const std::string&, uint32_t) override
+    BoxAnswer ShowMessageBox(const std::string& text, BoxType, uint32_t, const std::string&, uint32_t) override
     {
         calls.push_back("ShowMessageBox " + text);
         return messageBoxAnswer;
@@ -268,7 +268,7 @@ public:
     int64_t notifyMoney = 0;
     DecisionKind phaseTimer = DecisionKind::None;
     int phaseSeconds = 10;  // what StartPhaseTimer answers
-    int messageBoxAnswer = 1;
+    BoxAnswer messageBoxAnswer = BoxAnswer::Ok;
     std::string hostText;
 
 private:

@@ -141,12 +141,12 @@ inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
 }
 
 // What the next message box shown on this thread is answered with.
-struct BoxAnswer {
+struct PlannedBoxAnswer {
     int command = IDOK;            // WM_COMMAND id posted to the box
     std::function<void()> before;  // runs in the box's loop before the command is posted
     bool answered = false;
 };
-inline BoxAnswer nextBox;
+inline PlannedBoxAnswer nextBox;
 inline void CALLBACK AnswerBoxOnTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
     const HWND box = GetOpenMessageBox();

@@ -55,7 +55,7 @@ protected:
     void WaitInMessageBox(std::function<void()> meanwhile)
     {
         AnswerNextBox(IDOK, std::move(meanwhile));
-        EXPECT_EQ(Scene().Link().ShowMessageBox("wait", 0, 0, "", 0), 1);
+        EXPECT_EQ(Scene().Link().ShowMessageBox("wait", BoxType::Ok, 0, "", 0), BoxAnswer::Ok);
         EXPECT_TRUE(nextBox.answered) << "no box was shown";
     }
 

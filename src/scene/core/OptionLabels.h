@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "protocol/RoomCodes.h"
+
 // The names the user options show: the four voices by gender row and the two table skins.
 namespace OptionLabels {
 
-constexpr int kVoiceCount = 4;
 constexpr int kSkinCount = 2;
 
 // Gender 0 and 1 keep their row, any other gender takes the third; a voice outside 0..3 is empty.

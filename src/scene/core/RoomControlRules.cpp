@@ -62,10 +62,10 @@ std::string ForcedExitQuestion(int64_t cost)
     return FormatText(" 고스톱 머니 %s냥이 강제퇴장 비용으로 지불됩니다. \n 강제퇴장 시키겠습니까? ", number.c_str());
 }
 
-ForcedExitAnswer AnswerForcedExit(int boxAnswer, int32_t roomState, bool tableSynced)
+ForcedExitAnswer AnswerForcedExit(BoxAnswer boxAnswer, int32_t roomState, bool tableSynced)
 {
     // A question closed by its timer answers "no" in our box: no kick without a yes.
-    if (boxAnswer != 1) return ForcedExitAnswer::Stop;
+    if (boxAnswer != BoxAnswer::Ok) return ForcedExitAnswer::Stop;
     if (roomState == kStateResultShown || (roomState == kStatePlaying && !tableSynced)) return ForcedExitAnswer::Refused;
     return ForcedExitAnswer::Kick;
 }

@@ -44,7 +44,7 @@ std::string ForcedExitQuestion(int64_t cost);
 // After the question: only a yes (box answer 1) kicks, and only while the table is in step with the
 // server (state 2 needs the table synchronised) and no result is shown.
 enum class ForcedExitAnswer { Stop, Refused, Kick };
-ForcedExitAnswer AnswerForcedExit(int boxAnswer, int32_t roomState, bool tableSynced);
+ForcedExitAnswer AnswerForcedExit(BoxAnswer boxAnswer, int32_t roomState, bool tableSynced);
 
 // Seconds of the running decision after auto-play switches, or nothing when the decision timer keeps
 // running as it is: only a change, only while a decision of the own user runs (the own turn, or the

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/core/Text.h"
+#include "protocol/RoomCodes.h"
 #include "table/core/CardModel.h"
 
 namespace VipRules {
@@ -130,8 +131,7 @@ std::vector<int32_t> HoldMonths(const TableView& table, int opponent, int given)
 
 std::vector<bool> HoldSlots(const std::vector<int32_t>& handIds, const std::vector<int32_t>& months)
 {
-    constexpr size_t kHandSlots = 10;
-    std::vector<bool> slots(std::min(handIds.size(), kHandSlots), false);
+    std::vector<bool> slots(std::min(handIds.size(), static_cast<size_t>(kHandSlots)), false);
     for (size_t k = 0; k < slots.size(); ++k)
         slots[k] = IsValidCardId(handIds[k]) && Holds(months, GetCardInfo(handIds[k]).month);
     return slots;

@@ -12,7 +12,6 @@ namespace EntryRules {
 namespace {
 
 constexpr int32_t kHandLimit = 10;
-constexpr int32_t kCardCount = 50;
 constexpr int32_t kPickPositions = 12;
 constexpr uint32_t kJoinQuestionMs = 5000;
 
@@ -24,7 +23,7 @@ std::string Money(int64_t amount)
 
 Box Notice(const char* text, uint32_t ms)
 {
-    return Box{text, "", ms, kBoxColor};
+    return Box{text, "", ms, kBoxTextColor};
 }
 
 std::string OutOfMoneyTitle(const std::string& detail, const ResultRoom& room)
@@ -58,7 +57,7 @@ void PlanCode(ResultPlan& plan, int32_t code, const std::string& detail, bool fr
     case 5: case 6:
         Format(text, "등급이 맞지 않아 방에 입장할 수 없습니다.\n%s채널로 이동하면 게임참여가 가능합니다.",
                StakeName(static_cast<int32_t>(LeadingNumber(detail)), room.roomKind).c_str());
-        plan.box = Box{text, "", 5000, kBoxColor};
+        plan.box = Box{text, "", 5000, kBoxTextColor};
         break;
     case 7: plan.box = Notice("방에 입장할 수 없습니다. ", 3000); break;
     case 8:
@@ -72,7 +71,7 @@ void PlanCode(ResultPlan& plan, int32_t code, const std::string& detail, bool fr
     case 10:
         plan.box = Box{"소지머니가 부족하여, 현재 채널에서 게임에 참여할 수 없습니다.\n금고인출, 리필, 게임몰을 이용하시거나,\n"
                        "대기실에서 ＂등급보험금받기＂를 이용하세요.",
-                       OutOfMoneyTitle(detail, room), 5000, kBoxColor};
+                       OutOfMoneyTitle(detail, room), 5000, kBoxTextColor};
         if (!fromJoin) plan.tail = Tail::Observer;
         break;
     case 11:
@@ -109,7 +108,7 @@ void PlanCode(ResultPlan& plan, int32_t code, const std::string& detail, bool fr
     case 202: {
         std::string stamp;
         Format(text, " \"뚝딱로봇\"의 유효기간(%s)이 지나 게임을 종료합니다.", FormatTimestampText(stamp, detail).c_str());
-        plan.box = Box{text, "", 5000, kBoxColor};
+        plan.box = Box{text, "", 5000, kBoxTextColor};
         plan.tail = Tail::Leave;
         break;
     }
@@ -208,7 +207,7 @@ std::optional<Box> JoinQuestion(const JoinRoom& room)
         box = Box{"선택하신 방이 맞는지 확인해 주세요.", "자유채널 점500만냥 방입니다.", kJoinQuestionMs, kWarningColor};
     } else if (IsTargetScoreRoom(room.roomKind) && room.noMinimumEntry == 1) {
         box = Box{"최소입장금액에 제한이 없는 방입니다. 참여 하시겠습니까?\n(상대와 베팅금액이 맞지 않아 불이익을 받을 수 있습니다.)",
-                  "", kJoinQuestionMs, kBoxColor};
+                  "", kJoinQuestionMs, kBoxTextColor};
     }
     const bool antiLeave = IsAntiLeaveRoom(room.roomKind, room.antiLeave);
     const bool fast = room.gameSpeed == 2;
@@ -220,7 +219,7 @@ std::optional<Box> JoinQuestion(const JoinRoom& room)
     else if (fast)
         text = "게임속도가 빠른 방입니다. 참여하시겠습니까?";
     if (text) {
-        if (!box) box = Box{"", "", kJoinQuestionMs, kBoxColor};
+        if (!box) box = Box{"", "", kJoinQuestionMs, kBoxTextColor};
         box->text = text;
     }
     return box;

@@ -13,7 +13,6 @@
 // tournament title and the checks of the snapshot and the pick list.
 namespace EntryRules {
 
-constexpr uint32_t kBoxColor = 0xCF7F00;
 constexpr uint32_t kWarningColor = 0x0000FF;
 constexpr int64_t kMoneyNoticeLimit = 500'000'000'000;
 
@@ -22,7 +21,7 @@ struct Box {
     std::string text;
     std::string title;
     uint32_t autoCloseMs = 0;
-    uint32_t color = kBoxColor;
+    uint32_t color = kBoxTextColor;
     bool operator==(const Box&) const = default;
 };
 

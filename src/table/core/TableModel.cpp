@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "protocol/RoomCodes.h"
 #include "table/core/TableLayout.h"
 
 namespace {
 
-constexpr int32_t kSeatCount = 2;
 constexpr int32_t kCapturedMonths = 12;  // bonus cards (month 12) are not counted
 
 bool IsSlot(int32_t slot)

@@ -23,7 +23,6 @@ namespace {
 
 constexpr uint32_t kClientVersion = 20110927;
 constexpr uint32_t kOutOfDateBoxMs = 5000;
-constexpr uint32_t kEntryBoxColor = EntryRules::kBoxColor;
 constexpr int32_t kFastRoomCardSpeed = 4;
 constexpr const char* kRobotName = "맞고로봇";
 
@@ -35,8 +34,8 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
         // The own record is not copied yet: the body's key is the one to report.
         int32_t inOut = 0;
         stage.HostRequest(body.user.userKey, HostRequestCode::OutOfDate, 0, nullptr, &inOut);
-        stage.ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", 0, kOutOfDateBoxMs,
-                       "현재 실행중인 별맞고 파일은 최신 버전이 아닙니다.", kEntryBoxColor);
+        stage.ShowMessageBox("재실행하시면 최신버전을 다운 받을 수 있습니다.", BoxType::Ok, kOutOfDateBoxMs,
+                       "현재 실행중인 별맞고 파일은 최신 버전이 아닙니다.", kBoxTextColor);
         stage.PostToHost(HostNotifyCode::Leave);
         return;
     }
@@ -124,7 +123,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         join.gameSpeed = room.option.turnTime;
         const auto question = EntryRules::JoinQuestion(join);
         // Unanswered, the question closes as no: the user never sits without consent.
-        if (question && stage.ShowMessageBox(question->text, 1, question->autoCloseMs, question->title, question->color) == 2)
+        if (question && stage.ShowMessageBox(question->text, BoxType::OkCancel, question->autoCloseMs, question->title, question->color) == BoxAnswer::Cancel)
             stage.ExitRoom();
         else
             static_cast<void>(requests.SendPlay(0));  // nothing here follows it
@@ -223,7 +222,7 @@ void EntryFlow::OnJoinGameAnswer(const JoinGameAnswer& body)
         }
         case 2: ShowEntryResult(13, "", false); break;
         case 3: ShowEntryResult(16, "", false); break;
-        case 4: stage.ShowMessageBox("게임에 참여할 수 없습니다.\n아이디를 확인해 주세요.", 0, 5000, "", kEntryBoxColor); break;
+        case 4: stage.ShowMessageBox("게임에 참여할 수 없습니다.\n아이디를 확인해 주세요.", BoxType::Ok, 5000, "", kBoxTextColor); break;
         default: break;
         }
         stage.UpdatePlayObserveButtons(1);
@@ -301,8 +300,8 @@ void EntryFlow::SeatAnswerFollowUp(const JoinGameAnswer& body, bool own)
 
 void EntryFlow::InviteToFreeChannel()
 {
-    if (stage.ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", 0,
-                       0, "", kEntryBoxColor) != 1)
+    if (stage.ShowMessageBox("자유채널 점500만냥 방은 초대한 사람만 입장 할 수 있습니다.\n초대하기를 시작합니다. 확인을 눌러주세요.", BoxType::Ok,
+                       0, "", kBoxTextColor) != BoxAnswer::Ok)
         return;
     stage.FocusHostWindow();
     int32_t inOut = 0;
@@ -394,7 +393,7 @@ void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool bothSea
     }
     if (!records.IsUserSeated() && records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, false);
     if (body.reason == 23 && records.IsUserSeated())
-        stage.ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", 0, 3000, "", kEntryBoxColor);
+        stage.ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", BoxType::Ok, 3000, "", kBoxTextColor);
     stage.SetDirty();
 }
 
@@ -476,7 +475,7 @@ void EntryFlow::CarryOutEntryResult(const EntryRules::ResultPlan& plan)
     int32_t inOut = 0;
     if (plan.alertSound) stage.PlaySoundId(SoundId::BoxNotify);
     if (plan.forcedExitRequest) stage.HostRequest(ownUser.userKey, HostRequestCode::ForcedExitRefused, 0, nullptr, &inOut);
-    if (plan.box) stage.ShowMessageBox(plan.box->text, 0, plan.box->autoCloseMs, plan.box->title, plan.box->color);
+    if (plan.box) stage.ShowMessageBox(plan.box->text, BoxType::Ok, plan.box->autoCloseMs, plan.box->title, plan.box->color);
     ShowPrize(plan.prizeTexts);
     if (plan.waitMs) stage.Delay(plan.waitMs);
     if (!plan.prizeTexts.empty()) ShowPrize({});

@@ -61,7 +61,7 @@ void FirstPlayerFlow::OnShuffleCards(const ShuffleCards& body)
     else OpenCardPick(body);
     if (!records.IsUserSeated()) return;
     stage.StartBlinkTimer();
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
         marker->SetPos(TurnMarkerPoint(records.GetPlayer(own).screenSlot));
         marker->Show(true);

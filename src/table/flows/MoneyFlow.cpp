@@ -13,11 +13,9 @@
 namespace {
 
 constexpr uint32_t kWithdrawalKind = 6;
-constexpr uint32_t kNoticeColour = 0xCF7F00;
 constexpr uint32_t kWithdrawalBoxMs = 2000;
 constexpr uint32_t kCapBoxMs = 5000;
 constexpr uint32_t kGainBannerMs = 1000;
-constexpr int kOkBox = 0;
 // The money-return panel's line that carries the banner's text.
 constexpr size_t kBannerLine = 1;
 namespace Refill {
@@ -81,7 +79,7 @@ void MoneyFlow::OnSafeWithdrawal(const SafeWithdrawal& body)
                                    p.nickname.c_str(), p.userId.c_str(), amount.c_str()));
     if (key != ownUser.userKey) {
         stage.ShowMessageBox(FormatText(" %s(%s)님이 금고에서 출금 하셨습니다. ", p.nickname.c_str(), p.userId.c_str()),
-                             kOkBox, kWithdrawalBoxMs, "금고출금", kNoticeColour);
+                             BoxType::Ok, kWithdrawalBoxMs, "금고출금", kBoxTextColor);
     } else {
         records.lastWithdrawal = body.amount;
         records.moneyAfterWithdrawal = p.gameMoney;
@@ -115,7 +113,7 @@ void MoneyFlow::OnMoneyCapNotice(const MoneyCapNotice& body)
     ownUser.extraMoney = body.extraMoney;
     const auto text = MoneyRules::CapNoticeText(
         {body.grade, body.cap, body.extraMoney, body.deadline, body.gameMoney, ownUser.safeMoney});
-    if (text) stage.ShowMessageBox(*text, kOkBox, kCapBoxMs, "고스톱 머니총합 최고한도 초과", kNoticeColour);
+    if (text) stage.ShowMessageBox(*text, BoxType::Ok, kCapBoxMs, "고스톱 머니총합 최고한도 초과", kBoxTextColor);
     stage.ReportSeatMoney();
 }
 
@@ -125,8 +123,8 @@ void MoneyFlow::OnMoneyReturned(const MoneyReturned& body)
     if (static_cast<int32_t>(body.userKey) == ownUser.userKey || !records.IsUserSeated() || body.amount <= 0) return;
     std::string amount;
     FormatNumberWithCommas(amount, body.amount);
-    stage.ShowMessageBox(FormatText("상대가 나가면서 획득한 머니 %s냥을 돌려주었습니다.", amount.c_str()), kOkBox,
-                         kReturnBoxMs, "", kNoticeColour);
+    stage.ShowMessageBox(FormatText("상대가 나가면서 획득한 머니 %s냥을 돌려주었습니다.", amount.c_str()), BoxType::Ok,
+                         kReturnBoxMs, "", kBoxTextColor);
     gameInfo.missionMusic = 0;
 }
 

@@ -11,7 +11,6 @@ namespace {
 namespace Limit {
 constexpr int32_t Changed = 1, Lifted = 3;
 }
-constexpr uint32_t kNoticeColour = 0xCF7F00;
 constexpr uint32_t kLimitBoxMs = 5000;
 
 }  // namespace
@@ -27,7 +26,7 @@ void NoticeFlow::OnEntryLimitChanged(const EntryLimitChanged& body)
 {
     stage.PlaySoundId(SoundId::BoxNotify);
     if (body.kind == Limit::Changed && body.userKey == ownUser.userKey && body.showFlag != 0)
-        stage.ShowMessageBox(body.text, 0, kLimitBoxMs, "", kNoticeColour);
+        stage.ShowMessageBox(body.text, BoxType::Ok, kLimitBoxMs, "", kBoxTextColor);
     if (body.kind == Limit::Lifted) {
         stage.PrintChatText("입장 금액`1110` 제한이 없는`0111` 방으로 자동 변경되었습니다! `0010`");
         int32_t value = 0;

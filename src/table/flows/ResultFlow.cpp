@@ -98,7 +98,7 @@ void ResultFlow::PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat)
 
 void ResultFlow::OnRoundResult(const RoundResult& body)
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
     stage.StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
@@ -168,7 +168,7 @@ void ResultFlow::ReserveResultItems(int own, bool assaRose)
 void ResultFlow::OnEventRoundResult(const EventRoundResult& body)
 {
     OpenResultPhase();
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     for (int s = 0; s < 2; ++s) {
         const size_t i = static_cast<size_t>(s);
         PlayerInfo& p = records.GetPlayer(s);
@@ -197,7 +197,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
 {
     flows.missions.StopTargetScoreEffects();
     records.desperateRoundFinished = true;
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     if (own >= 0 && controls.autoPlay) EnableAutoPlayButton(roomButtons.autoPlaySetting, false);
     stage.StartPhaseTimer(DecisionKind::ResultItem);
     OpenResultPhase();
@@ -239,7 +239,7 @@ void ResultFlow::OnDesperateRoundResult(const DesperateRoundResult& body)
 
 void ResultFlow::OnGameEnd(const GameEnd& body)
 {
-    const int ownBefore = records.FindSeatByKey(ownUser.userKey);
+    const int ownBefore = records.OwnSeat();
     if (ownBefore >= 0) EnableAutoPlayButton(roomButtons.autoPlaySetting, true);
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
@@ -288,7 +288,7 @@ void ResultFlow::UpdateAntiLeaveAtGameEnd(int32_t count)
     if (!records.IsAntiLeaveRoom() || count == entryState.antiLeaveCount) return;
     entryState.antiLeaveCount = count;
     if (count == 0)
-        stage.ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", 0, 3000, "먹튀방지 옵션이 해제되었습니다.",
+        stage.ShowMessageBox("이제부터 방을 자유롭게 나갈 수 있습니다.", BoxType::Ok, 3000, "먹튀방지 옵션이 해제되었습니다.",
                        kWarningColour);
     flows.periphery.UpdateRestrict(true, count > 0);
 }
@@ -297,7 +297,7 @@ void ResultFlow::UpdateAntiLeaveAtGameEnd(int32_t count)
 // reset, but only the own seat's is the server's to hear, and only once.
 void ResultFlow::SettleGameEndSeats(const GameEnd& body)
 {
-    const int own = records.FindSeatByKey(ownUser.userKey);
+    const int own = records.OwnSeat();
     for (int s = 0; s < 2; ++s) {
         const GameEndSeat& in = body.seats[static_cast<size_t>(s)];
         PlayerInfo& p = records.GetPlayer(s);

@@ -67,7 +67,7 @@ bool RoomRequests::SendPlay(int flag)
     if (records.IsUserSeated()) return false;
     if (records.GetRoomState() != RoomState::Waiting && !records.HasRobotSeat() && flag == 0) return false;
     if (records.IsTournamentRoom() && records.controls.tournamentGradeMismatch) {
-        stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", 0, 3000, "", EntryRules::kBoxColor);
+        stage.ShowMessageBox(" 토너먼트 등급이 맞지 않아 방에 입장할 수 없습니다. ", BoxType::Ok, 3000, "", kBoxTextColor);
         stage.PostToHost(HostNotifyCode::Leave);
         stage.PlaySoundId(SoundId::RoomExit);
         return false;
@@ -132,7 +132,7 @@ bool RoomRequests::SendSunPick(int32_t pick, int timedOut)
 
 bool RoomRequests::SendMonthChoice(int32_t choice)
 {
-    const int own = records.FindSeatByKey(records.ownUser.userKey);
+    const int own = records.OwnSeat();
     if (records.timers.phaseTimerKind != DecisionKind::MonthChoice || own < 0 || records.IsRobotSeat(own)) return false;
     if (!SendGameRequest(Requests::MonthChoice{choice})) return false;
     CloseDecision();
@@ -151,7 +151,7 @@ bool RoomRequests::SendPlayCard(int32_t card, int timedOut)
 
 void RoomRequests::CountOwnTimeout()
 {
-    const int own = records.FindSeatByKey(records.ownUser.userKey);
+    const int own = records.OwnSeat();
     if (own < 0) return;
     PlayerInfo& me = records.GetPlayer(own);
     ++me.turnTimeoutCount;
@@ -210,8 +210,8 @@ bool RoomRequests::SendDealShown(int32_t a, int32_t b)
 bool RoomRequests::SendGiveUp()
 {
     if (!records.IsUserSeated() || !records.IsTournamentRoom()) return false;
-    if (stage.ShowMessageBox(" 기권을 하시게 되면 소지하고 계신 토너먼트 금액을 상대에게 모두 잃게 됩니다. ", 1, 0, "",
-                             EntryRules::kBoxColor) != 1)
+    if (stage.ShowMessageBox(" 기권을 하시게 되면 소지하고 계신 토너먼트 금액을 상대에게 모두 잃게 됩니다. ", BoxType::OkCancel, 0, "",
+                             kBoxTextColor) != BoxAnswer::Ok)
         return false;
     return SendGameRequest(Requests::GiveUp{});
 }
@@ -267,8 +267,8 @@ bool RoomRequests::SendBet(int32_t a, int32_t b)
 bool RoomRequests::SendDesperateExit()
 {
     if (!records.IsUserSeated() || !records.IsDesperateRoom() || !records.controls.roundStarted) return false;
-    if (stage.ShowMessageBox("정정당당 방에서 나가시겠습니까?\n목표점수를 채우지 못하고 나가면 베팅금액을 잃게됩니다.\n", 1, 0,
-                             "", EntryRules::kBoxColor) != 1)
+    if (stage.ShowMessageBox("정정당당 방에서 나가시겠습니까?\n목표점수를 채우지 못하고 나가면 베팅금액을 잃게됩니다.\n", BoxType::OkCancel, 0,
+                             "", kBoxTextColor) != BoxAnswer::Ok)
         return false;
     return SendGameRequest(Requests::DesperateExit{});
 }

@@ -59,7 +59,7 @@ public:
     virtual void HostMessage(int kind, const std::string& text1, const std::string& text2) = 0;
     virtual void NotifyHostRoomEntered() = 0;
     virtual void PrintChatText(const std::string& text) = 0;
-    virtual int ShowMessageBox(const std::string& text, int type, uint32_t autoCloseMs, const std::string& title,
+    virtual BoxAnswer ShowMessageBox(const std::string& text, BoxType type, uint32_t autoCloseMs, const std::string& title,
                        uint32_t textColor) = 0;
     // Each seated player's key and money to the host, after every money change.
     virtual void ReportSeatMoney() = 0;

@@ -53,7 +53,7 @@ void RoundFlow::MoveTurnMarker(int slot)
 
 void RoundFlow::ShowStakeConfirm(const PerSeat<int32_t>& values)
 {
-    const int kind = RoundRules::StakeConfirmKind(values[0], values[1], records.FindSeatByKey(ownUser.userKey));
+    const int kind = RoundRules::StakeConfirmKind(values[0], values[1], records.OwnSeat());
     if (kind == 12)
         for (int s = 0; s < 2; ++s) records.GetPlayer(s).readyValue = 0;
     stage.ShowNotify(kind);

@@ -22,7 +22,6 @@ namespace Mark {
 constexpr int32_t Observe = 0, ObserveOff = 1, Exit = 2, ExitOff = 3;
 }
 constexpr int32_t kDisconnectedState = 1;
-constexpr uint32_t kNoticeColour = 0xCF7F00;
 constexpr uint32_t kKickBoxMs = 3000;
 constexpr char kRobotName[] = "맞고로봇";
 constexpr int32_t kNoStartAnimationRoom = 60;
@@ -75,7 +74,7 @@ void SeatFlow::OnKickReserve(const KickReserve& body)
     }
     stage.PlaySoundId(SoundId::BoxNotify);
     stage.SendKickListToHost();
-    stage.ShowMessageBox(text, 0, kKickBoxMs, "", kNoticeColour);
+    stage.ShowMessageBox(text, BoxType::Ok, kKickBoxMs, "", kBoxTextColor);
 }
 
 void SeatFlow::OnSeatMark(const SeatMark& body)

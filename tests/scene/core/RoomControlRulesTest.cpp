@@ -53,17 +53,17 @@ TEST(ForcedExit, CostMoneyStateReservationAndTheQuestion)
     EXPECT_NE(ForcedExitQuestion(2'800'000'000).find("2,800,000,000"), std::string::npos);
 }
 
-// A box closed by its timer answers 2: no kick without a yes.
+// A box closed by its timer answers cancel: no kick without a yes.
 TEST(ForcedExit, OnlyYesKicksAndOnlyOnATableInStep)
 {
-    const struct { const char* name; int answer, state; bool synced; ForcedExitAnswer want; } cases[] = {
-        {"yes while waiting", 1, 1, false, ForcedExitAnswer::Kick},
-        {"yes in a round in step", 1, 2, true, ForcedExitAnswer::Kick},
-        {"yes in a round not in step", 1, 2, false, ForcedExitAnswer::Refused},
-        {"yes after the round ended meanwhile", 1, 3, true, ForcedExitAnswer::Refused},
-        {"no", 2, 1, true, ForcedExitAnswer::Stop},
-        {"closed by its timer", 2, 2, true, ForcedExitAnswer::Stop},
-        {"no box (no window)", 0, 1, true, ForcedExitAnswer::Stop},
+    const struct { const char* name; BoxAnswer answer; int state; bool synced; ForcedExitAnswer want; } cases[] = {
+        {"yes while waiting", BoxAnswer::Ok, 1, false, ForcedExitAnswer::Kick},
+        {"yes in a round in step", BoxAnswer::Ok, 2, true, ForcedExitAnswer::Kick},
+        {"yes in a round not in step", BoxAnswer::Ok, 2, false, ForcedExitAnswer::Refused},
+        {"yes after the round ended meanwhile", BoxAnswer::Ok, 3, true, ForcedExitAnswer::Refused},
+        {"no", BoxAnswer::Cancel, 1, true, ForcedExitAnswer::Stop},
+        {"closed by its timer", BoxAnswer::Cancel, 2, true, ForcedExitAnswer::Stop},
+        {"no box (no window)", BoxAnswer{0}, 1, true, ForcedExitAnswer::Stop},
     };
     for (const auto& c : cases) EXPECT_EQ(AnswerForcedExit(c.answer, c.state, c.synced), c.want) << c.name;
 }

@@ -71,10 +71,10 @@ TEST(EntryResult, EachCodeShowsItsBoxAndEndsByItsTail)
     };
     for (const auto& c : cases) {
         const ResultPlan p = PlanEntryResult(c.code, "", c.fromJoin, c.room);
-        const uint32_t ms = p.box ? p.box->autoCloseMs : 0, color = p.box ? p.box->color : kBoxColor;
+        const uint32_t ms = p.box ? p.box->autoCloseMs : 0, color = p.box ? p.box->color : kBoxTextColor;
         const int32_t post = p.tail == watch ? 0 : p.postCode;
         EXPECT_EQ((std::tuple{p.alertSound, BoxText(p), ms, color, p.tail, post, Kinds(p.hostNotes)}),
-                  (std::tuple{c.alert, c.text, c.ms, kBoxColor, c.tail, c.post, c.notes}))
+                  (std::tuple{c.alert, c.text, c.ms, kBoxTextColor, c.tail, c.post, c.notes}))
             << c.name << ": alert, box text, auto-close, colour, tail, post code, notes";
     }
 }
@@ -151,15 +151,15 @@ TEST(JoinQuestion, AsksForTheRoomsThatNeedConsent)
         {"fast free channel keeps the title", room(0, 0, 2, {.freeChannel = 1}), "게임속도가 빠른 방입니다. 참여하시겠습니까?",
          freeTitle, kWarningColor},
         {"no minimum entry", room(41, 0, 0, {.noMinimum = 1}),
-         "최소입장금액에 제한이 없는 방입니다. 참여 하시겠습니까?\n(상대와 베팅금액이 맞지 않아 불이익을 받을 수 있습니다.)", "", kBoxColor},
-        {"anti-leave", room(8, 3, 0), antiLeaveText, "", kBoxColor},
+         "최소입장금액에 제한이 없는 방입니다. 참여 하시겠습니까?\n(상대와 베팅금액이 맞지 않아 불이익을 받을 수 있습니다.)", "", kBoxTextColor},
+        {"anti-leave", room(8, 3, 0), antiLeaveText, "", kBoxTextColor},
         {"anti-leave and fast", room(10, 1, 2),
-         "먹튀방지방 및 게임속도가 빠른 방입니다. 참여하시겠습니까?\n(판수를 채우거나 올인시 먹튀방지옵션이 해제됩니다.)", "", kBoxColor},
+         "먹튀방지방 및 게임속도가 빠른 방입니다. 참여하시겠습니까?\n(판수를 채우거나 올인시 먹튀방지옵션이 해제됩니다.)", "", kBoxTextColor},
         {"kind 9 with the setting off is not anti-leave", room(9, 0, 0), "", "", 0},
-        {"fast only", room(3, 0, 2), "게임속도가 빠른 방입니다. 참여하시겠습니까?", "", kBoxColor},
+        {"fast only", room(3, 0, 2), "게임속도가 빠른 방입니다. 참여하시겠습니까?", "", kBoxTextColor},
         {"the flag off never asks", room(9, 1, 2, {.asked = 0}), "", "", 0},
         {"a round under way without a robot: no question", room(9, 1, 0, {.playState = 2}), "", "", 0},
-        {"a robot seated asks during a round", room(9, 1, 0, {.playState = 2, .robot = true}), antiLeaveText, "", kBoxColor},
+        {"a robot seated asks during a round", room(9, 1, 0, {.playState = 2, .robot = true}), antiLeaveText, "", kBoxTextColor},
     };
     for (const auto& c : cases) {
         const auto box = JoinQuestion(c.room);
