@@ -95,9 +95,18 @@ struct Shape {
     uint32_t rgb = 0x808080;
     placeholder::Fill fill = placeholder::Fill::Solid;
     std::string label;
+    std::vector<std::string> labels;  // one per group of frames, split evenly like the hot spots
     std::vector<std::string> glyphs;  // frame f shows glyphs[f % size] instead of the label
     int advance = 0;                  // the columns a glyph takes before the next one starts
     int keyed = 0;                    // each frame's corners cut diagonally this deep, in the colour key magenta
+    std::set<int> outlined;           // frames drawn as a bare outline, see-through inside
+
+    const std::string& LabelOf(int f) const
+    {
+        if (labels.empty()) return label;
+        const size_t group = static_cast<size_t>(f) * labels.size() / static_cast<size_t>(frames);
+        return labels[std::min(group, labels.size() - 1)];
+    }
 
     Point HotOf(int f) const
     {
@@ -108,9 +117,10 @@ struct Shape {
     Image Frame(int f) const
     {
         const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
+        if (outlined.count(f) != 0) return placeholder::Outline(w, h, shade);
         if (!glyphs.empty())
             return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
-        Image image = placeholder::Labelled(w, h, shade, label, f, fill);
+        Image image = placeholder::Labelled(w, h, shade, LabelOf(f), f, fill);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
@@ -119,6 +129,24 @@ struct Shape {
         return image;
     }
 };
+
+// "N" or "A-B" items, comma separated: frame numbers below `frames`.
+bool ParseFrameSet(const std::string& s, int frames, std::set<int>& out)
+{
+    for (const std::string& item : SplitList(s)) {
+        int from = 0, to = 0;
+        const size_t dash = item.find('-');
+        if (dash == std::string::npos) {
+            if (!ParseInt(item, from)) return false;
+            to = from;
+        } else if (!ParseInt(item.substr(0, dash), from) || !ParseInt(item.substr(dash + 1), to)) {
+            return false;
+        }
+        if (from < 0 || to < from || to >= frames) return false;
+        for (int f = from; f <= to; ++f) out.insert(f);
+    }
+    return !out.empty();
+}
 
 // "X,Y" or several "X,Y;X,Y": one hot spot per group of frames.
 bool ParseHots(const std::string& s, std::vector<Point>& hots)
@@ -149,11 +177,25 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     else if (fill == "frame") s.fill = placeholder::Fill::Frame;
     else if (fill != "solid") return Fail(e, "fill must be solid, stipple or frame", error);
     s.label = e.Get("label", Stem(e.path));
+    if (e.Has("labels")) s.labels = SplitList(e.Get("labels"));
+    if (s.labels.size() > static_cast<size_t>(s.frames)) return Fail(e, "labels must name at most one text per frame", error);
     s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
+    if (e.Has("texts")) s.glyphs = SplitList(e.Get("texts"));
+    if (e.Has("outline") && !ParseFrameSet(e.Get("outline"), s.frames, s.outlined))
+        return Fail(e, "outline must list frames N or A-B below the frame count", error);
     s.advance = s.w;
     if (e.Has("advance") && (!ParseInt(e.Get("advance"), s.advance) || s.advance < 1 || s.advance > s.w))
         return Fail(e, "advance must be 1..the width", error);
     if (e.Has("keyed") && (!ParseInt(e.Get("keyed"), s.keyed) || s.keyed < 0)) return Fail(e, "keyed must be 0 or more", error);
+    // A text that does not fit would be cut at the picture's edge and read as another.
+    for (const std::string& text : s.glyphs)
+        if (!placeholder::GlyphFits(s.advance, s.h, text)) return Fail(e, "the text \"" + text + "\" does not fit its frame", error);
+    if (s.glyphs.empty()) {
+        const std::vector<std::string> names = s.labels.empty() ? std::vector<std::string>{s.label} : s.labels;
+        for (const std::string& name : names)
+            if (!placeholder::LabelFits(s.w, s.h, name, s.frames - 1))
+                return Fail(e, "the label \"" + name + "\" does not fit its frame", error);
+    }
     return true;
 }
 
