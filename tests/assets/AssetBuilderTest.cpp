@@ -135,8 +135,9 @@ TEST(AssetBuilder, LabelsPerGroupOfFramesAndOutlinedFrames)
     const auto out = BuildAll("pack l.psp size=40x30 frames=4 labels=A,B outline=3\n"
                               "pack a.psp size=40x30 frames=4 label=A\n"
                               "pack b.psp size=40x30 frames=4 label=B\n"
-                              "pack t.psp size=26x20 frames=4 texts=1G,2G,3G\n", error);
-    ASSERT_EQ(out.size(), 4u) << error;
+                              "pack t.psp size=26x20 frames=4 texts=1G,2G,3G\n"
+                              "pack n.psp size=40x30 frames=4 label=A notes=24,12,B\n", error);
+    ASSERT_EQ(out.size(), 5u) << error;
     std::vector<std::vector<QZFrame>> packs;
     for (const auto& file : out) {
         auto pack = ReadSpriteFile(file.data(), file.size(), SpriteFileKind::Pack);
@@ -153,6 +154,7 @@ TEST(AssetBuilder, LabelsPerGroupOfFramesAndOutlinedFrames)
     EXPECT_NE(texts[0].pixels, texts[1].pixels) << "each count its text";
     EXPECT_NE(texts[1].pixels, texts[2].pixels);
     EXPECT_EQ(texts[3].pixels, texts[0].pixels) << "frames past the texts start them again";
+    EXPECT_NE(packs[4][0].pixels, packs[1][0].pixels) << "a note is drawn where it is placed";
 }
 
 // The glyph strips draw the characters they stand for, Korean units included, so "+6만냥" reads.
@@ -213,6 +215,8 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         {"more labels than frames", "pack a.psp size=40x30 frames=1 labels=a,b", "line 1 ("},
         {"an outline beyond the frames", "pack a.psp size=40x30 frames=4 outline=2-4", "line 1 ("},
         {"an outline range backwards", "pack a.psp size=40x30 frames=4 outline=3-1", "line 1 ("},
+        {"a note past the picture's edge", "bmp a.bmp size=40x30 notes=30,10,ABCD", "line 1 ("},
+        {"a note without a text", "bmp a.bmp size=40x30 notes=3,3,", "line 1 ("},
     };
     for (const auto& c : cases) {
         std::string error;

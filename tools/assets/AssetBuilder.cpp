@@ -89,6 +89,9 @@ std::vector<std::string> SplitList(const std::string& s)
     return items;
 }
 
+// The size of the texts a picture carries at places (a dialog's captions beside its controls).
+constexpr int kNotePixels = 12;
+
 struct Shape {
     int w = 0, h = 0, frames = 1;
     std::vector<Point> hots{{0, 0}};  // frames split evenly between them, in order
@@ -100,6 +103,7 @@ struct Shape {
     int advance = 0;                  // the columns a glyph takes before the next one starts
     int keyed = 0;                    // each frame's corners cut diagonally this deep, in the colour key magenta
     std::set<int> outlined;           // frames drawn as a bare outline, see-through inside
+    std::vector<std::pair<Point, std::string>> notes;  // small texts at places, in every labelled frame
 
     const std::string& LabelOf(int f) const
     {
@@ -121,6 +125,7 @@ struct Shape {
         if (!glyphs.empty())
             return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
         Image image = placeholder::Labelled(w, h, shade, LabelOf(f), f, fill);
+        for (const auto& [at, text] : notes) placeholder::Text(image, at.x, at.y, text, shade, kNotePixels);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
@@ -146,6 +151,23 @@ bool ParseFrameSet(const std::string& s, int frames, std::set<int>& out)
         for (int f = from; f <= to; ++f) out.insert(f);
     }
     return !out.empty();
+}
+
+// "X,Y,TEXT;X,Y,TEXT;...": each text inside the w x h picture.
+bool ParseNotes(const std::string& s, int w, int h, std::vector<std::pair<Point, std::string>>& notes)
+{
+    std::stringstream in(s);
+    std::string item;
+    while (std::getline(in, item, ';')) {
+        const size_t first = item.find(','), second = first == std::string::npos ? first : item.find(',', first + 1);
+        Point at;
+        if (second == std::string::npos || !ParsePair(item.substr(0, second), ',', at.x, at.y)) return false;
+        const std::string text = item.substr(second + 1);
+        const fonttext::Extent e = fonttext::Measure(text, kNotePixels);
+        if (text.empty() || at.x < 0 || at.y < 0 || at.x + e.width > w || at.y + e.height > h) return false;
+        notes.emplace_back(at, text);
+    }
+    return !notes.empty();
 }
 
 // "X,Y" or several "X,Y;X,Y": one hot spot per group of frames.
@@ -181,6 +203,8 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     if (s.labels.size() > static_cast<size_t>(s.frames)) return Fail(e, "labels must name at most one text per frame", error);
     s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
     if (e.Has("texts")) s.glyphs = SplitList(e.Get("texts"));
+    if (e.Has("notes") && !ParseNotes(e.Get("notes"), s.w, s.h, s.notes))
+        return Fail(e, "notes must be X,Y,TEXT;... with each text inside the picture", error);
     if (e.Has("outline") && !ParseFrameSet(e.Get("outline"), s.frames, s.outlined))
         return Fail(e, "outline must list frames N or A-B below the frame count", error);
     s.advance = s.w;
