@@ -26,6 +26,12 @@ struct TwoCardSide {
 constexpr Size kTwoCardMissionSize{250, 250};
 constexpr TwoCardSide kTwoCardSides[2] = {{{40, 186}, {30, 220}}, {{140, 186}, {130, 220}}};
 
+// The single mission: its cards from kSingleMissionCards.x, within kSingleMissionCardRoom pixels,
+// and its multiplier, whose picture stands right of them by its hot spot.
+constexpr Point kSingleMissionCards{45, 132};
+constexpr int32_t kSingleMissionCardRoom = 96;
+constexpr Point kSingleMissionMultiplier{127, 143};
+
 // The jewel panel and its count; the jackpot gauge stands right of them.
 constexpr Point kJewelOrigin{1, 519};
 constexpr Point kJewelCount{69, 35};
