@@ -136,8 +136,10 @@ TEST(AssetBuilder, LabelsPerGroupOfFramesAndOutlinedFrames)
                               "pack a.psp size=40x30 frames=4 label=A\n"
                               "pack b.psp size=40x30 frames=4 label=B\n"
                               "pack t.psp size=26x20 frames=4 texts=1G,2G,3G\n"
-                              "pack n.psp size=40x30 frames=4 label=A notes=24,12,B\n", error);
-    ASSERT_EQ(out.size(), 5u) << error;
+                              "pack n.psp size=40x30 frames=4 label=A notes=24,12,B\n"
+                              "pack f.psp size=40x30 frames=4 label=\"\" tint=fixed\n"
+                              "pack s.psp size=40x30 frames=4 label=\"\"\n", error);
+    ASSERT_EQ(out.size(), 7u) << error;
     std::vector<std::vector<QZFrame>> packs;
     for (const auto& file : out) {
         auto pack = ReadSpriteFile(file.data(), file.size(), SpriteFileKind::Pack);
@@ -155,6 +157,8 @@ TEST(AssetBuilder, LabelsPerGroupOfFramesAndOutlinedFrames)
     EXPECT_NE(texts[1].pixels, texts[2].pixels);
     EXPECT_EQ(texts[3].pixels, texts[0].pixels) << "frames past the texts start them again";
     EXPECT_NE(packs[4][0].pixels, packs[1][0].pixels) << "a note is drawn where it is placed";
+    EXPECT_EQ(packs[5][3].pixels, packs[5][0].pixels) << "a fixed tint keeps every frame in the colour";
+    EXPECT_NE(packs[6][3].pixels, packs[6][0].pixels) << "else each frame a shade of its own";
 }
 
 // The glyph strips draw the characters they stand for, Korean units included, so "+6만냥" reads.
@@ -217,6 +221,7 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         {"an outline range backwards", "pack a.psp size=40x30 frames=4 outline=3-1", "line 1 ("},
         {"a note past the picture's edge", "bmp a.bmp size=40x30 notes=30,10,ABCD", "line 1 ("},
         {"a note without a text", "bmp a.bmp size=40x30 notes=3,3,", "line 1 ("},
+        {"an unknown tint", "pack a.psp size=40x30 tint=glow", "line 1 ("},
     };
     for (const auto& c : cases) {
         std::string error;

@@ -103,6 +103,7 @@ struct Shape {
     int advance = 0;                  // the columns a glyph takes before the next one starts
     int keyed = 0;                    // each frame's corners cut diagonally this deep, in the colour key magenta
     std::set<int> outlined;           // frames drawn as a bare outline, see-through inside
+    bool fixedTint = false;           // every frame in the one colour, for texts drawn over it
     std::vector<std::pair<Point, std::string>> notes;  // small texts at places, in every labelled frame
 
     const std::string& LabelOf(int f) const
@@ -120,7 +121,7 @@ struct Shape {
 
     Image Frame(int f) const
     {
-        const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
+        const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() && !fixedTint ? f : 0);
         if (outlined.count(f) != 0) return placeholder::Outline(w, h, shade);
         if (!glyphs.empty())
             return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
@@ -203,6 +204,9 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     if (s.labels.size() > static_cast<size_t>(s.frames)) return Fail(e, "labels must name at most one text per frame", error);
     s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
     if (e.Has("texts")) s.glyphs = SplitList(e.Get("texts"));
+    const std::string tint = e.Get("tint", "steps");
+    if (tint != "steps" && tint != "fixed") return Fail(e, "tint must be steps or fixed", error);
+    s.fixedTint = tint == "fixed";
     if (e.Has("notes") && !ParseNotes(e.Get("notes"), s.w, s.h, s.notes))
         return Fail(e, "notes must be X,Y,TEXT;... with each text inside the picture", error);
     if (e.Has("outline") && !ParseFrameSet(e.Get("outline"), s.frames, s.outlined))
