@@ -11,6 +11,9 @@
 //   v.Array(name, std::array<T, N>&)          exactly N elements, no count (per-seat vectors)
 //   v.Array(name, ArcArrayT<T, N>&)           the same for record arrays
 //   v.CountedArray(name, std::array<T, N>&)   a 32-bit count that must be N, then N elements
+//   v.Optional(name, T&)                      a trailing field an older, shorter body lacks: when
+//                                             the body ends before it, it reads as T{}; only
+//                                             optional fields may follow it
 
 #include <array>
 #include <cstddef>
@@ -60,6 +63,7 @@ public:
     template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { for (auto& x : a) VisitItem(*this, name, x); }
     template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { for (auto& x : a) VisitItem(*this, name, x); }
     template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { total += 4; Array(name, a); }
+    template <class T> void Optional(const char*, T&) {}
 };
 
 template <class T>
@@ -122,6 +126,16 @@ public:
         }
         Array(name, a);
     }
+    // Absent only when no byte is left; a field cut short fails the read like any other.
+    template <class T> void Optional(const char* name, T& x)
+    {
+        if (!Ok()) return;
+        if (in.Remaining() == 0) {
+            x = T{};
+            return;
+        }
+        protocol_detail::VisitItem(*this, name, x);
+    }
 
 private:
     ByteReader& in;
@@ -148,6 +162,7 @@ public:
         out.U32(static_cast<uint32_t>(N));
         Array(name, a);
     }
+    template <class T> void Optional(const char* name, T& x) { protocol_detail::VisitItem(*this, name, x); }
 
 private:
     ByteWriter& out;
@@ -194,6 +209,7 @@ public:
     {
         Add(name, "list<" + protocol_detail::TypeText<T>() + ">=" + std::to_string(N));
     }
+    template <class T> void Optional(const char* name, T&) { Add(name, protocol_detail::TypeText<T>() + "?"); }
 
 private:
     template <class T, size_t N> void AddArray(const char* name)

@@ -348,8 +348,8 @@ struct EntryLimitChanged {
         v.I32("kind", kind);
         v.I32("userKey", userKey);
         v.Str("text", text);
-        v.I32("value", value);
-        v.I32("showFlag", showFlag);
+        v.Optional("value", value);
+        v.Optional("showFlag", showFlag);
     }
     MIRELLE_BODY(EntryLimitChanged, 10);
 };
@@ -635,7 +635,7 @@ struct TurnResult {
         v.Array("points", points);
         v.List("piTransfers", piTransfers);
         v.I32("kjValue", kjValue);
-        v.I32("bonusFlag", bonusFlag);
+        v.Optional("bonusFlag", bonusFlag);
     }
     MIRELLE_BODY(TurnResult, 34);
 };

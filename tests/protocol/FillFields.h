@@ -28,6 +28,7 @@ public:
     template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { for (auto& x : a) protocol_detail::VisitItem(*this, name, x); }
     template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { for (auto& x : a) protocol_detail::VisitItem(*this, name, x); }
     template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { Array(name, a); }
+    template <class T> void Optional(const char* name, T& x) { protocol_detail::VisitItem(*this, name, x); }
 
 private:
     int32_t next;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -137,4 +138,88 @@ TEST(GameMessage, ReadsABufferWithoutConsumingIt)
     EXPECT_EQ(buffer->Release(), 0u);
     EXPECT_FALSE(ReadGameMessage(static_cast<IXBuf*>(nullptr), m));
     EXPECT_EQ(m.body, nullptr);
+}
+
+namespace {
+
+// Wire bytes built field by field; Cut drops the last n bytes.
+struct Wire {
+    std::vector<uint8_t> bytes;
+    Wire& I(std::initializer_list<int32_t> values) { return Put(Bytes(values)); }
+    Wire& L(int64_t v)
+    {
+        ByteWriter(bytes).I64(v);
+        return *this;
+    }
+    Wire& S(const std::string& text) { return Put(Bytes({static_cast<int32_t>(text.size())}, text)); }
+    Wire& Cut(size_t n)
+    {
+        bytes.resize(bytes.size() - n);
+        return *this;
+    }
+    Wire& Put(const std::vector<uint8_t>& more)
+    {
+        bytes.insert(bytes.end(), more.begin(), more.end());
+        return *this;
+    }
+};
+
+Wire EntryLimit() { return Wire().I({10, 3, 77}).S("ab"); }
+// Seat 101's sweep: card 7 captured, multiplier 2, points 3 and 4, no pi taken, KJ value 9.
+Wire TurnResultOf() { return Wire().I({34, 101, 6, 1, 7, 2, 3, 4, 0, 9}); }
+
+TurnResult Sweep(int32_t bonusFlag)
+{
+    return TurnResult{.userKey = 101, .turnKind = 6, .captured = {7}, .multiplier = 2, .points = {3, 4},
+                      .kjValue = 9, .bonusFlag = bonusFlag};
+}
+
+}  // namespace
+
+// A server that sends the older layouts, which end earlier, still gets its messages read; a body
+// cut anywhere else is dropped.
+TEST(WireReader, ReadsMissingTrailingFieldsAsZeroAndKeepsTheOthersStrict)
+{
+    const struct { const char* name; std::vector<uint8_t> bytes; std::optional<GameMessage> want; } cases[] = {
+        {"entry limit ending after its text", EntryLimit().bytes, GameMessage(EntryLimitChanged{3, 77, "ab", 0, 0})},
+        {"entry limit without its show flag", EntryLimit().I({5}).bytes, GameMessage(EntryLimitChanged{3, 77, "ab", 5, 0})},
+        {"entry limit in full", EntryLimit().I({5, 1}).bytes, GameMessage(EntryLimitChanged{3, 77, "ab", 5, 1})},
+        {"turn result ending after the KJ value", TurnResultOf().bytes, GameMessage(Sweep(0))},
+        {"turn result in full", TurnResultOf().I({1}).bytes, GameMessage(Sweep(1))},
+        {"entry limit cut inside its text", EntryLimit().Cut(1).bytes, std::nullopt},
+        {"entry limit cut inside its value", EntryLimit().I({5}).Cut(2).bytes, std::nullopt},
+        {"entry limit cut inside its show flag", EntryLimit().I({5, 1}).Cut(1).bytes, std::nullopt},
+        {"turn result cut inside the KJ value", TurnResultOf().Cut(2).bytes, std::nullopt},
+        {"turn result ending before the KJ value", TurnResultOf().Cut(4).bytes, std::nullopt},
+        {"turn result cut inside the bonus flag", TurnResultOf().I({1}).Cut(3).bytes, std::nullopt},
+        // Fields the older layouts lack inside the body stay required.
+        {"money returned without its value", Wire().I({59, 202}).L(int64_t{5} << 32).bytes, std::nullopt},
+        {"play count without its value", Wire().I({60, 202}).L(1).I({500, 3}).bytes, std::nullopt},
+        {"S mission result without second money", Wire().I({39, 0, 1, 0}).L(10).L(20).L(30).bytes, std::nullopt},
+        {"D mission result without second money", Wire().I({40, 1, 0, 0, 1}).L(10).L(20).L(30).bytes, std::nullopt},
+        {"kick reserve without its value", Wire().I({8, 1, 202, 101}).L(1000).S("name").bytes, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        GameMessage m = GameMessage(TurnStart{});
+        EXPECT_EQ(Read(c.bytes, m), c.want.has_value()) << c.name;
+        if (c.want) EXPECT_EQ(m, *c.want) << c.name;
+        else EXPECT_EQ(m.body, nullptr) << c.name;
+    }
+}
+
+// An optional field read as absent leaves no byte for the fields after it: only optional fields
+// may follow one.
+TEST(WireReader, OptionalFieldsOnlyEndABody)
+{
+    int optionalBodies = 0;
+    for (int32_t id = 1; id <= kMaxGameMessageId; ++id) {
+        bool optionalSeen = false;
+        for (const FieldDescription& f : DescribeGameMessage(id)) {
+            const bool optional = f.type.ends_with('?');
+            EXPECT_FALSE(optionalSeen && !optional) << GameMessageName(id) << ": " << f.name << " follows an optional field";
+            optionalSeen = optionalSeen || optional;
+        }
+        optionalBodies += optionalSeen;
+    }
+    EXPECT_EQ(optionalBodies, 2) << "EntryLimitChanged and TurnResult";
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
@@ -102,6 +103,7 @@ public:
         for (auto& x : a) protocol_detail::VisitItem(*this, name, x);
     }
     template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { Array(name, a); }
+    template <class T> void Optional(const char* name, T& x) { protocol_detail::VisitItem(*this, name, x); }
 
 private:
     int32_t HostileI32(FieldKind kind)
@@ -171,6 +173,13 @@ public:
         at += 4;
         Array(name, a);
     }
+    // A body may end before its optional fields: a cut must fall before the first of them.
+    template <class T> void Optional(const char* name, T& x)
+    {
+        requiredEnd = std::min(requiredEnd, at);
+        protocol_detail::VisitItem(*this, name, x);
+    }
+    size_t requiredEnd = SIZE_MAX;
 
 private:
     size_t at;
@@ -182,13 +191,14 @@ void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t v)
 }
 
 // Breaks a written message so that its read fails.
-void Damage(SoakRandom& random, SoakMessage& m, const std::vector<size_t>& counts)
+void Damage(SoakRandom& random, SoakMessage& m, const std::vector<size_t>& counts, size_t requiredEnd)
 {
+    const size_t cutEnd = std::min(m.bytes.size(), requiredEnd);
     if (m.damage == SoakDamage::HugeCount && counts.empty()) m.damage = SoakDamage::CutShort;
-    if (m.damage == SoakDamage::CutShort && m.bytes.size() <= 4) m.damage = SoakDamage::BadId;
+    if (m.damage == SoakDamage::CutShort && cutEnd <= 4) m.damage = SoakDamage::BadId;
     switch (m.damage) {
     case SoakDamage::None: break;
-    case SoakDamage::CutShort: m.bytes.resize(4 + random.Below(static_cast<uint32_t>(m.bytes.size() - 4))); break;
+    case SoakDamage::CutShort: m.bytes.resize(4 + random.Below(static_cast<uint32_t>(cutEnd - 4))); break;
     case SoakDamage::HugeCount: {
         static const uint32_t huge[] = {0x7FFFFFFFu, 0xFFFFFFFFu, 0x40000000u, 1000000u};
         PutU32(m.bytes, counts[random.Below(static_cast<uint32_t>(counts.size()))], random.Pick(huge));
@@ -211,6 +221,7 @@ SoakMessage MakeSoakMessage(SoakRandom& random, int32_t id, const SoakKeys& keys
     m.damage = damage;
     GameMessage message;
     std::vector<size_t> counts;
+    size_t requiredEnd = SIZE_MAX;
     const bool known = VisitMessageBodyType(id, [&](auto type) {
         using Body = typename decltype(type)::type;
         Body body{};
@@ -219,6 +230,7 @@ SoakMessage MakeSoakMessage(SoakRandom& random, int32_t id, const SoakKeys& keys
         CountOffsets where(4);
         body.Fields(where);
         counts = std::move(where.offsets);
+        requiredEnd = where.requiredEnd;
         message = GameMessage(std::move(body));
     });
     if (!known) message.id = id;
@@ -227,7 +239,7 @@ SoakMessage MakeSoakMessage(SoakRandom& random, int32_t id, const SoakKeys& keys
         m.bytes.assign(4, 0);
         PutU32(m.bytes, 0, static_cast<uint32_t>(id));
     }
-    Damage(random, m, counts);
+    Damage(random, m, counts, requiredEnd);
     return m;
 }
 

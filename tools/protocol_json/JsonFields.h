@@ -59,6 +59,7 @@ public:
     template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { Put(name, Items(a)); }
     template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { Put(name, Items(a)); }
     template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { Put(name, Items(a)); }
+    template <class T> void Optional(const char* name, T& x) { protocol_detail::VisitItem(*this, name, x); }
 
 private:
     void Put(const char* name, Json v)
@@ -112,6 +113,7 @@ public:
     template <class T, size_t N> void Array(const char* name, std::array<T, N>& a) { FixedItems(name, a); }
     template <class T, size_t N> void Array(const char* name, ArcArrayT<T, N>& a) { FixedItems(name, a); }
     template <class T, size_t N> void CountedArray(const char* name, std::array<T, N>& a) { FixedItems(name, a); }
+    template <class T> void Optional(const char* name, T& x) { protocol_detail::VisitItem(*this, name, x); }
 
 private:
     template <class T> void Int(const char* name, T& x)

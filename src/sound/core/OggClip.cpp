@@ -86,16 +86,19 @@ std::unique_ptr<DecoderState> TakeState(SharedSetup& setup)
     return state;
 }
 
-// Owns libogg's and libvorbis's decoding state; clears what was initialised.
+// Owns libogg's and libvorbis's decoding state; clears what was initialised. The decoder state
+// points into its setup, so a setup not kept in the cache is freed after it.
 struct Decoding {
     ogg_sync_state sync{};
     ogg_stream_state stream{};
+    std::unique_ptr<SharedSetup> ownSetup;
     std::unique_ptr<DecoderState> state;
     bool streamInit = false;
     Decoding() { ogg_sync_init(&sync); }
     ~Decoding()
     {
         state.reset();
+        ownSetup.reset();
         if (streamInit) ogg_stream_clear(&stream);
         ogg_sync_clear(&sync);
     }
@@ -171,7 +174,6 @@ bool OggClip::DecodeAll(ByteSource& source)
     std::string headerBytes[3];
     int headerCount = 0;
     SharedSetup* setup = nullptr;
-    std::unique_ptr<SharedSetup> ownSetup;
     bool ended = false;
     size_t written = 0;  // PCM bytes decoded so far; the buffer may be larger
     for (;;) {
@@ -201,7 +203,7 @@ bool OggClip::DecodeAll(ByteSource& source)
                     auto fresh = ReadHeaders(headers);
                     if (!fresh) return false;
                     if (setups.size() < kMaxSharedSetups) setup = (setups[key] = std::move(fresh)).get();
-                    else setup = (ownSetup = std::move(fresh)).get();
+                    else setup = (d.ownSetup = std::move(fresh)).get();
                 }
                 const vorbis_info& vi = setup->info;
                 if (vi.channels < 1 || vi.channels > 255 || vi.rate < 1) return false;
@@ -230,7 +232,7 @@ bool OggClip::DecodeAll(ByteSource& source)
     pcm.resize(written);
     if (!ended || headerCount != 3) return false;
     // A clean clip leaves its state for the next clip of the same headers.
-    if (setup != ownSetup.get()) {
+    if (setup != d.ownSetup.get()) {
         std::lock_guard<std::mutex> hold(setupLock);
         if (setup->spare.size() < kMaxSpareStates) setup->spare.push_back(std::move(d.state));
     }

@@ -13,6 +13,17 @@ namespace {
 // vorbisfile's own integer types, whatever their width on the platform.
 using OvTell = std::invoke_result_t<decltype(ov_callbacks::tell_func), void*>;
 
+// A chained stream is delivered as one format: links of other channels or rates are refused.
+bool LinksShareFormat(OggVorbis_File* vf, const vorbis_info& first)
+{
+    const long links = ov_streams(vf);
+    for (long i = 1; i < links; ++i) {
+        const vorbis_info* info = ov_info(vf, static_cast<int>(i));
+        if (!info || info->channels != first.channels || info->rate != first.rate) return false;
+    }
+    return links >= 1;
+}
+
 }  // namespace
 
 // vorbisfile reads the adopted source through these, with the decoder as its data source.
@@ -68,10 +79,10 @@ bool OggDecoder::Open(std::unique_ptr<ByteSource> src)
     }
     open = true;
 
-    const vorbis_info* info = ov_info(vf.get(), -1);
+    const vorbis_info* info = ov_info(vf.get(), 0);
     const ogg_int64_t samples = ov_pcm_total(vf.get(), -1);
     const bool sane = info && info->channels > 0 && info->channels <= 255 && info->rate > 0 && samples >= 0;
-    if (!sane) {
+    if (!sane || !LinksShareFormat(vf.get(), *info)) {
         Close();
         return false;
     }
@@ -83,6 +94,11 @@ bool OggDecoder::Open(std::unique_ptr<ByteSource> src)
         return false;
     }
     totalBytes = static_cast<uint32_t>(total);
+    // vorbisfile opens a chained stream positioned past a first link whose audio is one page.
+    if (ov_streams(vf.get()) > 1 && ov_pcm_seek(vf.get(), 0) != 0) {
+        Close();
+        return false;
+    }
     return true;
 }
 

@@ -21,7 +21,8 @@ public:
     OggDecoder& operator=(const OggDecoder&) = delete;
 
     // Adopts the source, which vorbisfile reads from its first byte as the whole stream. Fails
-    // when vorbisfile refuses it or when its length in samples is unknown or too large.
+    // when vorbisfile refuses it, when the links of a chained stream differ in channels or rate,
+    // or when its length in samples is unknown or too large.
     [[nodiscard]] bool Open(std::unique_ptr<ByteSource> source);
     void Close();
     bool IsOpen() const { return open; }

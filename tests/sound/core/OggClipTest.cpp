@@ -10,6 +10,11 @@
 #include "sound/core/OggClip.h"
 #include "sound/core/OggDecoder.h"
 
+#if defined(__SANITIZE_ADDRESS__) && __has_include(<sanitizer/lsan_interface.h>)
+#include <sanitizer/lsan_interface.h>
+#define MIRELLE_LEAK_CHECK 1
+#endif
+
 namespace {
 
 // The whole stream through vorbisfile: the bytes a clip must give.
@@ -49,6 +54,29 @@ TEST(OggClip, DecodesTheBytesVorbisfileGivesAndSharesOneSetupPerHeaders)
         EXPECT_TRUE(clip.Pcm() == expected) << c.name << ": the PCM differs from vorbisfile's";
     }
     EXPECT_EQ(OggClip::SharedSetupCount() - setupsBefore, 3u) << "one setup per channels and rate";
+}
+
+// One sound encoded at every quality: more different setups than are kept, so the later clips
+// decode with a setup of their own, which must outlive the decoder state built on it.
+TEST(OggClip, ClipsOfSetupsBeyondTheCacheDecodeAndFreeTheirSetup)
+{
+    constexpr int kQualities = 12;
+    const size_t setupsBefore = OggClip::SharedSetupCount();
+    for (int round = 0; round < 2; ++round)
+        for (int q = 0; q < kQualities; ++q) {
+            const float quality = -0.1f + 0.1f * static_cast<float>(q);
+            const auto ogg = fixture::EncodeOgg(1, 22050, 2000, quality);
+            PcmFormat want;
+            const auto expected = ThroughVorbisfile(ogg, want);
+            OggClip clip;
+            MemorySource source(ogg);
+            ASSERT_TRUE(clip.Decode(source)) << "quality " << quality;
+            EXPECT_TRUE(clip.Format() == want && clip.Pcm() == expected) << "quality " << quality;
+        }
+    ASSERT_LT(OggClip::SharedSetupCount(), setupsBefore + kQualities) << "every setup was kept: none was decoded unshared";
+#ifdef MIRELLE_LEAK_CHECK
+    EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0) << "a decode leaked (see the report above)";
+#endif
 }
 
 TEST(OggClip, LeavesAllButOneCleanStreamToTheGeneralDecoder)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "SoundFixtures.h"
 #include "sound/core/MusicFile.h"
@@ -65,6 +66,55 @@ TEST(OggDecoder, RefusesWhatIsNoUsableStream)
         OggDecoder d;
         EXPECT_FALSE(d.Open(Memory(c.bytes))) << c.name;
         EXPECT_TRUE(!d.IsOpen() && d.TotalBytes() == 0) << c.name;
+    }
+}
+
+// Links one after the other, each its own logical stream.
+std::vector<uint8_t> Chain(const std::vector<std::tuple<int, int, int>>& links)
+{
+    std::vector<uint8_t> out;
+    int serial = 100;
+    for (const auto& [channels, rate, frames] : links) {
+        const auto ogg = fixture::EncodeOgg(channels, rate, frames, 0.3f, ++serial);
+        out.insert(out.end(), ogg.begin(), ogg.end());
+    }
+    return out;
+}
+
+// A chained stream is delivered in one format: every link in it, or it is refused.
+TEST(OggDecoder, ChainedStreamOpensOnlyWhenEveryLinkHasTheFirstFormat)
+{
+    const struct {
+        const char* name;
+        std::vector<std::tuple<int, int, int>> links;
+        bool opens;
+    } cases[] = {
+        {"two mono 22050 Hz links", {{1, 22050, 3000}, {1, 22050, 5000}}, true},
+        {"three stereo 44100 Hz links", {{2, 44100, 1000}, {2, 44100, 2000}, {2, 44100, 700}}, true},
+        {"second link at another rate", {{1, 22050, 3000}, {1, 44100, 3000}}, false},
+        {"second link in stereo", {{1, 22050, 3000}, {2, 22050, 3000}}, false},
+        {"second link in stereo at another rate", {{1, 22050, 3000}, {2, 44100, 3000}}, false},
+        {"third link at another rate", {{2, 44100, 1000}, {2, 44100, 1000}, {2, 22050, 1000}}, false},
+    };
+    for (const auto& c : cases) {
+        const auto chain = Chain(c.links);  // the source reads it in place
+        OggDecoder d;
+        const bool opened = d.Open(Memory(chain));
+        ASSERT_EQ(opened, c.opens) << c.name;
+        if (!opened) {
+            EXPECT_TRUE(!d.IsOpen() && d.TotalBytes() == 0) << c.name;
+            continue;
+        }
+        std::vector<uint8_t> expected;
+        int serial = 100;
+        for (const auto& [channels, rate, frames] : c.links) {
+            const auto pcm = fixture::DecodeOgg(fixture::EncodeOgg(channels, rate, frames, 0.3f, ++serial));
+            expected.insert(expected.end(), pcm.begin(), pcm.end());
+        }
+        EXPECT_EQ(d.TotalBytes(), expected.size()) << c.name;
+        std::vector<uint8_t> got(expected.size() + 4096, 0xCD);
+        got.resize(d.Read(got.data(), uint32_t(got.size())));
+        EXPECT_TRUE(got == expected) << c.name << ": " << got.size() << " bytes read, " << expected.size() << " expected";
     }
 }
 

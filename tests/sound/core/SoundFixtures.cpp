@@ -31,11 +31,11 @@ void PutPages(std::vector<uint8_t>& out, ogg_stream_state& os, bool flush)
 
 }  // namespace
 
-std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames)
+std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames, float quality, int serial)
 {
     vorbis_info vi;
     vorbis_info_init(&vi);
-    if (vorbis_encode_init_vbr(&vi, channels, rate, 0.3f) != 0) throw std::runtime_error("vorbis_encode_init_vbr");
+    if (vorbis_encode_init_vbr(&vi, channels, rate, quality) != 0) throw std::runtime_error("vorbis_encode_init_vbr");
     vorbis_comment vc;
     vorbis_comment_init(&vc);
     vorbis_dsp_state vd;
@@ -43,7 +43,7 @@ std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames)
     vorbis_analysis_init(&vd, &vi);
     vorbis_block_init(&vd, &vb);
     ogg_stream_state os;
-    ogg_stream_init(&os, 1234);
+    ogg_stream_init(&os, serial);
     ogg_packet header, comments, codebooks;
     vorbis_analysis_headerout(&vd, &vc, &header, &comments, &codebooks);
     for (ogg_packet* p : {&header, &comments, &codebooks}) ogg_stream_packetin(&os, p);

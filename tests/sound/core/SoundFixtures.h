@@ -8,8 +8,9 @@
 // Sound files made by the tests themselves.
 namespace fixture {
 
-// An Ogg Vorbis stream of `frames` sample frames of a tone, encoded with libvorbisenc.
-std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames);
+// An Ogg Vorbis stream of `frames` sample frames of a tone, encoded with libvorbisenc at a
+// quality from -0.1 to 1; streams to be chained need different serial numbers.
+std::vector<uint8_t> EncodeOgg(int channels, int rate, int frames, float quality = 0.3f, int serial = 1234);
 // The whole stream decoded by the module's own decoder; empty when it refuses it.
 std::vector<uint8_t> DecodeOgg(const std::vector<uint8_t>& ogg);
 // The stream behind a 28-byte "psn" header and `gap` filler bytes.

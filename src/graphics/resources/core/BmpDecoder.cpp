@@ -6,6 +6,8 @@
 namespace {
 
 constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
 constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kBiAlphaBitfields = 6;
 
@@ -82,6 +84,92 @@ bool ReadInfoHeader(ByteReader& r, Header& h)
 
 bool IsPaletted(uint16_t bits) { return bits == 1 || bits == 4 || bits == 8; }
 
+bool IsRunLength(const Header& h)
+{
+    return (h.compression == kBiRle8 && h.bits == 8) || (h.compression == kBiRle4 && h.bits == 4);
+}
+
+// Writes run-length pixels into a bottom-up image whose every pixel is already palette entry 0,
+// the colour of what the codes skip. Pixels past the end of a row are dropped, a delta or line end
+// past the last row ends the picture; a code cut short, data ending before the picture does or an
+// index beyond the palette fails.
+class RunLengthReader {
+public:
+    RunLengthReader(std::span<const uint8_t> codes, int bits, const std::vector<uint32_t>& palette, Image& image)
+        : data(codes), nibbles(bits == 4), colours(palette), out(image)
+    {
+    }
+
+    bool Read()
+    {
+        while (y < out.height) {
+            uint8_t count = 0, value = 0;
+            if (!Take(count) || !Take(value)) return false;
+            if (count > 0) {
+                if (!Run(count, value)) return false;
+                continue;
+            }
+            switch (value) {
+            case 0: x = 0, ++y; break;  // end of line
+            case 1: return true;        // end of bitmap
+            case 2: {                   // delta: right and up
+                uint8_t dx = 0, dy = 0;
+                if (!Take(dx) || !Take(dy)) return false;
+                x += dx, y += dy;
+                break;
+            }
+            default:
+                if (!Absolute(value)) return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool Take(uint8_t& b)
+    {
+        if (at >= data.size()) return false;
+        b = data[at++];
+        return true;
+    }
+
+    bool Put(uint8_t index)
+    {
+        if (index >= colours.size()) return false;
+        if (x < out.width) out.pixels[static_cast<size_t>(out.height - 1 - y) * out.width + static_cast<size_t>(x)] = colours[index];
+        ++x;
+        return true;
+    }
+
+    // `count` pixels of one byte: the byte itself, or its two nibbles in turn.
+    bool Run(uint8_t count, uint8_t value)
+    {
+        for (int i = 0; i < count; ++i)
+            if (!Put(nibbles ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value)) return false;
+        return true;
+    }
+
+    // `count` literal pixels, their bytes padded to an even number.
+    bool Absolute(uint8_t count)
+    {
+        const size_t bytes = nibbles ? (count + 1u) / 2 : count;
+        const size_t padded = bytes + bytes % 2;
+        if (data.size() - at < padded) return false;
+        const uint8_t* p = data.data() + at;
+        for (int i = 0; i < count; ++i)
+            if (!Put(nibbles ? (i % 2 == 0 ? p[i / 2] >> 4 : p[i / 2] & 0x0F) : p[i])) return false;
+        at += padded;
+        return true;
+    }
+
+    std::span<const uint8_t> data;
+    size_t at = 0;
+    bool nibbles;
+    const std::vector<uint32_t>& colours;
+    Image& out;
+    int64_t x = 0, y = 0;  // y counts rows from the bottom
+};
+
 }  // namespace
 
 std::optional<Image> DecodeBmp(std::span<const uint8_t> bytes)
@@ -96,12 +184,14 @@ std::optional<Image> DecodeBmp(std::span<const uint8_t> bytes)
     if (!IsImageSizeAllowed(h.width, h.height)) return std::nullopt;
 
     const bool paletted = IsPaletted(h.bits);
+    const bool runLength = IsRunLength(h);
     if (paletted) {
-        if (h.compression != kBiRgb) return std::nullopt;
+        if (h.compression != kBiRgb && !runLength) return std::nullopt;
+        if (runLength && h.topDown) return std::nullopt;  // run-length rows only go bottom-up
     } else if (h.bits == 16 || h.bits == 32) {
         if (h.compression != kBiRgb && !h.hasMasks) return std::nullopt;
     } else if (h.bits != 24 || h.compression != kBiRgb) {
-        return std::nullopt;  // run-length, JPEG and PNG payloads are not used by the game
+        return std::nullopt;  // JPEG and PNG payloads are not used by the game
     }
 
     // Palette.
@@ -136,6 +226,16 @@ std::optional<Image> DecodeBmp(std::span<const uint8_t> bytes)
         ch[i] = *c;
     }
     if (h.bits == 16 && ((masks[0] | masks[1] | masks[2] | masks[3]) >> 16) != 0) return std::nullopt;
+
+    if (runLength) {
+        if (dataOffset < r.Position() || dataOffset > bytes.size()) return std::nullopt;
+        if (palette.empty()) return std::nullopt;
+        auto image = Image::Create(h.width, h.height, palette.front());
+        if (!image) return std::nullopt;
+        RunLengthReader rle(bytes.subspan(dataOffset), h.bits, palette, *image);
+        if (!rle.Read()) return std::nullopt;
+        return image;
+    }
 
     // Pixel rows.
     const uint64_t stride = ((uint64_t{static_cast<uint32_t>(h.width)} * h.bits + 31) / 32) * 4;

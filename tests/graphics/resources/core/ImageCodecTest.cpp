@@ -6,6 +6,7 @@
 
 #include "graphics/resources/core/Image.h"
 #include "graphics/resources/core/ImageWriters.h"
+#include "ToolBitmaps.h"
 
 namespace {
 
@@ -94,6 +95,26 @@ Bytes HandMadeGif(uint8_t w, uint8_t h, uint8_t tableFlags, uint8_t frameFlags, 
     f.insert(f.end(), {0, 0x3B});
     return f;
 }
+
+constexpr uint32_t kK = 0xFF000000, kR = 0xFFFF0000, kG = 0xFF00FF00, kB = 0xFF0000FF;
+
+// A run-length BMP of w x h (a negative h is top-down) with the palette black, red, green, blue
+// cut to `colours` entries, and the given codes.
+Bytes RunLengthBmp(uint16_t bits, uint32_t compression, int32_t w, int32_t h, const Bytes& codes, uint32_t colours = 4)
+{
+    Bytes f = {'B', 'M'};
+    auto put32 = [&f](uint32_t v) { const Bytes b = Le32(v); f.insert(f.end(), b.begin(), b.end()); };
+    put32(uint32_t(14 + 40 + 4 * colours + codes.size())), put32(0), put32(14 + 40 + 4 * colours);
+    put32(40), put32(uint32_t(w)), put32(uint32_t(h));
+    f.insert(f.end(), {1, 0, uint8_t(bits), 0});
+    put32(compression), put32(uint32_t(codes.size())), put32(0), put32(0), put32(colours), put32(0);
+    const uint32_t palette[] = {kK, kR, kG, kB};
+    for (uint32_t i = 0; i < colours; ++i) put32(palette[i] & 0xFFFFFF);
+    f.insert(f.end(), codes.begin(), codes.end());
+    return f;
+}
+Bytes Rle8(int32_t w, int32_t h, const Bytes& codes, uint32_t colours = 4) { return RunLengthBmp(8, 1, w, h, codes, colours); }
+Bytes Rle4(int32_t w, int32_t h, const Bytes& codes, uint32_t colours = 4) { return RunLengthBmp(4, 2, w, h, codes, colours); }
 
 }  // namespace
 
@@ -224,4 +245,74 @@ TEST(ImageCodecs, RejectInconsistentFiles)
         {"gif frame of 59881 x 59881", With(HandMadeGif(2, 1, 0x80, 0, 2, good), 24, {0xE9, 0xE9, 0xE9, 0xE9})},
     };
     for (const auto& c : cases) EXPECT_FALSE(DecodeImageFrames(c.file)) << c.name;
+}
+
+// Run-length bitmaps written by another program decode to the same pixels as their uncompressed
+// copies; cut anywhere before their last code, they fail.
+TEST(ImageCodecs, RunLengthBitmapsOfAToolDecodeAsTheirUncompressedCopies)
+{
+    size_t pairs = 0;
+    for (const ToolBitmap& rle : ToolBitmaps()) {
+        const size_t at = rle.name.find("_rle8");
+        if (at == std::string::npos) continue;
+        const std::string plainName = rle.name.substr(0, at) + "_plain8";
+        const auto plain = std::find_if(ToolBitmaps().begin(), ToolBitmaps().end(), [&](const ToolBitmap& b) { return b.name == plainName; });
+        ASSERT_NE(plain, ToolBitmaps().end()) << rle.name << " has no uncompressed copy";
+        ASSERT_EQ(rle.bytes.at(30), 1) << rle.name << " is not run-length";
+        const auto want = DecodeBmp(plain->bytes);
+        ASSERT_TRUE(want) << plain->name;
+        const auto got = DecodeBmp(rle.bytes);
+        ASSERT_TRUE(got) << rle.name;
+        EXPECT_TRUE(Same(*got, *want)) << rle.name;
+        for (size_t n = 0; n + 2 < rle.bytes.size(); ++n)
+            ASSERT_FALSE(DecodeBmp(std::span(rle.bytes.data(), n))) << rle.name << " cut to " << n << " bytes";
+        ++pairs;
+    }
+    EXPECT_EQ(pairs, 2u);
+}
+
+// Rows of the pixels are listed top first; the codes fill the picture from the bottom row.
+TEST(ImageCodecs, DecodeHandMadeRunLengthBitmaps)
+{
+    const struct { const char* name; Bytes file; std::vector<uint32_t> pixels; } cases[] = {
+        {"rle8 a run, a line end, a padded absolute run", Rle8(4, 2, {4, 1, 0, 0, 0, 3, 2, 3, 2, 0, 1, 1, 0, 1}),
+         {kG, kB, kG, kR, kR, kR, kR, kR}},
+        {"rle8 a delta skips pixels, left at colour 0", Rle8(3, 3, {1, 1, 0, 2, 1, 1, 1, 2, 0, 1}),
+         {kK, kK, kK, kK, kK, kG, kR, kK, kK}},
+        {"rle8 early line ends, no end of bitmap after the last row", Rle8(3, 2, {1, 3, 0, 0, 2, 2, 0, 0}),
+         {kG, kG, kK, kB, kK, kK}},
+        {"rle8 a run past the row's end is cut there", Rle8(2, 2, {5, 1, 0, 0, 1, 2, 0, 1}), {kG, kK, kR, kR}},
+        {"rle8 an absolute run past the row's end is cut there", Rle8(2, 1, {0, 3, 1, 2, 3, 0, 0, 1}), {kR, kG}},
+        {"rle8 a delta past the top row ends the picture", Rle8(2, 2, {2, 1, 0, 2, 0, 5, 7, 7}), {kK, kK, kR, kR}},
+        {"rle8 codes after the end of bitmap are not read", Rle8(1, 1, {1, 2, 0, 1, 0, 0xFF}), {kG}},
+        {"rle4 a run alternates its two nibbles", Rle4(5, 1, {5, 0x12, 0, 1}), {kR, kG, kR, kG, kR}},
+        {"rle4 an absolute run of 3 takes 2 bytes", Rle4(4, 1, {0, 3, 0x32, 0x10, 1, 0x30, 0, 1}), {kB, kG, kR, kB}},
+        {"rle4 an absolute run of 5 is padded to 4 bytes", Rle4(6, 1, {0, 5, 0x12, 0x31, 0x20, 0, 1, 0x30, 0, 1}),
+         {kR, kG, kB, kR, kG, kB}},
+    };
+    for (const auto& c : cases) {
+        const auto decoded = DecodeBmp(c.file);
+        ASSERT_TRUE(decoded) << c.name;
+        EXPECT_EQ(decoded->pixels, c.pixels) << c.name;
+    }
+}
+
+TEST(ImageCodecs, RejectBrokenRunLengthBitmaps)
+{
+    const struct { const char* name; Bytes file; } cases[] = {
+        {"rle8 data ends before the last row", Rle8(2, 2, {2, 1, 0, 0})},
+        {"rle8 a code without its value", Rle8(2, 2, {2})},
+        {"rle8 an absolute run longer than the data", Rle8(8, 1, {0, 5, 1, 2, 3})},
+        {"rle8 an absolute run without its pad byte", Rle8(8, 1, {0, 3, 1, 2, 3})},
+        {"rle4 an absolute run longer than the data", Rle4(8, 1, {0, 5, 0x12, 0x12})},
+        {"rle8 a delta cut short", Rle8(2, 2, {0, 2, 1})},
+        {"rle8 an index beyond a short palette", Rle8(2, 1, {2, 2, 0, 1}, 2)},
+        {"rle8 an absolute index beyond a short palette", Rle8(2, 1, {0, 3, 0, 1, 3, 0, 0, 1}, 3)},
+        {"rle4 a second nibble beyond a short palette", Rle4(2, 1, {2, 0x13, 0, 1}, 2)},
+        {"rle8 top-down", Rle8(2, -2, {2, 1, 0, 0, 2, 1, 0, 1})},
+        {"rle8 on a 4-bit bitmap", RunLengthBmp(4, 1, 2, 1, {2, 1, 0, 1})},
+        {"rle4 on an 8-bit bitmap", RunLengthBmp(8, 2, 2, 1, {2, 1, 0, 1})},
+        {"rle8 data offset past the end", With(Rle8(2, 1, {2, 1, 0, 1}), 10, Le32(0x7FFFFFFF))},
+    };
+    for (const auto& c : cases) EXPECT_FALSE(DecodeBmp(c.file)) << c.name;
 }
