@@ -31,8 +31,10 @@ public:
         Point status;
     };
     static constexpr SidePlaces kSidePlaces[kSides] = {
-        {{{37, 127}, {78, 127}}, {30, 80}, PanelLayout::kTwoCardSides[0].multiplier, PanelLayout::kTwoCardSides[0].status},
-        {{{137, 127}, {178, 127}}, {130, 80}, PanelLayout::kTwoCardSides[1].multiplier, PanelLayout::kTwoCardSides[1].status},
+        {{{37, 127}, {78, 127}}, {30, 80},
+         PanelLayout::kTwoCardSides[0].multiplier, PanelLayout::kTwoCardSides[0].status},
+        {{{137, 127}, {178, 127}}, {130, 80},
+         PanelLayout::kTwoCardSides[1].multiplier, PanelLayout::kTwoCardSides[1].status},
     };
     static constexpr Point kMarkOffset[2] = {{-2, 26}, {-2, 0}};  // by screen slot
 
