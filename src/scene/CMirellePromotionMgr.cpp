@@ -154,7 +154,7 @@ void CMirellePromotionMgr::ShowJackpotResult(const JackpotRecord& record, int32_
 {
     if (!host || seat < 0 || seat >= static_cast<int>(record.seats.size())) return;
     const JackpotSeat& s = record.seats[static_cast<size_t>(seat)];
-    if (state.GaugeOn()) {
+    if (state.GaugeOn() && jackpotClipChosen) {
         if (GVQZAniWnd* a = banners.jackpotAni) a->Play(1, true);
     }
     if (host->IsRobotSeated()) return;
@@ -187,6 +187,14 @@ void CMirellePromotionMgr::HideAll()
                           banners.bonanzoMission})
         StopBanner(a);
     pendingClip.reset();
+}
+
+void CMirellePromotionMgr::StopJackpot()
+{
+    StopBanner(banners.jackpotAni);
+    StopBanner(banners.jackpotAni2);
+    pendingClip.reset();
+    jackpotClipChosen = false;
 }
 
 void CMirellePromotionMgr::Step()
@@ -248,5 +256,7 @@ void CMirellePromotionMgr::PlayJackpotClip(GVQZAniWnd* animation, int32_t clip)
     animation->SetFrame(0);
     animation->Play(1, true);
     Redraw(animation);
-    if (animation == banners.jackpotAni) gaugeStepDone = false;
+    if (animation != banners.jackpotAni) return;
+    gaugeStepDone = false;
+    jackpotClipChosen = true;
 }

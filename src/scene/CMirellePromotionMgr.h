@@ -64,6 +64,9 @@ public:
     void ShowDealGauge(bool seated) override;
     void ShowJackpotResult(const JackpotRecord& record, int32_t userKey, int seat) override;
     void HideAll() override;
+    // The table is cleared: both jackpot animations stop and hide, and a won clip they held is
+    // not played again by a later game end.
+    void StopJackpot();
     // The tick: the jackpot animation's frames and what its clips leave to do.
     void Step();
 
@@ -75,6 +78,10 @@ private:
     // Stops and hides a shown animation and has its place drawn again.
     void StopBanner(GVQZAniWnd* a);
     void Redraw(GVWnd* w);
+    // The progress shows as a still frame of the gauge (progress % 15). Played once and held, the
+    // gauge would start again at frame 0 and end on its last frame, a full gauge whatever the
+    // progress. Its light (gauge2) loops over it while it shows rather than freezing on one frame;
+    // only the entry's and the deal's fill from frame 0 play once and hold.
     void ShowGaugeFrame(int32_t frame);
     void PlayJackpotClip(GVQZAniWnd* animation, int32_t clip);
 
@@ -85,4 +92,5 @@ private:
     bool altBannerOn = false;
     std::optional<int32_t> pendingClip;  // the won clip after the intro
     bool gaugeStepDone = false;           // the gauge step of the current jackpot clip
+    bool jackpotClipChosen = false;       // the own jackpot animation holds a clip of this game
 };

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "scene/SceneWindow.h"
+#include "sound/StartedSounds.h"
 #include "table/flows/RoomFlows.h"
 
 namespace {
@@ -14,6 +15,12 @@ bool IsEffectId(int id)
     return id >= 0 && id < SoundTables::kEffectCount;
 }
 
+bool NoteEffect(int id, int played)
+{
+    if (played) NoteSoundStarted(StartedKind::Sound, id, -1);
+    return played != 0;
+}
+
 }  // namespace
 
 bool CMirelleVWS::PlaySoundId(SoundId id, Loop loop)
@@ -21,7 +28,7 @@ bool CMirelleVWS::PlaySoundId(SoundId id, Loop loop)
     const int n = static_cast<int>(id);
     if (!AreSoundsLoaded() || !IsEffectId(n)) return false;
     sound.SetVolume(n, options.volume);
-    return sound.Play(n, loop) != 0;
+    return NoteEffect(n, sound.Play(n, loop));
 }
 
 bool CMirelleVWS::PlaySoundAtVolume(SoundId id, int volumeValue)
@@ -29,7 +36,7 @@ bool CMirelleVWS::PlaySoundAtVolume(SoundId id, int volumeValue)
     const int n = static_cast<int>(id);
     if (!AreSoundsLoaded() || !IsEffectId(n)) return false;
     sound.SetVolume(n, volumeValue);
-    return sound.Play(n, Loop::Once) != 0;
+    return NoteEffect(n, sound.Play(n, Loop::Once));
 }
 
 bool CMirelleVWS::StopSoundId(SoundId id)
@@ -95,7 +102,8 @@ int CMirelleVWS::PlayVoice(int cue, int seat)
     const SoundTables::Voice voice = robot ? SoundTables::Voice::Robot : SoundTables::VoiceOfGender(p.gender);
     // The robot voice has two recordings of each cue, whatever the table says.
     const int variant = voice == SoundTables::Voice::Robot ? std::rand() % 2 + 1 : std::rand() % entry.variants + 1;
-    sound.PlayFile(SoundTables::VoicePath(voice, p.voiceType, entry.name, variant), options.volume);
+    if (sound.PlayFile(SoundTables::VoicePath(voice, p.voiceType, entry.name, variant), options.volume))
+        NoteSoundStarted(StartedKind::Voice, cue, seat);
     return 1;
 }
 
@@ -109,6 +117,8 @@ int CMirelleVWS::PreviewVoice(int cue, int previewType, int seat)
         if (!room.seats.players.IsValidIndex(seat)) return 0;
         gender = GetPlayer(seat).gender;
     }
-    sound.PlayFile(SoundTables::VoicePath(SoundTables::VoiceOfGender(gender), previewType, entry.name, 1), options.volume);
+    if (sound.PlayFile(SoundTables::VoicePath(SoundTables::VoiceOfGender(gender), previewType, entry.name, 1),
+                       options.volume))
+        NoteSoundStarted(StartedKind::Voice, cue, seat);
     return 1;
 }

@@ -38,7 +38,8 @@ void PeripheryPanels::OnObserverResult(int32_t code, const std::string& text)
 
 void PeripheryPanels::Reset()
 {
-    if (pageState == ObserverRules::PageState::Requested) pageState = ObserverRules::PageState::None;
+    // The server hears that no page is pending any more.
+    if (pageState == ObserverRules::PageState::Requested) SetPageState(ObserverRules::PageState::None);
 }
 
 const std::string& PeripheryPanels::GetImageRoot() const

@@ -16,9 +16,6 @@ namespace {
 
 using SoundTables::SoundId;
 
-// A fast room (speed class 2) plays at the fastest radio position while its options are open.
-constexpr int32_t kFastRoomClass = 2;
-constexpr int32_t kFastRoomSpeed = 1;
 constexpr int kWelcomeCue = 10033;
 
 std::string OptionsSubkey()
@@ -80,12 +77,7 @@ void RoomOptions::ShowMacroControl(bool enabled)
 int RoomOptions::OpenOptionWindow()
 {
     if (!scene.userOption) return 0;
-    // The room's speed holds only here: the user's own stays stored and comes back with the room reset.
-    if (scene.room.option.turnTime == kFastRoomClass && !scene.userCardSpeed) {
-        scene.userCardSpeed = scene.options.cardSpeed;
-        scene.options.cardSpeed = kFastRoomSpeed;
-        scene.ApplyCardSpeed();
-    }
+    // A fast room's speed was forced at the entry; the window shows the user's own speed.
     scene.userOption->SetChoices(std::max(scene.options.volume, CVUserOptionWnd::kVolumeLow),
                                  OptionPlan::SpeedPosition(scene.userCardSpeed.value_or(scene.options.cardSpeed)),
                                  scene.options.soundOn, scene.options.voiceType, scene.options.skin);

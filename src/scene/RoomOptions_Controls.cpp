@@ -39,7 +39,10 @@ int RoomOptions::RequestForcedExit(int32_t targetUserKey)
     in.ownIsOwner = scene.gameInfo.ownerKey == scene.ownUser.userKey;
     in.ownSeated = scene.IsUserSeated();
     in.target = targetUserKey;
+    in.targetSeated = scene.FindSeatByKey(targetUserKey) >= 0;
     in.targetReserved = scene.gameInfo.IsKickReserved(targetUserKey);
+    in.desperateRoom = scene.IsDesperateRoom();
+    in.antiLeaveRestricted = scene.IsAntiLeaveRoom() && scene.controls.antiLeaveActive;
     in.roomState = scene.room.roomState;
     in.stake = scene.room.option.stake;
     in.ownMoney = scene.ownUser.gameMoney;

@@ -68,6 +68,7 @@ void RoomView::ClearTable()
     ShowChamgiBackground(false, 0);
     ClearTableMarks();
     scene.promotion.ShowEventBanner(false);
+    scene.promotion.StopJackpot();
     HideBettingPanel();
     scene.controls.macroEnabled = true;
     scene.Options().SetMacroEnabled(true);
@@ -164,7 +165,8 @@ void RoomView::ResetRoomView()
     scene.room.roomState = static_cast<int32_t>(RoomState::None);
     Hide(scene.entryWidgets.tournamentTitle);
     scene.Options().SetAutoPlay(false);
-    Hide(scene.roomButtons.autoPlaySetting);
+    // As after loading: the title bar keeps the auto-play button, disabled until the next deal.
+    if (GVWnd* setting = scene.roomButtons.autoPlaySetting) setting->Show(true);
     scene.Options().SetAutoPlayButtonEnabled(false);
     Hide(scene.roomButtons.autoPlayCancel);
     ShowObserveSystem(false);

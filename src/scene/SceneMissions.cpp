@@ -1,6 +1,7 @@
 #include "scene/SceneMissions.h"
 
 #include "scene/CMirelleVWS.h"
+#include "views/CVUserOptionWnd.h"
 
 namespace {
 
@@ -50,6 +51,8 @@ void SceneMissions::PlayMusic(bool loop, int volume)
 void SceneMissions::SetMusicVolume(int volume)
 {
     if (scene.AreSoundsLoaded()) scene.GetSound().SetMusicVolume(volume);
+    // The options panel shows the same volume on its own music slider.
+    if (CVUserOptionWnd* options = scene.userOption) options->SetBgmVolume(volume);
 }
 
 void SceneMissions::SetLoopMusicVolume(int volume)

@@ -237,7 +237,9 @@ ResultOwner::TargetScoreRoom SceneResult::GetTargetScoreRoom() const
 {
     TargetScoreRoom r;
     const Option& o = scene.room.option;
-    r.bet = TargetScoreRules::BetOf(scene.room.roomKind, o.betIndex, o.customBet).value_or(0);
+    // A room option notice replaces the entry's bet.
+    r.bet = scene.noticedBet ? *scene.noticedBet
+                             : TargetScoreRules::BetOf(scene.room.roomKind, o.betIndex, o.customBet).value_or(0);
     for (size_t i = 0; i < 2; ++i) {
         const PlayerInfo& p = scene.room.seats.players[i];
         r.seatMoney[i] = p.gameMoney;

@@ -67,6 +67,11 @@ void SceneStage::RefreshSeatPanels(int which)
     scene.Seats().RefreshSeatPanels(which);
 }
 
+void SceneStage::RefreshSeatScores(int which)
+{
+    scene.Seats().RefreshSeatScores(which);
+}
+
 void SceneStage::ShowNineTenClip(int seat, bool show)
 {
     scene.Seats().ShowNineTenClip(seat, show);

@@ -23,6 +23,7 @@ public:
     void StopEffect(int kind) override;
     void ShowEatMark(int kind, Point at) override;
     void RefreshSeatPanels(int which) override;
+    void RefreshSeatScores(int which) override;
     void ShowNineTenClip(int seat, bool show) override;
     void PlayThreeGoMusic(int seat) override;
     void StopLoopSounds() override;

@@ -28,6 +28,8 @@ public:
     // Seat 0 or 1, or 2 for both: score, counter and bak panels from the round records, the voice-off and
     // black-list marks and the robot's avatar (seats without a screen slot: nothing).
     void RefreshSeatPanels(int which);
+    // The same seats' score, counter and bak panels only.
+    void RefreshSeatScores(int which);
     bool IsHintMissionCard(int32_t cardId) const;
     // The pending card: the first card message 79 named, while the own hand holds it.
     CVHTWnd* FindPendingCard() const;

@@ -41,18 +41,30 @@ enum class PopupEntry { UserInfo, HostPage, ForcedExit, VoiceMute };
 }  // namespace
 
 // The multiplier is the callers': they know the message's September flag.
-void SeatView::RefreshSeatPanels(int which)
+void SeatView::RefreshSeatScores(int which)
 {
     for (int seat = 0; seat < 2; ++seat) {
         if (which != 2 && which != seat) continue;
-        const PlayerInfo& p = scene.GetPlayer(seat);
-        const int32_t slot = p.screenSlot;
+        const int32_t slot = scene.GetPlayer(seat).screenSlot;
         if (slot < 0 || slot > 1) continue;
         const auto i = static_cast<size_t>(slot);
         const CHTUser& user = scene.RoundUser(seat);
         if (CVJumsuInfoWnd* score = scene.seatPanels.score[i]) score->SetScore(user);
         if (CVHTIconWnd* counters = scene.seatPanels.counters[i]) counters->SetCounters(user);
         if (CVBakIconWnd* bak = scene.seatPanels.bakIcons[i]) bak->SetBakFlags(user);
+    }
+    scene.SetDirty();
+}
+
+void SeatView::RefreshSeatPanels(int which)
+{
+    RefreshSeatScores(which);
+    for (int seat = 0; seat < 2; ++seat) {
+        if (which != 2 && which != seat) continue;
+        const PlayerInfo& p = scene.GetPlayer(seat);
+        const int32_t slot = p.screenSlot;
+        if (slot < 0 || slot > 1) continue;
+        const auto i = static_cast<size_t>(slot);
         const bool listed = p.userKey >= 0;
         // The disconnect mark follows the seat: a robot, a new user or an empty seat hides it.
         if (GVWnd* mark = scene.avatarMarks.disconnected[i]) mark->Show(listed && p.seatState > 0);

@@ -54,6 +54,8 @@ public:
     // One per month slot 0..11, all raised by the resets.
     std::array<bool, 12> monthSlotFlags{};
     int32_t stakeLevel = 0;  // 0..4, the room's bet for the jewel panel
+    // The target-score bet the last room option notice set; none since the room entry.
+    std::optional<int64_t> noticedBet;
     // The user's stored card speed while a fast room (speed class 2) forces its own.
     std::optional<int32_t> userCardSpeed;
     bool desperateRoundFinished = false;  // a target-score round ended; the next shuffle clears it

@@ -128,10 +128,14 @@ public:
     void PlayTwoHandCards(const std::vector<int32_t>& ids, int seat, bool flag);
 
     // The rebuilds from a snapshot (TableEngine_Rebuild.cpp) take their cards from the top of the
-    // deck; one that cannot finish changes nothing.
-    void RebuildHand(int seat, int32_t handCount);
-    void RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids);
-    bool RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs, int32_t lastId);
+    // deck; one that cannot finish changes nothing and answers false (reported).
+    [[nodiscard]] bool RebuildHand(int seat, int32_t handCount);
+    [[nodiscard]] bool RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids);
+    [[nodiscard]] bool RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs,
+                                    int32_t lastId);
+    // The seat's announcement counts taken from its rebuilt piles, so that its next turn result
+    // announces only what it gains after the restore.
+    void SeedAnnounced(int seat);
 
 private:
     // One frame's wait of a card move: the step delay, skipped after a slow frame at a positive speed.

@@ -28,14 +28,14 @@ void ReportDroppedIds(const char* where, const std::vector<int32_t>& ids)
 
 }  // namespace
 
-void TableEngine::RebuildHand(int seat, int32_t handCount)
+bool TableEngine::RebuildHand(int seat, int32_t handCount)
 {
-    if (!RoomRecords::IsSeat(seat)) return;
+    if (!RoomRecords::IsSeat(seat)) return false;
     const int screenSlot = ScreenSlotOf(seat);
     const HandRebuild r = ::RebuildHand(screenSlot, handCount, gameInfo.deck);
     if (r.result != RebuildResult::Done) {
         DebugLine("RebuildHand: seat %d, %d cards: %s", seat, handCount, Reason(r.result));
-        return;
+        return false;
     }
     const std::vector<int32_t> old = gameInfo.users[static_cast<size_t>(seat)].hand;
     for (const int32_t slot : old) static_cast<void>(tableModel.MoveSlot(slot, TableList::Hand(seat), TableList::Nowhere()));
@@ -45,16 +45,17 @@ void TableEngine::RebuildHand(int seat, int32_t handCount)
     }
     PlaceHand(seat);
     stage.SetDirty();
+    return true;
 }
 
-void TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids)
+bool TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int32_t>& ids)
 {
-    if (!RoomRecords::IsSeat(seat) || category < 0 || category >= kPileCategoryCount) return;
+    if (!RoomRecords::IsSeat(seat) || category < 0 || category >= kPileCategoryCount) return false;
     ReportDroppedIds("RebuildPile", ids);
     const PileRebuild r = ::RebuildPile(ids, gameInfo.deck, gameInfo.monthCaptured);
     if (r.result != RebuildResult::Done) {
         DebugLine("RebuildPile: seat %d: %s", seat, Reason(r.result));
-        return;
+        return false;
     }
     for (const RebuiltCard& c : r.cards) {
         UpdateMissionProgress(seat, c.cardId, false);
@@ -70,6 +71,18 @@ void TableEngine::RebuildPile(int seat, int32_t category, const std::vector<int3
         }
     }
     LayoutCapturedPile(seat, category);
+    return true;
+}
+
+void TableEngine::SeedAnnounced(int seat)
+{
+    if (!RoomRecords::IsSeat(seat)) return;
+    CHTUser& user = gameInfo.users[static_cast<size_t>(seat)];
+    user.announced.fill(0);
+    user.announced[CardSpecial::Gwang] = CountCardsOfSpecial(user.gwangPile, CardSpecial::Gwang);
+    user.announced[CardSpecial::Godori] = CountCardsOfSpecial(user.animalPile, CardSpecial::Godori);
+    for (const int32_t ribbon : {CardSpecial::Chungdan, CardSpecial::Hongdan, CardSpecial::Chodan})
+        user.announced[static_cast<size_t>(ribbon)] = CountCardsOfSpecial(user.ribbonPile, ribbon);
 }
 
 bool TableEngine::RebuildFloor(const std::vector<int32_t>& ids, const std::vector<BonusCardMonth>& pairs,

@@ -215,6 +215,8 @@ void TableEngine::PlayBonusToPile(int32_t cardId, int seat, bool keepOrder)
 
 void TableEngine::DrawDeckCardToHand(int32_t cardId, int seat)
 {
+    // As with the bonus card itself: a seat without a screen slot keeps the hand the server knows.
+    if (ScreenSlotOf(seat) < 0) return;
     const int32_t slot = tableModel.DeckTop();
     CVHTWnd* card = CardWndBySlot(slot);
     if (!RoomRecords::IsSeat(seat) || slot < 0 || !card) return;

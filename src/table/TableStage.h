@@ -32,6 +32,8 @@ public:
     virtual void ShowEatMark(int kind, Point at) = 0;
     // Seat 0 or 1, or 2 for both: the seat panels from the round records.
     virtual void RefreshSeatPanels(int which) = 0;
+    // The same seats' score window, counter icons and bak icons only: the marks and a robot's face stay.
+    virtual void RefreshSeatScores(int which) = 0;
     // The September clip over the seat's September animal.
     virtual void ShowNineTenClip(int seat, bool show) = 0;
 

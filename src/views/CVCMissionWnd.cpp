@@ -25,7 +25,8 @@ bool CVCardMissionWnd::CreateChildren(MissionOwner& panelOwner, int tableSkin)
         if (!Adopt(cards[n] = MissionParts::MakeCard(f, i, at))) return false;
         if (!Adopt(captured[n] = MissionParts::MakeCapturedOverlay(f, at))) return false;
         for (size_t slot = 0; slot < 2; ++slot) {
-            marks[n][slot] = f.CreatePSPWnd("Mission\\chamgi_status.psp", places.marks[slot][n], Visible::No);
+            marks[n][slot] = MissionParts::MakeSeatMark(f, "Mission\\chamgi_status.psp", static_cast<int>(slot),
+                                                        places.marks[slot][n]);
             if (!Adopt(marks[n][slot])) return false;
         }
     }
@@ -112,9 +113,6 @@ void CVCardMissionWnd::LayOut()
 void CVCardMissionWnd::SetSkin(int newSkin)
 {
     skin = newSkin;
-    if (!back || !back->IsVisible()) return;
-    const int frame = back->GetFrame();
-    back->SelectAnimation(skin + places.backClipOffset);
-    back->SetFrame(frame);
+    MissionParts::SwitchClip(back, skin + places.backClipOffset, true);
     Invalidate();
 }

@@ -31,7 +31,8 @@ bool CVDMissionWnd::CreateSide(WidgetFactory& f, int side)
             return false;
         if (!Adopt(s.captured[i] = MissionParts::MakeCapturedOverlay(f, card))) return false;
         for (size_t slot = 0; slot < 2; ++slot)
-            if (!Adopt(s.marks[i][slot] = f.CreatePSPWnd("Mission\\arrow.psp", card + kMarkOffset[slot], Visible::No)))
+            if (!Adopt(s.marks[i][slot] = MissionParts::MakeSeatMark(f, "Mission\\arrow.psp", static_cast<int>(slot),
+                                                                     card + kMarkOffset[slot])))
                 return false;
     }
     if (!Adopt(s.multiplier = f.CreatePSPWnd("Mission\\mul.psp", at.multiplier, Visible::No))) return false;
@@ -201,12 +202,8 @@ bool CVDMissionWnd::IsSideBroken(int side) const
 void CVDMissionWnd::SetSkin(int newSkin)
 {
     skin = newSkin;
-    for (GVQZAniWnd* a : {back, dealing}) {
-        if (!a || !a->IsVisible()) continue;
-        const int frame = a->GetFrame();
-        a->SelectAnimation(skin);
-        a->SetFrame(frame);
-    }
+    MissionParts::SwitchClip(back, skin, true);
+    MissionParts::SwitchClip(dealing, skin, false);
     Invalidate();
 }
 
@@ -215,8 +212,9 @@ int CVDMissionWnd::Step()
     int changed = CVMissionBase::Step();
     if (back && back->IsPlaying()) {
         const int frame = back->GetFrame();
-        // Only on entering the frame: the back holds it for several ticks.
-        if (frame == kRevealFrame && lastBackFrame != kRevealFrame) {
+        // Only on entering the frame while opening: the back holds it for several ticks, and a
+        // restore puts it there at once, silently.
+        if (frame == kRevealFrame && lastBackFrame != kRevealFrame && layout == Layout::Opening) {
             bool any = false;
             for (size_t side = 0; side < kSides; ++side)
                 for (size_t i = 0; i < sideState[side].cards.size() && i < kCardsPerSide; ++i) {

@@ -207,6 +207,8 @@ void CVDesperateResultWnd::SetResult(const DesperateRoundResult& body)
         back->SelectAnimation(2);
         back->Play(1, true);
         const std::string next = TargetScoreRules::NextRoundText(body.drawCount);
+        // The text is shared with the score line of a won or lost round, which moves it.
+        nextRoundText->SetPos(GetPos() + At(kNextRoundPoint));
         nextRoundText->SetText(next);
         nextRoundText->Show(!next.empty());
         drawCaption->SetText("무승부");

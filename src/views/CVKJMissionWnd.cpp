@@ -180,10 +180,8 @@ void CVKJMissionWnd::SetSkin(int newSkin)
     const int offset = back ? back->GetSubAnimation() - skin : 0;
     skin = newSkin;
     if (!back || !back->IsVisible()) return;
-    const int frame = back->GetFrame();
     const bool known = offset == kClosedLook || offset == kFirstLook || offset == kSecondLook;
-    back->SelectAnimation(skin + (known ? offset : kClosedLook));
-    back->SetFrame(frame);
+    MissionParts::SwitchClip(back, skin + (known ? offset : kClosedLook), true);
     Invalidate();
 }
 

@@ -118,7 +118,9 @@ void CVObserveSystemWnd::AskHost(HostRequestCode code, int32_t value)
 {
     if (!room || room->GetPageState() == PageState::Requested) return;
     room->SetPageState(PageState::Requested);
-    if (!room->RequestHost(code, value)) room->SetPageState(PageState::None);
+    // No host, or a host that answers with a failure, will not report the page: nothing is pending.
+    const std::optional<int> answer = room->RequestHost(code, value);
+    if (!answer || *answer < 0) room->SetPageState(PageState::None);
 }
 
 void CVObserveSystemWnd::Refresh()

@@ -32,7 +32,8 @@ bool CVSMissionWnd::CreateChildren(MissionOwner& panelOwner, int tableSkin)
         if (!Adopt(cards[n] = MissionParts::MakeCard(f, i, at))) return false;
         if (!Adopt(captured[n] = MissionParts::MakeCapturedOverlay(f, at))) return false;
         for (size_t slot = 0; slot < 2; ++slot)
-            if (!Adopt(marks[n][slot] = f.CreatePSPWnd("Mission\\arrow.psp", at + kMarkOffset[slot], Visible::No)))
+            if (!Adopt(marks[n][slot] = MissionParts::MakeSeatMark(f, "Mission\\arrow.psp", static_cast<int>(slot),
+                                                                   at + kMarkOffset[slot])))
                 return false;
     }
     if (!Adopt(special = f.CreatePSPWnd("Mission\\special.psp", kSpecialIcon, Visible::No))) return false;

@@ -174,6 +174,13 @@ void CVUserOptionWnd::SetVolume(int32_t volumeValue)
     Invalidate();
 }
 
+void CVUserOptionWnd::SetBgmVolume(int32_t volumeValue)
+{
+    bgmVolume = volumeValue;
+    if (bgmSlider) bgmSlider->SetValue(volumeValue);
+    Invalidate();
+}
+
 void CVUserOptionWnd::SetSpeed(int32_t position)
 {
     speed = position;

@@ -46,6 +46,9 @@ public:
     int Close();
     // The game volume's slider, and the sound-off mark at -5000 and below.
     void SetVolume(int32_t volumeValue);
+    // The music's volume where another slider (the kungjjak panel's) set it; the slider stands at
+    // its left end for silence.
+    void SetBgmVolume(int32_t volumeValue);
     // The room's information rows from the owner's room values (none outside kinds 0..11, 40..43),
     // shown in the room block while the panel is open.
     void BuildRoomOptionText();

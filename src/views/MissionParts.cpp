@@ -2,6 +2,8 @@
 
 #include "table/core/TableLayout.h"
 #include "toolkit/GVBoxWnd.h"
+#include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVPanel.h"
 #include "views/WidgetFactory.h"
@@ -28,6 +30,23 @@ CVHTWnd* MakeCard(WidgetFactory& factory, int index, Point p)
 GVBoxWnd* MakeCapturedOverlay(WidgetFactory& factory, Point p)
 {
     return factory.CreateBoxWnd(Rect(p, kNormalCardSize), kOverlayColor, kOverlayFill, Visible::No);
+}
+
+GVPSPWnd* MakeSeatMark(WidgetFactory& factory, const char* file, int slot, Point p)
+{
+    GVPSPWnd* mark = factory.CreatePSPWnd(file, p, Visible::No);
+    if (mark) mark->SetFrame(slot);
+    return mark;
+}
+
+void SwitchClip(GVQZAniWnd* a, int clip, bool hold)
+{
+    if (!a || !a->IsVisible()) return;
+    const int frame = a->GetFrame();
+    const bool playing = a->IsPlaying();
+    a->SelectAnimation(clip);
+    if (playing) a->Play(1, hold);
+    a->SetFrame(frame);
 }
 
 void PlaceHidden(CVPanel& panel, Point origin)

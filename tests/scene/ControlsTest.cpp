@@ -113,12 +113,17 @@ TEST_F(UserOptions, OkStoresTheChoicesAndAFastRoomKeepsTheUsersSpeed)
     const struct { const char* name; int turnTime; int shown; int speedPosition; int voiceType; const char* speed;
                    int cardSpeed; bool voiceSent; bool summary; } cases[] = {
         {"nothing changed", 0, 1, 1, 1, "-2", -2, false, false},
-        {"fast room, OK untouched: the user's own speed shown", 2, 1, 1, 1, "-2", 1, false, false},
+        {"fast room, OK untouched: the user's own speed shown", 2, 1, 1, 1, "-2", 4, false, false},
         {"fast room, the user picks a speed", 2, 1, 0, 1, "-3", -3, false, true},
         {"a new voice", 0, 0, 0, 2, "-3", -3, true, true},
     };
     for (const auto& c : cases) {
         s.room.option.turnTime = c.turnTime;
+        if (c.turnTime == 2) {
+            // As the room's entry forces it.
+            s.userCardSpeed = s.options.cardSpeed;
+            s.options.cardSpeed = 4;
+        }
         host.Forget();
         ASSERT_EQ(s.Options().OpenOptionWindow(), 1) << c.name;
         EXPECT_EQ(Panel().GetSpeed(), c.shown) << c.name << ": the speed shown on opening";

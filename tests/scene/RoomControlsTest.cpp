@@ -11,15 +11,19 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
+#include "toolkit/GVSlideWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVDesperateResultWnd.h"
 #include "views/CVDesperateWnd.h"
 #include "views/CVGFPlayCountWnd.h"
 #include "views/CVHTWnd.h"
 #include "views/CVItemWnd.h"
+#include "views/CVKJMissionWnd.h"
 #include "views/CVMirelleBijouWnd.h"
 #include "views/CVPSPPushBtn.h"
 #include "views/CVRestrictOptionWnd.h"
+#include "views/RegistryKey.h"
+#include "views/CVUserOptionWnd.h"
 #include "scene/RoomOptions.h"
 #include "scene/RoomView.h"
 
@@ -467,4 +471,76 @@ TEST_F(Periphery, ResetsHideWhatThePanelsShowed)
         for (const GVWnd* child : c.panel->Children())
             EXPECT_FALSE(child->IsVisible() && child != p.restrictOption->GetText()) << c.name << ": a child still shows";
     }
+}
+
+// The result's next-round text of a draw stands at its own place whatever round came before it:
+// the score line of a won or lost round shares the text and moves it.
+TEST_F(Periphery, DrawTextStandsAtItsPlaceAfterAScoreLine)
+{
+    CVDesperateResultWnd* result = Scene().periphery.desperateResult;
+    ASSERT_NE(result, nullptr);
+    Scene().room.roomKind = 41;
+    const auto round = [](uint32_t kind, int32_t winner) {
+        DesperateRoundResult body;
+        body.resultKind = kind;
+        body.winInfo.winnerSeat = winner;
+        body.drawCount = 1;
+        body.winInfo.categoryPoints = {3, 0, 2, 0, 0, 0, 0, 0};
+        return body;
+    };
+    const DesperateRoundResult draw = round(10, -1);
+    result->Reset();
+    result->SetResult(draw);
+    const Point home = result->GetNextRoundText()->GetPos();
+    ASSERT_TRUE(result->GetNextRoundText()->IsVisible()) << "a draw after a draw shows the next round's multiplier";
+
+    const struct { const char* name; DesperateRoundResult before; } cases[] = {
+        {"after a won round", round(0, 0)},
+        {"after a lost round", round(0, 1)},
+        {"after a draw", draw},
+    };
+    for (const auto& c : cases) {
+        result->Reset();
+        result->SetResult(c.before);
+        result->Reset();
+        result->SetResult(draw);
+        EXPECT_EQ(result->GetNextRoundText()->GetPos(), home) << c.name;
+    }
+}
+
+// The two music sliders show one volume: the options panel follows the kungjjak panel's slider,
+// and without that panel the options slider's left end is stored as silence.
+TEST_F(RoomControlOps, MusicSlidersShowOneVolume)
+{
+    CMirelleVWS& s = Scene();
+    CVUserOptionWnd* options = s.userOption;
+    CVKJMissionWnd* kungjjak = s.missions.kungjjak;
+    ASSERT_TRUE(options && kungjjak);
+    const struct { const char* name; int kungjjakVolume; int slider; } cases[] = {
+        {"a middle volume", -3000, -3000},
+        {"full volume", 0, 0},
+        {"silence stands at the left end", -10000, -5000},
+    };
+    for (const auto& c : cases) {
+        kungjjak->SetKungJJakBGMVolume(c.kungjjakVolume);
+        EXPECT_EQ(options->GetMusicSlider()->GetValue(), c.slider) << c.name << ", the panel closed";
+        s.Options().CloseOptionWindow();
+        ASSERT_EQ(s.Options().OpenOptionWindow(), 1);
+        EXPECT_EQ(options->GetMusicSlider()->GetValue(), c.slider) << c.name << ", the panel opened";
+    }
+    s.Options().CloseOptionWindow();
+
+    s.missions.kungjjak = nullptr;
+    const std::string subkey = std::to_string(CMirelleVWS::kGameNumber);
+    const struct { const char* name; int released; const char* stored; } fallback[] = {
+        {"a volume in range", -4999, "-4999"},
+        {"the left end is silence", -5000, "-10000"},
+    };
+    for (const auto& c : fallback) {
+        s.Options().OnMusicVolumeReleased(c.released);
+        std::string stored;
+        ASSERT_EQ(RegistryKey(s.GetRegistryPath()).ReadString(subkey, CVKJMissionWnd::kVolumeValue, stored), 1) << c.name;
+        EXPECT_EQ(stored, c.stored) << c.name;
+    }
+    s.missions.kungjjak = kungjjak;
 }

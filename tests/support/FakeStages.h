@@ -51,6 +51,7 @@ public:
     void StopEffect(int kind) override { stoppedEffects.push_back(kind); }
     void ShowEatMark(int kind, Point at) override { eatMarks.push_back({kind, at}); }
     void RefreshSeatPanels(int which) override { seatPanelRefreshes.push_back(which); }
+    void RefreshSeatScores(int which) override { seatScoreRefreshes.push_back(which); }
     void ShowNineTenClip(int seat, bool show) override { nineTenClips.push_back({seat, show}); }
 
     GVWS* widgets = nullptr;  // whose drawing order the engine changes; none ignores the order
@@ -62,6 +63,7 @@ public:
     std::vector<int> stoppedEffects;
     std::vector<std::pair<int, Point>> effectsAt;
     std::vector<int> seatPanelRefreshes;
+    std::vector<int> seatScoreRefreshes;
     std::vector<std::pair<int, bool>> nineTenClips;
     uint64_t delayedMs = 0;
 };
@@ -126,7 +128,7 @@ public:
     }
     void Forget()
     {
-        calls.clear(), sounds.clear(), voices.clear(), effects.clear(), seatPanelRefreshes.clear(), hostAsked = false;
+        calls.clear(), sounds.clear(), voices.clear(), effects.clear(), seatPanelRefreshes.clear(), seatScoreRefreshes.clear(), hostAsked = false;
     }
 
     void PlayThreeGoMusic(int seat) override { Note("PlayThreeGoMusic", seat); }

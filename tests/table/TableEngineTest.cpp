@@ -248,6 +248,7 @@ TEST_F(Engine, CardsReachTheirPilesAndHands)
     EXPECT_TRUE(LeavesTableAlone([&] {
         engine.TakeFloorCard(24, 1), engine.TakeFloorCard(44, 0), engine.TakePiFromSeat(2, 1, 0);
         engine.PlayBonusToPile(48, 1, false);
+        engine.DrawDeckCardToHand(45, 1);
         engine.MoveCardToPile(3, 0, CardCategory::Pi, CardCategory::Gwang);
     }));
 }
@@ -315,7 +316,7 @@ TEST_F(Engine, HandsPlaceTenCardsHideTheRestAndPassMarkersFollow)
 
 TEST_F(Engine, RebuildsDealFromTheDeckOrChangeNothing)
 {
-    engine.RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3});
+    ASSERT_TRUE(engine.RebuildPile(1, CardCategory::Pi, {2, 77, -1, 3}));
     EXPECT_EQ(records.gameInfo.users[1].piPile, (Ids{0, 1})) << "ids outside the table are dropped";
     EXPECT_EQ((std::pair{records.gameInfo.monthCaptured[0], records.gameInfo.users[1].piCount}), (std::pair{2, 2})) << "month, pi count";
 
@@ -341,28 +342,28 @@ TEST_F(Engine, RebuildsDealFromTheDeckOrChangeNothing)
     EXPECT_EQ(records.gameInfo.lastFloorSlot, 1);
     EXPECT_EQ(Card(records.floor.cards[3]).GetPos(), records.floor.GetSlot(1).position + Point(18, 0)) << "the slot is fanned";
 
-    engine.RebuildPile(0, CardCategory::Ribbon, {9, 13, 17});
+    ASSERT_TRUE(engine.RebuildPile(0, CardCategory::Ribbon, {9, 13, 17}));
     EXPECT_EQ(topFirst(records.gameInfo.users[0].ribbonPile, {9, 13, 17}), (Ids{17, 13, 9}));
 
-    engine.RebuildHand(1, 7);
+    ASSERT_TRUE(engine.RebuildHand(1, 7));
     EXPECT_EQ(records.gameInfo.users[1].hand.size(), 7u);
     EXPECT_EQ(Card(records.gameInfo.users[1].hand[6]).GetRect(), Rect(*HandPosition(1, 6), kSmallCardSize));
     ExpectSound();
 
-    // Failed rebuilds change nothing; a floor rebuild also says it failed.
-    const struct { const char* name; std::function<void(TableEngine&)> rebuild; } cases[] = {
-        {"a pile longer than the deck", [](TableEngine& e) { e.RebuildPile(0, 3, {2, 3, 6, 7}); }},
-        {"a floor longer than the deck", [](TableEngine& e) { EXPECT_FALSE(e.RebuildFloor({0, 4, 8, 12}, {}, 0)); }},
-        {"a floor of bonus cards only", [](TableEngine& e) { EXPECT_FALSE(e.RebuildFloor({48}, {{3, 48}}, 48)); }},
-        {"a hand of eleven", [](TableEngine& e) { e.RebuildHand(0, 11); }},
-        {"a hand longer than the deck", [](TableEngine& e) { e.RebuildHand(1, 4); }},
-        {"a pile of category 4", [](TableEngine& e) { e.RebuildPile(0, 4, {2}); }},
+    // Failed rebuilds change nothing and say they failed.
+    const struct { const char* name; std::function<bool(TableEngine&)> rebuild; } cases[] = {
+        {"a pile longer than the deck", [](TableEngine& e) { return e.RebuildPile(0, 3, {2, 3, 6, 7}); }},
+        {"a floor longer than the deck", [](TableEngine& e) { return e.RebuildFloor({0, 4, 8, 12}, {}, 0); }},
+        {"a floor of bonus cards only", [](TableEngine& e) { return e.RebuildFloor({48}, {{3, 48}}, 48); }},
+        {"a hand of eleven", [](TableEngine& e) { return e.RebuildHand(0, 11); }},
+        {"a hand longer than the deck", [](TableEngine& e) { return e.RebuildHand(1, 4); }},
+        {"a pile of category 4", [](TableEngine& e) { return e.RebuildPile(0, 4, {2}); }},
     };
     for (const auto& c : cases) {
         NewRound();
         while (records.gameInfo.deck.size() > 3) FromDeck(0, TableList::Nowhere());
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(LeavesTableAlone([&] { c.rebuild(engine); }));
+        EXPECT_TRUE(LeavesTableAlone([&] { EXPECT_FALSE(c.rebuild(engine)); }));
     }
 }
 

@@ -454,3 +454,88 @@ TEST_F(MissionPanels, KungjjakVolumeIsReadStrictlyAndTheSliderStoresIt)
     EXPECT_TRUE(room.music == "kungjjak_bgm1.ogg" || room.music == "kungjjak_bgm2.ogg") << room.music;
     EXPECT_EQ(room.musicVolume, -10000);
 }
+
+// The two marks of a mission card tell the players apart: each shows the frame of its screen slot.
+TEST_F(MissionPanels, SeatMarksShowTheirScreenSlot)
+{
+    Made m = MakeAll();
+    ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2);
+    const auto twoCardMark = [&](int card, int slot) {
+        return m.twoCard->GetSide(card / 2).marks[size_t(card % 2)][size_t(slot)];
+    };
+    const struct { const char* name; int cards; std::function<const GVPSPWnd*(int, int)> mark; } cases[] = {
+        {"single", CVSMissionWnd::kCards, [&](int card, int slot) { return m.single->GetMark(card, slot); }},
+        {"two-card hand", 4, twoCardMark},
+        {"card mission C", 4, [&](int card, int slot) { return m.cardC->GetMark(card, slot); }},
+        {"card mission C2", 3, [&](int card, int slot) { return m.cardC2->GetMark(card, slot); }},
+    };
+    for (const auto& c : cases)
+        for (int card = 0; card < c.cards; ++card)
+            for (int slot = 0; slot < 2; ++slot)
+                EXPECT_EQ(c.mark(card, slot)->GetFrame(), slot) << c.name << ", card " << card << ", slot " << slot;
+}
+
+// A restored panel shows at once and plays no sound, however long it is ticked afterwards.
+TEST_F(MissionPanels, RestoresAreSilent)
+{
+    Made m = MakeAll();
+    ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2);
+    m.single->Reset();
+    m.single->SetMission(1, 2, false);
+    m.twoCard->Reset();
+    m.twoCard->SetMission(0, 0, 3);
+    m.twoCard->SetMission(1, 0, 3);
+    m.cardC->Reset();
+    m.cardC->SetCard(0, 10);
+    m.cardC2->Reset();
+    m.cardC2->SetCard(0, 10);
+    const struct { const char* name; CVMissionBase* panel; const CVHTWnd* card; } cases[] = {
+        {"single", m.single.get(), m.single->GetCard(0)},
+        {"two-card hand", m.twoCard.get(), m.twoCard->GetSide(0).cards[0]},
+        {"card mission C", m.cardC.get(), m.cardC->GetCard(0)},
+        {"card mission C2", m.cardC2.get(), m.cardC2->GetCard(0)},
+    };
+    for (const auto& c : cases) {
+        room.sounds.clear();
+        c.panel->Show(CVMissionBase::Restore::Yes);
+        EXPECT_TRUE(c.card->IsVisible()) << c.name;
+        Tick(*c.panel, 3000);
+        EXPECT_EQ(room.sounds, std::vector<int>{}) << c.name;
+    }
+}
+
+// A new skin while a panel opens switches the opening's clip and lets it play on to the end, so
+// the panel still opens.
+TEST_F(MissionPanels, SkinChangeKeepsTheOpeningPlaying)
+{
+    Made m = MakeAll();
+    ASSERT_TRUE(m.single && m.twoCard && m.cardC && m.cardC2 && m.kungjjak);
+    const auto open = [](CVMissionBase& p) { p.Show(CVMissionBase::Restore::No); };
+    const auto skin0 = [](auto& p) { return [&p] { p.SetSkin(0); }; };
+    const struct { const char* name; CVPanel* panel; std::function<void()> show, newSkin; std::vector<const GVQZAniWnd*> playing;
+                   int clip; std::function<bool()> opened; } cases[] = {
+        {"single", m.single.get(), [&] { open(*m.single); }, skin0(*m.single), {m.single->GetBack()}, 0,
+         [&] { return m.single->GetLayout() == CVMissionBase::Layout::Open; }},
+        {"two-card hand", m.twoCard.get(), [&] { open(*m.twoCard); }, skin0(*m.twoCard), {m.twoCard->GetBack(), m.twoCard->GetDealing()}, 0,
+         [&] { return m.twoCard->GetLayout() == CVMissionBase::Layout::Open; }},
+        {"card mission C", m.cardC.get(), [&] { open(*m.cardC); }, skin0(*m.cardC), {m.cardC->GetBack()}, 4,
+         [&] { return m.cardC->GetLayout() == CVMissionBase::Layout::Open; }},
+        {"card mission C2", m.cardC2.get(), [&] { open(*m.cardC2); }, skin0(*m.cardC2), {m.cardC2->GetBack()}, 6,
+         [&] { return m.cardC2->GetLayout() == CVMissionBase::Layout::Open; }},
+        {"kungjjak", m.kungjjak.get(), [&] { m.kungjjak->ShowPanel(CVKJMissionWnd::WithSlider::No); },
+         skin0(*m.kungjjak), {m.kungjjak->GetBack()}, 0, [&] { return m.kungjjak->GetSlider()->IsVisible(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.show();
+        Tick(*c.panel, 20);
+        for (const GVQZAniWnd* a : c.playing) ASSERT_TRUE(a->IsPlaying());
+        const int frame = c.playing.front()->GetFrame();
+        c.newSkin();
+        for (const GVQZAniWnd* a : c.playing) EXPECT_TRUE(a->IsPlaying()) << "the new skin stopped the opening";
+        EXPECT_EQ(c.playing.front()->GetSubAnimation(), c.clip);
+        EXPECT_EQ(c.playing.front()->GetFrame(), frame);
+        Tick(*c.panel, 3000);
+        EXPECT_TRUE(c.opened());
+    }
+}

@@ -13,6 +13,7 @@
 #include "toolkit/GVBoxWnd.h"
 #include "toolkit/GVDDSWnd.h"
 #include "toolkit/GVPSPWnd.h"
+#include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVSlideWnd.h"
 #include "toolkit/GVTextWnd.h"
@@ -51,7 +52,7 @@ public:
     {
         calls.push_back(FormatText("host %d %#x", static_cast<int>(code), value));
         if (!hostPresent) return std::nullopt;
-        return code == HostRequestCode::HoldsItem ? heldAnswer : 0;
+        return code == HostRequestCode::HoldsItem ? heldAnswer : pageAnswer;
     }
     void RequestItemUse(int64_t amount) override { calls.push_back(FormatText("use %I64d", amount)); }
     void OpenRefillPage() override { calls.push_back("refill page"); }
@@ -76,6 +77,7 @@ public:
     RCUser own;
     bool hostPresent = true;
     int heldAnswer = 1;
+    int pageAnswer = 0;  // the host's answer to a page request
     PageState page = PageState::None;
     bool banner = false;
     std::vector<std::string> calls, chat, boxes;
@@ -249,11 +251,22 @@ TEST_F(PeripheryPanels, ObserverPagesWaitForTheHost)
     bar->OnHostResult(0x11000, true);
     EXPECT_EQ(room.calls, (std::vector<std::string>{"host 43 0x11000", "host 43 0x12000", "page 2"}));
 
-    room.calls.clear();
+    // A request the host could not take or answered with a failure leaves nothing pending.
+    const struct { const char* name; bool host; int answer; PageState page; } requests[] = {
+        {"no host", false, 0, PageState::None},
+        {"the host fails", true, -1, PageState::None},
+        {"the host takes it", true, 0, PageState::Requested},
+        {"the host answers 1", true, 1, PageState::Requested},
+    };
+    for (const auto& c : requests) {
+        room.page = PageState::None;
+        room.hostPresent = c.host;
+        room.pageAnswer = c.answer;
+        Click(*bar, bar->GetButton(B::GameMall));
+        EXPECT_EQ(room.page, c.page) << c.name;
+    }
     room.page = PageState::None;
     room.hostPresent = false;
-    Click(*bar, bar->GetButton(B::GameMall));
-    EXPECT_EQ(room.page, PageState::None) << "a request the host could not take";
     room.calls.clear();
     Click(*bar, bar->GetButton(B::Safe));
     EXPECT_EQ(room.calls, (std::vector<std::string>{"box 2000", "sound 20"}));
@@ -452,4 +465,58 @@ TEST_F(PeripheryPanels, NoticeWithNothingToScrollStillEnds)
     ASSERT_TRUE(notice.ParseNoticeText("TYPE=0#TIME=3").active);
     for (int i = 0; i < 10 && notice.IsActive(); ++i) notice.Step(Clock::NowMs());
     EXPECT_FALSE(notice.IsActive()) << "phase " << notice.GetPhase();
+}
+
+// The jewel picture shows frame kind - 1 and the jewel clip kind - 1 (clip 4 for no kind); the
+// level picture shows the level itself, level 0 the default banner instead.
+TEST_F(PeripheryPanels, JewelKindAndStakeLevelPictures)
+{
+    room.facts.roomKind = 1;
+    auto jewels = Make<CVMirelleBijouWnd>();
+    ASSERT_TRUE(jewels);
+    const struct { const char* name; int32_t kind; bool shown; int frame, clip; } kinds[] = {
+        {"kind 1", 1, true, 0, 0},
+        {"kind 3", 3, true, 2, 2},
+        {"kind 5", 5, true, 4, 4},
+        {"no kind", 0, false, -1, 4},
+    };
+    for (const auto& c : kinds) {
+        ASSERT_EQ(jewels->SetBijouInfo(true, c.kind, 0, 0), 1) << c.name;
+        EXPECT_EQ(jewels->GetJewelImage()->IsVisible(), c.shown) << c.name << ": info";
+        if (c.shown) {
+            EXPECT_EQ(jewels->GetJewelImage()->GetFrame(), c.frame) << c.name << ": info";
+        }
+        jewels->SetBijouKind(c.kind);
+        EXPECT_EQ(jewels->GetJewelImage()->IsVisible(), c.shown) << c.name;
+        if (c.shown) {
+            EXPECT_EQ(jewels->GetJewelImage()->GetFrame(), c.frame) << c.name;
+        }
+        EXPECT_EQ(jewels->GetJewelAnimation()->GetSubAnimation(), c.clip) << c.name;
+        EXPECT_TRUE(jewels->GetJewelAnimation()->IsVisible()) << c.name;
+    }
+    jewels->SetBijouKind(2);
+    for (const int32_t bad : {6, -1}) {
+        jewels->SetBijouKind(bad);
+        EXPECT_EQ(jewels->GetJewelImage()->GetFrame(), 1) << "kind " << bad << " changes nothing";
+        EXPECT_EQ(jewels->GetJewelAnimation()->GetSubAnimation(), 1) << "kind " << bad;
+    }
+
+    const struct { const char* name; int32_t roomKind, level; bool levelShown; int frame; bool banner; } levels[] = {
+        {"level 3", 1, 3, true, 3, false},
+        {"level 4", 1, 4, true, 4, false},
+        {"level 5 is refused", 1, 5, true, 4, false},
+        {"level 0: the default banner", 1, 0, false, -1, true},
+        {"room kind 40 keeps the picture", 40, 2, false, -1, false},
+        {"level 1", 41, 1, true, 1, false},
+    };
+    for (const auto& c : levels) {
+        room.facts.roomKind = c.roomKind;
+        room.banner = false;
+        jewels->SetStakeLevel(c.level);
+        EXPECT_EQ(jewels->GetLevelBack()->IsVisible(), c.levelShown) << c.name;
+        if (c.levelShown) {
+            EXPECT_EQ(jewels->GetLevelBack()->GetFrame(), c.frame) << c.name;
+        }
+        EXPECT_EQ(room.banner, c.banner) << c.name;
+    }
 }

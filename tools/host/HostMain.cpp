@@ -232,6 +232,11 @@ HWND CreateHostWindow()
                          rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
 }
 
+void __stdcall NoteStartedSound(int kind, int id, int seat)
+{
+    if (theHost) theHost->NoteStarted(kind, id, seat);
+}
+
 template <class T>
 T Export(HMODULE dll, const char* name)
 {
@@ -289,8 +294,12 @@ int main(int argc, char** argv)
     const auto init = Export<InitGameWndProc>(module.dll, "InitGameWnd");
     const auto destroy = Export<DestroyGameWndProc>(module.dll, "DestroyGameWnd");
     const auto useVirtual = Export<void(__stdcall*)(int)>(module.dll, "MirelleUseVirtualClock");
+    using SoundWatcher = void(__stdcall*)(int, int, int);
+    if (const auto watchSounds = Export<void(__stdcall*)(SoundWatcher)>(module.dll, "MirelleWatchSounds"))
+        watchSounds(NoteStartedSound);
     module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
     module.destroy = destroy;
+    module.soundsLoaded = Export<int(__stdcall*)(IClientInterface*)>(module.dll, "MirelleSoundsLoaded");
     if (!create || !init || !destroy) {
         std::fprintf(stderr, "the module lacks CreateGameWnd, InitGameWnd or DestroyGameWnd\n");
         return 3;

@@ -173,6 +173,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (const Json* w = FindMember(j, "wait")) {
         // Real time: for the loader thread, which the virtual clock does not drive.
         const DWORD until = GetTickCount() + static_cast<DWORD>(IntOf(FindMember(j, "timeout_ms"), 10000));
+        if (w->is_string() && w->get<std::string>() == "sounds") return WaitForSounds(step, until);
         for (;;) {
             for (auto it = host.events.begin(); it != host.events.end(); ++it) {
                 if (!it->isRequest && JsonContains(it->json, *w)) {
@@ -186,6 +187,18 @@ bool Replay::RunStep(const ScriptStep& step)
         }
     }
     return Fail(step, "unknown step " + Describe(j));
+}
+
+// The sounds load on the loader thread after the widgets: a script that checks sounds waits for them.
+bool Replay::WaitForSounds(const ScriptStep& step, DWORD until)
+{
+    if (!module.soundsLoaded) return Fail(step, "the module cannot tell when its sounds are loaded");
+    while (!module.soundsLoaded(module.client)) {
+        if (static_cast<int>(until - GetTickCount()) <= 0) return Fail(step, "timed out waiting for the sounds to load");
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        Pump();
+    }
+    return true;
 }
 
 bool Replay::Advance(const ScriptStep& step, unsigned ms)

@@ -18,6 +18,7 @@ struct ModuleHandle {
     HWND gameWnd = nullptr;
     void(__stdcall* advanceClock)(unsigned ms) = nullptr;
     int(__stdcall* destroy)(IClientInterface* client) = nullptr;
+    int(__stdcall* soundsLoaded)(IClientInterface* client) = nullptr;
     bool destroyed = false;  // DestroyGameWnd was called by an armed step: no call reaches the module any more
     std::string portalDir;  // ends in a backslash; its ini names the module's registry key
 };
@@ -98,6 +99,7 @@ private:
                           const std::string& name, const ScreenPixels& taken, int bitsPerPixel) const;
     bool Registry(const ScriptStep& step);
     bool Advance(const ScriptStep& step, unsigned ms);
+    bool WaitForSounds(const ScriptStep& step, DWORD until);
     void Pump();
     bool Soak(const ScriptStep& step);  // ReplaySoak.cpp
     bool SoakInBox();

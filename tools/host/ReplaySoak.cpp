@@ -264,11 +264,12 @@ bool Replay::SoakInBox()
 
 bool SoakRun::Game(const std::vector<ScriptStep>& game, int round)
 {
-    clicked = false;
-    // The host makes the module forget the room before it enters the next one.
+    // The host makes the module forget the room before it enters the next one; a page the user asked
+    // for in the burst is then reported closed.
     if (replay.module.client->ResetRoomView() != 0) return Fail("ResetRoomView failed after burst " + std::to_string(round));
     replay.Pump();
     if (!CheckRequests(Phase::Deliver, nullptr)) return false;
+    clicked = false;
     for (const ScriptStep& s : game) {
         if (random.OneIn(3) && !Ping()) return false;
         if (random.OneIn(3)) {

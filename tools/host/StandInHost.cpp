@@ -204,6 +204,15 @@ void StandInHost::NotePosted(UINT msg, WPARAM wParam, LPARAM lParam)
     Record(std::move(j), false);
 }
 
+void StandInHost::NoteStarted(int kind, int id, int seat)
+{
+    Json j = Json::object();
+    j["started"] = kind == 1 ? "voice" : "sound";
+    j["id"] = id;
+    if (kind == 1) j["seat"] = seat;
+    Record(std::move(j), false);
+}
+
 void StandInHost::NoteBox(HWND box)
 {
     const auto type = reinterpret_cast<uintptr_t>(GetPropA(box, kBoxTypeProp));

@@ -33,6 +33,8 @@ public:
 
     // A message the module posted to the host's window.
     void NotePosted(UINT msg, WPARAM wParam, LPARAM lParam);
+    // An effect sound (kind 0, by id) or a voice (kind 1, by cue, with its seat) the module started.
+    void NoteStarted(int kind, int id, int seat);
     // A message box of the module as it opens (read from its window); other dialogs are passed over.
     void NoteBox(HWND box);
 

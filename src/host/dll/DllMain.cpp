@@ -6,6 +6,7 @@
 #include "foundation/core/Clock.h"
 #include "host/CMirelleWnd.h"
 #include "scene/CMirelleVWS.h"
+#include "sound/StartedSounds.h"
 
 namespace {
 
@@ -87,6 +88,13 @@ int __stdcall MirelleSoundsLoaded(IClientInterface* client)
 void __stdcall MirelleAdvanceClock(unsigned ms)
 {
     GuardBoundaryVoid("MirelleAdvanceClock", [&] { WindowTimer::AdvanceAndFire(ms); });
+}
+
+// For the stand-in host's trace: `watcher` (kind 0 an effect sound, 1 a voice; its id or cue; the
+// voice's seat, -1 for none) is called as each starts; null stops the calls.
+void __stdcall MirelleWatchSounds(void(__stdcall* watcher)(int kind, int id, int seat))
+{
+    SetStartedSoundWatcher(watcher);
 }
 
 }  // extern "C"

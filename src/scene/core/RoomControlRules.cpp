@@ -40,12 +40,14 @@ constexpr MacroPhrase kMacros[kMacroCount] = {
 
 int64_t ForcedExitCost(int32_t stake)
 {
-    return int64_t{stake} * kForcedExitStakes;
+    return int64_t{std::max(stake, 0)} * kForcedExitStakes;
 }
 
+// The same rooms and seats as the popup menu's entry: the host's slot offers no way round it.
 ForcedExitPlan PlanForcedExit(const ForcedExitInputs& in)
 {
     if (!in.ownIsOwner || in.target < 0 || !in.ownSeated) return {};
+    if (in.desperateRoom || (in.antiLeaveRestricted && in.targetSeated)) return {};
     if (in.targetReserved) return {ForcedExitStep::KickAtOnce, 0};
     if (in.roomState == kStateResultShown) return {};
     const int64_t cost = ForcedExitCost(in.stake);

@@ -10,20 +10,24 @@
 // before the scene shows a box, restarts a timer or speaks.
 namespace SceneRules {
 
-// The forced exit costs seven times the stake, in 64 bits so a large stake cannot wrap.
+// The forced exit costs seven times the stake, in 64 bits so a large stake cannot wrap; a negative
+// stake from the server costs nothing rather than paying the owner.
 int64_t ForcedExitCost(int32_t stake);
 
 struct ForcedExitInputs {
     bool ownIsOwner = false;
     bool ownSeated = false;
     int32_t target = -1;
+    bool targetSeated = false;
     bool targetReserved = false;  // already in the forced-exit reservations
+    bool desperateRoom = false;   // room kinds 40..43 have no forced exit
+    bool antiLeaveRestricted = false;  // an anti-leave room with its rule in force keeps seated players
     int32_t roomState = 0;        // 1 waiting, 2 playing, 3 a result shown
     int32_t stake = 0;
     int64_t ownMoney = 0;
 };
 enum class ForcedExitStep {
-    Nothing,       // not the owner, not seated, no target, or a result is shown
+    Nothing,       // not the owner, not seated, no target, a result shown, or a room without the kick
     KickAtOnce,    // a reserved target: the kick cancels the reservation, free and unasked
     TooLittleMoney,
     Ask,           // the paid question, with `cost`

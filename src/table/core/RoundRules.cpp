@@ -92,9 +92,14 @@ std::optional<int64_t> TargetScoreBet(int32_t roomKind, int64_t betKind)
     return kTable[roomKind - 40][betKind - 1];
 }
 
+int64_t NoticedBet(int32_t roomKind, int32_t betKind, int64_t amount)
+{
+    return TargetScoreBet(roomKind, betKind).value_or(amount);
+}
+
 int StakeLevel(int32_t roomKind, int32_t betKind, int64_t amount)
 {
-    const int64_t value = TargetScoreBet(roomKind, betKind).value_or(amount);
+    const int64_t value = NoticedBet(roomKind, betKind, amount);
     if (value < 100000) return 0;
     if (value < 3000000) return 1;
     if (value < 30000000) return 2;

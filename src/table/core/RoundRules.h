@@ -50,6 +50,8 @@ int GoVoiceCue(int32_t goCount, bool robot);
 // The level 0..4 of the room's bet for the jewel panel. Target-score rooms 40..43 give bet kinds
 // 1..3 a fixed value by room kind; any other room or bet kind takes the amount.
 int StakeLevel(int32_t roomKind, int32_t betKind, int64_t amount);
+// The bet a room option notice sets: the fixed bet of bet kinds 1..3 in rooms 40..43, else the amount.
+int64_t NoticedBet(int32_t roomKind, int32_t betKind, int64_t amount);
 // The fixed bet of a target-score room's bet kind 1..3; none for another room or kind.
 std::optional<int64_t> TargetScoreBet(int32_t roomKind, int64_t betKind);
 

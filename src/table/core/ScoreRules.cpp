@@ -5,6 +5,13 @@
 namespace {
 
 constexpr int kMissionS = 1, kMissionD = 2, kMissionC = 3, kMissionC2 = 4, kMissionKJ = 5;
+constexpr int32_t kSingleMissionCount = 34;  // single missions 0..33; -1 is none
+
+// Mission 0 is a mission like any other: its factor counts as the others' do.
+bool IsSingleMission(int32_t index)
+{
+    return index >= 0 && index < kSingleMissionCount;
+}
 
 bool PilesEmpty(const CHTUser& u)
 {
@@ -34,7 +41,8 @@ int64_t MissionFactor(const CGameInfo& game, int seat, const CHTUser& own)
         return f;
     };
     switch (game.missionMode) {
-    case kMissionS: return game.sMissionIndex > 0 && game.sMissionFactor < 11 ? AtLeastOne(game.sMissionFactor) : 1;
+    case kMissionS:
+        return IsSingleMission(game.sMissionIndex) && game.sMissionFactor < 11 ? AtLeastOne(game.sMissionFactor) : 1;
     case kMissionD: {
         int64_t f = 1;
         if (game.dMissionOwners[0] == seat) f = AtLeastOne(game.dMissionFactors[0]);

@@ -247,6 +247,7 @@ void DecisionFlow::OnRoomOptionNotice(const RoomOptionNotice& body)
     stage.ShowNotify(Notice::RoomOptions, 0, body.amount);
     room.option.betAmount = body.amount;
     room.option.betKind = body.betKind;
+    records.noticedBet = RoundRules::NoticedBet(room.roomKind, body.betKind, body.amount);
     flows.missions.SetTargetScoreBet(body.betKind, body.amount);
     records.stakeLevel = RoundRules::StakeLevel(room.roomKind, body.betKind, body.amount);
     flows.periphery.ShowStakeLevel();

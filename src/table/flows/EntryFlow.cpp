@@ -47,6 +47,7 @@ void EntryFlow::OnRoomEnterAnswer(const RoomEnterAnswer& body)
     }
     room.Clear();
     room = body.room;
+    records.noticedBet.reset();
     flows.periphery.EnterJewels(body);
     stage.Promotions().SetEventState(body.promotion);
     stage.Promotions().ShowDefaultBanner(body.jewelSwitch == 0);
@@ -108,6 +109,7 @@ void EntryFlow::EnterByMode(const RoomEnterAnswer& body)
         stage.LeaveNoticeToHost(LeaveNoticeCode::Waiting);
         static_cast<void>(requests.SendPlay(1));  // nothing here follows it
         stage.ShowObserveSystem(true);
+        stage.Promotions().ShowJackpotGauge(false);
         break;
     case 1: {
         RefreshBothSeats(Avatar::Fetch);
@@ -348,8 +350,7 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         room.roomState = static_cast<int32_t>(RoomState::Waiting);
         room.roomValue = 0;
     }
-    if (!robot) flows.missions.ResetTargetScoreRound();
-    flows.missions.ShowTargetScoreNames();
+    bool rotated = false;
     if (ClearPlayerSeat(key)) {
         stage.ShowStartButton(false);
         stage.UpdateExitButtons(1);
@@ -363,27 +364,35 @@ void EntryFlow::OnPlayerLeave(const PlayerLeave& body)
         }
         entryState.leaveValue = 0;
         if (key == gameInfo.ownerKey && gameInfo.RemoveKickReservation(key)) stage.SendKickListToHost();
-        if (records.GetPlayer(0).userKey == -1 && records.GetPlayer(1).userKey != -1) room.seats.RotatePlayers(records.GetPlayer(1).userKey);
+        if (records.GetPlayer(0).userKey == -1 && records.GetPlayer(1).userKey != -1)
+            rotated = room.seats.RotatePlayers(records.GetPlayer(1).userKey);
     }
     room.seats.AssignScreenSlots(ownUser.userKey);
+    // A new round on the target-score panel (also after a robot), named from the seats as they are now.
+    flows.missions.ResetTargetScoreRound();
+    flows.missions.ShowTargetScoreNames();
     ShowSeatMarks();
     entryState.entryValue = 0;
     stage.UpdateStakeText();
     stage.ShowChamgiBackground(false, 0);
     if (own) LeaveAsOwnUser(body);
-    else LeaveAsOtherUser(body, seat, robot);
+    else LeaveAsOtherUser(body, seat, robot || rotated);
 }
 
-void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot)
+// After a rotation the leaver's index holds the remaining player: both panels change.
+void EntryFlow::LeaveAsOtherUser(const PlayerLeave& body, int seat, bool bothSeats)
 {
     stage.PlaySoundId(SoundTables::SoundId::GameExit);
-    if (robot) RefreshBothSeats(Avatar::Fetch);
+    if (bothSeats) RefreshBothSeats(Avatar::Fetch);
     else RefreshSeatInfo(seat, Avatar::Fetch);
-    if (records.GetPlayer(0).userKey == ownUser.userKey && records.GetRoomState() == RoomState::Waiting) {
+    const bool waiting = records.GetRoomState() == RoomState::Waiting;
+    if (records.GetPlayer(0).userKey == ownUser.userKey && waiting) {
+        if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, false);
         stage.ShowStartButton(true);
         if (records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
         stage.ShowInviteButton(records.HasSeatWithoutUser());
     }
+    if (!records.IsUserSeated() && records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, false);
     if (body.reason == 23 && records.IsUserSeated())
         stage.ShowMessageBox(" 상대 유저의 어뷰징으로 게임이 중단 되었습니다. ", 0, 3000, "", kEntryBoxColor);
     stage.SetDirty();
@@ -393,7 +402,10 @@ void EntryFlow::LeaveAsOwnUser(const PlayerLeave& body)
 {
     RefreshBothSeats(Avatar::Fetch);
     engine.RelayoutSeats();
-    if (records.GetRoomState() == RoomState::Waiting && records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
+    if (records.GetRoomState() == RoomState::Waiting) {
+        flows.periphery.UpdateRestrict(true, false);
+        if (records.IsDesperateRoom()) stage.ShowRoundStartAnimation(true, 0);
+    }
     stage.SetAutoPlay(false);
     stage.SetAutoPlayButtonEnabled(false);
     stage.SetDirty();

@@ -44,7 +44,7 @@ private:
     void ShowPrize(const std::vector<std::string>& texts);
     void EnterByMode(const RoomEnterAnswer& body);
     void InviteToFreeChannel();
-    void LeaveAsOtherUser(const PlayerLeave& body, int seat, bool robot);
+    void LeaveAsOtherUser(const PlayerLeave& body, int seat, bool bothSeats);
     void LeaveAsOwnUser(const PlayerLeave& body);
     void PlaceDeckForRoom();
     void SeatAnswerFollowUp(const JoinGameAnswer& body, bool own);

@@ -233,7 +233,8 @@ void FirstPlayerFlow::OnTableReset(const TableReset& body)
 {
     room.roomState = static_cast<int32_t>(RoomState::Waiting);
     room.roomValue = 0;
-    flows.missions.ResetTargetScoreRound();
+    // The target scores run over the game's rounds: a new round only updates the give-up button.
+    flows.missions.UpdateGiveUpButton();
     stage.PlaySoundId(SoundId::GameClear);
     stage.ClearTable();
     stage.InitFloorSlots();
@@ -280,6 +281,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     }
     stage.ShowStartButton(false);
     stage.UpdateExitButtons(1);
+    if (RoundRules::IsEventPlayRoom(room.roomKind, records.HasRobotSeat(), ownSeated)) flows.seats.LoopWaitingAnimation(false);
     // The table clear emptied the stake.
     stage.UpdateStakeText();
     // The pick's windows go back face down before the deal takes them.
@@ -289,6 +291,7 @@ void FirstPlayerFlow::OnDealCards(const DealCards& body)
     gameInfo.ownHandIds = ValidCardIds(body.handCards);
     tableState.dealFloorIds = ValidCardIds(body.floorCards);
     entryState.chamgiKind = body.chamgiKind;
+    if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     if (body.chamgiKind != 0 && (body.chamgiStage == 1 || body.chamgiStage == 2)) {
         stage.PlaySoundAtVolume(body.chamgiStage == 1 ? SoundId::ChamgiMusic1 : SoundId::ChamgiMusic2,
                                 flows.missions.MusicVolume());

@@ -110,6 +110,7 @@ void MoneyFlow::OnMoneyCapNotice(const MoneyCapNotice& body)
     flows.entry.RefreshSeatInfo(seat);
     if (key != ownUser.userKey) {
         PrintCapNoticeOfOther(p);
+        stage.ReportSeatMoney();
         return;
     }
     ownUser.gameMoney = body.gameMoney;

@@ -50,15 +50,31 @@ void PeripheryFlow::ShowRankingPoints(int seat, int32_t points)
     stage.InvalidateWnd(panel);
 }
 
-void PeripheryFlow::ReserveItems(int seat, bool superman, bool assa, int32_t grade)
+namespace {
+
+// The result panels of both kinds keep an item strip of their own.
+template <class Panel>
+void ReserveOn(Panel* panel, const RCUser& own, int seat, bool superman, bool assa, int32_t grade)
 {
-    CVResultWnd* result = resultWidgets.result;
-    CVItemWnd* items = result ? result->GetItemWnd() : nullptr;
+    CVItemWnd* items = panel ? panel->GetItemWnd() : nullptr;
     if (!items) return;
     if (superman) items->ReserveSupermanItem(seat, 0, grade);
-    if (assa) items->ReserveAssaItem(seat, ownUser.assaValue, grade);
-    if (items->ShowItems()) result->SetItemShown(true);
-    stage.InvalidateWnd(result);
+    if (assa) items->ReserveAssaItem(seat, own.assaValue, grade);
+    if (items->ShowItems()) panel->SetItemShown(true);
+}
+
+}  // namespace
+
+void PeripheryFlow::ReserveItems(int seat, bool superman, bool assa, int32_t grade)
+{
+    // Target-score rooms show their rounds on their own result panel; the ordinary one stays hidden.
+    if (records.IsDesperateRoom()) {
+        ReserveOn(periphery.desperateResult, ownUser, seat, superman, assa, grade);
+        if (periphery.desperateResult) stage.InvalidateWnd(periphery.desperateResult);
+        return;
+    }
+    ReserveOn(resultWidgets.result, ownUser, seat, superman, assa, grade);
+    if (resultWidgets.result) stage.InvalidateWnd(resultWidgets.result);
 }
 
 void PeripheryFlow::EnterJewels(const RoomEnterAnswer& body)

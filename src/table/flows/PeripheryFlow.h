@@ -19,7 +19,8 @@ public:
     // The gained ranking points of the own seat's record.
     void ShowRankingPoints(int seat, int32_t points);
     // The item strip after a round: a superman and an assa reservation for the own seat at the
-    // grade; the result panel shows the strip when it has something.
+    // grade; the room's result panel (the target-score one in rooms 40..43) shows the strip when it
+    // has something.
     void ReserveItems(int seat, bool superman, bool assa, int32_t grade);
     // The jewels at room entry: the kind as sent.
     void EnterJewels(const RoomEnterAnswer& body);

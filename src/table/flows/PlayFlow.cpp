@@ -147,7 +147,7 @@ void PlayFlow::OnHandCardPlayed(const HandCardPlayed& body)
     if (played >= 2) {
         ++records.RoundUser(seat).shakeBombCount;
         engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-        stage.RefreshSeatPanels(seat);
+        stage.RefreshSeatScores(seat);
         if (!bomb) {
             stage.PlayEffect(kShakeEffect, seat);
             if (played > 2) stage.PlaySoundId(SoundId::NotifyBomb);
@@ -164,7 +164,7 @@ void PlayFlow::OnShakeDeclared(const ShakeDeclared& body)
     if (seat < 0) return;
     records.RoundUser(seat).shakeBombCount = body.shakeBombCount;
     engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-    stage.RefreshSeatPanels(seat);
+    stage.RefreshSeatScores(seat);
     stage.StopTurnMarker();
     stage.RestartCountdown();
     stage.ShowNotifySimple(kShakeNotice, CardIdsOf(body.cards, "shake declared"));
@@ -238,8 +238,8 @@ void PlayFlow::OnDeckCardsFlipped(const DeckCardsFlipped& body)
     if (gameInfo.missionMode == 5) {
         flows.missions.OnDeckFlipKungJJak(seat, body.missionValue);
         engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-        stage.RefreshSeatPanels(0);
-        stage.RefreshSeatPanels(1);
+        stage.RefreshSeatScores(0);
+        stage.RefreshSeatScores(1);
     }
     engine.MarkMissionCards(true);
     stage.SetDirty();
@@ -255,7 +255,7 @@ void PlayFlow::OnPpeok(const Ppeok& body)
     }
     records.RoundUser(seat).markCount = body.count;
     engine.UpdateScoreMultiplier(seat, gameInfo.septemberChoice != 0);
-    stage.RefreshSeatPanels(seat);
+    stage.RefreshSeatScores(seat);
     const bool robot = records.IsRobotSeat(seat);
     const int ppeokVoice = robot ? Cue::Huck : Cue::Puck;
     if (body.moneyFlag == 0) {
@@ -297,8 +297,8 @@ void PlayFlow::OnScoreRefresh(const ScoreRefresh& body)
         records.RoundUser(s).points = body.points[static_cast<size_t>(s)];
         engine.UpdateScoreMultiplier(s, body.septemberFlag != 0);
     }
-    stage.RefreshSeatPanels(0);
-    stage.RefreshSeatPanels(1);
+    stage.RefreshSeatScores(0);
+    stage.RefreshSeatScores(1);
     stage.UpdateGoBakAlert();
     stage.SetDirty();
 }
@@ -379,8 +379,8 @@ void PlayFlow::OnTurnResult(const TurnResult& body)
         records.RoundUser(s).points = body.points[static_cast<size_t>(s)];
         engine.UpdateScoreMultiplier(s, gameInfo.septemberChoice != 0);
     }
-    stage.RefreshSeatPanels(0);
-    stage.RefreshSeatPanels(1);
+    stage.RefreshSeatScores(0);
+    stage.RefreshSeatScores(1);
     stage.UpdateGoBakAlert();
     if (sweepVoice || body.bonusFlag != 0) stage.Delay(500);
     Announce(seat, body, sweepVoice);

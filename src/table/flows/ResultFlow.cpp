@@ -35,13 +35,13 @@ void EnableAutoPlayButton(CVPSPPushBtn* button, bool enable)
 
 }  // namespace
 
-void ResultFlow::OpenResultPhase()
+void ResultFlow::OpenResultPhase(AutoPlay autoPlay)
 {
     room.roomState = static_cast<int32_t>(RoomState::RoundOver);
     stage.StopLoopSounds();
     stage.StopBlinkTimer();
     stage.HideNotify();
-    stage.SetAutoPlay(false);
+    if (autoPlay == AutoPlay::Off) stage.SetAutoPlay(false);
     stage.Vip().UpdateJokboIcons(-1, false);
     stage.StopTurnMarker();
     stage.RestartCountdown();
@@ -342,7 +342,8 @@ void ResultFlow::SettleOwnGameEnd(PlayerInfo& seat, const GameEndSeat& in)
 
 void ResultFlow::OnTournamentRoundResult(const TournamentRoundResult& body)
 {
-    OpenResultPhase();
+    // Auto-play goes off with the result panel only: a kind without a panel leaves it on.
+    OpenResultPhase(AutoPlay::Keep);
     stage.Vip().UpdateJokboIcons(-1, false);
     tableState.active = false;
     stage.RevealRemainingCards(body.remainingDeck, body.remainingHands);

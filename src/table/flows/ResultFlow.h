@@ -19,9 +19,10 @@ private:
     void ApplyPlayCount(const PlayerInfo& seat);
     // The own record takes the seat's money and membership values.
     void CopyOwnMoney(const PlayerInfo& seat);
-    // Play state 3; the loop sounds, blink timer, prompt, auto-play and turn marker stop; the table
-    // is no longer synchronised. Every round result opens its phase here.
-    void OpenResultPhase();
+    enum class AutoPlay { Off, Keep };
+    // Play state 3; the loop sounds, blink timer, prompt, auto-play (unless kept) and turn marker
+    // stop; the table is no longer synchronised. Every round result opens its phase here.
+    void OpenResultPhase(AutoPlay autoPlay = AutoPlay::Off);
     // The go-bak animation looped over the screen slot of the player who went bak, with its sound.
     void PlayGoBak(const std::vector<BakEntry>& baks, int winnerSeat);
     void ReserveResultItems(int ownSeat, bool assaRose);

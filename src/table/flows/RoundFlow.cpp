@@ -251,10 +251,13 @@ void RoundFlow::OnTimeUp(const TimeUp&)
     stage.SetDirty();
 }
 
-// The phase saved before the turn's timer is not kept: the decision is simply none afterwards.
+// The server stops the clock, not the decision: the pending one (the own turn's card play
+// included) stays open without a deadline, so the player's answer still goes out.
 void RoundFlow::OnStopTurnTimer(const StopTurnTimer&)
 {
+    const DecisionKind pending = timers.phaseTimerKind;
     stage.StopPhaseTimer();
+    timers.phaseTimerKind = pending;
     stage.StopTurnMarker();
     stage.SetDirty();
 }

@@ -119,8 +119,8 @@ void SeatFlow::OnVoiceTypeChanged(const VoiceTypeChanged& body)
 
 void SeatFlow::OnRobotSeatChange(const SeatsCleared& body)
 {
-    // A code of -1 or above names no robot: neither a seat nor the start button follows it.
-    if (body.robotCode >= -1) return;
+    // A code of -1 or above names no robot and changes no seat (PlanRobotSeat); the waiting
+    // animation and the start button still follow the seats.
     const bool join = body.joinFlag != 0;
     // Seats 1 up to the count, the code one less per seat: with two seats only seat 1.
     int32_t code = body.robotCode;

@@ -76,7 +76,12 @@ void SnapshotFlow::OnGameDataSync(const GameDataSync& body)
     entryState.antiLeaveCount = t.antiLeaveCount;
     if (records.IsAntiLeaveRoom()) flows.periphery.UpdateRestrict(true, true);
     flows.missions.ShowTargetScores();
-    RestoreSnapshotCards(t);
+    if (!RestoreSnapshotCards(t)) {
+        // A table half rebuilt would play on wrong cards: the host hears it, the table stays empty.
+        stage.PostToHost(HostNotifyCode::Stay);
+        stage.ClearTable();
+        return;
+    }
     flows.missions.RestoreMissionPanel(t);
 }
 
@@ -103,20 +108,17 @@ void SnapshotFlow::RestoreMissionData(const GameDataTable& t)
     }
 }
 
-void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
+bool SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
 {
     for (int seat = 0; seat < 2; ++seat) {
         const PlayerData& p = t.players[static_cast<size_t>(seat)];
-        engine.RebuildPile(seat, 0, p.gwangPile);
-        engine.RebuildPile(seat, 1, p.animalPile);
-        engine.RebuildPile(seat, 2, p.ribbonPile);
-        engine.RebuildPile(seat, 3, p.piPile);
-        engine.RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
+        const bool rebuilt = engine.RebuildPile(seat, 0, p.gwangPile) && engine.RebuildPile(seat, 1, p.animalPile) &&
+                             engine.RebuildPile(seat, 2, p.ribbonPile) && engine.RebuildPile(seat, 3, p.piPile) &&
+                             engine.RebuildHand(seat, static_cast<int32_t>(p.hand.size()));
+        if (!rebuilt) return false;
+        engine.SeedAnnounced(seat);
     }
-    if (!engine.RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) {
-        stage.PostToHost(HostNotifyCode::Stay);
-        return;
-    }
+    if (!engine.RebuildFloor(t.floor, t.bonusCards, t.lastFloorCard)) return false;
     engine.StackDeck(DeckStack::DeckOnly);
     gameInfo.septemberChoice = t.septemberChoice;
     for (int seat = 0; seat < 2; ++seat) {
@@ -148,6 +150,7 @@ void SnapshotFlow::RestoreSnapshotCards(const GameDataTable& t)
     stage.ShowRobotAvatar(room.roomKind != 60 && records.HasRobotSeat() ? kRobotAvatar : -1, kRobotAvatarPoint);
     stage.SetDirty();
     stage.FlushRedraw();
+    return true;
 }
 
 void SnapshotFlow::OnPlayerEnter(const PlayerEnter& body)

@@ -14,5 +14,6 @@ public:
 
 private:
     void RestoreMissionData(const GameDataTable& t);
-    void RestoreSnapshotCards(const GameDataTable& t);
+    // False when a pile, hand or the floor could not be rebuilt.
+    [[nodiscard]] bool RestoreSnapshotCards(const GameDataTable& t);
 };

@@ -84,7 +84,8 @@ std::array<std::string, kRoomRows> RoomInfoRows(const RoomInfo& room)
         if (n < lines.size()) lines[n++] = std::move(line);
     };
     if (IsTargetScoreRoom(room.roomKind)) {
-        add(BetLine(room.roomKind, HasOptionToken(o, "FPMI"), HasOptionToken(o, "FPBM")));
+        add(room.noticedBet ? "베팅금:" + Money(*room.noticedBet)
+                            : BetLine(room.roomKind, HasOptionToken(o, "FPMI"), HasOptionToken(o, "FPBM")));
         const int64_t target = HasOptionToken(o, "FPGP");
         if (target >= 0 && target <= 2) add(Format(text, "목표점수:%d점", kTargets[target]));
         add(HasOptionToken(o, "FPALM") == 0 ? "입장제한:베팅금 이상" : "입장제한:제한 없음");

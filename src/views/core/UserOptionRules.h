@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,7 @@ struct RoomInfo {
     int64_t entryLimit = 0;
     int64_t moneyPerPoint = 0;
     int32_t requiredGames = 0;
+    std::optional<int64_t> noticedBet;  // the bet of a room option notice, over the option string's
 };
 // Room kinds 0..11 and 40..43 have the information rows.
 bool HasRoomInfo(int32_t roomKind);

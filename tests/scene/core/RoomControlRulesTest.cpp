@@ -32,6 +32,14 @@ TEST(ForcedExit, CostMoneyStateReservationAndTheQuestion)
         {"not the owner", with(asking, [](auto& in) { in.ownIsOwner = false; }), ForcedExitStep::Nothing, 0},
         {"not seated", with(asking, [](auto& in) { in.ownSeated = false; }), ForcedExitStep::Nothing, 0},
         {"no target", with(asking, [](auto& in) { in.target = -1; }), ForcedExitStep::Nothing, 0},
+        {"a negative stake costs nothing", OwnerAsking(-1000, 0), ForcedExitStep::Ask, 0},
+        {"target-score rooms have no kick", with(asking, [](auto& in) { in.desperateRoom = true; }), ForcedExitStep::Nothing, 0},
+        {"not even a reserved one in a target-score room",
+         with(asking, [](auto& in) { in.desperateRoom = true, in.targetReserved = true; }), ForcedExitStep::Nothing, 0},
+        {"the anti-leave rule keeps a seated target",
+         with(asking, [](auto& in) { in.antiLeaveRestricted = true, in.targetSeated = true; }), ForcedExitStep::Nothing, 0},
+        {"the anti-leave rule lets a watcher go",
+         with(asking, [](auto& in) { in.antiLeaveRestricted = true; }), ForcedExitStep::Ask, 7000},
     };
     for (const auto& c : cases) {
         const ForcedExitPlan plan = PlanForcedExit(c.in);

@@ -122,3 +122,24 @@ TEST_F(EntryFlowTable, PrizeShowsItsLinesOnlyWhileTheResultWaits)
         EXPECT_FALSE(e.prizeBack->IsVisible() || e.prizeTexts[0]->IsVisible() || e.prizeTexts[1]->IsVisible()) << c.name;
     }
 }
+
+// Each entry mode's own steps; every entry forgets the bet a room option notice set in the room before.
+TEST_F(EntryFlowTable, RoomEntryByModeAndAFreshBet)
+{
+    const struct { const char* name; int32_t mode; int gaugesHidden, observerBars; } cases[] = {
+        {"mode 0 watches: the bar shows, the jackpot gauge hides", 0, 1, 1},
+        {"mode 1 may sit", 1, 0, 0},
+        {"mode 2 only reports the voice", 2, 0, 0},
+    };
+    for (const auto& c : cases) {
+        records.noticedBet = 5000000;
+        stage.Forget();
+        RoomEnterAnswer body{.clientVersion = 20110927, .entryMode = c.mode};
+        body.user.userKey = kOwnKey;
+        body.room.roomState = static_cast<int32_t>(RoomState::Playing);
+        flows.entry.OnRoomEnterAnswer(body);
+        EXPECT_EQ(stage.Count("Promotions.ShowJackpotGauge 0"), c.gaugesHidden) << c.name;
+        EXPECT_EQ(stage.Count("ShowObserveSystem 1"), c.observerBars) << c.name;
+        EXPECT_FALSE(records.noticedBet.has_value()) << c.name << ": the last room's bet";
+    }
+}

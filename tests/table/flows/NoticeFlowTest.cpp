@@ -62,6 +62,25 @@ TEST_F(SeatNotices, RobotSeatOnlyForARobotCode)
     EXPECT_EQ(stage.Count("ShowStartButton 1"), 2) << "after each leave the own user in seat 0 may start";
 }
 
+// A code naming no robot changes no seat, but what follows the seats still runs.
+TEST_F(SeatNotices, CodeWithoutRobotStillShowsTheStart)
+{
+    const struct { const char* name; int32_t code, join; int startButtons; } cases[] = {
+        {"code -1, no join", -1, 0, 1},
+        {"code 0, no join", 0, 0, 1},
+        {"code 5, no join", 5, 0, 1},
+        {"code -1 with join", -1, 1, 0},
+    };
+    records.GetPlayer(1).Clear();
+    for (const auto& c : cases) {
+        stage.Forget();
+        const PITable seats = records.room.seats;
+        flows.seats.OnRobotSeatChange({c.code, 1, c.join, 0});
+        EXPECT_TRUE(records.room.seats == seats) << c.name << ": a seat changed";
+        EXPECT_EQ(stage.Count("ShowStartButton 1"), c.startButtons) << c.name;
+    }
+}
+
 TEST_F(SeatNotices, UnseatedKeysChangeNoSeat)
 {
     const PITable seats = records.room.seats;
@@ -139,6 +158,22 @@ TEST_F(SeatNotices, SafeWithdrawalAndCapNotice)
               std::vector<std::string>{"ShowMessageBox 고스톱 머니총합 최고한도 3000억냥을 초과하였습니다."});
 }
 
+// Whoever reached the cap, that seat's money changed: the host hears both seats' money again.
+TEST_F(SeatNotices, CapNoticeReportsTheSeatsMoney)
+{
+    const struct { const char* name; int32_t key; int reports; } cases[] = {
+        {"the own user", kOwnKey, 1},
+        {"the other player", 200, 1},
+        {"a key not seated", 999, 0},
+    };
+    for (const auto& c : cases) {
+        stage.Forget();
+        flows.money.OnMoneyCapNotice({static_cast<uint32_t>(c.key), 4, 300000000000, 0, 0, 5});
+        EXPECT_EQ(stage.Count("ReportSeatMoney"), c.reports) << c.name;
+    }
+    EXPECT_EQ(records.GetPlayer(1).gameMoney, 5) << "the other's money is the notice's";
+}
+
 TEST_F(SeatNotices, TournamentResultClosesTheTable)
 {
     const struct { const char* name; uint32_t kind; std::vector<std::string> shown; int winnerSounds; } cases[] = {
@@ -147,8 +182,11 @@ TEST_F(SeatNotices, TournamentResultClosesTheTable)
     };
     for (const auto& c : cases) {
         records.tableState.active = true;
+        records.controls.autoPlay = true;
         stage.Forget();
         flows.results.OnTournamentRoundResult({.resultKind = c.kind, .winnerKey = 200, .tournamentMoney = {70, 80}});
+        // The result panel switches auto-play off as it shows; the handler itself never does.
+        EXPECT_EQ(stage.Count("SetAutoPlay 0"), 0) << c.name;
         EXPECT_FALSE(records.tableState.active) << c.name;
         EXPECT_EQ(records.room.roomState, static_cast<int32_t>(RoomState::RoundOver)) << c.name;
         EXPECT_EQ((std::tuple{records.GetPlayer(0).tournamentMoney, records.GetPlayer(1).tournamentMoney,

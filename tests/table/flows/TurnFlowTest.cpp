@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -117,5 +118,71 @@ TEST_F(TurnFlows, MonthChoicePromptKindAndTimer)
         if (c.kind == 0) {
             EXPECT_EQ(records.timers.countdownLimit, 10) << c.name;
         }
+    }
+}
+
+// Scores change during a round: only the score, counter and bak panels follow. The full refresh
+// would show the robot's seated face again and restart its popup timer at every card.
+TEST_F(TurnFlows, ScoreChangesRefreshOnlyTheScorePanels)
+{
+    records.GetPlayer(1).userKey = records.GetPlayer(1).seatState = -2;
+    const struct { const char* name; std::function<void()> handle; std::vector<int> seats; } cases[] = {
+        {"score refresh", [&] { flows.play.OnScoreRefresh({.points = {3, 4}}); }, {0, 1}},
+        {"turn result", [&] { flows.play.OnTurnResult(Turn(kOwnKey, {})); }, {0, 1}},
+        {"ppeok", [&] { flows.play.OnPpeok({.userKey = -2, .count = 1}); }, {1}},
+        {"shake", [&] { flows.play.OnShakeDeclared({.userKey = kOwnKey, .shakeBombCount = 1}); }, {0}},
+    };
+    for (const auto& c : cases) {
+        stage.Forget();
+        c.handle();
+        EXPECT_EQ(stage.seatScoreRefreshes, c.seats) << c.name;
+        EXPECT_TRUE(stage.seatPanelRefreshes.empty()) << c.name << ": the full refresh of seat " << stage.seatPanelRefreshes.front();
+    }
+}
+
+namespace {
+
+// A round restored from a snapshot, the own seat holding the given piles, the floor open to take.
+class RestoredTurnFlows : public FlowFixture {
+protected:
+    void Restore(std::vector<int32_t> gwang, std::vector<int32_t> animal, std::vector<int32_t> ribbon)
+    {
+        NewRound();
+        GameDataSync body{.targetKey = kOwnKey};
+        GameDataTable& t = body.table;
+        t.turnKey = kOwnKey, t.playState = 3;
+        t.players[0].gwangPile = std::move(gwang), t.players[0].animalPile = std::move(animal);
+        t.players[0].ribbonPile = std::move(ribbon);
+        t.players[0].hand = t.players[1].hand = std::vector<int32_t>(5, 50);
+        t.floor = {2, 3, 44, 37};
+        flows.snapshot.OnGameDataSync(body);
+        stage.Forget();
+    }
+    std::vector<int> Cues() const
+    {
+        std::vector<int> cues;
+        for (const auto& v : stage.voices) cues.push_back(v.first);
+        return cues;
+    }
+};
+
+}  // namespace
+
+// What a seat already held when the table was restored is not announced again on its first turn;
+// what the turn adds still is.
+TEST_F(RestoredTurnFlows, RestoredPilesAreNotAnnouncedAgain)
+{
+    const struct { const char* name; std::vector<int32_t> gwang, animal, ribbon, captured; std::vector<int> cues; } cases[] = {
+        {"three gwang held", {0, 8, 28}, {}, {}, {2}, {}},
+        {"godori held", {}, {4, 12, 29}, {}, {2}, {}},
+        {"three hongdan held", {}, {}, {1, 5, 9}, {2}, {}},
+        {"a fourth gwang taken", {0, 8, 28}, {}, {}, {44}, {10006}},
+    };
+    for (const auto& c : cases) {
+        Restore(c.gwang, c.animal, c.ribbon);
+        ASSERT_TRUE(records.tableState.active) << c.name;
+        flows.play.OnTurnResult({.userKey = kOwnKey, .captured = c.captured, .points = {0, 0}});
+        EXPECT_EQ(Cues(), c.cues) << c.name;
+        EXPECT_EQ(stage.CallsOf("ShowActionPopup").size(), c.cues.size()) << c.name;
     }
 }

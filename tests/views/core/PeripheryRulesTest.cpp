@@ -56,6 +56,10 @@ TEST(UserOptionRules, RoomRowsByRoomKind)
         {"plain room", {1, 2, "", "SM=0", 0, 100, 0},
          "|인원:2|비밀번호:설정안함|입장제한:제한없음|점당머니:100냥|연령제한:제한없음|게임속도:느림|"},
         {"tournament room has none", {20, 2, "", "SM=0", 0, 100, 0}, "|||||||"},
+        {"a noticed bet replaces the option string's", {41, 2, "", "FPMI=2|FPGP=0|FPALM=1", 0, 0, 0, 3000000},
+         "|인원:2|비밀번호:설정안함|베팅금:300만냥|목표점수:7점|입장제한:제한 없음||"},
+        {"a noticed bet of 0 shows 0", {41, 2, "", "FPMI=2|FPGP=0|FPALM=1", 0, 0, 0, 0},
+         "|인원:2|비밀번호:설정안함|베팅금:0냥|목표점수:7점|입장제한:제한 없음||"},
     };
     for (const auto& c : cases) EXPECT_EQ(Rows(UserOptionRules::RoomInfoRows(c.room)), c.rows) << c.name;
 }
