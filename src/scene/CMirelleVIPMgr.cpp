@@ -201,17 +201,21 @@ void CMirelleVIPMgr::Step()
         }
         return;
     case AlertMachine::StepAction::Clear:
-        StopAndHide(alert);
-        if (alert && host) host->InvalidateWnd(alert);
-        for (GVTextWnd* t : alertTexts)
-            if (t) {
-                t->Show(false);
-                if (host) host->InvalidateWnd(t);
-                t->SetText("");
-            }
+        HideAlert();
         helper.ClearStoredSecondAndAmount();
         return;
     }
+}
+
+void CMirelleVIPMgr::HideAlert()
+{
+    HideAndRedraw(alert);
+    for (GVTextWnd* t : alertTexts)
+        if (t) {
+            if (t->IsVisible() && host) host->InvalidateWnd(t);
+            t->Show(false);
+            t->SetText("");
+        }
 }
 
 void CMirelleVIPMgr::Clear()

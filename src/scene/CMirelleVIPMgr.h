@@ -89,6 +89,8 @@ public:
     void ShowVIPIcons(int seat, uint32_t flags);
     // The tick: the alert's texts and its end.
     void Step();
+    // The alert animation stopped and its texts hidden and emptied, as at the alert's end.
+    void HideAlert();
     // Every widget pointer, both ticks and the alert setting to 0; the card lists stay.
     void Clear();
 

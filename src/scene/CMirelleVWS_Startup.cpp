@@ -269,6 +269,8 @@ void CMirelleVWS::Release()
     ResetRoundState();
     DestroyAll();
     ready.store(false);
+    vip.Helper().DestroyVIPDialog();
+    vip.Clear();  // its widgets went with the scene's
     sound.ReleaseAll();
     room.Clear();
     soundsLoaded.store(false);

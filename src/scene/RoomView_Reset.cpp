@@ -146,7 +146,8 @@ void RoomView::ResetRoomView()
     scene.Periphery().Reset();
     scene.gameInfo.missionMusic = 0;
     if (scene.Options().CloseOptionWindow()) scene.Options().SetTitleButtonState("option", true, true, 0);
-    if (scene.vip.Helper().IsVisible()) {
+    // Open but hidden with a minimised host counts as open.
+    if (scene.vip.Helper().IsOpen()) {
         scene.vip.Helper().DestroyVIPDialog();
         scene.Options().SetTitleButtonState("vip", true, true, 0);
     }
@@ -178,6 +179,9 @@ void RoomView::ResetRoomView()
     StopAndHide(scene.roomWidgets.waitingAnimation);
     StopAndHide(scene.roomWidgets.playingAnimation);
     StopAndHide(scene.roomWidgets.entryAnimation);
+    // The frame timer is off until the next entry: nothing would end these.
+    scene.vip.HideAlert();
+    scene.promotion.HideAll();
     scene.monthSlotFlags.fill(true);
     // The old room's messages still waiting would play on the new one; a handler running keeps its own.
     if (scene.queue.busy) scene.queue.ClearQueue();

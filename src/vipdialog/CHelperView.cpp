@@ -1,5 +1,6 @@
 #include "vipdialog/CHelperView.h"
 
+#include <imm.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -321,6 +322,13 @@ LRESULT CALLBACK NumberEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     if (!previous) return 0;
     const auto minValue = static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(wnd, kMinProp)));
     const auto maxValue = static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(wnd, kMaxProp)));
+    // Composed Korean would reach the text past WM_CHAR: the edit inserts WM_IME_CHAR and the
+    // composition's result itself.
+    if (msg == WM_IME_STARTCOMPOSITION || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION) return 0;
+    if (msg == WM_IME_CHAR) {
+        if (wp > 0xFF) return 0;  // a double-byte character is no digit
+        msg = WM_CHAR;
+    }
     if (msg == WM_CHAR) {
         char current[256] = {};
         GetWindowTextA(wnd, current, sizeof current);
@@ -349,9 +357,12 @@ void BuildRegion(HWND dialog)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<uint32_t> pixels(static_cast<size_t>(bg.width) * static_cast<size_t>(bg.height));
+    // GetDIBits takes a bitmap selected into no device context: out of its own for the read.
+    if (bg.dc) SelectObject(bg.dc, bg.oldBitmap);
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, bg.bitmap, 0, static_cast<UINT>(bg.height), pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    if (bg.dc) SelectObject(bg.dc, bg.bitmap);
     if (rows != bg.height) return;
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     for (const auto& batch : BatchRuns(OpaqueRuns(pixels.data(), bg.width, bg.height))) {
@@ -394,6 +405,7 @@ void CreateChildren(HWND dialog)
                 SetWindowLongPtrA(c.wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NumberEditProc)));
             SetPropA(c.wnd, kOrgProc, reinterpret_cast<HANDLE>(c.previousProc));
             SendMessageA(c.wnd, EM_LIMITTEXT, kEditMaxChars, 0);
+            ImmAssociateContext(c.wnd, nullptr);  // digits only: no composition
         }
     }
     BuildRegion(dialog);
@@ -445,12 +457,22 @@ void Place()
                       parent.bottom - parent.top};
 }
 
+// A hidden active dialog would hand the keyboard to the host's frame: it goes back to the game window.
+void HideDialog()
+{
+    state.shown = false;
+    if (!state.dialog) return;
+    const HWND focus = GetFocus();
+    const bool hadFocus = focus && (focus == state.dialog || IsChild(state.dialog, focus));
+    ShowWindow(state.dialog, SW_HIDE);
+    if (hadFocus && state.parent && IsWindow(state.parent)) SetFocus(state.parent);
+}
+
 // Every way of closing hides the dialog and tells the room once.
 void HideAndTell()
 {
     if (!state.dialog || !IsWindowVisible(state.dialog)) return;
-    ShowWindow(state.dialog, SW_HIDE);
-    state.shown = false;
+    HideDialog();
     if (state.owner) state.owner->DialogClosed();
 }
 
@@ -479,8 +501,7 @@ void Apply()
                    ? AlertAmount(ClampEditNumber(ChildText(kMoneyHigh)), ClampEditNumber(ChildText(kMoneyLow)))
                    : 0;
     c.alertOn = IsChecked(kAlertOn);
-    ShowWindow(state.dialog, SW_HIDE);
-    state.shown = false;
+    HideDialog();
     SaveHelperAlert();
     if (state.owner) {
         state.owner->RefreshAfterApply();
@@ -515,7 +536,8 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp)
         case WM_INITDIALOG:
             state.dialog = dialog;
             CreateChildren(dialog);
-            return TRUE;
+            // The dialog is made hidden at each entry: it takes neither the focus nor activation.
+            return FALSE;
         case WM_PAINT: Paint(dialog); return TRUE;
         case WM_DRAWITEM: DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_COMMAND:
@@ -568,6 +590,8 @@ CHelperView::~CHelperView()
 bool CHelperView::CreateVIPDialog(int32_t gameNumber, int resourceId, HWND parent, const std::string& imageRoot,
                                   const std::string& registryPath, VipDialogOwner* owner)
 {
+    // An open dialog goes without its close: the room would keep "vip" disabled.
+    if (state.shown && state.owner) state.owner->DialogClosed();
     DestroyVIPDialog();
     state.owner = owner;
     state.creator = this;
@@ -636,13 +660,14 @@ int CHelperView::CloseVIPDialog(int flag)
 {
     if (flag == 1)
         DestroyVIPDialog();
-    else if (state.dialog)
-        ShowWindow(state.dialog, SW_HIDE);
+    else
+        HideDialog();
     return 1;
 }
 
 void CHelperView::DestroyVIPDialog()
 {
+    HideDialog();  // before its children go, one of them perhaps with the focus
     for (auto& [id, c] : state.children) {
         if (c.wnd && c.previousProc) {
             SetWindowLongPtrA(c.wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(c.previousProc));
@@ -693,6 +718,11 @@ void CHelperView::ClearStoredSecondAndAmount()
 bool CHelperView::IsVisible() const
 {
     return state.dialog && IsWindowVisible(state.dialog);
+}
+
+bool CHelperView::IsOpen() const
+{
+    return state.dialog && state.shown;
 }
 
 HWND CHelperView::GetWindow() const

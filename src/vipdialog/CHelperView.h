@@ -30,9 +30,10 @@ public:
     CHelperView(const CHelperView&) = delete;
     CHelperView& operator=(const CHelperView&) = delete;
 
-    // Destroys an old dialog and builds a new one from the dialog resource of this module; the
-    // alert set to nothing, then the stored alert flag read from the registry. False when no
-    // window was made (no background picture, say).
+    // Destroys an old dialog (an open one tells its owner it closed) and builds a new one, hidden
+    // and without taking the focus, from the dialog resource of this module; the alert set to
+    // nothing, then the stored alert flag read from the registry. False when no window was made
+    // (no background picture, say).
     bool CreateVIPDialog(int32_t gameNumber, int resourceId, HWND parent, const std::string& imageRoot,
                          const std::string& registryPath, VipDialogOwner* owner);
     // The controls from the gates and the stored choice; placed and shown when not yet visible.
@@ -49,6 +50,8 @@ public:
     // The alert's end clears the stored games and money so the next show has them off.
     void ClearStoredSecondAndAmount();
     bool IsVisible() const;
+    // Shown by the room and not closed since, also while the system hides it with a minimised host.
+    bool IsOpen() const;
     HWND GetWindow() const;
     HWND GetControl(int id) const;
 

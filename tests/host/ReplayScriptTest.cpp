@@ -79,6 +79,11 @@ TEST_F(ReplayScript, IncludesExpandInPlaceWithTheirParameters)
     const std::vector<int> lines = {steps[0].scriptLine, steps[1].scriptLine, steps[2].scriptLine,
                                     steps[3].scriptLine, steps[4].scriptLine, steps[5].scriptLine};
     EXPECT_EQ(lines, (std::vector<int>{2, 3, 3, 4, 4, 5})) << "included steps report the script's include line";
+    std::vector<std::string> ownLines;
+    for (const auto& s : steps) ownLines.push_back(s.file + ":" + std::to_string(s.fileLine));
+    EXPECT_EQ(ownLines, (std::vector<std::string>{":2", "openings/enter.jsonl:2", "openings/inner.jsonl:2",
+                                                  "openings/enter.jsonl:2", "openings/inner.jsonl:2", ":5"}))
+        << "an included step also knows its own file and line; the script's own steps have no file";
 }
 
 TEST_F(ReplayScript, ARepeatedIncludeTakesItsStepsThatManyTimes)

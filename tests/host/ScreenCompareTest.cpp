@@ -197,3 +197,27 @@ TEST(GoldenCheck, GoldenStepsOfTheWrongShapeAreRefused)
 }
 
 }  // namespace
+
+TEST(ScreenCompare, ScreenshotNamesStayInTheRunsFolder)
+{
+    const struct {
+        const char* name;
+        std::string shot;
+        bool accepted;
+    } cases[] = {
+        {"a plain name", "dealt.png", true},
+        {"Korean and spaces", "\xEA\xB2\xB0\xEA\xB3\xBC 1.png", true},
+        {"dots inside a name", "a..b.png", true},
+        {"the parent folder", "../x.png", false},
+        {"the parent folder, Windows' way", "..\\x.png", false},
+        {"an absolute path", "/tmp/x.png", false},
+        {"a drive", "C:x.png", false},
+        {"a subfolder", "sub/x.png", false},
+        {"nothing", "", false},
+        {"the folder itself", ".", false},
+        {"the parent alone", "..", false},
+        {"a control character", "a\nb.png", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ScreenshotNameError(c.shot).empty(), c.accepted) << c.name << ": " << ScreenshotNameError(c.shot);
+}

@@ -6,11 +6,14 @@
 
 #include "foundation/core/Clock.h"
 #include "protocol/MessageBodies.h"
+#include "scene/RoomOptions.h"
 #include "scene/RoomView.h"
+#include "scene/WidgetOps.h"
 #include "scene/SeatView.h"
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
+#include "views/CVPSPPushBtn.h"
 
 namespace {
 
@@ -36,6 +39,14 @@ protected:
         }
     }
     static bool Visible(const GVWnd* w) { return w && w->IsVisible(); }
+    // The values of the host's named control `name` the module asked for since the last Forget.
+    std::vector<int> ControlValues(const std::string& name) const
+    {
+        std::vector<int> values;
+        for (const HostRequestCall& c : host.RequestsWithCode(45))
+            if (c.text == name) values.push_back(c.value);
+        return values;
+    }
     PromotionRecord JackpotEvent(int32_t count) const
     {
         PromotionRecord r;
@@ -169,4 +180,79 @@ TEST_F(RoomManagers, AGamesAlertShowsItsTextsLateAndClearsAfterFiveSeconds)
     EXPECT_TRUE(v.GetAlertText(0)->GetText().empty());
     for (int i = 0; i < 6; ++i) v.PrintProgressNotice(0);
     EXPECT_FALSE(Visible(v.GetAlertText(0))) << "no second games alert without a new setting";
+}
+
+TEST_F(RoomManagers, ResetRoomViewGivesBackTheHostControlsItsWindowsHeld)
+{
+    const struct {
+        const char* name;
+        bool optionOpen;
+        bool vipOpen;
+        bool hostMinimised;  // the system hides the open dialog with its owner
+        std::vector<int> option, vip;
+    } cases[] = {
+        {"both closed: neither control is touched", false, false, false, {}, {}},
+        {"the option window open", true, false, false, {17}, {}},
+        {"the vip dialog open", false, true, false, {}, {17}},
+        {"the vip dialog open under a minimised host", false, true, true, {}, {17}},
+        {"both open", true, true, false, {17}, {17}},
+    };
+    for (const auto& c : cases) {
+        CMirelleVWS& s = Scene();
+        Seat();
+        s.vip.BuildDialog();
+        ASSERT_NE(s.vip.Helper().GetWindow(), nullptr) << c.name;
+        if (c.optionOpen) {
+            ASSERT_EQ(s.Options().OpenOptionWindow(), 1) << c.name;
+        }
+        if (c.vipOpen) {
+            ASSERT_EQ(s.Options().OpenVipDialog(), 1) << c.name;
+        }
+        if (c.hostMinimised) ShowWindow(s.vip.Helper().GetWindow(), SW_HIDE);
+        s.Options().SetAutoPlay(true);
+        s.Options().SetAutoPlayButtonEnabled(true);
+        ShowIf(s.roomButtons.autoPlayCancel, true);
+        s.Options().SetTitleBarText("12번방");
+        host.Forget();
+        s.View().ResetRoomView();
+        EXPECT_EQ(ControlValues("option"), c.option) << c.name;
+        EXPECT_EQ(ControlValues("vip"), c.vip) << c.name;
+        EXPECT_EQ(s.vip.Helper().GetWindow() == nullptr, c.vipOpen) << c.name << ": an open dialog is destroyed";
+        EXPECT_TRUE(Visible(s.roomButtons.titleText) && s.roomButtons.titleText->IsEnabled()) << c.name;
+        EXPECT_TRUE(s.roomButtons.titleText->GetText().empty()) << c.name;
+        EXPECT_TRUE(Visible(s.roomButtons.autoPlaySetting)) << c.name << ": the title bar keeps auto-play";
+        EXPECT_FALSE(s.roomButtons.autoPlaySetting->IsEnabled()) << c.name;
+        EXPECT_FALSE(Visible(s.roomButtons.autoPlayCancel)) << c.name;
+        EXPECT_FALSE(s.controls.autoPlay) << c.name;
+    }
+}
+
+TEST_F(RoomManagers, ResetRoomViewLeavesNoAlertBannerOrGaugeDrawn)
+{
+    CMirelleVIPMgr& v = Scene().vip;
+    CMirellePromotionMgr& p = Scene().promotion;
+    const struct {
+        const char* name;
+        int steps;  // of the tick after the alert started
+        GVWnd* (*drawn)(CMirelleVIPMgr&);
+    } cases[] = {
+        {"the alert", 0, [](CMirelleVIPMgr& m) -> GVWnd* { return m.GetAlert(); }},
+        {"its texts", 11, [](CMirelleVIPMgr& m) -> GVWnd* { return m.GetAlertText(0); }},
+    };
+    for (const auto& c : cases) {
+        Run(110);  // any earlier alert over
+        v.SetAlert(0, 1, 0);
+        v.PrintProgressNotice(0);
+        Run(c.steps);
+        ASSERT_TRUE(Visible(c.drawn(v))) << c.name;
+        p.SetEventState(JackpotEvent(0));
+        p.ShowDefaultBanner(true);
+        ASSERT_TRUE(Visible(p.GetBanners().gauge) && p.IsDefaultBannerVisible()) << c.name;
+        Scene().View().ResetRoomView();
+        EXPECT_FALSE(Scene().IsTimerRunning(TimerId::Frame)) << c.name;
+        EXPECT_FALSE(Visible(v.GetAlert())) << c.name;
+        EXPECT_FALSE(Visible(v.GetAlertText(0)) || Visible(v.GetAlertText(1))) << c.name;
+        EXPECT_FALSE(p.IsDefaultBannerVisible()) << c.name;
+        EXPECT_FALSE(Visible(p.GetBanners().gauge) || Visible(p.GetBanners().gauge2)) << c.name;
+    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <imm.h>
 #include <shlwapi.h>
 
 #include <filesystem>
@@ -301,4 +302,110 @@ TEST_F(HelperViewTest, ANewTextLeavesNoTraceOfTheOld)
         for (int x = 180; x < 255; ++x) traces += GetPixel(dc, x, y) != skin;
     ReleaseDC(dialog, dc);
     EXPECT_EQ(traces, 0) << "pixels of the old text left beside the new";
+}
+
+TEST_F(HelperViewTest, NumericEditsTakeNoComposedKorean)
+{
+    ASSERT_TRUE(Create());
+    ShowAllGates();
+    Click(kSecondTyped);
+    const HIMC context = ImmGetContext(Control(kSecondEdit));
+    EXPECT_EQ(context, nullptr) << "the edit has a composition context";
+    if (context) ImmReleaseContext(Control(kSecondEdit), context);
+    const struct {
+        const char* name;
+        UINT msg;
+        WPARAM wp;
+        const char* text;
+    } cases[] = {
+        {"a composed syllable", WM_IME_CHAR, 0xB0A1, "5"},  // 가 in code page 949
+        {"a digit through the IME", WM_IME_CHAR, '7', "57"},
+        {"a letter through the IME", WM_IME_CHAR, 'x', "5"},
+    };
+    for (const auto& c : cases) {
+        SetWindowTextA(Control(kSecondEdit), "5");
+        SendMessageA(Control(kSecondEdit), EM_SETSEL, 1, 1);
+        SendMessageA(Control(kSecondEdit), c.msg, c.wp, 1);
+        EXPECT_EQ(Text(kSecondEdit), c.text) << c.name;
+    }
+}
+
+TEST_F(HelperViewTest, ANewDialogClosesAnOpenOneFirst)
+{
+    ASSERT_TRUE(Create());
+    ASSERT_TRUE(Create());
+    EXPECT_EQ(owner.closes, 0) << "a hidden dialog was never opened";
+    ShowAllGates();
+    // Minimising the host hides its owned popups; the dialog is still open.
+    ShowWindow(view->GetWindow(), SW_HIDE);
+    EXPECT_TRUE(view->IsOpen());
+    ASSERT_TRUE(Create());
+    EXPECT_EQ(owner.closes, 1);
+    EXPECT_FALSE(view->IsOpen());
+}
+
+// A host's frame with the game window as its child, the game window holding the keyboard.
+class HelperViewFocusTest : public HelperViewTest {
+public:
+    void SetUp() override
+    {
+        HelperViewTest::SetUp();
+        if (IsSkipped()) return;
+        frame = CreateWindowExA(0, "static", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 840, 660, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        game = CreateWindowExA(0, "static", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 800, 600, frame, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(frame && game);
+        SetForegroundWindow(frame);
+        SetFocus(game);
+        Pump();
+        ASSERT_EQ(GetFocus(), game) << "no focus to begin with";
+    }
+    void TearDown() override
+    {
+        view.reset();
+        if (frame) DestroyWindow(frame);
+        HelperViewTest::TearDown();
+    }
+    bool CreateOnGame() { return view->CreateVIPDialog(24, 102, game, GeneratedImageRoot(), registryPath, &owner); }
+
+    HWND frame = nullptr;
+    HWND game = nullptr;
+};
+
+TEST_F(HelperViewFocusTest, BuildingTheDialogLeavesTheKeyboardToTheGame)
+{
+    ASSERT_TRUE(CreateOnGame());
+    Pump();
+    EXPECT_EQ(GetFocus(), game);
+    EXPECT_EQ(GetActiveWindow(), frame);
+    EXPECT_FALSE(view->IsVisible());
+}
+
+TEST_F(HelperViewFocusTest, ClosingGivesTheKeyboardBackToTheGame)
+{
+    ASSERT_TRUE(CreateOnGame());
+    const struct {
+        const char* name;
+        void (*close)(HelperViewFocusTest&);
+    } ways[] = {
+        {"close button", [](HelperViewFocusTest& t) { t.Click(kClose); }},
+        {"exit button", [](HelperViewFocusTest& t) { t.Click(kExit); }},
+        {"escape", [](HelperViewFocusTest& t) { SendMessageA(t.view->GetWindow(), WM_COMMAND, IDCANCEL, 0); }},
+        {"apply", [](HelperViewFocusTest& t) { t.Click(kApply); }},
+        {"hidden by the room", [](HelperViewFocusTest& t) { t.view->CloseVIPDialog(0); }},
+        {"destroyed by the room", [](HelperViewFocusTest& t) { t.view->CloseVIPDialog(1); }},
+    };
+    for (const auto& way : ways) {
+        if (!view->GetWindow()) {
+            ASSERT_TRUE(CreateOnGame()) << way.name;
+        }
+        ShowAllGates();
+        SetFocus(Control(kFirst30));
+        Pump();
+        ASSERT_EQ(GetFocus(), Control(kFirst30)) << way.name << ": the user is in the dialog";
+        way.close(*this);
+        Pump();
+        EXPECT_EQ(GetFocus(), game) << way.name;
+    }
 }

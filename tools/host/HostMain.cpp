@@ -9,6 +9,10 @@
 // environment's MIRELLE_UPDATE_GOLDEN=1) writes each reference that differs instead of failing.
 //
 // A replay or timed loads run without the module's stored options (OptionKeyGuard.h).
+//
+// The watchdog (--watchdog S, 60 by default, 0 for none) ends a replay that takes longer than S
+// seconds. With --watch or --real-clock the module's waits take real time, so each step gets S
+// seconds of its own, plus what it advances or waits for.
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
@@ -53,6 +57,9 @@ std::deque<std::string> debugLines;
 // What the module's boundary guards write when they catch an exception: "<where>: <what>".
 int boundaryReports = 0;
 std::string lastBoundaryReport;
+// Lines saying a file could not be loaded, and how many of them a code 36 has been named for.
+int loadFailureLines = 0;
+int loadFailuresNamed = 0;
 
 void NoteBoundaryReport(const std::string& line)
 {
@@ -73,6 +80,7 @@ LONG CALLBACK CatchDebugLine(EXCEPTION_POINTERS* info)
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         const std::lock_guard<std::mutex> hold(debugLinesLock);
         NoteBoundaryReport(line);
+        if (line.find("cannot load ") != std::string::npos) ++loadFailureLines;
         debugLines.push_back(std::move(line));
         if (debugLines.size() > kKeptDebugLines) debugLines.pop_front();
     }
@@ -106,6 +114,19 @@ Replay* theReplay = nullptr;
 volatile bool watchdogStop = false;
 OptionKeyGuard* volatile theKeyGuard = nullptr;
 const char* volatile hostPhase = "start-up";
+volatile int hungLine = 0;
+DWORD mainThread = 0;
+// A paced run restarts the watchdog at each step and allows the step its own time.
+volatile bool watchdogPerStep = false;
+volatile DWORD stepStartTick = 0;
+volatile DWORD stepAllowanceMs = 0;
+
+void SetPhase(const char* phase)
+{
+    hostPhase = phase;
+    stepAllowanceMs = 0;
+    stepStartTick = GetTickCount();
+}
 
 // A replay that hangs says where, instead of running into the test's time limit.
 DWORD WINAPI Watchdog(void* param)
@@ -113,9 +134,13 @@ DWORD WINAPI Watchdog(void* param)
     const DWORD limit = static_cast<DWORD>(reinterpret_cast<uintptr_t>(param)) * 1000;
     const DWORD start = GetTickCount();
     while (!watchdogStop) {
-        if (GetTickCount() - start > limit) {
-            std::fprintf(stderr, "replay hung: no end after %lu s, in %s, at script line %d\n", limit / 1000,
-                         hostPhase, theReplay ? theReplay->CurrentLine() : 0);
+        const DWORD begun = watchdogPerStep ? stepStartTick : start;
+        const DWORD allowed = limit + (watchdogPerStep ? stepAllowanceMs : 0);
+        if (GetTickCount() - begun > allowed) {
+            std::fprintf(stderr, "replay hung: no end after %lu s%s, in %s, at script line %d\n", allowed / 1000,
+                         watchdogPerStep ? " of one step" : "", hostPhase, hungLine);
+            if (const HWND box = FindModalBox(mainThread))
+                std::fprintf(stderr, "the module's message box is open: \"%s\"\n", BoxText(box).c_str());
             std::fflush(stderr);
             if (theKeyGuard) theKeyGuard->Restore();
             ExitProcess(4);
@@ -149,10 +174,13 @@ LRESULT CALLBACK HostWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_TIMER && wParam == kReplayTimer) {
         // A step blocked in the module's modal box: run the steps after it from inside the box's loop.
-        if (theReplay && theReplay->InStep() && (FindModalBox() || theReplay->Soaking())) {
-            // After a failure the box is closed, so the handler returns and the failure is told.
+        const HWND box = FindModalBox();
+        if (theReplay && theReplay->InStep() && (box || theReplay->Soaking())) {
+            // A box still open when the steps are done fails the replay, naming the box; after a
+            // failure the box is closed, so the handler returns and the failure is told.
+            if (box && !theReplay->Failed() && theReplay->Finished() && !theReplay->Soaking()) theReplay->FailWithOpenBox(box);
             if (!theReplay->Failed()) theReplay->RunPending();
-            else if (const HWND box = FindModalBox()) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            else if (box) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }
         return 0;
     }
@@ -259,6 +287,13 @@ void PumpFor(DWORD ms)
 
 }  // namespace
 
+void NoteStepBegins(unsigned allowanceMs)
+{
+    hungLine = theReplay ? theReplay->CurrentLine() : 0;
+    stepAllowanceMs = allowanceMs;
+    stepStartTick = GetTickCount();
+}
+
 int main(int argc, char** argv)
 {
     Options opt;
@@ -268,6 +303,9 @@ int main(int argc, char** argv)
                              "[--golden DIR] [--update-golden] [script.jsonl]\n");
         return 2;
     }
+    mainThread = GetCurrentThreadId();
+    watchdogPerStep = opt.watch || opt.realClock;
+    SetPhase("start-up");
     if (!opt.script.empty() && opt.watchdog > 0)
         CloseHandle(CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(static_cast<uintptr_t>(opt.watchdog)), 0, nullptr));
     AddVectoredExceptionHandler(1, CatchDebugLine);
@@ -298,6 +336,8 @@ int main(int argc, char** argv)
     if (const auto watchSounds = Export<void(__stdcall*)(SoundWatcher)>(module.dll, "MirelleWatchSounds"))
         watchSounds(NoteStartedSound);
     module.advanceClock = Export<void(__stdcall*)(unsigned)>(module.dll, "MirelleAdvanceClock");
+    module.clockMs = Export<unsigned(__stdcall*)()>(module.dll, "MirelleClockMs");
+    const auto paceClock = Export<void(__stdcall*)(int)>(module.dll, "MirellePaceClock");
     module.destroy = destroy;
     module.soundsLoaded = Export<int(__stdcall*)(IClientInterface*)>(module.dll, "MirelleSoundsLoaded");
     if (!create || !init || !destroy) {
@@ -315,9 +355,25 @@ int main(int argc, char** argv)
         theKeyGuard = nullptr;
         return timedRc;
     }
-    const bool virtualClock = !opt.script.empty() && !opt.realClock && useVirtual && module.advanceClock;
-    if (virtualClock) useVirtual(1);
-    else module.advanceClock = nullptr;
+    const bool virtualClock = !opt.script.empty() && !opt.realClock && useVirtual && module.advanceClock && module.clockMs;
+    if (virtualClock) {
+        useVirtual(1);
+        if (opt.watch && paceClock) paceClock(1);
+    } else {
+        module.advanceClock = nullptr;
+        module.clockMs = nullptr;
+    }
+    // Each trace line carries the module's clock when it was written: virtual, or real since the start.
+    const DWORD realStart = GetTickCount();
+    host.clockMs = [&module, realStart]() -> int64_t {
+        return module.clockMs ? module.clockMs() : static_cast<int64_t>(GetTickCount() - realStart);
+    };
+    host.loadFailureSeen = [] {
+        const std::lock_guard<std::mutex> hold(debugLinesLock);
+        const bool seen = loadFailureLines > loadFailuresNamed;
+        loadFailuresNamed = loadFailureLines;
+        return seen;
+    };
 
     if (create(&host, &module.client) != 0 || !module.client) {
         std::fprintf(stderr, "CreateGameWnd failed\n");
@@ -349,22 +405,25 @@ int main(int argc, char** argv)
         replay.SetRealPace(opt.watch);
         replay.SetGolden(opt.golden, opt.updateGolden);
         theReplay = &replay;
-        hostPhase = "the replay";
+        SetPhase("the replay");
         // On the real clock a slower beat: the host's own timer would otherwise count in the
         // module's processor time.
         SetTimer(module.hostWnd, kReplayTimer, virtualClock ? 10 : 100, nullptr);
-        if (!replay.Load(opt.script) || !replay.RunPending() || !replay.CheckArmedCallMade()) {
+        const bool passed = replay.Load(opt.script) && replay.RunPending() && replay.CheckArmedCallMade();
+        if (!replay.FinishScreenshots() || !passed) {
             std::fprintf(stderr, "replay failed: %s\n", replay.Error().c_str());
             rc = 1;
         } else {
-            std::printf("replay passed: %s in %lu ms\n", opt.script.c_str(), GetTickCount() - replayStart);
+            std::printf("replay passed: %s in %lu ms", opt.script.c_str(), GetTickCount() - replayStart);
+            if (module.clockMs) std::printf(" (the module's clock went %u ms)", module.clockMs());
+            std::printf("\n");
         }
         KillTimer(module.hostWnd, kReplayTimer);
         theReplay = nullptr;
     } else {
         PumpFor(opt.seconds > 0 ? static_cast<DWORD>(opt.seconds) * 1000 : INFINITE);
     }
-    hostPhase = "DestroyGameWnd";
+    SetPhase("DestroyGameWnd");
     if (module.destroyed) {
         // Destroyed from inside a handler: the window went once the handler returned.
         MSG msg;

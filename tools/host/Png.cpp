@@ -1,6 +1,7 @@
 #include "Png.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include <zlib.h>
 
@@ -48,4 +49,50 @@ bool ReadPng(const std::string& path, int& width, int& height, std::vector<uint8
     rgb.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
     stbi_image_free(pixels);
     return true;
+}
+
+PngWriter::PngWriter() : worker([this] { Run(); }) {}
+
+PngWriter::~PngWriter()
+{
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        stopping = true;
+    }
+    changed.notify_all();
+    worker.join();
+}
+
+void PngWriter::Write(std::string path, int width, int height, std::vector<uint8_t> rgb)
+{
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        jobs.push_back({std::move(path), width, height, std::move(rgb)});
+    }
+    changed.notify_all();
+}
+
+std::vector<std::string> PngWriter::Finish()
+{
+    std::unique_lock<std::mutex> hold(lock);
+    changed.wait(hold, [this] { return jobs.empty() && !busy; });
+    return std::exchange(failed, {});
+}
+
+void PngWriter::Run()
+{
+    std::unique_lock<std::mutex> hold(lock);
+    for (;;) {
+        changed.wait(hold, [this] { return stopping || !jobs.empty(); });
+        if (jobs.empty()) return;  // stopping, and everything written
+        Job job = std::move(jobs.front());
+        jobs.pop_front();
+        busy = true;
+        hold.unlock();
+        const bool wrote = WritePng(job.path, job.width, job.height, job.rgb);
+        hold.lock();
+        busy = false;
+        if (!wrote) failed.push_back(job.path);
+        changed.notify_all();
+    }
 }

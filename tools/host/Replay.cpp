@@ -58,6 +58,14 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM out)
     return TRUE;
 }
 
+// The real time a step may take by its own account: its advance or its wait's time-out.
+unsigned AllowanceMs(const Json& step)
+{
+    if (const Json* a = FindMember(step, "advance")) return static_cast<unsigned>(std::max<int64_t>(IntOf(a), 0));
+    if (FindMember(step, "wait")) return static_cast<unsigned>(std::max<int64_t>(IntOf(FindMember(step, "timeout_ms"), 10000), 0));
+    return 0;
+}
+
 std::vector<uint8_t> FromHex(const std::string& hex)
 {
     std::vector<uint8_t> out;
@@ -86,11 +94,29 @@ bool JsonContains(const Json& have, const Json& want)
     return have == want;
 }
 
-HWND FindModalBox()
+HWND FindModalBox(DWORD threadId)
 {
     HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    EnumThreadWindows(threadId ? threadId : GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
     return box;
+}
+
+std::string BoxText(HWND box)
+{
+    wchar_t text[1024] = {};
+    const int n = InternalGetWindowText(box, text, static_cast<int>(std::size(text)));
+    const int len = WideCharToMultiByte(CP_UTF8, 0, text, n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(len > 0 ? len : 0), '\0');
+    if (len > 0) WideCharToMultiByte(CP_UTF8, 0, text, n, out.data(), len, nullptr, nullptr);
+    return out;
+}
+
+void Replay::FailWithOpenBox(HWND box)
+{
+    if (!error.empty()) return;
+    const std::string at = next > 0 && next <= steps.size() ? steps[next - 1].where + ": " : std::string();
+    error = at + "the script ended with the module's message box open: \"" + BoxText(box) +
+            "\" (answer it with {\"answer_box\": 1})";
 }
 
 bool Replay::Load(const std::string& path)
@@ -121,7 +147,9 @@ bool Replay::RunPending()
         const ScriptStep& step = steps[next++];
         currentLine = step.scriptLine;
         host.traceLine = step.scriptLine;
-        host.traceMs = module.advanceClock ? clockMs : static_cast<int64_t>(GetTickCount() - startTick);
+        host.traceStepFile = step.file;
+        host.traceFileLine = step.fileLine;
+        NoteStepBegins(AllowanceMs(step.json));
         ++depth;
         bool ok = false;
         try {
@@ -158,6 +186,7 @@ bool Replay::RunStep(const ScriptStep& step)
     if (has("answer_box") || has("host_result") || has("send_result") || has("avatar_list") || has("fetch_text"))
         return Answer(step);
     if (has("click") || has("key") || has("move") || has("drag")) return Input(step);
+    if (has("focused_key")) return FocusedKey(step);
     if (const Json* a = FindMember(j, "advance")) {
         return Advance(step, static_cast<unsigned>(IntOf(a)));
     }
@@ -214,21 +243,15 @@ bool Replay::Advance(const ScriptStep& step, unsigned ms)
     }
     if (!realPace) {
         module.advanceClock(ms);
-        clockMs += ms;
         return true;
     }
-    // A 16 ms frame at a time, each shown for as long as it lasts.
+    // A 16 ms frame at a time; the module's paced clock makes each last as long as it says.
     constexpr unsigned kFrame = 16;
     for (unsigned done = 0; done < ms && error.empty();) {
         const unsigned slice = std::min(kFrame, ms - done);
-        const DWORD until = GetTickCount() + slice;
         module.advanceClock(slice);
-        clockMs += slice;
         done += slice;
-        for (int left = static_cast<int>(until - GetTickCount()); left > 0; left = static_cast<int>(until - GetTickCount())) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-            Pump();
-        }
+        Pump();
     }
     return error.empty() || Fail(step, error);
 }
@@ -397,6 +420,13 @@ void Replay::RunArmed(const Json& hostCall)
     host.events.push_back({Json{{"armed", a.call}, {"answer", result}}, false});
 }
 
+bool Replay::FinishScreenshots()
+{
+    const std::vector<std::string> failed = pngs.Finish();
+    if (!failed.empty() && error.empty()) error = "cannot write " + failed.front();
+    return failed.empty();
+}
+
 bool Replay::CheckArmedCallMade()
 {
     if (!armed) return true;
@@ -419,6 +449,7 @@ bool Replay::Answer(const ScriptStep& step)
     } else if (const Json* b = FindMember(j, "answer_box")) {
         const HWND box = FindModalBox();
         if (!box) return Fail(step, "no message box is open");
+        host.Trace({{"input", "answer_box"}, {"button", IntOf(b) == 2 ? "No" : "OK"}, {"text", BoxText(box)}});
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IntOf(b) == 2 ? IDNO : IDOK, BN_CLICKED), 0);
         boxAnswered = true;
     }
@@ -438,6 +469,7 @@ bool Replay::Input(const ScriptStep& step)
             return MAKELPARAM(static_cast<int>(IntOf(&at[0])), static_cast<int>(IntOf(&at[1])));
         };
         const LPARAM from = point((*d)[0]), to = point((*d)[1]);
+        host.Trace({{"input", "drag"}, {"from", (*d)[0]}, {"to", (*d)[1]}});
         SendMessageA(w, WM_MOUSEMOVE, 0, from);
         SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, from);
         SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, to);
@@ -448,6 +480,7 @@ bool Replay::Input(const ScriptStep& step)
         const Json& at = c ? *c : *FindMember(j, "move");
         if (!at.is_array() || at.size() != 2) return Fail(step, "a point is [x, y]");
         const LPARAM p = MAKELPARAM(static_cast<int>(IntOf(&at[0])), static_cast<int>(IntOf(&at[1])));
+        host.Trace({{"input", c ? "click" : "move"}, {"at", at}});
         SendMessageA(w, WM_MOUSEMOVE, 0, p);
         if (c) {
             SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, p);
@@ -458,8 +491,27 @@ bool Replay::Input(const ScriptStep& step)
     const std::string key = TextOf(FindMember(j, "key"));
     const UINT vk = KeyCode(key);
     if (!vk) return Fail(step, "unknown key " + key);
+    host.Trace({{"input", "key"}, {"key", key}, {"vk", vk}});
     SendMessageA(w, WM_KEYDOWN, vk, 1);
     SendMessageA(w, WM_KEYUP, vk, 0xC0000001);
+    return true;
+}
+
+// As the system sends a key: to whichever window of the thread has the keyboard focus.
+bool Replay::FocusedKey(const ScriptStep& step)
+{
+    const std::string key = TextOf(FindMember(step.json, "focused_key"));
+    const UINT vk = KeyCode(key);
+    if (!vk) return Fail(step, "unknown key " + key);
+    const HWND focus = GetFocus();
+    if (!focus) return Fail(step, "no window has the keyboard focus");
+    if (focus != module.gameWnd) {
+        char cls[64] = {};
+        GetClassNameA(focus, cls, sizeof cls);
+        std::printf("%s: the focus is on a window of class %s, not the game window\n", step.where.c_str(), cls);
+    }
+    SendMessageA(focus, WM_KEYDOWN, vk, 1);
+    SendMessageA(focus, WM_KEYUP, vk, 0xC0000001);
     return true;
 }
 
@@ -525,6 +577,7 @@ BOOL CALLBACK PaintNow(HWND wnd, LPARAM)
 bool Replay::Screenshot(const ScriptStep& step)
 {
     const std::string name = TextOf(FindMember(step.json, "screenshot"));
+    if (const std::string wrong = ScreenshotNameError(name); !wrong.empty()) return Fail(step, wrong);
     std::optional<RegionCheck> check;
     std::string why;
     if (!ReadRegionCheck(step.json, check, why)) return Fail(step, why);
@@ -549,10 +602,9 @@ bool Replay::Screenshot(const ScriptStep& step)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, 0);
         taken = CaptureWindow(module.gameWnd, fromScreen, width, height);
     }
-    const std::vector<uint8_t>& rgb = taken.rgb;
-    const std::string path = screenshotDir + "\\" + name;
-    if (!WritePng(path, width, height, rgb)) return Fail(step, "cannot write " + path);
-    std::printf("screenshot %s\n", path.c_str());
+    const std::string path = OutPath(name);
+    pngs.Write(path, width, height, taken.rgb);
+    if (written.insert(name).second) std::printf("screenshot %s\n", path.c_str());
     if (check) {
         const auto it = takenPixels.find(check->earlier);
         if (it == takenPixels.end()) return Fail(step, "no screenshot " + check->earlier + " was taken before");

@@ -2,9 +2,11 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "Png.h"
 #include "ReplayScript.h"
 #include "ScreenCompare.h"
 #include "StandInHost.h"
@@ -16,7 +18,8 @@ struct ModuleHandle {
     IClientInterface* client = nullptr;
     HWND hostWnd = nullptr;
     HWND gameWnd = nullptr;
-    void(__stdcall* advanceClock)(unsigned ms) = nullptr;
+    void(__stdcall* advanceClock)(unsigned ms) = nullptr;  // only on the virtual clock
+    unsigned(__stdcall* clockMs)() = nullptr;               // the virtual milliseconds so far; only on the virtual clock
     int(__stdcall* destroy)(IClientInterface* client) = nullptr;
     int(__stdcall* soundsLoaded)(IClientInterface* client) = nullptr;
     bool destroyed = false;  // DestroyGameWnd was called by an armed step: no call reaches the module any more
@@ -53,7 +56,8 @@ public:
         : host(standIn), module(loaded), screenshotDir(std::move(screenshots)) {}
 
     bool Load(const std::string& path);
-    // Advances run at the real clock's pace, a frame at a time, so a person can watch.
+    // Advances go a frame at a time, the host's window painted after each (the module's clock
+    // paces them), so a person can watch.
     void SetRealPace(bool on) { realPace = on; }
     // Where the golden references lie (holding "16" and "24"), and whether to write them.
     void SetGolden(std::string folder, bool update)
@@ -67,10 +71,14 @@ public:
     bool Finished() const { return next >= steps.size(); }
     // Fails the replay when a call armed by {"arm": ...} never came.
     bool CheckArmedCallMade();
+    // Waits until the screenshots are on disk; fails the replay when one could not be written.
+    bool FinishScreenshots();
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }
     bool InStep() const { return depth > 0; }
     bool Soaking() const { return soak != nullptr; }
+    // Fails the replay because its steps ended while the module's message box `box` is open.
+    void FailWithOpenBox(HWND box);
     // The script's line of the step running now (0 before the first), for the watchdog; an
     // included step gives the line of its include.
     int CurrentLine() const { return currentLine; }
@@ -89,6 +97,7 @@ private:
     void RunArmed(const Json& hostCall);
     bool Answer(const ScriptStep& step);
     bool Input(const ScriptStep& step);
+    bool FocusedKey(const ScriptStep& step);
     bool Screenshot(const ScriptStep& step);
     bool Golden(const ScriptStep& step, const GoldenCheck& check, const std::string& name, const ScreenPixels& taken,
                 int bitsPerPixel);
@@ -105,6 +114,12 @@ private:
     bool SoakInBox();
     bool Resources(const ScriptStep& step);  // ReplayResources.cpp
     bool ProcessorTime(const ScriptStep& step);
+    // Where a file of the run's output folder is written; '/' works on both sides of Wine and reads as a path.
+    std::string OutPath(const std::string& name) const
+    {
+        const bool slash = !screenshotDir.empty() && (screenshotDir.back() == '/' || screenshotDir.back() == '\\');
+        return screenshotDir + (slash ? "" : "/") + name;
+    }
     friend class SoakRun;
 
     StandInHost& host;
@@ -122,8 +137,8 @@ private:
     std::map<std::string, ScreenPixels> takenPixels;  // the pixels of each taken, by name
     volatile int currentLine = 0;
     bool realPace = false;
-    int64_t clockMs = 0;  // the virtual milliseconds advanced so far
-    DWORD startTick = GetTickCount();
+    std::set<std::string> written;  // the screenshots written so far, each told once
+    PngWriter pngs;                 // encodes the screenshots beside the replay's steps
     std::string error;
     // {"arm": CALL, "on": {HOST CALL}}: the client call made inside the next matching host call.
     struct Armed {
@@ -141,5 +156,10 @@ int ModuleBoundaryReports(std::string* last);
 
 // True when `have` holds every member of `want` with an equal value (objects compared the same way).
 bool JsonContains(const Json& have, const Json& want);
-// Finds a top-level window of this thread that is a dialog (the module's message box).
-HWND FindModalBox();
+// Finds a top-level window of this thread (or of thread `threadId`) that is a dialog (the module's message box).
+HWND FindModalBox(DWORD threadId = 0);
+// The text a message box shows, as UTF-8; read without a message to its thread, so a hung thread's box can be named.
+std::string BoxText(HWND box);
+
+// A step begins: the watchdog of a paced run allows it `allowanceMs` beyond its limit (HostMain.cpp).
+void NoteStepBegins(unsigned allowanceMs);

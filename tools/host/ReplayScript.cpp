@@ -95,6 +95,7 @@ const std::vector<StepKind>& StepKinds()
         {"click", {}},
         {"move", {}},
         {"key", {}},
+        {"focused_key", {}},
         {"advance", {}},
         {"screenshot", {"same_as", "differs_from", "region", "tolerance", "screen", "golden"}},
         {"registry", {}},
@@ -218,7 +219,7 @@ bool ScriptReader::Read(const std::string& path, const std::string& name, const 
             return Fail(here, missing + " is not a parameter of " + name);
 
         ScriptStep step{std::move(*json), chain.empty() ? here : here + " (included from " + chain + ")",
-                        scriptLine ? scriptLine : number};
+                        scriptLine ? scriptLine : number, chain.empty() ? std::string() : name, number};
         if (FindMember(step.json, "include")) {
             if (!Include(step, path, name, here, chain)) return false;
             continue;

@@ -17,6 +17,8 @@ struct ScriptStep {
     Json json;
     std::string where;   // "file:line" (files relative to the script's folder), and the includes that led there
     int scriptLine = 0;  // the line of the script itself: the step, or the include that brought it
+    std::string file;    // for an included step, its own file (relative to the script's folder); else empty
+    int fileLine = 0;    // the step's line in its own file
 };
 
 // The steps of the script at `path` with every include expanded, in order. False with `error`

@@ -21,7 +21,7 @@ std::string Replay::GoldenPath(const std::string& reference, int bitsPerPixel, s
     // 15 and 16 bits are the 565 path; 24 and 32 the true-colour one.
     const std::string depthName = bitsPerPixel <= 16 ? "16" : "24";
     if (shown) *shown = depthName + "/" + reference + ".png";
-    return goldenDir + "\\" + depthName + "\\" + reference + ".png";
+    return goldenDir + "/" + depthName + "/" + reference + ".png";
 }
 
 bool Replay::ScreenChecksPass(const std::optional<RegionCheck>& check, const std::optional<GoldenCheck>& golden,
@@ -67,7 +67,7 @@ bool Replay::Golden(const ScriptStep& step, const GoldenCheck& check, const std:
     if (!have)
         return Fail(step, "golden " + check.reference + ": no reference " + path +
                               " (write it with --update-golden or MIRELLE_UPDATE_GOLDEN=1)");
-    const std::string diffPath = screenshotDir + "\\" + WithoutPng(name) + ".diff.png";
+    const std::string diffPath = OutPath(WithoutPng(name) + ".diff.png");
     if (failed.empty()) {
         DeleteFileA(diffPath.c_str());  // a difference image of an earlier run
         return true;

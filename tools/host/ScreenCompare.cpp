@@ -225,3 +225,16 @@ std::string RunGoldenCheck(const GoldenCheck& check, const std::string& name, co
            std::to_string(d.count) + " pixels, first at (" + std::to_string(d.firstX + r.x) + ", " +
            std::to_string(d.firstY + r.y) + "), by up to " + std::to_string(d.largest);
 }
+
+std::string ScreenshotNameError(const std::string& name)
+{
+    if (name.empty()) return "a screenshot needs a file name";
+    if (name == "." || name == "..") return "screenshot name " + name + " is a folder";
+    for (const char c : name) {
+        // Windows takes both slashes and a drive's colon: any of them reaches out of the folder.
+        if (c == '/' || c == '\\' || c == ':')
+            return "screenshot name " + name + " is not a file name in the run's folder (no '/', '\\' or ':')";
+        if (static_cast<unsigned char>(c) < 0x20) return "screenshot name " + name + " holds a control character";
+    }
+    return {};
+}

@@ -57,6 +57,10 @@ struct RegionDifference {
 [[nodiscard]] bool CompareRegion(const ScreenPixels& a, const ScreenPixels& b, const std::optional<ScreenRegion>& region,
                                  int tolerance, RegionDifference& out, std::string& error);
 
+// Why a screenshot's name cannot be written into the run's folder ("" when it can): it must be a
+// file name in that folder, not a path that leaves it.
+std::string ScreenshotNameError(const std::string& name);
+
 // A golden check of a screenshot step: the reference's name and what of the screenshot it holds.
 struct GoldenCheck {
     std::string reference;               // a file name without ".png": letters, digits, '_' and '-'

@@ -67,7 +67,11 @@ void StandInHost::Trace(const Json& json)
     if (!trace) return;
     Json line = json;
     line["line"] = traceLine;
-    line["ms"] = traceMs;
+    if (!traceStepFile.empty()) {
+        line["file"] = traceStepFile;
+        line["fileLine"] = traceFileLine;
+    }
+    line["ms"] = clockMs ? clockMs() : 0;
     std::fprintf(trace, "%s\n", DumpJson(line).c_str());
     std::fflush(trace);
 }
@@ -173,7 +177,8 @@ int StandInHost::HostRequest(int userKey, const HostRequestRecord* request, char
     j["call"] = "HostRequest";
     j["userKey"] = userKey;
     j["code"] = code;
-    Name(j, "code", HostRequestName(code));
+    const bool loadFailed = code == static_cast<int>(HostRequestCode::OutOfDate) && loadFailureSeen && loadFailureSeen();
+    Name(j, "code", loadFailed ? "LoadFailed" : HostRequestName(code));
     j["value"] = request ? request->value : 0;
     if (code == static_cast<int>(HostRequestCode::SetNamedControl) && request)
         Name(j, "value", ControlStateName(request->value));

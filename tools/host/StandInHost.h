@@ -54,10 +54,16 @@ public:
     // A line of the trace that no expectation waits for.
     void Trace(const Json& json);
 
-    // Where the replay is, written into every trace line as "line" (the script's) and "ms" (the
-    // clock's milliseconds since the replay began).
+    // Where the replay is, written into every trace line as "line" (the script's), with "file"
+    // and "fileLine" for a step of an included script, and "ms": the clock's milliseconds when
+    // the line is written, read from `clockMs`.
     int traceLine = 0;
-    int64_t traceMs = 0;
+    std::string traceStepFile;
+    int traceFileLine = 0;
+    std::function<int64_t()> clockMs;
+    // Whether the module reported a file it could not load since this was last asked: code 36
+    // then reports that, not an out-of-date client.
+    std::function<bool()> loadFailureSeen;
 
 private:
     void Record(Json json, bool isRequest);

@@ -1,5 +1,6 @@
 #include "foundation/core/Clock.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <ctime>
@@ -13,6 +14,11 @@ std::atomic<uint64_t> virtualMs{0};  // total virtual milliseconds since UseVirt
 uint32_t virtualStartMs = 0;
 Clock::LocalTime virtualStart;
 std::mutex startLock;
+
+std::atomic<bool> paced{false};
+std::mutex paceLock;
+std::chrono::steady_clock::time_point paceRealStart;
+uint64_t paceVirtualStart = 0;
 
 constexpr int64_t kVirtualFrequency = 1000000;  // virtual counter in microseconds
 
@@ -118,6 +124,9 @@ void UseVirtual(uint32_t startMs, const LocalTime& start)
     virtualStart = start;
     virtualMs.store(0);
     virtualMode.store(true);
+    std::lock_guard<std::mutex> holdPace(paceLock);
+    paceRealStart = std::chrono::steady_clock::now();
+    paceVirtualStart = 0;
 }
 
 void UseReal()
@@ -132,7 +141,33 @@ bool IsVirtual()
 
 void Advance(uint32_t ms)
 {
-    virtualMs.fetch_add(ms);
+    const uint64_t now = virtualMs.fetch_add(ms) + ms;
+    if (!paced.load()) return;
+    std::chrono::steady_clock::time_point due;
+    {
+        std::lock_guard<std::mutex> hold(paceLock);
+        const auto real = std::chrono::steady_clock::now();
+        due = paceRealStart + std::chrono::milliseconds(now - std::min(now, paceVirtualStart));
+        if (now < paceVirtualStart || real > due + std::chrono::milliseconds(kPaceSlackMs)) {
+            paceRealStart = real;
+            paceVirtualStart = now;
+            return;
+        }
+    }
+    std::this_thread::sleep_until(due);
+}
+
+void SetPaced(bool on)
+{
+    std::lock_guard<std::mutex> hold(paceLock);
+    paceRealStart = std::chrono::steady_clock::now();
+    paceVirtualStart = virtualMs.load();
+    paced.store(on);
+}
+
+bool IsPaced()
+{
+    return paced.load();
 }
 
 uint64_t VirtualElapsedMs()

@@ -29,6 +29,13 @@ void UseVirtual(uint32_t startMs = 0, const LocalTime& start = kVirtualStart);
 void UseReal();
 bool IsVirtual();
 void Advance(uint32_t ms);
+// Paced virtual mode, for a person watching a replay: each advance also waits until as much real
+// time has passed since pacing began as virtual time has, so waits inside handlers (card moves,
+// the deal, effects) take their real length while the virtual clock reads as it would unpaced.
+// Time lost to slow work is not made up: more than kPaceSlackMs behind, the pace starts again.
+void SetPaced(bool on);
+bool IsPaced();
+inline constexpr uint32_t kPaceSlackMs = 100;
 // Virtual milliseconds since UseVirtual, without wrapping.
 uint64_t VirtualElapsedMs();
 

@@ -69,11 +69,24 @@ int __stdcall DestroyGameWnd(IClientInterface* client)
     });
 }
 
-// The stand-in host's control of the module clock: virtual time, advanced with the timers firing.
+// The module's test interface, for the stand-in host and the tests; a portal never calls it.
+// The module's clock: virtual time, advanced with the timers firing.
 void __stdcall MirelleUseVirtualClock(int on)
 {
     if (on) Clock::UseVirtual();
     else Clock::UseReal();
+}
+
+// Virtual time at the real clock's pace, waits inside handlers included, for a person watching.
+void __stdcall MirellePaceClock(int on)
+{
+    Clock::SetPaced(on != 0);
+}
+
+// The virtual milliseconds since the virtual clock began (wrapping after 49 days).
+unsigned __stdcall MirelleClockMs()
+{
+    return static_cast<unsigned>(Clock::VirtualElapsedMs());
 }
 
 // For the stand-in host's load timing: 1 once the room's sounds are loaded, else 0.

@@ -126,8 +126,9 @@ std::array<std::string, 4> StatisticsTexts(int32_t gameNumber, const Statistics&
     // The hours of a visit are not taken modulo a day: a long visit shows all its hours.
     texts[0] = FormatText("%s/%d시간%d분", GameName(gameNumber), static_cast<int>(s.playSeconds / 3600),
                           static_cast<int>(s.playSeconds / 60 % 60));
-    const int wins = static_cast<int>(s.wins), losses = static_cast<int>(s.losses);
-    texts[1] = FormatText("%d승%d패(%d판)", wins, losses, wins + losses);
+    // Counts from the wire are unsigned; their sum is taken in 64 bits so no value overflows it.
+    const auto games = static_cast<int64_t>(s.wins) + static_cast<int64_t>(s.losses);
+    texts[1] = FormatText("%u승%u패(%I64d판)", static_cast<unsigned>(s.wins), static_cast<unsigned>(s.losses), games);
     MoneyToUnitText(texts[2], s.ownMoney, 2);
     std::string change;
     MoneyToUnitText(change, s.moneyChange, 2);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "foundation/core/CTimeMgr.h"
@@ -77,4 +80,49 @@ TEST(Clock, VirtualClockStartsAtTheSameTimeWheneverItRuns)
         ASSERT_FALSE(t.minute == 0 && t.second == 0) << "the hour struck after " << step + 1 << " s";
     }
     Clock::UseReal();
+}
+
+namespace {
+using Ms = std::chrono::milliseconds;
+
+// Real milliseconds a run of virtual advances took, and the virtual clock's reading after it.
+std::pair<int64_t, uint32_t> TimeAdvances(bool paced, const std::vector<uint32_t>& steps, Ms workBefore)
+{
+    Clock::UseVirtual(0, {});
+    Clock::SetPaced(paced);
+    std::this_thread::sleep_for(workBefore);
+    const auto start = std::chrono::steady_clock::now();
+    for (const uint32_t ms : steps) Clock::Advance(ms);
+    const auto took = std::chrono::duration_cast<Ms>(std::chrono::steady_clock::now() - start).count();
+    const uint32_t reading = Clock::NowMs();
+    Clock::SetPaced(false);
+    Clock::UseReal();
+    return {took, reading};
+}
+}  // namespace
+
+TEST(Clock, PacedAdvancesTakeTheirRealTimeAndReadTheSame)
+{
+    const std::vector<uint32_t> frames(12, 10);  // a 120 ms card move, a frame at a time
+    const struct {
+        const char* name;
+        bool paced;
+        std::vector<uint32_t> steps;
+        Ms workBefore;
+        int64_t atLeast, below;
+    } cases[] = {
+        {"unpaced advances do not wait", false, frames, Ms(0), 0, 60},
+        {"paced frames take their length", true, frames, Ms(0), 105, 400},
+        {"one long paced step waits whole", true, {150}, Ms(0), 140, 400},
+        {"time lost before is not made up by rushing", true, frames, Ms(300), 105, 500},
+        {"a short lag is caught up", true, {20, 100}, Ms(50), 60, 400},
+    };
+    for (const auto& c : cases) {
+        uint32_t total = 0;
+        for (const uint32_t ms : c.steps) total += ms;
+        const auto [took, reading] = TimeAdvances(c.paced, c.steps, c.workBefore);
+        EXPECT_GE(took, c.atLeast) << c.name;
+        EXPECT_LT(took, c.below) << c.name;
+        EXPECT_EQ(reading, total) << c.name << ": pacing leaves the virtual clock's reading alone";
+    }
 }

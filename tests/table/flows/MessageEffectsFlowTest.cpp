@@ -136,12 +136,13 @@ TEST_F(MessageEffects, DeckFlipTakesTheBonusCardWhileTheTableIsActive)
     EXPECT_EQ(records.floor.cards.size(), floorBefore) << "nothing while the table is out of step";
 }
 
-// Message 46: both seats' points, both panels, the go and bak alert.
+// Message 46: both seats' points, both score panels, the go and bak alert.
 TEST_F(MessageEffects, ScoreRefreshSetsBothSeats)
 {
     flows.play.OnScoreRefresh({.points = {7, 3}, .septemberFlag = 0});
     EXPECT_EQ((std::pair{records.RoundUser(0).points, records.RoundUser(1).points}), (std::pair{7, 3}));
-    EXPECT_EQ(stage.seatPanelRefreshes, (std::vector<int>{0, 1}));
+    EXPECT_EQ(stage.seatScoreRefreshes, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(stage.seatPanelRefreshes.empty()) << "only the score panels follow";
     EXPECT_EQ(stage.Count("UpdateGoBakAlert"), 1);
     EXPECT_EQ(stage.Count("StopTurnMarker") + stage.Count("RestartCountdown"), 2);
 }

@@ -81,6 +81,20 @@ TEST(VipDialogRules, StatisticsTexts)
     EXPECT_EQ(StatisticsTexts(1, {0, 0, 0, 0, 0})[3], "(0냥)");
 }
 
+TEST(VipDialogRules, GameCountsOfAnyWireValue)
+{
+    const struct {
+        const char* name;
+        uint32_t wins, losses;
+        const char* text;
+    } cases[] = {
+        {"none", 0, 0, "0승0패(0판)"},
+        {"sum past the signed range", 0x7FFFFFFF, 1, "2147483647승1패(2147483648판)"},
+        {"both at the top", 0xFFFFFFFF, 0xFFFFFFFF, "4294967295승4294967295패(8589934590판)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StatisticsTexts(24, {0, c.wins, c.losses, 0, 0})[1], c.text) << c.name;
+}
+
 TEST(VipDialogRules, GatePlans)
 {
     auto find = [](const GatePlan& p, int32_t id) {
