@@ -153,7 +153,7 @@ void CVUserOptionWnd::BuildRoomOptionText()
 
 std::string CVUserOptionWnd::GetRoomRow(int i) const
 {
-    return roomBlock ? roomBlock->GetRow(i) : std::string();
+    return i >= 0 && i < kRoomLines ? roomRows[static_cast<size_t>(i)] : std::string();
 }
 
 int CVUserOptionWnd::Close()

@@ -54,6 +54,7 @@ public:
     void BuildRoomOptionText();
     // The widget that shows the room's rows beside the panel; the room owns it.
     void SetRoomBlock(CVRoomInfoWnd* block) { roomBlock = block; }
+    // Row i as last built, shown or not; empty outside 0..6.
     std::string GetRoomRow(int i) const;
     void SetSpeed(int32_t position);
     void SetVoiceOn(bool on);

@@ -192,10 +192,12 @@ TEST_F(PeripheryPanels, OptionRoomRowsShowAndHideWithThePanel)
     EXPECT_EQ(panel.GetRoomRow(0), "인원:2");
     EXPECT_EQ(panel.GetRoomRow(4), "먹튀방지:5판");
     EXPECT_EQ(panel.GetRoomRow(6), "게임속도:보통");
+    EXPECT_EQ(block.GetRow(6), "게임속도:보통") << "the block shows the rows";
     EXPECT_TRUE(block.GetRect().Intersected(panel.GetRect()).IsEmpty()) << "the block covers no control";
     ASSERT_EQ(panel.Close(), 1);
     EXPECT_FALSE(block.IsVisible()) << "the rows go with the panel";
-    EXPECT_EQ(panel.GetRoomRow(0), "");
+    EXPECT_EQ(block.GetRow(0), "") << "no row shows";
+    EXPECT_EQ(panel.GetRoomRow(0), "인원:2") << "the panel keeps the rows it built";
 }
 
 TEST_F(PeripheryPanels, ItemReservationsAndTheSafe)
