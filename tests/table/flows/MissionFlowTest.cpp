@@ -4,6 +4,7 @@
 #include <string>
 
 #include "table/flows/FlowFixture.h"
+#include "table/flows/SlotMissionRoom.h"
 #include "views/CVCMissionWnd.h"
 #include "views/CVDMissionWnd.h"
 #include "views/CVKJMissionWnd.h"
@@ -13,30 +14,6 @@
 #include <shlwapi.h>
 
 namespace {
-
-// The mission panels' room: the records' screen slots, sounds and music dropped.
-class MissionRoom final : public MissionOwner, public LoadErrorSink {
-public:
-    MissionRoom(const RoomRecords& roomRecords, std::string root) : records(roomRecords), imageRoot(std::move(root)) {}
-    const std::string& GetImageRoot() const override { return imageRoot; }
-    LoadErrorSink& GetLoadErrorSink() override { return *this; }
-    void AddLoadError(const std::string&) override {}
-    void ReportLoadError(const std::string&) override {}
-    void PlayMissionSound(MissionSound) override {}
-    void PlayMissionSoundAtVolume(MissionSound, int) override {}
-    int ScreenSlotOfSeat(int seat) const override
-    {
-        return RoomRecords::IsSeat(seat) ? const_cast<RoomRecords&>(records).GetPlayer(seat).screenSlot : -1;
-    }
-    bool OpenMusic(const std::string&) override { return true; }
-    void PlayMusic(bool, int) override {}
-    void SetMusicVolume(int) override {}
-    void SetLoopMusicVolume(int) override {}
-
-private:
-    const RoomRecords& records;
-    std::string imageRoot;
-};
 
 const RegistryKey kOptions{"MirelleMissionFlowTest\\Domain"};
 
@@ -64,7 +41,7 @@ protected:
         return slot;
     }
 
-    MissionRoom room{records, GeneratedTableImages()};
+    SlotMissionRoom room{records, GeneratedTableImages()};
     CVSMissionWnd single;
     CVDMissionWnd twoCard;
     CVCMissionWnd cardC;

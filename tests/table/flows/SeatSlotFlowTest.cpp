@@ -30,12 +30,7 @@ protected:
         records.GetPlayer(1).userKey = kOwnKey;
         records.room.seats.AssignScreenSlots(kOwnKey);
         ASSERT_EQ(records.GetPlayer(1).screenSlot, 0);
-        records.tableState.dealFloorIds = {0, 8, 28, 44, 2, 3, 10, 11};
-        records.gameInfo.ownHandIds = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
-        ClearTable();
-        engine.DealRound(false);
-        records.tableState.active = true;
-        stage.Forget();
+        DealFourGwangRound();
     }
     // The own user leaves the seats to watch: seat 0 at the bottom, seat 1 at the top.
     void BecomeWatcher()

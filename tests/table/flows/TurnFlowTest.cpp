@@ -19,12 +19,7 @@ protected:
     void SetUp() override
     {
         FlowFixture::SetUp();
-        records.tableState.dealFloorIds = {0, 8, 28, 44, 2, 3, 10, 11};
-        records.gameInfo.ownHandIds = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
-        ClearTable();
-        engine.DealRound(false);
-        records.tableState.active = true;
-        stage.Forget();
+        DealFourGwangRound();
     }
     TurnResult Turn(int32_t key, std::vector<int32_t> captured)
     {
