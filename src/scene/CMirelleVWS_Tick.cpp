@@ -128,15 +128,19 @@ void CMirelleVWS::Delay(uint32_t ms)
 void CMirelleVWS::InvalidateWnd(GVWnd* wnd)
 {
     if (!wnd) return;
-    dirty = true;
+    RequestDraw();
     wnd->Invalidate();
 }
 
 void CMirelleVWS::FlushRedraw()
 {
-    if (!dirty) return;
-    dirty = false;
-    RenderScreen();
+    GDDScreen* screen = window ? window->GetScreen() : nullptr;
+    IDirectDrawSurface4* back = screen ? screen->GetBackBuffer() : nullptr;
+    if (!back) {
+        TakeDrawRequest();
+        return;
+    }
+    Flush(Rect(Point{0, 0}, screen->GetSize()), back);
 }
 
 Rect CMirelleVWS::RenderScreen()
