@@ -267,6 +267,8 @@ private:
     std::atomic<bool> ready{false};
     std::atomic<bool> soundsLoaded{false};
     uint32_t lastMusicRefresh = 0;
+    uint32_t lastTick = 0;     // the tick runs at most once per 50 ms
+    bool hourlyShown = false;  // the hourly animation played in this on-the-hour second
     std::string imageRoot;
     std::string soundRoot;
     std::optional<std::string> pendingTitle;  // set while loading, shown by the first tick after

@@ -27,14 +27,6 @@
 #include "scene/RoomOptions.h"
 #include "scene/SeatView.h"
 
-namespace {
-
-// Shared by every scene of the process.
-uint32_t lastTick = 0;
-bool hourlyShown = false;
-
-}  // namespace
-
 int CMirelleVWS::Tick()
 {
     const uint32_t now = Clock::NowMs();
