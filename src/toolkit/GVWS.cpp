@@ -98,11 +98,12 @@ GVWnd* GVWS::WndFromPoint(Point p, unsigned flags) const
 Rect GVWS::Render(const Rect& area, IDirectDrawSurface4* surface)
 {
     if (!surface) return {};
-    if (redrawAll) {
-        redrawAll = 0;
-        return RenderAll(area, surface);
-    }
-    return RenderDirty(area, surface);
+    const bool all = redrawAll != 0;
+    redrawAll = 0;
+    const Rect drawn = all ? RenderAll(area, surface) : RenderDirty(area, surface);
+    // What the widgets change while they draw is drawn with the next change, not by a frame of its own.
+    (void)TakeDrawRequest();
+    return drawn;
 }
 
 Rect GVWS::Flush(const Rect& area, IDirectDrawSurface4* surface)
