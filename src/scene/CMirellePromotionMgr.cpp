@@ -7,6 +7,7 @@
 #include "toolkit/GVPSPWnd.h"
 #include "toolkit/GVQZAniWnd.h"
 #include "views/WidgetFactory.h"
+#include "views/core/PanelLayout.h"
 
 using namespace PromotionRules;
 
@@ -16,8 +17,8 @@ namespace {
 // column above the bottom bar with the jackpot gauge beside them, the event banners over the
 // table's middle, the jackpot over each side.
 constexpr Point kDefaultBanner{6, 526};
-constexpr Point kGauge{100, 526};
-constexpr Point kEventBanner{400, 260};
+constexpr Point kGauge = PanelLayout::kJackpotGauge;
+constexpr Point kEventBanner = PanelLayout::kEventBanner;
 constexpr Point kJackpot[2] = {{400, 380}, {400, 140}};  // by screen slot
 constexpr int kJackpotGaugeFrame = 5;  // the gauge follows the jackpot from this frame
 

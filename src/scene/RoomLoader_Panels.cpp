@@ -20,6 +20,7 @@
 #include "views/CVHTIconWnd.h"
 #include "views/CVJumsuInfoWnd.h"
 #include "views/CVNotifyWnd.h"
+#include "views/CVRoomInfoWnd.h"
 #include "views/CVQZATextWnd.h"
 #include "views/CVResultWnd.h"
 #include "views/CVUserInfoWnd.h"
@@ -188,7 +189,12 @@ bool RoomLoader::LoadUserOptionWnd()
     panel->SetPos(CVUserOptionWnd::kPlace);
     panel->SetVolume(std::max(scene.options.volume, CVUserOptionWnd::kVolumeLow));
     scene.userOption = scene.periphery.userOption = panel;
-    return scene.AddLoaded(panel);
+    if (!scene.AddLoaded(panel)) return false;
+    // The room's rows stand beside the panel in a widget of their own, so they are cleared with it.
+    CVRoomInfoWnd* block = MakePanel<CVRoomInfoWnd>(scene, scene.Options());
+    if (!scene.AddLoaded(block)) return false;
+    panel->SetRoomBlock(block);
+    return true;
 }
 
 // The round number of the target-score games: its back, the number's glyphs and its caption.

@@ -6,6 +6,7 @@
 
 #include "views/CVMissionBase.h"
 #include "views/core/MissionRules.h"
+#include "views/core/PanelLayout.h"
 
 class CVHTWnd;
 class GVBoxWnd;
@@ -30,8 +31,10 @@ public:
         Point status;
     };
     static constexpr SidePlaces kSidePlaces[kSides] = {
-        {{{37, 127}, {78, 127}}, {30, 80}, {40, 190}, {30, 200}},
-        {{{137, 127}, {178, 127}}, {130, 80}, {140, 190}, {130, 200}},
+        {{{37, 127}, {78, 127}}, {30, 80},
+         PanelLayout::kTwoCardSides[0].multiplier, PanelLayout::kTwoCardSides[0].status},
+        {{{137, 127}, {178, 127}}, {130, 80},
+         PanelLayout::kTwoCardSides[1].multiplier, PanelLayout::kTwoCardSides[1].status},
     };
     static constexpr Point kMarkOffset[2] = {{-2, 26}, {-2, 0}};  // by screen slot
 

@@ -12,12 +12,13 @@
 #include "toolkit/GVQZAniWnd.h"
 #include "toolkit/GVTextWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/core/PanelLayout.h"
 
 namespace {
 
 // The places the panel's design leaves open, in panel coordinates. Each screen slot's widgets sit
 // above its gauge bar (slot 0 the lower half), which is 49 pixels tall when full.
-constexpr int kGaugeTop[2] = {194, 121};
+constexpr const int32_t (&kGaugeTop)[2] = PanelLayout::kTargetScoreGaugeTop;
 constexpr Size kGaugeSize{10, 49};
 constexpr Point kBetTextNoTarget{20, 61};
 constexpr Point kBetText{20, 33};
@@ -25,11 +26,11 @@ constexpr Size kBetTextSize{140, 14};
 constexpr Point kTargetPoint{30, 8};
 constexpr Point kNameOffset{20, -8};          // from the gauge's top-left
 constexpr Size kNameSize{140, 14};
-constexpr Point kScoreOffset{20, 10};
-constexpr Size kScoreSize{90, 30};
-constexpr Point kLabelOffset{114, 16};
+constexpr Point kScoreOffset = PanelLayout::kTargetScoreScoreOffset;
+constexpr Size kScoreSize = PanelLayout::kTargetScoreScoreSize;
+constexpr Point kLabelOffset = PanelLayout::kTargetScoreLabelOffset;
 constexpr Point kEffectPoint{91, 128};
-constexpr Point kGiveUpPoint{51, 226};
+constexpr Point kGiveUpPoint = PanelLayout::kTargetScoreGiveUp;
 
 }  // namespace
 

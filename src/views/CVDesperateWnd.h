@@ -6,6 +6,7 @@
 #include <string>
 
 #include "views/CVPanel.h"
+#include "views/core/PanelLayout.h"
 #include "views/TargetScoreOwner.h"
 #include "views/core/TargetScoreRules.h"
 
@@ -21,8 +22,8 @@ class GVTextWnd;
 // (index 0, seven points) it shows the bet alone and every score operation does nothing.
 class CVDesperateWnd : public CVPanel {
 public:
-    static constexpr Size kSize{182, 257};
-    static constexpr Point kOrigin{0, 142};
+    static constexpr Size kSize = PanelLayout::kTargetScoreSize;
+    static constexpr Point kOrigin = PanelLayout::kTargetScoreOrigin;
 
     // What each screen slot (0 the own side at the bottom) shows.
     struct SlotWidgets {

@@ -2,6 +2,7 @@
 
 #include "views/CVPanel.h"
 #include "views/PeripheryOwner.h"
+#include "views/core/PanelLayout.h"
 
 class CVPSPPushBtn;
 class GVDDSWnd;
@@ -13,7 +14,7 @@ class GVTextWnd;
 // advances while it shows.
 class CVGFPlayCountWnd : public CVPanel {
 public:
-    static constexpr Size kSize{67, 21};
+    static constexpr Size kSize = PanelLayout::kPlayCountSize;
     static constexpr Point kOrigin{108, 0};
     // Image set 0 without a pass, 1 while a pass is active.
     static constexpr int kRefillImageSets = 2;

@@ -27,8 +27,9 @@ bool CVMirelleBijouWnd::CreateChildren(PeripheryOwner& roomOwner)
     if (!Adopt(successBack = f.CreatePSPWnd("Bijou\\back_success.psp", {0, 0}, Visible::No))) return false;
     if (!Adopt(jewelAni = f.CreateQZAniWnd("Bijou\\bijou.qza", kJewelPoint))) return false;
     if (!Adopt(jewelImage = f.CreatePSPWnd("Bijou\\bijou.psp", kJewelPoint, Visible::No))) return false;
-    if (!Adopt(countNumber = f.CreatePSPNumberWnd("Bijou\\bijoucnt.psp", {69, 35}, {44, 14}, 0, 0, Visible::No)))
-        return false;
+    countNumber = f.CreatePSPNumberWnd("Bijou\\bijoucnt.psp", PanelLayout::kJewelCount, PanelLayout::kJewelCountSize, 0, 0,
+                                       Visible::No);
+    if (!Adopt(countNumber)) return false;
     if (!Adopt(gainText = f.CreateQZATextWnd("Bijou\\getbijou.qza", kGainPoint, kGainTextSize, kGainGlyphSize)))
         return false;
     if (!Adopt(gainAni = f.CreateQZAniWnd("Bijou\\getbijou.qza", kGainPoint))) return false;

@@ -2,6 +2,7 @@
 
 #include "views/CVPanel.h"
 #include "views/PeripheryOwner.h"
+#include "views/core/PanelLayout.h"
 
 class CVQZATextWnd;
 class GVPSPNumberWnd;
@@ -15,7 +16,7 @@ class GVQZAniWnd;
 class CVMirelleBijouWnd : public CVPanel {
 public:
     static constexpr Size kSize{118, 55};
-    static constexpr Point kOrigin{1, 519};
+    static constexpr Point kOrigin = PanelLayout::kJewelOrigin;
     static constexpr const char* kGainClip = "dama";
 
     CVMirelleBijouWnd() : CVPanel(kSize, MouseRouting::No) {}

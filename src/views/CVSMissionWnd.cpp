@@ -11,7 +11,7 @@
 namespace {
 
 constexpr Point kSpecialIcon{52, 130};
-constexpr Point kMultiplier{127, 143};
+constexpr Point kMultiplier = PanelLayout::kSingleMissionMultiplier;
 constexpr Point kCaption{34, 211};
 constexpr Size kCaptionSize{165, 14};
 constexpr uint32_t kCaptionColor = 0xFFFFFF;

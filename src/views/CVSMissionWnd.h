@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/core/PanelLayout.h"
 #include <array>
 #include <vector>
 
@@ -20,7 +21,7 @@ public:
     static constexpr int kCards = MissionRules::kMaxMissionCards;
     // Card i stands at kFirstCard + (i * spacing, 0); the mark of screen slot 0 lies below a card,
     // the mark of slot 1 over it.
-    static constexpr Point kFirstCard{45, 132};
+    static constexpr Point kFirstCard = PanelLayout::kSingleMissionCards;
     static constexpr Point kMarkOffset[2] = {{-2, 26}, {-2, 0}};
 
     // Makes the children (all hidden) with the table's skin and puts the panel, hidden and disabled,

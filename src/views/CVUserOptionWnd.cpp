@@ -8,6 +8,7 @@
 #include "toolkit/GVQZSWnd.h"
 #include "toolkit/GVSlideWnd.h"
 #include "views/CVPSPPushBtn.h"
+#include "views/CVRoomInfoWnd.h"
 #include "views/RegistryKey.h"
 #include "views/core/MissionRules.h"
 
@@ -17,7 +18,6 @@ constexpr const char* kRadio = "Option\\radio_btn.psp";
 constexpr const char* kSlideThumb = "Option\\slide_btn.bmp";
 constexpr const char* kBgmValue = "KungJJakBGM_Volume";
 constexpr uint32_t kLabelColor = 0x878787;  // COLORREF
-constexpr uint32_t kRoomColor = 0x0C98BE;
 // The thumb runs from x 69 to the panel's x 149: a longer track would carry it past the window's edge.
 constexpr Size kTrack{80, 18};
 // Beyond the first of each row the places are ours: the voices two by two, the skins side by side.
@@ -50,8 +50,8 @@ void CVUserOptionWnd::Clear()
     voiceLabels.fill(nullptr);
     skinRadios.fill(nullptr);
     skinLabels.fill(nullptr);
-    roomInfo = nullptr;
-    roomLines.fill(nullptr);
+    roomBlock = nullptr;
+    roomRows = {};
     ok = nullptr;
 }
 
@@ -112,13 +112,6 @@ bool CVUserOptionWnd::CreateChildren(UserOptionOwner& room, const RegistryKey& o
                        label(kSkinNames[static_cast<size_t>(i)], {58 + i * kColumnStep, 264}, {50, 14}, kLabelColor)))))
             return false;
     }
-    if (!Adopt(roomInfo = f.CreateQZAniWnd("Option\\gameroomoption.qza", kRoomBlock))) return false;
-    roomInfo->Show(false);
-    for (size_t i = 0; i < roomLines.size(); ++i) {
-        const Point row = kRoomBlock + Point{5, 5 + static_cast<int>(i) * kRowStep};
-        if (!Adopt(roomLines[i] = label("", row, {140, 14}, kRoomColor))) return false;
-        roomLines[i]->Show(false);
-    }
     if (!Adopt(ok = f.CreatePSPPushBtn("Option\\ok_btn.psp", {56, 298}, Visible::Yes, 1))) return false;
     Show(false);
     return true;
@@ -143,38 +136,30 @@ int CVUserOptionWnd::Open(int32_t userGender)
     ShowVoices();
     if (skin < 0 || skin >= kSkinCount) skin = 0;
     ShowSkin();
-    BuildRoomOptionText();
-    if (roomInfo && optionOwner && UserOptionRules::HasRoomInfo(optionOwner->GetOptionRoomInfo().roomKind)) {
-        roomInfo->Show(true);
-        roomInfo->Play(1, true);
-    }
     Show(true);
+    BuildRoomOptionText();
     Invalidate();
     return 1;
 }
 
 void CVUserOptionWnd::BuildRoomOptionText()
 {
-    const auto rows = optionOwner ? UserOptionRules::RoomInfoRows(optionOwner->GetOptionRoomInfo())
-                                  : std::array<std::string, UserOptionRules::kRoomRows>{};
-    for (size_t i = 0; i < roomLines.size(); ++i) {
-        if (!roomLines[i]) continue;
-        roomLines[i]->SetText(rows[i]);
-        roomLines[i]->Show(!rows[i].empty());
-    }
-    Invalidate();
+    roomRows = optionOwner ? UserOptionRules::RoomInfoRows(optionOwner->GetOptionRoomInfo())
+                           : std::array<std::string, UserOptionRules::kRoomRows>{};
+    if (!roomBlock || !IsVisible()) return;
+    const bool withBack = optionOwner && UserOptionRules::HasRoomInfo(optionOwner->GetOptionRoomInfo().roomKind);
+    roomBlock->Open(roomRows, withBack);
 }
 
 std::string CVUserOptionWnd::GetRoomRow(int i) const
 {
-    if (i < 0 || i >= kRoomLines || !roomLines[static_cast<size_t>(i)]) return {};
-    const GVLightTextWnd* row = roomLines[static_cast<size_t>(i)];
-    return row->IsVisible() ? row->GetText() : std::string();
+    return i >= 0 && i < kRoomLines ? roomRows[static_cast<size_t>(i)] : std::string();
 }
 
 int CVUserOptionWnd::Close()
 {
     if (!IsVisible()) return 0;
+    if (roomBlock) roomBlock->Close();
     Show(false);
     Invalidate();
     return 1;

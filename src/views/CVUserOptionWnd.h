@@ -7,6 +7,7 @@
 #include "views/UserOptionOwner.h"
 
 class CVPSPPushBtn;
+class CVRoomInfoWnd;
 class GVLightTextWnd;
 class GVPSPWnd;
 class GVQZAniWnd;
@@ -48,8 +49,12 @@ public:
     // The music's volume where another slider (the kungjjak panel's) set it; the slider stands at
     // its left end for silence.
     void SetBgmVolume(int32_t volumeValue);
-    // The room's information rows from the owner's room values (none outside kinds 0..11, 40..43).
+    // The room's information rows from the owner's room values (none outside kinds 0..11, 40..43),
+    // shown in the room block while the panel is open.
     void BuildRoomOptionText();
+    // The widget that shows the room's rows beside the panel; the room owns it.
+    void SetRoomBlock(CVRoomInfoWnd* block) { roomBlock = block; }
+    // Row i as last built, shown or not; empty outside 0..6.
     std::string GetRoomRow(int i) const;
     void SetSpeed(int32_t position);
     void SetVoiceOn(bool on);
@@ -75,9 +80,6 @@ public:
     int OnMouseMove(UINT flags, Point p) override;
     GVSlideWnd* GetVolumeSlider() const { return volumeSlider; }
     GVSlideWnd* GetMusicSlider() const { return bgmSlider; }
-    // The room's information block, left of the panel where it covers no control.
-    static constexpr Point kRoomBlock{-150, 0};
-    static constexpr Size kRoomBlockSize{150, 136};
 
 protected:
     void OnChildClick(GVWnd& child) override;
@@ -100,8 +102,8 @@ private:
     std::array<GVLightTextWnd*, kVoiceCount> voiceLabels{};
     std::array<GVPSPWnd*, kSkinCount> skinRadios{};
     std::array<GVLightTextWnd*, kSkinCount> skinLabels{};
-    GVQZAniWnd* roomInfo = nullptr;
-    std::array<GVLightTextWnd*, kRoomLines> roomLines{};
+    CVRoomInfoWnd* roomBlock = nullptr;  // not owned
+    std::array<std::string, kRoomLines> roomRows{};
     CVPSPPushBtn* ok = nullptr;
 
     int32_t volume = 0;

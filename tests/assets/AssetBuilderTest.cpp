@@ -127,6 +127,40 @@ TEST(AssetBuilder, SeeThroughFillsAndOneHotSpotPerGroupOfFrames)
     EXPECT_EQ(opaque(out[3]), 60) << "a glyph keeps to the columns before the next glyph starts";
 }
 
+// Each group of frames carries its own label (a prompt's question per clip, a button's caption per
+// image set); outlined frames are a bare border that shows what lies under the button.
+TEST(AssetBuilder, LabelsPerGroupOfFramesAndOutlinedFrames)
+{
+    std::string error;
+    const auto out = BuildAll("pack l.psp size=40x30 frames=4 labels=A,B outline=3\n"
+                              "pack a.psp size=40x30 frames=4 label=A\n"
+                              "pack b.psp size=40x30 frames=4 label=B\n"
+                              "pack t.psp size=26x20 frames=4 texts=1G,2G,3G\n"
+                              "pack n.psp size=40x30 frames=4 label=A notes=24,12,B\n"
+                              "pack f.psp size=40x30 frames=4 label=\"\" tint=fixed\n"
+                              "pack s.psp size=40x30 frames=4 label=\"\"\n", error);
+    ASSERT_EQ(out.size(), 7u) << error;
+    std::vector<std::vector<QZFrame>> packs;
+    for (const auto& file : out) {
+        auto pack = ReadSpriteFile(file.data(), file.size(), SpriteFileKind::Pack);
+        ASSERT_TRUE(pack && pack->frames.size() == 4);
+        packs.push_back(pack->frames);
+    }
+    const auto& labelled = packs[0];
+    EXPECT_EQ(labelled[1].pixels, packs[1][1].pixels) << "frames 0 and 1 are the first group's";
+    EXPECT_EQ(labelled[2].pixels, packs[2][2].pixels) << "frames 2 and 3 the second's";
+    EXPECT_NE(labelled[2].pixels, packs[1][2].pixels) << "the second group's label is its own";
+    const auto opaque = std::count_if(labelled[3].pixels.begin(), labelled[3].pixels.end(), QZFrame::IsOpaque);
+    EXPECT_EQ(opaque, 40 * 30 - 36 * 26) << "an outlined frame is a two-pixel border, no label";
+    const auto& texts = packs[3];
+    EXPECT_NE(texts[0].pixels, texts[1].pixels) << "each count its text";
+    EXPECT_NE(texts[1].pixels, texts[2].pixels);
+    EXPECT_EQ(texts[3].pixels, texts[0].pixels) << "frames past the texts start them again";
+    EXPECT_NE(packs[4][0].pixels, packs[1][0].pixels) << "a note is drawn where it is placed";
+    EXPECT_EQ(packs[5][3].pixels, packs[5][0].pixels) << "a fixed tint keeps every frame in the colour";
+    EXPECT_NE(packs[6][3].pixels, packs[6][0].pixels) << "else each frame a shade of its own";
+}
+
 // The glyph strips draw the characters they stand for, Korean units included, so "+6만냥" reads.
 TEST(AssetBuilder, GlyphStripsDrawKoreanCharactersApart)
 {
@@ -178,6 +212,16 @@ TEST(AssetBuilder, BadEntriesAreRefusedWithTheirLine)
         {"tones one pitch", "effects GameSound\\ step=0", "line 1 ("},
         {"tone without a length", "tone a.ogg length=0", "line 1 ("},
         {"ini without a section", "ini common\\a.ini sDllVer=1", "line 1 ("},
+        {"a label wider than its picture", "pack a.psp size=40x30 label=\"a label far too long to read\"", "line 1 ("},
+        {"one label of several too long", "pack a.psp size=90x40 frames=2 labels=ok,much_too_long_for_ninety_pixels", "line 1 ("},
+        {"a short label beside a long frame number", "pack a.psp size=30x20 frames=200 label=GO", "line 1 ("},
+        {"a text wider than its columns", "pack a.psp size=40x20 advance=14 texts=12345", "line 1 ("},
+        {"more labels than frames", "pack a.psp size=40x30 frames=1 labels=a,b", "line 1 ("},
+        {"an outline beyond the frames", "pack a.psp size=40x30 frames=4 outline=2-4", "line 1 ("},
+        {"an outline range backwards", "pack a.psp size=40x30 frames=4 outline=3-1", "line 1 ("},
+        {"a note past the picture's edge", "bmp a.bmp size=40x30 notes=30,10,ABCD", "line 1 ("},
+        {"a note without a text", "bmp a.bmp size=40x30 notes=3,3,", "line 1 ("},
+        {"an unknown tint", "pack a.psp size=40x30 tint=glow", "line 1 ("},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -243,10 +287,16 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
         return at == files.end() ? nullptr : &at->second;
     };
 
+    // Frames the code selects: button image sets, the target-score result's marks (0..3) and sides
+    // (4, 5), its scores' digits and signs (0..12), the prompt's thirteen yes and six no sets.
     const struct { const char* name; size_t frames; } packs[] = {
         {"Button\\exit_btn.psp", 8},        {"Button\\winmax_btn.psp", 8},   {"Button\\start_btn.psp", 8},
         {"GameRule\\Betting\\btn1.psp", 8}, {"PopUpMenu\\popup2.psp", 8},    {"PopUpMenu\\popup3.psp", 8},
         {"PopUpMenu\\popup0.psp", 4},       {"GameRule\\Betting\\btn0.psp", 4},
+        {"DesperateResult\\element.psp", 6}, {"GameRule\\Desperate\\jumsu0.psp", 13},
+        {"GameRule\\Desperate\\jumsu1.psp", 13}, {"GameRule\\Desperate\\jumsu_effect.psp", 13},
+        {"Notify\\yes_btn.psp", 13 * 4},   {"Notify\\no_btn.psp", 6 * 4},
+        {"GameProcess\\countdown.psp", 10},
     };
     for (const auto& c : packs) {
         const auto* bytes = file(c.name);
@@ -259,6 +309,8 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
     // Clips: count, one name that must be there (empty: chosen by index) and the frames of clip 0.
     const struct { const char* name; size_t clips; const char* wanted; size_t frames; } anims[] = {
         {"GameProcess\\countdown.qza", 1, "", 10},
+        {"DesperateResult\\score_ok.qza", 2, "", 2},
+        {"Notify\\back.qza", 30, "", 2},
         {"VIP\\hold_alert.qza", 4, "", 2},
         {"VIP\\jokbo_alert.qza", 12, "", 2},
         {"VIP\\vip_alarm.qza", 3, "", 2},
@@ -302,6 +354,32 @@ TEST(RoomManifest, FilesCarryWhatTheRoomSelects)
         EXPECT_EQ(pack->frames[0].pixels, pack->frames[1].pixels) << c.name << ": the two frames of 0";
         EXPECT_NE(pack->frames[0].pixels, pack->frames[2].pixels) << c.name << ": 0 and 1";
     }
+    // The prompt's buttons over its cards (yes sets 10 and 11, no sets 2, 3 and 5) and every disabled
+    // state (the fourth frame of a set) are outlines: the cards under them stay readable.
+    const auto insideSeeThrough = [&](const char* name, size_t frame) {
+        const auto* bytes = file(name);
+        const auto pack = bytes ? ReadSpriteFile(bytes->data(), bytes->size(), SpriteFileKind::Pack) : std::nullopt;
+        if (!pack || frame >= pack->frames.size()) return false;
+        const QZFrame& f = pack->frames[frame];
+        for (int32_t y = 2; y < f.height - 2; ++y)
+            for (int32_t x = 2; x < f.width - 2; ++x)
+                if (QZFrame::IsOpaque(f.pixels[static_cast<size_t>(y * f.width + x)])) return false;
+        return true;
+    };
+    const struct { const char* name; std::vector<int> outlinedSets; int sets; } buttons[] = {
+        {"Notify\\yes_btn.psp", {10, 11}, 13},
+        {"Notify\\no_btn.psp", {2, 3, 5}, 6},
+    };
+    for (const auto& b : buttons)
+        for (int set = 0; set < b.sets; ++set) {
+            const bool overCards = std::count(b.outlinedSets.begin(), b.outlinedSets.end(), set) != 0;
+            for (int state = 0; state < 4; ++state) {
+                const size_t frame = static_cast<size_t>(set * 4 + state);
+                EXPECT_EQ(insideSeeThrough(b.name, frame), overCards || state == 3)
+                    << b.name << " set " << set << " state " << state;
+            }
+        }
+
     // One spelling per folder: the level animation the loader asks for as "ETC" is written into "Etc".
     EXPECT_NE(file("Etc\\gamelevel.qza"), nullptr);
     EXPECT_EQ(file("ETC\\gamelevel.qza"), nullptr);

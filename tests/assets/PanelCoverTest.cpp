@@ -9,6 +9,8 @@
 
 #include "Manifest.h"
 #include "foundation/core/Geometry.h"
+#include "table/core/TableLayout.h"
+#include "views/core/PanelLayout.h"
 
 // Each panel's back, as the manifest sizes it, covers the rectangles of the children the panel
 // places on it: a back smaller than its children leaves them drawn over the table.
@@ -65,6 +67,16 @@ struct Panel {
 };
 
 const Size kLine{181, 14};
+
+Point TargetGaugeAt(int screenSlot)
+{
+    return {15, PanelLayout::kTargetScoreGaugeTop[screenSlot]};
+}
+
+Point TargetScoreAt(int screenSlot)
+{
+    return TargetGaugeAt(screenSlot) + PanelLayout::kTargetScoreScoreOffset;
+}
 const Size kCard{36, 55};
 
 const std::vector<Panel>& Panels()
@@ -92,6 +104,24 @@ const std::vector<Panel>& Panels()
           {"GameRule\\Betting\\btn2.psp", {170, 39}, {}}, {nullptr, {10, 11}, {220, 14}},
           {"GameRule\\Betting\\kind0.psp", {20, 79}, {}}, {"GameRule\\Betting\\kind1.psp", {140, 79}, {}}}},
         {"invitation", {"Avatar\\invite_back.qzs"}, {{0, 0}}, {{"Avatar\\invite_btn.psp", {6, 35}, {}}}},
+        {"target-score panel", {"GameRule\\Desperate\\desperate_back.psp"}, {{0, 0}},
+         {{"GameRule\\Desperate\\targetscore.psp", {30, 8}, {}},
+          {"GameRule\\Desperate\\giveup.psp", PanelLayout::kTargetScoreGiveUp, {}},
+          {"GameRule\\Desperate\\zeropt.psp", TargetScoreAt(0), {}}, {"GameRule\\Desperate\\zeropt.psp", TargetScoreAt(1), {}},
+          {nullptr, TargetScoreAt(0), PanelLayout::kTargetScoreScoreSize},
+          {nullptr, TargetScoreAt(1), PanelLayout::kTargetScoreScoreSize},
+          {"GameRule\\Desperate\\text.psp", TargetGaugeAt(0) + PanelLayout::kTargetScoreLabelOffset, {}},
+          {"GameRule\\Desperate\\text.psp", TargetGaugeAt(1) + PanelLayout::kTargetScoreLabelOffset, {}},
+          {"GameRule\\Desperate\\gauge.bmp", TargetGaugeAt(0), {}}, {"GameRule\\Desperate\\gauge.bmp", TargetGaugeAt(1), {}}}},
+        {"two-card mission", {"Mission\\dmissionback.psp"}, {{0, 0}},
+         {{"Mission\\mul.psp", PanelLayout::kTwoCardSides[0].multiplier, {}},
+          {"Mission\\mul.psp", PanelLayout::kTwoCardSides[1].multiplier, {}},
+          {"Mission\\double_status.psp", PanelLayout::kTwoCardSides[0].status, {}},
+          {"Mission\\double_status.psp", PanelLayout::kTwoCardSides[1].status, {}}}},
+        {"room information", {"Option\\gameroomoption.psp"}, {{0, 0}},
+         {{nullptr, {0, 0}, PanelLayout::kRoomInfoSize}, {nullptr, {5, 5 + 6 * 18}, {130, 14}}}},
+        // The refill button's picture sits by its hot spot inside the panel.
+        {"play count", {}, {}, {{"PCRefill\\btn.psp", {0, 0}, {}}, {"PCRefill\\alert.psp", {0, 0}, {}}}},
     };
     return panels;
 }
@@ -109,6 +139,7 @@ TEST(PanelBacks, CoverEveryChild)
     const std::vector<ManifestEntry> manifest = RoomManifest();
     for (const Panel& panel : Panels()) {
         std::vector<Box> backs;
+        if (panel.backs.empty()) backs.push_back({0, 0, PanelLayout::kPlayCountSize.cx, PanelLayout::kPlayCountSize.cy});
         for (size_t i = 0; i < panel.backs.size(); ++i) {
             const auto back = Find(manifest, panel.backs[i]);
             ASSERT_TRUE(back) << panel.name << ": " << panel.backs[i] << " is not in the manifest";
@@ -151,4 +182,96 @@ TEST(PanelBacks, AnchoredClipsLandOnTheTable)
             EXPECT_TRUE(Inside({-hot.x, -hot.y, picture->size.cx, picture->size.cy}, table))
                 << c.file << " with hot spot (" << hot.x << ", " << hot.y << ") lands off the table";
     }
+}
+
+namespace {
+
+bool Overlap(const Box& a, const Box& b)
+{
+    return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+}
+
+// What a player reads on the table: every floor slot's fan (plain and target-score rooms), both
+// hands and the captured piles.
+std::vector<std::pair<std::string, Box>> TableInformation()
+{
+    std::vector<std::pair<std::string, Box>> boxes;
+    for (const int32_t roomKind : {0, 40})
+        for (int32_t slot = 0; slot < kFloorSlotCount; ++slot) {
+            const Point p = *FloorSlotPosition(slot, roomKind);
+            boxes.push_back({"floor slot " + std::to_string(slot) + " of room kind " + std::to_string(roomKind),
+                             {p.x, p.y, kFloorFanWidth, kNormalCardSize.cy}});
+        }
+    for (int32_t screenSlot = 0; screenSlot < 2; ++screenSlot) {
+        for (int32_t i = 0; i < 10; ++i) {
+            const Point p = *HandPosition(screenSlot, i);
+            boxes.push_back({"hand card " + std::to_string(i) + " of screen slot " + std::to_string(screenSlot),
+                             {p.x, p.y, kBigCardSize.cx, kBigCardSize.cy}});
+        }
+        for (int32_t category = 0; category < 4; ++category) {
+            const PileArea area = *GetPileArea(screenSlot, category);
+            boxes.push_back({"pile " + std::to_string(category) + " of screen slot " + std::to_string(screenSlot),
+                             {area.origin.x, area.origin.y, area.width, kNormalCardSize.cy}});
+        }
+    }
+    return boxes;
+}
+
+}  // namespace
+
+// Widgets placed where the table or a panel shows something a player must read leave it
+// uncovered: the give-up button the own score, a two-card mission's status its multiplier, the
+// jackpot gauge the jewel count, the refill button the play-count alert; the event banners and the
+// room's information rows no card on the table.
+TEST(PanelLayout, WidgetsLeaveLiveInformationUncovered)
+{
+    const std::vector<ManifestEntry> manifest = RoomManifest();
+    const auto picture = [&](const char* file, Point at) {
+        const auto p = Find(manifest, file);
+        EXPECT_TRUE(p) << file << " is not in the manifest";
+        return p ? Box{at.x - p->hots[0].x, at.y - p->hots[0].y, p->size.cx, p->size.cy} : Box{at.x, at.y, 0, 0};
+    };
+    const auto box = [](Point at, Size size) { return Box{at.x, at.y, size.cx, size.cy}; };
+    const Point panel = PanelLayout::kTargetScoreOrigin;
+    const Point jewel = PanelLayout::kJewelOrigin;
+    const Size alertMark{16, PanelLayout::kPlayCountSize.cy};  // the alert's glyph columns
+    const struct {
+        const char* name;
+        Box widget;
+        Box information;
+    } cases[] = {
+        {"give-up button over the own score", picture("GameRule\\Desperate\\giveup.psp", panel + PanelLayout::kTargetScoreGiveUp),
+         box(panel + TargetScoreAt(0), PanelLayout::kTargetScoreScoreSize)},
+        {"left status over its multiplier", picture("Mission\\double_status.psp", PanelLayout::kTwoCardSides[0].status),
+         picture("Mission\\mul.psp", PanelLayout::kTwoCardSides[0].multiplier)},
+        {"right status over its multiplier", picture("Mission\\double_status.psp", PanelLayout::kTwoCardSides[1].status),
+         picture("Mission\\mul.psp", PanelLayout::kTwoCardSides[1].multiplier)},
+        {"jackpot gauge over the jewel count", picture("Promotion\\Jackpot\\gauge.psp", PanelLayout::kJackpotGauge),
+         box(jewel + PanelLayout::kJewelCount, PanelLayout::kJewelCountSize)},
+        {"single mission's multiplier over its cards",
+         picture("Mission\\mul.psp", PanelLayout::kSingleMissionMultiplier),
+         box(PanelLayout::kSingleMissionCards, {PanelLayout::kSingleMissionCardRoom, kNormalCardSize.cy})},
+        {"refill button over the play-count alert", picture("PCRefill\\btn.psp", {0, 0}), box({0, 0}, alertMark)},
+        {"refill button over the play count", picture("PCRefill\\btn.psp", {0, 0}),
+         {PanelLayout::kPlayCountText.left, PanelLayout::kPlayCountText.top, PanelLayout::kPlayCountText.Width(),
+          PanelLayout::kPlayCountText.Height()}},
+    };
+    for (const auto& c : cases)
+        EXPECT_FALSE(Overlap(c.widget, c.information))
+            << c.name << ": (" << c.widget.x << ", " << c.widget.y << ") " << c.widget.cx << " x " << c.widget.cy
+            << " meets (" << c.information.x << ", " << c.information.y << ") " << c.information.cx << " x "
+            << c.information.cy;
+
+    const struct {
+        const char* name;
+        Box widget;
+    } overTheTable[] = {
+        {"jackpot banner", picture("Promotion\\Jackpot\\jackpotbanner.psp", PanelLayout::kEventBanner)},
+        {"win-money-limit banner",
+         picture("Promotion\\WinMoneyLimit\\anibanner_winmoneylimit.psp", PanelLayout::kEventBanner)},
+        {"room information", box(PanelLayout::kRoomInfoPlace, PanelLayout::kRoomInfoSize)},
+    };
+    for (const auto& w : overTheTable)
+        for (const auto& [what, information] : TableInformation())
+            EXPECT_FALSE(Overlap(w.widget, information)) << w.name << " covers " << what;
 }

@@ -25,6 +25,7 @@
 #include "views/CVPSPPushBtn.h"
 #include "views/CVRankingPointWnd.h"
 #include "views/CVRestrictOptionWnd.h"
+#include "views/CVRoomInfoWnd.h"
 #include "views/CVUserOptionWnd.h"
 #include "views/RegistryKey.h"
 
@@ -172,20 +173,31 @@ TEST_F(PeripheryPanels, OptionSlidersActWhenLetGo)
     EXPECT_EQ(options.musicVolumes, std::vector<int32_t>{0});
 }
 
-// An anti-leave room fills the seven rows; their block stands left of the panel over no control.
-TEST_F(PeripheryPanels, OptionRoomRowsShowWithTheRoom)
+// An anti-leave room fills the seven rows. Their block is a widget of its own, shown and hidden
+// with the panel, so no row stays drawn after the panel closes.
+TEST_F(PeripheryPanels, OptionRoomRowsShowAndHideWithThePanel)
 {
     FakeOptionRoom options{GeneratedImageRoot()};
     options.info = {8, 2, "", "PE=1|SM=1", 0, 100, 5};
     CVUserOptionWnd panel;
     ASSERT_TRUE(panel.CreateChildren(options, kOptions, "24"));
+    CVRoomInfoWnd block;
+    ASSERT_TRUE(block.CreateChildren(options));
+    panel.SetRoomBlock(&block);
     panel.SetPos(CVUserOptionWnd::kPlace);
+    panel.BuildRoomOptionText();
+    EXPECT_FALSE(block.IsVisible()) << "rows built while the panel is closed stay hidden";
     ASSERT_EQ(panel.Open(1), 1);
+    EXPECT_TRUE(block.IsVisible());
     EXPECT_EQ(panel.GetRoomRow(0), "인원:2");
     EXPECT_EQ(panel.GetRoomRow(4), "먹튀방지:5판");
     EXPECT_EQ(panel.GetRoomRow(6), "게임속도:보통");
-    EXPECT_LE(CVUserOptionWnd::kPlace.x + CVUserOptionWnd::kRoomBlock.x + CVUserOptionWnd::kRoomBlockSize.cx,
-              CVUserOptionWnd::kPlace.x);
+    EXPECT_EQ(block.GetRow(6), "게임속도:보통") << "the block shows the rows";
+    EXPECT_TRUE(block.GetRect().Intersected(panel.GetRect()).IsEmpty()) << "the block covers no control";
+    ASSERT_EQ(panel.Close(), 1);
+    EXPECT_FALSE(block.IsVisible()) << "the rows go with the panel";
+    EXPECT_EQ(block.GetRow(0), "") << "no row shows";
+    EXPECT_EQ(panel.GetRoomRow(0), "인원:2") << "the panel keeps the rows it built";
 }
 
 TEST_F(PeripheryPanels, ItemReservationsAndTheSafe)

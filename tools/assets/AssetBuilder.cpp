@@ -89,15 +89,29 @@ std::vector<std::string> SplitList(const std::string& s)
     return items;
 }
 
+// The size of the texts a picture carries at places (a dialog's captions beside its controls).
+constexpr int kNotePixels = 12;
+
 struct Shape {
     int w = 0, h = 0, frames = 1;
     std::vector<Point> hots{{0, 0}};  // frames split evenly between them, in order
     uint32_t rgb = 0x808080;
     placeholder::Fill fill = placeholder::Fill::Solid;
     std::string label;
+    std::vector<std::string> labels;  // one per group of frames, split evenly like the hot spots
     std::vector<std::string> glyphs;  // frame f shows glyphs[f % size] instead of the label
     int advance = 0;                  // the columns a glyph takes before the next one starts
     int keyed = 0;                    // each frame's corners cut diagonally this deep, in the colour key magenta
+    std::set<int> outlined;           // frames drawn as a bare outline, see-through inside
+    bool fixedTint = false;           // every frame in the one colour, for texts drawn over it
+    std::vector<std::pair<Point, std::string>> notes;  // small texts at places, in every labelled frame
+
+    const std::string& LabelOf(int f) const
+    {
+        if (labels.empty()) return label;
+        const size_t group = static_cast<size_t>(f) * labels.size() / static_cast<size_t>(frames);
+        return labels[std::min(group, labels.size() - 1)];
+    }
 
     Point HotOf(int f) const
     {
@@ -107,10 +121,12 @@ struct Shape {
 
     Image Frame(int f) const
     {
-        const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() ? f : 0);
+        const uint32_t shade = placeholder::Shade(rgb, glyphs.empty() && !fixedTint ? f : 0);
+        if (outlined.count(f) != 0) return placeholder::Outline(w, h, shade);
         if (!glyphs.empty())
             return placeholder::Glyph(w, h, shade, glyphs[static_cast<size_t>(f) % glyphs.size()], advance);
-        Image image = placeholder::Labelled(w, h, shade, label, f, fill);
+        Image image = placeholder::Labelled(w, h, shade, LabelOf(f), f, fill);
+        for (const auto& [at, text] : notes) placeholder::Text(image, at.x, at.y, text, shade, kNotePixels);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
@@ -119,6 +135,41 @@ struct Shape {
         return image;
     }
 };
+
+// "N" or "A-B" items, comma separated: frame numbers below `frames`.
+bool ParseFrameSet(const std::string& s, int frames, std::set<int>& out)
+{
+    for (const std::string& item : SplitList(s)) {
+        int from = 0, to = 0;
+        const size_t dash = item.find('-');
+        if (dash == std::string::npos) {
+            if (!ParseInt(item, from)) return false;
+            to = from;
+        } else if (!ParseInt(item.substr(0, dash), from) || !ParseInt(item.substr(dash + 1), to)) {
+            return false;
+        }
+        if (from < 0 || to < from || to >= frames) return false;
+        for (int f = from; f <= to; ++f) out.insert(f);
+    }
+    return !out.empty();
+}
+
+// "X,Y,TEXT;X,Y,TEXT;...": each text inside the w x h picture.
+bool ParseNotes(const std::string& s, int w, int h, std::vector<std::pair<Point, std::string>>& notes)
+{
+    std::stringstream in(s);
+    std::string item;
+    while (std::getline(in, item, ';')) {
+        const size_t first = item.find(','), second = first == std::string::npos ? first : item.find(',', first + 1);
+        Point at;
+        if (second == std::string::npos || !ParsePair(item.substr(0, second), ',', at.x, at.y)) return false;
+        const std::string text = item.substr(second + 1);
+        const fonttext::Extent e = fonttext::Measure(text, kNotePixels);
+        if (text.empty() || at.x < 0 || at.y < 0 || at.x + e.width > w || at.y + e.height > h) return false;
+        notes.emplace_back(at, text);
+    }
+    return !notes.empty();
+}
 
 // "X,Y" or several "X,Y;X,Y": one hot spot per group of frames.
 bool ParseHots(const std::string& s, std::vector<Point>& hots)
@@ -149,11 +200,30 @@ bool ReadShape(const ManifestEntry& e, Shape& s, std::string& error)
     else if (fill == "frame") s.fill = placeholder::Fill::Frame;
     else if (fill != "solid") return Fail(e, "fill must be solid, stipple or frame", error);
     s.label = e.Get("label", Stem(e.path));
+    if (e.Has("labels")) s.labels = SplitList(e.Get("labels"));
+    if (s.labels.size() > static_cast<size_t>(s.frames)) return Fail(e, "labels must name at most one text per frame", error);
     s.glyphs = fonttext::Characters(e.Get("glyphs", ""));
+    if (e.Has("texts")) s.glyphs = SplitList(e.Get("texts"));
+    const std::string tint = e.Get("tint", "steps");
+    if (tint != "steps" && tint != "fixed") return Fail(e, "tint must be steps or fixed", error);
+    s.fixedTint = tint == "fixed";
+    if (e.Has("notes") && !ParseNotes(e.Get("notes"), s.w, s.h, s.notes))
+        return Fail(e, "notes must be X,Y,TEXT;... with each text inside the picture", error);
+    if (e.Has("outline") && !ParseFrameSet(e.Get("outline"), s.frames, s.outlined))
+        return Fail(e, "outline must list frames N or A-B below the frame count", error);
     s.advance = s.w;
     if (e.Has("advance") && (!ParseInt(e.Get("advance"), s.advance) || s.advance < 1 || s.advance > s.w))
         return Fail(e, "advance must be 1..the width", error);
     if (e.Has("keyed") && (!ParseInt(e.Get("keyed"), s.keyed) || s.keyed < 0)) return Fail(e, "keyed must be 0 or more", error);
+    // A text that does not fit would be cut at the picture's edge and read as another.
+    for (const std::string& text : s.glyphs)
+        if (!placeholder::GlyphFits(s.advance, s.h, text)) return Fail(e, "the text \"" + text + "\" does not fit its frame", error);
+    if (s.glyphs.empty()) {
+        const std::vector<std::string> names = s.labels.empty() ? std::vector<std::string>{s.label} : s.labels;
+        for (const std::string& name : names)
+            if (!placeholder::LabelFits(s.w, s.h, name, s.frames - 1))
+                return Fail(e, "the label \"" + name + "\" does not fit its frame", error);
+    }
     return true;
 }
 

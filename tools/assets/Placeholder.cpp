@@ -74,21 +74,64 @@ void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t 
     fonttext::Draw(image, x, y, text, pixels, InkOn(background));
 }
 
+namespace {
+
+// Where Labelled puts a label: the text, its size and the box it must fit.
+struct LabelPlan {
+    std::string text;
+    int pixels = 0;
+    int32_t w = 0, h = 0;
+};
+
+LabelPlan PlanLabel(int32_t w, int32_t h, const std::string& name, int number)
+{
+    if (h >= 26) return {name, fonttext::Fit(name, 16, w - 4, (h - 6) / 2), w - 4, (h - 6) / 2};
+    const std::string line = name + " #" + std::to_string(number);
+    return {line, fonttext::Fit(line, std::min(14, h - 3), w - 4, h - 4), w - 4, h - 4};
+}
+
+bool Fits(const std::string& text, int pixels, int32_t w, int32_t h)
+{
+    const fonttext::Extent e = fonttext::Measure(text, pixels);
+    return e.width <= w && e.height <= h;
+}
+
+}  // namespace
+
 Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number, Fill fill)
 {
     Image image = Flat(w, h, rgb, fill);
-    // An empty label leaves the picture plain, for widgets that draw their own text on it.
-    if (name.empty()) return image;
-    const std::string tag = "#" + std::to_string(number);
-    if (h >= 26) {
-        const int px = fonttext::Fit(name, 16, w - 4, (h - 6) / 2);
-        Text(image, 2, 2, name, rgb, px);
-        Text(image, 2, 4 + fonttext::Measure(name, px).height, tag, rgb, std::min(px, 11));
-    } else {
-        const std::string line = name + " " + tag;
-        Text(image, 2, 2, line, rgb, fonttext::Fit(line, std::min(14, h - 3), w - 4, h - 4));
-    }
+    // An empty label leaves the picture plain, for widgets that draw their own text on it; so does
+    // a picture too small for any text.
+    if (name.empty() || w < kSmallestLabelled || h < kSmallestLabelled) return image;
+    const LabelPlan plan = PlanLabel(w, h, name, number);
+    Text(image, 2, 2, plan.text, rgb, plan.pixels);
+    if (h >= 26)
+        Text(image, 2, 4 + fonttext::Measure(name, plan.pixels).height, "#" + std::to_string(number), rgb,
+             std::min(plan.pixels, 11));
     return image;
+}
+
+bool LabelFits(int32_t w, int32_t h, const std::string& name, int lastNumber)
+{
+    if (name.empty() || w < kSmallestLabelled || h < kSmallestLabelled) return true;
+    const LabelPlan plan = PlanLabel(w, h, name, lastNumber);
+    return Fits(plan.text, plan.pixels, plan.w, plan.h);
+}
+
+Image Outline(int32_t w, int32_t h, uint32_t rgb)
+{
+    Image image = *Image::Create(w, h, 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            if (std::min(x, w - 1 - x) < 2 || std::min(y, h - 1 - y) < 2) image.At(x, y) = Opaque(rgb);
+    return image;
+}
+
+bool GlyphFits(int32_t advance, int32_t h, const std::string& text)
+{
+    const int32_t width = std::max(advance - 2, 1);
+    return Fits(text, fonttext::Fit(text, h, width, h - 4), width, h - 4);
 }
 
 Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c, int32_t advance)
@@ -97,7 +140,7 @@ Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c, int32_t ad
     Image image = Flat(w, h, rgb);
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = advance; x < w; ++x) image.At(x, y) = 0;
-    fonttext::DrawCentred(image, 0, 0, advance, h, c, fonttext::Fit(c, h, advance - 2, h - 4), InkOn(rgb));
+    fonttext::DrawCentred(image, 0, 0, advance, h, c, fonttext::Fit(c, h, std::max(advance - 2, 1), h - 4), InkOn(rgb));
     return image;
 }
 

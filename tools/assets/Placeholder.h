@@ -17,9 +17,18 @@ Image Flat(int32_t w, int32_t h, uint32_t rgb, Fill fill = Fill::Solid);
 // Draws the text with its top-left at (x, y), `pixels` high, in a colour that stands out from
 // `background`.
 void Text(Image& image, int32_t x, int32_t y, const std::string& text, uint32_t background, int pixels);
+// Pictures narrower or lower than this carry no label.
+constexpr int32_t kSmallestLabelled = 12;
 // A frame with its name and number: the name at the top-left, "#n" below it or beside it.
 Image Labelled(int32_t w, int32_t h, uint32_t rgb, const std::string& name, int number, Fill fill = Fill::Solid);
-// A frame showing one character (a UTF-8 string) as large as its left `advance` columns allow,
+// Whether Labelled draws `name` (with frame numbers up to `lastNumber`) whole inside w x h.
+bool LabelFits(int32_t w, int32_t h, const std::string& name, int lastNumber);
+// A two-pixel border in the colour, see-through inside: a button that must not hide what lies
+// under it (a card it is drawn over).
+Image Outline(int32_t w, int32_t h, uint32_t rgb);
+// Whether Glyph draws `text` whole in its left `advance` columns.
+bool GlyphFits(int32_t advance, int32_t h, const std::string& text);
+// A frame showing a character or a short text (UTF-8) as large as its left `advance` columns allow,
 // centred there; the columns beyond are see-through, for strips whose glyphs overlap.
 Image Glyph(int32_t w, int32_t h, uint32_t rgb, const std::string& c, int32_t advance);
 // The colour of frame n of a series starting at `rgb`: a small step per frame keeps frames apart.

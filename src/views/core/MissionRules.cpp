@@ -1,5 +1,6 @@
 #include "views/core/MissionRules.h"
 
+#include "views/core/PanelLayout.h"
 #include <algorithm>
 #include <charconv>
 
@@ -107,7 +108,7 @@ std::optional<SingleMission> PlanSingleMission(int id, int multiplier, bool seve
 
 int CardSpacing(int count)
 {
-    constexpr int kRoom = 96;
+    constexpr int kRoom = PanelLayout::kSingleMissionCardRoom;
     if (count * kCardWidth <= kRoom || count < 3) return kCardWidth;
     return kCardWidth - (count * kCardWidth - kRoom) / (count - 1);
 }
