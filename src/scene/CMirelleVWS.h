@@ -152,13 +152,14 @@ public:
     // Frame tick, modal wait and drawing (CMirelleVWS_Tick.cpp).
     int Tick();
     void Delay(uint32_t ms);
-    void SetDirty() { dirty = true; }
-    bool IsDirty() const { return dirty; }
+    // A frame without a widget changing; a change of a widget in the scene asks for one by itself.
+    void SetDirty() { RequestDraw(); }
+    bool IsDirty() const { return IsDrawRequested(); }
     void InvalidateWnd(GVWnd* wnd);
     void StackWndBefore(GVWnd* reference, GVWnd* wnd) { InsertWndBefore(reference, wnd); }
     void StackWndAfter(GVWnd* reference, GVWnd* wnd) { InsertWndAfter(reference, wnd); }
     void FlushRedraw();
-    Rect Render(const Rect& area, IDirectDrawSurface4* surface);
+    Rect Render(const Rect& area, IDirectDrawSurface4* surface) override;
     Rect RenderScreen();
 
     // The game window's timers (CMirelleVWS_Timers.cpp).
@@ -262,10 +263,11 @@ private:
     std::unique_ptr<SeatView> seatsPart;
     std::unique_ptr<RoomView> viewPart;
     std::unique_ptr<PeripheryPanels> peripheryPanels;
-    bool dirty = false;
     std::atomic<bool> ready{false};
     std::atomic<bool> soundsLoaded{false};
     uint32_t lastMusicRefresh = 0;
+    uint32_t lastTick = 0;     // the tick runs at most once per 50 ms
+    bool hourlyShown = false;  // the hourly animation played in this on-the-hour second
     std::string imageRoot;
     std::string soundRoot;
     std::optional<std::string> pendingTitle;  // set while loading, shown by the first tick after

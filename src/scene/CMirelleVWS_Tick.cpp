@@ -27,14 +27,6 @@
 #include "scene/RoomOptions.h"
 #include "scene/SeatView.h"
 
-namespace {
-
-// Shared by every scene of the process.
-uint32_t lastTick = 0;
-bool hourlyShown = false;
-
-}  // namespace
-
 int CMirelleVWS::Tick()
 {
     const uint32_t now = Clock::NowMs();
@@ -128,15 +120,19 @@ void CMirelleVWS::Delay(uint32_t ms)
 void CMirelleVWS::InvalidateWnd(GVWnd* wnd)
 {
     if (!wnd) return;
-    dirty = true;
+    RequestDraw();
     wnd->Invalidate();
 }
 
 void CMirelleVWS::FlushRedraw()
 {
-    if (!dirty) return;
-    dirty = false;
-    RenderScreen();
+    GDDScreen* screen = window ? window->GetScreen() : nullptr;
+    IDirectDrawSurface4* back = screen ? screen->GetBackBuffer() : nullptr;
+    if (!back) {
+        TakeDrawRequest();
+        return;
+    }
+    Flush(Rect(Point{0, 0}, screen->GetSize()), back);
 }
 
 Rect CMirelleVWS::RenderScreen()

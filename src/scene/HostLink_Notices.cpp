@@ -193,7 +193,6 @@ void HostLink::ShowMemoNotify(int32_t count)
     if (scene.IsLoadingResources()) return;
     if (scene.roomButtons.memo) {
         scene.roomButtons.memo->Enable(count >= 1);
-        scene.InvalidateWnd(scene.roomButtons.memo);
     }
     GVQZAniWnd* notice = scene.roomButtons.memoNotify;
     if (!notice) return;
@@ -225,12 +224,10 @@ void HostLink::PrintRefillNotice(int32_t kind, const std::vector<RefillRecord>& 
         if (GVQZAniWnd* badge = scene.moneyWidgets.refill[slot]; badge && n.badgeFrame >= 0) {
             badge->SetFrame(n.badgeFrame);
             badge->Show(true);
-            scene.InvalidateWnd(badge);
         }
         if (GVTextWnd* label = scene.moneyWidgets.refillTexts[slot]; label && !n.label.empty()) {
             label->SetText(n.label);
             label->Show(true);
-            scene.InvalidateWnd(label);
         }
         if (r.userKey != scene.ownUser.userKey || n.chat.empty()) continue;
         PrintChatText(n.chat);

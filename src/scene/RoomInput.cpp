@@ -112,7 +112,6 @@ void RoomInput::SelectHandCard(int n)
         if (pick.marker >= 0) {
             if (GVQZSWnd* marker = scene.tableWidgets.holdBombs[static_cast<size_t>(pick.marker)]) {
                 marker->Show(false);
-                scene.InvalidateWnd(marker);
             }
         }
         OnHandCardClicked(scene.Engine().CardWndBySlot(scene.gameInfo.deck.front()));
@@ -202,7 +201,6 @@ void RoomInput::FollowMoneyLimitMark(Point p)
     const bool over = mark && mark->IsVisible() && mark->GetRect().Contains(p);
     if (tip->IsVisible() == over) return;
     tip->Show(over);
-    scene.SetDirty();
 }
 
 int RoomInput::OnMouseMove(UINT flags, Point p)
@@ -330,7 +328,6 @@ void RoomInput::HoverBettingButtons(const GVWnd* wnd)
         if (kind->IsVisible() && kind->GetSubAnimation() % 2 == 0) {
             kind->Stop();
             kind->Show(false);
-            scene.InvalidateWnd(kind);
         }
         if (scene.betting.dieWarning) scene.betting.dieWarning->Show(false);
         return;
@@ -392,7 +389,6 @@ void RoomInput::ReleaseOverNothing(UINT flags, Point p)
             GVQZSWnd* marker = scene.tableWidgets.holdBombs[static_cast<size_t>(i)];
             if (!marker || !marker->IsVisible() || !marker->HitTest(p.x, p.y, 0)) continue;
             marker->Show(false);
-            scene.InvalidateWnd(marker);
             SelectHandCard(InputRules::kDeckKey);
             break;
         }
@@ -533,7 +529,6 @@ void RoomInput::ShowStartButton(bool show)
     if (visible && !start->IsVisible()) scene.PlaySoundId(SoundId::GameStart);
     (void)start->SetImageSet(emptySeat ? 1 : 0);
     start->Show(visible);
-    scene.InvalidateWnd(start);
 }
 
 

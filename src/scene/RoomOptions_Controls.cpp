@@ -97,7 +97,6 @@ void RoomOptions::ShowAutoPlayNotice(bool show)
     for (GVWnd* wnd : {static_cast<GVWnd*>(scene.roomMarks.autoPlayNotice), static_cast<GVWnd*>(scene.roomButtons.autoPlayCancel)}) {
         if (!wnd) continue;
         wnd->Show(show);
-        scene.InvalidateWnd(wnd);
     }
 }
 
@@ -105,7 +104,6 @@ void RoomOptions::SetAutoPlayButtonEnabled(bool enable)
 {
     if (CVPSPPushBtn* setting = scene.roomButtons.autoPlaySetting) {
         setting->Enable(enable);
-        scene.InvalidateWnd(setting);
     }
 }
 

@@ -37,7 +37,6 @@ void RoomOptions::SetTitleButtonState(const std::string& name, bool visible, boo
     if (own->SetImageSet(state)) own->UpdateFrame();
     own->Show(visible);
     own->Enable(enabled);
-    scene.SetDirty();
 }
 
 void RoomOptions::UpdatePlayObserveButtons(int flag)

@@ -55,7 +55,6 @@ void RoomView::UpdateStakeText()
     std::string line;
     text->SetText(Format(line, "점%s", MoneyToUnitText(money, scene.room.option.stake, 2).c_str()));
     text->Show(!scene.IsDesperateRoom());
-    scene.SetDirty();
 }
 
 void RoomView::NotifyHostRoomEntered()

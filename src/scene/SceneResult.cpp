@@ -46,7 +46,6 @@ void SceneResult::ShowRoundResult(const RoundResult& body)
             // One frame per streak length; a longer streak keeps the last.
             badge->SetFrame(std::min(streak, badge->GetFrameCount()) - 1);
             badge->Show(true);
-            scene.InvalidateWnd(badge);
         }
     }
     if (scene.seatPanels.goBakAlert) scene.seatPanels.goBakAlert->HideAll();
@@ -83,7 +82,6 @@ void SceneResult::ShowResultBox()
     GVBoxWnd* box = scene.resultWidgets.resultBox;
     if (!box || !scene.resultWidgets.result) return;
     box->Show(scene.resultWidgets.result->IsVisible());
-    scene.InvalidateWnd(box);
 }
 
 void SceneResult::SetResultStep(const ResultStep& body)
@@ -196,7 +194,6 @@ void SceneResult::ShowEventMark(bool show)
 {
     if (GVPSPWnd* mark = scene.resultWidgets.eventMark; mark && mark->IsVisible() != show) {
         mark->Show(show);
-        scene.InvalidateWnd(mark);
     }
 }
 

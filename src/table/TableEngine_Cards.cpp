@@ -26,7 +26,6 @@ void TableEngine::StackDeck(DeckStack which)
         card->Show(true);
     }
     if (GVWnd* deck = tableWidgets.deckImage) deck->Show(true);
-    stage.SetDirty();
     stage.FlushRedraw();
 }
 

@@ -104,5 +104,4 @@ void TableEngine::AnimateCardMove(int32_t slot, Point target, int32_t steps, Lif
         trail->Show(false);
     }
     card->SetRect(plan.final);
-    stage.SetDirty();
 }

@@ -99,6 +99,5 @@ void TableEngine::LayoutFloorSlot(int32_t floorSlot, bool flag)
     for (const PilePlacement& p :
          ::LayoutFloorSlot(floor.GetSlot(floorSlot).position, tableModel.CardsInFloorSlot(floorSlot)))
         if (CVHTWnd* card = CardWndBySlot(p.slot)) card->SetPos(p.position);
-    stage.SetDirty();
     stage.FlushRedraw();
 }

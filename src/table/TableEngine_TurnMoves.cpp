@@ -225,7 +225,6 @@ void TableEngine::DrawDeckCardToHand(int32_t cardId, int seat)
     const auto at = HandPosition(screenSlot, n - 1);
     if (!at) {
         card->Show(false);
-        stage.SetDirty();
         return;
     }
     card->Show(true);

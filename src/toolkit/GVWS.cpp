@@ -22,7 +22,7 @@ int GVWS::AddWnd(GVWnd* wnd)
     if (!wnd) return 0;
     wnds.Remove(wnd);
     wnds.push_front(wnd);
-    wnd->Invalidate();
+    Adopt(wnd);
     return 1;
 }
 
@@ -31,7 +31,7 @@ int GVWS::AddWndToBack(GVWnd* wnd)
     if (!wnd) return 0;
     wnds.Remove(wnd);
     wnds.push_back(wnd);
-    wnd->Invalidate();
+    Adopt(wnd);
     return 1;
 }
 
@@ -40,7 +40,7 @@ int GVWS::InsertWndBefore(GVWnd* reference, GVWnd* wnd)
     if (!reference || !wnd || reference == wnd || !wnds.Contains(reference)) return 0;
     wnds.Remove(wnd);
     wnds.insert(std::find(wnds.begin(), wnds.end(), reference), wnd);
-    wnd->Invalidate();
+    Adopt(wnd);
     return 1;
 }
 
@@ -49,13 +49,20 @@ int GVWS::InsertWndAfter(GVWnd* reference, GVWnd* wnd)
     if (!reference || !wnd || reference == wnd || !wnds.Contains(reference)) return 0;
     wnds.Remove(wnd);
     wnds.insert(std::next(std::find(wnds.begin(), wnds.end(), reference)), wnd);
-    wnd->Invalidate();
+    Adopt(wnd);
     return 1;
+}
+
+void GVWS::Adopt(GVWnd* wnd)
+{
+    wnd->SetScene(this);
+    wnd->Invalidate();
 }
 
 void GVWS::Forget(GVWnd* wnd)
 {
     wnds.Remove(wnd);
+    wnd->SetScene(nullptr);
     if (wnd->IsVisible()) InvalidateArea(wnd->GetRect());
     InvalidateArea(wnd->GetInvalidRect());
     if (focusWnd == wnd) focusWnd = nullptr;
@@ -91,11 +98,18 @@ GVWnd* GVWS::WndFromPoint(Point p, unsigned flags) const
 Rect GVWS::Render(const Rect& area, IDirectDrawSurface4* surface)
 {
     if (!surface) return {};
-    if (redrawAll) {
-        redrawAll = 0;
-        return RenderAll(area, surface);
-    }
-    return RenderDirty(area, surface);
+    const bool all = redrawAll != 0;
+    redrawAll = 0;
+    const Rect drawn = all ? RenderAll(area, surface) : RenderDirty(area, surface);
+    // What the widgets change while they draw is drawn with the next change, not by a frame of its own.
+    (void)TakeDrawRequest();
+    return drawn;
+}
+
+Rect GVWS::Flush(const Rect& area, IDirectDrawSurface4* surface)
+{
+    if (!TakeDrawRequest()) return {};
+    return Render(area, surface);
 }
 
 Rect GVWS::RenderAll(const Rect& area, IDirectDrawSurface4* surface)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include <ddraw.h>
@@ -10,7 +11,9 @@
 #include "toolkit/GVWnd.h"
 
 // The widget scene: the top-level widgets (front of the list drawn on top), the focus and mouse
-// widgets, input routing and drawing by dirty rectangles. It owns its widgets.
+// widgets, input routing and drawing by dirty rectangles. It owns its widgets. Any change of a widget
+// in its list (shown, hidden, moved, enabled, invalidated, added or taken out) asks for a frame, which
+// the next Flush draws.
 class GVWS {
 public:
     GVWS() = default;
@@ -41,11 +44,22 @@ public:
 
     // Draws into the surface either everything back to front (redraw-all, then cleared) or the widgets
     // that are dirty or meet the area to repaint, clipped to it. Answers the area drawn (empty for none).
-    Rect Render(const Rect& area, IDirectDrawSurface4* surface);
+    virtual Rect Render(const Rect& area, IDirectDrawSurface4* surface);
+    // Renders only when a frame was asked for since the last flush; answers the area drawn.
+    Rect Flush(const Rect& area, IDirectDrawSurface4* surface);
+    // Asks for a frame without a widget changing (a forced repaint); safe from the loader thread.
+    void RequestDraw() { drawRequested.store(true, std::memory_order_relaxed); }
+    bool IsDrawRequested() const { return drawRequested.load(std::memory_order_relaxed); }
+    // Answers whether a frame was asked for, and forgets the request.
+    bool TakeDrawRequest() { return drawRequested.exchange(false, std::memory_order_relaxed); }
     void SetRedrawAll(bool flag) { redrawAll = flag ? 1 : 0; }
     bool IsRedrawAll() const { return redrawAll != 0; }
     // An area to repaint at the next frame whatever the widgets say (a widget taken out leaves one).
-    void InvalidateArea(const Rect& r) { pendingArea = pendingArea.United(r); }
+    void InvalidateArea(const Rect& r)
+    {
+        pendingArea = pendingArea.United(r);
+        RequestDraw();
+    }
     // True when at least one frame of drawing failed since the last call (a widget answered 0).
     bool TakeDrawFailed();
 
@@ -82,6 +96,7 @@ protected:
     GVWnd* KeyTarget() const;
 
 private:
+    void Adopt(GVWnd* wnd);
     void Forget(GVWnd* wnd);
     Rect RenderAll(const Rect& area, IDirectDrawSurface4* surface);
     Rect RenderDirty(const Rect& area, IDirectDrawSurface4* surface);
@@ -94,4 +109,5 @@ private:
     Rect viewRect;
     Rect pendingArea;
     bool drawFailed = false;
+    std::atomic<bool> drawRequested{false};
 };

@@ -1,6 +1,7 @@
 #include "toolkit/GVWnd.h"
 
 #include "toolkit/DDSurface.h"
+#include "toolkit/GVWS.h"
 
 void GVWnd::SetPos(Point p)
 {
@@ -11,7 +12,7 @@ void GVWnd::SetRect(const Rect& r)
 {
     if (r == rect) return;
     invalid = invalid.United(rect).United(r);
-    dirty = true;
+    MarkChanged();
     rect = r;
 }
 
@@ -19,7 +20,7 @@ void GVWnd::Show(bool show)
 {
     // Union, not replace: a widget moved and then hidden in the same frame must still clear its old place.
     invalid = invalid.United(rect);
-    dirty = true;
+    MarkChanged();
     visible = show;
 }
 
@@ -62,14 +63,24 @@ int GVWnd::OnImeEndComposition(WPARAM, LPARAM) { return 0; }
 void GVWnd::Enable(bool enable)
 {
     invalid = invalid.United(rect);
-    dirty = true;
+    MarkChanged();
     enabled = enable;
 }
 
 void GVWnd::SetDirty(bool flag)
 {
-    dirty = flag;
-    if (!flag) invalid = rect;
+    if (flag) {
+        MarkChanged();
+        return;
+    }
+    dirty = false;
+    invalid = rect;
+}
+
+void GVWnd::MarkChanged()
+{
+    dirty = true;
+    if (scene) scene->RequestDraw();
 }
 
 void GVWnd::MarkDrawn()
@@ -87,5 +98,5 @@ void GVWnd::SetFillColor(int32_t colorRef)
 {
     if (colorRef == fillColor) return;
     fillColor = colorRef;
-    dirty = true;
+    MarkChanged();
 }

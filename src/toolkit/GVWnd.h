@@ -15,9 +15,12 @@ constexpr unsigned kHitVisibleEnabled = kHitVisible | kHitEnabled;
 
 constexpr int32_t kNoColor = -1;
 
+class GVWS;
+
 // The windowless widget every toolkit widget and every view window derives from. Its rectangle is in
 // back-buffer coordinates. A change that alters the picture marks the widget dirty and widens its
-// invalid rectangle (where it has to be repainted: its old place and its new one).
+// invalid rectangle (where it has to be repainted: its old place and its new one), and asks the
+// widget scene holding it for a frame.
 //
 // Draw contract: Draw answers 0 only for a real failure (no target, a failed copy). A hidden
 // widget, or one that lies outside the clip, has nothing to draw and answers 1, so a panel drawing
@@ -74,9 +77,14 @@ public:
 
     plist<GVWnd>& Children() { return children; }
 
+    // Set by the scene that adopts the widget, cleared when it leaves; null outside a scene.
+    void SetScene(GVWS* owner) { scene = owner; }
+
 protected:
     // The part of the widget the clip lets through; empty when nothing is to be drawn.
     Rect DrawArea(const Rect& clip) const;
+    // Dirty, and the scene holding the widget draws at its next flush.
+    void MarkChanged();
 
     Rect rect;
     bool visible = true;
@@ -86,4 +94,5 @@ protected:
     int32_t fillColor = kNoColor;
     int32_t colorKey = kNoColor;
     plist<GVWnd> children;  // not owned: panels delete their own
+    GVWS* scene = nullptr;  // not owned: the scene whose list holds the widget
 };

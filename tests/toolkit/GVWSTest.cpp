@@ -175,6 +175,48 @@ TEST_F(DirtyRender, RuleHoldsForRandomChanges)
     }
 }
 
+TEST_F(DirtyRender, WidgetChangeAloneMakesTheNextFlushDrawIt)
+{
+    // Table 0 under card 1 (at 500, 300), card 2 hidden beside it; all drawn and flushed before the change.
+    using Wnds = std::vector<GVWnd*>;
+    const Rect card{500, 300, 536, 355};
+    const struct { const char* name; void (*change)(GVWS&, Wnds&); Rect drawn; std::vector<int> order; } cases[] = {
+        {"nothing changed flushes nothing", [](GVWS&, Wnds&) {}, {}, {}},
+        {"showing", [](GVWS&, Wnds& w) { w[2]->Show(true); }, {600, 300, 636, 355}, {0, 2}},
+        {"hiding", [](GVWS&, Wnds& w) { w[1]->Show(false); }, card, {0}},
+        {"moving", [](GVWS&, Wnds& w) { w[1]->SetPos({520, 300}); }, {500, 300, 556, 355}, {0, 1}},
+        {"invalidating", [](GVWS&, Wnds& w) { w[1]->Invalidate(); }, card, {0, 1}},
+        {"marking dirty", [](GVWS&, Wnds& w) { w[1]->SetDirty(true); }, card, {0, 1}},
+        {"disabling", [](GVWS&, Wnds& w) { w[1]->Enable(false); }, card, {0, 1}},
+        {"a new fill colour", [](GVWS&, Wnds& w) { w[1]->SetFillColor(0x00FF00); }, card, {0, 1}},
+        {"destroying", [](GVWS& s, Wnds& w) { s.DestroyWnd(w[1]); }, card, {0}},
+        {"a widget taken out asks its old scene nothing",
+         [](GVWS& s, Wnds& w) {
+             s.RemoveWnd(w[1]);  // leaves its place to repaint, at a frame asked for otherwise
+             (void)s.TakeDrawRequest();
+             w[1]->Invalidate();
+             delete w[1];
+         },
+         {}, {}},
+        {"marking clean asks nothing", [](GVWS&, Wnds& w) { w[1]->SetDirty(false); }, {}, {}},
+    };
+    for (const auto& c : cases) {
+        Log log;
+        GVWS scene;
+        Wnds wnds;
+        for (const Rect& r : {kAll, card, Rect{600, 300, 636, 355}})
+            wnds.push_back(Place(scene, log, static_cast<int>(wnds.size()), r));
+        wnds[2]->Show(false);
+        EXPECT_EQ(scene.Flush(kAll, Back()), kAll) << c.name << ": the first flush draws the new widgets";
+        log.drawn.clear();
+        c.change(scene, wnds);
+        EXPECT_EQ(scene.Flush(kAll, Back()), c.drawn) << c.name;
+        EXPECT_EQ(log.drawn, c.order) << c.name;
+        log.drawn.clear();
+        EXPECT_TRUE(scene.Flush(kAll, Back()).IsEmpty() && log.drawn.empty()) << c.name << ": one flush per change";
+    }
+}
+
 TEST(GVWSRouting, InputGoesToTheRightWidget)
 {
     // 0 a button; over it 1 a disabled strip along its top and 2 a hidden widget in its lower right.

@@ -458,14 +458,12 @@ void EntryFlow::ShowPrize(const std::vector<std::string>& texts)
     const bool show = !texts.empty();
     if (GVQZSWnd* back = entryWidgets.prizeBack) {
         back->Show(show);
-        stage.InvalidateWnd(back);
     }
     for (size_t i = 0; i < entryWidgets.prizeTexts.size(); ++i) {
         GVTextWnd* line = entryWidgets.prizeTexts[i];
         if (!line) continue;
         line->SetText(i < texts.size() ? texts[i] : std::string());
         line->Show(show);
-        stage.InvalidateWnd(line);
     }
     stage.SetDirty();
 }

@@ -195,7 +195,6 @@ void FirstPlayerFlow::StopPickEffects()
         if (!effect) continue;
         effect->Stop();
         effect->Show(false);
-        stage.InvalidateWnd(effect);
     }
 }
 

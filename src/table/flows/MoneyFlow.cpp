@@ -59,7 +59,6 @@ void MoneyFlow::ShowGainBanner(const std::string& text)
     stage.Delay(kGainBannerMs);
     if (back) back->Show(false);
     if (line) line->Show(false);
-    stage.SetDirty();
     stage.FlushRedraw();
 }
 

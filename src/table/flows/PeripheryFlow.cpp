@@ -37,7 +37,6 @@ void PeripheryFlow::ShowPlayCount(bool alert)
         const Rect place = panel->GetRect();
         const int32_t x = plan.limited ? place.right + plan.captionOffset : place.left + plan.captionOffset;
         caption->SetPos({x, caption->GetPos().y});
-        stage.InvalidateWnd(caption);
     }
     stage.InvalidateWnd(panel);
 }

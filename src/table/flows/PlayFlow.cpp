@@ -299,7 +299,6 @@ void PlayFlow::HideHandPointer()
     tableState.handPointerShown = false;
     if (GVPSPWnd* pointer = tableWidgets.handPointer) {
         pointer->Show(false);
-        stage.InvalidateWnd(pointer);
     }
 }
 
@@ -356,7 +355,6 @@ void PlayFlow::OnTurnResult(const TurnResult& body)
         if (!mark) continue;
         mark->Stop();
         mark->Show(false);
-        stage.InvalidateWnd(mark);
     }
     flows.missions.OnTurnResultKungJJak(seat, body.kjValue);
     for (int32_t id : CardIdsOf(body.captured, "turn result")) engine.TakeFloorCard(id, seat);

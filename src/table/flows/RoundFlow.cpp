@@ -192,7 +192,6 @@ void RoundFlow::OnTurnStart(const TurnStart& body)
     tableState.handPointerShown = false;
     if (GVPSPWnd* pointer = tableWidgets.handPointer) {
         pointer->Show(false);
-        stage.InvalidateWnd(pointer);
     }
     const int seat = records.FindSeatByKey(body.turnKey);
     const int slot = engine.ScreenSlotOf(seat);

@@ -45,7 +45,6 @@ void SeatFlow::OnPlayerDisconnected(const PlayerDisconnected& body)
     if (p.screenSlot == 0 || p.screenSlot == 1) {
         if (GVQZSWnd* mark = avatarMarks.disconnected[static_cast<size_t>(p.screenSlot)]) {
             mark->Show(true);
-            stage.InvalidateWnd(mark);
         }
     }
     stage.PlaySoundId(SoundId::GameDisconnect);
