@@ -105,9 +105,9 @@ void PeripheryPanels::PrintPanelChat(const std::string& text)
     scene.Link().PrintChatText(text);
 }
 
-void PeripheryPanels::PlayPanelSound(int id)
+void PeripheryPanels::PlayPanelSound(SoundId id)
 {
-    scene.PlaySoundId(static_cast<SoundId>(id));
+    scene.PlaySoundId(id);
 }
 
 void PeripheryPanels::ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms)

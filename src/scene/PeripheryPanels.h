@@ -34,7 +34,7 @@ public:
     void RequestItemUse(int64_t amount) override;
     void OpenRefillPage() override;
     void PrintPanelChat(const std::string& text) override;
-    void PlayPanelSound(int id) override;
+    void PlayPanelSound(SoundId id) override;
     void ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms) override;
     ObserverRules::PageState GetPageState() const override { return pageState; }
     void SetPageState(ObserverRules::PageState state) override;

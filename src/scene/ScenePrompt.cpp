@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kNotifySoundStop = 54;
+constexpr SoundId kNotifySoundStop = SoundId::Pulse;
 
 }  // namespace
 
@@ -94,14 +94,14 @@ void ScenePrompt::SendNotifyReply(const Notify::Reply& reply)
     }
 }
 
-void ScenePrompt::PlayNotifySound(int id)
+void ScenePrompt::PlayNotifySound(SoundId id)
 {
-    scene.PlaySoundId(static_cast<SoundId>(id));
+    scene.PlaySoundId(id);
 }
 
-void ScenePrompt::StopNotifySound(int id)
+void ScenePrompt::StopNotifySound(SoundId id)
 {
-    scene.StopSoundId(static_cast<SoundId>(id));
+    scene.StopSoundId(id);
 }
 
 const std::string& ScenePrompt::GetImageRoot() const

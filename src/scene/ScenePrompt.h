@@ -28,8 +28,8 @@ public:
     void HideNotify() override;
     Notify::NotifyRoom GetNotifyRoom() const override;
     void SendNotifyReply(const Notify::Reply& reply) override;
-    void PlayNotifySound(int id) override;
-    void StopNotifySound(int id) override;
+    void PlayNotifySound(SoundId id) override;
+    void StopNotifySound(SoundId id) override;
     const std::string& GetImageRoot() const override;
     LoadErrorSink& GetLoadErrorSink() override;
 

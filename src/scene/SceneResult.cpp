@@ -20,12 +20,6 @@
 #include "scene/RoomOptions.h"
 #include "scene/ScenePrompt.h"
 
-namespace {
-
-constexpr int kNotifySoundStop = 54;
-
-}  // namespace
-
 CVItemWnd* SceneResult::CreateItemWnd()
 {
     return MakePanel<CVItemWnd>(scene, scene.Periphery());
@@ -170,14 +164,14 @@ void SceneResult::SendResultAnswer(ResultRules::Answer answer)
     }
 }
 
-void SceneResult::PlayResultSound(int id)
+void SceneResult::PlayResultSound(SoundId id)
 {
-    scene.PlaySoundId(static_cast<SoundId>(id));
+    scene.PlaySoundId(id);
 }
 
-void SceneResult::StopResultSound(int id)
+void SceneResult::StopResultSound(SoundId id)
 {
-    scene.StopSoundId(static_cast<SoundId>(id));
+    scene.StopSoundId(id);
 }
 
 void SceneResult::PlayResultVoice(VoiceCue cue, int seat)

@@ -35,8 +35,8 @@ public:
     void HideRoundResult() override;
     Room GetResultRoom() const override;
     void SendResultAnswer(ResultRules::Answer answer) override;
-    void PlayResultSound(int id) override;
-    void StopResultSound(int id) override;
+    void PlayResultSound(SoundId id) override;
+    void StopResultSound(SoundId id) override;
     void PlayResultVoice(VoiceCue cue, int seat) override;
     void PrintResultChat(const std::string& text) override;
     void ShowEventMark(bool show) override;

@@ -56,13 +56,13 @@ constexpr int kEventFundPercent = 9;
 constexpr uint32_t kGlyphMs = 50;
 
 // Sound ids of the result.
-constexpr int kClickSound = 20;
-constexpr int kWonSound = 34;
-constexpr int kLostSound = 35;
-constexpr int kFinalWonSound = 104;
-constexpr int kFinalLostSound = 105;
-constexpr int kDrawSound = 107;
-constexpr int kGameOverSound = 112;
+constexpr SoundId kClickSound = SoundId::ButtonClick;
+constexpr SoundId kWonSound = SoundId::ResultWinner;
+constexpr SoundId kLostSound = SoundId::ResultLoser;
+constexpr SoundId kFinalWonSound = SoundId::TargetScoreWin;
+constexpr SoundId kFinalLostSound = SoundId::TargetScoreLose;
+constexpr SoundId kDrawSound = SoundId::TargetScoreDraw;
+constexpr SoundId kGameOverSound = SoundId::ScoreOk;
 
 enum ResultKind : uint32_t { kOrdinary = 0, kForfeit = 3, kOwnForfeit = 4, kEndSix = 6, kEndSeven = 7, kEndNine = 9 };
 
@@ -178,7 +178,7 @@ std::string CVDesperateResultWnd::SeatName(const ResultOwner::Room& room, int se
     return room.robotSeat[i] ? std::string(kRobotName) : room.nicknames[i];
 }
 
-void CVDesperateResultWnd::PlaySound(int id)
+void CVDesperateResultWnd::PlaySound(SoundId id)
 {
     if (resultOwner) resultOwner->PlayResultSound(id);
 }

@@ -68,7 +68,7 @@ private:
     void ShowNames(const ResultOwner::Room& room, int viewed);
     std::string SeatName(const ResultOwner::Room& room, int seat) const;
     void SendAnswer(ResultRules::Answer answer);
-    void PlaySound(int id);
+    void PlaySound(SoundId id);
 
     ResultOwner* resultOwner = nullptr;
     bool won = false;

@@ -16,7 +16,7 @@ constexpr Size kLineSize{181, 14};
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kYellow = 0x00FFFF;    // COLORREF
 constexpr uint32_t kBetColor = 0x9BF5FF;  // COLORREF
-constexpr int kClickSound = 20;
+constexpr SoundId kClickSound = SoundId::ButtonClick;
 constexpr UINT kYesKey = VK_F1;
 constexpr UINT kNoKey = VK_F2;
 
@@ -140,7 +140,7 @@ int CVNotifyWnd::ShowHandMission(int noticeKind, int missionId, int variant, int
 int CVNotifyWnd::Close()
 {
     if (!IsVisible()) return 0;
-    if (Owner() && Notify::StopsGoStopSound(kind)) Owner()->StopNotifySound(30);
+    if (Owner() && Notify::StopsGoStopSound(kind)) Owner()->StopNotifySound(SoundId::NotifyGoStop);
     for (GVWnd* child : children) child->Show(false);
     for (CVHTWnd* card : cards) {
         card->SetPos(card->GetHome());

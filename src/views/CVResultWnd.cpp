@@ -26,20 +26,18 @@ constexpr uint32_t kRevealIntervalMs = 50;
 constexpr uint32_t kMultiplierDelayMs = 650;
 
 // Sounds and voice cues of the result.
-enum Sound {
-    kClick = 20,
-    kWinner = 34,
-    kLoser = 35,
-    kGreatWinner = 36,
-    kGreatLoser = 37,
-    kEventWinner = 38,
-    kEventShared = 39,
-    kEventLoser = 40,
-    kFireworks = 41,
-    kMoneyGlyph = 42,
-    kMultiplierShown = 43,
-    kChamgiHover = 57,
-};
+constexpr SoundId kClick = SoundId::ButtonClick;
+constexpr SoundId kWinner = SoundId::ResultWinner;
+constexpr SoundId kLoser = SoundId::ResultLoser;
+constexpr SoundId kGreatWinner = SoundId::ResultGreatWinner;
+constexpr SoundId kGreatLoser = SoundId::ResultGreatLoser;
+constexpr SoundId kEventWinner = SoundId::ResultEventWinner;
+constexpr SoundId kEventShared = SoundId::ResultEventShared;
+constexpr SoundId kEventLoser = SoundId::ResultEventLoser;
+constexpr SoundId kFireworks = SoundId::ResultPokjook;
+constexpr SoundId kMoneyGlyph = SoundId::ResultMoneyGlyph;
+constexpr SoundId kMultiplierShown = SoundId::ResultMultiplier;
+constexpr SoundId kChamgiHover = SoundId::ChamgiHover;
 
 constexpr const char* kWonClip = "승리";
 constexpr const char* kLostClip = "패배";

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "protocol/RoomCodes.h"
 #include "views/PanelOwner.h"
 #include "views/core/NotifyTable.h"
 
@@ -14,8 +15,8 @@ public:
     virtual void SendNotifyReply(const Notify::Reply& reply) = 0;
     // Closes the prompt after an answer (the scene also stops what it plays with it).
     virtual void HideNotify() = 0;
-    virtual void PlayNotifySound(int id) = 0;
-    virtual void StopNotifySound(int id) = 0;
+    virtual void PlayNotifySound(SoundId id) = 0;
+    virtual void StopNotifySound(SoundId id) = 0;
 
 protected:
     ~NotifyOwner() = default;

@@ -6,6 +6,7 @@
 
 #include "protocol/HostInterfaces.h"
 #include "protocol/Records.h"
+#include "protocol/RoomCodes.h"
 #include "views/PanelOwner.h"
 #include "views/core/ItemRules.h"
 
@@ -13,7 +14,7 @@
 // jewels) ask of the room. The scene's periphery part implements it.
 class PeripheryOwner : public PanelOwner {
 public:
-    static constexpr int kButtonSound = 20;
+    static constexpr SoundId kButtonSound = SoundId::ButtonClick;
 
     // The room's values the panels read.
     struct RoomFacts {
@@ -39,7 +40,7 @@ public:
     // The host's refill page.
     virtual void OpenRefillPage() = 0;
     virtual void PrintPanelChat(const std::string& text) = 0;
-    virtual void PlayPanelSound(int id) = 0;
+    virtual void PlayPanelSound(SoundId id) = 0;
     // A message box of the room that closes itself after `ms`.
     virtual void ShowPanelBox(const std::string& text, const std::string& title, uint32_t ms) = 0;
 

@@ -41,8 +41,8 @@ public:
     virtual void SendResultAnswer(ResultRules::Answer answer) = 0;
     // Closes the result (it resets the panel).
     virtual void HideRoundResult() = 0;
-    virtual void PlayResultSound(int id) = 0;
-    virtual void StopResultSound(int id) = 0;
+    virtual void PlayResultSound(SoundId id) = 0;
+    virtual void StopResultSound(SoundId id) = 0;
     virtual void PlayResultVoice(VoiceCue cue, int seat) = 0;
     virtual void PrintResultChat(const std::string& text) = 0;
     virtual void ShowEventMark(bool show) = 0;

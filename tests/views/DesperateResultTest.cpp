@@ -28,8 +28,8 @@ public:
     void SendChallenge(int choice) override { challenges.push_back(choice); }
     void SendResultAnswer(Answer a) override { answers.push_back(a); }
     void HideRoundResult() override { ++hides, wnd->Reset(); }
-    void PlayResultSound(int id) override { sounds.push_back(id); }
-    void StopResultSound(int) override {}
+    void PlayResultSound(SoundId id) override { sounds.push_back(static_cast<int>(id)); }
+    void StopResultSound(SoundId) override {}
     void PlayResultVoice(VoiceCue, int) override {}
     void PrintResultChat(const std::string&) override {}
     void ShowEventMark(bool) override {}

@@ -32,8 +32,8 @@ public:
     Notify::NotifyRoom GetNotifyRoom() const override { return {false, 0, true}; }
     void SendNotifyReply(const Reply& reply) override { replies.push_back(reply); }
     void HideNotify() override { wnd->Close(); }
-    void PlayNotifySound(int id) override { played.push_back(id); }
-    void StopNotifySound(int id) override { stopped.push_back(id); }
+    void PlayNotifySound(SoundId id) override { played.push_back(static_cast<int>(id)); }
+    void StopNotifySound(SoundId id) override { stopped.push_back(static_cast<int>(id)); }
     void Forget() { replies.clear(), played.clear(), stopped.clear(); }
 
     std::vector<Reply> replies;

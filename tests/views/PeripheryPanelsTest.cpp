@@ -57,7 +57,7 @@ public:
     void RequestItemUse(int64_t amount) override { calls.push_back(FormatText("use %I64d", amount)); }
     void OpenRefillPage() override { calls.push_back("refill page"); }
     void PrintPanelChat(const std::string& text) override { chat.push_back(text); }
-    void PlayPanelSound(int id) override { calls.push_back("sound " + std::to_string(id)); }
+    void PlayPanelSound(SoundId id) override { calls.push_back("sound " + std::to_string(static_cast<int>(id))); }
     void ShowPanelBox(const std::string& text, const std::string&, uint32_t ms) override
     {
         calls.push_back("box " + std::to_string(ms));

@@ -37,8 +37,8 @@ public:
     Room GetResultRoom() const override { return room; }
     void SendResultAnswer(Answer a) override { answers.push_back(a); }
     void HideRoundResult() override { ++hides, wnd->Reset(); }
-    void PlayResultSound(int id) override { played.push_back({id, Clock::NowMs()}); }
-    void StopResultSound(int) override {}
+    void PlayResultSound(SoundId id) override { played.push_back({static_cast<int>(id), Clock::NowMs()}); }
+    void StopResultSound(SoundId) override {}
     void PlayResultVoice(VoiceCue cue, int seat) override { voices.push_back({static_cast<int>(cue), seat}); }
     void PrintResultChat(const std::string& text) override { chat.push_back(text); }
     void ShowEventMark(bool show) override { eventMark = show; }

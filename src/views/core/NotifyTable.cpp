@@ -217,9 +217,9 @@ std::optional<HandMissionView> DescribeHandMission(int id, int variant, int64_t 
     return v;
 }
 
-int OpenSound(int kind)
+SoundId OpenSound(int kind)
 {
-    return StopsGoStopSound(kind) ? 30 : 32;
+    return StopsGoStopSound(kind) ? SoundId::NotifyGoStop : SoundId::BoxNotify;
 }
 
 bool StopsGoStopSound(int kind)

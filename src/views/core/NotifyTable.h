@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/core/Geometry.h"
+#include "protocol/RoomCodes.h"
 
 // What the decision prompt shows for each notice kind, and how each of its answers is sent: the
 // portable half of CVNotifyWnd. Positions are relative to the prompt's top-left corner.
@@ -112,7 +113,7 @@ struct HandMissionView {
 std::optional<HandMissionView> DescribeHandMission(int id, int variant, int64_t money);
 
 // The sound the prompt plays when it is open: 30 for the go-or-stop kinds, else 32.
-int OpenSound(int kind);
+SoundId OpenSound(int kind);
 // Whether closing the notice must stop its looping sound 30.
 bool StopsGoStopSound(int kind);
 // F1 answers only kinds 3..28.
