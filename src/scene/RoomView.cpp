@@ -180,6 +180,5 @@ void RoomView::ShowTournamentTitle()
     title->SetFrame(*frame);
     title->Show(true);
     scene.entryWidgets.tournamentTitle = title;
-    scene.SetDirty();
 }
 
