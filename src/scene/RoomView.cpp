@@ -112,7 +112,6 @@ void RoomView::ShowChamgiBackground(bool show, int kind)
         back->SetFrame(kind - 1);
         back->Show(true);
     }
-    scene.SetDirty();
 }
 
 void RoomView::HideBettingPanel()
