@@ -28,8 +28,6 @@ void CMirelleVWS::PlayEffectAt(int kind, Point at)
     if (!effect) return;
     effect->SetPos(at);
     effect->Play(1, false);
-    InvalidateWnd(effect);
-    SetDirty();
 }
 
 void CMirelleVWS::PlayEffect(int kind, int seat)
@@ -55,7 +53,6 @@ void CMirelleVWS::ShowActionPopup(int kind, int count)
     if (count > 0 && count <= popup->GetSubAnimationCount()) popup->SelectAnimation(count - 1);
     popup->SetPos(kActionPopupPoint[screenSlot]);
     popup->Play(1, true);
-    InvalidateWnd(popup);
     StartTimer(TimerId::Popup);
 }
 
@@ -72,9 +69,7 @@ void CMirelleVWS::ShowEatMark(int kind, Point at)
     if (!mark) return;
     mark->SetPos(at);
     mark->Play(1, false);
-    InvalidateWnd(mark);
     if (kMarks[kind].audible) PlaySoundId(kMarks[kind].sound);
-    SetDirty();
 }
 
 void CMirelleVWS::OnPopupTimeout()

@@ -16,17 +16,14 @@ void CMirelleVWS::ShowRoundBanner(const std::string& number)
     if (GVQZAniWnd* back = roundBanner.back) {
         back->Show(true);
         back->Play(1, false);
-        InvalidateWnd(back);
     }
     if (CVQZATextWnd* glyphs = roundBanner.number) {
         glyphs->SetText(number);
         glyphs->Show(true);
         glyphs->StartRevealEx(false, true, kRevealIntervalMs);
-        InvalidateWnd(glyphs);
     }
     if (GVQZAniWnd* caption = roundBanner.caption) {
         caption->Show(true);
         caption->Play(1, false);
-        InvalidateWnd(caption);
     }
 }

@@ -154,7 +154,6 @@ void CMirelleVWS::StopBlinkTimer()
     StopTimer(TimerId::Blink);
     if (GVQZAniWnd* marker = tableWidgets.turnBlinkAnimation) {
         marker->Stop();
-        InvalidateWnd(marker);
     }
 }
 
@@ -162,7 +161,6 @@ void CMirelleVWS::StopTurnMarker()
 {
     if (GVQZAniWnd* countdown = roomWidgets.countdownAnimation) {
         countdown->Stop();
-        InvalidateWnd(countdown);
     }
 }
 
@@ -171,14 +169,12 @@ void CMirelleVWS::ApplyCountdown(const SceneRules::CountdownActions& a)
     GVQZAniWnd* countdown = roomWidgets.countdownAnimation;
     if (countdown && a.stopAnimation) {
         countdown->Stop();
-        InvalidateWnd(countdown);
     }
     if (a.showFrame >= 0) {
         if (countdown) {
             // Plays (and shows) holding its last frame, from the second's frame.
             countdown->Play(1, true);
             countdown->SetFrame(a.showFrame);
-            InvalidateWnd(countdown);
         }
         if (a.playCountSound) PlaySoundId(SoundId::CountTick);
     }

@@ -202,7 +202,6 @@ void HostLink::ShowMemoNotify(int32_t count)
     } else {
         notice->Play(-1, false);
     }
-    scene.InvalidateWnd(notice);
 }
 
 void HostLink::PrintMoneyGiftNotice(int64_t amount)

@@ -336,7 +336,6 @@ void RoomInput::HoverBettingButtons(const GVWnd* wnd)
     const int clip = index == 0 ? 0 : index == 1 ? 2 * (*at)->GetImageSet() + 2 : 6;
     if ((!kind->IsVisible() || kind->GetSubAnimation() != clip) && kind->SelectAnimation(clip)) {
         kind->Play(-1, false);
-        scene.InvalidateWnd(kind);
     }
     if (index == 2 && scene.betting.dieWarning && scene.GetPlayer(own).dieWarningCount >= kDieWarningCount)
         scene.betting.dieWarning->Show(true);
@@ -359,7 +358,6 @@ void RoomInput::HoverPickChoices(const GVWnd* wnd, const GVWnd* previous)
         if (!choice || !choice->IsVisible() || !choice->IsEnabled()) continue;
         choice->SelectAnimationByName(Format(name, static_cast<int>(i) == over ? "%d_MOUSEOVER" : "%d_BLINK", static_cast<int>(i)));
         choice->Play(-1, false);
-        scene.InvalidateWnd(choice);
     }
     if (over >= 0 && !previous) scene.PlaySoundId(SoundId::SunOver);
 }

@@ -112,7 +112,6 @@ void RoomView::ShowChamgiBackground(bool show, int kind)
         back->SetFrame(kind - 1);
         back->Show(true);
     }
-    scene.SetDirty();
 }
 
 void RoomView::HideBettingPanel()
@@ -180,6 +179,5 @@ void RoomView::ShowTournamentTitle()
     title->SetFrame(*frame);
     title->Show(true);
     scene.entryWidgets.tournamentTitle = title;
-    scene.SetDirty();
 }
 

@@ -53,7 +53,6 @@ void PlayFlow::ShowHandPointer(int frame, Point at)
     pointer->SetPos(at);
     pointer->Show(true);
     engine.RaiseBelowAnchor(pointer);
-    stage.InvalidateWnd(pointer);
 }
 
 void PlayFlow::OnInitialFloorBonus(const InitialFloorBonus& body)

@@ -46,7 +46,6 @@ void RoundFlow::MoveTurnMarker(int slot)
         blink->SelectAnimation(slot);
         blink->Show(true);
         blink->Play(-1, false);
-        stage.InvalidateWnd(blink);
     }
     if (GVQZAniWnd* marker = roomWidgets.countdownAnimation) marker->SetPos(kTurnMarkerPoint[slot]);
 }
@@ -150,7 +149,6 @@ void RoundFlow::OnSunDecided(const SunDecided& body)
         if (GVQZAniWnd* effect = effects.sunNotify[static_cast<size_t>(slot)]; effect && effect->SelectAnimation(kFirstPlayerClip)) {
             effect->SetPos(kFirstPlayerClipAt[slot]);
             effect->Play(1, true);
-            stage.InvalidateWnd(effect);
         }
     } else if (gameInfo.firstPlayerMode == 1) {
         const std::string name = "SUN_" + std::to_string(slot);
@@ -160,7 +158,6 @@ void RoundFlow::OnSunDecided(const SunDecided& body)
             notice->SelectAnimationByName(name);
             notice->Show(true);
             notice->Play(i == 0 ? 1 : -1, false);
-            stage.InvalidateWnd(notice);
         }
         stage.PlaySoundId(SoundId::DaebakStamp);
         stage.PlaySoundId(slot == 0 ? SoundId::SunGood : SoundId::SunBad);
