@@ -50,18 +50,6 @@ public:
 
 constexpr int kClick = 20, kFinalWon = 104, kFinalLost = 105, kGameOver = 112;
 
-Point Centre(const GVWnd& w)
-{
-    const Rect r = w.GetRect();
-    return {r.left + r.Width() / 2, r.top + r.Height() / 2};
-}
-
-void Click(GVWnd& target, const GVWnd& child)
-{
-    target.OnLButtonDown(MK_LBUTTON, Centre(child));
-    target.OnLButtonUp(0, Centre(child));
-}
-
 // A game's last round: seat 1 won unless `winner` says otherwise.
 DesperateRoundResult LastRound(int32_t winner = 1)
 {

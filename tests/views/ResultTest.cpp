@@ -80,18 +80,6 @@ RoundResult Round(uint32_t kind, uint32_t winnerKey, int32_t winnerSeat, Change 
     return r;
 }
 
-Point Centre(const GVWnd& w)
-{
-    const Rect r = w.GetRect();
-    return {r.left + r.Width() / 2, r.top + r.Height() / 2};
-}
-
-void Click(GVWnd& target, const GVWnd& child)
-{
-    target.OnLButtonDown(MK_LBUTTON, Centre(child));
-    target.OnLButtonUp(0, Centre(child));
-}
-
 std::vector<Button> ShownButtons(const CVResultWnd& w)
 {
     std::vector<Button> shown;

@@ -5,6 +5,7 @@
 
 #include "foundation/core/Clock.h"
 #include "support/RoomTestSupport.h"
+#include "toolkit/GVWnd.h"
 #include "views/LoadErrorSink.h"
 
 // A panel's owner on `Base` that loads from the open room's images and records its load errors in
@@ -45,3 +46,16 @@ protected:
     std::unique_ptr<Owner> owner;
     Panel panel;
 };
+
+// The middle of a widget, and a click there through `target`, which routes it.
+inline Point Centre(const GVWnd& w)
+{
+    const Rect r = w.GetRect();
+    return {r.left + r.Width() / 2, r.top + r.Height() / 2};
+}
+
+inline void Click(GVWnd& target, const GVWnd& child)
+{
+    target.OnLButtonDown(MK_LBUTTON, Centre(child));
+    target.OnLButtonUp(0, Centre(child));
+}

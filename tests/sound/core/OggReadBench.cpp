@@ -47,12 +47,9 @@ int MemorySeek(void* self, ogg_int64_t offset, int whence)
 
 long MemoryTell(void* self) { return long(static_cast<Memory*>(self)->at); }
 
-// The plain vorbisfile loop: open from memory, ov_read to the end.
-uint32_t DecodeWithOvRead(const std::vector<uint8_t>& track, std::vector<uint8_t>& out)
+// ov_read into `out` until it is full or the stream ends; the bytes read.
+uint32_t ReadAll(OggVorbis_File& vf, std::vector<uint8_t>& out)
 {
-    Memory m{&track};
-    OggVorbis_File vf;
-    if (ov_open_callbacks(&m, &vf, nullptr, 0, {MemoryRead, MemorySeek, nullptr, MemoryTell}) != 0) return 0;
     uint32_t done = 0;
     int section = 0;
     while (done < out.size()) {
@@ -60,6 +57,16 @@ uint32_t DecodeWithOvRead(const std::vector<uint8_t>& track, std::vector<uint8_t
         if (got <= 0) break;
         done += uint32_t(got);
     }
+    return done;
+}
+
+// The plain vorbisfile loop: open from memory, ov_read to the end.
+uint32_t DecodeWithOvRead(const std::vector<uint8_t>& track, std::vector<uint8_t>& out)
+{
+    Memory m{&track};
+    OggVorbis_File vf;
+    if (ov_open_callbacks(&m, &vf, nullptr, 0, {MemoryRead, MemorySeek, nullptr, MemoryTell}) != 0) return 0;
+    const uint32_t done = ReadAll(vf, out);
     ov_clear(&vf);
     return done;
 }
@@ -97,14 +104,7 @@ public:
     uint32_t Decode(std::vector<uint8_t>& out)
     {
         if (!open || ov_pcm_seek(&vf, 0) != 0) return 0;
-        uint32_t done = 0;
-        int section = 0;
-        while (done < out.size()) {
-            const long got = ov_read(&vf, reinterpret_cast<char*>(out.data() + done), int(out.size() - done), 0, 2, 1, &section);
-            if (got <= 0) break;
-            done += uint32_t(got);
-        }
-        return done;
+        return ReadAll(vf, out);
     }
 
 private:
